@@ -1,0 +1,37 @@
+#pragma once
+
+// Drawing shared by the stand-in controls; not part of the library's interface.
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+class QWidget;
+
+namespace zel {
+
+// Image scaled into the rectangle; a null image draws nothing, as on the device.
+void drawImage(QPainter &painter, const QRect &rect, const QPixmap &image);
+// The image at index of a list of resource paths (status indicators, animations).
+QPixmap imageAt(const QStringList &paths, int index);
+
+struct TextStyle {
+    QFont font;
+    QColor colour;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool wordWrap = false;
+    bool elide = false;
+};
+
+void drawText(QPainter &painter, const QRect &rect, const QString &text, const TextStyle &style);
+// The widget's font with a control's pixel size applied (0 keeps the font's size).
+QFont fontWithPixelSize(const QFont &font, int pixelSize);
+// The colour a control draws its text in: WindowText unless the form set only
+// ButtonText on it (text boxes sitting on buttons).
+QColor textColour(const QWidget &widget);
+
+} // namespace zel

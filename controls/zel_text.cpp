@@ -1,0 +1,126 @@
+#include "controls/zel_text.h"
+
+#include "controls/zel_painting.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTextBlock>
+
+ZelTextBox::ZelTextBox(QWidget *parent)
+    : QLabel(parent)
+{
+}
+
+void ZelTextBox::setContent(const QString &content)
+{
+    m_content = content;
+    updateGeometry();
+    update();
+}
+
+void ZelTextBox::setFont(const QFont &font)
+{
+    QWidget::setFont(font);
+}
+
+void ZelTextBox::setFontPixelSize(int pixelSize)
+{
+    m_fontPixelSize = pixelSize;
+    updateGeometry();
+    update();
+}
+
+void ZelTextBox::setEllipsis(bool on)
+{
+    m_ellipsis = on;
+    update();
+}
+
+void ZelTextBox::setIsClickable(bool clickable)
+{
+    m_clickable = clickable;
+}
+
+void ZelTextBox::setTextBoxFlags(bool a, bool b)
+{
+    m_flags = {a, b};
+    update();
+}
+
+void ZelTextBox::setTextBoxFlags(bool a, bool b, bool c)
+{
+    m_flags = {a, b, c};
+    update();
+}
+
+void ZelTextBox::setTextBoxNumber(int number)
+{
+    m_number = number;
+}
+
+QSize ZelTextBox::sizeHint() const
+{
+    const QFontMetrics metrics(zel::fontWithPixelSize(font(), m_fontPixelSize));
+    const QMargins margins = contentsMargins();
+    return QSize(metrics.horizontalAdvance(shownText()), metrics.height())
+        .grownBy(margins)
+        .expandedTo(QLabel::minimumSizeHint());
+}
+
+// Wrapping or eliding boxes can shrink to one line's height; others keep their text.
+QSize ZelTextBox::minimumSizeHint() const
+{
+    if (wordWrap() || m_ellipsis)
+        return QLabel::minimumSizeHint();
+    return sizeHint();
+}
+
+void ZelTextBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    zel::TextStyle style;
+    style.font = zel::fontWithPixelSize(font(), m_fontPixelSize);
+    style.colour = zel::textColour(*this);
+    style.alignment = alignment();
+    style.wordWrap = wordWrap();
+    style.elide = m_ellipsis;
+    zel::drawText(painter, contentsRect(), shownText(), style);
+}
+
+ZelTextArea::ZelTextArea(QWidget *parent)
+    : QTextEdit(parent)
+{
+}
+
+void ZelTextArea::setFont(const QFont &font)
+{
+    QWidget::setFont(font);
+    applyLook();
+}
+
+void ZelTextArea::setFontPixelSize(int pixelSize)
+{
+    m_fontPixelSize = pixelSize;
+    applyLook();
+}
+
+void ZelTextArea::setAlignHCenter(bool on)
+{
+    m_alignHCenter = on;
+    applyLook();
+}
+
+void ZelTextArea::setAlignVCenter(bool on)
+{
+    m_alignVCenter = on;
+    applyLook();
+}
+
+// The document carries the look, so texts set later pick it up too.
+void ZelTextArea::applyLook()
+{
+    document()->setDefaultFont(zel::fontWithPixelSize(QWidget::font(), m_fontPixelSize));
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(m_alignHCenter ? Qt::AlignHCenter : Qt::AlignLeft);
+    document()->setDefaultTextOption(option);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "controls/zel_global.h"
+
+#include <QLabel>
+#include <QTextEdit>
+#include <QVariantList>
+
+// A single text: the widget library's label. Its own font setter and pixel
+// size replace the widget font when it draws.
+class ZEL_EXPORT ZelTextBox : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString content READ content WRITE setContent)
+    Q_PROPERTY(int fontPixelSize READ fontPixelSize WRITE setFontPixelSize)
+    Q_PROPERTY(bool ellipsis READ ellipsis WRITE setEllipsis)
+    Q_PROPERTY(bool isClickable READ isClickable WRITE setIsClickable)
+    Q_PROPERTY(QVariantList textBoxFlags READ textBoxFlags)
+    Q_PROPERTY(int textBoxNumber READ textBoxNumber WRITE setTextBoxNumber)
+
+public:
+    Q_INVOKABLE explicit ZelTextBox(QWidget *parent = nullptr);
+
+    QString content() const { return m_content; }
+    void setContent(const QString &content);
+
+    void setFont(const QFont &font);
+    int fontPixelSize() const { return m_fontPixelSize; }
+    void setFontPixelSize(int pixelSize);
+
+    bool ellipsis() const { return m_ellipsis; }
+    void setEllipsis(bool on);
+    bool isClickable() const { return m_clickable; }
+    void setIsClickable(bool clickable);
+
+    // Display flags, kept as given (two or three of them); the text re-lays out after.
+    QVariantList textBoxFlags() const { return m_flags; }
+    void setTextBoxFlags(bool a, bool b);
+    void setTextBoxFlags(bool a, bool b, bool c);
+    int textBoxNumber() const { return m_number; }
+    void setTextBoxNumber(int number);
+
+    // Measured on what the box shows, in the font it draws with.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString shownText() const { return m_content.isEmpty() ? text() : m_content; }
+
+    QString m_content;
+    int m_fontPixelSize = 0;
+    bool m_ellipsis = false;
+    bool m_clickable = false;
+    QVariantList m_flags;
+    int m_number = 0;
+};
+
+// A multi-line text: plain or rich, optionally centred in both directions.
+class ZEL_EXPORT ZelTextArea : public QTextEdit
+{
+    Q_OBJECT
+    Q_PROPERTY(int fontPixelSize READ fontPixelSize WRITE setFontPixelSize)
+    Q_PROPERTY(bool alignHCenter READ alignHCenter WRITE setAlignHCenter)
+    Q_PROPERTY(bool alignVCenter READ alignVCenter WRITE setAlignVCenter)
+
+public:
+    Q_INVOKABLE explicit ZelTextArea(QWidget *parent = nullptr);
+
+    void setFont(const QFont &font);
+    int fontPixelSize() const { return m_fontPixelSize; }
+    void setFontPixelSize(int pixelSize);
+
+    bool alignHCenter() const { return m_alignHCenter; }
+    void setAlignHCenter(bool on);
+    bool alignVCenter() const { return m_alignVCenter; }
+    void setAlignVCenter(bool on);
+
+private:
+    void applyLook();
+
+    int m_fontPixelSize = 0;
+    bool m_alignHCenter = false;
+    bool m_alignVCenter = false;
+};
