@@ -1,0 +1,73 @@
+#include "core/build/furniture.h"
+
+#include "core/build/look.h"
+
+namespace quarn {
+
+Row<ZelIcon> bottomBar(ZelIcon *&field, QWidget *root, const char *objectName)
+{
+    return make(field, root, objectName).at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+}
+
+Row<ZelPushButton> backButton(ZelPushButton *&field, QWidget *bottomBar)
+{
+    return make(field, bottomBar, "btnBack").at(0, 7, 60, 43).faces(":/Buttons/b_Back.mif", ":/Buttons/b_Back_h.mif");
+}
+
+Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, const char *objectName)
+{
+    return make(field, bottomBar, objectName)
+        .at(180, 7, 60, 43)
+        .faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+}
+
+Row<QWidget> scrollButtonSlot(QWidget *&field, QWidget *bottomBar)
+{
+    return make(field, bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+}
+
+Row<ZelIcon> titleHeader(ZelIcon *&field, QWidget *root, const char *objectName)
+{
+    return make(field, root, objectName).at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+}
+
+Row<ZelIcon> titleIcon(ZelIcon *&field, QWidget *titleHeader, const char *objectName, const char *imagePath)
+{
+    return make(field, titleHeader, objectName).at(4, 4, 38, 38).image(imagePath);
+}
+
+Row<ZelPushButton> listHeaderButton(ZelPushButton *&field, QWidget *root)
+{
+    return make(field, root, "btnListHeader")
+        .at(0, 20, 240, 46)
+        .normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif")
+        .shiftOnPress(0, 0);
+}
+
+void applyStandardComboBox(ZelComboBox *comboBox, bool withEventPropagation)
+{
+    comboBox->QWidget::setFont(Font().bold());
+    comboBox->setFontPixelSize(14);
+    comboBox->setNormal(image(":/Buttons/b_ToggleButton.mif"));
+    comboBox->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
+    comboBox->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
+    comboBox->setArrowNormal(image(":/Icons/i_DropDown_Arrow.mif"));
+    comboBox->setArrowPressed(image(":/Icons/i_DropDown_Arrow_h.mif"));
+    comboBox->setArrowOrigin(QPoint(180, 3));
+    comboBox->setItemNormal(image(":/Buttons/b_DropDown_Item.mif"));
+    comboBox->setItemFocused(image(":/Buttons/b_DropDown_Item_f.mif"));
+    comboBox->setItemPressed(image(":/Buttons/b_DropDown_Item_h.mif"));
+    comboBox->setTextMargin(16);
+    if (withEventPropagation)
+        comboBox->setEventPropagation(true);
+}
+
+void applyTitleText(ZelTextBox *textBox)
+{
+    textBox->setPalette(whiteText());
+    textBox->setFont(boldAA());
+    textBox->setAlignment(align::Centre);
+    textBox->setFontPixelSize(16);
+}
+
+} // namespace quarn

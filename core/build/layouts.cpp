@@ -1,0 +1,58 @@
+#include "core/build/layouts.h"
+
+#include <QScrollArea>
+
+namespace quarn {
+
+void LayoutMember::addTo(QBoxLayout *layout) const
+{
+    if (m_widget)
+        layout->addWidget(m_widget);
+    else if (m_layout)
+        layout->addLayout(m_layout);
+    else if (m_spacer)
+        layout->addItem(m_spacer);
+}
+
+void LayoutMember::addTo(QGridLayout *layout, int row, int column, int rowSpan, int columnSpan) const
+{
+    if (m_widget)
+        layout->addWidget(m_widget, row, column, rowSpan, columnSpan);
+    else if (m_layout)
+        layout->addLayout(m_layout, row, column, rowSpan, columnSpan);
+    else if (m_spacer)
+        layout->addItem(m_spacer, row, column, rowSpan, columnSpan);
+}
+
+void LayoutMember::addTo(QFormLayout *layout, int row, QFormLayout::ItemRole role) const
+{
+    if (m_widget)
+        layout->setWidget(row, role, m_widget);
+    else if (m_layout)
+        layout->setLayout(row, role, m_layout);
+    else if (m_spacer)
+        layout->setItem(row, role, m_spacer);
+}
+
+void addMembers(QBoxLayout *layout, std::initializer_list<LayoutMember> members)
+{
+    for (const LayoutMember &member : members)
+        member.addTo(layout);
+}
+
+void addToGrid(QGridLayout *layout, LayoutMember member, int row, int column, int rowSpan, int columnSpan)
+{
+    member.addTo(layout, row, column, rowSpan, columnSpan);
+}
+
+void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutMember member)
+{
+    member.addTo(layout, row, role);
+}
+
+void setScrollContent(QScrollArea *area, QWidget *content)
+{
+    area->setWidget(content);
+}
+
+} // namespace quarn

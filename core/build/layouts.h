@@ -1,0 +1,91 @@
+#pragma once
+
+// Qt layouts as rows of a form's table, and the members added to them once every
+// object of the form exists.
+
+#include <QBoxLayout>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLayout>
+#include <QSpacerItem>
+#include <initializer_list>
+
+class QScrollArea;
+
+namespace quarn {
+
+template <typename L>
+class LayoutRow
+{
+public:
+    explicit LayoutRow(L *layout) : m_layout(layout) {}
+    operator L *() const { return m_layout; }
+
+    LayoutRow &spacing(int spacing) { m_layout->setSpacing(spacing); return *this; }
+    LayoutRow &horizontalSpacing(int spacing) { m_layout->setHorizontalSpacing(spacing); return *this; }
+    LayoutRow &verticalSpacing(int spacing) { m_layout->setVerticalSpacing(spacing); return *this; }
+    LayoutRow &margins(int left, int top, int right, int bottom)
+    {
+        m_layout->setContentsMargins(left, top, right, bottom);
+        return *this;
+    }
+    // Only the left contents margin; the others stay as they are.
+    LayoutRow &marginLeft(int left)
+    {
+        const QMargins current = m_layout->contentsMargins();
+        m_layout->setContentsMargins(left, current.top(), current.right(), current.bottom());
+        return *this;
+    }
+    LayoutRow &sizeConstraint(QLayout::SizeConstraint constraint) { m_layout->setSizeConstraint(constraint); return *this; }
+
+private:
+    L *m_layout;
+};
+
+// Creates a layout on its host widget (none for a layout nested in another),
+// stores it in its field and names it. Layouts start with margin 11 overridden
+// by zero contents margins, as every form's layouts do unless a row says otherwise.
+template <typename L>
+LayoutRow<L> layout(L *&field, QWidget *host, const char *objectName)
+{
+    field = host ? new L(host) : new L();
+    field->setContentsMargins(11, 11, 11, 11);
+    field->setObjectName(QString::fromUtf8(objectName));
+    field->setContentsMargins(0, 0, 0, 0);
+    return LayoutRow<L>(field);
+}
+
+// A spacer: no Qt object, so it has no name; it joins its layout with the members.
+inline QSpacerItem *spacer(QSpacerItem *&field, int width, int height, QSizePolicy::Policy horizontal,
+                           QSizePolicy::Policy vertical)
+{
+    field = new QSpacerItem(width, height, horizontal, vertical);
+    return field;
+}
+
+// Anything a box layout can take, in field order.
+class LayoutMember
+{
+public:
+    LayoutMember(QWidget *widget) : m_widget(widget) {}
+    LayoutMember(QLayout *layout) : m_layout(layout) {}
+    LayoutMember(QSpacerItem *spacer) : m_spacer(spacer) {}
+
+    void addTo(QBoxLayout *layout) const;
+    void addTo(QGridLayout *layout, int row, int column, int rowSpan, int columnSpan) const;
+    void addTo(QFormLayout *layout, int row, QFormLayout::ItemRole role) const;
+
+private:
+    QWidget *m_widget = nullptr;
+    QLayout *m_layout = nullptr;
+    QSpacerItem *m_spacer = nullptr;
+};
+
+// Adds the members in order with default stretch and alignment.
+void addMembers(QBoxLayout *layout, std::initializer_list<LayoutMember> members);
+void addToGrid(QGridLayout *layout, LayoutMember member, int row, int column, int rowSpan = 1, int columnSpan = 1);
+void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutMember member);
+// Hands a scroll area the content widget that was created without a parent.
+void setScrollContent(QScrollArea *area, QWidget *content);
+
+} // namespace quarn

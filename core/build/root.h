@@ -1,0 +1,48 @@
+#pragma once
+
+// The host's root widget: named after the form unless the host named it, sized,
+// then given its properties by name (the host's root classes define them).
+
+#include "core/build/images.h"
+
+#include <QPoint>
+#include <QSize>
+#include <QSizePolicy>
+#include <QStringList>
+#include <QVariant>
+#include <initializer_list>
+
+class QWidget;
+
+namespace quarn {
+
+class Root
+{
+public:
+    // Names an unnamed root after the form's registration name.
+    Root(QWidget *root, const char *registrationName);
+
+    // Precedes the resize, as popups expect.
+    Root &windowModality(Qt::WindowModality modality);
+    Root &size(int width, int height);
+
+    Root &property(const char *name, const QVariant &value);
+    Root &image(const char *name, const char *path) { return property(name, quarn::image(path)); }
+    Root &imageList(const char *name, std::initializer_list<const char *> paths)
+    {
+        return property(name, imagePaths(paths));
+    }
+    Root &point(const char *name, int x, int y) { return property(name, QPoint(x, y)); }
+    Root &sizeValue(const char *name, int width, int height) { return property(name, QSize(width, height)); }
+    Root &sizePolicy(QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical);
+    Root &minimumSize(int width, int height) { return sizeValue("minimumSize", width, height); }
+    Root &maximumSize(int width, int height) { return sizeValue("maximumSize", width, height); }
+    // The frame of a popup: top, repeated middle and bottom pieces over a shadow
+    // brush, around a client area of the given height.
+    Root &popupFrame(const char *top, int clientAreaHeight);
+
+private:
+    QWidget *m_root;
+};
+
+} // namespace quarn

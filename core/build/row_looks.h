@@ -1,0 +1,36 @@
+#pragma once
+
+// Looks shared by many rows, kept out of line so every form uses one copy.
+
+#include "core/build/compass.h"
+
+class ZelComboBox;
+class ZelTextBox;
+
+namespace quarn {
+
+void applyStandardComboBox(ZelComboBox *comboBox, bool withEventPropagation);
+void applyTitleText(ZelTextBox *textBox);
+
+template <typename W>
+Row<W> &Row<W>::standardComboBox(bool withEventPropagation)
+{
+    applyStandardComboBox(m_object, withEventPropagation);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::titleText()
+{
+    applyTitleText(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::standardMapCompass()
+{
+    applyStandardMapCompass(m_object);
+    return *this;
+}
+
+} // namespace quarn

@@ -1,0 +1,14 @@
+#include "core/build/translate.h"
+
+#include <QCoreApplication>
+
+namespace quarn {
+
+QString Translator::operator()(const char *source, const char *comment) const
+{
+    if (!source || !*source)
+        return QString();
+    return QCoreApplication::translate(m_context, source, comment);
+}
+
+} // namespace quarn
