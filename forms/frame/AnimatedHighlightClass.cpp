@@ -1,0 +1,31 @@
+#include "forms/frame/AnimatedHighlightClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_AnimatedHighlightClass &, QWidget *root)
+{
+    Root(root, "AnimatedHighlightClass")
+        .size(100, 100)
+        .imageList("imageList", {":/Buttons/b_btndown_1.mif", ":/Buttons/b_btndown_2.mif", ":/Buttons/b_btndown_3.mif",
+                                 ":/Buttons/b_btndown_4.mif"})
+        .point("Center", 50, 50);
+}
+
+void retranslateUi(Ui_AnimatedHighlightClass &, QWidget *root)
+{
+    root->setProperty("windowTitle", QString());
+}
+
+Form<Ui_AnimatedHighlightClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &AnimatedHighlightClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

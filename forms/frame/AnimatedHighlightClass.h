@@ -1,0 +1,7 @@
+#pragma once
+
+#include "core/form_layout.h"
+
+// An animated highlight: four frames around a centre point; no children.
+struct Ui_AnimatedHighlightClass : UiRecord {
+};

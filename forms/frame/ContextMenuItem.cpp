@@ -1,0 +1,36 @@
+#include "forms/frame/ContextMenuItem.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_ContextMenuItem &ui, QWidget *root)
+{
+    Root(root, "ContextMenuItem")
+        .size(193, 51)
+        .image("normal", ":/Buttons/b_ContextualMenu.mif")
+        .image("pressed", ":/Buttons/b_ContextualMenu_h.mif")
+        .property("eventPropagation", true);
+
+    make(ui.txtMenu, root, "txtMenu").at(33, 2, 160, 48).font(boldAA()).alignment(align::LeftVCentre).wordWrap().noTextInteraction().pixelSize(16);
+    make(ui.iconMenu, root, "iconMenu").at(0, 9, 32, 32);
+}
+
+// The host supplies the entry's text.
+void retranslateUi(Ui_ContextMenuItem &ui, QWidget *)
+{
+    const Translator tr("ContextMenuItem");
+    ui.txtMenu->setContent(tr(""));
+}
+
+Form<Ui_ContextMenuItem, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &ContextMenuItem()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// One entry of the options menu: icon and label on a button-like root.
+struct Ui_ContextMenuItem : UiRecord {
+    ZelTextBox *txtMenu;
+    ZelIcon *iconMenu;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "controls/zel_images.h"
+#include "core/form_layout.h"
+
+// The map pin marker: a pin and a small arrow.
+struct Ui_PinClass : UiRecord {
+    ZelIcon *picPin;
+    ZelIcon *picArrow;
+};

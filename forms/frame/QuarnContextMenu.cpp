@@ -1,0 +1,36 @@
+#include "forms/frame/QuarnContextMenu.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_QuarnContextMenu &ui, QWidget *root)
+{
+    Root(root, "QuarnContextMenu")
+        .size(240, 400)
+        .popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 100)
+        .property("verticalMargins", 0);
+
+    make(ui.txtTitle, root, "txtTitle").at(27, 133, 141, 22).titleText();
+    make(ui.listMenu, root, "listMenu").at(19, 174, 201, 51);
+    make(ui.btnClose, root, "btnClose").at(166, 125, 60, 40).faces(":/Buttons/b_ContextualMenu_Close.mif", ":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.ScrollButtonsWidget, root, "ScrollButtonsWidget").at(60, 230, 120, 43);
+}
+
+void retranslateUi(Ui_QuarnContextMenu &ui, QWidget *)
+{
+    const Translator tr("QuarnContextMenu");
+    ui.txtTitle->setContent(tr("Options"));
+}
+
+Form<Ui_QuarnContextMenu, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &QuarnContextMenu()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_containers.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The pop-up options menu: title, list of entries, close button, page-button slot.
+struct Ui_QuarnContextMenu : UiRecord {
+    ZelTextBox *txtTitle;
+    ZelList *listMenu;
+    ZelPushButton *btnClose;
+    QWidget *ScrollButtonsWidget;
+};

@@ -1,0 +1,35 @@
+#include "forms/frame/QuarnMainFrameClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_QuarnMainFrameClass &, QWidget *root)
+{
+    Root(root, "QuarnMainFrameClass")
+        .size(240, 400)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minimumSize(240, 400)
+        .maximumSize(240, 400)
+        .property("palette", Colours()
+                                 .role(QPalette::WindowText, kBlack, QColor(191, 191, 191))
+                                 .role(QPalette::Text, kBlack, QColor(191, 191, 191))
+                                 .role(QPalette::ButtonText, kBlack, QColor(191, 191, 191))
+                                 .palette());
+}
+
+void retranslateUi(Ui_QuarnMainFrameClass &, QWidget *)
+{
+}
+
+Form<Ui_QuarnMainFrameClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &QuarnMainFrameClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "core/form_layout.h"
+
+// The full-screen frame the host places its screens in; it has no children.
+struct Ui_QuarnMainFrameClass : UiRecord {
+};

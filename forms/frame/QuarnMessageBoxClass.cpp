@@ -1,0 +1,58 @@
+#include "forms/frame/QuarnMessageBoxClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+// The answer buttons' captions: white on the button, centred, 16 px.
+const Colours kAnswerText = Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
+
+void setupUi(Ui_QuarnMessageBoxClass &ui, QWidget *root)
+{
+    Root(root, "QuarnMessageBoxClass")
+        .windowModality(Qt::WindowModal)
+        .size(240, 400)
+        .popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 180);
+
+    make(ui.btnClose, root, "btnClose").at(194, 94, 27, 27).faces(":/Buttons/b_ContextualMenu_Close.mif", ":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.txtMessage, root, "txtMessage").at(26, 137, 189, 122).font(boldAA()).noTextInteraction().pixelSize(16).alignVCenter().alignHCenter();
+    make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(24, 260, 192, 51);
+    layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout").spacing(0).sizeConstraint(QLayout::SetDefaultConstraint).margins(0, 0, 0, 0);
+    make(ui.btnOk, ui.horizontalLayoutWidget, "btnOk").faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif").buttonText(QString());
+    make(ui.textBox, ui.btnOk, "textBox").at(15, 10, 50, 25).palette(kAnswerText).noAutoFillBackground().alignment(align::Centre).pixelSize(16);
+    make(ui.btnYes, ui.horizontalLayoutWidget, "btnYes").faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.textBox_2, ui.btnYes, "textBox_2").at(15, 10, 50, 25).palette(kAnswerText).noAutoFillBackground().alignment(align::Centre).pixelSize(16);
+    make(ui.btnNo, ui.horizontalLayoutWidget, "btnNo").faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.textBox_3, ui.btnNo, "textBox_3").at(15, 10, 50, 25).palette(kAnswerText).noAutoFillBackground().alignment(align::Centre).pixelSize(16);
+    make(ui.btnCancel, ui.horizontalLayoutWidget, "btnCancel").faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.textBox_4, ui.btnCancel, "textBox_4").at(15, 10, 50, 25).palette(kAnswerText).noAutoFillBackground().scaledContents().alignment(align::Centre).pixelSize(16);
+    make(ui.horizontalLayoutWidget_2, root, "horizontalLayoutWidget_2").at(21, 91, 171, 34);
+    layout(ui.horizontalLayout_2, ui.horizontalLayoutWidget_2, "horizontalLayout_2").spacing(0).sizeConstraint(QLayout::SetDefaultConstraint).margins(0, 0, 0, 0);
+    make(ui.iconTitle, ui.horizontalLayoutWidget_2, "iconTitle").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    make(ui.txtTitle, ui.horizontalLayoutWidget_2, "txtTitle").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).maxSize(200, 16777215).titleText().textBoxFlags(true, false);
+
+    addMembers(ui.horizontalLayout, {ui.btnOk, ui.btnYes, ui.btnNo, ui.btnCancel});
+    addMembers(ui.horizontalLayout_2, {ui.iconTitle, ui.txtTitle});
+}
+
+void retranslateUi(Ui_QuarnMessageBoxClass &ui, QWidget *)
+{
+    const Translator tr("QuarnMessageBoxClass");
+    ui.textBox->setContent(tr("OK"));
+    ui.textBox_2->setContent(tr("Yes"));
+    ui.textBox_3->setContent(tr("No"));
+    ui.textBox_4->setContent(tr("Cancel"));
+    ui.txtTitle->setContent(tr("Message"));
+}
+
+Form<Ui_QuarnMessageBoxClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &QuarnMessageBoxClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,133 @@
+// Every catalogued form, built the way a host builds it.
+
+#include "form_harness.h"
+
+#include <QLayout>
+#include <QSet>
+#include <QSpacerItem>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+namespace {
+
+TEST(Catalogue, NamesAreUniqueAndPositionsAscend)
+{
+    std::set<std::string> names;
+    int previous = 0;
+    for (const CatalogueEntry &entry : kCatalogue) {
+        EXPECT_TRUE(names.insert(entry.name).second) << "duplicate " << entry.name;
+        EXPECT_GT(entry.position, previous) << entry.name << " is out of catalogue order";
+        EXPECT_LE(entry.position, 244) << entry.name;
+        previous = entry.position;
+    }
+    EXPECT_LE(kCatalogueSize, 244u);
+}
+
+TEST(Catalogue, IndexAgreesWithTheModuleTable)
+{
+    for (std::size_t i = 0; i < kCatalogueSize; ++i) {
+        EXPECT_STREQ(kCatalogue[i].name, kCatalogueIndex[i].name);
+        EXPECT_EQ(kCatalogue[i].fieldCount, kCatalogueIndex[i].fieldCount);
+    }
+}
+
+class EveryForm : public ::testing::TestWithParam<std::size_t>
+{
+protected:
+    const CatalogueEntry &entry() const { return kCatalogue[GetParam()]; }
+};
+
+// The objects a form created, for telling fields apart without dereferencing
+// anything that is not one of them.
+struct CreatedObjects {
+    QSet<const void *> objects;
+    QSet<const void *> spacers;
+
+    explicit CreatedObjects(QWidget *root)
+    {
+        for (QObject *object : root->findChildren<QObject *>()) {
+            objects.insert(object);
+            if (auto *layout = qobject_cast<QLayout *>(object)) {
+                for (int i = 0; i < layout->count(); ++i) {
+                    if (QSpacerItem *spacer = layout->itemAt(i)->spacerItem())
+                        spacers.insert(spacer);
+                }
+            }
+        }
+    }
+};
+
+TEST_P(EveryForm, BuildsWithItsCataloguedSizeAndFields)
+{
+    BuiltForm built = buildForm(entry());
+    EXPECT_EQ(built.root->objectName(), QString::fromUtf8(entry().name));
+    EXPECT_EQ(built.root->size(), QSize(entry().width, entry().height));
+    EXPECT_EQ(built.fields.back(), nullptr) << "wrote past its Ui record";
+
+    const CreatedObjects created(built.root.get());
+    QSet<const void *> seen;
+    for (int i = 0; i < entry().fieldCount; ++i) {
+        const void *field = built.fields[std::size_t(i)];
+        ASSERT_NE(field, nullptr) << "field " << i;
+        EXPECT_FALSE(seen.contains(field)) << "field " << i << " repeats an earlier field";
+        seen.insert(field);
+        EXPECT_TRUE(created.objects.contains(field) || created.spacers.contains(field))
+            << "field " << i << " is not an object of this form's tree";
+    }
+}
+
+TEST_P(EveryForm, ObjectNamesAreTheUiRecordFieldNames)
+{
+    const QStringList names = uiFieldNamesFromHeader(entry().name);
+    ASSERT_EQ(names.size(), entry().fieldCount) << "Ui record header of " << entry().name;
+
+    BuiltForm built = buildForm(entry());
+    const CreatedObjects created(built.root.get());
+    for (int i = 0; i < entry().fieldCount; ++i) {
+        const void *field = built.fields[std::size_t(i)];
+        if (created.spacers.contains(field))
+            continue;  // spacers are no Qt objects and carry no name
+        ASSERT_TRUE(created.objects.contains(field));
+        EXPECT_EQ(static_cast<const QObject *>(field)->objectName(), names[i]) << "field " << i;
+    }
+}
+
+TEST_P(EveryForm, KeepsAHostGivenRootName)
+{
+    BuiltForm built = buildForm(entry(), true, QStringLiteral("hostScreen"));
+    EXPECT_EQ(built.root->objectName(), QStringLiteral("hostScreen"));
+}
+
+TEST_P(EveryForm, TwoRootsGetIndependentTrees)
+{
+    BuiltForm first = buildForm(entry(), true);
+    BuiltForm second = buildForm(entry(), true);
+    for (int i = 0; i < entry().fieldCount; ++i)
+        EXPECT_NE(first.fields[std::size_t(i)], second.fields[std::size_t(i)]) << "field " << i;
+    const QStringList texts = textsOf(second.root.get());
+    EXPECT_EQ(textsOf(first.root.get()), texts);
+    // The second tree must live on unchanged without the first one.
+    first.root.reset();
+    entry().form().retranslateUi(second.record(), second.root.get());
+    EXPECT_EQ(textsOf(second.root.get()), texts);
+}
+
+TEST_P(EveryForm, RetranslatingAgainGivesTheSameTexts)
+{
+    BuiltForm built = buildForm(entry(), true);
+    const QStringList once = textsOf(built.root.get());
+    entry().form().retranslateUi(built.record(), built.root.get());
+    EXPECT_EQ(textsOf(built.root.get()), once);
+}
+
+std::string formName(const ::testing::TestParamInfo<std::size_t> &info)
+{
+    return kCatalogue[info.param].name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryForm, ::testing::Range<std::size_t>(0, kCatalogueSize), formName);
+
+} // namespace

@@ -1,0 +1,82 @@
+#include "form_harness.h"
+
+#include "controls/zel_text.h"
+
+#include <QAbstractButton>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QMetaProperty>
+#include <QRegularExpression>
+
+BuiltForm buildForm(const CatalogueEntry &entry, bool retranslate, const QString &rootName)
+{
+    BuiltForm built;
+    built.root = std::make_unique<QWidget>();
+    built.root->setObjectName(rootName);
+    // One spare slot past the end catches a form writing beyond its record.
+    built.fields.assign(std::size_t(entry.fieldCount) + 1, nullptr);
+    const FormLayout &form = entry.form();
+    form.setupUi(built.record(), built.root.get());
+    if (retranslate)
+        form.retranslateUi(built.record(), built.root.get());
+    return built;
+}
+
+static bool isLibraryClass(const QMetaObject *meta)
+{
+    return meta && QByteArray(meta->className()).toLower().startsWith("zel");
+}
+
+QStringList textsOf(QWidget *root)
+{
+    QStringList texts;
+    const auto add = [&texts](const QObject *object, const QString &what, const QString &text) {
+        if (!text.isEmpty())
+            texts << object->objectName() + "." + what + "=" + text;
+    };
+    add(root, "windowTitle", root->property("windowTitle").toString());
+    for (QWidget *widget : root->findChildren<QWidget *>()) {
+        add(widget, "styleSheet", widget->styleSheet());
+        // Texts the widget library keeps in its own settings (contents, compass letters).
+        for (const QMetaObject *meta = widget->metaObject(); isLibraryClass(meta); meta = meta->superClass()) {
+            for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+                const QMetaProperty property = meta->property(i);
+                if (property.userType() == QMetaType::QString)
+                    add(widget, property.name(), property.read(widget).toString());
+            }
+        }
+        if (auto *textBox = qobject_cast<ZelTextBox *>(widget)) {
+            add(widget, "text", textBox->text());
+        } else if (auto *textArea = qobject_cast<ZelTextArea *>(widget)) {
+            add(widget, "plainText", textArea->toPlainText());
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            add(widget, "text", button->text());
+        } else if (auto *lineEdit = qobject_cast<QLineEdit *>(widget)) {
+            add(widget, "text", lineEdit->text());
+        }
+    }
+    return texts;
+}
+
+QStringList uiFieldNamesFromHeader(const char *formName)
+{
+    const QString fileName = QString::fromUtf8(formName) + ".h";
+    QDirIterator it(QStringLiteral(QUARN_SOURCE_DIR "/forms"), {fileName}, QDir::Files, QDirIterator::Subdirectories);
+    if (!it.hasNext())
+        return {};
+    QFile header(it.next());
+    if (!header.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    const QString source = QString::fromUtf8(header.readAll());
+    const QRegularExpression record(QStringLiteral("struct Ui_%1 : UiRecord \\{(.*?)\\};").arg(formName),
+                                    QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = record.match(source);
+    if (!match.hasMatch())
+        return {};
+    QStringList names;
+    const QRegularExpression field(QStringLiteral("^\\s*\\w+\\s*\\*\\s*(\\w+);"), QRegularExpression::MultilineOption);
+    for (auto fields = field.globalMatch(match.captured(1)); fields.hasNext();)
+        names << fields.next().captured(1);
+    return names;
+}

@@ -1,0 +1,98 @@
+// How forms meet the translator: only retranslateUi asks it, always in the
+// form's own context, and what it answers is what the screen shows.
+
+#include "form_harness.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+bool isFormContext(const char *context)
+{
+    for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
+        if (std::strcmp(entry.name, context) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Answers every form text with the source wrapped in markers and records the
+// contexts it was asked in.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (!isFormContext(context))
+            return QString();
+        contexts.append(QString::fromUtf8(context));
+        return QStringLiteral("<<") + QString::fromUtf8(source) + QStringLiteral(">>");
+    }
+    bool isEmpty() const override { return false; }
+
+    mutable QStringList contexts;
+};
+
+class InstalledTranslator
+{
+public:
+    InstalledTranslator() { QCoreApplication::installTranslator(&translator); }
+    ~InstalledTranslator() { QCoreApplication::removeTranslator(&translator); }
+    MarkingTranslator translator;
+};
+
+class FormTexts : public ::testing::TestWithParam<std::size_t>
+{
+protected:
+    const CatalogueEntry &entry() const { return kCatalogue[GetParam()]; }
+};
+
+TEST_P(FormTexts, SetupSetsNoTranslatedText)
+{
+    InstalledTranslator installed;
+    BuiltForm built = buildForm(entry());
+    EXPECT_TRUE(installed.translator.contexts.isEmpty());
+    for (const QString &text : textsOf(built.root.get()))
+        EXPECT_FALSE(text.contains(QStringLiteral("<<"))) << text.toStdString();
+}
+
+TEST_P(FormTexts, RetranslateShowsTheTranslatorsAnswersInTheFormsContext)
+{
+    BuiltForm plain = buildForm(entry(), true);
+    const QStringList sources = textsOf(plain.root.get());
+
+    InstalledTranslator installed;
+    BuiltForm translated = buildForm(entry(), true);
+    for (const QString &context : installed.translator.contexts)
+        EXPECT_EQ(context, QString::fromUtf8(entry().name));
+
+    // Each text is either untranslated content, kept as is, or its source as
+    // the translator answered it; nothing is lost or added.
+    const QStringList texts = textsOf(translated.root.get());
+    ASSERT_EQ(texts.size(), sources.size());
+    int translatedCount = 0;
+    for (int i = 0; i < texts.size(); ++i) {
+        const QString key = sources[i].section('=', 0, 0);
+        const QString source = sources[i].section('=', 1);
+        ASSERT_EQ(texts[i].section('=', 0, 0), key);
+        const QString shown = texts[i].section('=', 1);
+        if (shown != source) {
+            EXPECT_EQ(shown, "<<" + source + ">>") << key.toStdString();
+            ++translatedCount;
+        }
+    }
+    EXPECT_EQ(translatedCount, installed.translator.contexts.size());
+}
+
+std::string formName(const ::testing::TestParamInfo<std::size_t> &info)
+{
+    return kCatalogue[info.param].name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, FormTexts, ::testing::Range<std::size_t>(0, kCatalogueSize), formName);
+
+} // namespace
