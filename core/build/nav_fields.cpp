@@ -1,0 +1,70 @@
+#include "core/build/nav_fields.h"
+
+namespace quarn::navfields {
+
+namespace {
+
+constexpr int kFullWidth = 230;
+constexpr int kHalfWidth = 113;
+const char kSatelliteImage[] = ":/Bkgd/bkgd_Satellite_Field_148x67.mif";
+
+QByteArray fieldImage(const Field &field, bool pressed)
+{
+    if (field.satellite)
+        return kSatelliteImage;
+    return ":/Bkgd/bkgd_Dashboard_Field_" + QByteArray::number(field.width) + 'x'
+        + QByteArray::number(field.height) + (pressed ? "_h.mif" : ".mif");
+}
+
+// The host's reader matches these attributes by their exact spelling, blanks
+// around "=" included for the first five and not for the font sizes.
+void writeField(QByteArray &text, const Field &field, int row, int column)
+{
+    text += "\t\t<FIELD row = \"" + QByteArray::number(row) + "\" col = \"" + QByteArray::number(column)
+        + "\" image = \"" + fieldImage(field, false) + "\" image_pressed = \"" + fieldImage(field, true) + '"';
+    if (field.width == kFullWidth) {
+        text += " colspan = \"\" fontSizeHeader=\"" + QByteArray::number(field.headerFontSize)
+            + "\" fontSizeData=\"" + QByteArray::number(field.dataFontSize) + '"';
+    }
+    text += "></FIELD>\n";
+}
+
+} // namespace
+
+Field full(int height, int headerFontSize, int dataFontSize)
+{
+    return Field{kFullWidth, height, headerFontSize, dataFontSize};
+}
+
+Field half(int height)
+{
+    return Field{kHalfWidth, height};
+}
+
+Field satellite()
+{
+    return Field{148, 67, 0, 0, true};
+}
+
+QByteArray document(const std::vector<Configuration> &configurations)
+{
+    QByteArray text = "<?xml version=\"1.0\" encoding=\"UTF-16\" standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n";
+    for (std::size_t index = 0; index < configurations.size(); ++index) {
+        const QByteArray tag = "CONFIGURATION_" + QByteArray::number(int(index) + 1);
+        if (index > 0)
+            text += '\n';
+        text += "\t<" + tag + ">\n";
+        int row = 0;
+        for (const Row &fields : configurations[index]) {
+            ++row;
+            int column = 0;
+            for (const Field &field : fields)
+                writeField(text, field, row, ++column);
+        }
+        text += "\t</" + tag + ">\n";
+    }
+    text += "</NAV_FIELDS_CONFIGURATION>";
+    return text;
+}
+
+} // namespace quarn::navfields

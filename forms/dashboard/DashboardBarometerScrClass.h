@@ -1,0 +1,32 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_instruments.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QWidget>
+
+// The barometer and altimeter graph with zoom buttons and the current and change read-outs.
+struct Ui_DashboardBarometerScrClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnToolBar;
+    ZelIcon *icon;
+    zelSimpleGraphView *graphView;
+    ZelPushButton *btnZoomOut;
+    ZelPushButton *btnZoomIn;
+    ZelBacking *backing;
+    QWidget *layoutWidget;
+    QHBoxLayout *horizontalLayout;
+    ZelTextBox *lblCurrent;
+    ZelTextBox *textBoxCurrent;
+    ZelBacking *backing_2;
+    QWidget *layoutWidget_2;
+    QHBoxLayout *horizontalLayout_2;
+    ZelTextBox *lblChange;
+    ZelTextBox *textBoxChange;
+};

@@ -1,0 +1,41 @@
+#include "forms/dashboard/DashboardCompassPublicScrClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+using namespace navfields;
+
+const std::vector<Configuration> kDataFields = {
+    {{full(91, 16, 24)}},
+    {{full(50, 16, 24)}, {full(50, 16, 24)}},
+    {{full(50, 16, 24)}, {half(45), half(45)}},
+    {{half(45), half(45)}, {half(45), half(45)}},
+};
+
+void setupUi(Ui_DashboardCompassPublicScrClass &ui, QWidget *root)
+{
+    Root(root, "DashboardCompassPublicScrClass").size(239, 400);
+
+    make(ui.dashboardBar, root, "dashboardBar").at(6, 25, 231, 105).property("minNumberOfDataFields", 0).property("maxNumberOfDataFields", 4).property("navFieldsCfg", document(kDataFields));
+    make(ui.navFieldsSpinBox, root, "navFieldsSpinBox").at(90, 25, 55, 115)
+        .spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif",
+                    ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif")
+        .spinBackground(":/Buttons/b_page.mif").blocking(true).maxValue(4);
+}
+
+void retranslateUi(Ui_DashboardCompassPublicScrClass &, QWidget *)
+{
+}
+
+Form<Ui_DashboardCompassPublicScrClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &DashboardCompassPublicScrClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,91 @@
+#include "forms/dashboard/DashboardMenuScreenClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+const char kRoundButton[] = ":/Buttons/b_RoundButton.mif";
+const char kRoundButtonPressed[] = ":/Buttons/b_RoundButton_h.mif";
+
+void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
+{
+    Root(root, "DashboardMenuScreenClass")
+        .size(240, 400)
+        .property("palette", QVariant::fromValue(menuScreenPalette()))
+        .property("font", QVariant::fromValue(menuScreenFont()));
+
+    make(ui.btnSatellite, root, "btnSatellite").at(6, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconSatellite, ui.btnSatellite, "iconSatellite").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Satellite.mif");
+    make(ui.btnBarometer, root, "btnBarometer").at(83, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconBarometer, ui.btnBarometer, "iconBarometer").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Barometer.mif");
+    make(ui.btnAltimeter, root, "btnAltimeter").at(160, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconAltimeter, ui.btnAltimeter, "iconAltimeter").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Altimeter.mif");
+    make(ui.btnDashboard, root, "btnDashboard").at(6, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconDashboard, ui.btnDashboard, "iconDashboard").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Dashboard.mif");
+    make(ui.btnDataFields, root, "btnDataFields").at(83, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconDataFields, ui.btnDataFields, "iconDataFields").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_DataFieldsOnly.mif");
+    make(ui.btnProfiles, root, "btnProfiles").at(160, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconProfiles, ui.btnProfiles, "iconProfiles").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Profiles.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4").spacing(6).sizeConstraint(QLayout::SetFixedSize);
+    make(ui.btnCompass, ui.horizontalLayoutWidget, "btnCompass").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconCompass, ui.btnCompass, "iconCompass").at(-1, 0, 74, 74).image(":/Icons/i_DashMenu_Compass.mif");
+    make(ui.btnRoadCompass, ui.horizontalLayoutWidget, "btnRoadCompass").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconRoadCompass, ui.btnRoadCompass, "iconRoadCompass").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_RoadCompass.mif");
+    make(ui.btnStripCompass, ui.horizontalLayoutWidget, "btnStripCompass").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconStripCompass, ui.btnStripCompass, "iconStripCompass").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_StripCompass.mif");
+    make(ui.btnTracks, ui.horizontalLayoutWidget, "btnTracks").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconTracks, ui.btnTracks, "iconTracks").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Tracks.mif");
+    make(ui.backing, root, "backing").at(1, 111, 238, 30);
+    make(ui.layoutWidget, ui.backing, "layoutWidget").at(2, 0, 235, 29);
+    layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(6);
+    make(ui.label, ui.layoutWidget, "label").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.label_8, ui.layoutWidget, "label_8").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.label_2, ui.layoutWidget, "label_2").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.backing_2, root, "backing_2").at(1, 215, 238, 30);
+    make(ui.layoutWidget1, ui.backing_2, "layoutWidget1").at(1, 0, 235, 30);
+    layout(ui.horizontalLayout_2, ui.layoutWidget1, "horizontalLayout_2").spacing(6);
+    make(ui.satelliteLabel, ui.layoutWidget1, "satelliteLabel").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.barometerLabel, ui.layoutWidget1, "barometerLabel").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.altimeterLabel, ui.layoutWidget1, "altimeterLabel").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.backing_3, root, "backing_3").at(1, 316, 238, 32);
+    make(ui.layoutWidget2, ui.backing_3, "layoutWidget2").at(3, 1, 235, 30);
+    layout(ui.horizontalLayout_3, ui.layoutWidget2, "horizontalLayout_3").spacing(6);
+    make(ui.label_6, ui.layoutWidget2, "label_6").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.label_10, ui.layoutWidget2, "label_10").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.label_5, ui.layoutWidget2, "label_5").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+
+    addMembers(ui.horizontalLayout_4, {ui.btnCompass, ui.btnRoadCompass, ui.btnStripCompass, ui.btnTracks});
+    addMembers(ui.horizontalLayout, {ui.label, ui.label_8, ui.label_2});
+    addMembers(ui.horizontalLayout_2, {ui.satelliteLabel, ui.barometerLabel, ui.altimeterLabel});
+    addMembers(ui.horizontalLayout_3, {ui.label_6, ui.label_10, ui.label_5});
+}
+
+void retranslateUi(Ui_DashboardMenuScreenClass &ui, QWidget *)
+{
+    const Translator tr("DashboardMenuScreenClass");
+    ui.label->setContent(tr("Compass"));
+    ui.label_8->setContent(tr("Road"));
+    ui.label_2->setContent(tr("Strip"));
+    ui.satelliteLabel->setContent(tr("Satellite"));
+    ui.barometerLabel->setContent(tr("Barometer"));
+    ui.altimeterLabel->setContent(tr("Altimeter"));
+    ui.label_6->setContent(tr("Dashboard"));
+    ui.label_10->setContent(tr("Data Only"));
+    ui.label_5->setContent(tr("Profiles"));
+}
+
+Form<Ui_DashboardMenuScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &DashboardMenuScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

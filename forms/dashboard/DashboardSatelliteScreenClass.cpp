@@ -1,0 +1,43 @@
+#include "forms/dashboard/DashboardSatelliteScreenClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+using namespace navfields;
+
+// The bar always shows two fields, but its document still starts with one.
+const std::vector<Configuration> kDataFields = {
+    {{satellite()}},
+    {{half(60), half(60)}},
+};
+
+void setupUi(Ui_DashboardSatelliteScreenClass &ui, QWidget *root)
+{
+    Root(root, "DashboardSatelliteScreenClass").size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnMenu, ui.statusBar, "btnMenu");
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 8, 60, 43).faces(":/Icons/i_ToolBar_Satellite.mif", ":/Icons/i_ToolBar_Satellite_h.mif");
+    make(ui.satelliteView, root, "satelliteView").at(0, 20, 240, 265)
+        .satelliteImages(":/Icons/i_Satellite_Red.mif", ":/Icons/i_Satellite_Yellow.mif", ":/Icons/i_Satellite_Green.mif", ":/Icons/i_Satellite_White.mif")
+        .sbasSatelliteImages(":/Icons/i_Satellite_Red.mif", ":/Icons/i_Satellite_Yellow.mif", ":/Icons/i_Satellite_Green.mif", ":/Icons/i_Satellite_White.mif");
+    make(ui.dashboardBar, root, "dashboardBar").at(5, 290, 240, 70).property("minNumberOfDataFields", 2).property("maxNumberOfDataFields", 2).property("navFieldsCfg", document(kDataFields));
+}
+
+void retranslateUi(Ui_DashboardSatelliteScreenClass &, QWidget *)
+{
+}
+
+Form<Ui_DashboardSatelliteScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &DashboardSatelliteScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

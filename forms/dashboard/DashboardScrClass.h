@@ -1,0 +1,29 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_instruments.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// The main dashboard: small compass, geocache summary and up to eight data fields.
+struct Ui_DashboardScrClass : UiRecord {
+    ZelIcon *bkgdForGeocaches;
+    ZelIcon *iconGeocache;
+    ZelIcon *iconGeocacheFavorite;
+    ZelIcon *iconGeocacheTrackables;
+    ZelIcon *iconGeocacheFound;
+    ZelIcon *iconGeocachePictureAttached;
+    ZelTextBox *geocacheName;
+    ZelIcon *bkgdWithoutGeocaches;
+    ZelIcon *iconFrog;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnMenu;
+    ZelPushButton *btnToolBar;
+    ZelTextBox *cachesFound;
+    ZelTextBox *distanceToCache;
+    ZelTextBox *distanceToCacheUnits;
+    ZelWidget *dashboardContainer;
+    zelCompass *compass;
+};
