@@ -1,0 +1,71 @@
+#pragma once
+
+// The furniture of the map screens. Each routine creates one row with its
+// standard look and returns it, so a form can chain what its table adds; the
+// screens order these rows differently, hence one routine per row.
+
+#include "core/build/nav_fields.h"
+#include "core/build/row.h"
+#include "core/build/translate.h"
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_instruments.h"
+#include "controls/zel_text.h"
+
+#include <vector>
+
+namespace quarn {
+
+// The full-screen map, field 0 of every map screen, under all the rest.
+Row<ZelMapControl> mapControl(ZelMapControl *&field, QWidget *root);
+
+// The 48 x 48 north-up indicator.
+Row<ZelNorthUpWidget> northUpIndicator(ZelNorthUpWidget *&field, QWidget *mapControl, int x, int y);
+
+// The 71 x 20 scale bar: a bracket under a white text and its grey copy one
+// pixel right and down, which reads as the text's shadow once the form raises
+// the white text above it.
+Row<QWidget> scaleBar(QWidget *&field, QWidget *mapControl, int x, int y);
+Row<ZelIcon> scaleBracket(ZelIcon *&field, QWidget *scaleBar);
+Row<ZelTextBox> scaleText(ZelTextBox *&field, QWidget *scaleBar);
+Row<ZelTextBox> scaleTextShadow(ZelTextBox *&field, QWidget *scaleBar);
+
+// The zoom buttons at their standard places; they never take the focus.
+Row<ZelPushButton> zoomInButton(ZelPushButton *&field, QWidget *parent);
+Row<ZelPushButton> zoomOutButton(ZelPushButton *&field, QWidget *parent);
+
+// The large GO button and its caption.
+Row<ZelPushButton> goButton(ZelPushButton *&field, QWidget *parent);
+Row<ZelTextBox> goText(ZelTextBox *&field, QWidget *goButton);
+
+// The panel along the map's lower edge and the buttons over it; their
+// rectangles shift by a pixel or two from screen to screen.
+Row<ZelIcon> mapBottomPanel(ZelIcon *&field, QWidget *root, int x, int y, int width, int height);
+Row<ZelPushButton> mapBackButton(ZelPushButton *&field, QWidget *parent, int x, int y, int width, int height);
+Row<ZelPushButton> mapContextMenuButton(ZelPushButton *&field, QWidget *parent, int x, int y, int width,
+                                        int height);
+
+// The shaded bar across the top (coordinates or the current street) and its
+// one line of text.
+Row<ZelIcon> mapInfoBar(ZelIcon *&field, QWidget *parent, const char *objectName);
+Row<ZelTextBox> mapInfoLine(ZelTextBox *&field, QWidget *infoBar, const char *objectName);
+
+// The 240 x 240 compass laid over the map.
+Row<zelCompass> mapCompass(zelCompass *&field, QWidget *mapControl, int x, int y);
+// The cardinal letters over the compass badges, in the translator's language.
+void retranslateCompassLetters(zelCompass *compass, const Translator &tr);
+
+// The bar of up to four data fields along the bottom, carrying its layout
+// document: one configuration per number of fields shown.
+Row<ZelWidget> navigationFieldBar(ZelWidget *&field, QWidget *root,
+                                  const std::vector<navfields::Configuration> &configurations);
+
+// Style sheets of the texts laid over the map: a band darkening towards the
+// top, and the clear background of the texts on it. Both go through the
+// translator like every style sheet of the map screens.
+inline constexpr char kShadedBandStyleSheet[] =
+    "background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), "
+    "stop:1 rgba(0,0,0, 0));";
+inline constexpr char kClearBackgroundStyleSheet[] = "background-color: rgba(0, 0, 0, 0);";
+
+} // namespace quarn

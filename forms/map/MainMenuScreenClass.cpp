@@ -1,0 +1,94 @@
+#include "forms/map/MainMenuScreenClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+const char kRoundButton[] = ":/Buttons/b_RoundButton.mif";
+const char kRoundButtonPressed[] = ":/Buttons/b_RoundButton_h.mif";
+
+void setupUi(Ui_MainMenuScreenClass &ui, QWidget *root)
+{
+    Root(root, "MainMenuScreenClass")
+        .size(240, 400)
+        .property("palette", QVariant::fromValue(menuScreenPalette()))
+        .property("font", QVariant::fromValue(menuScreenFont()));
+
+    make(ui.btnMaps, root, "btnMaps").at(6, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconMaps, ui.btnMaps, "iconMaps").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Maps.mif");
+    make(ui.btnGC, root, "btnGC").at(83, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconGC, ui.btnGC, "iconGC").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Geocaches.mif");
+    make(ui.btnRoutes, root, "btnRoutes").at(160, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconRoutes, ui.btnRoutes, "iconRoutes").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Routes.mif");
+    make(ui.btnAddress, root, "btnAddress").at(6, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconAddress, ui.btnAddress, "iconAddress").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Address.mif");
+    make(ui.btnCamera, root, "btnCamera").at(83, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconCamera, ui.btnCamera, "iconCamera").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Media.mif");
+    make(ui.btnPOI, root, "btnPOI").at(160, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconPOI, ui.btnPOI, "iconPOI").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_POI.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    make(ui.btnTools, ui.statusBar, "btnTools").at(90, 7, 60, 43).faces(":/Icons/i_ToolBar_Settings.mif", ":/Icons/i_ToolBar_Settings_h.mif");
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4").spacing(6).sizeConstraint(QLayout::SetFixedSize);
+    make(ui.btnStart, ui.horizontalLayoutWidget, "btnStart").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconStart, ui.btnStart, "iconStart").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Start.mif");
+    make(ui.btnStop, ui.horizontalLayoutWidget, "btnStop").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconStart_2, ui.btnStop, "iconStart_2").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Stop.mif");
+    make(ui.btnWaypoints, ui.horizontalLayoutWidget, "btnWaypoints").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconWpt, ui.btnWaypoints, "iconWpt").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Waypoints.mif");
+    make(ui.btnTracks, ui.horizontalLayoutWidget, "btnTracks").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.iconTracks, ui.btnTracks, "iconTracks").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Tracks.mif");
+    make(ui.backing, root, "backing").at(1, 111, 238, 30);
+    make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 0, 238, 30);
+    layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
+    make(ui.label, ui.layoutWidget, "label").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.label_8, ui.layoutWidget, "label_8").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.label_2, ui.layoutWidget, "label_2").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.label_3, ui.layoutWidget, "label_3").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().scaledContents().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.backing_2, root, "backing_2").at(1, 215, 238, 30);
+    make(ui.layoutWidget1, ui.backing_2, "layoutWidget1").at(0, 0, 238, 30);
+    layout(ui.horizontalLayout_2, ui.layoutWidget1, "horizontalLayout_2").spacing(4);
+    make(ui.label_4, ui.layoutWidget1, "label_4").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.label_5, ui.layoutWidget1, "label_5").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.label_6, ui.layoutWidget1, "label_6").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.backing_3, root, "backing_3").at(1, 316, 238, 30);
+    make(ui.layoutWidget2, ui.backing_3, "layoutWidget2").at(0, 0, 238, 30);
+    layout(ui.horizontalLayout_3, ui.layoutWidget2, "horizontalLayout_3").spacing(4);
+    make(ui.label_7, ui.layoutWidget2, "label_7").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.label_10, ui.layoutWidget2, "label_10").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.label_11, ui.layoutWidget2, "label_11").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).minSize(70, 0).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+
+    addMembers(ui.horizontalLayout_4, {ui.btnStart, ui.btnStop, ui.btnWaypoints, ui.btnTracks});
+    addMembers(ui.horizontalLayout, {ui.label, ui.label_8, ui.label_2, ui.label_3});
+    addMembers(ui.horizontalLayout_2, {ui.label_4, ui.label_5, ui.label_6});
+    addMembers(ui.horizontalLayout_3, {ui.label_7, ui.label_10, ui.label_11});
+}
+
+void retranslateUi(Ui_MainMenuScreenClass &ui, QWidget *)
+{
+    const Translator tr("MainMenuScreenClass");
+    ui.label->setContent(tr("Start"));
+    ui.label_8->setContent(tr("Save"));
+    ui.label_2->setContent(tr("Waypoints"));
+    ui.label_3->setContent(tr("Tracks"));
+    ui.label_4->setContent(tr("Maps"));
+    ui.label_5->setContent(tr("Geocaches"));
+    ui.label_6->setContent(tr("Routes"));
+    ui.label_7->setContent(tr("Address"));
+    ui.label_10->setContent(tr("Media"));
+    ui.label_11->setContent(tr("POI"));
+}
+
+Form<Ui_MainMenuScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MainMenuScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,68 @@
+#include "forms/map/MapAreaScreenClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_MapAreaScreenClass &ui, QWidget *root)
+{
+    Root(root, "MapAreaScreenClass")
+        .size(240, 400)
+        .point("zoomInStd", 182, 64)
+        .point("zoomOutStd", 182, 124)
+        .point("zoomInBubble", 182, 210)
+        .point("zoomOutBubble", 182, 270);
+
+    mapControl(ui.zelMapControl, root);
+    northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
+    scaleBar(ui.widgetScale, ui.zelMapControl, 160, 330);
+    scaleBracket(ui.iconScale, ui.widgetScale);
+    scaleText(ui.txtScale, ui.widgetScale);
+    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
+    make(ui.infoBkg, ui.zelMapControl, "infoBkg").at(0, 21, 240, 55).noAutoFillBackground();
+    make(ui.layoutWidget, ui.infoBkg, "layoutWidget").at(2, 0, 237, 27);
+    layout(ui.horizontalLayout1, ui.layoutWidget, "horizontalLayout1").spacing(4);
+    make(ui.txtArea, ui.layoutWidget, "txtArea").palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().pixelSize(18);
+    make(ui.txtAreaValue, ui.layoutWidget, "txtAreaValue").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().alignment(align::RightVCentre).pixelSize(18).textBoxFlags(true, false);
+    make(ui.layoutWidget_2, ui.infoBkg, "layoutWidget_2").at(2, 22, 237, 27);
+    layout(ui.horizontalLayout2, ui.layoutWidget_2, "horizontalLayout2").spacing(4);
+    make(ui.txtPerimeter, ui.layoutWidget_2, "txtPerimeter").palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().pixelSize(18);
+    make(ui.txtPerimeterValue, ui.layoutWidget_2, "txtPerimeterValue").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().alignment(align::RightVCentre).pixelSize(18).textBoxFlags(true, false);
+    mapBottomPanel(ui.panelBottom, root, 0, 346, 240, 54);
+    mapBackButton(ui.btnBack, root, 0, 348, 90, 52);
+    mapContextMenuButton(ui.btnContextMenu, root, 150, 348, 90, 51);
+
+    addMembers(ui.horizontalLayout1, {ui.txtArea, ui.txtAreaValue});
+    addMembers(ui.horizontalLayout2, {ui.txtPerimeter, ui.txtPerimeterValue});
+
+    ui.iconScale->raise();
+    ui.txtScaleShadow->raise();
+    ui.txtScale->raise();
+}
+
+void retranslateUi(Ui_MapAreaScreenClass &ui, QWidget *root)
+{
+    const Translator tr("MapAreaScreenClass");
+    root->setProperty("windowTitle", tr(""));
+    ui.infoBkg->setStyleSheet(tr(kShadedBandStyleSheet));
+    ui.txtArea->setStyleSheet(tr(kClearBackgroundStyleSheet));
+    ui.txtArea->setContent(tr("Area"));
+    ui.txtAreaValue->setStyleSheet(tr(kClearBackgroundStyleSheet));
+    ui.txtPerimeter->setStyleSheet(tr(kClearBackgroundStyleSheet));
+    ui.txtPerimeter->setContent(tr("Perimeter"));
+    ui.txtPerimeterValue->setStyleSheet(tr(kClearBackgroundStyleSheet));
+}
+
+Form<Ui_MapAreaScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MapAreaScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,51 @@
+#include "forms/map/MapMultiPointsScreenClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_MapMultiPointsScreenClass &ui, QWidget *root)
+{
+    Root(root, "MapMultiPointsScreenClass")
+        .size(240, 400)
+        .point("zoomInStd", 182, 64)
+        .point("zoomOutStd", 182, 124)
+        .point("zoomInBubble", 182, 210)
+        .point("zoomOutBubble", 182, 270);
+
+    mapControl(ui.zelMapControl, root);
+    northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
+    scaleBar(ui.widgetScale, ui.zelMapControl, 160, 330);
+    scaleBracket(ui.iconScale, ui.widgetScale);
+    scaleText(ui.txtScale, ui.widgetScale);
+    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
+    mapBottomPanel(ui.panelBottom, root, 0, 346, 240, 54);
+    mapBackButton(ui.btnBack, root, 0, 348, 90, 52);
+    make(ui.btnOK, root, "btnOK").at(174, 351, 67, 56).noFocus().faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
+    mapInfoBar(ui.iconLatLong, root, "iconLatLong");
+    mapInfoLine(ui.txtLatLon, ui.iconLatLong, "txtLatLon").content("--- / ---");
+
+    ui.iconScale->raise();
+    ui.txtScaleShadow->raise();
+    ui.txtScale->raise();
+}
+
+void retranslateUi(Ui_MapMultiPointsScreenClass &, QWidget *root)
+{
+    const Translator tr("MapMultiPointsScreenClass");
+    root->setProperty("windowTitle", tr(""));
+}
+
+Form<Ui_MapMultiPointsScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MapMultiPointsScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

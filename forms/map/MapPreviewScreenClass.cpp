@@ -1,0 +1,62 @@
+#include "forms/map/MapPreviewScreenClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
+{
+    Root(root, "MapPreviewScreenClass")
+        .size(240, 400)
+        .point("zoomInStd", 182, 110)
+        .point("zoomOutStd", 182, 170)
+        .point("zoomInBubble", 182, 210)
+        .point("zoomOutBubble", 182, 270);
+
+    mapControl(ui.zelMapControl, root).noAutoFillBackground();
+    make(ui.infoBackground, ui.zelMapControl, "infoBackground").at(0, 21, 240, 38).image(":/Bkgd/bkgd_QuickInfoBar.mif");
+    make(ui.txtDistance, ui.infoBackground, "txtDistance").at(25, 2, 76, 30).palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().pixelSize(18).content("7.1 mi");
+    make(ui.txtAddInfo, ui.infoBackground, "txtAddInfo").at(102, 2, 70, 30).palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::Centre).pixelSize(18).content("+1457 ft");
+    make(ui.destIcon, ui.infoBackground, "destIcon").at(0, 5, 25, 22).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
+    scaleBar(ui.widgetScale, ui.zelMapControl, 160, 330);
+    scaleBracket(ui.iconScale, ui.widgetScale);
+    scaleText(ui.txtScale, ui.widgetScale);
+    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
+    northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
+    make(ui.addressBkg, ui.zelMapControl, "addressBkg").at(0, 50, 240, 55).noAutoFillBackground();
+    make(ui.Name, ui.addressBkg, "Name").at(0, 0, 171, 22).palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().pixelSize(18);
+    make(ui.Description, ui.addressBkg, "Description").at(0, 22, 171, 22).palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().pixelSize(18);
+    mapBottomPanel(ui.panelBottom, root, 0, 346, 240, 54);
+    make(ui.btnRouteOptions, ui.panelBottom, "btnRouteOptions").at(175, 7, 67, 52).noFocus().normal(":/Icons/i_Route Options.mif");
+    goButton(ui.btnBigGo, root);
+    goText(ui.textBox, ui.btnBigGo);
+    mapBackButton(ui.btnBack, root, 0, 348, 90, 52);
+
+    ui.iconScale->raise();
+    ui.txtScaleShadow->raise();
+    ui.txtScale->raise();
+}
+
+void retranslateUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
+{
+    const Translator tr("MapPreviewScreenClass");
+    root->setProperty("windowTitle", tr(""));
+    ui.addressBkg->setStyleSheet(tr(kShadedBandStyleSheet));
+    ui.Name->setStyleSheet(tr(kClearBackgroundStyleSheet));
+    ui.Description->setStyleSheet(tr(kClearBackgroundStyleSheet));
+    ui.textBox->setContent(tr("GO"));
+}
+
+Form<Ui_MapPreviewScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MapPreviewScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

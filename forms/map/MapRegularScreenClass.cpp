@@ -1,0 +1,67 @@
+#include "forms/map/MapRegularScreenClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+using namespace navfields;
+
+const std::vector<Configuration> kDataFields = {
+    {{full(50, 12, 16)}},
+    {{half(45), half(45)}},
+    {{full(50, 12, 16)}, {half(45), half(45)}},
+    {{half(45), half(45)}, {half(45), half(45)}},
+};
+
+void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
+{
+    Root(root, "MapRegularScreenClass")
+        .size(240, 400)
+        .point("NavFieldCountEditPosition", 93, 270)
+        .property("NavFieldHeight", 50)
+        .property("BaseNavFieldsY", 300)
+        .property("NavFieldsHorizMargins", 0)
+        .property("NavFieldsVertMargins", 0)
+        .property("NavFieldsVertSpacing", 3)
+        .property("NavFieldsHorizSpacing", 5)
+        .property("NavFieldsUpperSpace", 0);
+
+    mapControl(ui.zelMapControl, root);
+    northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 352);
+    scaleBar(ui.widgetScale, ui.zelMapControl, 160, 380);
+    scaleBracket(ui.iconScale, ui.widgetScale);
+    scaleText(ui.txtScale, ui.widgetScale);
+    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
+    mapCompass(ui.compass, ui.zelMapControl, 0, 150);
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
+    navigationFieldBar(ui.dashboardBar, root, kDataFields);
+
+    ui.iconScale->raise();
+    ui.txtScaleShadow->raise();
+    ui.txtScale->raise();
+    ui.NorthUp->raise();
+    ui.widgetScale->raise();
+    ui.compass->raise();
+    ui.ZoomOut->raise();
+    ui.ZoomIn->raise();
+}
+
+void retranslateUi(Ui_MapRegularScreenClass &ui, QWidget *root)
+{
+    const Translator tr("MapRegularScreenClass");
+    root->setProperty("windowTitle", tr(""));
+    retranslateCompassLetters(ui.compass, tr);
+}
+
+Form<Ui_MapRegularScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MapRegularScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,61 @@
+#include "forms/map/MapVehicleModeScreenClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+using namespace navfields;
+
+const std::vector<Configuration> kDataFields = {
+    {{full(50, 12, 20)}},
+    {{half(45), half(45)}},
+    {{full(50, 12, 20)}, {half(45), half(45)}},
+    {{half(45), half(45)}, {half(45), half(45)}},
+};
+
+void setupUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
+{
+    Root(root, "MapVehicleModeScreenClass")
+        .size(240, 400)
+        .point("NavFieldCountEditPosition", 93, 270)
+        .property("NavFieldHeight", 50)
+        .property("BaseNavFieldsY", 300)
+        .property("NavFieldsHorizMargins", 0)
+        .property("NavFieldsVertMargins", 0)
+        .property("NavFieldsVertSpacing", 3)
+        .property("NavFieldsHorizSpacing", 5)
+        .property("NavFieldsUpperSpace", 0);
+
+    mapControl(ui.zelMapControl, root);
+    mapInfoBar(ui.icon, ui.zelMapControl, "icon");
+    mapInfoLine(ui.curStreet, ui.icon, "curStreet");
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
+    mapCompass(ui.compass, ui.zelMapControl, 0, 80);
+    navigationFieldBar(ui.dashboardBar, root, kDataFields);
+
+    ui.compass->raise();
+    ui.icon->raise();
+    ui.ZoomIn->raise();
+    ui.ZoomOut->raise();
+}
+
+void retranslateUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
+{
+    const Translator tr("MapVehicleModeScreenClass");
+    root->setProperty("windowTitle", tr(""));
+    ui.curStreet->setContent(tr("CURRENT STREET NAME"));
+    retranslateCompassLetters(ui.compass, tr);
+}
+
+Form<Ui_MapVehicleModeScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MapVehicleModeScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

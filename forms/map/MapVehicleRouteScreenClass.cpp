@@ -1,0 +1,73 @@
+#include "forms/map/MapVehicleRouteScreenClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+using namespace navfields;
+
+const std::vector<Configuration> kDataFields = {
+    {{full(50, 12, 20)}},
+    {{half(45), half(45)}},
+    {{full(50, 12, 20)}, {half(45), half(45)}},
+    {{half(45), half(45)}, {half(45), half(45)}},
+};
+
+void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
+{
+    Root(root, "MapVehicleRouteScreenClass")
+        .size(240, 400)
+        .point("NavFieldCountEditPosition", 93, 270)
+        .property("NavFieldHeight", 50)
+        .property("BaseNavFieldsY", 300)
+        .property("NavFieldsHorizMargins", 0)
+        .property("NavFieldsVertMargins", 0)
+        .property("NavFieldsVertSpacing", 3)
+        .property("NavFieldsHorizSpacing", 5)
+        .property("NavFieldsUpperSpace", 0);
+
+    mapControl(ui.zelMapControl, root);
+    make(ui.icon, ui.zelMapControl, "icon").enabled().at(0, 20, 240, 98).palette(Colours().role(QPalette::WindowText, kWhite)).image(":/Bkgd/bkgd_QuickInfoBar_2.mif");
+    make(ui.curManeuver, ui.icon, "curManeuver").at(57, 5, 181, 21).palette(Colours().role(QPalette::WindowText, kWhite)).scaledContents().alignment(align::Centre).pixelSize(22);
+    make(ui.distance, ui.icon, "distance").at(0, 5, 55, 21).palette(Colours().role(QPalette::WindowText, kWhite)).scaledContents().alignment(align::Centre).pixelSize(22);
+    make(ui.button, ui.icon, "button").at(2, 25, 43, 61);
+    // One picture per manoeuvre (01 to 18), then two waypoint states and the destination.
+    make(ui.manIndicator, ui.button, "manIndicator").at(0, 10, 43, 46).statusImages({
+        ":/maneuvers/Icons/i_Man_01.mif", ":/maneuvers/Icons/i_Man_02.mif", ":/maneuvers/Icons/i_Man_03.mif",
+        ":/maneuvers/Icons/i_Man_04.mif", ":/maneuvers/Icons/i_Man_05.mif", ":/maneuvers/Icons/i_Man_06.mif",
+        ":/maneuvers/Icons/i_Man_07.mif", ":/maneuvers/Icons/i_Man_08.mif", ":/maneuvers/Icons/i_Man_09.mif",
+        ":/maneuvers/Icons/i_Man_10.mif", ":/maneuvers/Icons/i_Man_11.mif", ":/maneuvers/Icons/i_Man_12.mif",
+        ":/maneuvers/Icons/i_Man_13.mif", ":/maneuvers/Icons/i_Man_14.mif", ":/maneuvers/Icons/i_Man_15.mif",
+        ":/maneuvers/Icons/i_Man_16.mif", ":/maneuvers/Icons/i_Man_17.mif", ":/maneuvers/Icons/i_Man_18.mif",
+        ":/Icons/i_WayPoints.mif", ":/Icons/i_WayPoints.mif", ":/Icons/i_DestinationIcon.mif"});
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
+    mapCompass(ui.compass, ui.zelMapControl, 0, 80);
+    navigationFieldBar(ui.dashboardBar, root, kDataFields);
+
+    ui.icon->raise();
+    ui.compass->raise();
+    ui.ZoomOut->raise();
+    ui.ZoomIn->raise();
+}
+
+void retranslateUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
+{
+    const Translator tr("MapVehicleRouteScreenClass");
+    root->setProperty("windowTitle", tr(""));
+    ui.curManeuver->setContent(tr("CURRENT STREET NAME"));
+    ui.distance->setContent(tr("#DIST"));
+    retranslateCompassLetters(ui.compass, tr);
+}
+
+Form<Ui_MapVehicleRouteScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MapVehicleRouteScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

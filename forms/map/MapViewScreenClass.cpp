@@ -1,0 +1,54 @@
+#include "forms/map/MapViewScreenClass.h"
+
+#include "core/build/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_MapViewScreenClass &ui, QWidget *root)
+{
+    Root(root, "MapViewScreenClass")
+        .size(240, 400)
+        .point("zoomInStd", 182, 64)
+        .point("zoomOutStd", 182, 124)
+        .point("zoomInBubble", 182, 210)
+        .point("zoomOutBubble", 182, 270);
+
+    mapControl(ui.zelMapControl, root);
+    northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
+    scaleBar(ui.widgetScale, ui.zelMapControl, 160, 330);
+    scaleBracket(ui.iconScale, ui.widgetScale);
+    scaleText(ui.txtScale, ui.widgetScale);
+    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
+    goButton(ui.btnBigGo, ui.zelMapControl).layoutDirection(Qt::RightToLeft);
+    goText(ui.textBox, ui.btnBigGo);
+    mapBottomPanel(ui.panelBottom, root, 0, 346, 240, 54);
+    mapBackButton(ui.btnBack, root, 0, 348, 90, 52);
+    mapContextMenuButton(ui.btnContextMenu, root, 150, 347, 91, 52);
+    mapInfoBar(ui.iconLatLong, root, "iconLatLong");
+    mapInfoLine(ui.txtLatLon, ui.iconLatLong, "txtLatLon").content("--- / ---");
+
+    ui.iconScale->raise();
+    ui.txtScaleShadow->raise();
+    ui.txtScale->raise();
+}
+
+void retranslateUi(Ui_MapViewScreenClass &ui, QWidget *root)
+{
+    const Translator tr("MapViewScreenClass");
+    root->setProperty("windowTitle", tr(""));
+    ui.textBox->setContent(tr("GO"));
+}
+
+Form<Ui_MapViewScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MapViewScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms
