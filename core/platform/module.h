@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// Loading of layout modules by wide path, shaped after the Windows calls
+// (LoadLibraryW, GetProcAddressW, FreeLibrary, GetLastError) that hosts on the
+// device use, so the registry does not care which platform it runs on.
+
+namespace quarn::platform {
+
+using ModuleHandle = void *;
+// Callers cast a resolved symbol to its real function type before calling it.
+using ModuleFunction = void (*)();
+
+// Loads the module at path with all its symbols bound at once and kept local
+// to it; null on failure.
+ModuleHandle loadModule(const wchar_t *path);
+// The exported function named name, or null when the module has none.
+ModuleFunction resolveSymbol(ModuleHandle module, const wchar_t *name);
+// Drops one load of module; false when the system refused.
+bool freeModule(ModuleHandle module);
+// Why the last failing call of this thread failed, as UTF-8 text.
+std::string lastModuleError();
+
+} // namespace quarn::platform
