@@ -62,6 +62,13 @@ void applyStandardComboBox(ZelComboBox *comboBox, bool withEventPropagation)
         comboBox->setEventPropagation(true);
 }
 
+void applyRoundButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_RoundButton.mif"));
+    button->setPressed(image(":/Buttons/b_RoundButton_h.mif"));
+    button->setShiftOnPress(QPoint(1, 1));
+}
+
 void applyTitleText(ZelTextBox *textBox)
 {
     textBox->setPalette(whiteText());

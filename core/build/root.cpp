@@ -46,4 +46,24 @@ Root &Root::popupFrame(const char *top, int clientAreaHeight)
         .property("clientAreaHeight", clientAreaHeight);
 }
 
+Root &Root::zoomPositions(int standardZoomInY, int standardZoomOutY)
+{
+    return point("zoomInStd", 182, standardZoomInY)
+        .point("zoomOutStd", 182, standardZoomOutY)
+        .point("zoomInBubble", 182, 210)
+        .point("zoomOutBubble", 182, 270);
+}
+
+Root &Root::navigationFieldBarPlacement()
+{
+    return point("NavFieldCountEditPosition", 93, 270)
+        .property("NavFieldHeight", 50)
+        .property("BaseNavFieldsY", 300)
+        .property("NavFieldsHorizMargins", 0)
+        .property("NavFieldsVertMargins", 0)
+        .property("NavFieldsVertSpacing", 3)
+        .property("NavFieldsHorizSpacing", 5)
+        .property("NavFieldsUpperSpace", 0);
+}
+
 } // namespace quarn

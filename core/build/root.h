@@ -40,6 +40,11 @@ public:
     // The frame of a popup: top, repeated middle and bottom pieces over a shadow
     // brush, around a client area of the given height.
     Root &popupFrame(const char *top, int clientAreaHeight);
+    // Map screens: where the zoom buttons go, on the standard layout and while
+    // an information bubble is shown (the bubble places are the same everywhere).
+    Root &zoomPositions(int standardZoomInY, int standardZoomOutY);
+    // Map screens with a navigation-field bar: where the host lays its fields out.
+    Root &navigationFieldBarPlacement();
 
 private:
     QWidget *m_root;

@@ -263,6 +263,8 @@ public:
     // --- furniture looks -----------------------------------------------------
     // The title text: white, bold antialiased 16 px, centred.
     Row &titleText();
+    // The round 74 x 74 menu button face, shifting one pixel when pressed.
+    Row &roundButton();
 
     // --- dynamic properties --------------------------------------------------
     Row &property(const char *name, const QVariant &value) { m_object->setProperty(name, value); return *this; }

@@ -5,12 +5,14 @@
 #include "core/build/compass.h"
 
 class ZelComboBox;
+class ZelPushButton;
 class ZelTextBox;
 
 namespace quarn {
 
 void applyStandardComboBox(ZelComboBox *comboBox, bool withEventPropagation);
 void applyTitleText(ZelTextBox *textBox);
+void applyRoundButton(ZelPushButton *button);
 
 template <typename W>
 Row<W> &Row<W>::standardComboBox(bool withEventPropagation)
@@ -30,6 +32,13 @@ template <typename W>
 Row<W> &Row<W>::standardMapCompass()
 {
     applyStandardMapCompass(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::roundButton()
+{
+    applyRoundButton(m_object);
     return *this;
 }
 

@@ -5,9 +5,6 @@
 namespace quarn::forms {
 namespace {
 
-const char kRoundButton[] = ":/Buttons/b_RoundButton.mif";
-const char kRoundButtonPressed[] = ":/Buttons/b_RoundButton_h.mif";
-
 void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
 {
     Root(root, "DashboardMenuScreenClass")
@@ -15,30 +12,30 @@ void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
         .property("palette", QVariant::fromValue(menuScreenPalette()))
         .property("font", QVariant::fromValue(menuScreenFont()));
 
-    make(ui.btnSatellite, root, "btnSatellite").at(6, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnSatellite, root, "btnSatellite").at(6, 141, 74, 74).roundButton();
     make(ui.iconSatellite, ui.btnSatellite, "iconSatellite").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Satellite.mif");
-    make(ui.btnBarometer, root, "btnBarometer").at(83, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnBarometer, root, "btnBarometer").at(83, 141, 74, 74).roundButton();
     make(ui.iconBarometer, ui.btnBarometer, "iconBarometer").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Barometer.mif");
-    make(ui.btnAltimeter, root, "btnAltimeter").at(160, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnAltimeter, root, "btnAltimeter").at(160, 141, 74, 74).roundButton();
     make(ui.iconAltimeter, ui.btnAltimeter, "iconAltimeter").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Altimeter.mif");
-    make(ui.btnDashboard, root, "btnDashboard").at(6, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnDashboard, root, "btnDashboard").at(6, 244, 74, 74).roundButton();
     make(ui.iconDashboard, ui.btnDashboard, "iconDashboard").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Dashboard.mif");
-    make(ui.btnDataFields, root, "btnDataFields").at(83, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnDataFields, root, "btnDataFields").at(83, 244, 74, 74).roundButton();
     make(ui.iconDataFields, ui.btnDataFields, "iconDataFields").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_DataFieldsOnly.mif");
-    make(ui.btnProfiles, root, "btnProfiles").at(160, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnProfiles, root, "btnProfiles").at(160, 244, 74, 74).roundButton();
     make(ui.iconProfiles, ui.btnProfiles, "iconProfiles").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Profiles.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4").spacing(6).sizeConstraint(QLayout::SetFixedSize);
-    make(ui.btnCompass, ui.horizontalLayoutWidget, "btnCompass").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnCompass, ui.horizontalLayoutWidget, "btnCompass").roundButton();
     make(ui.iconCompass, ui.btnCompass, "iconCompass").at(-1, 0, 74, 74).image(":/Icons/i_DashMenu_Compass.mif");
-    make(ui.btnRoadCompass, ui.horizontalLayoutWidget, "btnRoadCompass").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnRoadCompass, ui.horizontalLayoutWidget, "btnRoadCompass").roundButton();
     make(ui.iconRoadCompass, ui.btnRoadCompass, "iconRoadCompass").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_RoadCompass.mif");
-    make(ui.btnStripCompass, ui.horizontalLayoutWidget, "btnStripCompass").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnStripCompass, ui.horizontalLayoutWidget, "btnStripCompass").roundButton();
     make(ui.iconStripCompass, ui.btnStripCompass, "iconStripCompass").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_StripCompass.mif");
-    make(ui.btnTracks, ui.horizontalLayoutWidget, "btnTracks").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnTracks, ui.horizontalLayoutWidget, "btnTracks").roundButton();
     make(ui.iconTracks, ui.btnTracks, "iconTracks").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Tracks.mif");
     make(ui.backing, root, "backing").at(1, 111, 238, 30);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(2, 0, 235, 29);

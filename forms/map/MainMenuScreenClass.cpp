@@ -5,9 +5,6 @@
 namespace quarn::forms {
 namespace {
 
-const char kRoundButton[] = ":/Buttons/b_RoundButton.mif";
-const char kRoundButtonPressed[] = ":/Buttons/b_RoundButton_h.mif";
-
 void setupUi(Ui_MainMenuScreenClass &ui, QWidget *root)
 {
     Root(root, "MainMenuScreenClass")
@@ -15,17 +12,17 @@ void setupUi(Ui_MainMenuScreenClass &ui, QWidget *root)
         .property("palette", QVariant::fromValue(menuScreenPalette()))
         .property("font", QVariant::fromValue(menuScreenFont()));
 
-    make(ui.btnMaps, root, "btnMaps").at(6, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnMaps, root, "btnMaps").at(6, 141, 74, 74).roundButton();
     make(ui.iconMaps, ui.btnMaps, "iconMaps").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Maps.mif");
-    make(ui.btnGC, root, "btnGC").at(83, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnGC, root, "btnGC").at(83, 141, 74, 74).roundButton();
     make(ui.iconGC, ui.btnGC, "iconGC").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Geocaches.mif");
-    make(ui.btnRoutes, root, "btnRoutes").at(160, 141, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnRoutes, root, "btnRoutes").at(160, 141, 74, 74).roundButton();
     make(ui.iconRoutes, ui.btnRoutes, "iconRoutes").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Routes.mif");
-    make(ui.btnAddress, root, "btnAddress").at(6, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnAddress, root, "btnAddress").at(6, 244, 74, 74).roundButton();
     make(ui.iconAddress, ui.btnAddress, "iconAddress").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Address.mif");
-    make(ui.btnCamera, root, "btnCamera").at(83, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnCamera, root, "btnCamera").at(83, 244, 74, 74).roundButton();
     make(ui.iconCamera, ui.btnCamera, "iconCamera").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Media.mif");
-    make(ui.btnPOI, root, "btnPOI").at(160, 244, 74, 74).faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnPOI, root, "btnPOI").at(160, 244, 74, 74).roundButton();
     make(ui.iconPOI, ui.btnPOI, "iconPOI").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_POI.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -33,13 +30,13 @@ void setupUi(Ui_MainMenuScreenClass &ui, QWidget *root)
     contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4").spacing(6).sizeConstraint(QLayout::SetFixedSize);
-    make(ui.btnStart, ui.horizontalLayoutWidget, "btnStart").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnStart, ui.horizontalLayoutWidget, "btnStart").roundButton();
     make(ui.iconStart, ui.btnStart, "iconStart").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Start.mif");
-    make(ui.btnStop, ui.horizontalLayoutWidget, "btnStop").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnStop, ui.horizontalLayoutWidget, "btnStop").roundButton();
     make(ui.iconStart_2, ui.btnStop, "iconStart_2").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Stop.mif");
-    make(ui.btnWaypoints, ui.horizontalLayoutWidget, "btnWaypoints").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnWaypoints, ui.horizontalLayoutWidget, "btnWaypoints").roundButton();
     make(ui.iconWpt, ui.btnWaypoints, "iconWpt").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Waypoints.mif");
-    make(ui.btnTracks, ui.horizontalLayoutWidget, "btnTracks").faces(kRoundButton, kRoundButtonPressed).shiftOnPress(1, 1);
+    make(ui.btnTracks, ui.horizontalLayoutWidget, "btnTracks").roundButton();
     make(ui.iconTracks, ui.btnTracks, "iconTracks").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Tracks.mif");
     make(ui.backing, root, "backing").at(1, 111, 238, 30);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 0, 238, 30);

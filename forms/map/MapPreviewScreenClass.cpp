@@ -9,10 +9,7 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
 {
     Root(root, "MapPreviewScreenClass")
         .size(240, 400)
-        .point("zoomInStd", 182, 110)
-        .point("zoomOutStd", 182, 170)
-        .point("zoomInBubble", 182, 210)
-        .point("zoomOutBubble", 182, 270);
+        .zoomPositions(110, 170);
 
     mapControl(ui.zelMapControl, root).noAutoFillBackground();
     make(ui.infoBackground, ui.zelMapControl, "infoBackground").at(0, 21, 240, 38).image(":/Bkgd/bkgd_QuickInfoBar.mif");

@@ -18,14 +18,7 @@ void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 {
     Root(root, "MapRegularScreenClass")
         .size(240, 400)
-        .point("NavFieldCountEditPosition", 93, 270)
-        .property("NavFieldHeight", 50)
-        .property("BaseNavFieldsY", 300)
-        .property("NavFieldsHorizMargins", 0)
-        .property("NavFieldsVertMargins", 0)
-        .property("NavFieldsVertSpacing", 3)
-        .property("NavFieldsHorizSpacing", 5)
-        .property("NavFieldsUpperSpace", 0);
+        .navigationFieldBarPlacement();
 
     mapControl(ui.zelMapControl, root);
     northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 352);

@@ -18,14 +18,7 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 {
     Root(root, "MapVehicleRouteScreenClass")
         .size(240, 400)
-        .point("NavFieldCountEditPosition", 93, 270)
-        .property("NavFieldHeight", 50)
-        .property("BaseNavFieldsY", 300)
-        .property("NavFieldsHorizMargins", 0)
-        .property("NavFieldsVertMargins", 0)
-        .property("NavFieldsVertSpacing", 3)
-        .property("NavFieldsHorizSpacing", 5)
-        .property("NavFieldsUpperSpace", 0);
+        .navigationFieldBarPlacement();
 
     mapControl(ui.zelMapControl, root);
     make(ui.icon, ui.zelMapControl, "icon").enabled().at(0, 20, 240, 98).palette(Colours().role(QPalette::WindowText, kWhite)).image(":/Bkgd/bkgd_QuickInfoBar_2.mif");
