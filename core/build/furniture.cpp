@@ -21,6 +21,15 @@ Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, 
         .faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
 }
 
+Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, const QFont &font,
+                                     const char *objectName)
+{
+    return make(field, bottomBar, objectName)
+        .at(180, 7, 60, 43)
+        .font(font)
+        .faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+}
+
 Row<QWidget> scrollButtonSlot(QWidget *&field, QWidget *bottomBar)
 {
     return make(field, bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);

@@ -17,6 +17,9 @@ Row<ZelPushButton> backButton(ZelPushButton *&field, QWidget *bottomBar);
 // The options-menu button at the right of the bottom bar.
 Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar,
                                      const char *objectName = "btnContextMenu");
+// The same with a widget font (the menu screens give it an antialiased one).
+Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, const QFont &font,
+                                     const char *objectName = "btnContextMenu");
 // The empty slot between them that the host fills with the page buttons.
 Row<QWidget> scrollButtonSlot(QWidget *&field, QWidget *bottomBar);
 // The title band under the title bar; its children are per form.

@@ -11,4 +11,9 @@ QString Translator::operator()(const char *source, const char *comment) const
     return QCoreApplication::translate(m_context, source, comment);
 }
 
+QString Translator::emptyText() const
+{
+    return QCoreApplication::translate(m_context, "");
+}
+
 } // namespace quarn

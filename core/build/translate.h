@@ -12,6 +12,9 @@ public:
     explicit constexpr Translator(const char *context) : m_context(context) {}
 
     QString operator()(const char *source, const char *comment = nullptr) const;
+    // The translation of the empty text, for the few screens whose empty window
+    // title still goes through the translator.
+    QString emptyText() const;
 
 private:
     const char *m_context;

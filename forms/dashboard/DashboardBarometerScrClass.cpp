@@ -13,7 +13,7 @@ void setupUi(Ui_DashboardBarometerScrClass &ui, QWidget *root)
     Root(root, "DashboardBarometerScrClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
     make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).faces(":/Icons/i_ToolBar_Barometer.mif", ":/Icons/i_ToolBar_Barometer_h.mif");
     make(ui.icon, root, "icon").at(2, 38, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");

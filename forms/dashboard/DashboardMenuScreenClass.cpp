@@ -26,7 +26,7 @@ void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
     make(ui.iconProfiles, ui.btnProfiles, "iconProfiles").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Profiles.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4").spacing(6).sizeConstraint(QLayout::SetFixedSize);
     make(ui.btnCompass, ui.horizontalLayoutWidget, "btnCompass").roundButton();

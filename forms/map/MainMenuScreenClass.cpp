@@ -27,7 +27,7 @@ void setupUi(Ui_MainMenuScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.btnTools, ui.statusBar, "btnTools").at(90, 7, 60, 43).faces(":/Icons/i_ToolBar_Settings.mif", ":/Icons/i_ToolBar_Settings_h.mif");
-    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4").spacing(6).sizeConstraint(QLayout::SetFixedSize);
     make(ui.btnStart, ui.horizontalLayoutWidget, "btnStart").roundButton();

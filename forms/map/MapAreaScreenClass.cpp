@@ -43,7 +43,7 @@ void setupUi(Ui_MapAreaScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapAreaScreenClass &ui, QWidget *root)
 {
     const Translator tr("MapAreaScreenClass");
-    root->setProperty("windowTitle", tr(""));
+    root->setProperty("windowTitle", tr.emptyText());
     ui.infoBkg->setStyleSheet(tr(kShadedBandStyleSheet));
     ui.txtArea->setStyleSheet(tr(kClearBackgroundStyleSheet));
     ui.txtArea->setContent(tr("Area"));

@@ -33,7 +33,7 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapControlsScreenClass &ui, QWidget *root)
 {
     const Translator tr("MapControlsScreenClass");
-    root->setProperty("windowTitle", tr(""));
+    root->setProperty("windowTitle", tr.emptyText());
     retranslateCompassLetters(ui.compass, tr);
 }
 

@@ -33,7 +33,7 @@ void setupUi(Ui_MapMultiPointsScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapMultiPointsScreenClass &, QWidget *root)
 {
     const Translator tr("MapMultiPointsScreenClass");
-    root->setProperty("windowTitle", tr(""));
+    root->setProperty("windowTitle", tr.emptyText());
 }
 
 Form<Ui_MapMultiPointsScreenClass, setupUi, retranslateUi> form;

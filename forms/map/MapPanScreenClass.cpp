@@ -35,7 +35,7 @@ void setupUi(Ui_MapPanScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapPanScreenClass &ui, QWidget *root)
 {
     const Translator tr("MapPanScreenClass");
-    root->setProperty("windowTitle", tr(""));
+    root->setProperty("windowTitle", tr.emptyText());
     ui.textBox->setContent(tr("GO"));
 }
 

@@ -40,7 +40,7 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
 {
     const Translator tr("MapPreviewScreenClass");
-    root->setProperty("windowTitle", tr(""));
+    root->setProperty("windowTitle", tr.emptyText());
     ui.addressBkg->setStyleSheet(tr(kShadedBandStyleSheet));
     ui.Name->setStyleSheet(tr(kClearBackgroundStyleSheet));
     ui.Description->setStyleSheet(tr(kClearBackgroundStyleSheet));

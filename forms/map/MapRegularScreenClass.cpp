@@ -44,7 +44,7 @@ void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 {
     const Translator tr("MapRegularScreenClass");
-    root->setProperty("windowTitle", tr(""));
+    root->setProperty("windowTitle", tr.emptyText());
     retranslateCompassLetters(ui.compass, tr);
 }
 

@@ -37,7 +37,7 @@ void setupUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
 {
     const Translator tr("MapVehicleModeScreenClass");
-    root->setProperty("windowTitle", tr(""));
+    root->setProperty("windowTitle", tr.emptyText());
     ui.curStreet->setContent(tr("CURRENT STREET NAME"));
     retranslateCompassLetters(ui.compass, tr);
 }

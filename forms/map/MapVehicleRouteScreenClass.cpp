@@ -48,7 +48,7 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 {
     const Translator tr("MapVehicleRouteScreenClass");
-    root->setProperty("windowTitle", tr(""));
+    root->setProperty("windowTitle", tr.emptyText());
     ui.curManeuver->setContent(tr("CURRENT STREET NAME"));
     ui.distance->setContent(tr("#DIST"));
     retranslateCompassLetters(ui.compass, tr);

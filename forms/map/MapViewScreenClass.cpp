@@ -35,7 +35,7 @@ void setupUi(Ui_MapViewScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapViewScreenClass &ui, QWidget *root)
 {
     const Translator tr("MapViewScreenClass");
-    root->setProperty("windowTitle", tr(""));
+    root->setProperty("windowTitle", tr.emptyText());
     ui.textBox->setContent(tr("GO"));
 }
 

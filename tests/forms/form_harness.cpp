@@ -35,7 +35,8 @@ QStringList textsOf(QWidget *root)
         if (!text.isEmpty())
             texts << object->objectName() + "." + what + "=" + text;
     };
-    add(root, "windowTitle", root->property("windowTitle").toString());
+    // Always listed: an empty title may still have come from the translator.
+    texts << root->objectName() + ".windowTitle=" + root->property("windowTitle").toString();
     for (QWidget *widget : root->findChildren<QWidget *>()) {
         add(widget, "styleSheet", widget->styleSheet());
         // Texts the widget library keeps in its own settings (contents, compass letters).
