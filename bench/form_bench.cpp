@@ -1,0 +1,120 @@
+// Time to build each form as a host does, against the floor of constructing
+// the same number of plain widgets with an object name and a geometry.
+
+#include "catalogue/catalogue.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QResource>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// One build: a fresh root and record, setupUi, retranslateUi, and the root's
+// destruction taking every widget with it.
+void buildOnce(const CatalogueEntry &entry, std::vector<void *> &record)
+{
+    const FormLayout &form = entry.form();
+    auto root = std::make_unique<QWidget>();
+    auto *ui = reinterpret_cast<UiRecord *>(record.data());
+    form.setupUi(ui, root.get());
+    form.retranslateUi(ui, root.get());
+}
+
+void buildFloorOnce(const std::vector<QString> &names)
+{
+    auto root = std::make_unique<QWidget>();
+    for (const QString &name : names) {
+        auto *widget = new QWidget(root.get());
+        widget->setObjectName(name);
+        widget->setGeometry(4, 4, 40, 20);
+    }
+}
+
+std::vector<QString> fieldNames(int count)
+{
+    std::vector<QString> names;
+    for (int i = 0; i < count; ++i)
+        names.push_back(QStringLiteral("field%1").arg(i));
+    return names;
+}
+
+std::vector<void *> recordFor(const CatalogueEntry &entry)
+{
+    return std::vector<void *>(std::size_t(std::max(entry.fieldCount, 1)));
+}
+
+void BuildForm(benchmark::State &state, const CatalogueEntry *entry)
+{
+    std::vector<void *> record = recordFor(*entry);
+    for (auto _ : state)
+        buildOnce(*entry, record);
+    state.counters["fields"] = entry->fieldCount;
+}
+
+void BuildFloor(benchmark::State &state, int fieldCount)
+{
+    const std::vector<QString> names = fieldNames(fieldCount);
+    for (auto _ : state)
+        buildFloorOnce(names);
+    state.counters["fields"] = fieldCount;
+}
+
+void BuildAllForms(benchmark::State &state)
+{
+    std::vector<std::vector<void *>> records;
+    for (const CatalogueEntry &entry : kCatalogue)
+        records.push_back(recordFor(entry));
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < kCatalogueSize; ++i)
+            buildOnce(kCatalogue[i], records[i]);
+    }
+    state.counters["forms"] = double(kCatalogueSize);
+}
+
+void BuildAllFloors(benchmark::State &state)
+{
+    std::vector<std::vector<QString>> names;
+    for (const CatalogueEntry &entry : kCatalogue)
+        names.push_back(fieldNames(entry.fieldCount));
+    for (auto _ : state) {
+        for (const auto &formNames : names)
+            buildFloorOnce(formNames);
+    }
+    state.counters["forms"] = double(kCatalogueSize);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Without the images every build would skip decoding and lookups a host does.
+    const QString images = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("placeholders.rcc"));
+    if (!QResource::registerResource(images))
+        qWarning("quarn_bench: no placeholder images at %s; forms build without pictures", qPrintable(images));
+
+    benchmark::RegisterBenchmark("all/forms", BuildAllForms)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("all/floor", BuildAllFloors)->Unit(benchmark::kMillisecond);
+    for (const CatalogueEntry &entry : kCatalogue) {
+        const std::string name = entry.name;
+        benchmark::RegisterBenchmark(("form/" + name).c_str(), BuildForm, &entry)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("floor/" + name).c_str(), BuildFloor, entry.fieldCount)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,35 @@
+#include "tool_process.h"
+
+#include <QJsonDocument>
+#include <QProcess>
+#include <QResource>
+
+ToolRun runTool(const QStringList &arguments, const QProcessEnvironment &environment)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUARN_LAYOUT_TOOL), arguments);
+    ToolRun run;
+    run.finished = process.waitForFinished(240000) && process.exitStatus() == QProcess::NormalExit;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+const QJsonArray &dumpOfAllForms()
+{
+    static const QJsonArray forms = [] {
+        const ToolRun run = runTool({QStringLiteral("dump"), QStringLiteral("--all")});
+        if (!run.finished || run.exitCode != 0)
+            return QJsonArray();
+        return QJsonDocument::fromJson(run.out).array();
+    }();
+    return forms;
+}
+
+bool registerPlaceholderBundle()
+{
+    static const bool registered = QResource::registerResource(QStringLiteral(QUARN_PLACEHOLDER_RCC));
+    return registered;
+}

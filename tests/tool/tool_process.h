@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QProcessEnvironment>
+#include <QStringList>
+
+// Runs the built quarn-layout the way a user does.
+struct ToolRun {
+    bool finished = false; // false when it crashed or hung
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+ToolRun runTool(const QStringList &arguments,
+                const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
+
+// `dump --all`, run once per test program and parsed; empty when that failed.
+const QJsonArray &dumpOfAllForms();
+
+// Registers the placeholder bundle in this process, once.
+bool registerPlaceholderBundle();

@@ -1,0 +1,37 @@
+#include "image_index.h"
+
+#include "image_digest.h"
+
+#include <QDirIterator>
+#include <QPixmap>
+
+namespace quarn::layouttool {
+
+ImageIndex ImageIndex::scan(const QString &root)
+{
+    ImageIndex index;
+    QDirIterator it(root, {QStringLiteral("*.mif")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        index.m_paths.append(it.next());
+    index.m_paths.sort();
+    for (const QString &path : qAsConst(index.m_paths)) {
+        const QPixmap pixmap(path);
+        if (pixmap.isNull())
+            continue;
+        const QByteArray digest = placeholders::imageDigest(pixmap.toImage());
+        if (index.m_pathByDigest.contains(digest))
+            index.m_ambiguous.append(path);
+        else
+            index.m_pathByDigest.insert(digest, path);
+    }
+    return index;
+}
+
+QString ImageIndex::pathOf(const QPixmap &pixmap) const
+{
+    if (pixmap.isNull())
+        return QString();
+    return m_pathByDigest.value(placeholders::imageDigest(pixmap.toImage()));
+}
+
+} // namespace quarn::layouttool

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+class QPixmap;
+
+namespace quarn::layouttool {
+
+// Maps a pixmap a form handed to a control back to the resource path it was
+// loaded from. Forms keep no paths, only pixmaps; the placeholder images are
+// all distinct, so their content identifies them.
+class ImageIndex
+{
+public:
+    ImageIndex() = default;
+
+    // Every ".mif" image below root (":/" for the registered resources),
+    // loaded the way forms load them, by its path.
+    static ImageIndex scan(const QString &root = QStringLiteral(":/"));
+
+    // The path the pixmap was loaded from; empty for a null pixmap or one that
+    // matches no indexed image.
+    QString pathOf(const QPixmap &pixmap) const;
+    bool contains(const QString &path) const { return m_paths.contains(path); }
+    int size() const { return m_paths.size(); }
+    // Paths whose image is identical to that of another path; pathOf cannot
+    // tell them apart and answers with the first in path order.
+    QStringList ambiguousPaths() const { return m_ambiguous; }
+
+private:
+    QHash<QByteArray, QString> m_pathByDigest;
+    QStringList m_paths; // sorted
+    QStringList m_ambiguous;
+};
+
+} // namespace quarn::layouttool

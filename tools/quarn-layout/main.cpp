@@ -1,0 +1,317 @@
+// quarn-layout: a host for the layout module on a desktop. It loads the module
+// by path through the layout registry, builds forms into roots of its own and
+// describes, renders or times them.
+
+#include "bench.h"
+#include "form_dump.h"
+#include "form_host.h"
+#include "image_index.h"
+#include "json_writer.h"
+#include "render.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QResource>
+#include <QTextStream>
+#include <QTranslator>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using namespace quarn::layouttool;
+
+constexpr int kFailure = 1;
+constexpr int kUsageError = 2;
+
+struct RequestedForm {
+    const FormLayout *form;
+    const CatalogueIndexEntry *entry;
+};
+
+const char kUsage[] = R"(Usage: quarn-layout [options] <command> [arguments]
+
+Builds the forms of a layout module the way a device host does and shows
+what they contain.
+
+Commands:
+  list                       the catalogue: position, name, root size, fields,
+                             and which forms the module does not register
+  dump NAME... | --all       JSON description of the forms, in the order asked
+                             (catalogue order for --all)
+  render NAME -o FILE.png    picture of one form
+  gallery DIR                DIR/NAME.png of every form and DIR/index.html
+  bench [--repeat N]         build times of every form against plain widgets
+
+Options:
+  --module PATH              layout module to load (default: the one beside
+                             this program)
+  --resources FILE           image bundle to register (default: placeholders.rcc
+                             beside this program)
+  --translations FILE.qm     translator to install before building
+  -o, --output FILE          where render writes its picture
+  --all                      dump every catalogued form
+  --repeat N                 builds per form for bench (default 100)
+  -h, --help                 this text
+
+Runs without a display unless QT_QPA_PLATFORM says otherwise.
+)";
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int fail(const QString &message, int code = kFailure)
+{
+    err() << "quarn-layout: " << message << '\n';
+    if (code == kUsageError)
+        err() << "Try 'quarn-layout --help'.\n";
+    err().flush();
+    return code;
+}
+
+void writeOut(const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+class CommandLine
+{
+public:
+    CommandLine()
+        : m_module({QStringLiteral("module")}, QString(), QStringLiteral("PATH"))
+        , m_resources({QStringLiteral("resources")}, QString(), QStringLiteral("FILE"))
+        , m_translations({QStringLiteral("translations")}, QString(), QStringLiteral("FILE"))
+        , m_output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("FILE"))
+        , m_all({QStringLiteral("all")}, QString())
+        , m_repeat({QStringLiteral("repeat")}, QString(), QStringLiteral("N"))
+        , m_help({QStringLiteral("h"), QStringLiteral("help")}, QString())
+    {
+        m_parser.addOptions({m_module, m_resources, m_translations, m_output, m_all, m_repeat, m_help});
+    }
+
+    int run(const QStringList &arguments)
+    {
+        if (!m_parser.parse(arguments))
+            return fail(m_parser.errorText(), kUsageError);
+        if (m_parser.isSet(m_help)) {
+            writeOut(kUsage);
+            return 0;
+        }
+        QStringList words = m_parser.positionalArguments();
+        if (words.isEmpty())
+            return fail(QStringLiteral("no command given"), kUsageError);
+        const QString command = words.takeFirst();
+
+        if (const int error = checkOptionsFor(command))
+            return error;
+        if (const int error = prepareHost())
+            return error;
+        if (command == QLatin1String("list"))
+            return list(words);
+        if (command == QLatin1String("dump"))
+            return dump(words);
+        if (command == QLatin1String("render"))
+            return render(words);
+        if (command == QLatin1String("gallery"))
+            return gallery(words);
+        return bench(words);
+    }
+
+private:
+    int checkOptionsFor(const QString &command) const
+    {
+        static const QStringList commands = {QStringLiteral("list"), QStringLiteral("dump"), QStringLiteral("render"),
+                                             QStringLiteral("gallery"), QStringLiteral("bench")};
+        if (!commands.contains(command))
+            return fail(QStringLiteral("unknown command: %1").arg(command), kUsageError);
+        const auto onlyFor = [&](const QCommandLineOption &option, const char *owner) {
+            return m_parser.isSet(option) && command != QLatin1String(owner);
+        };
+        if (onlyFor(m_all, "dump"))
+            return fail(QStringLiteral("--all only goes with dump"), kUsageError);
+        if (onlyFor(m_output, "render"))
+            return fail(QStringLiteral("--output only goes with render"), kUsageError);
+        if (onlyFor(m_repeat, "bench"))
+            return fail(QStringLiteral("--repeat only goes with bench"), kUsageError);
+        return 0;
+    }
+
+    QString besideProgram(const QString &fileName) const
+    {
+        return QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+    }
+
+    // Images, translator, then the module: forms load images and translate
+    // while they are built.
+    int prepareHost()
+    {
+        const bool chosenResources = m_parser.isSet(m_resources);
+        const QString resources =
+            chosenResources ? m_parser.value(m_resources) : besideProgram(QStringLiteral("placeholders.rcc"));
+        if (!QResource::registerResource(resources)) {
+            if (chosenResources || QFile::exists(resources))
+                return fail(QStringLiteral("cannot register image resources %1").arg(resources));
+            err() << "quarn-layout: warning: no image resources at " << resources << ", forms show no images\n";
+        }
+
+        if (m_parser.isSet(m_translations)) {
+            const QString file = m_parser.value(m_translations);
+            if (!m_translator.load(file))
+                return fail(QStringLiteral("cannot load translations %1").arg(file));
+            QCoreApplication::installTranslator(&m_translator);
+        }
+
+        const QString modulePath = m_parser.isSet(m_module) ? m_parser.value(m_module)
+                                                            : besideProgram(QStringLiteral(QUARN_MODULE_FILE_NAME));
+        QString error;
+        m_layoutModule = LayoutModule::load(modulePath, &error);
+        return m_layoutModule ? 0 : fail(error);
+    }
+
+    // The form and its catalogue entry for each name, or an error for the first
+    // name that lacks either.
+    int resolve(const QStringList &names, QList<RequestedForm> *forms)
+    {
+        for (const QString &name : names) {
+            const FormLayout *form = m_layoutModule->find(name);
+            const CatalogueIndexEntry *entry = catalogueEntry(name);
+            if (!form && !entry)
+                return fail(QStringLiteral("unknown form: %1").arg(name));
+            if (!form)
+                return fail(QStringLiteral("form %1 is catalogued but %2 does not register it")
+                                .arg(name, m_layoutModule->path()));
+            if (!entry)
+                return fail(QStringLiteral("form %1 is not in the catalogue, so its Ui record size is unknown").arg(name));
+            forms->append({form, entry});
+        }
+        return 0;
+    }
+
+    static void warnIfOverrun(const BuiltForm &built)
+    {
+        if (built.overranRecord()) {
+            err() << "quarn-layout: warning: " << built.entry().name << " wrote past its " << built.fieldCount()
+                  << " Ui record fields\n";
+        }
+    }
+
+    int list(const QStringList &words)
+    {
+        if (!words.isEmpty())
+            return fail(QStringLiteral("list takes no arguments"), kUsageError);
+        int nameWidth = 4;
+        for (const CatalogueIndexEntry &entry : kCatalogueIndex)
+            nameWidth = qMax(nameWidth, int(qstrlen(entry.name)));
+        QByteArray text;
+        QTextStream out(&text);
+        out << qSetFieldWidth(3) << Qt::right << "#" << qSetFieldWidth(0) << "  " << qSetFieldWidth(nameWidth)
+            << Qt::left << "name" << qSetFieldWidth(0) << "  " << qSetFieldWidth(9) << "size" << qSetFieldWidth(6)
+            << Qt::right << "fields" << qSetFieldWidth(0) << '\n';
+        for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
+            out << qSetFieldWidth(3) << Qt::right << entry.position << qSetFieldWidth(0) << "  "
+                << qSetFieldWidth(nameWidth) << Qt::left << entry.name << qSetFieldWidth(0) << "  "
+                << qSetFieldWidth(9) << QStringLiteral("%1x%2").arg(entry.width).arg(entry.height)
+                << qSetFieldWidth(6) << Qt::right << entry.fieldCount << qSetFieldWidth(0);
+            if (!m_layoutModule->find(QString::fromLatin1(entry.name)))
+                out << "  (not registered by the module)";
+            out << '\n';
+        }
+        out.flush();
+        writeOut(text);
+        return 0;
+    }
+
+    int dump(const QStringList &words)
+    {
+        QStringList names = words;
+        if (m_parser.isSet(m_all)) {
+            if (!names.isEmpty())
+                return fail(QStringLiteral("dump takes either form names or --all"), kUsageError);
+            for (const CatalogueIndexEntry &entry : kCatalogueIndex)
+                names.append(QString::fromLatin1(entry.name));
+        }
+        if (names.isEmpty())
+            return fail(QStringLiteral("dump needs form names or --all"), kUsageError);
+        QList<RequestedForm> forms;
+        if (const int error = resolve(names, &forms))
+            return error;
+
+        const ImageIndex images = ImageIndex::scan();
+        FormDumper dumper(images);
+        QJsonArray array;
+        for (const auto &form : qAsConst(forms)) {
+            const BuiltForm built(*form.form, *form.entry);
+            warnIfOverrun(built);
+            array.append(dumper.dump(built));
+        }
+        writeOut(toReadableJson(array, FormDumper::keyOrder()));
+        return 0;
+    }
+
+    int render(const QStringList &words)
+    {
+        if (words.size() != 1)
+            return fail(QStringLiteral("render takes one form name"), kUsageError);
+        if (!m_parser.isSet(m_output))
+            return fail(QStringLiteral("render needs -o FILE.png"), kUsageError);
+        QList<RequestedForm> forms;
+        if (const int error = resolve(words, &forms))
+            return error;
+        BuiltForm built(*forms.first().form, *forms.first().entry);
+        warnIfOverrun(built);
+        const QString file = m_parser.value(m_output);
+        if (!renderForm(built).save(file, "PNG"))
+            return fail(QStringLiteral("cannot write %1").arg(file));
+        return 0;
+    }
+
+    int gallery(const QStringList &words)
+    {
+        if (words.size() != 1)
+            return fail(QStringLiteral("gallery takes one directory"), kUsageError);
+        const bool complete = writeGallery(*m_layoutModule, words.first(), err());
+        err().flush();
+        return complete ? 0 : kFailure;
+    }
+
+    int bench(const QStringList &words)
+    {
+        if (!words.isEmpty())
+            return fail(QStringLiteral("bench takes no arguments besides --repeat"), kUsageError);
+        int repeat = 100;
+        if (m_parser.isSet(m_repeat)) {
+            bool ok = false;
+            repeat = m_parser.value(m_repeat).toInt(&ok);
+            if (!ok || repeat < 1)
+                return fail(QStringLiteral("--repeat needs a positive number"), kUsageError);
+        }
+        QTextStream out(stdout);
+        runBench(*m_layoutModule, repeat, out);
+        return 0;
+    }
+
+    QCommandLineParser m_parser;
+    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_repeat, m_help;
+    QTranslator m_translator;
+    std::unique_ptr<LayoutModule> m_layoutModule;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quarn-layout"));
+    CommandLine commandLine;
+    return commandLine.run(QCoreApplication::arguments());
+}

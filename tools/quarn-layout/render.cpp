@@ -1,0 +1,105 @@
+#include "render.h"
+
+#include "form_host.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QTextStream>
+#include <QWidget>
+
+namespace quarn::layouttool {
+
+namespace {
+
+QString figureHtml(const CatalogueIndexEntry &entry, const QString &picture, const QString &problem)
+{
+    const QString name = QString::fromLatin1(entry.name).toHtmlEscaped();
+    QString html = QStringLiteral("<figure id=\"%1\">").arg(name);
+    if (picture.isEmpty()) {
+        html += QStringLiteral("<div class=\"missing\" style=\"width:%1px;height:%2px\">%3</div>")
+                    .arg(entry.width)
+                    .arg(entry.height)
+                    .arg(problem.toHtmlEscaped());
+    } else {
+        html += QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\">")
+                    .arg(picture.toHtmlEscaped())
+                    .arg(entry.width)
+                    .arg(entry.height)
+                    .arg(name);
+    }
+    html += QStringLiteral("<figcaption><b>%1</b> %2<br>%3 &times; %4, %5 fields</figcaption></figure>\n")
+                .arg(entry.position)
+                .arg(name)
+                .arg(entry.width)
+                .arg(entry.height)
+                .arg(entry.fieldCount);
+    return html;
+}
+
+} // namespace
+
+QImage renderForm(BuiltForm &form)
+{
+    QWidget *root = form.root();
+    root->setAttribute(Qt::WA_DontShowOnScreen);
+    root->show();
+    // Layout requests are posted; a couple of rounds let nested layouts settle.
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
+    return root->grab().toImage();
+}
+
+bool writeGallery(LayoutModule &module, const QString &directory, QTextStream &errors)
+{
+    const QDir dir(directory);
+    if (!QDir().mkpath(directory)) {
+        errors << "cannot create " << directory << '\n';
+        return false;
+    }
+    bool complete = true;
+    QString figures;
+    for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
+        const QString name = QString::fromLatin1(entry.name);
+        const FormLayout *form = module.find(name);
+        if (!form) {
+            errors << "form " << name << " is not registered by " << module.path() << '\n';
+            figures += figureHtml(entry, QString(), QStringLiteral("not registered"));
+            complete = false;
+            continue;
+        }
+        const QString picture = name + QStringLiteral(".png");
+        BuiltForm built(*form, entry);
+        if (!renderForm(built).save(dir.filePath(picture), "PNG")) {
+            errors << "cannot write " << dir.filePath(picture) << '\n';
+            figures += figureHtml(entry, QString(), QStringLiteral("no picture"));
+            complete = false;
+            continue;
+        }
+        figures += figureHtml(entry, picture, QString());
+    }
+
+    QSaveFile index(dir.filePath(QStringLiteral("index.html")));
+    if (!index.open(QIODevice::WriteOnly)) {
+        errors << "cannot write " << index.fileName() << '\n';
+        return false;
+    }
+    QTextStream html(&index);
+    html.setCodec("UTF-8");
+    html << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Quarn layouts</title>\n"
+            "<style>body{background:#eee;font:13px sans-serif}"
+            "figure{display:inline-block;vertical-align:top;margin:8px;padding:6px;background:#fff}"
+            "img,.missing{display:block;border:1px solid #999}.missing{background:#fcc}"
+            "figcaption{margin-top:4px}</style></head>\n<body>\n<h1>Quarn layouts: "
+         << kCatalogueSize << " forms</h1>\n"
+         << figures << "</body></html>\n";
+    html.flush();
+    if (!index.commit()) {
+        errors << "cannot write " << index.fileName() << '\n';
+        return false;
+    }
+    return complete;
+}
+
+} // namespace quarn::layouttool
