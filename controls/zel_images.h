@@ -95,6 +95,10 @@ class ZEL_EXPORT ZelWidget : public QWidget
 
 public:
     Q_INVOKABLE explicit ZelWidget(QWidget *parent = nullptr);
+
+protected:
+    // A data-field container previews its fullest layout, as the host would fill it.
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // The moving map; the stand-in draws an empty chart.

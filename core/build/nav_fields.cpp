@@ -8,10 +8,33 @@ constexpr int kFullWidth = 230;
 constexpr int kHalfWidth = 113;
 const char kSatelliteImage[] = ":/Bkgd/bkgd_Satellite_Field_148x67.mif";
 
+// The field backgrounds in use, written out so that every path stands in the
+// source as the host's resources name it.
+struct Background {
+    int width;
+    int height;
+    const char *image;
+    const char *pressed;
+};
+const Background kBackgrounds[] = {
+    {230, 183, ":/Bkgd/bkgd_Dashboard_Field_230x183.mif", ":/Bkgd/bkgd_Dashboard_Field_230x183_h.mif"},
+    {230, 91, ":/Bkgd/bkgd_Dashboard_Field_230x91.mif", ":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif"},
+    {230, 60, ":/Bkgd/bkgd_Dashboard_Field_230x60.mif", ":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif"},
+    {230, 50, ":/Bkgd/bkgd_Dashboard_Field_230x50.mif", ":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif"},
+    {230, 45, ":/Bkgd/bkgd_Dashboard_Field_230x45.mif", ":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif"},
+    {113, 60, ":/Bkgd/bkgd_Dashboard_Field_113x60.mif", ":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif"},
+    {113, 45, ":/Bkgd/bkgd_Dashboard_Field_113x45.mif", ":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif"},
+};
+
+// Sizes outside the table follow the same naming scheme.
 QByteArray fieldImage(const Field &field, bool pressed)
 {
     if (field.satellite)
         return kSatelliteImage;
+    for (const Background &background : kBackgrounds) {
+        if (background.width == field.width && background.height == field.height)
+            return pressed ? background.pressed : background.image;
+    }
     return ":/Bkgd/bkgd_Dashboard_Field_" + QByteArray::number(field.width) + 'x'
         + QByteArray::number(field.height) + (pressed ? "_h.mif" : ".mif");
 }

@@ -1,0 +1,257 @@
+// The controls most forms are made of: texts, image buttons, icons and status
+// indicators.
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_containers.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+
+#include "control_checks.h"
+
+#include <QHBoxLayout>
+#include <QTemporaryDir>
+
+using namespace controls_test;
+
+namespace {
+
+// Whether any pixel is drawn fully in the colour (text is antialiased at its edges).
+bool hasInk(const QImage &image, const QColor &colour)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == colour)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(CommonControls, AreCreatedThroughTheMetaObjectUnderTheLibraryNames)
+{
+    expectCreatedAs(ZelTextBox::staticMetaObject, "ZelTextBox");
+    expectCreatedAs(ZelTextArea::staticMetaObject, "ZelTextArea");
+    expectCreatedAs(ZelPushButton::staticMetaObject, "ZelPushButton");
+    expectCreatedAs(ZelCheckBox::staticMetaObject, "ZelCheckBox");
+    expectCreatedAs(ZelPushCheckBox::staticMetaObject, "ZelPushCheckBox");
+    expectCreatedAs(ZelPushRadioButton::staticMetaObject, "ZelPushRadioButton");
+    expectCreatedAs(ZelComboBox::staticMetaObject, "ZelComboBox");
+    expectCreatedAs(ZelIcon::staticMetaObject, "ZelIcon");
+    expectCreatedAs(ZelStatusIndicator::staticMetaObject, "ZelStatusIndicator");
+    expectCreatedAs(ZelAnimationCtrl::staticMetaObject, "ZelAnimationCtrl");
+    expectCreatedAs(ZelBacking::staticMetaObject, "ZelBacking");
+    expectCreatedAs(ZelWidget::staticMetaObject, "ZelWidget");
+    expectCreatedAs(ZelMapControl::staticMetaObject, "ZelMapControl");
+    expectCreatedAs(ZelList::staticMetaObject, "ZelList");
+    expectCreatedAs(ZelVirtualList::staticMetaObject, "ZelVirtualList");
+    expectCreatedAs(ZelScrollArea::staticMetaObject, "ZelScrollArea");
+    expectCreatedAs(ZelProgressBar::staticMetaObject, "ZelProgressBar");
+}
+
+TEST(TextBox, KeepsItsSettingsReadableByName)
+{
+    ZelTextBox box;
+    box.setContent(QStringLiteral("HH:MM"));
+    box.setFontPixelSize(14);
+    box.setEllipsis(true);
+    box.setIsClickable(true);
+    box.setTextBoxNumber(12);
+    expectProperty(box, "content", QStringLiteral("HH:MM"));
+    expectProperty(box, "fontPixelSize", 14);
+    expectProperty(box, "ellipsis", true);
+    expectProperty(box, "isClickable", true);
+    expectProperty(box, "textBoxNumber", 12);
+
+    // Forms give two flags or three; both shapes are kept as given.
+    box.setTextBoxFlags(true, false);
+    EXPECT_EQ(box.textBoxFlags(), (QVariantList{true, false}));
+    box.setTextBoxFlags(false, false, true);
+    EXPECT_EQ(box.textBoxFlags(), (QVariantList{false, false, true}));
+
+    // Settings given by name land in the same place as the setters.
+    box.setProperty("fontPixelSize", 20);
+    EXPECT_EQ(box.fontPixelSize(), 20);
+    EXPECT_TRUE(box.dynamicPropertyNames().isEmpty());
+}
+
+TEST(TextBox, DrawsItsContentInItsColourAndIsSizedByIt)
+{
+    ZelTextBox box;
+    box.resize(60, 20);
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, Qt::red);
+    box.setPalette(palette);
+    box.setFontPixelSize(18);
+    const QSize emptyHint = box.sizeHint();
+    EXPECT_FALSE(hasInk(picture(box), Qt::red));
+
+    box.setContent(QStringLiteral("WWWW"));
+    EXPECT_TRUE(hasInk(picture(box), Qt::red));
+    // Layouts give a text box room for what it shows, at its pixel size.
+    EXPECT_GT(box.sizeHint().width(), emptyHint.width());
+    box.setFontPixelSize(36);
+    EXPECT_GT(box.sizeHint().height(), 30);
+}
+
+TEST(TextBox, TakesButtonTextColourWhereOnlyThatIsSet)
+{
+    QWidget parent;
+    QPalette window;
+    window.setColor(QPalette::WindowText, Qt::black);
+    parent.setPalette(window);
+    ZelTextBox box(&parent);
+    box.resize(60, 20);
+    QPalette onButton;
+    onButton.setColor(QPalette::ButtonText, Qt::white);
+    box.setPalette(onButton);
+    box.setFontPixelSize(18);
+    box.setContent(QStringLiteral("OK"));
+    box.setAlignment(Qt::AlignCenter);
+    EXPECT_TRUE(hasInk(picture(box), Qt::white));
+}
+
+TEST(TextArea, AppliesFontSizeAndCentringToItsDocument)
+{
+    ZelTextArea area;
+    area.setFontPixelSize(16);
+    area.setAlignHCenter(true);
+    area.setAlignVCenter(true);
+    expectProperty(area, "fontPixelSize", 16);
+    expectProperty(area, "alignHCenter", true);
+    expectProperty(area, "alignVCenter", true);
+    EXPECT_EQ(area.document()->defaultFont().pixelSize(), 16);
+    EXPECT_EQ(area.document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    // The pixel size survives a later font.
+    area.setFont(QFont(QStringLiteral("Sans"), 30));
+    EXPECT_EQ(area.document()->defaultFont().pixelSize(), 16);
+}
+
+TEST(PushButton, DrawsTheFaceOfItsState)
+{
+    ZelPushButton button;
+    button.resize(20, 20);
+    const QPixmap normal = solidImage(Qt::green);
+    const QPixmap pressed = solidImage(Qt::red);
+    button.setNormal(normal);
+    button.setPressed(pressed);
+    button.setShiftOnPress(QPoint(1, 1));
+    button.setEventPropagation(true);
+    expectProperty(button, "normal", normal);
+    expectProperty(button, "pressed", pressed);
+    expectProperty(button, "shiftOnPress", QPoint(1, 1));
+    expectProperty(button, "eventPropagation", true);
+
+    EXPECT_EQ(pixelAt(button, QPoint(10, 10)), QColor(Qt::green));
+    button.setDown(true);
+    EXPECT_EQ(pixelAt(button, QPoint(10, 10)), QColor(Qt::red));
+    // The pressed face moves by the press shift.
+    EXPECT_EQ(pixelAt(button, QPoint(0, 0)).alpha(), 0);
+}
+
+TEST(PushButton, IsSizedByWhatRidesOnItElseByItsFace)
+{
+    ZelPushButton button;
+    button.setNormal(solidImage(Qt::green, QSize(60, 43)));
+    EXPECT_EQ(button.sizeHint(), QSize(60, 43));
+    ZelIcon icon(&button);
+    icon.setGeometry(0, 0, 74, 74);
+    EXPECT_EQ(button.sizeHint(), QSize(74, 74));
+
+    // A fixed-size row of such buttons shows them, as the menus' top rows need.
+    QWidget row;
+    auto *layout = new QHBoxLayout(&row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto *inRow = new ZelPushButton(&row);
+    (new ZelIcon(inRow))->setGeometry(0, 0, 74, 74);
+    layout->addWidget(inRow);
+    layout->activate();
+    EXPECT_EQ(inRow->size(), QSize(74, 74));
+}
+
+TEST(CheckButtons, DrawTheMarkOfTheirStateAtTheMarkPosition)
+{
+    ZelPushCheckBox box;
+    box.resize(40, 40);
+    box.setCheckable(true);
+    box.setCheckedImg(solidImage(Qt::blue, QSize(8, 8)));
+    box.setUncheckedImg(solidImage(Qt::yellow, QSize(8, 8)));
+    box.setMarkPosition(QPoint(20, 20));
+    box.setCheckBoxFlag(true);
+    expectProperty(box, "markPosition", QPoint(20, 20));
+    expectProperty(box, "checkBoxFlag", true);
+    EXPECT_EQ(pixelAt(box, QPoint(24, 24)), QColor(Qt::yellow));
+    box.setChecked(true);
+    EXPECT_EQ(pixelAt(box, QPoint(24, 24)), QColor(Qt::blue));
+    EXPECT_EQ(pixelAt(box, QPoint(10, 10)).alpha(), 0);
+}
+
+TEST(ComboBox, KeepsEveryImageAndNumber)
+{
+    ZelComboBox combo;
+    const QPixmap field = solidImage(Qt::darkGray);
+    combo.setNormal(field);
+    combo.setArrowOrigin(QPoint(180, 3));
+    combo.setTextMargin(16);
+    combo.setFontPixelSize(14);
+    combo.setEventPropagation(true);
+    combo.setPopupItemMargin(10);
+    combo.setPopupItemSpacing(5);
+    expectProperty(combo, "normal", field);
+    expectProperty(combo, "arrowOrigin", QPoint(180, 3));
+    expectProperty(combo, "textMargin", 16);
+    expectProperty(combo, "fontPixelSize", 14);
+    expectProperty(combo, "eventPropagation", true);
+    expectProperty(combo, "popupItemMargin", 10);
+    expectProperty(combo, "popupItemSpacing", 5);
+}
+
+TEST(StatusIndicator, ShowsTheImageOfItsStatus)
+{
+    ZelStatusIndicator indicator;
+    indicator.resize(10, 10);
+    const QStringList images = {QStringLiteral(":/none-0.mif"), QStringLiteral(":/none-1.mif")};
+    indicator.setImages(images);
+    indicator.setStatus(1);
+    expectProperty(indicator, "images", images);
+    expectProperty(indicator, "status", 1);
+    // Paths the host lacks draw nothing, and an index past the list is no fault.
+    indicator.setStatus(7);
+    EXPECT_EQ(pixelAt(indicator, QPoint(5, 5)).alpha(), 0);
+}
+
+TEST(Icon, ScalesItsImageIntoItself)
+{
+    ZelIcon icon;
+    icon.resize(30, 10);
+    icon.setImage(solidImage(Qt::magenta, QSize(4, 4)));
+    EXPECT_EQ(pixelAt(icon, QPoint(29, 9)), QColor(Qt::magenta));
+}
+
+TEST(DataFieldContainer, PreviewsItsFullestLayoutWhateverTheDeclaredEncoding)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString field = folder.filePath(QStringLiteral("field.png"));
+    ASSERT_TRUE(solidImage(Qt::cyan, QSize(20, 10)).save(field));
+    const QByteArray path = field.toLatin1();
+    // Configuration 1 has one field at the top left; configuration 2 puts its
+    // second field into row 2, which only the fullest layout shows.
+    const QByteArray document = "<?xml version=\"1.0\" encoding=\"UTF-16\" standalone=\"no\"?>\n"
+                                "<NAV_FIELDS_CONFIGURATION>\n"
+                                "\t<CONFIGURATION_1>\n\t\t<FIELD row = \"1\" col = \"1\" image = \"" + path + "\"></FIELD>\n"
+                                "\t</CONFIGURATION_1>\n\n"
+                                "\t<CONFIGURATION_2>\n\t\t<FIELD row = \"1\" col = \"1\" image = \"" + path + "\"></FIELD>\n"
+                                "\t\t<FIELD row = \"2\" col = \"2\" image = \"" + path + "\"></FIELD>\n"
+                                "\t</CONFIGURATION_2>\n</NAV_FIELDS_CONFIGURATION>";
+    ZelWidget container;
+    container.resize(50, 30);
+    EXPECT_EQ(pixelAt(container, QPoint(5, 5)).alpha(), 0);
+    container.setProperty("navFieldsCfg", document);
+    const QImage drawn = picture(container);
+    EXPECT_EQ(drawn.pixelColor(5, 5), QColor(Qt::cyan));
+    // Row 2 starts below row 1 and the row spacing; column 2 sits at the right edge.
+    EXPECT_EQ(drawn.pixelColor(45, 20), QColor(Qt::cyan));
+    EXPECT_EQ(drawn.pixelColor(5, 20).alpha(), 0);
+}
