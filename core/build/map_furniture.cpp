@@ -143,4 +143,16 @@ Row<ZelWidget> navigationFieldBar(ZelWidget *&field, QWidget *root,
         .property("navFieldsCfg", navfields::document(configurations));
 }
 
+const std::vector<navfields::Configuration> &vehicleModeDataFields()
+{
+    using namespace navfields;
+    static const std::vector<Configuration> configurations = {
+        {{full(50, 12, 20)}},
+        {{half(45), half(45)}},
+        {{full(50, 12, 20)}, {half(45), half(45)}},
+        {{half(45), half(45)}, {half(45), half(45)}},
+    };
+    return configurations;
+}
+
 } // namespace quarn

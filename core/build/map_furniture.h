@@ -59,6 +59,9 @@ void retranslateCompassLetters(zelCompass *compass, const Translator &tr);
 // document: one configuration per number of fields shown.
 Row<ZelWidget> navigationFieldBar(ZelWidget *&field, QWidget *root,
                                   const std::vector<navfields::Configuration> &configurations);
+// The bar's layouts in the two vehicle-mode screens, which share them: data in
+// 20 px rather than the regular map's 16 px.
+const std::vector<navfields::Configuration> &vehicleModeDataFields();
 
 // Style sheets of the texts laid over the map: a band darkening towards the
 // top, and the clear background of the texts on it. Both go through the

@@ -1,6 +1,7 @@
 #include "core/build/menu_look.h"
 
 #include "core/build/look.h"
+#include "controls/zel_text.h"
 
 namespace quarn {
 
@@ -16,6 +17,18 @@ QPalette menuScreenPalette()
 QFont menuScreenFont()
 {
     return Font().pointSize(10).bold();
+}
+
+void applyMenuCaption(ZelTextBox *caption)
+{
+    QSizePolicy policy(QSizePolicy::Minimum, QSizePolicy::Preferred);
+    policy.setHeightForWidth(caption->sizePolicy().hasHeightForWidth());
+    caption->setSizePolicy(policy);
+    caption->setMinimumSize(QSize(70, 0));
+    caption->setTextFormat(Qt::PlainText);
+    caption->setAlignment(align::Centre);
+    caption->setWordWrap(true);
+    caption->setFontPixelSize(14);
 }
 
 } // namespace quarn

@@ -265,6 +265,9 @@ public:
     Row &titleText();
     // The round 74 x 74 menu button face, shifting one pixel when pressed.
     Row &roundButton();
+    // A caption under the round menu buttons: at least 70 px wide, plain
+    // text, centred, wrapped, 14 px.
+    Row &menuCaption();
 
     // --- dynamic properties --------------------------------------------------
     Row &property(const char *name, const QVariant &value) { m_object->setProperty(name, value); return *this; }

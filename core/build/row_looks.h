@@ -13,6 +13,7 @@ namespace quarn {
 void applyStandardComboBox(ZelComboBox *comboBox, bool withEventPropagation);
 void applyTitleText(ZelTextBox *textBox);
 void applyRoundButton(ZelPushButton *button);
+void applyMenuCaption(ZelTextBox *caption);
 
 template <typename W>
 Row<W> &Row<W>::standardComboBox(bool withEventPropagation)
@@ -39,6 +40,13 @@ template <typename W>
 Row<W> &Row<W>::roundButton()
 {
     applyRoundButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::menuCaption()
+{
+    applyMenuCaption(m_object);
     return *this;
 }
 

@@ -5,15 +5,6 @@
 namespace quarn::forms {
 namespace {
 
-using namespace navfields;
-
-const std::vector<Configuration> kDataFields = {
-    {{full(50, 12, 20)}},
-    {{half(45), half(45)}},
-    {{full(50, 12, 20)}, {half(45), half(45)}},
-    {{half(45), half(45)}, {half(45), half(45)}},
-};
-
 void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 {
     Root(root, "MapVehicleRouteScreenClass")
@@ -37,7 +28,7 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
     zoomInButton(ui.ZoomIn, ui.zelMapControl);
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     mapCompass(ui.compass, ui.zelMapControl, 0, 80);
-    navigationFieldBar(ui.dashboardBar, root, kDataFields);
+    navigationFieldBar(ui.dashboardBar, root, vehicleModeDataFields());
 
     ui.icon->raise();
     ui.compass->raise();
