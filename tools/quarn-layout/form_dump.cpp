@@ -158,8 +158,13 @@ public:
         QJsonObject properties = dynamicProperties(root);
         const QJsonObject changed =
             changedProperties(root, m_references.freshRoot(), geometryAndState(), /*imagesElsewhere=*/false);
-        for (auto it = changed.begin(); it != changed.end(); ++it)
-            properties.insert(it.key(), it.value());
+        // Forms set root enums by number (windowModality 1), so they read back as numbers.
+        for (auto it = changed.begin(); it != changed.end(); ++it) {
+            const QByteArray name = it.key().toLatin1();
+            const int index = root.metaObject()->indexOfProperty(name.constData());
+            const bool isEnum = index >= 0 && root.metaObject()->property(index).isEnumType();
+            properties.insert(it.key(), isEnum ? QJsonValue(root.property(name.constData()).toInt()) : it.value());
+        }
         return {{QStringLiteral("objectName"), root.objectName()},
                 {QStringLiteral("size"), QJsonArray{root.width(), root.height()}},
                 {QStringLiteral("windowTitle"), root.windowTitle()},
