@@ -227,3 +227,19 @@ TEST(ToolDump, InstallsTheTranslatorBeforeBuilding)
     EXPECT_TRUE(texts.contains(QStringLiteral("OK")));
     EXPECT_FALSE(texts.contains(QStringLiteral("Jawohl")));
 }
+
+// Each form, built first thing in a process of its own, comes out as it does
+// after every form before it: forms share no state and need no other form first.
+TEST(ToolDump, EachFormBuildsTheSameInAFreshProcess)
+{
+    const QJsonArray all = dumpOfAllForms();
+    ASSERT_EQ(all.size(), int(kCatalogueSize));
+    for (std::size_t i = 0; i < kCatalogueSize; ++i) {
+        const char *name = kCatalogueIndex[i].name;
+        const ToolRun run = runTool({QStringLiteral("dump"), QString::fromLatin1(name)});
+        ASSERT_TRUE(run.finished && run.exitCode == 0) << name << ": " << run.err.constData();
+        const QJsonArray alone = QJsonDocument::fromJson(run.out).array();
+        ASSERT_EQ(alone.size(), 1) << name;
+        EXPECT_EQ(alone.at(0), all.at(int(i))) << name;
+    }
+}
