@@ -1,6 +1,6 @@
 #include "forms/map/MapAreaScreenClass.h"
 
-#include "core/build/construction.h"
+#include "core/construction/construction.h"
 
 namespace quarn::forms {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "catalogue/catalogue.h"
 #include "controls/zel_controls.h"
-#include "core/build/images.h"
+#include "core/construction/images.h"
 #include "forms/map/MainMenuScreenClass.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 
 #include "catalogue/catalogue.h"
 #include "controls/zel_instruments.h"
-#include "core/build/nav_fields.h"
+#include "core/construction/nav_fields.h"
 #include "forms/dashboard/DashboardCompassScrClass.h"
 #include "forms/dashboard/DashboardScrClass.h"
 #include "forms/dashboard/DashboardStripCompassScrClass.h"

@@ -10,7 +10,7 @@
 // that have the matching setter, so a form cannot ask a control for something
 // it does not do.
 
-#include "core/build/images.h"
+#include "core/construction/images.h"
 
 #include <QFont>
 #include <QFrame>
@@ -289,4 +289,4 @@ Row<W> make(W *&field, QWidget *parent, const char *objectName)
 
 } // namespace quarn
 
-#include "core/build/row_looks.h"
+#include "core/construction/row_looks.h"

@@ -1,4 +1,4 @@
-#include "core/build/translate.h"
+#include "core/construction/translate.h"
 
 #include <QCoreApplication>
 

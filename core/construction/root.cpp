@@ -1,4 +1,4 @@
-#include "core/build/root.h"
+#include "core/construction/root.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "core/build/nav_fields.h"
+#include "core/construction/nav_fields.h"
 
 namespace quarn::navfields {
 

@@ -2,7 +2,7 @@
 
 // Looks shared by many rows, kept out of line so every form uses one copy.
 
-#include "core/build/compass.h"
+#include "core/construction/compass.h"
 
 class ZelComboBox;
 class ZelPushButton;

@@ -1,6 +1,6 @@
-#include "core/build/compass.h"
+#include "core/construction/compass.h"
 
-#include "core/build/row.h"
+#include "core/construction/row.h"
 #include "controls/zel_instruments.h"
 
 namespace quarn {

@@ -4,9 +4,9 @@
 // standard look and returns it, so a form can chain what its table adds; the
 // screens order these rows differently, hence one routine per row.
 
-#include "core/build/nav_fields.h"
-#include "core/build/row.h"
-#include "core/build/translate.h"
+#include "core/construction/nav_fields.h"
+#include "core/construction/row.h"
+#include "core/construction/translate.h"
 #include "controls/zel_buttons.h"
 #include "controls/zel_images.h"
 #include "controls/zel_instruments.h"

@@ -1,6 +1,6 @@
-#include "core/build/map_furniture.h"
+#include "core/construction/map_furniture.h"
 
-#include "core/build/look.h"
+#include "core/construction/look.h"
 
 namespace quarn {
 

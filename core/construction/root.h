@@ -3,7 +3,7 @@
 // The host's root widget: named after the form unless the host named it, sized,
 // then given its properties by name (the host's root classes define them).
 
-#include "core/build/images.h"
+#include "core/construction/images.h"
 
 #include <QPoint>
 #include <QSize>

@@ -1,6 +1,6 @@
-#include "core/build/furniture.h"
+#include "core/construction/furniture.h"
 
-#include "core/build/look.h"
+#include "core/construction/look.h"
 
 namespace quarn {
 

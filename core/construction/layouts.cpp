@@ -1,4 +1,4 @@
-#include "core/build/layouts.h"
+#include "core/construction/layouts.h"
 
 #include <QScrollArea>
 

@@ -1,6 +1,6 @@
-#include "core/build/menu_look.h"
+#include "core/construction/menu_look.h"
 
-#include "core/build/look.h"
+#include "core/construction/look.h"
 #include "controls/zel_text.h"
 
 namespace quarn {

@@ -3,7 +3,7 @@
 // The pieces of screen furniture that recur across forms. Each creates its row
 // with the standard geometry and images; a form chains whatever its table adds.
 
-#include "core/build/row.h"
+#include "core/construction/row.h"
 #include "controls/zel_buttons.h"
 #include "controls/zel_images.h"
 #include "controls/zel_text.h"

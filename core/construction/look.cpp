@@ -1,4 +1,4 @@
-#include "core/build/look.h"
+#include "core/construction/look.h"
 
 namespace quarn {
 

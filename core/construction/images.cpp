@@ -1,4 +1,4 @@
-#include "core/build/images.h"
+#include "core/construction/images.h"
 
 namespace quarn {
 
