@@ -260,6 +260,21 @@ public:
         return *this;
     }
 
+    // --- scroll areas, check boxes and sliders --------------------------------
+    Row &widgetResizable(bool on = true) { m_object->setWidgetResizable(on); return *this; }
+    Row &checkBoxFlag(bool on = true) { m_object->setCheckBoxFlag(on); return *this; }
+    // The slider's frame, its filled and empty bar, then the plus and minus ends.
+    Row &sliderImages(const char *frame, const char *filledBar, const char *emptyBar, const char *plus,
+                      const char *minus)
+    {
+        m_object->setFrameImage(quarn::image(frame));
+        m_object->setFilledBarImage(quarn::image(filledBar));
+        m_object->setEmptyBarImage(quarn::image(emptyBar));
+        m_object->setPlusImage(quarn::image(plus));
+        m_object->setMinusImage(quarn::image(minus));
+        return *this;
+    }
+
     // --- furniture looks -----------------------------------------------------
     // The title text: white, bold antialiased 16 px, centred.
     Row &titleText();
