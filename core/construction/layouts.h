@@ -36,6 +36,13 @@ public:
         m_layout->setContentsMargins(left, current.top(), current.right(), current.bottom());
         return *this;
     }
+    // Only the right contents margin; the others stay as they are.
+    LayoutRow &marginRight(int right)
+    {
+        const QMargins current = m_layout->contentsMargins();
+        m_layout->setContentsMargins(current.left(), current.top(), right, current.bottom());
+        return *this;
+    }
     LayoutRow &sizeConstraint(QLayout::SizeConstraint constraint) { m_layout->setSizeConstraint(constraint); return *this; }
 
 private:

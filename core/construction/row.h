@@ -275,6 +275,11 @@ public:
         return *this;
     }
 
+    // --- coordinate entry -----------------------------------------------------
+    Row &coordType(int type) { m_object->setCoordType(type); return *this; }
+    Row &coordSubType(int subType) { m_object->setCoordSubType(subType); return *this; }
+    Row &modifiable(bool on = true) { m_object->setModifiable(on); return *this; }
+
     // --- furniture looks -----------------------------------------------------
     // The title text: white, bold antialiased 16 px, centred.
     Row &titleText();
