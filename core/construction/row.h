@@ -138,6 +138,13 @@ public:
     // The standard combo box look; the table says where event propagation stays off.
     Row &standardComboBox(bool withEventPropagation = true);
     Row &textMargin(int margin) { m_object->setTextMargin(margin); return *this; }
+    // Combo boxes that spell their look out instead of the standard one.
+    Row &arrowNormal(const char *path) { m_object->setArrowNormal(quarn::image(path)); return *this; }
+    Row &arrowPressed(const char *path) { m_object->setArrowPressed(quarn::image(path)); return *this; }
+    Row &arrowOrigin(int x, int y) { m_object->setArrowOrigin(QPoint(x, y)); return *this; }
+    Row &itemNormal(const char *path) { m_object->setItemNormal(quarn::image(path)); return *this; }
+    Row &itemFocused(const char *path) { m_object->setItemFocused(quarn::image(path)); return *this; }
+    Row &itemPressed(const char *path) { m_object->setItemPressed(quarn::image(path)); return *this; }
 
     // --- spin boxes ----------------------------------------------------------
     Row &spinArrows(const char *upNormal, const char *upPressed, const char *downNormal, const char *downPressed)
