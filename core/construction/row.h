@@ -110,6 +110,7 @@ public:
     Row &normal(const char *path) { m_object->setNormal(quarn::image(path)); return *this; }
     Row &pressed(const char *path) { m_object->setPressed(quarn::image(path)); return *this; }
     Row &focused(const char *path) { m_object->setFocused(quarn::image(path)); return *this; }
+    Row &stateImage(const char *path) { m_object->setStateImage(quarn::image(path)); return *this; }
     // normal / pressed in one go, the pair most buttons have.
     Row &faces(const char *normalPath, const char *pressedPath) { return normal(normalPath).pressed(pressedPath); }
     Row &statusImages(std::initializer_list<const char *> paths) { m_object->setImages(imagePaths(paths)); return *this; }
