@@ -158,6 +158,8 @@ public:
     }
     Row &spinBackground(const char *path) { m_object->setBackground(quarn::image(path)); return *this; }
     Row &blocking(bool on = true) { m_object->setBlocking(on); return *this; }
+    Row &cyclic(bool on = true) { m_object->setCyclic(on); return *this; }
+    Row &fontSize(int points) { m_object->setFontSize(points); return *this; }
     Row &maxValue(int value) { m_object->setMaxValue(value); return *this; }
 
     // --- compasses and the sky view -------------------------------------------
