@@ -41,8 +41,11 @@ what they contain.
 Commands:
   list                       the catalogue: position, name, root size, fields,
                              and which forms the module does not register
-  dump NAME... | --all       JSON description of the forms, in the order asked
-                             (catalogue order for --all)
+  dump [--full] NAME... | --all
+                             JSON description of the forms, in the order asked
+                             (catalogue order for --all); --full gives every
+                             property, not only those that differ from a
+                             default object
   render NAME -o FILE.png    picture of one form
   gallery DIR                DIR/NAME.png of every form and DIR/index.html
   bench [--repeat N]         build times of every form against plain widgets
@@ -55,6 +58,7 @@ Options:
   --translations FILE.qm     translator to install before building
   -o, --output FILE          where render writes its picture
   --all                      dump every catalogued form
+  --full                     dump every property, defaults included
   --repeat N                 builds per form for bench (default 100)
   -h, --help                 this text
 
@@ -91,10 +95,11 @@ public:
         , m_translations({QStringLiteral("translations")}, QString(), QStringLiteral("FILE"))
         , m_output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("FILE"))
         , m_all({QStringLiteral("all")}, QString())
+        , m_full({QStringLiteral("full")}, QString())
         , m_repeat({QStringLiteral("repeat")}, QString(), QStringLiteral("N"))
         , m_help({QStringLiteral("h"), QStringLiteral("help")}, QString())
     {
-        m_parser.addOptions({m_module, m_resources, m_translations, m_output, m_all, m_repeat, m_help});
+        m_parser.addOptions({m_module, m_resources, m_translations, m_output, m_all, m_full, m_repeat, m_help});
     }
 
     int run(const QStringList &arguments)
@@ -137,6 +142,8 @@ private:
         };
         if (onlyFor(m_all, "dump"))
             return fail(QStringLiteral("--all only goes with dump"), kUsageError);
+        if (onlyFor(m_full, "dump"))
+            return fail(QStringLiteral("--full only goes with dump"), kUsageError);
         if (onlyFor(m_output, "render"))
             return fail(QStringLiteral("--output only goes with render"), kUsageError);
         if (onlyFor(m_repeat, "bench"))
@@ -245,7 +252,8 @@ private:
             return error;
 
         const ImageIndex images = ImageIndex::scan();
-        FormDumper dumper(images);
+        FormDumper dumper(images, m_parser.isSet(m_full) ? FormDumper::Detail::Complete
+                                                         : FormDumper::Detail::Changes);
         QJsonArray array;
         for (const auto &form : qAsConst(forms)) {
             const BuiltForm built(*form.form, *form.entry);
@@ -299,7 +307,7 @@ private:
     }
 
     QCommandLineParser m_parser;
-    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_repeat, m_help;
+    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_full, m_repeat, m_help;
     QTranslator m_translator;
     std::unique_ptr<LayoutModule> m_layoutModule;
 };
