@@ -275,6 +275,29 @@ public:
         return *this;
     }
 
+    // --- pictures in labels, coordinate entry, drop-down pieces and animations ---
+    Row &pixmap(const char *path) { m_object->setPixmap(quarn::image(path)); return *this; }
+    Row &modifiable(bool on = true) { m_object->setModifiable(on); return *this; }
+    Row &arrowImages(const char *normalPath, const char *pressedPath)
+    {
+        m_object->setArrowNormal(quarn::image(normalPath));
+        m_object->setArrowPressed(quarn::image(pressedPath));
+        return *this;
+    }
+    Row &arrowOrigin(int x, int y) { m_object->setArrowOrigin(QPoint(x, y)); return *this; }
+    // The drop-down's item faces: normal, focused, pressed.
+    Row &itemImages(const char *normalPath, const char *focusedPath, const char *pressedPath)
+    {
+        m_object->setItemNormal(quarn::image(normalPath));
+        m_object->setItemFocused(quarn::image(focusedPath));
+        m_object->setItemPressed(quarn::image(pressedPath));
+        return *this;
+    }
+    // The combo box's first and second further integers.
+    Row &popupItemMargin(int margin) { m_object->setPopupItemMargin(margin); return *this; }
+    Row &popupItemSpacing(int spacing) { m_object->setPopupItemSpacing(spacing); return *this; }
+    Row &animationImages(std::initializer_list<const char *> paths) { m_object->setImageList(imagePaths(paths)); return *this; }
+
     // --- furniture looks -----------------------------------------------------
     // The title text: white, bold antialiased 16 px, centred.
     Row &titleText();
