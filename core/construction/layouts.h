@@ -30,19 +30,28 @@ public:
         m_layout->setContentsMargins(left, top, right, bottom);
         return *this;
     }
-    // Only the left contents margin; the others stay as they are.
-    LayoutRow &marginLeft(int left)
-    {
-        const QMargins current = m_layout->contentsMargins();
-        m_layout->setContentsMargins(left, current.top(), current.right(), current.bottom());
-        return *this;
-    }
+    // Where a table sets only some sides, the others keep the margin of 11 the
+    // layout started with rather than the zero margins layout() gives.
+    LayoutRow &marginLeft(int left) { return partialMargin(&QMargins::setLeft, left); }
+    LayoutRow &marginTop(int top) { return partialMargin(&QMargins::setTop, top); }
+    LayoutRow &marginRight(int right) { return partialMargin(&QMargins::setRight, right); }
+    LayoutRow &marginBottom(int bottom) { return partialMargin(&QMargins::setBottom, bottom); }
     LayoutRow &sizeConstraint(QLayout::SizeConstraint constraint) { m_layout->setSizeConstraint(constraint); return *this; }
     LayoutRow &fieldGrowthPolicy(QFormLayout::FieldGrowthPolicy policy) { m_layout->setFieldGrowthPolicy(policy); return *this; }
     LayoutRow &formAlignment(Qt::Alignment alignment) { m_layout->setFormAlignment(alignment); return *this; }
 
 private:
+    LayoutRow &partialMargin(void (QMargins::*side)(int), int value)
+    {
+        QMargins margins = m_partialMargins ? m_layout->contentsMargins() : QMargins(11, 11, 11, 11);
+        m_partialMargins = true;
+        (margins.*side)(value);
+        m_layout->setContentsMargins(margins);
+        return *this;
+    }
+
     L *m_layout;
+    bool m_partialMargins = false;
 };
 
 // Creates a layout on its host widget (none for a layout nested in another),

@@ -107,4 +107,10 @@ Font &Font::aa()
     return *this;
 }
 
+Font &Font::italic(bool on)
+{
+    m_font.setItalic(on);
+    return *this;
+}
+
 } // namespace quarn

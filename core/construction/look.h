@@ -56,6 +56,7 @@ public:
     Font &bold();          // bold flag on, weight 75
     Font &normalWeight();  // bold flag off, weight 50
     Font &aa();            // prefer antialiasing
+    Font &italic(bool on);
     QFont font() const { return m_font; }
     operator QFont() const { return m_font; }
 

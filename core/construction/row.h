@@ -110,6 +110,7 @@ public:
     Row &normal(const char *path) { m_object->setNormal(quarn::image(path)); return *this; }
     Row &pressed(const char *path) { m_object->setPressed(quarn::image(path)); return *this; }
     Row &focused(const char *path) { m_object->setFocused(quarn::image(path)); return *this; }
+    Row &stateImage(const char *path) { m_object->setStateImage(quarn::image(path)); return *this; }
     // normal / pressed in one go, the pair most buttons have.
     Row &faces(const char *normalPath, const char *pressedPath) { return normal(normalPath).pressed(pressedPath); }
     Row &statusImages(std::initializer_list<const char *> paths) { m_object->setImages(imagePaths(paths)); return *this; }
@@ -138,6 +139,13 @@ public:
     // The standard combo box look; the table says where event propagation stays off.
     Row &standardComboBox(bool withEventPropagation = true);
     Row &textMargin(int margin) { m_object->setTextMargin(margin); return *this; }
+    // Combo boxes that spell their look out instead of the standard one.
+    Row &arrowNormal(const char *path) { m_object->setArrowNormal(quarn::image(path)); return *this; }
+    Row &arrowPressed(const char *path) { m_object->setArrowPressed(quarn::image(path)); return *this; }
+    Row &arrowOrigin(int x, int y) { m_object->setArrowOrigin(QPoint(x, y)); return *this; }
+    Row &itemNormal(const char *path) { m_object->setItemNormal(quarn::image(path)); return *this; }
+    Row &itemFocused(const char *path) { m_object->setItemFocused(quarn::image(path)); return *this; }
+    Row &itemPressed(const char *path) { m_object->setItemPressed(quarn::image(path)); return *this; }
 
     // --- spin boxes ----------------------------------------------------------
     Row &spinArrows(const char *upNormal, const char *upPressed, const char *downNormal, const char *downPressed)
@@ -150,6 +158,8 @@ public:
     }
     Row &spinBackground(const char *path) { m_object->setBackground(quarn::image(path)); return *this; }
     Row &blocking(bool on = true) { m_object->setBlocking(on); return *this; }
+    Row &cyclic(bool on = true) { m_object->setCyclic(on); return *this; }
+    Row &fontSize(int points) { m_object->setFontSize(points); return *this; }
     Row &maxValue(int value) { m_object->setMaxValue(value); return *this; }
 
     // --- compasses and the sky view -------------------------------------------
@@ -275,24 +285,13 @@ public:
         return *this;
     }
 
-    // --- pictures in labels, coordinate entry, drop-down pieces and animations ---
-    Row &pixmap(const char *path) { m_object->setPixmap(quarn::image(path)); return *this; }
+    // --- coordinate entry -----------------------------------------------------
+    Row &coordType(int type) { m_object->setCoordType(type); return *this; }
+    Row &coordSubType(int subType) { m_object->setCoordSubType(subType); return *this; }
     Row &modifiable(bool on = true) { m_object->setModifiable(on); return *this; }
-    Row &arrowImages(const char *normalPath, const char *pressedPath)
-    {
-        m_object->setArrowNormal(quarn::image(normalPath));
-        m_object->setArrowPressed(quarn::image(pressedPath));
-        return *this;
-    }
-    Row &arrowOrigin(int x, int y) { m_object->setArrowOrigin(QPoint(x, y)); return *this; }
-    // The drop-down's item faces: normal, focused, pressed.
-    Row &itemImages(const char *normalPath, const char *focusedPath, const char *pressedPath)
-    {
-        m_object->setItemNormal(quarn::image(normalPath));
-        m_object->setItemFocused(quarn::image(focusedPath));
-        m_object->setItemPressed(quarn::image(pressedPath));
-        return *this;
-    }
+
+    // --- pictures in labels, drop-down integers and animations ----------------
+    Row &pixmap(const char *path) { m_object->setPixmap(quarn::image(path)); return *this; }
     // The combo box's first and second further integers.
     Row &popupItemMargin(int margin) { m_object->setPopupItemMargin(margin); return *this; }
     Row &popupItemSpacing(int spacing) { m_object->setPopupItemSpacing(spacing); return *this; }
