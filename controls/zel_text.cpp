@@ -78,6 +78,12 @@ QSize ZelTextBox::minimumSizeHint() const
 void ZelTextBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // A box given a picture shows the picture instead of its text.
+    const QPixmap *picture = pixmap();
+    if (picture && !picture->isNull()) {
+        painter.drawPixmap(contentsRect(), *picture);
+        return;
+    }
     zel::TextStyle style;
     style.font = zel::fontWithPixelSize(font(), m_fontPixelSize);
     style.colour = zel::textColour(*this);

@@ -1,6 +1,7 @@
 #include "core/construction/layouts.h"
 
 #include <QScrollArea>
+#include <QStackedWidget>
 
 namespace quarn {
 
@@ -53,6 +54,21 @@ void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutM
 void setScrollContent(QScrollArea *area, QWidget *content)
 {
     area->setWidget(content);
+}
+
+void setStretchFactors(QBoxLayout *layout, std::initializer_list<int> stretches)
+{
+    int index = 0;
+    for (const int stretch : stretches)
+        layout->setStretch(index++, stretch);
+}
+
+QWidget *stackPage(QWidget *&field, QStackedWidget *stack, const char *objectName)
+{
+    field = new QWidget();
+    field->setObjectName(QString::fromUtf8(objectName));
+    stack->addWidget(field);
+    return field;
 }
 
 } // namespace quarn

@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 class QScrollArea;
+class QStackedWidget;
 
 namespace quarn {
 
@@ -36,6 +37,8 @@ public:
     LayoutRow &marginRight(int right) { return partialMargin(&QMargins::setRight, right); }
     LayoutRow &marginBottom(int bottom) { return partialMargin(&QMargins::setBottom, bottom); }
     LayoutRow &sizeConstraint(QLayout::SizeConstraint constraint) { m_layout->setSizeConstraint(constraint); return *this; }
+    LayoutRow &fieldGrowthPolicy(QFormLayout::FieldGrowthPolicy policy) { m_layout->setFieldGrowthPolicy(policy); return *this; }
+    LayoutRow &formAlignment(Qt::Alignment alignment) { m_layout->setFormAlignment(alignment); return *this; }
 
 private:
     LayoutRow &partialMargin(void (QMargins::*side)(int), int value)
@@ -96,5 +99,10 @@ void addToGrid(QGridLayout *layout, LayoutMember member, int row, int column, in
 void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutMember member);
 // Hands a scroll area the content widget that was created without a parent.
 void setScrollContent(QScrollArea *area, QWidget *content);
+// Stretch factors of a box layout's items, in item order; set once the members are in.
+void setStretchFactors(QBoxLayout *layout, std::initializer_list<int> stretches);
+// A page of a stacked widget: created without a parent, named, then handed to
+// the stack, which becomes its parent.
+QWidget *stackPage(QWidget *&field, QStackedWidget *stack, const char *objectName);
 
 } // namespace quarn

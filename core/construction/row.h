@@ -290,6 +290,13 @@ public:
     Row &coordSubType(int subType) { m_object->setCoordSubType(subType); return *this; }
     Row &modifiable(bool on = true) { m_object->setModifiable(on); return *this; }
 
+    // --- pictures in labels, drop-down integers and animations ----------------
+    Row &pixmap(const char *path) { m_object->setPixmap(quarn::image(path)); return *this; }
+    // The combo box's first and second further integers.
+    Row &popupItemMargin(int margin) { m_object->setPopupItemMargin(margin); return *this; }
+    Row &popupItemSpacing(int spacing) { m_object->setPopupItemSpacing(spacing); return *this; }
+    Row &animationImages(std::initializer_list<const char *> paths) { m_object->setImageList(imagePaths(paths)); return *this; }
+
     // --- furniture looks -----------------------------------------------------
     // The title text: white, bold antialiased 16 px, centred.
     Row &titleText();
