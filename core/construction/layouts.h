@@ -11,6 +11,8 @@
 #include <initializer_list>
 
 class QScrollArea;
+class QStackedWidget;
+class QWidget;
 
 namespace quarn {
 
@@ -87,5 +89,9 @@ void addToGrid(QGridLayout *layout, LayoutMember member, int row, int column, in
 void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutMember member);
 // Hands a scroll area the content widget that was created without a parent.
 void setScrollContent(QScrollArea *area, QWidget *content);
+// Stretch factors of a box layout's items, from the first item on.
+void setStretches(QBoxLayout *layout, std::initializer_list<int> factors);
+// Hands a stack its pages (created without a parent) and shows one of them.
+void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages, int currentIndex);
 
 } // namespace quarn
