@@ -71,4 +71,11 @@ QWidget *stackPage(QWidget *&field, QStackedWidget *stack, const char *objectNam
     return field;
 }
 
+void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages, int currentIndex)
+{
+    for (QWidget *page : pages)
+        stack->addWidget(page);
+    stack->setCurrentIndex(currentIndex);
+}
+
 } // namespace quarn

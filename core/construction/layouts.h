@@ -12,6 +12,7 @@
 
 class QScrollArea;
 class QStackedWidget;
+class QWidget;
 
 namespace quarn {
 
@@ -104,5 +105,7 @@ void setStretchFactors(QBoxLayout *layout, std::initializer_list<int> stretches)
 // A page of a stacked widget: created without a parent, named, then handed to
 // the stack, which becomes its parent.
 QWidget *stackPage(QWidget *&field, QStackedWidget *stack, const char *objectName);
+// Hands a stack its pages (created without a parent) and shows one of them.
+void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages, int currentIndex);
 
 } // namespace quarn

@@ -12,6 +12,7 @@
 
 #include "core/construction/images.h"
 
+#include <QComboBox>
 #include <QFont>
 #include <QFrame>
 #include <QPalette>
@@ -96,6 +97,10 @@ public:
     Row &content(const char *text) { m_object->setContent(QString::fromUtf8(text)); return *this; }
     Row &alignHCenter(bool on = true) { m_object->setAlignHCenter(on); return *this; }
     Row &alignVCenter(bool on = true) { m_object->setAlignVCenter(on); return *this; }
+    // A text box that shows a picture instead of text.
+    Row &pixmap(const char *path) { m_object->setPixmap(quarn::image(path)); return *this; }
+    Row &html(const QString &html) { m_object->setHtml(html); return *this; }
+    Row &modifiable(bool on = true) { m_object->setModifiable(on); return *this; }
     Row &scrollBars(Qt::ScrollBarPolicy horizontal, Qt::ScrollBarPolicy vertical)
     {
         m_object->setHorizontalScrollBarPolicy(horizontal);
@@ -115,6 +120,8 @@ public:
     Row &faces(const char *normalPath, const char *pressedPath) { return normal(normalPath).pressed(pressedPath); }
     Row &statusImages(std::initializer_list<const char *> paths) { m_object->setImages(imagePaths(paths)); return *this; }
     Row &status(int index) { m_object->setStatus(index); return *this; }
+    // An image set shared by several screens.
+    Row &statusImages(const QStringList &paths) { m_object->setImages(paths); return *this; }
 
     // --- buttons -------------------------------------------------------------
     Row &shiftOnPress(int x, int y) { m_object->setShiftOnPress(QPoint(x, y)); return *this; }
@@ -146,6 +153,20 @@ public:
     Row &itemNormal(const char *path) { m_object->setItemNormal(quarn::image(path)); return *this; }
     Row &itemFocused(const char *path) { m_object->setItemFocused(quarn::image(path)); return *this; }
     Row &itemPressed(const char *path) { m_object->setItemPressed(quarn::image(path)); return *this; }
+    Row &arrowImages(const char *normalPath, const char *pressedPath)
+    {
+        m_object->setArrowNormal(quarn::image(normalPath));
+        m_object->setArrowPressed(quarn::image(pressedPath));
+        return *this;
+    }
+    Row &itemImages(const char *normalPath, const char *focusedPath, const char *pressedPath)
+    {
+        m_object->setItemNormal(quarn::image(normalPath));
+        m_object->setItemFocused(quarn::image(focusedPath));
+        m_object->setItemPressed(quarn::image(pressedPath));
+        return *this;
+    }
+    Row &sizeAdjustPolicy(QComboBox::SizeAdjustPolicy policy) { m_object->setSizeAdjustPolicy(policy); return *this; }
 
     // --- spin boxes ----------------------------------------------------------
     Row &spinArrows(const char *upNormal, const char *upPressed, const char *downNormal, const char *downPressed)
@@ -305,10 +326,15 @@ public:
     // A caption under the round menu buttons: at least 70 px wide, plain
     // text, centred, wrapped, 14 px.
     Row &menuCaption();
+    // The wide panel button of the detail pages; event propagation on unless asked.
+    Row &panelButton(bool withEventPropagation = true);
+    // An exclusive choice on a toggle-button face, its mark at 10, 8.
+    Row &radioChoice();
 
     // --- dynamic properties --------------------------------------------------
     Row &property(const char *name, const QVariant &value) { m_object->setProperty(name, value); return *this; }
     Row &imageProperty(const char *name, const char *path) { return property(name, quarn::image(path)); }
+    Row &imageListProperty(const char *name, const QStringList &paths) { return property(name, paths); }
 
 private:
     W *m_object;
