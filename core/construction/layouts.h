@@ -98,7 +98,8 @@ private:
 void addMembers(QBoxLayout *layout, std::initializer_list<LayoutMember> members);
 void addToGrid(QGridLayout *layout, LayoutMember member, int row, int column, int rowSpan = 1, int columnSpan = 1);
 void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutMember member);
-// Hands a scroll area the content widget that was created without a parent.
+// Hands a scroll area the content widget that was created without a parent,
+// keeping the content's geometry.
 void setScrollContent(QScrollArea *area, QWidget *content);
 // Stretch factors of a box layout's items, in item order; set once the members are in.
 void setStretchFactors(QBoxLayout *layout, std::initializer_list<int> stretches);
