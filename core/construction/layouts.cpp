@@ -1,6 +1,7 @@
 #include "core/construction/layouts.h"
 
 #include <QScrollArea>
+#include <QStackedWidget>
 
 namespace quarn {
 
@@ -53,6 +54,19 @@ void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutM
 void setScrollContent(QScrollArea *area, QWidget *content)
 {
     area->setWidget(content);
+}
+
+void setStretchFactors(QBoxLayout *layout, std::initializer_list<int> factors)
+{
+    int index = 0;
+    for (const int factor : factors)
+        layout->setStretch(index++, factor);
+}
+
+void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages)
+{
+    for (QWidget *page : pages)
+        stack->addWidget(page);
 }
 
 } // namespace quarn

@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 class QScrollArea;
+class QStackedWidget;
 
 namespace quarn {
 
@@ -37,6 +38,8 @@ public:
         return *this;
     }
     LayoutRow &sizeConstraint(QLayout::SizeConstraint constraint) { m_layout->setSizeConstraint(constraint); return *this; }
+    LayoutRow &fieldGrowthPolicy(QFormLayout::FieldGrowthPolicy policy) { m_layout->setFieldGrowthPolicy(policy); return *this; }
+    LayoutRow &formAlignment(Qt::Alignment alignment) { m_layout->setFormAlignment(alignment); return *this; }
 
 private:
     L *m_layout;
@@ -87,5 +90,9 @@ void addToGrid(QGridLayout *layout, LayoutMember member, int row, int column, in
 void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutMember member);
 // Hands a scroll area the content widget that was created without a parent.
 void setScrollContent(QScrollArea *area, QWidget *content);
+// Stretch factors of a box layout's items, in item order, once its members are in.
+void setStretchFactors(QBoxLayout *layout, std::initializer_list<int> factors);
+// Hands a stacked widget its pages, created without a parent, in page order.
+void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages);
 
 } // namespace quarn

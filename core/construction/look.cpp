@@ -107,4 +107,15 @@ Font &Font::aa()
     return *this;
 }
 
+Font &Font::italic()
+{
+    m_font.setItalic(true);
+    return *this;
+}
+
+Colours whiteButtonText()
+{
+    return Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
+}
+
 } // namespace quarn
