@@ -107,6 +107,6 @@ void setStretchFactors(QBoxLayout *layout, std::initializer_list<int> stretches)
 // the stack, which becomes its parent.
 QWidget *stackPage(QWidget *&field, QStackedWidget *stack, const char *objectName);
 // Hands a stack its pages (created without a parent) and shows one of them.
-void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages, int currentIndex);
+void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages, int currentIndex = 0);
 
 } // namespace quarn

@@ -135,4 +135,9 @@ Font &Font::kerning(bool on)
     return *this;
 }
 
+Colours whiteButtonText()
+{
+    return Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
+}
+
 } // namespace quarn

@@ -45,6 +45,7 @@ Colours greyText();              // 92, 92, 92, disabled 106, 104, 100
 // White or black text in the named roles instead of WindowText alone.
 Colours whiteText(std::initializer_list<QPalette::ColorRole> roles);
 Colours blackText(std::initializer_list<QPalette::ColorRole> roles);
+Colours whiteButtonText();       // ButtonText white, disabled 118, 116, 108
 // White text over Button, Base and Window made fully clear: texts laid over a
 // shaded band that must show through.
 Colours whiteTextOnClear();
@@ -60,7 +61,7 @@ public:
     Font &bold();          // bold flag on, weight 75
     Font &normalWeight();  // bold flag off, weight 50
     Font &aa();            // prefer antialiasing
-    Font &italic(bool on);
+    Font &italic(bool on = true);
     Font &kerning(bool on = true);
     QFont font() const { return m_font; }
     operator QFont() const { return m_font; }

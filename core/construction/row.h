@@ -13,8 +13,12 @@
 #include "core/construction/images.h"
 
 #include <QComboBox>
+#include <QBrush>
+#include <QColor>
 #include <QFont>
 #include <QFrame>
+#include <QLocale>
+#include <QRect>
 #include <QPalette>
 #include <QPoint>
 #include <QSize>
@@ -315,6 +319,20 @@ public:
     Row &popupItemMargin(int margin) { m_object->setPopupItemMargin(margin); return *this; }
     Row &popupItemSpacing(int spacing) { m_object->setPopupItemSpacing(spacing); return *this; }
     Row &animationImages(std::initializer_list<const char *> paths) { m_object->setImageList(imagePaths(paths)); return *this; }
+    // --- animations, graphs, calendars and text editors ------------------------
+    Row &interval(int milliseconds) { m_object->setInterval(milliseconds); return *this; }
+    Row &drawingArea(int x, int y, int width, int height) { m_object->setDrawingArea(QRect(x, y, width, height)); return *this; }
+    Row &drawCursorFlags(int flags) { m_object->setDrawCursorFlags(flags); return *this; }
+    Row &dateEditEnabled(bool on) { m_object->setDateEditEnabled(on); return *this; }
+    Row &locale(const QLocale &locale) { m_object->setLocale(locale); return *this; }
+    Row &tabStopWidth(int pixels) { m_object->setTabStopDistance(pixels); return *this; }
+    // The combo box's two popup integers, in member order.
+    Row &popupItemMargins(int margin, int spacing)
+    {
+        m_object->setPopupItemMargin(margin);
+        m_object->setPopupItemSpacing(spacing);
+        return *this;
+    }
 
     // --- furniture looks -----------------------------------------------------
     // The title text: white, bold antialiased 16 px, centred.
@@ -328,6 +346,21 @@ public:
     Row &panelButton(bool withEventPropagation = true);
     // An exclusive choice on a toggle-button face, its mark at 10, 8.
     Row &radioChoice();
+
+    // The graph's pens and brush are plain members, assigned in the order given.
+    Row &curveBrush(const QBrush &brush) { m_object->curveBrush = brush; return *this; }
+    Row &curveColor(const QColor &colour) { m_object->curveColor = colour; return *this; }
+    Row &curveWidth(int width) { m_object->curveWidth = width; return *this; }
+    Row &cursorLineColor(const QColor &colour) { m_object->cursorLineColor = colour; return *this; }
+    Row &cursorLineWidth(int width) { m_object->cursorLineWidth = width; return *this; }
+    Row &cursorImage(const char *path) { m_object->cursorImage = quarn::image(path); return *this; }
+    Row &drawGrid(bool on) { m_object->drawGrid = on; return *this; }
+
+    // --- shared looks ----------------------------------------------------------
+    // Applies a look routine of core/construction to the object at this point
+    // of its row.
+    template <typename Look>
+    Row &with(Look look) { look(m_object); return *this; }
 
     // --- dynamic properties --------------------------------------------------
     Row &property(const char *name, const QVariant &value) { m_object->setProperty(name, value); return *this; }
