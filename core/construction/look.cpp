@@ -107,6 +107,12 @@ Font &Font::aa()
     return *this;
 }
 
+Font &Font::italic(bool on)
+{
+    m_font.setItalic(on);
+    return *this;
+}
+
 Colours whiteText(std::initializer_list<QPalette::ColorRole> roles)
 {
     Colours colours;

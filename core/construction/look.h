@@ -60,6 +60,7 @@ public:
     Font &bold();          // bold flag on, weight 75
     Font &normalWeight();  // bold flag off, weight 50
     Font &aa();            // prefer antialiasing
+    Font &italic(bool on);
     Font &kerning(bool on = true);
     QFont font() const { return m_font; }
     operator QFont() const { return m_font; }

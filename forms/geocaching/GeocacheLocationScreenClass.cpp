@@ -63,11 +63,11 @@ void setupUi(Ui_GeocacheLocationScreenClass &ui, QWidget *root)
     addMembers(ui.horizontalLayout_3, {ui.SecondaryCoordLabel, ui.SecondaryCoord});
     addMembers(ui.horizontalLayout_4, {ui.SecondaryDatumLabel, ui.SecondaryDatum});
     addMembers(ui.horizontalLayout_5, {ui.Elevation, ui.labelElevation});
-    setStretches(ui.horizontalLayout_1, {1, 2});
-    setStretches(ui.horizontalLayout_2, {1, 2});
-    setStretches(ui.horizontalLayout_3, {1, 2});
-    setStretches(ui.horizontalLayout_4, {1, 2});
-    setStretches(ui.horizontalLayout_5, {1, 2});
+    setStretchFactors(ui.horizontalLayout_1, {1, 2});
+    setStretchFactors(ui.horizontalLayout_2, {1, 2});
+    setStretchFactors(ui.horizontalLayout_3, {1, 2});
+    setStretchFactors(ui.horizontalLayout_4, {1, 2});
+    setStretchFactors(ui.horizontalLayout_5, {1, 2});
 }
 
 void retranslateUi(Ui_GeocacheLocationScreenClass &ui, QWidget *)
