@@ -101,10 +101,7 @@ public:
     Row &content(const char *text) { m_object->setContent(QString::fromUtf8(text)); return *this; }
     Row &alignHCenter(bool on = true) { m_object->setAlignHCenter(on); return *this; }
     Row &alignVCenter(bool on = true) { m_object->setAlignVCenter(on); return *this; }
-    // A text box that shows a picture instead of text.
-    Row &pixmap(const char *path) { m_object->setPixmap(quarn::image(path)); return *this; }
     Row &html(const QString &html) { m_object->setHtml(html); return *this; }
-    Row &modifiable(bool on = true) { m_object->setModifiable(on); return *this; }
     Row &scrollBars(Qt::ScrollBarPolicy horizontal, Qt::ScrollBarPolicy vertical)
     {
         m_object->setHorizontalScrollBarPolicy(horizontal);
