@@ -107,9 +107,31 @@ Font &Font::aa()
     return *this;
 }
 
-Font &Font::italic()
+Font &Font::italic(bool on)
 {
-    m_font.setItalic(true);
+    m_font.setItalic(on);
+    return *this;
+}
+
+Colours whiteText(std::initializer_list<QPalette::ColorRole> roles)
+{
+    Colours colours;
+    for (const QPalette::ColorRole role : roles)
+        colours.role(role, kWhite, kDisabledText);
+    return colours;
+}
+
+Colours blackText(std::initializer_list<QPalette::ColorRole> roles)
+{
+    Colours colours;
+    for (const QPalette::ColorRole role : roles)
+        colours.role(role, kBlack, kDisabledText);
+    return colours;
+}
+
+Font &Font::kerning(bool on)
+{
+    m_font.setKerning(on);
     return *this;
 }
 
