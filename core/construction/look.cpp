@@ -40,6 +40,11 @@ Colours greyText()
     return Colours().role(QPalette::WindowText, kGreyText, kDimDisabledText);
 }
 
+Colours whiteButtonText()
+{
+    return Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
+}
+
 Colours whiteTextOnClear()
 {
     return whiteText().role(QPalette::Button, kClear).role(QPalette::Base, kClear).role(QPalette::Window, kClear);
@@ -104,6 +109,18 @@ Font &Font::normalWeight()
 Font &Font::aa()
 {
     m_font.setStyleStrategy(QFont::PreferAntialias);
+    return *this;
+}
+
+Font &Font::underline()
+{
+    m_font.setUnderline(true);
+    return *this;
+}
+
+Font &Font::notItalic()
+{
+    m_font.setItalic(false);
     return *this;
 }
 

@@ -41,6 +41,7 @@ Colours whiteText();             // white, disabled 118, 116, 108
 Colours whiteTextDimDisabled();  // white, disabled 106, 104, 100
 Colours blackText();             // black, disabled 118, 116, 108
 Colours greyText();              // 92, 92, 92, disabled 106, 104, 100
+Colours whiteButtonText();       // ButtonText white, disabled 118, 116, 108: captions on buttons
 // White text over Button, Base and Window made fully clear: texts laid over a
 // shaded band that must show through.
 Colours whiteTextOnClear();
@@ -56,6 +57,8 @@ public:
     Font &bold();          // bold flag on, weight 75
     Font &normalWeight();  // bold flag off, weight 50
     Font &aa();            // prefer antialiasing
+    Font &underline();
+    Font &notItalic();     // italic explicitly off
     QFont font() const { return m_font; }
     operator QFont() const { return m_font; }
 
