@@ -11,6 +11,7 @@
 #include "core/construction/map_furniture.h"
 #include "core/construction/menu_look.h"
 #include "core/construction/nav_fields.h"
+#include "core/construction/quick_info.h"
 #include "core/construction/root.h"
 #include "core/construction/row.h"
 #include "core/construction/translate.h"

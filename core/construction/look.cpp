@@ -40,6 +40,11 @@ Colours greyText()
     return Colours().role(QPalette::WindowText, kGreyText, kDimDisabledText);
 }
 
+Colours whiteButtonText()
+{
+    return Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
+}
+
 Colours whiteTextOnClear()
 {
     return whiteText().role(QPalette::Button, kClear).role(QPalette::Base, kClear).role(QPalette::Window, kClear);
@@ -135,9 +140,16 @@ Font &Font::kerning(bool on)
     return *this;
 }
 
-Colours whiteButtonText()
+Font &Font::underline()
 {
-    return Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
+    m_font.setUnderline(true);
+    return *this;
+}
+
+Font &Font::notItalic()
+{
+    m_font.setItalic(false);
+    return *this;
 }
 
 } // namespace quarn

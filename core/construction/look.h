@@ -63,6 +63,8 @@ public:
     Font &aa();            // prefer antialiasing
     Font &italic(bool on = true);
     Font &kerning(bool on = true);
+    Font &underline();
+    Font &notItalic();     // italic explicitly off
     QFont font() const { return m_font; }
     operator QFont() const { return m_font; }
 

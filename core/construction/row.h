@@ -330,6 +330,45 @@ public:
         m_object->setPopupItemSpacing(spacing);
         return *this;
     }
+    // --- keyboard, coordinate entry, palettes and animations -----------------
+    Row &textInteraction(Qt::TextInteractionFlags flags) { m_object->setTextInteractionFlags(flags); return *this; }
+    Row &coordType(int type, int subType)
+    {
+        m_object->setCoordType(type);
+        m_object->setCoordSubType(subType);
+        return *this;
+    }
+    // Prompt images go by path; the control loads them itself.
+    Row &promptImages(const char *normalPath, const char *focusedPath)
+    {
+        m_object->setNormalPromptImage(QString::fromUtf8(normalPath));
+        m_object->setFocusedPromptImage(QString::fromUtf8(focusedPath));
+        return *this;
+    }
+    Row &autoCompletion(bool on) { m_object->setAutoCompletion(on); return *this; }
+    // A key's faces in the control's order: normal, focused, pressed, then the
+    // disabled face where the key has one.
+    Row &keyImages(const char *normalPath, const char *focusedPath, const char *pressedPath,
+                   const char *disabledPath = nullptr)
+    {
+        m_object->setKeyNormal(quarn::image(normalPath));
+        m_object->setKeyFocused(quarn::image(focusedPath));
+        m_object->setKeyPressed(quarn::image(pressedPath));
+        if (disabledPath)
+            m_object->setKeyDisabled(quarn::image(disabledPath));
+        return *this;
+    }
+    Row &keyCode(int key) { m_object->setKeyCode(key); return *this; }
+    Row &secondKeyCode(int key) { m_object->setSecondKeyCode(key); return *this; }
+    // Colours as six-digit hexadecimal RGB, in the order the control shows them.
+    Row &paletteValues(std::initializer_list<const char *> values)
+    {
+        QStringList colours;
+        for (const char *value : values)
+            colours.append(QString::fromLatin1(value));
+        m_object->setPaletteValues(colours);
+        return *this;
+    }
 
     // --- furniture looks -----------------------------------------------------
     // The title text: white, bold antialiased 16 px, centred.
