@@ -1,6 +1,7 @@
 #include "core/construction/layouts.h"
 
 #include <QScrollArea>
+#include <QStackedWidget>
 
 namespace quarn {
 
@@ -53,6 +54,13 @@ void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutM
 void setScrollContent(QScrollArea *area, QWidget *content)
 {
     area->setWidget(content);
+}
+
+void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages, int currentIndex)
+{
+    for (QWidget *page : pages)
+        stack->addWidget(page);
+    stack->setCurrentIndex(currentIndex);
 }
 
 } // namespace quarn

@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 class QScrollArea;
+class QStackedWidget;
 
 namespace quarn {
 
@@ -94,5 +95,8 @@ void addToGrid(QGridLayout *layout, LayoutMember member, int row, int column, in
 void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutMember member);
 // Hands a scroll area the content widget that was created without a parent.
 void setScrollContent(QScrollArea *area, QWidget *content);
+// Hands a stacked widget its pages, created without a parent, in page order,
+// and shows the page the screen starts on.
+void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages, int currentIndex);
 
 } // namespace quarn
