@@ -14,6 +14,7 @@
 
 #include <QFont>
 #include <QFrame>
+#include <QIcon>
 #include <QPalette>
 #include <QPoint>
 #include <QSize>
@@ -129,6 +130,16 @@ public:
     Row &checkedImage(const char *path) { m_object->setCheckedImg(quarn::image(path)); return *this; }
     Row &uncheckedImage(const char *path) { m_object->setUncheckedImg(quarn::image(path)); return *this; }
     Row &markPosition(int x, int y) { m_object->setMarkPosition(QPoint(x, y)); return *this; }
+    // A plain Qt button icon for the off and on states of a toggle, default size.
+    Row &toggleIcon(const char *offPath, const char *onPath)
+    {
+        QIcon icon;
+        icon.addFile(QString::fromUtf8(offPath), QSize(), QIcon::Normal, QIcon::Off);
+        icon.addFile(QString::fromUtf8(onPath), QSize(), QIcon::Normal, QIcon::On);
+        m_object->setIcon(icon);
+        return *this;
+    }
+    Row &stateImage(const char *path) { m_object->setStateImage(quarn::image(path)); return *this; }
 
     // --- progress bars and sliders -------------------------------------------
     Row &value(int value) { m_object->setValue(value); return *this; }
@@ -138,6 +149,23 @@ public:
     // The standard combo box look; the table says where event propagation stays off.
     Row &standardComboBox(bool withEventPropagation = true);
     Row &textMargin(int margin) { m_object->setTextMargin(margin); return *this; }
+    Row &arrowFaces(const char *normalPath, const char *pressedPath)
+    {
+        m_object->setArrowNormal(quarn::image(normalPath));
+        m_object->setArrowPressed(quarn::image(pressedPath));
+        return *this;
+    }
+    Row &arrowOrigin(int x, int y) { m_object->setArrowOrigin(QPoint(x, y)); return *this; }
+    // The drop-down list's rows: normal, focused, pressed.
+    Row &itemFaces(const char *normalPath, const char *focusedPath, const char *pressedPath)
+    {
+        m_object->setItemNormal(quarn::image(normalPath));
+        m_object->setItemFocused(quarn::image(focusedPath));
+        m_object->setItemPressed(quarn::image(pressedPath));
+        return *this;
+    }
+    Row &popupItemMargin(int margin) { m_object->setPopupItemMargin(margin); return *this; }
+    Row &popupItemSpacing(int spacing) { m_object->setPopupItemSpacing(spacing); return *this; }
 
     // --- spin boxes ----------------------------------------------------------
     Row &spinArrows(const char *upNormal, const char *upPressed, const char *downNormal, const char *downPressed)
@@ -163,6 +191,8 @@ public:
         return *this;
     }
     Row &compassRing(const char *path) { m_object->setCompassRing(quarn::image(path)); return *this; }
+    Row &northImage(const char *path) { m_object->setNorth(quarn::image(path)); return *this; }
+    Row &northArrowImage(const char *path) { m_object->setArrow(quarn::image(path)); return *this; }
     // The dial's pictures and placement are plain members, assigned directly.
     Row &targetIcon(const char *path) { m_object->targetIcon = quarn::image(path); return *this; }
     Row &sunIcon(const char *path) { m_object->sunIcon = quarn::image(path); return *this; }
