@@ -19,6 +19,7 @@
 #include <QFrame>
 #include <QLocale>
 #include <QRect>
+#include <QIcon>
 #include <QPalette>
 #include <QPoint>
 #include <QSize>
@@ -138,6 +139,15 @@ public:
     Row &checkedImage(const char *path) { m_object->setCheckedImg(quarn::image(path)); return *this; }
     Row &uncheckedImage(const char *path) { m_object->setUncheckedImg(quarn::image(path)); return *this; }
     Row &markPosition(int x, int y) { m_object->setMarkPosition(QPoint(x, y)); return *this; }
+    // A plain Qt button icon for the off and on states of a toggle, default size.
+    Row &toggleIcon(const char *offPath, const char *onPath)
+    {
+        QIcon icon;
+        icon.addFile(QString::fromUtf8(offPath), QSize(), QIcon::Normal, QIcon::Off);
+        icon.addFile(QString::fromUtf8(onPath), QSize(), QIcon::Normal, QIcon::On);
+        m_object->setIcon(icon);
+        return *this;
+    }
 
     // --- progress bars and sliders -------------------------------------------
     Row &value(int value) { m_object->setValue(value); return *this; }
@@ -195,6 +205,8 @@ public:
         return *this;
     }
     Row &compassRing(const char *path) { m_object->setCompassRing(quarn::image(path)); return *this; }
+    Row &northImage(const char *path) { m_object->setNorth(quarn::image(path)); return *this; }
+    Row &northArrowImage(const char *path) { m_object->setArrow(quarn::image(path)); return *this; }
     // The dial's pictures and placement are plain members, assigned directly.
     Row &targetIcon(const char *path) { m_object->targetIcon = quarn::image(path); return *this; }
     Row &sunIcon(const char *path) { m_object->sunIcon = quarn::image(path); return *this; }
