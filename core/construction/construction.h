@@ -11,6 +11,5 @@
 #include "core/construction/nav_fields.h"
 #include "core/construction/root.h"
 #include "core/construction/row.h"
-#include "core/construction/translate.h"
 #include "core/form_layout.h"
 #include "controls/zel_controls.h"
