@@ -14,6 +14,5 @@
 #include "core/construction/quick_info.h"
 #include "core/construction/root.h"
 #include "core/construction/row.h"
-#include "core/construction/translate.h"
 #include "core/form_layout.h"
 #include "controls/zel_controls.h"

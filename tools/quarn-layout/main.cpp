@@ -4,8 +4,10 @@
 
 #include "bench.h"
 #include "form_dump.h"
+#include "fit.h"
 #include "form_host.h"
 #include "image_index.h"
+#include "inspector.h"
 #include "json_writer.h"
 #include "output_file.h"
 #include "render.h"
@@ -48,7 +50,10 @@ Commands:
                              property, not only those that differ from a
                              default object
   render NAME -o FILE.png    picture of one form
-  gallery DIR                DIR/NAME.png of every form and DIR/index.html
+  gallery DIR                DIR/NAME.png of every form, DIR/index.html and
+                             DIR/inspector.html, a page to click through forms
+  fit NAME... | --all        texts wider (or, wrapped, taller) than their
+                             widget, in the widget's font; exit status 1 if any
   bench [--repeat N]         build times of every form against plain widgets
 
 Options:
@@ -58,7 +63,7 @@ Options:
                              beside this program)
   --translations FILE.qm     translator to install before building
   -o, --output FILE          where render writes its picture
-  --all                      dump every catalogued form
+  --all                      dump or fit every catalogued form
   --full                     dump every property, defaults included
   --repeat N                 builds per form for bench (default 100)
   -h, --help                 this text
@@ -164,6 +169,8 @@ public:
             return render(words);
         if (command == QLatin1String("gallery"))
             return gallery(words);
+        if (command == QLatin1String("fit"))
+            return fit(words);
         return bench(words);
     }
 
@@ -171,14 +178,15 @@ private:
     int checkOptionsFor(const QString &command) const
     {
         static const QStringList commands = {QStringLiteral("list"), QStringLiteral("dump"), QStringLiteral("render"),
-                                             QStringLiteral("gallery"), QStringLiteral("bench")};
+                                             QStringLiteral("gallery"), QStringLiteral("bench"),
+                                             QStringLiteral("fit")};
         if (!commands.contains(command))
             return fail(QStringLiteral("unknown command: %1").arg(command), kUsageError);
         const auto onlyFor = [&](const QCommandLineOption &option, const char *owner) {
             return m_parser.isSet(option) && command != QLatin1String(owner);
         };
-        if (onlyFor(m_all, "dump"))
-            return fail(QStringLiteral("--all only goes with dump"), kUsageError);
+        if (onlyFor(m_all, "dump") && onlyFor(m_all, "fit"))
+            return fail(QStringLiteral("--all only goes with dump or fit"), kUsageError);
         if (onlyFor(m_full, "dump"))
             return fail(QStringLiteral("--full only goes with dump"), kUsageError);
         if (onlyFor(m_output, "render"))
@@ -188,9 +196,13 @@ private:
         return 0;
     }
 
+    // Beside the program in a build tree, in the module folder once installed.
     QString besideProgram(const QString &fileName) const
     {
-        return QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+        const QDir programDir(QCoreApplication::applicationDirPath());
+        const QString built = programDir.filePath(fileName);
+        const QString installed = QDir(programDir.filePath(QStringLiteral(QUARN_INSTALLED_MODULE_DIR))).filePath(fileName);
+        return QFile::exists(built) || !QFile::exists(installed) ? built : installed;
     }
 
     // Images, translator, then the module: forms load images and translate
@@ -272,19 +284,25 @@ private:
         return writeOut(text);
     }
 
-    int dump(const QStringList &words)
+    // The forms named, or with --all every catalogued one.
+    int requested(const char *command, const QStringList &words, QList<RequestedForm> *forms)
     {
         QStringList names = words;
         if (m_parser.isSet(m_all)) {
             if (!names.isEmpty())
-                return fail(QStringLiteral("dump takes either form names or --all"), kUsageError);
+                return fail(QStringLiteral("%1 takes either form names or --all").arg(command), kUsageError);
             for (const CatalogueIndexEntry &entry : kCatalogueIndex)
                 names.append(QString::fromLatin1(entry.name));
         }
         if (names.isEmpty())
-            return fail(QStringLiteral("dump needs form names or --all"), kUsageError);
+            return fail(QStringLiteral("%1 needs form names or --all").arg(command), kUsageError);
+        return resolve(names, forms);
+    }
+
+    int dump(const QStringList &words)
+    {
         QList<RequestedForm> forms;
-        if (const int error = resolve(names, &forms))
+        if (const int error = requested("dump", words, &forms))
             return error;
 
         const ImageIndex images = ImageIndex::scan();
@@ -319,7 +337,27 @@ private:
         if (words.size() != 1)
             return fail(QStringLiteral("gallery takes one directory"), kUsageError);
         const bool complete = writeGallery(*m_layoutModule, words.first(), [](const QString &problem) { fail(problem); });
-        return complete ? 0 : kFailure;
+        const bool inspector = writeInspectorPage(*m_layoutModule, ImageIndex::scan(),
+                                                  QDir(words.first()).filePath(QStringLiteral("inspector.html")), err());
+        err().flush();
+        return complete && inspector ? 0 : kFailure;
+    }
+
+    int fit(const QStringList &words)
+    {
+        QList<RequestedForm> forms;
+        if (const int error = requested("fit", words, &forms))
+            return error;
+        QByteArray report;
+        for (const auto &form : qAsConst(forms)) {
+            BuiltForm built(*form.form, *form.entry);
+            warnIfOverrun(built);
+            for (const TextMisfit &misfit : textMisfits(built))
+                report += misfitLine(QString::fromLatin1(form.entry->name), misfit).toUtf8() + '\n';
+        }
+        if (const int error = writeOut(report))
+            return error;
+        return report.isEmpty() ? 0 : kFailure;
     }
 
     int bench(const QStringList &words)

@@ -88,7 +88,7 @@ bool writeGallery(LayoutModule &module, const QString &directory,
            "figure{display:inline-block;vertical-align:top;margin:8px;padding:6px;background:#fff}"
            "img,.missing{display:block;border:1px solid #999}.missing{background:#fcc}"
            "figcaption{margin-top:4px}</style></head>\n<body>\n<h1>Quarn layouts: "
-        << kCatalogueSize << " forms</h1>\n"
+        << kCatalogueSize << " forms</h1>\n<p><a href=\"inspector.html\">Inspect the forms field by field</a></p>\n"
         << figures << "</body></html>\n";
     out.flush();
     QString error;
