@@ -2,6 +2,389 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
     <context>
+        <name>AlarmClockDetailScreenClass</name>
+        <message>
+            <source>OFF</source>
+            <translation>[ÖFF]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AlarmClockListScreenClass</name>
+        <message>
+            <source>Alarms</source>
+            <translation>[Åĺáŕmš·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AreaCaclulateScreenClass</name>
+        <message>
+            <source>Area Calculation</source>
+            <translation>[Åŕéá Çáĺçüĺáţíöñ·····]</translation>
+        </message>
+        <message>
+            <source>Walk around the perimeter</source>
+            <translation>[Ŵáĺķ áŕöüñď ţĥé péŕíméţéŕ········]</translation>
+        </message>
+        <message>
+            <source>Select Points</source>
+            <translation>[Šéĺéçţ Pöíñţš····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AreaCalcScreenClass</name>
+        <message>
+            <source>AreaCalcScreen</source>
+            <translation>[ÅŕéáÇáĺçŠçŕééñ····]</translation>
+        </message>
+        <message>
+            <source>Area       Calculation</source>
+            <translation>[Åŕéá       Çáĺçüĺáţíöñ·······]</translation>
+        </message>
+        <message>
+            <source>Clear Active Track?</source>
+            <translation>[Çĺéáŕ Åçţívé Ţŕáçķ?······]</translation>
+        </message>
+        <message>
+            <source>Yes</source>
+            <translation>[Ýéš]</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation>[Ñö]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AreaCalculationScreenClass</name>
+        <message>
+            <source>Perimeter:</source>
+            <translation>[Péŕíméţéŕ:··]</translation>
+        </message>
+        <message>
+            <source>Area:</source>
+            <translation>[Åŕéá:]</translation>
+        </message>
+        <message>
+            <source>Area Calculation</source>
+            <translation>[Åŕéá Çáĺçüĺáţíöñ·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AreaPointsScreenClass</name>
+        <message>
+            <source>AreaPointsScreen</source>
+            <translation>[ÅŕéáPöíñţšŠçŕééñ·····]</translation>
+        </message>
+        <message>
+            <source>Area Calculation 1</source>
+            <translation>[Åŕéá Çáĺçüĺáţíöñ 1······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioTestScreenClass</name>
+        <message>
+            <source>Dialog</source>
+            <translation>[Ďíáĺöğ·]</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>[ÖĶ]</translation>
+        </message>
+        <message>
+            <source>Audio Test</source>
+            <translation>[Åüďíö Ţéšţ··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>BarometerCalibScreenClass</name>
+        <message>
+            <source>Sea Level Pressure</source>
+            <translation>[Šéá Ĺévéĺ Pŕéššüŕé······]</translation>
+        </message>
+        <message>
+            <source>0.0</source>
+            <translation>[0.0]</translation>
+        </message>
+        <message>
+            <source>Enter a known elevation or sea level pressure</source>
+            <translation>[Éñţéŕ á ķñöŵñ éĺéváţíöñ öŕ šéá ĺévéĺ pŕéššüŕé················]</translation>
+        </message>
+        <message>
+            <source>Calibrate Barometer/Altimeter</source>
+            <translation>[Çáĺíbŕáţé Báŕöméţéŕ/Åĺţíméţéŕ··········]</translation>
+        </message>
+        <message>
+            <source>Current Barometric Altitude</source>
+            <translation>[Çüŕŕéñţ Báŕöméţŕíç Åĺţíţüďé·········]</translation>
+        </message>
+        <message>
+            <source>0</source>
+            <translation>[0]</translation>
+        </message>
+        <message>
+            <source>Current Elevation</source>
+            <translation>[Çüŕŕéñţ Éĺéváţíöñ·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>BravikEditItemScrClass</name>
+        <message>
+            <source>Edit Bravik</source>
+            <translation>[Éďíţ Bŕávíķ···]</translation>
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation>[Ñámé:]</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+        <message>
+            <source>e.g., work address</source>
+            <translation>[é.ğ., ŵöŕķ áďďŕéšš······]</translation>
+        </message>
+        <message>
+            <source>Search</source>
+            <translation>[Šéáŕçĥ·]</translation>
+        </message>
+        <message>
+            <source>e.g., nearest Geocache</source>
+            <translation>[é.ğ., ñéáŕéšţ Ğéöçáçĥé·······]</translation>
+        </message>
+        <message>
+            <source>Function</source>
+            <translation>[Füñçţíöñ··]</translation>
+        </message>
+        <message>
+            <source>e.g., Compass</source>
+            <translation>[é.ğ., Çömpášš····]</translation>
+        </message>
+        <message>
+            <source>Reassign Type:</source>
+            <translation>[Ŕéáššíğñ Ţýpé:····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>BravikFunctionListScrClass</name>
+        <message>
+            <source>Functions</source>
+            <translation>[Füñçţíöñš··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>BravikHardwareButtonsScrClass</name>
+        <message>
+            <source>Assign Button Function</source>
+            <translation>[Åššíğñ Büţţöñ Füñçţíöñ·······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>BravikMainScrClass</name>
+        <message>
+            <source>Click icon to edit...</source>
+            <translation>[Çĺíçķ íçöñ ţö éďíţ...·······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>BrightnessPopupScreenClass</name>
+        <message>
+            <source>Volume</source>
+            <translation>[Vöĺümé·]</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>[Bŕíğĥţñéšš··]</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>[Öpţíöñš·]</translation>
+        </message>
+        <message>
+            <source>Connect to PC</source>
+            <translation>[Çöññéçţ ţö PÇ····]</translation>
+        </message>
+        <message>
+            <source>Suspend</source>
+            <translation>[Šüšpéñď·]</translation>
+        </message>
+        <message>
+            <source>Sleep</source>
+            <translation>[Šĺéép]</translation>
+        </message>
+        <message>
+            <source>Power OFF</source>
+            <translation>[Pöŵéŕ ÖFF··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>CalcPosScreenClass</name>
+        <message>
+            <source>Calculating</source>
+            <translation>[Çáĺçüĺáţíñğ···]</translation>
+        </message>
+        <message>
+            <source>Calculating average position.</source>
+            <translation>[Çáĺçüĺáţíñğ ávéŕáğé pöšíţíöñ.··········]</translation>
+        </message>
+        <message>
+            <source>Please wait...</source>
+            <translation>[Pĺéášé ŵáíţ...····]</translation>
+        </message>
+        <message>
+            <source>sec</source>
+            <translation>[šéç]</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>[Pöšíţíöñ··]</translation>
+        </message>
+        <message>
+            <source>Lat:</source>
+            <translation>[Ĺáţ:]</translation>
+        </message>
+        <message>
+            <source>Long:</source>
+            <translation>[Ĺöñğ:]</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>[Ďöñé]</translation>
+        </message>
+        <message>
+            <source>Estimated Accuracy:</source>
+            <translation>[Éšţímáţéď Åççüŕáçý:······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ColorSelectionScreenClass</name>
+        <message>
+            <source>Form</source>
+            <translation>[Föŕm]</translation>
+        </message>
+        <message>
+            <source>Color</source>
+            <translation>[Çöĺöŕ]</translation>
+        </message>
+    </context>
+    <context>
+        <name>CompassCalib3DScrClass</name>
+        <message>
+            <source>Start</source>
+            <translation>[Šţáŕţ]</translation>
+        </message>
+        <message>
+            <source>Electronic Compass 3D Calibration</source>
+            <translation>[Éĺéçţŕöñíç Çömpášš 3Ď Çáĺíbŕáţíöñ············]</translation>
+        </message>
+        <message>
+            <source>Move the unit in a figure&lt;br>8 motion while twisting&lt;br>the wrist.</source>
+            <translation>[Mövé ţĥé üñíţ íñ á fíğüŕé&lt;bŕ>8 möţíöñ ŵĥíĺé ţŵíšţíñğ&lt;bŕ>ţĥé ŵŕíšţ.·························]</translation>
+        </message>
+    </context>
+    <context>
+        <name>CompassCalibTraditionalScrClass</name>
+        <message>
+            <source>Start</source>
+            <translation>[Šţáŕţ]</translation>
+        </message>
+        <message>
+            <source>Place device on horizontal&lt;br>surface far from metallic parts&lt;br>and slowly rotate it.&lt;br>Keep arrow directed to you.</source>
+            <translation>[Pĺáçé ďévíçé öñ ĥöŕížöñţáĺ&lt;bŕ>šüŕfáçé fáŕ fŕöm méţáĺĺíç páŕţš&lt;bŕ>áñď šĺöŵĺý ŕöţáţé íţ.&lt;bŕ>Ķéép áŕŕöŵ ďíŕéçţéď ţö ýöü.·············································]</translation>
+        </message>
+        <message>
+            <source>Electronic compass 2D Traditional Calibration</source>
+            <translation>[Éĺéçţŕöñíç çömpášš 2Ď Ţŕáďíţíöñáĺ Çáĺíbŕáţíöñ················]</translation>
+        </message>
+    </context>
+    <context>
+        <name>CompassCalibrateScreenClass</name>
+        <message>
+            <source>Calibrate Electronic Compass</source>
+            <translation>[Çáĺíbŕáţé Éĺéçţŕöñíç Çömpášš··········]</translation>
+        </message>
+        <message>
+            <source>Move the unit in a figure 8 motion while twisting the wrist until you hear the alarm.</source>
+            <translation>[Mövé ţĥé üñíţ íñ á fíğüŕé 8 möţíöñ ŵĥíĺé ţŵíšţíñğ ţĥé ŵŕíšţ üñţíĺ ýöü ĥéáŕ ţĥé áĺáŕm.································]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ConnectedPCScreenClass</name>
+        <message>
+            <source>Connected to PC</source>
+            <translation>[Çöññéçţéď ţö PÇ····]</translation>
+        </message>
+        <message>
+            <source>Waiting to Connect...</source>
+            <translation>[Ŵáíţíñğ ţö Çöññéçţ...·······]</translation>
+        </message>
+        <message>
+            <source>Press Back to Cancel</source>
+            <translation>[Pŕéšš Báçķ ţö Çáñçéĺ······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>CoordEditorClass</name>
+        <message>
+            <source>Coordinate Editor</source>
+            <translation>[Çööŕďíñáţé Éďíţöŕ·····]</translation>
+        </message>
+        <message>
+            <source>QLineEdit
+{ 
+	border-style: none;
+	background-color: rgba(0, 0, 0, 0);
+}
+</source>
+            <translation>QLineEdit
+{ 
+	border-style: none;
+	background-color: rgba(0, 0, 0, 0);
+}
+</translation>
+        </message>
+        <message>
+            <source>:/Bkgd/bkgd_KB_EntryField_01.mif</source>
+            <translation>:/Bkgd/bkgd_KB_EntryField_01.mif</translation>
+        </message>
+        <message>
+            <source>:/Bkgd/bkgd_Dashboard_Field_113x45.mif</source>
+            <translation>:/Bkgd/bkgd_Dashboard_Field_113x45.mif</translation>
+        </message>
+    </context>
+    <context>
+        <name>CoordEntryScreenClass</name>
+        <message>
+            <source>Coordinate Entry</source>
+            <translation>[Çööŕďíñáţé Éñţŕý·····]</translation>
+        </message>
+        <message>
+            <source>Primary: </source>
+            <translation>[Pŕímáŕý: ··]</translation>
+        </message>
+        <message>
+            <source>Datum: </source>
+            <translation>[Ďáţüm: ·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>CurrTblItemClass</name>
+        <message>
+            <source>Form</source>
+            <translation>[Föŕm]</translation>
+        </message>
+    </context>
+    <context>
+        <name>CurrTblScreenClass</name>
+        <message>
+            <source>Current station</source>
+            <translation>[Çüŕŕéñţ šţáţíöñ····]</translation>
+        </message>
+        <message>
+            <source>Date anchored</source>
+            <translation>[Ďáţé áñçĥöŕéď····]</translation>
+        </message>
+    </context>
+    <context>
         <name>DashboardBarometerScrClass</name>
         <message>
             <source>Current:</source>
@@ -115,10 +498,499 @@
         </message>
     </context>
     <context>
+        <name>EULAScreenClass</name>
+        <message>
+            <source>End User License Agreement</source>
+            <translation>[Éñď Üšéŕ Ĺíçéñšé Åğŕééméñţ·········]</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation>[Åççépţ·]</translation>
+        </message>
+        <message>
+            <source>Decline</source>
+            <translation>[Ďéçĺíñé·]</translation>
+        </message>
+    </context>
+    <context>
         <name>FileListItemClass</name>
         <message>
             <source>Name</source>
             <translation>[Ñámé]</translation>
+        </message>
+    </context>
+    <context>
+        <name>FishHuntScreenClass</name>
+        <message>
+            <source>Fish and Hunt</source>
+            <translation>[Fíšĥ áñď Ĥüñţ····]</translation>
+        </message>
+        <message>
+            <source>Excellent</source>
+            <translation>[Éxçéĺĺéñţ··]</translation>
+        </message>
+        <message>
+            <source>Good</source>
+            <translation>[Ğööď]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GcAttributeItemClass</name>
+        <message>
+            <source>background-color: rgba(255, 255, 255, 0);</source>
+            <translation>background-color: rgba(255, 255, 255, 0);</translation>
+        </message>
+    </context>
+    <context>
+        <name>GcAttributesScreenClass</name>
+        <message>
+            <source>background-color: rgba(223,242,250,160);</source>
+            <translation>background-color: rgba(223,242,250,160);</translation>
+        </message>
+        <message>
+            <source>Attributes</source>
+            <translation>[Åţţŕíbüţéš··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GcSummaryScreenClass</name>
+        <message>
+            <source>Geocache Summary</source>
+            <translation>[Ğéöçáçĥé Šümmáŕý·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeoCacheListScreenClass</name>
+        <message>
+            <source>Geocaches</source>
+            <translation>[Ğéöçáçĥéš··]</translation>
+        </message>
+        <message>
+            <source>Filter will be here...</source>
+            <translation>[Fíĺţéŕ ŵíĺĺ bé ĥéŕé...·······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheCreateScreenClass</name>
+        <message>
+            <source>Add Geocache</source>
+            <translation>[Åďď Ğéöçáçĥé···]</translation>
+        </message>
+        <message>
+            <source>Difficulty</source>
+            <translation>[Ďíffíçüĺţý··]</translation>
+        </message>
+        <message>
+            <source>Terrain</source>
+            <translation>[Ţéŕŕáíñ·]</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>[Šížé]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheDDEScreenClass</name>
+        <message>
+            <source>Distance:</source>
+            <translation>[Ďíšţáñçé:··]</translation>
+        </message>
+        <message>
+            <source>Total Ascent:</source>
+            <translation>[Ţöţáĺ Åšçéñţ:····]</translation>
+        </message>
+        <message>
+            <source>Total Descent:</source>
+            <translation>[Ţöţáĺ Ďéšçéñţ:····]</translation>
+        </message>
+        <message>
+            <source>Bearing:</source>
+            <translation>[Béáŕíñğ:··]</translation>
+        </message>
+        <message>
+            <source>Elevation Change:</source>
+            <translation>[Éĺéváţíöñ Çĥáñğé:·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheDescriptionScreenClass</name>
+        <message>
+            <source>Description</source>
+            <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheDetailsScreenClass</name>
+        <message>
+            <source>Description</source>
+            <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+        <message>
+            <source>Recent Logs</source>
+            <translation>[Ŕéçéñţ Ĺöğš···]</translation>
+        </message>
+        <message>
+            <source>Hint</source>
+            <translation>[Ĥíñţ]</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+        <message>
+            <source>Attributes</source>
+            <translation>[Åţţŕíbüţéš··]</translation>
+        </message>
+        <message>
+            <source>Stats/History</source>
+            <translation>[Šţáţš/Ĥíšţöŕý····]</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>[Öpţíöñš·]</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>[Šížé]</translation>
+        </message>
+        <message>
+            <source>Terrain</source>
+            <translation>[Ţéŕŕáíñ·]</translation>
+        </message>
+        <message>
+            <source>Difficulty</source>
+            <translation>[Ďíffíçüĺţý··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheFilterShowScreenClass</name>
+        <message>
+            <source>Show All</source>
+            <translation>[Šĥöŵ Åĺĺ··]</translation>
+        </message>
+        <message>
+            <source>Only Favorites</source>
+            <translation>[Öñĺý Fávöŕíţéš····]</translation>
+        </message>
+        <message>
+            <source>Show</source>
+            <translation>[Šĥöŵ]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheFilterSortByClass</name>
+        <message>
+            <source>Geocache ID</source>
+            <translation>[Ğéöçáçĥé ÎĎ···]</translation>
+        </message>
+        <message>
+            <source>Nearest</source>
+            <translation>[Ñéáŕéšţ·]</translation>
+        </message>
+        <message>
+            <source>Date Created</source>
+            <translation>[Ďáţé Çŕéáţéď···]</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>[Ţýpé]</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>[Ñámé]</translation>
+        </message>
+        <message>
+            <source>Sort by</source>
+            <translation>[Šöŕţ bý·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheFilterTypeClass</name>
+        <message>
+            <source>Show</source>
+            <translation>[Šĥöŵ]</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>[Åĺĺ]</translation>
+        </message>
+        <message>
+            <source>Difficulty:</source>
+            <translation>[Ďíffíçüĺţý:···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheFiltersScreenClass</name>
+        <message>
+            <source>Filter</source>
+            <translation>[Fíĺţéŕ·]</translation>
+        </message>
+        <message>
+            <source>Next></source>
+            <translation>[Ñéxţ>]</translation>
+        </message>
+        <message>
+            <source>Status:</source>
+            <translation>[Šţáţüš:·]</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>[Ţýpé:]</translation>
+        </message>
+        <message>
+            <source>Size:</source>
+            <translation>[Šížé:]</translation>
+        </message>
+        <message>
+            <source>Terrain:</source>
+            <translation>[Ţéŕŕáíñ:··]</translation>
+        </message>
+        <message>
+            <source>Difficulty:</source>
+            <translation>[Ďíffíçüĺţý:···]</translation>
+        </message>
+        <message>
+            <source>Sort By:</source>
+            <translation>[Šöŕţ Bý:··]</translation>
+        </message>
+        <message>
+            <source>Show:</source>
+            <translation>[Šĥöŵ:]</translation>
+        </message>
+        <message>
+            <source>Search by name or ID...</source>
+            <translation>[Šéáŕçĥ bý ñámé öŕ ÎĎ...········]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheHeaderWidgetClass</name>
+        <message>
+            <source>By</source>
+            <translation>[Bý]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheHintScreenClass</name>
+        <message>
+            <source>Hint</source>
+            <translation>[Ĥíñţ]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheHistoryScreenClass</name>
+        <message>
+            <source>Stats/History</source>
+            <translation>[Šţáţš/Ĥíšţöŕý····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheLocationScreenClass</name>
+        <message>
+            <source>Location</source>
+            <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+        <message>
+            <source>Primary: </source>
+            <translation>[Pŕímáŕý: ··]</translation>
+        </message>
+        <message>
+            <source>Datum: </source>
+            <translation>[Ďáţüm: ·]</translation>
+        </message>
+        <message>
+            <source>Secondary: </source>
+            <translation>[Šéçöñďáŕý: ···]</translation>
+        </message>
+        <message>
+            <source>Datum:</source>
+            <translation>[Ďáţüm:·]</translation>
+        </message>
+        <message>
+            <source>Elevation:</source>
+            <translation>[Éĺéváţíöñ:··]</translation>
+        </message>
+        <message>
+            <source>0.0</source>
+            <translation>[0.0]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheLogScreenClass</name>
+        <message>
+            <source>Recent Logs</source>
+            <translation>[Ŕéçéñţ Ĺöğš···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheOptionsScreenClass</name>
+        <message>
+            <source>Options</source>
+            <translation>[Öpţíöñš·]</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>[Šéţţíñğš··]</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>[Ďéĺéţé·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocachePopUpClass</name>
+        <message>
+            <source>(Dif/Terr)</source>
+            <translation>[(Ďíf/Ţéŕŕ)··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheStatusScreenClass</name>
+        <message>
+            <source>Found</source>
+            <translation>[Föüñď]</translation>
+        </message>
+        <message>
+            <source>Not Found</source>
+            <translation>[Ñöţ Föüñď··]</translation>
+        </message>
+        <message>
+            <source>Needs Maintenance</source>
+            <translation>[Ñééďš Máíñţéñáñçé·····]</translation>
+        </message>
+        <message>
+            <source>Add a Field Note</source>
+            <translation>[Åďď á Fíéĺď Ñöţé·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GotoRoutePtListItemClass</name>
+        <message>
+            <source>GotoRoutePtListItem</source>
+            <translation>[ĞöţöŔöüţéPţĹíšţÎţém······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>GotoRoutePtListScreenClass</name>
+        <message>
+            <source>Goto Route Point</source>
+            <translation>[Ğöţö Ŕöüţé Pöíñţ·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>HiddenAutoTestScreenClass</name>
+        <message>
+            <source>Auto Test</source>
+            <translation>[Åüţö Ţéšţ··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>HiddenMenuScreenClass</name>
+        <message>
+            <source>Hidden Menu</source>
+            <translation>[Ĥíďďéñ Méñü···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>HiddenSirfSettingScreenClass</name>
+        <message>
+            <source>SIRF Settings</source>
+            <translation>[ŠÎŔF Šéţţíñğš····]</translation>
+        </message>
+        <message>
+            <source>0.0</source>
+            <translation>[0.0]</translation>
+        </message>
+        <message>
+            <source>SNR mask</source>
+            <translation>[ŠÑŔ mášķ··]</translation>
+        </message>
+        <message>
+            <source>Elevation mask</source>
+            <translation>[Éĺéváţíöñ mášķ····]</translation>
+        </message>
+        <message>
+            <source>DOP mask</source>
+            <translation>[ĎÖP mášķ··]</translation>
+        </message>
+        <message>
+            <source>Static mode</source>
+            <translation>[Šţáţíç möďé···]</translation>
+        </message>
+        <message>
+            <source>Track smoothing</source>
+            <translation>[Ţŕáçķ šmööţĥíñğ····]</translation>
+        </message>
+        <message>
+            <source>Status:    Updated</source>
+            <translation>[Šţáţüš:    Üpďáţéď······]</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>[Åppĺý]</translation>
+        </message>
+        <message>
+            <source>Cold reset</source>
+            <translation>[Çöĺď ŕéšéţ··]</translation>
+        </message>
+        <message>
+            <source>Factory reset</source>
+            <translation>[Fáçţöŕý ŕéšéţ····]</translation>
+        </message>
+        <message>
+            <source>Vehicle mode</source>
+            <translation>[Véĥíçĺé möďé···]</translation>
+        </message>
+        <message>
+            <source>Walking mode</source>
+            <translation>[Ŵáĺķíñğ möďé···]</translation>
+        </message>
+        <message>
+            <source>Get</source>
+            <translation>[Ğéţ]</translation>
+        </message>
+    </context>
+    <context>
+        <name>IconSelectorScreenClass</name>
+        <message>
+            <source>Select Icon</source>
+            <translation>[Šéĺéçţ Îçöñ···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImageFlickingScreenClass</name>
+        <message>
+            <source>Form</source>
+            <translation>[Föŕm]</translation>
+        </message>
+        <message>
+            <source>Default</source>
+            <translation>[Ďéfáüĺţ·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportFromScreenClass</name>
+        <message>
+            <source>ImportFromScreen</source>
+            <translation>[ÎmpöŕţFŕömŠçŕééñ·····]</translation>
+        </message>
+        <message>
+            <source>Import From</source>
+            <translation>[Împöŕţ Fŕöm···]</translation>
+        </message>
+        <message>
+            <source>SD Card</source>
+            <translation>[ŠĎ Çáŕď·]</translation>
+        </message>
+        <message>
+            <source>Device</source>
+            <translation>[Ďévíçé·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportListScreenClass</name>
+        <message>
+            <source>Import from Device</source>
+            <translation>[Împöŕţ fŕöm Ďévíçé······]</translation>
         </message>
     </context>
     <context>
@@ -146,6 +1018,21 @@
         <message>
             <source>Location</source>
             <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>LockScreenClass</name>
+        <message>
+            <source>Screen Lock</source>
+            <translation>[Šçŕééñ Ĺöçķ···]</translation>
+        </message>
+        <message>
+            <source>Slide button to the right</source>
+            <translation>[Šĺíďé büţţöñ ţö ţĥé ŕíğĥţ········]</translation>
+        </message>
+        <message>
+            <source>to unlock</source>
+            <translation>[ţö üñĺöçķ··]</translation>
         </message>
     </context>
     <context>
@@ -271,6 +1158,38 @@
         </message>
     </context>
     <context>
+        <name>MapSel_DetailsScreenClass</name>
+        <message>
+            <source>Details</source>
+            <translation>[Ďéţáíĺš·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>MapSel_FileListScreenClass</name>
+        <message>
+            <source>Maps</source>
+            <translation>[Mápš]</translation>
+        </message>
+    </context>
+    <context>
+        <name>MapSel_SubTypeListScreenClass</name>
+        <message>
+            <source>Maps</source>
+            <translation>[Mápš]</translation>
+        </message>
+    </context>
+    <context>
+        <name>MapSel_TypeListScreenClass</name>
+        <message>
+            <source>No maps found</source>
+            <translation>[Ñö mápš föüñď····]</translation>
+        </message>
+        <message>
+            <source>Maps</source>
+            <translation>[Mápš]</translation>
+        </message>
+    </context>
+    <context>
         <name>MapVehicleModeScreenClass</name>
         <message>
             <source>CURRENT STREET NAME</source>
@@ -328,6 +1247,683 @@
         </message>
     </context>
     <context>
+        <name>MediaAttachmentBrowserBaseClass</name>
+        <message>
+            <source>Long</source>
+            <translation>[Ĺöñğ]</translation>
+        </message>
+        <message>
+            <source>Lat</source>
+            <translation>[Ĺáţ]</translation>
+        </message>
+        <message>
+            <source>Format:</source>
+            <translation>[Föŕmáţ:·]</translation>
+        </message>
+        <message>
+            <source>Time:</source>
+            <translation>[Ţímé:]</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>[Ďáţé:]</translation>
+        </message>
+        <message>
+            <source>Size:</source>
+            <translation>[Šížé:]</translation>
+        </message>
+        <message>
+            <source>File Name:</source>
+            <translation>[Fíĺé Ñámé:··]</translation>
+        </message>
+        <message>
+            <source>Duration:</source>
+            <translation>[Ďüŕáţíöñ:··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaDetailsScreenClass</name>
+        <message>
+            <source>MediaDetailsScreen</source>
+            <translation>[MéďíáĎéţáíĺšŠçŕééñ······]</translation>
+        </message>
+        <message>
+            <source>Long</source>
+            <translation>[Ĺöñğ]</translation>
+        </message>
+        <message>
+            <source>Lat</source>
+            <translation>[Ĺáţ]</translation>
+        </message>
+        <message>
+            <source>Format:</source>
+            <translation>[Föŕmáţ:·]</translation>
+        </message>
+        <message>
+            <source>Time:</source>
+            <translation>[Ţímé:]</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>[Ďáţé:]</translation>
+        </message>
+        <message>
+            <source>Size:</source>
+            <translation>[Šížé:]</translation>
+        </message>
+        <message>
+            <source>File Name:</source>
+            <translation>[Fíĺé Ñámé:··]</translation>
+        </message>
+        <message>
+            <source>Duration:</source>
+            <translation>[Ďüŕáţíöñ:··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaScreenClass</name>
+        <message>
+            <source>Photos</source>
+            <translation>[Pĥöţöš·]</translation>
+        </message>
+        <message>
+            <source>Camera</source>
+            <translation>[Çáméŕá·]</translation>
+        </message>
+        <message>
+            <source>Record Memo</source>
+            <translation>[Ŕéçöŕď Mémö···]</translation>
+        </message>
+        <message>
+            <source>Voice Memos</source>
+            <translation>[Vöíçé Mémöš···]</translation>
+        </message>
+        <message>
+            <source>Record Video</source>
+            <translation>[Ŕéçöŕď Víďéö···]</translation>
+        </message>
+        <message>
+            <source>Videos</source>
+            <translation>[Víďéöš·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaSettingsScreenClass</name>
+        <message>
+            <source>Media Settings</source>
+            <translation>[Méďíá Šéţţíñğš····]</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>[Šížé]</translation>
+        </message>
+        <message>
+            <source>Sort by</source>
+            <translation>[Šöŕţ bý·]</translation>
+        </message>
+        <message>
+            <source>Quality</source>
+            <translation>[Qüáĺíţý·]</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>[Möďé]</translation>
+        </message>
+        <message>
+            <source>Save Photos On</source>
+            <translation>[Šávé Pĥöţöš Öñ····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaVideoThumbScreenClass</name>
+        <message>
+            <source>MediaVideoThumbScreen</source>
+            <translation>[MéďíáVíďéöŢĥümbŠçŕééñ·······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaVoiceMemoDetailsScreenClass</name>
+        <message>
+            <source>MediaVoiceMemoDetailsScreen</source>
+            <translation>[MéďíáVöíçéMémöĎéţáíĺšŠçŕééñ·········]</translation>
+        </message>
+        <message>
+            <source>Voice Memo</source>
+            <translation>[Vöíçé Mémö··]</translation>
+        </message>
+        <message>
+            <source>Long</source>
+            <translation>[Ĺöñğ]</translation>
+        </message>
+        <message>
+            <source>Lat</source>
+            <translation>[Ĺáţ]</translation>
+        </message>
+        <message>
+            <source>Format:</source>
+            <translation>[Föŕmáţ:·]</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>[Ďáţé:]</translation>
+        </message>
+        <message>
+            <source>Size:</source>
+            <translation>[Šížé:]</translation>
+        </message>
+        <message>
+            <source>File Name:</source>
+            <translation>[Fíĺé Ñámé:··]</translation>
+        </message>
+        <message>
+            <source>Duration:</source>
+            <translation>[Ďüŕáţíöñ:··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaVoiceMemoListScreenClass</name>
+        <message>
+            <source>Voice Memos</source>
+            <translation>[Vöíçé Mémöš···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaVoiceMemoRecScreenClass</name>
+        <message>
+            <source>MediaVoiceMemoRecScreen</source>
+            <translation>[MéďíáVöíçéMémöŔéçŠçŕééñ········]</translation>
+        </message>
+        <message>
+            <source>Voice Memo</source>
+            <translation>[Vöíçé Mémö··]</translation>
+        </message>
+        <message>
+            <source>Ready</source>
+            <translation>[Ŕéáďý]</translation>
+        </message>
+    </context>
+    <context>
+        <name>NavCurrentsScreenClass</name>
+        <message>
+            <source>Location</source>
+            <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+        <message>
+            <source>N/I</source>
+            <translation>[Ñ/Î]</translation>
+        </message>
+        <message>
+            <source>0</source>
+            <translation>[0]</translation>
+        </message>
+        <message>
+            <source>No Data</source>
+            <translation>[Ñö Ďáţá·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>POICategoryListItemClass</name>
+        <message>
+            <source>POIRootCtgListItem</source>
+            <translation>[PÖÎŔööţÇţğĹíšţÎţém······]</translation>
+        </message>
+        <message>
+            <source>Text</source>
+            <translation>[Ţéxţ]</translation>
+        </message>
+    </context>
+    <context>
+        <name>POICategoryListScreenClass</name>
+        <message>
+            <source>Points of interest</source>
+            <translation>[Pöíñţš öf íñţéŕéšţ······]</translation>
+        </message>
+        <message>
+            <source>Nearest</source>
+            <translation>[Ñéáŕéšţ·]</translation>
+        </message>
+        <message>
+            <source>No categories found</source>
+            <translation>[Ñö çáţéğöŕíéš föüñď······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>POIDDEScreenClass</name>
+        <message>
+            <source>Distance:</source>
+            <translation>[Ďíšţáñçé:··]</translation>
+        </message>
+        <message>
+            <source>Total Ascent:</source>
+            <translation>[Ţöţáĺ Åšçéñţ:····]</translation>
+        </message>
+        <message>
+            <source>Total Descent:</source>
+            <translation>[Ţöţáĺ Ďéšçéñţ:····]</translation>
+        </message>
+        <message>
+            <source>Bearing:</source>
+            <translation>[Béáŕíñğ:··]</translation>
+        </message>
+        <message>
+            <source>Elevation Change:</source>
+            <translation>[Éĺéváţíöñ Çĥáñğé:·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>POIDescriptionScreenClass</name>
+        <message>
+            <source>Description</source>
+            <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>POIDetailScreenClass</name>
+        <message>
+            <source>Description</source>
+            <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+        <message>
+            <source>Pictures</source>
+            <translation>[Píçţüŕéš··]</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>[Öpţíöñš·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>POIHeaderItemClass</name>
+        <message>
+            <source>POIHeaderItem</source>
+            <translation>[PÖÎĤéáďéŕÎţém····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>POIListItemClass</name>
+        <message>
+            <source>POIListITem</source>
+            <translation>[PÖÎĹíšţÎŢém···]</translation>
+        </message>
+        <message>
+            <source>N/A</source>
+            <translation>[Ñ/Å]</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>[Ñámé]</translation>
+        </message>
+        <message>
+            <source>0 ft</source>
+            <translation>[0 fţ]</translation>
+        </message>
+        <message>
+            <source>10 ft</source>
+            <translation>[10 fţ]</translation>
+        </message>
+    </context>
+    <context>
+        <name>POIListScreenClass</name>
+        <message>
+            <source>Points of interest</source>
+            <translation>[Pöíñţš öf íñţéŕéšţ······]</translation>
+        </message>
+        <message>
+            <source>Nearest</source>
+            <translation>[Ñéáŕéšţ·]</translation>
+        </message>
+        <message>
+            <source>No objects found</source>
+            <translation>[Ñö öbĵéçţš föüñď·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>POILocationScreenClass</name>
+        <message>
+            <source>Location</source>
+            <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+        <message>
+            <source>Primary: </source>
+            <translation>[Pŕímáŕý: ··]</translation>
+        </message>
+        <message>
+            <source>Datum: </source>
+            <translation>[Ďáţüm: ·]</translation>
+        </message>
+        <message>
+            <source>Secondary: </source>
+            <translation>[Šéçöñďáŕý: ···]</translation>
+        </message>
+        <message>
+            <source>Datum:</source>
+            <translation>[Ďáţüm:·]</translation>
+        </message>
+        <message>
+            <source>Elevation:</source>
+            <translation>[Éĺéváţíöñ:··]</translation>
+        </message>
+        <message>
+            <source>0.0</source>
+            <translation>[0.0]</translation>
+        </message>
+    </context>
+    <context>
+        <name>POIOptionsScreenClass</name>
+        <message>
+            <source>Options</source>
+            <translation>[Öpţíöñš·]</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>[Šéţţíñğš··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>POIPicturesScreenClass</name>
+        <message>
+            <source>Pictures</source>
+            <translation>[Píçţüŕéš··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>PlayLogMenuScreenClass</name>
+        <message>
+            <source>Play Log file</source>
+            <translation>[Pĺáý Ĺöğ fíĺé····]</translation>
+        </message>
+        <message>
+            <source>Current File To Play:</source>
+            <translation>[Çüŕŕéñţ Fíĺé Ţö Pĺáý:·······]</translation>
+        </message>
+        <message>
+            <source>No File To Play</source>
+            <translation>[Ñö Fíĺé Ţö Pĺáý····]</translation>
+        </message>
+        <message>
+            <source>Select File:</source>
+            <translation>[Šéĺéçţ Fíĺé:···]</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>[Pĺáý]</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>[Šţöp]</translation>
+        </message>
+        <message>
+            <source>Restart</source>
+            <translation>[Ŕéšţáŕţ·]</translation>
+        </message>
+        <message>
+            <source>30</source>
+            <translation>[30]</translation>
+        </message>
+        <message>
+            <source>Auto</source>
+            <translation>[Åüţö]</translation>
+        </message>
+        <message>
+            <source>play</source>
+            <translation>[pĺáý]</translation>
+        </message>
+        <message>
+            <source>No Playing</source>
+            <translation>[Ñö Pĺáýíñğ··]</translation>
+        </message>
+        <message>
+            <source>Re</source>
+            <translation>[Ŕé]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProfileEditAlarmsScreenClass</name>
+        <message>
+            <source>Apply to All Profiles</source>
+            <translation>[Åppĺý ţö Åĺĺ Pŕöfíĺéš·······]</translation>
+        </message>
+        <message>
+            <source>Alarms</source>
+            <translation>[Åĺáŕmš·]</translation>
+        </message>
+        <message>
+            <source>Arrival</source>
+            <translation>[Åŕŕíváĺ·]</translation>
+        </message>
+        <message>
+            <source>Off Course</source>
+            <translation>[Öff Çöüŕšé··]</translation>
+        </message>
+        <message>
+            <source>Arrival Distance</source>
+            <translation>[Åŕŕíváĺ Ďíšţáñçé·····]</translation>
+        </message>
+        <message>
+            <source>GPS Fix Lost</source>
+            <translation>[ĞPŠ Fíx Ĺöšţ···]</translation>
+        </message>
+        <message>
+            <source>Place Proximity</source>
+            <translation>[Pĺáçé Pŕöxímíţý····]</translation>
+        </message>
+        <message>
+            <source>Waypoint Proximity</source>
+            <translation>[Ŵáýpöíñţ Pŕöxímíţý······]</translation>
+        </message>
+        <message>
+            <source>Geocache Proximity</source>
+            <translation>[Ğéöçáçĥé Pŕöxímíţý······]</translation>
+        </message>
+        <message>
+            <source>Alarm Tone</source>
+            <translation>[Åĺáŕm Ţöñé··]</translation>
+        </message>
+        <message>
+            <source>GPS Fix Acquired</source>
+            <translation>[ĞPŠ Fíx Åçqüíŕéď·····]</translation>
+        </message>
+        <message>
+            <source>Alarm Volume</source>
+            <translation>[Åĺáŕm Vöĺümé···]</translation>
+        </message>
+        <message>
+            <source>Anchor</source>
+            <translation>[Åñçĥöŕ·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProfileEditMapOptionsNavionicsScreenClass</name>
+        <message>
+            <source>Navionics Charts</source>
+            <translation>[Ñávíöñíçš Çĥáŕţš·····]</translation>
+        </message>
+        <message>
+            <source>Contour Line Spacing</source>
+            <translation>[Çöñţöüŕ Ĺíñé Špáçíñğ······]</translation>
+        </message>
+        <message>
+            <source>Safety Depth</source>
+            <translation>[Šáféţý Ďépţĥ···]</translation>
+        </message>
+        <message>
+            <source>Depth Units</source>
+            <translation>[Ďépţĥ Üñíţš···]</translation>
+        </message>
+        <message>
+            <source>Chart Boundaries</source>
+            <translation>[Çĥáŕţ Böüñďáŕíéš·····]</translation>
+        </message>
+        <message>
+            <source>Presentation</source>
+            <translation>[Pŕéšéñţáţíöñ···]</translation>
+        </message>
+        <message>
+            <source>Hide Charts</source>
+            <translation>[Ĥíďé Çĥáŕţš···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProfileEditMapOptionsScreenClass</name>
+        <message>
+            <source>Map Options</source>
+            <translation>[Máp Öpţíöñš···]</translation>
+        </message>
+        <message>
+            <source>Navionics Chart Options</source>
+            <translation>[Ñávíöñíçš Çĥáŕţ Öpţíöñš········]</translation>
+        </message>
+        <message>
+            <source>Geocaches</source>
+            <translation>[Ğéöçáçĥéš··]</translation>
+        </message>
+        <message>
+            <source>Shaded Relief</source>
+            <translation>[Šĥáďéď Ŕéĺíéf····]</translation>
+        </message>
+        <message>
+            <source>Quick Info: Data</source>
+            <translation>[Qüíçķ Îñfö: Ďáţá·····]</translation>
+        </message>
+        <message>
+            <source>Map / Chart Detail</source>
+            <comment>ComboBox Caption</comment>
+            <translation>[Máp / Çĥáŕţ Ďéţáíĺ······]</translation>
+        </message>
+        <message>
+            <source>Position Destination Line</source>
+            <translation>[Pöšíţíöñ Ďéšţíñáţíöñ Ĺíñé········]</translation>
+        </message>
+        <message>
+            <source>Map Draw Mode</source>
+            <translation>[Máp Ďŕáŵ Möďé····]</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>[Öŕíéñţáţíöñ···]</translation>
+        </message>
+        <message>
+            <source>Waypoints</source>
+            <translation>[Ŵáýpöíñţš··]</translation>
+        </message>
+        <message>
+            <source>Show Tracks</source>
+            <translation>[Šĥöŵ Ţŕáçķš···]</translation>
+        </message>
+        <message>
+            <source>Show Media Points</source>
+            <translation>[Šĥöŵ Méďíá Pöíñţš·····]</translation>
+        </message>
+        <message>
+            <source>Map View</source>
+            <translation>[Máp Víéŵ··]</translation>
+        </message>
+        <message>
+            <source>POI</source>
+            <translation>[PÖÎ]</translation>
+        </message>
+        <message>
+            <source>Map Fields</source>
+            <translation>[Máp Fíéĺďš··]</translation>
+        </message>
+        <message>
+            <source>Topo Lines</source>
+            <translation>[Ţöpö Ĺíñéš··]</translation>
+        </message>
+        <message>
+            <source>Origin Destination Line</source>
+            <translation>[Öŕíğíñ Ďéšţíñáţíöñ Ĺíñé········]</translation>
+        </message>
+        <message>
+            <source>Current Location Icon</source>
+            <translation>[Çüŕŕéñţ Ĺöçáţíöñ Îçöñ·······]</translation>
+        </message>
+        <message>
+            <source>Auto Zoom</source>
+            <translation>[Åüţö Žööm··]</translation>
+        </message>
+        <message>
+            <source>Quick Info: Style</source>
+            <translation>[Qüíçķ Îñfö: Šţýĺé·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProfileEditSensorsScreenClass</name>
+        <message>
+            <source>Apply to All Profiles</source>
+            <translation>[Åppĺý ţö Åĺĺ Pŕöfíĺéš·······]</translation>
+        </message>
+        <message>
+            <source>Sensors</source>
+            <translation>[Šéñšöŕš·]</translation>
+        </message>
+        <message>
+            <source>Electronic compass</source>
+            <translation>[Éĺéçţŕöñíç çömpášš······]</translation>
+        </message>
+        <message>
+            <source>Barometer</source>
+            <translation>[Báŕöméţéŕ··]</translation>
+        </message>
+        <message>
+            <source>Switch to GPS Compass at the following Speed:</source>
+            <translation>[Šŵíţçĥ ţö ĞPŠ Çömpášš áţ ţĥé föĺĺöŵíñğ Špééď:················]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProfileEditTracksScreenClass</name>
+        <message>
+            <source>Apply to All Profiles</source>
+            <translation>[Åppĺý ţö Åĺĺ Pŕöfíĺéš·······]</translation>
+        </message>
+        <message>
+            <source>Track Logging</source>
+            <translation>[Ţŕáçķ Ĺöğğíñğ····]</translation>
+        </message>
+        <message>
+            <source>Logging Mode</source>
+            <translation>[Ĺöğğíñğ Möďé···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProfileEditUnitsScreenClass</name>
+        <message>
+            <source>Apply to All Profiles</source>
+            <translation>[Åppĺý ţö Åĺĺ Pŕöfíĺéš·······]</translation>
+        </message>
+        <message>
+            <source>Units</source>
+            <translation>[Üñíţš]</translation>
+        </message>
+        <message>
+            <source>Distance</source>
+            <translation>[Ďíšţáñçé··]</translation>
+        </message>
+        <message>
+            <source>Speed</source>
+            <translation>[Špééď]</translation>
+        </message>
+        <message>
+            <source>Area Units</source>
+            <translation>[Åŕéá Üñíţš··]</translation>
+        </message>
+        <message>
+            <source>Elevation</source>
+            <translation>[Éĺéváţíöñ··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProfileListItemClass</name>
+        <message>
+            <source>Name</source>
+            <translation>[Ñámé]</translation>
+        </message>
+    </context>
+    <context>
         <name>ProgressScreenClass</name>
         <message>
             <source>Please Wait...</source>
@@ -373,6 +1969,1287 @@
         <message>
             <source>HH:MM</source>
             <translation>[ĤĤ:MM]</translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickInfoBarGeocacheClass</name>
+        <message>
+            <source>(Dif/Terr)</source>
+            <translation>[(Ďíf/Ţéŕŕ)··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecordLogMenueScreenClass</name>
+        <message>
+            <source>Record Log file</source>
+            <translation>[Ŕéçöŕď Ĺöğ fíĺé····]</translation>
+        </message>
+        <message>
+            <source>Current File To Record:</source>
+            <translation>[Çüŕŕéñţ Fíĺé Ţö Ŕéçöŕď:········]</translation>
+        </message>
+        <message>
+            <source>No File To Record</source>
+            <translation>[Ñö Fíĺé Ţö Ŕéçöŕď·····]</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>[Šţáŕţ]</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>[Šţöp]</translation>
+        </message>
+        <message>
+            <source>Auto Record</source>
+            <translation>[Åüţö Ŕéçöŕď···]</translation>
+        </message>
+        <message>
+            <source>No Recording</source>
+            <translation>[Ñö Ŕéçöŕďíñğ···]</translation>
+        </message>
+        <message>
+            <source>Current Status:</source>
+            <translation>[Çüŕŕéñţ Šţáţüš:····]</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>[Páüšé]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteAreaScreenClass</name>
+        <message>
+            <source>Perimeter:</source>
+            <translation>[Péŕíméţéŕ:··]</translation>
+        </message>
+        <message>
+            <source>Area:</source>
+            <translation>[Åŕéá:]</translation>
+        </message>
+        <message>
+            <source>Area Calculation</source>
+            <translation>[Åŕéá Çáĺçüĺáţíöñ·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteDDEScreenClass</name>
+        <message>
+            <source>Distance</source>
+            <translation>[Ďíšţáñçé··]</translation>
+        </message>
+        <message>
+            <source>Elevation change</source>
+            <translation>[Éĺéváţíöñ çĥáñğé·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteDescriptionScreenClass</name>
+        <message>
+            <source>Description</source>
+            <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteDetailsScreenClass</name>
+        <message>
+            <source>Description</source>
+            <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+        <message>
+            <source>Points</source>
+            <translation>[Pöíñţš·]</translation>
+        </message>
+        <message>
+            <source>Vertical Profile</source>
+            <translation>[Véŕţíçáĺ Pŕöfíĺé·····]</translation>
+        </message>
+        <message>
+            <source>Area Calculation</source>
+            <translation>[Åŕéá Çáĺçüĺáţíöñ·····]</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>[Öpţíöñš·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteListItemClass</name>
+        <message>
+            <source>RouteListItem</source>
+            <translation>[ŔöüţéĹíšţÎţém····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteListScreenClass</name>
+        <message>
+            <source>Routes</source>
+            <translation>[Ŕöüţéš·]</translation>
+        </message>
+        <message>
+            <source>Filter will be here...</source>
+            <translation>[Fíĺţéŕ ŵíĺĺ bé ĥéŕé...·······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteOptionsScreenClass</name>
+        <message>
+            <source>Options</source>
+            <translation>[Öpţíöñš·]</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>[Ďéĺéţé·]</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>[Šéţţíñğš··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RoutePointItemClass</name>
+        <message>
+            <source>RouteListItem</source>
+            <translation>[ŔöüţéĹíšţÎţém····]</translation>
+        </message>
+        <message>
+            <source>Add Point</source>
+            <translation>[Åďď Pöíñţ··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RoutePointsScreenClass</name>
+        <message>
+            <source>Points</source>
+            <translation>[Pöíñţš·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteSimulationMenuScreenClass</name>
+        <message>
+            <source>Route Simulation</source>
+            <translation>[Ŕöüţé Šímüĺáţíöñ·····]</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>[Šţáŕţ]</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>[Šţöp]</translation>
+        </message>
+        <message>
+            <source>1x</source>
+            <translation>[1x]</translation>
+        </message>
+        <message>
+            <source>No Simulation</source>
+            <translation>[Ñö Šímüĺáţíöñ····]</translation>
+        </message>
+        <message>
+            <source>Current Status:</source>
+            <translation>[Çüŕŕéñţ Šţáţüš:····]</translation>
+        </message>
+        <message>
+            <source>Restart</source>
+            <translation>[Ŕéšţáŕţ·]</translation>
+        </message>
+        <message>
+            <source>Speed Factor:</source>
+            <translation>[Špééď Fáçţöŕ:····]</translation>
+        </message>
+        <message>
+            <source>1.5x</source>
+            <translation>[1.5x]</translation>
+        </message>
+        <message>
+            <source>2x</source>
+            <translation>[2x]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteSortAndSearchScreenClass</name>
+        <message>
+            <source>Sort by</source>
+            <translation>[Šöŕţ bý·]</translation>
+        </message>
+        <message>
+            <source>Search by name...</source>
+            <translation>[Šéáŕçĥ bý ñámé...·····]</translation>
+        </message>
+        <message>
+            <source>Nearest</source>
+            <translation>[Ñéáŕéšţ·]</translation>
+        </message>
+        <message>
+            <source>Date Created</source>
+            <translation>[Ďáţé Çŕéáţéď···]</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>[Ñámé]</translation>
+        </message>
+        <message>
+            <source>Show:</source>
+            <translation>[Šĥöŵ:]</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>[Åĺĺ]</translation>
+        </message>
+        <message>
+            <source>Favorites</source>
+            <translation>[Fávöŕíţéš··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteVPScreenClass</name>
+        <message>
+            <source>Net Change:</source>
+            <translation>[Ñéţ Çĥáñğé:···]</translation>
+        </message>
+        <message>
+            <source>Length:</source>
+            <translation>[Ĺéñğţĥ:·]</translation>
+        </message>
+        <message>
+            <source>Vertical Profile</source>
+            <translation>[Véŕţíçáĺ Pŕöfíĺé·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScreenCaptureClass</name>
+        <message>
+            <source>Screen Capture</source>
+            <translation>[Šçŕééñ Çápţüŕé····]</translation>
+        </message>
+        <message>
+            <source>Press the power key to capture any screen</source>
+            <translation>[Pŕéšš ţĥé pöŵéŕ ķéý ţö çápţüŕé áñý šçŕééñ···············]</translation>
+        </message>
+        <message>
+            <source>ON</source>
+            <translation>[ÖÑ]</translation>
+        </message>
+        <message>
+            <source>View Saved Screen Captures</source>
+            <translation>[Víéŵ Šávéď Šçŕééñ Çápţüŕéš·········]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsBrightnessVolumeScreenClass</name>
+        <message>
+            <source>Brightness &amp; Volume</source>
+            <translation>[Bŕíğĥţñéšš &amp; Vöĺümé······]</translation>
+        </message>
+        <message>
+            <source>Vibrate</source>
+            <translation>[Víbŕáţé·]</translation>
+        </message>
+        <message>
+            <source>Backlight Timer</source>
+            <translation>[Báçķĺíğĥţ Ţíméŕ····]</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>[Bŕíğĥţñéšš··]</translation>
+        </message>
+        <message>
+            <source>Mute</source>
+            <translation>[Müţé]</translation>
+        </message>
+        <message>
+            <source>Volume</source>
+            <translation>[Vöĺümé·]</translation>
+        </message>
+        <message>
+            <source>Button Sounds</source>
+            <translation>[Büţţöñ Šöüñďš····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsConnectivityScreenClass</name>
+        <message>
+            <source>Connectivity</source>
+            <translation>[Çöññéçţívíţý···]</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>[Möďé]</translation>
+        </message>
+        <message>
+            <source>Nmea option</source>
+            <translation>[Ñméá öpţíöñ···]</translation>
+        </message>
+        <message>
+            <source>Baud rate</source>
+            <translation>[Báüď ŕáţé··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDateTimeScreenClass</name>
+        <message>
+            <source>Date &amp; Time</source>
+            <translation>[Ďáţé &amp; Ţímé···]</translation>
+        </message>
+        <message>
+            <source>Time Format</source>
+            <translation>[Ţímé Föŕmáţ···]</translation>
+        </message>
+        <message>
+            <source>Set Time Zone...</source>
+            <translation>[Šéţ Ţímé Žöñé...·····]</translation>
+        </message>
+        <message>
+            <source>Date Format</source>
+            <translation>[Ďáţé Föŕmáţ···]</translation>
+        </message>
+        <message>
+            <source>Calendar Format</source>
+            <translation>[Çáĺéñďáŕ Föŕmáţ····]</translation>
+        </message>
+        <message>
+            <source>Time Zone &amp; DST</source>
+            <translation>[Ţímé Žöñé &amp; ĎŠŢ····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDiagnosticScreenClass</name>
+        <message>
+            <source>Diagnostics</source>
+            <translation>[Ďíáğñöšţíçš···]</translation>
+        </message>
+        <message>
+            <source>Audio Test</source>
+            <translation>[Åüďíö Ţéšţ··]</translation>
+        </message>
+        <message>
+            <source>Video Test</source>
+            <translation>[Víďéö Ţéšţ··]</translation>
+        </message>
+        <message>
+            <source>Touch Test</source>
+            <translation>[Ţöüçĥ Ţéšţ··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsGpsScreenClass</name>
+        <message>
+            <source>GPS</source>
+            <translation>[ĞPŠ]</translation>
+        </message>
+        <message>
+            <source>Point on Map</source>
+            <translation>[Pöíñţ öñ Máp···]</translation>
+        </message>
+        <message>
+            <source>Set GPS Position:</source>
+            <translation>[Šéţ ĞPŠ Pöšíţíöñ:·····]</translation>
+        </message>
+        <message>
+            <source>Coordinates</source>
+            <translation>[Çööŕďíñáţéš···]</translation>
+        </message>
+        <message>
+            <source>Primary: </source>
+            <translation>[Pŕímáŕý: ··]</translation>
+        </message>
+        <message>
+            <source>Datum: </source>
+            <translation>[Ďáţüm: ·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsLanguageScreenClass</name>
+        <message>
+            <source>Language</source>
+            <translation>[Ĺáñğüáğé··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsMemoryScreenClass</name>
+        <message>
+            <source>Use SD Card</source>
+            <translation>[Üšé ŠĎ Çáŕď···]</translation>
+        </message>
+        <message>
+            <source>for External Storage</source>
+            <translation>[föŕ Éxţéŕñáĺ Šţöŕáğé······]</translation>
+        </message>
+        <message>
+            <source>Clear Memory from Device</source>
+            <translation>[Çĺéáŕ Mémöŕý fŕöm Ďévíçé········]</translation>
+        </message>
+        <message>
+            <source>Clear Memory from SD Card</source>
+            <translation>[Çĺéáŕ Mémöŕý fŕöm ŠĎ Çáŕď········]</translation>
+        </message>
+        <message>
+            <source>Restore Factory Default</source>
+            <translation>[Ŕéšţöŕé Fáçţöŕý Ďéfáüĺţ········]</translation>
+        </message>
+        <message>
+            <source>Format SD Card</source>
+            <translation>[Föŕmáţ ŠĎ Çáŕď····]</translation>
+        </message>
+        <message>
+            <source>Total:</source>
+            <translation>[Ţöţáĺ:·]</translation>
+        </message>
+        <message>
+            <source>0.00</source>
+            <translation>[0.00]</translation>
+        </message>
+        <message>
+            <source>Map:</source>
+            <translation>[Máp:]</translation>
+        </message>
+        <message>
+            <source>Application:</source>
+            <translation>[Åppĺíçáţíöñ:···]</translation>
+        </message>
+        <message>
+            <source>User Data:</source>
+            <translation>[Üšéŕ Ďáţá:··]</translation>
+        </message>
+        <message>
+            <source>Available:</source>
+            <translation>[Åváíĺábĺé:··]</translation>
+        </message>
+        <message>
+            <source>Memory</source>
+            <translation>[Mémöŕý·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsNavigationScreenClass</name>
+        <message>
+            <source>Navigation</source>
+            <translation>[Ñávíğáţíöñ··]</translation>
+        </message>
+        <message>
+            <source>Primary Coordinate System</source>
+            <translation>[Pŕímáŕý Çööŕďíñáţé Šýšţém········]</translation>
+        </message>
+        <message>
+            <source>Primary Coordinate Zone</source>
+            <translation>[Pŕímáŕý Çööŕďíñáţé Žöñé········]</translation>
+        </message>
+        <message>
+            <source>Primary Coordinate Accuracy</source>
+            <translation>[Pŕímáŕý Çööŕďíñáţé Åççüŕáçý·········]</translation>
+        </message>
+        <message>
+            <source>Primary Map Datum</source>
+            <translation>[Pŕímáŕý Máp Ďáţüm·····]</translation>
+        </message>
+        <message>
+            <source>Secondary Coordinate System</source>
+            <translation>[Šéçöñďáŕý Çööŕďíñáţé Šýšţém·········]</translation>
+        </message>
+        <message>
+            <source>Secondary Coordinate Zone</source>
+            <translation>[Šéçöñďáŕý Çööŕďíñáţé Žöñé········]</translation>
+        </message>
+        <message>
+            <source>Secondary Coordinate Accuracy</source>
+            <translation>[Šéçöñďáŕý Çööŕďíñáţé Åççüŕáçý··········]</translation>
+        </message>
+        <message>
+            <source>Secondary Map Datum</source>
+            <translation>[Šéçöñďáŕý Máp Ďáţüm······]</translation>
+        </message>
+        <message>
+            <source>North Reference</source>
+            <translation>[Ñöŕţĥ Ŕéféŕéñçé····]</translation>
+        </message>
+        <message>
+            <source>Altimeter Source</source>
+            <translation>[Åĺţíméţéŕ Šöüŕçé·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsNightModeScreenClass</name>
+        <message>
+            <source>Night Mode</source>
+            <translation>[Ñíğĥţ Möďé··]</translation>
+        </message>
+        <message>
+            <source>Auto</source>
+            <translation>[Åüţö]</translation>
+        </message>
+        <message>
+            <source>ON</source>
+            <translation>[ÖÑ]</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation>[ÖFF]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsPowerScreenClass</name>
+        <message>
+            <source>Power</source>
+            <translation>[Pöŵéŕ]</translation>
+        </message>
+        <message>
+            <source>Active Suspend Timer</source>
+            <translation>[Åçţívé Šüšpéñď Ţíméŕ······]</translation>
+        </message>
+        <message>
+            <source>Active Suspend puts the unit in power save mode and continues logging your track.</source>
+            <translation>[Åçţívé Šüšpéñď püţš ţĥé üñíţ íñ pöŵéŕ šávé möďé áñď çöñţíñüéš ĺöğğíñğ ýöüŕ ţŕáçķ.·······························]</translation>
+        </message>
+        <message>
+            <source>Power Off Timer</source>
+            <translation>[Pöŵéŕ Öff Ţíméŕ····]</translation>
+        </message>
+        <message>
+            <source>Battery Type</source>
+            <translation>[Báţţéŕý Ţýpé···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsProductInfoScreenClass</name>
+        <message>
+            <source>Product Info</source>
+            <translation>[Pŕöďüçţ Îñfö···]</translation>
+        </message>
+        <message>
+            <source>Serial #:</source>
+            <translation>[Šéŕíáĺ #:··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsRouteOptionsScreenClass</name>
+        <message>
+            <source>Routing Method</source>
+            <translation>[Ŕöüţíñğ Méţĥöď····]</translation>
+        </message>
+        <message>
+            <source>Vehicle Routing</source>
+            <translation>[Véĥíçĺé Ŕöüţíñğ····]</translation>
+        </message>
+        <message>
+            <source>Route Options</source>
+            <translation>[Ŕöüţé Öpţíöñš····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsScreenClass</name>
+        <message>
+            <source>Settings</source>
+            <translation>[Šéţţíñğš··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsTimeZoneScreenClass</name>
+        <message>
+            <source>Time Zone</source>
+            <translation>[Ţímé Žöñé··]</translation>
+        </message>
+        <message>
+            <source>Daylight Savings</source>
+            <translation>[Ďáýĺíğĥţ Šávíñğš·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsUserDatumScreenClass</name>
+        <message>
+            <source>User Datum Parameters</source>
+            <translation>[Üšéŕ Ďáţüm Páŕáméţéŕš·······]</translation>
+        </message>
+        <message>
+            <source>Delta A (meters)</source>
+            <translation>[Ďéĺţá Å (méţéŕš)·····]</translation>
+        </message>
+        <message>
+            <source>:/Bkgd/bkgd_KB_EntryField_01.mif</source>
+            <translation>:/Bkgd/bkgd_KB_EntryField_01.mif</translation>
+        </message>
+        <message>
+            <source>:/Bkgd/bkgd_map_field.mif</source>
+            <translation>:/Bkgd/bkgd_map_field.mif</translation>
+        </message>
+        <message>
+            <source>Delta F (x 10,000)</source>
+            <translation>[Ďéĺţá F (x 10,000)······]</translation>
+        </message>
+        <message>
+            <source>Delta X (meters)</source>
+            <translation>[Ďéĺţá X (méţéŕš)·····]</translation>
+        </message>
+        <message>
+            <source>Delta Y (meters)</source>
+            <translation>[Ďéĺţá Ý (méţéŕš)·····]</translation>
+        </message>
+        <message>
+            <source>Delta Z (meters)</source>
+            <translation>[Ďéĺţá Ž (méţéŕš)·····]</translation>
+        </message>
+        <message>
+            <source>Rotation X (sec)</source>
+            <translation>[Ŕöţáţíöñ X (šéç)·····]</translation>
+        </message>
+        <message>
+            <source>Rotation Y (sec)</source>
+            <translation>[Ŕöţáţíöñ Ý (šéç)·····]</translation>
+        </message>
+        <message>
+            <source>Rotation Z (sec)</source>
+            <translation>[Ŕöţáţíöñ Ž (šéç)·····]</translation>
+        </message>
+        <message>
+            <source>Scale factor (ppm)</source>
+            <translation>[Šçáĺé fáçţöŕ (ppm)······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsUserGridScreenClass</name>
+        <message>
+            <source>User Grid Parameters</source>
+            <translation>[Üšéŕ Ğŕíď Páŕáméţéŕš······]</translation>
+        </message>
+        <message>
+            <source>User Grid</source>
+            <translation>[Üšéŕ Ğŕíď··]</translation>
+        </message>
+        <message>
+            <source>Sub User Grid</source>
+            <translation>[Šüb Üšéŕ Ğŕíď····]</translation>
+        </message>
+        <message>
+            <source>Coordinates of Origin</source>
+            <translation>[Çööŕďíñáţéš öf Öŕíğíñ·······]</translation>
+        </message>
+        <message>
+            <source>:/Bkgd/bkgd_KB_EntryField_01.mif</source>
+            <translation>:/Bkgd/bkgd_KB_EntryField_01.mif</translation>
+        </message>
+        <message>
+            <source>:/Bkgd/bkgd_map_field.mif</source>
+            <translation>:/Bkgd/bkgd_map_field.mif</translation>
+        </message>
+        <message>
+            <source>Coordinate of Point 1</source>
+            <translation>[Çööŕďíñáţé öf Pöíñţ 1·······]</translation>
+        </message>
+        <message>
+            <source>Coordinate of Point 2</source>
+            <translation>[Çööŕďíñáţé öf Pöíñţ 2·······]</translation>
+        </message>
+        <message>
+            <source>Azimuth of Central Line</source>
+            <translation>[Åžímüţĥ öf Çéñţŕáĺ Ĺíñé········]</translation>
+        </message>
+        <message>
+            <source>Scale Factor</source>
+            <translation>[Šçáĺé Fáçţöŕ···]</translation>
+        </message>
+        <message>
+            <source>Unit to Meters Conversion</source>
+            <translation>[Üñíţ ţö Méţéŕš Çöñvéŕšíöñ········]</translation>
+        </message>
+        <message>
+            <source>False North at Origin</source>
+            <translation>[Fáĺšé Ñöŕţĥ áţ Öŕíğíñ·······]</translation>
+        </message>
+        <message>
+            <source>False East at Origin</source>
+            <translation>[Fáĺšé Éášţ áţ Öŕíğíñ······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SunMoonScreenClass</name>
+        <message>
+            <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd">
+&lt;html>&lt;head>&lt;meta name="qrichtext" content="1" />&lt;style type="text/css">
+p, li { white-space: pre-wrap; }
+&lt;/style>&lt;/head>&lt;body style=" font-family:'Arial'; font-size:10pt; font-weight:600; font-style:normal;">
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:'MS Shell Dlg 2';">&lt;br />&lt;/p>&lt;/body>&lt;/html></source>
+            <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd">
+&lt;html>&lt;head>&lt;meta name="qrichtext" content="1" />&lt;style type="text/css">
+p, li { white-space: pre-wrap; }
+&lt;/style>&lt;/head>&lt;body style=" font-family:'Arial'; font-size:10pt; font-weight:600; font-style:normal;">
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:'MS Shell Dlg 2';">&lt;br />&lt;/p>&lt;/body>&lt;/html></translation>
+        </message>
+        <message>
+            <source>Sun and Moon</source>
+            <translation>[Šüñ áñď Mööñ···]</translation>
+        </message>
+        <message>
+            <source>Rises</source>
+            <translation>[Ŕíšéš]</translation>
+        </message>
+        <message>
+            <source>Sets</source>
+            <translation>[Šéţš]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TextInputScreenClass</name>
+        <message>
+            <source>DataInputScreen</source>
+            <translation>[ĎáţáÎñpüţŠçŕééñ····]</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TideCurrentScreenClass</name>
+        <message>
+            <source>Location</source>
+            <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+        <message>
+            <source>N/I</source>
+            <translation>[Ñ/Î]</translation>
+        </message>
+        <message>
+            <source>0</source>
+            <translation>[0]</translation>
+        </message>
+        <message>
+            <source>No Data</source>
+            <translation>[Ñö Ďáţá·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TideTblItemClass</name>
+        <message>
+            <source>Form</source>
+            <translation>[Föŕm]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TideTblScreenClass</name>
+        <message>
+            <source>Tide station</source>
+            <translation>[Ţíďé šţáţíöñ···]</translation>
+        </message>
+        <message>
+            <source>Date anchored</source>
+            <translation>[Ďáţé áñçĥöŕéď····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolsGeofenceDetailsScreen</name>
+        <message>
+            <source>Border Alert</source>
+            <translation>[Böŕďéŕ Åĺéŕţ···]</translation>
+        </message>
+        <message>
+            <source>Proximity Alert</source>
+            <translation>[Pŕöxímíţý Åĺéŕţ····]</translation>
+        </message>
+        <message>
+            <source>Show on Map</source>
+            <translation>[Šĥöŵ öñ Máp···]</translation>
+        </message>
+        <message>
+            <source>Distance</source>
+            <translation>[Ďíšţáñçé··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolsGeofencingMapAreasScreenClass</name>
+        <message>
+            <source>Add GeoFence</source>
+            <translation>[Åďď ĞéöFéñçé···]</translation>
+        </message>
+        <message>
+            <source>1/1</source>
+            <translation>[1/1]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolsGeofencingScreenClass</name>
+        <message>
+            <source>GeoFencing</source>
+            <translation>[ĞéöFéñçíñğ··]</translation>
+        </message>
+        <message>
+            <source>1/1</source>
+            <translation>[1/1]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolsHelpScreenClass</name>
+        <message>
+            <source>Help</source>
+            <translation>[Ĥéĺp]</translation>
+        </message>
+        <message>
+            <source>1/1</source>
+            <translation>[1/1]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolsOwnerInfoScreenClass</name>
+        <message>
+            <source>Owner Information</source>
+            <translation>[Öŵñéŕ Îñföŕmáţíöñ·····]</translation>
+        </message>
+        <message>
+            <source>Phone #</source>
+            <translation>[Pĥöñé #·]</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>[Åďďŕéšš·]</translation>
+        </message>
+        <message>
+            <source>E-mail</source>
+            <translation>[É-máíĺ·]</translation>
+        </message>
+        <message>
+            <source>Full Name</source>
+            <translation>[Füĺĺ Ñámé··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolsProfilesScreenClass</name>
+        <message>
+            <source>Profiles</source>
+            <translation>[Pŕöfíĺéš··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolsScreenClass</name>
+        <message>
+            <source>Tools</source>
+            <translation>[Ţööĺš]</translation>
+        </message>
+        <message>
+            <source>1/1</source>
+            <translation>[1/1]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrackDDEInfoContainerClass</name>
+        <message>
+            <source>Distance Traveled:</source>
+            <translation>[Ďíšţáñçé Ţŕávéĺéď:······]</translation>
+        </message>
+        <message>
+            <source>Straight Line Distance</source>
+            <translation>[Šţŕáíğĥţ Ĺíñé Ďíšţáñçé·······]</translation>
+        </message>
+        <message>
+            <source>Elevation change</source>
+            <translation>[Éĺéváţíöñ çĥáñğé·····]</translation>
+        </message>
+        <message>
+            <source>Total Descent</source>
+            <translation>[Ţöţáĺ Ďéšçéñţ····]</translation>
+        </message>
+        <message>
+            <source>Total Ascent</source>
+            <translation>[Ţöţáĺ Åšçéñţ···]</translation>
+        </message>
+        <message>
+            <source>Total Ascent &amp; Descent</source>
+            <translation>[Ţöţáĺ Åšçéñţ &amp; Ďéšçéñţ·······]</translation>
+        </message>
+        <message>
+            <source>Duration</source>
+            <translation>[Ďüŕáţíöñ··]</translation>
+        </message>
+        <message>
+            <source>Moving Time</source>
+            <translation>[Mövíñğ Ţímé···]</translation>
+        </message>
+        <message>
+            <source>Stoped Time</source>
+            <translation>[Šţöpéď Ţímé···]</translation>
+        </message>
+        <message>
+            <source>Avg. Speed</source>
+            <translation>[Åvğ. Špééď··]</translation>
+        </message>
+        <message>
+            <source>Avg. Moving Speed</source>
+            <translation>[Åvğ. Mövíñğ Špééď·····]</translation>
+        </message>
+        <message>
+            <source>Max Speed</source>
+            <translation>[Máx Špééď··]</translation>
+        </message>
+        <message>
+            <source>Avg. Ascent Speed</source>
+            <translation>[Åvğ. Åšçéñţ Špééď·····]</translation>
+        </message>
+        <message>
+            <source>Avg. Descent Speed</source>
+            <translation>[Åvğ. Ďéšçéñţ Špééď······]</translation>
+        </message>
+        <message>
+            <source>Avg. Time To Find</source>
+            <translation>[Åvğ. Ţímé Ţö Fíñď·····]</translation>
+        </message>
+        <message>
+            <source>Points</source>
+            <translation>[Pöíñţš·]</translation>
+        </message>
+        <message>
+            <source>Segments</source>
+            <translation>[Šéğméñţš··]</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>[Šţáŕţ:·]</translation>
+        </message>
+        <message>
+            <source>End:</source>
+            <translation>[Éñď:]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrackDescriptionScreenClass</name>
+        <message>
+            <source>Description</source>
+            <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrackDetailsScreenClass</name>
+        <message>
+            <source>Description</source>
+            <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+        <message>
+            <source>Vertical Profile</source>
+            <translation>[Véŕţíçáĺ Pŕöfíĺé·····]</translation>
+        </message>
+        <message>
+            <source>Area Calculation</source>
+            <translation>[Åŕéá Çáĺçüĺáţíöñ·····]</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>[Öpţíöñš·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrackHeaderItemClass</name>
+        <message>
+            <source>Form</source>
+            <translation>[Föŕm]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrackListItemClass</name>
+        <message>
+            <source>TrackListItem</source>
+            <translation>[ŢŕáçķĹíšţÎţém····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrackListScreenClass</name>
+        <message>
+            <source>Tracks</source>
+            <translation>[Ţŕáçķš·]</translation>
+        </message>
+        <message>
+            <source>Filter will be here...</source>
+            <translation>[Fíĺţéŕ ŵíĺĺ bé ĥéŕé...·······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrackOptionsScreenClass</name>
+        <message>
+            <source>Delete</source>
+            <translation>[Ďéĺéţé·]</translation>
+        </message>
+        <message>
+            <source>Reverse</source>
+            <translation>[Ŕévéŕšé·]</translation>
+        </message>
+        <message>
+            <source>Show on Map</source>
+            <translation>[Šĥöŵ öñ Máp···]</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>[Öpţíöñš·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrackSortScreenClass</name>
+        <message>
+            <source>Show:</source>
+            <translation>[Šĥöŵ:]</translation>
+        </message>
+        <message>
+            <source>Nearest</source>
+            <translation>[Ñéáŕéšţ·]</translation>
+        </message>
+        <message>
+            <source>Date Created</source>
+            <translation>[Ďáţé Çŕéáţéď···]</translation>
+        </message>
+        <message>
+            <source>Color</source>
+            <translation>[Çöĺöŕ]</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>[Ñámé]</translation>
+        </message>
+        <message>
+            <source>Sort by</source>
+            <translation>[Šöŕţ bý·]</translation>
+        </message>
+        <message>
+            <source>Search by name...</source>
+            <translation>[Šéáŕçĥ bý ñámé...·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TripSummaryItemClass</name>
+        <message>
+            <source>TripSummaryItem</source>
+            <translation>[ŢŕípŠümmáŕýÎţém····]</translation>
+        </message>
+        <message>
+            <source>Start:</source>
+            <translation>[Šţáŕţ:·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TripSummaryScreenClass</name>
+        <message>
+            <source>Track Summary</source>
+            <translation>[Ţŕáçķ Šümmáŕý····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TurnListScreenClass</name>
+        <message>
+            <source>Turn List</source>
+            <translation>[Ţüŕñ Ĺíšţ··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>VerticalProfileTrackScreenClass</name>
+        <message>
+            <source>Net Change:</source>
+            <translation>[Ñéţ Çĥáñğé:···]</translation>
+        </message>
+        <message>
+            <source>Length:</source>
+            <translation>[Ĺéñğţĥ:·]</translation>
+        </message>
+        <message>
+            <source>Time:</source>
+            <translation>[Ţímé:]</translation>
+        </message>
+        <message>
+            <source>Speed:</source>
+            <translation>[Špééď:·]</translation>
+        </message>
+        <message>
+            <source>Vertical Profile</source>
+            <translation>[Véŕţíçáĺ Pŕöfíĺé·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>VideoTestScreenClass</name>
+        <message>
+            <source>Dialog</source>
+            <translation>[Ďíáĺöğ·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>WptCreateFromProjectionScreenClass</name>
+        <message>
+            <source>Projection from current Location</source>
+            <translation>[Pŕöĵéçţíöñ fŕöm çüŕŕéñţ Ĺöçáţíöñ···········]</translation>
+        </message>
+        <message>
+            <source>Next></source>
+            <translation>[Ñéxţ>]</translation>
+        </message>
+        <message>
+            <source>Bearing:</source>
+            <translation>[Béáŕíñğ:··]</translation>
+        </message>
+        <message>
+            <source>Distance:</source>
+            <translation>[Ďíšţáñçé:··]</translation>
+        </message>
+        <message>
+            <source>Degrees</source>
+            <translation>[Ďéğŕééš·]</translation>
+        </message>
+        <message>
+            <source>0</source>
+            <translation>[0]</translation>
+        </message>
+    </context>
+    <context>
+        <name>WptCreateScreenClass</name>
+        <message>
+            <source>Create New Waypoint From</source>
+            <translation>[Çŕéáţé Ñéŵ Ŵáýpöíñţ Fŕöm········]</translation>
+        </message>
+    </context>
+    <context>
+        <name>WptDDEScreenClass</name>
+        <message>
+            <source>Distance:</source>
+            <translation>[Ďíšţáñçé:··]</translation>
+        </message>
+        <message>
+            <source>Bearing:</source>
+            <translation>[Béáŕíñğ:··]</translation>
+        </message>
+        <message>
+            <source>Total Ascent:</source>
+            <translation>[Ţöţáĺ Åšçéñţ:····]</translation>
+        </message>
+        <message>
+            <source>Total Descent:</source>
+            <translation>[Ţöţáĺ Ďéšçéñţ:····]</translation>
+        </message>
+        <message>
+            <source>Elevation Change:</source>
+            <translation>[Éĺéváţíöñ Çĥáñğé:·····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>WptDataScreenClass</name>
+        <message>
+            <source>01/01/2010 00:00:00</source>
+            <translation>[01/01/2010 00:00:00······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>WptDescriptionScreenClass</name>
+        <message>
+            <source>Description</source>
+            <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>WptDetailScreenClass</name>
+        <message>
+            <source>Description</source>
+            <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>[Öpţíöñš·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>WptListScreenClass</name>
+        <message>
+            <source>Next></source>
+            <translation>[Ñéxţ>]</translation>
+        </message>
+        <message>
+            <source>Waypoints</source>
+            <translation>[Ŵáýpöíñţš··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>WptLocationScreenClass</name>
+        <message>
+            <source>Primary: </source>
+            <translation>[Pŕímáŕý: ··]</translation>
+        </message>
+        <message>
+            <source>Datum: </source>
+            <translation>[Ďáţüm: ·]</translation>
+        </message>
+        <message>
+            <source>Secondary: </source>
+            <translation>[Šéçöñďáŕý: ···]</translation>
+        </message>
+        <message>
+            <source>Datum:</source>
+            <translation>[Ďáţüm:·]</translation>
+        </message>
+        <message>
+            <source>Elevation:</source>
+            <translation>[Éĺéváţíöñ:··]</translation>
+        </message>
+        <message>
+            <source>0.0</source>
+            <translation>[0.0]</translation>
+        </message>
+        <message>
+            <source>Next></source>
+            <translation>[Ñéxţ>]</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>WptOptionsScreenClass</name>
+        <message>
+            <source>Delete</source>
+            <translation>[Ďéĺéţé·]</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>[Öpţíöñš·]</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>[Šéţţíñğš··]</translation>
+        </message>
+    </context>
+    <context>
+        <name>WptPicturesScreenClass</name>
+        <message>
+            <source>01/01/2010 00:00:00</source>
+            <translation>[01/01/2010 00:00:00······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>WptSortByScreenClass</name>
+        <message>
+            <source>Next></source>
+            <translation>[Ñéxţ>]</translation>
+        </message>
+        <message>
+            <source>Sort by</source>
+            <translation>[Šöŕţ bý·]</translation>
+        </message>
+        <message>
+            <source>Show:</source>
+            <translation>[Šĥöŵ:]</translation>
+        </message>
+        <message>
+            <source>Search by name...</source>
+            <translation>[Šéáŕçĥ bý ñámé...·····]</translation>
+        </message>
+        <message>
+            <source>Nearest</source>
+            <translation>[Ñéáŕéšţ·]</translation>
+        </message>
+        <message>
+            <source>Date Created</source>
+            <translation>[Ďáţé Çŕéáţéď···]</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>[Ţýpé]</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>[Ñámé]</translation>
         </message>
     </context>
 </TS>

@@ -23,12 +23,11 @@ void setupUi(Ui_CoordEditorClass &ui, QWidget *root)
 
 void retranslateUi(Ui_CoordEditorClass &ui, QWidget *root)
 {
-    const char *context = "CoordEditorClass";
-    root->setProperty("windowTitle", QCoreApplication::translate(context, "Coordinate Editor"));
+    root->setProperty("windowTitle", QCoreApplication::translate("CoordEditorClass", "Coordinate Editor"));
     ui.inputWidget->setStyleSheet(QCoreApplication::translate(
-        context, "QLineEdit\n{ \n\tborder-style: none;\n\tbackground-color: rgba(0, 0, 0, 0);\n}\n"));
-    ui.inputWidget->setNormalPromptImage(QCoreApplication::translate(context, ":/Bkgd/bkgd_KB_EntryField_01.mif"));
-    ui.inputWidget->setFocusedPromptImage(QCoreApplication::translate(context, ":/Bkgd/bkgd_Dashboard_Field_113x45.mif"));
+        "CoordEditorClass", "QLineEdit\n{ \n\tborder-style: none;\n\tbackground-color: rgba(0, 0, 0, 0);\n}\n"));
+    ui.inputWidget->setNormalPromptImage(QCoreApplication::translate("CoordEditorClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.inputWidget->setFocusedPromptImage(QCoreApplication::translate("CoordEditorClass", ":/Bkgd/bkgd_Dashboard_Field_113x45.mif"));
 }
 
 Form<Ui_CoordEditorClass, setupUi, retranslateUi> form;

@@ -77,6 +77,8 @@ TEST(PseudoTranslation, StyleSheetsAreNotTexts)
     EXPECT_FALSE(isStyleSheet(QStringLiteral("HH:MM")));
     EXPECT_FALSE(isStyleSheet(QStringLiteral("Current:")));
     EXPECT_FALSE(isStyleSheet(QStringLiteral("Note: see the map; then go")));
+    EXPECT_TRUE(isResourcePath(QStringLiteral(":/Bkgd/bkgd_KB_EntryField_01.mif")));
+    EXPECT_FALSE(isResourcePath(QStringLiteral("Waypoints")));
 }
 
 TEST(PseudoTranslation, TranslatesEveryMessageOfATemplate)
@@ -94,13 +96,18 @@ TEST(PseudoTranslation, TranslatesEveryMessageOfATemplate)
         <source>background-color: rgba(0, 0, 0, 0);</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>:/Icons/i_Area.mif</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
 )";
     QString error;
     const Translations pseudo = translationsOf(pseudoTranslatedTs(ts, &error));
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    ASSERT_EQ(pseudo.size(), 2u);
+    ASSERT_EQ(pseudo.size(), 3u);
+    EXPECT_EQ(pseudo.at({"MapAreaScreenClass", ":/Icons/i_Area.mif"}), QStringLiteral(":/Icons/i_Area.mif"));
     EXPECT_EQ(pseudo.at({"MapAreaScreenClass", "Area"}), pseudoTranslated(QStringLiteral("Area")));
     EXPECT_EQ(pseudo.at({"MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"}),
               QStringLiteral("background-color: rgba(0, 0, 0, 0);"));

@@ -44,6 +44,11 @@ bool isStyleSheet(const QString &source)
     return source.contains(QLatin1Char('{')) || declaration.match(source).hasMatch();
 }
 
+bool isResourcePath(const QString &source)
+{
+    return source.startsWith(QLatin1String(":/"));
+}
+
 QByteArray pseudoTranslatedTs(const QByteArray &ts, QString *error)
 {
     QDomDocument document;
@@ -71,7 +76,7 @@ QByteArray pseudoTranslatedTs(const QByteArray &ts, QString *error)
         while (translation.hasChildNodes())
             translation.removeChild(translation.firstChild());
         translation.appendChild(
-            document.createTextNode(isStyleSheet(source) ? source : pseudoTranslated(source)));
+            document.createTextNode(isStyleSheet(source) || isResourcePath(source) ? source : pseudoTranslated(source)));
     }
     return document.toByteArray(4);
 }

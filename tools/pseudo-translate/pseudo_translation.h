@@ -12,9 +12,11 @@ QString pseudoTranslated(const QString &source);
 
 // Style sheets travel through the translator too; they must stay intact.
 bool isStyleSheet(const QString &source);
+// So do a few image resource paths (":/...").
+bool isResourcePath(const QString &source);
 
 // The pseudo-translation of a whole .ts file: every message translated with
-// pseudoTranslated (style sheets as they are) and marked finished. Empty with
+// pseudoTranslated (style sheets and resource paths as they are) and marked finished. Empty with
 // an error when the file is not a .ts document.
 QByteArray pseudoTranslatedTs(const QByteArray &ts, QString *error);
 
