@@ -3,7 +3,9 @@
 // Everything a form source needs to read like its table.
 
 #include "core/construction/furniture.h"
+#include "core/construction/geocache.h"
 #include "core/construction/images.h"
+#include "core/construction/instrument_looks.h"
 #include "core/construction/layouts.h"
 #include "core/construction/look.h"
 #include "core/construction/map_furniture.h"

@@ -40,11 +40,6 @@ Colours greyText()
     return Colours().role(QPalette::WindowText, kGreyText, kDimDisabledText);
 }
 
-Colours whiteButtonText()
-{
-    return Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
-}
-
 Colours whiteTextOnClear()
 {
     return whiteText().role(QPalette::Button, kClear).role(QPalette::Base, kClear).role(QPalette::Window, kClear);
@@ -118,10 +113,37 @@ Font &Font::underline()
     return *this;
 }
 
-Font &Font::notItalic()
+Font &Font::italic(bool on)
 {
-    m_font.setItalic(false);
+    m_font.setItalic(on);
     return *this;
+}
+
+Colours whiteText(std::initializer_list<QPalette::ColorRole> roles)
+{
+    Colours colours;
+    for (const QPalette::ColorRole role : roles)
+        colours.role(role, kWhite, kDisabledText);
+    return colours;
+}
+
+Colours blackText(std::initializer_list<QPalette::ColorRole> roles)
+{
+    Colours colours;
+    for (const QPalette::ColorRole role : roles)
+        colours.role(role, kBlack, kDisabledText);
+    return colours;
+}
+
+Font &Font::kerning(bool on)
+{
+    m_font.setKerning(on);
+    return *this;
+}
+
+Colours whiteButtonText()
+{
+    return Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
 }
 
 } // namespace quarn

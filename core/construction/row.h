@@ -12,8 +12,13 @@
 
 #include "core/construction/images.h"
 
+#include <QComboBox>
+#include <QBrush>
+#include <QColor>
 #include <QFont>
 #include <QFrame>
+#include <QLocale>
+#include <QRect>
 #include <QPalette>
 #include <QPoint>
 #include <QSize>
@@ -96,6 +101,10 @@ public:
     Row &content(const char *text) { m_object->setContent(QString::fromUtf8(text)); return *this; }
     Row &alignHCenter(bool on = true) { m_object->setAlignHCenter(on); return *this; }
     Row &alignVCenter(bool on = true) { m_object->setAlignVCenter(on); return *this; }
+    // A text box that shows a picture instead of text.
+    Row &pixmap(const char *path) { m_object->setPixmap(quarn::image(path)); return *this; }
+    Row &html(const QString &html) { m_object->setHtml(html); return *this; }
+    Row &modifiable(bool on = true) { m_object->setModifiable(on); return *this; }
     Row &scrollBars(Qt::ScrollBarPolicy horizontal, Qt::ScrollBarPolicy vertical)
     {
         m_object->setHorizontalScrollBarPolicy(horizontal);
@@ -110,10 +119,13 @@ public:
     Row &normal(const char *path) { m_object->setNormal(quarn::image(path)); return *this; }
     Row &pressed(const char *path) { m_object->setPressed(quarn::image(path)); return *this; }
     Row &focused(const char *path) { m_object->setFocused(quarn::image(path)); return *this; }
+    Row &stateImage(const char *path) { m_object->setStateImage(quarn::image(path)); return *this; }
     // normal / pressed in one go, the pair most buttons have.
     Row &faces(const char *normalPath, const char *pressedPath) { return normal(normalPath).pressed(pressedPath); }
     Row &statusImages(std::initializer_list<const char *> paths) { m_object->setImages(imagePaths(paths)); return *this; }
     Row &status(int index) { m_object->setStatus(index); return *this; }
+    // An image set shared by several screens.
+    Row &statusImages(const QStringList &paths) { m_object->setImages(paths); return *this; }
 
     // --- buttons -------------------------------------------------------------
     Row &shiftOnPress(int x, int y) { m_object->setShiftOnPress(QPoint(x, y)); return *this; }
@@ -138,6 +150,27 @@ public:
     // The standard combo box look; the table says where event propagation stays off.
     Row &standardComboBox(bool withEventPropagation = true);
     Row &textMargin(int margin) { m_object->setTextMargin(margin); return *this; }
+    // Combo boxes that spell their look out instead of the standard one.
+    Row &arrowNormal(const char *path) { m_object->setArrowNormal(quarn::image(path)); return *this; }
+    Row &arrowPressed(const char *path) { m_object->setArrowPressed(quarn::image(path)); return *this; }
+    Row &arrowOrigin(int x, int y) { m_object->setArrowOrigin(QPoint(x, y)); return *this; }
+    Row &itemNormal(const char *path) { m_object->setItemNormal(quarn::image(path)); return *this; }
+    Row &itemFocused(const char *path) { m_object->setItemFocused(quarn::image(path)); return *this; }
+    Row &itemPressed(const char *path) { m_object->setItemPressed(quarn::image(path)); return *this; }
+    Row &arrowImages(const char *normalPath, const char *pressedPath)
+    {
+        m_object->setArrowNormal(quarn::image(normalPath));
+        m_object->setArrowPressed(quarn::image(pressedPath));
+        return *this;
+    }
+    Row &itemImages(const char *normalPath, const char *focusedPath, const char *pressedPath)
+    {
+        m_object->setItemNormal(quarn::image(normalPath));
+        m_object->setItemFocused(quarn::image(focusedPath));
+        m_object->setItemPressed(quarn::image(pressedPath));
+        return *this;
+    }
+    Row &sizeAdjustPolicy(QComboBox::SizeAdjustPolicy policy) { m_object->setSizeAdjustPolicy(policy); return *this; }
 
     // --- spin boxes ----------------------------------------------------------
     Row &spinArrows(const char *upNormal, const char *upPressed, const char *downNormal, const char *downPressed)
@@ -150,6 +183,8 @@ public:
     }
     Row &spinBackground(const char *path) { m_object->setBackground(quarn::image(path)); return *this; }
     Row &blocking(bool on = true) { m_object->setBlocking(on); return *this; }
+    Row &cyclic(bool on = true) { m_object->setCyclic(on); return *this; }
+    Row &fontSize(int points) { m_object->setFontSize(points); return *this; }
     Row &maxValue(int value) { m_object->setMaxValue(value); return *this; }
 
     // --- compasses and the sky view -------------------------------------------
@@ -275,14 +310,32 @@ public:
         return *this;
     }
 
-    // --- keyboard, coordinate entry, palettes and animations -----------------
-    Row &textInteraction(Qt::TextInteractionFlags flags) { m_object->setTextInteractionFlags(flags); return *this; }
-    Row &coordType(int type, int subType)
+    // --- coordinate entry -----------------------------------------------------
+    Row &coordType(int type) { m_object->setCoordType(type); return *this; }
+    Row &coordSubType(int subType) { m_object->setCoordSubType(subType); return *this; }
+
+    // --- pictures in labels, drop-down integers and animations ----------------
+    // The combo box's first and second further integers.
+    Row &popupItemMargin(int margin) { m_object->setPopupItemMargin(margin); return *this; }
+    Row &popupItemSpacing(int spacing) { m_object->setPopupItemSpacing(spacing); return *this; }
+    Row &animationImages(std::initializer_list<const char *> paths) { m_object->setImageList(imagePaths(paths)); return *this; }
+    // --- animations, graphs, calendars and text editors ------------------------
+    Row &interval(int milliseconds) { m_object->setInterval(milliseconds); return *this; }
+    Row &drawingArea(int x, int y, int width, int height) { m_object->setDrawingArea(QRect(x, y, width, height)); return *this; }
+    Row &drawCursorFlags(int flags) { m_object->setDrawCursorFlags(flags); return *this; }
+    Row &dateEditEnabled(bool on) { m_object->setDateEditEnabled(on); return *this; }
+    Row &locale(const QLocale &locale) { m_object->setLocale(locale); return *this; }
+    Row &tabStopWidth(int pixels) { m_object->setTabStopDistance(pixels); return *this; }
+    // The combo box's two popup integers, in member order.
+    Row &popupItemMargins(int margin, int spacing)
     {
-        m_object->setCoordType(type);
-        m_object->setCoordSubType(subType);
+        m_object->setPopupItemMargin(margin);
+        m_object->setPopupItemSpacing(spacing);
         return *this;
     }
+
+    // --- text interaction, prompt images, keys and colour palettes ------------
+    Row &textInteraction(Qt::TextInteractionFlags flags) { m_object->setTextInteractionFlags(flags); return *this; }
     // Prompt images go by path; the control loads them itself.
     Row &promptImages(const char *normalPath, const char *focusedPath)
     {
@@ -314,8 +367,6 @@ public:
         m_object->setPaletteValues(colours);
         return *this;
     }
-    Row &animationImages(std::initializer_list<const char *> paths) { m_object->setImageList(imagePaths(paths)); return *this; }
-    Row &interval(int milliseconds) { m_object->setInterval(milliseconds); return *this; }
 
     // --- furniture looks -----------------------------------------------------
     // The title text: white, bold antialiased 16 px, centred.
@@ -325,10 +376,30 @@ public:
     // A caption under the round menu buttons: at least 70 px wide, plain
     // text, centred, wrapped, 14 px.
     Row &menuCaption();
+    // The wide panel button of the detail pages; event propagation on unless asked.
+    Row &panelButton(bool withEventPropagation = true);
+    // An exclusive choice on a toggle-button face, its mark at 10, 8.
+    Row &radioChoice();
+
+    // The graph's pens and brush are plain members, assigned in the order given.
+    Row &curveBrush(const QBrush &brush) { m_object->curveBrush = brush; return *this; }
+    Row &curveColor(const QColor &colour) { m_object->curveColor = colour; return *this; }
+    Row &curveWidth(int width) { m_object->curveWidth = width; return *this; }
+    Row &cursorLineColor(const QColor &colour) { m_object->cursorLineColor = colour; return *this; }
+    Row &cursorLineWidth(int width) { m_object->cursorLineWidth = width; return *this; }
+    Row &cursorImage(const char *path) { m_object->cursorImage = quarn::image(path); return *this; }
+    Row &drawGrid(bool on) { m_object->drawGrid = on; return *this; }
+
+    // --- shared looks ----------------------------------------------------------
+    // Applies a look routine of core/construction to the object at this point
+    // of its row.
+    template <typename Look>
+    Row &with(Look look) { look(m_object); return *this; }
 
     // --- dynamic properties --------------------------------------------------
     Row &property(const char *name, const QVariant &value) { m_object->setProperty(name, value); return *this; }
     Row &imageProperty(const char *name, const char *path) { return property(name, quarn::image(path)); }
+    Row &imageListProperty(const char *name, const QStringList &paths) { return property(name, paths); }
 
 private:
     W *m_object;
