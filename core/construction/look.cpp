@@ -40,11 +40,6 @@ Colours greyText()
     return Colours().role(QPalette::WindowText, kGreyText, kDimDisabledText);
 }
 
-Colours whiteButtonText()
-{
-    return Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
-}
-
 Colours whiteTextOnClear()
 {
     return whiteText().role(QPalette::Button, kClear).role(QPalette::Base, kClear).role(QPalette::Window, kClear);

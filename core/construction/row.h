@@ -344,12 +344,6 @@ public:
     }
     // --- keyboard, coordinate entry, palettes and animations -----------------
     Row &textInteraction(Qt::TextInteractionFlags flags) { m_object->setTextInteractionFlags(flags); return *this; }
-    Row &coordType(int type, int subType)
-    {
-        m_object->setCoordType(type);
-        m_object->setCoordSubType(subType);
-        return *this;
-    }
     // Prompt images go by path; the control loads them itself.
     Row &promptImages(const char *normalPath, const char *focusedPath)
     {

@@ -17,8 +17,7 @@ void setupUi(Ui_CoordEditorClass &ui, QWidget *root)
 
     addMembers(ui.verticalLayout, {ui.inputWidget, ui.KeyboardContainer});
     // The input line gets one part of the height, the keyboard four.
-    ui.verticalLayout->setStretch(0, 1);
-    ui.verticalLayout->setStretch(1, 4);
+    setStretchFactors(ui.verticalLayout, {1, 4});
 }
 
 void retranslateUi(Ui_CoordEditorClass &ui, QWidget *root)

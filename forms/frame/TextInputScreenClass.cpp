@@ -55,11 +55,11 @@ const char kReviewStyleSheet[] =
 
 void setupUi(Ui_TextInputScreenClass &ui, QWidget *root)
 {
-    Root(root, "TextInputScreenClass").size(240, 400).property("font", Font().pointSize(12).bold().notItalic().font());
+    Root(root, "TextInputScreenClass").size(240, 400).property("font", Font().pointSize(12).bold().italic(false).font());
 
     layout(ui.verticalLayout, root, "verticalLayout").spacing(0).margins(0, 4, 0, 0);
     layout(ui.horizontalLayout_2, nullptr, "horizontalLayout_2").spacing(0).marginLeft(9);
-    make(ui.lblEditedFieldName, root, "lblEditedFieldName").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred).palette(blackText()).font(boldAA().notItalic()).pixelSize(14);
+    make(ui.lblEditedFieldName, root, "lblEditedFieldName").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred).palette(blackText()).font(boldAA().italic(false)).pixelSize(14);
     spacer(ui.horizontalSpacer, 98, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6).margins(5, 0, 5, 0);
     make(ui.editField, root, "editField").widgetFont(Font().pointSize(15).normalWeight()).styleSheet(kEditFieldStyleSheet).buttonText(QString());
@@ -75,8 +75,7 @@ void setupUi(Ui_TextInputScreenClass &ui, QWidget *root)
     addMembers(ui.horizontalLayout_2, {ui.lblEditedFieldName, ui.horizontalSpacer});
     addMembers(ui.horizontalLayout, {ui.editField, ui.btnBackspace});
     addMembers(ui.verticalLayout, {ui.horizontalLayout_2, ui.horizontalLayout, ui.KeyboardContainer, ui.textReview, ui.statusBar});
-    ui.verticalLayout->setStretch(2, 1);
-    ui.verticalLayout->setStretch(3, 1);
+    setStretchFactors(ui.verticalLayout, {0, 0, 1, 1});
 }
 
 void retranslateUi(Ui_TextInputScreenClass &ui, QWidget *root)

@@ -1,12 +1,14 @@
-// What the settings screens promise a host beyond their tables: choices and
-// labels stay apart, buddies point into the same screen, and scrolled panels
-// keep the place the screen gives them.
+// What the settings and profile screens promise a host beyond their tables:
+// choices and labels stay apart, buddies point into the same screen, and
+// scrolled panels keep the place the screen gives them.
 
 #include "form_harness.h"
 
 #include "controls/zel_controls.h"
 #include "forms/settings/SettingsDateTimeScreenClass.h"
 #include "forms/settings/SettingsNavigationScreenClass.h"
+#include "forms/settings/ProfileEditAlarmsScreenClass.h"
+#include "forms/settings/ProfileEditMapOptionsScreenClass.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,7 +23,7 @@ std::vector<const CatalogueEntry *> settingsScreens()
 {
     std::vector<const CatalogueEntry *> screens;
     for (const CatalogueEntry &entry : kCatalogue) {
-        if (std::strncmp(entry.name, "Settings", 8) == 0)
+        if (std::strncmp(entry.name, "Settings", 8) == 0 || std::strncmp(entry.name, "ProfileEdit", 11) == 0)
             screens.push_back(&entry);
     }
     return screens;
@@ -64,6 +66,27 @@ TEST(SettingsScreens, SeveralLabelsMayShareOneBuddy)
     for (QLabel *label : {ui.lblPrimMapDatum, ui.lblSecCoordSys, ui.lblSecMapDatum, ui.lblNorthRef, ui.lblAltimeterSrc})
         EXPECT_EQ(label->buddy(), ui.comboPrimCoordSys) << qPrintable(label->objectName());
     EXPECT_EQ(ui.lblSecCoordZone->buddy(), ui.comboSecCoordZone);
+}
+
+TEST(SettingsScreens, EveryAlarmLabelPointsAtTheOffCourseChoice)
+{
+    BuiltForm form = buildForm(entryNamed("ProfileEditAlarmsScreenClass"));
+    auto &ui = *reinterpret_cast<Ui_ProfileEditAlarmsScreenClass *>(form.record());
+    int labels = 0;
+    for (QLabel *label : ui.scrollAreaWidgetContents->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
+        EXPECT_EQ(label->buddy(), ui.comboOffCourse) << qPrintable(label->objectName());
+        ++labels;
+    }
+    EXPECT_EQ(labels, 11);
+}
+
+TEST(SettingsScreens, TallScrolledPanelKeepsItsFullHeight)
+{
+    BuiltForm form = buildForm(entryNamed("ProfileEditMapOptionsScreenClass"));
+    auto &ui = *reinterpret_cast<Ui_ProfileEditMapOptionsScreenClass *>(form.record());
+    EXPECT_EQ(ui.scrollArea->widget(), ui.scrollAreaWidgetContents);
+    EXPECT_EQ(ui.scrollAreaWidgetContents->height(), 1368);
+    EXPECT_GE(ui.scrollAreaWidgetContents->minimumHeight(), 1368);
 }
 
 TEST(SettingsScreens, ScrolledPanelKeepsItsOffsetAndTheButtonItsEmptyText)
