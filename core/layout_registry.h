@@ -85,15 +85,26 @@ class LayoutRegistry
 {
 public:
     LayoutRegistry();
+    // Deletes the per-name lists; loaded modules stay loaded.
     ~LayoutRegistry();
 
+    // Puts layout at the back of name's list; the registry never owns it.
     void registerLayout(const char *name, FormLayout *layout);
+    // Takes layout out of name's list; a name whose list empties leaves the table.
     void unregisterLayout(const char *name, FormLayout *layout);
     // The form registered last under name, or null.
     FormLayout *findLayout(const char *name);
 
+    // Loads the layout module at path (once per path, counted) and calls its
+    // RegisterLayout with this registry. False if the file is missing, is not a
+    // module, or lacks either entry point.
     bool loadLibrary(const wchar_t *path);
+    // Drops one load of path; the last calls UnregisterLayout and unloads the
+    // module. False when path was never loaded. Everything built from its
+    // forms must be gone by then.
     bool unloadLibrary(const wchar_t *path);
+    // Drops one load of path, as unloadLibrary does, but only when the host
+    // has marked its record (LayoutLibrary::releaseOnDemand).
     void releaseLibraryIfMarked(const wchar_t *path);
     // Drops the path's entry without releasing the library.
     void forgetLibrary(const wchar_t *path);

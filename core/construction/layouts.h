@@ -12,6 +12,7 @@
 
 class QScrollArea;
 class QStackedWidget;
+class QWidget;
 
 namespace quarn {
 
@@ -97,12 +98,15 @@ private:
 void addMembers(QBoxLayout *layout, std::initializer_list<LayoutMember> members);
 void addToGrid(QGridLayout *layout, LayoutMember member, int row, int column, int rowSpan = 1, int columnSpan = 1);
 void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutMember member);
-// Hands a scroll area the content widget that was created without a parent.
+// Hands a scroll area the content widget that was created without a parent,
+// keeping the content's geometry.
 void setScrollContent(QScrollArea *area, QWidget *content);
 // Stretch factors of a box layout's items, in item order; set once the members are in.
 void setStretchFactors(QBoxLayout *layout, std::initializer_list<int> stretches);
 // A page of a stacked widget: created without a parent, named, then handed to
 // the stack, which becomes its parent.
 QWidget *stackPage(QWidget *&field, QStackedWidget *stack, const char *objectName);
+// Hands a stack its pages (created without a parent) and shows one of them.
+void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages, int currentIndex = 0);
 
 } // namespace quarn

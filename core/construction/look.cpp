@@ -40,6 +40,11 @@ Colours greyText()
     return Colours().role(QPalette::WindowText, kGreyText, kDimDisabledText);
 }
 
+Colours whiteButtonText()
+{
+    return Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
+}
+
 Colours whiteTextOnClear()
 {
     return whiteText().role(QPalette::Button, kClear).role(QPalette::Base, kClear).role(QPalette::Window, kClear);
@@ -110,6 +115,40 @@ Font &Font::aa()
 Font &Font::italic(bool on)
 {
     m_font.setItalic(on);
+    return *this;
+}
+
+Colours whiteText(std::initializer_list<QPalette::ColorRole> roles)
+{
+    Colours colours;
+    for (const QPalette::ColorRole role : roles)
+        colours.role(role, kWhite, kDisabledText);
+    return colours;
+}
+
+Colours blackText(std::initializer_list<QPalette::ColorRole> roles)
+{
+    Colours colours;
+    for (const QPalette::ColorRole role : roles)
+        colours.role(role, kBlack, kDisabledText);
+    return colours;
+}
+
+Font &Font::kerning(bool on)
+{
+    m_font.setKerning(on);
+    return *this;
+}
+
+Font &Font::underline()
+{
+    m_font.setUnderline(true);
+    return *this;
+}
+
+Font &Font::notItalic()
+{
+    m_font.setItalic(false);
     return *this;
 }
 

@@ -125,12 +125,12 @@ Row<zelCompass> mapCompass(zelCompass *&field, QWidget *mapControl, int x, int y
     return make(field, mapControl, "compass").at(x, y, 240, 240).standardMapCompass();
 }
 
-void retranslateCompassLetters(zelCompass *compass, const Translator &tr)
+void retranslateCompassLetters(zelCompass *compass, const CompassLetters &letters)
 {
-    compass->northLetter = tr("N");
-    compass->westLetter = tr("W");
-    compass->southLetter = tr("S");
-    compass->eastLetter = tr("E");
+    compass->northLetter = letters.north;
+    compass->westLetter = letters.west;
+    compass->southLetter = letters.south;
+    compass->eastLetter = letters.east;
 }
 
 Row<ZelWidget> navigationFieldBar(ZelWidget *&field, QWidget *root,

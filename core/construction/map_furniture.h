@@ -6,7 +6,6 @@
 
 #include "core/construction/nav_fields.h"
 #include "core/construction/row.h"
-#include "core/construction/translate.h"
 #include "controls/zel_buttons.h"
 #include "controls/zel_images.h"
 #include "controls/zel_instruments.h"
@@ -52,8 +51,15 @@ Row<ZelTextBox> mapInfoLine(ZelTextBox *&field, QWidget *infoBar, const char *ob
 
 // The 240 x 240 compass laid over the map.
 Row<zelCompass> mapCompass(zelCompass *&field, QWidget *mapControl, int x, int y);
-// The cardinal letters over the compass badges, in the translator's language.
-void retranslateCompassLetters(zelCompass *compass, const Translator &tr);
+// The cardinal letters over the compass badges. Each form translates them in
+// its own context, so that lupdate files them under the form.
+struct CompassLetters {
+    QString north;
+    QString west;
+    QString south;
+    QString east;
+};
+void retranslateCompassLetters(zelCompass *compass, const CompassLetters &letters);
 
 // The bar of up to four data fields along the bottom, carrying its layout
 // document: one configuration per number of fields shown.
@@ -62,13 +68,5 @@ Row<ZelWidget> navigationFieldBar(ZelWidget *&field, QWidget *root,
 // The bar's layouts in the two vehicle-mode screens, which share them: data in
 // 20 px rather than the regular map's 16 px.
 const std::vector<navfields::Configuration> &vehicleModeDataFields();
-
-// Style sheets of the texts laid over the map: a band darkening towards the
-// top, and the clear background of the texts on it. Both go through the
-// translator like every style sheet of the map screens.
-inline constexpr char kShadedBandStyleSheet[] =
-    "background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), "
-    "stop:1 rgba(0,0,0, 0));";
-inline constexpr char kClearBackgroundStyleSheet[] = "background-color: rgba(0, 0, 0, 0);";
 
 } // namespace quarn

@@ -12,8 +12,14 @@
 
 #include "core/construction/images.h"
 
+#include <QComboBox>
+#include <QBrush>
+#include <QColor>
 #include <QFont>
 #include <QFrame>
+#include <QLocale>
+#include <QRect>
+#include <QIcon>
 #include <QPalette>
 #include <QPoint>
 #include <QSize>
@@ -96,6 +102,7 @@ public:
     Row &content(const char *text) { m_object->setContent(QString::fromUtf8(text)); return *this; }
     Row &alignHCenter(bool on = true) { m_object->setAlignHCenter(on); return *this; }
     Row &alignVCenter(bool on = true) { m_object->setAlignVCenter(on); return *this; }
+    Row &html(const QString &html) { m_object->setHtml(html); return *this; }
     Row &scrollBars(Qt::ScrollBarPolicy horizontal, Qt::ScrollBarPolicy vertical)
     {
         m_object->setHorizontalScrollBarPolicy(horizontal);
@@ -115,6 +122,8 @@ public:
     Row &faces(const char *normalPath, const char *pressedPath) { return normal(normalPath).pressed(pressedPath); }
     Row &statusImages(std::initializer_list<const char *> paths) { m_object->setImages(imagePaths(paths)); return *this; }
     Row &status(int index) { m_object->setStatus(index); return *this; }
+    // An image set shared by several screens.
+    Row &statusImages(const QStringList &paths) { m_object->setImages(paths); return *this; }
 
     // --- buttons -------------------------------------------------------------
     Row &shiftOnPress(int x, int y) { m_object->setShiftOnPress(QPoint(x, y)); return *this; }
@@ -130,6 +139,15 @@ public:
     Row &checkedImage(const char *path) { m_object->setCheckedImg(quarn::image(path)); return *this; }
     Row &uncheckedImage(const char *path) { m_object->setUncheckedImg(quarn::image(path)); return *this; }
     Row &markPosition(int x, int y) { m_object->setMarkPosition(QPoint(x, y)); return *this; }
+    // A plain Qt button icon for the off and on states of a toggle, default size.
+    Row &toggleIcon(const char *offPath, const char *onPath)
+    {
+        QIcon icon;
+        icon.addFile(QString::fromUtf8(offPath), QSize(), QIcon::Normal, QIcon::Off);
+        icon.addFile(QString::fromUtf8(onPath), QSize(), QIcon::Normal, QIcon::On);
+        m_object->setIcon(icon);
+        return *this;
+    }
 
     // --- progress bars and sliders -------------------------------------------
     Row &value(int value) { m_object->setValue(value); return *this; }
@@ -146,6 +164,20 @@ public:
     Row &itemNormal(const char *path) { m_object->setItemNormal(quarn::image(path)); return *this; }
     Row &itemFocused(const char *path) { m_object->setItemFocused(quarn::image(path)); return *this; }
     Row &itemPressed(const char *path) { m_object->setItemPressed(quarn::image(path)); return *this; }
+    Row &arrowImages(const char *normalPath, const char *pressedPath)
+    {
+        m_object->setArrowNormal(quarn::image(normalPath));
+        m_object->setArrowPressed(quarn::image(pressedPath));
+        return *this;
+    }
+    Row &itemImages(const char *normalPath, const char *focusedPath, const char *pressedPath)
+    {
+        m_object->setItemNormal(quarn::image(normalPath));
+        m_object->setItemFocused(quarn::image(focusedPath));
+        m_object->setItemPressed(quarn::image(pressedPath));
+        return *this;
+    }
+    Row &sizeAdjustPolicy(QComboBox::SizeAdjustPolicy policy) { m_object->setSizeAdjustPolicy(policy); return *this; }
 
     // --- spin boxes ----------------------------------------------------------
     Row &spinArrows(const char *upNormal, const char *upPressed, const char *downNormal, const char *downPressed)
@@ -173,6 +205,8 @@ public:
         return *this;
     }
     Row &compassRing(const char *path) { m_object->setCompassRing(quarn::image(path)); return *this; }
+    Row &northImage(const char *path) { m_object->setNorth(quarn::image(path)); return *this; }
+    Row &northArrowImage(const char *path) { m_object->setArrow(quarn::image(path)); return *this; }
     // The dial's pictures and placement are plain members, assigned directly.
     Row &targetIcon(const char *path) { m_object->targetIcon = quarn::image(path); return *this; }
     Row &sunIcon(const char *path) { m_object->sunIcon = quarn::image(path); return *this; }
@@ -296,6 +330,59 @@ public:
     Row &popupItemMargin(int margin) { m_object->setPopupItemMargin(margin); return *this; }
     Row &popupItemSpacing(int spacing) { m_object->setPopupItemSpacing(spacing); return *this; }
     Row &animationImages(std::initializer_list<const char *> paths) { m_object->setImageList(imagePaths(paths)); return *this; }
+    // --- animations, graphs, calendars and text editors ------------------------
+    Row &interval(int milliseconds) { m_object->setInterval(milliseconds); return *this; }
+    Row &drawingArea(int x, int y, int width, int height) { m_object->setDrawingArea(QRect(x, y, width, height)); return *this; }
+    Row &drawCursorFlags(int flags) { m_object->setDrawCursorFlags(flags); return *this; }
+    Row &dateEditEnabled(bool on) { m_object->setDateEditEnabled(on); return *this; }
+    Row &locale(const QLocale &locale) { m_object->setLocale(locale); return *this; }
+    Row &tabStopWidth(int pixels) { m_object->setTabStopDistance(pixels); return *this; }
+    // The combo box's two popup integers, in member order.
+    Row &popupItemMargins(int margin, int spacing)
+    {
+        m_object->setPopupItemMargin(margin);
+        m_object->setPopupItemSpacing(spacing);
+        return *this;
+    }
+    // --- keyboard, coordinate entry, palettes and animations -----------------
+    Row &textInteraction(Qt::TextInteractionFlags flags) { m_object->setTextInteractionFlags(flags); return *this; }
+    Row &coordType(int type, int subType)
+    {
+        m_object->setCoordType(type);
+        m_object->setCoordSubType(subType);
+        return *this;
+    }
+    // Prompt images go by path; the control loads them itself.
+    Row &promptImages(const char *normalPath, const char *focusedPath)
+    {
+        m_object->setNormalPromptImage(QString::fromUtf8(normalPath));
+        m_object->setFocusedPromptImage(QString::fromUtf8(focusedPath));
+        return *this;
+    }
+    Row &autoCompletion(bool on) { m_object->setAutoCompletion(on); return *this; }
+    // A key's faces in the control's order: normal, focused, pressed, then the
+    // disabled face where the key has one.
+    Row &keyImages(const char *normalPath, const char *focusedPath, const char *pressedPath,
+                   const char *disabledPath = nullptr)
+    {
+        m_object->setKeyNormal(quarn::image(normalPath));
+        m_object->setKeyFocused(quarn::image(focusedPath));
+        m_object->setKeyPressed(quarn::image(pressedPath));
+        if (disabledPath)
+            m_object->setKeyDisabled(quarn::image(disabledPath));
+        return *this;
+    }
+    Row &keyCode(int key) { m_object->setKeyCode(key); return *this; }
+    Row &secondKeyCode(int key) { m_object->setSecondKeyCode(key); return *this; }
+    // Colours as six-digit hexadecimal RGB, in the order the control shows them.
+    Row &paletteValues(std::initializer_list<const char *> values)
+    {
+        QStringList colours;
+        for (const char *value : values)
+            colours.append(QString::fromLatin1(value));
+        m_object->setPaletteValues(colours);
+        return *this;
+    }
 
     // --- furniture looks -----------------------------------------------------
     // The title text: white, bold antialiased 16 px, centred.
@@ -305,10 +392,30 @@ public:
     // A caption under the round menu buttons: at least 70 px wide, plain
     // text, centred, wrapped, 14 px.
     Row &menuCaption();
+    // The wide panel button of the detail pages; event propagation on unless asked.
+    Row &panelButton(bool withEventPropagation = true);
+    // An exclusive choice on a toggle-button face, its mark at 10, 8.
+    Row &radioChoice();
+
+    // The graph's pens and brush are plain members, assigned in the order given.
+    Row &curveBrush(const QBrush &brush) { m_object->curveBrush = brush; return *this; }
+    Row &curveColor(const QColor &colour) { m_object->curveColor = colour; return *this; }
+    Row &curveWidth(int width) { m_object->curveWidth = width; return *this; }
+    Row &cursorLineColor(const QColor &colour) { m_object->cursorLineColor = colour; return *this; }
+    Row &cursorLineWidth(int width) { m_object->cursorLineWidth = width; return *this; }
+    Row &cursorImage(const char *path) { m_object->cursorImage = quarn::image(path); return *this; }
+    Row &drawGrid(bool on) { m_object->drawGrid = on; return *this; }
+
+    // --- shared looks ----------------------------------------------------------
+    // Applies a look routine of core/construction to the object at this point
+    // of its row.
+    template <typename Look>
+    Row &with(Look look) { look(m_object); return *this; }
 
     // --- dynamic properties --------------------------------------------------
     Row &property(const char *name, const QVariant &value) { m_object->setProperty(name, value); return *this; }
     Row &imageProperty(const char *name, const char *path) { return property(name, quarn::image(path)); }
+    Row &imageListProperty(const char *name, const QStringList &paths) { return property(name, paths); }
 
 private:
     W *m_object;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -37,11 +39,10 @@ void setupUi(Ui_DashboardBarometerScrClass &ui, QWidget *root)
 
 void retranslateUi(Ui_DashboardBarometerScrClass &ui, QWidget *)
 {
-    const Translator tr("DashboardBarometerScrClass");
-    ui.lblCurrent->setContent(tr("Current:"));
-    ui.textBoxCurrent->setContent(tr(""));
-    ui.lblChange->setContent(tr("Change:"));
-    ui.textBoxChange->setContent(tr(""));
+    ui.lblCurrent->setContent(QCoreApplication::translate("DashboardBarometerScrClass", "Current:"));
+    ui.textBoxCurrent->setContent(QString());
+    ui.lblChange->setContent(QCoreApplication::translate("DashboardBarometerScrClass", "Change:"));
+    ui.textBoxChange->setContent(QString());
 }
 
 Form<Ui_DashboardBarometerScrClass, setupUi, retranslateUi> form;

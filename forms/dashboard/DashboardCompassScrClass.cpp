@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -26,9 +28,12 @@ void setupUi(Ui_DashboardCompassScrClass &ui, QWidget *root)
 
 void retranslateUi(Ui_DashboardCompassScrClass &ui, QWidget *root)
 {
-    const Translator tr("DashboardCompassScrClass");
-    root->setProperty("windowTitle", tr("DashboardCompassScr"));
-    retranslateCompassLetters(ui.compass, tr);
+    root->setProperty("windowTitle", QCoreApplication::translate("DashboardCompassScrClass", "DashboardCompassScr"));
+    retranslateCompassLetters(ui.compass, {
+        QCoreApplication::translate("DashboardCompassScrClass", "N"),
+        QCoreApplication::translate("DashboardCompassScrClass", "W"),
+        QCoreApplication::translate("DashboardCompassScrClass", "S"),
+        QCoreApplication::translate("DashboardCompassScrClass", "E")});
 }
 
 Form<Ui_DashboardCompassScrClass, setupUi, retranslateUi> form;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -16,8 +18,7 @@ void setupUi(Ui_DashboardDataField &ui, QWidget *root)
 
 void retranslateUi(Ui_DashboardDataField &, QWidget *root)
 {
-    const Translator tr("DashboardDataField");
-    root->setProperty("windowTitle", tr("Form"));
+    root->setProperty("windowTitle", QCoreApplication::translate("DashboardDataField", "Form"));
 }
 
 Form<Ui_DashboardDataField, setupUi, retranslateUi> form;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -22,8 +24,7 @@ void setupUi(Ui_DashboardFieldsListScrClass &ui, QWidget *root)
 
 void retranslateUi(Ui_DashboardFieldsListScrClass &ui, QWidget *)
 {
-    const Translator tr("DashboardFieldsListScrClass");
-    ui.labelName->setContent(tr("Fields"));
+    ui.labelName->setContent(QCoreApplication::translate("DashboardFieldsListScrClass", "Fields"));
 }
 
 Form<Ui_DashboardFieldsListScrClass, setupUi, retranslateUi> form;

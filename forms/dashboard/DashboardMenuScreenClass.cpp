@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -64,16 +66,15 @@ void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_DashboardMenuScreenClass &ui, QWidget *)
 {
-    const Translator tr("DashboardMenuScreenClass");
-    ui.label->setContent(tr("Compass"));
-    ui.label_8->setContent(tr("Road"));
-    ui.label_2->setContent(tr("Strip"));
-    ui.satelliteLabel->setContent(tr("Satellite"));
-    ui.barometerLabel->setContent(tr("Barometer"));
-    ui.altimeterLabel->setContent(tr("Altimeter"));
-    ui.label_6->setContent(tr("Dashboard"));
-    ui.label_10->setContent(tr("Data Only"));
-    ui.label_5->setContent(tr("Profiles"));
+    ui.label->setContent(QCoreApplication::translate("DashboardMenuScreenClass", "Compass"));
+    ui.label_8->setContent(QCoreApplication::translate("DashboardMenuScreenClass", "Road"));
+    ui.label_2->setContent(QCoreApplication::translate("DashboardMenuScreenClass", "Strip"));
+    ui.satelliteLabel->setContent(QCoreApplication::translate("DashboardMenuScreenClass", "Satellite"));
+    ui.barometerLabel->setContent(QCoreApplication::translate("DashboardMenuScreenClass", "Barometer"));
+    ui.altimeterLabel->setContent(QCoreApplication::translate("DashboardMenuScreenClass", "Altimeter"));
+    ui.label_6->setContent(QCoreApplication::translate("DashboardMenuScreenClass", "Dashboard"));
+    ui.label_10->setContent(QCoreApplication::translate("DashboardMenuScreenClass", "Data Only"));
+    ui.label_5->setContent(QCoreApplication::translate("DashboardMenuScreenClass", "Profiles"));
 }
 
 Form<Ui_DashboardMenuScreenClass, setupUi, retranslateUi> form;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -28,8 +30,7 @@ void setupUi(Ui_DashboardRoadCompassScrClass &ui, QWidget *root)
 
 void retranslateUi(Ui_DashboardRoadCompassScrClass &, QWidget *root)
 {
-    const Translator tr("DashboardRoadCompassScrClass");
-    root->setProperty("windowTitle", tr("DashboardRoadCompassScr"));
+    root->setProperty("windowTitle", QCoreApplication::translate("DashboardRoadCompassScrClass", "DashboardRoadCompassScr"));
 }
 
 Form<Ui_DashboardRoadCompassScrClass, setupUi, retranslateUi> form;

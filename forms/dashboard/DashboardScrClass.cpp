@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -57,8 +59,11 @@ void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
 
 void retranslateUi(Ui_DashboardScrClass &ui, QWidget *)
 {
-    const Translator tr("DashboardScrClass");
-    retranslateCompassLetters(ui.compass, tr);
+    retranslateCompassLetters(ui.compass, {
+        QCoreApplication::translate("DashboardScrClass", "N"),
+        QCoreApplication::translate("DashboardScrClass", "W"),
+        QCoreApplication::translate("DashboardScrClass", "S"),
+        QCoreApplication::translate("DashboardScrClass", "E")});
 }
 
 Form<Ui_DashboardScrClass, setupUi, retranslateUi> form;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -20,8 +22,7 @@ void setupUi(Ui_ContextMenuItem &ui, QWidget *root)
 // The host supplies the entry's text.
 void retranslateUi(Ui_ContextMenuItem &ui, QWidget *)
 {
-    const Translator tr("ContextMenuItem");
-    ui.txtMenu->setContent(tr(""));
+    ui.txtMenu->setContent(QString());
 }
 
 Form<Ui_ContextMenuItem, setupUi, retranslateUi> form;

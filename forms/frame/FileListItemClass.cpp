@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -21,8 +23,7 @@ void setupUi(Ui_FileListItemClass &ui, QWidget *root)
 
 void retranslateUi(Ui_FileListItemClass &ui, QWidget *)
 {
-    const Translator tr("FileListItemClass");
-    ui.textName->setContent(tr("Name"));
+    ui.textName->setContent(QCoreApplication::translate("FileListItemClass", "Name"));
 }
 
 Form<Ui_FileListItemClass, setupUi, retranslateUi> form;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -18,9 +20,8 @@ void setupUi(Ui_ProgressScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_ProgressScreenClass &ui, QWidget *)
 {
-    const Translator tr("ProgressScreenClass");
-    ui.txtPleaseWait->setContent(tr("Please Wait..."));
-    ui.txtProgressText->setContent(tr("Loading..."));
+    ui.txtPleaseWait->setContent(QCoreApplication::translate("ProgressScreenClass", "Please Wait..."));
+    ui.txtProgressText->setContent(QCoreApplication::translate("ProgressScreenClass", "Loading..."));
 }
 
 Form<Ui_ProgressScreenClass, setupUi, retranslateUi> form;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -20,8 +22,7 @@ void setupUi(Ui_QuarnContextMenu &ui, QWidget *root)
 
 void retranslateUi(Ui_QuarnContextMenu &ui, QWidget *)
 {
-    const Translator tr("QuarnContextMenu");
-    ui.txtTitle->setContent(tr("Options"));
+    ui.txtTitle->setContent(QCoreApplication::translate("QuarnContextMenu", "Options"));
 }
 
 Form<Ui_QuarnContextMenu, setupUi, retranslateUi> form;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -38,12 +40,11 @@ void setupUi(Ui_QuarnMessageBoxClass &ui, QWidget *root)
 
 void retranslateUi(Ui_QuarnMessageBoxClass &ui, QWidget *)
 {
-    const Translator tr("QuarnMessageBoxClass");
-    ui.textBox->setContent(tr("OK"));
-    ui.textBox_2->setContent(tr("Yes"));
-    ui.textBox_3->setContent(tr("No"));
-    ui.textBox_4->setContent(tr("Cancel"));
-    ui.txtTitle->setContent(tr("Message"));
+    ui.textBox->setContent(QCoreApplication::translate("QuarnMessageBoxClass", "OK"));
+    ui.textBox_2->setContent(QCoreApplication::translate("QuarnMessageBoxClass", "Yes"));
+    ui.textBox_3->setContent(QCoreApplication::translate("QuarnMessageBoxClass", "No"));
+    ui.textBox_4->setContent(QCoreApplication::translate("QuarnMessageBoxClass", "Cancel"));
+    ui.txtTitle->setContent(QCoreApplication::translate("QuarnMessageBoxClass", "Message"));
 }
 
 Form<Ui_QuarnMessageBoxClass, setupUi, retranslateUi> form;

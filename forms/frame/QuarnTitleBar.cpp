@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -29,8 +31,7 @@ void setupUi(Ui_QuarnTitleBar &ui, QWidget *root)
 
 void retranslateUi(Ui_QuarnTitleBar &ui, QWidget *)
 {
-    const Translator tr("QuarnTitleBar");
-    ui.txtTime->setContent(tr("HH:MM"));
+    ui.txtTime->setContent(QCoreApplication::translate("QuarnTitleBar", "HH:MM"));
 }
 
 Form<Ui_QuarnTitleBar, setupUi, retranslateUi> form;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -25,16 +27,15 @@ void setupUi(Ui_LocationPaneWidgetClass &ui, QWidget *root)
 
 void retranslateUi(Ui_LocationPaneWidgetClass &ui, QWidget *root)
 {
-    const Translator tr("LocationPaneWidgetClass");
-    root->setProperty("windowTitle", tr("Form"));
-    ui.dateTimeLabel_5->setContent(tr("Elevation:"));
-    ui.dateTimeLabel_3->setContent(tr("Lat:"));
-    ui.dateTimeLabel_4->setContent(tr("Long:"));
-    ui.labelLongitude->setContent(tr("0.0"));
-    ui.labelLatitude->setContent(tr("0.0"));
-    ui.labelElevation->setContent(tr("0.0"));
-    ui.dateTimeLabel_2->setContent(tr("Location"));
-    ui.labelLocation->setContent(tr(""));
+    root->setProperty("windowTitle", QCoreApplication::translate("LocationPaneWidgetClass", "Form"));
+    ui.dateTimeLabel_5->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "Elevation:"));
+    ui.dateTimeLabel_3->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "Lat:"));
+    ui.dateTimeLabel_4->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "Long:"));
+    ui.labelLongitude->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "0.0"));
+    ui.labelLatitude->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "0.0"));
+    ui.labelElevation->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "0.0"));
+    ui.dateTimeLabel_2->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "Location"));
+    ui.labelLocation->setContent(QString());
 }
 
 Form<Ui_LocationPaneWidgetClass, setupUi, retranslateUi> form;

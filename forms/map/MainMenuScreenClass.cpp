@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -66,17 +68,16 @@ void setupUi(Ui_MainMenuScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MainMenuScreenClass &ui, QWidget *)
 {
-    const Translator tr("MainMenuScreenClass");
-    ui.label->setContent(tr("Start"));
-    ui.label_8->setContent(tr("Save"));
-    ui.label_2->setContent(tr("Waypoints"));
-    ui.label_3->setContent(tr("Tracks"));
-    ui.label_4->setContent(tr("Maps"));
-    ui.label_5->setContent(tr("Geocaches"));
-    ui.label_6->setContent(tr("Routes"));
-    ui.label_7->setContent(tr("Address"));
-    ui.label_10->setContent(tr("Media"));
-    ui.label_11->setContent(tr("POI"));
+    ui.label->setContent(QCoreApplication::translate("MainMenuScreenClass", "Start"));
+    ui.label_8->setContent(QCoreApplication::translate("MainMenuScreenClass", "Save"));
+    ui.label_2->setContent(QCoreApplication::translate("MainMenuScreenClass", "Waypoints"));
+    ui.label_3->setContent(QCoreApplication::translate("MainMenuScreenClass", "Tracks"));
+    ui.label_4->setContent(QCoreApplication::translate("MainMenuScreenClass", "Maps"));
+    ui.label_5->setContent(QCoreApplication::translate("MainMenuScreenClass", "Geocaches"));
+    ui.label_6->setContent(QCoreApplication::translate("MainMenuScreenClass", "Routes"));
+    ui.label_7->setContent(QCoreApplication::translate("MainMenuScreenClass", "Address"));
+    ui.label_10->setContent(QCoreApplication::translate("MainMenuScreenClass", "Media"));
+    ui.label_11->setContent(QCoreApplication::translate("MainMenuScreenClass", "POI"));
 }
 
 Form<Ui_MainMenuScreenClass, setupUi, retranslateUi> form;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -42,15 +44,20 @@ void setupUi(Ui_MapAreaScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapAreaScreenClass &ui, QWidget *root)
 {
-    const Translator tr("MapAreaScreenClass");
-    root->setProperty("windowTitle", tr.emptyText());
-    ui.infoBkg->setStyleSheet(tr(kShadedBandStyleSheet));
-    ui.txtArea->setStyleSheet(tr(kClearBackgroundStyleSheet));
-    ui.txtArea->setContent(tr("Area"));
-    ui.txtAreaValue->setStyleSheet(tr(kClearBackgroundStyleSheet));
-    ui.txtPerimeter->setStyleSheet(tr(kClearBackgroundStyleSheet));
-    ui.txtPerimeter->setContent(tr("Perimeter"));
-    ui.txtPerimeterValue->setStyleSheet(tr(kClearBackgroundStyleSheet));
+    root->setProperty("windowTitle", QCoreApplication::translate("MapAreaScreenClass", ""));
+    ui.infoBkg->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass",
+        "background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), "
+        "stop:1 rgba(0,0,0, 0));"));
+    ui.txtArea->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass",
+        "background-color: rgba(0, 0, 0, 0);"));
+    ui.txtArea->setContent(QCoreApplication::translate("MapAreaScreenClass", "Area"));
+    ui.txtAreaValue->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass",
+        "background-color: rgba(0, 0, 0, 0);"));
+    ui.txtPerimeter->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass",
+        "background-color: rgba(0, 0, 0, 0);"));
+    ui.txtPerimeter->setContent(QCoreApplication::translate("MapAreaScreenClass", "Perimeter"));
+    ui.txtPerimeterValue->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass",
+        "background-color: rgba(0, 0, 0, 0);"));
 }
 
 Form<Ui_MapAreaScreenClass, setupUi, retranslateUi> form;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -32,9 +34,12 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapControlsScreenClass &ui, QWidget *root)
 {
-    const Translator tr("MapControlsScreenClass");
-    root->setProperty("windowTitle", tr.emptyText());
-    retranslateCompassLetters(ui.compass, tr);
+    root->setProperty("windowTitle", QCoreApplication::translate("MapControlsScreenClass", ""));
+    retranslateCompassLetters(ui.compass, {
+        QCoreApplication::translate("MapControlsScreenClass", "N"),
+        QCoreApplication::translate("MapControlsScreenClass", "W"),
+        QCoreApplication::translate("MapControlsScreenClass", "S"),
+        QCoreApplication::translate("MapControlsScreenClass", "E")});
 }
 
 Form<Ui_MapControlsScreenClass, setupUi, retranslateUi> form;

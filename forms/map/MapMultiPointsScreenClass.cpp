@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -32,8 +34,7 @@ void setupUi(Ui_MapMultiPointsScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapMultiPointsScreenClass &, QWidget *root)
 {
-    const Translator tr("MapMultiPointsScreenClass");
-    root->setProperty("windowTitle", tr.emptyText());
+    root->setProperty("windowTitle", QCoreApplication::translate("MapMultiPointsScreenClass", ""));
 }
 
 Form<Ui_MapMultiPointsScreenClass, setupUi, retranslateUi> form;

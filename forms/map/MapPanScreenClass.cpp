@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -34,9 +36,8 @@ void setupUi(Ui_MapPanScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapPanScreenClass &ui, QWidget *root)
 {
-    const Translator tr("MapPanScreenClass");
-    root->setProperty("windowTitle", tr.emptyText());
-    ui.textBox->setContent(tr("GO"));
+    root->setProperty("windowTitle", QCoreApplication::translate("MapPanScreenClass", ""));
+    ui.textBox->setContent(QCoreApplication::translate("MapPanScreenClass", "GO"));
 }
 
 Form<Ui_MapPanScreenClass, setupUi, retranslateUi> form;

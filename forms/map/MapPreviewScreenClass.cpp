@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -39,12 +41,15 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
 {
-    const Translator tr("MapPreviewScreenClass");
-    root->setProperty("windowTitle", tr.emptyText());
-    ui.addressBkg->setStyleSheet(tr(kShadedBandStyleSheet));
-    ui.Name->setStyleSheet(tr(kClearBackgroundStyleSheet));
-    ui.Description->setStyleSheet(tr(kClearBackgroundStyleSheet));
-    ui.textBox->setContent(tr("GO"));
+    root->setProperty("windowTitle", QCoreApplication::translate("MapPreviewScreenClass", ""));
+    ui.addressBkg->setStyleSheet(QCoreApplication::translate("MapPreviewScreenClass",
+        "background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), "
+        "stop:1 rgba(0,0,0, 0));"));
+    ui.Name->setStyleSheet(QCoreApplication::translate("MapPreviewScreenClass",
+        "background-color: rgba(0, 0, 0, 0);"));
+    ui.Description->setStyleSheet(QCoreApplication::translate("MapPreviewScreenClass",
+        "background-color: rgba(0, 0, 0, 0);"));
+    ui.textBox->setContent(QCoreApplication::translate("MapPreviewScreenClass", "GO"));
 }
 
 Form<Ui_MapPreviewScreenClass, setupUi, retranslateUi> form;

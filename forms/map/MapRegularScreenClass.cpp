@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -43,9 +45,12 @@ void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 {
-    const Translator tr("MapRegularScreenClass");
-    root->setProperty("windowTitle", tr.emptyText());
-    retranslateCompassLetters(ui.compass, tr);
+    root->setProperty("windowTitle", QCoreApplication::translate("MapRegularScreenClass", ""));
+    retranslateCompassLetters(ui.compass, {
+        QCoreApplication::translate("MapRegularScreenClass", "N"),
+        QCoreApplication::translate("MapRegularScreenClass", "W"),
+        QCoreApplication::translate("MapRegularScreenClass", "S"),
+        QCoreApplication::translate("MapRegularScreenClass", "E")});
 }
 
 Form<Ui_MapRegularScreenClass, setupUi, retranslateUi> form;

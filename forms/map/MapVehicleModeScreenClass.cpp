@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -27,10 +29,13 @@ void setupUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
 {
-    const Translator tr("MapVehicleModeScreenClass");
-    root->setProperty("windowTitle", tr.emptyText());
-    ui.curStreet->setContent(tr("CURRENT STREET NAME"));
-    retranslateCompassLetters(ui.compass, tr);
+    root->setProperty("windowTitle", QCoreApplication::translate("MapVehicleModeScreenClass", ""));
+    ui.curStreet->setContent(QCoreApplication::translate("MapVehicleModeScreenClass", "CURRENT STREET NAME"));
+    retranslateCompassLetters(ui.compass, {
+        QCoreApplication::translate("MapVehicleModeScreenClass", "N"),
+        QCoreApplication::translate("MapVehicleModeScreenClass", "W"),
+        QCoreApplication::translate("MapVehicleModeScreenClass", "S"),
+        QCoreApplication::translate("MapVehicleModeScreenClass", "E")});
 }
 
 Form<Ui_MapVehicleModeScreenClass, setupUi, retranslateUi> form;

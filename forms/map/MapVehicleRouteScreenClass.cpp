@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -38,11 +40,14 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 {
-    const Translator tr("MapVehicleRouteScreenClass");
-    root->setProperty("windowTitle", tr.emptyText());
-    ui.curManeuver->setContent(tr("CURRENT STREET NAME"));
-    ui.distance->setContent(tr("#DIST"));
-    retranslateCompassLetters(ui.compass, tr);
+    root->setProperty("windowTitle", QCoreApplication::translate("MapVehicleRouteScreenClass", ""));
+    ui.curManeuver->setContent(QCoreApplication::translate("MapVehicleRouteScreenClass", "CURRENT STREET NAME"));
+    ui.distance->setContent(QCoreApplication::translate("MapVehicleRouteScreenClass", "#DIST"));
+    retranslateCompassLetters(ui.compass, {
+        QCoreApplication::translate("MapVehicleRouteScreenClass", "N"),
+        QCoreApplication::translate("MapVehicleRouteScreenClass", "W"),
+        QCoreApplication::translate("MapVehicleRouteScreenClass", "S"),
+        QCoreApplication::translate("MapVehicleRouteScreenClass", "E")});
 }
 
 Form<Ui_MapVehicleRouteScreenClass, setupUi, retranslateUi> form;

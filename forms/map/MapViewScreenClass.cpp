@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -34,9 +36,8 @@ void setupUi(Ui_MapViewScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapViewScreenClass &ui, QWidget *root)
 {
-    const Translator tr("MapViewScreenClass");
-    root->setProperty("windowTitle", tr.emptyText());
-    ui.textBox->setContent(tr("GO"));
+    root->setProperty("windowTitle", QCoreApplication::translate("MapViewScreenClass", ""));
+    ui.textBox->setContent(QCoreApplication::translate("MapViewScreenClass", "GO"));
 }
 
 Form<Ui_MapViewScreenClass, setupUi, retranslateUi> form;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QRegularExpression>
+#include <QTextEdit>
 
 BuiltForm buildForm(const CatalogueEntry &entry, bool retranslate, const QString &rootName)
 {
@@ -51,6 +52,9 @@ QStringList textsOf(QWidget *root)
             add(widget, "text", textBox->text());
         } else if (auto *textArea = qobject_cast<ZelTextArea *>(widget)) {
             add(widget, "plainText", textArea->toPlainText());
+        } else if (auto *editor = qobject_cast<QTextEdit *>(widget)) {
+            // Always listed: an empty document may still have come from the translator.
+            texts << editor->objectName() + ".plainText=" + editor->toPlainText();
         } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
             add(widget, "text", button->text());
         } else if (auto *lineEdit = qobject_cast<QLineEdit *>(widget)) {

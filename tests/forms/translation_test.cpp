@@ -4,6 +4,7 @@
 #include "form_harness.h"
 
 #include <QCoreApplication>
+#include <QTextDocumentFragment>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -30,7 +31,12 @@ public:
         if (!isFormContext(context))
             return QString();
         contexts.append(QString::fromUtf8(context));
-        return QStringLiteral("<<") + QString::fromUtf8(source) + QStringLiteral(">>");
+        const QString text = QString::fromUtf8(source);
+        // A whole rich-text document is answered with one whose text is marked.
+        if (text.startsWith(QLatin1String("<!DOCTYPE HTML")))
+            return QStringLiteral("&lt;&lt;") + QTextDocumentFragment::fromHtml(text).toPlainText().toHtmlEscaped()
+                + QStringLiteral("&gt;&gt;");
+        return QStringLiteral("<<") + text + QStringLiteral(">>");
     }
     bool isEmpty() const override { return false; }
 

@@ -1,9 +1,9 @@
-// The placeholder generator's parts: finding image paths in sources, and
-// painting a stand-in per path.
+// The placeholder generator's parts: reading the image catalogue, and painting
+// a stand-in per path.
 
+#include "image_catalogue.h"
 #include "image_digest.h"
 #include "placeholder_painter.h"
-#include "source_scanner.h"
 
 #include <QSet>
 
@@ -11,50 +11,37 @@
 
 using namespace quarn::placeholders;
 
-TEST(SourceScanner, FindsPathsInLiteralsWhereverTheyAre)
+TEST(ImageCatalogue, ReadsPathsWithTheirFormsOrWhyUnused)
 {
-    const QByteArray source = R"cpp(
-        make(ui.btnBack, bar, "btnBack").faces(":/Buttons/b_Back.mif", ":/Buttons/b_Back_h.mif");
-        icon->setImage(QPixmap(QStringLiteral(":/Icons/i_home phone.mif")));
-        splash(":/bkgd_Splash.mif");
-        turn(u8":/maneuvers/Icons/i_Man_01.mif");
-        const char kCfg[] = "<FIELD image = \":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\"/>";
-    )cpp";
-    EXPECT_EQ(imagePathsInSource(source),
-              (QStringList{":/Buttons/b_Back.mif", ":/Buttons/b_Back_h.mif", ":/Icons/i_home phone.mif",
-                           ":/bkgd_Splash.mif", ":/maneuvers/Icons/i_Man_01.mif",
-                           ":/Bkgd/bkgd_Dashboard_Field_230x91.mif", ":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif"}));
+    QString error;
+    const QList<CatalogueImage> catalogue = readImageCatalogue(R"json({"images": [
+        {"path": ":/Icons/i_home phone.mif", "forms": ["AbContactItem", "AbAddressScreenClass"]},
+        {"path": ":/Icons/i_spare.mif", "unused": "kept for the host's own screens"}]})json", &error);
+    ASSERT_EQ(catalogue.size(), 2) << error.toStdString();
+    EXPECT_EQ(catalogue.at(0).path, ":/Icons/i_home phone.mif");
+    EXPECT_EQ(catalogue.at(0).forms, (QStringList{"AbContactItem", "AbAddressScreenClass"}));
+    EXPECT_EQ(catalogue.at(1).unused, "kept for the host's own screens");
+    EXPECT_EQ(imagesOfForm(catalogue, "AbAddressScreenClass"), QStringList{":/Icons/i_home phone.mif"});
+    EXPECT_TRUE(imagesOfForm(catalogue, "PinClass").isEmpty());
 }
 
-TEST(SourceScanner, JoinsAdjacentLiteralsAsTheCompilerDoes)
+TEST(ImageCatalogue, RejectsWhatCannotBeAnEntry)
 {
-    EXPECT_EQ(imagePathsInSource("image(\":/Icons/\"\n   \"i_Sun.mif\");"), QStringList{":/Icons/i_Sun.mif"});
-    EXPECT_EQ(imagePathsInSource("image(\":/Icons/\" /* between */ \"i_Moon.mif\");"), QStringList{":/Icons/i_Moon.mif"});
-    // A prefix does not end the run of literals.
-    EXPECT_EQ(imagePathsInSource("f(\":/Icons/\" L\"i_W.mif\");"), QStringList{":/Icons/i_W.mif"});
-    // Anything else between two literals does.
-    EXPECT_TRUE(imagePathsInSource("f(\":/Icons/\", \"i_x.mif\");").isEmpty());
-}
-
-TEST(SourceScanner, SkipsCommentsAndCharacterLiterals)
-{
-    const QByteArray source = R"cpp(
-        // setImage(":/Icons/i_commented.mif");
-        /* ":/Icons/i_block.mif" */
-        const char quote = '"'; const char other = '\'';
-        f(":/Icons/i_real.mif"); int n = 1'000;
-        g(":/Icons/i_after.mif");
-    )cpp";
-    EXPECT_EQ(imagePathsInSource(source), (QStringList{":/Icons/i_real.mif", ":/Icons/i_after.mif"}));
-}
-
-TEST(SourceScanner, ReadsEscapesAndRawLiterals)
-{
-    EXPECT_EQ(imagePathsInSource(R"src(f(":/Icons/i_\"q\".mif"); )src").size(), 0)
-        << "a quote cannot be part of a path";
-    EXPECT_EQ(imagePathsInSource(R"src(f(R"x(:/Icons/i_raw.mif)x");)src"), QStringList{":/Icons/i_raw.mif"});
-    EXPECT_EQ(imagePathsInSource(R"src(f(":/Icons/i_tab\\x.mif");)src"), QStringList{":/Icons/i_tab\\x.mif"});
-    EXPECT_TRUE(imagePathsInSource("f(\"Icons/i_no_prefix.mif\", \":/Icons/i_no_suffix.png\");").isEmpty());
+    const char *const broken[] = {
+        R"json({"images": [{"path": ":/Icons/i_a.mif", "forms": ["PinClass"]},)json", // not JSON
+        R"json({"pictures": []})json",
+        R"json({"images": [{"path": "Icons/i_a.mif", "forms": ["PinClass"]}]})json",
+        R"json({"images": [{"path": ":/Icons/i_a.png", "forms": ["PinClass"]}]})json",
+        R"json({"images": [{"path": ":/Icons/i_a.mif", "forms": ["PinClass"]},
+                           {"path": ":/Icons/i_a.mif", "forms": ["QuarnTitleBar"]}]})json",
+        R"json({"images": [{"path": ":/Icons/i_a.mif"}]})json",
+        R"json({"images": [{"path": ":/Icons/i_a.mif", "forms": ["PinClass"], "unused": "both"}]})json",
+    };
+    for (const char *json : broken) {
+        QString error;
+        EXPECT_TRUE(readImageCatalogue(json, &error).isEmpty()) << json;
+        EXPECT_FALSE(error.isEmpty()) << json;
+    }
 }
 
 TEST(PlaceholderPainter, SizesFollowTheNameThenTheFolder)

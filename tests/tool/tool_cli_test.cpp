@@ -57,7 +57,7 @@ TEST(ToolCommandLine, HelpDescribesEveryCommand)
     const ToolRun run = runTool(args({"--help"}));
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0);
-    for (const char *command : {"list", "dump", "render", "gallery", "bench", "--module", "--resources", "--translations"})
+    for (const char *command : {"list", "dump", "render", "gallery", "fit", "bench", "--module", "--resources", "--translations"})
         EXPECT_TRUE(run.out.contains(command)) << command;
 }
 
@@ -126,6 +126,8 @@ TEST(ToolCommandLine, BadArgumentsAreUsageErrors)
         args({"render", "PinClass"}),
         args({"render", "PinClass", "QuarnTitleBar", "-o", "/tmp/never-written.png"}),
         args({"gallery"}),
+        args({"fit"}),
+        args({"fit", "--all", "PinClass"}),
         args({"list", "--all"}),
         args({"bench", "--repeat", "zero"}),
         args({"list", "extra"}),

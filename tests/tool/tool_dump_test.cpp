@@ -1,7 +1,6 @@
 // `quarn-layout dump`: one JSON object per form, describing what the form built.
 
 #include "json_printers.h"
-#include "qm_writer.h"
 #include "tool_process.h"
 
 #include "catalogue/catalogue_index.h"
@@ -205,15 +204,7 @@ TEST(ToolDump, KeepsTheOrderAskedFor)
 
 TEST(ToolDump, InstallsTheTranslatorBeforeBuilding)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString translations = dir.filePath(QStringLiteral("de.qm"));
-    QFile file(translations);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(compiledTranslations({{"QuarnMessageBoxClass", "Message", QStringLiteral("Nachricht")},
-                                     {"SomeOtherFormClass", "OK", QStringLiteral("Jawohl")}}));
-    file.close();
-
+    const QString translations = QStringLiteral(QUARN_TEST_TRANSLATIONS);
     const ToolRun run = runTool({QStringLiteral("--translations"), translations, QStringLiteral("dump"),
                                  QStringLiteral("QuarnMessageBoxClass")});
     ASSERT_TRUE(run.finished);

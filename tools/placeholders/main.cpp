@@ -1,10 +1,10 @@
 // quarn-placeholders: writes a stand-in picture for every image resource path
-// that the given sources name, and a resource description listing them, so the
+// of the image catalogue, and a resource description listing them, so the
 // screens can be shown without the device's own images.
 
+#include "image_catalogue.h"
 #include "image_digest.h"
 #include "placeholder_painter.h"
-#include "source_scanner.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -57,23 +57,25 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
 
     QStringList arguments = app.arguments().mid(1);
-    if (arguments.size() < 2 || arguments.first() != QLatin1String("--output")) {
-        fail(QStringLiteral("usage: quarn-placeholders --output DIR SOURCE..."));
+    if (arguments.size() != 3 || arguments.first() != QLatin1String("--output")) {
+        fail(QStringLiteral("usage: quarn-placeholders --output DIR IMAGES.json"));
         return 2;
     }
     const QDir output(arguments.at(1));
-    const QStringList sources = arguments.mid(2);
-
-    std::set<QString> paths; // sorted, so the bundle does not depend on source order
-    for (const QString &source : sources) {
-        QFile file(source);
-        if (!file.open(QIODevice::ReadOnly)) {
-            fail(QStringLiteral("cannot read %1: %2").arg(source, file.errorString()));
-            return 1;
-        }
-        for (const QString &path : imagePathsInSource(file.readAll()))
-            paths.insert(path);
+    QFile catalogueFile(arguments.at(2));
+    if (!catalogueFile.open(QIODevice::ReadOnly)) {
+        fail(QStringLiteral("cannot read %1: %2").arg(catalogueFile.fileName(), catalogueFile.errorString()));
+        return 1;
     }
+    QString error;
+    const QList<CatalogueImage> catalogue = readImageCatalogue(catalogueFile.readAll(), &error);
+    if (catalogue.isEmpty()) {
+        fail(QStringLiteral("%1: %2").arg(catalogueFile.fileName(), error.isEmpty() ? QStringLiteral("no images") : error));
+        return 1;
+    }
+    std::set<QString> paths; // sorted, so the bundle does not depend on the catalogue's order
+    for (const CatalogueImage &image : catalogue)
+        paths.insert(image.path);
 
     // Start from an empty folder so images no source names any more disappear.
     const QString imageRoot = output.filePath(QStringLiteral("files"));
@@ -115,6 +117,6 @@ int main(int argc, char *argv[])
         fail(QStringLiteral("cannot write %1").arg(qrcPath));
         return 1;
     }
-    std::printf("quarn-placeholders: %zu images from %lld sources\n", paths.size(), qlonglong(sources.size()));
+    std::printf("quarn-placeholders: %zu images\n", paths.size());
     return 0;
 }

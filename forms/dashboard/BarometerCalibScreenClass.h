@@ -1,0 +1,27 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// Barometer and altimeter calibration from a known elevation or sea-level pressure.
+struct Ui_BarometerCalibScreenClass : UiRecord {
+    ZelTextBox *lblSeeLevelPress;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelComboBox *cbPressureUnits;
+    ZelIcon *icon_2;
+    ZelTextBox *txtSeeLevelPress;
+    ZelTextBox *lblDescription;
+    ZelIcon *icon;
+    ZelTextBox *labelName_2;
+    ZelIcon *icon_4;
+    ZelTextBox *lblCurBarAlt;
+    ZelTextBox *txtCurrentElev;
+    ZelComboBox *cbCurrentElev;
+    ZelIcon *icon_3;
+    ZelTextBox *txtCurBarAlt;
+    ZelTextBox *lblCurrentElev;
+    ZelBacking *backing;
+};

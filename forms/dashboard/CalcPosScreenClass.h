@@ -1,0 +1,28 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// The position-averaging popup: progress, estimated accuracy, the averaged position and a radar ping.
+struct Ui_CalcPosScreenClass : UiRecord {
+    ZelTextBox *txtTitle;
+    ZelTextBox *txtTitle_2;
+    ZelTextBox *txtWait;
+    ZelTextBox *txtTime;
+    ZelTextBox *txtTimeUnit;
+    ZelPushButton *btnClose;
+    ZelTextBox *txtTitle_3;
+    ZelTextBox *txtLatitudeLabel;
+    ZelTextBox *txtLatitude;
+    ZelTextBox *txtLongitudeLabel;
+    ZelTextBox *txtLongitude;
+    ZelPushButton *btnDone;
+    ZelTextBox *txtLabelDone;
+    ZelTextBox *txtAccuracyLabel;
+    ZelTextBox *txtAccuracy;
+    ZelAnimationCtrl *pAnimationCtrl;
+    ZelIcon *infoIcon;
+    ZelTextBox *commentBox;
+};

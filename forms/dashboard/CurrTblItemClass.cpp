@@ -1,0 +1,105 @@
+#include "forms/dashboard/CurrTblItemClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_CurrTblItemClass &ui, QWidget *root)
+{
+    Root(root, "CurrTblItemClass").size(246, 223);
+
+    tableDateTitle(ui.icon, root, 231);
+    tableDate(ui.lblDate, ui.icon, 230);
+    make(ui.txtType_1, root, "txtType_1").at(0, 31, 60, 16).palette(Colours().role(QPalette::WindowText, QColor(0x00, 0x00, 0xFF), QColor(0x6A, 0x68, 0x64))).font(tableCellFont());
+    tableCell(ui.txtTime_1, root, "txtTime_1", 60, 31, 60, 16);
+    tableCell(ui.txtCom_1, root, "txtCom_1", 120, 31, 115, 16);
+    tableCell(ui.txtType_2, root, "txtType_2", 0, 47, 60, 16);
+    tableCell(ui.txtTime_2, root, "txtTime_2", 60, 47, 60, 16);
+    tableCell(ui.txtCom_2, root, "txtCom_2", 120, 47, 115, 16);
+    tableCell(ui.txtType_3, root, "txtType_3", 0, 63, 60, 16);
+    tableCell(ui.txtTime_4, root, "txtTime_4", 60, 79, 60, 16);
+    tableCell(ui.txtCom_4, root, "txtCom_4", 120, 79, 115, 16);
+    tableCell(ui.txtTime_3, root, "txtTime_3", 60, 63, 60, 16);
+    tableCell(ui.txtCom_3, root, "txtCom_3", 120, 63, 115, 16);
+    tableCell(ui.txtType_4, root, "txtType_4", 0, 79, 60, 16);
+    tableCell(ui.txtType_5, root, "txtType_5", 0, 95, 60, 16);
+    tableCell(ui.txtTime_8, root, "txtTime_8", 60, 142, 60, 16);
+    tableCell(ui.txtType_7, root, "txtType_7", 0, 126, 60, 16);
+    tableCell(ui.txtTime_6, root, "txtTime_6", 60, 110, 60, 16);
+    tableCell(ui.txtCom_6, root, "txtCom_6", 120, 110, 115, 16);
+    tableCell(ui.txtTime_5, root, "txtTime_5", 60, 95, 60, 16);
+    tableCell(ui.txtTime_7, root, "txtTime_7", 60, 126, 60, 16);
+    tableCell(ui.txtCom_7, root, "txtCom_7", 120, 126, 115, 16);
+    tableCell(ui.txtCom_5, root, "txtCom_5", 120, 95, 115, 16);
+    tableCell(ui.txtType_6, root, "txtType_6", 0, 110, 60, 16);
+    tableCell(ui.txtType_8, root, "txtType_8", 0, 142, 60, 16);
+    tableCell(ui.txtCom_8, root, "txtCom_8", 120, 142, 115, 16);
+    tableCell(ui.txtType_9, root, "txtType_9", 0, 158, 60, 16);
+    tableCell(ui.txtTime_9, root, "txtTime_9", 60, 158, 60, 16);
+    tableCell(ui.txtCom_9, root, "txtCom_9", 120, 158, 115, 16);
+    tableCell(ui.txtType_10, root, "txtType_10", 0, 172, 60, 16);
+    tableCell(ui.txtTime_10, root, "txtTime_10", 60, 172, 60, 16);
+    tableCell(ui.txtCom_10, root, "txtCom_10", 120, 172, 115, 16);
+    tableCell(ui.txtType_11, root, "txtType_11", 0, 188, 60, 16);
+    tableCell(ui.txtTime_11, root, "txtTime_11", 60, 188, 60, 16);
+    tableCell(ui.txtCom_11, root, "txtCom_11", 120, 188, 115, 16);
+    tableCell(ui.txtType_12, root, "txtType_12", 0, 204, 60, 16);
+    tableCell(ui.txtTime_12, root, "txtTime_12", 60, 204, 60, 16);
+    tableCell(ui.txtCom_12, root, "txtCom_12", 120, 204, 115, 16);
+}
+
+void retranslateUi(Ui_CurrTblItemClass &ui, QWidget *root)
+{
+    root->setProperty("windowTitle", QCoreApplication::translate("CurrTblItemClass", "Form"));
+    ui.lblDate->setContent(QString());
+    ui.txtType_1->setContent(QString());
+    ui.txtTime_1->setContent(QString());
+    ui.txtCom_1->setContent(QString());
+    ui.txtType_2->setContent(QString());
+    ui.txtTime_2->setContent(QString());
+    ui.txtCom_2->setContent(QString());
+    ui.txtType_3->setContent(QString());
+    ui.txtTime_4->setContent(QString());
+    ui.txtCom_4->setContent(QString());
+    ui.txtTime_3->setContent(QString());
+    ui.txtCom_3->setContent(QString());
+    ui.txtType_4->setContent(QString());
+    ui.txtType_5->setContent(QString());
+    ui.txtTime_8->setContent(QString());
+    ui.txtType_7->setContent(QString());
+    ui.txtTime_6->setContent(QString());
+    ui.txtCom_6->setContent(QString());
+    ui.txtTime_5->setContent(QString());
+    ui.txtTime_7->setContent(QString());
+    ui.txtCom_7->setContent(QString());
+    ui.txtCom_5->setContent(QString());
+    ui.txtType_6->setContent(QString());
+    ui.txtType_8->setContent(QString());
+    ui.txtCom_8->setContent(QString());
+    ui.txtType_9->setContent(QString());
+    ui.txtTime_9->setContent(QString());
+    ui.txtCom_9->setContent(QString());
+    ui.txtType_10->setContent(QString());
+    ui.txtTime_10->setContent(QString());
+    ui.txtCom_10->setContent(QString());
+    ui.txtType_11->setContent(QString());
+    ui.txtTime_11->setContent(QString());
+    ui.txtCom_11->setContent(QString());
+    ui.txtType_12->setContent(QString());
+    ui.txtTime_12->setContent(QString());
+    ui.txtCom_12->setContent(QString());
+}
+
+Form<Ui_CurrTblItemClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &CurrTblItemClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

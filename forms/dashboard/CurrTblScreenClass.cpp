@@ -1,0 +1,42 @@
+#include "forms/dashboard/CurrTblScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_CurrTblScreenClass &ui, QWidget *root)
+{
+    Root(root, "CurrTblScreenClass").size(245, 400);
+
+    make(ui.lvCurrs, root, "lvCurrs").at(0, 80, 240, 271).horizontalScrollBar(Qt::ScrollBarAlwaysOff);
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    make(ui.icon, root, "icon").at(0, 20, 240, 33).noAutoFillBackground().image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.icon_2, root, "icon_2").at(0, 50, 240, 33).autoFillBackground().image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    make(ui.labelName_2, ui.icon_2, "labelName_2").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).noAutoFillBackground().alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.Calendar, root, "Calendar").at(0, 120, 240, 191).with(standardCalendar);
+}
+
+void retranslateUi(Ui_CurrTblScreenClass &ui, QWidget *root)
+{
+    root->setProperty("windowTitle", QCoreApplication::translate("CurrTblScreenClass", ""));
+    ui.labelName->setContent(QCoreApplication::translate("CurrTblScreenClass", "Current station"));
+    ui.labelName_2->setContent(QCoreApplication::translate("CurrTblScreenClass", "Date anchored"));
+}
+
+Form<Ui_CurrTblScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &CurrTblScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_instruments.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The water current predicted at the destination while navigating, with its graph over time.
+struct Ui_NavCurrentsScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnMap;
+    ZelPushButton *btnGo;
+    QWidget *headerControl;
+    ZelPushButton *btnLocation;
+    ZelIcon *iconPaneLocation;
+    ZelTextBox *dateTimeLabel_3;
+    ZelTextBox *labelLocation;
+    ZelPushButton *btnDDE;
+    ZelTextBox *txtDirection;
+    ZelStatusIndicator *iconDirection;
+    ZelIcon *iconFlag;
+    ZelTextBox *txtDistance;
+    zelSimpleGraphView *gvCurrents;
+    ZelIcon *titleInfo;
+    ZelTextBox *txtSpeed;
+    ZelStatusIndicator *siDirection;
+    ZelTextBox *txtDate;
+    ZelTextBox *txtTime;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// One row of the data-field list: icon, field name, current value and the selection mark.
+struct Ui_NavFieldsListItem : UiRecord {
+    ZelIcon *icon;
+    ZelTextBox *txtName;
+    ZelTextBox *txtValue;
+    ZelIcon *iconSelected;
+};

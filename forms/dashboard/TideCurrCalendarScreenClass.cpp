@@ -1,0 +1,31 @@
+#include "forms/dashboard/TideCurrCalendarScreenClass.h"
+
+#include "core/construction/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_TideCurrCalendarScreenClass &ui, QWidget *root)
+{
+    Root(root, "TideCurrCalendarScreenClass").size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    make(ui.Calendar, root, "Calendar").at(0, 50, 231, 191).with(standardCalendar);
+}
+
+void retranslateUi(Ui_TideCurrCalendarScreenClass &, QWidget *)
+{
+}
+
+Form<Ui_TideCurrCalendarScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &TideCurrCalendarScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// One day of the tide table: the date over rows of type, time and comment, in the host's field order.
+struct Ui_TideTblItemClass : UiRecord {
+    ZelIcon *icon;
+    ZelTextBox *lblDate;
+    ZelTextBox *txtType_1;
+    ZelTextBox *txtTime_1;
+    ZelTextBox *txtCom_1;
+    ZelTextBox *txtType_2;
+    ZelTextBox *txtTime_2;
+    ZelTextBox *txtCom_2;
+    ZelTextBox *txtType_3;
+    ZelTextBox *txtTime_4;
+    ZelTextBox *txtCom_4;
+    ZelTextBox *txtTime_3;
+    ZelTextBox *txtCom_3;
+    ZelTextBox *txtType_4;
+    ZelTextBox *txtType_5;
+    ZelTextBox *txtTime_8;
+    ZelTextBox *txtType_7;
+    ZelTextBox *txtTime_6;
+    ZelTextBox *txtCom_6;
+    ZelTextBox *txtTime_5;
+    ZelTextBox *txtTime_7;
+    ZelTextBox *txtCom_7;
+    ZelTextBox *txtCom_5;
+    ZelTextBox *txtType_6;
+    ZelTextBox *txtType_8;
+    ZelTextBox *txtCom_8;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QStackedWidget>
+#include <QWidget>
+
+// One trip-summary row: a title and value, or a start coordinate with its date.
+struct Ui_TripSummaryItemClass : UiRecord {
+    QStackedWidget *stackedWidget;
+    QWidget *page;
+    ZelTextBox *txtTitle;
+    ZelTextBox *txtValue;
+    ZelIcon *icon1;
+    QWidget *page_2;
+    ZelTextBox *txtTitleCoord;
+    ZelTextBox *txtCoords;
+    ZelTextBox *txtDate;
+    ZelIcon *icon2;
+};

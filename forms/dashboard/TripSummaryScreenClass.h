@@ -1,0 +1,22 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_containers.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The trip summary: a titled list of summary rows.
+struct Ui_TripSummaryScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    QWidget *ScrollButtonsWidget;
+    ZelIcon *icon_2;
+    ZelTextBox *txtName;
+    ZelTextBox *txtCurPage;
+    ZelTextBox *txtNumOfCaches;
+    ZelIcon *icon;
+    ZelList *lstSummary;
+};

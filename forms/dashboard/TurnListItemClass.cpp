@@ -1,0 +1,46 @@
+#include "forms/dashboard/TurnListItemClass.h"
+
+#include "core/construction/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_TurnListItemClass &ui, QWidget *root)
+{
+    Root(root, "TurnListItemClass")
+        .size(226, 53)
+        .property("enabled", true)
+        .property("contextMenuPolicy", 0)
+        .property("checkable", true)
+        .property("checked", false)
+        .property("autoExclusive", true)
+        .image("normal", ":/Buttons/b_list.mif")
+        .point("shiftOnPress", 0, 0)
+        .property("eventPropagation", true);
+
+    make(ui.formLayoutWidget, root, "formLayoutWidget").at(53, 4, 165, 45);
+    layout(ui.formLayout, ui.formLayoutWidget, "formLayout").spacing(6).fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint).formAlignment(align::LeftVCentre).horizontalSpacing(0).verticalSpacing(0).margins(0, 0, 0, 0);
+    make(ui.txtName, ui.formLayoutWidget, "txtName").font(boldAA()).scaledContents().noTextInteraction().pixelSize(16);
+    make(ui.txtAdd, ui.formLayoutWidget, "txtAdd").font(boldAA()).scaledContents().noTextInteraction().pixelSize(14);
+    make(ui.manIndicator, root, "manIndicator").at(10, 3, 43, 46).statusImages(manoeuvreImages());
+
+    addToForm(ui.formLayout, 0, QFormLayout::SpanningRole, ui.txtName);
+    addToForm(ui.formLayout, 1, QFormLayout::SpanningRole, ui.txtAdd);
+}
+
+void retranslateUi(Ui_TurnListItemClass &ui, QWidget *)
+{
+    ui.txtName->setContent(QString());
+    ui.txtAdd->setContent(QString());
+}
+
+Form<Ui_TurnListItemClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &TurnListItemClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

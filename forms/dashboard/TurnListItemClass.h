@@ -1,0 +1,18 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QFormLayout>
+#include <QWidget>
+
+// One row of the turn list: the manoeuvre and two lines of text.
+struct Ui_TurnListItemClass : UiRecord {
+    QWidget *formLayoutWidget;
+    QFormLayout *formLayout;
+    ZelTextBox *txtName;
+    ZelTextBox *txtAdd;
+    ZelStatusIndicator *manIndicator;
+};

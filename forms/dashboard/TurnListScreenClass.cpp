@@ -1,0 +1,40 @@
+#include "forms/dashboard/TurnListScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_TurnListScreenClass &ui, QWidget *root)
+{
+    Root(root, "TurnListScreenClass").size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    make(ui.btnSortType, ui.statusBar, "btnSortType").at(60, 7, 176, 43).faces(":/Buttons/b_BottomButton.mif", ":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
+    make(ui.lblSortType, ui.btnSortType, "lblSortType").at(8, 6, 161, 31).palette(whiteButtonText()).font(boldAA()).alignment(align::Centre).pixelSize(13);
+    make(ui.list, root, "list").at(0, 80, 240, 265);
+    listHeaderButton(ui.btnListHeader, root);
+    make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(19, 13, 161, 20).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).scaledContents(false).alignment(align::Centre).pixelSize(16);
+    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).palette(whiteButtonText()).alignment(align::RightVCentre).pixelSize(12).content("1/1");
+    make(ui.txtNumOfAddress, ui.btnListHeader, "txtNumOfAddress").at(170, 23, 66, 17).palette(whiteButtonText()).alignment(align::RightVCentre).pixelSize(12).content("0");
+}
+
+void retranslateUi(Ui_TurnListScreenClass &ui, QWidget *)
+{
+    ui.lblSortType->setContent(QString());
+    ui.txtLabel->setContent(QCoreApplication::translate("TurnListScreenClass", "Turn List"));
+}
+
+Form<Ui_TurnListScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &TurnListScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_input.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QVBoxLayout>
+#include <QWidget>
+
+// The power popup: connect, suspend, sleep and power off, with volume and brightness.
+struct Ui_BrightnessPopupScreenClass : UiRecord {
+    ZelHorizontalSlider *sliderBrightness;
+    ZelHorizontalSlider *sliderVolume;
+    ZelTextBox *lblVolume;
+    ZelTextBox *lblBrightness;
+    ZelIcon *iconBrightness;
+    ZelIcon *iconVolume;
+    ZelTextBox *txtTitle;
+    ZelPushButton *btnClose;
+    QWidget *verticalLayoutWidget;
+    QVBoxLayout *verticalLayout;
+    ZelPushButton *btnConnectToPC;
+    ZelTextBox *lblConnectToPC;
+    ZelIcon *iconConnectToPC;
+    ZelPushButton *btnSuspend;
+    ZelTextBox *lblSuspend;
+    ZelIcon *iconSuspend;
+    ZelPushButton *btnSleep;
+    ZelTextBox *lblSleep;
+    ZelIcon *iconSleep;
+    ZelPushButton *btnPowerOff;
+    ZelTextBox *lblPowerOff;
+    ZelIcon *iconPoweOff;
+};

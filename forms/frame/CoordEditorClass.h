@@ -1,0 +1,14 @@
+#pragma once
+
+#include "controls/zel_input.h"
+#include "core/form_layout.h"
+
+#include <QVBoxLayout>
+#include <QWidget>
+
+// The editor of one coordinate value: input line over the on-screen keyboard.
+struct Ui_CoordEditorClass : UiRecord {
+    QVBoxLayout *verticalLayout;
+    zelInputWidget *inputWidget;
+    zelKBContainer *KeyboardContainer;
+};

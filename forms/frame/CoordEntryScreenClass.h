@@ -1,0 +1,32 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_input.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <QWidget>
+
+// Coordinate entry, under the coordinate system and datum in use.
+struct Ui_CoordEntryScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnSettings;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnHeader;
+    ZelTextBox *labelName;
+    zelCoordEntryWidget *coordEntryWidget;
+    QScrollArea *scrollArea;
+    QWidget *scrollAreaWidgetContents;
+    QVBoxLayout *verticalLayout;
+    QHBoxLayout *horizontalLayout;
+    ZelTextBox *CoordSystemLabel;
+    ZelTextBox *CoordSystem;
+    QHBoxLayout *horizontalLayout_2;
+    ZelTextBox *DatumLabel;
+    ZelTextBox *Datum;
+};

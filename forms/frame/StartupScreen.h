@@ -1,0 +1,20 @@
+#pragma once
+
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The start-up splash: product, version, stopwatch animation and owner information.
+struct Ui_StartupScreen : UiRecord {
+    ZelIcon *iconLogo;
+    ZelTextArea *txtCopyright;
+    ZelTextBox *txtVersion;
+    ZelAnimationCtrl *pAnimationCtrl;
+    QWidget *ownerInfoContainer;
+    ZelTextBox *txtOwnerName;
+    ZelTextBox *txtOwnerPhone;
+    ZelTextBox *txtStatus;
+    ZelTextBox *txtProductName;
+};

@@ -1,0 +1,52 @@
+#include "forms/map/GeocachePopUpClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
+{
+    mapBubbleRoot(root, "GeocachePopUpClass", 114, 67).sizeValue("IconSize", 38, 38);
+
+    make(ui.btnGo, root, "btnGo").at(170, 0, 47, 56).normal(":/Icons/i_Go_Map.mif");
+    make(ui.txtName, root, "txtName").at(42, 3, 110, 16).font(boldAA()).richText().pixelSize(12).textBoxFlags(true, false).content("Object Name");
+    make(ui.iconObj, root, "iconObj").at(4, 4, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
+    make(ui.txtDiffTerr, root, "txtDiffTerr").at(48, 20, 54, 16).font(boldAA()).scaledContents().pixelSize(12);
+    make(ui.btnDetails, root, "btnDetails").at(0, 0, 151, 61);
+    geocacheStatusIndicator(ui.iconStatus, root, 26, 6);
+    geocacheSizeIndicator(ui.iconSize, root, 104, 21);
+    directionIndicator(ui.statDirection, root, 150, 6);
+    make(ui.iconBug, root, "iconBug").at(2, 32, 11, 16).image(":/Icons/i_HasTrackables.mif");
+    make(ui.iconBookmark, root, "iconBookmark").at(32, 25, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");
+    make(ui.iconPicture, root, "iconPicture").at(15, 28, 20, 20).image(":/Icons/i_MediaAttached.mif");
+    make(ui.layoutWidget, root, "layoutWidget").at(33, 37, 178, 18);
+    layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lat");
+    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("100 mi");
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lon");
+    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("30*");
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("+100 m");
+    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
+
+    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
+}
+
+void retranslateUi(Ui_GeocachePopUpClass &ui, QWidget *root)
+{
+    root->setProperty("windowTitle", QCoreApplication::translate("GeocachePopUpClass", ""));
+    ui.txtDiffTerr->setContent(QCoreApplication::translate("GeocachePopUpClass", "(Dif/Terr)"));
+}
+
+Form<Ui_GeocachePopUpClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &GeocachePopUpClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

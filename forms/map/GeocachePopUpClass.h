@@ -1,0 +1,32 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QWidget>
+
+// The geocache bubble on the map, with its Go button.
+struct Ui_GeocachePopUpClass : UiRecord {
+    ZelPushButton *btnGo;
+    ZelTextBox *txtName;
+    ZelIcon *iconObj;
+    ZelTextBox *txtDiffTerr;
+    ZelPushButton *btnDetails;
+    ZelStatusIndicator *iconStatus;
+    ZelStatusIndicator *iconSize;
+    ZelStatusIndicator *statDirection;
+    ZelIcon *iconBug;
+    ZelIcon *iconBookmark;
+    ZelIcon *iconPicture;
+    QWidget *layoutWidget;
+    QHBoxLayout *horizontalLayout;
+    ZelTextBox *txtLatitude;
+    ZelTextBox *txtDistance;
+    ZelTextBox *txtLongitude;
+    ZelTextBox *txtBearing;
+    ZelTextBox *txtElevation;
+    ZelTextBox *txtCoordZ;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// One row of the map file list: check box, map icon with badges, name.
+struct Ui_MapSel_ButtonItemClass : UiRecord {
+    ZelCheckBox *chkIsSelected;
+    ZelTextBox *Name;
+    ZelIcon *ItemIcon;
+    ZelIcon *ic_SDCard;
+    ZelIcon *ic_Error;
+    ZelIcon *iconSplit;
+};

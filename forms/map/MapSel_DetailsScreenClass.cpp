@@ -1,0 +1,40 @@
+#include "forms/map/MapSel_DetailsScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_MapSel_DetailsScreenClass &ui, QWidget *root)
+{
+    Root(root, "MapSel_DetailsScreenClass").size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    make(ui.backing, root, "backing").at(0, 66, 240, 290);
+    make(ui.textDetails, ui.backing, "textDetails").at(0, 5, 240, 280).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    make(ui.iconBrand, ui.backing, "iconBrand").at(5, 280, 0, 0);
+    make(ui.btnListHeader, root, "btnListHeader").at(0, 21, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif").shiftOnPress(0, 0);
+    make(ui.icon, ui.btnListHeader, "icon").at(2, 3, 38, 38).image(":/Icons/i_Maps.mif");
+    make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(50, 12, 181, 20).palette(whiteButtonText()).font(boldAA()).pixelSize(16);
+}
+
+void retranslateUi(Ui_MapSel_DetailsScreenClass &ui, QWidget *)
+{
+    ui.txtLabel->setContent(QCoreApplication::translate("MapSel_DetailsScreenClass", "Details"));
+}
+
+Form<Ui_MapSel_DetailsScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MapSel_DetailsScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// One row of the map type and subtype lists: icon and name.
+struct Ui_MapSel_SubTypeListItemClass : UiRecord {
+    ZelIcon *Icon;
+    ZelTextBox *Name;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QWidget>
+
+// The point-of-interest bubble on the map, with its Go button.
+struct Ui_POIPopUpClass : UiRecord {
+    ZelTextBox *txtName;
+    ZelPushButton *btnGo;
+    ZelPushButton *btnDetails;
+    ZelStatusIndicator *statDirection;
+    QWidget *layoutWidget;
+    QHBoxLayout *horizontalLayout;
+    ZelTextBox *txtLatitude;
+    ZelTextBox *txtDistance;
+    ZelTextBox *txtLongitude;
+    ZelTextBox *txtBearing;
+    ZelTextBox *txtElevation;
+    ZelTextBox *txtCoordZ;
+};

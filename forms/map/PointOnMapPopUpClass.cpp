@@ -1,0 +1,47 @@
+#include "forms/map/PointOnMapPopUpClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_PointOnMapPopUpClass &ui, QWidget *root)
+{
+    mapBubbleRoot(root, "PointOnMapPopUpClass", 114, 96);
+
+    make(ui.txtDistance, root, "txtDistance").at(10, 30, 91, 16).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).content("Distance");
+    make(ui.btnSave, root, "btnSave").at(172, 16, 48, 48).normal(":/Icons/i_Save.mif");
+    make(ui.txtElevation, root, "txtElevation").at(10, 10, 91, 16).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).content("Elevation");
+    make(ui.txtBearing, root, "txtBearing").at(110, 30, 90, 16).font(boldAA()).pixelSize(12).content("Bearing");
+    make(ui.txtLatitude, root, "txtLatitude").at(10, 30, 159, 16).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
+    make(ui.txtLongitude, root, "txtLongitude").at(100, 30, 80, 16).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
+    make(ui.txtCoordZ, root, "txtCoordZ").at(110, 10, 91, 16).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).content("Z");
+    directionIndicator(ui.statDirection, root, 140, 30);
+
+    ui.txtDistance->raise();
+    ui.txtElevation->raise();
+    ui.txtBearing->raise();
+    ui.txtLatitude->raise();
+    ui.txtLongitude->raise();
+    ui.txtCoordZ->raise();
+    ui.statDirection->raise();
+    ui.btnSave->raise();
+}
+
+void retranslateUi(Ui_PointOnMapPopUpClass &, QWidget *root)
+{
+    root->setProperty("windowTitle", QCoreApplication::translate("PointOnMapPopUpClass", ""));
+}
+
+Form<Ui_PointOnMapPopUpClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &PointOnMapPopUpClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

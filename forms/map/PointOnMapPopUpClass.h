@@ -1,0 +1,20 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The bubble of a point on the map, with its Save button.
+struct Ui_PointOnMapPopUpClass : UiRecord {
+    ZelTextBox *txtDistance;
+    ZelPushButton *btnSave;
+    ZelTextBox *txtElevation;
+    ZelTextBox *txtBearing;
+    ZelTextBox *txtLatitude;
+    ZelTextBox *txtLongitude;
+    ZelTextBox *txtCoordZ;
+    ZelStatusIndicator *statDirection;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QWidget>
+
+// The quick-information bar of a geocache under the status line.
+struct Ui_QuickInfoBarGeocacheClass : UiRecord {
+    ZelTextBox *txtName;
+    ZelIcon *iconObj;
+    ZelTextBox *txtDiffTerr;
+    ZelPushButton *btnDetails;
+    ZelStatusIndicator *iconStatus;
+    ZelStatusIndicator *iconSize;
+    ZelStatusIndicator *statDirection;
+    ZelIcon *iconBug;
+    ZelIcon *iconBookmark;
+    ZelIcon *iconPicture;
+    QWidget *layoutWidget;
+    QHBoxLayout *horizontalLayout;
+    ZelTextBox *txtLatitude;
+    ZelTextBox *txtDistance;
+    ZelTextBox *txtLongitude;
+    ZelTextBox *txtBearing;
+    ZelTextBox *txtElevation;
+    ZelTextBox *txtCoordZ;
+};

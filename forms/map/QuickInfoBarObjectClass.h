@@ -1,0 +1,23 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QWidget>
+
+// The quick-information bar of a map object; the whole bar makes a new waypoint.
+struct Ui_QuickInfoBarObjectClass : UiRecord {
+    ZelPushButton *btnNewWpt;
+    ZelTextBox *txtBearing;
+    ZelTextBox *txtDistance;
+    QWidget *layoutWidget;
+    QHBoxLayout *horizontalLayout;
+    ZelTextBox *txtLatitude;
+    ZelTextBox *txtLongitude;
+    ZelTextBox *txtCoordZ;
+    ZelTextBox *txtElevation;
+    ZelStatusIndicator *statDirection;
+};

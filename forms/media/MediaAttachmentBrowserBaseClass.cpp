@@ -1,0 +1,117 @@
+#include "forms/media/MediaAttachmentBrowserBaseClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *root)
+{
+    Root(root, "MediaAttachmentBrowserBaseClass")
+        .size(240, 400);
+
+    make(ui.playMemo, root, "playMemo").at(0, 130, 240, 170).scaledContents(false).pixelSize(12);
+    make(ui.btnPlayPause, ui.playMemo, "btnPlayPause").at(105, 123, 31, 35).faces(":/Buttons/b_media_play.mif", ":/Buttons/b_media_play_h.mif").eventPropagation();
+    make(ui.btnREW, ui.playMemo, "btnREW").at(20, 110, 58, 58).faces(":/Buttons/b_media_rewind.mif", ":/Buttons/b_media_rewind_h.mif").eventPropagation();
+    make(ui.btnFF, ui.playMemo, "btnFF").at(164, 110, 58, 58).faces(":/Buttons/b_media_fastforward.mif", ":/Buttons/b_media_fastforward_h.mif").eventPropagation();
+    make(ui.progressBar, ui.playMemo, "progressBar").at(54, 56, 132, 16).value(24).textVisible(false);
+    make(ui.backingProgress, ui.playMemo, "backingProgress").at(73, 78, 91, 37);
+    make(ui.labelProgress, ui.backingProgress, "labelProgress").at(0, 0, 91, 37).palette(blackText()).font(boldAA()).alignment(align::Centre).pixelSize(12).content("");
+    make(ui.backingInfo, ui.playMemo, "backingInfo").at(23, 4, 198, 44);
+    make(ui.iconVoice, ui.backingInfo, "iconVoice").at(16, 4, 45, 39).image(":/Icons/i_media_voice.mif");
+    make(ui.labelInfo, ui.backingInfo, "labelInfo").at(62, 5, 133, 34).palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.btnMediaAttachment, root, "btnMediaAttachment").at(5, 72, 226, 44).panelButton(false);
+    make(ui.labelMemoCounter, ui.btnMediaAttachment, "labelMemoCounter").at(175, 11, 41, 20).palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.iconMemo, ui.btnMediaAttachment, "iconMemo").at(148, 11, 25, 22).image(":/Icons/i_PaneBtn_Music.mif");
+    make(ui.labelPicturesCounter, ui.btnMediaAttachment, "labelPicturesCounter").at(36, 11, 41, 21).palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.labelVideoCounter, ui.btnMediaAttachment, "labelVideoCounter").at(106, 11, 41, 20).palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.iconPhoto, ui.btnMediaAttachment, "iconPhoto").at(10, 11, 25, 22).image(":/Icons/i_PaneBtn_Pictures.mif");
+    make(ui.iconVideo, ui.btnMediaAttachment, "iconVideo").at(80, 11, 25, 22).image(":/Icons/i_PaneBtn_Video.mif");
+    make(ui.btnPrev, root, "btnPrev").at(0, 315, 60, 43).faces(":/Buttons/b_Prev.mif", ":/Buttons/b_Prev_h.mif");
+    make(ui.btnNext, root, "btnNext").at(180, 315, 60, 43).faces(":/Buttons/b_Next.mif", ":/Buttons/b_Next_h.mif");
+    make(ui.backingPlaceholder, root, "backingPlaceholder").at(20, 180, 200, 80);
+    make(ui.labelPlaceholder, ui.backingPlaceholder, "labelPlaceholder").at(0, 0, 200, 80).palette(blackText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14).content("");
+    make(ui.showDetails, root, "showDetails").enabled().at(10, 114, 220, 241);
+    make(ui.geoSecondary, ui.showDetails, "geoSecondary").at(10, 174, 201, 65);
+    make(ui.txtDatum_2, ui.geoSecondary, "txtDatum_2").at(40, 14, 140, 15).font(aaFont()).plainText().alignment(align::RightVCentre).pixelSize(12).textBoxNumber(12);
+    make(ui.txtSecondary, ui.geoSecondary, "txtSecondary").at(40, 0, 140, 16).font(aaFont()).plainText().alignment(align::RightVCentre).pixelSize(12).textBoxNumber(12);
+    make(ui.txtLong_2, ui.geoSecondary, "txtLong_2").at(40, 46, 140, 18).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.txtLat_2, ui.geoSecondary, "txtLat_2").at(40, 28, 140, 18).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.icoGeo_2, ui.geoSecondary, "icoGeo_2").at(0, 0, 37, 36).image(":/Icons/i_media_info.mif");
+    make(ui.geoPrimary, ui.showDetails, "geoPrimary").at(10, 104, 201, 65);
+    make(ui.txtDatum, ui.geoPrimary, "txtDatum").at(40, 14, 140, 15).font(aaFont()).plainText().alignment(align::RightVCentre).pixelSize(12).textBoxNumber(12);
+    make(ui.txtLong, ui.geoPrimary, "txtLong").at(40, 46, 140, 18).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.txtPrimary, ui.geoPrimary, "txtPrimary").at(40, 0, 140, 15).font(aaFont()).plainText().alignment(align::RightVCentre).pixelSize(12).textBoxNumber(12);
+    make(ui.icoGeo, ui.geoPrimary, "icoGeo").at(0, 0, 37, 36).image(":/Icons/i_media_info.mif");
+    make(ui.txtLat, ui.geoPrimary, "txtLat").at(40, 28, 140, 18).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.fileInfo, ui.showDetails, "fileInfo").at(14, 4, 197, 99);
+    make(ui.fixtxtFormat, ui.fileInfo, "fixtxtFormat").at(2, 48, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.fixtxtTime, ui.fileInfo, "fixtxtTime").at(2, 16, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.txtDate, ui.fileInfo, "txtDate").at(82, 1, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.txtFormat, ui.fileInfo, "txtFormat").at(82, 48, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.fixtxtDate, ui.fileInfo, "fixtxtDate").at(2, 1, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.txtTime, ui.fileInfo, "txtTime").at(82, 16, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.fixtxtSize, ui.fileInfo, "fixtxtSize").at(2, 80, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.txtSize, ui.fileInfo, "txtSize").at(82, 80, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.fixtxtFile, ui.fileInfo, "fixtxtFile").at(2, 32, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.txtFile, ui.fileInfo, "txtFile").at(82, 32, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.fixtxtDuration, ui.fileInfo, "fixtxtDuration").at(2, 64, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.txtDuration, ui.fileInfo, "txtDuration").at(82, 64, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.icoGrabScr, root, "icoGrabScr").at(0, 109, 241, 241);
+
+    ui.txtLat_2->raise();
+    ui.txtLong_2->raise();
+    ui.icoGeo_2->raise();
+    ui.txtDatum_2->raise();
+    ui.txtSecondary->raise();
+    ui.txtLong->raise();
+    ui.icoGeo->raise();
+    ui.txtLat->raise();
+    ui.txtDatum->raise();
+    ui.txtPrimary->raise();
+    ui.backingPlaceholder->raise();
+    ui.icoGrabScr->raise();
+    ui.playMemo->raise();
+    ui.btnMediaAttachment->raise();
+    ui.btnPrev->raise();
+    ui.btnNext->raise();
+    ui.showDetails->raise();
+}
+
+void retranslateUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *)
+{
+    ui.playMemo->setContent(QString());
+    ui.txtDatum_2->setContent(QString());
+    ui.txtSecondary->setContent(QString());
+    ui.txtLong_2->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Long"));
+    ui.txtLat_2->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Lat"));
+    ui.txtDatum->setContent(QString());
+    ui.txtLong->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Long"));
+    ui.txtPrimary->setContent(QString());
+    ui.txtLat->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Lat"));
+    ui.fixtxtFormat->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Format:"));
+    ui.fixtxtTime->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Time:"));
+    ui.txtDate->setContent(QString());
+    ui.txtFormat->setContent(QString());
+    ui.fixtxtDate->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Date:"));
+    ui.txtTime->setContent(QString());
+    ui.fixtxtSize->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Size:"));
+    ui.txtSize->setContent(QString());
+    ui.fixtxtFile->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "File Name:"));
+    ui.txtFile->setContent(QString());
+    ui.fixtxtDuration->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Duration:"));
+    ui.txtDuration->setContent(QString());
+}
+
+Form<Ui_MediaAttachmentBrowserBaseClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MediaAttachmentBrowserBaseClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "core/form_layout.h"
+
+#include <QStackedWidget>
+#include <QWidget>
+
+// The camera view.
+struct Ui_MediaCameraScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnContextMenu;
+    QStackedWidget *stackedWidget;
+    QWidget *pageRec;
+    ZelPushButton *btnRec;
+    QWidget *pageStop;
+    ZelPushButton *btnStop;
+    QWidget *pageShot;
+    ZelPushButton *btnShot;
+    ZelIcon *iconGrabScr;
+};

@@ -1,0 +1,92 @@
+#include "forms/media/MediaDetailsScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_MediaDetailsScreenClass &ui, QWidget *root)
+{
+    Root(root, "MediaDetailsScreenClass")
+        .size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    make(ui.icoGrabScr, root, "icoGrabScr").at(0, 22, 240, 334);
+    make(ui.showDetails, ui.icoGrabScr, "showDetails").enabled().at(10, 12, 220, 307);
+    make(ui.geoSecondary, ui.showDetails, "geoSecondary").at(8, 216, 201, 70);
+    make(ui.txtDatum_2, ui.geoSecondary, "txtDatum_2").at(40, 16, 140, 15).font(aaFont()).plainText().alignment(align::RightVCentre).pixelSize(12).textBoxNumber(12);
+    make(ui.txtSecondary, ui.geoSecondary, "txtSecondary").at(40, 0, 140, 15).font(aaFont()).plainText().alignment(align::RightVCentre).pixelSize(12).textBoxNumber(12);
+    make(ui.txtLong_2, ui.geoSecondary, "txtLong_2").at(40, 50, 140, 20).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(14).textBoxNumber(12);
+    make(ui.txtLat_2, ui.geoSecondary, "txtLat_2").at(40, 32, 140, 20).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(14).textBoxNumber(12);
+    make(ui.icoGeo_2, ui.geoSecondary, "icoGeo_2").at(0, 0, 37, 36).image(":/Icons/i_media_info.mif");
+    make(ui.geoPrimary, ui.showDetails, "geoPrimary").at(8, 128, 201, 70);
+    make(ui.txtDatum, ui.geoPrimary, "txtDatum").at(40, 16, 140, 15).font(aaFont()).plainText().alignment(align::RightVCentre).pixelSize(12).textBoxNumber(12);
+    make(ui.txtLong, ui.geoPrimary, "txtLong").at(40, 50, 140, 20).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(14).textBoxNumber(12);
+    make(ui.txtPrimary, ui.geoPrimary, "txtPrimary").at(40, 0, 140, 15).font(aaFont()).plainText().alignment(align::RightVCentre).pixelSize(12).textBoxNumber(12);
+    make(ui.icoGeo, ui.geoPrimary, "icoGeo").at(0, 0, 37, 36).image(":/Icons/i_media_info.mif");
+    make(ui.txtLat, ui.geoPrimary, "txtLat").at(40, 32, 140, 20).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(14).textBoxNumber(12);
+    make(ui.fileInfo, ui.showDetails, "fileInfo").at(14, 4, 197, 117);
+    make(ui.fixtxtFormat, ui.fileInfo, "fixtxtFormat").at(2, 58, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.fixtxtTime, ui.fileInfo, "fixtxtTime").at(2, 22, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.txtDate, ui.fileInfo, "txtDate").at(82, 4, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.txtFormat, ui.fileInfo, "txtFormat").at(82, 58, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.fixtxtDate, ui.fileInfo, "fixtxtDate").at(2, 4, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.txtTime, ui.fileInfo, "txtTime").at(82, 22, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.fixtxtSize, ui.fileInfo, "fixtxtSize").at(2, 94, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.txtSize, ui.fileInfo, "txtSize").at(82, 94, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.fixtxtFile, ui.fileInfo, "fixtxtFile").at(2, 40, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.txtFile, ui.fileInfo, "txtFile").at(82, 40, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+    make(ui.fixtxtDuration, ui.fileInfo, "fixtxtDuration").at(2, 76, 80, 16).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).textBoxNumber(12);
+    make(ui.txtDuration, ui.fileInfo, "txtDuration").at(82, 76, 95, 16).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(13).textBoxNumber(12);
+
+    ui.txtLat_2->raise();
+    ui.txtLong_2->raise();
+    ui.icoGeo_2->raise();
+    ui.txtDatum_2->raise();
+    ui.txtSecondary->raise();
+    ui.txtLong->raise();
+    ui.icoGeo->raise();
+    ui.txtLat->raise();
+    ui.txtDatum->raise();
+    ui.txtPrimary->raise();
+}
+
+void retranslateUi(Ui_MediaDetailsScreenClass &ui, QWidget *root)
+{
+    root->setProperty("windowTitle", QCoreApplication::translate("MediaDetailsScreenClass", "MediaDetailsScreen"));
+    ui.txtDatum_2->setContent(QString());
+    ui.txtSecondary->setContent(QString());
+    ui.txtLong_2->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Long"));
+    ui.txtLat_2->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Lat"));
+    ui.txtDatum->setContent(QString());
+    ui.txtLong->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Long"));
+    ui.txtPrimary->setContent(QString());
+    ui.txtLat->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Lat"));
+    ui.fixtxtFormat->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Format:"));
+    ui.fixtxtTime->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Time:"));
+    ui.txtDate->setContent(QString());
+    ui.txtFormat->setContent(QString());
+    ui.fixtxtDate->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Date:"));
+    ui.txtTime->setContent(QString());
+    ui.fixtxtSize->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Size:"));
+    ui.txtSize->setContent(QString());
+    ui.fixtxtFile->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "File Name:"));
+    ui.txtFile->setContent(QString());
+    ui.fixtxtDuration->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Duration:"));
+    ui.txtDuration->setContent(QString());
+}
+
+Form<Ui_MediaDetailsScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MediaDetailsScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

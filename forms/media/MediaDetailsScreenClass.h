@@ -1,0 +1,40 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// The details of one media file.
+struct Ui_MediaDetailsScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnContextMenu;
+    ZelIcon *icoGrabScr;
+    ZelBacking *showDetails;
+    ZelIcon *geoSecondary;
+    ZelTextBox *txtDatum_2;
+    ZelTextBox *txtSecondary;
+    ZelTextBox *txtLong_2;
+    ZelTextBox *txtLat_2;
+    ZelIcon *icoGeo_2;
+    ZelIcon *geoPrimary;
+    ZelTextBox *txtDatum;
+    ZelTextBox *txtLong;
+    ZelTextBox *txtPrimary;
+    ZelIcon *icoGeo;
+    ZelTextBox *txtLat;
+    ZelIcon *fileInfo;
+    ZelTextBox *fixtxtFormat;
+    ZelTextBox *fixtxtTime;
+    ZelTextBox *txtDate;
+    ZelTextBox *txtFormat;
+    ZelTextBox *fixtxtDate;
+    ZelTextBox *txtTime;
+    ZelTextBox *fixtxtSize;
+    ZelTextBox *txtSize;
+    ZelTextBox *fixtxtFile;
+    ZelTextBox *txtFile;
+    ZelTextBox *fixtxtDuration;
+    ZelTextBox *txtDuration;
+};

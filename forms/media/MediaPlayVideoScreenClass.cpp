@@ -1,0 +1,33 @@
+#include "forms/media/MediaPlayVideoScreenClass.h"
+
+#include "core/construction/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_MediaPlayVideoScreenClass &ui, QWidget *root)
+{
+    Root(root, "MediaPlayVideoScreenClass")
+        .size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    make(ui.btnCenter, ui.statusBar, "btnCenter").enabled().at(84, 6, 60, 43).faces(":/Buttons/b_media_voicepause.mif", ":/Buttons/b_media_voicepause_h.mif");
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
+}
+
+void retranslateUi(Ui_MediaPlayVideoScreenClass &, QWidget *)
+{
+}
+
+Form<Ui_MediaPlayVideoScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MediaPlayVideoScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,43 @@
+#include "forms/media/MediaVideoThumbScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_MediaVideoThumbScreenClass &ui, QWidget *root)
+{
+    Root(root, "MediaVideoThumbScreenClass")
+        .size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(180, 7, 60, 43);
+    make(ui.pageMenu, nullptr, "pageMenu");
+    make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+    make(ui.pageConfirm, nullptr, "pageConfirm");
+    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm").at(2, 2, 55, 41).widgetFont(aaFont()).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
+    make(ui.btnUp, ui.statusBar, "btnUp").at(120, 7, 60, 43).widgetFont(aaFont()).faces(":/Buttons/b_scrollbar_up.mif", ":/Buttons/b_scrollbar_up_h.mif");
+    make(ui.btnDown, ui.statusBar, "btnDown").at(60, 7, 60, 43).widgetFont(aaFont()).faces(":/Buttons/b_scrollbar_down.mif", ":/Buttons/b_scrollbar_down_h.mif");
+    make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
+
+    addPages(ui.stackedWidget, {ui.pageMenu, ui.pageConfirm}, 0);
+}
+
+void retranslateUi(Ui_MediaVideoThumbScreenClass &, QWidget *root)
+{
+    root->setProperty("windowTitle", QCoreApplication::translate("MediaVideoThumbScreenClass", "MediaVideoThumbScreen"));
+}
+
+Form<Ui_MediaVideoThumbScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MediaVideoThumbScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_containers.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// The player and details of one voice memo.
+struct Ui_MediaVoiceMemoDetailsScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnCenter;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnListHeader;
+    ZelIcon *iconVoiceMemo;
+    ZelTextBox *txtMemo;
+    ZelPushButton *btnREW;
+    ZelPushButton *btnFF;
+    ZelProgressBar *progressBar;
+    ZelTextBox *txtPosition;
+    ZelBacking *showDetails;
+    ZelIcon *geoSecondary;
+    ZelTextBox *txtDatum_2;
+    ZelTextBox *txtSecondary;
+    ZelTextBox *txtLong_2;
+    ZelTextBox *txtLat_2;
+    ZelIcon *icoGeo_2;
+    ZelIcon *geoPrimary;
+    ZelTextBox *txtDatum;
+    ZelTextBox *txtLong;
+    ZelTextBox *txtPrimary;
+    ZelIcon *icoGeo;
+    ZelTextBox *txtLat;
+    ZelIcon *fileInfo;
+    ZelTextBox *fixtxtFormat;
+    ZelTextBox *txtDate;
+    ZelTextBox *txtFormat;
+    ZelTextBox *fixtxtDate;
+    ZelTextBox *fixtxtSize;
+    ZelTextBox *txtSize;
+    ZelTextBox *fixtxtFile;
+    ZelTextBox *txtFile;
+    ZelTextBox *fixtxtDuration;
+    ZelTextBox *txtDuration;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_containers.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QStackedWidget>
+#include <QWidget>
+
+// The list of voice memos.
+struct Ui_MediaVoiceMemoListScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    QStackedWidget *stackedWidget;
+    QWidget *pageMenu;
+    ZelPushButton *btnContextMenu;
+    QWidget *pageConfirm;
+    ZelPushButton *btnConfirm;
+    QWidget *ScrollButtonsWidget;
+    ZelList *listMemo;
+    ZelPushButton *btnListHeader;
+    ZelIcon *iconVoice;
+    ZelTextBox *txtCurPage;
+    ZelTextBox *txtNumOfMemo;
+    ZelTextBox *txtMemo;
+};

@@ -1,0 +1,45 @@
+#include "forms/media/MediaVoiceMemoRecScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_MediaVoiceMemoRecScreenClass &ui, QWidget *root)
+{
+    Root(root, "MediaVoiceMemoRecScreenClass")
+        .size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    make(ui.btnMemoFiles, ui.statusBar, "btnMemoFiles").at(90, 6, 60, 43).faces(":/Buttons/b_media_Memofiles.mif", ":/Buttons/b_media_Memofiles_h.mif");
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    make(ui.icoMicrophone, root, "icoMicrophone").at(60, 74, 152, 157).image(":/Icons/i_media_microphone.mif");
+    make(ui.btnRecOPause, root, "btnRecOPause").at(40, 270, 69, 55).widgetFont(aaFont()).faces(":/Buttons/b_media_record.mif", ":/Buttons/b_media_record_h.mif").focused(":/Buttons/b_media_record_f.mif");
+    listHeaderButton(ui.btnListHeader, root);
+    make(ui.iconVoiceMemo, ui.btnListHeader, "iconVoiceMemo").at(50, 3, 41, 39).image(":/Icons/i_media_music.mif");
+    make(ui.txtMemo, ui.btnListHeader, "txtMemo").at(90, 10, 116, 27).palette(whiteText({QPalette::WindowText, QPalette::Text, QPalette::ButtonText})).font(boldAA()).pixelSize(16);
+    make(ui.btnStop, root, "btnStop").at(130, 270, 69, 55).widgetFont(aaFont()).faces(":/Buttons/b_media_stop.mif", ":/Buttons/b_media_stop_h.mif").focused(":/Buttons/b_media_stop_f.mif");
+    make(ui.backing, root, "backing").at(20, 226, 200, 40);
+    make(ui.txtRecStatus, ui.backing, "txtRecStatus").at(1, 5, 198, 32).font(boldAA()).plainText().alignment(align::Centre).pixelSize(14).textBoxFlags(true, false);
+}
+
+void retranslateUi(Ui_MediaVoiceMemoRecScreenClass &ui, QWidget *root)
+{
+    root->setProperty("windowTitle", QCoreApplication::translate("MediaVoiceMemoRecScreenClass", "MediaVoiceMemoRecScreen"));
+    ui.txtMemo->setContent(QCoreApplication::translate("MediaVoiceMemoRecScreenClass", "Voice Memo"));
+    ui.txtRecStatus->setContent(QCoreApplication::translate("MediaVoiceMemoRecScreenClass", "Ready"));
+}
+
+Form<Ui_MediaVoiceMemoRecScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &MediaVoiceMemoRecScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

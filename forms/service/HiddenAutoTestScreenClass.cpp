@@ -1,0 +1,38 @@
+#include "forms/service/HiddenAutoTestScreenClass.h"
+
+#include "core/construction/construction.h"
+#include "core/construction/service_looks.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_HiddenAutoTestScreenClass &ui, QWidget *root)
+{
+    Root(root, "HiddenAutoTestScreenClass").size(240, 400);
+
+    make(ui.listSettings, root, "listSettings").at(0, 33, 240, 317);
+    serviceTitleStrip(ui.icon, root, 0);
+    make(ui.labelName, ui.icon, "labelName").at(0, 5, 218, 23).palette(whiteText()).font(normalWeightAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).font(boldAA()).pixelSize(12);
+    bottomBar(ui.bottomBar, root, "bottomBar");
+    backButton(ui.btnBack, ui.bottomBar);
+}
+
+void retranslateUi(Ui_HiddenAutoTestScreenClass &ui, QWidget *)
+{
+    ui.labelName->setContent(QCoreApplication::translate("HiddenAutoTestScreenClass", "Auto Test"));
+    ui.labelPage->setContent(QString());
+}
+
+Form<Ui_HiddenAutoTestScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &HiddenAutoTestScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,38 @@
+#include "forms/service/HiddenMenuScreenClass.h"
+
+#include "core/construction/construction.h"
+#include "core/construction/service_looks.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_HiddenMenuScreenClass &ui, QWidget *root)
+{
+    Root(root, "HiddenMenuScreenClass").size(240, 400);
+
+    make(ui.listSettings, root, "listSettings").at(0, 53, 240, 300);
+    serviceTitleStrip(ui.icon, root, 20);
+    make(ui.labelName, ui.icon, "labelName").at(0, 5, 218, 23).palette(whiteText()).font(normalWeightAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).font(boldAA()).pixelSize(12);
+    bottomBar(ui.bottomBar, root, "bottomBar");
+    backButton(ui.btnBack, ui.bottomBar);
+}
+
+void retranslateUi(Ui_HiddenMenuScreenClass &ui, QWidget *)
+{
+    ui.labelName->setContent(QCoreApplication::translate("HiddenMenuScreenClass", "Hidden Menu"));
+    ui.labelPage->setContent(QString());
+}
+
+Form<Ui_HiddenMenuScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &HiddenMenuScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// The log recorder: current file, automatic recording, status, and start, pause and stop.
+struct Ui_RecordLogMenueScreenClass : UiRecord {
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+    ZelIcon *bottomBar;
+    ZelPushButton *btnBack;
+    ZelTextBox *lblCurrentFile;
+    ZelIcon *icon_CurrentFile;
+    ZelTextBox *labelCurrentFile;
+    ZelPushButton *btnRecord;
+    ZelTextBox *lblName_2;
+    ZelIcon *ItemIcon;
+    ZelPushButton *btnStop;
+    ZelTextBox *lblName;
+    ZelIcon *ItemIcon_2;
+    ZelCheckBox *chkAutoRecord;
+    ZelTextBox *lblAuto;
+    ZelIcon *icon_CurrentStatus;
+    ZelTextBox *labelCurrentStatus;
+    ZelTextBox *lblCurrentStatus;
+    ZelPushButton *btnPause;
+    ZelTextBox *lblName_3;
+    ZelIcon *ItemIcon_3;
+};

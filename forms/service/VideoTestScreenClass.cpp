@@ -1,0 +1,29 @@
+#include "forms/service/VideoTestScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_VideoTestScreenClass &, QWidget *root)
+{
+    Root(root, "VideoTestScreenClass").size(240, 400);
+}
+
+void retranslateUi(Ui_VideoTestScreenClass &, QWidget *root)
+{
+    root->setProperty("windowTitle", QCoreApplication::translate("VideoTestScreenClass", "Dialog"));
+}
+
+Form<Ui_VideoTestScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &VideoTestScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "core/form_layout.h"
+
+// The video test dialog: the named, sized root and nothing in it.
+struct Ui_VideoTestScreenClass : UiRecord {
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The details of one alarm.
+struct Ui_AlarmClockDetailScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnSave;
+    ZelIcon *iconTitle;
+    ZelTextBox *labelName;
+    ZelComboBox *comboBoxChime;
+    ZelPushButton *btnState;
+    ZelTextBox *textBoxState;
+    ZelIcon *iconState;
+    ZelPushButton *btnBoxName;
+    ZelTextBox *textBoxName;
+    ZelStringVerticalSpinBox *spinBox1;
+    ZelTextBox *textBoxPrior;
+    ZelStringVerticalSpinBox *spinBox2;
+    ZelStringVerticalSpinBox *spinBox3;
+};

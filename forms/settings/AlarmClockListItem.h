@@ -1,0 +1,15 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// One row of the alarm list; root properties as in the tools row.
+struct Ui_AlarmClockListItem : UiRecord {
+    ZelTextBox *textBoxName;
+    ZelTextBox *textBoxState;
+    ZelIcon *iconSplitter;
+    ZelTextBox *textBoxTypeTime;
+    ZelIcon *iconState;
+};

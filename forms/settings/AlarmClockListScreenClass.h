@@ -1,0 +1,19 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The list of alarms.
+struct Ui_AlarmClockListScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnBack;
+    QWidget *ScrollButtonsWidget;
+    ZelList *listAlarmClocks;
+    ZelIcon *icon;
+    ZelTextBox *labelTitle;
+    ZelTextBox *labelPage;
+    ZelIcon *iconTitle;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The popup that chooses the import source.
+struct Ui_ImportFromScreenClass : UiRecord {
+    ZelPushButton *btnClose;
+    ZelTextBox *txtTitle;
+    ZelPushButton *btnFromSD;
+    ZelTextBox *txtSdCard;
+    ZelIcon *iconSdCard;
+    ZelPushButton *btnFromDevice;
+    ZelTextBox *txtDevice;
+    ZelIcon *iconDevice;
+    ZelIcon *icon;
+};

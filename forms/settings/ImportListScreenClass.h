@@ -1,0 +1,21 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The list of importable items.
+struct Ui_ImportListScreenClass : UiRecord {
+    ZelPushButton *btnListHeader;
+    ZelTextBox *txtPath;
+    ZelTextBox *txtCurPage;
+    ZelTextBox *txtNumOfItems;
+    ZelTextBox *txtImportFrom;
+    ZelIcon *iconImport;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnClose;
+    QWidget *ScrollButtonsWidget;
+    ZelList *listItems;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The chart options for Navionics charts of a profile, in a scrolling panel.
+struct Ui_ProfileEditMapOptionsNavionicsScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnContextMenu;
+    QWidget *ScrollButtonsWidget;
+    ZelIcon *iconTitle;
+    ZelIcon *iconProfile;
+    ZelIcon *icon;
+    ZelTextBox *lblNavionicsCharts;
+    ZelBacking *backing;
+    ZelScrollArea *scrollArea;
+    QWidget *scrollAreaWidgetContents;
+    ZelComboBox *comboContourLineSpacing;
+    ZelComboBox *comboDepthUnits;
+    ZelTextBox *lblContourLineSpacing;
+    ZelTextBox *lblSafetyDepth;
+    ZelTextBox *lblDepthUnits;
+    ZelComboBox *comboSafetyDepth;
+    ZelComboBox *comboChartBoundaries;
+    ZelTextBox *lblChartBoundaries;
+    ZelComboBox *comboPresentation;
+    ZelTextBox *lblPresentation;
+    ZelComboBox *comboHideCharts;
+    ZelTextBox *lblHideCharts;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The track-recording settings of a profile.
+struct Ui_ProfileEditTracksScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnApplyToAll;
+    ZelTextBox *lblApplyToAll;
+    ZelIcon *icon;
+    ZelTextBox *lblMapOptions_2;
+    ZelIcon *iconProfile;
+    ZelIcon *icon_2;
+    ZelComboBox *comboLogMode;
+    ZelComboBox *comboLogModeDetail;
+    ZelTextBox *lblLogMode;
+    ZelBacking *backing;
+};

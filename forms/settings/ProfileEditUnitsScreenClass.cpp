@@ -1,0 +1,58 @@
+#include "forms/settings/ProfileEditUnitsScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
+{
+    Root(root, "ProfileEditUnitsScreenClass").size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll").at(60, 7, 176, 43).normal(":/Buttons/b_BottomButton.mif").pressed(":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
+    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(12, 6, 154, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).scaledContents(false).alignment(align::Centre).wordWrap().pixelSize(13);
+    titleHeader(ui.iconTitle, root, "iconTitle");
+    make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2").at(86, 2, 148, 40).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.icon, ui.iconTitle, "icon").at(46, 4, 38, 38).image(":/Icons/i_Units.mif");
+    make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
+    make(ui.backing, root, "backing").at(5, 72, 230, 278);
+    make(ui.lblDistance, ui.backing, "lblDistance").at(10, 4, 191, 16).font(boldAA()).pixelSize(14);
+    make(ui.comboSpeed, ui.backing, "comboSpeed").at(0, 94, 230, 44).standardComboBox();
+    make(ui.comboAreaUnits, ui.backing, "comboAreaUnits").at(0, 234, 230, 44).minSize(230, 44).standardComboBox();
+    make(ui.lblSpeed, ui.backing, "lblSpeed").at(10, 74, 191, 16).font(boldAA()).pixelSize(14);
+    make(ui.comboElevation, ui.backing, "comboElevation").at(0, 164, 230, 44).standardComboBox();
+    make(ui.comboDistance, ui.backing, "comboDistance").at(0, 24, 230, 44).standardComboBox();
+    make(ui.lblAreaUnits, ui.backing, "lblAreaUnits").at(10, 214, 191, 16).font(boldAA()).pixelSize(14);
+    make(ui.lblElevation, ui.backing, "lblElevation").at(10, 144, 191, 16).font(boldAA()).pixelSize(14);
+
+    ui.lblDistance->setBuddy(ui.comboDistance);
+    ui.lblSpeed->setBuddy(ui.comboDistance);
+    ui.lblAreaUnits->setBuddy(ui.comboDistance);
+    ui.lblElevation->setBuddy(ui.comboDistance);
+}
+
+void retranslateUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
+{
+    root->setProperty("windowTitle", QString());
+    ui.lblApplyToAll->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Apply to All Profiles"));
+    ui.lblMapOptions_2->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Units"));
+    ui.lblDistance->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Distance"));
+    ui.lblSpeed->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Speed"));
+    ui.lblAreaUnits->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Area Units"));
+    ui.lblElevation->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Elevation"));
+}
+
+Form<Ui_ProfileEditUnitsScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &ProfileEditUnitsScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// One row of the profile list: an active-profile mark, the profile icon after a divider and the profile name.
+struct Ui_ProfileListItemClass : UiRecord {
+    ZelTextBox *textName;
+    ZelIcon *ItemIcon;
+    ZelIcon *ActiveIcon;
+    ZelIcon *iconSplit;
+};

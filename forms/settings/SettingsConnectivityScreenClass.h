@@ -1,0 +1,22 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// Connectivity: choices for the connection mode, the NMEA option and the baud rate.
+struct Ui_SettingsConnectivityScreenClass : UiRecord {
+    ZelIcon *icon_2;
+    ZelTextBox *lblOffCourse_2;
+    ZelIcon *icon;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelComboBox *comboConnectMode;
+    ZelTextBox *lblMode;
+    ZelTextBox *lblNmeaOption;
+    ZelComboBox *comboNmeaOption;
+    ZelTextBox *lblBaudRate;
+    ZelComboBox *comboBaudRate;
+    ZelBacking *backing;
+};

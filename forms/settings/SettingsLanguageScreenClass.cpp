@@ -1,0 +1,42 @@
+#include "forms/settings/SettingsLanguageScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_SettingsLanguageScreenClass &ui, QWidget *root)
+{
+    Root(root, "SettingsLanguageScreenClass").size(240, 400);
+
+    bottomBar(ui.bottomBar, root, "bottomBar");
+    backButton(ui.btnBack, ui.bottomBar);
+    make(ui.btnNext, ui.bottomBar, "btnNext").at(186, 7, 60, 43).normal(":/Buttons/b_Next.mif").pressed(":/Buttons/b_Next_h.mif");
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
+    titleHeader(ui.icon, root, "icon");
+    make(ui.lblTitle, ui.icon, "lblTitle").at(45, 10, 148, 26).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).palette(whiteText()).font(boldAA()).pixelSize(12);
+    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 41, 41).image(":/Icons/i_Language.mif");
+    make(ui.listLanguages, root, "listLanguages").at(0, 80, 240, 265);
+    make(ui.iconTitleBar, root, "iconTitleBar").at(0, 0, 240, 28).image(":/Bkgd/bkgd_TitleBar.mif");
+}
+
+void retranslateUi(Ui_SettingsLanguageScreenClass &ui, QWidget *root)
+{
+    root->setProperty("windowTitle", QString());
+    ui.lblTitle->setContent(QCoreApplication::translate("SettingsLanguageScreenClass", "Language"));
+    ui.labelPage->setContent(QString());
+}
+
+Form<Ui_SettingsLanguageScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &SettingsLanguageScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

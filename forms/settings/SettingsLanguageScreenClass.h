@@ -1,0 +1,20 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// Language choice: a kinetic list of languages with a Next button, under a copy of the title-bar background.
+struct Ui_SettingsLanguageScreenClass : UiRecord {
+    ZelIcon *bottomBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnNext;
+    QWidget *ScrollButtonsWidget;
+    ZelIcon *icon;
+    ZelTextBox *lblTitle;
+    ZelTextBox *labelPage;
+    ZelIcon *icon_2;
+    ZelList *listLanguages;
+    ZelIcon *iconTitleBar;
+};

@@ -1,0 +1,85 @@
+#include "forms/settings/SettingsNavigationScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
+{
+    Root(root, "SettingsNavigationScreenClass").size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    titleHeader(ui.icon, root, "icon");
+    make(ui.labelName_5, ui.icon, "labelName_5").enabled().at(45, 4, 181, 38).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Navigation.mif");
+    make(ui.backing, root, "backing").at(0, 67, 240, 288);
+    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 233, 742);
+    layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").spacing(6).sizeConstraint(QLayout::SetDefaultConstraint).marginLeft(1).marginRight(2);
+    make(ui.lblPrimCoordSys, ui.scrollAreaWidgetContents, "lblPrimCoordSys").font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.comboPrimCoordSys, ui.scrollAreaWidgetContents, "comboPrimCoordSys").standardComboBox();
+    make(ui.lblPrimCoordZone, ui.scrollAreaWidgetContents, "lblPrimCoordZone").font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.comboPrimCoordZone, ui.scrollAreaWidgetContents, "comboPrimCoordZone").standardComboBox();
+    make(ui.lblPrimCoordAccuracy, ui.scrollAreaWidgetContents, "lblPrimCoordAccuracy").font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.comboPrimCoordAccuracy, ui.scrollAreaWidgetContents, "comboPrimCoordAccuracy").standardComboBox();
+    make(ui.lblPrimMapDatum, ui.scrollAreaWidgetContents, "lblPrimMapDatum").font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.comboPrimMapDatum, ui.scrollAreaWidgetContents, "comboPrimMapDatum").standardComboBox();
+    make(ui.lblSecCoordSys, ui.scrollAreaWidgetContents, "lblSecCoordSys").font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.comboSecCoordSys, ui.scrollAreaWidgetContents, "comboSecCoordSys").standardComboBox();
+    make(ui.lblSecCoordZone, ui.scrollAreaWidgetContents, "lblSecCoordZone").font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.comboSecCoordZone, ui.scrollAreaWidgetContents, "comboSecCoordZone").standardComboBox();
+    make(ui.lblSecCoordAccuracy, ui.scrollAreaWidgetContents, "lblSecCoordAccuracy").font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.comboSecCoordAccuracy, ui.scrollAreaWidgetContents, "comboSecCoordAccuracy").standardComboBox();
+    make(ui.lblSecMapDatum, ui.scrollAreaWidgetContents, "lblSecMapDatum").font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.comboSecMapDatum, ui.scrollAreaWidgetContents, "comboSecMapDatum").standardComboBox();
+    make(ui.lblNorthRef, ui.scrollAreaWidgetContents, "lblNorthRef").font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.comboNorthRef, ui.scrollAreaWidgetContents, "comboNorthRef").standardComboBox();
+    make(ui.lblAltimeterSrc, ui.scrollAreaWidgetContents, "lblAltimeterSrc").font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.comboAltimeterSrc, ui.scrollAreaWidgetContents, "comboAltimeterSrc").standardComboBox();
+    setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
+
+    addMembers(ui.verticalLayout, {ui.lblPrimCoordSys, ui.comboPrimCoordSys, ui.lblPrimCoordZone, ui.comboPrimCoordZone, ui.lblPrimCoordAccuracy, ui.comboPrimCoordAccuracy, ui.lblPrimMapDatum, ui.comboPrimMapDatum, ui.lblSecCoordSys, ui.comboSecCoordSys, ui.lblSecCoordZone, ui.comboSecCoordZone, ui.lblSecCoordAccuracy, ui.comboSecCoordAccuracy, ui.lblSecMapDatum, ui.comboSecMapDatum, ui.lblNorthRef, ui.comboNorthRef, ui.lblAltimeterSrc, ui.comboAltimeterSrc});
+
+    ui.lblPrimCoordSys->setBuddy(ui.comboPrimCoordSys);
+    ui.lblPrimCoordZone->setBuddy(ui.comboPrimCoordZone);
+    ui.lblPrimCoordAccuracy->setBuddy(ui.comboPrimCoordAccuracy);
+    ui.lblPrimMapDatum->setBuddy(ui.comboPrimCoordSys);
+    ui.lblSecCoordSys->setBuddy(ui.comboPrimCoordSys);
+    ui.lblSecCoordZone->setBuddy(ui.comboSecCoordZone);
+    ui.lblSecCoordAccuracy->setBuddy(ui.comboSecCoordAccuracy);
+    ui.lblSecMapDatum->setBuddy(ui.comboPrimCoordSys);
+    ui.lblNorthRef->setBuddy(ui.comboPrimCoordSys);
+    ui.lblAltimeterSrc->setBuddy(ui.comboPrimCoordSys);
+}
+
+void retranslateUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
+{
+    root->setProperty("windowTitle", QString());
+    ui.labelName_5->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Navigation"));
+    ui.lblPrimCoordSys->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate System"));
+    ui.lblPrimCoordZone->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate Zone"));
+    ui.lblPrimCoordAccuracy->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate Accuracy"));
+    ui.lblPrimMapDatum->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Map Datum"));
+    ui.lblSecCoordSys->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate System"));
+    ui.lblSecCoordZone->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate Zone"));
+    ui.lblSecCoordAccuracy->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate Accuracy"));
+    ui.lblSecMapDatum->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Map Datum"));
+    ui.lblNorthRef->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "North Reference"));
+    ui.lblAltimeterSrc->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Altimeter Source"));
+}
+
+Form<Ui_SettingsNavigationScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &SettingsNavigationScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

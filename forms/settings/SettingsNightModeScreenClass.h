@@ -1,0 +1,21 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// Night mode: three radio buttons Auto, ON and OFF.
+struct Ui_SettingsNightModeScreenClass : UiRecord {
+    ZelIcon *bottomBar;
+    ZelPushButton *btnBack;
+    ZelIcon *icon;
+    ZelTextBox *labelName_4;
+    ZelIcon *icon_2;
+    ZelPushRadioButton *button_Auto;
+    ZelTextBox *textBox;
+    ZelPushRadioButton *button_ON;
+    ZelTextBox *textBox_2;
+    ZelPushRadioButton *button_OFF;
+    ZelTextBox *textBox_3;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// Product information: the serial number and a list of further product details.
+struct Ui_SettingsProductInfoScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+    ZelTextBox *labelPage;
+    ZelIcon *icon_2;
+    ZelList *listSettings;
+    ZelTextBox *textBoxSN;
+    ZelTextBox *textBoxSNValue;
+    ZelBacking *backing;
+};

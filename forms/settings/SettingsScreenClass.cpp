@@ -1,0 +1,40 @@
+#include "forms/settings/SettingsScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_SettingsScreenClass &ui, QWidget *root)
+{
+    Root(root, "SettingsScreenClass").size(240, 400);
+
+    bottomBar(ui.bottomBar, root, "bottomBar");
+    backButton(ui.btnBack, ui.bottomBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
+    make(ui.listSettings, root, "listSettings").at(0, 80, 240, 265);
+    titleHeader(ui.icon, root, "icon");
+    make(ui.labelName, ui.icon, "labelName").enabled().at(60, 10, 120, 26).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_settings.mif");
+}
+
+void retranslateUi(Ui_SettingsScreenClass &ui, QWidget *root)
+{
+    root->setProperty("windowTitle", QString());
+    ui.labelName->setContent(QCoreApplication::translate("SettingsScreenClass", "Settings"));
+    ui.labelPage->setContent(QString());
+}
+
+Form<Ui_SettingsScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &SettingsScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The settings menu: a kinetic list of settings categories under the title header, with a page indicator.
+struct Ui_SettingsScreenClass : UiRecord {
+    ZelIcon *bottomBar;
+    ZelPushButton *btnBack;
+    QWidget *ScrollButtonsWidget;
+    ZelList *listSettings;
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+    ZelTextBox *labelPage;
+    ZelIcon *icon_2;
+};

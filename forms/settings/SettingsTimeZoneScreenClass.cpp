@@ -1,0 +1,47 @@
+#include "forms/settings/SettingsTimeZoneScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *root)
+{
+    Root(root, "SettingsTimeZoneScreenClass").size(240, 400);
+
+    bottomBar(ui.bottomBar, root, "bottomBar");
+    backButton(ui.btnBack, ui.bottomBar);
+    titleHeader(ui.icon, root, "icon");
+    make(ui.labelName_4, ui.icon, "labelName_4").enabled().at(0, 10, 240, 26).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.backing, root, "backing").at(0, 72, 240, 278);
+    make(ui.chkDaylightSavings, ui.backing, "chkDaylightSavings").at(10, 110, 221, 50).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(0, 10);
+    make(ui.lblDaylightSavings, ui.chkDaylightSavings, "lblDaylightSavings").at(40, 9, 171, 31).font(boldAA()).alignment(align::LeftVCentre).wordWrap().pixelSize(14);
+    make(ui.comboTimeZone, ui.backing, "comboTimeZone").at(5, 6, 230, 44).standardComboBox(false);
+    make(ui.layoutWidget, ui.backing, "layoutWidget").at(7, 251, 226, 25);
+    layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(6);
+    make(ui.lblDate, ui.layoutWidget, "lblDate");
+    make(ui.lblTime, ui.layoutWidget, "lblTime").alignment(align::Centre);
+    make(ui.lblTimeZoneShift, ui.layoutWidget, "lblTimeZoneShift").layoutDirection(Qt::LeftToRight).alignment(align::Centre);
+
+    addMembers(ui.horizontalLayout, {ui.lblDate, ui.lblTime, ui.lblTimeZoneShift});
+}
+
+void retranslateUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *root)
+{
+    root->setProperty("windowTitle", QString());
+    ui.labelName_4->setContent(QCoreApplication::translate("SettingsTimeZoneScreenClass", "Time Zone"));
+    ui.lblDaylightSavings->setContent(QCoreApplication::translate("SettingsTimeZoneScreenClass", "Daylight Savings"));
+}
+
+Form<Ui_SettingsTimeZoneScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &SettingsTimeZoneScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

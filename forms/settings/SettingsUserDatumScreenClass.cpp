@@ -1,0 +1,94 @@
+#include "forms/settings/SettingsUserDatumScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_SettingsUserDatumScreenClass &ui, QWidget *root)
+{
+    Root(root, "SettingsUserDatumScreenClass").size(240, 400);
+
+    bottomBar(ui.bottomBar, root, "bottomBar");
+    backButton(ui.btnBack, ui.bottomBar);
+    make(ui.icon, root, "icon").at(0, 0, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    make(ui.layoutWidget, ui.icon, "layoutWidget").at(0, 0, 241, 31);
+    layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(6);
+    spacer(ui.horizontalSpacer, 18, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
+    make(ui.labelName, ui.layoutWidget, "labelName").palette(whiteText()).font(boldAA()).pixelSize(16);
+    spacer(ui.horizontalSpacer_2, 18, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
+    make(ui.scrollArea, root, "scrollArea").at(0, 36, 240, 317).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 238, 315);
+    layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").spacing(0);
+    make(ui.lblUserDatumParameters, ui.scrollAreaWidgetContents, "lblUserDatumParameters").font(boldAA()).pixelSize(14).textBoxFlags(false, false);
+    make(ui.userDatumDeltaA, ui.scrollAreaWidgetContents, "userDatumDeltaA").font(Font().pointSize(16)).coordType(5).readOnly(false);
+    make(ui.lblUserDatumParameters_2, ui.scrollAreaWidgetContents, "lblUserDatumParameters_2").font(boldAA()).pixelSize(14).textBoxFlags(false, false);
+    make(ui.userDatumDeltaF, ui.scrollAreaWidgetContents, "userDatumDeltaF").font(Font().pointSize(16)).coordType(5);
+    make(ui.lblUserDatumParameters_3, ui.scrollAreaWidgetContents, "lblUserDatumParameters_3").font(boldAA()).pixelSize(14).textBoxFlags(false, false);
+    make(ui.userDatumDeltaX, ui.scrollAreaWidgetContents, "userDatumDeltaX").font(Font().pointSize(16)).coordType(5);
+    make(ui.lblUserDatumParameters_4, ui.scrollAreaWidgetContents, "lblUserDatumParameters_4").font(boldAA()).pixelSize(14).textBoxFlags(false, false);
+    make(ui.userDatumDeltaY, ui.scrollAreaWidgetContents, "userDatumDeltaY").font(Font().pointSize(16)).coordType(5);
+    make(ui.lblUserDatumParameters_5, ui.scrollAreaWidgetContents, "lblUserDatumParameters_5").font(boldAA()).pixelSize(14).textBoxFlags(false, false);
+    make(ui.userDatumDeltaZ, ui.scrollAreaWidgetContents, "userDatumDeltaZ").font(Font().pointSize(16)).coordType(5);
+    make(ui.lblUserDatumParameters_6, ui.scrollAreaWidgetContents, "lblUserDatumParameters_6").font(boldAA()).pixelSize(14).textBoxFlags(false, false);
+    make(ui.userDatumRotX, ui.scrollAreaWidgetContents, "userDatumRotX").font(Font().pointSize(16)).coordType(5);
+    make(ui.lblUserDatumParameters_9, ui.scrollAreaWidgetContents, "lblUserDatumParameters_9").font(boldAA()).pixelSize(14).textBoxFlags(false, false);
+    make(ui.userDatumRotY, ui.scrollAreaWidgetContents, "userDatumRotY").font(Font().pointSize(16)).coordType(5);
+    make(ui.lblUserDatumParameters_7, ui.scrollAreaWidgetContents, "lblUserDatumParameters_7").font(boldAA()).pixelSize(14).textBoxFlags(false, false);
+    make(ui.userDatumRotZ, ui.scrollAreaWidgetContents, "userDatumRotZ").font(Font().pointSize(16)).coordType(5);
+    make(ui.lblUserDatumParameters_8, ui.scrollAreaWidgetContents, "lblUserDatumParameters_8").font(boldAA()).pixelSize(14).textBoxFlags(false, false);
+    make(ui.userDatumScaleF, ui.scrollAreaWidgetContents, "userDatumScaleF").font(Font().pointSize(16)).coordType(5);
+    setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
+
+    addMembers(ui.horizontalLayout, {ui.horizontalSpacer, ui.labelName, ui.horizontalSpacer_2});
+    addMembers(ui.verticalLayout, {ui.lblUserDatumParameters, ui.userDatumDeltaA, ui.lblUserDatumParameters_2, ui.userDatumDeltaF, ui.lblUserDatumParameters_3, ui.userDatumDeltaX, ui.lblUserDatumParameters_4, ui.userDatumDeltaY, ui.lblUserDatumParameters_5, ui.userDatumDeltaZ, ui.lblUserDatumParameters_6, ui.userDatumRotX, ui.lblUserDatumParameters_9, ui.userDatumRotY, ui.lblUserDatumParameters_7, ui.userDatumRotZ, ui.lblUserDatumParameters_8, ui.userDatumScaleF});
+
+    ui.icon->raise();
+    ui.scrollArea->raise();
+    ui.bottomBar->raise();
+}
+
+void retranslateUi(Ui_SettingsUserDatumScreenClass &ui, QWidget *)
+{
+    ui.labelName->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "User Datum Parameters"));
+    ui.lblUserDatumParameters->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta A (meters)"));
+    ui.userDatumDeltaA->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumDeltaA->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_2->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta F (x 10,000)"));
+    ui.userDatumDeltaF->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumDeltaF->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_3->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta X (meters)"));
+    ui.userDatumDeltaX->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumDeltaX->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_4->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta Y (meters)"));
+    ui.userDatumDeltaY->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumDeltaY->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_5->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta Z (meters)"));
+    ui.userDatumDeltaZ->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumDeltaZ->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_6->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation X (sec)"));
+    ui.userDatumRotX->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumRotX->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_9->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation Y (sec)"));
+    ui.userDatumRotY->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumRotY->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_7->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation Z (sec)"));
+    ui.userDatumRotZ->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumRotZ->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_8->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Scale factor (ppm)"));
+    ui.userDatumScaleF->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumScaleF->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+}
+
+Form<Ui_SettingsUserDatumScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &SettingsUserDatumScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

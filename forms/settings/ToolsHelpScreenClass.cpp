@@ -1,0 +1,39 @@
+#include "forms/settings/ToolsHelpScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_ToolsHelpScreenClass &ui, QWidget *root)
+{
+    Root(root, "ToolsHelpScreenClass").size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    titleHeader(ui.icon, root, "icon");
+    make(ui.labelName, ui.icon, "labelName").at(70, 7, 100, 31).titleText();
+    make(ui.labelPage, ui.icon, "labelPage").enabled().at(191, 7, 47, 31).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
+    make(ui.iconTitle, ui.icon, "iconTitle").at(4, 4, 38, 38).image(":/Icons/i_Tutorial.mif");
+    make(ui.list, root, "list").at(0, 80, 240, 265);
+}
+
+void retranslateUi(Ui_ToolsHelpScreenClass &ui, QWidget *)
+{
+    ui.labelName->setContent(QCoreApplication::translate("ToolsHelpScreenClass", "Help"));
+    ui.labelPage->setContent(QCoreApplication::translate("ToolsHelpScreenClass", "1/1"));
+}
+
+Form<Ui_ToolsHelpScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &ToolsHelpScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The help topics.
+struct Ui_ToolsHelpScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    QWidget *ScrollButtonsWidget;
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+    ZelTextBox *labelPage;
+    ZelIcon *iconTitle;
+    ZelList *list;
+};

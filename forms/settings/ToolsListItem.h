@@ -1,0 +1,17 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QWidget>
+
+// One row of the tools menu; the row button's normal and pressed images and its event propagation are root properties.
+struct Ui_ToolsListItem : UiRecord {
+    ZelIcon *icon;
+    QWidget *horizontalLayoutWidget;
+    QHBoxLayout *horizontalLayout;
+    ZelTextBox *txtName;
+    ZelTextBox *txtValue;
+};

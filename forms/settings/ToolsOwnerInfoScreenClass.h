@@ -1,0 +1,28 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The owner information.
+struct Ui_ToolsOwnerInfoScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+    ZelIcon *icon_2;
+    ZelTextBox *lblPhone;
+    ZelTextBox *lblAdress;
+    ZelPushButton *btnEmail;
+    ZelTextBox *txtEmail;
+    ZelPushButton *btnFullName;
+    ZelTextBox *txtFullName;
+    ZelPushButton *btnPhone;
+    ZelTextBox *txtPhone;
+    ZelTextBox *lblEmail;
+    ZelPushButton *btnAddress;
+    ZelTextBox *txtAddress;
+    ZelTextBox *lblFullName;
+    ZelBacking *backing;
+};

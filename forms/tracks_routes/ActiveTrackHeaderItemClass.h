@@ -1,0 +1,16 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The header of the active track (240 × 46).
+struct Ui_ActiveTrackHeaderItemClass : UiRecord {
+    ZelIcon *icon;
+    ZelIcon *iconFavorite;
+    ZelIcon *iconTrack;
+    ZelTextBox *txtTrackName;
+    ZelTextBox *txtSaveTime;
+    ZelIcon *iconMedia;
+};

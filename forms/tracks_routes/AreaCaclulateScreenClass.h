@@ -1,0 +1,22 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The choice of how to define the area.
+struct Ui_AreaCaclulateScreenClass : UiRecord {
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+    ZelIcon *iconTitle;
+    ZelPushButton *btnWalkAround;
+    ZelIcon *iconWA;
+    ZelTextBox *textBoxWA;
+    ZelPushButton *btnSelectPoints;
+    ZelIcon *iconSP;
+    ZelTextBox *textBoxSP;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    QWidget *ScrollButtonsWidget;
+};

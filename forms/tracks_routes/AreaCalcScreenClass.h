@@ -1,0 +1,18 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The confirmation popup of the area calculation.
+struct Ui_AreaCalcScreenClass : UiRecord {
+    ZelPushButton *btnClose;
+    ZelIcon *iconTitle;
+    ZelTextBox *txtTitle;
+    ZelTextBox *txtInfo;
+    ZelPushButton *btnStartTracking;
+    ZelTextBox *textButton;
+    ZelPushButton *btnCancel;
+    ZelTextBox *textButton_2;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The list of the area's points.
+struct Ui_AreaPointsScreenClass : UiRecord {
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+    ZelIcon *iconTitle;
+    ZelVirtualList *lvPoints;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnMap;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// One row of the go-to-route-point list.
+struct Ui_GotoRoutePtListItemClass : UiRecord {
+    ZelTextBox *textDistance;
+    ZelTextBox *textName;
+    ZelIcon *icon;
+    ZelPushButton *btnGo;
+    ZelIcon *iconCurrPtFlag;
+};

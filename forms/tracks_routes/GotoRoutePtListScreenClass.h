@@ -1,0 +1,19 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// Lets the user choose the route point to go to.
+struct Ui_GotoRoutePtListScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    QWidget *ScrollButtonsWidget;
+    ZelVirtualList *lstPoints;
+    ZelIcon *icon_2;
+    ZelTextBox *txtName;
+    ZelTextBox *txtCurPage;
+    ZelTextBox *txtNumOfPoints;
+    ZelIcon *icon;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QWidget>
+
+// Plays a track back on the map.
+struct Ui_PlayTrackScreenClass : UiRecord {
+    ZelMapControl *zelMapControl;
+    ZelNorthUpWidget *NorthUp;
+    ZelPushButton *ZoomIn;
+    ZelPushButton *ZoomOut;
+    QWidget *widgetScale;
+    ZelIcon *iconScale;
+    ZelTextBox *txtScale;
+    ZelTextBox *txtScaleShadow;
+    ZelPushButton *btnHideMedia;
+    ZelPushButton *btnPlaySpeed;
+    ZelTextBox *txtPlaySpeedValue;
+    ZelTextBox *playMemo;
+    ZelTextBox *labelProgress;
+    ZelProgressBar *progressBar;
+    ZelIcon *panelBottom;
+    ZelPushButton *btnBack;
+    QWidget *layoutWidget;
+    QHBoxLayout *horizontalLayout;
+    ZelPushButton *btnPlay;
+    ZelPushButton *btnPause;
+    ZelPushButton *btnPrevMediaPoint;
+    ZelPushButton *btnNextMediaPoint;
+};

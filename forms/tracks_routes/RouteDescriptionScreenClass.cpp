@@ -1,0 +1,43 @@
+#include "forms/tracks_routes/RouteDescriptionScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_RouteDescriptionScreenClass &ui, QWidget *root)
+{
+    Root(root, "RouteDescriptionScreenClass")
+        .size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
+    make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
+    make(ui.btnDescription, root, "btnDescription").at(7, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.label_3, ui.btnDescription, "label_3").at(38, 10, 149, 22).font(boldAA()).pixelSize(12);
+    make(ui.iconPaneLocation_3, ui.btnDescription, "iconPaneLocation_3").at(10, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
+    make(ui.backing, root, "backing").at(5, 111, 230, 240);
+    make(ui.txtDescription, ui.backing, "txtDescription").at(0, 0, 230, 240).font(Font().pointSize(10).bold()).noAutoFillBackground();
+}
+
+void retranslateUi(Ui_RouteDescriptionScreenClass &ui, QWidget *)
+{
+    ui.label_3->setContent(QCoreApplication::translate("RouteDescriptionScreenClass", "Description"));
+    ui.txtDescription->setPlainText(QString());
+}
+
+Form<Ui_RouteDescriptionScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &RouteDescriptionScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

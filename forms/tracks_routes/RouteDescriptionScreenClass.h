@@ -1,0 +1,21 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// Shows a route's description.
+struct Ui_RouteDescriptionScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnGo;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnMap;
+    ZelWidget *routeHeaderItem;
+    ZelPushButton *btnDescription;
+    ZelTextBox *label_3;
+    ZelIcon *iconPaneLocation_3;
+    ZelBacking *backing;
+    ZelTextArea *txtDescription;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The header of a route's screens (241 × 49).
+struct Ui_RouteHeaderItemClass : UiRecord {
+    ZelPushButton *btnIcon;
+    ZelBacking *backing;
+    ZelIcon *iconFavorite;
+    ZelIcon *icon;
+    ZelIcon *mediaIcon;
+    ZelTextBox *textName;
+    ZelTextBox *textDate;
+};

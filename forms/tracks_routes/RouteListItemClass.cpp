@@ -1,0 +1,43 @@
+#include "forms/tracks_routes/RouteListItemClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_RouteListItemClass &ui, QWidget *root)
+{
+    Root(root, "RouteListItemClass")
+        .size(226, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_h.mif")
+        .image("focused", ":/Buttons/b_list_h.mif")
+        .property("eventPropagation", true);
+
+    make(ui.textName, root, "textName").at(50, 5, 79, 20).minSize(79, 0).font(boldAA()).pixelSize(12).textBoxFlags(true, false).content("Name");
+    make(ui.textPointsCount, root, "textPointsCount").at(130, 5, 54, 20).minSize(0, 0).font(normalWeightAA()).pixelSize(10).textBoxFlags(true, false).content("Points");
+    make(ui.textDistance, root, "textDistance").at(50, 26, 64, 20).minSize(0, 0).font(normalWeightAA()).pixelSize(11).textBoxFlags(true, false).content("Distance");
+    make(ui.icon, root, "icon").at(9, 7, 38, 38).image(":/Icons/i_Route.mif");
+    make(ui.ItemIcon_Picture, ui.icon, "ItemIcon_Picture").at(19, 18, 20, 20).image(":/Icons/i_MediaAttached.mif");
+    make(ui.textElvChange, root, "textElvChange").at(120, 26, 64, 20).font(normalWeightAA()).pixelSize(11).textBoxFlags(true, false).content("Elevation");
+    make(ui.btnGo, root, "btnGo").at(179, 6, 41, 41).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.favoriteIcon, root, "favoriteIcon").at(29, 8, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
+}
+
+void retranslateUi(Ui_RouteListItemClass &, QWidget *root)
+{
+    root->setProperty("windowTitle", QCoreApplication::translate("RouteListItemClass", "RouteListItem"));
+}
+
+Form<Ui_RouteListItemClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &RouteListItemClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// One row of the route list.
+struct Ui_RouteListItemClass : UiRecord {
+    ZelTextBox *textName;
+    ZelTextBox *textPointsCount;
+    ZelTextBox *textDistance;
+    ZelIcon *icon;
+    ZelIcon *ItemIcon_Picture;
+    ZelTextBox *textElvChange;
+    ZelPushButton *btnGo;
+    ZelIcon *favoriteIcon;
+};

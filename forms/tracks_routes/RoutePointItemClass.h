@@ -1,0 +1,34 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QStackedWidget>
+#include <QWidget>
+
+// One row of the route point list, with three pages.
+struct Ui_RoutePointItemClass : UiRecord {
+    QStackedWidget *stackedWidget;
+    QWidget *pageNormal;
+    ZelTextBox *textName;
+    ZelTextBox *textDistance;
+    ZelIcon *ItemIcon_Type;
+    ZelStatusIndicator *statDirection;
+    ZelTextBox *txtDirection;
+    ZelPushButton *btnDel;
+    ZelPushButton *emptySpaceDel;
+    QWidget *pageEdit;
+    ZelPushButton *btnPageUp;
+    ZelPushButton *btnPageDown;
+    ZelTextBox *textName_2;
+    ZelTextBox *textDistance_2;
+    ZelTextBox *txtDirection_2;
+    ZelStatusIndicator *statDirection_2;
+    QWidget *pageAdd;
+    QWidget *horizontalLayoutWidget;
+    QHBoxLayout *horizontalLayout;
+    ZelTextBox *txtName;
+    ZelTextBox *txtValue;
+    ZelIcon *icon;
+};

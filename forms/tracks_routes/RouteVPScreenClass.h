@@ -1,0 +1,38 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QStackedWidget>
+#include <QWidget>
+
+// Shows the vertical profile of a route.
+struct Ui_RouteVPScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    QStackedWidget *stackedWidget;
+    QWidget *initMode;
+    ZelPushButton *btnMap;
+    ZelPushButton *btnGo;
+    ZelPushButton *btnContextMenu;
+    QWidget *editMode;
+    ZelPushButton *btnZoomMode;
+    ZelPushButton *btnRight;
+    ZelPushButton *btnLeft;
+    QWidget *zoomMode;
+    ZelPushButton *btnPanMode;
+    ZelPushButton *btnZoomOut;
+    ZelPushButton *btnZoomIn;
+    zelSimpleGraphView *SimpleGraphView;
+    ZelIcon *icon_6;
+    ZelTextBox *lbl_NetChange;
+    ZelTextBox *lbl_Length;
+    ZelTextBox *lbl_LengthVal;
+    ZelTextBox *lbl_NetChangeVal;
+    ZelIcon *icon_VProfile_2;
+    ZelPushButton *btnSubTitle;
+    ZelTextBox *zelTextBox;
+    ZelIcon *icon3DAbstract_2;
+    ZelTextBox *labelElevationChange;
+    ZelWidget *routeHeaderItem;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// One row of the geofence list.
+struct Ui_ToolsGeofencingListItem : UiRecord {
+    ZelTextBox *txtName;
+    ZelTextBox *txtState;
+    ZelTextBox *txtValue;
+    ZelIcon *icon;
+};

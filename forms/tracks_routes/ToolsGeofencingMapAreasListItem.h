@@ -1,0 +1,13 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// One row of the map area list.
+struct Ui_ToolsGeofencingMapAreasListItem : UiRecord {
+    ZelTextBox *txtName;
+    ZelTextBox *txtValue;
+    ZelIcon *icon;
+};

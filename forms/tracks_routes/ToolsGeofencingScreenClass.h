@@ -1,0 +1,20 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The list of geofences.
+struct Ui_ToolsGeofencingScreenClass : UiRecord {
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+    ZelTextBox *labelPage;
+    ZelIcon *iconTitle;
+    ZelTextBox *labelNumber;
+    ZelList *listGeofences;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnContextMenu;
+    QWidget *ScrollButtonsWidget;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The header of a track (244 × 47).
+struct Ui_TrackHeaderItemClass : UiRecord {
+    ZelBacking *backing;
+    ZelPushButton *btnClickableText;
+    ZelTextBox *txtSaveTime;
+    ZelTextBox *txtTrackName;
+    ZelPushButton *btnClickableIcon;
+    ZelIcon *iconFavorite;
+    ZelIcon *iconTrack;
+    ZelIcon *iconMedia;
+};

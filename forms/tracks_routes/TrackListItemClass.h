@@ -1,0 +1,18 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// One row of the track list.
+struct Ui_TrackListItemClass : UiRecord {
+    ZelTextBox *textName;
+    ZelTextBox *textStartTime;
+    ZelTextBox *textDistance;
+    ZelIcon *icon;
+    ZelIcon *mediaIcon;
+    ZelTextBox *textElvChange;
+    ZelPushButton *btnGo;
+    ZelIcon *iconFavorite;
+};

@@ -1,0 +1,45 @@
+#include "forms/tracks_routes/TrackMediaScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+const Colours kBlackButtonText = Colours().role(QPalette::ButtonText, kBlack);
+
+void setupUi(Ui_TrackMediaScreenClass &ui, QWidget *root)
+{
+    Root(root, "TrackMediaScreenClass")
+        .size(240, 400);
+
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).palette(kBlackButtonText).image(":/Bkgd/bkgd_BottomBar.mif");
+    contextMenuButton(ui.btnContextMenu, ui.statusBar);
+    backButton(ui.btnBack, ui.statusBar);
+    make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).margins(0, 0, 0, 0).sizeConstraint(QLayout::SetNoConstraint);
+    make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
+    make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
+
+    addMembers(ui.horizontalLayout_4, {ui.btnMap, ui.btnGo});
+
+    ui.headerControl->raise();
+    ui.statusBar->raise();
+}
+
+void retranslateUi(Ui_TrackMediaScreenClass &, QWidget *)
+{
+}
+
+Form<Ui_TrackMediaScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &TrackMediaScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "controls/zel_controls.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QWidget>
+
+// Holds a track's options.
+struct Ui_TrackOptionsScreenClass : UiRecord {
+    ZelPushButton *btnDelete;
+    ZelTextBox *textBox_2;
+    ZelIcon *statusBar;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnBack;
+    QWidget *horizontalLayoutWidget_4;
+    QHBoxLayout *horizontalLayout_4;
+    ZelPushButton *btnMap;
+    ZelPushButton *btnGo;
+    ZelWidget *headerControl;
+    ZelBacking *backing_2;
+    ZelCheckBox *btnReverse;
+    ZelTextBox *textBox_3;
+    ZelCheckBox *btnShowOnMap;
+    ZelTextBox *textBox;
+    ZelPushButton *btnOptions;
+    QWidget *layoutWidget;
+    QHBoxLayout *horizontalLayout_6;
+    ZelIcon *iconPaneLocation_2;
+    ZelTextBox *label_7;
+};

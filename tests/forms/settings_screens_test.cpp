@@ -1,0 +1,79 @@
+// What the settings screens promise a host beyond their tables: choices and
+// labels stay apart, buddies point into the same screen, and scrolled panels
+// keep the place the screen gives them.
+
+#include "form_harness.h"
+
+#include "controls/zel_controls.h"
+#include "forms/settings/SettingsDateTimeScreenClass.h"
+#include "forms/settings/SettingsNavigationScreenClass.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollArea>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+std::vector<const CatalogueEntry *> settingsScreens()
+{
+    std::vector<const CatalogueEntry *> screens;
+    for (const CatalogueEntry &entry : kCatalogue) {
+        if (std::strncmp(entry.name, "Settings", 8) == 0)
+            screens.push_back(&entry);
+    }
+    return screens;
+}
+
+const CatalogueEntry &entryNamed(const char *name)
+{
+    for (const CatalogueEntry &entry : kCatalogue) {
+        if (std::strcmp(entry.name, name) == 0)
+            return entry;
+    }
+    ADD_FAILURE() << name << " is not catalogued";
+    return kCatalogue[0];
+}
+
+TEST(SettingsScreens, ChoicesAreLeftToTheHostAndLabelsPointIntoTheSameScreen)
+{
+    const auto screens = settingsScreens();
+    ASSERT_FALSE(screens.empty());
+    for (const CatalogueEntry *entry : screens) {
+        SCOPED_TRACE(entry->name);
+        BuiltForm form = buildForm(*entry, true);
+        // Retranslating twice must not fill a combo box either.
+        entry->form().retranslateUi(form.record(), form.root.get());
+        for (QComboBox *combo : form.root->findChildren<QComboBox *>()) {
+            EXPECT_EQ(combo->count(), 0) << qPrintable(combo->objectName());
+            EXPECT_TRUE(combo->currentText().isEmpty()) << qPrintable(combo->objectName());
+        }
+        for (QLabel *label : form.root->findChildren<QLabel *>()) {
+            if (QWidget *buddy = label->buddy())
+                EXPECT_TRUE(form.root->isAncestorOf(buddy)) << qPrintable(label->objectName());
+        }
+    }
+}
+
+TEST(SettingsScreens, SeveralLabelsMayShareOneBuddy)
+{
+    BuiltForm form = buildForm(entryNamed("SettingsNavigationScreenClass"));
+    auto &ui = *reinterpret_cast<Ui_SettingsNavigationScreenClass *>(form.record());
+    for (QLabel *label : {ui.lblPrimMapDatum, ui.lblSecCoordSys, ui.lblSecMapDatum, ui.lblNorthRef, ui.lblAltimeterSrc})
+        EXPECT_EQ(label->buddy(), ui.comboPrimCoordSys) << qPrintable(label->objectName());
+    EXPECT_EQ(ui.lblSecCoordZone->buddy(), ui.comboSecCoordZone);
+}
+
+TEST(SettingsScreens, ScrolledPanelKeepsItsOffsetAndTheButtonItsEmptyText)
+{
+    BuiltForm form = buildForm(entryNamed("SettingsDateTimeScreenClass"), true);
+    auto &ui = *reinterpret_cast<Ui_SettingsDateTimeScreenClass *>(form.record());
+    EXPECT_EQ(ui.scrollArea->widget(), ui.scrollAreaWidgetContents);
+    EXPECT_EQ(ui.scrollAreaWidgetContents->geometry(), QRect(0, -91, 230, 340));
+    EXPECT_TRUE(ui.btnTimeZone->text().isEmpty());
+    EXPECT_EQ(ui.label->content(), QStringLiteral("Set Time Zone..."));
+}
+
+} // namespace

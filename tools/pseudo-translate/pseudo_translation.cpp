@@ -1,0 +1,79 @@
+#include "pseudo_translation.h"
+
+#include <QDomDocument>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace quarn::translations {
+namespace {
+
+const QHash<QChar, QChar> &accented()
+{
+    static const QHash<QChar, QChar> map = [] {
+        const QString plain = QStringLiteral("AaCcEeIiNnOoUuYySsZzGgLlRrTtDdHhKkJjWw");
+        const QString marked = QStringLiteral("ÅáÇçÉéÎíÑñÖöÜüÝýŠšŽžĞğĹĺŔŕŢţĎďĤĥĶķĴĵŴŵ");
+        QHash<QChar, QChar> result;
+        for (int i = 0; i < plain.size(); ++i)
+            result.insert(plain.at(i), marked.at(i));
+        return result;
+    }();
+    return map;
+}
+
+} // namespace
+
+QString pseudoTranslated(const QString &source)
+{
+    if (source.isEmpty())
+        return source;
+    QString text;
+    text.reserve(source.size() * 2);
+    for (const QChar c : source)
+        text.append(accented().value(c, c));
+    // Brackets count towards the growth; the rest is padding.
+    const int wanted = int(std::ceil(source.size() * 1.4));
+    const int padding = qMax(0, wanted - source.size() - 2);
+    return QLatin1Char('[') + text + QString(padding, QChar(0x00B7)) + QLatin1Char(']');
+}
+
+bool isStyleSheet(const QString &source)
+{
+    static const QRegularExpression declaration(QStringLiteral("^\\s*[a-z-]+\\s*:[^;]*;"));
+    return source.contains(QLatin1Char('{')) || declaration.match(source).hasMatch();
+}
+
+QByteArray pseudoTranslatedTs(const QByteArray &ts, QString *error)
+{
+    QDomDocument document;
+    QString parseError;
+    int line = 0;
+    if (!document.setContent(ts, &parseError, &line)) {
+        *error = QStringLiteral("line %1: %2").arg(line).arg(parseError);
+        return QByteArray();
+    }
+    QDomElement root = document.documentElement();
+    if (root.tagName() != QLatin1String("TS")) {
+        *error = QStringLiteral("not a Qt translation source (no <TS> element)");
+        return QByteArray();
+    }
+    root.setAttribute(QStringLiteral("language"), QStringLiteral("en"));
+
+    const QDomNodeList messages = document.elementsByTagName(QStringLiteral("message"));
+    for (int i = 0; i < messages.size(); ++i) {
+        QDomElement message = messages.at(i).toElement();
+        const QString source = message.firstChildElement(QStringLiteral("source")).text();
+        QDomElement translation = message.firstChildElement(QStringLiteral("translation"));
+        if (translation.isNull())
+            translation = message.appendChild(document.createElement(QStringLiteral("translation"))).toElement();
+        translation.removeAttribute(QStringLiteral("type"));
+        while (translation.hasChildNodes())
+            translation.removeChild(translation.firstChild());
+        translation.appendChild(
+            document.createTextNode(isStyleSheet(source) ? source : pseudoTranslated(source)));
+    }
+    return document.toByteArray(4);
+}
+
+} // namespace quarn::translations
