@@ -322,8 +322,10 @@ public:
     // --- coordinate entry -----------------------------------------------------
     Row &coordType(int type) { m_object->setCoordType(type); return *this; }
     Row &coordSubType(int subType) { m_object->setCoordSubType(subType); return *this; }
+    Row &modifiable(bool on = true) { m_object->setModifiable(on); return *this; }
 
     // --- pictures in labels, drop-down integers and animations ----------------
+    Row &pixmap(const char *path) { m_object->setPixmap(quarn::image(path)); return *this; }
     // The combo box's first and second further integers.
     Row &popupItemMargin(int margin) { m_object->setPopupItemMargin(margin); return *this; }
     Row &popupItemSpacing(int spacing) { m_object->setPopupItemSpacing(spacing); return *this; }

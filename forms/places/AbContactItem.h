@@ -1,0 +1,19 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QFormLayout>
+#include <QWidget>
+
+// One row of the contact list: icon, name and address lines, and Go.
+struct Ui_AbContactItem : UiRecord {
+    ZelIcon *iconContact;
+    ZelPushButton *btnGo;
+    QWidget *formLayoutWidget;
+    QFormLayout *formLayout;
+    ZelTextBox *txtContactName;
+    ZelTextBox *txtAddress;
+};

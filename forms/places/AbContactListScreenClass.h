@@ -1,0 +1,24 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_containers.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The contact list of the address book with its header strip and counters.
+struct Ui_AbContactListScreenClass : UiRecord {
+    ZelPushButton *btnListHeader;
+    ZelIcon *iconWpt;
+    ZelTextBox *txtSortType;
+    ZelTextBox *txtCurPage;
+    ZelTextBox *txtNumOfContacts;
+    ZelTextBox *txtAddressBook;
+    ZelIcon *statusBar;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnBack;
+    QWidget *ScrollButtonsWidget;
+    ZelVirtualList *listContacts;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QFormLayout>
+#include <QWidget>
+
+// One row of the previous-destination list: icon and two address lines.
+struct Ui_AbPrevDestItem : UiRecord {
+    ZelIcon *iconDest;
+    QWidget *formLayoutWidget;
+    QFormLayout *formLayout;
+    ZelTextBox *txtAddrPart1;
+    ZelTextBox *txtAddrPart2;
+};

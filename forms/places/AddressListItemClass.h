@@ -1,0 +1,18 @@
+#pragma once
+
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QWidget>
+
+// One row of the address result list: name and address beside the distance.
+struct Ui_AddressListItemClass : UiRecord {
+    QWidget *widget;
+    QHBoxLayout *horizontalLayout;
+    QFormLayout *formLayout;
+    ZelTextBox *txtName;
+    ZelTextBox *txtAdd;
+    ZelTextBox *txtDistance;
+};

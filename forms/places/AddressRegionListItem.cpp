@@ -1,0 +1,32 @@
+#include "forms/places/AddressRegionListItem.h"
+
+#include "core/construction/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_AddressRegionListItem &ui, QWidget *root)
+{
+    Root(root, "AddressRegionListItem")
+        .size(226, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_h.mif")
+        .property("eventPropagation", true);
+
+    make(ui.txtName, root, "txtName").at(19, 0, 191, 49).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).minSize(134, 0).maxSize(16777215, 16777215).font(boldAA()).pixelSize(16).textBoxFlags(false, false).content("long long text");
+}
+
+void retranslateUi(Ui_AddressRegionListItem &, QWidget *)
+{
+}
+
+Form<Ui_AddressRegionListItem, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &AddressRegionListItem()
+{
+    return form;
+}
+
+} // namespace quarn::forms

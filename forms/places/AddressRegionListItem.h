@@ -1,0 +1,9 @@
+#pragma once
+
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// One row of the region list: the region name.
+struct Ui_AddressRegionListItem : UiRecord {
+    ZelTextBox *txtName;
+};

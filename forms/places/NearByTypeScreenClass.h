@@ -1,0 +1,37 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QVBoxLayout>
+#include <QWidget>
+
+// The object types of a nearby search, one check button each, with OK.
+struct Ui_NearByTypeScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *OKButton;
+    ZelTextBox *okText;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnViewOnMap;
+    ZelPushButton *btnListHeader;
+    ZelTextBox *txtLabel;
+    QWidget *verticalLayoutWidget;
+    QVBoxLayout *verticalLayout;
+    ZelPushCheckBox *wptButton;
+    ZelIcon *icon;
+    ZelTextBox *WptText;
+    ZelPushCheckBox *GeocacheButton;
+    ZelIcon *icon_3;
+    ZelTextBox *GeocachesText;
+    ZelPushCheckBox *POIButton;
+    ZelIcon *icon_5;
+    ZelTextBox *POItext;
+    ZelPushCheckBox *TrackButton;
+    ZelIcon *icon_4;
+    ZelTextBox *TrackText;
+    ZelPushCheckBox *RouteButton;
+    ZelIcon *icon_2;
+    ZelTextBox *RouteText;
+};

@@ -1,0 +1,34 @@
+#include "forms/places/NearestObjectsListItemClass.h"
+
+#include "core/construction/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_NearestObjectsListItemClass &ui, QWidget *root)
+{
+    Root(root, "NearestObjectsListItemClass")
+        .size(226, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_h.mif")
+        .image("focused", ":/Buttons/b_list_f.mif");
+
+    make(ui.iconObj, root, "iconObj").at(10, 8, 26, 20).image(":/Icons/i_GeocacheIcons.mif").property("MaxSize", QSize(38, 38));
+    make(ui.btnGo, root, "btnGo").at(192, 14, 21, 22).faces(":/Icons/i_Go.mif", ":/Icons/i_Go.mif").shiftOnPress(0, 0);
+    make(ui.textName, root, "textName").at(54, 14, 131, 17).font(boldAA()).pixelSize(14).textBoxFlags(true, false).content("My First Object");
+}
+
+void retranslateUi(Ui_NearestObjectsListItemClass &, QWidget *)
+{
+}
+
+Form<Ui_NearestObjectsListItemClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &NearestObjectsListItemClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_containers.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// The list of found nearest objects with its header strip and counters.
+struct Ui_NearestObjectsListScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    QWidget *ScrollButtonsWidget;
+    ZelPushButton *btnBack;
+    ZelVirtualList *listObjects;
+    ZelIcon *icon_2;
+    ZelTextBox *txtCurPage;
+    ZelTextBox *txtNumOfCaches;
+    ZelTextBox *textBox;
+};
