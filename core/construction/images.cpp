@@ -1,5 +1,6 @@
 #include "core/construction/images.h"
 
+#include <QFile>
 #include <QPixmapCache>
 
 namespace quarn {
@@ -13,6 +14,10 @@ QPixmap image(const char *resourcePath)
     const QString key = QLatin1String("quarn:") + path;
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    // A resource the host lacks is not remembered, so that a bundle registered
+    // later is found; asking the in-memory resource tree is cheap, load() is not.
+    if (path.startsWith(QLatin1Char(':')) && !QFile::exists(path))
         return pixmap;
     if (pixmap.load(path))
         QPixmapCache::insert(key, pixmap);
