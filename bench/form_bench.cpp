@@ -1,10 +1,15 @@
-// Time to build each form as a host does, against the floor of constructing
-// the same number of plain widgets with an object name and a geometry.
+// Time to build each form as a host does, against the same form built by the
+// uic code of its Designer export and against the floor of constructing the
+// same number of plain widgets with an object name and a geometry.
 
 #include "catalogue/catalogue.h"
+#include "uic_reference.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QResource>
 #include <QWidget>
 
@@ -38,6 +43,33 @@ void buildFloorOnce(const std::vector<QString> &names)
     }
 }
 
+void buildReferenceOnce(const UicReferenceForm &form)
+{
+    auto root = std::make_unique<QWidget>();
+    form.build(root.get());
+}
+
+const UicReferenceForm &referenceFor(std::size_t index)
+{
+    return quarnUicReferenceForms()->forms[index];
+}
+
+// Stripped size of a library beside this program, per field of all forms.
+double strippedBytesPerField(const char *fileName)
+{
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(fileName));
+    QTemporaryDir dir;
+    const QString stripped = dir.filePath(QStringLiteral("stripped"));
+    QProcess strip;
+    strip.start(QStringLiteral("strip"), {QStringLiteral("-o"), stripped, path});
+    if (!strip.waitForFinished(60000) || strip.exitCode() != 0)
+        return -1;
+    int fields = 0;
+    for (const CatalogueEntry &entry : kCatalogue)
+        fields += entry.fieldCount;
+    return double(QFileInfo(stripped).size()) / fields;
+}
+
 std::vector<QString> fieldNames(int count)
 {
     std::vector<QString> names;
@@ -59,6 +91,12 @@ void BuildForm(benchmark::State &state, const CatalogueEntry *entry)
     state.counters["fields"] = entry->fieldCount;
 }
 
+void BuildReference(benchmark::State &state, const UicReferenceForm *form)
+{
+    for (auto _ : state)
+        buildReferenceOnce(*form);
+}
+
 void BuildFloor(benchmark::State &state, int fieldCount)
 {
     const std::vector<QString> names = fieldNames(fieldCount);
@@ -77,6 +115,17 @@ void BuildAllForms(benchmark::State &state)
             buildOnce(kCatalogue[i], records[i]);
     }
     state.counters["forms"] = double(kCatalogueSize);
+    state.counters["bytes_per_field"] = strippedBytesPerField(QUARN_MODULE_FILE_NAME);
+}
+
+void BuildAllReferences(benchmark::State &state)
+{
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < kCatalogueSize; ++i)
+            buildReferenceOnce(referenceFor(i));
+    }
+    state.counters["forms"] = double(kCatalogueSize);
+    state.counters["bytes_per_field"] = strippedBytesPerField(QUARN_UIC_REFERENCE_FILE_NAME);
 }
 
 void BuildAllFloors(benchmark::State &state)
@@ -106,11 +155,19 @@ int main(int argc, char **argv)
     if (!QResource::registerResource(images))
         qWarning("quarn_bench: no placeholder images at %s; forms build without pictures", qPrintable(images));
 
+    if (std::size_t(quarnUicReferenceForms()->count) != kCatalogueSize) {
+        qWarning("quarn_bench: the uic reference does not hold every catalogued form; rebuild it");
+        return 1;
+    }
     benchmark::RegisterBenchmark("all/forms", BuildAllForms)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("all/uic", BuildAllReferences)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("all/floor", BuildAllFloors)->Unit(benchmark::kMillisecond);
-    for (const CatalogueEntry &entry : kCatalogue) {
+    for (std::size_t i = 0; i < kCatalogueSize; ++i) {
+        const CatalogueEntry &entry = kCatalogue[i];
         const std::string name = entry.name;
         benchmark::RegisterBenchmark(("form/" + name).c_str(), BuildForm, &entry)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("uic/" + name).c_str(), BuildReference, &referenceFor(i))
+            ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("floor/" + name).c_str(), BuildFloor, entry.fieldCount)
             ->Unit(benchmark::kMicrosecond);
     }

@@ -40,6 +40,8 @@ private:
 class ZEL_EXPORT zelCompass : public QWidget
 {
     Q_OBJECT
+    // Properties without a set<Name> setter: Designer forms set them by name.
+    Q_CLASSINFO("setByName", "bDrawLabels,bDrawCardinal,targetIcon,sunIcon,moonIcon,northBadge,westBadge,southBadge,eastBadge,heading,bearing,northUp,dialRadius,dialCentre,northLetter,westLetter,southLetter,eastLetter")
     Q_PROPERTY(QPixmap compassRing READ compassRing WRITE setCompassRing)
     Q_PROPERTY(QPixmap greenNeedle READ greenNeedle WRITE setGreenNeedle)
     Q_PROPERTY(QPixmap yellowNeedle READ yellowNeedle WRITE setYellowNeedle)
@@ -122,6 +124,8 @@ private:
 class ZEL_EXPORT zelStripCompass : public QWidget
 {
     Q_OBJECT
+    // Properties without a set<Name> setter: Designer forms set them by name.
+    Q_CLASSINFO("setByName", "isRoadCompassMode,objectImage,waypointImage,moonImage,sunImage,westLetterImage,northLetterImage,eastLetterImage,southLetterImage,bearing,stripViewAngle,roadViewAngle,fullCircle,needleOffset,stripTop,roadTop,letterOffset,headingLineWidth,tickWidth,tickLength,arrowMargin,markerSize")
     Q_PROPERTY(QPixmap greenNeedle READ greenNeedle WRITE setGreenNeedle)
     Q_PROPERTY(QPixmap yellowNeedle READ yellowNeedle WRITE setYellowNeedle)
     Q_PROPERTY(QPixmap redNeedle READ redNeedle WRITE setRedNeedle)
@@ -303,6 +307,8 @@ private:
 class ZEL_EXPORT zelSimpleGraphView : public QWidget
 {
     Q_OBJECT
+    // Properties without a set<Name> setter: Designer forms set them by name.
+    Q_CLASSINFO("setByName", "curveBrush,curveColor,curveWidth,cursorLineColor,cursorLineWidth,cursorImage,drawGrid")
     Q_PROPERTY(QRect drawingArea READ drawingArea WRITE setDrawingArea)
     Q_PROPERTY(int drawCursorFlags READ drawCursorFlags WRITE setDrawCursorFlags)
     Q_PROPERTY(QBrush curveBrush MEMBER curveBrush)

@@ -1,10 +1,27 @@
 #include "core/construction/images.h"
 
+#include <QFile>
+#include <QPixmapCache>
+
 namespace quarn {
 
+// Looked up under a key of our own before loading: QPixmap::load keys its
+// cache on the file's modification time, and asking for that on every build
+// costs more than building the form.
 QPixmap image(const char *resourcePath)
 {
-    return QPixmap(QString::fromUtf8(resourcePath));
+    const QString path = QString::fromUtf8(resourcePath);
+    const QString key = QLatin1String("quarn:") + path;
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    // A resource the host lacks is not remembered, so that a bundle registered
+    // later is found; asking the in-memory resource tree is cheap, load() is not.
+    if (path.startsWith(QLatin1Char(':')) && !QFile::exists(path))
+        return pixmap;
+    if (pixmap.load(path))
+        QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 QStringList imagePaths(std::initializer_list<const char *> resourcePaths)

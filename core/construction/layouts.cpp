@@ -5,6 +5,13 @@
 
 namespace quarn {
 
+QSpacerItem *spacer(QSpacerItem *&field, int width, int height, QSizePolicy::Policy horizontal,
+                    QSizePolicy::Policy vertical)
+{
+    field = new QSpacerItem(width, height, horizontal, vertical);
+    return field;
+}
+
 void LayoutMember::addTo(QBoxLayout *layout) const
 {
     if (m_widget)

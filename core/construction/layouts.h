@@ -3,6 +3,8 @@
 // Qt layouts as rows of a form's table, and the members added to them once every
 // object of the form exists.
 
+#include "core/construction/row_setters.h"
+
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -61,20 +63,13 @@ private:
 template <typename L>
 LayoutRow<L> layout(L *&field, QWidget *host, const char *objectName)
 {
-    field = host ? new L(host) : new L();
-    field->setContentsMargins(11, 11, 11, 11);
-    field->setObjectName(QString::fromUtf8(objectName));
-    field->setContentsMargins(0, 0, 0, 0);
+    field = static_cast<L *>(detail::makeLayout(&detail::constructLayout<L>, host, objectName));
     return LayoutRow<L>(field);
 }
 
 // A spacer: no Qt object, so it has no name; it joins its layout with the members.
-inline QSpacerItem *spacer(QSpacerItem *&field, int width, int height, QSizePolicy::Policy horizontal,
-                           QSizePolicy::Policy vertical)
-{
-    field = new QSpacerItem(width, height, horizontal, vertical);
-    return field;
-}
+QSpacerItem *spacer(QSpacerItem *&field, int width, int height, QSizePolicy::Policy horizontal,
+                    QSizePolicy::Policy vertical);
 
 // Anything a box layout can take, in field order.
 class LayoutMember

@@ -1,18 +1,16 @@
 #include "core/construction/look.h"
 
+#include <list>
+
 namespace quarn {
 
-Colours &Colours::role(QPalette::ColorRole role, const QColor &colour, const QColor &disabled)
-{
-    m_fills.append({role, colour, disabled});
-    return *this;
-}
+namespace {
 
-QPalette Colours::palette() const
+QPalette buildPalette(const QVector<Colours::Fill> &fills)
 {
     QPalette palette;
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        for (const Fill &fill : m_fills) {
+        for (const Colours::Fill &fill : fills) {
             const QColor &colour = group == QPalette::Disabled ? fill.disabled : fill.colour;
             palette.setBrush(group, fill.role, QBrush(colour, Qt::SolidPattern));
         }
@@ -20,38 +18,74 @@ QPalette Colours::palette() const
     return palette;
 }
 
-Colours whiteText()
+// Every palette handed out so far, by its fills; a list, so that the
+// addresses Colours keep stay valid. The forms use a few dozen at most.
+const QPalette &sharedPalette(const QVector<Colours::Fill> &fills)
 {
-    return Colours().role(QPalette::WindowText, kWhite, kDisabledText);
+    static std::list<std::pair<QVector<Colours::Fill>, QPalette>> palettes;
+    for (const auto &entry : palettes) {
+        if (entry.first == fills)
+            return entry.second;
+    }
+    palettes.emplace_back(fills, buildPalette(fills));
+    return palettes.back().second;
 }
 
-Colours whiteTextDimDisabled()
+} // namespace
+
+Colours &Colours::role(QPalette::ColorRole role, const QColor &colour, const QColor &disabled)
 {
-    return Colours().role(QPalette::WindowText, kWhite, kDimDisabledText);
+    m_fills.append({role, colour, disabled});
+    m_palette = nullptr;
+    return *this;
 }
 
-Colours blackText()
+Colours Colours::role(QPalette::ColorRole role, const QColor &colour, const QColor &disabled) const
 {
-    return Colours().role(QPalette::WindowText, kBlack, kDisabledText);
+    return Colours(*this).role(role, colour, disabled);
 }
 
-Colours greyText()
+const QPalette &Colours::palette() const
 {
-    return Colours().role(QPalette::WindowText, kGreyText, kDimDisabledText);
+    if (!m_palette)
+        m_palette = &sharedPalette(m_fills);
+    return *m_palette;
 }
 
-Colours whiteButtonText()
+const Colours &whiteText()
 {
-    return Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
+    static const Colours colours = Colours().role(QPalette::WindowText, kWhite, kDisabledText);
+    return colours;
 }
 
-Colours whiteTextOnClear()
+const Colours &whiteTextDimDisabled()
 {
-    return whiteText().role(QPalette::Button, kClear).role(QPalette::Base, kClear).role(QPalette::Window, kClear);
+    static const Colours colours = Colours().role(QPalette::WindowText, kWhite, kDimDisabledText);
+    return colours;
 }
 
-QPalette transparentPalette()
+const Colours &blackText()
 {
+    static const Colours colours = Colours().role(QPalette::WindowText, kBlack, kDisabledText);
+    return colours;
+}
+
+const Colours &greyText()
+{
+    static const Colours colours = Colours().role(QPalette::WindowText, kGreyText, kDimDisabledText);
+    return colours;
+}
+
+const Colours &whiteTextOnClear()
+{
+    static const Colours colours =
+        whiteText().role(QPalette::Button, kClear).role(QPalette::Base, kClear).role(QPalette::Window, kClear);
+    return colours;
+}
+
+const QPalette &transparentPalette()
+{
+    static const QPalette palette = [] {
     const QColor toolTipBase(255, 255, 220);
     const QColor halfBlack(0, 0, 0, 127);
     QPalette palette;
@@ -77,6 +111,8 @@ QPalette transparentPalette()
     palette.setBrush(QPalette::Disabled, QPalette::Shadow, kBlack);
     palette.setBrush(QPalette::Disabled, QPalette::ToolTipBase, toolTipBase);
     palette.setBrush(QPalette::Disabled, QPalette::ToolTipText, kBlack);
+    return palette;
+    }();
     return palette;
 }
 
@@ -110,6 +146,24 @@ Font &Font::aa()
 {
     m_font.setStyleStrategy(QFont::PreferAntialias);
     return *this;
+}
+
+const Font &boldAA()
+{
+    static const Font font = Font().bold().aa();
+    return font;
+}
+
+const Font &normalWeightAA()
+{
+    static const Font font = Font().normalWeight().aa();
+    return font;
+}
+
+const Font &aaFont()
+{
+    static const Font font = Font().aa();
+    return font;
 }
 
 Font &Font::italic(bool on)
@@ -150,6 +204,11 @@ Font &Font::notItalic()
 {
     m_font.setItalic(false);
     return *this;
+}
+
+Colours whiteButtonText()
+{
+    return Colours().role(QPalette::ButtonText, kWhite, kDisabledText);
 }
 
 } // namespace quarn

@@ -19,40 +19,51 @@ inline const QColor kGreyText(92, 92, 92);
 
 // A palette in which only the named roles are filled, each with one colour for
 // the Active and Inactive groups and one for Disabled; every other role is left
-// to inheritance.
+// to inheritance. Equal fills give one shared QPalette, built the first time it
+// is asked for (on the GUI thread, where widgets are made).
 class Colours
 {
 public:
     Colours &role(QPalette::ColorRole role, const QColor &colour, const QColor &disabled);
     // Same colour in all three groups.
     Colours &role(QPalette::ColorRole role, const QColor &colour) { return this->role(role, colour, colour); }
-    QPalette palette() const;
+    // The shared looks below are constant: these give a changed copy.
+    Colours role(QPalette::ColorRole role, const QColor &colour, const QColor &disabled) const;
+    Colours role(QPalette::ColorRole role, const QColor &colour) const { return this->role(role, colour, colour); }
+    const QPalette &palette() const;
     operator QPalette() const { return palette(); }
 
-private:
     struct Fill {
         QPalette::ColorRole role;
         QColor colour;
         QColor disabled;
+        bool operator==(const Fill &other) const
+        {
+            return role == other.role && colour == other.colour && disabled == other.disabled;
+        }
     };
+
+private:
     QVector<Fill> m_fills;
+    mutable const QPalette *m_palette = nullptr;
 };
 
-Colours whiteText();             // white, disabled 118, 116, 108
-Colours whiteTextDimDisabled();  // white, disabled 106, 104, 100
-Colours blackText();             // black, disabled 118, 116, 108
-Colours greyText();              // 92, 92, 92, disabled 106, 104, 100
+const Colours &whiteText();             // white, disabled 118, 116, 108
+const Colours &whiteTextDimDisabled();  // white, disabled 106, 104, 100
+const Colours &blackText();             // black, disabled 118, 116, 108
+const Colours &greyText();              // 92, 92, 92, disabled 106, 104, 100
 // White or black text in the named roles instead of WindowText alone.
 Colours whiteText(std::initializer_list<QPalette::ColorRole> roles);
 Colours blackText(std::initializer_list<QPalette::ColorRole> roles);
 Colours whiteButtonText();       // ButtonText white, disabled 118, 116, 108
 // White text over Button, Base and Window made fully clear: texts laid over a
 // shaded band that must show through.
-Colours whiteTextOnClear();
+const Colours &whiteTextOnClear();
 // Every role filled: white texts, black base and shadow, clear surfaces.
-QPalette transparentPalette();
+const QPalette &transparentPalette();
 
-// A font built from the default font, changed only where asked.
+// A font built from the default font, changed only where asked. The shared
+// fonts below are constant; changing one gives a changed copy.
 class Font
 {
 public:
@@ -65,16 +76,25 @@ public:
     Font &kerning(bool on = true);
     Font &underline();
     Font &notItalic();     // italic explicitly off
-    QFont font() const { return m_font; }
+    Font family(const char *family) const { return Font(*this).family(family); }
+    Font pointSize(int points) const { return Font(*this).pointSize(points); }
+    Font bold() const { return Font(*this).bold(); }
+    Font normalWeight() const { return Font(*this).normalWeight(); }
+    Font aa() const { return Font(*this).aa(); }
+    Font italic(bool on = true) const { return Font(*this).italic(on); }
+    Font kerning(bool on = true) const { return Font(*this).kerning(on); }
+    Font underline() const { return Font(*this).underline(); }
+    Font notItalic() const { return Font(*this).notItalic(); }
+    const QFont &font() const { return m_font; }
     operator QFont() const { return m_font; }
 
 private:
     QFont m_font;
 };
 
-inline Font boldAA() { return Font().bold().aa(); }
-inline Font normalWeightAA() { return Font().normalWeight().aa(); }
-inline Font aaFont() { return Font().aa(); }
+const Font &boldAA();
+const Font &normalWeightAA();
+const Font &aaFont();
 
 namespace align {
 inline constexpr Qt::Alignment LeftVCentre = Qt::AlignLeft | Qt::AlignVCenter;        // 129

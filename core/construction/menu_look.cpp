@@ -5,18 +5,21 @@
 
 namespace quarn {
 
-QPalette menuScreenPalette()
+const QPalette &menuScreenPalette()
 {
     const QColor disabledText(191, 191, 191);
-    return Colours()
-        .role(QPalette::WindowText, kBlack, disabledText)
-        .role(QPalette::Text, kBlack, disabledText)
-        .role(QPalette::ButtonText, kWhite, kDisabledText);
+    static const QPalette palette = Colours()
+                                        .role(QPalette::WindowText, kBlack, disabledText)
+                                        .role(QPalette::Text, kBlack, disabledText)
+                                        .role(QPalette::ButtonText, kWhite, kDisabledText)
+                                        .palette();
+    return palette;
 }
 
-QFont menuScreenFont()
+const QFont &menuScreenFont()
 {
-    return Font().pointSize(10).bold();
+    static const QFont font = Font().pointSize(10).bold();
+    return font;
 }
 
 void applyMenuCaption(ZelTextBox *caption)

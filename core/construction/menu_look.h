@@ -10,8 +10,8 @@ namespace quarn {
 
 // Black window text and text, white button text; disabled 191, 191, 191 and
 // 118, 116, 108.
-QPalette menuScreenPalette();
+const QPalette &menuScreenPalette();
 // Bold, 10 pt.
-QFont menuScreenFont();
+const QFont &menuScreenFont();
 
 } // namespace quarn

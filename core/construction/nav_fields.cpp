@@ -1,11 +1,12 @@
 #include "core/construction/nav_fields.h"
 
+#include <QHash>
+
 namespace quarn::navfields {
 
 namespace {
 
 constexpr int kFullWidth = 230;
-constexpr int kHalfWidth = 113;
 const char kSatelliteImage[] = ":/Bkgd/bkgd_Satellite_Field_148x67.mif";
 
 // The field backgrounds in use, written out so that every path stands in the
@@ -54,22 +55,9 @@ void writeField(QByteArray &text, const Field &field, int row, int column)
 
 } // namespace
 
-Field full(int height, int headerFontSize, int dataFontSize)
-{
-    return Field{kFullWidth, height, headerFontSize, dataFontSize};
-}
+namespace {
 
-Field half(int height)
-{
-    return Field{kHalfWidth, height};
-}
-
-Field satellite()
-{
-    return Field{148, 67, 0, 0, true};
-}
-
-QByteArray document(const std::vector<Configuration> &configurations)
+QByteArray writeDocument(const std::vector<Configuration> &configurations)
 {
     QByteArray text = "<?xml version=\"1.0\" encoding=\"UTF-16\" standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n";
     for (std::size_t index = 0; index < configurations.size(); ++index) {
@@ -88,6 +76,29 @@ QByteArray document(const std::vector<Configuration> &configurations)
     }
     text += "</NAV_FIELDS_CONFIGURATION>";
     return text;
+}
+
+} // namespace
+
+void tableTooLarge(const char *what)
+{
+    qFatal("%s", what);
+}
+
+// Forms keep their configurations in constants, so the text is written once
+// per constant and shared after; the stored copy guards against a different
+// table at a reused address.
+QByteArray document(const std::vector<Configuration> &configurations)
+{
+    struct Written {
+        std::vector<Configuration> configurations;
+        QByteArray text;
+    };
+    static QHash<const void *, Written> written;
+    auto found = written.find(&configurations);
+    if (found == written.end() || found->configurations != configurations)
+        found = written.insert(&configurations, Written{configurations, writeDocument(configurations)});
+    return found->text;
 }
 
 } // namespace quarn::navfields

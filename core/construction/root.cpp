@@ -28,6 +28,38 @@ Root &Root::property(const char *name, const QVariant &value)
     return *this;
 }
 
+Root &Root::setPlain(const char *name, int value)
+{
+    m_root->setProperty(name, value);
+    return *this;
+}
+
+Root &Root::setPlain(const char *name, bool value)
+{
+    m_root->setProperty(name, value);
+    return *this;
+}
+
+Root &Root::image(const char *name, const char *path)
+{
+    return property(name, quarn::image(path));
+}
+
+Root &Root::imageList(const char *name, std::initializer_list<const char *> paths)
+{
+    return property(name, imagePaths(paths));
+}
+
+Root &Root::point(const char *name, int x, int y)
+{
+    return property(name, QPoint(x, y));
+}
+
+Root &Root::sizeValue(const char *name, int width, int height)
+{
+    return property(name, QSize(width, height));
+}
+
 Root &Root::sizePolicy(QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical)
 {
     QSizePolicy policy(horizontal, vertical);

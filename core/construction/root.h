@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <initializer_list>
+#include <type_traits>
 
 class QWidget;
 
@@ -27,13 +28,16 @@ public:
     Root &size(int width, int height);
 
     Root &property(const char *name, const QVariant &value);
-    Root &image(const char *name, const char *path) { return property(name, quarn::image(path)); }
-    Root &imageList(const char *name, std::initializer_list<const char *> paths)
+    // Plain numbers and flags without a variant at every form.
+    template <typename T, std::enable_if_t<std::is_same_v<T, int> || std::is_same_v<T, bool>, int> = 0>
+    Root &property(const char *name, T value)
     {
-        return property(name, imagePaths(paths));
+        return setPlain(name, value);
     }
-    Root &point(const char *name, int x, int y) { return property(name, QPoint(x, y)); }
-    Root &sizeValue(const char *name, int width, int height) { return property(name, QSize(width, height)); }
+    Root &image(const char *name, const char *path);
+    Root &imageList(const char *name, std::initializer_list<const char *> paths);
+    Root &point(const char *name, int x, int y);
+    Root &sizeValue(const char *name, int width, int height);
     Root &sizePolicy(QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical);
     Root &minimumSize(int width, int height) { return sizeValue("minimumSize", width, height); }
     Root &maximumSize(int width, int height) { return sizeValue("maximumSize", width, height); }
@@ -47,6 +51,9 @@ public:
     Root &navigationFieldBarPlacement();
 
 private:
+    Root &setPlain(const char *name, int value);
+    Root &setPlain(const char *name, bool value);
+
     QWidget *m_root;
 };
 

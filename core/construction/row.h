@@ -8,9 +8,12 @@
 //
 // Row is a template over the created class; a setting compiles only for classes
 // that have the matching setter, so a form cannot ask a control for something
-// it does not do.
+// it does not do. What a setting does happens out of line (row_setters.h), so
+// a row costs a few calls, not the inlined work of each setting.
 
 #include "core/construction/images.h"
+#include "core/construction/look.h"
+#include "core/construction/row_setters.h"
 
 #include <QComboBox>
 #include <QBrush>
@@ -28,6 +31,7 @@
 #include <QVariant>
 #include <QWidget>
 #include <initializer_list>
+#include <type_traits>
 
 namespace quarn {
 
@@ -43,16 +47,12 @@ public:
     // --- QWidget, in construction order -------------------------------------
     Row &enabled(bool on = true) { m_object->setEnabled(on); return *this; }
     Row &disabled() { return enabled(false); }
-    Row &at(int x, int y, int width, int height) { m_object->setGeometry(x, y, width, height); return *this; }
+    Row &at(int x, int y, int width, int height) { detail::place(m_object, x, y, width, height); return *this; }
     // Stretch 0 unless given; height-for-width is kept from the current policy.
     Row &sizePolicy(QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical, int horizontalStretch = 0,
                     int verticalStretch = 0)
     {
-        QSizePolicy policy(horizontal, vertical);
-        policy.setHorizontalStretch(horizontalStretch);
-        policy.setVerticalStretch(verticalStretch);
-        policy.setHeightForWidth(m_object->sizePolicy().hasHeightForWidth());
-        m_object->setSizePolicy(policy);
+        detail::setSizePolicy(m_object, horizontal, vertical, horizontalStretch, verticalStretch);
         return *this;
     }
     Row &minSize(int width, int height) { m_object->setMinimumSize(QSize(width, height)); return *this; }
@@ -60,9 +60,13 @@ public:
     Row &baseSize(int width, int height) { m_object->setBaseSize(QSize(width, height)); return *this; }
     Row &sizeIncrement(int width, int height) { m_object->setSizeIncrement(QSize(width, height)); return *this; }
     Row &palette(const QPalette &palette) { m_object->setPalette(palette); return *this; }
+    // The shared palette of these colours.
+    Row &palette(const Colours &colours) { m_object->setPalette(colours.palette()); return *this; }
     // The control's own font setter where it has one, else the widget font.
     Row &font(const QFont &font) { m_object->setFont(font); return *this; }
+    Row &font(const Font &font) { m_object->setFont(font.font()); return *this; }
     Row &widgetFont(const QFont &font) { static_cast<QWidget *>(m_object)->setFont(font); return *this; }
+    Row &widgetFont(const Font &font) { static_cast<QWidget *>(m_object)->setFont(font.font()); return *this; }
 
     // --- general widget settings --------------------------------------------
     Row &layoutDirection(Qt::LayoutDirection direction) { m_object->setLayoutDirection(direction); return *this; }
@@ -99,7 +103,7 @@ public:
     Row &textBoxFlags(bool a, bool b, bool c) { m_object->setTextBoxFlags(a, b, c); return *this; }
     Row &textBoxNumber(int number) { m_object->setTextBoxNumber(number); return *this; }
     // Untranslated initial content, set in setupUi.
-    Row &content(const char *text) { m_object->setContent(QString::fromUtf8(text)); return *this; }
+    Row &content(const char *text) { detail::setText(m_object, detail::setter<W, const QString &>(&W::setContent), text); return *this; }
     Row &alignHCenter(bool on = true) { m_object->setAlignHCenter(on); return *this; }
     Row &alignVCenter(bool on = true) { m_object->setAlignVCenter(on); return *this; }
     Row &html(const QString &html) { m_object->setHtml(html); return *this; }
@@ -113,14 +117,18 @@ public:
     Row &verticalScrollBar(Qt::ScrollBarPolicy policy) { m_object->setVerticalScrollBarPolicy(policy); return *this; }
 
     // --- images --------------------------------------------------------------
-    Row &image(const char *path) { m_object->setImage(quarn::image(path)); return *this; }
-    Row &normal(const char *path) { m_object->setNormal(quarn::image(path)); return *this; }
-    Row &pressed(const char *path) { m_object->setPressed(quarn::image(path)); return *this; }
-    Row &focused(const char *path) { m_object->setFocused(quarn::image(path)); return *this; }
-    Row &stateImage(const char *path) { m_object->setStateImage(quarn::image(path)); return *this; }
+    Row &image(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setImage), path); return *this; }
+    Row &normal(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setNormal), path); return *this; }
+    Row &pressed(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setPressed), path); return *this; }
+    Row &focused(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setFocused), path); return *this; }
+    Row &stateImage(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setStateImage), path); return *this; }
     // normal / pressed in one go, the pair most buttons have.
     Row &faces(const char *normalPath, const char *pressedPath) { return normal(normalPath).pressed(pressedPath); }
-    Row &statusImages(std::initializer_list<const char *> paths) { m_object->setImages(imagePaths(paths)); return *this; }
+    Row &statusImages(std::initializer_list<const char *> paths)
+    {
+        detail::setImageList(m_object, detail::setter<W, const QStringList &>(&W::setImages), paths);
+        return *this;
+    }
     Row &status(int index) { m_object->setStatus(index); return *this; }
     // An image set shared by several screens.
     Row &statusImages(const QStringList &paths) { m_object->setImages(paths); return *this; }
@@ -136,8 +144,8 @@ public:
     Row &autoExclusive(bool on = true) { m_object->setAutoExclusive(on); return *this; }
     Row &iconSize(int width, int height) { m_object->setIconSize(QSize(width, height)); return *this; }
     Row &buttonText(const QString &text) { m_object->setText(text); return *this; }
-    Row &checkedImage(const char *path) { m_object->setCheckedImg(quarn::image(path)); return *this; }
-    Row &uncheckedImage(const char *path) { m_object->setUncheckedImg(quarn::image(path)); return *this; }
+    Row &checkedImage(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setCheckedImg), path); return *this; }
+    Row &uncheckedImage(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setUncheckedImg), path); return *this; }
     Row &markPosition(int x, int y) { m_object->setMarkPosition(QPoint(x, y)); return *this; }
     // A plain Qt button icon for the off and on states of a toggle, default size.
     Row &toggleIcon(const char *offPath, const char *onPath)
@@ -182,13 +190,13 @@ public:
     // --- spin boxes ----------------------------------------------------------
     Row &spinArrows(const char *upNormal, const char *upPressed, const char *downNormal, const char *downPressed)
     {
-        m_object->setUpArrowNormal(quarn::image(upNormal));
-        m_object->setUpArrowPressed(quarn::image(upPressed));
-        m_object->setDownArrowNormal(quarn::image(downNormal));
-        m_object->setDownArrowPressed(quarn::image(downPressed));
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setUpArrowNormal), upNormal);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setUpArrowPressed), upPressed);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setDownArrowNormal), downNormal);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setDownArrowPressed), downPressed);
         return *this;
     }
-    Row &spinBackground(const char *path) { m_object->setBackground(quarn::image(path)); return *this; }
+    Row &spinBackground(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setBackground), path); return *this; }
     Row &blocking(bool on = true) { m_object->setBlocking(on); return *this; }
     Row &cyclic(bool on = true) { m_object->setCyclic(on); return *this; }
     Row &fontSize(int points) { m_object->setFontSize(points); return *this; }
@@ -198,25 +206,25 @@ public:
     // Needles of the dial and of the strip compass, set green, yellow, red, blue.
     Row &needles(const char *green, const char *yellow, const char *red, const char *blue)
     {
-        m_object->setGreenNeedle(quarn::image(green));
-        m_object->setYellowNeedle(quarn::image(yellow));
-        m_object->setRedNeedle(quarn::image(red));
-        m_object->setBlueNeedle(quarn::image(blue));
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setGreenNeedle), green);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setYellowNeedle), yellow);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setRedNeedle), red);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setBlueNeedle), blue);
         return *this;
     }
-    Row &compassRing(const char *path) { m_object->setCompassRing(quarn::image(path)); return *this; }
-    Row &northImage(const char *path) { m_object->setNorth(quarn::image(path)); return *this; }
-    Row &northArrowImage(const char *path) { m_object->setArrow(quarn::image(path)); return *this; }
+    Row &compassRing(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setCompassRing), path); return *this; }
+    Row &northImage(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setNorth), path); return *this; }
+    Row &northArrowImage(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setArrow), path); return *this; }
     // The dial's pictures and placement are plain members, assigned directly.
-    Row &targetIcon(const char *path) { m_object->targetIcon = quarn::image(path); return *this; }
-    Row &sunIcon(const char *path) { m_object->sunIcon = quarn::image(path); return *this; }
-    Row &moonIcon(const char *path) { m_object->moonIcon = quarn::image(path); return *this; }
+    Row &targetIcon(const char *path) { detail::assignImage(m_object, detail::member<W, QPixmap>(&W::targetIcon), path); return *this; }
+    Row &sunIcon(const char *path) { detail::assignImage(m_object, detail::member<W, QPixmap>(&W::sunIcon), path); return *this; }
+    Row &moonIcon(const char *path) { detail::assignImage(m_object, detail::member<W, QPixmap>(&W::moonIcon), path); return *this; }
     Row &cardinalBadges(const char *north, const char *west, const char *south, const char *east)
     {
-        m_object->northBadge = quarn::image(north);
-        m_object->westBadge = quarn::image(west);
-        m_object->southBadge = quarn::image(south);
-        m_object->eastBadge = quarn::image(east);
+        detail::assignImage(m_object, detail::member<W, QPixmap>(&W::northBadge), north);
+        detail::assignImage(m_object, detail::member<W, QPixmap>(&W::westBadge), west);
+        detail::assignImage(m_object, detail::member<W, QPixmap>(&W::southBadge), south);
+        detail::assignImage(m_object, detail::member<W, QPixmap>(&W::eastBadge), east);
         return *this;
     }
     Row &headingAndBearing(int heading, int bearing)
@@ -237,22 +245,22 @@ public:
     // The standard map compass (ring, icons, badges and dial; no needles).
     Row &standardMapCompass();
 
-    Row &stripBackground(const char *path) { m_object->setStripBkgd(quarn::image(path)); return *this; }
-    Row &roadBackground(const char *path) { m_object->setRoadBkgd(quarn::image(path)); return *this; }
-    Row &leftArrow(const char *path) { m_object->setLeftArrow(quarn::image(path)); return *this; }
-    Row &rightArrow(const char *path) { m_object->setRightArrow(quarn::image(path)); return *this; }
-    Row &destinationArrow(const char *path) { m_object->setDestArrow(quarn::image(path)); return *this; }
-    Row &objectImage(const char *path) { m_object->objectImage = quarn::image(path); return *this; }
-    Row &waypointImage(const char *path) { m_object->waypointImage = quarn::image(path); return *this; }
-    Row &moonImage(const char *path) { m_object->moonImage = quarn::image(path); return *this; }
-    Row &sunImage(const char *path) { m_object->sunImage = quarn::image(path); return *this; }
+    Row &stripBackground(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setStripBkgd), path); return *this; }
+    Row &roadBackground(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setRoadBkgd), path); return *this; }
+    Row &leftArrow(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setLeftArrow), path); return *this; }
+    Row &rightArrow(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setRightArrow), path); return *this; }
+    Row &destinationArrow(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setDestArrow), path); return *this; }
+    Row &objectImage(const char *path) { detail::assignImage(m_object, detail::member<W, QPixmap>(&W::objectImage), path); return *this; }
+    Row &waypointImage(const char *path) { detail::assignImage(m_object, detail::member<W, QPixmap>(&W::waypointImage), path); return *this; }
+    Row &moonImage(const char *path) { detail::assignImage(m_object, detail::member<W, QPixmap>(&W::moonImage), path); return *this; }
+    Row &sunImage(const char *path) { detail::assignImage(m_object, detail::member<W, QPixmap>(&W::sunImage), path); return *this; }
     // The strip's letters in member order: west, north, east, south.
     Row &letterImages(const char *west, const char *north, const char *east, const char *south)
     {
-        m_object->westLetterImage = quarn::image(west);
-        m_object->northLetterImage = quarn::image(north);
-        m_object->eastLetterImage = quarn::image(east);
-        m_object->southLetterImage = quarn::image(south);
+        detail::assignImage(m_object, detail::member<W, QPixmap>(&W::westLetterImage), west);
+        detail::assignImage(m_object, detail::member<W, QPixmap>(&W::northLetterImage), north);
+        detail::assignImage(m_object, detail::member<W, QPixmap>(&W::eastLetterImage), east);
+        detail::assignImage(m_object, detail::member<W, QPixmap>(&W::southLetterImage), south);
         return *this;
     }
     Row &heading(float degrees) { m_object->setHeading(degrees); return *this; }
@@ -289,18 +297,18 @@ public:
     // Satellite pictures by signal: weak, medium, strong, none.
     Row &satelliteImages(const char *weak, const char *medium, const char *strong, const char *none)
     {
-        m_object->setWeakSat(quarn::image(weak));
-        m_object->setMedSat(quarn::image(medium));
-        m_object->setStrongSat(quarn::image(strong));
-        m_object->setNoSat(quarn::image(none));
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setWeakSat), weak);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setMedSat), medium);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setStrongSat), strong);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setNoSat), none);
         return *this;
     }
     Row &sbasSatelliteImages(const char *weak, const char *medium, const char *strong, const char *none)
     {
-        m_object->setSBASWeakSat(quarn::image(weak));
-        m_object->setSBASMedSat(quarn::image(medium));
-        m_object->setSBASStrongSat(quarn::image(strong));
-        m_object->setSBASNoSat(quarn::image(none));
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setSBASWeakSat), weak);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setSBASMedSat), medium);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setSBASStrongSat), strong);
+        detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setSBASNoSat), none);
         return *this;
     }
 
@@ -407,9 +415,16 @@ public:
     Row &with(Look look) { look(m_object); return *this; }
 
     // --- dynamic properties --------------------------------------------------
-    Row &property(const char *name, const QVariant &value) { m_object->setProperty(name, value); return *this; }
-    Row &imageProperty(const char *name, const char *path) { return property(name, quarn::image(path)); }
-    Row &imageListProperty(const char *name, const QStringList &paths) { return property(name, paths); }
+    Row &property(const char *name, const QVariant &value) { detail::setProperty(m_object, name, value); return *this; }
+    // Plain numbers and flags without a variant at every row.
+    template <typename T, std::enable_if_t<std::is_same_v<T, int> || std::is_same_v<T, bool>, int> = 0>
+    Row &property(const char *name, T value)
+    {
+        detail::setProperty(m_object, name, value);
+        return *this;
+    }
+    Row &imageProperty(const char *name, const char *path) { detail::setImageProperty(m_object, name, path); return *this; }
+    Row &imageListProperty(const char *name, const QStringList &paths) { return property(name, QVariant(paths)); }
 
 private:
     W *m_object;
@@ -420,8 +435,7 @@ private:
 template <typename W>
 Row<W> make(W *&field, QWidget *parent, const char *objectName)
 {
-    field = new W(parent);
-    field->setObjectName(QString::fromUtf8(objectName));
+    field = static_cast<W *>(detail::makeObject(&detail::construct<W>, parent, objectName));
     return Row<W>(field);
 }
 

@@ -2,12 +2,19 @@
 
 #include "form_host.h"
 #include "preview_root.h"
+#include "uic_reference.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QPixmapCache>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QVector>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,83 +22,211 @@ namespace quarn::layouttool {
 
 namespace {
 
+qint64 timeOnce(const std::function<void()> &build)
+{
+    QElapsedTimer timer;
+    timer.start();
+    build();
+    return timer.nsecsElapsed();
+}
+
 // The median of the runs: the machine is shared, and a median shrugs off the
 // runs another process got in the way of.
-template <typename Build>
-qint64 medianTime(int repeat, Build build)
+qint64 median(std::vector<qint64> times)
 {
-    std::vector<qint64> times(std::size_t(repeat), 0);
-    QElapsedTimer timer;
-    for (qint64 &time : times) {
-        timer.start();
-        build();
-        time = timer.nsecsElapsed();
+    if (times.empty())
+        return 0;
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return times[times.size() / 2];
+}
+
+void buildFloor(const QVector<QString> &names)
+{
+    auto root = std::make_unique<PreviewRoot>();
+    for (const QString &name : names) {
+        auto *widget = new QWidget(root.get());
+        widget->setObjectName(name);
+        widget->setGeometry(4, 4, 40, 20);
     }
-    std::nth_element(times.begin(), times.begin() + repeat / 2, times.end());
-    return times[std::size_t(repeat / 2)];
 }
 
-qint64 timeForm(const FormLayout &form, const CatalogueIndexEntry &entry, int repeat)
+void buildReference(const UicReferenceForm &form)
 {
-    return medianTime(repeat, [&] { BuiltForm built(form, entry); });
+    auto root = std::make_unique<PreviewRoot>();
+    form.build(root.get());
 }
 
-qint64 timeFloor(int fieldCount, int repeat)
+// The uic reference library, loaded like the module: by path, at run time.
+class UicReference
 {
-    QVector<QString> names(fieldCount);
-    for (int i = 0; i < fieldCount; ++i)
-        names[i] = QStringLiteral("field%1").arg(i);
-    return medianTime(repeat, [&] {
-        auto root = std::make_unique<PreviewRoot>();
-        for (const QString &name : qAsConst(names)) {
-            auto *widget = new QWidget(root.get());
-            widget->setObjectName(name);
-            widget->setGeometry(4, 4, 40, 20);
+public:
+    explicit UicReference(const QString &path)
+        : m_library(path)
+    {
+        if (!QFileInfo::exists(path) || !m_library.load())
+            return;
+        using Entry = const UicReferenceForms *(*)();
+        if (auto entry = reinterpret_cast<Entry>(m_library.resolve(QUARN_UIC_REFERENCE_ENTRY)))
+            m_forms = entry();
+    }
+
+    bool isLoaded() const { return m_forms; }
+    QString errorString() const { return m_library.errorString(); }
+
+    const UicReferenceForm *find(const char *name) const
+    {
+        for (int i = 0; m_forms && i < m_forms->count; ++i) {
+            if (qstrcmp(m_forms->forms[i].name, name) == 0)
+                return &m_forms->forms[i];
         }
-    });
+        return nullptr;
+    }
+
+private:
+    QLibrary m_library;
+    const UicReferenceForms *m_forms = nullptr;
+};
+
+// The size of the file once stripped, as a device would carry it; -1 when
+// strip is missing or fails.
+qint64 strippedSize(const QString &path)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid() || !QFileInfo::exists(path))
+        return -1;
+    const QString stripped = dir.filePath(QStringLiteral("stripped"));
+    QProcess strip;
+    strip.start(QStringLiteral("strip"), {QStringLiteral("-o"), stripped, path});
+    if (!strip.waitForFinished(60000) || strip.exitStatus() != QProcess::NormalExit || strip.exitCode() != 0)
+        return -1;
+    return QFileInfo(stripped).size();
 }
 
 QString micros(qint64 nanoseconds)
 {
-    return QString::number(double(nanoseconds) / 1000.0, 'f', 1);
+    return nanoseconds > 0 ? QString::number(double(nanoseconds) / 1000.0, 'f', 1) : QStringLiteral("-");
 }
 
-QString ratio(qint64 form, qint64 floor)
+QString ratio(qint64 a, qint64 b)
 {
-    return floor > 0 ? QString::number(double(form) / double(floor), 'f', 1) : QStringLiteral("-");
+    return a > 0 && b > 0 ? QString::number(double(a) / double(b), 'f', 2) : QStringLiteral("-");
+}
+
+struct Times {
+    qint64 module = 0, reference = 0, floor = 0, coldModule = 0, coldReference = 0;
+
+    Times &operator+=(const Times &other)
+    {
+        module += other.module;
+        reference += other.reference;
+        floor += other.floor;
+        coldModule += other.coldModule;
+        coldReference += other.coldReference;
+        return *this;
+    }
+};
+
+Times timeForm(const FormLayout &form, const CatalogueIndexEntry &entry, const UicReferenceForm *reference,
+               int repeat, bool moduleFirstWhenCold)
+{
+    Times times;
+    // Cold: the first build after the picture cache is emptied decodes every
+    // picture again. Whoever goes first also meets everything else cold, so
+    // the forms take turns.
+    const auto coldModule = [&] {
+        QPixmapCache::clear();
+        times.coldModule = timeOnce([&] { BuiltForm built(form, entry); });
+    };
+    if (moduleFirstWhenCold)
+        coldModule();
+    if (reference) {
+        QPixmapCache::clear();
+        times.coldReference = timeOnce([&] { buildReference(*reference); });
+    }
+    if (!moduleFirstWhenCold)
+        coldModule();
+    { BuiltForm warmUp(form, entry); }
+
+    QVector<QString> names(entry.fieldCount);
+    for (int i = 0; i < entry.fieldCount; ++i)
+        names[i] = QStringLiteral("field%1").arg(i);
+    std::vector<qint64> module, uic, floor;
+    for (int run = 0; run < repeat; ++run) {
+        // Each run in turn goes first, so neither side always meets the
+        // allocator in the state the other left.
+        const bool moduleFirst = run % 2 == 0;
+        if (moduleFirst)
+            module.push_back(timeOnce([&] { BuiltForm built(form, entry); }));
+        if (reference)
+            uic.push_back(timeOnce([&] { buildReference(*reference); }));
+        if (!moduleFirst)
+            module.push_back(timeOnce([&] { BuiltForm built(form, entry); }));
+        floor.push_back(timeOnce([&] { buildFloor(names); }));
+    }
+    times.module = median(module);
+    times.reference = median(uic);
+    times.floor = median(floor);
+    return times;
+}
+
+void printRow(QTextStream &out, const QString &name, const QString &fields, const Times &times)
+{
+    out << qSetFieldWidth(34) << Qt::left << name << qSetFieldWidth(7) << Qt::right << fields << qSetFieldWidth(10)
+        << micros(times.module) << micros(times.reference) << micros(times.floor) << qSetFieldWidth(9)
+        << ratio(times.module, times.reference) << ratio(times.module, times.floor) << qSetFieldWidth(10)
+        << micros(times.coldModule) << micros(times.coldReference) << qSetFieldWidth(0) << '\n';
+}
+
+void printSize(QTextStream &out, const char *what, const QString &path, qint64 bytes, int forms, int fields)
+{
+    out << qSetFieldWidth(10) << Qt::left << what << qSetFieldWidth(0);
+    if (bytes < 0) {
+        out << "stripped size unknown (" << path << ")\n";
+        return;
+    }
+    out << bytes << " B stripped, " << QString::number(double(bytes) / forms, 'f', 0) << " B per form, "
+        << QString::number(double(bytes) / fields, 'f', 0) << " B per field  (" << QFileInfo(path).fileName()
+        << ")\n";
 }
 
 } // namespace
 
-void runBench(LayoutModule &module, int repeat, QTextStream &out)
+void runBench(LayoutModule &module, const QString &referencePath, int repeat, QTextStream &out)
 {
-    out << qSetFieldWidth(44) << Qt::left << "form" << qSetFieldWidth(8) << Qt::right << "fields"
-        << qSetFieldWidth(12) << "build us" << "floor us" << qSetFieldWidth(8) << "ratio" << qSetFieldWidth(0)
-        << '\n';
-    qint64 totalForm = 0;
-    qint64 totalFloor = 0;
+    const UicReference reference(referencePath);
+    if (!reference.isLoaded())
+        out << "no uic reference at " << referencePath << ": " << reference.errorString() << "\n\n";
+
+    out << qSetFieldWidth(34) << Qt::left << "form" << qSetFieldWidth(7) << Qt::right << "fields"
+        << qSetFieldWidth(10) << "module us" << "uic us" << "floor us" << qSetFieldWidth(9) << "mod/uic"
+        << "mod/floor" << qSetFieldWidth(10) << "cold mod" << "cold uic" << qSetFieldWidth(0) << '\n';
+    Times total;
     int measured = 0;
+    int fields = 0;
     for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
         const FormLayout *form = module.find(QString::fromLatin1(entry.name));
         if (!form) {
-            out << qSetFieldWidth(44) << Qt::left << entry.name << qSetFieldWidth(0) << "not registered\n";
+            out << qSetFieldWidth(34) << Qt::left << entry.name << qSetFieldWidth(0) << "not registered\n";
             continue;
         }
-        { BuiltForm warmUp(*form, entry); }
-        const qint64 formTime = timeForm(*form, entry, repeat);
-        const qint64 floorTime = timeFloor(entry.fieldCount, repeat);
-        totalForm += formTime;
-        totalFloor += floorTime;
+        const UicReferenceForm *referenceForm = reference.find(entry.name);
+        const Times times = timeForm(*form, entry, referenceForm, repeat, measured % 2 == 0);
+        total += times;
         ++measured;
-        out << qSetFieldWidth(44) << Qt::left << entry.name << qSetFieldWidth(8) << Qt::right << entry.fieldCount
-            << qSetFieldWidth(12) << micros(formTime) << micros(floorTime) << qSetFieldWidth(8)
-            << ratio(formTime, floorTime) << qSetFieldWidth(0) << '\n';
+        fields += entry.fieldCount;
+        printRow(out, QString::fromLatin1(entry.name), QString::number(entry.fieldCount), times);
         out.flush();
     }
-    out << qSetFieldWidth(44) << Qt::left << QStringLiteral("total (%1 forms, median of %2)").arg(measured).arg(repeat)
-        << qSetFieldWidth(8) << "" << qSetFieldWidth(12) << Qt::right << micros(totalForm)
-        << micros(totalFloor) << qSetFieldWidth(8) << ratio(totalForm, totalFloor) << qSetFieldWidth(0)
-        << '\n';
+    printRow(out, QStringLiteral("total (%1 forms, median of %2)").arg(measured).arg(repeat), QString::number(fields),
+             total);
+    out << '\n';
+    if (measured == 0 || fields == 0)
+        return;
+    const qint64 moduleBytes = strippedSize(module.path());
+    const qint64 referenceBytes = reference.isLoaded() ? strippedSize(referencePath) : -1;
+    printSize(out, "module", module.path(), moduleBytes, measured, fields);
+    printSize(out, "uic", referencePath, referenceBytes, measured, fields);
+    out << "module/uic bytes per field: " << ratio(moduleBytes, referenceBytes) << '\n';
 }
 
 } // namespace quarn::layouttool

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QTextStream;
 
 namespace quarn::layouttool {
@@ -7,10 +9,13 @@ namespace quarn::layouttool {
 class LayoutModule;
 
 // Times setupUi + retranslateUi + destroying the root for every catalogued
-// form the module registers, against the floor of a root with as many plain
-// QWidgets, each given an object name and a geometry; prints per form the
-// median time of repeat builds of each, their ratio, and the totals. Each form
-// is built once untimed first, so image loading and translator lookups are warm.
-void runBench(LayoutModule &module, int repeat, QTextStream &out);
+// form the module registers, interleaved in one run with the same form built
+// by the uic reference (the library at referencePath, when it is there) and
+// with the floor of a root with as many plain QWidgets, each given an object
+// name and a geometry. Prints per form the median warm time of repeat builds
+// of each and the ratios module/uic and module/floor; the cold first build
+// (pictures decoded anew) of module and reference beside; the totals; then the
+// stripped size of module and reference per form and per field.
+void runBench(LayoutModule &module, const QString &referencePath, int repeat, QTextStream &out);
 
 } // namespace quarn::layouttool

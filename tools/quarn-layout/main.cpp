@@ -11,6 +11,7 @@
 #include "json_writer.h"
 #include "output_file.h"
 #include "render.h"
+#include "ui_export.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -54,7 +55,10 @@ Commands:
                              DIR/inspector.html, a page to click through forms
   fit NAME... | --all        texts wider (or, wrapped, taller) than their
                              widget, in the widget's font; exit status 1 if any
-  bench [--repeat N]         build times of every form against plain widgets
+  bench [--repeat N]         build times of every form against its uic
+                             reference and plain widgets; code sizes
+  ui NAME -o FILE.ui         the form as a Designer form; with --all, every
+  ui --all -o DIR            form as DIR/NAME.ui
 
 Options:
   --module PATH              layout module to load (default: the one beside
@@ -62,8 +66,8 @@ Options:
   --resources FILE           image bundle to register (default: placeholders.rcc
                              beside this program)
   --translations FILE.qm     translator to install before building
-  -o, --output FILE          where render writes its picture
-  --all                      dump or fit every catalogued form
+  -o, --output FILE          where render writes its picture, ui its form
+  --all                      dump, fit or export every catalogued form
   --full                     dump every property, defaults included
   --repeat N                 builds per form for bench (default 100)
   -h, --help                 this text
@@ -171,6 +175,8 @@ public:
             return gallery(words);
         if (command == QLatin1String("fit"))
             return fit(words);
+        if (command == QLatin1String("ui"))
+            return ui(words);
         return bench(words);
     }
 
@@ -179,18 +185,18 @@ private:
     {
         static const QStringList commands = {QStringLiteral("list"), QStringLiteral("dump"), QStringLiteral("render"),
                                              QStringLiteral("gallery"), QStringLiteral("bench"),
-                                             QStringLiteral("fit")};
+                                             QStringLiteral("fit"), QStringLiteral("ui")};
         if (!commands.contains(command))
             return fail(QStringLiteral("unknown command: %1").arg(command), kUsageError);
-        const auto onlyFor = [&](const QCommandLineOption &option, const char *owner) {
-            return m_parser.isSet(option) && command != QLatin1String(owner);
+        const auto onlyFor = [&](const QCommandLineOption &option, const char *owner, const char *other = "") {
+            return m_parser.isSet(option) && command != QLatin1String(owner) && command != QLatin1String(other);
         };
-        if (onlyFor(m_all, "dump") && onlyFor(m_all, "fit"))
-            return fail(QStringLiteral("--all only goes with dump or fit"), kUsageError);
+        if (onlyFor(m_all, "dump", "ui") && onlyFor(m_all, "fit"))
+            return fail(QStringLiteral("--all only goes with dump, fit and ui"), kUsageError);
         if (onlyFor(m_full, "dump"))
             return fail(QStringLiteral("--full only goes with dump"), kUsageError);
-        if (onlyFor(m_output, "render"))
-            return fail(QStringLiteral("--output only goes with render"), kUsageError);
+        if (onlyFor(m_output, "render", "ui"))
+            return fail(QStringLiteral("--output only goes with render and ui"), kUsageError);
         if (onlyFor(m_repeat, "bench"))
             return fail(QStringLiteral("--repeat only goes with bench"), kUsageError);
         return 0;
@@ -372,10 +378,42 @@ private:
                 return fail(QStringLiteral("--repeat needs a positive number"), kUsageError);
         }
         QTextStream out(stdout);
-        runBench(*m_layoutModule, repeat, out);
+        runBench(*m_layoutModule, besideProgram(QStringLiteral(QUARN_UIC_REFERENCE_FILE_NAME)), repeat, out);
         out.flush();
         QString error;
         return finishStandardOutput(&error) ? 0 : fail(error);
+    }
+
+    int ui(const QStringList &words)
+    {
+        const bool all = m_parser.isSet(m_all);
+        if (all ? !words.isEmpty() : words.size() != 1)
+            return fail(QStringLiteral("ui takes one form name or --all"), kUsageError);
+        if (!m_parser.isSet(m_output))
+            return fail(QStringLiteral("ui needs -o FILE.ui (a directory with --all)"), kUsageError);
+        QStringList names = words;
+        if (all) {
+            for (const CatalogueIndexEntry &entry : kCatalogueIndex)
+                names.append(QString::fromLatin1(entry.name));
+        }
+        QList<RequestedForm> forms;
+        if (const int error = resolve(names, &forms))
+            return error;
+        const QString output = m_parser.value(m_output);
+        if (all && !QDir().mkpath(output))
+            return fail(QStringLiteral("cannot make directory %1").arg(output));
+        const ImageIndex images = ImageIndex::scan();
+        UiExporter exporter(images);
+        for (const auto &form : qAsConst(forms)) {
+            const BuiltForm built(*form.form, *form.entry);
+            warnIfOverrun(built);
+            const QString file = all ? QDir(output).filePath(QString::fromLatin1(form.entry->name) + QStringLiteral(".ui"))
+                                     : output;
+            if (!writeUiFile(exporter, built, file, err()))
+                return fail(QStringLiteral("cannot write %1").arg(file));
+        }
+        err().flush();
+        return 0;
     }
 
     QCommandLineParser m_parser;

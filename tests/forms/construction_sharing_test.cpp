@@ -1,0 +1,92 @@
+// What the construction routines share between builds: pictures, palettes,
+// fonts and navigation-field documents, and that sharing never hands out
+// something stale or changed.
+
+#include "core/construction/images.h"
+#include "core/construction/look.h"
+#include "core/construction/nav_fields.h"
+
+#include <QImage>
+#include <QPixmapCache>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+using namespace quarn;
+
+QColor colourOf(const QPixmap &pixmap)
+{
+    return pixmap.toImage().pixelColor(0, 0);
+}
+
+bool writePicture(const QString &path, const QColor &colour)
+{
+    QImage picture(4, 4, QImage::Format_ARGB32);
+    picture.fill(colour);
+    return picture.save(path, "PNG");
+}
+
+TEST(SharedPictures, AreKeptUntilTheHostClearsThePixmapCache)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("face.png"));
+    const QByteArray utf8Path = path.toUtf8();
+    ASSERT_TRUE(writePicture(path, Qt::red));
+    EXPECT_EQ(colourOf(image(utf8Path.constData())), QColor(Qt::red));
+
+    // Another bundle under the same path: the kept picture stays until the
+    // host clears the cache, as the header tells hosts to.
+    ASSERT_TRUE(writePicture(path, Qt::blue));
+    EXPECT_EQ(colourOf(image(utf8Path.constData())), QColor(Qt::red));
+    QPixmapCache::clear();
+    EXPECT_EQ(colourOf(image(utf8Path.constData())), QColor(Qt::blue));
+}
+
+TEST(SharedPictures, AMissingPathIsFoundOnceItExists)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("late.png"));
+    const QByteArray utf8Path = path.toUtf8();
+    EXPECT_TRUE(image(utf8Path.constData()).isNull());
+    ASSERT_TRUE(writePicture(path, Qt::green));
+    EXPECT_EQ(colourOf(image(utf8Path.constData())), QColor(Qt::green));
+}
+
+TEST(SharedLooks, EqualColoursGiveOnePaletteAndChangedCopiesLeaveTheSharedOnesAlone)
+{
+    const Colours first = Colours().role(QPalette::WindowText, QColor(1, 2, 3), QColor(4, 5, 6));
+    const Colours second = Colours().role(QPalette::WindowText, QColor(1, 2, 3), QColor(4, 5, 6));
+    EXPECT_EQ(&first.palette(), &second.palette());
+    EXPECT_NE(&first.palette(), &Colours().role(QPalette::WindowText, QColor(1, 2, 4)).palette());
+    EXPECT_EQ(first.palette().color(QPalette::Disabled, QPalette::WindowText), QColor(4, 5, 6));
+
+    const QPalette onClear = whiteText().role(QPalette::Base, kClear);
+    EXPECT_TRUE(onClear.resolve() & (1u << QPalette::Base));
+    EXPECT_FALSE(whiteText().palette().resolve() & (1u << QPalette::Base));
+    EXPECT_EQ(&whiteText(), &whiteText());
+
+    const QFont larger = boldAA().pointSize(31);
+    EXPECT_EQ(larger.pointSize(), 31);
+    EXPECT_NE(boldAA().font().pointSize(), 31);
+    EXPECT_TRUE(boldAA().font().bold());
+}
+
+TEST(SharedNavFieldDocuments, ATableAtAReusedAddressGetsItsOwnDocument)
+{
+    using namespace navfields;
+    std::optional<std::vector<Configuration>> table;
+    table.emplace(std::vector<Configuration>{{{full(183, 16, 32)}}});
+    const QByteArray first = document(*table);
+    EXPECT_EQ(document(*table), first);
+    EXPECT_TRUE(first.contains("230x183"));
+
+    table.emplace(std::vector<Configuration>{{{half(45), half(45)}}});
+    const QByteArray second = document(*table);
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(second.contains("113x45"));
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+// quarn-layout ui: Designer forms as a user asks for them, and how it fails.
+
+#include "tool_process.h"
+
+#include "catalogue/catalogue_index.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+QDomDocument readUi(const QString &path)
+{
+    QFile file(path);
+    QDomDocument document;
+    if (file.open(QIODevice::ReadOnly))
+        document.setContent(&file);
+    return document;
+}
+
+} // namespace
+
+TEST(ToolUiExport, WritesOneFormWithItsClassWidgetsAndCustomWidgets)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("title.ui"));
+    const ToolRun run = runTool({QStringLiteral("ui"), QStringLiteral("QuarnTitleBar"), QStringLiteral("-o"), file});
+    ASSERT_TRUE(run.finished);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    const QDomDocument ui = readUi(file);
+    const QDomElement top = ui.documentElement();
+    EXPECT_EQ(top.tagName(), QStringLiteral("ui"));
+    EXPECT_EQ(top.firstChildElement(QStringLiteral("class")).text(), QStringLiteral("QuarnTitleBar"));
+    const QDomElement root = top.firstChildElement(QStringLiteral("widget"));
+    EXPECT_EQ(root.attribute(QStringLiteral("name")), QStringLiteral("QuarnTitleBar"));
+    EXPECT_FALSE(root.firstChildElement(QStringLiteral("widget")).isNull());
+
+    const QDomNodeList custom = ui.elementsByTagName(QStringLiteral("customwidget"));
+    ASSERT_GT(custom.size(), 0);
+    for (int i = 0; i < custom.size(); ++i) {
+        const QDomElement widget = custom.at(i).toElement();
+        EXPECT_FALSE(widget.firstChildElement(QStringLiteral("extends")).text().isEmpty());
+        EXPECT_EQ(widget.firstChildElement(QStringLiteral("header")).text(), QStringLiteral("controls/zel_controls.h"));
+    }
+    // Pictures are written as the resource paths they came from.
+    EXPECT_GT(ui.elementsByTagName(QStringLiteral("pixmap")).size(), 0);
+    for (int i = 0; i < ui.elementsByTagName(QStringLiteral("pixmap")).size(); ++i)
+        EXPECT_TRUE(ui.elementsByTagName(QStringLiteral("pixmap")).at(i).toElement().text().startsWith(":/"));
+}
+
+TEST(ToolUiExport, AllWritesEveryCatalogueFormAndLeavesUnchangedFilesAlone)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("forms"));
+    const ToolRun first = runTool({QStringLiteral("ui"), QStringLiteral("--all"), QStringLiteral("-o"), out});
+    ASSERT_TRUE(first.finished);
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    for (const CatalogueIndexEntry &entry : kCatalogueIndex)
+        EXPECT_TRUE(QFile::exists(QDir(out).filePath(QString::fromLatin1(entry.name) + QStringLiteral(".ui"))))
+            << entry.name;
+
+    // The build reruns uic only for files whose time moved.
+    const QString pin = QDir(out).filePath(QStringLiteral("PinClass.ui"));
+    const QDateTime old = QDateTime::currentDateTimeUtc().addDays(-3);
+    {
+        QFile file(pin);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    const ToolRun second = runTool({QStringLiteral("ui"), QStringLiteral("--all"), QStringLiteral("-o"), out});
+    ASSERT_EQ(second.exitCode, 0) << second.err.toStdString();
+    EXPECT_LT(QFileInfo(pin).lastModified().toUTC(), QDateTime::currentDateTimeUtc().addDays(-2));
+}
+
+TEST(ToolUiExport, RefusesIncompleteRequests)
+{
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("ui"), QStringLiteral("PinClass")},
+          QStringList{QStringLiteral("ui"), QStringLiteral("-o"), QStringLiteral("x.ui")},
+          QStringList{QStringLiteral("ui"), QStringLiteral("PinClass"), QStringLiteral("--all"), QStringLiteral("-o"),
+                      QStringLiteral("d")}}) {
+        const ToolRun run = runTool(arguments);
+        ASSERT_TRUE(run.finished);
+        EXPECT_EQ(run.exitCode, kUsageError) << arguments.join(QLatin1Char(' ')).toStdString();
+    }
+    const ToolRun unknown = runTool({QStringLiteral("ui"), QStringLiteral("NoSuchForm"), QStringLiteral("-o"),
+                                     QStringLiteral("/tmp/never.ui")});
+    EXPECT_NE(unknown.exitCode, 0);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/never.ui")));
+}

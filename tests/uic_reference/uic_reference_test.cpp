@@ -1,0 +1,108 @@
+// The forms exported as Designer forms and compiled by uic build the same
+// objects as the module: same names, classes, parents and geometry.
+
+#include "catalogue/catalogue.h"
+#include "uic_reference.h"
+
+#include <QLayout>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace {
+
+// What the comparison looks at for one object; geometry only for widgets the
+// form placed itself (a layout places the others once it runs).
+QString describe(const QObject &object)
+{
+    QString text = QString::fromLatin1(object.metaObject()->className()) + QLatin1Char(' ') + object.objectName()
+        + QStringLiteral(" in ") + (object.parent() ? object.parent()->objectName() : QStringLiteral("-"));
+    if (object.isWidgetType()) {
+        const auto &widget = static_cast<const QWidget &>(object);
+        if (widget.testAttribute(Qt::WA_Moved) || widget.testAttribute(Qt::WA_Resized)) {
+            const QRect g = widget.geometry();
+            text += QStringLiteral(" at %1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+        }
+    }
+    return text;
+}
+
+// Every object the form created: the Ui record's fields that are objects.
+std::multiset<QString> fieldsOf(const std::vector<void *> &record, QWidget *root)
+{
+    std::set<const void *> inTree;
+    for (QObject *object : root->findChildren<QObject *>())
+        inTree.insert(object);
+    std::multiset<QString> fields;
+    for (void *pointer : record) {
+        if (pointer && inTree.count(pointer))
+            fields.insert(describe(*static_cast<QObject *>(pointer)));
+    }
+    return fields;
+}
+
+// The same objects in the uic tree, found by name.
+std::multiset<QString> namedObjectsOf(const std::multiset<QString> &fields, QWidget *root)
+{
+    std::set<QString> names;
+    for (const QString &field : fields)
+        names.insert(field.section(QLatin1Char(' '), 1, 1));
+    std::multiset<QString> objects;
+    for (QObject *object : root->findChildren<QObject *>()) {
+        if (names.count(object->objectName()))
+            objects.insert(describe(*object));
+    }
+    return objects;
+}
+
+const UicReferenceForm *referenceFor(const char *name)
+{
+    const UicReferenceForms *table = quarnUicReferenceForms();
+    for (int i = 0; i < table->count; ++i) {
+        if (qstrcmp(table->forms[i].name, name) == 0)
+            return &table->forms[i];
+    }
+    return nullptr;
+}
+
+TEST(UicReference, HoldsEveryRegisteredFormInCatalogueOrder)
+{
+    const UicReferenceForms *table = quarnUicReferenceForms();
+    ASSERT_EQ(std::size_t(table->count), kCatalogueSize);
+    for (std::size_t i = 0; i < kCatalogueSize; ++i)
+        EXPECT_STREQ(table->forms[i].name, kCatalogue[i].name);
+}
+
+TEST(UicReference, BuildsTheModulesObjectsForEveryForm)
+{
+    for (const CatalogueEntry &entry : kCatalogue) {
+        SCOPED_TRACE(entry.name);
+        const UicReferenceForm *reference = referenceFor(entry.name);
+        ASSERT_NE(reference, nullptr);
+
+        auto moduleRoot = std::make_unique<QWidget>();
+        std::vector<void *> record(std::size_t(std::max(entry.fieldCount, 1)));
+        entry.form().setupUi(reinterpret_cast<UiRecord *>(record.data()), moduleRoot.get());
+        entry.form().retranslateUi(reinterpret_cast<UiRecord *>(record.data()), moduleRoot.get());
+        const std::multiset<QString> fields = fieldsOf(record, moduleRoot.get());
+        EXPECT_EQ(fields.empty(), entry.fieldCount == 0);
+
+        auto uicRoot = std::make_unique<QWidget>();
+        reference->build(uicRoot.get());
+        EXPECT_EQ(uicRoot->objectName(), moduleRoot->objectName());
+        EXPECT_EQ(uicRoot->size(), moduleRoot->size());
+
+        const std::multiset<QString> built = namedObjectsOf(fields, uicRoot.get());
+        std::vector<QString> missing, extra;
+        std::set_difference(fields.begin(), fields.end(), built.begin(), built.end(), std::back_inserter(missing));
+        std::set_difference(built.begin(), built.end(), fields.begin(), fields.end(), std::back_inserter(extra));
+        EXPECT_TRUE(missing.empty() && extra.empty())
+            << "module only: " << QStringList(missing.begin(), missing.end()).join(QStringLiteral("; ")).toStdString()
+            << "\nuic only: " << QStringList(extra.begin(), extra.end()).join(QStringLiteral("; ")).toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "reference_objects.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+class QTextStream;
+
+namespace quarn::layouttool {
+
+class BuiltForm;
+class ImageIndex;
+
+// Writes a freshly built form as a Designer form (.ui) that uic compiles:
+// the tree of the Ui record's objects with class and object names, geometry,
+// layouts and their items, fonts, palettes, every property that differs from
+// a default object of the class, dynamic properties, and the texts as
+// translatable strings. Library classes are declared as custom widgets.
+//
+// Images are written as the resource paths the pixmaps were loaded from, so
+// the index must know the images the form was built with. Library properties
+// without a set<Name> setter are listed by their class in the class info
+// "setByName" and are written to be set by name.
+class UiExporter
+{
+public:
+    explicit UiExporter(const ImageIndex &images);
+    ~UiExporter();
+
+    QByteArray exportForm(const BuiltForm &form);
+    // What the last export could not express (property values of types .ui
+    // files lack, pixmaps from outside the index), one line each.
+    QStringList omissions() const { return m_omissions; }
+
+    UiExporter(const UiExporter &) = delete;
+    UiExporter &operator=(const UiExporter &) = delete;
+
+private:
+    const ImageIndex &m_images;
+    ReferenceObjects m_references;
+    QStringList m_omissions;
+};
+
+// Exports the form into file, saved whole or not at all; what the export left
+// out goes to warnings, one line each.
+bool writeUiFile(UiExporter &exporter, const BuiltForm &form, const QString &file, QTextStream &warnings);
+
+} // namespace quarn::layouttool
