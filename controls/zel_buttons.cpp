@@ -127,7 +127,7 @@ void ZelPushCheckBox::setCheckBoxFlag(bool on)
     m_checkBoxFlag = on;
 }
 
-void ZelPushCheckBox::setStateImage(const QPixmap &image)
+void ZelPushButton::setStateImage(const QPixmap &image)
 {
     m_stateImage = image;
 }

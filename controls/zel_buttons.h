@@ -16,6 +16,7 @@ class ZEL_EXPORT ZelPushButton : public QAbstractButton
     Q_PROPERTY(QPixmap focused READ focused WRITE setFocused)
     Q_PROPERTY(QPoint shiftOnPress READ shiftOnPress WRITE setShiftOnPress)
     Q_PROPERTY(bool eventPropagation READ eventPropagation WRITE setEventPropagation)
+    Q_PROPERTY(QPixmap stateImage READ stateImage WRITE setStateImage)
 
 public:
     Q_INVOKABLE explicit ZelPushButton(QWidget *parent = nullptr);
@@ -26,6 +27,9 @@ public:
     void setPressed(const QPixmap &image);
     QPixmap focused() const { return m_focused; }
     void setFocused(const QPixmap &image);
+    // One more face the library keeps besides normal, pressed and focused.
+    QPixmap stateImage() const { return m_stateImage; }
+    void setStateImage(const QPixmap &image);
 
     // How far the face and text move while the button is held down.
     QPoint shiftOnPress() const { return m_shiftOnPress; }
@@ -47,6 +51,7 @@ private:
     QPixmap m_normal;
     QPixmap m_pressed;
     QPixmap m_focused;
+    QPixmap m_stateImage;
     QPoint m_shiftOnPress;
     bool m_eventPropagation = false;
 };
@@ -99,20 +104,15 @@ class ZEL_EXPORT ZelPushCheckBox : public ZelAbstractCheckButton
 {
     Q_OBJECT
     Q_PROPERTY(bool checkBoxFlag READ checkBoxFlag WRITE setCheckBoxFlag)
-    Q_PROPERTY(QPixmap stateImage READ stateImage WRITE setStateImage)
 
 public:
     Q_INVOKABLE explicit ZelPushCheckBox(QWidget *parent = nullptr);
 
     bool checkBoxFlag() const { return m_checkBoxFlag; }
     void setCheckBoxFlag(bool on);
-    // One more face the library keeps besides normal, pressed and focused.
-    QPixmap stateImage() const { return m_stateImage; }
-    void setStateImage(const QPixmap &image);
 
 private:
     bool m_checkBoxFlag = false;
-    QPixmap m_stateImage;
 };
 
 // A drop-down drawn from images: the field, an arrow and the popup items.

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStyle>
 #include <QTextBlock>
 
 ZelTextBox::ZelTextBox(QWidget *parent)
@@ -78,6 +79,14 @@ QSize ZelTextBox::minimumSizeHint() const
 void ZelTextBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // Picture labels show their pixmap under whatever text they carry.
+    const QPixmap picture = pixmap(Qt::ReturnByValue);
+    if (!picture.isNull()) {
+        if (hasScaledContents())
+            painter.drawPixmap(contentsRect(), picture);
+        else
+            painter.drawPixmap(QStyle::alignedRect(layoutDirection(), alignment(), picture.size(), contentsRect()), picture);
+    }
     zel::TextStyle style;
     style.font = zel::fontWithPixelSize(font(), m_fontPixelSize);
     style.colour = zel::textColour(*this);

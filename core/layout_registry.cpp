@@ -126,7 +126,8 @@ FormLayout *LayoutRegistry::findLayout(const char *name)
 
 bool LayoutRegistry::loadLibrary(const wchar_t *path)
 {
-    if (!path)
+    // The system loader takes "" for the host program itself.
+    if (!path || !*path)
         return false;
     CriticalSectionLocker locker(&libraryLock);
     const auto entry = libraries.find(path);

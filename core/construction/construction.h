@@ -3,6 +3,7 @@
 // Everything a form source needs to read like its table.
 
 #include "core/construction/furniture.h"
+#include "core/construction/geocache.h"
 #include "core/construction/images.h"
 #include "core/construction/layouts.h"
 #include "core/construction/look.h"

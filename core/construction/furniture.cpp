@@ -86,4 +86,23 @@ void applyTitleText(ZelTextBox *textBox)
     textBox->setFontPixelSize(16);
 }
 
+void applyPanelButton(ZelPushButton *button, bool withEventPropagation)
+{
+    button->setNormal(image(":/Buttons/b_Panel_01.mif"));
+    button->setPressed(image(":/Buttons/b_Panel_01_h.mif"));
+    button->setFocused(image(":/Buttons/b_Panel_01_f.mif"));
+    if (withEventPropagation)
+        button->setEventPropagation(true);
+}
+
+void applyRadioChoice(ZelAbstractCheckButton *button)
+{
+    button->setCheckedImg(image(":/Icons/i_RadioButton_sel.mif"));
+    button->setUncheckedImg(image(":/Icons/i_RadioButton.mif"));
+    button->setMarkPosition(QPoint(10, 8));
+    button->setNormal(image(":/Buttons/b_ToggleButton.mif"));
+    button->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
+    button->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
+}
+
 } // namespace quarn

@@ -53,7 +53,26 @@ void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutM
 
 void setScrollContent(QScrollArea *area, QWidget *content)
 {
+    // The area moves and sizes its content when it takes it; the geometry the
+    // form gave stands until the area is first laid out on screen.
+    const QRect geometry = content->geometry();
     area->setWidget(content);
+    content->setGeometry(geometry);
+}
+
+void setStretchFactors(QBoxLayout *layout, std::initializer_list<int> stretches)
+{
+    int index = 0;
+    for (const int stretch : stretches)
+        layout->setStretch(index++, stretch);
+}
+
+QWidget *stackPage(QWidget *&field, QStackedWidget *stack, const char *objectName)
+{
+    field = new QWidget();
+    field->setObjectName(QString::fromUtf8(objectName));
+    stack->addWidget(field);
+    return field;
 }
 
 void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages, int currentIndex)

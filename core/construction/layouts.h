@@ -12,6 +12,7 @@
 
 class QScrollArea;
 class QStackedWidget;
+class QWidget;
 
 namespace quarn {
 
@@ -30,24 +31,28 @@ public:
         m_layout->setContentsMargins(left, top, right, bottom);
         return *this;
     }
-    // Only the left contents margin; the others stay as they are.
-    LayoutRow &marginLeft(int left)
-    {
-        const QMargins current = m_layout->contentsMargins();
-        m_layout->setContentsMargins(left, current.top(), current.right(), current.bottom());
-        return *this;
-    }
-    // Only the right contents margin; the others stay as they are.
-    LayoutRow &marginRight(int right)
-    {
-        const QMargins current = m_layout->contentsMargins();
-        m_layout->setContentsMargins(current.left(), current.top(), right, current.bottom());
-        return *this;
-    }
+    // Where a table sets only some sides, the others keep the margin of 11 the
+    // layout started with rather than the zero margins layout() gives.
+    LayoutRow &marginLeft(int left) { return partialMargin(&QMargins::setLeft, left); }
+    LayoutRow &marginTop(int top) { return partialMargin(&QMargins::setTop, top); }
+    LayoutRow &marginRight(int right) { return partialMargin(&QMargins::setRight, right); }
+    LayoutRow &marginBottom(int bottom) { return partialMargin(&QMargins::setBottom, bottom); }
     LayoutRow &sizeConstraint(QLayout::SizeConstraint constraint) { m_layout->setSizeConstraint(constraint); return *this; }
+    LayoutRow &fieldGrowthPolicy(QFormLayout::FieldGrowthPolicy policy) { m_layout->setFieldGrowthPolicy(policy); return *this; }
+    LayoutRow &formAlignment(Qt::Alignment alignment) { m_layout->setFormAlignment(alignment); return *this; }
 
 private:
+    LayoutRow &partialMargin(void (QMargins::*side)(int), int value)
+    {
+        QMargins margins = m_partialMargins ? m_layout->contentsMargins() : QMargins(11, 11, 11, 11);
+        m_partialMargins = true;
+        (margins.*side)(value);
+        m_layout->setContentsMargins(margins);
+        return *this;
+    }
+
     L *m_layout;
+    bool m_partialMargins = false;
 };
 
 // Creates a layout on its host widget (none for a layout nested in another),
@@ -93,10 +98,15 @@ private:
 void addMembers(QBoxLayout *layout, std::initializer_list<LayoutMember> members);
 void addToGrid(QGridLayout *layout, LayoutMember member, int row, int column, int rowSpan = 1, int columnSpan = 1);
 void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutMember member);
-// Hands a scroll area the content widget that was created without a parent.
+// Hands a scroll area the content widget that was created without a parent,
+// keeping the content's geometry.
 void setScrollContent(QScrollArea *area, QWidget *content);
-// Hands a stacked widget its pages, created without a parent, in page order,
-// and shows the page the screen starts on.
+// Stretch factors of a box layout's items, in item order; set once the members are in.
+void setStretchFactors(QBoxLayout *layout, std::initializer_list<int> stretches);
+// A page of a stacked widget: created without a parent, named, then handed to
+// the stack, which becomes its parent.
+QWidget *stackPage(QWidget *&field, QStackedWidget *stack, const char *objectName);
+// Hands a stack its pages (created without a parent) and shows one of them.
 void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages, int currentIndex);
 
 } // namespace quarn

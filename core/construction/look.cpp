@@ -113,4 +113,26 @@ Font &Font::italic(bool on)
     return *this;
 }
 
+Colours whiteText(std::initializer_list<QPalette::ColorRole> roles)
+{
+    Colours colours;
+    for (const QPalette::ColorRole role : roles)
+        colours.role(role, kWhite, kDisabledText);
+    return colours;
+}
+
+Colours blackText(std::initializer_list<QPalette::ColorRole> roles)
+{
+    Colours colours;
+    for (const QPalette::ColorRole role : roles)
+        colours.role(role, kBlack, kDisabledText);
+    return colours;
+}
+
+Font &Font::kerning(bool on)
+{
+    m_font.setKerning(on);
+    return *this;
+}
+
 } // namespace quarn

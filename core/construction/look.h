@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPalette>
 #include <QVector>
+#include <initializer_list>
 
 namespace quarn {
 
@@ -41,6 +42,9 @@ Colours whiteText();             // white, disabled 118, 116, 108
 Colours whiteTextDimDisabled();  // white, disabled 106, 104, 100
 Colours blackText();             // black, disabled 118, 116, 108
 Colours greyText();              // 92, 92, 92, disabled 106, 104, 100
+// White or black text in the named roles instead of WindowText alone.
+Colours whiteText(std::initializer_list<QPalette::ColorRole> roles);
+Colours blackText(std::initializer_list<QPalette::ColorRole> roles);
 // White text over Button, Base and Window made fully clear: texts laid over a
 // shaded band that must show through.
 Colours whiteTextOnClear();
@@ -57,6 +61,7 @@ public:
     Font &normalWeight();  // bold flag off, weight 50
     Font &aa();            // prefer antialiasing
     Font &italic(bool on);
+    Font &kerning(bool on = true);
     QFont font() const { return m_font; }
     operator QFont() const { return m_font; }
 

@@ -12,6 +12,7 @@
 
 #include "core/construction/images.h"
 
+#include <QComboBox>
 #include <QFont>
 #include <QFrame>
 #include <QIcon>
@@ -97,6 +98,10 @@ public:
     Row &content(const char *text) { m_object->setContent(QString::fromUtf8(text)); return *this; }
     Row &alignHCenter(bool on = true) { m_object->setAlignHCenter(on); return *this; }
     Row &alignVCenter(bool on = true) { m_object->setAlignVCenter(on); return *this; }
+    // A text box that shows a picture instead of text.
+    Row &pixmap(const char *path) { m_object->setPixmap(quarn::image(path)); return *this; }
+    Row &html(const QString &html) { m_object->setHtml(html); return *this; }
+    Row &modifiable(bool on = true) { m_object->setModifiable(on); return *this; }
     Row &scrollBars(Qt::ScrollBarPolicy horizontal, Qt::ScrollBarPolicy vertical)
     {
         m_object->setHorizontalScrollBarPolicy(horizontal);
@@ -111,10 +116,13 @@ public:
     Row &normal(const char *path) { m_object->setNormal(quarn::image(path)); return *this; }
     Row &pressed(const char *path) { m_object->setPressed(quarn::image(path)); return *this; }
     Row &focused(const char *path) { m_object->setFocused(quarn::image(path)); return *this; }
+    Row &stateImage(const char *path) { m_object->setStateImage(quarn::image(path)); return *this; }
     // normal / pressed in one go, the pair most buttons have.
     Row &faces(const char *normalPath, const char *pressedPath) { return normal(normalPath).pressed(pressedPath); }
     Row &statusImages(std::initializer_list<const char *> paths) { m_object->setImages(imagePaths(paths)); return *this; }
     Row &status(int index) { m_object->setStatus(index); return *this; }
+    // An image set shared by several screens.
+    Row &statusImages(const QStringList &paths) { m_object->setImages(paths); return *this; }
 
     // --- buttons -------------------------------------------------------------
     Row &shiftOnPress(int x, int y) { m_object->setShiftOnPress(QPoint(x, y)); return *this; }
@@ -139,7 +147,6 @@ public:
         m_object->setIcon(icon);
         return *this;
     }
-    Row &stateImage(const char *path) { m_object->setStateImage(quarn::image(path)); return *this; }
 
     // --- progress bars and sliders -------------------------------------------
     Row &value(int value) { m_object->setValue(value); return *this; }
@@ -149,23 +156,27 @@ public:
     // The standard combo box look; the table says where event propagation stays off.
     Row &standardComboBox(bool withEventPropagation = true);
     Row &textMargin(int margin) { m_object->setTextMargin(margin); return *this; }
-    Row &arrowFaces(const char *normalPath, const char *pressedPath)
+    // Combo boxes that spell their look out instead of the standard one.
+    Row &arrowNormal(const char *path) { m_object->setArrowNormal(quarn::image(path)); return *this; }
+    Row &arrowPressed(const char *path) { m_object->setArrowPressed(quarn::image(path)); return *this; }
+    Row &arrowOrigin(int x, int y) { m_object->setArrowOrigin(QPoint(x, y)); return *this; }
+    Row &itemNormal(const char *path) { m_object->setItemNormal(quarn::image(path)); return *this; }
+    Row &itemFocused(const char *path) { m_object->setItemFocused(quarn::image(path)); return *this; }
+    Row &itemPressed(const char *path) { m_object->setItemPressed(quarn::image(path)); return *this; }
+    Row &arrowImages(const char *normalPath, const char *pressedPath)
     {
         m_object->setArrowNormal(quarn::image(normalPath));
         m_object->setArrowPressed(quarn::image(pressedPath));
         return *this;
     }
-    Row &arrowOrigin(int x, int y) { m_object->setArrowOrigin(QPoint(x, y)); return *this; }
-    // The drop-down list's rows: normal, focused, pressed.
-    Row &itemFaces(const char *normalPath, const char *focusedPath, const char *pressedPath)
+    Row &itemImages(const char *normalPath, const char *focusedPath, const char *pressedPath)
     {
         m_object->setItemNormal(quarn::image(normalPath));
         m_object->setItemFocused(quarn::image(focusedPath));
         m_object->setItemPressed(quarn::image(pressedPath));
         return *this;
     }
-    Row &popupItemMargin(int margin) { m_object->setPopupItemMargin(margin); return *this; }
-    Row &popupItemSpacing(int spacing) { m_object->setPopupItemSpacing(spacing); return *this; }
+    Row &sizeAdjustPolicy(QComboBox::SizeAdjustPolicy policy) { m_object->setSizeAdjustPolicy(policy); return *this; }
 
     // --- spin boxes ----------------------------------------------------------
     Row &spinArrows(const char *upNormal, const char *upPressed, const char *downNormal, const char *downPressed)
@@ -178,6 +189,8 @@ public:
     }
     Row &spinBackground(const char *path) { m_object->setBackground(quarn::image(path)); return *this; }
     Row &blocking(bool on = true) { m_object->setBlocking(on); return *this; }
+    Row &cyclic(bool on = true) { m_object->setCyclic(on); return *this; }
+    Row &fontSize(int points) { m_object->setFontSize(points); return *this; }
     Row &maxValue(int value) { m_object->setMaxValue(value); return *this; }
 
     // --- compasses and the sky view -------------------------------------------
@@ -308,7 +321,12 @@ public:
     // --- coordinate entry -----------------------------------------------------
     Row &coordType(int type) { m_object->setCoordType(type); return *this; }
     Row &coordSubType(int subType) { m_object->setCoordSubType(subType); return *this; }
-    Row &modifiable(bool on = true) { m_object->setModifiable(on); return *this; }
+
+    // --- pictures in labels, drop-down integers and animations ----------------
+    // The combo box's first and second further integers.
+    Row &popupItemMargin(int margin) { m_object->setPopupItemMargin(margin); return *this; }
+    Row &popupItemSpacing(int spacing) { m_object->setPopupItemSpacing(spacing); return *this; }
+    Row &animationImages(std::initializer_list<const char *> paths) { m_object->setImageList(imagePaths(paths)); return *this; }
 
     // --- furniture looks -----------------------------------------------------
     // The title text: white, bold antialiased 16 px, centred.
@@ -318,10 +336,15 @@ public:
     // A caption under the round menu buttons: at least 70 px wide, plain
     // text, centred, wrapped, 14 px.
     Row &menuCaption();
+    // The wide panel button of the detail pages; event propagation on unless asked.
+    Row &panelButton(bool withEventPropagation = true);
+    // An exclusive choice on a toggle-button face, its mark at 10, 8.
+    Row &radioChoice();
 
     // --- dynamic properties --------------------------------------------------
     Row &property(const char *name, const QVariant &value) { m_object->setProperty(name, value); return *this; }
     Row &imageProperty(const char *name, const char *path) { return property(name, quarn::image(path)); }
+    Row &imageListProperty(const char *name, const QStringList &paths) { return property(name, paths); }
 
 private:
     W *m_object;

@@ -4,6 +4,7 @@
 
 #include "core/construction/compass.h"
 
+class ZelAbstractCheckButton;
 class ZelComboBox;
 class ZelPushButton;
 class ZelTextBox;
@@ -14,6 +15,8 @@ void applyStandardComboBox(ZelComboBox *comboBox, bool withEventPropagation);
 void applyTitleText(ZelTextBox *textBox);
 void applyRoundButton(ZelPushButton *button);
 void applyMenuCaption(ZelTextBox *caption);
+void applyPanelButton(ZelPushButton *button, bool withEventPropagation);
+void applyRadioChoice(ZelAbstractCheckButton *button);
 
 template <typename W>
 Row<W> &Row<W>::standardComboBox(bool withEventPropagation)
@@ -47,6 +50,20 @@ template <typename W>
 Row<W> &Row<W>::menuCaption()
 {
     applyMenuCaption(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::panelButton(bool withEventPropagation)
+{
+    applyPanelButton(m_object, withEventPropagation);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::radioChoice()
+{
+    applyRadioChoice(m_object);
     return *this;
 }
 

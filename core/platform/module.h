@@ -13,8 +13,18 @@ using ModuleHandle = void *;
 using ModuleFunction = void (*)();
 
 // Loads the module at path with all its symbols bound at once and kept local
-// to it; null on failure.
+// to it; null on failure. The file is checked before the system loader sees
+// it: a file that is not a whole shared library of this machine (cut short,
+// empty, a directory, text, another architecture) fails here, because the
+// loader maps such files and faults when it touches the missing part.
+// POSIX checks the ELF header and that every loadable segment lies within the
+// file; the Windows branch does the same for the PE headers and sections
+// before LoadLibraryW.
 ModuleHandle loadModule(const wchar_t *path);
+// Whether the file at path (UTF-8) is a shared library of this machine whose
+// loadable parts all lie within the file; the reason in lastModuleError() if
+// not.
+bool isWholeModuleFile(const char *path);
 // The exported function named name, or null when the module has none.
 ModuleFunction resolveSymbol(ModuleHandle module, const wchar_t *name);
 // Drops one load of module; false when the system refused.

@@ -95,6 +95,21 @@ TEST(TextBox, DrawsItsContentInItsColourAndIsSizedByIt)
     EXPECT_GT(box.sizeHint().height(), 30);
 }
 
+TEST(TextBox, ShowsItsPictureInsteadOfItsText)
+{
+    ZelTextBox box;
+    box.resize(30, 20);
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, Qt::red);
+    box.setPalette(palette);
+    box.setFontPixelSize(18);
+    box.setContent(QStringLiteral("WWWW"));
+    box.setPixmap(solidImage(Qt::magenta, QSize(4, 4)));
+    const QImage shown = picture(box);
+    EXPECT_EQ(shown.pixelColor(29, 19), QColor(Qt::magenta));
+    EXPECT_FALSE(hasInk(shown, Qt::red));
+}
+
 TEST(TextBox, TakesButtonTextColourWhereOnlyThatIsSet)
 {
     QWidget parent;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <random>
 #include <string>
@@ -118,40 +120,108 @@ TEST(LayoutRegistry, NamesAreKeptInDescendingByteOrder)
               (std::vector<std::string>{"\xC3\xA9t\xC3\xA9", "beta", "alpha", "Beta", "B", "Alpha"}));
 }
 
-// Random register and unregister calls checked against a plain model after
-// every step: same lists in the same order, and never an empty list.
-TEST(LayoutRegistry, MatchesModelAndNeverKeepsEmptyLists)
+// The registry's operations as the model run below sees them, so that the
+// run can also be pointed at a registry with a planted fault.
+struct RegistryOperations {
+    std::function<void(const char *, FormLayout *)> registerLayout;
+    std::function<void(const char *, FormLayout *)> unregisterLayout;
+    std::function<FormLayout *(const char *)> findLayout;
+};
+
+// Random register, unregister and find calls over a few awkward names (case
+// variants, bytes above 0x7f, the empty string) and a few forms, compared with
+// a plain model after every step: the same names in descending byte order,
+// the same lists in the same order, never an empty list, and find answering
+// the last form of each list. The first disagreement, or "" if none.
+std::string firstDisagreementWithModel(LayoutRegistry &registry, const RegistryOperations &operations,
+                                       int steps)
 {
-    LayoutRegistry registry;
     TestForm forms[4];
-    const char *const names[] = {"MainMenuScreenClass", "PinClass", "pinclass"};
+    const std::string names[] = {"PinClass", "pinclass", "PINCLASS", "\xC3\xA9" "cranClass", "\xFF", ""};
     std::map<std::string, std::vector<FormLayout *>> model;
     std::mt19937 random(20240607);
 
-    for (int step = 0; step < 2000; ++step) {
-        const char *name = names[random() % 3];
-        FormLayout *form = &forms[random() % 4];
-        std::vector<FormLayout *> &expected = model[name];
-        if (random() % 2) {
-            registry.registerLayout(name, form);
-            expected.push_back(form);
-        } else {
-            registry.unregisterLayout(name, form);
-            const auto position = std::find(expected.begin(), expected.end(), form);
-            if (position != expected.end())
-                expected.erase(position);
+    for (int step = 0; step < steps; ++step) {
+        const std::string &name = names[random() % std::size(names)];
+        FormLayout *form = &forms[random() % std::size(forms)];
+        const std::string where = "step " + std::to_string(step) + ": ";
+        switch (random() % 3) {
+        case 0:
+            operations.registerLayout(name.c_str(), form);
+            model[name].push_back(form);
+            break;
+        case 1: {
+            operations.unregisterLayout(name.c_str(), form);
+            const auto entry = model.find(name);
+            if (entry == model.end())
+                break;
+            const auto position = std::find(entry->second.begin(), entry->second.end(), form);
+            if (position != entry->second.end())
+                entry->second.erase(position);
+            if (entry->second.empty())
+                model.erase(entry);
+            break;
         }
-        if (expected.empty())
-            model.erase(name);
+        default: {
+            const auto entry = model.find(name);
+            FormLayout *expected = entry == model.end() ? nullptr : entry->second.back();
+            if (operations.findLayout(name.c_str()) != expected)
+                return where + "find of '" + name + "'";
+        }
+        }
 
-        ASSERT_EQ(registry.layouts.size(), model.size()) << "step " << step;
+        if (registry.layouts.size() != model.size())
+            return where + "number of names";
+        // The model's map is ascending; the registry's must be its reverse.
+        auto expected = model.rbegin();
         for (const auto &[key, list] : registry.layouts) {
-            ASSERT_FALSE(list->empty()) << key;
-            ASSERT_TRUE(std::equal(list->begin(), list->end(), model[key].begin(), model[key].end()))
-                << key << " at step " << step;
-            EXPECT_EQ(registry.findLayout(key.c_str()), list->back());
+            if (key != expected->first)
+                return where + "order of names at '" + key + "'";
+            if (list->empty())
+                return where + "empty list kept for '" + key + "'";
+            if (!std::equal(list->begin(), list->end(), expected->second.begin(), expected->second.end()))
+                return where + "list of '" + key + "'";
+            ++expected;
         }
     }
+    return std::string();
+}
+
+TEST(LayoutRegistry, MatchesModelOverRandomOperations)
+{
+    LayoutRegistry registry;
+    const RegistryOperations operations{
+        [&](const char *name, FormLayout *form) { registry.registerLayout(name, form); },
+        [&](const char *name, FormLayout *form) { registry.unregisterLayout(name, form); },
+        [&](const char *name) { return registry.findLayout(name); },
+    };
+    EXPECT_EQ(firstDisagreementWithModel(registry, operations, 5000), "");
+}
+
+// The run above must be able to fail: a registry whose unregister takes the
+// last equal form instead of the first is caught.
+TEST(LayoutRegistry, ModelRunCatchesUnregisterOfTheLastMatch)
+{
+    LayoutRegistry registry;
+    const RegistryOperations operations{
+        [&](const char *name, FormLayout *form) { registry.registerLayout(name, form); },
+        [&](const char *name, FormLayout *form) {
+            const auto entry = registry.layouts.find(name);
+            if (entry == registry.layouts.end())
+                return;
+            LayoutList &list = *entry->second;
+            const auto last = std::find(list.rbegin(), list.rend(), form);
+            if (last == list.rend())
+                return;
+            list.erase(std::next(last).base());
+            if (list.empty()) {
+                delete entry->second;
+                registry.layouts.erase(entry);
+            }
+        },
+        [&](const char *name) { return registry.findLayout(name); },
+    };
+    EXPECT_NE(firstDisagreementWithModel(registry, operations, 5000), "");
 }
 
 TEST(LayoutRegistry, InstanceIsOneRegistryServingTheGlobalShortcuts)

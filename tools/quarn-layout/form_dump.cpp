@@ -4,9 +4,11 @@
 #include "image_index.h"
 #include "json_values.h"
 
+#include <QBoxLayout>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QJsonArray>
+#include <QLabel>
 #include <QLayout>
 #include <QMetaEnum>
 #include <QMetaProperty>
@@ -14,6 +16,7 @@
 #include <QScrollArea>
 #include <QSet>
 #include <QSpacerItem>
+#include <QStackedWidget>
 #include <QWidget>
 
 #include <algorithm>
@@ -110,6 +113,9 @@ public:
     QObject *object(int index) const { return m_objects.value(pointer(index)); }
     QSpacerItem *spacer(int index) const { return m_spacers.value(pointer(index)); }
 
+    // The first field holding pointer, or -1.
+    int fieldIndexOf(const void *pointer) const { return m_fieldIndex.value(pointer, -1); }
+
     // How other fields refer to the object at pointer: its name, a spacer by
     // its field index, null when no field holds it.
     QJsonValue fieldReference(const void *pointer) const
@@ -133,10 +139,11 @@ private:
 class FieldWriter
 {
 public:
-    FieldWriter(const FormCensus &census, const ImageIndex &images, ReferenceObjects &references)
+    FieldWriter(const FormCensus &census, const ImageIndex &images, ReferenceObjects &references, bool complete)
         : m_census(census)
         , m_images(images)
         , m_references(references)
+        , m_complete(complete)
     {
     }
 
@@ -156,8 +163,9 @@ public:
     {
         const QWidget &root = *m_census.root();
         QJsonObject properties = dynamicProperties(root);
-        const QJsonObject changed =
-            changedProperties(root, m_references.freshRoot(), geometryAndState(), /*imagesElsewhere=*/false);
+        const QJsonObject changed = m_complete
+            ? allProperties(root, geometryAndState())
+            : changedProperties(root, m_references.freshRoot(), geometryAndState(), /*imagesElsewhere=*/false);
         // Forms set root enums by number (windowModality 1), so they read back as numbers.
         for (auto it = changed.begin(); it != changed.end(); ++it) {
             const QByteArray name = it.key().toLatin1();
@@ -193,11 +201,83 @@ private:
                                                    : QJsonValue(QJsonValue::Null));
         json.insert(QStringLiteral("properties"), dynamicProperties(object));
 
-        QJsonObject settings = changedProperties(object, m_references.referenceFor(metaObject), reportedForFields(),
-                                                 /*imagesElsewhere=*/true);
-        if (auto *layout = qobject_cast<const QLayout *>(&object))
+        QJsonObject settings = m_complete
+            ? allProperties(object, {})
+            : changedProperties(object, m_references.referenceFor(metaObject), reportedForFields(),
+                                /*imagesElsewhere=*/true);
+        if (auto *layout = qobject_cast<const QLayout *>(&object)) {
             addLayoutSettings(*layout, settings);
+            json.insert(QStringLiteral("items"), layoutItems(*layout));
+        }
         json.insert(QStringLiteral("settings"), settings);
+        if (auto *label = qobject_cast<const QLabel *>(&object))
+            json.insert(QStringLiteral("buddy"), m_census.fieldReference(label->buddy()));
+        if (auto *stack = qobject_cast<const QStackedWidget *>(&object))
+            json.insert(QStringLiteral("pages"), pagesOf(*stack));
+    }
+
+    // Every readable property but those in skip, whatever its value.
+    QJsonObject allProperties(const QObject &object, const QSet<QByteArray> &skip) const
+    {
+        QJsonObject all;
+        const QMetaObject *metaObject = object.metaObject();
+        for (int i = 0; i < metaObject->propertyCount(); ++i) {
+            const QMetaProperty property = metaObject->property(i);
+            if (!property.isReadable() || skip.contains(property.name()))
+                continue;
+            const QVariant value = property.read(&object);
+            QJsonValue json;
+            if (value.userType() == QMetaType::QFont)
+                json = jsonCompleteFont(value.value<QFont>());
+            else if (value.userType() == QMetaType::QPalette)
+                json = jsonCompletePalette(value.value<QPalette>());
+            else
+                json = jsonPropertyValue(property, value, m_images);
+            all.insert(QString::fromLatin1(property.name()), json);
+        }
+        return all;
+    }
+
+    QJsonObject pagesOf(const QStackedWidget &stack) const
+    {
+        QJsonArray names;
+        for (int i = 0; i < stack.count(); ++i)
+            names.append(m_census.fieldReference(stack.widget(i)));
+        return {{QStringLiteral("names"), names}, {QStringLiteral("currentIndex"), stack.currentIndex()}};
+    }
+
+    QJsonArray layoutItems(const QLayout &layout) const
+    {
+        auto *box = qobject_cast<const QBoxLayout *>(&layout);
+        auto *grid = qobject_cast<const QGridLayout *>(&layout);
+        auto *form = qobject_cast<const QFormLayout *>(&layout);
+        const QMetaEnum roles = QMetaEnum::fromType<QFormLayout::ItemRole>();
+        QJsonArray items;
+        for (int i = 0; i < layout.count(); ++i) {
+            QLayoutItem *item = layout.itemAt(i);
+            const void *pointer = memberPointer(item);
+            const int index = m_census.fieldIndexOf(pointer);
+            QJsonObject json{{QStringLiteral("index"), index < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(index)},
+                             {QStringLiteral("name"), item->spacerItem() ? QJsonValue(QJsonValue::Null)
+                                                                         : m_census.fieldReference(pointer)},
+                             {QStringLiteral("stretch"), box ? QJsonValue(box->stretch(i)) : QJsonValue(QJsonValue::Null)}};
+            if (grid) {
+                int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+                const_cast<QGridLayout *>(grid)->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+                json.insert(QStringLiteral("row"), row);
+                json.insert(QStringLiteral("column"), column);
+                json.insert(QStringLiteral("rowSpan"), rowSpan);
+                json.insert(QStringLiteral("columnSpan"), columnSpan);
+            } else if (form) {
+                int row = 0;
+                QFormLayout::ItemRole role = QFormLayout::LabelRole;
+                form->getItemPosition(i, &row, &role);
+                json.insert(QStringLiteral("row"), row);
+                json.insert(QStringLiteral("role"), QString::fromLatin1(roles.valueToKey(role)));
+            }
+            items.append(json);
+        }
+        return items;
     }
 
     void writeSpacer(QSpacerItem &spacer, QJsonObject &json) const
@@ -368,8 +448,11 @@ private:
             }
         }
         settings.insert(QStringLiteral("members"), members);
-        if (grid)
+        if (grid) {
             settings.insert(QStringLiteral("cells"), cells);
+            settings.insert(QStringLiteral("horizontalSpacing"), grid->horizontalSpacing());
+            settings.insert(QStringLiteral("verticalSpacing"), grid->verticalSpacing());
+        }
         if (form)
             settings.insert(QStringLiteral("roles"), formRoles);
     }
@@ -389,12 +472,38 @@ private:
     const FormCensus &m_census;
     const ImageIndex &m_images;
     ReferenceObjects &m_references;
+    const bool m_complete;
 };
+
+// Qt keeps a parent's children in stacking order, bottom first; raise()
+// moves a widget to the end.
+QJsonObject stackingOf(const FormCensus &census)
+{
+    QJsonObject stacking;
+    QList<QWidget *> parents = census.root()->findChildren<QWidget *>();
+    parents.prepend(census.root());
+    for (const QWidget *parent : qAsConst(parents)) {
+        const QJsonValue parentName =
+            parent == census.root() ? QJsonValue(QStringLiteral("Root")) : census.fieldReference(parent);
+        if (!parentName.isString())
+            continue;
+        QJsonArray children;
+        for (const QObject *child : parent->children()) {
+            const QJsonValue name = census.fieldReference(child);
+            if (child->isWidgetType() && name.isString())
+                children.append(name);
+        }
+        if (!children.isEmpty())
+            stacking.insert(parentName.toString(), children);
+    }
+    return stacking;
+}
 
 } // namespace
 
-FormDumper::FormDumper(const ImageIndex &images)
+FormDumper::FormDumper(const ImageIndex &images, Detail detail)
     : m_images(images)
+    , m_detail(detail)
 {
 }
 
@@ -407,20 +516,25 @@ QStringList FormDumper::keyOrder()
             QStringLiteral("geometry"), QStringLiteral("size"), QStringLiteral("windowTitle"), QStringLiteral("text"),
             QStringLiteral("images"), QStringLiteral("fontPixelSize"), QStringLiteral("alignment"),
             QStringLiteral("font"), QStringLiteral("palette"), QStringLiteral("properties"), QStringLiteral("settings"),
-            QStringLiteral("problem"), QStringLiteral("family"), QStringLiteral("pointSize"),
-            QStringLiteral("pixelSize"), QStringLiteral("bold"), QStringLiteral("weight"), QStringLiteral("antialias"),
+            QStringLiteral("buddy"), QStringLiteral("items"), QStringLiteral("pages"), QStringLiteral("stacking"),
+            QStringLiteral("problem"), QStringLiteral("stretch"), QStringLiteral("row"), QStringLiteral("column"),
+            QStringLiteral("rowSpan"), QStringLiteral("columnSpan"), QStringLiteral("role"), QStringLiteral("names"),
+            QStringLiteral("currentIndex"), QStringLiteral("family"), QStringLiteral("pointSize"),
+            QStringLiteral("pixelSize"), QStringLiteral("bold"), QStringLiteral("weight"), QStringLiteral("italic"),
+            QStringLiteral("underline"), QStringLiteral("kerning"), QStringLiteral("antialias"),
             QStringLiteral("active"), QStringLiteral("inactive"), QStringLiteral("disabled")};
 }
 
 QJsonObject FormDumper::dump(const BuiltForm &form)
 {
     const FormCensus census(form);
-    const FieldWriter writer(census, m_images, m_references);
+    const FieldWriter writer(census, m_images, m_references, m_detail == Detail::Complete);
     QJsonArray fields;
     for (int i = 0; i < census.fieldCount(); ++i)
         fields.append(writer.field(i));
     return {{QStringLiteral("form"), QString::fromLatin1(form.entry().name)},
             {QStringLiteral("root"), writer.root()},
+            {QStringLiteral("stacking"), stackingOf(census)},
             {QStringLiteral("fields"), fields}};
 }
 

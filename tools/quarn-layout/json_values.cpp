@@ -279,6 +279,7 @@ QJsonObject jsonFont(const QFont &font)
     object.insert(QStringLiteral("bold"), font.bold());
     object.insert(QStringLiteral("weight"), font.weight());
     object.insert(QStringLiteral("antialias"), bool(font.styleStrategy() & QFont::PreferAntialias));
+    object.insert(QStringLiteral("kerning"), font.kerning());
     if ((set & QFont::StyleResolved) && font.italic())
         object.insert(QStringLiteral("italic"), true);
     if ((set & QFont::UnderlineResolved) && font.underline())
@@ -286,12 +287,30 @@ QJsonObject jsonFont(const QFont &font)
     return object;
 }
 
-QJsonObject jsonPalette(const QPalette &palette)
+QJsonObject jsonCompleteFont(const QFont &font)
+{
+    QJsonObject object{{QStringLiteral("family"), font.family()},
+                       {QStringLiteral("bold"), font.bold()},
+                       {QStringLiteral("weight"), font.weight()},
+                       {QStringLiteral("italic"), font.italic()},
+                       {QStringLiteral("underline"), font.underline()},
+                       {QStringLiteral("kerning"), font.kerning()},
+                       {QStringLiteral("antialias"), bool(font.styleStrategy() & QFont::PreferAntialias)}};
+    if (font.pointSize() > 0)
+        object.insert(QStringLiteral("pointSize"), font.pointSize());
+    else
+        object.insert(QStringLiteral("pixelSize"), font.pixelSize());
+    return object;
+}
+
+namespace {
+
+QJsonObject paletteRoles(const QPalette &palette, bool onlySet)
 {
     const QMetaEnum roles = QMetaEnum::fromType<QPalette::ColorRole>();
     QJsonObject object;
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        if (!(palette.resolve() & (1u << role)))
+        if (onlySet && !(palette.resolve() & (1u << role)))
             continue;
         const auto colourRole = QPalette::ColorRole(role);
         object.insert(QString::fromLatin1(roles.valueToKey(role)),
@@ -300,6 +319,18 @@ QJsonObject jsonPalette(const QPalette &palette)
                                   {QStringLiteral("disabled"), jsonColour(palette.color(QPalette::Disabled, colourRole))}});
     }
     return object;
+}
+
+} // namespace
+
+QJsonObject jsonPalette(const QPalette &palette)
+{
+    return paletteRoles(palette, /*onlySet=*/true);
+}
+
+QJsonObject jsonCompletePalette(const QPalette &palette)
+{
+    return paletteRoles(palette, /*onlySet=*/false);
 }
 
 } // namespace quarn::layouttool

@@ -29,10 +29,15 @@ QJsonValue jsonPropertyValue(const QMetaProperty &property, const QVariant &valu
 int enumValue(const QVariant &value, bool *ok = nullptr);
 
 // Only what was set on the font: family and size where set, always the bold
-// flag, weight and whether antialiasing is preferred.
+// flag, weight, kerning and whether antialiasing is preferred.
 QJsonObject jsonFont(const QFont &font);
+// Every attribute of the font, set or inherited: family, pointSize or
+// pixelSize, bold, weight, italic, underline, kerning, antialias.
+QJsonObject jsonCompleteFont(const QFont &font);
 
 // Only the roles set on the palette: role name -> {active, inactive, disabled}.
 QJsonObject jsonPalette(const QPalette &palette);
+// Every role of the palette, set or inherited.
+QJsonObject jsonCompletePalette(const QPalette &palette);
 
 } // namespace quarn::layouttool

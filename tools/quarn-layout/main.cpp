@@ -7,6 +7,7 @@
 #include "form_host.h"
 #include "image_index.h"
 #include "json_writer.h"
+#include "output_file.h"
 #include "render.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@
 #include <QTextStream>
 #include <QTranslator>
 
-#include <cstdio>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -41,8 +42,11 @@ what they contain.
 Commands:
   list                       the catalogue: position, name, root size, fields,
                              and which forms the module does not register
-  dump NAME... | --all       JSON description of the forms, in the order asked
-                             (catalogue order for --all)
+  dump [--full] NAME... | --all
+                             JSON description of the forms, in the order asked
+                             (catalogue order for --all); --full gives every
+                             property, not only those that differ from a
+                             default object
   render NAME -o FILE.png    picture of one form
   gallery DIR                DIR/NAME.png of every form and DIR/index.html
   bench [--repeat N]         build times of every form against plain widgets
@@ -55,10 +59,16 @@ Options:
   --translations FILE.qm     translator to install before building
   -o, --output FILE          where render writes its picture
   --all                      dump every catalogued form
+  --full                     dump every property, defaults included
   --repeat N                 builds per form for bench (default 100)
   -h, --help                 this text
+  --version                  the program's version
 
 Runs without a display unless QT_QPA_PLATFORM says otherwise.
+
+Files are written whole or not at all. Exit status: 0 when everything asked
+for was done; 1 when a module, form, resource, translation or output could
+not be used or written; 2 for a command line that cannot be understood.
 )";
 
 QTextStream &err()
@@ -76,11 +86,40 @@ int fail(const QString &message, int code = kFailure)
     return code;
 }
 
-void writeOut(const QByteArray &bytes)
+// Qt's own warnings (an image that cannot be encoded, a missing runtime
+// folder) carry the program's name like ours.
+void prefixedMessage(QtMsgType, const QMessageLogContext &, const QString &message)
 {
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    err() << "quarn-layout: " << message << '\n';
+    err().flush();
 }
+
+int writeOut(const QByteArray &bytes)
+{
+    QString error;
+    return writeStandardOutput(bytes, &error) ? 0 : fail(error);
+}
+
+// The placeholder bundle, registered for as long as the tool runs.
+class RegisteredResource
+{
+public:
+    bool registerFile(const QString &file)
+    {
+        if (!QResource::registerResource(file))
+            return false;
+        m_file = file;
+        return true;
+    }
+    ~RegisteredResource()
+    {
+        if (!m_file.isEmpty())
+            QResource::unregisterResource(m_file);
+    }
+
+private:
+    QString m_file;
+};
 
 class CommandLine
 {
@@ -91,20 +130,23 @@ public:
         , m_translations({QStringLiteral("translations")}, QString(), QStringLiteral("FILE"))
         , m_output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("FILE"))
         , m_all({QStringLiteral("all")}, QString())
+        , m_full({QStringLiteral("full")}, QString())
         , m_repeat({QStringLiteral("repeat")}, QString(), QStringLiteral("N"))
         , m_help({QStringLiteral("h"), QStringLiteral("help")}, QString())
+        , m_version({QStringLiteral("version")}, QString())
     {
-        m_parser.addOptions({m_module, m_resources, m_translations, m_output, m_all, m_repeat, m_help});
+        m_parser.addOptions(
+            {m_module, m_resources, m_translations, m_output, m_all, m_full, m_repeat, m_help, m_version});
     }
 
     int run(const QStringList &arguments)
     {
         if (!m_parser.parse(arguments))
             return fail(m_parser.errorText(), kUsageError);
-        if (m_parser.isSet(m_help)) {
-            writeOut(kUsage);
-            return 0;
-        }
+        if (m_parser.isSet(m_help))
+            return writeOut(kUsage);
+        if (m_parser.isSet(m_version))
+            return writeOut(QStringLiteral("quarn-layout %1\n").arg(QCoreApplication::applicationVersion()).toUtf8());
         QStringList words = m_parser.positionalArguments();
         if (words.isEmpty())
             return fail(QStringLiteral("no command given"), kUsageError);
@@ -137,6 +179,8 @@ private:
         };
         if (onlyFor(m_all, "dump"))
             return fail(QStringLiteral("--all only goes with dump"), kUsageError);
+        if (onlyFor(m_full, "dump"))
+            return fail(QStringLiteral("--full only goes with dump"), kUsageError);
         if (onlyFor(m_output, "render"))
             return fail(QStringLiteral("--output only goes with render"), kUsageError);
         if (onlyFor(m_repeat, "bench"))
@@ -156,7 +200,7 @@ private:
         const bool chosenResources = m_parser.isSet(m_resources);
         const QString resources =
             chosenResources ? m_parser.value(m_resources) : besideProgram(QStringLiteral("placeholders.rcc"));
-        if (!QResource::registerResource(resources)) {
+        if (!m_imageBundle.registerFile(resources)) {
             if (chosenResources || QFile::exists(resources))
                 return fail(QStringLiteral("cannot register image resources %1").arg(resources));
             err() << "quarn-layout: warning: no image resources at " << resources << ", forms show no images\n";
@@ -225,8 +269,7 @@ private:
             out << '\n';
         }
         out.flush();
-        writeOut(text);
-        return 0;
+        return writeOut(text);
     }
 
     int dump(const QStringList &words)
@@ -245,15 +288,15 @@ private:
             return error;
 
         const ImageIndex images = ImageIndex::scan();
-        FormDumper dumper(images);
+        FormDumper dumper(images, m_parser.isSet(m_full) ? FormDumper::Detail::Complete
+                                                         : FormDumper::Detail::Changes);
         QJsonArray array;
         for (const auto &form : qAsConst(forms)) {
             const BuiltForm built(*form.form, *form.entry);
             warnIfOverrun(built);
             array.append(dumper.dump(built));
         }
-        writeOut(toReadableJson(array, FormDumper::keyOrder()));
-        return 0;
+        return writeOut(toReadableJson(array, FormDumper::keyOrder()));
     }
 
     int render(const QStringList &words)
@@ -267,18 +310,15 @@ private:
             return error;
         BuiltForm built(*forms.first().form, *forms.first().entry);
         warnIfOverrun(built);
-        const QString file = m_parser.value(m_output);
-        if (!renderForm(built).save(file, "PNG"))
-            return fail(QStringLiteral("cannot write %1").arg(file));
-        return 0;
+        QString error;
+        return writePngFile(m_parser.value(m_output), renderForm(built), &error) ? 0 : fail(error);
     }
 
     int gallery(const QStringList &words)
     {
         if (words.size() != 1)
             return fail(QStringLiteral("gallery takes one directory"), kUsageError);
-        const bool complete = writeGallery(*m_layoutModule, words.first(), err());
-        err().flush();
+        const bool complete = writeGallery(*m_layoutModule, words.first(), [](const QString &problem) { fail(problem); });
         return complete ? 0 : kFailure;
     }
 
@@ -295,11 +335,15 @@ private:
         }
         QTextStream out(stdout);
         runBench(*m_layoutModule, repeat, out);
-        return 0;
+        out.flush();
+        QString error;
+        return finishStandardOutput(&error) ? 0 : fail(error);
     }
 
     QCommandLineParser m_parser;
-    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_repeat, m_help;
+    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_full, m_repeat, m_help, m_version;
+    // Declared before the module, so that it outlives every form built from it.
+    RegisteredResource m_imageBundle;
     QTranslator m_translator;
     std::unique_ptr<LayoutModule> m_layoutModule;
 };
@@ -308,10 +352,23 @@ private:
 
 int main(int argc, char *argv[])
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // Qt aborts on an empty platform name; empty means unset here.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Past a file-size limit, a write should fail and be reported, not kill us
+    // with a partial file behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+    qInstallMessageHandler(prefixedMessage);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quarn-layout"));
-    CommandLine commandLine;
-    return commandLine.run(QCoreApplication::arguments());
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUARN_VERSION));
+    int status = 0;
+    {
+        CommandLine commandLine;
+        status = commandLine.run(QCoreApplication::arguments());
+    }
+    QString error;
+    if (!finishStandardOutput(&error) && status == 0)
+        status = fail(error);
+    return status;
 }

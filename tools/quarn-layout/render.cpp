@@ -1,11 +1,11 @@
 #include "render.h"
 
 #include "form_host.h"
+#include "output_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QWidget>
 
@@ -51,11 +51,12 @@ QImage renderForm(BuiltForm &form)
     return root->grab().toImage();
 }
 
-bool writeGallery(LayoutModule &module, const QString &directory, QTextStream &errors)
+bool writeGallery(LayoutModule &module, const QString &directory,
+                  const std::function<void(const QString &)> &report)
 {
     const QDir dir(directory);
     if (!QDir().mkpath(directory)) {
-        errors << "cannot create " << directory << '\n';
+        report(QStringLiteral("cannot create %1").arg(directory));
         return false;
     }
     bool complete = true;
@@ -64,39 +65,35 @@ bool writeGallery(LayoutModule &module, const QString &directory, QTextStream &e
         const QString name = QString::fromLatin1(entry.name);
         const FormLayout *form = module.find(name);
         if (!form) {
-            errors << "form " << name << " is not registered by " << module.path() << '\n';
+            report(QStringLiteral("form %1 is not registered by %2").arg(name, module.path()));
             figures += figureHtml(entry, QString(), QStringLiteral("not registered"));
             complete = false;
             continue;
         }
         const QString picture = name + QStringLiteral(".png");
         BuiltForm built(*form, entry);
-        if (!renderForm(built).save(dir.filePath(picture), "PNG")) {
-            errors << "cannot write " << dir.filePath(picture) << '\n';
-            figures += figureHtml(entry, QString(), QStringLiteral("no picture"));
-            complete = false;
-            continue;
+        QString error;
+        if (!writePngFile(dir.filePath(picture), renderForm(built), &error)) {
+            report(error);
+            return false;
         }
         figures += figureHtml(entry, picture, QString());
     }
 
-    QSaveFile index(dir.filePath(QStringLiteral("index.html")));
-    if (!index.open(QIODevice::WriteOnly)) {
-        errors << "cannot write " << index.fileName() << '\n';
-        return false;
-    }
-    QTextStream html(&index);
-    html.setCodec("UTF-8");
-    html << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Quarn layouts</title>\n"
-            "<style>body{background:#eee;font:13px sans-serif}"
-            "figure{display:inline-block;vertical-align:top;margin:8px;padding:6px;background:#fff}"
-            "img,.missing{display:block;border:1px solid #999}.missing{background:#fcc}"
-            "figcaption{margin-top:4px}</style></head>\n<body>\n<h1>Quarn layouts: "
-         << kCatalogueSize << " forms</h1>\n"
-         << figures << "</body></html>\n";
-    html.flush();
-    if (!index.commit()) {
-        errors << "cannot write " << index.fileName() << '\n';
+    QByteArray html;
+    QTextStream out(&html);
+    out.setCodec("UTF-8");
+    out << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Quarn layouts</title>\n"
+           "<style>body{background:#eee;font:13px sans-serif}"
+           "figure{display:inline-block;vertical-align:top;margin:8px;padding:6px;background:#fff}"
+           "img,.missing{display:block;border:1px solid #999}.missing{background:#fcc}"
+           "figcaption{margin-top:4px}</style></head>\n<body>\n<h1>Quarn layouts: "
+        << kCatalogueSize << " forms</h1>\n"
+        << figures << "</body></html>\n";
+    out.flush();
+    QString error;
+    if (!writeWholeFile(dir.filePath(QStringLiteral("index.html")), html, &error)) {
+        report(error);
         return false;
     }
     return complete;

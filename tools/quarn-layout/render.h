@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QString>
 
-class QTextStream;
+#include <functional>
 
 namespace quarn::layouttool {
 
@@ -16,8 +16,10 @@ QImage renderForm(BuiltForm &form);
 
 // NAME.png of every catalogued form in directory, and directory/index.html
 // showing them in catalogue order with their names and sizes. Forms the
-// module does not register are listed as missing; false if any was, or if a
-// file could not be written (reasons go to errors).
-bool writeGallery(LayoutModule &module, const QString &directory, QTextStream &errors);
+// module does not register are listed as missing and reported; false if any
+// was. A file that cannot be written is reported and ends the gallery there
+// (false); each file is written whole or not at all.
+bool writeGallery(LayoutModule &module, const QString &directory,
+                  const std::function<void(const QString &)> &report);
 
 } // namespace quarn::layouttool

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// One row of the attribute list. Its minimum size and its event propagation are root properties.
+struct Ui_GcAttributeItemClass : UiRecord {
+    ZelIcon *icon;
+    ZelTextBox *textBox;
+};

@@ -1,0 +1,44 @@
+#include "forms/geocaching/GcAttributesScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_GcAttributesScreenClass &ui, QWidget *root)
+{
+    Root(root, "GcAttributesScreenClass")
+        .size(240, 400);
+
+    make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
+    make(ui.listDataFields, root, "listDataFields").at(10, 114, 218, 241).scrollBars(Qt::ScrollBarAlwaysOff, Qt::ScrollBarAsNeeded);
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    geocache::mapButton(ui.btnMap, ui.statusBar);
+    geocache::goButton(ui.btnGo, ui.statusBar);
+    make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton();
+    make(ui.iconAttributes, ui.subTitle, "iconAttributes").at(6, 4, 37, 38).maxSize(37, 16777215).pixmap(":/Icons/i_Geocache-Attributes.mif").pixelSize(12);
+    make(ui.labelAttributesCount, ui.subTitle, "labelAttributesCount").at(135, 11, 80, 20).palette(blackText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).textBoxFlags(false, false).content("");
+    make(ui.labelAttributes, ui.subTitle, "labelAttributes").at(40, 4, 89, 34).palette(blackText()).font(boldAA()).wordWrap().pixelSize(12).textBoxFlags(true, false);
+}
+
+void retranslateUi(Ui_GcAttributesScreenClass &ui, QWidget *)
+{
+    ui.listDataFields->setStyleSheet(QCoreApplication::translate("GcAttributesScreenClass", "background-color: rgba(223,242,250,160);"));
+    ui.iconAttributes->setContent(QString());
+    ui.labelAttributes->setContent(QCoreApplication::translate("GcAttributesScreenClass", "Attributes"));
+}
+
+Form<Ui_GcAttributesScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &GcAttributesScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

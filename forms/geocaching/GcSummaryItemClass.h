@@ -1,0 +1,12 @@
+#pragma once
+
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// One row of the summary list; the row button's normal and pressed images are root properties.
+struct Ui_GcSummaryItemClass : UiRecord {
+    ZelTextBox *textTitle;
+    ZelIcon *iconPicture;
+    ZelTextBox *textValue;
+};

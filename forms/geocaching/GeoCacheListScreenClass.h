@@ -1,0 +1,30 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_containers.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QStackedWidget>
+#include <QWidget>
+
+// The list of geocaches.
+struct Ui_GeoCacheListScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    QWidget *ScrollButtonsWidget;
+    ZelPushButton *btnBack;
+    QStackedWidget *stackedWidget;
+    QWidget *pageMenu;
+    ZelPushButton *btnContextMenu;
+    QWidget *pageSave;
+    ZelPushButton *btnSave;
+    ZelPushButton *titleButton;
+    ZelBacking *backing;
+    ZelTextBox *txtWaypoints;
+    ZelTextBox *txtNumOfCaches;
+    ZelTextBox *txtFilter;
+    ZelIcon *ItemIcon_Type;
+    ZelTextBox *txtCurPage;
+    ZelVirtualList *listGeoCaches;
+};

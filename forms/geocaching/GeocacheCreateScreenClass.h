@@ -1,0 +1,32 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// The screen that creates a geocache.
+struct Ui_GeocacheCreateScreenClass : UiRecord {
+    ZelPushButton *btnName;
+    ZelTextBox *txtName;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnCamera;
+    ZelPushButton *btnContextMenu;
+    ZelBacking *backing;
+    ZelPushButton *titleButton;
+    ZelIcon *iconType;
+    ZelTextBox *labelName_2;
+    ZelBacking *backing_2;
+    ZelTextBox *txtDiff;
+    ZelStatusIndicator *Terrain;
+    ZelTextBox *txtDiffValue;
+    ZelTextBox *txtTerrain;
+    ZelTextBox *txtTerrainValue;
+    ZelTextBox *txtSizeValue;
+    ZelStatusIndicator *CacheSize;
+    ZelStatusIndicator *Difficulty;
+    ZelTextBox *txtWPName;
+    ZelTextBox *txtSize;
+    ZelTextBox *txtDate;
+};

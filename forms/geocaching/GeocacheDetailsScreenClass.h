@@ -1,0 +1,100 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_containers.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QSpacerItem>
+#include <QVBoxLayout>
+#include <QWidget>
+
+// The main page of one geocache.
+struct Ui_GeocacheDetailsScreenClass : UiRecord {
+    ZelScrollArea *scrollArea;
+    QWidget *scrollAreaWidgetContents;
+    QWidget *verticalLayoutWidget;
+    QVBoxLayout *verticalLayout;
+    ZelPushButton *buttonDDE;
+    ZelTextBox *labelDirection;
+    ZelTextBox *labelDistance;
+    ZelIcon *icon3DAbstract;
+    ZelStatusIndicator *indicatorDirection;
+    ZelTextBox *labelHeight;
+    ZelIcon *iconFlag;
+    ZelPushButton *buttonDescription;
+    ZelTextBox *dateTimeLabel_2;
+    ZelTextBox *labelDescription;
+    ZelIcon *iconPaneLocation_3;
+    ZelPushButton *buttonLogs;
+    QWidget *horizontalLayoutWidget_2;
+    QHBoxLayout *horizontalLayout_3;
+    ZelTextBox *labelRecentLogs;
+    ZelIcon *iconLog1;
+    ZelTextBox *txtLog1;
+    ZelIcon *iconLog2;
+    ZelTextBox *txtLog2;
+    ZelIcon *iconLog3;
+    ZelTextBox *txtLog3;
+    ZelIcon *iconLog4;
+    ZelTextBox *txtLog4;
+    ZelIcon *iconLog5;
+    ZelTextBox *txtLog5;
+    QSpacerItem *horizontalSpacer;
+    ZelIcon *iconRecentLogs;
+    ZelPushButton *buttonHint;
+    ZelTextBox *txtHint;
+    ZelIcon *iconHint;
+    ZelPushButton *buttonStatus;
+    QWidget *layoutWidget_3;
+    QHBoxLayout *horizontalLayout_2;
+    ZelStatusIndicator *statGeocacheStatus;
+    ZelTextBox *txtStatus;
+    ZelTextBox *txtLastLogDate;
+    QSpacerItem *horizontalSpacer_2;
+    ZelPushButton *buttonLocation;
+    ZelTextBox *iconLocation;
+    ZelTextBox *labelLocation;
+    ZelTextBox *zelTextBox;
+    ZelPushButton *buttonPictures;
+    QWidget *layoutWidget;
+    QHBoxLayout *horizontalLayout_7;
+    ZelIcon *iconPhoto;
+    ZelTextBox *labelPicturesCounter;
+    ZelIcon *iconVideo;
+    ZelTextBox *labelVideoCounter;
+    ZelIcon *iconMemo;
+    ZelTextBox *labelMemoCounter;
+    ZelPushButton *buttonAttributes;
+    ZelTextBox *iconAttributes;
+    ZelTextBox *labelAttributesCount;
+    ZelTextBox *labelAttributes;
+    ZelPushButton *buttonStats;
+    ZelTextBox *dateTimeLabel_4;
+    ZelTextBox *iconAttributes_2;
+    ZelPushButton *buttonOption;
+    QWidget *horizontalLayoutWidget_3;
+    QHBoxLayout *horizontalLayout_4;
+    ZelIcon *iconPaneLocation_2;
+    ZelTextBox *dateTimeLabel_5;
+    QSpacerItem *horizontalSpacer_3;
+    ZelStatusIndicator *statRoutingMethod;
+    ZelWidget *GeocacheHeaderWidget;
+    ZelStatusIndicator *statGeocacheLogStatus;
+    ZelIcon *statusBar;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnMap;
+    ZelPushButton *btnGo;
+    ZelBacking *backing;
+    ZelTextBox *txtDate;
+    ZelTextBox *txtSize;
+    ZelTextBox *txtID;
+    ZelStatusIndicator *Terrain;
+    ZelStatusIndicator *CacheSize;
+    ZelStatusIndicator *Difficulty;
+    ZelTextBox *txtTerrain;
+    ZelTextBox *txtDiff;
+};

@@ -1,0 +1,46 @@
+#include "forms/geocaching/GeocacheFilterShowScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_GeocacheFilterShowScreenClass &ui, QWidget *root)
+{
+    Root(root, "GeocacheFilterShowScreenClass")
+        .size(240, 400)
+        .property("enabled", true);
+
+    make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(0, 60, 241, 101);
+    layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6);
+    make(ui.btnShowAll, ui.verticalLayoutWidget, "btnShowAll").radioChoice();
+    make(ui.Reserved, ui.btnShowAll, "Reserved").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.btnShowFavorites, ui.verticalLayoutWidget, "btnShowFavorites").radioChoice();
+    make(ui.dateTimeLabel_4, ui.btnShowFavorites, "dateTimeLabel_4").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(18);
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+
+    addMembers(ui.verticalLayout, {ui.btnShowAll, ui.btnShowFavorites});
+}
+
+void retranslateUi(Ui_GeocacheFilterShowScreenClass &ui, QWidget *)
+{
+    ui.Reserved->setContent(QCoreApplication::translate("GeocacheFilterShowScreenClass", "Show All"));
+    ui.dateTimeLabel_4->setContent(QCoreApplication::translate("GeocacheFilterShowScreenClass", "Only Favorites"));
+    ui.labelName->setContent(QCoreApplication::translate("GeocacheFilterShowScreenClass", "Show"));
+}
+
+Form<Ui_GeocacheFilterShowScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &GeocacheFilterShowScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QVBoxLayout>
+#include <QWidget>
+
+// The page that chooses between all caches and favourites only.
+struct Ui_GeocacheFilterShowScreenClass : UiRecord {
+    QWidget *verticalLayoutWidget;
+    QVBoxLayout *verticalLayout;
+    ZelPushRadioButton *btnShowAll;
+    ZelTextBox *Reserved;
+    ZelPushRadioButton *btnShowFavorites;
+    ZelTextBox *dateTimeLabel_4;
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QVBoxLayout>
+#include <QWidget>
+
+// The sort order page.
+struct Ui_GeocacheFilterSortByClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    QWidget *verticalLayoutWidget;
+    QVBoxLayout *verticalLayout;
+    ZelPushRadioButton *btnIDSort;
+    ZelTextBox *Reserved;
+    ZelPushRadioButton *btnNearestSort;
+    ZelTextBox *dateTimeLabel_4;
+    ZelPushRadioButton *btnDateSort;
+    ZelTextBox *dateTimeLabel_5;
+    ZelPushRadioButton *btnTypeSort;
+    ZelTextBox *dateTimeLabel_6;
+    ZelPushRadioButton *btnNameSort;
+    ZelTextBox *dateTimeLabel_7;
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QSpacerItem>
+#include <QWidget>
+
+// One check item of the multiple-choice list. The root is the check button; its mark images, mark position and button images are dynamic properties of the root.
+struct Ui_GeocacheFilterTypeItemClass : UiRecord {
+    QWidget *horizontalLayoutWidget;
+    QHBoxLayout *horizontalLayout;
+    ZelIcon *iconType;
+    ZelTextBox *txtName;
+    QSpacerItem *horizontalSpacer;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_containers.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <QWidget>
+
+// The filter overview. Every control here takes its images, pixel sizes, contents and flags as properties set by name.
+struct Ui_GeocacheFiltersScreenClass : UiRecord {
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    QStackedWidget *stackedWidget;
+    QWidget *pageMenu;
+    ZelPushButton *btnContextMenu;
+    QWidget *pageNext;
+    ZelPushButton *btnNext;
+    ZelTextBox *label;
+    QWidget *ScrollButtonsWidget;
+    ZelScrollArea *scrollArea;
+    QWidget *scrollAreaWidgetContents;
+    QWidget *verticalLayoutWidget;
+    QVBoxLayout *verticalLayout;
+    ZelPushButton *btnStatus;
+    ZelTextBox *dateTimeLabel_3;
+    ZelTextBox *txtStatuses;
+    ZelPushButton *btnType;
+    ZelTextBox *dateTimeLabel_4;
+    ZelTextBox *txtTypes;
+    ZelPushButton *btnSize;
+    ZelTextBox *dateTimeLabel_5;
+    ZelTextBox *txtSizes;
+    ZelPushButton *btnTerrain;
+    ZelTextBox *dateTimeLabel_9;
+    ZelTextBox *txtTerrains;
+    ZelPushButton *btnDiff;
+    ZelTextBox *dateTimeLabel_10;
+    ZelTextBox *txtDiffs;
+    ZelPushButton *btnSort;
+    ZelTextBox *dateTimeLabel_8;
+    ZelTextBox *txtSorts;
+    ZelPushButton *btnShow;
+    ZelTextBox *dateTimeLabel_6;
+    ZelTextBox *txtShows;
+    ZelPushButton *btnSearch;
+    ZelTextBox *dateTimeLabel_7;
+};

@@ -1,0 +1,34 @@
+#include "forms/geocaching/GeocachePicturesScreenClass.h"
+
+#include "core/construction/construction.h"
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_GeocachePicturesScreenClass &ui, QWidget *root)
+{
+    Root(root, "GeocachePicturesScreenClass")
+        .size(240, 400);
+
+    make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    geocache::mapButton(ui.btnMap, ui.statusBar);
+    geocache::goButton(ui.btnGo, ui.statusBar);
+}
+
+void retranslateUi(Ui_GeocachePicturesScreenClass &, QWidget *)
+{
+}
+
+Form<Ui_GeocachePicturesScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &GeocachePicturesScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

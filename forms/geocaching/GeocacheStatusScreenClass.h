@@ -1,0 +1,42 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QSpacerItem>
+#include <QVBoxLayout>
+#include <QWidget>
+
+// The user's status for the cache.
+struct Ui_GeocacheStatusScreenClass : UiRecord {
+    ZelWidget *GeocacheHeaderWidget;
+    ZelIcon *statusBar;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnMap;
+    ZelPushButton *btnGo;
+    ZelPushButton *subTitle;
+    QWidget *layoutWidget_3;
+    QHBoxLayout *horizontalLayout_2;
+    ZelStatusIndicator *statGeocacheStatus;
+    ZelTextBox *txtStatus;
+    QSpacerItem *horizontalSpacer;
+    ZelBacking *backing;
+    QWidget *layoutWidget;
+    QVBoxLayout *verticalLayout;
+    ZelPushRadioButton *buttonFound;
+    ZelTextBox *iconStatus_22;
+    ZelTextBox *txtStatus_22;
+    ZelPushRadioButton *buttonNotFound;
+    ZelTextBox *txtStatus_23;
+    ZelTextBox *iconStatus_23;
+    ZelPushRadioButton *buttonNeedsMaintenance;
+    ZelTextBox *txtStatus_21;
+    ZelTextBox *iconStatus_21;
+    ZelPushButton *buttonEnterNote;
+    ZelTextBox *txtEnterFieldNote;
+    ZelTextBox *iconStatus;
+};

@@ -1,0 +1,41 @@
+#include "forms/places/POIDescriptionScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_POIDescriptionScreenClass &ui, QWidget *root)
+{
+    Root(root, "POIDescriptionScreenClass")
+        .size(240, 400);
+
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
+    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnSubtitle, root, "btnSubtitle").at(2, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
+    make(ui.label_3, ui.btnSubtitle, "label_3").at(13, 15, 81, 16).font(boldAA()).pixelSize(12);
+    make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
+    make(ui.backing, root, "backing").at(4, 116, 234, 236);
+    make(ui.txtDescription, ui.backing, "txtDescription").at(4, 3, 227, 230);
+}
+
+void retranslateUi(Ui_POIDescriptionScreenClass &ui, QWidget *)
+{
+    ui.label_3->setContent(QCoreApplication::translate("POIDescriptionScreenClass", "Description"));
+}
+
+Form<Ui_POIDescriptionScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &POIDescriptionScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

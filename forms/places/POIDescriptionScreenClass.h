@@ -1,0 +1,22 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QWidget>
+
+// A point of interest's description under its panel button.
+struct Ui_POIDescriptionScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnMap;
+    ZelPushButton *btnGo;
+    ZelPushButton *btnSubtitle;
+    ZelTextBox *label_3;
+    QWidget *headerControl;
+    ZelBacking *backing;
+    ZelTextArea *txtDescription;
+};

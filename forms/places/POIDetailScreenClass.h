@@ -1,0 +1,42 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <QWidget>
+
+// The point-of-interest detail menu: one panel button per sub-screen.
+struct Ui_POIDetailScreenClass : UiRecord {
+    QWidget *layoutWidget;
+    QVBoxLayout *verticalLayout;
+    ZelPushButton *btnDDE;
+    ZelTextBox *txtDirection;
+    ZelTextBox *txtElevation;
+    ZelStatusIndicator *iconDirection;
+    ZelIcon *iconFlag;
+    ZelIcon *icon3DAbstract;
+    ZelTextBox *txtDistance;
+    ZelPushButton *btnDescription;
+    ZelTextBox *label_3;
+    ZelTextBox *txtDescription;
+    ZelPushButton *btnLocation;
+    QWidget *horizontalLayoutWidget_2;
+    QHBoxLayout *horizontalLayout;
+    ZelTextBox *label_4;
+    ZelTextBox *txtCoord1;
+    ZelPushButton *btnPictures;
+    ZelTextBox *label_6;
+    ZelTextBox *txtPictNum;
+    ZelPushButton *btnOptions;
+    ZelTextBox *label_7;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnMap;
+    ZelPushButton *btnGo;
+    QWidget *headerControl;
+};

@@ -1,0 +1,34 @@
+#include "forms/places/POIHeaderItemClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_POIHeaderItemClass &ui, QWidget *root)
+{
+    Root(root, "POIHeaderItemClass")
+        .size(241, 52)
+        .image("image", ":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+
+    make(ui.iconPOI, root, "iconPOI").at(5, 4, 39, 39).image(":/Icons/i_WP_Coordinates.mif");
+    make(ui.txtPOIName, root, "txtPOIName").at(61, 12, 167, 21).palette(whiteTextDimDisabled()).font(boldAA()).pixelSize(13).textBoxFlags(true, false).content("TextLabel");
+}
+
+void retranslateUi(Ui_POIHeaderItemClass &, QWidget *root)
+{
+    root->setProperty("windowTitle", QCoreApplication::translate("POIHeaderItemClass", "POIHeaderItem"));
+}
+
+Form<Ui_POIHeaderItemClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &POIHeaderItemClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

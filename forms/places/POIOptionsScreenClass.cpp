@@ -1,0 +1,60 @@
+#include "forms/places/POIOptionsScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_POIOptionsScreenClass &ui, QWidget *root)
+{
+    Root(root, "POIOptionsScreenClass")
+        .size(240, 400)
+        .property("font", QVariant::fromValue(Font().normalWeight().font()));
+
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
+    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnSubtitle, root, "btnSubtitle").at(2, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
+    make(ui.horizontalLayoutWidget_3, ui.btnSubtitle, "horizontalLayoutWidget_3").at(6, 0, 211, 40);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_3, "horizontalLayout_4").spacing(0);
+    make(ui.icon_2, ui.horizontalLayoutWidget_3, "icon_2").image(":/Icons/i_PaneBtn_Options.mif");
+    make(ui.dateTimeLabel_6, ui.horizontalLayoutWidget_3, "dateTimeLabel_6").palette(blackText()).font(boldAA()).pixelSize(14);
+    spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
+    make(ui.iconOptions, ui.horizontalLayoutWidget_3, "iconOptions").statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_Vehicle.mif"});
+    make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
+    make(ui.backing, root, "backing").at(0, 118, 240, 180);
+    make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 4, 232, 175);
+    layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(6);
+    make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType").font(Font().bold()).pixelSize(13).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Buttons/b_KB_AdjustDown_off.mif").arrowPressed(":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(42);
+    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).pixelSize(13).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Buttons/b_KB_AdjustDown_off.mif").arrowPressed(":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(42);
+    make(ui.tbnRouteOptions, ui.layoutWidget, "tbnRouteOptions").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed, 100, 0).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
+    make(ui.label_3, ui.tbnRouteOptions, "label_3").at(9, 7, 213, 31).font(boldAA()).pixelSize(12).alignment(align::Centre);
+    spacer(ui.verticalSpacer, 20, 10, QSizePolicy::Minimum, QSizePolicy::MinimumExpanding);
+
+    addMembers(ui.horizontalLayout_4, {ui.icon_2, ui.dateTimeLabel_6, ui.horizontalSpacer, ui.iconOptions});
+    addMembers(ui.verticalLayout, {ui.cmbRouteType, ui.cmbRouteMethod, ui.tbnRouteOptions, ui.verticalSpacer});
+
+    ui.label_3->raise();
+    ui.cmbRouteMethod->raise();
+}
+
+void retranslateUi(Ui_POIOptionsScreenClass &ui, QWidget *)
+{
+    ui.dateTimeLabel_6->setContent(QCoreApplication::translate("POIOptionsScreenClass", "Options"));
+    ui.label_3->setContent(QCoreApplication::translate("POIOptionsScreenClass", "Settings"));
+}
+
+Form<Ui_POIOptionsScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &POIOptionsScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QWidget>
+
+// The pictures screen of a point of interest: title and picture count; the pictures are the host's.
+struct Ui_POIPicturesScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnContextMenu;
+    ZelPushButton *btnMap;
+    ZelPushButton *btnGo;
+    QWidget *horizontalLayoutWidget;
+    QHBoxLayout *layoutTitle;
+    ZelIcon *iconCap;
+    ZelTextBox *iconPOI;
+    ZelIcon *iconName;
+    ZelTextBox *txtPOIName;
+    ZelIcon *picBar;
+    ZelTextBox *labelPic;
+    ZelTextBox *txtPictNum;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// A new waypoint projected from the current location by bearing and distance.
+struct Ui_WptCreateFromProjectionScreenClass : UiRecord {
+    ZelIcon *icon;
+    ZelTextBox *labelName;
+    ZelIcon *icon_2;
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack;
+    ZelPushButton *btnNext;
+    ZelTextBox *label;
+    ZelTextBox *labelBearing;
+    ZelTextBox *labelDistance;
+    ZelTextBox *labelDegrees;
+    ZelComboBox *cbUnits;
+    ZelTextBox *txtBoxBearingInput;
+    ZelTextBox *txtBoxDistanceInput;
+    ZelBacking *backing;
+};

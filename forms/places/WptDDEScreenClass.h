@@ -1,0 +1,31 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// Distance, direction and elevation figures of one waypoint.
+struct Ui_WptDDEScreenClass : UiRecord {
+    ZelBacking *backing;
+    ZelTextBox *txtDistance;
+    ZelStatusIndicator *iconDirectionBig;
+    ZelTextBox *txtElevationChange;
+    ZelTextBox *labelDistance;
+    ZelTextBox *labelBearing;
+    ZelIcon *iconFlagBig;
+    ZelIcon *icon3DAbstractBig;
+    ZelTextBox *labelTotalAscent;
+    ZelTextBox *txtTotalDescent;
+    ZelTextBox *labelTotalDescent;
+    ZelTextBox *labelElevationChange;
+    ZelTextBox *txtBearing;
+    ZelTextBox *txtTotalAscent;
+    ZelPushButton *btnTitle;
+    ZelIcon *iconFlag;
+    ZelTextBox *txtTitleDistance;
+    ZelIcon *icon3DAbstract;
+    ZelTextBox *txtTitleElevation;
+    ZelTextBox *txtTitleDirection;
+    ZelStatusIndicator *iconDirection;
+};

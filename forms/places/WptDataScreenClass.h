@@ -1,0 +1,26 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+// The header screen of one waypoint: two-part title and a bottom bar for viewing or creating.
+struct Ui_WptDataScreenClass : UiRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnMenu;
+    ZelPushButton *btnBack;
+    ZelWidget *statusBarButtonsView;
+    ZelPushButton *btnMap;
+    ZelPushButton *btnGo;
+    ZelWidget *statusBarButtonsWptCreation;
+    ZelPushButton *btnSave;
+    ZelPushButton *nameButton;
+    ZelTextBox *labelDateTime;
+    ZelTextBox *labelName;
+    ZelPushButton *iconButton;
+    ZelIcon *waypointIcon;
+    ZelIcon *iconFavorite;
+    ZelIcon *mediaIcon;
+    ZelBacking *backing;
+};

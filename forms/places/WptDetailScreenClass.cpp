@@ -1,0 +1,66 @@
+#include "forms/places/WptDetailScreenClass.h"
+
+#include "core/construction/construction.h"
+
+#include <QCoreApplication>
+
+namespace quarn::forms {
+namespace {
+
+void setupUi(Ui_WptDetailScreenClass &ui, QWidget *root)
+{
+    Root(root, "WptDetailScreenClass")
+        .size(240, 400)
+        .property("palette", QVariant::fromValue(whiteText().palette()));
+
+    make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(5, 90, 230, 251);
+    layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6);
+    make(ui.buttonDDE, ui.verticalLayoutWidget, "buttonDDE").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.iconFlag, ui.buttonDDE, "iconFlag").at(6, 10, 25, 22).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
+    make(ui.labelDistance, ui.buttonDDE, "labelDistance").at(31, 11, 65, 21).palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.icon3DAbstract, ui.buttonDDE, "icon3DAbstract").at(97, 10, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
+    make(ui.labelHeight, ui.buttonDDE, "labelHeight").at(124, 11, 61, 21).palette(blackText()).font(boldAA()).pixelSize(12);
+    make(ui.labelDirection, ui.buttonDDE, "labelDirection").at(190, 11, 25, 21).palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.indicatorDirection, ui.buttonDDE, "indicatorDirection").at(190, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.buttonDescription, ui.verticalLayoutWidget, "buttonDescription").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.dateTimeLabel_2, ui.buttonDescription, "dateTimeLabel_2").at(38, 11, 91, 21).palette(blackText()).font(boldAA()).pixelSize(12);
+    make(ui.labelDescription, ui.buttonDescription, "labelDescription").at(130, 12, 88, 20).font(normalWeightAA()).pixelSize(12).textBoxFlags(true, false);
+    make(ui.iconPaneLocation_3, ui.buttonDescription, "iconPaneLocation_3").at(9, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
+    make(ui.buttonLocation, ui.verticalLayoutWidget, "buttonLocation").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.iconPaneLocation, ui.buttonLocation, "iconPaneLocation").at(10, 11, 25, 22).image(":/Icons/i_PaneBtn_Location.mif");
+    make(ui.dateTimeLabel_3, ui.buttonLocation, "dateTimeLabel_3").at(38, 4, 176, 17).palette(blackText()).font(boldAA()).pixelSize(12);
+    make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(40, 21, 174, 17).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).pixelSize(10).scaledContents(false).alignment(align::RightVCentre).textBoxFlags(true, false);
+    make(ui.buttonPictures, ui.verticalLayoutWidget, "buttonPictures").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.labelMemoCounter, ui.buttonPictures, "labelMemoCounter").at(175, 11, 41, 20).palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.iconMemo, ui.buttonPictures, "iconMemo").at(148, 11, 25, 22).image(":/Icons/i_PaneBtn_Music.mif");
+    make(ui.labelPicturesCounter, ui.buttonPictures, "labelPicturesCounter").at(36, 11, 41, 21).palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.labelVideoCounter, ui.buttonPictures, "labelVideoCounter").at(106, 11, 41, 20).palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.iconPhoto, ui.buttonPictures, "iconPhoto").at(10, 11, 25, 22).image(":/Icons/i_PaneBtn_Pictures.mif");
+    make(ui.iconVideo, ui.buttonPictures, "iconVideo").at(80, 11, 25, 22).image(":/Icons/i_PaneBtn_Video.mif");
+    make(ui.buttonOption, ui.verticalLayoutWidget, "buttonOption").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.dateTimeLabel_4, ui.buttonOption, "dateTimeLabel_4").at(38, 3, 148, 35).palette(blackText()).font(boldAA()).pixelSize(12).wordWrap();
+    make(ui.iconOptions, ui.buttonOption, "iconOptions").at(190, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_PaneBtn_Pedestrian.mif", ":/Icons/i_PaneBtn_Bike.mif", ":/Icons/i_PaneBtn_Car.mif"});
+    make(ui.iconPaneLocation_2, ui.buttonOption, "iconPaneLocation_2").at(10, 12, 25, 20).image(":/Icons/i_PaneBtn_Options.mif");
+
+    addMembers(ui.verticalLayout, {ui.buttonDDE, ui.buttonDescription, ui.buttonLocation, ui.buttonPictures, ui.buttonOption});
+}
+
+void retranslateUi(Ui_WptDetailScreenClass &ui, QWidget *)
+{
+    ui.labelHeight->setContent(QString());
+    ui.dateTimeLabel_2->setContent(QCoreApplication::translate("WptDetailScreenClass", "Description"));
+    ui.dateTimeLabel_3->setContent(QCoreApplication::translate("WptDetailScreenClass", "Location"));
+    ui.labelLocation->setContent(QString());
+    ui.dateTimeLabel_4->setContent(QCoreApplication::translate("WptDetailScreenClass", "Options"));
+}
+
+Form<Ui_WptDetailScreenClass, setupUi, retranslateUi> form;
+
+} // namespace
+
+FormLayout &WptDetailScreenClass()
+{
+    return form;
+}
+
+} // namespace quarn::forms

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_images.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QVBoxLayout>
+#include <QWidget>
+
+// The waypoint detail menu: one panel button per sub-screen.
+struct Ui_WptDetailScreenClass : UiRecord {
+    QWidget *verticalLayoutWidget;
+    QVBoxLayout *verticalLayout;
+    ZelPushButton *buttonDDE;
+    ZelIcon *iconFlag;
+    ZelTextBox *labelDistance;
+    ZelIcon *icon3DAbstract;
+    ZelTextBox *labelHeight;
+    ZelTextBox *labelDirection;
+    ZelStatusIndicator *indicatorDirection;
+    ZelPushButton *buttonDescription;
+    ZelTextBox *dateTimeLabel_2;
+    ZelTextBox *labelDescription;
+    ZelIcon *iconPaneLocation_3;
+    ZelPushButton *buttonLocation;
+    ZelIcon *iconPaneLocation;
+    ZelTextBox *dateTimeLabel_3;
+    ZelTextBox *labelLocation;
+    ZelPushButton *buttonPictures;
+    ZelTextBox *labelMemoCounter;
+    ZelIcon *iconMemo;
+    ZelTextBox *labelPicturesCounter;
+    ZelTextBox *labelVideoCounter;
+    ZelIcon *iconPhoto;
+    ZelIcon *iconVideo;
+    ZelPushButton *buttonOption;
+    ZelTextBox *dateTimeLabel_4;
+    ZelStatusIndicator *iconOptions;
+    ZelIcon *iconPaneLocation_2;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "controls/zel_buttons.h"
+#include "controls/zel_containers.h"
+#include "controls/zel_images.h"
+#include "controls/zel_input.h"
+#include "controls/zel_text.h"
+#include "core/form_layout.h"
+
+#include <QHBoxLayout>
+#include <QWidget>
+
+// A waypoint's coordinates, datums and elevation in a scroll area.
+struct Ui_WptLocationScreenClass : UiRecord {
+    ZelScrollArea *scrollArea;
+    QWidget *scrollAreaWidgetContents;
+    ZelIcon *icon_2;
+    zelCoordEntryWidget *PrimaryCoordEW;
+    zelCoordEntryWidget *SecondaryCoordEW;
+    ZelIcon *icon3DAbstract;
+    QWidget *layoutWidget;
+    QHBoxLayout *horizontalLayout_1;
+    ZelTextBox *PrimaryCoordLabel;
+    ZelTextBox *PrimaryCoord;
+    QWidget *layoutWidget1;
+    QHBoxLayout *horizontalLayout_2;
+    ZelTextBox *PrimaryDatumLabel;
+    ZelTextBox *PrimaryDatum;
+    QWidget *layoutWidget2;
+    QHBoxLayout *horizontalLayout_3;
+    ZelTextBox *SecondaryCoordLabel;
+    ZelTextBox *SecondaryCoord;
+    QWidget *layoutWidget3;
+    QHBoxLayout *horizontalLayout_4;
+    ZelTextBox *SecondaryDatumLabel;
+    ZelTextBox *SecondaryDatum;
+    QWidget *layoutWidget4;
+    QHBoxLayout *horizontalLayout_5;
+    ZelTextBox *Elevation;
+    ZelTextBox *labelElevation;
+    ZelPushButton *btnNext;
+    ZelTextBox *btnNextLabel;
+    ZelPushButton *btnTitle;
+    ZelIcon *iconPaneLocation;
+    QWidget *layoutWidget5;
+    QHBoxLayout *horizontalLayout;
+    ZelTextBox *Location;
+    ZelTextBox *labelLocation;
+};

@@ -1,0 +1,100 @@
+#include "output_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace quarn::layouttool {
+
+namespace {
+
+QString cannotWrite(const QString &path, const QString &reason)
+{
+    return QStringLiteral("cannot write %1: %2").arg(path, reason);
+}
+
+bool writeDirectly(const QString &path, const std::function<bool(QIODevice &)> &write, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = cannotWrite(path, file.errorString());
+        return false;
+    }
+    const bool written = write(file) && file.flush();
+    const QString reason = file.errorString();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        *error = cannotWrite(path, reason);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> &write, QString *error)
+{
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return writeDirectly(path, write, error);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = cannotWrite(path, file.errorString());
+        return false;
+    }
+    // commit() does not fail on what its final flush could not write (a file
+    // past its size limit would be renamed into place cut short), so flush
+    // first and check.
+    const bool written = write(file) && file.flush();
+    if (!written) {
+        *error = cannotWrite(path, file.error() != QFileDevice::NoError ? file.errorString()
+                                                                         : QStringLiteral("write failed"));
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = cannotWrite(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error)
+{
+    return writeWholeFile(path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); }, error);
+}
+
+bool writePngFile(const QString &path, const QImage &image, QString *error)
+{
+    return writeWholeFile(path, [&image](QIODevice &device) { return image.save(&device, "PNG"); }, error);
+}
+
+bool writeStandardOutput(const QByteArray &bytes, QString *error)
+{
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) != std::size_t(bytes.size())
+        || std::fflush(stdout) != 0) {
+        *error = cannotWrite(QStringLiteral("standard output"), QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    return true;
+}
+
+bool finishStandardOutput(QString *error)
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int reason = errno;
+        *error = cannotWrite(QStringLiteral("standard output"),
+                             reason ? QString::fromLocal8Bit(std::strerror(reason)) : QStringLiteral("write failed"));
+        return false;
+    }
+    return true;
+}
+
+} // namespace quarn::layouttool
