@@ -4,7 +4,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QStyle>
 #include <QTextBlock>
 
 ZelTextBox::ZelTextBox(QWidget *parent)
@@ -79,13 +78,11 @@ QSize ZelTextBox::minimumSizeHint() const
 void ZelTextBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    // Picture labels show their pixmap under whatever text they carry.
+    // A box given a picture shows the picture instead of its text.
     const QPixmap picture = pixmap(Qt::ReturnByValue);
     if (!picture.isNull()) {
-        if (hasScaledContents())
-            painter.drawPixmap(contentsRect(), picture);
-        else
-            painter.drawPixmap(QStyle::alignedRect(layoutDirection(), alignment(), picture.size(), contentsRect()), picture);
+        painter.drawPixmap(contentsRect(), picture);
+        return;
     }
     zel::TextStyle style;
     style.font = zel::fontWithPixelSize(font(), m_fontPixelSize);
