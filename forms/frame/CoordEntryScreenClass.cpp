@@ -25,7 +25,7 @@ void setupUi(Ui_CoordEntryScreenClass &ui, QWidget *root)
     make(ui.coordEntryWidget, root, "coordEntryWidget").at(0, 174, 240, 123).font(Font().pointSize(16)).coordType(3).coordSubType(0).promptImages(":/Bkgd/bkgd_Dashboard_Field_113x45.mif", ":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif");
     make(ui.scrollArea, root, "scrollArea").at(5, 70, 230, 100).palette(kPanelColours).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOff).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable().alignment(align::Centre);
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 100);
-    layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").spacing(6).margins(11, 11, 11, 11).marginLeft(9);
+    layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").spacing(6).marginLeft(9);
     layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6);
     make(ui.CoordSystemLabel, ui.scrollAreaWidgetContents, "CoordSystemLabel").pixelSize(16);
     make(ui.CoordSystem, ui.scrollAreaWidgetContents, "CoordSystem").font(boldAA()).wordWrap().pixelSize(16);

@@ -61,7 +61,7 @@ void setupUi(Ui_TextInputScreenClass &ui, QWidget *root)
     layout(ui.horizontalLayout_2, nullptr, "horizontalLayout_2").spacing(0).marginLeft(9);
     make(ui.lblEditedFieldName, root, "lblEditedFieldName").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred).palette(blackText()).font(boldAA().italic(false)).pixelSize(14);
     spacer(ui.horizontalSpacer, 98, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
-    layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6).margins(5, 0, 5, 0);
+    layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6).marginLeft(5).marginRight(5);
     make(ui.editField, root, "editField").widgetFont(Font().pointSize(15).normalWeight()).styleSheet(kEditFieldStyleSheet).buttonText(QString());
     make(ui.btnBackspace, root, "btnBackspace").minSize(60, 47).keyImages(":/Buttons/b_KB_BackSpace.mif", ":/Buttons/b_KB_BackSpace_f.mif", ":/Buttons/b_KB_BackSpace_h.mif", ":/Buttons/b_KB_BackSpace.mif").keyCode(16777219).secondKeyCode(16777223);
     make(ui.KeyboardContainer, root, "KeyboardContainer");

@@ -25,7 +25,8 @@ namespace {
 bool isGeocacheForm(const CatalogueEntry &entry)
 {
     const QByteArray name(entry.name);
-    return name.startsWith("Geocache") || name.startsWith("GeoCache") || name.startsWith("Gc");
+    // The geocache bubble belongs to the map's quick-info forms.
+    return (name.startsWith("Geocache") || name.startsWith("GeoCache") || name.startsWith("Gc")) && !name.endsWith("PopUpClass");
 }
 
 struct GeocacheForm {
