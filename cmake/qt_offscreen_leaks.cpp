@@ -10,6 +10,13 @@ const char *__asan_default_options()
     return "fast_unwind_on_malloc=0";
 }
 
+// The one expected suppression needs no summary on stderr, where it would
+// read as the program's own output.
+const char *__lsan_default_options()
+{
+    return "print_suppressions=0";
+}
+
 const char *__lsan_default_suppressions()
 {
     return "leak:libqoffscreen.so\n";
