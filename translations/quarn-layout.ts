@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>AbAddAddressScreenClass</name>
+    <message>
+        <source>Add Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AbAddressScreenClass</name>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AbContactListScreenClass</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AbPrevDestItem</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AbPrevDestListScreenClass</name>
+    <message>
+        <source>Previous Destinations</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddressEnterScreenClass</name>
+    <message>
+        <source>AddressEnterScreen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddressListClass</name>
+    <message>
+        <source>AddressList</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddressListItemClass</name>
+    <message>
+        <source>AddressListItem</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddressRegionListClass</name>
+    <message>
+        <source>Regions</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AlarmClockDetailScreenClass</name>
     <message>
         <source>OFF</source>
@@ -1457,6 +1528,48 @@
     </message>
 </context>
 <context>
+    <name>NearByTypeScreenClass</name>
+    <message>
+        <source>NearByTypeScreen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Nearby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waypoints</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geocaches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>POI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Routes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NearestObjectsListScreenClass</name>
+    <message>
+        <source>Found Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>POICategoryListItemClass</name>
     <message>
         <source>POIRootCtgListItem</source>
@@ -2228,6 +2341,17 @@
     </message>
     <message>
         <source>View Saved Screen Captures</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchNearbyListScreenClass</name>
+    <message>
+        <source>Nearby Search Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No objects found</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -26,7 +26,7 @@ void setupUi(Ui_BravikMainScrClass &ui, QWidget *root)
     make(ui.button, ui.gridLayoutWidget, "button").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(74, 74).maxSize(16777215, 16777215).baseSize(74, 74).normal(":/Buttons/b_RoundButton_h.mif").shiftOnPress(1, 1);
     make(ui.textBox, ui.button, "textBox").at(0, 54, 80, 20).sizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred).minSize(80, 0).maxSize(80, 16777215).palette(Colours().role(QPalette::ButtonText, kBlack, kDisabledText)).alignment(align::HCentreBottom).pixelSize(12).textBoxFlags(true, false).content("text long long long ");
 
-    addMembers(ui.gridLayout, {ui.button});
+    addToGrid(ui.gridLayout, ui.button, 0, 0);
 }
 
 void retranslateUi(Ui_BravikMainScrClass &ui, QWidget *)
