@@ -53,8 +53,9 @@ TEST(SettingsScreens, ChoicesAreLeftToTheHostAndLabelsPointIntoTheSameScreen)
             EXPECT_TRUE(combo->currentText().isEmpty()) << qPrintable(combo->objectName());
         }
         for (QLabel *label : form.root->findChildren<QLabel *>()) {
-            if (QWidget *buddy = label->buddy())
+            if (QWidget *buddy = label->buddy()) {
                 EXPECT_TRUE(form.root->isAncestorOf(buddy)) << qPrintable(label->objectName());
+            }
         }
     }
 }
