@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
     <context>
+        <name>AbAddAddressScreenClass</name>
+        <message>
+            <source>Add Address</source>
+            <translation>[Åďď Åďďŕéšš···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AbAddressScreenClass</name>
+        <message>
+            <source>Address</source>
+            <translation>[Åďďŕéšš·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AbContactListScreenClass</name>
+        <message>
+            <source>Name</source>
+            <translation>[Ñámé]</translation>
+        </message>
+        <message>
+            <source>Address Book</source>
+            <translation>[Åďďŕéšš Bööķ···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AbPrevDestItem</name>
+        <message>
+            <source>Form</source>
+            <translation>[Föŕm]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AbPrevDestListScreenClass</name>
+        <message>
+            <source>Previous Destinations</source>
+            <translation>[Pŕévíöüš Ďéšţíñáţíöñš·······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AddressEnterScreenClass</name>
+        <message>
+            <source>AddressEnterScreen</source>
+            <translation>[ÅďďŕéššÉñţéŕŠçŕééñ······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AddressListClass</name>
+        <message>
+            <source>AddressList</source>
+            <translation>[ÅďďŕéššĹíšţ···]</translation>
+        </message>
+        <message>
+            <source>Select</source>
+            <translation>[Šéĺéçţ·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AddressListItemClass</name>
+        <message>
+            <source>AddressListItem</source>
+            <translation>[ÅďďŕéššĹíšţÎţém····]</translation>
+        </message>
+    </context>
+    <context>
+        <name>AddressRegionListClass</name>
+        <message>
+            <source>Regions</source>
+            <translation>[Ŕéğíöñš·]</translation>
+        </message>
+    </context>
+    <context>
         <name>AlarmClockDetailScreenClass</name>
         <message>
             <source>OFF</source>
@@ -1462,6 +1533,48 @@
         </message>
     </context>
     <context>
+        <name>NearByTypeScreenClass</name>
+        <message>
+            <source>NearByTypeScreen</source>
+            <translation>[ÑéáŕBýŢýpéŠçŕééñ·····]</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>[ÖĶ]</translation>
+        </message>
+        <message>
+            <source>Search Nearby</source>
+            <translation>[Šéáŕçĥ Ñéáŕbý····]</translation>
+        </message>
+        <message>
+            <source>Waypoints</source>
+            <translation>[Ŵáýpöíñţš··]</translation>
+        </message>
+        <message>
+            <source>Geocaches</source>
+            <translation>[Ğéöçáçĥéš··]</translation>
+        </message>
+        <message>
+            <source>POI</source>
+            <translation>[PÖÎ]</translation>
+        </message>
+        <message>
+            <source>Tracks</source>
+            <translation>[Ţŕáçķš·]</translation>
+        </message>
+        <message>
+            <source>Routes</source>
+            <translation>[Ŕöüţéš·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>NearestObjectsListScreenClass</name>
+        <message>
+            <source>Found Objects</source>
+            <translation>[Föüñď Öbĵéçţš····]</translation>
+        </message>
+    </context>
+    <context>
         <name>POICategoryListItemClass</name>
         <message>
             <source>POIRootCtgListItem</source>
@@ -2234,6 +2347,17 @@
         <message>
             <source>View Saved Screen Captures</source>
             <translation>[Víéŵ Šávéď Šçŕééñ Çápţüŕéš·········]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchNearbyListScreenClass</name>
+        <message>
+            <source>Nearby Search Result</source>
+            <translation>[Ñéáŕbý Šéáŕçĥ Ŕéšüĺţ······]</translation>
+        </message>
+        <message>
+            <source>No objects found</source>
+            <translation>[Ñö öbĵéçţš föüñď·····]</translation>
         </message>
     </context>
     <context>
