@@ -87,9 +87,14 @@ Messages textsTheFormsTranslate()
     for (const CatalogueEntry &entry : kCatalogue)
         buildForm(entry, true);
     QCoreApplication::removeTranslator(&translator);
+    // Qt's own classes ask too (an image reader's error text, for one): only the
+    // forms' contexts are the forms' texts.
+    std::set<QString> formContexts;
+    for (const CatalogueEntry &entry : kCatalogue)
+        formContexts.insert(QString::fromLatin1(entry.name));
     Messages texts;
     for (const Message &message : translator.asked) {
-        if (!message.second.isEmpty())
+        if (!message.second.isEmpty() && formContexts.count(message.first))
             texts.insert(message);
     }
     return texts;
