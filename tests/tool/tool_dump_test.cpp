@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -219,18 +221,36 @@ TEST(ToolDump, InstallsTheTranslatorBeforeBuilding)
     EXPECT_FALSE(texts.contains(QStringLiteral("Jawohl")));
 }
 
-// Each form, built first thing in a process of its own, comes out as it does
-// after every form before it: forms share no state and need no other form first.
-TEST(ToolDump, EachFormBuildsTheSameInAFreshProcess)
+// Forms share no state and need no other form first: built in the opposite
+// order, and a spread of them first thing in a process of their own, every
+// form comes out as it does in catalogue order.
+TEST(ToolDump, EachFormBuildsTheSameWhateverWasBuiltBefore)
 {
     const QJsonArray all = dumpOfAllForms();
     ASSERT_EQ(all.size(), int(kCatalogueSize));
-    for (std::size_t i = 0; i < kCatalogueSize; ++i) {
+
+    QStringList reversed;
+    for (std::size_t i = kCatalogueSize; i-- > 0;)
+        reversed.append(QString::fromLatin1(kCatalogueIndex[i].name));
+    const ToolRun backwards = runTool(QStringList{QStringLiteral("dump")} + reversed);
+    ASSERT_TRUE(backwards.finished && backwards.exitCode == 0) << backwards.err.constData();
+    const QJsonArray inReverse = QJsonDocument::fromJson(backwards.out).array();
+    ASSERT_EQ(inReverse.size(), all.size());
+    for (std::size_t i = 0; i < kCatalogueSize; ++i)
+        EXPECT_EQ(inReverse.at(int(kCatalogueSize - 1 - i)), all.at(int(i))) << kCatalogueIndex[i].name;
+
+    // Every seventh form, so that each subsystem has some, and the last one.
+    std::vector<std::size_t> alone;
+    for (std::size_t i = 0; i < kCatalogueSize; i += 7)
+        alone.push_back(i);
+    if (alone.back() != kCatalogueSize - 1)
+        alone.push_back(kCatalogueSize - 1);
+    for (std::size_t i : alone) {
         const char *name = kCatalogueIndex[i].name;
         const ToolRun run = runTool({QStringLiteral("dump"), QString::fromLatin1(name)});
         ASSERT_TRUE(run.finished && run.exitCode == 0) << name << ": " << run.err.constData();
-        const QJsonArray alone = QJsonDocument::fromJson(run.out).array();
-        ASSERT_EQ(alone.size(), 1) << name;
-        EXPECT_EQ(alone.at(0), all.at(int(i))) << name;
+        const QJsonArray built = QJsonDocument::fromJson(run.out).array();
+        ASSERT_EQ(built.size(), 1) << name;
+        EXPECT_EQ(built.at(0), all.at(int(i))) << name;
     }
 }
