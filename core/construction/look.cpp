@@ -70,6 +70,18 @@ const Colours &blackText()
     return colours;
 }
 
+const Colours &blackButtonText()
+{
+    static const Colours colours = Colours().role(QPalette::ButtonText, kBlack);
+    return colours;
+}
+
+const Colours &whiteTextRoleDimDisabled()
+{
+    static const Colours colours = Colours().role(QPalette::Text, kWhite, kDimDisabledText);
+    return colours;
+}
+
 const Colours &greyText()
 {
     static const Colours colours = Colours().role(QPalette::WindowText, kGreyText, kDimDisabledText);

@@ -56,6 +56,8 @@ const Colours &greyText();              // 92, 92, 92, disabled 106, 104, 100
 Colours whiteText(std::initializer_list<QPalette::ColorRole> roles);
 Colours blackText(std::initializer_list<QPalette::ColorRole> roles);
 Colours whiteButtonText();       // ButtonText white, disabled 118, 116, 108
+const Colours &blackButtonText();           // ButtonText black in every group
+const Colours &whiteTextRoleDimDisabled();  // Text white, disabled 106, 104, 100
 // White text over Button, Base and Window made fully clear: texts laid over a
 // shaded band that must show through.
 const Colours &whiteTextOnClear();

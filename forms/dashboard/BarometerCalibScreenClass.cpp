@@ -56,13 +56,13 @@ void retranslateUi(Ui_BarometerCalibScreenClass &ui, QWidget *)
     ui.lblCurrentElev->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Current Elevation"));
 }
 
-Form<Ui_BarometerCalibScreenClass, setupUi, retranslateUi> form;
+Form<Ui_BarometerCalibScreenClass, setupUi, retranslateUi> formBarometerCalibScreenClass;
 
 } // namespace
 
 FormLayout &BarometerCalibScreenClass()
 {
-    return form;
+    return formBarometerCalibScreenClass;
 }
 
 } // namespace quarn::forms

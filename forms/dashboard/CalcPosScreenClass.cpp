@@ -48,13 +48,13 @@ void retranslateUi(Ui_CalcPosScreenClass &ui, QWidget *)
     ui.txtAccuracyLabel->setContent(QCoreApplication::translate("CalcPosScreenClass", "Estimated Accuracy:"));
 }
 
-Form<Ui_CalcPosScreenClass, setupUi, retranslateUi> form;
+Form<Ui_CalcPosScreenClass, setupUi, retranslateUi> formCalcPosScreenClass;
 
 } // namespace
 
 FormLayout &CalcPosScreenClass()
 {
-    return form;
+    return formCalcPosScreenClass;
 }
 
 } // namespace quarn::forms

@@ -30,13 +30,13 @@ void retranslateUi(Ui_CompassCalib3DScrClass &ui, QWidget *)
     ui.textBox->setContent(QCoreApplication::translate("CompassCalib3DScrClass", "Move the unit in a figure<br>8 motion while twisting<br>the wrist."));
 }
 
-Form<Ui_CompassCalib3DScrClass, setupUi, retranslateUi> form;
+Form<Ui_CompassCalib3DScrClass, setupUi, retranslateUi> formCompassCalib3DScrClass;
 
 } // namespace
 
 FormLayout &CompassCalib3DScrClass()
 {
-    return form;
+    return formCompassCalib3DScrClass;
 }
 
 } // namespace quarn::forms

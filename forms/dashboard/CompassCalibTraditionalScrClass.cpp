@@ -30,13 +30,13 @@ void retranslateUi(Ui_CompassCalibTraditionalScrClass &ui, QWidget *)
     ui.textHeader->setContent(QCoreApplication::translate("CompassCalibTraditionalScrClass", "Electronic compass 2D Traditional Calibration"));
 }
 
-Form<Ui_CompassCalibTraditionalScrClass, setupUi, retranslateUi> form;
+Form<Ui_CompassCalibTraditionalScrClass, setupUi, retranslateUi> formCompassCalibTraditionalScrClass;
 
 } // namespace
 
 FormLayout &CompassCalibTraditionalScrClass()
 {
-    return form;
+    return formCompassCalibTraditionalScrClass;
 }
 
 } // namespace quarn::forms

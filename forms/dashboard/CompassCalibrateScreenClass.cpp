@@ -33,13 +33,13 @@ void retranslateUi(Ui_CompassCalibrateScreenClass &ui, QWidget *)
     ui.textBox->setContent(QCoreApplication::translate("CompassCalibrateScreenClass", "Move the unit in a figure 8 motion while twisting the wrist until you hear the alarm."));
 }
 
-Form<Ui_CompassCalibrateScreenClass, setupUi, retranslateUi> form;
+Form<Ui_CompassCalibrateScreenClass, setupUi, retranslateUi> formCompassCalibrateScreenClass;
 
 } // namespace
 
 FormLayout &CompassCalibrateScreenClass()
 {
-    return form;
+    return formCompassCalibrateScreenClass;
 }
 
 } // namespace quarn::forms

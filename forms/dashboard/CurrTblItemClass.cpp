@@ -93,13 +93,13 @@ void retranslateUi(Ui_CurrTblItemClass &ui, QWidget *root)
     ui.txtCom_12->setContent(QString());
 }
 
-Form<Ui_CurrTblItemClass, setupUi, retranslateUi> form;
+Form<Ui_CurrTblItemClass, setupUi, retranslateUi> formCurrTblItemClass;
 
 } // namespace
 
 FormLayout &CurrTblItemClass()
 {
-    return form;
+    return formCurrTblItemClass;
 }
 
 } // namespace quarn::forms

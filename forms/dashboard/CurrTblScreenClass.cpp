@@ -30,13 +30,13 @@ void retranslateUi(Ui_CurrTblScreenClass &ui, QWidget *root)
     ui.labelName_2->setContent(QCoreApplication::translate("CurrTblScreenClass", "Date anchored"));
 }
 
-Form<Ui_CurrTblScreenClass, setupUi, retranslateUi> form;
+Form<Ui_CurrTblScreenClass, setupUi, retranslateUi> formCurrTblScreenClass;
 
 } // namespace
 
 FormLayout &CurrTblScreenClass()
 {
-    return form;
+    return formCurrTblScreenClass;
 }
 
 } // namespace quarn::forms

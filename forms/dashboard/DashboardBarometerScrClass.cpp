@@ -45,13 +45,13 @@ void retranslateUi(Ui_DashboardBarometerScrClass &ui, QWidget *)
     ui.textBoxChange->setContent(QString());
 }
 
-Form<Ui_DashboardBarometerScrClass, setupUi, retranslateUi> form;
+Form<Ui_DashboardBarometerScrClass, setupUi, retranslateUi> formDashboardBarometerScrClass;
 
 } // namespace
 
 FormLayout &DashboardBarometerScrClass()
 {
-    return form;
+    return formDashboardBarometerScrClass;
 }
 
 } // namespace quarn::forms

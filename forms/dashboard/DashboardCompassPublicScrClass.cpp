@@ -7,7 +7,7 @@ namespace {
 
 using namespace navfields;
 
-const std::vector<Configuration> kDataFields = {
+const std::vector<Configuration> kPublicCompassDataFields = {
     {{full(91, 16, 24)}},
     {{full(50, 16, 24)}, {full(50, 16, 24)}},
     {{full(50, 16, 24)}, {half(45), half(45)}},
@@ -18,7 +18,7 @@ void setupUi(Ui_DashboardCompassPublicScrClass &ui, QWidget *root)
 {
     Root(root, "DashboardCompassPublicScrClass").size(239, 400);
 
-    make(ui.dashboardBar, root, "dashboardBar").at(6, 25, 231, 105).property("minNumberOfDataFields", 0).property("maxNumberOfDataFields", 4).property("navFieldsCfg", document(kDataFields));
+    make(ui.dashboardBar, root, "dashboardBar").at(6, 25, 231, 105).property("minNumberOfDataFields", 0).property("maxNumberOfDataFields", 4).property("navFieldsCfg", document(kPublicCompassDataFields));
     make(ui.navFieldsSpinBox, root, "navFieldsSpinBox").at(90, 25, 55, 115)
         .spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif",
                     ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif")
@@ -29,13 +29,13 @@ void retranslateUi(Ui_DashboardCompassPublicScrClass &, QWidget *)
 {
 }
 
-Form<Ui_DashboardCompassPublicScrClass, setupUi, retranslateUi> form;
+Form<Ui_DashboardCompassPublicScrClass, setupUi, retranslateUi> formDashboardCompassPublicScrClass;
 
 } // namespace
 
 FormLayout &DashboardCompassPublicScrClass()
 {
-    return form;
+    return formDashboardCompassPublicScrClass;
 }
 
 } // namespace quarn::forms

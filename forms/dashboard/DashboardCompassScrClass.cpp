@@ -36,13 +36,13 @@ void retranslateUi(Ui_DashboardCompassScrClass &ui, QWidget *root)
         QCoreApplication::translate("DashboardCompassScrClass", "E")});
 }
 
-Form<Ui_DashboardCompassScrClass, setupUi, retranslateUi> form;
+Form<Ui_DashboardCompassScrClass, setupUi, retranslateUi> formDashboardCompassScrClass;
 
 } // namespace
 
 FormLayout &DashboardCompassScrClass()
 {
-    return form;
+    return formDashboardCompassScrClass;
 }
 
 } // namespace quarn::forms

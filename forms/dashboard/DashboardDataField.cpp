@@ -21,13 +21,13 @@ void retranslateUi(Ui_DashboardDataField &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("DashboardDataField", "Form"));
 }
 
-Form<Ui_DashboardDataField, setupUi, retranslateUi> form;
+Form<Ui_DashboardDataField, setupUi, retranslateUi> formDashboardDataField;
 
 } // namespace
 
 FormLayout &DashboardDataField()
 {
-    return form;
+    return formDashboardDataField;
 }
 
 } // namespace quarn::forms

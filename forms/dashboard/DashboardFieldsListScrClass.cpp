@@ -27,13 +27,13 @@ void retranslateUi(Ui_DashboardFieldsListScrClass &ui, QWidget *)
     ui.labelName->setContent(QCoreApplication::translate("DashboardFieldsListScrClass", "Fields"));
 }
 
-Form<Ui_DashboardFieldsListScrClass, setupUi, retranslateUi> form;
+Form<Ui_DashboardFieldsListScrClass, setupUi, retranslateUi> formDashboardFieldsListScrClass;
 
 } // namespace
 
 FormLayout &DashboardFieldsListScrClass()
 {
-    return form;
+    return formDashboardFieldsListScrClass;
 }
 
 } // namespace quarn::forms

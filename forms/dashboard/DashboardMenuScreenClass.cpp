@@ -77,13 +77,13 @@ void retranslateUi(Ui_DashboardMenuScreenClass &ui, QWidget *)
     ui.label_5->setContent(QCoreApplication::translate("DashboardMenuScreenClass", "Profiles"));
 }
 
-Form<Ui_DashboardMenuScreenClass, setupUi, retranslateUi> form;
+Form<Ui_DashboardMenuScreenClass, setupUi, retranslateUi> formDashboardMenuScreenClass;
 
 } // namespace
 
 FormLayout &DashboardMenuScreenClass()
 {
-    return form;
+    return formDashboardMenuScreenClass;
 }
 
 } // namespace quarn::forms

@@ -9,7 +9,7 @@ using namespace navfields;
 
 // From five fields on every row is 45 px high: seven rows, filled from the
 // bottom with pairs as the count grows.
-const std::vector<Configuration> kDataFields = {
+const std::vector<Configuration> kNavFieldsScreenDataFields = {
     {{full(183, 16, 32)}},
     {{full(91, 16, 28)}, {full(91, 16, 28)}},
     {{full(91, 16, 26)}, {full(91, 16, 26)}, {full(91, 16, 26)}},
@@ -43,20 +43,20 @@ void setupUi(Ui_DashboardNavFieldsScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnMenu, ui.statusBar, "btnMenu");
     make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).faces(":/Icons/i_ToolBar_DataFieldsOnly.mif", ":/Icons/i_ToolBar_DataFieldsOnly_h.mif");
-    make(ui.dashboardBar, root, "dashboardBar").at(5, 25, 235, 333).property("minNumberOfDataFields", 1).property("maxNumberOfDataFields", 14).property("navFieldsCfg", document(kDataFields));
+    make(ui.dashboardBar, root, "dashboardBar").at(5, 25, 235, 333).property("minNumberOfDataFields", 1).property("maxNumberOfDataFields", 14).property("navFieldsCfg", document(kNavFieldsScreenDataFields));
 }
 
 void retranslateUi(Ui_DashboardNavFieldsScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_DashboardNavFieldsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_DashboardNavFieldsScreenClass, setupUi, retranslateUi> formDashboardNavFieldsScreenClass;
 
 } // namespace
 
 FormLayout &DashboardNavFieldsScreenClass()
 {
-    return form;
+    return formDashboardNavFieldsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -33,13 +33,13 @@ void retranslateUi(Ui_DashboardRoadCompassScrClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("DashboardRoadCompassScrClass", "DashboardRoadCompassScr"));
 }
 
-Form<Ui_DashboardRoadCompassScrClass, setupUi, retranslateUi> form;
+Form<Ui_DashboardRoadCompassScrClass, setupUi, retranslateUi> formDashboardRoadCompassScrClass;
 
 } // namespace
 
 FormLayout &DashboardRoadCompassScrClass()
 {
-    return form;
+    return formDashboardRoadCompassScrClass;
 }
 
 } // namespace quarn::forms

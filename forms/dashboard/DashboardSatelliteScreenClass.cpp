@@ -8,7 +8,7 @@ namespace {
 using namespace navfields;
 
 // The bar always shows two fields, but its document still starts with one.
-const std::vector<Configuration> kDataFields = {
+const std::vector<Configuration> kSatelliteDataFields = {
     {{satellite()}},
     {{half(60), half(60)}},
 };
@@ -24,20 +24,20 @@ void setupUi(Ui_DashboardSatelliteScreenClass &ui, QWidget *root)
     make(ui.satelliteView, root, "satelliteView").at(0, 20, 240, 265)
         .satelliteImages(":/Icons/i_Satellite_Red.mif", ":/Icons/i_Satellite_Yellow.mif", ":/Icons/i_Satellite_Green.mif", ":/Icons/i_Satellite_White.mif")
         .sbasSatelliteImages(":/Icons/i_Satellite_Red.mif", ":/Icons/i_Satellite_Yellow.mif", ":/Icons/i_Satellite_Green.mif", ":/Icons/i_Satellite_White.mif");
-    make(ui.dashboardBar, root, "dashboardBar").at(5, 290, 240, 70).property("minNumberOfDataFields", 2).property("maxNumberOfDataFields", 2).property("navFieldsCfg", document(kDataFields));
+    make(ui.dashboardBar, root, "dashboardBar").at(5, 290, 240, 70).property("minNumberOfDataFields", 2).property("maxNumberOfDataFields", 2).property("navFieldsCfg", document(kSatelliteDataFields));
 }
 
 void retranslateUi(Ui_DashboardSatelliteScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_DashboardSatelliteScreenClass, setupUi, retranslateUi> form;
+Form<Ui_DashboardSatelliteScreenClass, setupUi, retranslateUi> formDashboardSatelliteScreenClass;
 
 } // namespace
 
 FormLayout &DashboardSatelliteScreenClass()
 {
-    return form;
+    return formDashboardSatelliteScreenClass;
 }
 
 } // namespace quarn::forms

@@ -9,7 +9,7 @@ namespace {
 
 using namespace navfields;
 
-const std::vector<Configuration> kDataFields = {
+const std::vector<Configuration> kDashboardDataFields = {
     {{full(183, 16, 32)}},
     {{full(91, 16, 28)}, {full(91, 16, 28)}},
     {{full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}},
@@ -45,7 +45,7 @@ void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
     make(ui.distanceToCache, root, "distanceToCache").at(179, 116, 47, 16).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(14).textBoxFlags(true, false).content("");
     make(ui.distanceToCacheUnits, root, "distanceToCacheUnits").at(186, 98, 31, 20).palette(whiteText()).font(normalWeightAA()).alignment(align::Centre).pixelSize(12).textBoxFlags(true, false).content("");
     // The host reads this container's field counts as unsigned integers.
-    make(ui.dashboardContainer, root, "dashboardContainer").at(4, 153, 233, 210).property("minNumberOfDataFields", 1u).property("maxNumberOfDataFields", 8u).property("navFieldsCfg", document(kDataFields));
+    make(ui.dashboardContainer, root, "dashboardContainer").at(4, 153, 233, 210).property("minNumberOfDataFields", 1u).property("maxNumberOfDataFields", 8u).property("navFieldsCfg", document(kDashboardDataFields));
     make(ui.compass, root, "compass").at(-11, 8, 151, 151)
         .needles(":/Icons/i_Dashboard_Compass_Arrow_Green_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Yellow_small.mif",
                  ":/Icons/i_Dashboard_Compass_Arrow_Red_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Blue_small.mif")
@@ -66,13 +66,13 @@ void retranslateUi(Ui_DashboardScrClass &ui, QWidget *)
         QCoreApplication::translate("DashboardScrClass", "E")});
 }
 
-Form<Ui_DashboardScrClass, setupUi, retranslateUi> form;
+Form<Ui_DashboardScrClass, setupUi, retranslateUi> formDashboardScrClass;
 
 } // namespace
 
 FormLayout &DashboardScrClass()
 {
-    return form;
+    return formDashboardScrClass;
 }
 
 } // namespace quarn::forms

@@ -29,13 +29,13 @@ void retranslateUi(Ui_DashboardStripCompassScrClass &, QWidget *)
 {
 }
 
-Form<Ui_DashboardStripCompassScrClass, setupUi, retranslateUi> form;
+Form<Ui_DashboardStripCompassScrClass, setupUi, retranslateUi> formDashboardStripCompassScrClass;
 
 } // namespace
 
 FormLayout &DashboardStripCompassScrClass()
 {
-    return form;
+    return formDashboardStripCompassScrClass;
 }
 
 } // namespace quarn::forms

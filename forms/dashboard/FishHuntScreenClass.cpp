@@ -41,13 +41,13 @@ void retranslateUi(Ui_FishHuntScreenClass &ui, QWidget *)
     ui.lblGood->setContent(QCoreApplication::translate("FishHuntScreenClass", "Good"));
 }
 
-Form<Ui_FishHuntScreenClass, setupUi, retranslateUi> form;
+Form<Ui_FishHuntScreenClass, setupUi, retranslateUi> formFishHuntScreenClass;
 
 } // namespace
 
 FormLayout &FishHuntScreenClass()
 {
-    return form;
+    return formFishHuntScreenClass;
 }
 
 } // namespace quarn::forms

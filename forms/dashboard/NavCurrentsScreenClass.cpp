@@ -31,13 +31,13 @@ void retranslateUi(Ui_NavCurrentsScreenClass &ui, QWidget *)
     ui.txtTime->setContent(QCoreApplication::translate("NavCurrentsScreenClass", "No Data"));
 }
 
-Form<Ui_NavCurrentsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_NavCurrentsScreenClass, setupUi, retranslateUi> formNavCurrentsScreenClass;
 
 } // namespace
 
 FormLayout &NavCurrentsScreenClass()
 {
-    return form;
+    return formNavCurrentsScreenClass;
 }
 
 } // namespace quarn::forms

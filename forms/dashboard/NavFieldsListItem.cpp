@@ -23,13 +23,13 @@ void retranslateUi(Ui_NavFieldsListItem &, QWidget *)
 {
 }
 
-Form<Ui_NavFieldsListItem, setupUi, retranslateUi> form;
+Form<Ui_NavFieldsListItem, setupUi, retranslateUi> formNavFieldsListItem;
 
 } // namespace
 
 FormLayout &NavFieldsListItem()
 {
-    return form;
+    return formNavFieldsListItem;
 }
 
 } // namespace quarn::forms

@@ -73,13 +73,13 @@ void retranslateUi(Ui_SunMoonScreenClass &ui, QWidget *)
     ui.txtMoonSet->setHtml(QCoreApplication::translate("SunMoonScreenClass", kEmptyDocument));
 }
 
-Form<Ui_SunMoonScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SunMoonScreenClass, setupUi, retranslateUi> formSunMoonScreenClass;
 
 } // namespace
 
 FormLayout &SunMoonScreenClass()
 {
-    return form;
+    return formSunMoonScreenClass;
 }
 
 } // namespace quarn::forms

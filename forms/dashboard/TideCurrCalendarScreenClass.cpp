@@ -19,13 +19,13 @@ void retranslateUi(Ui_TideCurrCalendarScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_TideCurrCalendarScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TideCurrCalendarScreenClass, setupUi, retranslateUi> formTideCurrCalendarScreenClass;
 
 } // namespace
 
 FormLayout &TideCurrCalendarScreenClass()
 {
-    return form;
+    return formTideCurrCalendarScreenClass;
 }
 
 } // namespace quarn::forms

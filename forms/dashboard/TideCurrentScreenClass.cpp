@@ -30,13 +30,13 @@ void retranslateUi(Ui_TideCurrentScreenClass &ui, QWidget *)
     ui.txtTime->setContent(QCoreApplication::translate("TideCurrentScreenClass", "No Data"));
 }
 
-Form<Ui_TideCurrentScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TideCurrentScreenClass, setupUi, retranslateUi> formTideCurrentScreenClass;
 
 } // namespace
 
 FormLayout &TideCurrentScreenClass()
 {
-    return form;
+    return formTideCurrentScreenClass;
 }
 
 } // namespace quarn::forms

@@ -69,13 +69,13 @@ void retranslateUi(Ui_TideTblItemClass &ui, QWidget *root)
     ui.txtCom_8->setContent(QString());
 }
 
-Form<Ui_TideTblItemClass, setupUi, retranslateUi> form;
+Form<Ui_TideTblItemClass, setupUi, retranslateUi> formTideTblItemClass;
 
 } // namespace
 
 FormLayout &TideTblItemClass()
 {
-    return form;
+    return formTideTblItemClass;
 }
 
 } // namespace quarn::forms

@@ -30,13 +30,13 @@ void retranslateUi(Ui_TideTblScreenClass &ui, QWidget *root)
     ui.labelName_2->setContent(QCoreApplication::translate("TideTblScreenClass", "Date anchored"));
 }
 
-Form<Ui_TideTblScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TideTblScreenClass, setupUi, retranslateUi> formTideTblScreenClass;
 
 } // namespace
 
 FormLayout &TideTblScreenClass()
 {
-    return form;
+    return formTideTblScreenClass;
 }
 
 } // namespace quarn::forms

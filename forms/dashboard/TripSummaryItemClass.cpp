@@ -33,13 +33,13 @@ void retranslateUi(Ui_TripSummaryItemClass &ui, QWidget *root)
     ui.txtTitleCoord->setContent(QCoreApplication::translate("TripSummaryItemClass", "Start:"));
 }
 
-Form<Ui_TripSummaryItemClass, setupUi, retranslateUi> form;
+Form<Ui_TripSummaryItemClass, setupUi, retranslateUi> formTripSummaryItemClass;
 
 } // namespace
 
 FormLayout &TripSummaryItemClass()
 {
-    return form;
+    return formTripSummaryItemClass;
 }
 
 } // namespace quarn::forms

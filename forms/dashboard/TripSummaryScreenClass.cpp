@@ -27,13 +27,13 @@ void retranslateUi(Ui_TripSummaryScreenClass &ui, QWidget *)
     ui.txtName->setContent(QCoreApplication::translate("TripSummaryScreenClass", "Track Summary"));
 }
 
-Form<Ui_TripSummaryScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TripSummaryScreenClass, setupUi, retranslateUi> formTripSummaryScreenClass;
 
 } // namespace
 
 FormLayout &TripSummaryScreenClass()
 {
-    return form;
+    return formTripSummaryScreenClass;
 }
 
 } // namespace quarn::forms

@@ -34,13 +34,13 @@ void retranslateUi(Ui_TurnListItemClass &ui, QWidget *)
     ui.txtAdd->setContent(QString());
 }
 
-Form<Ui_TurnListItemClass, setupUi, retranslateUi> form;
+Form<Ui_TurnListItemClass, setupUi, retranslateUi> formTurnListItemClass;
 
 } // namespace
 
 FormLayout &TurnListItemClass()
 {
-    return form;
+    return formTurnListItemClass;
 }
 
 } // namespace quarn::forms

@@ -28,13 +28,13 @@ void retranslateUi(Ui_TurnListScreenClass &ui, QWidget *)
     ui.txtLabel->setContent(QCoreApplication::translate("TurnListScreenClass", "Turn List"));
 }
 
-Form<Ui_TurnListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TurnListScreenClass, setupUi, retranslateUi> formTurnListScreenClass;
 
 } // namespace
 
 FormLayout &TurnListScreenClass()
 {
-    return form;
+    return formTurnListScreenClass;
 }
 
 } // namespace quarn::forms

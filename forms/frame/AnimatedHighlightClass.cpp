@@ -19,13 +19,13 @@ void retranslateUi(Ui_AnimatedHighlightClass &, QWidget *root)
     root->setProperty("windowTitle", QString());
 }
 
-Form<Ui_AnimatedHighlightClass, setupUi, retranslateUi> form;
+Form<Ui_AnimatedHighlightClass, setupUi, retranslateUi> formAnimatedHighlightClass;
 
 } // namespace
 
 FormLayout &AnimatedHighlightClass()
 {
-    return form;
+    return formAnimatedHighlightClass;
 }
 
 } // namespace quarn::forms

@@ -54,13 +54,13 @@ void retranslateUi(Ui_BrightnessPopupScreenClass &ui, QWidget *root)
     ui.lblPowerOff->setContent(QCoreApplication::translate("BrightnessPopupScreenClass", "Power OFF"));
 }
 
-Form<Ui_BrightnessPopupScreenClass, setupUi, retranslateUi> form;
+Form<Ui_BrightnessPopupScreenClass, setupUi, retranslateUi> formBrightnessPopupScreenClass;
 
 } // namespace
 
 FormLayout &BrightnessPopupScreenClass()
 {
-    return form;
+    return formBrightnessPopupScreenClass;
 }
 
 } // namespace quarn::forms

@@ -22,13 +22,13 @@ void retranslateUi(Ui_ColorSelectionScreenClass &ui, QWidget *root)
     ui.txtTitle->setContent(QCoreApplication::translate("ColorSelectionScreenClass", "Color"));
 }
 
-Form<Ui_ColorSelectionScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ColorSelectionScreenClass, setupUi, retranslateUi> formColorSelectionScreenClass;
 
 } // namespace
 
 FormLayout &ColorSelectionScreenClass()
 {
-    return form;
+    return formColorSelectionScreenClass;
 }
 
 } // namespace quarn::forms

@@ -29,13 +29,13 @@ void retranslateUi(Ui_ConnectedPCScreenClass &ui, QWidget *root)
     ui.textBox_2->setContent(QCoreApplication::translate("ConnectedPCScreenClass", "Press Back to Cancel"));
 }
 
-Form<Ui_ConnectedPCScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ConnectedPCScreenClass, setupUi, retranslateUi> formConnectedPCScreenClass;
 
 } // namespace
 
 FormLayout &ConnectedPCScreenClass()
 {
-    return form;
+    return formConnectedPCScreenClass;
 }
 
 } // namespace quarn::forms

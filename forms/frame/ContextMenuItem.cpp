@@ -25,13 +25,13 @@ void retranslateUi(Ui_ContextMenuItem &ui, QWidget *)
     ui.txtMenu->setContent(QString());
 }
 
-Form<Ui_ContextMenuItem, setupUi, retranslateUi> form;
+Form<Ui_ContextMenuItem, setupUi, retranslateUi> formContextMenuItem;
 
 } // namespace
 
 FormLayout &ContextMenuItem()
 {
-    return form;
+    return formContextMenuItem;
 }
 
 } // namespace quarn::forms

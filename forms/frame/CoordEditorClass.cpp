@@ -29,13 +29,13 @@ void retranslateUi(Ui_CoordEditorClass &ui, QWidget *root)
     ui.inputWidget->setFocusedPromptImage(QCoreApplication::translate("CoordEditorClass", ":/Bkgd/bkgd_Dashboard_Field_113x45.mif"));
 }
 
-Form<Ui_CoordEditorClass, setupUi, retranslateUi> form;
+Form<Ui_CoordEditorClass, setupUi, retranslateUi> formCoordEditorClass;
 
 } // namespace
 
 FormLayout &CoordEditorClass()
 {
-    return form;
+    return formCoordEditorClass;
 }
 
 } // namespace quarn::forms

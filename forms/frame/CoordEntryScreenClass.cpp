@@ -52,13 +52,13 @@ void retranslateUi(Ui_CoordEntryScreenClass &ui, QWidget *)
     ui.Datum->setContent(QString());
 }
 
-Form<Ui_CoordEntryScreenClass, setupUi, retranslateUi> form;
+Form<Ui_CoordEntryScreenClass, setupUi, retranslateUi> formCoordEntryScreenClass;
 
 } // namespace
 
 FormLayout &CoordEntryScreenClass()
 {
-    return form;
+    return formCoordEntryScreenClass;
 }
 
 } // namespace quarn::forms

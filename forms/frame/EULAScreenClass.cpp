@@ -33,13 +33,13 @@ void retranslateUi(Ui_EULAScreenClass &ui, QWidget *)
     ui.txt->setPlainText(QString());
 }
 
-Form<Ui_EULAScreenClass, setupUi, retranslateUi> form;
+Form<Ui_EULAScreenClass, setupUi, retranslateUi> formEULAScreenClass;
 
 } // namespace
 
 FormLayout &EULAScreenClass()
 {
-    return form;
+    return formEULAScreenClass;
 }
 
 } // namespace quarn::forms

@@ -26,13 +26,13 @@ void retranslateUi(Ui_FileListItemClass &ui, QWidget *)
     ui.textName->setContent(QCoreApplication::translate("FileListItemClass", "Name"));
 }
 
-Form<Ui_FileListItemClass, setupUi, retranslateUi> form;
+Form<Ui_FileListItemClass, setupUi, retranslateUi> formFileListItemClass;
 
 } // namespace
 
 FormLayout &FileListItemClass()
 {
-    return form;
+    return formFileListItemClass;
 }
 
 } // namespace quarn::forms

@@ -33,13 +33,13 @@ void retranslateUi(Ui_HTMLViewerScreenClass &ui, QWidget *)
     ui.txtHtmlArea->setPlainText(QString());
 }
 
-Form<Ui_HTMLViewerScreenClass, setupUi, retranslateUi> form;
+Form<Ui_HTMLViewerScreenClass, setupUi, retranslateUi> formHTMLViewerScreenClass;
 
 } // namespace
 
 FormLayout &HTMLViewerScreenClass()
 {
-    return form;
+    return formHTMLViewerScreenClass;
 }
 
 } // namespace quarn::forms

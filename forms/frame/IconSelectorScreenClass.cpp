@@ -32,13 +32,13 @@ void retranslateUi(Ui_IconSelectorScreenClass &ui, QWidget *)
     ui.txtTitle->setContent(QCoreApplication::translate("IconSelectorScreenClass", "Select Icon"));
 }
 
-Form<Ui_IconSelectorScreenClass, setupUi, retranslateUi> form;
+Form<Ui_IconSelectorScreenClass, setupUi, retranslateUi> formIconSelectorScreenClass;
 
 } // namespace
 
 FormLayout &IconSelectorScreenClass()
 {
-    return form;
+    return formIconSelectorScreenClass;
 }
 
 } // namespace quarn::forms

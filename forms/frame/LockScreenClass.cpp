@@ -29,13 +29,13 @@ void retranslateUi(Ui_LockScreenClass &ui, QWidget *)
     ui.txtTitle_3->setContent(QCoreApplication::translate("LockScreenClass", "to unlock"));
 }
 
-Form<Ui_LockScreenClass, setupUi, retranslateUi> form;
+Form<Ui_LockScreenClass, setupUi, retranslateUi> formLockScreenClass;
 
 } // namespace
 
 FormLayout &LockScreenClass()
 {
-    return form;
+    return formLockScreenClass;
 }
 
 } // namespace quarn::forms

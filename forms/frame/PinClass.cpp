@@ -27,13 +27,13 @@ void retranslateUi(Ui_PinClass &, QWidget *root)
     root->setProperty("windowTitle", QString());
 }
 
-Form<Ui_PinClass, setupUi, retranslateUi> form;
+Form<Ui_PinClass, setupUi, retranslateUi> formPinClass;
 
 } // namespace
 
 FormLayout &PinClass()
 {
-    return form;
+    return formPinClass;
 }
 
 } // namespace quarn::forms

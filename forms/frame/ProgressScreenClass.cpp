@@ -24,13 +24,13 @@ void retranslateUi(Ui_ProgressScreenClass &ui, QWidget *)
     ui.txtProgressText->setContent(QCoreApplication::translate("ProgressScreenClass", "Loading..."));
 }
 
-Form<Ui_ProgressScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ProgressScreenClass, setupUi, retranslateUi> formProgressScreenClass;
 
 } // namespace
 
 FormLayout &ProgressScreenClass()
 {
-    return form;
+    return formProgressScreenClass;
 }
 
 } // namespace quarn::forms

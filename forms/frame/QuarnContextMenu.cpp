@@ -25,13 +25,13 @@ void retranslateUi(Ui_QuarnContextMenu &ui, QWidget *)
     ui.txtTitle->setContent(QCoreApplication::translate("QuarnContextMenu", "Options"));
 }
 
-Form<Ui_QuarnContextMenu, setupUi, retranslateUi> form;
+Form<Ui_QuarnContextMenu, setupUi, retranslateUi> formQuarnContextMenu;
 
 } // namespace
 
 FormLayout &QuarnContextMenu()
 {
-    return form;
+    return formQuarnContextMenu;
 }
 
 } // namespace quarn::forms

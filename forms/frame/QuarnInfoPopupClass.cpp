@@ -25,13 +25,13 @@ void retranslateUi(Ui_QuarnInfoPopupClass &, QWidget *)
 {
 }
 
-Form<Ui_QuarnInfoPopupClass, setupUi, retranslateUi> form;
+Form<Ui_QuarnInfoPopupClass, setupUi, retranslateUi> formQuarnInfoPopupClass;
 
 } // namespace
 
 FormLayout &QuarnInfoPopupClass()
 {
-    return form;
+    return formQuarnInfoPopupClass;
 }
 
 } // namespace quarn::forms

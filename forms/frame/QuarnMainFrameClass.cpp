@@ -23,13 +23,13 @@ void retranslateUi(Ui_QuarnMainFrameClass &, QWidget *)
 {
 }
 
-Form<Ui_QuarnMainFrameClass, setupUi, retranslateUi> form;
+Form<Ui_QuarnMainFrameClass, setupUi, retranslateUi> formQuarnMainFrameClass;
 
 } // namespace
 
 FormLayout &QuarnMainFrameClass()
 {
-    return form;
+    return formQuarnMainFrameClass;
 }
 
 } // namespace quarn::forms

@@ -47,13 +47,13 @@ void retranslateUi(Ui_QuarnMessageBoxClass &ui, QWidget *)
     ui.txtTitle->setContent(QCoreApplication::translate("QuarnMessageBoxClass", "Message"));
 }
 
-Form<Ui_QuarnMessageBoxClass, setupUi, retranslateUi> form;
+Form<Ui_QuarnMessageBoxClass, setupUi, retranslateUi> formQuarnMessageBoxClass;
 
 } // namespace
 
 FormLayout &QuarnMessageBoxClass()
 {
-    return form;
+    return formQuarnMessageBoxClass;
 }
 
 } // namespace quarn::forms

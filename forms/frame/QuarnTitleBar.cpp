@@ -34,13 +34,13 @@ void retranslateUi(Ui_QuarnTitleBar &ui, QWidget *)
     ui.txtTime->setContent(QCoreApplication::translate("QuarnTitleBar", "HH:MM"));
 }
 
-Form<Ui_QuarnTitleBar, setupUi, retranslateUi> form;
+Form<Ui_QuarnTitleBar, setupUi, retranslateUi> formQuarnTitleBar;
 
 } // namespace
 
 FormLayout &QuarnTitleBar()
 {
-    return form;
+    return formQuarnTitleBar;
 }
 
 } // namespace quarn::forms

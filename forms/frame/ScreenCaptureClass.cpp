@@ -42,13 +42,13 @@ void retranslateUi(Ui_ScreenCaptureClass &ui, QWidget *)
     ui.lblView->setContent(QCoreApplication::translate("ScreenCaptureClass", "View Saved Screen Captures"));
 }
 
-Form<Ui_ScreenCaptureClass, setupUi, retranslateUi> form;
+Form<Ui_ScreenCaptureClass, setupUi, retranslateUi> formScreenCaptureClass;
 
 } // namespace
 
 FormLayout &ScreenCaptureClass()
 {
-    return form;
+    return formScreenCaptureClass;
 }
 
 } // namespace quarn::forms

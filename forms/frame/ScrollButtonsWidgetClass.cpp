@@ -17,13 +17,13 @@ void retranslateUi(Ui_ScrollButtonsWidgetClass &, QWidget *)
 {
 }
 
-Form<Ui_ScrollButtonsWidgetClass, setupUi, retranslateUi> form;
+Form<Ui_ScrollButtonsWidgetClass, setupUi, retranslateUi> formScrollButtonsWidgetClass;
 
 } // namespace
 
 FormLayout &ScrollButtonsWidgetClass()
 {
-    return form;
+    return formScrollButtonsWidgetClass;
 }
 
 } // namespace quarn::forms

@@ -59,13 +59,13 @@ void retranslateUi(Ui_StartupScreen &ui, QWidget *root)
     ui.txtCopyright->setPlainText(QString());
 }
 
-Form<Ui_StartupScreen, setupUi, retranslateUi> form;
+Form<Ui_StartupScreen, setupUi, retranslateUi> formStartupScreen;
 
 } // namespace
 
 FormLayout &StartupScreen()
 {
-    return form;
+    return formStartupScreen;
 }
 
 } // namespace quarn::forms

@@ -84,13 +84,13 @@ void retranslateUi(Ui_TextInputScreenClass &ui, QWidget *root)
     ui.lblEditedFieldName->setContent(QCoreApplication::translate("TextInputScreenClass", "Location"));
 }
 
-Form<Ui_TextInputScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TextInputScreenClass, setupUi, retranslateUi> formTextInputScreenClass;
 
 } // namespace
 
 FormLayout &TextInputScreenClass()
 {
-    return form;
+    return formTextInputScreenClass;
 }
 
 } // namespace quarn::forms

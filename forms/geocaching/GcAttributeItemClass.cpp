@@ -23,13 +23,13 @@ void retranslateUi(Ui_GcAttributeItemClass &ui, QWidget *)
     ui.textBox->setStyleSheet(QCoreApplication::translate("GcAttributeItemClass", "background-color: rgba(255, 255, 255, 0);"));
 }
 
-Form<Ui_GcAttributeItemClass, setupUi, retranslateUi> form;
+Form<Ui_GcAttributeItemClass, setupUi, retranslateUi> formGcAttributeItemClass;
 
 } // namespace
 
 FormLayout &GcAttributeItemClass()
 {
-    return form;
+    return formGcAttributeItemClass;
 }
 
 } // namespace quarn::forms

@@ -32,13 +32,13 @@ void retranslateUi(Ui_GcAttributesScreenClass &ui, QWidget *)
     ui.labelAttributes->setContent(QCoreApplication::translate("GcAttributesScreenClass", "Attributes"));
 }
 
-Form<Ui_GcAttributesScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GcAttributesScreenClass, setupUi, retranslateUi> formGcAttributesScreenClass;
 
 } // namespace
 
 FormLayout &GcAttributesScreenClass()
 {
-    return form;
+    return formGcAttributesScreenClass;
 }
 
 } // namespace quarn::forms

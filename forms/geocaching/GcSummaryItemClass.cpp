@@ -25,13 +25,13 @@ void retranslateUi(Ui_GcSummaryItemClass &, QWidget *root)
     root->setProperty("windowTitle", QString());
 }
 
-Form<Ui_GcSummaryItemClass, setupUi, retranslateUi> form;
+Form<Ui_GcSummaryItemClass, setupUi, retranslateUi> formGcSummaryItemClass;
 
 } // namespace
 
 FormLayout &GcSummaryItemClass()
 {
-    return form;
+    return formGcSummaryItemClass;
 }
 
 } // namespace quarn::forms

@@ -31,13 +31,13 @@ void retranslateUi(Ui_GcSummaryScreenClass &ui, QWidget *)
     ui.labelNumber->setContent(QString());
 }
 
-Form<Ui_GcSummaryScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GcSummaryScreenClass, setupUi, retranslateUi> formGcSummaryScreenClass;
 
 } // namespace
 
 FormLayout &GcSummaryScreenClass()
 {
-    return form;
+    return formGcSummaryScreenClass;
 }
 
 } // namespace quarn::forms

@@ -31,13 +31,13 @@ void retranslateUi(Ui_GeoCacheListItemClass &, QWidget *)
 {
 }
 
-Form<Ui_GeoCacheListItemClass, setupUi, retranslateUi> form;
+Form<Ui_GeoCacheListItemClass, setupUi, retranslateUi> formGeoCacheListItemClass;
 
 } // namespace
 
 FormLayout &GeoCacheListItemClass()
 {
-    return form;
+    return formGeoCacheListItemClass;
 }
 
 } // namespace quarn::forms

@@ -38,13 +38,13 @@ void retranslateUi(Ui_GeoCacheListScreenClass &ui, QWidget *)
     ui.txtFilter->setContent(QCoreApplication::translate("GeoCacheListScreenClass", "Filter will be here..."));
 }
 
-Form<Ui_GeoCacheListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeoCacheListScreenClass, setupUi, retranslateUi> formGeoCacheListScreenClass;
 
 } // namespace
 
 FormLayout &GeoCacheListScreenClass()
 {
-    return form;
+    return formGeoCacheListScreenClass;
 }
 
 } // namespace quarn::forms

@@ -45,13 +45,13 @@ void retranslateUi(Ui_GeocacheCreateScreenClass &ui, QWidget *)
     ui.txtSize->setContent(QCoreApplication::translate("GeocacheCreateScreenClass", "Size"));
 }
 
-Form<Ui_GeocacheCreateScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheCreateScreenClass, setupUi, retranslateUi> formGeocacheCreateScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheCreateScreenClass()
 {
-    return form;
+    return formGeocacheCreateScreenClass;
 }
 
 } // namespace quarn::forms

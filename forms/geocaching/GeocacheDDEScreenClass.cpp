@@ -52,13 +52,13 @@ void retranslateUi(Ui_GeocacheDDEScreenClass &ui, QWidget *root)
     ui.txtTitleElevation->setContent(QString());
 }
 
-Form<Ui_GeocacheDDEScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheDDEScreenClass, setupUi, retranslateUi> formGeocacheDDEScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheDDEScreenClass()
 {
-    return form;
+    return formGeocacheDDEScreenClass;
 }
 
 } // namespace quarn::forms

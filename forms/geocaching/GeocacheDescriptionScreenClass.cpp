@@ -32,13 +32,13 @@ void retranslateUi(Ui_GeocacheDescriptionScreenClass &ui, QWidget *)
     ui.dateTimeLabel_3->setContent(QCoreApplication::translate("GeocacheDescriptionScreenClass", "Description"));
 }
 
-Form<Ui_GeocacheDescriptionScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheDescriptionScreenClass, setupUi, retranslateUi> formGeocacheDescriptionScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheDescriptionScreenClass()
 {
-    return form;
+    return formGeocacheDescriptionScreenClass;
 }
 
 } // namespace quarn::forms

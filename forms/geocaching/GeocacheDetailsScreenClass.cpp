@@ -123,13 +123,13 @@ void retranslateUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *)
     ui.txtDiff->setContent(QCoreApplication::translate("GeocacheDetailsScreenClass", "Difficulty"));
 }
 
-Form<Ui_GeocacheDetailsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheDetailsScreenClass, setupUi, retranslateUi> formGeocacheDetailsScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheDetailsScreenClass()
 {
-    return form;
+    return formGeocacheDetailsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -34,13 +34,13 @@ void retranslateUi(Ui_GeocacheFilterShowScreenClass &ui, QWidget *)
     ui.labelName->setContent(QCoreApplication::translate("GeocacheFilterShowScreenClass", "Show"));
 }
 
-Form<Ui_GeocacheFilterShowScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheFilterShowScreenClass, setupUi, retranslateUi> formGeocacheFilterShowScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheFilterShowScreenClass()
 {
-    return form;
+    return formGeocacheFilterShowScreenClass;
 }
 
 } // namespace quarn::forms

@@ -43,13 +43,13 @@ void retranslateUi(Ui_GeocacheFilterSortByClass &ui, QWidget *)
     ui.labelName->setContent(QCoreApplication::translate("GeocacheFilterSortByClass", "Sort by"));
 }
 
-Form<Ui_GeocacheFilterSortByClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheFilterSortByClass, setupUi, retranslateUi> formGeocacheFilterSortByClass;
 
 } // namespace
 
 FormLayout &GeocacheFilterSortByClass()
 {
-    return form;
+    return formGeocacheFilterSortByClass;
 }
 
 } // namespace quarn::forms

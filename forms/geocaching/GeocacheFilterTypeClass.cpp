@@ -41,13 +41,13 @@ void retranslateUi(Ui_GeocacheFilterTypeClass &ui, QWidget *)
     ui.txtHeader->setProperty("content", QCoreApplication::translate("GeocacheFilterTypeClass", "Difficulty:"));
 }
 
-Form<Ui_GeocacheFilterTypeClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheFilterTypeClass, setupUi, retranslateUi> formGeocacheFilterTypeClass;
 
 } // namespace
 
 FormLayout &GeocacheFilterTypeClass()
 {
-    return form;
+    return formGeocacheFilterTypeClass;
 }
 
 } // namespace quarn::forms

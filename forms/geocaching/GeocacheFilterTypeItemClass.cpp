@@ -30,13 +30,13 @@ void retranslateUi(Ui_GeocacheFilterTypeItemClass &, QWidget *)
 {
 }
 
-Form<Ui_GeocacheFilterTypeItemClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheFilterTypeItemClass, setupUi, retranslateUi> formGeocacheFilterTypeItemClass;
 
 } // namespace
 
 FormLayout &GeocacheFilterTypeItemClass()
 {
-    return form;
+    return formGeocacheFilterTypeItemClass;
 }
 
 } // namespace quarn::forms

@@ -71,13 +71,13 @@ void retranslateUi(Ui_GeocacheFiltersScreenClass &ui, QWidget *)
     ui.dateTimeLabel_7->setProperty("content", QCoreApplication::translate("GeocacheFiltersScreenClass", "Search by name or ID..."));
 }
 
-Form<Ui_GeocacheFiltersScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheFiltersScreenClass, setupUi, retranslateUi> formGeocacheFiltersScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheFiltersScreenClass()
 {
-    return form;
+    return formGeocacheFiltersScreenClass;
 }
 
 } // namespace quarn::forms

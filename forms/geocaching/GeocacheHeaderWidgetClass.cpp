@@ -28,13 +28,13 @@ void retranslateUi(Ui_GeocacheHeaderWidgetClass &ui, QWidget *)
     ui.textBy->setContent(QCoreApplication::translate("GeocacheHeaderWidgetClass", "By"));
 }
 
-Form<Ui_GeocacheHeaderWidgetClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheHeaderWidgetClass, setupUi, retranslateUi> formGeocacheHeaderWidgetClass;
 
 } // namespace
 
 FormLayout &GeocacheHeaderWidgetClass()
 {
-    return form;
+    return formGeocacheHeaderWidgetClass;
 }
 
 } // namespace quarn::forms

@@ -31,13 +31,13 @@ void retranslateUi(Ui_GeocacheHintScreenClass &ui, QWidget *)
     ui.txtDescription->setPlainText(QString());
 }
 
-Form<Ui_GeocacheHintScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheHintScreenClass, setupUi, retranslateUi> formGeocacheHintScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheHintScreenClass()
 {
-    return form;
+    return formGeocacheHintScreenClass;
 }
 
 } // namespace quarn::forms

@@ -31,13 +31,13 @@ void retranslateUi(Ui_GeocacheHistoryScreenClass &ui, QWidget *)
     ui.iconAttributes_2->setContent(QString());
 }
 
-Form<Ui_GeocacheHistoryScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheHistoryScreenClass, setupUi, retranslateUi> formGeocacheHistoryScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheHistoryScreenClass()
 {
-    return form;
+    return formGeocacheHistoryScreenClass;
 }
 
 } // namespace quarn::forms

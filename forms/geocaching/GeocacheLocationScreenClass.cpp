@@ -86,13 +86,13 @@ void retranslateUi(Ui_GeocacheLocationScreenClass &ui, QWidget *)
     ui.labelElevation->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "0.0"));
 }
 
-Form<Ui_GeocacheLocationScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheLocationScreenClass, setupUi, retranslateUi> formGeocacheLocationScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheLocationScreenClass()
 {
-    return form;
+    return formGeocacheLocationScreenClass;
 }
 
 } // namespace quarn::forms

@@ -47,13 +47,13 @@ void retranslateUi(Ui_GeocacheLogScreenClass &ui, QWidget *)
     ui.txtDescription->setPlainText(QString());
 }
 
-Form<Ui_GeocacheLogScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheLogScreenClass, setupUi, retranslateUi> formGeocacheLogScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheLogScreenClass()
 {
-    return form;
+    return formGeocacheLogScreenClass;
 }
 
 } // namespace quarn::forms

@@ -62,13 +62,13 @@ void retranslateUi(Ui_GeocacheOptionsScreenClass &ui, QWidget *)
     ui.labelPictures->setContent(QCoreApplication::translate("GeocacheOptionsScreenClass", "Delete"));
 }
 
-Form<Ui_GeocacheOptionsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheOptionsScreenClass, setupUi, retranslateUi> formGeocacheOptionsScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheOptionsScreenClass()
 {
-    return form;
+    return formGeocacheOptionsScreenClass;
 }
 
 } // namespace quarn::forms

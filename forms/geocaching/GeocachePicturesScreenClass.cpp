@@ -22,13 +22,13 @@ void retranslateUi(Ui_GeocachePicturesScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_GeocachePicturesScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocachePicturesScreenClass, setupUi, retranslateUi> formGeocachePicturesScreenClass;
 
 } // namespace
 
 FormLayout &GeocachePicturesScreenClass()
 {
-    return form;
+    return formGeocachePicturesScreenClass;
 }
 
 } // namespace quarn::forms

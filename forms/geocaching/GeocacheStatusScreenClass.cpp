@@ -56,13 +56,13 @@ void retranslateUi(Ui_GeocacheStatusScreenClass &ui, QWidget *)
     ui.iconStatus->setContent(QString());
 }
 
-Form<Ui_GeocacheStatusScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GeocacheStatusScreenClass, setupUi, retranslateUi> formGeocacheStatusScreenClass;
 
 } // namespace
 
 FormLayout &GeocacheStatusScreenClass()
 {
-    return form;
+    return formGeocacheStatusScreenClass;
 }
 
 } // namespace quarn::forms

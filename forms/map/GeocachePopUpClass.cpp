@@ -40,13 +40,13 @@ void retranslateUi(Ui_GeocachePopUpClass &ui, QWidget *root)
     ui.txtDiffTerr->setContent(QCoreApplication::translate("GeocachePopUpClass", "(Dif/Terr)"));
 }
 
-Form<Ui_GeocachePopUpClass, setupUi, retranslateUi> form;
+Form<Ui_GeocachePopUpClass, setupUi, retranslateUi> formGeocachePopUpClass;
 
 } // namespace
 
 FormLayout &GeocachePopUpClass()
 {
-    return form;
+    return formGeocachePopUpClass;
 }
 
 } // namespace quarn::forms

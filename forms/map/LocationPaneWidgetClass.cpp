@@ -38,13 +38,13 @@ void retranslateUi(Ui_LocationPaneWidgetClass &ui, QWidget *root)
     ui.labelLocation->setContent(QString());
 }
 
-Form<Ui_LocationPaneWidgetClass, setupUi, retranslateUi> form;
+Form<Ui_LocationPaneWidgetClass, setupUi, retranslateUi> formLocationPaneWidgetClass;
 
 } // namespace
 
 FormLayout &LocationPaneWidgetClass()
 {
-    return form;
+    return formLocationPaneWidgetClass;
 }
 
 } // namespace quarn::forms

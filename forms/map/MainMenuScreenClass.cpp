@@ -80,13 +80,13 @@ void retranslateUi(Ui_MainMenuScreenClass &ui, QWidget *)
     ui.label_11->setContent(QCoreApplication::translate("MainMenuScreenClass", "POI"));
 }
 
-Form<Ui_MainMenuScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MainMenuScreenClass, setupUi, retranslateUi> formMainMenuScreenClass;
 
 } // namespace
 
 FormLayout &MainMenuScreenClass()
 {
-    return form;
+    return formMainMenuScreenClass;
 }
 
 } // namespace quarn::forms

@@ -60,13 +60,13 @@ void retranslateUi(Ui_MapAreaScreenClass &ui, QWidget *root)
         "background-color: rgba(0, 0, 0, 0);"));
 }
 
-Form<Ui_MapAreaScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapAreaScreenClass, setupUi, retranslateUi> formMapAreaScreenClass;
 
 } // namespace
 
 FormLayout &MapAreaScreenClass()
 {
-    return form;
+    return formMapAreaScreenClass;
 }
 
 } // namespace quarn::forms

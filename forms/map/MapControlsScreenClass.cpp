@@ -42,13 +42,13 @@ void retranslateUi(Ui_MapControlsScreenClass &ui, QWidget *root)
         QCoreApplication::translate("MapControlsScreenClass", "E")});
 }
 
-Form<Ui_MapControlsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapControlsScreenClass, setupUi, retranslateUi> formMapControlsScreenClass;
 
 } // namespace
 
 FormLayout &MapControlsScreenClass()
 {
-    return form;
+    return formMapControlsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -37,13 +37,13 @@ void retranslateUi(Ui_MapMultiPointsScreenClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("MapMultiPointsScreenClass", ""));
 }
 
-Form<Ui_MapMultiPointsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapMultiPointsScreenClass, setupUi, retranslateUi> formMapMultiPointsScreenClass;
 
 } // namespace
 
 FormLayout &MapMultiPointsScreenClass()
 {
-    return form;
+    return formMapMultiPointsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -40,13 +40,13 @@ void retranslateUi(Ui_MapPanScreenClass &ui, QWidget *root)
     ui.textBox->setContent(QCoreApplication::translate("MapPanScreenClass", "GO"));
 }
 
-Form<Ui_MapPanScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapPanScreenClass, setupUi, retranslateUi> formMapPanScreenClass;
 
 } // namespace
 
 FormLayout &MapPanScreenClass()
 {
-    return form;
+    return formMapPanScreenClass;
 }
 
 } // namespace quarn::forms

@@ -52,13 +52,13 @@ void retranslateUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
     ui.textBox->setContent(QCoreApplication::translate("MapPreviewScreenClass", "GO"));
 }
 
-Form<Ui_MapPreviewScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapPreviewScreenClass, setupUi, retranslateUi> formMapPreviewScreenClass;
 
 } // namespace
 
 FormLayout &MapPreviewScreenClass()
 {
-    return form;
+    return formMapPreviewScreenClass;
 }
 
 } // namespace quarn::forms

@@ -9,7 +9,7 @@ namespace {
 
 using namespace navfields;
 
-const std::vector<Configuration> kDataFields = {
+const std::vector<Configuration> kMapDataFields = {
     {{full(50, 12, 16)}},
     {{half(45), half(45)}},
     {{full(50, 12, 16)}, {half(45), half(45)}},
@@ -31,7 +31,7 @@ void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
     mapCompass(ui.compass, ui.zelMapControl, 0, 150);
     zoomInButton(ui.ZoomIn, ui.zelMapControl);
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
-    navigationFieldBar(ui.dashboardBar, root, kDataFields);
+    navigationFieldBar(ui.dashboardBar, root, kMapDataFields);
 
     ui.iconScale->raise();
     ui.txtScaleShadow->raise();
@@ -53,13 +53,13 @@ void retranslateUi(Ui_MapRegularScreenClass &ui, QWidget *root)
         QCoreApplication::translate("MapRegularScreenClass", "E")});
 }
 
-Form<Ui_MapRegularScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapRegularScreenClass, setupUi, retranslateUi> formMapRegularScreenClass;
 
 } // namespace
 
 FormLayout &MapRegularScreenClass()
 {
-    return form;
+    return formMapRegularScreenClass;
 }
 
 } // namespace quarn::forms

@@ -30,13 +30,13 @@ void retranslateUi(Ui_MapSel_ButtonItemClass &, QWidget *)
 {
 }
 
-Form<Ui_MapSel_ButtonItemClass, setupUi, retranslateUi> form;
+Form<Ui_MapSel_ButtonItemClass, setupUi, retranslateUi> formMapSel_ButtonItemClass;
 
 } // namespace
 
 FormLayout &MapSel_ButtonItemClass()
 {
-    return form;
+    return formMapSel_ButtonItemClass;
 }
 
 } // namespace quarn::forms

@@ -28,13 +28,13 @@ void retranslateUi(Ui_MapSel_DetailsScreenClass &ui, QWidget *)
     ui.txtLabel->setContent(QCoreApplication::translate("MapSel_DetailsScreenClass", "Details"));
 }
 
-Form<Ui_MapSel_DetailsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapSel_DetailsScreenClass, setupUi, retranslateUi> formMapSel_DetailsScreenClass;
 
 } // namespace
 
 FormLayout &MapSel_DetailsScreenClass()
 {
-    return form;
+    return formMapSel_DetailsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -27,13 +27,13 @@ void retranslateUi(Ui_MapSel_FileListScreenClass &ui, QWidget *)
     ui.txtLabel->setContent(QCoreApplication::translate("MapSel_FileListScreenClass", "Maps"));
 }
 
-Form<Ui_MapSel_FileListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapSel_FileListScreenClass, setupUi, retranslateUi> formMapSel_FileListScreenClass;
 
 } // namespace
 
 FormLayout &MapSel_FileListScreenClass()
 {
-    return form;
+    return formMapSel_FileListScreenClass;
 }
 
 } // namespace quarn::forms

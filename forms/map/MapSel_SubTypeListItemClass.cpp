@@ -17,13 +17,13 @@ void retranslateUi(Ui_MapSel_SubTypeListItemClass &, QWidget *)
 {
 }
 
-Form<Ui_MapSel_SubTypeListItemClass, setupUi, retranslateUi> form;
+Form<Ui_MapSel_SubTypeListItemClass, setupUi, retranslateUi> formMapSel_SubTypeListItemClass;
 
 } // namespace
 
 FormLayout &MapSel_SubTypeListItemClass()
 {
-    return form;
+    return formMapSel_SubTypeListItemClass;
 }
 
 } // namespace quarn::forms

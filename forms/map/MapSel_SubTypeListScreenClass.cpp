@@ -27,13 +27,13 @@ void retranslateUi(Ui_MapSel_SubTypeListScreenClass &ui, QWidget *)
     ui.txtLabel->setContent(QCoreApplication::translate("MapSel_SubTypeListScreenClass", "Maps"));
 }
 
-Form<Ui_MapSel_SubTypeListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapSel_SubTypeListScreenClass, setupUi, retranslateUi> formMapSel_SubTypeListScreenClass;
 
 } // namespace
 
 FormLayout &MapSel_SubTypeListScreenClass()
 {
-    return form;
+    return formMapSel_SubTypeListScreenClass;
 }
 
 } // namespace quarn::forms

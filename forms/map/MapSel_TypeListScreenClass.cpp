@@ -29,13 +29,13 @@ void retranslateUi(Ui_MapSel_TypeListScreenClass &ui, QWidget *)
     ui.txtLabel->setContent(QCoreApplication::translate("MapSel_TypeListScreenClass", "Maps"));
 }
 
-Form<Ui_MapSel_TypeListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapSel_TypeListScreenClass, setupUi, retranslateUi> formMapSel_TypeListScreenClass;
 
 } // namespace
 
 FormLayout &MapSel_TypeListScreenClass()
 {
-    return form;
+    return formMapSel_TypeListScreenClass;
 }
 
 } // namespace quarn::forms

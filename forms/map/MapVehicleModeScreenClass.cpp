@@ -38,13 +38,13 @@ void retranslateUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
         QCoreApplication::translate("MapVehicleModeScreenClass", "E")});
 }
 
-Form<Ui_MapVehicleModeScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapVehicleModeScreenClass, setupUi, retranslateUi> formMapVehicleModeScreenClass;
 
 } // namespace
 
 FormLayout &MapVehicleModeScreenClass()
 {
-    return form;
+    return formMapVehicleModeScreenClass;
 }
 
 } // namespace quarn::forms

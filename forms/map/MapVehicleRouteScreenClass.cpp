@@ -50,13 +50,13 @@ void retranslateUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
         QCoreApplication::translate("MapVehicleRouteScreenClass", "E")});
 }
 
-Form<Ui_MapVehicleRouteScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapVehicleRouteScreenClass, setupUi, retranslateUi> formMapVehicleRouteScreenClass;
 
 } // namespace
 
 FormLayout &MapVehicleRouteScreenClass()
 {
-    return form;
+    return formMapVehicleRouteScreenClass;
 }
 
 } // namespace quarn::forms

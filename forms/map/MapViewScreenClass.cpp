@@ -40,13 +40,13 @@ void retranslateUi(Ui_MapViewScreenClass &ui, QWidget *root)
     ui.textBox->setContent(QCoreApplication::translate("MapViewScreenClass", "GO"));
 }
 
-Form<Ui_MapViewScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MapViewScreenClass, setupUi, retranslateUi> formMapViewScreenClass;
 
 } // namespace
 
 FormLayout &MapViewScreenClass()
 {
-    return form;
+    return formMapViewScreenClass;
 }
 
 } // namespace quarn::forms

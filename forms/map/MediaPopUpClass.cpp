@@ -33,13 +33,13 @@ void retranslateUi(Ui_MediaPopUpClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("MediaPopUpClass", ""));
 }
 
-Form<Ui_MediaPopUpClass, setupUi, retranslateUi> form;
+Form<Ui_MediaPopUpClass, setupUi, retranslateUi> formMediaPopUpClass;
 
 } // namespace
 
 FormLayout &MediaPopUpClass()
 {
-    return form;
+    return formMediaPopUpClass;
 }
 
 } // namespace quarn::forms

@@ -31,13 +31,13 @@ void retranslateUi(Ui_ObjectQuickInfoPopUpClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("ObjectQuickInfoPopUpClass", ""));
 }
 
-Form<Ui_ObjectQuickInfoPopUpClass, setupUi, retranslateUi> form;
+Form<Ui_ObjectQuickInfoPopUpClass, setupUi, retranslateUi> formObjectQuickInfoPopUpClass;
 
 } // namespace
 
 FormLayout &ObjectQuickInfoPopUpClass()
 {
-    return form;
+    return formObjectQuickInfoPopUpClass;
 }
 
 } // namespace quarn::forms

@@ -32,13 +32,13 @@ void retranslateUi(Ui_POIPopUpClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("POIPopUpClass", ""));
 }
 
-Form<Ui_POIPopUpClass, setupUi, retranslateUi> form;
+Form<Ui_POIPopUpClass, setupUi, retranslateUi> formPOIPopUpClass;
 
 } // namespace
 
 FormLayout &POIPopUpClass()
 {
-    return form;
+    return formPOIPopUpClass;
 }
 
 } // namespace quarn::forms

@@ -35,13 +35,13 @@ void retranslateUi(Ui_PointOnMapPopUpClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("PointOnMapPopUpClass", ""));
 }
 
-Form<Ui_PointOnMapPopUpClass, setupUi, retranslateUi> form;
+Form<Ui_PointOnMapPopUpClass, setupUi, retranslateUi> formPointOnMapPopUpClass;
 
 } // namespace
 
 FormLayout &PointOnMapPopUpClass()
 {
-    return form;
+    return formPointOnMapPopUpClass;
 }
 
 } // namespace quarn::forms

@@ -39,13 +39,13 @@ void retranslateUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
     ui.txtDiffTerr->setContent(QCoreApplication::translate("QuickInfoBarGeocacheClass", "(Dif/Terr)"));
 }
 
-Form<Ui_QuickInfoBarGeocacheClass, setupUi, retranslateUi> form;
+Form<Ui_QuickInfoBarGeocacheClass, setupUi, retranslateUi> formQuickInfoBarGeocacheClass;
 
 } // namespace
 
 FormLayout &QuickInfoBarGeocacheClass()
 {
-    return form;
+    return formQuickInfoBarGeocacheClass;
 }
 
 } // namespace quarn::forms

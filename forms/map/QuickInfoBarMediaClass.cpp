@@ -32,13 +32,13 @@ void retranslateUi(Ui_QuickInfoBarMediaClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("QuickInfoBarMediaClass", ""));
 }
 
-Form<Ui_QuickInfoBarMediaClass, setupUi, retranslateUi> form;
+Form<Ui_QuickInfoBarMediaClass, setupUi, retranslateUi> formQuickInfoBarMediaClass;
 
 } // namespace
 
 FormLayout &QuickInfoBarMediaClass()
 {
-    return form;
+    return formQuickInfoBarMediaClass;
 }
 
 } // namespace quarn::forms

@@ -33,13 +33,13 @@ void retranslateUi(Ui_QuickInfoBarObjectClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("QuickInfoBarObjectClass", ""));
 }
 
-Form<Ui_QuickInfoBarObjectClass, setupUi, retranslateUi> form;
+Form<Ui_QuickInfoBarObjectClass, setupUi, retranslateUi> formQuickInfoBarObjectClass;
 
 } // namespace
 
 FormLayout &QuickInfoBarObjectClass()
 {
-    return form;
+    return formQuickInfoBarObjectClass;
 }
 
 } // namespace quarn::forms

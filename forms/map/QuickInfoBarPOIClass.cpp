@@ -31,13 +31,13 @@ void retranslateUi(Ui_QuickInfoBarPOIClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("QuickInfoBarPOIClass", ""));
 }
 
-Form<Ui_QuickInfoBarPOIClass, setupUi, retranslateUi> form;
+Form<Ui_QuickInfoBarPOIClass, setupUi, retranslateUi> formQuickInfoBarPOIClass;
 
 } // namespace
 
 FormLayout &QuickInfoBarPOIClass()
 {
-    return form;
+    return formQuickInfoBarPOIClass;
 }
 
 } // namespace quarn::forms

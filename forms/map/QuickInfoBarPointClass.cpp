@@ -35,13 +35,13 @@ void retranslateUi(Ui_QuickInfoBarPointClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("QuickInfoBarPointClass", ""));
 }
 
-Form<Ui_QuickInfoBarPointClass, setupUi, retranslateUi> form;
+Form<Ui_QuickInfoBarPointClass, setupUi, retranslateUi> formQuickInfoBarPointClass;
 
 } // namespace
 
 FormLayout &QuickInfoBarPointClass()
 {
-    return form;
+    return formQuickInfoBarPointClass;
 }
 
 } // namespace quarn::forms

@@ -35,13 +35,13 @@ void retranslateUi(Ui_QuickInfoBarTrackClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("QuickInfoBarTrackClass", ""));
 }
 
-Form<Ui_QuickInfoBarTrackClass, setupUi, retranslateUi> form;
+Form<Ui_QuickInfoBarTrackClass, setupUi, retranslateUi> formQuickInfoBarTrackClass;
 
 } // namespace
 
 FormLayout &QuickInfoBarTrackClass()
 {
-    return form;
+    return formQuickInfoBarTrackClass;
 }
 
 } // namespace quarn::forms

@@ -34,13 +34,13 @@ void retranslateUi(Ui_QuickInfoBarWaypointClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("QuickInfoBarWaypointClass", ""));
 }
 
-Form<Ui_QuickInfoBarWaypointClass, setupUi, retranslateUi> form;
+Form<Ui_QuickInfoBarWaypointClass, setupUi, retranslateUi> formQuickInfoBarWaypointClass;
 
 } // namespace
 
 FormLayout &QuickInfoBarWaypointClass()
 {
-    return form;
+    return formQuickInfoBarWaypointClass;
 }
 
 } // namespace quarn::forms

@@ -36,13 +36,13 @@ void retranslateUi(Ui_TrackPopUpClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("TrackPopUpClass", ""));
 }
 
-Form<Ui_TrackPopUpClass, setupUi, retranslateUi> form;
+Form<Ui_TrackPopUpClass, setupUi, retranslateUi> formTrackPopUpClass;
 
 } // namespace
 
 FormLayout &TrackPopUpClass()
 {
-    return form;
+    return formTrackPopUpClass;
 }
 
 } // namespace quarn::forms

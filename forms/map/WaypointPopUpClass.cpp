@@ -35,13 +35,13 @@ void retranslateUi(Ui_WaypointPopUpClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("WaypointPopUpClass", ""));
 }
 
-Form<Ui_WaypointPopUpClass, setupUi, retranslateUi> form;
+Form<Ui_WaypointPopUpClass, setupUi, retranslateUi> formWaypointPopUpClass;
 
 } // namespace
 
 FormLayout &WaypointPopUpClass()
 {
-    return form;
+    return formWaypointPopUpClass;
 }
 
 } // namespace quarn::forms

@@ -39,13 +39,13 @@ void retranslateUi(Ui_ImageFlickingScreenClass &ui, QWidget *root)
     ui.labelPage->setContent(QString());
 }
 
-Form<Ui_ImageFlickingScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ImageFlickingScreenClass, setupUi, retranslateUi> formImageFlickingScreenClass;
 
 } // namespace
 
 FormLayout &ImageFlickingScreenClass()
 {
-    return form;
+    return formImageFlickingScreenClass;
 }
 
 } // namespace quarn::forms

@@ -105,13 +105,13 @@ void retranslateUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *)
     ui.txtDuration->setContent(QString());
 }
 
-Form<Ui_MediaAttachmentBrowserBaseClass, setupUi, retranslateUi> form;
+Form<Ui_MediaAttachmentBrowserBaseClass, setupUi, retranslateUi> formMediaAttachmentBrowserBaseClass;
 
 } // namespace
 
 FormLayout &MediaAttachmentBrowserBaseClass()
 {
-    return form;
+    return formMediaAttachmentBrowserBaseClass;
 }
 
 } // namespace quarn::forms

@@ -32,13 +32,13 @@ void retranslateUi(Ui_MediaCameraScreenClass &ui, QWidget *)
     ui.iconGrabScr->setStyleSheet(QString());
 }
 
-Form<Ui_MediaCameraScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MediaCameraScreenClass, setupUi, retranslateUi> formMediaCameraScreenClass;
 
 } // namespace
 
 FormLayout &MediaCameraScreenClass()
 {
-    return form;
+    return formMediaCameraScreenClass;
 }
 
 } // namespace quarn::forms

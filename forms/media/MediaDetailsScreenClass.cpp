@@ -80,13 +80,13 @@ void retranslateUi(Ui_MediaDetailsScreenClass &ui, QWidget *root)
     ui.txtDuration->setContent(QString());
 }
 
-Form<Ui_MediaDetailsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MediaDetailsScreenClass, setupUi, retranslateUi> formMediaDetailsScreenClass;
 
 } // namespace
 
 FormLayout &MediaDetailsScreenClass()
 {
-    return form;
+    return formMediaDetailsScreenClass;
 }
 
 } // namespace quarn::forms

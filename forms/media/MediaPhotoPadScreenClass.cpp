@@ -21,13 +21,13 @@ void retranslateUi(Ui_MediaPhotoPadScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_MediaPhotoPadScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MediaPhotoPadScreenClass, setupUi, retranslateUi> formMediaPhotoPadScreenClass;
 
 } // namespace
 
 FormLayout &MediaPhotoPadScreenClass()
 {
-    return form;
+    return formMediaPhotoPadScreenClass;
 }
 
 } // namespace quarn::forms

@@ -33,13 +33,13 @@ void retranslateUi(Ui_MediaPhotoViewScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_MediaPhotoViewScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MediaPhotoViewScreenClass, setupUi, retranslateUi> formMediaPhotoViewScreenClass;
 
 } // namespace
 
 FormLayout &MediaPhotoViewScreenClass()
 {
-    return form;
+    return formMediaPhotoViewScreenClass;
 }
 
 } // namespace quarn::forms

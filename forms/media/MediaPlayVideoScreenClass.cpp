@@ -21,13 +21,13 @@ void retranslateUi(Ui_MediaPlayVideoScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_MediaPlayVideoScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MediaPlayVideoScreenClass, setupUi, retranslateUi> formMediaPlayVideoScreenClass;
 
 } // namespace
 
 FormLayout &MediaPlayVideoScreenClass()
 {
-    return form;
+    return formMediaPlayVideoScreenClass;
 }
 
 } // namespace quarn::forms

@@ -42,13 +42,13 @@ void retranslateUi(Ui_MediaScreenClass &ui, QWidget *)
     ui.myvideos->setContent(QCoreApplication::translate("MediaScreenClass", "Videos"));
 }
 
-Form<Ui_MediaScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MediaScreenClass, setupUi, retranslateUi> formMediaScreenClass;
 
 } // namespace
 
 FormLayout &MediaScreenClass()
 {
-    return form;
+    return formMediaScreenClass;
 }
 
 } // namespace quarn::forms

@@ -49,13 +49,13 @@ void retranslateUi(Ui_MediaSettingsScreenClass &ui, QWidget *)
     ui.lblSaveTo->setContent(QCoreApplication::translate("MediaSettingsScreenClass", "Save Photos On"));
 }
 
-Form<Ui_MediaSettingsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MediaSettingsScreenClass, setupUi, retranslateUi> formMediaSettingsScreenClass;
 
 } // namespace
 
 FormLayout &MediaSettingsScreenClass()
 {
-    return form;
+    return formMediaSettingsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -31,13 +31,13 @@ void retranslateUi(Ui_MediaVideoThumbScreenClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("MediaVideoThumbScreenClass", "MediaVideoThumbScreen"));
 }
 
-Form<Ui_MediaVideoThumbScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MediaVideoThumbScreenClass, setupUi, retranslateUi> formMediaVideoThumbScreenClass;
 
 } // namespace
 
 FormLayout &MediaVideoThumbScreenClass()
 {
-    return form;
+    return formMediaVideoThumbScreenClass;
 }
 
 } // namespace quarn::forms

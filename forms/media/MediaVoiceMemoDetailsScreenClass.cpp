@@ -84,13 +84,13 @@ void retranslateUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
     ui.txtDuration->setContent(QString());
 }
 
-Form<Ui_MediaVoiceMemoDetailsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MediaVoiceMemoDetailsScreenClass, setupUi, retranslateUi> formMediaVoiceMemoDetailsScreenClass;
 
 } // namespace
 
 FormLayout &MediaVoiceMemoDetailsScreenClass()
 {
-    return form;
+    return formMediaVoiceMemoDetailsScreenClass;
 }
 
 } // namespace quarn::forms

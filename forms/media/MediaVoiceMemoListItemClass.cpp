@@ -34,13 +34,13 @@ void retranslateUi(Ui_MediaVoiceMemoListItemClass &, QWidget *)
 {
 }
 
-Form<Ui_MediaVoiceMemoListItemClass, setupUi, retranslateUi> form;
+Form<Ui_MediaVoiceMemoListItemClass, setupUi, retranslateUi> formMediaVoiceMemoListItemClass;
 
 } // namespace
 
 FormLayout &MediaVoiceMemoListItemClass()
 {
-    return form;
+    return formMediaVoiceMemoListItemClass;
 }
 
 } // namespace quarn::forms

@@ -35,13 +35,13 @@ void retranslateUi(Ui_MediaVoiceMemoListScreenClass &ui, QWidget *)
     ui.txtMemo->setContent(QCoreApplication::translate("MediaVoiceMemoListScreenClass", "Voice Memos"));
 }
 
-Form<Ui_MediaVoiceMemoListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MediaVoiceMemoListScreenClass, setupUi, retranslateUi> formMediaVoiceMemoListScreenClass;
 
 } // namespace
 
 FormLayout &MediaVoiceMemoListScreenClass()
 {
-    return form;
+    return formMediaVoiceMemoListScreenClass;
 }
 
 } // namespace quarn::forms

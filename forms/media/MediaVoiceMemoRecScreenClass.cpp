@@ -33,13 +33,13 @@ void retranslateUi(Ui_MediaVoiceMemoRecScreenClass &ui, QWidget *root)
     ui.txtRecStatus->setContent(QCoreApplication::translate("MediaVoiceMemoRecScreenClass", "Ready"));
 }
 
-Form<Ui_MediaVoiceMemoRecScreenClass, setupUi, retranslateUi> form;
+Form<Ui_MediaVoiceMemoRecScreenClass, setupUi, retranslateUi> formMediaVoiceMemoRecScreenClass;
 
 } // namespace
 
 FormLayout &MediaVoiceMemoRecScreenClass()
 {
-    return form;
+    return formMediaVoiceMemoRecScreenClass;
 }
 
 } // namespace quarn::forms

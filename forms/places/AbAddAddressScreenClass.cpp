@@ -25,13 +25,13 @@ void retranslateUi(Ui_AbAddAddressScreenClass &ui, QWidget *)
     ui.txtAddressBook->setContent(QCoreApplication::translate("AbAddAddressScreenClass", "Add Address"));
 }
 
-Form<Ui_AbAddAddressScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AbAddAddressScreenClass, setupUi, retranslateUi> formAbAddAddressScreenClass;
 
 } // namespace
 
 FormLayout &AbAddAddressScreenClass()
 {
-    return form;
+    return formAbAddAddressScreenClass;
 }
 
 } // namespace quarn::forms

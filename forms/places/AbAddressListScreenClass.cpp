@@ -62,13 +62,13 @@ void retranslateUi(Ui_AbAddressListScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_AbAddressListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AbAddressListScreenClass, setupUi, retranslateUi> formAbAddressListScreenClass;
 
 } // namespace
 
 FormLayout &AbAddressListScreenClass()
 {
-    return form;
+    return formAbAddressListScreenClass;
 }
 
 } // namespace quarn::forms

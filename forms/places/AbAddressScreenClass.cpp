@@ -25,13 +25,13 @@ void retranslateUi(Ui_AbAddressScreenClass &ui, QWidget *)
     ui.txtAddressBook->setContent(QCoreApplication::translate("AbAddressScreenClass", "Address"));
 }
 
-Form<Ui_AbAddressScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AbAddressScreenClass, setupUi, retranslateUi> formAbAddressScreenClass;
 
 } // namespace
 
 FormLayout &AbAddressScreenClass()
 {
-    return form;
+    return formAbAddressScreenClass;
 }
 
 } // namespace quarn::forms

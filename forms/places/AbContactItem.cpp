@@ -28,13 +28,13 @@ void retranslateUi(Ui_AbContactItem &, QWidget *)
 {
 }
 
-Form<Ui_AbContactItem, setupUi, retranslateUi> form;
+Form<Ui_AbContactItem, setupUi, retranslateUi> formAbContactItem;
 
 } // namespace
 
 FormLayout &AbContactItem()
 {
-    return form;
+    return formAbContactItem;
 }
 
 } // namespace quarn::forms

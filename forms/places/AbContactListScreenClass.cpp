@@ -31,13 +31,13 @@ void retranslateUi(Ui_AbContactListScreenClass &ui, QWidget *)
     ui.txtAddressBook->setContent(QCoreApplication::translate("AbContactListScreenClass", "Address Book"));
 }
 
-Form<Ui_AbContactListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AbContactListScreenClass, setupUi, retranslateUi> formAbContactListScreenClass;
 
 } // namespace
 
 FormLayout &AbContactListScreenClass()
 {
-    return form;
+    return formAbContactListScreenClass;
 }
 
 } // namespace quarn::forms

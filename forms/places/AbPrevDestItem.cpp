@@ -30,13 +30,13 @@ void retranslateUi(Ui_AbPrevDestItem &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("AbPrevDestItem", "Form"));
 }
 
-Form<Ui_AbPrevDestItem, setupUi, retranslateUi> form;
+Form<Ui_AbPrevDestItem, setupUi, retranslateUi> formAbPrevDestItem;
 
 } // namespace
 
 FormLayout &AbPrevDestItem()
 {
-    return form;
+    return formAbPrevDestItem;
 }
 
 } // namespace quarn::forms

@@ -29,13 +29,13 @@ void retranslateUi(Ui_AbPrevDestListScreenClass &ui, QWidget *)
     ui.txPrevDests->setContent(QCoreApplication::translate("AbPrevDestListScreenClass", "Previous Destinations"));
 }
 
-Form<Ui_AbPrevDestListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AbPrevDestListScreenClass, setupUi, retranslateUi> formAbPrevDestListScreenClass;
 
 } // namespace
 
 FormLayout &AbPrevDestListScreenClass()
 {
-    return form;
+    return formAbPrevDestListScreenClass;
 }
 
 } // namespace quarn::forms

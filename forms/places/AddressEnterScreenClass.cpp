@@ -30,13 +30,13 @@ void retranslateUi(Ui_AddressEnterScreenClass &ui, QWidget *root)
     ui.editField->setContent(QString());
 }
 
-Form<Ui_AddressEnterScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AddressEnterScreenClass, setupUi, retranslateUi> formAddressEnterScreenClass;
 
 } // namespace
 
 FormLayout &AddressEnterScreenClass()
 {
-    return form;
+    return formAddressEnterScreenClass;
 }
 
 } // namespace quarn::forms

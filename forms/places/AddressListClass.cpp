@@ -30,13 +30,13 @@ void retranslateUi(Ui_AddressListClass &ui, QWidget *root)
     ui.lblSortType->setContent(QString());
 }
 
-Form<Ui_AddressListClass, setupUi, retranslateUi> form;
+Form<Ui_AddressListClass, setupUi, retranslateUi> formAddressListClass;
 
 } // namespace
 
 FormLayout &AddressListClass()
 {
-    return form;
+    return formAddressListClass;
 }
 
 } // namespace quarn::forms

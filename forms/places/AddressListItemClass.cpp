@@ -37,13 +37,13 @@ void retranslateUi(Ui_AddressListItemClass &ui, QWidget *root)
     ui.txtDistance->setContent(QString());
 }
 
-Form<Ui_AddressListItemClass, setupUi, retranslateUi> form;
+Form<Ui_AddressListItemClass, setupUi, retranslateUi> formAddressListItemClass;
 
 } // namespace
 
 FormLayout &AddressListItemClass()
 {
-    return form;
+    return formAddressListItemClass;
 }
 
 } // namespace quarn::forms

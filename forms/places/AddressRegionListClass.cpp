@@ -27,13 +27,13 @@ void retranslateUi(Ui_AddressRegionListClass &ui, QWidget *)
     ui.textBox->setContent(QCoreApplication::translate("AddressRegionListClass", "Regions"));
 }
 
-Form<Ui_AddressRegionListClass, setupUi, retranslateUi> form;
+Form<Ui_AddressRegionListClass, setupUi, retranslateUi> formAddressRegionListClass;
 
 } // namespace
 
 FormLayout &AddressRegionListClass()
 {
-    return form;
+    return formAddressRegionListClass;
 }
 
 } // namespace quarn::forms

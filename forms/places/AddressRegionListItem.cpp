@@ -20,13 +20,13 @@ void retranslateUi(Ui_AddressRegionListItem &, QWidget *)
 {
 }
 
-Form<Ui_AddressRegionListItem, setupUi, retranslateUi> form;
+Form<Ui_AddressRegionListItem, setupUi, retranslateUi> formAddressRegionListItem;
 
 } // namespace
 
 FormLayout &AddressRegionListItem()
 {
-    return form;
+    return formAddressRegionListItem;
 }
 
 } // namespace quarn::forms

@@ -52,13 +52,13 @@ void retranslateUi(Ui_NearByTypeScreenClass &ui, QWidget *root)
     ui.RouteText->setContent(QCoreApplication::translate("NearByTypeScreenClass", "Routes"));
 }
 
-Form<Ui_NearByTypeScreenClass, setupUi, retranslateUi> form;
+Form<Ui_NearByTypeScreenClass, setupUi, retranslateUi> formNearByTypeScreenClass;
 
 } // namespace
 
 FormLayout &NearByTypeScreenClass()
 {
-    return form;
+    return formNearByTypeScreenClass;
 }
 
 } // namespace quarn::forms

@@ -22,13 +22,13 @@ void retranslateUi(Ui_NearestObjectsListItemClass &, QWidget *)
 {
 }
 
-Form<Ui_NearestObjectsListItemClass, setupUi, retranslateUi> form;
+Form<Ui_NearestObjectsListItemClass, setupUi, retranslateUi> formNearestObjectsListItemClass;
 
 } // namespace
 
 FormLayout &NearestObjectsListItemClass()
 {
-    return form;
+    return formNearestObjectsListItemClass;
 }
 
 } // namespace quarn::forms

@@ -27,13 +27,13 @@ void retranslateUi(Ui_NearestObjectsListScreenClass &ui, QWidget *)
     ui.textBox->setContent(QCoreApplication::translate("NearestObjectsListScreenClass", "Found Objects"));
 }
 
-Form<Ui_NearestObjectsListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_NearestObjectsListScreenClass, setupUi, retranslateUi> formNearestObjectsListScreenClass;
 
 } // namespace
 
 FormLayout &NearestObjectsListScreenClass()
 {
-    return form;
+    return formNearestObjectsListScreenClass;
 }
 
 } // namespace quarn::forms

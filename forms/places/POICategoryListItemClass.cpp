@@ -27,13 +27,13 @@ void retranslateUi(Ui_POICategoryListItemClass &ui, QWidget *root)
     ui.ItemText->setContent(QCoreApplication::translate("POICategoryListItemClass", "Text"));
 }
 
-Form<Ui_POICategoryListItemClass, setupUi, retranslateUi> form;
+Form<Ui_POICategoryListItemClass, setupUi, retranslateUi> formPOICategoryListItemClass;
 
 } // namespace
 
 FormLayout &POICategoryListItemClass()
 {
-    return form;
+    return formPOICategoryListItemClass;
 }
 
 } // namespace quarn::forms

@@ -42,13 +42,13 @@ void retranslateUi(Ui_POICategoryListScreenClass &ui, QWidget *)
     ui.txtNoObjects->setContent(QCoreApplication::translate("POICategoryListScreenClass", "No categories found"));
 }
 
-Form<Ui_POICategoryListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_POICategoryListScreenClass, setupUi, retranslateUi> formPOICategoryListScreenClass;
 
 } // namespace
 
 FormLayout &POICategoryListScreenClass()
 {
-    return form;
+    return formPOICategoryListScreenClass;
 }
 
 } // namespace quarn::forms

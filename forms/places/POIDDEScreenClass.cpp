@@ -51,13 +51,13 @@ void retranslateUi(Ui_POIDDEScreenClass &ui, QWidget *)
     ui.txtTitleElevation->setContent(QString());
 }
 
-Form<Ui_POIDDEScreenClass, setupUi, retranslateUi> form;
+Form<Ui_POIDDEScreenClass, setupUi, retranslateUi> formPOIDDEScreenClass;
 
 } // namespace
 
 FormLayout &POIDDEScreenClass()
 {
-    return form;
+    return formPOIDDEScreenClass;
 }
 
 } // namespace quarn::forms

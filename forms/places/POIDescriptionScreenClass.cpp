@@ -29,13 +29,13 @@ void retranslateUi(Ui_POIDescriptionScreenClass &ui, QWidget *)
     ui.label_3->setContent(QCoreApplication::translate("POIDescriptionScreenClass", "Description"));
 }
 
-Form<Ui_POIDescriptionScreenClass, setupUi, retranslateUi> form;
+Form<Ui_POIDescriptionScreenClass, setupUi, retranslateUi> formPOIDescriptionScreenClass;
 
 } // namespace
 
 FormLayout &POIDescriptionScreenClass()
 {
-    return form;
+    return formPOIDescriptionScreenClass;
 }
 
 } // namespace quarn::forms

@@ -54,13 +54,13 @@ void retranslateUi(Ui_POIDetailScreenClass &ui, QWidget *)
     ui.label_7->setContent(QCoreApplication::translate("POIDetailScreenClass", "Options"));
 }
 
-Form<Ui_POIDetailScreenClass, setupUi, retranslateUi> form;
+Form<Ui_POIDetailScreenClass, setupUi, retranslateUi> formPOIDetailScreenClass;
 
 } // namespace
 
 FormLayout &POIDetailScreenClass()
 {
-    return form;
+    return formPOIDetailScreenClass;
 }
 
 } // namespace quarn::forms

@@ -22,13 +22,13 @@ void retranslateUi(Ui_POIHeaderItemClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("POIHeaderItemClass", "POIHeaderItem"));
 }
 
-Form<Ui_POIHeaderItemClass, setupUi, retranslateUi> form;
+Form<Ui_POIHeaderItemClass, setupUi, retranslateUi> formPOIHeaderItemClass;
 
 } // namespace
 
 FormLayout &POIHeaderItemClass()
 {
-    return form;
+    return formPOIHeaderItemClass;
 }
 
 } // namespace quarn::forms

@@ -33,13 +33,13 @@ void retranslateUi(Ui_POIListItemClass &ui, QWidget *root)
     ui.textDistance->setContent(QCoreApplication::translate("POIListItemClass", "10 ft"));
 }
 
-Form<Ui_POIListItemClass, setupUi, retranslateUi> form;
+Form<Ui_POIListItemClass, setupUi, retranslateUi> formPOIListItemClass;
 
 } // namespace
 
 FormLayout &POIListItemClass()
 {
-    return form;
+    return formPOIListItemClass;
 }
 
 } // namespace quarn::forms

@@ -42,13 +42,13 @@ void retranslateUi(Ui_POIListScreenClass &ui, QWidget *)
     ui.txtNoObjects->setContent(QCoreApplication::translate("POIListScreenClass", "No objects found"));
 }
 
-Form<Ui_POIListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_POIListScreenClass, setupUi, retranslateUi> formPOIListScreenClass;
 
 } // namespace
 
 FormLayout &POIListScreenClass()
 {
-    return form;
+    return formPOIListScreenClass;
 }
 
 } // namespace quarn::forms

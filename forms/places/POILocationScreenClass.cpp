@@ -81,13 +81,13 @@ void retranslateUi(Ui_POILocationScreenClass &ui, QWidget *)
     ui.Elevation->setContent(QCoreApplication::translate("POILocationScreenClass", "0.0"));
 }
 
-Form<Ui_POILocationScreenClass, setupUi, retranslateUi> form;
+Form<Ui_POILocationScreenClass, setupUi, retranslateUi> formPOILocationScreenClass;
 
 } // namespace
 
 FormLayout &POILocationScreenClass()
 {
-    return form;
+    return formPOILocationScreenClass;
 }
 
 } // namespace quarn::forms

@@ -48,13 +48,13 @@ void retranslateUi(Ui_POIOptionsScreenClass &ui, QWidget *)
     ui.label_3->setContent(QCoreApplication::translate("POIOptionsScreenClass", "Settings"));
 }
 
-Form<Ui_POIOptionsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_POIOptionsScreenClass, setupUi, retranslateUi> formPOIOptionsScreenClass;
 
 } // namespace
 
 FormLayout &POIOptionsScreenClass()
 {
-    return form;
+    return formPOIOptionsScreenClass;
 }
 
 } // namespace quarn::forms

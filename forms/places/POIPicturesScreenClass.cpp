@@ -36,13 +36,13 @@ void retranslateUi(Ui_POIPicturesScreenClass &ui, QWidget *)
     ui.labelPic->setContent(QCoreApplication::translate("POIPicturesScreenClass", "Pictures"));
 }
 
-Form<Ui_POIPicturesScreenClass, setupUi, retranslateUi> form;
+Form<Ui_POIPicturesScreenClass, setupUi, retranslateUi> formPOIPicturesScreenClass;
 
 } // namespace
 
 FormLayout &POIPicturesScreenClass()
 {
-    return form;
+    return formPOIPicturesScreenClass;
 }
 
 } // namespace quarn::forms

@@ -21,13 +21,13 @@ void retranslateUi(Ui_POIRegionInfoScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_POIRegionInfoScreenClass, setupUi, retranslateUi> form;
+Form<Ui_POIRegionInfoScreenClass, setupUi, retranslateUi> formPOIRegionInfoScreenClass;
 
 } // namespace
 
 FormLayout &POIRegionInfoScreenClass()
 {
-    return form;
+    return formPOIRegionInfoScreenClass;
 }
 
 } // namespace quarn::forms

@@ -32,13 +32,13 @@ void retranslateUi(Ui_SearchNearbyListScreenClass &ui, QWidget *)
     ui.txtNoObjects->setContent(QCoreApplication::translate("SearchNearbyListScreenClass", "No objects found"));
 }
 
-Form<Ui_SearchNearbyListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SearchNearbyListScreenClass, setupUi, retranslateUi> formSearchNearbyListScreenClass;
 
 } // namespace
 
 FormLayout &SearchNearbyListScreenClass()
 {
-    return form;
+    return formSearchNearbyListScreenClass;
 }
 
 } // namespace quarn::forms

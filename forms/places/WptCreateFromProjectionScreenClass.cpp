@@ -49,13 +49,13 @@ void retranslateUi(Ui_WptCreateFromProjectionScreenClass &ui, QWidget *)
     ui.txtBoxDistanceInput->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "0"));
 }
 
-Form<Ui_WptCreateFromProjectionScreenClass, setupUi, retranslateUi> form;
+Form<Ui_WptCreateFromProjectionScreenClass, setupUi, retranslateUi> formWptCreateFromProjectionScreenClass;
 
 } // namespace
 
 FormLayout &WptCreateFromProjectionScreenClass()
 {
-    return form;
+    return formWptCreateFromProjectionScreenClass;
 }
 
 } // namespace quarn::forms

@@ -24,13 +24,13 @@ void retranslateUi(Ui_WptCreateScreenClass &ui, QWidget *)
     ui.labelName->setContent(QCoreApplication::translate("WptCreateScreenClass", "Create New Waypoint From"));
 }
 
-Form<Ui_WptCreateScreenClass, setupUi, retranslateUi> form;
+Form<Ui_WptCreateScreenClass, setupUi, retranslateUi> formWptCreateScreenClass;
 
 } // namespace
 
 FormLayout &WptCreateScreenClass()
 {
-    return form;
+    return formWptCreateScreenClass;
 }
 
 } // namespace quarn::forms

@@ -45,13 +45,13 @@ void retranslateUi(Ui_WptDDEScreenClass &ui, QWidget *)
     ui.txtTitleElevation->setContent(QString());
 }
 
-Form<Ui_WptDDEScreenClass, setupUi, retranslateUi> form;
+Form<Ui_WptDDEScreenClass, setupUi, retranslateUi> formWptDDEScreenClass;
 
 } // namespace
 
 FormLayout &WptDDEScreenClass()
 {
-    return form;
+    return formWptDDEScreenClass;
 }
 
 } // namespace quarn::forms

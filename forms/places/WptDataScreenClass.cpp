@@ -40,13 +40,13 @@ void retranslateUi(Ui_WptDataScreenClass &ui, QWidget *)
     ui.labelDateTime->setContent(QCoreApplication::translate("WptDataScreenClass", "01/01/2010 00:00:00"));
 }
 
-Form<Ui_WptDataScreenClass, setupUi, retranslateUi> form;
+Form<Ui_WptDataScreenClass, setupUi, retranslateUi> formWptDataScreenClass;
 
 } // namespace
 
 FormLayout &WptDataScreenClass()
 {
-    return form;
+    return formWptDataScreenClass;
 }
 
 } // namespace quarn::forms

@@ -27,13 +27,13 @@ void retranslateUi(Ui_WptDescriptionScreenClass &ui, QWidget *)
     ui.description->setPlainText(QString());
 }
 
-Form<Ui_WptDescriptionScreenClass, setupUi, retranslateUi> form;
+Form<Ui_WptDescriptionScreenClass, setupUi, retranslateUi> formWptDescriptionScreenClass;
 
 } // namespace
 
 FormLayout &WptDescriptionScreenClass()
 {
-    return form;
+    return formWptDescriptionScreenClass;
 }
 
 } // namespace quarn::forms

@@ -54,13 +54,13 @@ void retranslateUi(Ui_WptDetailScreenClass &ui, QWidget *)
     ui.dateTimeLabel_4->setContent(QCoreApplication::translate("WptDetailScreenClass", "Options"));
 }
 
-Form<Ui_WptDetailScreenClass, setupUi, retranslateUi> form;
+Form<Ui_WptDetailScreenClass, setupUi, retranslateUi> formWptDetailScreenClass;
 
 } // namespace
 
 FormLayout &WptDetailScreenClass()
 {
-    return form;
+    return formWptDetailScreenClass;
 }
 
 } // namespace quarn::forms

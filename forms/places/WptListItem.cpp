@@ -29,13 +29,13 @@ void retranslateUi(Ui_WptListItem &, QWidget *)
 {
 }
 
-Form<Ui_WptListItem, setupUi, retranslateUi> form;
+Form<Ui_WptListItem, setupUi, retranslateUi> formWptListItem;
 
 } // namespace
 
 FormLayout &WptListItem()
 {
-    return form;
+    return formWptListItem;
 }
 
 } // namespace quarn::forms

@@ -40,13 +40,13 @@ void retranslateUi(Ui_WptListScreenClass &ui, QWidget *)
     ui.txtWaypoints->setContent(QCoreApplication::translate("WptListScreenClass", "Waypoints"));
 }
 
-Form<Ui_WptListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_WptListScreenClass, setupUi, retranslateUi> formWptListScreenClass;
 
 } // namespace
 
 FormLayout &WptListScreenClass()
 {
-    return form;
+    return formWptListScreenClass;
 }
 
 } // namespace quarn::forms

@@ -78,13 +78,13 @@ void retranslateUi(Ui_WptLocationScreenClass &ui, QWidget *)
     ui.labelLocation->setContent(QString());
 }
 
-Form<Ui_WptLocationScreenClass, setupUi, retranslateUi> form;
+Form<Ui_WptLocationScreenClass, setupUi, retranslateUi> formWptLocationScreenClass;
 
 } // namespace
 
 FormLayout &WptLocationScreenClass()
 {
-    return form;
+    return formWptLocationScreenClass;
 }
 
 } // namespace quarn::forms

@@ -37,13 +37,13 @@ void retranslateUi(Ui_WptOptionsScreenClass &ui, QWidget *)
     ui.btnOptionsTitle->setContent(QCoreApplication::translate("WptOptionsScreenClass", "Settings"));
 }
 
-Form<Ui_WptOptionsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_WptOptionsScreenClass, setupUi, retranslateUi> formWptOptionsScreenClass;
 
 } // namespace
 
 FormLayout &WptOptionsScreenClass()
 {
-    return form;
+    return formWptOptionsScreenClass;
 }
 
 } // namespace quarn::forms

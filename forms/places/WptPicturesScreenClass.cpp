@@ -40,13 +40,13 @@ void retranslateUi(Ui_WptPicturesScreenClass &ui, QWidget *)
     ui.labelDateTime->setContent(QCoreApplication::translate("WptPicturesScreenClass", "01/01/2010 00:00:00"));
 }
 
-Form<Ui_WptPicturesScreenClass, setupUi, retranslateUi> form;
+Form<Ui_WptPicturesScreenClass, setupUi, retranslateUi> formWptPicturesScreenClass;
 
 } // namespace
 
 FormLayout &WptPicturesScreenClass()
 {
-    return form;
+    return formWptPicturesScreenClass;
 }
 
 } // namespace quarn::forms

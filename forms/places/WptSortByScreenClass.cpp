@@ -49,13 +49,13 @@ void retranslateUi(Ui_WptSortByScreenClass &ui, QWidget *)
     ui.dateTimeLabel_7->setContent(QCoreApplication::translate("WptSortByScreenClass", "Name"));
 }
 
-Form<Ui_WptSortByScreenClass, setupUi, retranslateUi> form;
+Form<Ui_WptSortByScreenClass, setupUi, retranslateUi> formWptSortByScreenClass;
 
 } // namespace
 
 FormLayout &WptSortByScreenClass()
 {
-    return form;
+    return formWptSortByScreenClass;
 }
 
 } // namespace quarn::forms

@@ -26,13 +26,13 @@ void retranslateUi(Ui_AudioTestScreenClass &ui, QWidget *root)
     ui.lblProfileName_3->setContent(QCoreApplication::translate("AudioTestScreenClass", "Audio Test"));
 }
 
-Form<Ui_AudioTestScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AudioTestScreenClass, setupUi, retranslateUi> formAudioTestScreenClass;
 
 } // namespace
 
 FormLayout &AudioTestScreenClass()
 {
-    return form;
+    return formAudioTestScreenClass;
 }
 
 } // namespace quarn::forms

@@ -26,13 +26,13 @@ void retranslateUi(Ui_HiddenAutoTestScreenClass &ui, QWidget *)
     ui.labelPage->setContent(QString());
 }
 
-Form<Ui_HiddenAutoTestScreenClass, setupUi, retranslateUi> form;
+Form<Ui_HiddenAutoTestScreenClass, setupUi, retranslateUi> formHiddenAutoTestScreenClass;
 
 } // namespace
 
 FormLayout &HiddenAutoTestScreenClass()
 {
-    return form;
+    return formHiddenAutoTestScreenClass;
 }
 
 } // namespace quarn::forms

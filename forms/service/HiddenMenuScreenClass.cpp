@@ -26,13 +26,13 @@ void retranslateUi(Ui_HiddenMenuScreenClass &ui, QWidget *)
     ui.labelPage->setContent(QString());
 }
 
-Form<Ui_HiddenMenuScreenClass, setupUi, retranslateUi> form;
+Form<Ui_HiddenMenuScreenClass, setupUi, retranslateUi> formHiddenMenuScreenClass;
 
 } // namespace
 
 FormLayout &HiddenMenuScreenClass()
 {
-    return form;
+    return formHiddenMenuScreenClass;
 }
 
 } // namespace quarn::forms

@@ -74,13 +74,13 @@ void retranslateUi(Ui_HiddenSirfSettingScreenClass &ui, QWidget *)
     ui.lblGet->setContent(QCoreApplication::translate("HiddenSirfSettingScreenClass", "Get"));
 }
 
-Form<Ui_HiddenSirfSettingScreenClass, setupUi, retranslateUi> form;
+Form<Ui_HiddenSirfSettingScreenClass, setupUi, retranslateUi> formHiddenSirfSettingScreenClass;
 
 } // namespace
 
 FormLayout &HiddenSirfSettingScreenClass()
 {
-    return form;
+    return formHiddenSirfSettingScreenClass;
 }
 
 } // namespace quarn::forms

@@ -63,13 +63,13 @@ void retranslateUi(Ui_PlayLogMenuScreenClass &ui, QWidget *)
     ui.lblPlay_2->setContent(QCoreApplication::translate("PlayLogMenuScreenClass", "play"));
 }
 
-Form<Ui_PlayLogMenuScreenClass, setupUi, retranslateUi> form;
+Form<Ui_PlayLogMenuScreenClass, setupUi, retranslateUi> formPlayLogMenuScreenClass;
 
 } // namespace
 
 FormLayout &PlayLogMenuScreenClass()
 {
-    return form;
+    return formPlayLogMenuScreenClass;
 }
 
 } // namespace quarn::forms

@@ -48,13 +48,13 @@ void retranslateUi(Ui_RecordLogMenueScreenClass &ui, QWidget *)
     ui.lblName_3->setContent(QCoreApplication::translate("RecordLogMenueScreenClass", "Pause"));
 }
 
-Form<Ui_RecordLogMenueScreenClass, setupUi, retranslateUi> form;
+Form<Ui_RecordLogMenueScreenClass, setupUi, retranslateUi> formRecordLogMenueScreenClass;
 
 } // namespace
 
 FormLayout &RecordLogMenueScreenClass()
 {
-    return form;
+    return formRecordLogMenueScreenClass;
 }
 
 } // namespace quarn::forms

@@ -50,13 +50,13 @@ void retranslateUi(Ui_RouteSimulationMenuScreenClass &ui, QWidget *)
     ui.lblSpeed_20->setContent(QCoreApplication::translate("RouteSimulationMenuScreenClass", "2x"));
 }
 
-Form<Ui_RouteSimulationMenuScreenClass, setupUi, retranslateUi> form;
+Form<Ui_RouteSimulationMenuScreenClass, setupUi, retranslateUi> formRouteSimulationMenuScreenClass;
 
 } // namespace
 
 FormLayout &RouteSimulationMenuScreenClass()
 {
-    return form;
+    return formRouteSimulationMenuScreenClass;
 }
 
 } // namespace quarn::forms

@@ -17,13 +17,13 @@ void retranslateUi(Ui_VideoTestScreenClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("VideoTestScreenClass", "Dialog"));
 }
 
-Form<Ui_VideoTestScreenClass, setupUi, retranslateUi> form;
+Form<Ui_VideoTestScreenClass, setupUi, retranslateUi> formVideoTestScreenClass;
 
 } // namespace
 
 FormLayout &VideoTestScreenClass()
 {
-    return form;
+    return formVideoTestScreenClass;
 }
 
 } // namespace quarn::forms

@@ -35,13 +35,13 @@ void retranslateUi(Ui_AlarmClockDetailScreenClass &ui, QWidget *)
     ui.textBoxState->setContent(QCoreApplication::translate("AlarmClockDetailScreenClass", "OFF"));
 }
 
-Form<Ui_AlarmClockDetailScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AlarmClockDetailScreenClass, setupUi, retranslateUi> formAlarmClockDetailScreenClass;
 
 } // namespace
 
 FormLayout &AlarmClockDetailScreenClass()
 {
-    return form;
+    return formAlarmClockDetailScreenClass;
 }
 
 } // namespace quarn::forms

@@ -25,13 +25,13 @@ void retranslateUi(Ui_AlarmClockListItem &, QWidget *)
 {
 }
 
-Form<Ui_AlarmClockListItem, setupUi, retranslateUi> form;
+Form<Ui_AlarmClockListItem, setupUi, retranslateUi> formAlarmClockListItem;
 
 } // namespace
 
 FormLayout &AlarmClockListItem()
 {
-    return form;
+    return formAlarmClockListItem;
 }
 
 } // namespace quarn::forms

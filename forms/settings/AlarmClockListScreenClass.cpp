@@ -28,13 +28,13 @@ void retranslateUi(Ui_AlarmClockListScreenClass &ui, QWidget *)
     ui.labelPage->setContent(QString());
 }
 
-Form<Ui_AlarmClockListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AlarmClockListScreenClass, setupUi, retranslateUi> formAlarmClockListScreenClass;
 
 } // namespace
 
 FormLayout &AlarmClockListScreenClass()
 {
-    return form;
+    return formAlarmClockListScreenClass;
 }
 
 } // namespace quarn::forms

@@ -49,13 +49,13 @@ void retranslateUi(Ui_BravikEditItemScrClass &ui, QWidget *root)
     ui.lblFullName_2->setContent(QCoreApplication::translate("BravikEditItemScrClass", "Reassign Type:"));
 }
 
-Form<Ui_BravikEditItemScrClass, setupUi, retranslateUi> form;
+Form<Ui_BravikEditItemScrClass, setupUi, retranslateUi> formBravikEditItemScrClass;
 
 } // namespace
 
 FormLayout &BravikEditItemScrClass()
 {
-    return form;
+    return formBravikEditItemScrClass;
 }
 
 } // namespace quarn::forms

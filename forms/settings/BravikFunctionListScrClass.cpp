@@ -24,13 +24,13 @@ void retranslateUi(Ui_BravikFunctionListScrClass &ui, QWidget *)
     ui.labelName->setContent(QCoreApplication::translate("BravikFunctionListScrClass", "Functions"));
 }
 
-Form<Ui_BravikFunctionListScrClass, setupUi, retranslateUi> form;
+Form<Ui_BravikFunctionListScrClass, setupUi, retranslateUi> formBravikFunctionListScrClass;
 
 } // namespace
 
 FormLayout &BravikFunctionListScrClass()
 {
-    return form;
+    return formBravikFunctionListScrClass;
 }
 
 } // namespace quarn::forms

@@ -33,13 +33,13 @@ void retranslateUi(Ui_BravikHardwareButtonsScrClass &ui, QWidget *root)
     ui.lblOffCourse_2->setContent(QCoreApplication::translate("BravikHardwareButtonsScrClass", "Assign Button Function"));
 }
 
-Form<Ui_BravikHardwareButtonsScrClass, setupUi, retranslateUi> form;
+Form<Ui_BravikHardwareButtonsScrClass, setupUi, retranslateUi> formBravikHardwareButtonsScrClass;
 
 } // namespace
 
 FormLayout &BravikHardwareButtonsScrClass()
 {
-    return form;
+    return formBravikHardwareButtonsScrClass;
 }
 
 } // namespace quarn::forms

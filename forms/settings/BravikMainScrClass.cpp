@@ -34,13 +34,13 @@ void retranslateUi(Ui_BravikMainScrClass &ui, QWidget *)
     ui.labelUserHint->setContent(QCoreApplication::translate("BravikMainScrClass", "Click icon to edit..."));
 }
 
-Form<Ui_BravikMainScrClass, setupUi, retranslateUi> form;
+Form<Ui_BravikMainScrClass, setupUi, retranslateUi> formBravikMainScrClass;
 
 } // namespace
 
 FormLayout &BravikMainScrClass()
 {
-    return form;
+    return formBravikMainScrClass;
 }
 
 } // namespace quarn::forms

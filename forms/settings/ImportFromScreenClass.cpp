@@ -35,13 +35,13 @@ void retranslateUi(Ui_ImportFromScreenClass &ui, QWidget *root)
     ui.txtDevice->setContent(QCoreApplication::translate("ImportFromScreenClass", "Device"));
 }
 
-Form<Ui_ImportFromScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ImportFromScreenClass, setupUi, retranslateUi> formImportFromScreenClass;
 
 } // namespace
 
 FormLayout &ImportFromScreenClass()
 {
-    return form;
+    return formImportFromScreenClass;
 }
 
 } // namespace quarn::forms

@@ -33,13 +33,13 @@ void retranslateUi(Ui_ImportListScreenClass &ui, QWidget *)
     ui.txtImportFrom->setContent(QCoreApplication::translate("ImportListScreenClass", "Import from Device"));
 }
 
-Form<Ui_ImportListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ImportListScreenClass, setupUi, retranslateUi> formImportListScreenClass;
 
 } // namespace
 
 FormLayout &ImportListScreenClass()
 {
-    return form;
+    return formImportListScreenClass;
 }
 
 } // namespace quarn::forms

@@ -77,13 +77,13 @@ void retranslateUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
     ui.lblAnchor->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Anchor"));
 }
 
-Form<Ui_ProfileEditAlarmsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ProfileEditAlarmsScreenClass, setupUi, retranslateUi> formProfileEditAlarmsScreenClass;
 
 } // namespace
 
 FormLayout &ProfileEditAlarmsScreenClass()
 {
-    return form;
+    return formProfileEditAlarmsScreenClass;
 }
 
 } // namespace quarn::forms

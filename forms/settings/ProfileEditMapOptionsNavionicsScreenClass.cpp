@@ -49,13 +49,13 @@ void retranslateUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *ro
     ui.lblHideCharts->setContent(QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Hide Charts"));
 }
 
-Form<Ui_ProfileEditMapOptionsNavionicsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ProfileEditMapOptionsNavionicsScreenClass, setupUi, retranslateUi> formProfileEditMapOptionsNavionicsScreenClass;
 
 } // namespace
 
 FormLayout &ProfileEditMapOptionsNavionicsScreenClass()
 {
-    return form;
+    return formProfileEditMapOptionsNavionicsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -94,13 +94,13 @@ void retranslateUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *root)
     ui.lblQuickInfoStyle->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Quick Info: Style"));
 }
 
-Form<Ui_ProfileEditMapOptionsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ProfileEditMapOptionsScreenClass, setupUi, retranslateUi> formProfileEditMapOptionsScreenClass;
 
 } // namespace
 
 FormLayout &ProfileEditMapOptionsScreenClass()
 {
-    return form;
+    return formProfileEditMapOptionsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -25,13 +25,13 @@ void retranslateUi(Ui_ProfileEditScreenClass &, QWidget *root)
     root->setProperty("windowTitle", QString());
 }
 
-Form<Ui_ProfileEditScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ProfileEditScreenClass, setupUi, retranslateUi> formProfileEditScreenClass;
 
 } // namespace
 
 FormLayout &ProfileEditScreenClass()
 {
-    return form;
+    return formProfileEditScreenClass;
 }
 
 } // namespace quarn::forms

@@ -42,13 +42,13 @@ void retranslateUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
     ui.lblSpeedThresh->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Switch to GPS Compass at the following Speed:"));
 }
 
-Form<Ui_ProfileEditSensorsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ProfileEditSensorsScreenClass, setupUi, retranslateUi> formProfileEditSensorsScreenClass;
 
 } // namespace
 
 FormLayout &ProfileEditSensorsScreenClass()
 {
-    return form;
+    return formProfileEditSensorsScreenClass;
 }
 
 } // namespace quarn::forms

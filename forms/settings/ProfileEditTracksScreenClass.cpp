@@ -42,13 +42,13 @@ void retranslateUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
     ui.lblLogMode->setContent(QCoreApplication::translate("ProfileEditTracksScreenClass", "Logging Mode"));
 }
 
-Form<Ui_ProfileEditTracksScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ProfileEditTracksScreenClass, setupUi, retranslateUi> formProfileEditTracksScreenClass;
 
 } // namespace
 
 FormLayout &ProfileEditTracksScreenClass()
 {
-    return form;
+    return formProfileEditTracksScreenClass;
 }
 
 } // namespace quarn::forms

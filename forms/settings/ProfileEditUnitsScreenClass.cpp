@@ -46,13 +46,13 @@ void retranslateUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
     ui.lblElevation->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Elevation"));
 }
 
-Form<Ui_ProfileEditUnitsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ProfileEditUnitsScreenClass, setupUi, retranslateUi> formProfileEditUnitsScreenClass;
 
 } // namespace
 
 FormLayout &ProfileEditUnitsScreenClass()
 {
-    return form;
+    return formProfileEditUnitsScreenClass;
 }
 
 } // namespace quarn::forms

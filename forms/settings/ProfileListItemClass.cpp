@@ -25,13 +25,13 @@ void retranslateUi(Ui_ProfileListItemClass &ui, QWidget *)
     ui.textName->setContent(QCoreApplication::translate("ProfileListItemClass", "Name"));
 }
 
-Form<Ui_ProfileListItemClass, setupUi, retranslateUi> form;
+Form<Ui_ProfileListItemClass, setupUi, retranslateUi> formProfileListItemClass;
 
 } // namespace
 
 FormLayout &ProfileListItemClass()
 {
-    return form;
+    return formProfileListItemClass;
 }
 
 } // namespace quarn::forms

@@ -50,13 +50,13 @@ void retranslateUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
     ui.lblVibrate_4->setContent(QCoreApplication::translate("SettingsBrightnessVolumeScreenClass", "Button Sounds"));
 }
 
-Form<Ui_SettingsBrightnessVolumeScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsBrightnessVolumeScreenClass, setupUi, retranslateUi> formSettingsBrightnessVolumeScreenClass;
 
 } // namespace
 
 FormLayout &SettingsBrightnessVolumeScreenClass()
 {
-    return form;
+    return formSettingsBrightnessVolumeScreenClass;
 }
 
 } // namespace quarn::forms

@@ -45,13 +45,13 @@ void retranslateUi(Ui_SettingsConnectivityScreenClass &ui, QWidget *root)
     ui.lblBaudRate->setContent(QCoreApplication::translate("SettingsConnectivityScreenClass", "Baud rate"));
 }
 
-Form<Ui_SettingsConnectivityScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsConnectivityScreenClass, setupUi, retranslateUi> formSettingsConnectivityScreenClass;
 
 } // namespace
 
 FormLayout &SettingsConnectivityScreenClass()
 {
-    return form;
+    return formSettingsConnectivityScreenClass;
 }
 
 } // namespace quarn::forms

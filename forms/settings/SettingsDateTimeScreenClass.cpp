@@ -52,13 +52,13 @@ void retranslateUi(Ui_SettingsDateTimeScreenClass &ui, QWidget *root)
     ui.lblTimeZone->setContent(QCoreApplication::translate("SettingsDateTimeScreenClass", "Time Zone & DST"));
 }
 
-Form<Ui_SettingsDateTimeScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsDateTimeScreenClass, setupUi, retranslateUi> formSettingsDateTimeScreenClass;
 
 } // namespace
 
 FormLayout &SettingsDateTimeScreenClass()
 {
-    return form;
+    return formSettingsDateTimeScreenClass;
 }
 
 } // namespace quarn::forms

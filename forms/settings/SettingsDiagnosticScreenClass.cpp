@@ -36,13 +36,13 @@ void retranslateUi(Ui_SettingsDiagnosticScreenClass &ui, QWidget *root)
     ui.lblTouchTest->setContent(QCoreApplication::translate("SettingsDiagnosticScreenClass", "Touch Test"));
 }
 
-Form<Ui_SettingsDiagnosticScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsDiagnosticScreenClass, setupUi, retranslateUi> formSettingsDiagnosticScreenClass;
 
 } // namespace
 
 FormLayout &SettingsDiagnosticScreenClass()
 {
-    return form;
+    return formSettingsDiagnosticScreenClass;
 }
 
 } // namespace quarn::forms

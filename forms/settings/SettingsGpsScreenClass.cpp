@@ -61,13 +61,13 @@ void retranslateUi(Ui_SettingsGpsScreenClass &ui, QWidget *root)
     ui.PrimaryCoord->setContent(QString());
 }
 
-Form<Ui_SettingsGpsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsGpsScreenClass, setupUi, retranslateUi> formSettingsGpsScreenClass;
 
 } // namespace
 
 FormLayout &SettingsGpsScreenClass()
 {
-    return form;
+    return formSettingsGpsScreenClass;
 }
 
 } // namespace quarn::forms

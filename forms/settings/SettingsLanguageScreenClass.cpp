@@ -30,13 +30,13 @@ void retranslateUi(Ui_SettingsLanguageScreenClass &ui, QWidget *root)
     ui.labelPage->setContent(QString());
 }
 
-Form<Ui_SettingsLanguageScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsLanguageScreenClass, setupUi, retranslateUi> formSettingsLanguageScreenClass;
 
 } // namespace
 
 FormLayout &SettingsLanguageScreenClass()
 {
-    return form;
+    return formSettingsLanguageScreenClass;
 }
 
 } // namespace quarn::forms

@@ -83,13 +83,13 @@ void retranslateUi(Ui_SettingsMemoryScreenClass &ui, QWidget *root)
     ui.lblOffCourse_6->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Memory"));
 }
 
-Form<Ui_SettingsMemoryScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsMemoryScreenClass, setupUi, retranslateUi> formSettingsMemoryScreenClass;
 
 } // namespace
 
 FormLayout &SettingsMemoryScreenClass()
 {
-    return form;
+    return formSettingsMemoryScreenClass;
 }
 
 } // namespace quarn::forms

@@ -73,13 +73,13 @@ void retranslateUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     ui.lblAltimeterSrc->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Altimeter Source"));
 }
 
-Form<Ui_SettingsNavigationScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsNavigationScreenClass, setupUi, retranslateUi> formSettingsNavigationScreenClass;
 
 } // namespace
 
 FormLayout &SettingsNavigationScreenClass()
 {
-    return form;
+    return formSettingsNavigationScreenClass;
 }
 
 } // namespace quarn::forms

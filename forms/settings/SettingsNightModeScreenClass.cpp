@@ -33,13 +33,13 @@ void retranslateUi(Ui_SettingsNightModeScreenClass &ui, QWidget *root)
     ui.textBox_3->setContent(QCoreApplication::translate("SettingsNightModeScreenClass", "OFF"));
 }
 
-Form<Ui_SettingsNightModeScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsNightModeScreenClass, setupUi, retranslateUi> formSettingsNightModeScreenClass;
 
 } // namespace
 
 FormLayout &SettingsNightModeScreenClass()
 {
-    return form;
+    return formSettingsNightModeScreenClass;
 }
 
 } // namespace quarn::forms

@@ -38,13 +38,13 @@ void retranslateUi(Ui_SettingsPowerScreenClass &ui, QWidget *)
     ui.lblBatteryType->setContent(QCoreApplication::translate("SettingsPowerScreenClass", "Battery Type"));
 }
 
-Form<Ui_SettingsPowerScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsPowerScreenClass, setupUi, retranslateUi> formSettingsPowerScreenClass;
 
 } // namespace
 
 FormLayout &SettingsPowerScreenClass()
 {
-    return form;
+    return formSettingsPowerScreenClass;
 }
 
 } // namespace quarn::forms

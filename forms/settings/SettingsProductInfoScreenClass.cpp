@@ -37,13 +37,13 @@ void retranslateUi(Ui_SettingsProductInfoScreenClass &ui, QWidget *)
     ui.textBoxSN->setContent(QCoreApplication::translate("SettingsProductInfoScreenClass", "Serial #:"));
 }
 
-Form<Ui_SettingsProductInfoScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsProductInfoScreenClass, setupUi, retranslateUi> formSettingsProductInfoScreenClass;
 
 } // namespace
 
 FormLayout &SettingsProductInfoScreenClass()
 {
-    return form;
+    return formSettingsProductInfoScreenClass;
 }
 
 } // namespace quarn::forms

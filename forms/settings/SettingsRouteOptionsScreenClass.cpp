@@ -39,13 +39,13 @@ void retranslateUi(Ui_SettingsRouteOptionsScreenClass &ui, QWidget *root)
     ui.labelName_4->setContent(QCoreApplication::translate("SettingsRouteOptionsScreenClass", "Route Options"));
 }
 
-Form<Ui_SettingsRouteOptionsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsRouteOptionsScreenClass, setupUi, retranslateUi> formSettingsRouteOptionsScreenClass;
 
 } // namespace
 
 FormLayout &SettingsRouteOptionsScreenClass()
 {
-    return form;
+    return formSettingsRouteOptionsScreenClass;
 }
 
 } // namespace quarn::forms

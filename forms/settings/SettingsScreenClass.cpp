@@ -28,13 +28,13 @@ void retranslateUi(Ui_SettingsScreenClass &ui, QWidget *root)
     ui.labelPage->setContent(QString());
 }
 
-Form<Ui_SettingsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsScreenClass, setupUi, retranslateUi> formSettingsScreenClass;
 
 } // namespace
 
 FormLayout &SettingsScreenClass()
 {
-    return form;
+    return formSettingsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -35,13 +35,13 @@ void retranslateUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *root)
     ui.lblDaylightSavings->setContent(QCoreApplication::translate("SettingsTimeZoneScreenClass", "Daylight Savings"));
 }
 
-Form<Ui_SettingsTimeZoneScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsTimeZoneScreenClass, setupUi, retranslateUi> formSettingsTimeZoneScreenClass;
 
 } // namespace
 
 FormLayout &SettingsTimeZoneScreenClass()
 {
-    return form;
+    return formSettingsTimeZoneScreenClass;
 }
 
 } // namespace quarn::forms

@@ -82,13 +82,13 @@ void retranslateUi(Ui_SettingsUserDatumScreenClass &ui, QWidget *)
     ui.userDatumScaleF->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
 }
 
-Form<Ui_SettingsUserDatumScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsUserDatumScreenClass, setupUi, retranslateUi> formSettingsUserDatumScreenClass;
 
 } // namespace
 
 FormLayout &SettingsUserDatumScreenClass()
 {
-    return form;
+    return formSettingsUserDatumScreenClass;
 }
 
 } // namespace quarn::forms

@@ -92,13 +92,13 @@ void retranslateUi(Ui_SettingsUserGridScreenClass &ui, QWidget *)
     ui.ceFalseEast->setFocusedPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_map_field.mif"));
 }
 
-Form<Ui_SettingsUserGridScreenClass, setupUi, retranslateUi> form;
+Form<Ui_SettingsUserGridScreenClass, setupUi, retranslateUi> formSettingsUserGridScreenClass;
 
 } // namespace
 
 FormLayout &SettingsUserGridScreenClass()
 {
-    return form;
+    return formSettingsUserGridScreenClass;
 }
 
 } // namespace quarn::forms

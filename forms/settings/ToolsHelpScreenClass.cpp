@@ -27,13 +27,13 @@ void retranslateUi(Ui_ToolsHelpScreenClass &ui, QWidget *)
     ui.labelPage->setContent(QCoreApplication::translate("ToolsHelpScreenClass", "1/1"));
 }
 
-Form<Ui_ToolsHelpScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ToolsHelpScreenClass, setupUi, retranslateUi> formToolsHelpScreenClass;
 
 } // namespace
 
 FormLayout &ToolsHelpScreenClass()
 {
-    return form;
+    return formToolsHelpScreenClass;
 }
 
 } // namespace quarn::forms

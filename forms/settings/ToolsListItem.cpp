@@ -28,13 +28,13 @@ void retranslateUi(Ui_ToolsListItem &ui, QWidget *)
     ui.txtValue->setContent(QString());
 }
 
-Form<Ui_ToolsListItem, setupUi, retranslateUi> form;
+Form<Ui_ToolsListItem, setupUi, retranslateUi> formToolsListItem;
 
 } // namespace
 
 FormLayout &ToolsListItem()
 {
-    return form;
+    return formToolsListItem;
 }
 
 } // namespace quarn::forms

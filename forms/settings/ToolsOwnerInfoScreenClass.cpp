@@ -56,13 +56,13 @@ void retranslateUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *root)
     ui.lblFullName->setContent(QCoreApplication::translate("ToolsOwnerInfoScreenClass", "Full Name"));
 }
 
-Form<Ui_ToolsOwnerInfoScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ToolsOwnerInfoScreenClass, setupUi, retranslateUi> formToolsOwnerInfoScreenClass;
 
 } // namespace
 
 FormLayout &ToolsOwnerInfoScreenClass()
 {
-    return form;
+    return formToolsOwnerInfoScreenClass;
 }
 
 } // namespace quarn::forms

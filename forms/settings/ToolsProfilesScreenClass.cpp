@@ -32,13 +32,13 @@ void retranslateUi(Ui_ToolsProfilesScreenClass &ui, QWidget *root)
     ui.labelNumber->setContent(QString());
 }
 
-Form<Ui_ToolsProfilesScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ToolsProfilesScreenClass, setupUi, retranslateUi> formToolsProfilesScreenClass;
 
 } // namespace
 
 FormLayout &ToolsProfilesScreenClass()
 {
-    return form;
+    return formToolsProfilesScreenClass;
 }
 
 } // namespace quarn::forms

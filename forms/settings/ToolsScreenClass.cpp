@@ -27,13 +27,13 @@ void retranslateUi(Ui_ToolsScreenClass &ui, QWidget *)
     ui.labelPage->setContent(QCoreApplication::translate("ToolsScreenClass", "1/1"));
 }
 
-Form<Ui_ToolsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ToolsScreenClass, setupUi, retranslateUi> formToolsScreenClass;
 
 } // namespace
 
 FormLayout &ToolsScreenClass()
 {
-    return form;
+    return formToolsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -24,13 +24,13 @@ void retranslateUi(Ui_ActiveTrackHeaderItemClass &, QWidget *)
 {
 }
 
-Form<Ui_ActiveTrackHeaderItemClass, setupUi, retranslateUi> form;
+Form<Ui_ActiveTrackHeaderItemClass, setupUi, retranslateUi> formActiveTrackHeaderItemClass;
 
 } // namespace
 
 FormLayout &ActiveTrackHeaderItemClass()
 {
-    return form;
+    return formActiveTrackHeaderItemClass;
 }
 
 } // namespace quarn::forms

@@ -34,13 +34,13 @@ void retranslateUi(Ui_AreaCaclulateScreenClass &ui, QWidget *)
     ui.textBoxSP->setContent(QCoreApplication::translate("AreaCaclulateScreenClass", "Select Points"));
 }
 
-Form<Ui_AreaCaclulateScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AreaCaclulateScreenClass, setupUi, retranslateUi> formAreaCaclulateScreenClass;
 
 } // namespace
 
 FormLayout &AreaCaclulateScreenClass()
 {
-    return form;
+    return formAreaCaclulateScreenClass;
 }
 
 } // namespace quarn::forms

@@ -34,13 +34,13 @@ void retranslateUi(Ui_AreaCalcScreenClass &ui, QWidget *root)
     ui.textButton_2->setContent(QCoreApplication::translate("AreaCalcScreenClass", "No"));
 }
 
-Form<Ui_AreaCalcScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AreaCalcScreenClass, setupUi, retranslateUi> formAreaCalcScreenClass;
 
 } // namespace
 
 FormLayout &AreaCalcScreenClass()
 {
-    return form;
+    return formAreaCalcScreenClass;
 }
 
 } // namespace quarn::forms

@@ -48,13 +48,13 @@ void retranslateUi(Ui_AreaCalculationScreenClass &ui, QWidget *)
     ui.label_5->setContent(QCoreApplication::translate("AreaCalculationScreenClass", "Area Calculation"));
 }
 
-Form<Ui_AreaCalculationScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AreaCalculationScreenClass, setupUi, retranslateUi> formAreaCalculationScreenClass;
 
 } // namespace
 
 FormLayout &AreaCalculationScreenClass()
 {
-    return form;
+    return formAreaCalculationScreenClass;
 }
 
 } // namespace quarn::forms

@@ -28,13 +28,13 @@ void retranslateUi(Ui_AreaPointsScreenClass &ui, QWidget *root)
     ui.labelName->setContent(QCoreApplication::translate("AreaPointsScreenClass", "Area Calculation 1"));
 }
 
-Form<Ui_AreaPointsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_AreaPointsScreenClass, setupUi, retranslateUi> formAreaPointsScreenClass;
 
 } // namespace
 
 FormLayout &AreaPointsScreenClass()
 {
-    return form;
+    return formAreaPointsScreenClass;
 }
 
 } // namespace quarn::forms

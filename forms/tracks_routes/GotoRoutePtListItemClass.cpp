@@ -27,13 +27,13 @@ void retranslateUi(Ui_GotoRoutePtListItemClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("GotoRoutePtListItemClass", "GotoRoutePtListItem"));
 }
 
-Form<Ui_GotoRoutePtListItemClass, setupUi, retranslateUi> form;
+Form<Ui_GotoRoutePtListItemClass, setupUi, retranslateUi> formGotoRoutePtListItemClass;
 
 } // namespace
 
 FormLayout &GotoRoutePtListItemClass()
 {
-    return form;
+    return formGotoRoutePtListItemClass;
 }
 
 } // namespace quarn::forms

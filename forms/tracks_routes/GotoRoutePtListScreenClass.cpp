@@ -30,13 +30,13 @@ void retranslateUi(Ui_GotoRoutePtListScreenClass &ui, QWidget *)
     ui.txtName->setContent(QCoreApplication::translate("GotoRoutePtListScreenClass", "Goto Route Point"));
 }
 
-Form<Ui_GotoRoutePtListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_GotoRoutePtListScreenClass, setupUi, retranslateUi> formGotoRoutePtListScreenClass;
 
 } // namespace
 
 FormLayout &GotoRoutePtListScreenClass()
 {
-    return form;
+    return formGotoRoutePtListScreenClass;
 }
 
 } // namespace quarn::forms

@@ -48,13 +48,13 @@ void retranslateUi(Ui_PlayTrackScreenClass &ui, QWidget *)
     ui.playMemo->setContent(QString());
 }
 
-Form<Ui_PlayTrackScreenClass, setupUi, retranslateUi> form;
+Form<Ui_PlayTrackScreenClass, setupUi, retranslateUi> formPlayTrackScreenClass;
 
 } // namespace
 
 FormLayout &PlayTrackScreenClass()
 {
-    return form;
+    return formPlayTrackScreenClass;
 }
 
 } // namespace quarn::forms

@@ -36,13 +36,13 @@ void retranslateUi(Ui_RouteAreaScreenClass &ui, QWidget *)
     ui.lbl_AreaCalculation->setContent(QCoreApplication::translate("RouteAreaScreenClass", "Area Calculation"));
 }
 
-Form<Ui_RouteAreaScreenClass, setupUi, retranslateUi> form;
+Form<Ui_RouteAreaScreenClass, setupUi, retranslateUi> formRouteAreaScreenClass;
 
 } // namespace
 
 FormLayout &RouteAreaScreenClass()
 {
-    return form;
+    return formRouteAreaScreenClass;
 }
 
 } // namespace quarn::forms

@@ -31,13 +31,13 @@ void retranslateUi(Ui_RouteDescriptionScreenClass &ui, QWidget *)
     ui.txtDescription->setPlainText(QString());
 }
 
-Form<Ui_RouteDescriptionScreenClass, setupUi, retranslateUi> form;
+Form<Ui_RouteDescriptionScreenClass, setupUi, retranslateUi> formRouteDescriptionScreenClass;
 
 } // namespace
 
 FormLayout &RouteDescriptionScreenClass()
 {
-    return form;
+    return formRouteDescriptionScreenClass;
 }
 
 } // namespace quarn::forms

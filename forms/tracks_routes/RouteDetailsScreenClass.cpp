@@ -74,13 +74,13 @@ void retranslateUi(Ui_RouteDetailsScreenClass &ui, QWidget *)
     ui.dateTimeLabel_5->setContent(QCoreApplication::translate("RouteDetailsScreenClass", "Options"));
 }
 
-Form<Ui_RouteDetailsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_RouteDetailsScreenClass, setupUi, retranslateUi> formRouteDetailsScreenClass;
 
 } // namespace
 
 FormLayout &RouteDetailsScreenClass()
 {
-    return form;
+    return formRouteDetailsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -25,13 +25,13 @@ void retranslateUi(Ui_RouteHeaderItemClass &, QWidget *)
 {
 }
 
-Form<Ui_RouteHeaderItemClass, setupUi, retranslateUi> form;
+Form<Ui_RouteHeaderItemClass, setupUi, retranslateUi> formRouteHeaderItemClass;
 
 } // namespace
 
 FormLayout &RouteHeaderItemClass()
 {
-    return form;
+    return formRouteHeaderItemClass;
 }
 
 } // namespace quarn::forms

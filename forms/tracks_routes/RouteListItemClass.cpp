@@ -31,13 +31,13 @@ void retranslateUi(Ui_RouteListItemClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("RouteListItemClass", "RouteListItem"));
 }
 
-Form<Ui_RouteListItemClass, setupUi, retranslateUi> form;
+Form<Ui_RouteListItemClass, setupUi, retranslateUi> formRouteListItemClass;
 
 } // namespace
 
 FormLayout &RouteListItemClass()
 {
-    return form;
+    return formRouteListItemClass;
 }
 
 } // namespace quarn::forms

@@ -32,13 +32,13 @@ void retranslateUi(Ui_RouteListScreenClass &ui, QWidget *)
     ui.txtFilter->setContent(QCoreApplication::translate("RouteListScreenClass", "Filter will be here..."));
 }
 
-Form<Ui_RouteListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_RouteListScreenClass, setupUi, retranslateUi> formRouteListScreenClass;
 
 } // namespace
 
 FormLayout &RouteListScreenClass()
 {
-    return form;
+    return formRouteListScreenClass;
 }
 
 } // namespace quarn::forms

@@ -24,13 +24,13 @@ void retranslateUi(Ui_RouteMediaScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_RouteMediaScreenClass, setupUi, retranslateUi> form;
+Form<Ui_RouteMediaScreenClass, setupUi, retranslateUi> formRouteMediaScreenClass;
 
 } // namespace
 
 FormLayout &RouteMediaScreenClass()
 {
-    return form;
+    return formRouteMediaScreenClass;
 }
 
 } // namespace quarn::forms

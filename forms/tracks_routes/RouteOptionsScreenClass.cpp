@@ -52,13 +52,13 @@ void retranslateUi(Ui_RouteOptionsScreenClass &ui, QWidget *)
     ui.btnOptionsTitle->setContent(QCoreApplication::translate("RouteOptionsScreenClass", "Settings"));
 }
 
-Form<Ui_RouteOptionsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_RouteOptionsScreenClass, setupUi, retranslateUi> formRouteOptionsScreenClass;
 
 } // namespace
 
 FormLayout &RouteOptionsScreenClass()
 {
-    return form;
+    return formRouteOptionsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -50,13 +50,13 @@ void retranslateUi(Ui_RoutePointItemClass &ui, QWidget *root)
     ui.txtValue->setContent(QString());
 }
 
-Form<Ui_RoutePointItemClass, setupUi, retranslateUi> form;
+Form<Ui_RoutePointItemClass, setupUi, retranslateUi> formRoutePointItemClass;
 
 } // namespace
 
 FormLayout &RoutePointItemClass()
 {
-    return form;
+    return formRoutePointItemClass;
 }
 
 } // namespace quarn::forms

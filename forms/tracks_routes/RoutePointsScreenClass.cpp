@@ -38,13 +38,13 @@ void retranslateUi(Ui_RoutePointsScreenClass &ui, QWidget *)
     ui.txtStatus_3->setContent(QCoreApplication::translate("RoutePointsScreenClass", "Points"));
 }
 
-Form<Ui_RoutePointsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_RoutePointsScreenClass, setupUi, retranslateUi> formRoutePointsScreenClass;
 
 } // namespace
 
 FormLayout &RoutePointsScreenClass()
 {
-    return form;
+    return formRoutePointsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -54,13 +54,13 @@ void retranslateUi(Ui_RouteSortAndSearchScreenClass &ui, QWidget *)
     ui.lblWptFilter_3->setContent(QCoreApplication::translate("RouteSortAndSearchScreenClass", "Favorites"));
 }
 
-Form<Ui_RouteSortAndSearchScreenClass, setupUi, retranslateUi> form;
+Form<Ui_RouteSortAndSearchScreenClass, setupUi, retranslateUi> formRouteSortAndSearchScreenClass;
 
 } // namespace
 
 FormLayout &RouteSortAndSearchScreenClass()
 {
-    return form;
+    return formRouteSortAndSearchScreenClass;
 }
 
 } // namespace quarn::forms

@@ -50,13 +50,13 @@ void retranslateUi(Ui_RouteVPScreenClass &ui, QWidget *)
     ui.zelTextBox->setContent(QCoreApplication::translate("RouteVPScreenClass", "Vertical Profile"));
 }
 
-Form<Ui_RouteVPScreenClass, setupUi, retranslateUi> form;
+Form<Ui_RouteVPScreenClass, setupUi, retranslateUi> formRouteVPScreenClass;
 
 } // namespace
 
 FormLayout &RouteVPScreenClass()
 {
-    return form;
+    return formRouteVPScreenClass;
 }
 
 } // namespace quarn::forms

@@ -47,13 +47,13 @@ void retranslateUi(Ui_ToolsGeofenceDetailsScreen &ui, QWidget *root)
     ui.lblShowOnMap_6->setContent(QCoreApplication::translate("ToolsGeofenceDetailsScreen", "Distance"));
 }
 
-Form<Ui_ToolsGeofenceDetailsScreen, setupUi, retranslateUi> form;
+Form<Ui_ToolsGeofenceDetailsScreen, setupUi, retranslateUi> formToolsGeofenceDetailsScreen;
 
 } // namespace
 
 FormLayout &ToolsGeofenceDetailsScreen()
 {
-    return form;
+    return formToolsGeofenceDetailsScreen;
 }
 
 } // namespace quarn::forms

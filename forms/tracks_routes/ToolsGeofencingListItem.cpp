@@ -26,13 +26,13 @@ void retranslateUi(Ui_ToolsGeofencingListItem &ui, QWidget *)
     ui.txtName->setContent(QString());
 }
 
-Form<Ui_ToolsGeofencingListItem, setupUi, retranslateUi> form;
+Form<Ui_ToolsGeofencingListItem, setupUi, retranslateUi> formToolsGeofencingListItem;
 
 } // namespace
 
 FormLayout &ToolsGeofencingListItem()
 {
-    return form;
+    return formToolsGeofencingListItem;
 }
 
 } // namespace quarn::forms

@@ -24,13 +24,13 @@ void retranslateUi(Ui_ToolsGeofencingMapAreasListItem &, QWidget *)
 {
 }
 
-Form<Ui_ToolsGeofencingMapAreasListItem, setupUi, retranslateUi> form;
+Form<Ui_ToolsGeofencingMapAreasListItem, setupUi, retranslateUi> formToolsGeofencingMapAreasListItem;
 
 } // namespace
 
 FormLayout &ToolsGeofencingMapAreasListItem()
 {
-    return form;
+    return formToolsGeofencingMapAreasListItem;
 }
 
 } // namespace quarn::forms

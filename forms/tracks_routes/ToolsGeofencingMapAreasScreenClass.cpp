@@ -31,13 +31,13 @@ void retranslateUi(Ui_ToolsGeofencingMapAreasScreenClass &ui, QWidget *)
     ui.labelNumber->setContent(QString());
 }
 
-Form<Ui_ToolsGeofencingMapAreasScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ToolsGeofencingMapAreasScreenClass, setupUi, retranslateUi> formToolsGeofencingMapAreasScreenClass;
 
 } // namespace
 
 FormLayout &ToolsGeofencingMapAreasScreenClass()
 {
-    return form;
+    return formToolsGeofencingMapAreasScreenClass;
 }
 
 } // namespace quarn::forms

@@ -31,13 +31,13 @@ void retranslateUi(Ui_ToolsGeofencingScreenClass &ui, QWidget *)
     ui.labelNumber->setContent(QString());
 }
 
-Form<Ui_ToolsGeofencingScreenClass, setupUi, retranslateUi> form;
+Form<Ui_ToolsGeofencingScreenClass, setupUi, retranslateUi> formToolsGeofencingScreenClass;
 
 } // namespace
 
 FormLayout &ToolsGeofencingScreenClass()
 {
-    return form;
+    return formToolsGeofencingScreenClass;
 }
 
 } // namespace quarn::forms

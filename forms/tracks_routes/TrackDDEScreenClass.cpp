@@ -47,13 +47,13 @@ void retranslateUi(Ui_TrackDDEScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_TrackDDEScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TrackDDEScreenClass, setupUi, retranslateUi> formTrackDDEScreenClass;
 
 } // namespace
 
 FormLayout &TrackDDEScreenClass()
 {
-    return form;
+    return formTrackDDEScreenClass;
 }
 
 } // namespace quarn::forms

@@ -35,13 +35,13 @@ void retranslateUi(Ui_TrackDescriptionScreenClass &ui, QWidget *)
     ui.txtDescription->setPlainText(QString());
 }
 
-Form<Ui_TrackDescriptionScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TrackDescriptionScreenClass, setupUi, retranslateUi> formTrackDescriptionScreenClass;
 
 } // namespace
 
 FormLayout &TrackDescriptionScreenClass()
 {
-    return form;
+    return formTrackDescriptionScreenClass;
 }
 
 } // namespace quarn::forms

@@ -7,8 +7,6 @@
 namespace quarn::forms {
 namespace {
 
-const Colours kBlackButtonText = Colours().role(QPalette::ButtonText, kBlack);
-
 void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
 {
     Root(root, "TrackDetailsScreenClass")
@@ -24,7 +22,7 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     make(ui.icon3DAbstract, ui.layoutWidget_2, "icon3DAbstract").image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.txtElevation, ui.layoutWidget_2, "txtElevation").minSize(56, 0).font(boldAA()).pixelSize(12).scaledContents().content("10 Km");
     make(ui.txtDuration, ui.layoutWidget_2, "txtDuration").minSize(56, 0).font(boldAA()).pixelSize(12).scaledContents().content("10 Km");
-    make(ui.btnDescription, ui.verticalLayoutWidget, "btnDescription").palette(kBlackButtonText).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnDescription, ui.verticalLayoutWidget, "btnDescription").palette(blackButtonText()).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
     make(ui.layoutWidget_1, ui.btnDescription, "layoutWidget_1").at(10, 6, 205, 30);
     layout(ui.horizontalLayout_4, ui.layoutWidget_1, "horizontalLayout_4").spacing(6).margins(0, 0, 0, 0);
     make(ui.iconPaneLocation_3, ui.layoutWidget_1, "iconPaneLocation_3").image(":/Icons/i_PaneBtn_Desciption.mif");
@@ -84,13 +82,13 @@ void retranslateUi(Ui_TrackDetailsScreenClass &ui, QWidget *)
     ui.label_7->setContent(QCoreApplication::translate("TrackDetailsScreenClass", "Options"));
 }
 
-Form<Ui_TrackDetailsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TrackDetailsScreenClass, setupUi, retranslateUi> formTrackDetailsScreenClass;
 
 } // namespace
 
 FormLayout &TrackDetailsScreenClass()
 {
-    return form;
+    return formTrackDetailsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -7,15 +7,13 @@
 namespace quarn::forms {
 namespace {
 
-const Colours kBlackButtonText = Colours().role(QPalette::ButtonText, kBlack);
-
 void setupUi(Ui_TrackHeaderItemClass &ui, QWidget *root)
 {
     Root(root, "TrackHeaderItemClass")
         .size(244, 47);
 
     make(ui.backing, root, "backing").at(5, 4, 230, 42);
-    make(ui.btnClickableText, ui.backing, "btnClickableText").at(51, 0, 179, 42).palette(kBlackButtonText).faces(":/Bkgd/bkgd_TitleArea_Right_01.mif", ":/Bkgd/bkgd_TitleArea_Right_01_h.mif");
+    make(ui.btnClickableText, ui.backing, "btnClickableText").at(51, 0, 179, 42).palette(blackButtonText()).faces(":/Bkgd/bkgd_TitleArea_Right_01.mif", ":/Bkgd/bkgd_TitleArea_Right_01_h.mif");
     make(ui.txtSaveTime, ui.btnClickableText, "txtSaveTime").at(10, 21, 163, 20).font(normalWeightAA()).pixelSize(12).textBoxFlags(true, false).content("Author");
     make(ui.txtTrackName, ui.btnClickableText, "txtTrackName").at(9, 3, 164, 21).font(boldAA()).pixelSize(15).textBoxFlags(true, false).clickable(false).content("My First Cache");
     make(ui.btnClickableIcon, ui.backing, "btnClickableIcon").at(0, 0, 51, 42).faces(":/Bkgd/bkgd_TitleArea_Left_01.mif", ":/Bkgd/bkgd_TitleArea_Left_01_h.mif");
@@ -29,13 +27,13 @@ void retranslateUi(Ui_TrackHeaderItemClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("TrackHeaderItemClass", "Form"));
 }
 
-Form<Ui_TrackHeaderItemClass, setupUi, retranslateUi> form;
+Form<Ui_TrackHeaderItemClass, setupUi, retranslateUi> formTrackHeaderItemClass;
 
 } // namespace
 
 FormLayout &TrackHeaderItemClass()
 {
-    return form;
+    return formTrackHeaderItemClass;
 }
 
 } // namespace quarn::forms

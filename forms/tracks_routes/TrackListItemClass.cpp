@@ -31,13 +31,13 @@ void retranslateUi(Ui_TrackListItemClass &, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("TrackListItemClass", "TrackListItem"));
 }
 
-Form<Ui_TrackListItemClass, setupUi, retranslateUi> form;
+Form<Ui_TrackListItemClass, setupUi, retranslateUi> formTrackListItemClass;
 
 } // namespace
 
 FormLayout &TrackListItemClass()
 {
-    return form;
+    return formTrackListItemClass;
 }
 
 } // namespace quarn::forms

@@ -39,13 +39,13 @@ void retranslateUi(Ui_TrackListScreenClass &ui, QWidget *)
     ui.txtFilter->setContent(QCoreApplication::translate("TrackListScreenClass", "Filter will be here..."));
 }
 
-Form<Ui_TrackListScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TrackListScreenClass, setupUi, retranslateUi> formTrackListScreenClass;
 
 } // namespace
 
 FormLayout &TrackListScreenClass()
 {
-    return form;
+    return formTrackListScreenClass;
 }
 
 } // namespace quarn::forms

@@ -7,14 +7,12 @@
 namespace quarn::forms {
 namespace {
 
-const Colours kBlackButtonText = Colours().role(QPalette::ButtonText, kBlack);
-
 void setupUi(Ui_TrackMediaScreenClass &ui, QWidget *root)
 {
     Root(root, "TrackMediaScreenClass")
         .size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).palette(kBlackButtonText).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).palette(blackButtonText()).image(":/Bkgd/bkgd_BottomBar.mif");
     contextMenuButton(ui.btnContextMenu, ui.statusBar);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
@@ -33,13 +31,13 @@ void retranslateUi(Ui_TrackMediaScreenClass &, QWidget *)
 {
 }
 
-Form<Ui_TrackMediaScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TrackMediaScreenClass, setupUi, retranslateUi> formTrackMediaScreenClass;
 
 } // namespace
 
 FormLayout &TrackMediaScreenClass()
 {
-    return form;
+    return formTrackMediaScreenClass;
 }
 
 } // namespace quarn::forms

@@ -45,13 +45,13 @@ void retranslateUi(Ui_TrackOptionsScreenClass &ui, QWidget *)
     ui.label_7->setContent(QCoreApplication::translate("TrackOptionsScreenClass", "Options"));
 }
 
-Form<Ui_TrackOptionsScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TrackOptionsScreenClass, setupUi, retranslateUi> formTrackOptionsScreenClass;
 
 } // namespace
 
 FormLayout &TrackOptionsScreenClass()
 {
-    return form;
+    return formTrackOptionsScreenClass;
 }
 
 } // namespace quarn::forms

@@ -46,13 +46,13 @@ void retranslateUi(Ui_TrackSortScreenClass &ui, QWidget *)
     ui.dateTimeLabel_3->setContent(QCoreApplication::translate("TrackSortScreenClass", "Search by name..."));
 }
 
-Form<Ui_TrackSortScreenClass, setupUi, retranslateUi> form;
+Form<Ui_TrackSortScreenClass, setupUi, retranslateUi> formTrackSortScreenClass;
 
 } // namespace
 
 FormLayout &TrackSortScreenClass()
 {
-    return form;
+    return formTrackSortScreenClass;
 }
 
 } // namespace quarn::forms

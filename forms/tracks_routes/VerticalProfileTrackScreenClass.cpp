@@ -62,13 +62,13 @@ void retranslateUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *)
     ui.label_4->setContent(QCoreApplication::translate("VerticalProfileTrackScreenClass", "Vertical Profile"));
 }
 
-Form<Ui_VerticalProfileTrackScreenClass, setupUi, retranslateUi> form;
+Form<Ui_VerticalProfileTrackScreenClass, setupUi, retranslateUi> formVerticalProfileTrackScreenClass;
 
 } // namespace
 
 FormLayout &VerticalProfileTrackScreenClass()
 {
-    return form;
+    return formVerticalProfileTrackScreenClass;
 }
 
 } // namespace quarn::forms
