@@ -156,8 +156,9 @@ TEST(QuickInfoForms, DetailsButtonLiesAboveTheNameAndIconItCovers)
         EXPECT_TRUE(details->normal().isNull()) << "the details target is an invisible button";
         const QObjectList siblings = form.built.root->children();
         for (const char *covered : {"txtName", "iconObj"}) {
-            if (QWidget *widget = form.child<QWidget>(covered))
+            if (QWidget *widget = form.child<QWidget>(covered)) {
                 EXPECT_LT(siblings.indexOf(widget), siblings.indexOf(details)) << covered;
+            }
         }
     }
     EXPECT_EQ(detailed, 10);
