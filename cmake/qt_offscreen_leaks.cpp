@@ -4,12 +4,6 @@
 
 extern "C" {
 
-// Full stacks, so the suppression below can see the platform plugin's frames.
-const char *__asan_default_options()
-{
-    return "fast_unwind_on_malloc=0";
-}
-
 // The one expected suppression needs no summary on stderr, where it would
 // read as the program's own output.
 const char *__lsan_default_options()
