@@ -24,6 +24,15 @@ QPixmap image(const char *resourcePath)
     return pixmap;
 }
 
+QIcon toggleIcon(const char *offPath, const char *onPath)
+{
+    // addFile would decode both pictures again on every build.
+    QIcon icon;
+    icon.addPixmap(image(offPath), QIcon::Normal, QIcon::Off);
+    icon.addPixmap(image(onPath), QIcon::Normal, QIcon::On);
+    return icon;
+}
+
 QStringList imagePaths(std::initializer_list<const char *> resourcePaths)
 {
     QStringList paths;

@@ -8,6 +8,7 @@
 // bundle) calls QPixmapCache::clear() afterwards. Paths that gave no picture
 // are not remembered: a bundle registered later is found.
 
+#include <QIcon>
 #include <QPixmap>
 #include <QStringList>
 #include <initializer_list>
@@ -15,6 +16,8 @@
 namespace quarn {
 
 QPixmap image(const char *resourcePath);
+// A button icon for the off and on states of a toggle, from the same cache.
+QIcon toggleIcon(const char *offPath, const char *onPath);
 QStringList imagePaths(std::initializer_list<const char *> resourcePaths);
 
 } // namespace quarn

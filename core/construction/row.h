@@ -22,7 +22,6 @@
 #include <QFrame>
 #include <QLocale>
 #include <QRect>
-#include <QIcon>
 #include <QPalette>
 #include <QPoint>
 #include <QSize>
@@ -148,14 +147,7 @@ public:
     Row &uncheckedImage(const char *path) { detail::setImage(m_object, detail::setter<W, const QPixmap &>(&W::setUncheckedImg), path); return *this; }
     Row &markPosition(int x, int y) { m_object->setMarkPosition(QPoint(x, y)); return *this; }
     // A plain Qt button icon for the off and on states of a toggle, default size.
-    Row &toggleIcon(const char *offPath, const char *onPath)
-    {
-        QIcon icon;
-        icon.addFile(QString::fromUtf8(offPath), QSize(), QIcon::Normal, QIcon::Off);
-        icon.addFile(QString::fromUtf8(onPath), QSize(), QIcon::Normal, QIcon::On);
-        m_object->setIcon(icon);
-        return *this;
-    }
+    Row &toggleIcon(const char *offPath, const char *onPath) { m_object->setIcon(quarn::toggleIcon(offPath, onPath)); return *this; }
 
     // --- progress bars and sliders -------------------------------------------
     Row &value(int value) { m_object->setValue(value); return *this; }
