@@ -7,6 +7,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QIcon>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -86,6 +87,19 @@ TEST(JsonValues, PixmapsBecomeTheirResourcePath)
     QImage other(4, 4, QImage::Format_ARGB32);
     other.fill(Qt::cyan);
     EXPECT_EQ(jsonValue(QPixmap::fromImage(other), index), QJsonValue(QStringLiteral("<unknown image 4x4>")));
+
+    // An icon names the picture of each mode and state it was given, whether
+    // it was filled from files or from pixmaps.
+    QIcon fromFile;
+    fromFile.addFile(path, QSize(), QIcon::Normal, QIcon::Off);
+    fromFile.addFile(path, QSize(), QIcon::Disabled, QIcon::On);
+    QIcon fromPixmaps;
+    fromPixmaps.addPixmap(QPixmap(path), QIcon::Normal, QIcon::Off);
+    fromPixmaps.addPixmap(QPixmap(path), QIcon::Disabled, QIcon::On);
+    const QJsonObject expected{{QStringLiteral("normaloff"), path}, {QStringLiteral("disabledon"), path}};
+    EXPECT_EQ(jsonValue(fromFile, index), expected);
+    EXPECT_EQ(jsonValue(fromPixmaps, index), expected);
+    EXPECT_TRUE(jsonValue(QIcon(), index).isNull());
 }
 
 TEST(JsonValues, EnumerationsAndFlagsByName)

@@ -3,6 +3,7 @@
 #include "image_digest.h"
 
 #include <QDirIterator>
+#include <QIcon>
 #include <QPixmap>
 
 namespace quarn::layouttool {
@@ -32,6 +33,26 @@ QString ImageIndex::pathOf(const QPixmap &pixmap) const
     if (pixmap.isNull())
         return QString();
     return m_pathByDigest.value(placeholders::imageDigest(pixmap.toImage()));
+}
+
+QVector<ImageIndex::IconPicture> ImageIndex::picturesOf(const QIcon &icon)
+{
+    static const struct {
+        QIcon::Mode mode;
+        const char *name;
+    } modes[] = {{QIcon::Normal, "normal"}, {QIcon::Disabled, "disabled"}, {QIcon::Active, "active"}, {QIcon::Selected, "selected"}};
+    QVector<IconPicture> pictures;
+    for (const auto &mode : modes) {
+        for (const QIcon::State state : {QIcon::Off, QIcon::On}) {
+            // Only what was given: pixmap() would make up the other modes.
+            const QList<QSize> sizes = icon.availableSizes(mode.mode, state);
+            if (sizes.isEmpty())
+                continue;
+            pictures.append({QLatin1String(mode.name) + QLatin1String(state == QIcon::On ? "on" : "off"),
+                             icon.pixmap(sizes.first(), mode.mode, state)});
+        }
+    }
+    return pictures;
 }
 
 } // namespace quarn::layouttool

@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QPixmap>
 #include <QStringList>
+#include <QVector>
 
-class QPixmap;
+class QIcon;
 
 namespace quarn::layouttool {
 
@@ -24,6 +26,14 @@ public:
     // The path the pixmap was loaded from; empty for a null pixmap or one that
     // matches no indexed image.
     QString pathOf(const QPixmap &pixmap) const;
+
+    // The pictures an icon holds, one per mode and state it was given, named
+    // as a Designer iconset names them ("normaloff", "normalon", ...).
+    struct IconPicture {
+        QString slot;
+        QPixmap pixmap;
+    };
+    static QVector<IconPicture> picturesOf(const QIcon &icon);
     bool contains(const QString &path) const { return m_paths.contains(path); }
     int size() const { return m_paths.size(); }
     // Paths whose image is identical to that of another path; pathOf cannot

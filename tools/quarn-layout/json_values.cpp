@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QFont>
+#include <QIcon>
 #include <QJsonArray>
 #include <QKeySequence>
 #include <QLine>
@@ -84,6 +85,14 @@ QJsonValue imageJson(const QPixmap &pixmap, const ImageIndex &images)
     if (!path.isEmpty())
         return path;
     return QStringLiteral("<unknown image %1x%2>").arg(pixmap.width()).arg(pixmap.height());
+}
+
+QJsonValue iconJson(const QIcon &icon, const ImageIndex &images)
+{
+    QJsonObject object;
+    for (const ImageIndex::IconPicture &picture : ImageIndex::picturesOf(icon))
+        object.insert(picture.slot, imageJson(picture.pixmap, images));
+    return object.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(object);
 }
 
 QJsonValue brushJson(const QBrush &brush, const ImageIndex &images)
@@ -236,7 +245,7 @@ QJsonValue jsonValue(const QVariant &value, const ImageIndex &images)
     case QMetaType::QDateTime:
         return value.toString();
     case QMetaType::QIcon:
-        return QJsonValue::Null;
+        return iconJson(value.value<QIcon>(), images);
     default:
         break;
     }

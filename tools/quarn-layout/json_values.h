@@ -15,7 +15,8 @@ class ImageIndex;
 // Plain JSON for the values forms set: sizes and points as [w,h] and [x,y],
 // rectangles as [x,y,w,h], colours as [r,g,b,a], byte
 // arrays and strings as text, lists as arrays, pixmaps (and textured brushes)
-// as their resource path, fonts and palettes as by jsonFont and jsonPalette.
+// as their resource path, icons as {"normaloff": path, ...} for each mode and
+// state given, fonts and palettes as by jsonFont and jsonPalette.
 // A pixmap that matches no known image becomes "<unknown image WxH>"; a type
 // with no plain form becomes "<TypeName>".
 QJsonValue jsonValue(const QVariant &value, const ImageIndex &images);

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QIcon>
 #include <QLayout>
 #include <QMetaEnum>
 #include <QMetaProperty>
@@ -339,6 +340,9 @@ private:
 
     bool sameValue(const QVariant &a, const QVariant &b) const
     {
+        if (a.userType() == QMetaType::QIcon && b.userType() == QMetaType::QIcon)
+            return a.value<QIcon>().cacheKey() == b.value<QIcon>().cacheKey()
+                || (a.value<QIcon>().isNull() && b.value<QIcon>().isNull());
         if (a.userType() == QMetaType::QPixmap && b.userType() == QMetaType::QPixmap)
             return a.value<QPixmap>().cacheKey() == b.value<QPixmap>().cacheKey()
                 || (a.value<QPixmap>().isNull() && b.value<QPixmap>().isNull());
@@ -391,12 +395,36 @@ private:
             m_xml.writeEndElement();
             return;
         }
+        if (value.userType() == QMetaType::QIcon) {
+            writeIcon(name, value.value<QIcon>(), byName);
+            return;
+        }
         if (!isExpressible(value)) {
             m_omissions.append(QStringLiteral("%1: a %2 has no form in a .ui file").arg(name, QString::fromLatin1(value.typeName())));
             return;
         }
         startProperty(name, byName);
         writeValue(value, translatable);
+        m_xml.writeEndElement();
+    }
+
+    void writeIcon(const QString &name, const QIcon &icon, bool byName)
+    {
+        QVector<QPair<QString, QString>> files;
+        for (const ImageIndex::IconPicture &picture : ImageIndex::picturesOf(icon)) {
+            const QString path = m_images.pathOf(picture.pixmap);
+            if (path.isEmpty())
+                m_omissions.append(QStringLiteral("%1: a picture from outside the image bundle").arg(name));
+            else
+                files.append({picture.slot, path});
+        }
+        if (files.isEmpty())
+            return;
+        startProperty(name, byName);
+        m_xml.writeStartElement(QStringLiteral("iconset"));
+        for (const auto &file : qAsConst(files))
+            m_xml.writeTextElement(file.first, file.second);
+        m_xml.writeEndElement();
         m_xml.writeEndElement();
     }
 
