@@ -1,26 +1,38 @@
 #include "core/construction/images.h"
 
-#include <QFile>
+#include <QCoreApplication>
+#include <QHash>
 #include <QPixmapCache>
+#include <QResource>
+#include <QThread>
 
 namespace quarn {
 
-// Looked up under a key of our own before loading: QPixmap::load keys its
-// cache on the file's modification time, and asking for that on every build
-// costs more than building the form.
+// Pictures already loaded, by path, as keys into QPixmapCache: a warm build
+// neither builds a string key nor reaches QPixmap::load, whose own cache key
+// asks for the file's modification time. A key goes stale when the host
+// clears QPixmapCache (or the cache evicts the picture), and the picture is
+// loaded again.
 QPixmap image(const char *resourcePath)
 {
-    const QString path = QString::fromUtf8(resourcePath);
-    const QString key = QLatin1String("quarn:") + path;
+    static QHash<QByteArray, QPixmapCache::Key> loaded;
+    // QPixmap and its cache belong to the GUI thread; so does this memo.
+    const QCoreApplication *application = QCoreApplication::instance();
+    const bool guiThread = application && QThread::currentThread() == application->thread();
+    const QByteArray path = QByteArray::fromRawData(resourcePath, int(qstrlen(resourcePath)));
     QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap))
-        return pixmap;
+    if (guiThread) {
+        const auto it = loaded.constFind(path);
+        if (it != loaded.constEnd() && QPixmapCache::find(*it, &pixmap))
+            return pixmap;
+    }
+    const QString fileName = QString::fromUtf8(path);
     // A resource the host lacks is not remembered, so that a bundle registered
     // later is found; asking the in-memory resource tree is cheap, load() is not.
-    if (path.startsWith(QLatin1Char(':')) && !QFile::exists(path))
+    if (fileName.startsWith(QLatin1Char(':')) && !QResource(fileName).isValid())
         return pixmap;
-    if (pixmap.load(path))
-        QPixmapCache::insert(key, pixmap);
+    if (pixmap.load(fileName) && guiThread)
+        loaded.insert(QByteArray(resourcePath), QPixmapCache::insert(pixmap));
     return pixmap;
 }
 
