@@ -130,6 +130,7 @@ TEST(ToolCommandLine, BadArgumentsAreUsageErrors)
         args({"fit", "--all", "PinClass"}),
         args({"list", "--all"}),
         args({"bench", "--repeat", "zero"}),
+        args({"dump", "--skeleton", "PinClass"}),
         args({"list", "extra"}),
     };
     for (const QStringList &arguments : cases) {

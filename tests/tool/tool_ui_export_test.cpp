@@ -57,6 +57,49 @@ TEST(ToolUiExport, WritesOneFormWithItsClassWidgetsAndCustomWidgets)
         EXPECT_TRUE(ui.elementsByTagName(QStringLiteral("pixmap")).at(i).toElement().text().startsWith(":/"));
 }
 
+// A skeleton has the same objects as the complete export, placed alike,
+// and no property besides their geometry.
+TEST(ToolUiExport, SkeletonKeepsTheObjectsAndTheirGeometryOnly)
+{
+    QTemporaryDir dir;
+    const QString complete = dir.filePath(QStringLiteral("complete.ui"));
+    const QString skeleton = dir.filePath(QStringLiteral("skeleton.ui"));
+    for (const ToolRun &run :
+         {runTool({QStringLiteral("ui"), QStringLiteral("SettingsNavigationScreenClass"), QStringLiteral("-o"), complete}),
+          runTool({QStringLiteral("ui"), QStringLiteral("--skeleton"), QStringLiteral("SettingsNavigationScreenClass"),
+                   QStringLiteral("-o"), skeleton})}) {
+        ASSERT_TRUE(run.finished);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    }
+    const auto objects = [](const QDomDocument &ui) {
+        QStringList objects;
+        for (const QString &tag : {QStringLiteral("widget"), QStringLiteral("layout"), QStringLiteral("spacer")}) {
+            const QDomNodeList elements = ui.elementsByTagName(tag);
+            for (int i = 0; i < elements.size(); ++i) {
+                const QDomElement element = elements.at(i).toElement();
+                const QDomElement geometry = element.firstChildElement(QStringLiteral("property"));
+                objects.append(tag + element.attribute(QStringLiteral("class")) + element.attribute(QStringLiteral("name"))
+                               + (geometry.attribute(QStringLiteral("name")) == QLatin1String("geometry") ? geometry.text()
+                                                                                                   : QString()));
+            }
+        }
+        return objects;
+    };
+    const QDomDocument completeUi = readUi(complete);
+    const QDomDocument skeletonUi = readUi(skeleton);
+    EXPECT_GT(objects(skeletonUi).size(), 20);
+    EXPECT_EQ(objects(skeletonUi), objects(completeUi));
+
+    const QDomNodeList properties = skeletonUi.elementsByTagName(QStringLiteral("property"));
+    for (int i = 0; i < properties.size(); ++i) {
+        const QDomElement property = properties.at(i).toElement();
+        const bool spacerShape = property.parentNode().toElement().tagName() == QLatin1String("spacer");
+        EXPECT_TRUE(spacerShape || property.attribute(QStringLiteral("name")) == QLatin1String("geometry"))
+            << property.attribute(QStringLiteral("name")).toStdString();
+    }
+    EXPECT_GT(completeUi.elementsByTagName(QStringLiteral("property")).size(), properties.size());
+}
+
 TEST(ToolUiExport, AllWritesEveryCatalogueFormAndLeavesUnchangedFilesAlone)
 {
     QTemporaryDir dir;

@@ -58,7 +58,8 @@ Commands:
   bench [--repeat N]         build times of every form against its uic
                              reference and plain widgets; code sizes
   ui NAME -o FILE.ui         the form as a Designer form; with --all, every
-  ui --all -o DIR            form as DIR/NAME.ui
+  ui --all -o DIR            form as DIR/NAME.ui; --skeleton keeps only the
+                             objects (classes, names, geometry, layouts)
 
 Options:
   --module PATH              layout module to load (default: the one beside
@@ -69,6 +70,7 @@ Options:
   -o, --output FILE          where render writes its picture, ui its form
   --all                      dump, fit or export every catalogued form
   --full                     dump every property, defaults included
+  --skeleton                 export only the objects of the forms
   --repeat N                 builds per form for bench (default 100)
   -h, --help                 this text
   --version                  the program's version
@@ -140,12 +142,13 @@ public:
         , m_output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("FILE"))
         , m_all({QStringLiteral("all")}, QString())
         , m_full({QStringLiteral("full")}, QString())
+        , m_skeleton({QStringLiteral("skeleton")}, QString())
         , m_repeat({QStringLiteral("repeat")}, QString(), QStringLiteral("N"))
         , m_help({QStringLiteral("h"), QStringLiteral("help")}, QString())
         , m_version({QStringLiteral("version")}, QString())
     {
         m_parser.addOptions(
-            {m_module, m_resources, m_translations, m_output, m_all, m_full, m_repeat, m_help, m_version});
+            {m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_repeat, m_help, m_version});
     }
 
     int run(const QStringList &arguments)
@@ -195,6 +198,8 @@ private:
             return fail(QStringLiteral("--all only goes with dump, fit and ui"), kUsageError);
         if (onlyFor(m_full, "dump"))
             return fail(QStringLiteral("--full only goes with dump"), kUsageError);
+        if (onlyFor(m_skeleton, "ui"))
+            return fail(QStringLiteral("--skeleton only goes with ui"), kUsageError);
         if (onlyFor(m_output, "render", "ui"))
             return fail(QStringLiteral("--output only goes with render and ui"), kUsageError);
         if (onlyFor(m_repeat, "bench"))
@@ -378,7 +383,8 @@ private:
                 return fail(QStringLiteral("--repeat needs a positive number"), kUsageError);
         }
         QTextStream out(stdout);
-        runBench(*m_layoutModule, besideProgram(QStringLiteral(QUARN_UIC_REFERENCE_FILE_NAME)), repeat, out);
+        runBench(*m_layoutModule, besideProgram(QStringLiteral(QUARN_UIC_REFERENCE_FILE_NAME)),
+                 besideProgram(QStringLiteral(QUARN_UIC_FLOOR_FILE_NAME)), repeat, out);
         out.flush();
         QString error;
         return finishStandardOutput(&error) ? 0 : fail(error);
@@ -403,7 +409,8 @@ private:
         if (all && !QDir().mkpath(output))
             return fail(QStringLiteral("cannot make directory %1").arg(output));
         const ImageIndex images = ImageIndex::scan();
-        UiExporter exporter(images);
+        UiExporter exporter(images, m_parser.isSet(m_skeleton) ? UiExporter::Content::Skeleton
+                                                               : UiExporter::Content::Complete);
         for (const auto &form : qAsConst(forms)) {
             const BuiltForm built(*form.form, *form.entry);
             warnIfOverrun(built);
@@ -417,7 +424,8 @@ private:
     }
 
     QCommandLineParser m_parser;
-    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_full, m_repeat, m_help, m_version;
+    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_repeat, m_help,
+        m_version;
     // Declared before the module, so that it outlives every form built from it.
     RegisteredResource m_imageBundle;
     QTranslator m_translator;

@@ -78,11 +78,13 @@ QString enumText(const QMetaEnum &enumerator, int value)
 class UiWriter
 {
 public:
-    UiWriter(QXmlStreamWriter &xml, const ImageIndex &images, ReferenceObjects &references, QStringList &omissions)
+    UiWriter(QXmlStreamWriter &xml, const ImageIndex &images, ReferenceObjects &references, QStringList &omissions,
+             UiExporter::Content content)
         : m_xml(xml)
         , m_images(images)
         , m_references(references)
         , m_omissions(omissions)
+        , m_skeleton(content == UiExporter::Content::Skeleton)
     {
     }
 
@@ -130,6 +132,11 @@ private:
         m_xml.writeAttribute(QStringLiteral("class"), QStringLiteral("QWidget"));
         m_xml.writeAttribute(QStringLiteral("name"), root.objectName());
         writeRect(QStringLiteral("geometry"), QRect(0, 0, root.width(), root.height()));
+        if (m_skeleton) {
+            writeChildren(root);
+            m_xml.writeEndElement();
+            return;
+        }
         writeChangedProperties(root, m_references.freshRoot(), QWidget::staticMetaObject.propertyCount());
         if (!root.windowTitle().isEmpty())
             writeProperty(QStringLiteral("windowTitle"), root.windowTitle(), true, false);
@@ -147,6 +154,11 @@ private:
         m_xml.writeAttribute(QStringLiteral("name"), widget.objectName());
         if (widget.testAttribute(Qt::WA_Moved) || widget.testAttribute(Qt::WA_Resized))
             writeRect(QStringLiteral("geometry"), widget.geometry());
+        if (m_skeleton) {
+            writeChildren(widget);
+            m_xml.writeEndElement();
+            return;
+        }
         writeChangedProperties(widget, m_references.referenceFor(metaObject), metaObject->propertyCount());
         if (widget.testAttribute(Qt::WA_SetFont)) {
             startProperty(QStringLiteral("font"), false);
@@ -215,6 +227,28 @@ private:
         m_xml.writeAttribute(QStringLiteral("name"), layout.objectName());
         auto *grid = qobject_cast<QGridLayout *>(&layout);
         auto *form = qobject_cast<QFormLayout *>(&layout);
+        if (!m_skeleton)
+            writeLayoutProperties(layout, grid, form);
+        for (int i = 0; i < layout.count(); ++i) {
+            m_xml.writeStartElement(QStringLiteral("item"));
+            if (grid) {
+                int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
+                grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+                writeCell(row, column, rowSpan, columnSpan);
+            } else if (form) {
+                int row = 0;
+                QFormLayout::ItemRole role = QFormLayout::LabelRole;
+                form->getItemPosition(i, &row, &role);
+                writeCell(row, role == QFormLayout::FieldRole ? 1 : 0, 1, role == QFormLayout::SpanningRole ? 2 : 1);
+            }
+            writeItem(*layout.itemAt(i));
+            m_xml.writeEndElement();
+        }
+        m_xml.writeEndElement();
+    }
+
+    void writeLayoutProperties(QLayout &layout, QGridLayout *grid, QFormLayout *form)
+    {
         if (grid || form) {
             writeProperty(QStringLiteral("horizontalSpacing"),
                           grid ? grid->horizontalSpacing() : form->horizontalSpacing(), false, false);
@@ -234,22 +268,6 @@ private:
                                    enumText(QMetaEnum::fromType<QLayout::SizeConstraint>(), layout.sizeConstraint()));
             m_xml.writeEndElement();
         }
-        for (int i = 0; i < layout.count(); ++i) {
-            m_xml.writeStartElement(QStringLiteral("item"));
-            if (grid) {
-                int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
-                grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-                writeCell(row, column, rowSpan, columnSpan);
-            } else if (form) {
-                int row = 0;
-                QFormLayout::ItemRole role = QFormLayout::LabelRole;
-                form->getItemPosition(i, &row, &role);
-                writeCell(row, role == QFormLayout::FieldRole ? 1 : 0, 1, role == QFormLayout::SpanningRole ? 2 : 1);
-            }
-            writeItem(*layout.itemAt(i));
-            m_xml.writeEndElement();
-        }
-        m_xml.writeEndElement();
     }
 
     void writeCell(int row, int column, int rowSpan, int columnSpan)
@@ -635,14 +653,16 @@ private:
     const ImageIndex &m_images;
     ReferenceObjects &m_references;
     QStringList &m_omissions;
+    const bool m_skeleton;
     QHash<const void *, int> m_fieldIndex;
     QList<const QMetaObject *> m_customClasses;
 };
 
 } // namespace
 
-UiExporter::UiExporter(const ImageIndex &images)
+UiExporter::UiExporter(const ImageIndex &images, Content content)
     : m_images(images)
+    , m_content(content)
 {
 }
 
@@ -656,7 +676,7 @@ QByteArray UiExporter::exportForm(const BuiltForm &form)
     xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(1);
     xml.writeStartDocument();
-    UiWriter(xml, m_images, m_references, m_omissions).write(form);
+    UiWriter(xml, m_images, m_references, m_omissions, m_content).write(form);
     xml.writeEndDocument();
     return bytes;
 }

@@ -22,10 +22,16 @@ class ImageIndex;
 // the index must know the images the form was built with. Library properties
 // without a set<Name> setter are listed by their class in the class info
 // "setByName" and are written to be set by name.
+//
+// A skeleton holds only the objects: classes, names, geometry and layouts
+// with their items. Built, it costs what creating the same controls costs,
+// a floor for the complete form.
 class UiExporter
 {
 public:
-    explicit UiExporter(const ImageIndex &images);
+    enum class Content { Complete, Skeleton };
+
+    explicit UiExporter(const ImageIndex &images, Content content = Content::Complete);
     ~UiExporter();
 
     QByteArray exportForm(const BuiltForm &form);
@@ -38,6 +44,7 @@ public:
 
 private:
     const ImageIndex &m_images;
+    const Content m_content;
     ReferenceObjects m_references;
     QStringList m_omissions;
 };
