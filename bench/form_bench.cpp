@@ -1,6 +1,8 @@
 // Time to build each form as a host does, against the same form built by the
-// uic code of its Designer export and against the floor of constructing the
-// same number of plain widgets with an object name and a geometry.
+// uic code of its Designer export, by uic's code of the form's skeleton (the
+// same controls with names, geometry and layouts only), and against the floor
+// of constructing the same number of plain widgets with an object name and a
+// geometry.
 
 #include "catalogue/catalogue.h"
 #include "uic_reference.h"
@@ -8,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QResource>
@@ -52,6 +55,16 @@ void buildReferenceOnce(const UicReferenceForm &form)
 const UicReferenceForm &referenceFor(std::size_t index)
 {
     return quarnUicReferenceForms()->forms[index];
+}
+
+// The skeletons share the reference's entry point, so they are loaded by path.
+const UicReferenceForms *loadSkeletons()
+{
+    static QLibrary library(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUARN_UIC_FLOOR_FILE_NAME)));
+    using Entry = const UicReferenceForms *(*)();
+    const auto entry = library.load() ? reinterpret_cast<Entry>(library.resolve(QUARN_UIC_REFERENCE_ENTRY)) : nullptr;
+    return entry ? entry() : nullptr;
 }
 
 // Stripped size of a library beside this program, per field of all forms.
@@ -128,6 +141,15 @@ void BuildAllReferences(benchmark::State &state)
     state.counters["bytes_per_field"] = strippedBytesPerField(QUARN_UIC_REFERENCE_FILE_NAME);
 }
 
+void BuildAllSkeletons(benchmark::State &state, const UicReferenceForms *skeletons)
+{
+    for (auto _ : state) {
+        for (int i = 0; i < skeletons->count; ++i)
+            buildReferenceOnce(skeletons->forms[i]);
+    }
+    state.counters["forms"] = double(skeletons->count);
+}
+
 void BuildAllFloors(benchmark::State &state)
 {
     std::vector<std::vector<QString>> names;
@@ -161,12 +183,20 @@ int main(int argc, char **argv)
     }
     benchmark::RegisterBenchmark("all/forms", BuildAllForms)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("all/uic", BuildAllReferences)->Unit(benchmark::kMillisecond);
+    const UicReferenceForms *skeletons = loadSkeletons();
+    if (!skeletons || std::size_t(skeletons->count) != kCatalogueSize) {
+        qWarning("quarn_bench: the uic skeletons do not hold every catalogued form; rebuild them");
+        return 1;
+    }
+    benchmark::RegisterBenchmark("all/controls", BuildAllSkeletons, skeletons)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("all/floor", BuildAllFloors)->Unit(benchmark::kMillisecond);
     for (std::size_t i = 0; i < kCatalogueSize; ++i) {
         const CatalogueEntry &entry = kCatalogue[i];
         const std::string name = entry.name;
         benchmark::RegisterBenchmark(("form/" + name).c_str(), BuildForm, &entry)->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("uic/" + name).c_str(), BuildReference, &referenceFor(i))
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("controls/" + name).c_str(), BuildReference, &skeletons->forms[i])
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("floor/" + name).c_str(), BuildFloor, entry.fieldCount)
             ->Unit(benchmark::kMicrosecond);

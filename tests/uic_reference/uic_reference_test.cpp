@@ -1,10 +1,14 @@
 // The forms exported as Designer forms and compiled by uic build the same
-// objects as the module: same names, classes, parents and geometry.
+// objects as the module: same names, classes, parents and geometry. So do
+// their skeletons, which set nothing else.
 
 #include "catalogue/catalogue.h"
 #include "uic_reference.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QLayout>
+#include <QLibrary>
 #include <QScrollArea>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -84,29 +88,30 @@ std::multiset<QString> namedObjectsOf(const std::multiset<QString> &fields, QWid
     return objects;
 }
 
-const UicReferenceForm *referenceFor(const char *name)
+const UicReferenceForm *find(const UicReferenceForms &table, const char *name)
 {
-    const UicReferenceForms *table = quarnUicReferenceForms();
-    for (int i = 0; i < table->count; ++i) {
-        if (qstrcmp(table->forms[i].name, name) == 0)
-            return &table->forms[i];
+    for (int i = 0; i < table.count; ++i) {
+        if (qstrcmp(table.forms[i].name, name) == 0)
+            return &table.forms[i];
     }
     return nullptr;
 }
 
-TEST(UicReference, HoldsEveryRegisteredFormInCatalogueOrder)
+// The skeletons share the reference's entry point, so they are loaded by path.
+const UicReferenceForms *skeletons()
 {
-    const UicReferenceForms *table = quarnUicReferenceForms();
-    ASSERT_EQ(std::size_t(table->count), kCatalogueSize);
-    for (std::size_t i = 0; i < kCatalogueSize; ++i)
-        EXPECT_STREQ(table->forms[i].name, kCatalogue[i].name);
+    static QLibrary library(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUARN_UIC_FLOOR_FILE_NAME)));
+    using Entry = const UicReferenceForms *(*)();
+    const auto entry = library.load() ? reinterpret_cast<Entry>(library.resolve(QUARN_UIC_REFERENCE_ENTRY)) : nullptr;
+    return entry ? entry() : nullptr;
 }
 
-TEST(UicReference, BuildsTheModulesObjectsForEveryForm)
+void expectTheModulesObjects(const UicReferenceForms &table)
 {
     for (const CatalogueEntry &entry : kCatalogue) {
         SCOPED_TRACE(entry.name);
-        const UicReferenceForm *reference = referenceFor(entry.name);
+        const UicReferenceForm *reference = find(table, entry.name);
         ASSERT_NE(reference, nullptr);
 
         auto moduleRoot = std::make_unique<QWidget>();
@@ -128,6 +133,41 @@ TEST(UicReference, BuildsTheModulesObjectsForEveryForm)
         EXPECT_TRUE(missing.empty() && extra.empty())
             << "module only: " << QStringList(missing.begin(), missing.end()).join(QStringLiteral("; ")).toStdString()
             << "\nuic only: " << QStringList(extra.begin(), extra.end()).join(QStringLiteral("; ")).toStdString();
+    }
+}
+
+TEST(UicReference, HoldsEveryRegisteredFormInCatalogueOrder)
+{
+    for (const UicReferenceForms *table : {quarnUicReferenceForms(), skeletons()}) {
+        ASSERT_NE(table, nullptr);
+        ASSERT_EQ(std::size_t(table->count), kCatalogueSize);
+        for (std::size_t i = 0; i < kCatalogueSize; ++i)
+            EXPECT_STREQ(table->forms[i].name, kCatalogue[i].name);
+    }
+}
+
+TEST(UicReference, BuildsTheModulesObjectsForEveryForm)
+{
+    expectTheModulesObjects(*quarnUicReferenceForms());
+}
+
+TEST(UicSkeletons, BuildTheModulesObjectsAndSetNothingElse)
+{
+    ASSERT_NE(skeletons(), nullptr);
+    expectTheModulesObjects(*skeletons());
+    for (int i = 0; i < skeletons()->count; ++i) {
+        const UicReferenceForm &skeleton = skeletons()->forms[i];
+        SCOPED_TRACE(skeleton.name);
+        auto root = std::make_unique<QWidget>();
+        skeleton.build(root.get());
+        EXPECT_TRUE(root->windowTitle().isEmpty());
+        for (const QWidget *widget : root->findChildren<QWidget *>()) {
+            if (widget->objectName().startsWith(QLatin1String("qt_")))
+                continue; // a Qt control's own parts
+            EXPECT_FALSE(widget->testAttribute(Qt::WA_SetFont)) << widget->objectName().toStdString();
+            EXPECT_FALSE(widget->testAttribute(Qt::WA_SetPalette)) << widget->objectName().toStdString();
+            EXPECT_TRUE(widget->dynamicPropertyNames().isEmpty()) << widget->objectName().toStdString();
+        }
     }
 }
 

@@ -113,12 +113,13 @@ QString ratio(qint64 a, qint64 b)
 }
 
 struct Times {
-    qint64 module = 0, reference = 0, floor = 0, coldModule = 0, coldReference = 0;
+    qint64 module = 0, reference = 0, controls = 0, floor = 0, coldModule = 0, coldReference = 0;
 
     Times &operator+=(const Times &other)
     {
         module += other.module;
         reference += other.reference;
+        controls += other.controls;
         floor += other.floor;
         coldModule += other.coldModule;
         coldReference += other.coldReference;
@@ -127,7 +128,7 @@ struct Times {
 };
 
 Times timeForm(const FormLayout &form, const CatalogueIndexEntry &entry, const UicReferenceForm *reference,
-               int repeat, bool moduleFirstWhenCold)
+               const UicReferenceForm *skeleton, int repeat, bool moduleFirstWhenCold)
 {
     Times times;
     // Cold: the first build after the picture cache is emptied decodes every
@@ -150,7 +151,7 @@ Times timeForm(const FormLayout &form, const CatalogueIndexEntry &entry, const U
     QVector<QString> names(entry.fieldCount);
     for (int i = 0; i < entry.fieldCount; ++i)
         names[i] = QStringLiteral("field%1").arg(i);
-    std::vector<qint64> module, uic, floor;
+    std::vector<qint64> module, uic, controls, floor;
     for (int run = 0; run < repeat; ++run) {
         // Each run in turn goes first, so neither side always meets the
         // allocator in the state the other left.
@@ -161,20 +162,32 @@ Times timeForm(const FormLayout &form, const CatalogueIndexEntry &entry, const U
             uic.push_back(timeOnce([&] { buildReference(*reference); }));
         if (!moduleFirst)
             module.push_back(timeOnce([&] { BuiltForm built(form, entry); }));
+        if (skeleton)
+            controls.push_back(timeOnce([&] { buildReference(*skeleton); }));
         floor.push_back(timeOnce([&] { buildFloor(names); }));
     }
     times.module = median(module);
     times.reference = median(uic);
+    times.controls = median(controls);
     times.floor = median(floor);
     return times;
+}
+
+// What each side does beyond creating the controls, against the other.
+QString ratioAboveControls(const Times &times)
+{
+    if (times.controls <= 0 || times.module <= 0 || times.reference <= times.controls)
+        return QStringLiteral("-");
+    return ratio(std::max<qint64>(times.module - times.controls, 1), times.reference - times.controls);
 }
 
 void printRow(QTextStream &out, const QString &name, const QString &fields, const Times &times)
 {
     out << qSetFieldWidth(34) << Qt::left << name << qSetFieldWidth(7) << Qt::right << fields << qSetFieldWidth(10)
-        << micros(times.module) << micros(times.reference) << micros(times.floor) << qSetFieldWidth(9)
-        << ratio(times.module, times.reference) << ratio(times.module, times.floor) << qSetFieldWidth(10)
-        << micros(times.coldModule) << micros(times.coldReference) << qSetFieldWidth(0) << '\n';
+        << micros(times.module) << micros(times.reference) << micros(times.controls) << micros(times.floor)
+        << ratio(times.module, times.reference) << ratioAboveControls(times)
+        << ratio(times.module, times.floor) << micros(times.coldModule)
+        << micros(times.coldReference) << qSetFieldWidth(0) << '\n';
 }
 
 void printSize(QTextStream &out, const char *what, const QString &path, qint64 bytes, int forms, int fields)
@@ -191,15 +204,24 @@ void printSize(QTextStream &out, const char *what, const QString &path, qint64 b
 
 } // namespace
 
-void runBench(LayoutModule &module, const QString &referencePath, int repeat, QTextStream &out)
+void runBench(LayoutModule &module, const QString &referencePath, const QString &skeletonPath, int repeat,
+              QTextStream &out)
 {
     const UicReference reference(referencePath);
     if (!reference.isLoaded())
-        out << "no uic reference at " << referencePath << ": " << reference.errorString() << "\n\n";
+        out << "no uic reference at " << referencePath << ": " << reference.errorString() << "\n";
+    const UicReference skeletons(skeletonPath);
+    if (!skeletons.isLoaded())
+        out << "no uic skeletons at " << skeletonPath << ": " << skeletons.errorString() << "\n";
+    out << "module, uic: the form built and destroyed by the module and by uic's code of its Designer export\n"
+           "controls: uic's code of the form's skeleton (its objects, names, geometry, layouts only)\n"
+           "widgets: as many plain QWidgets with a name and a geometry\n"
+           "above ctl: (module - controls) / (uic - controls), each side's own work against the other's\n\n";
 
     out << qSetFieldWidth(34) << Qt::left << "form" << qSetFieldWidth(7) << Qt::right << "fields"
-        << qSetFieldWidth(10) << "module us" << "uic us" << "floor us" << qSetFieldWidth(9) << "mod/uic"
-        << "mod/floor" << qSetFieldWidth(10) << "cold mod" << "cold uic" << qSetFieldWidth(0) << '\n';
+        << qSetFieldWidth(10) << "module us" << "uic us" << "controls" << "widgets" << "mod/uic" << "above ctl"
+        << "mod/wid" << "cold mod" << "cold uic"
+        << qSetFieldWidth(0) << '\n';
     Times total;
     int measured = 0;
     int fields = 0;
@@ -210,7 +232,8 @@ void runBench(LayoutModule &module, const QString &referencePath, int repeat, QT
             continue;
         }
         const UicReferenceForm *referenceForm = reference.find(entry.name);
-        const Times times = timeForm(*form, entry, referenceForm, repeat, measured % 2 == 0);
+        const Times times =
+            timeForm(*form, entry, referenceForm, skeletons.find(entry.name), repeat, measured % 2 == 0);
         total += times;
         ++measured;
         fields += entry.fieldCount;

@@ -10,12 +10,15 @@ class LayoutModule;
 
 // Times setupUi + retranslateUi + destroying the root for every catalogued
 // form the module registers, interleaved in one run with the same form built
-// by the uic reference (the library at referencePath, when it is there) and
-// with the floor of a root with as many plain QWidgets, each given an object
-// name and a geometry. Prints per form the median warm time of repeat builds
-// of each and the ratios module/uic and module/floor; the cold first build
+// by the uic reference (the library at referencePath, when it is there), with
+// uic's code of the form's skeleton (at skeletonPath: the same controls with
+// names, geometry and layouts only) and with a root of as many plain QWidgets,
+// each given an object name and a geometry. Prints per form the median warm
+// time of repeat builds of each, the ratio module/uic, the same ratio of what
+// each does beyond the skeleton, and module/plain widgets; the cold first build
 // (pictures decoded anew) of module and reference beside; the totals; then the
 // stripped size of module and reference per form and per field.
-void runBench(LayoutModule &module, const QString &referencePath, int repeat, QTextStream &out);
+void runBench(LayoutModule &module, const QString &referencePath, const QString &skeletonPath, int repeat,
+              QTextStream &out);
 
 } // namespace quarn::layouttool
