@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QPixmapCache>
 #include <QResource>
 #include <QThread>
@@ -9,8 +10,8 @@
 namespace quarn {
 
 // Pictures already loaded, by path, as keys into QPixmapCache: a warm build
-// neither builds a string key nor reaches QPixmap::load, whose own cache key
-// asks for the file's modification time. A key goes stale when the host
+// neither builds a string key nor asks for the file's modification time, as
+// QPixmap::load does for its own cache key. A key goes stale when the host
 // clears QPixmapCache (or the cache evicts the picture), and the picture is
 // loaded again.
 QPixmap image(const char *resourcePath)
@@ -31,7 +32,10 @@ QPixmap image(const char *resourcePath)
     // later is found; asking the in-memory resource tree is cheap, load() is not.
     if (fileName.startsWith(QLatin1Char(':')) && !QResource(fileName).isValid())
         return pixmap;
-    if (pixmap.load(fileName) && guiThread)
+    // Decoded without QPixmap::load, which would keep a second entry of the
+    // same picture in the cache under its own key and so halve what fits.
+    pixmap = QPixmap::fromImage(QImageReader(fileName).read());
+    if (!pixmap.isNull() && guiThread)
         loaded.insert(QByteArray(resourcePath), QPixmapCache::insert(pixmap));
     return pixmap;
 }

@@ -45,6 +45,34 @@ TEST(SharedPictures, AreKeptUntilTheHostClearsThePixmapCache)
     EXPECT_EQ(colourOf(image(utf8Path.constData())), QColor(Qt::blue));
 }
 
+// The cache is the host's and has a limit: each picture is kept in it once,
+// so two pictures fit where two and a half would.
+TEST(SharedPictures, TakeTheirSizeInThePixmapCacheOnce)
+{
+    QTemporaryDir dir;
+    const auto write = [&](const char *name, const QColor &colour) {
+        QImage picture(256, 256, QImage::Format_ARGB32);
+        picture.fill(colour);
+        const QString path = dir.filePath(QLatin1String(name));
+        return picture.save(path, "PNG") ? path.toUtf8() : QByteArray();
+    };
+    const QByteArray first = write("first.png", Qt::red);
+    const QByteArray second = write("second.png", Qt::green);
+    ASSERT_FALSE(first.isEmpty() || second.isEmpty());
+
+    const int limit = QPixmapCache::cacheLimit();
+    QPixmapCache::clear();
+    const int pictureKilobytes = int(image(first.constData()).toImage().sizeInBytes() / 1024);
+    QPixmapCache::clear();
+    QPixmapCache::setCacheLimit(pictureKilobytes * 5 / 2);
+    EXPECT_EQ(colourOf(image(first.constData())), QColor(Qt::red));
+    EXPECT_EQ(colourOf(image(second.constData())), QColor(Qt::green));
+    ASSERT_FALSE(write("first.png", Qt::blue).isEmpty());
+    EXPECT_EQ(colourOf(image(first.constData())), QColor(Qt::red)) << "the first picture was pushed out";
+    QPixmapCache::setCacheLimit(limit);
+    QPixmapCache::clear();
+}
+
 TEST(SharedPictures, AMissingPathIsFoundOnceItExists)
 {
     QTemporaryDir dir;
