@@ -3,7 +3,8 @@
 // Images come from the host's resources by path; a path the host lacks gives a
 // null picture and the form is built all the same.
 //
-// Loaded pictures stay in QPixmapCache, so later builds do not load them again.
+// Loaded pictures stay in QPixmapCache, once each and within its limit, so
+// later builds do not load them again.
 // A host that swaps in other images under the same paths (another resource
 // bundle) calls QPixmapCache::clear() afterwards. Paths that gave no picture
 // are not remembered: a bundle registered later is found.
