@@ -115,7 +115,8 @@ TEST(PlaybackScreen, ScaleTextLiesOverItsShadow)
 // control's own pixel size of -1, and toggles that carry a Qt button icon.
 TEST(GeofenceScreens, DetailsCombosAndToggles)
 {
-    const bool pictures = placeholderImagesRegistered() && QFile::exists(QStringLiteral(":/Buttons/b_ToggleButton_h.mif"));
+    const bool pictures =
+        placeholderImagesRegistered() && QFile::exists(QStringLiteral(":/Buttons/b_ToggleButton_h.mif"));
     BuiltForm screen = buildForm(entryNamed("ToolsGeofenceDetailsScreen"), true);
     auto &ui = recordOf<Ui_ToolsGeofenceDetailsScreen>(screen);
     EXPECT_EQ(ui.comboProximityAlert->font().pointSize(), 9);

@@ -64,23 +64,24 @@ TEST(ToolUiExport, SkeletonKeepsTheObjectsAndTheirGeometryOnly)
     QTemporaryDir dir;
     const QString complete = dir.filePath(QStringLiteral("complete.ui"));
     const QString skeleton = dir.filePath(QStringLiteral("skeleton.ui"));
-    for (const ToolRun &run :
-         {runTool({QStringLiteral("ui"), QStringLiteral("SettingsNavigationScreenClass"), QStringLiteral("-o"), complete}),
-          runTool({QStringLiteral("ui"), QStringLiteral("--skeleton"), QStringLiteral("SettingsNavigationScreenClass"),
-                   QStringLiteral("-o"), skeleton})}) {
+    const QString form = QStringLiteral("SettingsNavigationScreenClass");
+    const QString ui = QStringLiteral("ui"), to = QStringLiteral("-o");
+    for (const ToolRun &run : {runTool({ui, form, to, complete}),
+                               runTool({ui, QStringLiteral("--skeleton"), form, to, skeleton})}) {
         ASSERT_TRUE(run.finished);
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     }
-    const auto objects = [](const QDomDocument &ui) {
+    // Each object as its element, class, name and, where it comes first, geometry.
+    const auto objects = [](const QDomDocument &document) {
         QStringList objects;
         for (const QString &tag : {QStringLiteral("widget"), QStringLiteral("layout"), QStringLiteral("spacer")}) {
-            const QDomNodeList elements = ui.elementsByTagName(tag);
+            const QDomNodeList elements = document.elementsByTagName(tag);
             for (int i = 0; i < elements.size(); ++i) {
                 const QDomElement element = elements.at(i).toElement();
-                const QDomElement geometry = element.firstChildElement(QStringLiteral("property"));
-                objects.append(tag + element.attribute(QStringLiteral("class")) + element.attribute(QStringLiteral("name"))
-                               + (geometry.attribute(QStringLiteral("name")) == QLatin1String("geometry") ? geometry.text()
-                                                                                                   : QString()));
+                const QDomElement first = element.firstChildElement(QStringLiteral("property"));
+                const bool placed = first.attribute(QStringLiteral("name")) == QLatin1String("geometry");
+                objects.append(tag + element.attribute(QStringLiteral("class"))
+                               + element.attribute(QStringLiteral("name")) + (placed ? first.text() : QString()));
             }
         }
         return objects;

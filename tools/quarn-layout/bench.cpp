@@ -185,9 +185,8 @@ void printRow(QTextStream &out, const QString &name, const QString &fields, cons
 {
     out << qSetFieldWidth(34) << Qt::left << name << qSetFieldWidth(7) << Qt::right << fields << qSetFieldWidth(10)
         << micros(times.module) << micros(times.reference) << micros(times.controls) << micros(times.floor)
-        << ratio(times.module, times.reference) << ratioAboveControls(times)
-        << ratio(times.module, times.floor) << micros(times.coldModule)
-        << micros(times.coldReference) << qSetFieldWidth(0) << '\n';
+        << ratio(times.module, times.reference) << ratioAboveControls(times) << ratio(times.module, times.floor)
+        << micros(times.coldModule) << micros(times.coldReference) << qSetFieldWidth(0) << '\n';
 }
 
 void printSize(QTextStream &out, const char *what, const QString &path, qint64 bytes, int forms, int fields)
@@ -220,8 +219,7 @@ void runBench(LayoutModule &module, const QString &referencePath, const QString 
 
     out << qSetFieldWidth(34) << Qt::left << "form" << qSetFieldWidth(7) << Qt::right << "fields"
         << qSetFieldWidth(10) << "module us" << "uic us" << "controls" << "widgets" << "mod/uic" << "above ctl"
-        << "mod/wid" << "cold mod" << "cold uic"
-        << qSetFieldWidth(0) << '\n';
+        << "mod/wid" << "cold mod" << "cold uic" << qSetFieldWidth(0) << '\n';
     Times total;
     int measured = 0;
     int fields = 0;
