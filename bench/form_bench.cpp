@@ -57,14 +57,11 @@ const UicReferenceForm &referenceFor(std::size_t index)
     return quarnUicReferenceForms()->forms[index];
 }
 
-// The skeletons share the reference's entry point, so they are loaded by path.
 const UicReferenceForms *loadSkeletons()
 {
     static QLibrary library(
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUARN_UIC_FLOOR_FILE_NAME)));
-    using Entry = const UicReferenceForms *(*)();
-    const auto entry = library.load() ? reinterpret_cast<Entry>(library.resolve(QUARN_UIC_REFERENCE_ENTRY)) : nullptr;
-    return entry ? entry() : nullptr;
+    return uicFormsOf(library);
 }
 
 // Stripped size of a library beside this program, per field of all forms.

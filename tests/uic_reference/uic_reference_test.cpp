@@ -97,14 +97,11 @@ const UicReferenceForm *find(const UicReferenceForms &table, const char *name)
     return nullptr;
 }
 
-// The skeletons share the reference's entry point, so they are loaded by path.
 const UicReferenceForms *skeletons()
 {
     static QLibrary library(
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUARN_UIC_FLOOR_FILE_NAME)));
-    using Entry = const UicReferenceForms *(*)();
-    const auto entry = library.load() ? reinterpret_cast<Entry>(library.resolve(QUARN_UIC_REFERENCE_ENTRY)) : nullptr;
-    return entry ? entry() : nullptr;
+    return uicFormsOf(library);
 }
 
 void expectTheModulesObjects(const UicReferenceForms &table)

@@ -63,11 +63,8 @@ public:
     explicit UicReference(const QString &path)
         : m_library(path)
     {
-        if (!QFileInfo::exists(path) || !m_library.load())
-            return;
-        using Entry = const UicReferenceForms *(*)();
-        if (auto entry = reinterpret_cast<Entry>(m_library.resolve(QUARN_UIC_REFERENCE_ENTRY)))
-            m_forms = entry();
+        if (QFileInfo::exists(path))
+            m_forms = uicFormsOf(m_library);
     }
 
     bool isLoaded() const { return m_forms; }
