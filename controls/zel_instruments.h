@@ -49,13 +49,13 @@ class ZEL_EXPORT zelCompass : public QWidget
     Q_PROPERTY(QPixmap blueNeedle READ blueNeedle WRITE setBlueNeedle)
     Q_PROPERTY(bool bDrawLabels READ drawLabels WRITE setDrawLabels)
     Q_PROPERTY(bool bDrawCardinal READ drawCardinal WRITE setDrawCardinal)
-    Q_PROPERTY(QPixmap targetIcon MEMBER targetIcon)
-    Q_PROPERTY(QPixmap sunIcon MEMBER sunIcon)
-    Q_PROPERTY(QPixmap moonIcon MEMBER moonIcon)
-    Q_PROPERTY(QPixmap northBadge MEMBER northBadge)
-    Q_PROPERTY(QPixmap westBadge MEMBER westBadge)
-    Q_PROPERTY(QPixmap southBadge MEMBER southBadge)
-    Q_PROPERTY(QPixmap eastBadge MEMBER eastBadge)
+    Q_PROPERTY(QPixmap targetIcon READ readTargetIcon WRITE writeTargetIcon)
+    Q_PROPERTY(QPixmap sunIcon READ readSunIcon WRITE writeSunIcon)
+    Q_PROPERTY(QPixmap moonIcon READ readMoonIcon WRITE writeMoonIcon)
+    Q_PROPERTY(QPixmap northBadge READ readNorthBadge WRITE writeNorthBadge)
+    Q_PROPERTY(QPixmap westBadge READ readWestBadge WRITE writeWestBadge)
+    Q_PROPERTY(QPixmap southBadge READ readSouthBadge WRITE writeSouthBadge)
+    Q_PROPERTY(QPixmap eastBadge READ readEastBadge WRITE writeEastBadge)
     Q_PROPERTY(int heading MEMBER heading)
     Q_PROPERTY(int bearing MEMBER bearing)
     Q_PROPERTY(bool northUp MEMBER northUp)
@@ -110,6 +110,23 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The pictures' by-name properties: through MEMBER, moc would compare two
+    // pictures by way of an implicit QCursor and build cursors on every write.
+    QPixmap readTargetIcon() const { return targetIcon; }
+    void writeTargetIcon(const QPixmap &image) { targetIcon = image; }
+    QPixmap readSunIcon() const { return sunIcon; }
+    void writeSunIcon(const QPixmap &image) { sunIcon = image; }
+    QPixmap readMoonIcon() const { return moonIcon; }
+    void writeMoonIcon(const QPixmap &image) { moonIcon = image; }
+    QPixmap readNorthBadge() const { return northBadge; }
+    void writeNorthBadge(const QPixmap &image) { northBadge = image; }
+    QPixmap readWestBadge() const { return westBadge; }
+    void writeWestBadge(const QPixmap &image) { westBadge = image; }
+    QPixmap readSouthBadge() const { return southBadge; }
+    void writeSouthBadge(const QPixmap &image) { southBadge = image; }
+    QPixmap readEastBadge() const { return eastBadge; }
+    void writeEastBadge(const QPixmap &image) { eastBadge = image; }
+
     QPixmap m_compassRing;
     QPixmap m_greenNeedle;
     QPixmap m_yellowNeedle;
@@ -137,14 +154,14 @@ class ZEL_EXPORT zelStripCompass : public QWidget
     Q_PROPERTY(QPixmap destArrow READ destArrow WRITE setDestArrow)
     Q_PROPERTY(float heading READ heading WRITE setHeading)
     Q_PROPERTY(bool isRoadCompassMode READ isRoadCompassMode WRITE setRoadCompassMode)
-    Q_PROPERTY(QPixmap objectImage MEMBER objectImage)
-    Q_PROPERTY(QPixmap waypointImage MEMBER waypointImage)
-    Q_PROPERTY(QPixmap moonImage MEMBER moonImage)
-    Q_PROPERTY(QPixmap sunImage MEMBER sunImage)
-    Q_PROPERTY(QPixmap westLetterImage MEMBER westLetterImage)
-    Q_PROPERTY(QPixmap northLetterImage MEMBER northLetterImage)
-    Q_PROPERTY(QPixmap eastLetterImage MEMBER eastLetterImage)
-    Q_PROPERTY(QPixmap southLetterImage MEMBER southLetterImage)
+    Q_PROPERTY(QPixmap objectImage READ readObjectImage WRITE writeObjectImage)
+    Q_PROPERTY(QPixmap waypointImage READ readWaypointImage WRITE writeWaypointImage)
+    Q_PROPERTY(QPixmap moonImage READ readMoonImage WRITE writeMoonImage)
+    Q_PROPERTY(QPixmap sunImage READ readSunImage WRITE writeSunImage)
+    Q_PROPERTY(QPixmap westLetterImage READ readWestLetterImage WRITE writeWestLetterImage)
+    Q_PROPERTY(QPixmap northLetterImage READ readNorthLetterImage WRITE writeNorthLetterImage)
+    Q_PROPERTY(QPixmap eastLetterImage READ readEastLetterImage WRITE writeEastLetterImage)
+    Q_PROPERTY(QPixmap southLetterImage READ readSouthLetterImage WRITE writeSouthLetterImage)
     Q_PROPERTY(float bearing MEMBER bearing)
     Q_PROPERTY(float stripViewAngle MEMBER stripViewAngle)
     Q_PROPERTY(float roadViewAngle MEMBER roadViewAngle)
@@ -220,6 +237,25 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The pictures' by-name properties: through MEMBER, moc would compare two
+    // pictures by way of an implicit QCursor and build cursors on every write.
+    QPixmap readObjectImage() const { return objectImage; }
+    void writeObjectImage(const QPixmap &image) { objectImage = image; }
+    QPixmap readWaypointImage() const { return waypointImage; }
+    void writeWaypointImage(const QPixmap &image) { waypointImage = image; }
+    QPixmap readMoonImage() const { return moonImage; }
+    void writeMoonImage(const QPixmap &image) { moonImage = image; }
+    QPixmap readSunImage() const { return sunImage; }
+    void writeSunImage(const QPixmap &image) { sunImage = image; }
+    QPixmap readWestLetterImage() const { return westLetterImage; }
+    void writeWestLetterImage(const QPixmap &image) { westLetterImage = image; }
+    QPixmap readNorthLetterImage() const { return northLetterImage; }
+    void writeNorthLetterImage(const QPixmap &image) { northLetterImage = image; }
+    QPixmap readEastLetterImage() const { return eastLetterImage; }
+    void writeEastLetterImage(const QPixmap &image) { eastLetterImage = image; }
+    QPixmap readSouthLetterImage() const { return southLetterImage; }
+    void writeSouthLetterImage(const QPixmap &image) { southLetterImage = image; }
+
     // Horizontal position of a direction on the strip, or -1 when out of view.
     int stripX(float degrees) const;
 
@@ -316,7 +352,7 @@ class ZEL_EXPORT zelSimpleGraphView : public QWidget
     Q_PROPERTY(int curveWidth MEMBER curveWidth)
     Q_PROPERTY(QColor cursorLineColor MEMBER cursorLineColor)
     Q_PROPERTY(int cursorLineWidth MEMBER cursorLineWidth)
-    Q_PROPERTY(QPixmap cursorImage MEMBER cursorImage)
+    Q_PROPERTY(QPixmap cursorImage READ readCursorImage WRITE writeCursorImage)
     Q_PROPERTY(bool drawGrid MEMBER drawGrid)
 
 public:
@@ -347,6 +383,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The pictures' by-name properties: through MEMBER, moc would compare two
+    // pictures by way of an implicit QCursor and build cursors on every write.
+    QPixmap readCursorImage() const { return cursorImage; }
+    void writeCursorImage(const QPixmap &image) { cursorImage = image; }
+
     QRect plotRect() const;
 
     QRect m_drawingArea;

@@ -2,6 +2,9 @@
 
 #include "control_checks.h"
 
+#include <QMetaProperty>
+#include <QStringList>
+
 using namespace controls_test;
 
 TEST(Instruments, AreCreatedThroughTheMetaObjectUnderTheLibraryNames)
@@ -53,6 +56,34 @@ TEST(Instruments, CompassSettingsReadBackByName)
     EXPECT_FALSE(compass.drawLabels());
     EXPECT_TRUE(compass.drawCardinal());
     EXPECT_TRUE(compass.dynamicPropertyNames().isEmpty());
+}
+
+// Designer forms write these pictures by name: each lands on its control, and
+// nothing on the way takes a picture for anything else (a cursor, say).
+TEST(Instruments, PicturesWrittenByNameLandQuietly)
+{
+    static QStringList messages;
+    messages.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) { messages << text; });
+    zelCompass compass;
+    zelStripCompass strip;
+    zelSimpleGraphView graph;
+    for (QObject *control : {static_cast<QObject *>(&compass), static_cast<QObject *>(&strip),
+                             static_cast<QObject *>(&graph)}) {
+        const QMetaObject *metaObject = control->metaObject();
+        for (int i = metaObject->propertyOffset(); i < metaObject->propertyCount(); ++i) {
+            const QMetaProperty property = metaObject->property(i);
+            if (property.userType() != QMetaType::QPixmap)
+                continue;
+            SCOPED_TRACE(property.name());
+            const QPixmap picture = solidImage(QColor::fromHsv((i * 37) % 360, 200, 200));
+            EXPECT_TRUE(property.write(control, picture));
+            EXPECT_EQ(property.read(control).value<QPixmap>().cacheKey(), picture.cacheKey());
+        }
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST(Instruments, CompassBadgesSitOnTheDialAndTurnAgainstTheHeading)
