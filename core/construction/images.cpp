@@ -9,6 +9,17 @@
 
 namespace quarn {
 
+namespace {
+
+// QPixmap and its cache belong to the GUI thread; so do the memos here.
+bool inGuiThread()
+{
+    const QCoreApplication *application = QCoreApplication::instance();
+    return application && QThread::currentThread() == application->thread();
+}
+
+} // namespace
+
 // Pictures already loaded, by path, as keys into QPixmapCache: a warm build
 // neither builds a string key nor asks for the file's modification time, as
 // QPixmap::load does for its own cache key. A key goes stale when the host
@@ -17,9 +28,7 @@ namespace quarn {
 QPixmap image(const char *resourcePath)
 {
     static QHash<QByteArray, QPixmapCache::Key> loaded;
-    // QPixmap and its cache belong to the GUI thread; so does this memo.
-    const QCoreApplication *application = QCoreApplication::instance();
-    const bool guiThread = application && QThread::currentThread() == application->thread();
+    const bool guiThread = inGuiThread();
     const QByteArray path = QByteArray::fromRawData(resourcePath, int(qstrlen(resourcePath)));
     QPixmap pixmap;
     if (guiThread) {
@@ -42,10 +51,29 @@ QPixmap image(const char *resourcePath)
 
 QIcon toggleIcon(const char *offPath, const char *onPath)
 {
-    // addFile would decode both pictures again on every build.
+    // Built from the two files, as the table says, but once: addFile decodes
+    // both pictures. The icon is built again when the pictures were loaded
+    // again (the host cleared the cache), so another bundle shows in it too.
+    struct Kept {
+        QIcon icon;
+        qint64 offKey = 0;
+        qint64 onKey = 0;
+    };
+    static QHash<QByteArray, Kept> kept;
+    const qint64 offKey = image(offPath).cacheKey();
+    const qint64 onKey = image(onPath).cacheKey();
+    const bool guiThread = inGuiThread();
+    const QByteArray key = QByteArray(offPath) + '\n' + onPath;
+    if (guiThread) {
+        const auto it = kept.constFind(key);
+        if (it != kept.constEnd() && offKey && onKey && it->offKey == offKey && it->onKey == onKey)
+            return it->icon;
+    }
     QIcon icon;
-    icon.addPixmap(image(offPath), QIcon::Normal, QIcon::Off);
-    icon.addPixmap(image(onPath), QIcon::Normal, QIcon::On);
+    icon.addFile(QString::fromUtf8(offPath), QSize(), QIcon::Normal, QIcon::Off);
+    icon.addFile(QString::fromUtf8(onPath), QSize(), QIcon::Normal, QIcon::On);
+    if (guiThread)
+        kept.insert(key, {icon, offKey, onKey});
     return icon;
 }
 

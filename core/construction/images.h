@@ -17,7 +17,8 @@
 namespace quarn {
 
 QPixmap image(const char *resourcePath);
-// A button icon for the off and on states of a toggle, from the same cache.
+// A button icon built from two files, for the off and on states of a toggle;
+// built once and shared for as long as its pictures stay in the cache.
 QIcon toggleIcon(const char *offPath, const char *onPath);
 QStringList imagePaths(std::initializer_list<const char *> resourcePaths);
 

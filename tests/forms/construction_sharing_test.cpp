@@ -6,12 +6,14 @@
 #include "core/construction/look.h"
 #include "core/construction/nav_fields.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmapCache>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -71,6 +73,24 @@ TEST(SharedPictures, TakeTheirSizeInThePixmapCacheOnce)
     EXPECT_EQ(colourOf(image(first.constData())), QColor(Qt::red)) << "the first picture was pushed out";
     QPixmapCache::setCacheLimit(limit);
     QPixmapCache::clear();
+}
+
+TEST(SharedPictures, ToggleIconsFollowTheirPicturesWhenTheHostClearsTheCache)
+{
+    QTemporaryDir dir;
+    const QByteArray off = dir.filePath(QStringLiteral("toggle.png")).toUtf8();
+    const QByteArray on = dir.filePath(QStringLiteral("toggle_h.png")).toUtf8();
+    const auto colours = [&] {
+        const QIcon icon = toggleIcon(off.constData(), on.constData());
+        return std::make_pair(colourOf(icon.pixmap(QSize(4, 4), QIcon::Normal, QIcon::Off)),
+                              colourOf(icon.pixmap(QSize(4, 4), QIcon::Normal, QIcon::On)));
+    };
+    ASSERT_TRUE(writePicture(QString::fromUtf8(off), Qt::red) && writePicture(QString::fromUtf8(on), Qt::green));
+    EXPECT_EQ(colours(), std::make_pair(QColor(Qt::red), QColor(Qt::green)));
+    ASSERT_TRUE(writePicture(QString::fromUtf8(off), Qt::blue) && writePicture(QString::fromUtf8(on), Qt::yellow));
+    EXPECT_EQ(colours(), std::make_pair(QColor(Qt::red), QColor(Qt::green)));
+    QPixmapCache::clear();
+    EXPECT_EQ(colours(), std::make_pair(QColor(Qt::blue), QColor(Qt::yellow)));
 }
 
 TEST(SharedPictures, AMissingPathIsFoundOnceItExists)
