@@ -7,6 +7,7 @@
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QIcon>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLayout>
@@ -58,12 +59,15 @@ bool isResourcePath(const QString &text)
     return text.startsWith(QLatin1String(":/")) && text.size() > 2;
 }
 
-// An image slot: a pixmap, a resource path, or a list of resource paths.
+// An image slot: a pixmap, an icon, a resource path, or a list of resource
+// paths.
 bool isImageValue(const QVariant &value)
 {
     switch (value.userType()) {
     case QMetaType::QPixmap:
         return true;
+    case QMetaType::QIcon:
+        return !value.value<QIcon>().isNull();
     case QMetaType::QString:
         return isResourcePath(value.toString());
     case QMetaType::QStringList: {
@@ -350,7 +354,7 @@ private:
 
     QJsonValue imageSlot(const QVariant &value) const
     {
-        if (value.userType() == QMetaType::QPixmap)
+        if (value.userType() == QMetaType::QPixmap || value.userType() == QMetaType::QIcon)
             return jsonValue(value, m_images);
         if (value.userType() == QMetaType::QString)
             return value.toString();
@@ -380,7 +384,8 @@ private:
     static bool isImageProperty(const QMetaProperty &property)
     {
         const int type = property.userType();
-        return type == QMetaType::QPixmap || type == QMetaType::QString || type == QMetaType::QStringList;
+        return type == QMetaType::QPixmap || type == QMetaType::QIcon || type == QMetaType::QString
+            || type == QMetaType::QStringList;
     }
 
     QJsonObject dynamicProperties(const QObject &object) const
