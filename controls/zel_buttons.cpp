@@ -2,7 +2,10 @@
 
 #include "controls/zel_painting.h"
 
+#include <QEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 ZelPushButton::ZelPushButton(QWidget *parent)
     : QAbstractButton(parent)
@@ -210,6 +213,33 @@ void ZelComboBox::setPopupItemMargin(int margin)
 void ZelComboBox::setPopupItemSpacing(int spacing)
 {
     m_popupItemSpacing = spacing;
+}
+
+QSize ZelComboBox::sizeHint() const
+{
+    m_sizeHintAsked = true;
+    return QComboBox::sizeHint();
+}
+
+void ZelComboBox::changeEvent(QEvent *event)
+{
+    // QComboBox creates its popup list just to hand it a new font, which is
+    // most of the cost of building a combo box. Until the list exists, and
+    // while no size hint is cached, there is nothing to update: the list takes
+    // this box's font when it is created.
+    if (event->type() == QEvent::FontChange && !m_sizeHintAsked && !lineEdit() && !hasPopupList()) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
+}
+
+bool ZelComboBox::hasPopupList() const
+{
+    const QObjectList &kids = children();
+    return std::any_of(kids.cbegin(), kids.cend(), [](const QObject *child) {
+        return child->isWidgetType() && static_cast<const QWidget *>(child)->isWindow();
+    });
 }
 
 void ZelComboBox::paintEvent(QPaintEvent *)

@@ -167,10 +167,15 @@ public:
     int popupItemSpacing() const { return m_popupItemSpacing; }
     void setPopupItemSpacing(int spacing);
 
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    bool hasPopupList() const;
+
     QPixmap m_normal;
     QPixmap m_focused;
     QPixmap m_pressed;
@@ -185,4 +190,5 @@ private:
     int m_fontPixelSize = 0;
     int m_popupItemMargin = 0;
     int m_popupItemSpacing = 0;
+    mutable bool m_sizeHintAsked = false;
 };

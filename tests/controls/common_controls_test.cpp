@@ -8,8 +8,11 @@
 
 #include "control_checks.h"
 
+#include <QAbstractItemView>
 #include <QHBoxLayout>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 using namespace controls_test;
 
@@ -220,6 +223,37 @@ TEST(ComboBox, KeepsEveryImageAndNumber)
     expectProperty(combo, "eventPropagation", true);
     expectProperty(combo, "popupItemMargin", 10);
     expectProperty(combo, "popupItemSpacing", 5);
+}
+
+TEST(ComboBox, PopupListIsMadeOnDemandInTheBoxFont)
+{
+    ZelComboBox combo;
+    combo.addItem(QStringLiteral("Automotive"));
+    QFont font = combo.font();
+    font.setBold(true);
+    font.setPixelSize(14);
+    combo.setFont(font);
+    const auto isWindow = [](const QWidget *child) { return child->isWindow(); };
+    const QList<QWidget *> kids = combo.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    EXPECT_TRUE(std::none_of(kids.cbegin(), kids.cend(), isWindow)) << "a font change made the popup list";
+    EXPECT_EQ(combo.view()->font(), font);
+    font.setPixelSize(20);
+    combo.setFont(font);
+    EXPECT_EQ(combo.view()->font(), font);
+}
+
+TEST(ComboBox, SizeHintFollowsEveryFontChange)
+{
+    ZelComboBox combo;
+    combo.addItem(QStringLiteral("Automotive"));
+    QFont font = combo.font();
+    font.setPixelSize(10);
+    combo.setFont(font);
+    const QSize small = combo.sizeHint();
+    font.setPixelSize(30);
+    combo.setFont(font);
+    EXPECT_GT(combo.sizeHint().width(), small.width());
+    EXPECT_GT(combo.sizeHint().height(), small.height());
 }
 
 TEST(StatusIndicator, ShowsTheImageOfItsStatus)
