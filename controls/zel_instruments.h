@@ -237,8 +237,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The pictures' by-name properties: through MEMBER, moc would compare two
-    // pictures by way of an implicit QCursor and build cursors on every write.
+    // By-name picture properties go through accessors, as on zelCompass.
     QPixmap readObjectImage() const { return objectImage; }
     void writeObjectImage(const QPixmap &image) { objectImage = image; }
     QPixmap readWaypointImage() const { return waypointImage; }
@@ -383,8 +382,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The pictures' by-name properties: through MEMBER, moc would compare two
-    // pictures by way of an implicit QCursor and build cursors on every write.
+    // By-name picture properties go through accessors, as on zelCompass.
     QPixmap readCursorImage() const { return cursorImage; }
     void writeCursorImage(const QPixmap &image) { cursorImage = image; }
 

@@ -56,7 +56,8 @@ Commands:
   fit NAME... | --all        texts wider (or, wrapped, taller) than their
                              widget, in the widget's font; exit status 1 if any
   bench [--repeat N]         build times of every form against its uic
-                             reference and plain widgets; code sizes
+                             reference, its controls alone and plain
+                             widgets; code sizes
   ui NAME -o FILE.ui         the form as a Designer form; with --all, every
   ui --all -o DIR            form as DIR/NAME.ui; --skeleton keeps only the
                              objects (classes, names, geometry, layouts)
