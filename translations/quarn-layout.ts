@@ -147,6 +147,7 @@
     </message>
     <message>
         <source>Area Calculation 1</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -173,6 +174,7 @@
     </message>
     <message>
         <source>0.0</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -189,6 +191,7 @@
     </message>
     <message>
         <source>0</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -406,14 +409,17 @@
 	background-color: rgba(0, 0, 0, 0);
 }
 </source>
+        <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>:/Bkgd/bkgd_KB_EntryField_01.mif</source>
+        <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>:/Bkgd/bkgd_Dashboard_Field_113x45.mif</source>
+        <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -443,6 +449,7 @@
     <name>CurrTblScreenClass</name>
     <message>
         <source>Current station</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -582,6 +589,7 @@
     <name>FileListItemClass</name>
     <message>
         <source>Name</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -604,6 +612,7 @@
     <name>GcAttributeItemClass</name>
     <message>
         <source>background-color: rgba(255, 255, 255, 0);</source>
+        <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -611,6 +620,7 @@
     <name>GcAttributesScreenClass</name>
     <message>
         <source>background-color: rgba(223,242,250,160);</source>
+        <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -633,6 +643,7 @@
     </message>
     <message>
         <source>Filter will be here...</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -877,6 +888,7 @@
     </message>
     <message>
         <source>0.0</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -906,6 +918,7 @@
     <name>GeocachePopUpClass</name>
     <message>
         <source>(Dif/Terr)</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -964,6 +977,7 @@
     </message>
     <message>
         <source>0.0</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1079,6 +1093,7 @@
     </message>
     <message>
         <source>0.0</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1148,10 +1163,12 @@
     <name>MapAreaScreenClass</name>
     <message>
         <source>background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));</source>
+        <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>background-color: rgba(0, 0, 0, 0);</source>
+        <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1193,10 +1210,12 @@
     <name>MapPreviewScreenClass</name>
     <message>
         <source>background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));</source>
+        <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>background-color: rgba(0, 0, 0, 0);</source>
+        <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1259,6 +1278,7 @@
     <name>MapVehicleModeScreenClass</name>
     <message>
         <source>CURRENT STREET NAME</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1282,10 +1302,12 @@
     <name>MapVehicleRouteScreenClass</name>
     <message>
         <source>CURRENT STREET NAME</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>#DIST</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1316,10 +1338,12 @@
     <name>MediaAttachmentBrowserBaseClass</name>
     <message>
         <source>Long</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Lat</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1355,10 +1379,12 @@
     </message>
     <message>
         <source>Long</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Lat</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1459,10 +1485,12 @@
     </message>
     <message>
         <source>Long</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Lat</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1516,10 +1544,12 @@
     </message>
     <message>
         <source>N/I</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>0</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1577,6 +1607,7 @@
     </message>
     <message>
         <source>Text</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1659,18 +1690,22 @@
     </message>
     <message>
         <source>N/A</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Name</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>0 ft</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>10 ft</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1717,6 +1752,7 @@
     </message>
     <message>
         <source>0.0</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1770,6 +1806,7 @@
     </message>
     <message>
         <source>30</source>
+        <extracomment>Number, not prose; change only how the language writes it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2028,6 +2065,7 @@
     <name>ProfileListItemClass</name>
     <message>
         <source>Name</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2076,6 +2114,7 @@
     <name>QuarnTitleBar</name>
     <message>
         <source>HH:MM</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2083,6 +2122,7 @@
     <name>QuickInfoBarGeocacheClass</name>
     <message>
         <source>(Dif/Terr)</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2196,6 +2236,7 @@
     </message>
     <message>
         <source>Filter will be here...</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2248,6 +2289,7 @@
     </message>
     <message>
         <source>1x</source>
+        <extracomment>Number, not prose; change only how the language writes it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2268,10 +2310,12 @@
     </message>
     <message>
         <source>1.5x</source>
+        <extracomment>Number, not prose; change only how the language writes it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>2x</source>
+        <extracomment>Number, not prose; change only how the language writes it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2517,6 +2561,7 @@
     </message>
     <message>
         <source>0.00</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2685,10 +2730,12 @@
     </message>
     <message>
         <source>:/Bkgd/bkgd_KB_EntryField_01.mif</source>
+        <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>:/Bkgd/bkgd_map_field.mif</source>
+        <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2744,10 +2791,12 @@
     </message>
     <message>
         <source>:/Bkgd/bkgd_KB_EntryField_01.mif</source>
+        <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>:/Bkgd/bkgd_map_field.mif</source>
+        <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2787,6 +2836,7 @@
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Arial&apos;; font-size:10pt; font-weight:600; font-style:normal;&quot;&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;MS Shell Dlg 2&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <extracomment>Empty rich-text document, not prose; keep it unless the language needs another font.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2810,6 +2860,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Location</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2821,10 +2872,12 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>N/I</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>0</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2843,6 +2896,7 @@ p, li { white-space: pre-wrap; }
     <name>TideTblScreenClass</name>
     <message>
         <source>Tide station</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2877,6 +2931,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>1/1</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2888,6 +2943,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>1/1</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2899,6 +2955,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>1/1</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2940,6 +2997,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>1/1</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3070,6 +3128,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Filter will be here...</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3202,6 +3261,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>0</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3239,6 +3299,7 @@ p, li { white-space: pre-wrap; }
     <name>WptDataScreenClass</name>
     <message>
         <source>01/01/2010 00:00:00</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3299,6 +3360,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>0.0</source>
+        <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3329,6 +3391,7 @@ p, li { white-space: pre-wrap; }
     <name>WptPicturesScreenClass</name>
     <message>
         <source>01/01/2010 00:00:00</source>
+        <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

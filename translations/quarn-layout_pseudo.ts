@@ -147,6 +147,7 @@
         </message>
         <message>
             <source>Area Calculation 1</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Åŕéá Çáĺçüĺáţíöñ 1······]</translation>
         </message>
     </context>
@@ -173,6 +174,7 @@
         </message>
         <message>
             <source>0.0</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0.0]</translation>
         </message>
         <message>
@@ -189,6 +191,7 @@
         </message>
         <message>
             <source>0</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0]</translation>
         </message>
         <message>
@@ -406,6 +409,7 @@
 	background-color: rgba(0, 0, 0, 0);
 }
 </source>
+            <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
             <translation>QLineEdit
 { 
 	border-style: none;
@@ -415,10 +419,12 @@
         </message>
         <message>
             <source>:/Bkgd/bkgd_KB_EntryField_01.mif</source>
+            <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
             <translation>:/Bkgd/bkgd_KB_EntryField_01.mif</translation>
         </message>
         <message>
             <source>:/Bkgd/bkgd_Dashboard_Field_113x45.mif</source>
+            <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
             <translation>:/Bkgd/bkgd_Dashboard_Field_113x45.mif</translation>
         </message>
     </context>
@@ -448,6 +454,7 @@
         <name>CurrTblScreenClass</name>
         <message>
             <source>Current station</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Çüŕŕéñţ šţáţíöñ····]</translation>
         </message>
         <message>
@@ -587,6 +594,7 @@
         <name>FileListItemClass</name>
         <message>
             <source>Name</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ñámé]</translation>
         </message>
     </context>
@@ -609,6 +617,7 @@
         <name>GcAttributeItemClass</name>
         <message>
             <source>background-color: rgba(255, 255, 255, 0);</source>
+            <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
             <translation>background-color: rgba(255, 255, 255, 0);</translation>
         </message>
     </context>
@@ -616,6 +625,7 @@
         <name>GcAttributesScreenClass</name>
         <message>
             <source>background-color: rgba(223,242,250,160);</source>
+            <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
             <translation>background-color: rgba(223,242,250,160);</translation>
         </message>
         <message>
@@ -638,6 +648,7 @@
         </message>
         <message>
             <source>Filter will be here...</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Fíĺţéŕ ŵíĺĺ bé ĥéŕé...·······]</translation>
         </message>
     </context>
@@ -882,6 +893,7 @@
         </message>
         <message>
             <source>0.0</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0.0]</translation>
         </message>
     </context>
@@ -911,6 +923,7 @@
         <name>GeocachePopUpClass</name>
         <message>
             <source>(Dif/Terr)</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[(Ďíf/Ţéŕŕ)··]</translation>
         </message>
     </context>
@@ -969,6 +982,7 @@
         </message>
         <message>
             <source>0.0</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0.0]</translation>
         </message>
         <message>
@@ -1084,6 +1098,7 @@
         </message>
         <message>
             <source>0.0</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0.0]</translation>
         </message>
         <message>
@@ -1153,10 +1168,12 @@
         <name>MapAreaScreenClass</name>
         <message>
             <source>background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));</source>
+            <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
             <translation>background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));</translation>
         </message>
         <message>
             <source>background-color: rgba(0, 0, 0, 0);</source>
+            <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
             <translation>background-color: rgba(0, 0, 0, 0);</translation>
         </message>
         <message>
@@ -1198,10 +1215,12 @@
         <name>MapPreviewScreenClass</name>
         <message>
             <source>background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));</source>
+            <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
             <translation>background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));</translation>
         </message>
         <message>
             <source>background-color: rgba(0, 0, 0, 0);</source>
+            <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
             <translation>background-color: rgba(0, 0, 0, 0);</translation>
         </message>
         <message>
@@ -1264,6 +1283,7 @@
         <name>MapVehicleModeScreenClass</name>
         <message>
             <source>CURRENT STREET NAME</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[ÇÜŔŔÉÑŢ ŠŢŔÉÉŢ ÑÅMÉ······]</translation>
         </message>
         <message>
@@ -1287,10 +1307,12 @@
         <name>MapVehicleRouteScreenClass</name>
         <message>
             <source>CURRENT STREET NAME</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[ÇÜŔŔÉÑŢ ŠŢŔÉÉŢ ÑÅMÉ······]</translation>
         </message>
         <message>
             <source>#DIST</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[#ĎÎŠŢ]</translation>
         </message>
         <message>
@@ -1321,10 +1343,12 @@
         <name>MediaAttachmentBrowserBaseClass</name>
         <message>
             <source>Long</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ĺöñğ]</translation>
         </message>
         <message>
             <source>Lat</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ĺáţ]</translation>
         </message>
         <message>
@@ -1360,10 +1384,12 @@
         </message>
         <message>
             <source>Long</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ĺöñğ]</translation>
         </message>
         <message>
             <source>Lat</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ĺáţ]</translation>
         </message>
         <message>
@@ -1464,10 +1490,12 @@
         </message>
         <message>
             <source>Long</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ĺöñğ]</translation>
         </message>
         <message>
             <source>Lat</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ĺáţ]</translation>
         </message>
         <message>
@@ -1521,10 +1549,12 @@
         </message>
         <message>
             <source>N/I</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ñ/Î]</translation>
         </message>
         <message>
             <source>0</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0]</translation>
         </message>
         <message>
@@ -1582,6 +1612,7 @@
         </message>
         <message>
             <source>Text</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ţéxţ]</translation>
         </message>
     </context>
@@ -1664,18 +1695,22 @@
         </message>
         <message>
             <source>N/A</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ñ/Å]</translation>
         </message>
         <message>
             <source>Name</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ñámé]</translation>
         </message>
         <message>
             <source>0 ft</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0 fţ]</translation>
         </message>
         <message>
             <source>10 ft</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[10 fţ]</translation>
         </message>
     </context>
@@ -1722,6 +1757,7 @@
         </message>
         <message>
             <source>0.0</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0.0]</translation>
         </message>
     </context>
@@ -1775,6 +1811,7 @@
         </message>
         <message>
             <source>30</source>
+            <extracomment>Number, not prose; change only how the language writes it.</extracomment>
             <translation>[30]</translation>
         </message>
         <message>
@@ -2033,6 +2070,7 @@
         <name>ProfileListItemClass</name>
         <message>
             <source>Name</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ñámé]</translation>
         </message>
     </context>
@@ -2081,6 +2119,7 @@
         <name>QuarnTitleBar</name>
         <message>
             <source>HH:MM</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[ĤĤ:MM]</translation>
         </message>
     </context>
@@ -2088,6 +2127,7 @@
         <name>QuickInfoBarGeocacheClass</name>
         <message>
             <source>(Dif/Terr)</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[(Ďíf/Ţéŕŕ)··]</translation>
         </message>
     </context>
@@ -2201,6 +2241,7 @@
         </message>
         <message>
             <source>Filter will be here...</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Fíĺţéŕ ŵíĺĺ bé ĥéŕé...·······]</translation>
         </message>
     </context>
@@ -2253,6 +2294,7 @@
         </message>
         <message>
             <source>1x</source>
+            <extracomment>Number, not prose; change only how the language writes it.</extracomment>
             <translation>[1x]</translation>
         </message>
         <message>
@@ -2273,10 +2315,12 @@
         </message>
         <message>
             <source>1.5x</source>
+            <extracomment>Number, not prose; change only how the language writes it.</extracomment>
             <translation>[1.5x]</translation>
         </message>
         <message>
             <source>2x</source>
+            <extracomment>Number, not prose; change only how the language writes it.</extracomment>
             <translation>[2x]</translation>
         </message>
     </context>
@@ -2522,6 +2566,7 @@
         </message>
         <message>
             <source>0.00</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0.00]</translation>
         </message>
         <message>
@@ -2690,10 +2735,12 @@
         </message>
         <message>
             <source>:/Bkgd/bkgd_KB_EntryField_01.mif</source>
+            <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
             <translation>:/Bkgd/bkgd_KB_EntryField_01.mif</translation>
         </message>
         <message>
             <source>:/Bkgd/bkgd_map_field.mif</source>
+            <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
             <translation>:/Bkgd/bkgd_map_field.mif</translation>
         </message>
         <message>
@@ -2749,10 +2796,12 @@
         </message>
         <message>
             <source>:/Bkgd/bkgd_KB_EntryField_01.mif</source>
+            <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
             <translation>:/Bkgd/bkgd_KB_EntryField_01.mif</translation>
         </message>
         <message>
             <source>:/Bkgd/bkgd_map_field.mif</source>
+            <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
             <translation>:/Bkgd/bkgd_map_field.mif</translation>
         </message>
         <message>
@@ -2792,6 +2841,7 @@
 p, li { white-space: pre-wrap; }
 &lt;/style>&lt;/head>&lt;body style=" font-family:'Arial'; font-size:10pt; font-weight:600; font-style:normal;">
 &lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:'MS Shell Dlg 2';">&lt;br />&lt;/p>&lt;/body>&lt;/html></source>
+            <extracomment>Empty rich-text document, not prose; keep it unless the language needs another font.</extracomment>
             <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd">
 &lt;html>&lt;head>&lt;meta name="qrichtext" content="1" />&lt;style type="text/css">
 p, li { white-space: pre-wrap; }
@@ -2819,6 +2869,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Location</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ĺöçáţíöñ··]</translation>
         </message>
     </context>
@@ -2830,10 +2881,12 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>N/I</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ñ/Î]</translation>
         </message>
         <message>
             <source>0</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0]</translation>
         </message>
         <message>
@@ -2852,6 +2905,7 @@ p, li { white-space: pre-wrap; }
         <name>TideTblScreenClass</name>
         <message>
             <source>Tide station</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ţíďé šţáţíöñ···]</translation>
         </message>
         <message>
@@ -2886,6 +2940,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>1/1</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[1/1]</translation>
         </message>
     </context>
@@ -2897,6 +2952,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>1/1</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[1/1]</translation>
         </message>
     </context>
@@ -2908,6 +2964,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>1/1</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[1/1]</translation>
         </message>
     </context>
@@ -2949,6 +3006,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>1/1</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[1/1]</translation>
         </message>
     </context>
@@ -3079,6 +3137,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Filter will be here...</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Fíĺţéŕ ŵíĺĺ bé ĥéŕé...·······]</translation>
         </message>
     </context>
@@ -3211,6 +3270,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>0</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0]</translation>
         </message>
     </context>
@@ -3248,6 +3308,7 @@ p, li { white-space: pre-wrap; }
         <name>WptDataScreenClass</name>
         <message>
             <source>01/01/2010 00:00:00</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[01/01/2010 00:00:00······]</translation>
         </message>
     </context>
@@ -3308,6 +3369,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>0.0</source>
+            <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0.0]</translation>
         </message>
         <message>
@@ -3338,6 +3400,7 @@ p, li { white-space: pre-wrap; }
         <name>WptPicturesScreenClass</name>
         <message>
             <source>01/01/2010 00:00:00</source>
+            <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[01/01/2010 00:00:00······]</translation>
         </message>
     </context>

@@ -9,6 +9,7 @@ namespace quarn::forms {
 namespace {
 
 // What the read-outs start with: the rich text Qt writes for an empty text.
+//: Empty rich-text document, not prose; keep it unless the language needs another font.
 const char kEmptyDocument[] = QT_TRANSLATE_NOOP(
     "SunMoonScreenClass",
     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" \"http://www.w3.org/TR/REC-html40/strict.dtd\">\n"

@@ -23,9 +23,12 @@ void setupUi(Ui_CoordEditorClass &ui, QWidget *root)
 void retranslateUi(Ui_CoordEditorClass &ui, QWidget *root)
 {
     root->setProperty("windowTitle", QCoreApplication::translate("CoordEditorClass", "Coordinate Editor"));
+    //: Style sheet, not prose; keep it unless the language needs another look.
     ui.inputWidget->setStyleSheet(QCoreApplication::translate(
         "CoordEditorClass", "QLineEdit\n{ \n\tborder-style: none;\n\tbackground-color: rgba(0, 0, 0, 0);\n}\n"));
+    //: Image path, not prose; a translation may name another picture.
     ui.inputWidget->setNormalPromptImage(QCoreApplication::translate("CoordEditorClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.inputWidget->setFocusedPromptImage(QCoreApplication::translate("CoordEditorClass", ":/Bkgd/bkgd_Dashboard_Field_113x45.mif"));
 }
 

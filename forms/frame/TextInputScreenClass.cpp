@@ -81,6 +81,7 @@ void setupUi(Ui_TextInputScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_TextInputScreenClass &ui, QWidget *root)
 {
     root->setProperty("windowTitle", QCoreApplication::translate("TextInputScreenClass", "DataInputScreen"));
+    //: Sample content, replaced by the host at run time.
     ui.lblEditedFieldName->setContent(QCoreApplication::translate("TextInputScreenClass", "Location"));
 }
 

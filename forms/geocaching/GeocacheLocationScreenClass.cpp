@@ -83,6 +83,7 @@ void retranslateUi(Ui_GeocacheLocationScreenClass &ui, QWidget *)
     ui.SecondaryDatumLabel->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "Datum:"));
     ui.SecondaryDatum->setContent(QString());
     ui.Elevation->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "Elevation:"));
+    //: Number shown until the host fills it.
     ui.labelElevation->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "0.0"));
 }
 

@@ -30,6 +30,7 @@ void setupUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
 {
     root->setProperty("windowTitle", QCoreApplication::translate("MapVehicleModeScreenClass", ""));
+    //: Sample content, replaced by the host at run time.
     ui.curStreet->setContent(QCoreApplication::translate("MapVehicleModeScreenClass", "CURRENT STREET NAME"));
     retranslateCompassLetters(ui.compass, {
         QCoreApplication::translate("MapVehicleModeScreenClass", "N"),

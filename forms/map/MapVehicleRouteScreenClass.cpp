@@ -41,7 +41,9 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 {
     root->setProperty("windowTitle", QCoreApplication::translate("MapVehicleRouteScreenClass", ""));
+    //: Sample content, replaced by the host at run time.
     ui.curManeuver->setContent(QCoreApplication::translate("MapVehicleRouteScreenClass", "CURRENT STREET NAME"));
+    //: Sample content, replaced by the host at run time.
     ui.distance->setContent(QCoreApplication::translate("MapVehicleRouteScreenClass", "#DIST"));
     retranslateCompassLetters(ui.compass, {
         QCoreApplication::translate("MapVehicleRouteScreenClass", "N"),

@@ -36,6 +36,7 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
 void retranslateUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
 {
     root->setProperty("windowTitle", QCoreApplication::translate("QuickInfoBarGeocacheClass", ""));
+    //: Sample content, replaced by the host at run time.
     ui.txtDiffTerr->setContent(QCoreApplication::translate("QuickInfoBarGeocacheClass", "(Dif/Terr)"));
 }
 

@@ -85,11 +85,15 @@ void retranslateUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *)
     ui.playMemo->setContent(QString());
     ui.txtDatum_2->setContent(QString());
     ui.txtSecondary->setContent(QString());
+    //: Sample content, replaced by the host at run time.
     ui.txtLong_2->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Long"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLat_2->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Lat"));
     ui.txtDatum->setContent(QString());
+    //: Sample content, replaced by the host at run time.
     ui.txtLong->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Long"));
     ui.txtPrimary->setContent(QString());
+    //: Sample content, replaced by the host at run time.
     ui.txtLat->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Lat"));
     ui.fixtxtFormat->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Format:"));
     ui.fixtxtTime->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Time:"));

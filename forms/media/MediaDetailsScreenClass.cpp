@@ -60,11 +60,15 @@ void retranslateUi(Ui_MediaDetailsScreenClass &ui, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("MediaDetailsScreenClass", "MediaDetailsScreen"));
     ui.txtDatum_2->setContent(QString());
     ui.txtSecondary->setContent(QString());
+    //: Sample content, replaced by the host at run time.
     ui.txtLong_2->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Long"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLat_2->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Lat"));
     ui.txtDatum->setContent(QString());
+    //: Sample content, replaced by the host at run time.
     ui.txtLong->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Long"));
     ui.txtPrimary->setContent(QString());
+    //: Sample content, replaced by the host at run time.
     ui.txtLat->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Lat"));
     ui.fixtxtFormat->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Format:"));
     ui.fixtxtTime->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Time:"));

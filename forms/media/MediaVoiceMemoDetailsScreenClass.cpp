@@ -66,11 +66,15 @@ void retranslateUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
     ui.txtMemo->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Voice Memo"));
     ui.txtDatum_2->setContent(QString());
     ui.txtSecondary->setContent(QString());
+    //: Sample content, replaced by the host at run time.
     ui.txtLong_2->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Long"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLat_2->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Lat"));
     ui.txtDatum->setContent(QString());
+    //: Sample content, replaced by the host at run time.
     ui.txtLong->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Long"));
     ui.txtPrimary->setContent(QString());
+    //: Sample content, replaced by the host at run time.
     ui.txtLat->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Lat"));
     ui.fixtxtFormat->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Format:"));
     ui.txtDate->setContent(QString());

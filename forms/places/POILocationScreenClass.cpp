@@ -78,6 +78,7 @@ void retranslateUi(Ui_POILocationScreenClass &ui, QWidget *)
     ui.SecondaryDatumLabel->setContent(QCoreApplication::translate("POILocationScreenClass", "Datum:"));
     ui.SecondaryDatum->setContent(QString());
     ui.labelElevation->setContent(QCoreApplication::translate("POILocationScreenClass", "Elevation:"));
+    //: Number shown until the host fills it.
     ui.Elevation->setContent(QCoreApplication::translate("POILocationScreenClass", "0.0"));
 }
 

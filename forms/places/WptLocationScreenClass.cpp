@@ -72,6 +72,7 @@ void retranslateUi(Ui_WptLocationScreenClass &ui, QWidget *)
     ui.SecondaryDatumLabel->setContent(QCoreApplication::translate("WptLocationScreenClass", "Datum:"));
     ui.SecondaryDatum->setContent(QString());
     ui.Elevation->setContent(QCoreApplication::translate("WptLocationScreenClass", "Elevation:"));
+    //: Number shown until the host fills it.
     ui.labelElevation->setContent(QCoreApplication::translate("WptLocationScreenClass", "0.0"));
     ui.btnNextLabel->setContent(QCoreApplication::translate("WptLocationScreenClass", "Next>"));
     ui.Location->setContent(QCoreApplication::translate("WptLocationScreenClass", "Location"));

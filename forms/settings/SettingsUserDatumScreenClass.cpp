@@ -54,31 +54,49 @@ void retranslateUi(Ui_SettingsUserDatumScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "User Datum Parameters"));
     ui.lblUserDatumParameters->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta A (meters)"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumDeltaA->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumDeltaA->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblUserDatumParameters_2->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta F (x 10,000)"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumDeltaF->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumDeltaF->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblUserDatumParameters_3->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta X (meters)"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumDeltaX->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumDeltaX->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblUserDatumParameters_4->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta Y (meters)"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumDeltaY->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumDeltaY->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblUserDatumParameters_5->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta Z (meters)"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumDeltaZ->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumDeltaZ->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblUserDatumParameters_6->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation X (sec)"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumRotX->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumRotX->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblUserDatumParameters_9->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation Y (sec)"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumRotY->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumRotY->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblUserDatumParameters_7->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation Z (sec)"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumRotZ->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumRotZ->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblUserDatumParameters_8->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Scale factor (ppm)"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumScaleF->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.userDatumScaleF->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
 }
 

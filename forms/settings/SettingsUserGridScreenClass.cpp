@@ -67,28 +67,44 @@ void retranslateUi(Ui_SettingsUserGridScreenClass &ui, QWidget *)
     ui.lblUserGrid->setContent(QCoreApplication::translate("SettingsUserGridScreenClass", "User Grid"));
     ui.lblSubUserGrid->setContent(QCoreApplication::translate("SettingsUserGridScreenClass", "Sub User Grid"));
     ui.lblCoordOrigin->setContent(QCoreApplication::translate("SettingsUserGridScreenClass", "Coordinates of Origin"));
+    //: Image path, not prose; a translation may name another picture.
     ui.coordOrigin->setNormalPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.coordOrigin->setFocusedPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblCoordPoint1->setContent(QCoreApplication::translate("SettingsUserGridScreenClass", "Coordinate of Point 1"));
+    //: Image path, not prose; a translation may name another picture.
     ui.coordPoint1->setNormalPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.coordPoint1->setFocusedPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblCoordPoint2->setContent(QCoreApplication::translate("SettingsUserGridScreenClass", "Coordinate of Point 2"));
+    //: Image path, not prose; a translation may name another picture.
     ui.coordPoint2->setNormalPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.coordPoint2->setFocusedPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblAzimuthCntrLine->setContent(QCoreApplication::translate("SettingsUserGridScreenClass", "Azimuth of Central Line"));
+    //: Image path, not prose; a translation may name another picture.
     ui.ceAzimuthCntrLine->setNormalPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.ceAzimuthCntrLine->setFocusedPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblScaleFactor->setContent(QCoreApplication::translate("SettingsUserGridScreenClass", "Scale Factor"));
+    //: Image path, not prose; a translation may name another picture.
     ui.ceScaleFactor->setNormalPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.ceScaleFactor->setFocusedPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblUnitConv->setContent(QCoreApplication::translate("SettingsUserGridScreenClass", "Unit to Meters Conversion"));
+    //: Image path, not prose; a translation may name another picture.
     ui.ceUnitConv->setNormalPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.ceUnitConv->setFocusedPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblFalseNorth->setContent(QCoreApplication::translate("SettingsUserGridScreenClass", "False North at Origin"));
+    //: Image path, not prose; a translation may name another picture.
     ui.ceFalseNorth->setNormalPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.ceFalseNorth->setFocusedPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_map_field.mif"));
     ui.lblFalseEast->setContent(QCoreApplication::translate("SettingsUserGridScreenClass", "False East at Origin"));
+    //: Image path, not prose; a translation may name another picture.
     ui.ceFalseEast->setNormalPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    //: Image path, not prose; a translation may name another picture.
     ui.ceFalseEast->setFocusedPromptImage(QCoreApplication::translate("SettingsUserGridScreenClass", ":/Bkgd/bkgd_map_field.mif"));
 }
 
