@@ -11,6 +11,7 @@
 #include "json_writer.h"
 #include "output_file.h"
 #include "render.h"
+#include "tool_files.h"
 #include "ui_export.h"
 
 #include <QApplication>
@@ -223,7 +224,7 @@ private:
     {
         const bool chosenResources = m_parser.isSet(m_resources);
         const QString resources =
-            chosenResources ? m_parser.value(m_resources) : besideProgram(QStringLiteral("placeholders.rcc"));
+            chosenResources ? m_parser.value(m_resources) : defaultImageBundle();
         if (!m_imageBundle.registerFile(resources)) {
             if (chosenResources || QFile::exists(resources))
                 return fail(QStringLiteral("cannot register image resources %1").arg(resources));
@@ -232,13 +233,13 @@ private:
 
         if (m_parser.isSet(m_translations)) {
             const QString file = m_parser.value(m_translations);
-            if (!m_translator.load(file))
+            const QString found = findTranslation(file);
+            if (found.isEmpty() || !m_translator.load(found))
                 return fail(QStringLiteral("cannot load translations %1").arg(file));
             QCoreApplication::installTranslator(&m_translator);
         }
 
-        const QString modulePath = m_parser.isSet(m_module) ? m_parser.value(m_module)
-                                                            : besideProgram(QStringLiteral(QUARN_MODULE_FILE_NAME));
+        const QString modulePath = m_parser.isSet(m_module) ? m_parser.value(m_module) : defaultLayoutModule();
         QString error;
         m_layoutModule = LayoutModule::load(modulePath, &error);
         return m_layoutModule ? 0 : fail(error);
