@@ -142,7 +142,8 @@ TEST(Fit, ReportsTranslatedTextsThatOutgrowTheirWidgets)
     const QStringList clock = lines.filter(QStringLiteral("QuarnTitleBar txtTime "));
     ASSERT_EQ(clock.size(), 1) << run.out.constData();
     const QRegularExpression line(
-        QStringLiteral("^QuarnTitleBar txtTime \"Stunden und Minuten der Uhrzeit\": needs (\\d+) px, has 91 px of width$"));
+        QStringLiteral("^QuarnTitleBar txtTime \"Stunden und Minuten der Uhrzeit\": "
+                       "needs (\\d+) px, has 91 px of width$"));
     const QRegularExpressionMatch match = line.match(clock.first());
     ASSERT_TRUE(match.hasMatch()) << clock.first().toStdString();
     EXPECT_GT(match.captured(1).toInt(), 91);
@@ -167,7 +168,8 @@ QStringList misfitFields(const ToolRun &run)
     lines.removeLast();
     EXPECT_EQ(run.exitCode == 1, !lines.isEmpty());
     const QRegularExpression report(QStringLiteral(
-        "^(\\w+ \\w+) \".*\": needs (\\d+) px, has (-?\\d+) px of (width|height)( \\(untranslated: needs \\d+ px\\))?$"));
+        "^(\\w+ \\w+) \".*\": needs (\\d+) px, has (-?\\d+) px of (width|height)"
+        "( \\(untranslated: needs \\d+ px\\))?$"));
     QStringList fields;
     for (const QString &text : qAsConst(lines)) {
         const QRegularExpressionMatch match = report.match(text);

@@ -58,7 +58,8 @@ QJsonObject probeResult(const QString &page, const QString &profile, QString *er
     }
     const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
     const QRegularExpressionMatch found =
-        QRegularExpression(QStringLiteral("<pre id=\"probe\">(.*?)</pre>"), QRegularExpression::DotMatchesEverythingOption)
+        QRegularExpression(QStringLiteral("<pre id=\"probe\">(.*?)</pre>"),
+                           QRegularExpression::DotMatchesEverythingOption)
             .match(dom);
     if (!found.hasMatch()) {
         *error = QStringLiteral("the probe did not finish; browser said:\n")
@@ -152,7 +153,8 @@ TEST(InspectorPage, ShowsAFieldsDetailsWhenClickedAndFindsFieldsByNameOrText)
   const search = document.getElementById("search");
   search.value = "txttime";
   search.dispatchEvent(new Event("input"));
-  out.hits = Array.from(document.querySelectorAll("#hits li"), li => (li.dataset.field !== undefined ? "  " + li.dataset.field : li.textContent));
+  out.hits = Array.from(document.querySelectorAll("#hits li"),
+                        li => (li.dataset.field !== undefined ? "  " + li.dataset.field : li.textContent));
   document.querySelector('#hits li.field[data-form="QuarnTitleBar"][data-field="txtTime"]').click();
   out.title = document.getElementById("title").textContent;
   out.heading = document.querySelector("#details h3").textContent;
@@ -162,7 +164,8 @@ TEST(InspectorPage, ShowsAFieldsDetailsWhenClickedAndFindsFieldsByNameOrText)
   openForm("QuarnTitleBar");
   clickAt(5 + 13, 4 + 6);
   out.details = {};
-  for (const tr of document.querySelectorAll("#fieldTable tr")) out.details[tr.cells[0].textContent] = tr.cells[1].textContent;
+  for (const tr of document.querySelectorAll("#fieldTable tr"))
+    out.details[tr.cells[0].textContent] = tr.cells[1].textContent;
   out.hash = location.hash;
 )js") + QString::fromLatin1(kProbeEnd) + QStringLiteral("})();");
     const QString path = probePage(dir, probe);
@@ -189,7 +192,8 @@ TEST(InspectorPage, ShowsAFieldsDetailsWhenClickedAndFindsFieldsByNameOrText)
     const QJsonArray byText = out[QStringLiteral("byText")].toArray();
     EXPECT_FALSE(byText.isEmpty());
     for (const QJsonValue &hit : byText)
-        EXPECT_TRUE(hit.toString().startsWith(QLatin1String("BarometerCalibScreenClass "))) << hit.toString().toStdString();
+        EXPECT_TRUE(hit.toString().startsWith(QLatin1String("BarometerCalibScreenClass ")))
+            << hit.toString().toStdString();
 
     // A click in the battery indicator shows what the dump says of it.
     const QJsonObject details = out[QStringLiteral("details")].toObject();
@@ -366,10 +370,11 @@ out.order = QuarnPicking.stackingOrder(form).map(name);
 out.at = QuarnPicking.fieldsAt(form, QuarnPicking.stackingOrder(form), 15, 15).map(name);
 out.outside = QuarnPicking.fieldsAt(form, QuarnPicking.stackingOrder(form), 200, 200).map(name);
 const picker = new QuarnPicking.Picker(form);
-out.cycle = [picker.click(15, 15), picker.click(16, 15), picker.click(15, 16), picker.click(15, 15), picker.click(15, 15)].map(name);
+out.cycle = [[15, 15], [16, 15], [15, 16], [15, 15], [15, 15]].map(([x, y]) => name(picker.click(x, y)));
 out.moved = [picker.click(70, 70), picker.click(30, 20), picker.click(70, 70)].map(name);
 out.nothing = picker.click(500, 500);
-out.matches = ["button", "sea level", "SEA", "pressure x", ""].map(query => QuarnPicking.fieldMatches(form.fields[0], query.toLowerCase()));
+out.matches = ["button", "sea level", "SEA", "pressure x", ""]
+  .map(query => QuarnPicking.fieldMatches(form.fields[0], query.toLowerCase()));
 const pre = document.createElement("pre");
 pre.id = "probe";
 pre.textContent = JSON.stringify(out);

@@ -53,8 +53,8 @@ TEST(ToolRender, WritesAPictureOfTheCataloguedSize)
         SCOPED_TRACE(name);
         const QString file = dir.filePath(QLatin1String(name) + QStringLiteral(".png"));
         for (const QStringList &options : {QStringList(), QStringList{QStringLiteral("--device-backdrop")}}) {
-            const ToolRun run =
-                runTool(QStringList{QStringLiteral("render"), QLatin1String(name), QStringLiteral("-o"), file} + options);
+            const QStringList arguments{QStringLiteral("render"), QLatin1String(name), QStringLiteral("-o"), file};
+            const ToolRun run = runTool(arguments + options);
             ASSERT_TRUE(run.finished);
             ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
             QImage image;
@@ -63,8 +63,9 @@ TEST(ToolRender, WritesAPictureOfTheCataloguedSize)
             EXPECT_EQ(image.size(), QSize(entry.width, entry.height));
             // Backdrop, placeholder faces, frames and captions: never a blank
             // picture of the device's screen (a host's plain root may show none).
-            if (!options.isEmpty())
+            if (!options.isEmpty()) {
                 EXPECT_GT(distinctColours(image), 8);
+            }
         }
     }
 }

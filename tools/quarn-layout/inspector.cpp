@@ -76,7 +76,8 @@ public:
             QWidget *owner = layout->parentWidget();
             if (!owner || (owner != m_root && !owner->isVisibleTo(m_root)))
                 return {};
-            return {{QStringLiteral("outline"), rectJson(layout->geometry().translated(owner->mapTo(m_root, QPoint())))},
+            const QRect outline = layout->geometry().translated(owner->mapTo(m_root, QPoint()));
+            return {{QStringLiteral("outline"), rectJson(outline)},
                     {QStringLiteral("layoutOf"), fieldAround(owner)}};
         }
         return {};

@@ -365,7 +365,8 @@ private:
                 return fail(QStringLiteral("form %1 is catalogued but %2 does not register it")
                                 .arg(name, m_layoutModule->path()));
             if (!entry)
-                return fail(QStringLiteral("form %1 is not in the catalogue, so its Ui record size is unknown").arg(name));
+                return fail(
+                    QStringLiteral("form %1 is not in the catalogue, so its Ui record size is unknown").arg(name));
             forms->append({form, entry});
         }
         return 0;
@@ -524,11 +525,13 @@ private:
         const QString reference = Companions::find(referenceName, Companions::moduleFolders());
         const QString floor = Companions::find(floorName, Companions::moduleFolders());
         for (const QString &library : {reference, floor}) {
-            if (!QFile::exists(library))
-                return fail(QStringLiteral("bench compares the module with uic's code of its forms, which is built "
-                                           "in a build tree and not installed: no %1 %2; run the bench of a build "
-                                           "tree")
-                                .arg(QFileInfo(library).fileName(), Companions::describe(Companions::moduleFolders())));
+            if (!QFile::exists(library)) {
+                QStringList installed = Companions::moduleFolders();
+                installed.removeAll(QString());
+                return fail(QStringLiteral("bench compares the module with uic's code of its forms, which only a "
+                                           "build tree has: %1 is neither beside this program nor in %2")
+                                .arg(QFileInfo(library).fileName(), installed.join(QLatin1String(", "))));
+            }
             QLibrary probe(library);
             if (!probe.load())
                 return fail(QStringLiteral("cannot load %1: %2").arg(library, probe.errorString()));

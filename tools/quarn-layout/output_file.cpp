@@ -105,7 +105,8 @@ bool makeDirectory(const QString &path, QString *error)
                 continue;
             reason = ENOTDIR;
         }
-        *error = QStringLiteral("cannot make directory %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(reason)));
+        *error = QStringLiteral("cannot make directory %1: %2")
+                     .arg(path, QString::fromLocal8Bit(std::strerror(reason)));
         return false;
     }
     return true;
