@@ -45,7 +45,7 @@ QJsonArray rectJson(const QRect &rect)
 class FieldPlaces
 {
 public:
-    FieldPlaces(const BuiltForm &built)
+    explicit FieldPlaces(const BuiltForm &built)
         : m_root(built.root())
     {
         for (int i = built.fieldCount() - 1; i >= 0; --i)
@@ -61,12 +61,7 @@ public:
     QJsonObject place(const void *pointer) const
     {
         if (QWidget *widget = m_widgets.value(pointer)) {
-            if (!widget->isVisibleTo(m_root))
-                return {};
-            QRect visible(widget->mapTo(m_root, QPoint()), widget->size());
-            for (QWidget *above = widget->parentWidget(); above && above != m_root; above = above->parentWidget())
-                visible &= QRect(above->mapTo(m_root, QPoint()), above->size());
-            visible &= m_root->rect();
+            const QRect visible = visibleRect(widget);
             if (visible.isEmpty())
                 return {};
             return {{QStringLiteral("outline"), rectJson(visible)},
@@ -74,16 +69,32 @@ public:
         }
         if (QLayout *layout = m_layouts.value(pointer)) {
             QWidget *owner = layout->parentWidget();
-            if (!owner || (owner != m_root && !owner->isVisibleTo(m_root)))
+            if (!owner)
                 return {};
-            const QRect outline = layout->geometry().translated(owner->mapTo(m_root, QPoint()));
-            return {{QStringLiteral("outline"), rectJson(outline)},
+            const QRect visible =
+                layout->geometry().translated(owner->mapTo(m_root, QPoint())) & visibleRect(owner);
+            if (visible.isEmpty())
+                return {};
+            return {{QStringLiteral("outline"), rectJson(visible)},
                     {QStringLiteral("layoutOf"), fieldAround(owner)}};
         }
         return {};
     }
 
 private:
+    // The part of the widget its ancestors let show; empty when hidden.
+    QRect visibleRect(QWidget *widget) const
+    {
+        if (widget == m_root)
+            return m_root->rect();
+        if (!widget->isVisibleTo(m_root))
+            return {};
+        QRect visible(widget->mapTo(m_root, QPoint()), widget->size());
+        for (QWidget *above = widget->parentWidget(); above && above != m_root; above = above->parentWidget())
+            visible &= QRect(above->mapTo(m_root, QPoint()), above->size());
+        return visible & m_root->rect();
+    }
+
     // The field index of the nearest widget from widget up that is a field.
     int fieldAround(QWidget *widget) const
     {
