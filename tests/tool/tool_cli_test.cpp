@@ -52,13 +52,71 @@ TEST(ToolCommandLine, ListColumnsAreAligned)
         EXPECT_EQ(line.size(), lines.first().size()) << line.toStdString();
 }
 
-TEST(ToolCommandLine, HelpDescribesEveryCommand)
+// Every command the help lists is one the tool runs, and every option has a
+// description; the places the tool looks for its module and images are named.
+TEST(ToolCommandLine, HelpDescribesEveryCommandAndOption)
 {
     const ToolRun run = runTool(args({"--help"}));
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0);
-    for (const char *command : {"list", "dump", "render", "gallery", "fit", "bench", "--module", "--resources", "--translations"})
-        EXPECT_TRUE(run.out.contains(command)) << command;
+    const QString help = QString::fromUtf8(run.out);
+    const int commandsAt = help.indexOf(QLatin1String("\nCommands:\n"));
+    const int optionsAt = help.indexOf(QLatin1String("\nOptions:\n"));
+    ASSERT_GE(commandsAt, 0) << run.out.toStdString();
+    ASSERT_GT(optionsAt, commandsAt) << run.out.toStdString();
+
+    QStringList commands;
+    const QRegularExpression synopsis(QStringLiteral("^  ([a-z]+)\\b"));
+    for (const QString &line : help.mid(commandsAt, optionsAt - commandsAt).split(QLatin1Char('\n'))) {
+        const QRegularExpressionMatch match = synopsis.match(line);
+        if (match.hasMatch())
+            commands.append(match.captured(1));
+    }
+    EXPECT_GE(commands.size(), 7) << run.out.toStdString();
+    for (const QString &command : qAsConst(commands)) {
+        // Each listed command is known, and refuses options of others.
+        const ToolRun extra = runTool({command, QStringLiteral("--skeleton"), QStringLiteral("--full"),
+                                       QStringLiteral("--repeat"), QStringLiteral("1")});
+        EXPECT_EQ(extra.exitCode, kUsageError) << command.toStdString();
+        EXPECT_TRUE(extra.err.contains("only goes with")) << command.toStdString() << ": " << extra.err.toStdString();
+    }
+
+    const QRegularExpression option(QStringLiteral("^  (-\\w, )?--[\\w-]+( <[^>]+>)?\\s+(\\S.*)$"));
+    int options = 0;
+    for (const QString &line : help.mid(optionsAt).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("  -"))) {
+            ++options;
+            EXPECT_TRUE(option.match(line).hasMatch()) << "option without a description: " << line.toStdString();
+        }
+    }
+    EXPECT_GE(options, 8);
+    for (const char *option : {"--module", "--resources"}) {
+        const int at = help.indexOf(QLatin1String(option), optionsAt);
+        ASSERT_GE(at, 0) << option;
+        EXPECT_TRUE(help.mid(at, 300).simplified().contains(QLatin1String("beside this program, else ../")))
+            << option << ": " << help.mid(at, 300).toStdString();
+    }
+}
+
+TEST(ToolCommandLine, UiWithoutOutputWritesToStandardOutput)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("pin.ui"));
+    const ToolRun toFile = runTool(args({"ui", "PinClass", "-o"}) << file);
+    ASSERT_EQ(toFile.exitCode, 0) << toFile.err.toStdString();
+    const ToolRun toOut = runTool(args({"ui", "PinClass"}));
+    ASSERT_TRUE(toOut.finished);
+    EXPECT_EQ(toOut.exitCode, 0) << toOut.err.toStdString();
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(toOut.out, written.readAll());
+    EXPECT_TRUE(toOut.out.contains("<class>PinClass</class>")) << toOut.out.left(400).toStdString();
+
+    // Every form needs a folder, not one stream.
+    const ToolRun all = runTool(args({"ui", "--all"}));
+    EXPECT_EQ(all.exitCode, kUsageError);
+    EXPECT_TRUE(all.out.isEmpty());
 }
 
 TEST(ToolCommandLine, UnknownFormFailsNamingIt)
@@ -132,12 +190,16 @@ TEST(ToolCommandLine, BadArgumentsAreUsageErrors)
         args({"bench", "--repeat", "zero"}),
         args({"dump", "--skeleton", "PinClass"}),
         args({"list", "extra"}),
+        args({"benchmark"}),
+        args({"render", "PinClass", "-o", "/tmp/never-written.png", "--every-misfit"}),
+        args({"dump", "PinClass", "--device-backdrop"}),
     };
     for (const QStringList &arguments : cases) {
         const ToolRun run = runTool(arguments);
         ASSERT_TRUE(run.finished);
         EXPECT_EQ(run.exitCode, kUsageError) << "quarn-layout " << arguments.join(' ').toStdString();
-        EXPECT_FALSE(run.err.isEmpty()) << "quarn-layout " << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith("quarn-layout: ")) << "quarn-layout " << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << "quarn-layout " << arguments.join(' ').toStdString();
     }
 }
 

@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <unistd.h>
 
 namespace {
@@ -155,6 +158,9 @@ TEST(ToolCommandLineBasics, VersionExitStatusesAndPrefixedErrors)
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.out.startsWith("quarn-layout ")) << version.out.toStdString();
     EXPECT_TRUE(QChar::fromLatin1(version.out.at(13)).isDigit()) << version.out.toStdString();
+    const ToolRun shortVersion = runTool({QStringLiteral("-v")});
+    EXPECT_EQ(shortVersion.exitCode, 0);
+    EXPECT_EQ(shortVersion.out, version.out);
 
     const ToolRun help = runTool({QStringLiteral("--help")});
     ASSERT_TRUE(help.finished);
@@ -174,9 +180,10 @@ TEST(ToolCommandLineBasics, VersionExitStatusesAndPrefixedErrors)
         ASSERT_TRUE(run.finished);
         EXPECT_NE(run.exitCode, 0);
         for (const QByteArray &line : run.err.split('\n')) {
-            if (!line.isEmpty())
-                EXPECT_TRUE(line.startsWith("quarn-layout: ") || line.startsWith("Try 'quarn-layout --help'"))
-                    << arguments.join(' ').toStdString() << ": " << line.toStdString();
+            if (line.isEmpty())
+                continue;
+            EXPECT_TRUE(line.startsWith("quarn-layout: ") || line.startsWith("Try 'quarn-layout --help'"))
+                <<  arguments.join(' ').toStdString() << ": " << line.toStdString();
         }
     }
 }
@@ -211,4 +218,87 @@ TEST(ToolCommandLineBasics, ModuleCutShortIsRefusedNotCrashedOn)
         EXPECT_TRUE(run.err.startsWith("quarn-layout: ")) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
+}
+
+// A folder that cannot be made ends the gallery at once, with the reason.
+TEST(ToolOutput, GalleryStopsWhenItCannotMakeItsFolder)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("plain-file"));
+    QFile plain(file);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+
+    const ToolRun run = runTool({QStringLiteral("gallery"), file + QStringLiteral("/gallery")});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, kFailure);
+    const QList<QByteArray> lines = run.err.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 1) << "nothing rendered or written after the failure:\n" << run.err.toStdString();
+    EXPECT_TRUE(lines.first().startsWith("quarn-layout: cannot make directory ")) << run.err.toStdString();
+    EXPECT_TRUE(lines.first().endsWith(": " + QByteArray(std::strerror(ENOTDIR)))) << run.err.toStdString();
+}
+
+// Each failure names the file and carries the system's reason for it.
+TEST(ToolOutput, FailuresSayWhy)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("plain-file"));
+    QFile plain(file);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write("neither a translation nor an image bundle\n");
+    plain.close();
+    const QString underFile = file + QStringLiteral("/x.ui");
+    const QString missing = dir.filePath(QStringLiteral("missing/x.qm"));
+
+    const struct {
+        QStringList arguments;
+        QString names;
+        QByteArray reason;
+    } cases[] = {
+        {{QStringLiteral("ui"), QStringLiteral("PinClass"), QStringLiteral("-o"), underFile}, underFile,
+         std::strerror(ENOTDIR)},
+        {{QStringLiteral("ui"), QStringLiteral("--all"), QStringLiteral("-o"), file}, file, std::strerror(ENOTDIR)},
+        {{QStringLiteral("render"), QStringLiteral("PinClass"), QStringLiteral("-o"), underFile}, underFile,
+         std::strerror(ENOTDIR)},
+        {{QStringLiteral("--translations"), missing, QStringLiteral("list")}, missing, std::strerror(ENOENT)},
+        {{QStringLiteral("--translations"), file, QStringLiteral("list")}, file, "not a Qt translation file"},
+        {{QStringLiteral("--resources"), file, QStringLiteral("list")}, file, "not a Qt resource bundle"},
+    };
+    for (const auto &failure : cases) {
+        SCOPED_TRACE(failure.arguments.join(QLatin1Char(' ')).toStdString());
+        const ToolRun run = runTool(failure.arguments);
+        ASSERT_TRUE(run.finished);
+        EXPECT_EQ(run.exitCode, kFailure);
+        EXPECT_TRUE(run.err.startsWith("quarn-layout: ")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(failure.names.toUtf8())) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(failure.reason)) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(underFile));
+}
+
+// The offscreen platform's and the session's notices are not the tool's
+// business; what Qt does have to say is shown, marked as Qt's.
+TEST(ToolOutput, QtMessagesAreMarkedAsQtsAndNoiseIsDropped)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ToolRun run = runTool({QStringLiteral("render"), QStringLiteral("MapRegularScreenClass"), QStringLiteral("-o"),
+                           dir.filePath(QStringLiteral("map.png"))},
+                          environment);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err.toStdString(), "");
+
+    // Qt's plug-in loader tells what it does when asked to.
+    environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+    run = runTool({QStringLiteral("dump"), QStringLiteral("PinClass")}, environment);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.startsWith("quarn-layout: Qt debug: ")) << run.err.left(300).toStdString();
+    EXPECT_TRUE(run.err.contains("\nquarn-layout: Qt debug: QFactoryLoader")) << run.err.left(300).toStdString();
 }

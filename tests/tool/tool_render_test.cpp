@@ -3,8 +3,13 @@
 #include "tool_process.h"
 
 #include "catalogue/catalogue_index.h"
+#include "core/form_layout.h"
+#include "form_host.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -12,6 +17,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -44,15 +52,21 @@ TEST(ToolRender, WritesAPictureOfTheCataloguedSize)
     for (const char *name : {"QuarnTitleBar", "PinClass", "ScrollButtonsWidgetClass", "QuarnInfoPopupClass"}) {
         SCOPED_TRACE(name);
         const QString file = dir.filePath(QLatin1String(name) + QStringLiteral(".png"));
-        const ToolRun run = runTool({QStringLiteral("render"), QLatin1String(name), QStringLiteral("-o"), file});
-        ASSERT_TRUE(run.finished);
-        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-        QImage image;
-        ASSERT_TRUE(image.load(file, "PNG"));
-        const CatalogueIndexEntry &entry = entryNamed(name);
-        EXPECT_EQ(image.size(), QSize(entry.width, entry.height));
-        // Backdrop, placeholder faces and captions: never a blank picture.
-        EXPECT_GT(distinctColours(image), 8);
+        for (const QStringList &options : {QStringList(), QStringList{QStringLiteral("--device-backdrop")}}) {
+            const QStringList arguments{QStringLiteral("render"), QLatin1String(name), QStringLiteral("-o"), file};
+            const ToolRun run = runTool(arguments + options);
+            ASSERT_TRUE(run.finished);
+            ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+            QImage image;
+            ASSERT_TRUE(image.load(file, "PNG"));
+            const CatalogueIndexEntry &entry = entryNamed(name);
+            EXPECT_EQ(image.size(), QSize(entry.width, entry.height));
+            // Backdrop, placeholder faces, frames and captions: never a blank
+            // picture of the device's screen (a host's plain root may show none).
+            if (!options.isEmpty()) {
+                EXPECT_GT(distinctColours(image), 8);
+            }
+        }
     }
 }
 
@@ -90,4 +104,87 @@ TEST(ToolGallery, ShowsEveryFormInCatalogueOrder)
         const QImageReader picture(QDir(gallery).filePath(name + QStringLiteral(".png")));
         EXPECT_EQ(picture.size(), QSize(entry.width, entry.height));
     }
+}
+
+namespace {
+
+// The form built the way a host builds it: into a plain root widget of its
+// own, shown offscreen and grabbed.
+QImage hostGrab(const char *name)
+{
+    if (!registerPlaceholderBundle())
+        return QImage();
+    QString error;
+    const std::unique_ptr<quarn::layouttool::LayoutModule> module =
+        quarn::layouttool::LayoutModule::load(QStringLiteral(QUARN_LAYOUT_MODULE), &error);
+    if (!module)
+        return QImage();
+    const FormLayout *form = module->find(QLatin1String(name));
+    if (!form)
+        return QImage();
+    std::vector<void *> record(std::size_t(entryNamed(name).fieldCount), nullptr);
+    QImage picture;
+    {
+        QWidget root;
+        auto *ui = reinterpret_cast<UiRecord *>(record.data());
+        form->setupUi(ui, &root);
+        form->retranslateUi(ui, &root);
+        root.setAttribute(Qt::WA_DontShowOnScreen);
+        root.show();
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::processEvents();
+        picture = root.grab().toImage();
+    }
+    return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage rendered(const QString &file, const QStringList &options, const char *name)
+{
+    const ToolRun run = runTool(QStringList{QStringLiteral("render"), QLatin1String(name), QStringLiteral("-o"), file}
+                                + options);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    return QImage(file).convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+// By default a picture is what a host's grab of the form shows; the device's
+// backdrop is there when asked for.
+TEST(ToolRender, PicturesAreWhatAHostGrabs)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char *name : {"QuarnTitleBar", "BarometerCalibScreenClass", "QuarnInfoPopupClass"}) {
+        SCOPED_TRACE(name);
+        const QImage host = hostGrab(name);
+        ASSERT_FALSE(host.isNull());
+        const QImage picture = rendered(dir.filePath(QStringLiteral("plain.png")), {}, name);
+        EXPECT_TRUE(picture == host) << "the tool's picture differs from a host's grab";
+        const QImage device =
+            rendered(dir.filePath(QStringLiteral("device.png")), {QStringLiteral("--device-backdrop")}, name);
+        EXPECT_EQ(device.size(), host.size());
+        EXPECT_FALSE(device == host) << "the device backdrop changes nothing";
+    }
+}
+
+// The bench compares with uic's code of the forms, which only a build tree
+// has: without it, the tool says so and fails rather than print empty columns.
+TEST(ToolBench, WithoutTheUicReferenceItSaysSoAndFails)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString tool = dir.filePath(QStringLiteral("quarn-layout"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUARN_LAYOUT_TOOL), tool));
+    ASSERT_TRUE(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    QProcess process;
+    process.start(tool, {QStringLiteral("--module"), QStringLiteral(QUARN_LAYOUT_MODULE),
+                         QStringLiteral("--resources"), QStringLiteral(QUARN_PLACEHOLDER_RCC), QStringLiteral("bench"),
+                         QStringLiteral("--repeat"), QStringLiteral("1")});
+    ASSERT_TRUE(process.waitForFinished(240000));
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_EQ(process.exitCode(), 1) << err.toStdString();
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(err.contains("quarn-layout: bench compares the module with uic's code")) << err.toStdString();
+    EXPECT_TRUE(err.contains("build tree")) << err.toStdString();
 }

@@ -128,7 +128,7 @@ TEST(ToolUiExport, AllWritesEveryCatalogueFormAndLeavesUnchangedFilesAlone)
 TEST(ToolUiExport, RefusesIncompleteRequests)
 {
     for (const QStringList &arguments :
-         {QStringList{QStringLiteral("ui"), QStringLiteral("PinClass")},
+         {QStringList{QStringLiteral("ui"), QStringLiteral("--all")},
           QStringList{QStringLiteral("ui"), QStringLiteral("-o"), QStringLiteral("x.ui")},
           QStringList{QStringLiteral("ui"), QStringLiteral("PinClass"), QStringLiteral("--all"), QStringLiteral("-o"),
                       QStringLiteral("d")}}) {

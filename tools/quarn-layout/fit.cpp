@@ -7,8 +7,11 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QTextDocument>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <climits>
 
 namespace quarn::layouttool {
@@ -32,13 +35,31 @@ struct ShownText {
     QSize room;
 };
 
+// A text box breaks its lines at <br>; a label showing rich text at its
+// line and paragraph breaks. Either way each line is measured on its own.
+QString linesAsDrawn(const QWidget &widget, const QString &text)
+{
+    if (widget.inherits("ZelTextBox")) {
+        static const QRegularExpression lineBreak(QStringLiteral("<br\\s*/?>"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+        return QString(text).replace(lineBreak, QStringLiteral("\n"));
+    }
+    auto *label = qobject_cast<const QLabel *>(&widget);
+    if (!label || label->textFormat() == Qt::PlainText
+        || (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(text)))
+        return text;
+    QTextDocument document;
+    document.setHtml(text);
+    return document.toPlainText().replace(QChar::LineSeparator, QLatin1Char('\n'));
+}
+
 ShownText shownText(const QWidget &widget)
 {
     ShownText shown;
     if (auto *label = qobject_cast<const QLabel *>(&widget)) {
         // The library's text box shows its content in place of the label text.
         const QString content = widget.property("content").toString();
-        shown.text = content.isEmpty() ? label->text() : content;
+        shown.text = linesAsDrawn(widget, content.isEmpty() ? label->text() : content);
         shown.wraps = label->wordWrap();
         shown.room = label->contentsRect().size();
     } else if (auto *edit = qobject_cast<const QTextEdit *>(&widget)) {
@@ -81,8 +102,16 @@ QList<TextMisfit> textMisfitsOf(const QWidget &widget)
             misfit.available = shown.room.height();
         }
     } else {
-        misfit.needed = metrics.horizontalAdvance(shown.text);
+        const QStringList lines = shown.text.split(QLatin1Char('\n'));
+        for (const QString &line : lines)
+            misfit.needed = qMax(misfit.needed, metrics.horizontalAdvance(line));
         misfit.available = shown.room.width();
+        // Lines that all fit across may still not fit one above the other.
+        if (lines.size() > 1 && misfit.needed <= misfit.available) {
+            misfit.wraps = true;
+            misfit.needed = metrics.boundingRect(QRect(0, 0, INT_MAX / 2, INT_MAX / 2), 0, shown.text).height();
+            misfit.available = shown.room.height();
+        }
     }
     if (misfit.needed <= misfit.available)
         return {};
@@ -93,9 +122,31 @@ QList<TextMisfit> textMisfits(BuiltForm &form)
 {
     renderForm(form);
     QList<TextMisfit> misfits;
-    for (const QWidget *widget : form.root()->findChildren<QWidget *>())
-        misfits += textMisfitsOf(*widget);
+    const QList<QWidget *> widgets = form.root()->findChildren<QWidget *>();
+    for (int i = 0; i < widgets.size(); ++i) {
+        for (TextMisfit misfit : textMisfitsOf(*widgets.at(i))) {
+            misfit.widget = i;
+            misfits.append(misfit);
+        }
+    }
     return misfits;
+}
+
+QList<TextMisfit> misfitsAddedTo(const QList<TextMisfit> &source, const QList<TextMisfit> &translated)
+{
+    QList<TextMisfit> added;
+    for (TextMisfit misfit : translated) {
+        const auto before = std::find_if(source.cbegin(), source.cend(), [&misfit](const TextMisfit &old) {
+            return old.widget == misfit.widget && old.wraps == misfit.wraps;
+        });
+        if (before != source.cend()) {
+            if (misfit.needed - misfit.available <= before->needed - before->available)
+                continue;
+            misfit.sourceNeeded = before->needed;
+        }
+        added.append(misfit);
+    }
+    return added;
 }
 
 } // namespace quarn::layouttool
@@ -106,11 +157,26 @@ QString misfitLine(const QString &form, const TextMisfit &misfit)
 {
     QString text = misfit.text;
     text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    return QStringLiteral("%1 %2 \"%3\": needs %4 px, has %5 px of %6")
-        .arg(form, misfit.field, text)
-        .arg(misfit.needed)
-        .arg(misfit.available)
-        .arg(misfit.wraps ? QStringLiteral("height") : QStringLiteral("width"));
+    QString line = QStringLiteral("%1 %2 \"%3\": needs %4 px, has %5 px of %6")
+                       .arg(form, misfit.field, text)
+                       .arg(misfit.needed)
+                       .arg(misfit.available)
+                       .arg(misfit.wraps ? QStringLiteral("height") : QStringLiteral("width"));
+    if (misfit.sourceNeeded >= 0)
+        line += QStringLiteral(" (untranslated: needs %1 px)").arg(misfit.sourceNeeded);
+    return line;
+}
+
+QString FitSummary::line(int forms, bool againstSource) const
+{
+    if (!againstSource)
+        return QStringLiteral("fit: %1 texts do not fit, in %2 forms").arg(misfits).arg(forms);
+    return QStringLiteral("fit: %1 texts overflow with the translation that fit, or overflowed less, without it "
+                          "(%2 do not fit translated, %3 untranslated), in %4 forms")
+        .arg(reported)
+        .arg(misfits)
+        .arg(sourceMisfits)
+        .arg(forms);
 }
 
 } // namespace quarn::layouttool

@@ -2,16 +2,22 @@
 
 #include "form_dump.h"
 #include "form_host.h"
+#include "output_file.h"
 #include "render.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLayout>
-#include <QSaveFile>
-#include <QTextStream>
 #include <QWidget>
+
+// Resources of a static library are registered by hand, from the global namespace.
+static void initInspectorResources()
+{
+    Q_INIT_RESOURCE(inspector);
+}
 
 namespace quarn::layouttool {
 namespace {
@@ -30,200 +36,139 @@ QJsonArray rectJson(const QRect &rect)
     return QJsonArray{rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
-// Where each field sits in the picture, once the layouts have settled: the
-// record holds pointers to the most derived objects, matched here against
-// the root's tree before anything is read through them.
-QHash<const void *, QRect> outlinesInRoot(QWidget *root)
+// Where each field shows in the picture once the layouts have settled, and
+// what it sits in: a widget's rectangle cut to its ancestors' (they clip it),
+// with "under" the field widget it sits in (-1 for the root); a layout's with
+// "layoutOf" the field widget it arranges. The record holds pointers to the
+// most derived objects, matched here against the root's tree before anything
+// is read through them.
+class FieldPlaces
 {
-    QHash<const void *, QRect> outlines;
-    for (QWidget *widget : root->findChildren<QWidget *>()) {
-        if (widget->isVisibleTo(root))
-            outlines.insert(dynamic_cast<const void *>(widget), QRect(widget->mapTo(root, QPoint()), widget->size()));
+public:
+    explicit FieldPlaces(const BuiltForm &built)
+        : m_root(built.root())
+    {
+        for (int i = built.fieldCount() - 1; i >= 0; --i)
+            m_fieldIndex.insert(built.field(i), i);
+        for (QWidget *widget : m_root->findChildren<QWidget *>())
+            m_widgets.insert(dynamic_cast<const void *>(widget), widget);
+        for (QLayout *layout : m_root->findChildren<QLayout *>())
+            m_layouts.insert(dynamic_cast<const void *>(layout), layout);
     }
-    for (QLayout *layout : root->findChildren<QLayout *>()) {
-        if (QWidget *owner = layout->parentWidget())
-            outlines.insert(dynamic_cast<const void *>(layout),
-                            layout->geometry().translated(owner->mapTo(root, QPoint())));
-    }
-    return outlines;
-}
 
-QJsonObject formJson(const FormLayout &form, const CatalogueIndexEntry &entry, const ImageIndex &images)
+    // The outline and placing of the field held at pointer; empty when it
+    // is not on the picture.
+    QJsonObject place(const void *pointer) const
+    {
+        if (QWidget *widget = m_widgets.value(pointer)) {
+            const QRect visible = visibleRect(widget);
+            if (visible.isEmpty())
+                return {};
+            return {{QStringLiteral("outline"), rectJson(visible)},
+                    {QStringLiteral("under"), fieldAround(widget->parentWidget())}};
+        }
+        if (QLayout *layout = m_layouts.value(pointer)) {
+            QWidget *owner = layout->parentWidget();
+            if (!owner)
+                return {};
+            const QRect visible =
+                layout->geometry().translated(owner->mapTo(m_root, QPoint())) & visibleRect(owner);
+            if (visible.isEmpty())
+                return {};
+            return {{QStringLiteral("outline"), rectJson(visible)},
+                    {QStringLiteral("layoutOf"), fieldAround(owner)}};
+        }
+        return {};
+    }
+
+private:
+    // The part of the widget its ancestors let show; empty when hidden.
+    QRect visibleRect(QWidget *widget) const
+    {
+        if (widget == m_root)
+            return m_root->rect();
+        if (!widget->isVisibleTo(m_root))
+            return {};
+        QRect visible(widget->mapTo(m_root, QPoint()), widget->size());
+        for (QWidget *above = widget->parentWidget(); above && above != m_root; above = above->parentWidget())
+            visible &= QRect(above->mapTo(m_root, QPoint()), above->size());
+        return visible & m_root->rect();
+    }
+
+    // The field index of the nearest widget from widget up that is a field.
+    int fieldAround(QWidget *widget) const
+    {
+        for (; widget && widget != m_root; widget = widget->parentWidget()) {
+            const int index = m_fieldIndex.value(dynamic_cast<const void *>(widget), -1);
+            if (index >= 0)
+                return index;
+        }
+        return -1;
+    }
+
+    QWidget *m_root;
+    QHash<const void *, int> m_fieldIndex; // the first field holding each pointer
+    QHash<const void *, QWidget *> m_widgets;
+    QHash<const void *, QLayout *> m_layouts;
+};
+
+QJsonObject formJson(const FormLayout &form, const CatalogueIndexEntry &entry, const ImageIndex &images,
+                     PreviewRoot::Backdrop backdrop)
 {
     BuiltForm built(form, entry);
     // The dump reads the tree as the form left it, before any layout ran.
     FormDumper dumper(images);
     QJsonObject json = dumper.dump(built);
-    json.insert(QStringLiteral("picture"), pngDataUrl(renderForm(built)));
+    json.insert(QStringLiteral("picture"), pngDataUrl(renderForm(built, backdrop)));
     json.insert(QStringLiteral("size"), QJsonArray{entry.width, entry.height});
 
-    const QHash<const void *, QRect> outlines = outlinesInRoot(built.root());
+    const FieldPlaces places(built);
     QJsonArray fields = json.value(QStringLiteral("fields")).toArray();
     for (int i = 0; i < fields.size() && i < built.fieldCount(); ++i) {
-        const auto outline = outlines.constFind(built.field(i));
-        if (outline == outlines.cend())
+        const QJsonObject place = places.place(built.field(i));
+        if (place.isEmpty())
             continue;
         QJsonObject field = fields.at(i).toObject();
-        field.insert(QStringLiteral("outline"), rectJson(*outline));
+        for (auto it = place.begin(); it != place.end(); ++it)
+            field.insert(it.key(), it.value());
         fields.replace(i, field);
     }
     json.insert(QStringLiteral("fields"), fields);
     return json;
 }
 
-const char kPageHead[] = R"html(<!DOCTYPE html>
-<html lang="en"><head><meta charset="utf-8"><title>Quarn layouts: inspector</title>
-<style>
-body{margin:0;font:13px sans-serif;display:flex;height:100vh;color:#222}
-#side{width:260px;border-right:1px solid #bbb;display:flex;flex-direction:column}
-#search{margin:8px;padding:4px;font:inherit}
-#hits{overflow:auto;flex:1;margin:0;padding:0 8px 8px;list-style:none}
-#hits li{padding:2px 4px;cursor:pointer;white-space:nowrap}
-#hits li:hover,#hits li.current{background:#dde6f5}
-#hits .field{padding-left:18px;color:#555}
-#stage{padding:16px;overflow:auto}
-#picture{position:relative;border:1px solid #999;display:inline-block}
-#picture img{display:block}
-.outline{position:absolute;box-sizing:border-box;border:1px solid transparent;cursor:pointer}
-.outline:hover{border-color:#e33;background:rgba(238,51,51,.08)}
-.outline.selected{border:2px solid #27f;background:rgba(34,119,255,.12)}
-#details{padding:16px;overflow:auto;flex:1;min-width:280px}
-#details table{border-collapse:collapse}
-#details th{text-align:left;vertical-align:top;padding:2px 8px 2px 0;color:#555}
-#details td{padding:2px 0;white-space:pre-wrap;word-break:break-all;font-family:monospace}
-</style></head>
-<body>
-<div id="side"><input id="search" type="search" placeholder="Find a form or field" autofocus><ul id="hits"></ul></div>
-<div id="stage"><h2 id="title"></h2><div id="picture"></div></div>
-<div id="details"><p>Click a field in the picture.</p></div>
-<script id="forms" type="application/json">)html";
-
-const char kPageTail[] = R"html(</script>
-<script>
-"use strict";
-const forms = JSON.parse(document.getElementById("forms").textContent);
-const $ = id => document.getElementById(id);
-let current = null;
-
-function text(value) {
-  if (value === null || value === undefined) return "";
-  return typeof value === "string" ? value : JSON.stringify(value, null, 1);
+QByteArray resource(const char *name)
+{
+    QFile file(QStringLiteral(":/quarn-layout/inspector/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-function row(table, label, value) {
-  const shown = text(value);
-  if (shown === "" || shown === "{}" || shown === "[]") return;
-  const tr = table.insertRow();
-  tr.insertCell().outerHTML = "<th></th>";
-  tr.cells[0].textContent = label;
-  tr.insertCell().textContent = shown;
-}
-function showField(form, index) {
-  const field = form.fields[index];
-  document.querySelectorAll(".outline.selected").forEach(e => e.classList.remove("selected"));
-  const outline = document.querySelector('.outline[data-index="' + index + '"]');
-  if (outline) outline.classList.add("selected");
-  const details = $("details");
-  details.innerHTML = "";
-  const heading = document.createElement("h3");
-  heading.textContent = (field.name || "(unnamed)") + " in " + form.form;
-  details.appendChild(heading);
-  const table = document.createElement("table");
-  table.id = "fieldTable";
-  row(table, "index", String(field.index));
-  row(table, "class", field["class"]);
-  row(table, "parent", field.parent);
-  row(table, "geometry", field.geometry ? field.geometry.join(", ") : "");
-  row(table, "in picture", field.outline ? field.outline.join(", ") : "");
-  row(table, "text", field.text);
-  row(table, "images", field.images);
-  row(table, "font pixel size", field.fontPixelSize);
-  row(table, "alignment", field.alignment);
-  row(table, "font", field.font);
-  row(table, "palette", field.palette);
-  row(table, "properties", field.properties);
-  row(table, "settings", field.settings);
-  row(table, "problem", field.problem);
-  details.appendChild(table);
-}
-function showForm(form, fieldIndex) {
-  current = form;
-  $("title").textContent = form.form + " (" + form.size.join(" \u00d7 ") + ")";
-  const picture = $("picture");
-  picture.innerHTML = "";
-  const img = document.createElement("img");
-  img.src = form.picture;
-  img.alt = form.form;
-  picture.appendChild(img);
-  // Later fields are usually children of earlier ones: they stack on top.
-  form.fields.forEach((field, index) => {
-    if (!field.outline || field.outline[2] <= 0 || field.outline[3] <= 0) return;
-    const box = document.createElement("div");
-    box.className = "outline";
-    box.dataset.index = index;
-    box.dataset.name = field.name || "";
-    box.title = (field.name || "") + " (" + field["class"] + ")";
-    const [x, y, w, h] = field.outline;
-    Object.assign(box.style, {left: x + "px", top: y + "px", width: w + "px", height: h + "px", zIndex: index + 1});
-    box.addEventListener("click", event => { event.stopPropagation(); showField(form, index); });
-    picture.appendChild(box);
-  });
-  $("details").innerHTML = "<p>Click a field in the picture.</p>";
-  if (fieldIndex !== undefined) showField(form, fieldIndex);
-  listHits();
-}
-function listHits() {
-  const query = $("search").value.trim().toLowerCase();
-  const hits = $("hits");
-  hits.innerHTML = "";
-  forms.forEach(form => {
-    const formHit = form.form.toLowerCase().includes(query);
-    const fieldHits = query === "" ? [] :
-      form.fields.map((field, index) => [field, index])
-                 .filter(([field]) => (field.name || "").toLowerCase().includes(query));
-    if (!formHit && fieldHits.length === 0) return;
-    const item = document.createElement("li");
-    item.textContent = form.form;
-    item.dataset.form = form.form;
-    if (form === current) item.classList.add("current");
-    item.addEventListener("click", () => showForm(form));
-    hits.appendChild(item);
-    fieldHits.forEach(([field, index]) => {
-      const sub = document.createElement("li");
-      sub.className = "field";
-      sub.textContent = field.name;
-      sub.dataset.form = form.form;
-      sub.dataset.field = field.name;
-      sub.addEventListener("click", () => showForm(form, index));
-      hits.appendChild(sub);
-    });
-  });
-}
-$("search").addEventListener("input", listHits);
-if (forms.length) showForm(forms[0]); else listHits();
-</script>
-</body></html>
-)html";
 
 } // namespace
 
-bool writeInspectorPage(LayoutModule &module, const ImageIndex &images, const QString &file, QTextStream &errors)
+bool writeInspectorPage(LayoutModule &module, const ImageIndex &images, const QString &file,
+                        PreviewRoot::Backdrop backdrop, QString *error)
 {
+    initInspectorResources();
     QJsonArray forms;
     for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
         if (const FormLayout *form = module.find(QString::fromLatin1(entry.name)))
-            forms.append(formJson(*form, entry, images));
+            forms.append(formJson(*form, entry, images, backdrop));
     }
     // Inside a script element "</" must not appear; JSON allows "<\/".
     QByteArray data = QJsonDocument(forms).toJson(QJsonDocument::Compact);
     data.replace("</", "<\\/");
 
-    QSaveFile page(file);
-    if (!page.open(QIODevice::WriteOnly) || page.write(kPageHead) < 0 || page.write(data) != data.size()
-        || page.write(kPageTail) < 0 || !page.commit()) {
-        errors << "cannot write " << file << ": " << page.errorString() << '\n';
+    // The page carries its style and scripts inline, so it stays one file.
+    QByteArray page = resource("inspector.html");
+    if (page.isEmpty()) {
+        *error = QStringLiteral("cannot write %1: the page is missing from the program's resources").arg(file);
         return false;
     }
-    return true;
+    page.replace("@INSPECTOR_CSS@", resource("inspector.css"));
+    page.replace("@PICKING_JS@", resource("picking.js"));
+    page.replace("@INSPECTOR_JS@", resource("inspector.js"));
+    page.replace("@FORMS_JSON@", data);
+    return writeWholeFile(file, page, error);
 }
 
 } // namespace quarn::layouttool

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "preview_root.h"
 
-class QTextStream;
+#include <QString>
 
 namespace quarn::layouttool {
 
@@ -10,11 +10,15 @@ class ImageIndex;
 class LayoutModule;
 
 // One self-contained HTML page for looking into the forms: every registered
-// form's picture with its fields outlined on hover; a click on a field shows
-// what the dump says of it (class, parent, geometry, text, images,
-// properties); a search box finds forms and fields by name. Pictures and data
-// are inside the page, so it works offline and can be mailed around. False,
-// with the reason in errors, when the file could not be written.
-bool writeInspectorPage(LayoutModule &module, const ImageIndex &images, const QString &file, QTextStream &errors);
+// form's picture; a click picks the topmost field under the pointer as the
+// widgets stack (again at the same point, the one below) and shows what the
+// dump says of it (class, parent, geometry, text, images, properties); a
+// search box finds forms, and fields by name or text; #FormName opens a form.
+// The page's HTML, style and scripts are resources (inspector/), put inline
+// with the pictures and data, so the page works offline and can be mailed
+// around. The file is written whole or not at all; false, with the reason in
+// *error, when it could not be.
+bool writeInspectorPage(LayoutModule &module, const ImageIndex &images, const QString &file,
+                        PreviewRoot::Backdrop backdrop, QString *error);
 
 } // namespace quarn::layouttool

@@ -18,12 +18,16 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QLibrary>
 #include <QResource>
 #include <QTextStream>
 #include <QTranslator>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -37,52 +41,6 @@ struct RequestedForm {
     const FormLayout *form;
     const CatalogueIndexEntry *entry;
 };
-
-const char kUsage[] = R"(Usage: quarn-layout [options] <command> [arguments]
-
-Builds the forms of a layout module the way a device host does and shows
-what they contain.
-
-Commands:
-  list                       the catalogue: position, name, root size, fields,
-                             and which forms the module does not register
-  dump [--full] NAME... | --all
-                             JSON description of the forms, in the order asked
-                             (catalogue order for --all); --full gives every
-                             property, not only those that differ from a
-                             default object
-  render NAME -o FILE.png    picture of one form
-  gallery DIR                DIR/NAME.png of every form, DIR/index.html and
-                             DIR/inspector.html, a page to click through forms
-  fit NAME... | --all        texts wider (or, wrapped, taller) than their
-                             widget, in the widget's font; exit status 1 if any
-  bench [--repeat N]         build times of every form against its uic
-                             reference, its controls alone and plain
-                             widgets; code sizes
-  ui NAME -o FILE.ui         the form as a Designer form; with --all, every
-  ui --all -o DIR            form as DIR/NAME.ui; --skeleton keeps only the
-                             objects (classes, names, geometry, layouts)
-
-Options:
-  --module PATH              layout module to load (default: the one beside
-                             this program)
-  --resources FILE           image bundle to register (default: placeholders.rcc
-                             beside this program)
-  --translations FILE.qm     translator to install before building
-  -o, --output FILE          where render writes its picture, ui its form
-  --all                      dump, fit or export every catalogued form
-  --full                     dump every property, defaults included
-  --skeleton                 export only the objects of the forms
-  --repeat N                 builds per form for bench (default 100)
-  -h, --help                 this text
-  --version                  the program's version
-
-Runs without a display unless QT_QPA_PLATFORM says otherwise.
-
-Files are written whole or not at all. Exit status: 0 when everything asked
-for was done; 1 when a module, form, resource, translation or output could
-not be used or written; 2 for a command line that cannot be understood.
-)";
 
 QTextStream &err()
 {
@@ -99,11 +57,25 @@ int fail(const QString &message, int code = kFailure)
     return code;
 }
 
-// Qt's own warnings (an image that cannot be encoded, a missing runtime
-// folder) carry the program's name like ours.
-void prefixedMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+void warn(const QString &message)
 {
-    err() << "quarn-layout: " << message << '\n';
+    err() << "quarn-layout: warning: " << message << '\n';
+    err().flush();
+}
+
+// Qt's own messages are shown as Qt's. Two are dropped: the offscreen
+// platform's note that it cannot resize windows to their hints, and the
+// notice that the session has no runtime folder; neither is about the forms.
+void qtMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (message.contains(QLatin1String("does not support propagateSizeHints()"))
+        || message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    const char *kind = type == QtDebugMsg ? "debug"
+        : type == QtInfoMsg                ? "info"
+        : type == QtWarningMsg             ? "warning"
+                                           : "error";
+    err() << "quarn-layout: Qt " << kind << ": " << message << '\n';
     err().flush();
 }
 
@@ -111,6 +83,20 @@ int writeOut(const QByteArray &bytes)
 {
     QString error;
     return writeStandardOutput(bytes, &error) ? 0 : fail(error);
+}
+
+// Why a file given to Qt, which only says that it failed, could not be used.
+QString whyUnusable(const QString &file, const char *expected)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return QString::fromLocal8Bit(std::strerror(ENOENT));
+    if (info.isDir())
+        return QString::fromLocal8Bit(std::strerror(EISDIR));
+    QFile probe(file);
+    if (!probe.open(QIODevice::ReadOnly))
+        return probe.errorString();
+    return QStringLiteral("not %1").arg(QLatin1String(expected));
 }
 
 // The placeholder bundle, registered for as long as the tool runs.
@@ -134,23 +120,82 @@ private:
     QString m_file;
 };
 
+class CommandLine;
+using Handler = int (CommandLine::*)(const QStringList &);
+
+// A command, declared once: the help text, the dispatch and the options it
+// accepts all come from here.
+struct Command {
+    const char *name;
+    const char *synopsis;
+    const char *description;
+    Handler run;
+    QList<const QCommandLineOption *> options;
+};
+
 class CommandLine
 {
 public:
     CommandLine()
-        : m_module({QStringLiteral("module")}, QString(), QStringLiteral("PATH"))
-        , m_resources({QStringLiteral("resources")}, QString(), QStringLiteral("FILE"))
-        , m_translations({QStringLiteral("translations")}, QString(), QStringLiteral("FILE"))
-        , m_output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("FILE"))
-        , m_all({QStringLiteral("all")}, QString())
-        , m_full({QStringLiteral("full")}, QString())
-        , m_skeleton({QStringLiteral("skeleton")}, QString())
-        , m_repeat({QStringLiteral("repeat")}, QString(), QStringLiteral("N"))
-        , m_help({QStringLiteral("h"), QStringLiteral("help")}, QString())
-        , m_version({QStringLiteral("version")}, QString())
+        : m_module({QStringLiteral("module")},
+                   QStringLiteral("Layout module to load (default: %1 %2).")
+                       .arg(QStringLiteral(QUARN_MODULE_FILE_NAME), describeFolders(moduleFolders())),
+                   QStringLiteral("PATH"))
+        , m_resources({QStringLiteral("resources")},
+                      QStringLiteral("Image bundle to register (default: placeholders.rcc %1).")
+                          .arg(describeFolders(dataFolders())),
+                      QStringLiteral("FILE"))
+        , m_translations({QStringLiteral("translations")}, QStringLiteral("Translator to install before building: a .qm file, or the name of one of the "
+                                        "module's translations (quarn-layout_pseudo)."),
+                         QStringLiteral("FILE.qm"))
+        , m_output({QStringLiteral("o"), QStringLiteral("output")},
+                   QStringLiteral("Where render writes its picture, ui its form (a directory with --all; "
+                                  "standard output without -o)."),
+                   QStringLiteral("FILE"))
+        , m_all({QStringLiteral("all")}, QStringLiteral("Every catalogued form, in catalogue order."))
+        , m_full({QStringLiteral("full")}, QStringLiteral("dump: every property, defaults included."))
+        , m_skeleton({QStringLiteral("skeleton")},
+                     QStringLiteral("ui: only the objects (classes, names, geometry, layouts)."))
+        , m_repeat({QStringLiteral("repeat")}, QStringLiteral("bench: builds per form (default 100)."),
+                   QStringLiteral("N"))
+        , m_deviceBackdrop({QStringLiteral("device-backdrop")},
+                           QStringLiteral("render, gallery: paint the root as the device's screens do (dark backdrop, "
+                                          "item faces, popup frames), not as a host's plain root shows."))
+        , m_everyMisfit({QStringLiteral("every-misfit")},
+                        QStringLiteral("fit with --translations: every text that does not fit, not only those the "
+                                       "translation makes overflow."))
+        , m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("This text."))
+        , m_version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("The program's version."))
+        , m_commands({
+              {"list", "list", "The catalogue: position, name, root size, fields, and the forms the module lacks.",
+               &CommandLine::list, {}},
+              {"dump", "dump [--full] NAME... | --all",
+               "JSON description of the forms, in the order asked (catalogue order for --all).",
+               &CommandLine::dump, {&m_all, &m_full}},
+              {"render", "render NAME -o FILE.png", "Picture of one form.", &CommandLine::render,
+               {&m_output, &m_deviceBackdrop}},
+              {"gallery", "gallery DIR",
+               "DIR/NAME.png of every form, DIR/index.html and DIR/inspector.html, a page to click through forms.",
+               &CommandLine::gallery, {&m_deviceBackdrop}},
+              {"fit", "fit NAME... | --all",
+               "Texts wider (or, wrapped, taller) than their widget, in the widget's font, then a summary. With "
+               "--translations, only those the translation makes overflow or overflow more than the untranslated "
+               "forms do. Exit status 1 if any is reported.",
+               &CommandLine::fit, {&m_all, &m_everyMisfit}},
+              {"bench", "bench [--repeat N]",
+               "Build times of every form against its uic reference, its controls alone and plain widgets; code "
+               "sizes. The uic reference is built only in a build tree.",
+               &CommandLine::bench, {&m_repeat}},
+              {"ui", "ui [--skeleton] NAME [-o FILE.ui] | --all -o DIR",
+               "The form as a Designer form; with --all, every form as DIR/NAME.ui.", &CommandLine::ui,
+               {&m_all, &m_output, &m_skeleton}},
+          })
     {
-        m_parser.addOptions(
-            {m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_repeat, m_help, m_version});
+        m_parser.addOptions({m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_repeat,
+                             m_deviceBackdrop, m_everyMisfit, m_help, m_version});
+        m_parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
+                                       QStringLiteral("<command> [arguments]"));
+        m_parser.setApplicationDescription(description());
     }
 
     int run(const QStringList &arguments)
@@ -158,64 +203,91 @@ public:
         if (!m_parser.parse(arguments))
             return fail(m_parser.errorText(), kUsageError);
         if (m_parser.isSet(m_help))
-            return writeOut(kUsage);
+            return writeOut(helpText().toUtf8());
         if (m_parser.isSet(m_version))
             return writeOut(QStringLiteral("quarn-layout %1\n").arg(QCoreApplication::applicationVersion()).toUtf8());
         QStringList words = m_parser.positionalArguments();
         if (words.isEmpty())
             return fail(QStringLiteral("no command given"), kUsageError);
-        const QString command = words.takeFirst();
-
-        if (const int error = checkOptionsFor(command))
+        const QString name = words.takeFirst();
+        const Command *command = find(name);
+        if (!command)
+            return fail(QStringLiteral("unknown command: %1").arg(name), kUsageError);
+        if (const int error = checkOptionsFor(*command))
             return error;
         if (const int error = prepareHost())
             return error;
-        if (command == QLatin1String("list"))
-            return list(words);
-        if (command == QLatin1String("dump"))
-            return dump(words);
-        if (command == QLatin1String("render"))
-            return render(words);
-        if (command == QLatin1String("gallery"))
-            return gallery(words);
-        if (command == QLatin1String("fit"))
-            return fit(words);
-        if (command == QLatin1String("ui"))
-            return ui(words);
-        return bench(words);
+        return (this->*command->run)(words);
     }
 
 private:
-    int checkOptionsFor(const QString &command) const
+    const Command *find(const QString &name) const
     {
-        static const QStringList commands = {QStringLiteral("list"), QStringLiteral("dump"), QStringLiteral("render"),
-                                             QStringLiteral("gallery"), QStringLiteral("bench"),
-                                             QStringLiteral("fit"), QStringLiteral("ui")};
-        if (!commands.contains(command))
-            return fail(QStringLiteral("unknown command: %1").arg(command), kUsageError);
-        const auto onlyFor = [&](const QCommandLineOption &option, const char *owner, const char *other = "") {
-            return m_parser.isSet(option) && command != QLatin1String(owner) && command != QLatin1String(other);
-        };
-        if (onlyFor(m_all, "dump", "ui") && onlyFor(m_all, "fit"))
-            return fail(QStringLiteral("--all only goes with dump, fit and ui"), kUsageError);
-        if (onlyFor(m_full, "dump"))
-            return fail(QStringLiteral("--full only goes with dump"), kUsageError);
-        if (onlyFor(m_skeleton, "ui"))
-            return fail(QStringLiteral("--skeleton only goes with ui"), kUsageError);
-        if (onlyFor(m_output, "render", "ui"))
-            return fail(QStringLiteral("--output only goes with render and ui"), kUsageError);
-        if (onlyFor(m_repeat, "bench"))
-            return fail(QStringLiteral("--repeat only goes with bench"), kUsageError);
-        return 0;
+        for (const Command &command : m_commands) {
+            if (name == QLatin1String(command.name))
+                return &command;
+        }
+        return nullptr;
     }
 
-    // Beside the program in a build tree, in the module folder once installed.
-    QString besideProgram(const QString &fileName) const
+    QString description() const
     {
-        const QDir programDir(QCoreApplication::applicationDirPath());
-        const QString built = programDir.filePath(fileName);
-        const QString installed = QDir(programDir.filePath(QStringLiteral(QUARN_INSTALLED_MODULE_DIR))).filePath(fileName);
-        return QFile::exists(built) || !QFile::exists(installed) ? built : installed;
+        QString text = wrapped(QStringLiteral("Builds the forms of a layout module the way a device host does and "
+                                              "shows what they contain."),
+                               0, 79)
+            + QStringLiteral("\nCommands:\n");
+        for (const Command &command : m_commands) {
+            text += QStringLiteral("  %1\n").arg(QLatin1String(command.synopsis));
+            text += wrapped(QString::fromLatin1(command.description), 6, 79);
+        }
+        return text;
+    }
+
+    QString helpText() const
+    {
+        return m_parser.helpText()
+            + QStringLiteral("\nRuns without a display unless QT_QPA_PLATFORM says otherwise.\n\n")
+            + wrapped(QStringLiteral("Files are written whole or not at all. Exit status: 0 when everything asked for "
+                                     "was done; 1 when a module, form, resource, translation or output could not be "
+                                     "used or written, or fit listed texts; 2 for a command line that cannot be "
+                                     "understood."),
+                      0, 79);
+    }
+
+    static QString wrapped(const QString &text, int indent, int width)
+    {
+        QString out;
+        QString line;
+        for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && indent + line.size() + 1 + word.size() > width) {
+                out += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        if (!line.isEmpty())
+            out += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+        return out;
+    }
+
+    // Options that belong to some commands are refused with the others.
+    int checkOptionsFor(const Command &command) const
+    {
+        for (const Command &other : m_commands) {
+            for (const QCommandLineOption *option : other.options) {
+                if (!m_parser.isSet(*option) || command.options.contains(option))
+                    continue;
+                QStringList owners;
+                for (const Command &owner : m_commands) {
+                    if (owner.options.contains(option))
+                        owners.append(QLatin1String(owner.name));
+                }
+                return fail(QStringLiteral("--%1 only goes with %2")
+                                .arg(option->names().constLast(), owners.join(QLatin1String(", "))),
+                            kUsageError);
+            }
+        }
+        return 0;
     }
 
     // Images, translator, then the module: forms load images and translate
@@ -223,19 +295,21 @@ private:
     int prepareHost()
     {
         const bool chosenResources = m_parser.isSet(m_resources);
-        const QString resources =
-            chosenResources ? m_parser.value(m_resources) : defaultImageBundle();
+        const QString resources = chosenResources ? m_parser.value(m_resources) : defaultImageBundle();
         if (!m_imageBundle.registerFile(resources)) {
             if (chosenResources || QFile::exists(resources))
-                return fail(QStringLiteral("cannot register image resources %1").arg(resources));
-            err() << "quarn-layout: warning: no image resources at " << resources << ", forms show no images\n";
+                return fail(QStringLiteral("cannot register image resources %1: %2")
+                                .arg(resources, whyUnusable(resources, "a Qt resource bundle (.rcc)")));
+            warn(QStringLiteral("no image resources at %1, forms show no images").arg(resources));
         }
 
         if (m_parser.isSet(m_translations)) {
             const QString file = m_parser.value(m_translations);
             const QString found = findTranslation(file);
             if (found.isEmpty() || !m_translator.load(found))
-                return fail(QStringLiteral("cannot load translations %1").arg(file));
+                return fail(QStringLiteral("cannot load translations %1: %2")
+                                .arg(file, whyUnusable(found.isEmpty() ? file : found,
+                                                       "a Qt translation file (.qm)")));
             QCoreApplication::installTranslator(&m_translator);
         }
 
@@ -258,7 +332,8 @@ private:
                 return fail(QStringLiteral("form %1 is catalogued but %2 does not register it")
                                 .arg(name, m_layoutModule->path()));
             if (!entry)
-                return fail(QStringLiteral("form %1 is not in the catalogue, so its Ui record size is unknown").arg(name));
+                return fail(
+                    QStringLiteral("form %1 is not in the catalogue, so its Ui record size is unknown").arg(name));
             forms->append({form, entry});
         }
         return 0;
@@ -267,9 +342,15 @@ private:
     static void warnIfOverrun(const BuiltForm &built)
     {
         if (built.overranRecord()) {
-            err() << "quarn-layout: warning: " << built.entry().name << " wrote past its " << built.fieldCount()
-                  << " Ui record fields\n";
+            warn(QStringLiteral("%1 wrote past its %2 Ui record fields")
+                     .arg(QLatin1String(built.entry().name))
+                     .arg(built.fieldCount()));
         }
+    }
+
+    PreviewRoot::Backdrop backdrop() const
+    {
+        return m_parser.isSet(m_deviceBackdrop) ? PreviewRoot::Backdrop::Device : PreviewRoot::Backdrop::Host;
     }
 
     int list(const QStringList &words)
@@ -297,7 +378,8 @@ private:
         return writeOut(text);
     }
 
-    // The forms named, or with --all every catalogued one.
+    // The forms named, or with --all every catalogued one; the one place
+    // --all is expanded.
     int requested(const char *command, const QStringList &words, QList<RequestedForm> *forms)
     {
         QStringList names = words;
@@ -342,18 +424,22 @@ private:
         BuiltForm built(*forms.first().form, *forms.first().entry);
         warnIfOverrun(built);
         QString error;
-        return writePngFile(m_parser.value(m_output), renderForm(built), &error) ? 0 : fail(error);
+        return writePngFile(m_parser.value(m_output), renderForm(built, backdrop()), &error) ? 0 : fail(error);
     }
 
     int gallery(const QStringList &words)
     {
         if (words.size() != 1)
             return fail(QStringLiteral("gallery takes one directory"), kUsageError);
-        const bool complete = writeGallery(*m_layoutModule, words.first(), [](const QString &problem) { fail(problem); });
-        const bool inspector = writeInspectorPage(*m_layoutModule, ImageIndex::scan(),
-                                                  QDir(words.first()).filePath(QStringLiteral("inspector.html")), err());
-        err().flush();
-        return complete && inspector ? 0 : kFailure;
+        const GalleryResult result =
+            writeGallery(*m_layoutModule, words.first(), backdrop(), [](const QString &problem) { fail(problem); });
+        if (result == GalleryResult::Failed)
+            return kFailure;
+        QString error;
+        if (!writeInspectorPage(*m_layoutModule, ImageIndex::scan(),
+                                QDir(words.first()).filePath(QStringLiteral("inspector.html")), backdrop(), &error))
+            return fail(error);
+        return result == GalleryResult::Complete ? 0 : kFailure;
     }
 
     int fit(const QStringList &words)
@@ -361,16 +447,30 @@ private:
         QList<RequestedForm> forms;
         if (const int error = requested("fit", words, &forms))
             return error;
+        const bool translated = m_parser.isSet(m_translations);
+        const bool againstSource = translated && !m_parser.isSet(m_everyMisfit);
+        FitSummary summary;
         QByteArray report;
         for (const auto &form : qAsConst(forms)) {
+            QList<TextMisfit> source;
+            if (againstSource) {
+                QCoreApplication::removeTranslator(&m_translator);
+                BuiltForm untranslated(*form.form, *form.entry);
+                source = textMisfits(untranslated);
+                QCoreApplication::installTranslator(&m_translator);
+            }
             BuiltForm built(*form.form, *form.entry);
             warnIfOverrun(built);
-            for (const TextMisfit &misfit : textMisfits(built))
+            const QList<TextMisfit> misfits = textMisfits(built);
+            const QList<TextMisfit> shown = againstSource ? misfitsAddedTo(source, misfits) : misfits;
+            summary.add(misfits.size(), source.size(), shown.size());
+            for (const TextMisfit &misfit : shown)
                 report += misfitLine(QString::fromLatin1(form.entry->name), misfit).toUtf8() + '\n';
         }
+        report += summary.line(forms.size(), againstSource).toUtf8() + '\n';
         if (const int error = writeOut(report))
             return error;
-        return report.isEmpty() ? 0 : kFailure;
+        return summary.reported == 0 ? 0 : kFailure;
     }
 
     int bench(const QStringList &words)
@@ -384,9 +484,27 @@ private:
             if (!ok || repeat < 1)
                 return fail(QStringLiteral("--repeat needs a positive number"), kUsageError);
         }
+        const QString referenceName = QStringLiteral(QUARN_UIC_REFERENCE_FILE_NAME);
+        const QString floorName = QStringLiteral(QUARN_UIC_FLOOR_FILE_NAME);
+        if (referenceName.isEmpty() || floorName.isEmpty())
+            return fail(QStringLiteral("bench compares the module with uic's code of its forms, and this build "
+                                       "made none (QUARN_BUILD_UIC_REFERENCE is off)"));
+        const QString reference = locate(referenceName, moduleFolders());
+        const QString floor = locate(floorName, moduleFolders());
+        for (const QString &library : {reference, floor}) {
+            if (!QFile::exists(library)) {
+                QStringList installed = moduleFolders();
+                installed.removeAll(QString());
+                return fail(QStringLiteral("bench compares the module with uic's code of its forms, which only a "
+                                           "build tree has: %1 is neither beside this program nor in %2")
+                                .arg(QFileInfo(library).fileName(), installed.join(QLatin1String(", "))));
+            }
+            QLibrary probe(library);
+            if (!probe.load())
+                return fail(QStringLiteral("cannot load %1: %2").arg(library, probe.errorString()));
+        }
         QTextStream out(stdout);
-        runBench(*m_layoutModule, besideProgram(QStringLiteral(QUARN_UIC_REFERENCE_FILE_NAME)),
-                 besideProgram(QStringLiteral(QUARN_UIC_FLOOR_FILE_NAME)), repeat, out);
+        runBench(*m_layoutModule, reference, floor, repeat, out);
         out.flush();
         QString error;
         return finishStandardOutput(&error) ? 0 : fail(error);
@@ -395,39 +513,52 @@ private:
     int ui(const QStringList &words)
     {
         const bool all = m_parser.isSet(m_all);
-        if (all ? !words.isEmpty() : words.size() != 1)
+        if (all && !m_parser.isSet(m_output))
+            return fail(QStringLiteral("ui --all needs -o DIR"), kUsageError);
+        if (!all && words.size() != 1)
             return fail(QStringLiteral("ui takes one form name or --all"), kUsageError);
-        if (!m_parser.isSet(m_output))
-            return fail(QStringLiteral("ui needs -o FILE.ui (a directory with --all)"), kUsageError);
-        QStringList names = words;
-        if (all) {
-            for (const CatalogueIndexEntry &entry : kCatalogueIndex)
-                names.append(QString::fromLatin1(entry.name));
-        }
         QList<RequestedForm> forms;
-        if (const int error = resolve(names, &forms))
+        if (const int error = requested("ui", words, &forms))
             return error;
         const QString output = m_parser.value(m_output);
-        if (all && !QDir().mkpath(output))
-            return fail(QStringLiteral("cannot make directory %1").arg(output));
+        QString error;
+        if (all && !makeDirectory(output, &error))
+            return fail(error);
         const ImageIndex images = ImageIndex::scan();
         UiExporter exporter(images, m_parser.isSet(m_skeleton) ? UiExporter::Content::Skeleton
                                                                : UiExporter::Content::Complete);
         for (const auto &form : qAsConst(forms)) {
             const BuiltForm built(*form.form, *form.entry);
             warnIfOverrun(built);
-            const QString file = all ? QDir(output).filePath(QString::fromLatin1(form.entry->name) + QStringLiteral(".ui"))
-                                     : output;
-            if (!writeUiFile(exporter, built, file, err()))
-                return fail(QStringLiteral("cannot write %1").arg(file));
+            const QByteArray bytes = exporter.exportForm(built);
+            for (const QString &omission : exporter.omissions())
+                warn(QStringLiteral("%1: left out %2").arg(QLatin1String(form.entry->name), omission));
+            if (output.isEmpty()) {
+                if (const int failed = writeOut(bytes))
+                    return failed;
+                continue;
+            }
+            const QString file =
+                all ? QDir(output).filePath(QString::fromLatin1(form.entry->name) + QStringLiteral(".ui")) : output;
+            if (!writeChangedFile(file, bytes, &error))
+                return fail(error);
         }
-        err().flush();
         return 0;
     }
 
+    // Unchanged text keeps the file's time, so nothing built from it reruns.
+    static bool writeChangedFile(const QString &file, const QByteArray &bytes, QString *error)
+    {
+        QFile existing(file);
+        if (QFileInfo(file).isFile() && existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+            return true;
+        return writeWholeFile(file, bytes, error);
+    }
+
     QCommandLineParser m_parser;
-    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_repeat, m_help,
-        m_version;
+    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_repeat,
+        m_deviceBackdrop, m_everyMisfit, m_help, m_version;
+    const QList<Command> m_commands;
     // Declared before the module, so that it outlives every form built from it.
     RegisteredResource m_imageBundle;
     QTranslator m_translator;
@@ -444,7 +575,7 @@ int main(int argc, char *argv[])
     // Past a file-size limit, a write should fail and be reported, not kill us
     // with a partial file behind.
     std::signal(SIGXFSZ, SIG_IGN);
-    qInstallMessageHandler(prefixedMessage);
+    qInstallMessageHandler(qtMessage);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quarn-layout"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUARN_VERSION));

@@ -1,5 +1,7 @@
 #include "output_file.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -8,6 +10,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include <sys/stat.h>
 
 namespace quarn::layouttool {
 
@@ -70,9 +74,42 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
     return writeWholeFile(path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); }, error);
 }
 
+// Encoded in memory first: libpng reports a failed write on standard error
+// in its own words and Qt gives no reason, while the file write does.
 bool writePngFile(const QString &path, const QImage &image, QString *error)
 {
-    return writeWholeFile(path, [&image](QIODevice &device) { return image.save(&device, "PNG"); }, error);
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        *error = cannotWrite(path, QStringLiteral("the picture cannot be encoded as PNG"));
+        return false;
+    }
+    return writeWholeFile(path, png, error);
+}
+
+// QDir::mkpath says only that it failed; mkdir itself says why.
+bool makeDirectory(const QString &path, QString *error)
+{
+    const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    const QStringList parts = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString made;
+    for (const QString &part : parts) {
+        made += QLatin1Char('/') + part;
+        const QByteArray local = QFile::encodeName(made);
+        if (::mkdir(local.constData(), 0777) == 0)
+            continue;
+        int reason = errno;
+        struct stat status;
+        if (::stat(local.constData(), &status) == 0) {
+            if (S_ISDIR(status.st_mode))
+                continue;
+            reason = ENOTDIR;
+        }
+        *error = QStringLiteral("cannot make directory %1: %2")
+                     .arg(path, QString::fromLocal8Bit(std::strerror(reason)));
+        return false;
+    }
+    return true;
 }
 
 bool writeStandardOutput(const QByteArray &bytes, QString *error)

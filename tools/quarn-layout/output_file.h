@@ -19,6 +19,10 @@ bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> 
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error);
 bool writePngFile(const QString &path, const QImage &image, QString *error);
 
+// Makes the directory and any missing parents; false with the system's
+// reason, naming the directory, when it cannot.
+bool makeDirectory(const QString &path, QString *error);
+
 // Standard output: bytes written and flushed, or false with the reason.
 bool writeStandardOutput(const QByteArray &bytes, QString *error);
 // Flushes standard output; false with the reason if anything written to it

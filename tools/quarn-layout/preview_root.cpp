@@ -34,8 +34,16 @@ QPixmap PreviewRoot::pixmapProperty(const char *name) const
     return value.userType() == QMetaType::QPixmap ? value.value<QPixmap>() : QPixmap();
 }
 
+void PreviewRoot::setBackdrop(Backdrop backdrop)
+{
+    m_backdrop = backdrop;
+    update();
+}
+
 void PreviewRoot::paintEvent(QPaintEvent *)
 {
+    if (m_backdrop == Backdrop::Host)
+        return;
     QPainter painter(this);
     painter.fillRect(rect(), isScreenSized(size()) ? QColor(22, 26, 31) : QColor(52, 57, 64));
     QPixmap face = pixmapProperty("image");

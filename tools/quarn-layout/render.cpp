@@ -40,9 +40,11 @@ QString figureHtml(const CatalogueIndexEntry &entry, const QString &picture, con
 
 } // namespace
 
-QImage renderForm(BuiltForm &form)
+QImage renderForm(BuiltForm &form, PreviewRoot::Backdrop backdrop)
 {
     QWidget *root = form.root();
+    if (auto *preview = dynamic_cast<PreviewRoot *>(root))
+        preview->setBackdrop(backdrop);
     root->setAttribute(Qt::WA_DontShowOnScreen);
     root->show();
     // Layout requests are posted; a couple of rounds let nested layouts settle.
@@ -51,13 +53,14 @@ QImage renderForm(BuiltForm &form)
     return root->grab().toImage();
 }
 
-bool writeGallery(LayoutModule &module, const QString &directory,
-                  const std::function<void(const QString &)> &report)
+GalleryResult writeGallery(LayoutModule &module, const QString &directory, PreviewRoot::Backdrop backdrop,
+                           const std::function<void(const QString &)> &report)
 {
     const QDir dir(directory);
-    if (!QDir().mkpath(directory)) {
-        report(QStringLiteral("cannot create %1").arg(directory));
-        return false;
+    QString error;
+    if (!makeDirectory(directory, &error)) {
+        report(error);
+        return GalleryResult::Failed;
     }
     bool complete = true;
     QString figures;
@@ -72,10 +75,9 @@ bool writeGallery(LayoutModule &module, const QString &directory,
         }
         const QString picture = name + QStringLiteral(".png");
         BuiltForm built(*form, entry);
-        QString error;
-        if (!writePngFile(dir.filePath(picture), renderForm(built), &error)) {
+        if (!writePngFile(dir.filePath(picture), renderForm(built, backdrop), &error)) {
             report(error);
-            return false;
+            return GalleryResult::Failed;
         }
         figures += figureHtml(entry, picture, QString());
     }
@@ -91,12 +93,11 @@ bool writeGallery(LayoutModule &module, const QString &directory,
         << kCatalogueSize << " forms</h1>\n<p><a href=\"inspector.html\">Inspect the forms field by field</a></p>\n"
         << figures << "</body></html>\n";
     out.flush();
-    QString error;
     if (!writeWholeFile(dir.filePath(QStringLiteral("index.html")), html, &error)) {
         report(error);
-        return false;
+        return GalleryResult::Failed;
     }
-    return complete;
+    return complete ? GalleryResult::Complete : GalleryResult::FormsMissing;
 }
 
 } // namespace quarn::layouttool

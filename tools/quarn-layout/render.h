@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview_root.h"
+
 #include <QImage>
 #include <QString>
 
@@ -11,15 +13,21 @@ class BuiltForm;
 class LayoutModule;
 
 // Shows the root without putting a window on screen, lets its layouts settle
-// and grabs what it paints.
-QImage renderForm(BuiltForm &form);
+// and grabs what it paints over the backdrop asked for.
+QImage renderForm(BuiltForm &form, PreviewRoot::Backdrop backdrop = PreviewRoot::Backdrop::Host);
 
-// NAME.png of every catalogued form in directory, and directory/index.html
-// showing them in catalogue order with their names and sizes. Forms the
-// module does not register are listed as missing and reported; false if any
-// was. A file that cannot be written is reported and ends the gallery there
-// (false); each file is written whole or not at all.
-bool writeGallery(LayoutModule &module, const QString &directory,
-                  const std::function<void(const QString &)> &report);
+enum class GalleryResult {
+    Complete,
+    FormsMissing, // written, with the forms the module lacks shown as missing
+    Failed,       // a file or the directory could not be written
+};
+
+// NAME.png of every catalogued form in directory (made if missing), and
+// directory/index.html showing them in catalogue order with their names and
+// sizes. Forms the module does not register are listed as missing and
+// reported. A directory or file that cannot be written is reported and ends
+// the gallery there; each file is written whole or not at all.
+GalleryResult writeGallery(LayoutModule &module, const QString &directory, PreviewRoot::Backdrop backdrop,
+                           const std::function<void(const QString &)> &report);
 
 } // namespace quarn::layouttool

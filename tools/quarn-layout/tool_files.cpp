@@ -6,29 +6,43 @@
 
 namespace quarn::layouttool {
 
-namespace {
-
-// The build tree's copy beside the program wins; a copy that exists in
-// neither place is reported where an installed tool looks for it.
-QString locate(const QString &name, const char *installedFolder)
+QStringList moduleFolders()
 {
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString built = programDir.filePath(name);
-    if (QFileInfo::exists(built))
-        return built;
-    return QDir::cleanPath(programDir.filePath(QLatin1String(installedFolder) + QLatin1Char('/') + name));
+    return {QString(), QStringLiteral(QUARN_INSTALLED_MODULE_DIR)};
 }
 
-} // namespace
+QStringList dataFolders()
+{
+    return {QString(), QStringLiteral(QUARN_INSTALLED_DATA_DIR)};
+}
+
+QString locate(const QString &fileName, const QStringList &folders)
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    for (const QString &folder : folders) {
+        const QString path = QDir::cleanPath(programDir.filePath(QDir(folder).filePath(fileName)));
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return QDir::cleanPath(programDir.filePath(QDir(folders.value(0)).filePath(fileName)));
+}
+
+QString describeFolders(const QStringList &folders)
+{
+    QStringList places;
+    for (const QString &folder : folders)
+        places.append(folder.isEmpty() ? QStringLiteral("beside this program") : folder);
+    return places.join(QLatin1String(", else "));
+}
 
 QString defaultLayoutModule()
 {
-    return locate(QStringLiteral(QUARN_MODULE_FILE_NAME), QUARN_INSTALLED_MODULE_DIR);
+    return locate(QStringLiteral(QUARN_MODULE_FILE_NAME), moduleFolders());
 }
 
 QString defaultImageBundle()
 {
-    return locate(QStringLiteral("placeholders.rcc"), QUARN_INSTALLED_DATA_DIR);
+    return locate(QStringLiteral("placeholders.rcc"), dataFolders());
 }
 
 QString findTranslation(const QString &name)
@@ -43,7 +57,7 @@ QString findTranslation(const QString &name)
     };
     QString found = existing(name);
     if (found.isEmpty() && !name.contains(QLatin1Char('/')))
-        found = existing(QDir(locate(QStringLiteral("translations"), QUARN_INSTALLED_DATA_DIR)).filePath(name));
+        found = existing(QDir(locate(QStringLiteral("translations"), dataFolders())).filePath(name));
     return found;
 }
 

@@ -1,13 +1,23 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace quarn::layouttool {
 
-// What the tool loads when the command line names nothing else. In a build
+// Where the tool finds what the command line names nothing for. In a build
 // tree everything sits beside the program; installed, the module is below the
 // library folder and its data below the data folder, both found relative to
-// the program so that a moved prefix keeps working.
+// the program so that a moved prefix keeps working. Folders are relative to
+// the program's own; the empty folder is the program's.
+QStringList moduleFolders();
+QStringList dataFolders();
+// The first folder's copy of fileName that exists, else where the first
+// folder would hold it.
+QString locate(const QString &fileName, const QStringList &folders);
+// "beside this program, else ../lib/quarn-layout", for the help text.
+QString describeFolders(const QStringList &folders);
+
 QString defaultLayoutModule();
 QString defaultImageBundle();
 // The translation file a --translations value names (".qm" may be left off):
