@@ -27,7 +27,10 @@ bool isWholeModuleFile(const char *path);
 ModuleFunction resolveSymbol(ModuleHandle module, const wchar_t *name);
 // Drops one load of module; false when the system refused.
 bool freeModule(ModuleHandle module);
-// Why the last failing call of this thread failed, as UTF-8 text.
+// Why the last failing call of this thread failed, as UTF-8 text. A host reads
+// it after a failed LayoutRegistry::loadLibrary; it is the one call here that
+// the shared registry library exports (core/registry.map), the rest is the
+// registry's own.
 std::string lastModuleError();
 
 } // namespace quarn::platform
