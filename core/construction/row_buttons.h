@@ -20,11 +20,11 @@ public:
     Self &shiftOnPress(int x, int y) { target()->setShiftOnPress(QPoint(x, y)); return self(); }
     Self &eventPropagation(bool on = true) { target()->setEventPropagation(on); return self(); }
     Self &checkable(bool on = true) { target()->setCheckable(on); return self(); }
+    // Designer sets it; no hand-written form does yet, the form generator will.
     Self &checked(bool on = true) { target()->setChecked(on); return self(); }
     Self &autoRepeat(bool on = true) { target()->setAutoRepeat(on); return self(); }
     Self &autoRepeatDelay(int milliseconds) { target()->setAutoRepeatDelay(milliseconds); return self(); }
     Self &autoRepeatInterval(int milliseconds) { target()->setAutoRepeatInterval(milliseconds); return self(); }
-    Self &autoExclusive(bool on = true) { target()->setAutoExclusive(on); return self(); }
     Self &iconSize(int width, int height) { target()->setIconSize(QSize(width, height)); return self(); }
     Self &buttonText(const QString &text) { target()->setText(text); return self(); }
     Self &checkedImage(const char *path)

@@ -59,13 +59,6 @@ public:
     // The combo box's first and second further integers.
     Self &popupItemMargin(int margin) { target()->setPopupItemMargin(margin); return self(); }
     Self &popupItemSpacing(int spacing) { target()->setPopupItemSpacing(spacing); return self(); }
-    // The combo box's two popup integers, in member order.
-    Self &popupItemMargins(int margin, int spacing)
-    {
-        target()->setPopupItemMargin(margin);
-        target()->setPopupItemSpacing(spacing);
-        return self();
-    }
     Self &autoCompletion(bool on) { target()->setAutoCompletion(on); return self(); }
 
 private:

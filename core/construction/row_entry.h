@@ -33,7 +33,6 @@ public:
     Self &coordType(int type) { target()->setCoordType(type); return self(); }
     Self &coordSubType(int subType) { target()->setCoordSubType(subType); return self(); }
     Self &modifiable(bool on = true) { target()->setModifiable(on); return self(); }
-    Self &dateEditEnabled(bool on) { target()->setDateEditEnabled(on); return self(); }
     Self &locale(const QLocale &locale) { target()->setLocale(locale); return self(); }
     // Prompt images go by path; the control loads them itself.
     Self &promptImages(const char *normalPath, const char *focusedPath)

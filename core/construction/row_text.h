@@ -30,6 +30,7 @@ public:
     Self &noTextInteraction() { target()->setTextInteractionFlags(Qt::NoTextInteraction); return self(); }
     Self &indent(int indent) { target()->setIndent(indent); return self(); }
     Self &margin(int margin) { target()->setMargin(margin); return self(); }
+    // Designer sets it; no hand-written form does yet, the form generator will.
     Self &buddy(QWidget *buddy) { target()->setBuddy(buddy); return self(); }
     Self &readOnly(bool on = true) { target()->setReadOnly(on); return self(); }
     Self &pixelSize(int pixels) { target()->setFontPixelSize(pixels); return self(); }

@@ -22,7 +22,6 @@ class WidgetSettings
 {
 public:
     Self &enabled(bool on = true) { target()->setEnabled(on); return self(); }
-    Self &disabled() { return enabled(false); }
     Self &at(int x, int y, int width, int height) { detail::place(target(), x, y, width, height); return self(); }
     // Stretch 0 unless given; height-for-width is kept from the current policy.
     Self &sizePolicy(QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical, int horizontalStretch = 0,
@@ -47,9 +46,10 @@ public:
     Self &autoFillBackground(bool on = true) { target()->setAutoFillBackground(on); return self(); }
     Self &noAutoFillBackground() { return autoFillBackground(false); }
     Self &noFocus() { target()->setFocusPolicy(Qt::NoFocus); return self(); }
+    // Designer sets it; no hand-written form does yet, the form generator will.
     Self &focusPolicy(Qt::FocusPolicy policy) { target()->setFocusPolicy(policy); return self(); }
-    Self &noContextMenu() { target()->setContextMenuPolicy(Qt::NoContextMenu); return self(); }
     Self &styleSheet(const QString &sheet) { target()->setStyleSheet(sheet); return self(); }
+    // Designer's hidden widget: stays hidden when the host shows the root.
     Self &hidden() { target()->setVisible(false); return self(); }
 
 private:
