@@ -3,10 +3,6 @@
 #include "catalogue/catalogue.h"
 #include "core/layout_registry.h"
 
-#if defined(_WIN32)
-#  include <windows.h>
-#endif
-
 extern "C" int RegisterLayout(LayoutRegistry *registry)
 {
     if (registry) {
@@ -26,14 +22,3 @@ extern "C" int UnregisterLayout(LayoutRegistry *registry)
     }
     return 1;
 }
-
-#if defined(_WIN32)
-// Loading the module does no registry work; the forms are static objects and
-// need no per-thread set-up, so thread notifications are only overhead.
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        DisableThreadLibraryCalls(instance);
-    return TRUE;
-}
-#endif

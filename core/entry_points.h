@@ -5,11 +5,7 @@
 
 class LayoutRegistry;
 
-#if defined(_WIN32)
-#  define QUARN_LAYOUT_EXPORT __declspec(dllexport)
-#else
-#  define QUARN_LAYOUT_EXPORT __attribute__((visibility("default")))
-#endif
+#define QUARN_LAYOUT_EXPORT __attribute__((visibility("default")))
 
 extern "C" {
 // Enters every form of the module under its registration name, in catalogue

@@ -1,9 +1,32 @@
 #include "core/layout_registry.h"
 
+#include <QLoggingCategory>
+#include <QString>
+
 #include <algorithm>
 #include <memory>
 
 using quarn::platform::CriticalSectionLocker;
+
+namespace {
+
+// QtCore rather than a hook of our own: every host of these modules is a Qt
+// program, and QT_LOGGING_RULES then reaches the registry like any Qt library.
+// A null argument is a host's bug and shows by default; a failed load is info,
+// since the caller learns of it from the result and lastModuleError().
+Q_LOGGING_CATEGORY(lcRegistry, "quarn.registry", QtWarningMsg)
+
+void rejectNullArgument(const char *call)
+{
+    qCWarning(lcRegistry, "LayoutRegistry::%s: ignored a call with a null argument", call);
+}
+
+QString text(const std::wstring &path)
+{
+    return QString::fromStdWString(path);
+}
+
+} // namespace
 
 LayoutLibrary::LayoutLibrary(const wchar_t *path, LayoutRegistry *registry)
     : path(path)
@@ -58,6 +81,9 @@ bool LayoutLibrary::load()
         quarn::platform::freeModule(module);
         module = nullptr;
     }
+    // A successful free leaves the reason as it was.
+    qCInfo(lcRegistry, "Cannot load layout module %ls: %s", qUtf16Printable(text(path)),
+           quarn::platform::lastModuleError().c_str());
     release();
     return false;
 }
@@ -80,8 +106,10 @@ LayoutRegistry::~LayoutRegistry()
 void LayoutRegistry::registerLayout(const char *name, FormLayout *layout)
 {
     // A null form would make findLayout's "not registered" ambiguous.
-    if (!name || !layout)
+    if (!name || !layout) {
+        rejectNullArgument("registerLayout");
         return;
+    }
     CriticalSectionLocker locker(&layoutLock);
     const std::string key(name);
     const auto entry = layouts.find(key);
@@ -98,8 +126,10 @@ void LayoutRegistry::registerLayout(const char *name, FormLayout *layout)
 
 void LayoutRegistry::unregisterLayout(const char *name, FormLayout *layout)
 {
-    if (!name)
+    if (!name) {
+        rejectNullArgument("unregisterLayout");
         return;
+    }
     CriticalSectionLocker locker(&layoutLock);
     const auto entry = layouts.find(name);
     if (entry == layouts.end())
@@ -117,8 +147,10 @@ void LayoutRegistry::unregisterLayout(const char *name, FormLayout *layout)
 
 FormLayout *LayoutRegistry::findLayout(const char *name)
 {
-    if (!name)
+    if (!name) {
+        rejectNullArgument("findLayout");
         return nullptr;
+    }
     CriticalSectionLocker locker(&layoutLock);
     const auto entry = layouts.find(name);
     return entry == layouts.end() ? nullptr : entry->second->back();
@@ -127,8 +159,10 @@ FormLayout *LayoutRegistry::findLayout(const char *name)
 bool LayoutRegistry::loadLibrary(const wchar_t *path)
 {
     // The system loader takes "" for the host program itself.
-    if (!path || !*path)
+    if (!path || !*path) {
+        qCWarning(lcRegistry, "LayoutRegistry::loadLibrary: ignored a %s path", path ? "empty" : "null");
         return false;
+    }
     CriticalSectionLocker locker(&libraryLock);
     const auto entry = libraries.find(path);
     if (entry != libraries.end()) {
@@ -147,8 +181,10 @@ bool LayoutRegistry::loadLibrary(const wchar_t *path)
 
 bool LayoutRegistry::unloadLibrary(const wchar_t *path)
 {
-    if (!path)
+    if (!path) {
+        rejectNullArgument("unloadLibrary");
         return false;
+    }
     CriticalSectionLocker locker(&libraryLock);
     const auto entry = libraries.find(path);
     if (entry == libraries.end())
@@ -159,8 +195,10 @@ bool LayoutRegistry::unloadLibrary(const wchar_t *path)
 
 void LayoutRegistry::releaseLibraryIfMarked(const wchar_t *path)
 {
-    if (!path)
+    if (!path) {
+        rejectNullArgument("releaseLibraryIfMarked");
         return;
+    }
     CriticalSectionLocker locker(&libraryLock);
     const auto entry = libraries.find(path);
     if (entry != libraries.end() && entry->second->releaseOnDemand)
@@ -169,8 +207,10 @@ void LayoutRegistry::releaseLibraryIfMarked(const wchar_t *path)
 
 void LayoutRegistry::forgetLibrary(const wchar_t *path)
 {
-    if (!path)
+    if (!path) {
+        rejectNullArgument("forgetLibrary");
         return;
+    }
     CriticalSectionLocker locker(&libraryLock);
     libraries.erase(path);
 }

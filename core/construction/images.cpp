@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QImageReader>
+#include <QLoggingCategory>
+#include <QMutex>
 #include <QPixmapCache>
 #include <QResource>
+#include <QSet>
 #include <QThread>
 
 namespace quarn {
@@ -16,6 +19,27 @@ bool inGuiThread()
 {
     const QCoreApplication *application = QCoreApplication::instance();
     return application && QThread::currentThread() == application->thread();
+}
+
+// Info, so off by default: hosts without the picture files (tests, tools
+// without the placeholder bundle) would see a line per picture.
+Q_LOGGING_CATEGORY(lcLayout, "quarn.layout", QtWarningMsg)
+
+// Once per path for the life of the process. Only a failed load gets here, and
+// with the category off it costs one flag test.
+void reportMissing(const QByteArray &path, const QString &reason)
+{
+    if (!lcLayout().isInfoEnabled())
+        return;
+    static QMutex mutex;
+    static QSet<QByteArray> reported;
+    {
+        QMutexLocker locker(&mutex);
+        if (reported.contains(path))
+            return;
+        reported.insert(QByteArray(path.constData(), path.size()));
+    }
+    qCInfo(lcLayout, "No picture at %s: %ls", path.constData(), qUtf16Printable(reason));
 }
 
 } // namespace
@@ -39,12 +63,17 @@ QPixmap image(const char *resourcePath)
     const QString fileName = QString::fromUtf8(path);
     // A resource the host lacks is not remembered, so that a bundle registered
     // later is found; asking the in-memory resource tree is cheap, load() is not.
-    if (fileName.startsWith(QLatin1Char(':')) && !QResource(fileName).isValid())
+    if (fileName.startsWith(QLatin1Char(':')) && !QResource(fileName).isValid()) {
+        reportMissing(path, QStringLiteral("no such resource"));
         return pixmap;
+    }
     // Decoded without QPixmap::load, which would keep a second entry of the
     // same picture in the cache under its own key and so halve what fits.
-    pixmap = QPixmap::fromImage(QImageReader(fileName).read());
-    if (!pixmap.isNull() && guiThread)
+    QImageReader reader(fileName);
+    pixmap = QPixmap::fromImage(reader.read());
+    if (pixmap.isNull())
+        reportMissing(path, reader.errorString());
+    else if (guiThread)
         loaded.insert(QByteArray(resourcePath), QPixmapCache::insert(pixmap));
     return pixmap;
 }

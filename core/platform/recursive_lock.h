@@ -1,24 +1,16 @@
 #pragma once
 
-// A recursive critical section with the shape of the Windows API, so the
-// registry reads the same on every platform. The registry record embeds the
-// section by value, which is why the type itself is platform-specific here.
+// A recursive critical section in the shape of the device's system calls,
+// which the registry was written against. The registry record embeds the
+// section by value, so its layout is part of the record.
 
-#if defined(_WIN32)
-#  include <windows.h>
-#else
-#  include <pthread.h>
-#endif
+#include <pthread.h>
 
 namespace quarn::platform {
 
-#if defined(_WIN32)
-using CriticalSection = CRITICAL_SECTION;
-#else
 struct CriticalSection {
     pthread_mutex_t mutex;
 };
-#endif
 
 // Recursive: the owning thread may enter again and must leave as often.
 void initializeCriticalSection(CriticalSection *section);

@@ -6,8 +6,8 @@ void initializeCriticalSection(CriticalSection *section)
 {
     pthread_mutexattr_t attributes;
     pthread_mutexattr_init(&attributes);
-    // Windows critical sections are always recursive; the registry relies on it
-    // when a library's destructor re-enters the lock its caller holds.
+    // Recursive: the registry relies on it when a library's destructor
+    // re-enters the lock its caller holds.
     pthread_mutexattr_settype(&attributes, PTHREAD_MUTEX_RECURSIVE);
     pthread_mutex_init(&section->mutex, &attributes);
     pthread_mutexattr_destroy(&attributes);

@@ -1,5 +1,5 @@
-// The service and test screens: what retranslation does to the host's page
-// labels, the receiver's editable values, the switches and the two dialogs.
+// The service screens: what retranslation does to the host's page labels, and
+// that switches and command buttons can each be told apart and hit.
 
 #include "form_harness.h"
 
@@ -38,40 +38,28 @@ TEST(ServiceScreens, RetranslationEmptiesThePageLabelTheHostFilled)
     }
 }
 
-TEST(ServiceScreens, ReceiverValuesAreClickableWithAWhiteToolTipInEveryState)
-{
-    BuiltForm form = buildForm(entryNamed("HiddenSirfSettingScreenClass"), true);
-    for (const char *name : {"txtValSNR", "txtValElev", "txtValDOP"}) {
-        auto *value = form.root->findChild<ZelTextBox *>(QString::fromUtf8(name));
-        ASSERT_NE(value, nullptr) << name;
-        EXPECT_TRUE(value->isClickable()) << name;
-        EXPECT_EQ(value->textBoxFlags(), QVariantList({false, false, false})) << name;
-        EXPECT_EQ(value->content(), QStringLiteral("0.0")) << name;
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            EXPECT_EQ(value->palette().color(group, QPalette::ToolTipText), QColor(Qt::white)) << name << group;
-        EXPECT_EQ(value->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(118, 116, 108)) << name;
-    }
-}
-
-// Every switch of the service screens is the same small check button with its
-// mark in the corner; only its pictures differ.
-TEST(ServiceScreens, SwitchesShareOneSizeAndMarkPlace)
+// A switch under another one cannot be hit; each one needs its own place.
+TEST(ServiceScreens, SwitchesDoNotOverlap)
 {
     int switches = 0;
     for (const char *name : {"HiddenSirfSettingScreenClass", "RecordLogMenueScreenClass", "PlayLogMenuScreenClass",
                              "RouteSimulationMenuScreenClass"}) {
         BuiltForm form = buildForm(entryNamed(name));
-        for (ZelCheckBox *box : form.root->findChildren<ZelCheckBox *>()) {
-            EXPECT_EQ(box->size(), QSize(28, 29)) << qPrintable(box->objectName());
-            EXPECT_EQ(box->iconSize(), QSize(16, 16)) << qPrintable(box->objectName());
-            EXPECT_EQ(box->markPosition(), QPoint(0, 0)) << qPrintable(box->objectName());
+        const QList<ZelCheckBox *> boxes = form.root->findChildren<ZelCheckBox *>();
+        for (int i = 0; i < boxes.size(); ++i) {
             ++switches;
+            for (int j = i + 1; j < boxes.size(); ++j) {
+                if (boxes[i]->parentWidget() == boxes[j]->parentWidget())
+                    EXPECT_FALSE(boxes[i]->geometry().intersects(boxes[j]->geometry()))
+                        << name << " " << qPrintable(boxes[i]->objectName()) << " "
+                        << qPrintable(boxes[j]->objectName());
+            }
         }
     }
-    EXPECT_EQ(switches, 8);
+    EXPECT_GT(switches, 0);
 }
 
-TEST(ServiceScreens, CommandButtonsPassTheirEventsOnAndHoldOneCaption)
+TEST(ServiceScreens, CommandButtonsHoldOneCaptionOverThemselves)
 {
     for (const char *name : {"HiddenSirfSettingScreenClass", "RecordLogMenueScreenClass", "PlayLogMenuScreenClass",
                              "RouteSimulationMenuScreenClass"}) {
@@ -80,7 +68,6 @@ TEST(ServiceScreens, CommandButtonsPassTheirEventsOnAndHoldOneCaption)
             // The switches are buttons too, and the header carries the title.
             if (qobject_cast<ZelAbstractCheckButton *>(button) || button->objectName() == QLatin1String("btnListHeader"))
                 continue;
-            EXPECT_TRUE(button->eventPropagation()) << name << " " << qPrintable(button->objectName());
             const auto captions = button->findChildren<ZelTextBox *>();
             ASSERT_EQ(captions.size(), 1) << name << " " << qPrintable(button->objectName());
             EXPECT_FALSE(captions.first()->content().isEmpty());
@@ -88,21 +75,6 @@ TEST(ServiceScreens, CommandButtonsPassTheirEventsOnAndHoldOneCaption)
             EXPECT_TRUE(button->rect().intersects(captions.first()->geometry()));
         }
     }
-}
-
-TEST(TestDialogs, AudioTestFontAndEmptyButtonTextVideoTestHasNoChildren)
-{
-    BuiltForm audio = buildForm(entryNamed("AudioTestScreenClass"), true);
-    EXPECT_EQ(audio.root->font().pointSize(), 12);
-    EXPECT_EQ(audio.root->property("windowTitle").toString(), QStringLiteral("Dialog"));
-    auto *ok = audio.root->findChild<ZelPushButton *>(QStringLiteral("btnOk"));
-    ASSERT_NE(ok, nullptr);
-    EXPECT_TRUE(ok->text().isEmpty());
-
-    BuiltForm video = buildForm(entryNamed("VideoTestScreenClass"), true);
-    EXPECT_TRUE(video.root->children().isEmpty());
-    EXPECT_EQ(video.root->size(), QSize(240, 400));
-    EXPECT_EQ(video.root->property("windowTitle").toString(), QStringLiteral("Dialog"));
 }
 
 } // namespace

@@ -94,6 +94,20 @@ TEST_P(FormTexts, RetranslateShowsTheTranslatorsAnswersInTheFormsContext)
     EXPECT_EQ(translatedCount, installed.translator.contexts.size());
 }
 
+// A host that switches its language back retranslates the same screen; every
+// text must return to its source, none may keep the translation.
+TEST_P(FormTexts, SwitchingBackFromATranslationRestoresEverySource)
+{
+    BuiltForm built = buildForm(entry(), true);
+    const QStringList sources = textsOf(built.root.get());
+    {
+        InstalledTranslator installed;
+        entry().form().retranslateUi(built.record(), built.root.get());
+    }
+    entry().form().retranslateUi(built.record(), built.root.get());
+    EXPECT_EQ(textsOf(built.root.get()), sources);
+}
+
 std::string formName(const ::testing::TestParamInfo<std::size_t> &info)
 {
     return kCatalogue[info.param].name;
