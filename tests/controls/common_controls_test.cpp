@@ -1,10 +1,23 @@
 // The controls most forms are made of: texts, image buttons, icons and status
 // indicators.
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_containers.h"
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_animation_ctrl.h"
+#include "controls/zel_backing.h"
+#include "controls/zel_check_box.h"
+#include "controls/zel_combo_box.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_list.h"
+#include "controls/zel_map_control.h"
+#include "controls/zel_progress_bar.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_push_check_box.h"
+#include "controls/zel_push_radio_button.h"
+#include "controls/zel_scroll_area.h"
+#include "controls/zel_status_indicator.h"
+#include "controls/zel_text_area.h"
+#include "controls/zel_text_box.h"
+#include "controls/zel_virtual_list.h"
+#include "controls/zel_widget.h"
 
 #include "control_checks.h"
 

@@ -1,4 +1,13 @@
-#include "controls/zel_input.h"
+#include "controls/zel_abstract_spin_box.h"
+#include "controls/zel_calendar_widget.h"
+#include "controls/zel_color_palette_ctrl.h"
+#include "controls/zel_coord_entry_widget.h"
+#include "controls/zel_horizontal_slider.h"
+#include "controls/zel_input_widget.h"
+#include "controls/zel_kb_container.h"
+#include "controls/zel_key_button.h"
+#include "controls/zel_string_vertical_spin_box.h"
+#include "controls/zel_vertical_spin_box.h"
 
 #include "control_checks.h"
 

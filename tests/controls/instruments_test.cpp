@@ -1,4 +1,8 @@
-#include "controls/zel_instruments.h"
+#include "controls/zel_compass.h"
+#include "controls/zel_north_up_widget.h"
+#include "controls/zel_satellite_view.h"
+#include "controls/zel_simple_graph_view.h"
+#include "controls/zel_strip_compass.h"
 
 #include "control_checks.h"
 
