@@ -75,6 +75,9 @@ bool zelCalendarWidget::event(QEvent *event)
     const bool handled = QCalendarWidget::event(event);
     if (event->type() == QEvent::StyleChange || event->type() == QEvent::LayoutDirectionChange)
         applyMonthImages();
+    // Sets the font again only when it lost the size, so this ends at the next FontChange.
+    if (event->type() == QEvent::FontChange && m_fontPixelSize > 0 && font().pixelSize() != m_fontPixelSize)
+        QWidget::setFont(zel::fontWithPixelSize(font(), m_fontPixelSize));
     return handled;
 }
 

@@ -23,6 +23,8 @@ class ZEL_EXPORT zelCalendarWidget : public QCalendarWidget
 public:
     Q_INVOKABLE explicit zelCalendarWidget(QWidget *parent = nullptr);
 
+    // Hides QWidget::setFont, which is not virtual. Either keeps the pixel
+    // size: a font set through a QWidget pointer gets it back on its FontChange.
     void setFont(const QFont &font);
     int fontPixelSize() const { return m_fontPixelSize; }
     void setFontPixelSize(int pixelSize);

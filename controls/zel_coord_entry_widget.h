@@ -21,6 +21,7 @@ class ZEL_EXPORT zelCoordEntryWidget : public QWidget
 public:
     Q_INVOKABLE explicit zelCoordEntryWidget(QWidget *parent = nullptr);
 
+    // Hides QWidget::setFont, which is not virtual, and does the same.
     void setFont(const QFont &font);
 
     int coordType() const { return m_coordType; }

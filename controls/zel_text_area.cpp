@@ -2,6 +2,8 @@
 
 #include "controls/zel_painting.h"
 
+#include <QEvent>
+
 ZelTextArea::ZelTextArea(QWidget *parent)
     : QTextEdit(parent)
 {
@@ -29,6 +31,14 @@ void ZelTextArea::setAlignVCenter(bool on)
 {
     m_alignVCenter = on;
     applyLook();
+}
+
+// QTextEdit hands the document the plain widget font on a font change.
+void ZelTextArea::changeEvent(QEvent *event)
+{
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyLook();
 }
 
 // The document carries the look, so texts set later pick it up too.

@@ -15,6 +15,8 @@ class ZEL_EXPORT ZelTextArea : public QTextEdit
 public:
     Q_INVOKABLE explicit ZelTextArea(QWidget *parent = nullptr);
 
+    // Hides QWidget::setFont, which is not virtual. Either keeps the pixel
+    // size: the document's font is made again on every FontChange.
     void setFont(const QFont &font);
     int fontPixelSize() const { return m_fontPixelSize; }
     void setFontPixelSize(int pixelSize);
@@ -23,6 +25,9 @@ public:
     void setAlignHCenter(bool on);
     bool alignVCenter() const { return m_alignVCenter; }
     void setAlignVCenter(bool on);
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
     void applyLook();

@@ -24,6 +24,8 @@ public:
     QString content() const { return m_content; }
     void setContent(const QString &content);
 
+    // Hides QWidget::setFont, which is not virtual, and does the same: the
+    // pixel size applies when drawing and measuring, whichever set the font.
     void setFont(const QFont &font);
     int fontPixelSize() const { return m_fontPixelSize; }
     void setFontPixelSize(int pixelSize);

@@ -11,15 +11,6 @@
 
 using namespace controls_test;
 
-TEST(Instruments, AreCreatedThroughTheMetaObjectUnderTheLibraryNames)
-{
-    expectCreatedAs(ZelNorthUpWidget::staticMetaObject, "ZelNorthUpWidget");
-    expectCreatedAs(zelCompass::staticMetaObject, "zelCompass");
-    expectCreatedAs(zelStripCompass::staticMetaObject, "zelStripCompass");
-    expectCreatedAs(zelSatelliteView::staticMetaObject, "zelSatelliteView");
-    expectCreatedAs(zelSimpleGraphView::staticMetaObject, "zelSimpleGraphView");
-}
-
 TEST(Instruments, NorthUpIndicatorKeepsAndDrawsItsImages)
 {
     ZelNorthUpWidget indicator;
