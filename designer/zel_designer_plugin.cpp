@@ -106,12 +106,8 @@ ZelDesignerPlugin::ZelDesignerPlugin(QObject *parent)
     registerImageBundle();
 }
 
-ZelDesignerPlugin::~ZelDesignerPlugin()
-{
-    if (!m_bundle.isEmpty())
-        QResource::unregisterResource(m_bundle);
-}
-
+// The bundle stays registered while the process lives: Qt deletes plugin
+// instances after its own resource list is gone, too late to unregister.
 // QUARN_IMAGE_BUNDLE names another bundle (or none, when empty); otherwise the
 // placeholder bundle of the build tree or of the installation is used.
 void ZelDesignerPlugin::registerImageBundle()
@@ -128,10 +124,8 @@ void ZelDesignerPlugin::registerImageBundle()
         if (candidate.isEmpty() || !QFileInfo::exists(candidate))
             continue;
         const QString file = QFileInfo(candidate).canonicalFilePath();
-        if (QResource::registerResource(file)) {
-            m_bundle = file;
+        if (QResource::registerResource(file))
             return;
-        }
         qWarning("Quarn controls plugin: %s is no image bundle", qPrintable(file));
     }
     if (!candidates.value(0).isEmpty())

@@ -16,7 +16,6 @@ class ZelDesignerPlugin : public QObject, public QDesignerCustomWidgetCollection
 
 public:
     explicit ZelDesignerPlugin(QObject *parent = nullptr);
-    ~ZelDesignerPlugin() override;
 
     QList<QDesignerCustomWidgetInterface *> customWidgets() const override { return m_controls; }
 
@@ -24,5 +23,4 @@ private:
     void registerImageBundle();
 
     QList<QDesignerCustomWidgetInterface *> m_controls;
-    QString m_bundle;
 };
