@@ -1,8 +1,10 @@
 #include "controls/zel_painting.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <QtMath>
 
 namespace zel {
 
@@ -11,6 +13,30 @@ void drawImage(QPainter &painter, const QRect &rect, const QPixmap &image)
     if (image.isNull() || rect.isEmpty())
         return;
     painter.drawPixmap(rect, image);
+}
+
+QRect centredOn(const QPoint &centre, const QSize &size)
+{
+    QRect rect(QPoint(), size);
+    rect.moveCenter(centre);
+    return rect;
+}
+
+QPoint polar(const QPoint &centre, qreal degrees, qreal distance)
+{
+    const qreal radians = qDegreesToRadians(degrees);
+    return centre + QPointF(distance * qSin(radians), -distance * qCos(radians)).toPoint();
+}
+
+void drawCentred(QPainter &painter, const QPoint &centre, const QPixmap &image)
+{
+    drawImage(painter, centredOn(centre, image.size()), image);
+}
+
+QColor contrastingColour(const QPixmap &badge)
+{
+    const QImage average = badge.toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return average.pixelColor(0, 0).lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
 QPixmap imageAt(const QStringList &paths, int index)

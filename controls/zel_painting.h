@@ -10,12 +10,21 @@
 #include <QStringList>
 
 class QPainter;
+class QPoint;
+class QSize;
 class QWidget;
 
 namespace zel {
 
 // Image scaled into the rectangle; a null image draws nothing, as on the device.
 void drawImage(QPainter &painter, const QRect &rect, const QPixmap &image);
+// The image centred on a point, at its own size.
+void drawCentred(QPainter &painter, const QPoint &centre, const QPixmap &image);
+QRect centredOn(const QPoint &centre, const QSize &size);
+// The point at a compass direction (degrees clockwise from north) and distance.
+QPoint polar(const QPoint &centre, qreal degrees, qreal distance);
+// White on a dark badge, black on a light one.
+QColor contrastingColour(const QPixmap &badge);
 // The image at index of a list of resource paths (status indicators, animations).
 QPixmap imageAt(const QStringList &paths, int index);
 

@@ -1,7 +1,7 @@
 #include "core/construction/compass.h"
 
 #include "core/construction/row.h"
-#include "controls/zel_instruments.h"
+#include "controls/zel_compass.h"
 
 namespace quarn {
 

@@ -4,9 +4,8 @@
 // with the standard geometry and images; a form chains whatever its table adds.
 
 #include "core/construction/row.h"
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
 
 namespace quarn {
 

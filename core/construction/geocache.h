@@ -5,7 +5,7 @@
 // detail pages' bottom bar.
 
 #include "core/construction/row.h"
-#include "controls/zel_buttons.h"
+#include "controls/zel_push_button.h"
 
 #include <QStringList>
 

@@ -4,10 +4,13 @@
 
 #include "core/construction/look.h"
 #include "core/construction/row.h"
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
-#include "controls/zel_input.h"
-#include "controls/zel_text.h"
+#include "controls/zel_animation_ctrl.h"
+#include "controls/zel_calendar_widget.h"
+#include "controls/zel_combo_box.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_status_indicator.h"
+#include "controls/zel_text_box.h"
 
 #include <QStringList>
 #include <QTextEdit>

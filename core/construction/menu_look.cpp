@@ -1,7 +1,7 @@
 #include "core/construction/menu_look.h"
 
 #include "core/construction/look.h"
-#include "controls/zel_text.h"
+#include "controls/zel_text_box.h"
 
 namespace quarn {
 

@@ -6,8 +6,8 @@
 
 #include "core/construction/root.h"
 #include "core/construction/row.h"
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_status_indicator.h"
+#include "controls/zel_text_box.h"
 
 namespace quarn {
 

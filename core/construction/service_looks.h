@@ -3,9 +3,10 @@
 // Pieces shared by the service and test screens.
 
 #include "core/construction/row.h"
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_check_box.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 
 namespace quarn {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/zel_images.h"
-#include "controls/zel_input.h"
+#include "controls/zel_vertical_spin_box.h"
+#include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
 // A compass dashboard variant: a bar of up to four data fields and the spin box choosing their number.

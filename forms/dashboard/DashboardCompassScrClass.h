@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
-#include "controls/zel_instruments.h"
+#include "controls/zel_compass.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
 // The full compass dashboard: a 240 px compass above the bottom bar.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_text.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 // One navigation data field: a pressable background with its title and value.

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
 // The data-fields-only dashboard: 1 to 14 data fields filling the screen.

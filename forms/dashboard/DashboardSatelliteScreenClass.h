@@ -1,8 +1,9 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
-#include "controls/zel_instruments.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_satellite_view.h"
+#include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
 // The satellite status view: the sky view over a bar of two data fields.

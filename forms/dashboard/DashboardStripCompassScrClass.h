@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
-#include "controls/zel_instruments.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_strip_compass.h"
 #include "core/form_layout.h"
 
 // The strip compass: a horizontal compass strip with needles above the bottom bar.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
-#include "controls/zel_input.h"
+#include "controls/zel_calendar_widget.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
 // The date choice for the tide and current tables.

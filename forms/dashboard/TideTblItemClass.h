@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 // One day of the tide table: the date over rows of type, time and comment, in the host's field order.

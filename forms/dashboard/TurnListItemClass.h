@@ -1,8 +1,7 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_status_indicator.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QFormLayout>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "controls/zel_input.h"
+#include "controls/zel_input_widget.h"
+#include "controls/zel_kb_container.h"
 #include "core/form_layout.h"
 
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/zel_images.h"
+#include "controls/zel_icon.h"
 #include "core/form_layout.h"
 
 // The map pin marker: a pin and a small arrow.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/zel_containers.h"
-#include "controls/zel_text.h"
+#include "controls/zel_progress_bar.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 // The progress popup: waiting caption, progress bar and progress text.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
+#include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
 // The pair of page buttons (down, up) that fills a bottom bar's scroll-button slot.

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_animation_ctrl.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_text_area.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QWidget>

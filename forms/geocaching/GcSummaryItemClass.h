@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 // One row of the summary list; the row button's normal and pressed images are root properties.

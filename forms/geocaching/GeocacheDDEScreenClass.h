@@ -1,8 +1,11 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_backing.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_status_indicator.h"
+#include "controls/zel_text_box.h"
+#include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
 // The distance, direction and elevation page: distance, elevation change, total descent, total ascent and bearing, each with its value.

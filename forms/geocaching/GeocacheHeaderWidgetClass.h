@@ -1,7 +1,8 @@
 #pragma once
 
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_status_indicator.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 // The header that names one geocache; its background image is the root's dynamic property `image`.

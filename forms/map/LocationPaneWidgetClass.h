@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 // A location pane that other screens embed: a Location header over a card with latitude, longitude and elevation.

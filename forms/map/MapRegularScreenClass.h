@@ -1,9 +1,12 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
-#include "controls/zel_instruments.h"
-#include "controls/zel_text.h"
+#include "controls/zel_compass.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_map_control.h"
+#include "controls/zel_north_up_widget.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
+#include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
 // The photo pad with a rotate button.

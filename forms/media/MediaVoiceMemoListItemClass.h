@@ -1,9 +1,10 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_containers.h"
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_check_box.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_progress_bar.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 // One row of the voice memo list; the row button's normal and pressed images and its event propagation are root properties.

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_containers.h"
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_list.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 // The address menu of the address book: header strip over a list the host fills.

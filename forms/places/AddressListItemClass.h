@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/zel_text.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QFormLayout>

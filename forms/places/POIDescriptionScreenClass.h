@@ -1,8 +1,10 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_backing.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_area.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QWidget>

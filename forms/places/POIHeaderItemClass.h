@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 // The header of a point of interest's screens: icon and name on the title strip.

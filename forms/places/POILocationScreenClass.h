@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_containers.h"
-#include "controls/zel_images.h"
-#include "controls/zel_input.h"
-#include "controls/zel_text.h"
+#include "controls/zel_coord_entry_widget.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_scroll_area.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QHBoxLayout>

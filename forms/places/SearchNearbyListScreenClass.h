@@ -1,9 +1,11 @@
 #pragma once
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_containers.h"
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_animation_ctrl.h"
+#include "controls/zel_backing.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
+#include "controls/zel_virtual_list.h"
 #include "core/form_layout.h"
 
 #include <QWidget>

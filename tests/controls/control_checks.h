@@ -1,16 +1,13 @@
 #pragma once
 
-// Checks shared by the control tests: creation through the meta-object, settings
-// read back by property name, and pictures of a control.
+// Checks shared by the control tests: settings read back by property name and
+// pictures of a control.
 
 #include <QImage>
-#include <QMetaObject>
 #include <QPixmap>
 #include <QVariant>
 #include <QWidget>
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace controls_test {
 
@@ -19,14 +16,6 @@ inline QPixmap solidImage(const QColor &colour, const QSize &size = QSize(16, 16
     QPixmap image(size);
     image.fill(colour);
     return image;
-}
-
-// The host tool makes default instances this way to compare settings against.
-inline void expectCreatedAs(const QMetaObject &metaObject, const char *className)
-{
-    std::unique_ptr<QObject> object(metaObject.newInstance(Q_ARG(QWidget *, nullptr)));
-    ASSERT_NE(object, nullptr) << className << " has no invokable constructor";
-    EXPECT_STREQ(object->metaObject()->className(), className);
 }
 
 // A declared (not dynamic) property that reads back what the setter stored.

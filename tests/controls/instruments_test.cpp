@@ -1,4 +1,8 @@
-#include "controls/zel_instruments.h"
+#include "controls/zel_compass.h"
+#include "controls/zel_north_up_widget.h"
+#include "controls/zel_satellite_view.h"
+#include "controls/zel_simple_graph_view.h"
+#include "controls/zel_strip_compass.h"
 
 #include "control_checks.h"
 
@@ -6,15 +10,6 @@
 #include <QStringList>
 
 using namespace controls_test;
-
-TEST(Instruments, AreCreatedThroughTheMetaObjectUnderTheLibraryNames)
-{
-    expectCreatedAs(ZelNorthUpWidget::staticMetaObject, "ZelNorthUpWidget");
-    expectCreatedAs(zelCompass::staticMetaObject, "zelCompass");
-    expectCreatedAs(zelStripCompass::staticMetaObject, "zelStripCompass");
-    expectCreatedAs(zelSatelliteView::staticMetaObject, "zelSatelliteView");
-    expectCreatedAs(zelSimpleGraphView::staticMetaObject, "zelSimpleGraphView");
-}
 
 TEST(Instruments, NorthUpIndicatorKeepsAndDrawsItsImages)
 {

@@ -5,9 +5,10 @@
 
 #include "form_harness.h"
 
-#include "controls/zel_buttons.h"
-#include "controls/zel_containers.h"
-#include "controls/zel_text.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_push_check_box.h"
+#include "controls/zel_scroll_area.h"
+#include "controls/zel_text_box.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

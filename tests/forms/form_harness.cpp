@@ -1,6 +1,7 @@
 #include "form_harness.h"
 
-#include "controls/zel_text.h"
+#include "controls/zel_text_area.h"
+#include "controls/zel_text_box.h"
 
 #include <QAbstractButton>
 #include <QDirIterator>

@@ -5,7 +5,8 @@
 #include "form_harness.h"
 
 #include "catalogue/catalogue.h"
-#include "controls/zel_instruments.h"
+#include "controls/zel_compass.h"
+#include "controls/zel_strip_compass.h"
 #include "core/construction/nav_fields.h"
 #include "forms/dashboard/DashboardCompassScrClass.h"
 #include "forms/dashboard/DashboardScrClass.h"

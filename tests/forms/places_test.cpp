@@ -4,9 +4,9 @@
 
 #include "form_harness.h"
 
-#include "controls/zel_containers.h"
-#include "controls/zel_images.h"
-#include "controls/zel_text.h"
+#include "controls/zel_scroll_area.h"
+#include "controls/zel_status_indicator.h"
+#include "controls/zel_text_box.h"
 
 #include <QCoreApplication>
 #include <QScrollBar>

@@ -1,10 +1,9 @@
-#include "controls/zel_text.h"
+#include "controls/zel_text_box.h"
 
 #include "controls/zel_painting.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QTextBlock>
 
 ZelTextBox::ZelTextBox(QWidget *parent)
     : QLabel(parent)
@@ -91,42 +90,4 @@ void ZelTextBox::paintEvent(QPaintEvent *)
     style.wordWrap = wordWrap();
     style.elide = m_ellipsis;
     zel::drawText(painter, contentsRect(), shownText(), style);
-}
-
-ZelTextArea::ZelTextArea(QWidget *parent)
-    : QTextEdit(parent)
-{
-}
-
-void ZelTextArea::setFont(const QFont &font)
-{
-    QWidget::setFont(font);
-    applyLook();
-}
-
-void ZelTextArea::setFontPixelSize(int pixelSize)
-{
-    m_fontPixelSize = pixelSize;
-    applyLook();
-}
-
-void ZelTextArea::setAlignHCenter(bool on)
-{
-    m_alignHCenter = on;
-    applyLook();
-}
-
-void ZelTextArea::setAlignVCenter(bool on)
-{
-    m_alignVCenter = on;
-    applyLook();
-}
-
-// The document carries the look, so texts set later pick it up too.
-void ZelTextArea::applyLook()
-{
-    document()->setDefaultFont(zel::fontWithPixelSize(QWidget::font(), m_fontPixelSize));
-    QTextOption option = document()->defaultTextOption();
-    option.setAlignment(m_alignHCenter ? Qt::AlignHCenter : Qt::AlignLeft);
-    document()->setDefaultTextOption(option);
 }

@@ -3,7 +3,7 @@
 #include "controls/zel_global.h"
 
 #include <QLabel>
-#include <QTextEdit>
+#include <QString>
 #include <QVariantList>
 
 // A single text: the widget library's label. Its own font setter and pixel
@@ -24,6 +24,8 @@ public:
     QString content() const { return m_content; }
     void setContent(const QString &content);
 
+    // Hides QWidget::setFont, which is not virtual, and does the same: the
+    // pixel size applies when drawing and measuring, whichever set the font.
     void setFont(const QFont &font);
     int fontPixelSize() const { return m_fontPixelSize; }
     void setFontPixelSize(int pixelSize);
@@ -56,32 +58,4 @@ private:
     bool m_clickable = false;
     QVariantList m_flags;
     int m_number = 0;
-};
-
-// A multi-line text: plain or rich, optionally centred in both directions.
-class ZEL_EXPORT ZelTextArea : public QTextEdit
-{
-    Q_OBJECT
-    Q_PROPERTY(int fontPixelSize READ fontPixelSize WRITE setFontPixelSize)
-    Q_PROPERTY(bool alignHCenter READ alignHCenter WRITE setAlignHCenter)
-    Q_PROPERTY(bool alignVCenter READ alignVCenter WRITE setAlignVCenter)
-
-public:
-    Q_INVOKABLE explicit ZelTextArea(QWidget *parent = nullptr);
-
-    void setFont(const QFont &font);
-    int fontPixelSize() const { return m_fontPixelSize; }
-    void setFontPixelSize(int pixelSize);
-
-    bool alignHCenter() const { return m_alignHCenter; }
-    void setAlignHCenter(bool on);
-    bool alignVCenter() const { return m_alignVCenter; }
-    void setAlignVCenter(bool on);
-
-private:
-    void applyLook();
-
-    int m_fontPixelSize = 0;
-    bool m_alignHCenter = false;
-    bool m_alignVCenter = false;
 };

@@ -1,0 +1,41 @@
+#include "controls/zel_abstract_check_button.h"
+
+#include "controls/zel_painting.h"
+
+#include <QPainter>
+
+ZelAbstractCheckButton::ZelAbstractCheckButton(QWidget *parent)
+    : ZelPushButton(parent)
+{
+}
+
+void ZelAbstractCheckButton::setCheckedImg(const QPixmap &image)
+{
+    m_checkedImg = image;
+    update();
+}
+
+void ZelAbstractCheckButton::setUncheckedImg(const QPixmap &image)
+{
+    m_uncheckedImg = image;
+    update();
+}
+
+void ZelAbstractCheckButton::setMarkPosition(const QPoint &position)
+{
+    m_markPosition = position;
+    update();
+}
+
+void ZelAbstractCheckButton::paintEvent(QPaintEvent *event)
+{
+    ZelPushButton::paintEvent(event);
+    const QPixmap mark = isChecked() ? m_checkedImg : m_uncheckedImg;
+    if (mark.isNull())
+        return;
+    QPainter painter(this);
+    QSize markSize = iconSize().boundedTo(mark.size());
+    if (markSize.isEmpty())
+        markSize = mark.size();
+    zel::drawImage(painter, QRect(m_markPosition + currentShift(), markSize), mark);
+}

@@ -1,0 +1,6 @@
+#include "controls/zel_check_box.h"
+
+ZelCheckBox::ZelCheckBox(QWidget *parent)
+    : ZelAbstractCheckButton(parent)
+{
+}

@@ -1,0 +1,22 @@
+#include "controls/zel_icon.h"
+
+#include "controls/zel_painting.h"
+
+#include <QPainter>
+
+ZelIcon::ZelIcon(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void ZelIcon::setImage(const QPixmap &image)
+{
+    m_image = image;
+    update();
+}
+
+void ZelIcon::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    zel::drawImage(painter, rect(), m_image);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "controls/zel_global.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+// A picture scaled into the widget; its children sit on top of it.
+class ZEL_EXPORT ZelIcon : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QPixmap image READ image WRITE setImage)
+
+public:
+    Q_INVOKABLE explicit ZelIcon(QWidget *parent = nullptr);
+
+    QPixmap image() const { return m_image; }
+    void setImage(const QPixmap &image);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_image;
+};

@@ -1,0 +1,6 @@
+#include "controls/zel_kb_container.h"
+
+zelKBContainer::zelKBContainer(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,66 @@
+#include "controls/zel_key_button.h"
+
+#include "controls/zel_painting.h"
+
+#include <QPainter>
+
+zelKeyButton::zelKeyButton(QWidget *parent)
+    : QAbstractButton(parent)
+{
+}
+
+void zelKeyButton::setKeyNormal(const QPixmap &image)
+{
+    m_normal = image;
+    update();
+}
+
+void zelKeyButton::setKeyFocused(const QPixmap &image)
+{
+    m_focused = image;
+    update();
+}
+
+void zelKeyButton::setKeyPressed(const QPixmap &image)
+{
+    m_pressed = image;
+    update();
+}
+
+void zelKeyButton::setKeyDisabled(const QPixmap &image)
+{
+    m_disabled = image;
+    update();
+}
+
+void zelKeyButton::setKeyCode(int key)
+{
+    m_keyCode = key;
+}
+
+void zelKeyButton::setSecondKeyCode(int key)
+{
+    m_secondKeyCode = key;
+}
+
+QPixmap zelKeyButton::currentFace() const
+{
+    if (!isEnabled() && !m_disabled.isNull())
+        return m_disabled;
+    if (isDown() && !m_pressed.isNull())
+        return m_pressed;
+    if (hasFocus() && !m_focused.isNull())
+        return m_focused;
+    return m_normal;
+}
+
+void zelKeyButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    zel::drawImage(painter, rect(), currentFace());
+    zel::TextStyle style;
+    style.font = font();
+    style.colour = palette().color(QPalette::ButtonText);
+    style.alignment = Qt::AlignCenter;
+    zel::drawText(painter, rect(), text(), style);
+}

@@ -1,0 +1,6 @@
+#include "controls/zel_list.h"
+
+ZelList::ZelList(QWidget *parent)
+    : QAbstractScrollArea(parent)
+{
+}

@@ -1,0 +1,77 @@
+#include "controls/zel_push_button.h"
+
+#include "controls/zel_painting.h"
+
+#include <QPainter>
+
+ZelPushButton::ZelPushButton(QWidget *parent)
+    : QAbstractButton(parent)
+{
+}
+
+void ZelPushButton::setNormal(const QPixmap &image)
+{
+    m_normal = image;
+    update();
+}
+
+void ZelPushButton::setPressed(const QPixmap &image)
+{
+    m_pressed = image;
+    update();
+}
+
+void ZelPushButton::setFocused(const QPixmap &image)
+{
+    m_focused = image;
+    update();
+}
+
+void ZelPushButton::setShiftOnPress(const QPoint &shift)
+{
+    m_shiftOnPress = shift;
+}
+
+void ZelPushButton::setEventPropagation(bool on)
+{
+    m_eventPropagation = on;
+}
+
+QSize ZelPushButton::sizeHint() const
+{
+    const QRect children = childrenRect();
+    if (!children.isEmpty())
+        return QSize(children.right() + 1, children.bottom() + 1);
+    return m_normal.size();
+}
+
+QPixmap ZelPushButton::currentFace() const
+{
+    if (isDown() && !m_pressed.isNull())
+        return m_pressed;
+    if (hasFocus() && !m_focused.isNull())
+        return m_focused;
+    return m_normal;
+}
+
+QPoint ZelPushButton::currentShift() const
+{
+    return isDown() ? m_shiftOnPress : QPoint();
+}
+
+void ZelPushButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect face = rect().translated(currentShift());
+    zel::drawImage(painter, face, currentFace());
+    zel::TextStyle style;
+    style.font = font();
+    style.colour = palette().color(QPalette::ButtonText);
+    style.alignment = Qt::AlignCenter;
+    zel::drawText(painter, face, text(), style);
+}
+
+void ZelPushButton::setStateImage(const QPixmap &image)
+{
+    m_stateImage = image;
+}

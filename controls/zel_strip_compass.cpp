@@ -1,0 +1,161 @@
+#include "controls/zel_strip_compass.h"
+
+#include "controls/zel_painting.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+zelStripCompass::zelStripCompass(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void zelStripCompass::setGreenNeedle(const QPixmap &image)
+{
+    m_greenNeedle = image;
+    update();
+}
+
+void zelStripCompass::setYellowNeedle(const QPixmap &image)
+{
+    m_yellowNeedle = image;
+    update();
+}
+
+void zelStripCompass::setRedNeedle(const QPixmap &image)
+{
+    m_redNeedle = image;
+    update();
+}
+
+void zelStripCompass::setBlueNeedle(const QPixmap &image)
+{
+    m_blueNeedle = image;
+    update();
+}
+
+void zelStripCompass::setStripBkgd(const QPixmap &image)
+{
+    m_stripBkgd = image;
+    update();
+}
+
+void zelStripCompass::setRoadBkgd(const QPixmap &image)
+{
+    m_roadBkgd = image;
+    update();
+}
+
+void zelStripCompass::setLeftArrow(const QPixmap &image)
+{
+    m_leftArrow = image;
+    update();
+}
+
+void zelStripCompass::setRightArrow(const QPixmap &image)
+{
+    m_rightArrow = image;
+    update();
+}
+
+void zelStripCompass::setDestArrow(const QPixmap &image)
+{
+    m_destArrow = image;
+    update();
+}
+
+void zelStripCompass::setHeading(float degrees)
+{
+    m_heading = normalizeDegree(degrees);
+    update();
+}
+
+void zelStripCompass::setRoadCompassMode(bool on)
+{
+    m_roadCompassMode = on;
+    update();
+}
+
+float zelStripCompass::normalizeDegree(float degrees)
+{
+    if (!std::isfinite(degrees))
+        return 0.0f;
+    float normalized = std::fmod(degrees, 360.0f);
+    if (normalized < 0.0f)
+        normalized += 360.0f;
+    // fmod of a tiny negative number plus 360 rounds up to 360 itself.
+    return normalized >= 360.0f ? 0.0f : normalized;
+}
+
+int zelStripCompass::stripX(float degrees) const
+{
+    if (stripViewAngle <= 0.0f)
+        return -1;
+    float offset = normalizeDegree(degrees - m_heading);
+    if (offset > 180.0f)
+        offset -= 360.0f;
+    if (std::abs(offset) > stripViewAngle / 2)
+        return -1;
+    return qRound(width() / 2.0 + offset / stripViewAngle * width());
+}
+
+void zelStripCompass::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_roadCompassMode)
+        zel::drawImage(painter, rect(), m_roadBkgd);
+
+    const int stripHeight = m_stripBkgd.isNull() ? 30 : m_stripBkgd.height();
+    const QRect strip(0, stripTop, width(), stripHeight);
+    zel::drawImage(painter, strip, m_stripBkgd);
+
+    // A tick every ten degrees.
+    if (fullCircle > 0) {
+        painter.setPen(QPen(zel::textColour(*this), tickWidth));
+        for (int step = 0; step < fullCircle; step += std::max(1, fullCircle / 36)) {
+            const int x = stripX(step * 360.0f / fullCircle);
+            if (x >= 0)
+                painter.drawLine(x, strip.bottom() - tickLength, x, strip.bottom());
+        }
+    }
+    if (headingLineWidth > 0) {
+        painter.setPen(QPen(zel::textColour(*this), headingLineWidth));
+        painter.drawLine(width() / 2, strip.top(), width() / 2, strip.bottom());
+    }
+
+    const int letterY = strip.center().y() + letterOffset;
+    const std::pair<float, const QPixmap *> letters[] = {
+        {270.0f, &westLetterImage},
+        {0.0f, &northLetterImage},
+        {90.0f, &eastLetterImage},
+        {180.0f, &southLetterImage},
+    };
+    for (const auto &letter : letters) {
+        const int x = stripX(letter.first);
+        if (x >= 0)
+            zel::drawCentred(painter, QPoint(x, letterY), *letter.second);
+    }
+
+    if (m_roadCompassMode) {
+        const int y = roadTop > 0 ? roadTop : height() * 2 / 3;
+        zel::drawCentred(painter, QPoint(width() / 2, y), m_destArrow);
+    } else {
+        const int destinationX = stripX(bearing);
+        if (destinationX >= 0) {
+            zel::drawCentred(painter, QPoint(destinationX, strip.bottom()), m_destArrow);
+        } else {
+            // Out of view: point to the nearer side.
+            const bool toLeft = normalizeDegree(bearing - m_heading) > 180.0f;
+            const QPixmap &arrow = toLeft ? m_leftArrow : m_rightArrow;
+            const int x = toLeft ? arrowMargin + arrow.width() / 2 : width() - arrowMargin - arrow.width() / 2;
+            zel::drawCentred(painter, QPoint(x, strip.center().y()), arrow);
+        }
+    }
+
+    for (const QPixmap *needle : {&m_greenNeedle, &m_yellowNeedle, &m_redNeedle, &m_blueNeedle}) {
+        const int y = strip.bottom() + needleOffset + needle->height() / 2;
+        zel::drawCentred(painter, QPoint(width() / 2, y), *needle);
+    }
+}
