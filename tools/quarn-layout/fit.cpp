@@ -1,5 +1,6 @@
 #include "fit.h"
 
+#include "form_census.h"
 #include "form_host.h"
 #include "render.h"
 
@@ -93,8 +94,11 @@ QList<TextMisfit> textMisfits(BuiltForm &form)
 {
     renderForm(form);
     QList<TextMisfit> misfits;
-    for (const QWidget *widget : form.root()->findChildren<QWidget *>())
-        misfits += textMisfitsOf(*widget);
+    const harness::FormCensus census(form);
+    for (const QObject *object : census.objects()) {
+        if (object != census.root() && object->isWidgetType())
+            misfits += textMisfitsOf(*static_cast<const QWidget *>(object));
+    }
     return misfits;
 }
 

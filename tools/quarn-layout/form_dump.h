@@ -4,9 +4,13 @@
 
 #include <QJsonObject>
 
+namespace quarn::harness {
+class BuiltForm;
+} // namespace quarn::harness
+
 namespace quarn::layouttool {
 
-class BuiltForm;
+using harness::BuiltForm;
 class ImageIndex;
 
 // Describes a freshly built form as JSON:

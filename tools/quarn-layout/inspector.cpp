@@ -1,7 +1,9 @@
 #include "inspector.h"
 
 #include "form_dump.h"
+#include "form_census.h"
 #include "form_host.h"
+#include "preview_root.h"
 #include "render.h"
 
 #include <QBuffer>
@@ -13,7 +15,12 @@
 #include <QTextStream>
 #include <QWidget>
 
+#include <optional>
+
 namespace quarn::layouttool {
+
+using harness::FormCensus;
+
 namespace {
 
 QString pngDataUrl(const QImage &image)
@@ -30,38 +37,36 @@ QJsonArray rectJson(const QRect &rect)
     return QJsonArray{rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
-// Where each field sits in the picture, once the layouts have settled: the
-// record holds pointers to the most derived objects, matched here against
-// the root's tree before anything is read through them.
-QHash<const void *, QRect> outlinesInRoot(QWidget *root)
+// Where a field sits in the picture once the layouts have settled; nothing
+// for a hidden widget or a spacer.
+std::optional<QRect> outlineInRoot(const QObject *object, const QWidget *root)
 {
-    QHash<const void *, QRect> outlines;
-    for (QWidget *widget : root->findChildren<QWidget *>()) {
+    if (object && object->isWidgetType()) {
+        const auto *widget = static_cast<const QWidget *>(object);
         if (widget->isVisibleTo(root))
-            outlines.insert(dynamic_cast<const void *>(widget), QRect(widget->mapTo(root, QPoint()), widget->size()));
+            return QRect(widget->mapTo(root, QPoint()), widget->size());
+        return std::nullopt;
     }
-    for (QLayout *layout : root->findChildren<QLayout *>()) {
-        if (QWidget *owner = layout->parentWidget())
-            outlines.insert(dynamic_cast<const void *>(layout),
-                            layout->geometry().translated(owner->mapTo(root, QPoint())));
-    }
-    return outlines;
+    const auto *layout = qobject_cast<const QLayout *>(object);
+    if (const QWidget *owner = layout ? layout->parentWidget() : nullptr)
+        return layout->geometry().translated(owner->mapTo(root, QPoint()));
+    return std::nullopt;
 }
 
 QJsonObject formJson(const FormLayout &form, const CatalogueIndexEntry &entry, const ImageIndex &images)
 {
-    BuiltForm built(form, entry);
+    BuiltForm built(form, entry, std::make_unique<PreviewRoot>());
     // The dump reads the tree as the form left it, before any layout ran.
     FormDumper dumper(images);
     QJsonObject json = dumper.dump(built);
     json.insert(QStringLiteral("picture"), pngDataUrl(renderForm(built)));
     json.insert(QStringLiteral("size"), QJsonArray{entry.width, entry.height});
 
-    const QHash<const void *, QRect> outlines = outlinesInRoot(built.root());
+    const FormCensus census(built);
     QJsonArray fields = json.value(QStringLiteral("fields")).toArray();
-    for (int i = 0; i < fields.size() && i < built.fieldCount(); ++i) {
-        const auto outline = outlines.constFind(built.field(i));
-        if (outline == outlines.cend())
+    for (int i = 0; i < fields.size() && i < census.fieldCount(); ++i) {
+        const std::optional<QRect> outline = outlineInRoot(census.object(i), built.root());
+        if (!outline)
             continue;
         QJsonObject field = fields.at(i).toObject();
         field.insert(QStringLiteral("outline"), rectJson(*outline));

@@ -4,10 +4,14 @@
 
 class QTextStream;
 
+namespace quarn::harness {
+class LayoutModule;
+} // namespace quarn::harness
+
 namespace quarn::layouttool {
 
 class ImageIndex;
-class LayoutModule;
+using harness::LayoutModule;
 
 // One self-contained HTML page for looking into the forms: every registered
 // form's picture with its fields outlined on hover; a click on a field shows

@@ -2,6 +2,7 @@
 
 #include "form_host.h"
 #include "output_file.h"
+#include "preview_root.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,7 +72,7 @@ bool writeGallery(LayoutModule &module, const QString &directory,
             continue;
         }
         const QString picture = name + QStringLiteral(".png");
-        BuiltForm built(*form, entry);
+        BuiltForm built(*form, entry, std::make_unique<PreviewRoot>());
         QString error;
         if (!writePngFile(dir.filePath(picture), renderForm(built), &error)) {
             report(error);

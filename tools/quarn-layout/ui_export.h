@@ -7,9 +7,13 @@
 
 class QTextStream;
 
+namespace quarn::harness {
+class BuiltForm;
+} // namespace quarn::harness
+
 namespace quarn::layouttool {
 
-class BuiltForm;
+using harness::BuiltForm;
 class ImageIndex;
 
 // Writes a freshly built form as a Designer form (.ui) that uic compiles:
