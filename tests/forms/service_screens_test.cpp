@@ -9,40 +9,30 @@
 
 namespace {
 
-const CatalogueEntry &entryNamed(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (qstrcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogue[0];
-}
-
 void retranslate(const CatalogueEntry &entry, BuiltForm &form)
 {
-    entry.form().retranslateUi(form.record(), form.root.get());
+    entry.form().retranslateUi(form.record(), form.root());
 }
 
 TEST(ServiceScreens, RetranslationEmptiesThePageLabelTheHostFilled)
 {
     for (const char *name : {"HiddenMenuScreenClass", "HiddenAutoTestScreenClass"}) {
-        const CatalogueEntry &entry = entryNamed(name);
+        const CatalogueEntry &entry = catalogued(name);
         BuiltForm form = buildForm(entry, true);
-        auto *page = form.root->findChild<ZelTextBox *>(QStringLiteral("labelPage"));
+        auto *page = form.root()->findChild<ZelTextBox *>(QStringLiteral("labelPage"));
         ASSERT_NE(page, nullptr) << name;
         page->setContent(QStringLiteral("2/5"));
         retranslate(entry, form);
         EXPECT_TRUE(page->content().isEmpty()) << name;
-        EXPECT_FALSE(form.root->findChild<ZelTextBox *>(QStringLiteral("labelName"))->content().isEmpty()) << name;
+        EXPECT_FALSE(form.root()->findChild<ZelTextBox *>(QStringLiteral("labelName"))->content().isEmpty()) << name;
     }
 }
 
 TEST(ServiceScreens, ReceiverValuesAreClickableWithAWhiteToolTipInEveryState)
 {
-    BuiltForm form = buildForm(entryNamed("HiddenSirfSettingScreenClass"), true);
+    BuiltForm form = buildForm(catalogued("HiddenSirfSettingScreenClass"), true);
     for (const char *name : {"txtValSNR", "txtValElev", "txtValDOP"}) {
-        auto *value = form.root->findChild<ZelTextBox *>(QString::fromUtf8(name));
+        auto *value = form.root()->findChild<ZelTextBox *>(QString::fromUtf8(name));
         ASSERT_NE(value, nullptr) << name;
         EXPECT_TRUE(value->isClickable()) << name;
         EXPECT_EQ(value->textBoxFlags(), QVariantList({false, false, false})) << name;
@@ -60,8 +50,8 @@ TEST(ServiceScreens, SwitchesShareOneSizeAndMarkPlace)
     int switches = 0;
     for (const char *name : {"HiddenSirfSettingScreenClass", "RecordLogMenueScreenClass", "PlayLogMenuScreenClass",
                              "RouteSimulationMenuScreenClass"}) {
-        BuiltForm form = buildForm(entryNamed(name));
-        for (ZelCheckBox *box : form.root->findChildren<ZelCheckBox *>()) {
+        BuiltForm form = buildForm(catalogued(name));
+        for (ZelCheckBox *box : form.root()->findChildren<ZelCheckBox *>()) {
             EXPECT_EQ(box->size(), QSize(28, 29)) << qPrintable(box->objectName());
             EXPECT_EQ(box->iconSize(), QSize(16, 16)) << qPrintable(box->objectName());
             EXPECT_EQ(box->markPosition(), QPoint(0, 0)) << qPrintable(box->objectName());
@@ -75,8 +65,8 @@ TEST(ServiceScreens, CommandButtonsPassTheirEventsOnAndHoldOneCaption)
 {
     for (const char *name : {"HiddenSirfSettingScreenClass", "RecordLogMenueScreenClass", "PlayLogMenuScreenClass",
                              "RouteSimulationMenuScreenClass"}) {
-        BuiltForm form = buildForm(entryNamed(name), true);
-        for (ZelPushButton *button : form.root->findChildren<ZelPushButton *>(QString(), Qt::FindDirectChildrenOnly)) {
+        BuiltForm form = buildForm(catalogued(name), true);
+        for (ZelPushButton *button : form.root()->findChildren<ZelPushButton *>(QString(), Qt::FindDirectChildrenOnly)) {
             // The switches are buttons too, and the header carries the title.
             if (qobject_cast<ZelAbstractCheckButton *>(button) || button->objectName() == QLatin1String("btnListHeader"))
                 continue;
@@ -92,17 +82,17 @@ TEST(ServiceScreens, CommandButtonsPassTheirEventsOnAndHoldOneCaption)
 
 TEST(TestDialogs, AudioTestFontAndEmptyButtonTextVideoTestHasNoChildren)
 {
-    BuiltForm audio = buildForm(entryNamed("AudioTestScreenClass"), true);
-    EXPECT_EQ(audio.root->font().pointSize(), 12);
-    EXPECT_EQ(audio.root->property("windowTitle").toString(), QStringLiteral("Dialog"));
-    auto *ok = audio.root->findChild<ZelPushButton *>(QStringLiteral("btnOk"));
+    BuiltForm audio = buildForm(catalogued("AudioTestScreenClass"), true);
+    EXPECT_EQ(audio.root()->font().pointSize(), 12);
+    EXPECT_EQ(audio.root()->property("windowTitle").toString(), QStringLiteral("Dialog"));
+    auto *ok = audio.root()->findChild<ZelPushButton *>(QStringLiteral("btnOk"));
     ASSERT_NE(ok, nullptr);
     EXPECT_TRUE(ok->text().isEmpty());
 
-    BuiltForm video = buildForm(entryNamed("VideoTestScreenClass"), true);
-    EXPECT_TRUE(video.root->children().isEmpty());
-    EXPECT_EQ(video.root->size(), QSize(240, 400));
-    EXPECT_EQ(video.root->property("windowTitle").toString(), QStringLiteral("Dialog"));
+    BuiltForm video = buildForm(catalogued("VideoTestScreenClass"), true);
+    EXPECT_TRUE(video.root()->children().isEmpty());
+    EXPECT_EQ(video.root()->size(), QSize(240, 400));
+    EXPECT_EQ(video.root()->property("windowTitle").toString(), QStringLiteral("Dialog"));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "tool_process.h"
 
-#include "catalogue/catalogue_index.h"
+#include "catalogue_lookup.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,16 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const CatalogueIndexEntry &entryNamed(const char *name)
-{
-    for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
-        if (qstrcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogueIndex[0];
-}
 
 int distinctColours(const QImage &image)
 {
@@ -49,8 +39,9 @@ TEST(ToolRender, WritesAPictureOfTheCataloguedSize)
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         QImage image;
         ASSERT_TRUE(image.load(file, "PNG"));
-        const CatalogueIndexEntry &entry = entryNamed(name);
-        EXPECT_EQ(image.size(), QSize(entry.width, entry.height));
+        const CatalogueIndexEntry *entry = quarn::harness::findCatalogued(name);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(image.size(), QSize(entry->width, entry->height));
         // Backdrop, placeholder faces and captions: never a blank picture.
         EXPECT_GT(distinctColours(image), 8);
     }

@@ -2,8 +2,10 @@
 // objects as the module: same names, classes, parents and geometry. So do
 // their skeletons, which set nothing else.
 
+#include "bench_support.h"
+#include "built_form.h"
 #include "catalogue/catalogue.h"
-#include "uic_reference.h"
+#include "form_census.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +20,8 @@
 #include <vector>
 
 namespace {
+
+using namespace quarn::harness;
 
 bool inLayout(const QLayout &layout, const QWidget &widget)
 {
@@ -61,15 +65,13 @@ QString describe(const QObject &object)
 }
 
 // Every object the form created: the Ui record's fields that are objects.
-std::multiset<QString> fieldsOf(const std::vector<void *> &record, QWidget *root)
+std::multiset<QString> fieldsOf(const BuiltForm &form)
 {
-    std::set<const void *> inTree;
-    for (QObject *object : root->findChildren<QObject *>())
-        inTree.insert(object);
+    const FormCensus census(form);
     std::multiset<QString> fields;
-    for (void *pointer : record) {
-        if (pointer && inTree.count(pointer))
-            fields.insert(describe(*static_cast<QObject *>(pointer)));
+    for (int i = 0; i < census.fieldCount(); ++i) {
+        if (const QObject *object = census.object(i))
+            fields.insert(describe(*object));
     }
     return fields;
 }
@@ -88,34 +90,31 @@ std::multiset<QString> namedObjectsOf(const std::multiset<QString> &fields, QWid
     return objects;
 }
 
-const UicReferenceForm *find(const UicReferenceForms &table, const char *name)
+const UicFormsLibrary &references()
 {
-    for (int i = 0; i < table.count; ++i) {
-        if (qstrcmp(table.forms[i].name, name) == 0)
-            return &table.forms[i];
-    }
-    return nullptr;
+    static const UicFormsLibrary library(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUARN_UIC_REFERENCE_FILE_NAME)));
+    return library;
 }
 
-const UicReferenceForms *skeletons()
+const UicFormsLibrary &skeletons()
 {
-    static QLibrary library(
+    static const UicFormsLibrary library(
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUARN_UIC_FLOOR_FILE_NAME)));
-    return uicFormsOf(library);
+    return library;
 }
 
-void expectTheModulesObjects(const UicReferenceForms &table)
+void expectTheModulesObjects(const UicFormsLibrary &library)
 {
-    for (const CatalogueEntry &entry : kCatalogue) {
+    for (std::size_t i = 0; i < kCatalogueSize; ++i) {
+        const CatalogueIndexEntry &entry = kCatalogueIndex[i];
         SCOPED_TRACE(entry.name);
-        const UicReferenceForm *reference = find(table, entry.name);
+        const UicReferenceForm *reference = library.find(entry.name);
         ASSERT_NE(reference, nullptr);
 
-        auto moduleRoot = std::make_unique<QWidget>();
-        std::vector<void *> record(std::size_t(std::max(entry.fieldCount, 1)));
-        entry.form().setupUi(reinterpret_cast<UiRecord *>(record.data()), moduleRoot.get());
-        entry.form().retranslateUi(reinterpret_cast<UiRecord *>(record.data()), moduleRoot.get());
-        const std::multiset<QString> fields = fieldsOf(record, moduleRoot.get());
+        const BuiltForm module(kCatalogue[i].form(), entry);
+        QWidget *moduleRoot = module.root();
+        const std::multiset<QString> fields = fieldsOf(module);
         EXPECT_EQ(fields.empty(), entry.fieldCount == 0);
 
         auto uicRoot = std::make_unique<QWidget>();
@@ -135,25 +134,26 @@ void expectTheModulesObjects(const UicReferenceForms &table)
 
 TEST(UicReference, HoldsEveryRegisteredFormInCatalogueOrder)
 {
-    for (const UicReferenceForms *table : {quarnUicReferenceForms(), skeletons()}) {
-        ASSERT_NE(table, nullptr);
-        ASSERT_EQ(std::size_t(table->count), kCatalogueSize);
+    for (const UicFormsLibrary *library : {&references(), &skeletons()}) {
+        ASSERT_TRUE(library->isLoaded()) << library->errorString().toStdString();
+        ASSERT_EQ(std::size_t(library->count()), kCatalogueSize);
         for (std::size_t i = 0; i < kCatalogueSize; ++i)
-            EXPECT_STREQ(table->forms[i].name, kCatalogue[i].name);
+            EXPECT_STREQ(library->at(int(i)).name, kCatalogueIndex[i].name);
     }
 }
 
 TEST(UicReference, BuildsTheModulesObjectsForEveryForm)
 {
-    expectTheModulesObjects(*quarnUicReferenceForms());
+    ASSERT_TRUE(references().isLoaded());
+    expectTheModulesObjects(references());
 }
 
 TEST(UicSkeletons, BuildTheModulesObjectsAndSetNothingElse)
 {
-    ASSERT_NE(skeletons(), nullptr);
-    expectTheModulesObjects(*skeletons());
-    for (int i = 0; i < skeletons()->count; ++i) {
-        const UicReferenceForm &skeleton = skeletons()->forms[i];
+    ASSERT_TRUE(skeletons().isLoaded());
+    expectTheModulesObjects(skeletons());
+    for (int i = 0; i < skeletons().count(); ++i) {
+        const UicReferenceForm &skeleton = skeletons().at(i);
         SCOPED_TRACE(skeleton.name);
         auto root = std::make_unique<QWidget>();
         skeleton.build(root.get());
