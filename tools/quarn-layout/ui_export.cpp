@@ -8,7 +8,9 @@
 
 #include <QFile>
 #include <QFormLayout>
+#include <QBoxLayout>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLayout>
 #include <QMetaEnum>
 #include <QSaveFile>
@@ -18,6 +20,8 @@
 #include <QTextStream>
 #include <QWidget>
 #include <QXmlStreamWriter>
+
+#include <functional>
 
 namespace quarn::layouttool {
 
@@ -110,8 +114,40 @@ private:
         if (widget.isHidden() && widget.testAttribute(Qt::WA_WState_ExplicitShowHide))
             m_values.writeProperty(QStringLiteral("visible"), false, false, false);
         writeProperties(UiPropertyFilter::dynamicProperties(widget));
+        if (auto *label = qobject_cast<QLabel *>(&widget))
+            writeBuddy(*label);
         writeChildren(widget);
         m_xml.writeEndElement();
+    }
+
+    void writeBuddy(const QLabel &label)
+    {
+        QWidget *buddy = label.buddy();
+        if (!buddy)
+            return;
+        if (!isField(buddy)) {
+            m_omissions.append(QStringLiteral("%1: a buddy that is none of the form's objects").arg(label.objectName()));
+            return;
+        }
+        m_values.startProperty(QStringLiteral("buddy"), false);
+        m_xml.writeTextElement(QStringLiteral("cstring"), buddy->objectName());
+        m_xml.writeEndElement();
+    }
+
+    // uic stacks children in the order it creates them; where the form raised
+    // some, <zorder> (raise() in uic's code) restores the form's order.
+    void writeStacking(const QWidget &parent, const QList<QWidget *> &created)
+    {
+        QList<QWidget *> createdHere;
+        for (QWidget *child : created) {
+            if (child->parentWidget() == &parent)
+                createdHere.append(child);
+        }
+        const QList<QWidget *> stacked = m_census->stackedFields(parent);
+        if (stacked == createdHere)
+            return;
+        for (const QWidget *child : stacked)
+            m_xml.writeTextElement(QStringLiteral("zorder"), child->objectName());
     }
 
     // The widget's own layout with everything in it, then the field widgets
@@ -119,16 +155,21 @@ private:
     // area's viewport, which no field holds.
     void writeChildren(QWidget &widget)
     {
-        QSet<const QWidget *> laidOut;
+        QList<QWidget *> created;
         QLayout *layout = widget.layout();
         if (layout && isField(static_cast<QObject *>(layout))) {
-            collectLaidOut(*layout, laidOut);
+            collectLaidOut(*layout, created);
             writeLayout(*layout);
         }
+        const int laidOut = created.size();
         for (QWidget *child : fieldChildren(widget)) {
-            if (!laidOut.contains(child))
+            if (!created.mid(0, laidOut).contains(child)) {
+                created.append(child);
                 writeWidget(*child);
+            }
         }
+        if (!m_skeleton)
+            writeStacking(widget, created);
     }
 
     QList<QWidget *> fieldChildren(QWidget &widget) const
@@ -146,12 +187,13 @@ private:
         return children;
     }
 
-    static void collectLaidOut(QLayout &layout, QSet<const QWidget *> &laidOut)
+    // The widgets in layout and its nested layouts, in item order.
+    static void collectLaidOut(QLayout &layout, QList<QWidget *> &laidOut)
     {
         for (int i = 0; i < layout.count(); ++i) {
             QLayoutItem *item = layout.itemAt(i);
             if (item->widget())
-                laidOut.insert(item->widget());
+                laidOut.append(item->widget());
             else if (item->layout())
                 collectLaidOut(*item->layout(), laidOut);
         }
@@ -163,8 +205,10 @@ private:
         m_xml.writeAttribute(QStringLiteral("class"), QString::fromLatin1(layout.metaObject()->className()));
         m_xml.writeAttribute(QStringLiteral("name"), layout.objectName());
         const FormCensus::LayoutKind kind = FormCensus::kindOf(layout);
-        if (!m_skeleton)
+        if (!m_skeleton) {
+            writeStretchAttributes(layout);
             writeLayoutProperties(layout);
+        }
         for (const FormCensus::LayoutItem &item : FormCensus::itemsOf(layout)) {
             m_xml.writeStartElement(QStringLiteral("item"));
             if (kind == FormCensus::LayoutKind::Grid) {
@@ -177,6 +221,29 @@ private:
             m_xml.writeEndElement();
         }
         m_xml.writeEndElement();
+    }
+
+    // Stretch factors and minimum sizes, as comma-separated lists where any is set.
+    void writeStretchAttributes(QLayout &layout)
+    {
+        const auto list = [this](const char *attribute, int count, const std::function<int(int)> &value) {
+            QStringList values;
+            bool any = false;
+            for (int i = 0; i < count; ++i) {
+                values.append(QString::number(value(i)));
+                any = any || value(i) != 0;
+            }
+            if (any)
+                m_xml.writeAttribute(QString::fromLatin1(attribute), values.join(QLatin1Char(',')));
+        };
+        if (auto *box = qobject_cast<QBoxLayout *>(&layout)) {
+            list("stretch", box->count(), [box](int i) { return box->stretch(i); });
+        } else if (auto *grid = qobject_cast<QGridLayout *>(&layout)) {
+            list("rowstretch", grid->rowCount(), [grid](int i) { return grid->rowStretch(i); });
+            list("columnstretch", grid->columnCount(), [grid](int i) { return grid->columnStretch(i); });
+            list("rowminimumheight", grid->rowCount(), [grid](int i) { return grid->rowMinimumHeight(i); });
+            list("columnminimumwidth", grid->columnCount(), [grid](int i) { return grid->columnMinimumWidth(i); });
+        }
     }
 
     void writeLayoutProperties(QLayout &layout)
@@ -291,11 +358,14 @@ QByteArray UiExporter::exportForm(const BuiltForm &form)
 
 namespace quarn::layouttool {
 
-bool writeUiFile(UiExporter &exporter, const BuiltForm &form, const QString &file, QTextStream &warnings)
+bool writeUiFile(UiExporter &exporter, const BuiltForm &form, const QString &file, QTextStream &errors)
 {
     const QByteArray bytes = exporter.exportForm(form);
+    // A .ui file that loses a setting would pass for the form: write none.
     for (const QString &omission : exporter.omissions())
-        warnings << "quarn-layout: warning: " << form.entry().name << ": left out " << omission << '\n';
+        errors << "quarn-layout: " << form.entry().name << ": cannot express " << omission << '\n';
+    if (!exporter.omissions().isEmpty())
+        return false;
     // Unchanged text keeps the file's time, so nothing built from it reruns.
     QFile existing(file);
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)

@@ -53,8 +53,9 @@ private:
     QStringList m_omissions;
 };
 
-// Exports the form into file, saved whole or not at all; what the export left
-// out goes to warnings, one line each.
-bool writeUiFile(UiExporter &exporter, const BuiltForm &form, const QString &file, QTextStream &warnings);
+// Exports the form into file, saved whole or not at all. Fails, writing
+// nothing, when the export cannot express something the form set; each such
+// setting goes to errors, one line each.
+bool writeUiFile(UiExporter &exporter, const BuiltForm &form, const QString &file, QTextStream &errors);
 
 } // namespace quarn::layouttool

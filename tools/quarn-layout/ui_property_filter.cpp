@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QSet>
+#include <QTextDocument>
 
 namespace quarn::layouttool {
 
@@ -48,6 +49,23 @@ bool sameValue(const QVariant &a, const QVariant &b)
     return a == b;
 }
 
+// A text document is written as its text: plainText when that says it all,
+// html otherwise. One of them only, as each setter replaces the whole
+// document.
+QByteArray documentTextProperty(const QTextDocument &document)
+{
+    QTextDocument plain;
+    plain.setDefaultFont(document.defaultFont());
+    plain.setDefaultStyleSheet(document.defaultStyleSheet());
+    plain.setPlainText(document.toPlainText());
+    return plain.toHtml() == document.toHtml() ? QByteArrayLiteral("plainText") : QByteArrayLiteral("html");
+}
+
+bool isDocumentText(const QByteArray &name)
+{
+    return name == "plainText" || name == "html" || name == "markdown";
+}
+
 } // namespace
 
 QVector<UiProperty> UiPropertyFilter::changedProperties(const QObject &object, const QObject *reference,
@@ -56,9 +74,14 @@ QVector<UiProperty> UiPropertyFilter::changedProperties(const QObject &object, c
     QVector<UiProperty> properties;
     const QMetaObject *metaObject = object.metaObject();
     const QList<QByteArray> setByName = setByNameOf(metaObject);
+    const auto *document = object.property("document").value<QTextDocument *>();
+    const QByteArray documentText = document ? documentTextProperty(*document) : QByteArray();
     for (int i = 0; i < metaObject->propertyCount(); ++i) {
         const QMetaProperty property = metaObject->property(i);
         if (!property.isWritable() || notWrittenAsProperties().contains(property.name()))
+            continue;
+        if (document && (property.userType() == qMetaTypeId<QTextDocument *>()
+                         || (isDocumentText(property.name()) && documentText != property.name())))
             continue;
         const QVariant value = property.read(&object);
         if (reference) {
