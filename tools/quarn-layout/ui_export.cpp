@@ -17,6 +17,7 @@
 #include <QSet>
 #include <QSizePolicy>
 #include <QSpacerItem>
+#include <QStackedWidget>
 #include <QTextStream>
 #include <QWidget>
 #include <QXmlStreamWriter>
@@ -84,6 +85,7 @@ private:
         }
         writeProperties(UiPropertyFilter::changedProperties(root, m_references.freshRoot(),
                                                             QWidget::staticMetaObject.propertyCount()));
+        writeFontAndPalette(root);
         if (!root.windowTitle().isEmpty())
             m_values.writeProperty(QStringLiteral("windowTitle"), root.windowTitle(), true, false);
         writeProperties(UiPropertyFilter::dynamicProperties(root));
@@ -105,12 +107,22 @@ private:
             m_xml.writeEndElement();
             return;
         }
-        writeProperties(UiPropertyFilter::changedProperties(widget, m_references.referenceFor(metaObject),
-                                                            metaObject->propertyCount()));
-        if (widget.testAttribute(Qt::WA_SetFont))
-            m_values.writeFontProperty(widget.font());
-        if (widget.testAttribute(Qt::WA_SetPalette))
-            m_values.writePaletteProperty(widget.palette());
+        // A document's text comes after the font, as the form sets it: the
+        // font changes how the document spells its formats.
+        QVector<UiProperty> properties = UiPropertyFilter::changedProperties(
+            widget, m_references.referenceFor(metaObject), metaObject->propertyCount());
+        QVector<UiProperty> documentText;
+        for (auto it = properties.begin(); it != properties.end();) {
+            if (UiPropertyFilter::isDocumentText(widget, it->name)) {
+                documentText.append(*it);
+                it = properties.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        writeProperties(properties);
+        writeFontAndPalette(widget);
+        writeProperties(documentText);
         if (widget.isHidden() && widget.testAttribute(Qt::WA_WState_ExplicitShowHide))
             m_values.writeProperty(QStringLiteral("visible"), false, false, false);
         writeProperties(UiPropertyFilter::dynamicProperties(widget));
@@ -120,13 +132,22 @@ private:
         m_xml.writeEndElement();
     }
 
+    void writeFontAndPalette(const QWidget &widget)
+    {
+        if (widget.testAttribute(Qt::WA_SetFont))
+            m_values.writeFontProperty(widget.font());
+        if (widget.testAttribute(Qt::WA_SetPalette))
+            m_values.writePaletteProperty(widget.palette());
+    }
+
     void writeBuddy(const QLabel &label)
     {
         QWidget *buddy = label.buddy();
         if (!buddy)
             return;
         if (!isField(buddy)) {
-            m_omissions.append(QStringLiteral("%1: a buddy that is none of the form's objects").arg(label.objectName()));
+            m_omissions.append(
+                QStringLiteral("%1: a buddy that is none of the form's objects").arg(label.objectName()));
             return;
         }
         m_values.startProperty(QStringLiteral("buddy"), false);
@@ -174,6 +195,16 @@ private:
 
     QList<QWidget *> fieldChildren(QWidget &widget) const
     {
+        // uic adds a stack's pages in the order written; the stack has
+        // raised its current page since.
+        if (auto *stack = qobject_cast<QStackedWidget *>(&widget)) {
+            QList<QWidget *> pages;
+            for (int i = 0; i < stack->count(); ++i) {
+                if (isField(stack->widget(i)))
+                    pages.append(stack->widget(i));
+            }
+            return pages;
+        }
         QList<QWidget *> children;
         for (QObject *child : widget.children()) {
             auto *childWidget = qobject_cast<QWidget *>(child);
@@ -223,6 +254,14 @@ private:
         m_xml.writeEndElement();
     }
 
+    // Written from the layout itself, whatever the reference has.
+    static bool isLayoutSpacing(const QString &name)
+    {
+        return name == QLatin1String("spacing") || name == QLatin1String("horizontalSpacing")
+            || name == QLatin1String("verticalSpacing") || name == QLatin1String("sizeConstraint")
+            || name == QLatin1String("margin") || name == QLatin1String("contentsMargins");
+    }
+
     // Stretch factors and minimum sizes, as comma-separated lists where any is set.
     void writeStretchAttributes(QLayout &layout)
     {
@@ -257,6 +296,11 @@ private:
                                    grid ? grid->verticalSpacing() : form->verticalSpacing(), false, false);
         } else {
             m_values.writeProperty(QStringLiteral("spacing"), layout.spacing(), false, false);
+        }
+        for (const UiProperty &property : UiPropertyFilter::changedProperties(
+                 layout, m_references.referenceFor(layout.metaObject()), layout.metaObject()->propertyCount())) {
+            if (!isLayoutSpacing(property.name))
+                m_values.writeProperty(property);
         }
         const QMargins margins = layout.contentsMargins();
         m_values.writeProperty(QStringLiteral("leftMargin"), margins.left(), false, false);

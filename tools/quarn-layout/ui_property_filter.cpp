@@ -21,7 +21,7 @@ const QSet<QByteArray> &notWrittenAsProperties()
         "frameSize", "normalGeometry", "frameRect", "minimumWidth", "minimumHeight", "maximumWidth",
         "maximumHeight", "font", "palette", "visible", "windowTitle", "focus", "isActiveWindow", "minimized",
         "maximized", "fullScreen", "windowIcon", "windowIconText", "windowFilePath", "windowModified",
-        "windowOpacity", "locale", "cursor", "inputMethodHints",
+        "windowOpacity", "cursor", "inputMethodHints",
     };
     return names;
 }
@@ -61,7 +61,7 @@ QByteArray documentTextProperty(const QTextDocument &document)
     return plain.toHtml() == document.toHtml() ? QByteArrayLiteral("plainText") : QByteArrayLiteral("html");
 }
 
-bool isDocumentText(const QByteArray &name)
+bool namesDocumentText(const QByteArray &name)
 {
     return name == "plainText" || name == "html" || name == "markdown";
 }
@@ -81,7 +81,7 @@ QVector<UiProperty> UiPropertyFilter::changedProperties(const QObject &object, c
         if (!property.isWritable() || notWrittenAsProperties().contains(property.name()))
             continue;
         if (document && (property.userType() == qMetaTypeId<QTextDocument *>()
-                         || (isDocumentText(property.name()) && documentText != property.name())))
+                         || (namesDocumentText(property.name()) && documentText != property.name())))
             continue;
         const QVariant value = property.read(&object);
         if (reference) {
@@ -115,6 +115,11 @@ QVector<UiProperty> UiPropertyFilter::dynamicProperties(const QObject &object)
         properties.append(written);
     }
     return properties;
+}
+
+bool UiPropertyFilter::isDocumentText(const QObject &object, const QString &name)
+{
+    return object.property("document").value<QTextDocument *>() && namesDocumentText(name.toLatin1());
 }
 
 bool UiPropertyFilter::isTranslatableText(const QByteArray &name)

@@ -33,6 +33,9 @@ public:
     static QVector<UiProperty> changedProperties(const QObject &object, const QObject *reference, int standardCount);
     // The dynamic properties the form set, all by name.
     static QVector<UiProperty> dynamicProperties(const QObject &object);
+    // Whether name is one of the properties that set the whole text document
+    // of object (plainText, html, markdown).
+    static bool isDocumentText(const QObject &object, const QString &name);
     // Whether a string property holds what a user reads, and so is translated.
     static bool isTranslatableText(const QByteArray &name);
 };

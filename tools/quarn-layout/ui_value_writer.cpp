@@ -6,6 +6,7 @@
 #include <QBrush>
 #include <QFont>
 #include <QIcon>
+#include <QLocale>
 #include <QMetaEnum>
 #include <QPalette>
 #include <QPixmap>
@@ -22,6 +23,23 @@ namespace {
 QString boolText(bool value)
 {
     return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// The strategies uic spells by name.
+QString styleStrategyName(QFont::StyleStrategy strategy)
+{
+    switch (strategy) {
+    case QFont::PreferDefault: return QStringLiteral("PreferDefault");
+    case QFont::PreferBitmap: return QStringLiteral("PreferBitmap");
+    case QFont::PreferDevice: return QStringLiteral("PreferDevice");
+    case QFont::PreferOutline: return QStringLiteral("PreferOutline");
+    case QFont::ForceOutline: return QStringLiteral("ForceOutline");
+    case QFont::NoAntialias: return QStringLiteral("NoAntialias");
+    case QFont::PreferAntialias: return QStringLiteral("PreferAntialias");
+    case QFont::OpenGLCompatible: return QStringLiteral("OpenGLCompatible");
+    case QFont::NoFontMerging: return QStringLiteral("NoFontMerging");
+    default: return QString();
+    }
 }
 
 } // namespace
@@ -112,6 +130,10 @@ void UiValueWriter::writeProperty(const QString &name, const QVariant &value, bo
         writeIcon(name, value.value<QIcon>(), byName);
         return;
     }
+    if (value.userType() == QMetaType::QVariantList) {
+        writeList(name, value.toList(), byName);
+        return;
+    }
     if (!isExpressible(value)) {
         m_omissions.append(
             QStringLiteral("%1: a %2 has no form in a .ui file").arg(name, QString::fromLatin1(value.typeName())));
@@ -120,6 +142,22 @@ void UiValueWriter::writeProperty(const QString &name, const QVariant &value, bo
     startProperty(name, byName);
     writeValue(value, translatable);
     m_xml.writeEndElement();
+}
+
+// A list of plain values goes as a string list (bools as true and false),
+// for a setter that reads each item back.
+void UiValueWriter::writeList(const QString &name, const QVariantList &list, bool byName)
+{
+    QStringList texts;
+    for (const QVariant &item : list) {
+        if (!isExpressible(item) || !item.canConvert<QString>()) {
+            m_omissions.append(
+                QStringLiteral("%1: a list item of type %2").arg(name, QString::fromLatin1(item.typeName())));
+            return;
+        }
+        texts.append(item.userType() == QMetaType::Bool ? boolText(item.toBool()) : item.toString());
+    }
+    writeProperty(name, texts, false, byName);
 }
 
 void UiValueWriter::writeIcon(const QString &name, const QIcon &icon, bool byName)
@@ -149,6 +187,7 @@ bool UiValueWriter::isExpressible(const QVariant &value)
     case QMetaType::Float: case QMetaType::QString: case QMetaType::QStringList: case QMetaType::QByteArray:
     case QMetaType::QPoint: case QMetaType::QSize: case QMetaType::QRect: case QMetaType::QColor:
     case QMetaType::QBrush: case QMetaType::QFont: case QMetaType::QSizePolicy: case QMetaType::QPalette:
+    case QMetaType::QLocale:
         return true;
     default:
         return false;
@@ -210,6 +249,17 @@ void UiValueWriter::writeValue(const QVariant &value, bool translatable)
     case QMetaType::QPalette:
         writePalette(value.value<QPalette>());
         break;
+    case QMetaType::QLocale: {
+        const QLocale locale = value.toLocale();
+        m_xml.writeStartElement(QStringLiteral("locale"));
+        // uic spells them QLocale::Key.
+        m_xml.writeAttribute(QStringLiteral("language"), QString::fromLatin1(
+            QMetaEnum::fromType<QLocale::Language>().valueToKey(locale.language())));
+        m_xml.writeAttribute(QStringLiteral("country"), QString::fromLatin1(
+            QMetaEnum::fromType<QLocale::Country>().valueToKey(locale.country())));
+        m_xml.writeEndElement();
+        break;
+    }
     case QMetaType::QSizePolicy: {
         const QSizePolicy policy = value.value<QSizePolicy>();
         const QMetaEnum policies = QMetaEnum::fromType<QSizePolicy::Policy>();
@@ -291,10 +341,15 @@ void UiValueWriter::writeFont(const QFont &font)
         m_xml.writeTextElement(QStringLiteral("underline"), boolText(font.underline()));
     if (resolved & QFont::StrikeOutResolved)
         m_xml.writeTextElement(QStringLiteral("strikeout"), boolText(font.strikeOut()));
-    if ((resolved & QFont::StyleStrategyResolved) && font.styleStrategy() != QFont::PreferDefault) {
-        m_xml.writeTextElement(QStringLiteral("antialiasing"),
-                               boolText(font.styleStrategy() == QFont::PreferAntialias));
+    if (resolved & QFont::StyleStrategyResolved) {
+        const QString strategy = styleStrategyName(font.styleStrategy());
+        if (strategy.isEmpty())
+            m_omissions.append(QStringLiteral("font: style strategy %1").arg(int(font.styleStrategy())));
+        else
+            m_xml.writeTextElement(QStringLiteral("stylestrategy"), strategy);
     }
+    if (resolved & QFont::KerningResolved)
+        m_xml.writeTextElement(QStringLiteral("kerning"), boolText(font.kerning()));
     m_xml.writeEndElement();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 class QBrush;
@@ -43,6 +44,7 @@ public:
 
 private:
     void writeIcon(const QString &name, const QIcon &icon, bool byName);
+    void writeList(const QString &name, const QList<QVariant> &list, bool byName);
     void writeValue(const QVariant &value, bool translatable);
     void writeRect(const QRect &rect);
     void writeColor(const QColor &colour);
