@@ -464,12 +464,16 @@ QStringList FormDumper::keyOrder()
 
 QJsonObject FormDumper::dump(const BuiltForm &form)
 {
-    const FormCensus census(form);
+    return dump(FormCensus(form), QString::fromLatin1(form.entry().name));
+}
+
+QJsonObject FormDumper::dump(const FormCensus &census, const QString &formName)
+{
     const FieldWriter writer(census, m_images, m_references, m_detail == Detail::Complete);
     QJsonArray fields;
     for (int i = 0; i < census.fieldCount(); ++i)
         fields.append(writer.field(i));
-    return {{QStringLiteral("form"), QString::fromLatin1(form.entry().name)},
+    return {{QStringLiteral("form"), formName},
             {QStringLiteral("root"), writer.root()},
             {QStringLiteral("stacking"), stackingOf(census)},
             {QStringLiteral("fields"), fields}};

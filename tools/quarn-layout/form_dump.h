@@ -6,6 +6,7 @@
 
 namespace quarn::harness {
 class BuiltForm;
+class FormCensus;
 } // namespace quarn::harness
 
 namespace quarn::layouttool {
@@ -57,6 +58,9 @@ public:
     ~FormDumper();
 
     QJsonObject dump(const BuiltForm &form);
+    // The same for any tree whose objects a census names: another build of
+    // the same form (uic's), say.
+    QJsonObject dump(const harness::FormCensus &census, const QString &formName);
     // The order in which the keys above read best.
     static QStringList keyOrder();
 
