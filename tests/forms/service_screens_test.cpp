@@ -66,7 +66,8 @@ TEST(ServiceScreens, CommandButtonsPassTheirEventsOnAndHoldOneCaption)
     for (const char *name : {"HiddenSirfSettingScreenClass", "RecordLogMenueScreenClass", "PlayLogMenuScreenClass",
                              "RouteSimulationMenuScreenClass"}) {
         BuiltForm form = buildForm(catalogued(name), true);
-        for (ZelPushButton *button : form.root()->findChildren<ZelPushButton *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const auto buttons = form.root()->findChildren<ZelPushButton *>(QString(), Qt::FindDirectChildrenOnly);
+        for (ZelPushButton *button : buttons) {
             // The switches are buttons too, and the header carries the title.
             if (qobject_cast<ZelAbstractCheckButton *>(button) || button->objectName() == QLatin1String("btnListHeader"))
                 continue;
