@@ -4,159 +4,109 @@
 // of constructing the same number of plain widgets with an object name and a
 // geometry.
 
+#include "bench_support.h"
+#include "built_form.h"
 #include "catalogue/catalogue.h"
-#include "uic_reference.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QResource>
-#include <QWidget>
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
+using namespace quarn::harness;
+
+QString besideProgram(const char *fileName)
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(fileName));
+}
+
 // One build: a fresh root and record, setupUi, retranslateUi, and the root's
 // destruction taking every widget with it.
-void buildOnce(const CatalogueEntry &entry, std::vector<void *> &record)
+void buildOnce(std::size_t index)
 {
-    const FormLayout &form = entry.form();
-    auto root = std::make_unique<QWidget>();
-    auto *ui = reinterpret_cast<UiRecord *>(record.data());
-    form.setupUi(ui, root.get());
-    form.retranslateUi(ui, root.get());
-}
-
-void buildFloorOnce(const std::vector<QString> &names)
-{
-    auto root = std::make_unique<QWidget>();
-    for (const QString &name : names) {
-        auto *widget = new QWidget(root.get());
-        widget->setObjectName(name);
-        widget->setGeometry(4, 4, 40, 20);
-    }
-}
-
-void buildReferenceOnce(const UicReferenceForm &form)
-{
-    auto root = std::make_unique<QWidget>();
-    form.build(root.get());
-}
-
-const UicReferenceForm &referenceFor(std::size_t index)
-{
-    return quarnUicReferenceForms()->forms[index];
-}
-
-const UicReferenceForms *loadSkeletons()
-{
-    static QLibrary library(
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUARN_UIC_FLOOR_FILE_NAME)));
-    return uicFormsOf(library);
+    BuiltForm built(kCatalogue[index].form(), kCatalogueIndex[index]);
 }
 
 // Stripped size of a library beside this program, per field of all forms.
 double strippedBytesPerField(const char *fileName)
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(fileName));
-    QTemporaryDir dir;
-    const QString stripped = dir.filePath(QStringLiteral("stripped"));
-    QProcess strip;
-    strip.start(QStringLiteral("strip"), {QStringLiteral("-o"), stripped, path});
-    if (!strip.waitForFinished(60000) || strip.exitCode() != 0)
+    const qint64 bytes = strippedSize(besideProgram(fileName));
+    if (bytes < 0)
         return -1;
     int fields = 0;
-    for (const CatalogueEntry &entry : kCatalogue)
+    for (const CatalogueIndexEntry &entry : kCatalogueIndex)
         fields += entry.fieldCount;
-    return double(QFileInfo(stripped).size()) / fields;
+    return double(bytes) / fields;
 }
 
-std::vector<QString> fieldNames(int count)
-{
-    std::vector<QString> names;
-    for (int i = 0; i < count; ++i)
-        names.push_back(QStringLiteral("field%1").arg(i));
-    return names;
-}
-
-std::vector<void *> recordFor(const CatalogueEntry &entry)
-{
-    return std::vector<void *>(std::size_t(std::max(entry.fieldCount, 1)));
-}
-
-void BuildForm(benchmark::State &state, const CatalogueEntry *entry)
-{
-    std::vector<void *> record = recordFor(*entry);
-    for (auto _ : state)
-        buildOnce(*entry, record);
-    state.counters["fields"] = entry->fieldCount;
-}
-
-void BuildReference(benchmark::State &state, const UicReferenceForm *form)
+void BuildForm(benchmark::State &state, std::size_t index)
 {
     for (auto _ : state)
-        buildReferenceOnce(*form);
+        buildOnce(index);
+    state.counters["fields"] = kCatalogueIndex[index].fieldCount;
+}
+
+void BuildUic(benchmark::State &state, const UicReferenceForm *form)
+{
+    for (auto _ : state)
+        buildUicForm(*form);
 }
 
 void BuildFloor(benchmark::State &state, int fieldCount)
 {
-    const std::vector<QString> names = fieldNames(fieldCount);
+    const QVector<QString> names = floorNames(fieldCount);
     for (auto _ : state)
-        buildFloorOnce(names);
+        buildFloor(names);
     state.counters["fields"] = fieldCount;
 }
 
 void BuildAllForms(benchmark::State &state)
 {
-    std::vector<std::vector<void *>> records;
-    for (const CatalogueEntry &entry : kCatalogue)
-        records.push_back(recordFor(entry));
     for (auto _ : state) {
         for (std::size_t i = 0; i < kCatalogueSize; ++i)
-            buildOnce(kCatalogue[i], records[i]);
+            buildOnce(i);
     }
     state.counters["forms"] = double(kCatalogueSize);
     state.counters["bytes_per_field"] = strippedBytesPerField(QUARN_MODULE_FILE_NAME);
 }
 
-void BuildAllReferences(benchmark::State &state)
+void BuildAllUic(benchmark::State &state, const UicFormsLibrary *forms, const char *fileName)
 {
     for (auto _ : state) {
-        for (std::size_t i = 0; i < kCatalogueSize; ++i)
-            buildReferenceOnce(referenceFor(i));
+        for (int i = 0; i < forms->count(); ++i)
+            buildUicForm(forms->at(i));
     }
-    state.counters["forms"] = double(kCatalogueSize);
-    state.counters["bytes_per_field"] = strippedBytesPerField(QUARN_UIC_REFERENCE_FILE_NAME);
-}
-
-void BuildAllSkeletons(benchmark::State &state, const UicReferenceForms *skeletons)
-{
-    for (auto _ : state) {
-        for (int i = 0; i < skeletons->count; ++i)
-            buildReferenceOnce(skeletons->forms[i]);
-    }
-    state.counters["forms"] = double(skeletons->count);
+    state.counters["forms"] = double(forms->count());
+    if (fileName)
+        state.counters["bytes_per_field"] = strippedBytesPerField(fileName);
 }
 
 void BuildAllFloors(benchmark::State &state)
 {
-    std::vector<std::vector<QString>> names;
-    for (const CatalogueEntry &entry : kCatalogue)
-        names.push_back(fieldNames(entry.fieldCount));
+    std::vector<QVector<QString>> names;
+    for (const CatalogueIndexEntry &entry : kCatalogueIndex)
+        names.push_back(floorNames(entry.fieldCount));
     for (auto _ : state) {
         for (const auto &formNames : names)
-            buildFloorOnce(formNames);
+            buildFloor(formNames);
     }
     state.counters["forms"] = double(kCatalogueSize);
+}
+
+// Whether a uic library holds every catalogued form, in catalogue order.
+bool holdsTheCatalogue(const UicFormsLibrary &forms, const char *what)
+{
+    if (std::size_t(forms.count()) != kCatalogueSize) {
+        qWarning("quarn_bench: the uic %s does not hold every catalogued form; rebuild it", what);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -170,32 +120,27 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Without the images every build would skip decoding and lookups a host does.
-    const QString images = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("placeholders.rcc"));
+    const QString images = besideProgram("placeholders.rcc");
     if (!QResource::registerResource(images))
         qWarning("quarn_bench: no placeholder images at %s; forms build without pictures", qPrintable(images));
 
-    if (std::size_t(quarnUicReferenceForms()->count) != kCatalogueSize) {
-        qWarning("quarn_bench: the uic reference does not hold every catalogued form; rebuild it");
+    const UicFormsLibrary references(besideProgram(QUARN_UIC_REFERENCE_FILE_NAME));
+    const UicFormsLibrary skeletons(besideProgram(QUARN_UIC_FLOOR_FILE_NAME));
+    if (!holdsTheCatalogue(references, "reference") || !holdsTheCatalogue(skeletons, "skeletons"))
         return 1;
-    }
     benchmark::RegisterBenchmark("all/forms", BuildAllForms)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("all/uic", BuildAllReferences)->Unit(benchmark::kMillisecond);
-    const UicReferenceForms *skeletons = loadSkeletons();
-    if (!skeletons || std::size_t(skeletons->count) != kCatalogueSize) {
-        qWarning("quarn_bench: the uic skeletons do not hold every catalogued form; rebuild them");
-        return 1;
-    }
-    benchmark::RegisterBenchmark("all/controls", BuildAllSkeletons, skeletons)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("all/uic", BuildAllUic, &references, QUARN_UIC_REFERENCE_FILE_NAME)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("all/controls", BuildAllUic, &skeletons, nullptr)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("all/floor", BuildAllFloors)->Unit(benchmark::kMillisecond);
     for (std::size_t i = 0; i < kCatalogueSize; ++i) {
-        const CatalogueEntry &entry = kCatalogue[i];
-        const std::string name = entry.name;
-        benchmark::RegisterBenchmark(("form/" + name).c_str(), BuildForm, &entry)->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("uic/" + name).c_str(), BuildReference, &referenceFor(i))
+        const std::string name = kCatalogue[i].name;
+        benchmark::RegisterBenchmark(("form/" + name).c_str(), BuildForm, i)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("uic/" + name).c_str(), BuildUic, &references.at(int(i)))
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("controls/" + name).c_str(), BuildReference, &skeletons->forms[i])
+        benchmark::RegisterBenchmark(("controls/" + name).c_str(), BuildUic, &skeletons.at(int(i)))
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("floor/" + name).c_str(), BuildFloor, entry.fieldCount)
+        benchmark::RegisterBenchmark(("floor/" + name).c_str(), BuildFloor, kCatalogueIndex[i].fieldCount)
             ->Unit(benchmark::kMicrosecond);
     }
     benchmark::RunSpecifiedBenchmarks();

@@ -52,6 +52,14 @@ void ZelTextBox::setTextBoxFlags(bool a, bool b, bool c)
     update();
 }
 
+void ZelTextBox::setTextBoxFlagList(const QVariantList &flags)
+{
+    m_flags.clear();
+    for (const QVariant &flag : flags)
+        m_flags.append(flag.toBool());
+    update();
+}
+
 void ZelTextBox::setTextBoxNumber(int number)
 {
     m_number = number;

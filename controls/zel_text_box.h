@@ -11,11 +11,12 @@
 class ZEL_EXPORT ZelTextBox : public QLabel
 {
     Q_OBJECT
+    Q_CLASSINFO("setByName", "textBoxFlags")
     Q_PROPERTY(QString content READ content WRITE setContent)
     Q_PROPERTY(int fontPixelSize READ fontPixelSize WRITE setFontPixelSize)
     Q_PROPERTY(bool ellipsis READ ellipsis WRITE setEllipsis)
     Q_PROPERTY(bool isClickable READ isClickable WRITE setIsClickable)
-    Q_PROPERTY(QVariantList textBoxFlags READ textBoxFlags)
+    Q_PROPERTY(QVariantList textBoxFlags READ textBoxFlags WRITE setTextBoxFlagList)
     Q_PROPERTY(int textBoxNumber READ textBoxNumber WRITE setTextBoxNumber)
 
 public:
@@ -39,6 +40,8 @@ public:
     QVariantList textBoxFlags() const { return m_flags; }
     void setTextBoxFlags(bool a, bool b);
     void setTextBoxFlags(bool a, bool b, bool c);
+    // The same as a list, each item read as a bool: how a form file sets them.
+    void setTextBoxFlagList(const QVariantList &flags);
     int textBoxNumber() const { return m_number; }
     void setTextBoxNumber(int number);
 

@@ -22,20 +22,10 @@
 
 namespace {
 
-const CatalogueEntry &catalogued(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (std::strcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogue[0];
-}
-
 template <typename T>
 T *child(const BuiltForm &built, const char *objectName)
 {
-    T *found = built.root->findChild<T *>(QString::fromUtf8(objectName));
+    T *found = built.root()->findChild<T *>(QString::fromUtf8(objectName));
     EXPECT_NE(found, nullptr) << objectName;
     return found;
 }
@@ -43,7 +33,7 @@ T *child(const BuiltForm &built, const char *objectName)
 BuiltForm shown(const char *formName)
 {
     BuiltForm built = buildForm(catalogued(formName), true);
-    built.root->show();
+    built.root()->show();
     QCoreApplication::processEvents();
     return built;
 }
@@ -166,7 +156,7 @@ TEST(AddressScreens, LanguageChangeClearsTypedAndShownValues)
             child<ZelTextBox>(built, name)->setContent(hostValue);
         for (const char *name : screen.kept)
             child<ZelTextBox>(built, name)->setContent(hostValue);
-        catalogued(screen.form).form().retranslateUi(built.record(), built.root.get());
+        catalogued(screen.form).form().retranslateUi(built.record(), built.root());
         for (const char *name : screen.cleared)
             EXPECT_TRUE(child<ZelTextBox>(built, name)->content().isEmpty()) << screen.form << "/" << name;
         for (const char *name : screen.kept)

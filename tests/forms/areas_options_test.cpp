@@ -20,16 +20,6 @@
 
 namespace {
 
-const CatalogueEntry &entryNamed(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (qstrcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogue[0];
-}
-
 template <typename Ui>
 Ui &recordOf(BuiltForm &form)
 {
@@ -52,9 +42,9 @@ bool placeholderImagesRegistered()
 // opens on the zoom tools and the track's on the initial tools.
 TEST(ProfileScreens, ToolPagesInOrderAndTheirStartPages)
 {
-    BuiltForm track = buildForm(entryNamed("VerticalProfileTrackScreenClass"));
+    BuiltForm track = buildForm(catalogued("VerticalProfileTrackScreenClass"));
     auto &trackUi = recordOf<Ui_VerticalProfileTrackScreenClass>(track);
-    BuiltForm route = buildForm(entryNamed("RouteVPScreenClass"));
+    BuiltForm route = buildForm(catalogued("RouteVPScreenClass"));
     auto &routeUi = recordOf<Ui_RouteVPScreenClass>(route);
 
     const QList<QWidget *> trackPages = {trackUi.initMode, trackUi.editMode, trackUi.zoomMode};
@@ -79,7 +69,7 @@ TEST(ProfileScreens, ToolPagesInOrderAndTheirStartPages)
 // the favourites page, so the order and the start page matter.
 TEST(SortScreens, RouteFilterPagesStartOnAll)
 {
-    BuiltForm screen = buildForm(entryNamed("RouteSortAndSearchScreenClass"), true);
+    BuiltForm screen = buildForm(catalogued("RouteSortAndSearchScreenClass"), true);
     auto &ui = recordOf<Ui_RouteSortAndSearchScreenClass>(screen);
     ASSERT_EQ(ui.stackedWidget->count(), 2);
     EXPECT_EQ(ui.stackedWidget->widget(0), ui.pageAll);
@@ -94,7 +84,7 @@ TEST(SortScreens, RouteFilterPagesStartOnAll)
 // left of it, with the bracket below both.
 TEST(PlaybackScreen, ScaleTextLiesOverItsShadow)
 {
-    BuiltForm screen = buildForm(entryNamed("PlayTrackScreenClass"));
+    BuiltForm screen = buildForm(catalogued("PlayTrackScreenClass"));
     auto &ui = recordOf<Ui_PlayTrackScreenClass>(screen);
     const QList<QWidget *> order = childWidgets(ui.widgetScale);
     EXPECT_LT(order.indexOf(ui.iconScale), order.indexOf(ui.txtScaleShadow));
@@ -117,7 +107,7 @@ TEST(GeofenceScreens, DetailsCombosAndToggles)
 {
     const bool pictures =
         placeholderImagesRegistered() && QFile::exists(QStringLiteral(":/Buttons/b_ToggleButton_h.mif"));
-    BuiltForm screen = buildForm(entryNamed("ToolsGeofenceDetailsScreen"), true);
+    BuiltForm screen = buildForm(catalogued("ToolsGeofenceDetailsScreen"), true);
     auto &ui = recordOf<Ui_ToolsGeofenceDetailsScreen>(screen);
     EXPECT_EQ(ui.comboProximityAlert->font().pointSize(), 9);
     EXPECT_TRUE(ui.comboProximityAlert->font().bold());
@@ -127,7 +117,7 @@ TEST(GeofenceScreens, DetailsCombosAndToggles)
     // Save and Delete take turns in one place of the bottom bar.
     EXPECT_EQ(ui.btnSave->geometry(), ui.btnDelete->geometry());
     EXPECT_EQ(ui.btnSave->parentWidget(), ui.btnDelete->parentWidget());
-    EXPECT_TRUE(screen.root->property("windowTitle").toString().isEmpty());
+    EXPECT_TRUE(screen.root()->property("windowTitle").toString().isEmpty());
 
     if (!pictures)
         GTEST_SKIP() << "no placeholder pictures for the toggle faces";
@@ -154,8 +144,8 @@ TEST(AreaAndOptionScreens, RaisedWidgetsEndOnTop)
     };
     for (const Expectation &expected : expectations) {
         SCOPED_TRACE(expected.form);
-        BuiltForm screen = buildForm(entryNamed(expected.form));
-        const QList<QWidget *> order = childWidgets(screen.root.get());
+        BuiltForm screen = buildForm(catalogued(expected.form));
+        const QList<QWidget *> order = childWidgets(screen.root());
         ASSERT_GE(order.size(), 2);
         EXPECT_EQ(order.last()->objectName(), QString::fromUtf8(expected.top));
         EXPECT_EQ(order.at(order.size() - 2)->objectName(), QString::fromUtf8(expected.below));

@@ -38,41 +38,19 @@ protected:
     const CatalogueEntry &entry() const { return kCatalogue[GetParam()]; }
 };
 
-// The objects a form created, for telling fields apart without dereferencing
-// anything that is not one of them.
-struct CreatedObjects {
-    QSet<const void *> objects;
-    QSet<const void *> spacers;
-
-    explicit CreatedObjects(QWidget *root)
-    {
-        for (QObject *object : root->findChildren<QObject *>()) {
-            objects.insert(object);
-            if (auto *layout = qobject_cast<QLayout *>(object)) {
-                for (int i = 0; i < layout->count(); ++i) {
-                    if (QSpacerItem *spacer = layout->itemAt(i)->spacerItem())
-                        spacers.insert(spacer);
-                }
-            }
-        }
-    }
-};
-
 TEST_P(EveryForm, BuildsWithItsCataloguedSizeAndFields)
 {
     BuiltForm built = buildForm(entry());
-    EXPECT_EQ(built.root->objectName(), QString::fromUtf8(entry().name));
-    EXPECT_EQ(built.root->size(), QSize(entry().width, entry().height));
-    EXPECT_EQ(built.fields.back(), nullptr) << "wrote past its Ui record";
+    EXPECT_EQ(built.root()->objectName(), QString::fromUtf8(entry().name));
+    EXPECT_EQ(built.root()->size(), QSize(entry().width, entry().height));
+    EXPECT_FALSE(built.overranRecord()) << "wrote past its Ui record";
 
-    const CreatedObjects created(built.root.get());
-    QSet<const void *> seen;
+    const FormCensus census(built);
     for (int i = 0; i < entry().fieldCount; ++i) {
-        const void *field = built.fields[std::size_t(i)];
+        const void *field = built.field(i);
         ASSERT_NE(field, nullptr) << "field " << i;
-        EXPECT_FALSE(seen.contains(field)) << "field " << i << " repeats an earlier field";
-        seen.insert(field);
-        EXPECT_TRUE(created.objects.contains(field) || created.spacers.contains(field))
+        EXPECT_EQ(census.fieldIndexOf(field), i) << "field " << i << " repeats an earlier field";
+        EXPECT_TRUE(field != built.root() && census.isField(field))
             << "field " << i << " is not an object of this form's tree";
     }
 }
@@ -83,20 +61,19 @@ TEST_P(EveryForm, ObjectNamesAreTheUiRecordFieldNames)
     ASSERT_EQ(names.size(), entry().fieldCount) << "Ui record header of " << entry().name;
 
     BuiltForm built = buildForm(entry());
-    const CreatedObjects created(built.root.get());
+    const FormCensus census(built);
     for (int i = 0; i < entry().fieldCount; ++i) {
-        const void *field = built.fields[std::size_t(i)];
-        if (created.spacers.contains(field))
+        if (census.spacer(i))
             continue;  // spacers are no Qt objects and carry no name
-        ASSERT_TRUE(created.objects.contains(field));
-        EXPECT_EQ(static_cast<const QObject *>(field)->objectName(), names[i]) << "field " << i;
+        ASSERT_NE(census.object(i), nullptr) << "field " << i;
+        EXPECT_EQ(census.object(i)->objectName(), names[i]) << "field " << i;
     }
 }
 
 TEST_P(EveryForm, KeepsAHostGivenRootName)
 {
     BuiltForm built = buildForm(entry(), true, QStringLiteral("hostScreen"));
-    EXPECT_EQ(built.root->objectName(), QStringLiteral("hostScreen"));
+    EXPECT_EQ(built.root()->objectName(), QStringLiteral("hostScreen"));
 }
 
 TEST_P(EveryForm, TwoRootsGetIndependentTrees)
@@ -104,21 +81,21 @@ TEST_P(EveryForm, TwoRootsGetIndependentTrees)
     BuiltForm first = buildForm(entry(), true);
     BuiltForm second = buildForm(entry(), true);
     for (int i = 0; i < entry().fieldCount; ++i)
-        EXPECT_NE(first.fields[std::size_t(i)], second.fields[std::size_t(i)]) << "field " << i;
-    const QStringList texts = textsOf(second.root.get());
-    EXPECT_EQ(textsOf(first.root.get()), texts);
+        EXPECT_NE(first.field(i), second.field(i)) << "field " << i;
+    const QStringList texts = textsOf(second.root());
+    EXPECT_EQ(textsOf(first.root()), texts);
     // The second tree must live on unchanged without the first one.
-    first.root.reset();
-    entry().form().retranslateUi(second.record(), second.root.get());
-    EXPECT_EQ(textsOf(second.root.get()), texts);
+    first.destroyRoot();
+    entry().form().retranslateUi(second.record(), second.root());
+    EXPECT_EQ(textsOf(second.root()), texts);
 }
 
 TEST_P(EveryForm, RetranslatingAgainGivesTheSameTexts)
 {
     BuiltForm built = buildForm(entry(), true);
-    const QStringList once = textsOf(built.root.get());
-    entry().form().retranslateUi(built.record(), built.root.get());
-    EXPECT_EQ(textsOf(built.root.get()), once);
+    const QStringList once = textsOf(built.root());
+    entry().form().retranslateUi(built.record(), built.root());
+    EXPECT_EQ(textsOf(built.root()), once);
 }
 
 std::string formName(const ::testing::TestParamInfo<std::size_t> &info)

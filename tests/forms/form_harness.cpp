@@ -2,6 +2,9 @@
 
 #include "controls/zel_text_area.h"
 #include "controls/zel_text_box.h"
+#include "qt_class.h"
+
+#include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QDirIterator>
@@ -11,23 +14,26 @@
 #include <QRegularExpression>
 #include <QTextEdit>
 
+const CatalogueEntry &catalogued(const char *name)
+{
+    const CatalogueIndexEntry *entry = quarn::harness::findCatalogued(name);
+    if (entry)
+        return kCatalogue[quarn::harness::cataloguePosition(*entry)];
+    ADD_FAILURE() << name << " is not catalogued";
+    return kCatalogue[0];
+}
+
 BuiltForm buildForm(const CatalogueEntry &entry, bool retranslate, const QString &rootName)
 {
-    BuiltForm built;
-    built.root = std::make_unique<QWidget>();
-    built.root->setObjectName(rootName);
-    // One spare slot past the end catches a form writing beyond its record.
-    built.fields.assign(std::size_t(entry.fieldCount) + 1, nullptr);
-    const FormLayout &form = entry.form();
-    form.setupUi(built.record(), built.root.get());
-    if (retranslate)
-        form.retranslateUi(built.record(), built.root.get());
-    return built;
+    auto root = std::make_unique<QWidget>();
+    root->setObjectName(rootName);
+    return BuiltForm(entry.form(), kCatalogueIndex[std::size_t(&entry - kCatalogue)], std::move(root),
+                     retranslate ? BuiltForm::Steps::SetupAndRetranslate : BuiltForm::Steps::SetupOnly);
 }
 
 static bool isLibraryClass(const QMetaObject *meta)
 {
-    return meta && QByteArray(meta->className()).toLower().startsWith("zel");
+    return meta && !quarn::harness::isQtClass(meta);
 }
 
 QStringList textsOf(QWidget *root)

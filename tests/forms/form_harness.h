@@ -1,22 +1,24 @@
 #pragma once
 
-// Builds catalogued forms the way a host does: a fresh root and a Ui record of
-// the catalogued field count.
+// Builds catalogued forms the way a host does, with the host harness the tool
+// and the benchmark use: a fresh root and a Ui record of the catalogued field
+// count.
 
+#include "built_form.h"
 #include "catalogue/catalogue.h"
+#include "catalogue_lookup.h"
+#include "form_census.h"
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <memory>
-#include <vector>
 
-struct BuiltForm {
-    std::unique_ptr<QWidget> root;
-    std::vector<void *> fields;
+using quarn::harness::BuiltForm;
+using quarn::harness::FormCensus;
 
-    UiRecord *record() { return reinterpret_cast<UiRecord *>(fields.data()); }
-};
+// The catalogued form registered under name; a test failure (and the first
+// form) when there is none.
+const CatalogueEntry &catalogued(const char *name);
 
 // setupUi only; pass retranslate to also apply the texts.
 BuiltForm buildForm(const CatalogueEntry &entry, bool retranslate = false, const QString &rootName = QString());

@@ -47,10 +47,10 @@ TEST_P(EveryFormTree, LeavesNoWidgetBehindWhenTheRootGoes)
                                                    QApplication::allWidgets().cend());
     {
         BuiltForm built = buildForm(entry(), true);
-        EXPECT_TRUE(QApplication::topLevelWidgets().contains(built.root.get()));
+        EXPECT_TRUE(QApplication::topLevelWidgets().contains(built.root()));
         // Popups are windows too, but owned by their control.
         for (QWidget *widget : QApplication::topLevelWidgets()) {
-            EXPECT_TRUE(widget == built.root.get() || widget->parentWidget() || before.contains(widget))
+            EXPECT_TRUE(widget == built.root() || widget->parentWidget() || before.contains(widget))
                 << "a window nobody owns: " << qPrintable(widget->objectName()) << " ("
                 << widget->metaObject()->className() << ")";
         }
@@ -80,14 +80,14 @@ bool underLayout(QWidget *widget, const QWidget *root)
 TEST_P(EveryFormTree, PlacedFieldsOverlapTheirParents)
 {
     BuiltForm built = buildForm(entry());
-    const QList<QWidget *> tree = built.root->findChildren<QWidget *>();
+    const QList<QWidget *> tree = built.root()->findChildren<QWidget *>();
     const QSet<QWidget *> inTree(tree.cbegin(), tree.cend());
     for (int i = 0; i < entry().fieldCount; ++i) {
-        auto *widget = static_cast<QWidget *>(built.fields[std::size_t(i)]);
+        auto *widget = static_cast<QWidget *>(built.field(i));
         if (!inTree.contains(widget) || widget->isWindow())
             continue;
         QWidget *parent = widget->parentWidget();
-        if (!parent || underLayout(widget, built.root.get()) || !widget->isVisibleTo(parent)
+        if (!parent || underLayout(widget, built.root()) || !widget->isVisibleTo(parent)
             || widget->size().isEmpty())
             continue;
         EXPECT_TRUE(parent->rect().intersects(widget->geometry()))

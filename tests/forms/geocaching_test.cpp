@@ -33,8 +33,8 @@ struct GeocacheForm {
     const CatalogueEntry *entry;
     BuiltForm built;
 
-    QWidget *root() const { return built.root.get(); }
-    void retranslate() { entry->form().retranslateUi(built.record(), built.root.get()); }
+    QWidget *root() const { return built.root(); }
+    void retranslate() { built.retranslate(); }
 };
 
 std::vector<GeocacheForm> buildGeocacheForms(bool retranslate)

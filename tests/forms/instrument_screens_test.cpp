@@ -14,20 +14,10 @@
 
 namespace {
 
-const CatalogueEntry &entryNamed(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (qstrcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogue[0];
-}
-
 template <typename T>
 T *child(const BuiltForm &form, const QString &name)
 {
-    T *widget = form.root->findChild<T *>(name);
+    T *widget = form.root()->findChild<T *>(name);
     EXPECT_NE(widget, nullptr) << qPrintable(name);
     return widget;
 }
@@ -44,15 +34,15 @@ QWidget *lowestChildWidget(QWidget *root)
 TEST(CalibrationScreens, BackingPanelCreatedLastLiesUnderEverything)
 {
     for (const char *name : {"CompassCalibrateScreenClass", "BarometerCalibScreenClass"}) {
-        BuiltForm form = buildForm(entryNamed(name));
+        BuiltForm form = buildForm(catalogued(name));
         QWidget *backing = child<ZelBacking>(form, QStringLiteral("backing"));
-        EXPECT_EQ(lowestChildWidget(form.root.get()), backing) << name;
+        EXPECT_EQ(lowestChildWidget(form.root()), backing) << name;
     }
 }
 
 TEST(CalibrationScreens, EachUnitChooserCarriesItsOwnDropMark)
 {
-    BuiltForm form = buildForm(entryNamed("BarometerCalibScreenClass"));
+    BuiltForm form = buildForm(catalogued("BarometerCalibScreenClass"));
     for (const char *comboName : {"cbPressureUnits", "cbCurrentElev"}) {
         auto *combo = child<ZelComboBox>(form, QString::fromUtf8(comboName));
         const QList<ZelIcon *> marks = combo->findChildren<ZelIcon *>(QString(), Qt::FindDirectChildrenOnly);
@@ -68,7 +58,7 @@ TEST(CalibrationScreens, EachUnitChooserCarriesItsOwnDropMark)
 void expectDayRowGrid(const char *formName, int rowCount)
 {
     SCOPED_TRACE(formName);
-    BuiltForm form = buildForm(entryNamed(formName), true);
+    BuiltForm form = buildForm(catalogued(formName), true);
     int previousTop = 30;
     for (int row = 1; row <= rowCount; ++row) {
         auto *type = child<ZelTextBox>(form, QStringLiteral("txtType_%1").arg(row));
@@ -87,8 +77,8 @@ void expectDayRowGrid(const char *formName, int rowCount)
         for (ZelTextBox *cell : {type, time, comment})
             EXPECT_TRUE(cell->content().isEmpty() && cell->text().isEmpty());
     }
-    EXPECT_EQ(form.root->findChildren<ZelTextBox *>().size(), 3 * rowCount + 1);
-    EXPECT_LE(previousTop + 16, form.root->height());
+    EXPECT_EQ(form.root()->findChildren<ZelTextBox *>().size(), 3 * rowCount + 1);
+    EXPECT_LE(previousTop + 16, form.root()->height());
 }
 
 TEST(AlmanacScreens, DayRowsAreGridsOfTypeTimeAndComment)
@@ -100,9 +90,9 @@ TEST(AlmanacScreens, DayRowsAreGridsOfTypeTimeAndComment)
 TEST(AlmanacScreens, WideTableScreensKeepTheirChildrenOnTheScreen)
 {
     for (const char *name : {"TideTblScreenClass", "CurrTblScreenClass"}) {
-        BuiltForm form = buildForm(entryNamed(name));
-        EXPECT_GT(form.root->width(), 240) << name;
-        for (QWidget *widget : form.root->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        BuiltForm form = buildForm(catalogued(name));
+        EXPECT_GT(form.root()->width(), 240) << name;
+        for (QWidget *widget : form.root()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
             EXPECT_LE(widget->geometry().right(), 239) << name << " " << qPrintable(widget->objectName());
     }
 }
@@ -111,8 +101,8 @@ TEST(AlmanacScreens, CalendarsCannotEditDatesAndStayFixed)
 {
     for (const char *name : {"SunMoonScreenClass", "FishHuntScreenClass", "TideCurrCalendarScreenClass",
                               "TideTblScreenClass", "CurrTblScreenClass"}) {
-        BuiltForm form = buildForm(entryNamed(name));
-        const QList<zelCalendarWidget *> calendars = form.root->findChildren<zelCalendarWidget *>();
+        BuiltForm form = buildForm(catalogued(name));
+        const QList<zelCalendarWidget *> calendars = form.root()->findChildren<zelCalendarWidget *>();
         ASSERT_EQ(calendars.size(), 1) << name;
         zelCalendarWidget *calendar = calendars.first();
         EXPECT_FALSE(calendar->isDateEditEnabled()) << name;
@@ -124,7 +114,7 @@ TEST(AlmanacScreens, CalendarsCannotEditDatesAndStayFixed)
 
 TEST(AlmanacScreens, SunAndMoonTimesSitUnderTheirIconsBesideTheCaptions)
 {
-    BuiltForm form = buildForm(entryNamed("SunMoonScreenClass"), true);
+    BuiltForm form = buildForm(catalogued("SunMoonScreenClass"), true);
     QWidget *host = child<QWidget>(form, QStringLiteral("layoutWidget"));
     host->layout()->activate();
 
@@ -154,7 +144,7 @@ TEST(AlmanacScreens, SunAndMoonTimesSitUnderTheirIconsBesideTheCaptions)
 
 TEST(NavigationLists, TripSummaryRowsStartOnTheCoordinateVariant)
 {
-    BuiltForm form = buildForm(entryNamed("TripSummaryItemClass"), true);
+    BuiltForm form = buildForm(catalogued("TripSummaryItemClass"), true);
     auto *stack = child<QStackedWidget>(form, QStringLiteral("stackedWidget"));
     ASSERT_EQ(stack->count(), 2);
     EXPECT_EQ(stack->widget(0)->objectName(), QStringLiteral("page"));
@@ -166,10 +156,10 @@ TEST(NavigationLists, TripSummaryRowsStartOnTheCoordinateVariant)
 
 TEST(NavigationLists, TurnRowIsAnUncheckedExclusiveChoice)
 {
-    BuiltForm form = buildForm(entryNamed("TurnListItemClass"), true);
-    EXPECT_TRUE(form.root->property("checkable").toBool());
-    EXPECT_FALSE(form.root->property("checked").toBool());
-    EXPECT_TRUE(form.root->property("autoExclusive").toBool());
+    BuiltForm form = buildForm(catalogued("TurnListItemClass"), true);
+    EXPECT_TRUE(form.root()->property("checkable").toBool());
+    EXPECT_FALSE(form.root()->property("checked").toBool());
+    EXPECT_TRUE(form.root()->property("autoExclusive").toBool());
 
     auto *widget = child<QWidget>(form, QStringLiteral("formLayoutWidget"));
     widget->layout()->activate();
@@ -183,7 +173,7 @@ TEST(NavigationLists, TurnRowIsAnUncheckedExclusiveChoice)
 // Indexes the host uses: each list's meaning is fixed by its position.
 TEST(NavigationLists, StatusImageListsMatchTheStatesTheHostSets)
 {
-    BuiltForm turnRow = buildForm(entryNamed("TurnListItemClass"));
+    BuiltForm turnRow = buildForm(catalogued("TurnListItemClass"));
     const QStringList manoeuvres = child<ZelStatusIndicator>(turnRow, QStringLiteral("manIndicator"))->images();
     ASSERT_EQ(manoeuvres.size(), 21);
     EXPECT_EQ(manoeuvres.first(), QStringLiteral(":/maneuvers/Icons/i_Man_01.mif"));
@@ -192,7 +182,7 @@ TEST(NavigationLists, StatusImageListsMatchTheStatesTheHostSets)
     EXPECT_EQ(QSet<QString>(manoeuvres.begin(), manoeuvres.end()).size(), 20);
 
     for (const char *name : {"NavCurrentsScreenClass", "TideCurrentScreenClass"}) {
-        BuiltForm screen = buildForm(entryNamed(name));
+        BuiltForm screen = buildForm(catalogued(name));
         const QStringList directions = child<ZelStatusIndicator>(screen, QStringLiteral("iconDirection"))->images();
         ASSERT_EQ(directions.size(), 8) << name;
         EXPECT_EQ(directions.first(), QStringLiteral(":/Icons/i_PaneBtn_DNorth.mif"));
@@ -200,13 +190,13 @@ TEST(NavigationLists, StatusImageListsMatchTheStatesTheHostSets)
         EXPECT_EQ(QSet<QString>(directions.begin(), directions.end()).size(), 8);
     }
 
-    BuiltForm currents = buildForm(entryNamed("NavCurrentsScreenClass"));
+    BuiltForm currents = buildForm(catalogued("NavCurrentsScreenClass"));
     const QStringList arrows = child<ZelStatusIndicator>(currents, QStringLiteral("siDirection"))->images();
     ASSERT_EQ(arrows.size(), 16);
     EXPECT_EQ(arrows.first(), QStringLiteral(":/Icons/i_currents_arrow1.mif"));
     EXPECT_EQ(arrows.last(), QStringLiteral(":/Icons/i_currents_arrow16.mif"));
 
-    BuiltForm tide = buildForm(entryNamed("TideCurrentScreenClass"));
+    BuiltForm tide = buildForm(catalogued("TideCurrentScreenClass"));
     auto *riseFall = child<ZelStatusIndicator>(tide, QStringLiteral("siDirection"));
     ASSERT_EQ(riseFall->images().size(), 2);
     EXPECT_EQ(riseFall->images().at(riseFall->status()), QStringLiteral(":/Icons/i_currents_arrow9.mif"));

@@ -1,7 +1,7 @@
 // The furniture that the map screens share, checked once across every
 // catalogued map screen, and the main menu's captions under a translator.
 
-#include "catalogue/catalogue.h"
+#include "form_harness.h"
 #include "controls/zel_controls.h"
 #include "forms/map/MainMenuScreenClass.h"
 
@@ -20,26 +20,16 @@
 
 namespace {
 
-const CatalogueEntry *catalogueEntry(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (qstrcmp(entry.name, name) == 0)
-            return &entry;
-    }
-    return nullptr;
-}
-
 // One map screen built the way a host builds it: a fresh root, a Ui record of
 // the catalogued field count, setupUi then retranslateUi.
 struct MapScreen {
-    const CatalogueEntry *entry = nullptr;
-    std::unique_ptr<QWidget> root;
-    std::vector<void *> fields;
+    BuiltForm built;
 
-    QString name() const { return QString::fromUtf8(entry->name); }
-    void retranslate() { entry->form().retranslateUi(reinterpret_cast<UiRecord *>(fields.data()), root.get()); }
+    QString name() const { return QString::fromUtf8(built.entry().name); }
+    QWidget *root() const { return built.root(); }
+    void retranslate() { built.retranslate(); }
     template <typename T>
-    T *child(const char *objectName) const { return root->findChild<T *>(QString::fromUtf8(objectName)); }
+    T *child(const char *objectName) const { return root()->findChild<T *>(QString::fromUtf8(objectName)); }
 };
 
 // Every catalogued screen named Map... that shows a map.
@@ -49,13 +39,8 @@ std::vector<MapScreen> buildMapScreens()
     for (const CatalogueEntry &entry : kCatalogue) {
         if (!QByteArray(entry.name).startsWith("Map"))
             continue;
-        MapScreen screen;
-        screen.entry = &entry;
-        screen.root = std::make_unique<QWidget>();
-        screen.fields.assign(std::size_t(entry.fieldCount), nullptr);
-        entry.form().setupUi(reinterpret_cast<UiRecord *>(screen.fields.data()), screen.root.get());
-        screen.retranslate();
-        if (screen.root->findChild<ZelMapControl *>())
+        MapScreen screen{buildForm(entry, true)};
+        if (screen.root()->findChild<ZelMapControl *>())
             screens.push_back(std::move(screen));
     }
     return screens;
@@ -77,11 +62,11 @@ TEST(MapFurniture, MapControlIsFieldZeroUnderEverything)
         SCOPED_TRACE(screen.name().toStdString());
         auto *map = screen.child<ZelMapControl>("zelMapControl");
         ASSERT_NE(map, nullptr);
-        EXPECT_EQ(screen.fields[0], static_cast<void *>(map));
+        EXPECT_EQ(screen.built.field(0), static_cast<void *>(map));
         // Raising reorders the child list; the map stays first only if it was
         // created first and nothing was stacked below it.
-        ASSERT_FALSE(screen.root->children().isEmpty());
-        EXPECT_EQ(screen.root->children().first(), map);
+        ASSERT_FALSE(screen.root()->children().isEmpty());
+        EXPECT_EQ(screen.root()->children().first(), map);
         EXPECT_EQ(map->geometry(), QRect(0, 0, 240, 400));
     }
 }
@@ -99,14 +84,14 @@ TEST(MapFurniture, ZoomButtonsStackAtTheRightEdgeClearOfTheGoButton)
             ++zoomButtons;
             // One column at the right edge, zoom out right under zoom in.
             EXPECT_EQ(zoomOut->geometry(), zoomIn->geometry().translated(0, zoomIn->height()));
-            EXPECT_EQ(zoomIn->geometry().right(), screen.root->rect().right());
-            EXPECT_TRUE(screen.root->rect().contains(zoomOut->geometry()));
+            EXPECT_EQ(zoomIn->geometry().right(), screen.root()->rect().right());
+            EXPECT_TRUE(screen.root()->rect().contains(zoomOut->geometry()));
             EXPECT_EQ(zoomIn->focusPolicy(), Qt::NoFocus);
             EXPECT_EQ(zoomOut->focusPolicy(), Qt::NoFocus);
         }
         if (auto *go = screen.child<ZelPushButton>("btnBigGo")) {
             ++goButtons;
-            EXPECT_TRUE(screen.root->rect().contains(go->geometry()));
+            EXPECT_TRUE(screen.root()->rect().contains(go->geometry()));
             EXPECT_FALSE(go->geometry().intersects(zoomIn ? zoomIn->geometry() : QRect())) << "go covers zoom in";
             auto *caption = go->findChild<ZelTextBox *>(QStringLiteral("textBox"));
             ASSERT_NE(caption, nullptr);
@@ -150,7 +135,7 @@ TEST(MapFurniture, RunTimePlacementsArePoints)
         SCOPED_TRACE(screen.name().toStdString());
         int given = 0;
         for (const char *name : zoomPositions) {
-            const QVariant position = screen.root->property(name);
+            const QVariant position = screen.root()->property(name);
             if (!position.isValid())
                 continue;
             ++given;
@@ -159,7 +144,7 @@ TEST(MapFurniture, RunTimePlacementsArePoints)
         EXPECT_TRUE(given == 0 || given == 4) << "the four zoom positions come together";
         if (given)
             ++screensWithZoomPositions;
-        const QVariant countEdit = screen.root->property("NavFieldCountEditPosition");
+        const QVariant countEdit = screen.root()->property("NavFieldCountEditPosition");
         if (countEdit.isValid()) {
             EXPECT_EQ(countEdit.userType(), int(QMetaType::QPoint));
         }
@@ -176,10 +161,10 @@ TEST(MapFurniture, NavigationFieldBarHoldsOneConfigurationPerFieldCount)
         if (!bar)
             continue;
         ++bars;
-        EXPECT_EQ(bar->parentWidget(), screen.root.get());
-        EXPECT_GT(screen.root->children().indexOf(bar), 0) << "the bar lies over the map";
-        EXPECT_TRUE(screen.root->property("NavFieldHeight").isValid());
-        EXPECT_TRUE(screen.root->property("BaseNavFieldsY").isValid());
+        EXPECT_EQ(bar->parentWidget(), screen.root());
+        EXPECT_GT(screen.root()->children().indexOf(bar), 0) << "the bar lies over the map";
+        EXPECT_TRUE(screen.root()->property("NavFieldHeight").isValid());
+        EXPECT_TRUE(screen.root()->property("BaseNavFieldsY").isValid());
 
         const int minimum = bar->property("minNumberOfDataFields").toInt();
         const int maximum = bar->property("maxNumberOfDataFields").toInt();
@@ -281,8 +266,7 @@ QMap<QString, QVariant> propertiesOf(QWidget *root)
 
 TEST(MainMenu, RetranslatingReplacesTheTenCaptionsAndNothingElse)
 {
-    const CatalogueEntry *entry = catalogueEntry("MainMenuScreenClass");
-    ASSERT_NE(entry, nullptr);
+    const CatalogueEntry *entry = &catalogued("MainMenuScreenClass");
     QWidget root;
     Ui_MainMenuScreenClass ui;
     entry->form().setupUi(&ui, &root);

@@ -16,19 +16,9 @@ FormLayout &MediaSettingsScreenClass();
 
 namespace {
 
-const CatalogueEntry &catalogueEntry(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (qstrcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogue[0];
-}
-
 QWidget *child(const BuiltForm &form, const char *name)
 {
-    return form.root->findChild<QWidget *>(QString::fromUtf8(name));
+    return form.root()->findChild<QWidget *>(QString::fromUtf8(name));
 }
 
 TEST(MediaBarStacks, StartOnThePageTheHostExpects)
@@ -47,7 +37,7 @@ TEST(MediaBarStacks, StartOnThePageTheHostExpects)
         {"MediaVideoThumbScreenClass", "stackedWidget", "pageMenu", "btnContextMenu"},
     };
     for (const Start &start : starts) {
-        const BuiltForm form = buildForm(catalogueEntry(start.form), true);
+        const BuiltForm form = buildForm(catalogued(start.form), true);
         const auto *stack = qobject_cast<QStackedWidget *>(child(form, start.stack));
         ASSERT_NE(stack, nullptr) << start.form << " has no " << start.stack;
         ASSERT_NE(stack->currentWidget(), nullptr) << start.form;
@@ -63,21 +53,21 @@ TEST(MediaStackingOrder, KeepsControlsAbovePicturesAndTheMarkOnTop)
 {
     // The image viewer's container fills the screen; it is made last but
     // must lie under every other control.
-    const BuiltForm viewer = buildForm(catalogueEntry("ImageFlickingScreenClass"));
-    const QObjectList viewerChildren = viewer.root->children();
+    const BuiltForm viewer = buildForm(catalogued("ImageFlickingScreenClass"));
+    const QObjectList viewerChildren = viewer.root()->children();
     ASSERT_FALSE(viewerChildren.isEmpty());
     EXPECT_EQ(viewerChildren.indexOf(child(viewer, "widgetContainer")), 0);
     EXPECT_EQ(viewerChildren.last(), child(viewer, "iconTitle"));
 
     // The memo row's check box sits over the icon and is raised last.
-    const BuiltForm row = buildForm(catalogueEntry("MediaVoiceMemoListItemClass"));
-    EXPECT_EQ(row.root->children().last(), child(row, "chkIsSelected"));
-    EXPECT_EQ(row.root->children().first(), child(row, "progressBar"));
-    EXPECT_EQ(row.root->childAt(30, 20), child(row, "chkIsSelected"));
+    const BuiltForm row = buildForm(catalogued("MediaVoiceMemoListItemClass"));
+    EXPECT_EQ(row.root()->children().last(), child(row, "chkIsSelected"));
+    EXPECT_EQ(row.root()->children().first(), child(row, "progressBar"));
+    EXPECT_EQ(row.root()->childAt(30, 20), child(row, "chkIsSelected"));
 
     // The attachment browser shows its details block above the picture area.
-    const BuiltForm browser = buildForm(catalogueEntry("MediaAttachmentBrowserBaseClass"));
-    const QObjectList browserChildren = browser.root->children();
+    const BuiltForm browser = buildForm(catalogued("MediaAttachmentBrowserBaseClass"));
+    const QObjectList browserChildren = browser.root()->children();
     EXPECT_EQ(browserChildren.last(), child(browser, "showDetails"));
     EXPECT_GT(browserChildren.indexOf(child(browser, "btnNext")), browserChildren.indexOf(child(browser, "icoGrabScr")));
 }
@@ -94,14 +84,14 @@ TEST(MediaSettingsCaptions, AllLeadToTheModeBox)
 TEST(MediaDetailsBlock, ALanguageChangeEmptiesTheValuesAndRestoresTheCaptions)
 {
     for (const char *name : {"MediaDetailsScreenClass", "MediaAttachmentBrowserBaseClass", "MediaVoiceMemoDetailsScreenClass"}) {
-        const CatalogueEntry &entry = catalogueEntry(name);
+        const CatalogueEntry &entry = catalogued(name);
         BuiltForm form = buildForm(entry, true);
         const QList<ZelTextBox *> boxes = child(form, "showDetails")->findChildren<ZelTextBox *>();
         ASSERT_GE(boxes.size(), 18) << name;
         for (ZelTextBox *box : boxes)
             box->setContent(QStringLiteral("from the host"));
 
-        entry.form().retranslateUi(form.record(), form.root.get());
+        entry.form().retranslateUi(form.record(), form.root());
         int values = 0;
         for (const ZelTextBox *box : boxes) {
             const QString boxName = box->objectName();

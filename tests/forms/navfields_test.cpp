@@ -38,8 +38,8 @@ const std::vector<CarriedDocument> &carriedDocuments()
         std::vector<CarriedDocument> found;
         for (const CatalogueEntry &entry : kCatalogue) {
             BuiltForm built = buildForm(entry);
-            QList<QWidget *> widgets = built.root->findChildren<QWidget *>();
-            widgets.prepend(built.root.get());
+            QList<QWidget *> widgets = built.root()->findChildren<QWidget *>();
+            widgets.prepend(built.root());
             for (QWidget *widget : widgets) {
                 const QVariant document = widget->property("navFieldsCfg");
                 if (!document.isValid())
@@ -252,27 +252,17 @@ TEST(CarriedNavFieldsDocuments, HoldConfigurationKWithKFieldsInConsistentRows)
 
 // --- what the dashboard forms hand the host besides the documents ---------------
 
-const CatalogueEntry &catalogued(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (qstrcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogue[0];
-}
-
 TEST(DashboardForms, MainDashboardFieldCountsAreUnsignedAndSatelliteBarIsFixedAtTwo)
 {
     BuiltForm dashboard = buildForm(catalogued("DashboardScrClass"));
-    QWidget *container = dashboard.root->findChild<QWidget *>("dashboardContainer");
+    QWidget *container = dashboard.root()->findChild<QWidget *>("dashboardContainer");
     ASSERT_NE(container, nullptr);
     EXPECT_EQ(container->property("minNumberOfDataFields").userType(), int(QMetaType::UInt));
     EXPECT_EQ(container->property("maxNumberOfDataFields").userType(), int(QMetaType::UInt));
     EXPECT_EQ(container->property("maxNumberOfDataFields").toUInt(), 8u);
 
     BuiltForm satellite = buildForm(catalogued("DashboardSatelliteScreenClass"));
-    QWidget *bar = satellite.root->findChild<QWidget *>("dashboardBar");
+    QWidget *bar = satellite.root()->findChild<QWidget *>("dashboardBar");
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->property("minNumberOfDataFields").toInt(), 2);
     EXPECT_EQ(bar->property("maxNumberOfDataFields").toInt(), 2);
@@ -321,7 +311,7 @@ TEST(DashboardForms, StripCompassesSetOnlyTheirOwnLayoutValues)
     EXPECT_FALSE(compass->isRoadCompassMode());
 
     BuiltForm road = buildForm(catalogued("DashboardRoadCompassScrClass"));
-    const auto *roadCompass = road.root->findChild<zelStripCompass *>("stripCompass");
+    const auto *roadCompass = road.root()->findChild<zelStripCompass *>("stripCompass");
     ASSERT_NE(roadCompass, nullptr);
     EXPECT_TRUE(roadCompass->isRoadCompassMode());
     EXPECT_EQ(roadCompass->markerSize, 20);

@@ -18,16 +18,6 @@
 
 namespace {
 
-const CatalogueEntry &catalogued(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (std::strcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogue[0];
-}
-
 bool isPlaceScreen(const char *name)
 {
     return std::strncmp(name, "Wpt", 3) == 0 || std::strncmp(name, "POI", 3) == 0;
@@ -36,14 +26,14 @@ bool isPlaceScreen(const char *name)
 template <typename T>
 T *child(const BuiltForm &built, const char *objectName)
 {
-    T *found = built.root->findChild<T *>(QString::fromUtf8(objectName));
+    T *found = built.root()->findChild<T *>(QString::fromUtf8(objectName));
     EXPECT_NE(found, nullptr) << objectName;
     return found;
 }
 
 void retranslate(const char *formName, BuiltForm &built)
 {
-    catalogued(formName).form().retranslateUi(built.record(), built.root.get());
+    catalogued(formName).form().retranslateUi(built.record(), built.root());
 }
 
 // The compass word of a direction image: ":/Icons/i_PaneBtn_DNorthEast.mif" -> "NorthEast".
@@ -63,7 +53,7 @@ TEST(PlaceScreens, DirectionIndicatorsTurnClockwiseFromNorthInOneImageFamily)
         if (!isPlaceScreen(entry.name))
             continue;
         BuiltForm built = buildForm(entry, true);
-        for (const ZelStatusIndicator *indicator : built.root->findChildren<ZelStatusIndicator *>()) {
+        for (const ZelStatusIndicator *indicator : built.root()->findChildren<ZelStatusIndicator *>()) {
             const QStringList images = indicator->images();
             if (images.isEmpty() || !images.first().contains(QStringLiteral("North")))
                 continue;  // the routing-activity indicators
@@ -162,7 +152,7 @@ TEST(PlaceScreens, WaypointListSwitchesItsBottomBarBetweenMenuAndNext)
     EXPECT_EQ(stack->currentWidget(), menuPage);
     EXPECT_EQ(stack->widget(1), nextPage);
 
-    built.root->show();
+    built.root()->show();
     QWidget *menu = child<QWidget>(built, "btnContextMenu");
     QWidget *next = child<QWidget>(built, "btnNext");
     EXPECT_TRUE(menu->isVisible());
@@ -188,7 +178,7 @@ TEST(PlaceScreens, DetailMenusStackTheirPanelsTopDownInFieldOrder)
     };
     for (const Menu &menu : menus) {
         BuiltForm built = buildForm(catalogued(menu.form), true);
-        built.root->show();
+        built.root()->show();
         QCoreApplication::processEvents();
         QWidget *host = child<QWidget>(built, menu.host);
         int bottom = -1;
@@ -211,7 +201,7 @@ TEST(PlaceScreens, LocationScrollContentKeepsItsHeightAndScrollsVerticallyOnly)
         QWidget *content = child<QWidget>(built, "scrollAreaWidgetContents");
         ASSERT_TRUE(area && content);
         EXPECT_EQ(area->widget(), content) << form;
-        built.root->show();
+        built.root()->show();
         QCoreApplication::processEvents();
         EXPECT_EQ(content->height(), 312) << form;
         EXPECT_LE(content->width(), area->viewport()->width()) << form;

@@ -21,7 +21,7 @@ struct QuickInfoForm {
 
     bool isBar() const { return QByteArray(entry->name).startsWith("QuickInfoBar"); }
     template <typename T>
-    T *child(const char *name) const { return built.root->findChild<T *>(QString::fromUtf8(name)); }
+    T *child(const char *name) const { return built.root()->findChild<T *>(QString::fromUtf8(name)); }
 };
 
 std::vector<QuickInfoForm> buildQuickInfoForms(bool retranslate = false)
@@ -31,10 +31,7 @@ std::vector<QuickInfoForm> buildQuickInfoForms(bool retranslate = false)
         const QByteArray name(entry.name);
         if (!name.startsWith("QuickInfoBar") && !name.endsWith("PopUpClass"))
             continue;
-        QuickInfoForm form;
-        form.entry = &entry;
-        form.built = buildForm(entry, retranslate);
-        forms.push_back(std::move(form));
+        forms.push_back({&entry, buildForm(entry, retranslate)});
     }
     return forms;
 }
@@ -65,11 +62,11 @@ TEST(QuickInfoForms, BarsKeepTheirStripSizeBesideTheMinimumTheHostReads)
     for (const QuickInfoForm &form : buildQuickInfoForms()) {
         SCOPED_TRACE(form.entry->name);
         const QSize expected = form.isBar() ? QSize(240, 76) : QSize(222, 75);
-        EXPECT_EQ(form.built.root->size(), expected);
+        EXPECT_EQ(form.built.root()->size(), expected);
         // Set by name for the host's root class, not as the widget's own minimum.
-        EXPECT_EQ(form.built.root->property("minimumSize").toSize(), QSize(222, 75));
-        EXPECT_TRUE(form.built.root->property("image").isValid());
-        EXPECT_TRUE(form.built.root->property("Offset").canConvert<QPoint>());
+        EXPECT_EQ(form.built.root()->property("minimumSize").toSize(), QSize(222, 75));
+        EXPECT_TRUE(form.built.root()->property("image").isValid());
+        EXPECT_TRUE(form.built.root()->property("Offset").canConvert<QPoint>());
     }
 }
 
@@ -137,7 +134,7 @@ TEST(QuickInfoForms, TapsOnObjectReadOutsPressTheNewWaypointButton)
         SCOPED_TRACE(form.entry->name);
         ++objectForms;
         EXPECT_EQ(form.child<ZelTextBox>("txtName"), nullptr);
-        for (ZelTextBox *readOut : form.built.root->findChildren<ZelTextBox *>())
+        for (ZelTextBox *readOut : form.built.root()->findChildren<ZelTextBox *>())
             EXPECT_TRUE(newWaypoint->isAncestorOf(readOut)) << readOut->objectName().toStdString();
         EXPECT_TRUE(newWaypoint->isAncestorOf(form.child<ZelStatusIndicator>("statDirection")));
     }
@@ -154,7 +151,7 @@ TEST(QuickInfoForms, DetailsButtonLiesAboveTheNameAndIconItCovers)
         SCOPED_TRACE(form.entry->name);
         ++detailed;
         EXPECT_TRUE(details->normal().isNull()) << "the details target is an invisible button";
-        const QObjectList siblings = form.built.root->children();
+        const QObjectList siblings = form.built.root()->children();
         for (const char *covered : {"txtName", "iconObj"}) {
             if (QWidget *widget = form.child<QWidget>(covered)) {
                 EXPECT_LT(siblings.indexOf(widget), siblings.indexOf(details)) << covered;
@@ -185,8 +182,8 @@ TEST(QuickInfoForms, OnlyTheTitleAndTheGeocacheRatingCaptionAreTranslated)
     for (const QuickInfoForm &form : forms) {
         SCOPED_TRACE(form.entry->name);
         // The empty title still goes through the translator.
-        EXPECT_EQ(form.built.root->property("windowTitle").toString(), QStringLiteral("<<>>"));
-        for (ZelTextBox *text : form.built.root->findChildren<ZelTextBox *>()) {
+        EXPECT_EQ(form.built.root()->property("windowTitle").toString(), QStringLiteral("<<>>"));
+        for (ZelTextBox *text : form.built.root()->findChildren<ZelTextBox *>()) {
             SCOPED_TRACE(text->objectName().toStdString());
             if (text->objectName() == QLatin1String("txtDiffTerr"))
                 EXPECT_EQ(text->content(), QStringLiteral("<<(Dif/Terr)>>"));

@@ -9,32 +9,22 @@
 
 namespace {
 
-const CatalogueEntry &entryNamed(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (qstrcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogue[0];
-}
-
 void retranslate(const CatalogueEntry &entry, BuiltForm &form)
 {
-    entry.form().retranslateUi(form.record(), form.root.get());
+    entry.form().retranslateUi(form.record(), form.root());
 }
 
 TEST(ServiceScreens, RetranslationEmptiesThePageLabelTheHostFilled)
 {
     for (const char *name : {"HiddenMenuScreenClass", "HiddenAutoTestScreenClass"}) {
-        const CatalogueEntry &entry = entryNamed(name);
+        const CatalogueEntry &entry = catalogued(name);
         BuiltForm form = buildForm(entry, true);
-        auto *page = form.root->findChild<ZelTextBox *>(QStringLiteral("labelPage"));
+        auto *page = form.root()->findChild<ZelTextBox *>(QStringLiteral("labelPage"));
         ASSERT_NE(page, nullptr) << name;
         page->setContent(QStringLiteral("2/5"));
         retranslate(entry, form);
         EXPECT_TRUE(page->content().isEmpty()) << name;
-        EXPECT_FALSE(form.root->findChild<ZelTextBox *>(QStringLiteral("labelName"))->content().isEmpty()) << name;
+        EXPECT_FALSE(form.root()->findChild<ZelTextBox *>(QStringLiteral("labelName"))->content().isEmpty()) << name;
     }
 }
 
@@ -44,8 +34,8 @@ TEST(ServiceScreens, SwitchesDoNotOverlap)
     int switches = 0;
     for (const char *name : {"HiddenSirfSettingScreenClass", "RecordLogMenueScreenClass", "PlayLogMenuScreenClass",
                              "RouteSimulationMenuScreenClass"}) {
-        BuiltForm form = buildForm(entryNamed(name));
-        const QList<ZelCheckBox *> boxes = form.root->findChildren<ZelCheckBox *>();
+        BuiltForm form = buildForm(catalogued(name));
+        const QList<ZelCheckBox *> boxes = form.root()->findChildren<ZelCheckBox *>();
         for (int i = 0; i < boxes.size(); ++i) {
             ++switches;
             for (int j = i + 1; j < boxes.size(); ++j) {
@@ -63,8 +53,9 @@ TEST(ServiceScreens, CommandButtonsHoldOneCaptionOverThemselves)
 {
     for (const char *name : {"HiddenSirfSettingScreenClass", "RecordLogMenueScreenClass", "PlayLogMenuScreenClass",
                              "RouteSimulationMenuScreenClass"}) {
-        BuiltForm form = buildForm(entryNamed(name), true);
-        for (ZelPushButton *button : form.root->findChildren<ZelPushButton *>(QString(), Qt::FindDirectChildrenOnly)) {
+        BuiltForm form = buildForm(catalogued(name), true);
+        const auto buttons = form.root()->findChildren<ZelPushButton *>(QString(), Qt::FindDirectChildrenOnly);
+        for (ZelPushButton *button : buttons) {
             // The switches are buttons too, and the header carries the title.
             if (qobject_cast<ZelAbstractCheckButton *>(button) || button->objectName() == QLatin1String("btnListHeader"))
                 continue;

@@ -29,16 +29,6 @@ std::vector<const CatalogueEntry *> settingsScreens()
     return screens;
 }
 
-const CatalogueEntry &entryNamed(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (std::strcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogue[0];
-}
-
 TEST(SettingsScreens, ChoicesAreLeftToTheHostAndLabelsPointIntoTheSameScreen)
 {
     const auto screens = settingsScreens();
@@ -47,14 +37,14 @@ TEST(SettingsScreens, ChoicesAreLeftToTheHostAndLabelsPointIntoTheSameScreen)
         SCOPED_TRACE(entry->name);
         BuiltForm form = buildForm(*entry, true);
         // Retranslating twice must not fill a combo box either.
-        entry->form().retranslateUi(form.record(), form.root.get());
-        for (QComboBox *combo : form.root->findChildren<QComboBox *>()) {
+        entry->form().retranslateUi(form.record(), form.root());
+        for (QComboBox *combo : form.root()->findChildren<QComboBox *>()) {
             EXPECT_EQ(combo->count(), 0) << qPrintable(combo->objectName());
             EXPECT_TRUE(combo->currentText().isEmpty()) << qPrintable(combo->objectName());
         }
-        for (QLabel *label : form.root->findChildren<QLabel *>()) {
+        for (QLabel *label : form.root()->findChildren<QLabel *>()) {
             if (QWidget *buddy = label->buddy()) {
-                EXPECT_TRUE(form.root->isAncestorOf(buddy)) << qPrintable(label->objectName());
+                EXPECT_TRUE(form.root()->isAncestorOf(buddy)) << qPrintable(label->objectName());
             }
         }
     }
@@ -62,7 +52,7 @@ TEST(SettingsScreens, ChoicesAreLeftToTheHostAndLabelsPointIntoTheSameScreen)
 
 TEST(SettingsScreens, SeveralLabelsMayShareOneBuddy)
 {
-    BuiltForm form = buildForm(entryNamed("SettingsNavigationScreenClass"));
+    BuiltForm form = buildForm(catalogued("SettingsNavigationScreenClass"));
     auto &ui = *reinterpret_cast<Ui_SettingsNavigationScreenClass *>(form.record());
     for (QLabel *label : {ui.lblPrimMapDatum, ui.lblSecCoordSys, ui.lblSecMapDatum, ui.lblNorthRef, ui.lblAltimeterSrc})
         EXPECT_EQ(label->buddy(), ui.comboPrimCoordSys) << qPrintable(label->objectName());
@@ -71,7 +61,7 @@ TEST(SettingsScreens, SeveralLabelsMayShareOneBuddy)
 
 TEST(SettingsScreens, EveryAlarmLabelPointsAtTheOffCourseChoice)
 {
-    BuiltForm form = buildForm(entryNamed("ProfileEditAlarmsScreenClass"));
+    BuiltForm form = buildForm(catalogued("ProfileEditAlarmsScreenClass"));
     auto &ui = *reinterpret_cast<Ui_ProfileEditAlarmsScreenClass *>(form.record());
     int labels = 0;
     for (QLabel *label : ui.scrollAreaWidgetContents->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -83,7 +73,7 @@ TEST(SettingsScreens, EveryAlarmLabelPointsAtTheOffCourseChoice)
 
 TEST(SettingsScreens, TallScrolledPanelKeepsItsFullHeight)
 {
-    BuiltForm form = buildForm(entryNamed("ProfileEditMapOptionsScreenClass"));
+    BuiltForm form = buildForm(catalogued("ProfileEditMapOptionsScreenClass"));
     auto &ui = *reinterpret_cast<Ui_ProfileEditMapOptionsScreenClass *>(form.record());
     EXPECT_EQ(ui.scrollArea->widget(), ui.scrollAreaWidgetContents);
     EXPECT_EQ(ui.scrollAreaWidgetContents->height(), 1368);
@@ -92,7 +82,7 @@ TEST(SettingsScreens, TallScrolledPanelKeepsItsFullHeight)
 
 TEST(SettingsScreens, ScrolledPanelKeepsItsOffsetAndTheButtonItsEmptyText)
 {
-    BuiltForm form = buildForm(entryNamed("SettingsDateTimeScreenClass"), true);
+    BuiltForm form = buildForm(catalogued("SettingsDateTimeScreenClass"), true);
     auto &ui = *reinterpret_cast<Ui_SettingsDateTimeScreenClass *>(form.record());
     EXPECT_EQ(ui.scrollArea->widget(), ui.scrollAreaWidgetContents);
     EXPECT_EQ(ui.scrollAreaWidgetContents->geometry(), QRect(0, -91, 230, 340));

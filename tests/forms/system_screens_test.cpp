@@ -17,16 +17,6 @@
 
 namespace {
 
-const CatalogueEntry &catalogued(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (std::strcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogue[0];
-}
-
 // Marks what it translates, to tell translated texts from placeholders.
 class MarkingTranslator : public QTranslator
 {
@@ -41,7 +31,7 @@ public:
 template <typename T>
 T *child(const BuiltForm &built, const char *name)
 {
-    return built.root->findChild<T *>(QString::fromUtf8(name));
+    return built.root()->findChild<T *>(QString::fromUtf8(name));
 }
 
 // --- keyboard and coordinate entry ---------------------------------------------
@@ -51,7 +41,7 @@ TEST(TextEntry, TextInputRowsStayInOrderAndOnlyKeyboardAndReviewStretch)
     BuiltForm built = buildForm(catalogued("TextInputScreenClass"));
     auto *column = child<QVBoxLayout>(built, "verticalLayout");
     ASSERT_NE(column, nullptr);
-    EXPECT_EQ(built.root->layout(), column);
+    EXPECT_EQ(built.root()->layout(), column);
     ASSERT_EQ(column->count(), 5);
     EXPECT_EQ(column->itemAt(0)->layout(), child<QHBoxLayout>(built, "horizontalLayout_2"));
     EXPECT_EQ(column->itemAt(1)->layout(), child<QHBoxLayout>(built, "horizontalLayout"));
@@ -85,13 +75,13 @@ TEST(TextEntry, KeysReportTheirQtKeys)
 TEST(TextEntry, CoordinateEditorGivesTheKeyboardFourPartsOfTheHeight)
 {
     BuiltForm built = buildForm(catalogued("CoordEditorClass"));
-    ASSERT_NE(built.root->layout(), nullptr);
-    built.root->layout()->activate();
+    ASSERT_NE(built.root()->layout(), nullptr);
+    built.root()->layout()->activate();
     const QRect input = child<zelInputWidget>(built, "inputWidget")->geometry();
     const QRect keyboard = child<zelKBContainer>(built, "KeyboardContainer")->geometry();
     EXPECT_EQ(input.top(), 30);
     EXPECT_EQ(keyboard.top(), input.bottom() + 1 + 3);
-    EXPECT_EQ(keyboard.bottom(), built.root->height() - 1);
+    EXPECT_EQ(keyboard.bottom(), built.root()->height() - 1);
     EXPECT_NEAR(double(keyboard.height()) / input.height(), 4.0, 0.1);
     EXPECT_FALSE(child<zelInputWidget>(built, "inputWidget")->autoCompletion());
 }
@@ -120,26 +110,26 @@ TEST(SystemPopups, SlidersStartAtTheirValues)
     BuiltForm built = buildForm(catalogued("BrightnessPopupScreenClass"));
     EXPECT_EQ(child<ZelHorizontalSlider>(built, "sliderBrightness")->value(), 20);
     EXPECT_EQ(child<ZelHorizontalSlider>(built, "sliderVolume")->value(), 100);
-    EXPECT_EQ(built.root->property("windowModality").toInt(), 1);
+    EXPECT_EQ(built.root()->property("windowModality").toInt(), 1);
     EXPECT_EQ(child<QVBoxLayout>(built, "verticalLayout")->count(), 4);
 }
 
 TEST(SystemPopups, LockThresholdIsUnsigned)
 {
     BuiltForm built = buildForm(catalogued("LockScreenClass"));
-    const QVariant threshold = built.root->property("trustThreshold");
+    const QVariant threshold = built.root()->property("trustThreshold");
     EXPECT_EQ(threshold.userType(), int(QMetaType::UInt));
     EXPECT_EQ(threshold.toUInt(), 5u);
     auto *unlock = child<ZelPushButton>(built, "btnUnlock");
     EXPECT_TRUE(unlock->pressed().isNull());
-    EXPECT_EQ(built.root->property("windowModality").toInt(), 1);
+    EXPECT_EQ(built.root()->property("windowModality").toInt(), 1);
 }
 
 TEST(SystemPopups, LicenceScreenIsTwoPixelsTallerWithItsBarAtTheBottom)
 {
     BuiltForm built = buildForm(catalogued("EULAScreenClass"));
-    EXPECT_EQ(built.root->size(), QSize(240, 402));
-    EXPECT_EQ(child<ZelIcon>(built, "bottomBar")->geometry().bottom(), built.root->height() - 1);
+    EXPECT_EQ(built.root()->size(), QSize(240, 402));
+    EXPECT_EQ(child<ZelIcon>(built, "bottomBar")->geometry().bottom(), built.root()->height() - 1);
 }
 
 TEST(SystemPopups, SplashTextsAreUntranslatedUtf8Placeholders)
@@ -196,12 +186,12 @@ TEST(MapSelection, ListsSitInTheirPlacesAndKeepTheirSize)
         auto *list = child<ZelList>(built, screen.list);
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(list->parentWidget()->objectName() == QLatin1String("backing"), screen.inBacking);
-        EXPECT_EQ(list->mapTo(built.root.get(), QPoint(0, 0)), screen.inBacking ? QPoint(0, 71) : QPoint(0, 70));
+        EXPECT_EQ(list->mapTo(built.root(), QPoint(0, 0)), screen.inBacking ? QPoint(0, 71) : QPoint(0, 70));
         EXPECT_EQ(list->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
         EXPECT_EQ(list->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
         // The header is created after the panel below it and so lies over it.
         QWidget *panel = screen.inBacking ? child<QWidget>(built, "backing") : child<QWidget>(built, "backingNoObjects");
-        const QObjectList stack = built.root->children();
+        const QObjectList stack = built.root()->children();
         EXPECT_GT(stack.indexOf(child<ZelPushButton>(built, "btnListHeader")), stack.indexOf(panel));
     }
 }
@@ -226,7 +216,7 @@ TEST(MapSelection, FileRowBadgesShareOneSpotAndTheCheckBoxLiesOnTop)
     auto *check = child<ZelCheckBox>(built, "chkIsSelected");
     auto *split = child<ZelIcon>(built, "iconSplit");
     ASSERT_TRUE(check->geometry().intersects(split->geometry()));
-    const QObjectList stack = built.root->children();
+    const QObjectList stack = built.root()->children();
     EXPECT_GT(stack.indexOf(check), stack.indexOf(split));
 }
 

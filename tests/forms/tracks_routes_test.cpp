@@ -17,16 +17,6 @@
 
 namespace {
 
-const CatalogueEntry &entryNamed(const char *name)
-{
-    for (const CatalogueEntry &entry : kCatalogue) {
-        if (qstrcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogue[0];
-}
-
 template <typename Ui>
 Ui &recordOf(BuiltForm &form)
 {
@@ -46,9 +36,9 @@ TEST(TrackScreens, MapAndGoButtonsLaidOutSideBySide)
                              "TrackMediaScreenClass"};
     for (const char *name : screens) {
         SCOPED_TRACE(name);
-        BuiltForm form = buildForm(entryNamed(name));
-        auto *map = form.root->findChild<ZelPushButton *>(QStringLiteral("btnMap"));
-        auto *go = form.root->findChild<ZelPushButton *>(QStringLiteral("btnGo"));
+        BuiltForm form = buildForm(catalogued(name));
+        auto *map = form.root()->findChild<ZelPushButton *>(QStringLiteral("btnMap"));
+        auto *go = form.root()->findChild<ZelPushButton *>(QStringLiteral("btnGo"));
         ASSERT_TRUE(map && go);
         ASSERT_EQ(map->parentWidget(), go->parentWidget());
         ASSERT_TRUE(map->parentWidget()->layout());
@@ -69,8 +59,8 @@ TEST(RouteScreens, BottomBarButtonsFillTheirOwnSlots)
     const char *buttons[] = {"btnBack", "btnMap", "btnGo", "btnContextMenu"};
     for (const char *name : screens) {
         SCOPED_TRACE(name);
-        BuiltForm form = buildForm(entryNamed(name));
-        auto *bar = form.root->findChild<ZelIcon *>(QStringLiteral("statusBar"));
+        BuiltForm form = buildForm(catalogued(name));
+        auto *bar = form.root()->findChild<ZelIcon *>(QStringLiteral("statusBar"));
         ASSERT_TRUE(bar);
         for (int slot = 0; slot < 4; ++slot) {
             auto *button = bar->findChild<ZelPushButton *>(QString::fromUtf8(buttons[slot]),
@@ -85,16 +75,16 @@ TEST(RouteScreens, BottomBarButtonsFillTheirOwnSlots)
 // width of the figures form the host lays into it.
 TEST(TrackScreens, FiguresScrollAreaHoldsItsContent)
 {
-    BuiltForm screen = buildForm(entryNamed("TrackDDEScreenClass"));
+    BuiltForm screen = buildForm(catalogued("TrackDDEScreenClass"));
     auto &ui = recordOf<Ui_TrackDDEScreenClass>(screen);
     ASSERT_EQ(ui.scrollArea->widget(), ui.scrollAreaWidgetContents);
     EXPECT_EQ(ui.scrollAreaWidgetContents->parentWidget(), ui.scrollArea->viewport());
     EXPECT_FALSE(ui.scrollArea->widgetResizable());
 
-    const CatalogueEntry &content = entryNamed("TrackDDEInfoContainerClass");
+    const CatalogueEntry &content = catalogued("TrackDDEInfoContainerClass");
     EXPECT_EQ(ui.scrollAreaWidgetContents->width(), content.width);
     // The panel with the summary sits above the scrolled figures, not under them.
-    const QList<QWidget *> order = childWidgets(screen.root.get());
+    const QList<QWidget *> order = childWidgets(screen.root());
     EXPECT_LT(order.indexOf(ui.scrollArea), order.indexOf(ui.btnDDE));
     EXPECT_EQ(order.last(), ui.statusBar);
 }
@@ -103,7 +93,7 @@ TEST(TrackScreens, FiguresScrollAreaHoldsItsContent)
 // over and below everything raised after its second raise.
 TEST(TrackScreens, ListTitleRaiseOrder)
 {
-    BuiltForm screen = buildForm(entryNamed("TrackListScreenClass"));
+    BuiltForm screen = buildForm(catalogued("TrackListScreenClass"));
     auto &ui = recordOf<Ui_TrackListScreenClass>(screen);
     const QList<QWidget *> order = childWidgets(ui.backing);
     const QList<QWidget *> expectedTop = {ui.txtNumOfTracks, ui.icon, ui.txtCurPage, ui.txtPOIName, ui.txtFilter};
@@ -115,7 +105,7 @@ TEST(TrackScreens, ListTitleRaiseOrder)
 // order normal, edit, add and on starting at the normal row.
 TEST(RouteScreens, PointRowPagesInOrderStartingOnNormal)
 {
-    BuiltForm row = buildForm(entryNamed("RoutePointItemClass"));
+    BuiltForm row = buildForm(catalogued("RoutePointItemClass"));
     auto &ui = recordOf<Ui_RoutePointItemClass>(row);
     ASSERT_EQ(ui.stackedWidget->count(), 3);
     EXPECT_EQ(ui.stackedWidget->widget(0), ui.pageNormal);
@@ -141,14 +131,14 @@ TEST(TrackAndRouteRows, RowRootsCarryFacesForTheHost)
                           "GotoRoutePtListItemClass"};
     for (const char *name : rows) {
         SCOPED_TRACE(name);
-        BuiltForm row = buildForm(entryNamed(name), true);
+        BuiltForm row = buildForm(catalogued(name), true);
         for (const char *face : {"normal", "pressed", "focused"}) {
-            const QVariant value = row.root->property(face);
+            const QVariant value = row.root()->property(face);
             EXPECT_EQ(value.userType(), QMetaType::QPixmap) << face;
         }
-        const bool propagates = row.root->property("eventPropagation").toBool();
+        const bool propagates = row.root()->property("eventPropagation").toBool();
         EXPECT_EQ(propagates, qstrcmp(name, "GotoRoutePtListItemClass") != 0);
-        EXPECT_FALSE(row.root->property("windowTitle").toString().isEmpty());
+        EXPECT_FALSE(row.root()->property("windowTitle").toString().isEmpty());
     }
 }
 

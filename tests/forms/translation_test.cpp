@@ -62,14 +62,14 @@ TEST_P(FormTexts, SetupSetsNoTranslatedText)
     InstalledTranslator installed;
     BuiltForm built = buildForm(entry());
     EXPECT_TRUE(installed.translator.contexts.isEmpty());
-    for (const QString &text : textsOf(built.root.get()))
+    for (const QString &text : textsOf(built.root()))
         EXPECT_FALSE(text.contains(QStringLiteral("<<"))) << text.toStdString();
 }
 
 TEST_P(FormTexts, RetranslateShowsTheTranslatorsAnswersInTheFormsContext)
 {
     BuiltForm plain = buildForm(entry(), true);
-    const QStringList sources = textsOf(plain.root.get());
+    const QStringList sources = textsOf(plain.root());
 
     InstalledTranslator installed;
     BuiltForm translated = buildForm(entry(), true);
@@ -78,7 +78,7 @@ TEST_P(FormTexts, RetranslateShowsTheTranslatorsAnswersInTheFormsContext)
 
     // Each text is either untranslated content, kept as is, or its source as
     // the translator answered it; nothing is lost or added.
-    const QStringList texts = textsOf(translated.root.get());
+    const QStringList texts = textsOf(translated.root());
     ASSERT_EQ(texts.size(), sources.size());
     int translatedCount = 0;
     for (int i = 0; i < texts.size(); ++i) {
@@ -99,13 +99,13 @@ TEST_P(FormTexts, RetranslateShowsTheTranslatorsAnswersInTheFormsContext)
 TEST_P(FormTexts, SwitchingBackFromATranslationRestoresEverySource)
 {
     BuiltForm built = buildForm(entry(), true);
-    const QStringList sources = textsOf(built.root.get());
+    const QStringList sources = textsOf(built.root());
     {
         InstalledTranslator installed;
-        entry().form().retranslateUi(built.record(), built.root.get());
+        entry().form().retranslateUi(built.record(), built.root());
     }
-    entry().form().retranslateUi(built.record(), built.root.get());
-    EXPECT_EQ(textsOf(built.root.get()), sources);
+    entry().form().retranslateUi(built.record(), built.root());
+    EXPECT_EQ(textsOf(built.root()), sources);
 }
 
 std::string formName(const ::testing::TestParamInfo<std::size_t> &info)

@@ -2,9 +2,9 @@
 
 #include "tool_process.h"
 
-#include "catalogue/catalogue_index.h"
-#include "core/form_layout.h"
-#include "form_host.h"
+#include "built_form.h"
+#include "catalogue_lookup.h"
+#include "layout_module.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,16 +22,6 @@
 #include <vector>
 
 namespace {
-
-const CatalogueIndexEntry &entryNamed(const char *name)
-{
-    for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
-        if (qstrcmp(entry.name, name) == 0)
-            return entry;
-    }
-    ADD_FAILURE() << name << " is not catalogued";
-    return kCatalogueIndex[0];
-}
 
 int distinctColours(const QImage &image)
 {
@@ -59,8 +49,9 @@ TEST(ToolRender, WritesAPictureOfTheCataloguedSize)
             ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
             QImage image;
             ASSERT_TRUE(image.load(file, "PNG"));
-            const CatalogueIndexEntry &entry = entryNamed(name);
-            EXPECT_EQ(image.size(), QSize(entry.width, entry.height));
+            const CatalogueIndexEntry *entry = quarn::harness::findCatalogued(name);
+            ASSERT_NE(entry, nullptr);
+            EXPECT_EQ(image.size(), QSize(entry->width, entry->height));
             // Backdrop, placeholder faces, frames and captions: never a blank
             // picture of the device's screen (a host's plain root may show none).
             if (!options.isEmpty()) {
@@ -115,25 +106,23 @@ QImage hostGrab(const char *name)
     if (!registerPlaceholderBundle())
         return QImage();
     QString error;
-    const std::unique_ptr<quarn::layouttool::LayoutModule> module =
-        quarn::layouttool::LayoutModule::load(QStringLiteral(QUARN_LAYOUT_MODULE), &error);
+    const std::unique_ptr<quarn::harness::LayoutModule> module =
+        quarn::harness::LayoutModule::load(QStringLiteral(QUARN_LAYOUT_MODULE), &error);
     if (!module)
         return QImage();
     const FormLayout *form = module->find(QLatin1String(name));
-    if (!form)
+    const CatalogueIndexEntry *entry = quarn::harness::findCatalogued(name);
+    if (!form || !entry)
         return QImage();
-    std::vector<void *> record(std::size_t(entryNamed(name).fieldCount), nullptr);
     QImage picture;
     {
-        QWidget root;
-        auto *ui = reinterpret_cast<UiRecord *>(record.data());
-        form->setupUi(ui, &root);
-        form->retranslateUi(ui, &root);
-        root.setAttribute(Qt::WA_DontShowOnScreen);
-        root.show();
+        quarn::harness::BuiltForm built(*form, *entry);
+        QWidget *root = built.root();
+        root->setAttribute(Qt::WA_DontShowOnScreen);
+        root->show();
         for (int round = 0; round < 3; ++round)
             QCoreApplication::processEvents();
-        picture = root.grab().toImage();
+        picture = root->grab().toImage();
     }
     return picture.convertToFormat(QImage::Format_ARGB32);
 }

@@ -1,103 +1,21 @@
 #include "bench.h"
 
+#include "bench_support.h"
 #include "form_host.h"
-#include "preview_root.h"
-#include "uic_reference.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QPixmapCache>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QVector>
 
 #include <algorithm>
-#include <functional>
-#include <memory>
 #include <vector>
 
 namespace quarn::layouttool {
 
 namespace {
 
-qint64 timeOnce(const std::function<void()> &build)
-{
-    QElapsedTimer timer;
-    timer.start();
-    build();
-    return timer.nsecsElapsed();
-}
-
-// The median of the runs: the machine is shared, and a median shrugs off the
-// runs another process got in the way of.
-qint64 median(std::vector<qint64> times)
-{
-    if (times.empty())
-        return 0;
-    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-    return times[times.size() / 2];
-}
-
-void buildFloor(const QVector<QString> &names)
-{
-    auto root = std::make_unique<PreviewRoot>();
-    for (const QString &name : names) {
-        auto *widget = new QWidget(root.get());
-        widget->setObjectName(name);
-        widget->setGeometry(4, 4, 40, 20);
-    }
-}
-
-void buildReference(const UicReferenceForm &form)
-{
-    auto root = std::make_unique<PreviewRoot>();
-    form.build(root.get());
-}
-
-// The uic reference library, loaded like the module: by path, at run time.
-class UicReference
-{
-public:
-    explicit UicReference(const QString &path)
-        : m_library(path)
-    {
-        if (QFileInfo::exists(path))
-            m_forms = uicFormsOf(m_library);
-    }
-
-    bool isLoaded() const { return m_forms; }
-    QString errorString() const { return m_library.errorString(); }
-
-    const UicReferenceForm *find(const char *name) const
-    {
-        for (int i = 0; m_forms && i < m_forms->count; ++i) {
-            if (qstrcmp(m_forms->forms[i].name, name) == 0)
-                return &m_forms->forms[i];
-        }
-        return nullptr;
-    }
-
-private:
-    QLibrary m_library;
-    const UicReferenceForms *m_forms = nullptr;
-};
-
-// The size of the file once stripped, as a device would carry it; -1 when
-// strip is missing or fails.
-qint64 strippedSize(const QString &path)
-{
-    QTemporaryDir dir;
-    if (!dir.isValid() || !QFileInfo::exists(path))
-        return -1;
-    const QString stripped = dir.filePath(QStringLiteral("stripped"));
-    QProcess strip;
-    strip.start(QStringLiteral("strip"), {QStringLiteral("-o"), stripped, path});
-    if (!strip.waitForFinished(60000) || strip.exitStatus() != QProcess::NormalExit || strip.exitCode() != 0)
-        return -1;
-    return QFileInfo(stripped).size();
-}
+using namespace harness;
 
 QString micros(qint64 nanoseconds)
 {
@@ -139,15 +57,13 @@ Times timeForm(const FormLayout &form, const CatalogueIndexEntry &entry, const U
         coldModule();
     if (reference) {
         QPixmapCache::clear();
-        times.coldReference = timeOnce([&] { buildReference(*reference); });
+        times.coldReference = timeOnce([&] { buildUicForm(*reference); });
     }
     if (!moduleFirstWhenCold)
         coldModule();
     { BuiltForm warmUp(form, entry); }
 
-    QVector<QString> names(entry.fieldCount);
-    for (int i = 0; i < entry.fieldCount; ++i)
-        names[i] = QStringLiteral("field%1").arg(i);
+    const QVector<QString> names = floorNames(entry.fieldCount);
     std::vector<qint64> module, uic, controls, floor;
     for (int run = 0; run < repeat; ++run) {
         // Each run in turn goes first, so neither side always meets the
@@ -156,11 +72,11 @@ Times timeForm(const FormLayout &form, const CatalogueIndexEntry &entry, const U
         if (moduleFirst)
             module.push_back(timeOnce([&] { BuiltForm built(form, entry); }));
         if (reference)
-            uic.push_back(timeOnce([&] { buildReference(*reference); }));
+            uic.push_back(timeOnce([&] { buildUicForm(*reference); }));
         if (!moduleFirst)
             module.push_back(timeOnce([&] { BuiltForm built(form, entry); }));
         if (skeleton)
-            controls.push_back(timeOnce([&] { buildReference(*skeleton); }));
+            controls.push_back(timeOnce([&] { buildUicForm(*skeleton); }));
         floor.push_back(timeOnce([&] { buildFloor(names); }));
     }
     times.module = median(module);
@@ -203,10 +119,10 @@ void printSize(QTextStream &out, const char *what, const QString &path, qint64 b
 void runBench(LayoutModule &module, const QString &referencePath, const QString &skeletonPath, int repeat,
               QTextStream &out)
 {
-    const UicReference reference(referencePath);
+    const UicFormsLibrary reference(referencePath);
     if (!reference.isLoaded())
         out << "no uic reference at " << referencePath << ": " << reference.errorString() << "\n";
-    const UicReference skeletons(skeletonPath);
+    const UicFormsLibrary skeletons(skeletonPath);
     if (!skeletons.isLoaded())
         out << "no uic skeletons at " << skeletonPath << ": " << skeletons.errorString() << "\n";
     out << "module, uic: the form built and destroyed by the module and by uic's code of its Designer export\n"

@@ -4,9 +4,13 @@
 
 class QTextStream;
 
+namespace quarn::harness {
+class LayoutModule;
+} // namespace quarn::harness
+
 namespace quarn::layouttool {
 
-class LayoutModule;
+using harness::LayoutModule;
 
 // Times setupUi + retranslateUi + destroying the root for every catalogued
 // form the module registers, interleaved in one run with the same form built

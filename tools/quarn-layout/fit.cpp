@@ -1,5 +1,6 @@
 #include "fit.h"
 
+#include "form_census.h"
 #include "form_host.h"
 #include "render.h"
 
@@ -122,12 +123,16 @@ QList<TextMisfit> textMisfits(BuiltForm &form)
 {
     renderForm(form);
     QList<TextMisfit> misfits;
-    const QList<QWidget *> widgets = form.root()->findChildren<QWidget *>();
-    for (int i = 0; i < widgets.size(); ++i) {
-        for (TextMisfit misfit : textMisfitsOf(*widgets.at(i))) {
-            misfit.widget = i;
+    const harness::FormCensus census(form);
+    int widget = 0;
+    for (const QObject *object : census.objects()) {
+        if (object == census.root() || !object->isWidgetType())
+            continue;
+        for (TextMisfit misfit : textMisfitsOf(*static_cast<const QWidget *>(object))) {
+            misfit.widget = widget;
             misfits.append(misfit);
         }
+        ++widget;
     }
     return misfits;
 }

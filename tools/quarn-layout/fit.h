@@ -5,9 +5,13 @@
 
 class QWidget;
 
+namespace quarn::harness {
+class BuiltForm;
+} // namespace quarn::harness
+
 namespace quarn::layouttool {
 
-class BuiltForm;
+using harness::BuiltForm;
 
 // A text that its widget cannot show whole: wider than the widget, or for
 // word-wrapped text, taller. Sizes in pixels, measured in the widget's own font.

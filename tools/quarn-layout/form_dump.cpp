@@ -1,5 +1,6 @@
 #include "form_dump.h"
 
+#include "form_census.h"
 #include "form_host.h"
 #include "image_index.h"
 #include "json_values.h"
@@ -84,61 +85,19 @@ bool isInternalDynamicProperty(const QByteArray &name)
     return name.startsWith("_q_");
 }
 
-// What each Ui record field points at. A pointer is followed only once it was
-// found among the objects of the root's tree or the spacers of its layouts.
-class FormCensus
+using harness::FormCensus;
+
+// How other fields refer to the object at pointer: its name, a spacer by its
+// field index, null when no field holds it.
+QJsonValue fieldReference(const FormCensus &census, const void *pointer)
 {
-public:
-    explicit FormCensus(const BuiltForm &form)
-        : m_root(form.root())
-    {
-        QList<QObject *> objects = m_root->findChildren<QObject *>();
-        objects.prepend(m_root);
-        for (QObject *object : qAsConst(objects)) {
-            m_objects.insert(object, object);
-            if (auto *layout = qobject_cast<QLayout *>(object)) {
-                for (int i = 0; i < layout->count(); ++i) {
-                    if (QSpacerItem *spacer = layout->itemAt(i)->spacerItem())
-                        m_spacers.insert(spacer, spacer);
-                }
-            }
-        }
-        for (int i = 0; i < form.fieldCount(); ++i) {
-            void *pointer = form.field(i);
-            m_pointers.push_back(pointer);
-            if (pointer && !m_fieldIndex.contains(pointer))
-                m_fieldIndex.insert(pointer, i);
-        }
-    }
-
-    QWidget *root() const { return m_root; }
-    int fieldCount() const { return int(m_pointers.size()); }
-    void *pointer(int index) const { return m_pointers.at(std::size_t(index)); }
-    QObject *object(int index) const { return m_objects.value(pointer(index)); }
-    QSpacerItem *spacer(int index) const { return m_spacers.value(pointer(index)); }
-
-    // The first field holding pointer, or -1.
-    int fieldIndexOf(const void *pointer) const { return m_fieldIndex.value(pointer, -1); }
-
-    // How other fields refer to the object at pointer: its name, a spacer by
-    // its field index, null when no field holds it.
-    QJsonValue fieldReference(const void *pointer) const
-    {
-        const auto found = m_fieldIndex.constFind(pointer);
-        if (found == m_fieldIndex.cend())
-            return QJsonValue::Null;
-        if (const QObject *object = m_objects.value(pointer))
-            return object->objectName();
-        return *found;
-    }
-
-private:
-    QWidget *m_root;
-    QHash<const void *, QObject *> m_objects;
-    QHash<const void *, QSpacerItem *> m_spacers;
-    QHash<const void *, int> m_fieldIndex; // the first field holding each pointer
-    std::vector<void *> m_pointers;
-};
+    const int index = census.fieldIndexOf(pointer);
+    if (index < 0)
+        return QJsonValue::Null;
+    if (const QObject *object = census.objectAt(pointer))
+        return object->objectName();
+    return index;
+}
 
 class FieldWriter
 {
@@ -215,7 +174,7 @@ private:
         }
         json.insert(QStringLiteral("settings"), settings);
         if (auto *label = qobject_cast<const QLabel *>(&object))
-            json.insert(QStringLiteral("buddy"), m_census.fieldReference(label->buddy()));
+            json.insert(QStringLiteral("buddy"), fieldReference(m_census, label->buddy()));
         if (auto *stack = qobject_cast<const QStackedWidget *>(&object))
             json.insert(QStringLiteral("pages"), pagesOf(*stack));
     }
@@ -246,42 +205,39 @@ private:
     {
         QJsonArray names;
         for (int i = 0; i < stack.count(); ++i)
-            names.append(m_census.fieldReference(stack.widget(i)));
+            names.append(fieldReference(m_census, stack.widget(i)));
         return {{QStringLiteral("names"), names}, {QStringLiteral("currentIndex"), stack.currentIndex()}};
     }
 
     QJsonArray layoutItems(const QLayout &layout) const
     {
-        auto *box = qobject_cast<const QBoxLayout *>(&layout);
-        auto *grid = qobject_cast<const QGridLayout *>(&layout);
-        auto *form = qobject_cast<const QFormLayout *>(&layout);
-        const QMetaEnum roles = QMetaEnum::fromType<QFormLayout::ItemRole>();
+        const FormCensus::LayoutKind kind = FormCensus::kindOf(layout);
         QJsonArray items;
-        for (int i = 0; i < layout.count(); ++i) {
-            QLayoutItem *item = layout.itemAt(i);
-            const void *pointer = memberPointer(item);
-            const int index = m_census.fieldIndexOf(pointer);
+        for (const FormCensus::LayoutItem &item : FormCensus::itemsOf(layout)) {
+            const int index = m_census.fieldIndexOf(item.member);
             QJsonObject json{{QStringLiteral("index"), index < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(index)},
-                             {QStringLiteral("name"), item->spacerItem() ? QJsonValue(QJsonValue::Null)
-                                                                         : m_census.fieldReference(pointer)},
-                             {QStringLiteral("stretch"), box ? QJsonValue(box->stretch(i)) : QJsonValue(QJsonValue::Null)}};
-            if (grid) {
-                int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-                const_cast<QGridLayout *>(grid)->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-                json.insert(QStringLiteral("row"), row);
-                json.insert(QStringLiteral("column"), column);
-                json.insert(QStringLiteral("rowSpan"), rowSpan);
-                json.insert(QStringLiteral("columnSpan"), columnSpan);
-            } else if (form) {
-                int row = 0;
-                QFormLayout::ItemRole role = QFormLayout::LabelRole;
-                form->getItemPosition(i, &row, &role);
-                json.insert(QStringLiteral("row"), row);
-                json.insert(QStringLiteral("role"), QString::fromLatin1(roles.valueToKey(role)));
+                             {QStringLiteral("name"), item.item->spacerItem() ? QJsonValue(QJsonValue::Null)
+                                                                              : fieldReference(m_census, item.member)},
+                             {QStringLiteral("stretch"), kind == FormCensus::LayoutKind::Box
+                                                             ? QJsonValue(item.stretch)
+                                                             : QJsonValue(QJsonValue::Null)}};
+            if (kind == FormCensus::LayoutKind::Grid) {
+                json.insert(QStringLiteral("row"), item.row);
+                json.insert(QStringLiteral("column"), item.column);
+                json.insert(QStringLiteral("rowSpan"), item.rowSpan);
+                json.insert(QStringLiteral("columnSpan"), item.columnSpan);
+            } else if (kind == FormCensus::LayoutKind::Form) {
+                json.insert(QStringLiteral("row"), item.row);
+                json.insert(QStringLiteral("role"), roleName(item.role));
             }
             items.append(json);
         }
         return items;
+    }
+
+    static QString roleName(QFormLayout::ItemRole role)
+    {
+        return QString::fromLatin1(QMetaEnum::fromType<QFormLayout::ItemRole>().valueToKey(role));
     }
 
     void writeSpacer(QSpacerItem &spacer, QJsonObject &json) const
@@ -316,7 +272,7 @@ private:
             return QJsonValue::Null;
         if (parent == m_census.root())
             return QStringLiteral("Root");
-        return m_census.fieldReference(parent);
+        return fieldReference(m_census, parent);
     }
 
     static QJsonValue geometryOf(const QWidget *widget)
@@ -434,44 +390,23 @@ private:
         settings.insert(QStringLiteral("contentsMargins"),
                         QJsonArray{margins.left(), margins.top(), margins.right(), margins.bottom()});
 
-        auto *grid = qobject_cast<const QGridLayout *>(&layout);
-        auto *form = qobject_cast<const QFormLayout *>(&layout);
-        const QMetaEnum roles = QMetaEnum::fromType<QFormLayout::ItemRole>();
+        const FormCensus::LayoutKind kind = FormCensus::kindOf(layout);
         QJsonArray members, cells, formRoles;
-        for (int i = 0; i < layout.count(); ++i) {
-            QLayoutItem *item = layout.itemAt(i);
-            members.append(m_census.fieldReference(memberPointer(item)));
-            if (grid) {
-                int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-                const_cast<QGridLayout *>(grid)->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-                cells.append(QJsonArray{row, column, rowSpan, columnSpan});
-            } else if (form) {
-                int row = 0;
-                QFormLayout::ItemRole role = QFormLayout::LabelRole;
-                form->getItemPosition(i, &row, &role);
-                formRoles.append(QJsonArray{row, QString::fromLatin1(roles.valueToKey(role))});
-            }
+        for (const FormCensus::LayoutItem &item : FormCensus::itemsOf(layout)) {
+            members.append(fieldReference(m_census, item.member));
+            if (kind == FormCensus::LayoutKind::Grid)
+                cells.append(QJsonArray{item.row, item.column, item.rowSpan, item.columnSpan});
+            else if (kind == FormCensus::LayoutKind::Form)
+                formRoles.append(QJsonArray{item.row, roleName(item.role)});
         }
         settings.insert(QStringLiteral("members"), members);
-        if (grid) {
+        if (auto *grid = qobject_cast<const QGridLayout *>(&layout)) {
             settings.insert(QStringLiteral("cells"), cells);
             settings.insert(QStringLiteral("horizontalSpacing"), grid->horizontalSpacing());
             settings.insert(QStringLiteral("verticalSpacing"), grid->verticalSpacing());
         }
-        if (form)
+        if (kind == FormCensus::LayoutKind::Form)
             settings.insert(QStringLiteral("roles"), formRoles);
-    }
-
-    // The address a Ui record field would hold for a layout item.
-    static const void *memberPointer(QLayoutItem *item)
-    {
-        if (QWidget *widget = item->widget())
-            return widget;
-        if (QLayout *layout = item->layout())
-            return static_cast<QObject *>(layout);
-        if (QSpacerItem *spacer = item->spacerItem())
-            return spacer;
-        return item;
     }
 
     const FormCensus &m_census;
@@ -480,24 +415,21 @@ private:
     const bool m_complete;
 };
 
-// Qt keeps a parent's children in stacking order, bottom first; raise()
-// moves a widget to the end.
+// The stacking of every parent that is the root or a field, bottom first.
 QJsonObject stackingOf(const FormCensus &census)
 {
     QJsonObject stacking;
-    QList<QWidget *> parents = census.root()->findChildren<QWidget *>();
-    parents.prepend(census.root());
-    for (const QWidget *parent : qAsConst(parents)) {
+    for (const QObject *object : census.objects()) {
+        if (!object->isWidgetType())
+            continue;
+        const auto *parent = static_cast<const QWidget *>(object);
         const QJsonValue parentName =
-            parent == census.root() ? QJsonValue(QStringLiteral("Root")) : census.fieldReference(parent);
+            parent == census.root() ? QJsonValue(QStringLiteral("Root")) : fieldReference(census, parent);
         if (!parentName.isString())
             continue;
         QJsonArray children;
-        for (const QObject *child : parent->children()) {
-            const QJsonValue name = census.fieldReference(child);
-            if (child->isWidgetType() && name.isString())
-                children.append(name);
-        }
+        for (const QWidget *child : census.stackedFields(*parent))
+            children.append(child->objectName());
         if (!children.isEmpty())
             stacking.insert(parentName.toString(), children);
     }
@@ -532,12 +464,16 @@ QStringList FormDumper::keyOrder()
 
 QJsonObject FormDumper::dump(const BuiltForm &form)
 {
-    const FormCensus census(form);
+    return dump(FormCensus(form), QString::fromLatin1(form.entry().name));
+}
+
+QJsonObject FormDumper::dump(const FormCensus &census, const QString &formName)
+{
     const FieldWriter writer(census, m_images, m_references, m_detail == Detail::Complete);
     QJsonArray fields;
     for (int i = 0; i < census.fieldCount(); ++i)
         fields.append(writer.field(i));
-    return {{QStringLiteral("form"), QString::fromLatin1(form.entry().name)},
+    return {{QStringLiteral("form"), formName},
             {QStringLiteral("root"), writer.root()},
             {QStringLiteral("stacking"), stackingOf(census)},
             {QStringLiteral("fields"), fields}};

@@ -4,9 +4,14 @@
 
 #include <QJsonObject>
 
+namespace quarn::harness {
+class BuiltForm;
+class FormCensus;
+} // namespace quarn::harness
+
 namespace quarn::layouttool {
 
-class BuiltForm;
+using harness::BuiltForm;
 class ImageIndex;
 
 // Describes a freshly built form as JSON:
@@ -53,6 +58,9 @@ public:
     ~FormDumper();
 
     QJsonObject dump(const BuiltForm &form);
+    // The same for any tree whose objects a census names: another build of
+    // the same form (uic's), say.
+    QJsonObject dump(const harness::FormCensus &census, const QString &formName);
     // The order in which the keys above read best.
     static QStringList keyOrder();
 

@@ -1,8 +1,10 @@
 #include "inspector.h"
 
 #include "form_dump.h"
+#include "form_census.h"
 #include "form_host.h"
 #include "output_file.h"
+#include "preview_root.h"
 #include "render.h"
 
 #include <QBuffer>
@@ -20,6 +22,9 @@ static void initInspectorResources()
 }
 
 namespace quarn::layouttool {
+
+using harness::FormCensus;
+
 namespace {
 
 QString pngDataUrl(const QImage &image)
@@ -45,29 +50,25 @@ QJsonArray rectJson(const QRect &rect)
 class FieldPlaces
 {
 public:
-    explicit FieldPlaces(const BuiltForm &built)
-        : m_root(built.root())
+    explicit FieldPlaces(const FormCensus &census)
+        : m_census(census)
+        , m_root(census.root())
     {
-        for (int i = built.fieldCount() - 1; i >= 0; --i)
-            m_fieldIndex.insert(built.field(i), i);
-        for (QWidget *widget : m_root->findChildren<QWidget *>())
-            m_widgets.insert(dynamic_cast<const void *>(widget), widget);
-        for (QLayout *layout : m_root->findChildren<QLayout *>())
-            m_layouts.insert(dynamic_cast<const void *>(layout), layout);
     }
 
-    // The outline and placing of the field held at pointer; empty when it
+    // The outline and placing of the field; empty when it
     // is not on the picture.
-    QJsonObject place(const void *pointer) const
+    QJsonObject place(int field) const
     {
-        if (QWidget *widget = m_widgets.value(pointer)) {
+        QObject *object = m_census.object(field);
+        if (auto *widget = object && object->isWidgetType() ? static_cast<QWidget *>(object) : nullptr) {
             const QRect visible = visibleRect(widget);
             if (visible.isEmpty())
                 return {};
             return {{QStringLiteral("outline"), rectJson(visible)},
                     {QStringLiteral("under"), fieldAround(widget->parentWidget())}};
         }
-        if (QLayout *layout = m_layouts.value(pointer)) {
+        if (auto *layout = qobject_cast<QLayout *>(object)) {
             QWidget *owner = layout->parentWidget();
             if (!owner)
                 return {};
@@ -99,33 +100,32 @@ private:
     int fieldAround(QWidget *widget) const
     {
         for (; widget && widget != m_root; widget = widget->parentWidget()) {
-            const int index = m_fieldIndex.value(dynamic_cast<const void *>(widget), -1);
+            const int index = m_census.fieldIndexOf(dynamic_cast<const void *>(widget));
             if (index >= 0)
                 return index;
         }
         return -1;
     }
 
+    const FormCensus &m_census;
     QWidget *m_root;
-    QHash<const void *, int> m_fieldIndex; // the first field holding each pointer
-    QHash<const void *, QWidget *> m_widgets;
-    QHash<const void *, QLayout *> m_layouts;
 };
 
 QJsonObject formJson(const FormLayout &form, const CatalogueIndexEntry &entry, const ImageIndex &images,
                      PreviewRoot::Backdrop backdrop)
 {
-    BuiltForm built(form, entry);
+    BuiltForm built(form, entry, std::make_unique<PreviewRoot>());
     // The dump reads the tree as the form left it, before any layout ran.
     FormDumper dumper(images);
     QJsonObject json = dumper.dump(built);
     json.insert(QStringLiteral("picture"), pngDataUrl(renderForm(built, backdrop)));
     json.insert(QStringLiteral("size"), QJsonArray{entry.width, entry.height});
 
-    const FieldPlaces places(built);
+    const FormCensus census(built);
+    const FieldPlaces places(census);
     QJsonArray fields = json.value(QStringLiteral("fields")).toArray();
     for (int i = 0; i < fields.size() && i < built.fieldCount(); ++i) {
-        const QJsonObject place = places.place(built.field(i));
+        const QJsonObject place = places.place(i);
         if (place.isEmpty())
             continue;
         QJsonObject field = fields.at(i).toObject();

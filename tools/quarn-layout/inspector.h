@@ -4,10 +4,14 @@
 
 #include <QString>
 
+namespace quarn::harness {
+class LayoutModule;
+} // namespace quarn::harness
+
 namespace quarn::layouttool {
 
 class ImageIndex;
-class LayoutModule;
+using harness::LayoutModule;
 
 // One self-contained HTML page for looking into the forms: every registered
 // form's picture; a click picks the topmost field under the pointer as the

@@ -10,6 +10,7 @@
 #include "inspector.h"
 #include "json_writer.h"
 #include "output_file.h"
+#include "preview_root.h"
 #include "render.h"
 #include "tool_files.h"
 #include "ui_export.h"
@@ -325,7 +326,7 @@ private:
     {
         for (const QString &name : names) {
             const FormLayout *form = m_layoutModule->find(name);
-            const CatalogueIndexEntry *entry = catalogueEntry(name);
+            const CatalogueIndexEntry *entry = findCatalogued(name.toLatin1().constData());
             if (!form && !entry)
                 return fail(QStringLiteral("unknown form: %1").arg(name));
             if (!form)
@@ -421,7 +422,7 @@ private:
         QList<RequestedForm> forms;
         if (const int error = resolve(words, &forms))
             return error;
-        BuiltForm built(*forms.first().form, *forms.first().entry);
+        BuiltForm built(*forms.first().form, *forms.first().entry, std::make_unique<PreviewRoot>());
         warnIfOverrun(built);
         QString error;
         return writePngFile(m_parser.value(m_output), renderForm(built, backdrop()), &error) ? 0 : fail(error);

@@ -2,6 +2,7 @@
 
 #include "form_host.h"
 #include "output_file.h"
+#include "preview_root.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,7 +75,7 @@ GalleryResult writeGallery(LayoutModule &module, const QString &directory, Previ
             continue;
         }
         const QString picture = name + QStringLiteral(".png");
-        BuiltForm built(*form, entry);
+        BuiltForm built(*form, entry, std::make_unique<PreviewRoot>());
         if (!writePngFile(dir.filePath(picture), renderForm(built, backdrop), &error)) {
             report(error);
             return GalleryResult::Failed;

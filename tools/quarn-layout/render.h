@@ -7,10 +7,15 @@
 
 #include <functional>
 
-namespace quarn::layouttool {
-
+namespace quarn::harness {
 class BuiltForm;
 class LayoutModule;
+} // namespace quarn::harness
+
+namespace quarn::layouttool {
+
+using harness::BuiltForm;
+using harness::LayoutModule;
 
 // Shows the root without putting a window on screen, lets its layouts settle
 // and grabs what it paints over the backdrop asked for.

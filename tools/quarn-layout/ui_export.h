@@ -7,9 +7,13 @@
 
 class QTextStream;
 
+namespace quarn::harness {
+class BuiltForm;
+} // namespace quarn::harness
+
 namespace quarn::layouttool {
 
-class BuiltForm;
+using harness::BuiltForm;
 class ImageIndex;
 
 // Writes a freshly built form as a Designer form (.ui) that uic compiles:
@@ -49,8 +53,9 @@ private:
     QStringList m_omissions;
 };
 
-// Exports the form into file, saved whole or not at all; what the export left
-// out goes to warnings, one line each.
-bool writeUiFile(UiExporter &exporter, const BuiltForm &form, const QString &file, QTextStream &warnings);
+// Exports the form into file, saved whole or not at all. Fails, writing
+// nothing, when the export cannot express something the form set; each such
+// setting goes to errors, one line each.
+bool writeUiFile(UiExporter &exporter, const BuiltForm &form, const QString &file, QTextStream &errors);
 
 } // namespace quarn::layouttool

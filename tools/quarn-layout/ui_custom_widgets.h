@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QXmlStreamWriter;
+struct QMetaObject;
+
+namespace quarn::layouttool {
+
+// The classes of a form that uic does not know, declared in <customwidgets>
+// with their base class and the header that declares them.
+class UiCustomWidgets
+{
+public:
+    // Notes the class and its library base classes, unless they come with Qt.
+    void note(const QMetaObject *metaObject);
+    void write(QXmlStreamWriter &xml) const;
+
+    // The header a uic-generated file includes for a library class.
+    static QString headerFor(const QMetaObject *metaObject);
+
+private:
+    QList<const QMetaObject *> m_classes;
+};
+
+} // namespace quarn::layouttool
