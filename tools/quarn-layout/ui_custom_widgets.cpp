@@ -30,10 +30,23 @@ void UiCustomWidgets::write(QXmlStreamWriter &xml) const
     xml.writeEndElement();
 }
 
-QString UiCustomWidgets::headerFor(const QMetaObject *)
+QString UiCustomWidgets::headerFor(const QMetaObject *metaObject)
 {
-    // The library's one header declares every control.
-    return QStringLiteral("controls/zel_controls.h");
+    // One header per control, named after the class in lower case with
+    // underscores between its words: ZelPushButton, controls/zel_push_button.h;
+    // zelKBContainer, controls/zel_kb_container.h. The Designer plugin names
+    // the same headers.
+    const QString name = QString::fromLatin1(metaObject->className()).mid(3);
+    QString snake;
+    for (int i = 0; i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        const bool wordStart = c.isUpper() && i > 0
+            && (name.at(i - 1).isLower() || (i + 1 < name.size() && name.at(i + 1).isLower()));
+        if (wordStart)
+            snake += QLatin1Char('_');
+        snake += c.toLower();
+    }
+    return QStringLiteral("controls/zel_%1.h").arg(snake);
 }
 
 } // namespace quarn::layouttool
