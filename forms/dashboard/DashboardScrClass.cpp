@@ -7,18 +7,19 @@
 namespace quarn::forms {
 namespace {
 
-using namespace navfields;
-
-const std::vector<Configuration> kDashboardDataFields = {
-    {{full(183, 16, 32)}},
-    {{full(91, 16, 28)}, {full(91, 16, 28)}},
-    {{full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}},
-    {{full(60, 16, 24)}, {full(60, 16, 24)}, {half(60), half(60)}},
-    {{full(60, 16, 24)}, {half(60), half(60)}, {half(60), half(60)}},
-    {{half(60), half(60)}, {half(60), half(60)}, {half(60), half(60)}},
-    {{full(50, 16, 24)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}},
-    {{half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}},
-};
+const std::vector<navfields::Configuration> kDashboardDataFields = [] {
+    using namespace navfields;
+    return std::vector<Configuration>{
+        {{full(183, 16, 32)}},
+        {{full(91, 16, 28)}, {full(91, 16, 28)}},
+        {{full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}},
+        {{full(60, 16, 24)}, {full(60, 16, 24)}, {half(60), half(60)}},
+        {{full(60, 16, 24)}, {half(60), half(60)}, {half(60), half(60)}},
+        {{half(60), half(60)}, {half(60), half(60)}, {half(60), half(60)}},
+        {{full(50, 16, 24)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}},
+        {{half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}},
+    };
+}();
 
 void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
 {

@@ -54,7 +54,7 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     make(ui.txtLastLogDate, ui.layoutWidget_3, "txtLastLogDate").palette(blackText()).font(normalWeightAA()).wordWrap().pixelSize(13).content("Not found");
     spacer(ui.horizontalSpacer_2, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.buttonLocation, ui.verticalLayoutWidget, "buttonLocation").panelButton();
-    make(ui.iconLocation, ui.buttonLocation, "iconLocation").at(9, 10, 23, 22).maxSize(37, 16777215).pixmap(":/Icons/i_PaneBtn_Location.mif").pixelSize(12);
+    make(ui.iconLocation, ui.buttonLocation, "iconLocation").at(9, 10, 23, 22).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_PaneBtn_Location.mif").pixelSize(12);
     make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(58, 20, 158, 18).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents().alignment(align::RightVCentre).pixelSize(10).textBoxFlags(true, false).content("");
     make(ui.zelTextBox, ui.buttonLocation, "zelTextBox").at(40, 1, 175, 20).palette(blackText()).font(boldAA()).scaledContents().pixelSize(13).textBoxFlags(true, false);
     make(ui.buttonPictures, ui.verticalLayoutWidget, "buttonPictures").panelButton();
@@ -67,12 +67,12 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     make(ui.iconMemo, ui.layoutWidget, "iconMemo").image(":/Icons/i_PaneBtn_Music.mif");
     make(ui.labelMemoCounter, ui.layoutWidget, "labelMemoCounter").palette(blackText()).font(boldAA()).pixelSize(13).content("");
     make(ui.buttonAttributes, ui.verticalLayoutWidget, "buttonAttributes").panelButton();
-    make(ui.iconAttributes, ui.buttonAttributes, "iconAttributes").at(6, 5, 36, 34).maxSize(37, 16777215).pixmap(":/Icons/i_Geocache-Attributes.mif").pixelSize(12);
+    make(ui.iconAttributes, ui.buttonAttributes, "iconAttributes").at(6, 5, 36, 34).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_Geocache-Attributes.mif").pixelSize(12);
     make(ui.labelAttributesCount, ui.buttonAttributes, "labelAttributesCount").at(146, 11, 67, 20).palette(blackText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).content("");
     make(ui.labelAttributes, ui.buttonAttributes, "labelAttributes").at(40, 11, 103, 21).palette(blackText()).font(boldAA()).scaledContents().pixelSize(13).textBoxFlags(true, false);
     make(ui.buttonStats, ui.verticalLayoutWidget, "buttonStats").panelButton();
     make(ui.dateTimeLabel_4, ui.buttonStats, "dateTimeLabel_4").at(38, 10, 180, 21).palette(blackText()).font(boldAA()).pixelSize(13);
-    make(ui.iconAttributes_2, ui.buttonStats, "iconAttributes_2").at(8, 5, 32, 32).maxSize(37, 16777215).pixmap(":/Icons/i_MenuIcon_ViewSummary.mif").pixelSize(12);
+    make(ui.iconAttributes_2, ui.buttonStats, "iconAttributes_2").at(8, 5, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_ViewSummary.mif").pixelSize(12);
     make(ui.buttonOption, ui.verticalLayoutWidget, "buttonOption").panelButton();
     make(ui.horizontalLayoutWidget_3, ui.buttonOption, "horizontalLayoutWidget_3").at(9, 4, 211, 34);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_3, "horizontalLayout_4").spacing(2).sizeConstraint(QLayout::SetDefaultConstraint);

@@ -28,17 +28,17 @@ void setupUi(Ui_GeocacheStatusScreenClass &ui, QWidget *root)
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 10, 232, 201);
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(6);
     make(ui.buttonFound, ui.layoutWidget, "buttonFound").radioChoice();
-    make(ui.iconStatus_22, ui.buttonFound, "iconStatus_22").at(37, 7, 32, 32).maxSize(37, 16777215).pixmap(":/Icons/i_MenuIcon_Found.mif").pixelSize(12);
+    make(ui.iconStatus_22, ui.buttonFound, "iconStatus_22").at(37, 7, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_Found.mif").pixelSize(12);
     make(ui.txtStatus_22, ui.buttonFound, "txtStatus_22").at(70, 10, 150, 24).palette(blackText()).font(boldAA()).pixelSize(13);
     make(ui.buttonNotFound, ui.layoutWidget, "buttonNotFound").maxSize(230, 44).radioChoice();
     make(ui.txtStatus_23, ui.buttonNotFound, "txtStatus_23").at(70, 10, 150, 24).palette(blackText()).font(boldAA()).pixelSize(13);
-    make(ui.iconStatus_23, ui.buttonNotFound, "iconStatus_23").at(37, 7, 32, 32).maxSize(37, 16777215).pixmap(":/Icons/i_MenuIcon_NotFound.mif").pixelSize(12);
+    make(ui.iconStatus_23, ui.buttonNotFound, "iconStatus_23").at(37, 7, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_NotFound.mif").pixelSize(12);
     make(ui.buttonNeedsMaintenance, ui.layoutWidget, "buttonNeedsMaintenance").radioChoice();
     make(ui.txtStatus_21, ui.buttonNeedsMaintenance, "txtStatus_21").at(70, 10, 150, 24).palette(blackText()).font(boldAA()).pixelSize(13);
-    make(ui.iconStatus_21, ui.buttonNeedsMaintenance, "iconStatus_21").at(37, 7, 32, 32).maxSize(37, 16777215).pixmap(":/Icons/i_MenuIcon_NeedsMaintenance.mif").pixelSize(12);
+    make(ui.iconStatus_21, ui.buttonNeedsMaintenance, "iconStatus_21").at(37, 7, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_NeedsMaintenance.mif").pixelSize(12);
     make(ui.buttonEnterNote, ui.layoutWidget, "buttonEnterNote").faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
     make(ui.txtEnterFieldNote, ui.buttonEnterNote, "txtEnterFieldNote").at(44, 10, 175, 24).palette(blackText()).font(boldAA()).pixelSize(13);
-    make(ui.iconStatus, ui.buttonEnterNote, "iconStatus").at(10, 7, 32, 32).maxSize(37, 16777215).pixmap(":/Icons/i_MenuIcon_PostaFieldNote.mif").pixelSize(12);
+    make(ui.iconStatus, ui.buttonEnterNote, "iconStatus").at(10, 7, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_PostaFieldNote.mif").pixelSize(12);
 
     addMembers(ui.horizontalLayout_2, {ui.statGeocacheStatus, ui.txtStatus, ui.horizontalSpacer});
     addMembers(ui.verticalLayout, {ui.buttonFound, ui.buttonNotFound, ui.buttonNeedsMaintenance, ui.buttonEnterNote});

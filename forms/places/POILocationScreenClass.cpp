@@ -23,13 +23,13 @@ void setupUi(Ui_POILocationScreenClass &ui, QWidget *root)
     layout(ui.horizontalLayout_2, ui.layoutWidget, "horizontalLayout_2").spacing(4);
     make(ui.labelLocation, ui.layoutWidget, "labelLocation").palette(blackText()).font(boldAA()).pixelSize(12).textBoxFlags(true, false);
     make(ui.Location, ui.layoutWidget, "Location").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).pixelSize(10).alignment(align::RightVCentre).textBoxFlags(true, false).content("");
-    make(ui.iconLocation, ui.btnSubtitle, "iconLocation").at(13, 10, 25, 22).maxSize(37, 16777215).pixelSize(12).pixmap(":/Icons/i_PaneBtn_Location.mif");
+    make(ui.iconLocation, ui.btnSubtitle, "iconLocation").at(13, 10, 25, 22).maxSize(37, QWIDGETSIZE_MAX).pixelSize(12).pixmap(":/Icons/i_PaneBtn_Location.mif");
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
     make(ui.scrollArea, root, "scrollArea").at(14, 112, 213, 236).palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear)).autoFillBackground().horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents").at(0, 0, 194, 312).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum).minSize(0, 312).maxSize(16777215, 312).palette(Colours().role(QPalette::Base, kClear, QColor(255, 255, 255, 150)).role(QPalette::Window, QColor(255, 255, 255, 150))).autoFillBackground();
+    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents").at(0, 0, 194, 312).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum).minSize(0, 312).maxSize(QWIDGETSIZE_MAX, 312).palette(Colours().role(QPalette::Base, kClear, QColor(255, 255, 255, 150)).role(QPalette::Window, QColor(255, 255, 255, 150))).autoFillBackground();
     make(ui.icon_2, ui.scrollAreaWidgetContents, "icon_2").at(0, 6, 38, 38).image(":/Icons/i_WP_Coordinates.mif");
-    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW").at(0, 50, 204, 65).maxSize(16777215, 70).font(Font().pointSize(13)).readOnly().modifiable(false);
-    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW").at(0, 170, 204, 65).maxSize(16777215, 70).font(Font().pointSize(13)).readOnly().modifiable(false);
+    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW").at(0, 50, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable(false);
+    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW").at(0, 170, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable(false);
     make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract").at(0, 256, 38, 38).image(":/Icons/i_Elevation.mif");
     make(ui.layoutWidget_2, ui.scrollAreaWidgetContents, "layoutWidget_2").at(40, 5, 159, 20);
     layout(ui.horizontalLayout_1, ui.layoutWidget_2, "horizontalLayout_1").spacing(6);

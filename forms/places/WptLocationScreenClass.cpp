@@ -14,10 +14,10 @@ void setupUi(Ui_WptLocationScreenClass &ui, QWidget *root)
         .size(240, 400);
 
     make(ui.scrollArea, root, "scrollArea").at(14, 112, 213, 236).palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear)).autoFillBackground().horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents").at(0, -78, 194, 312).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum).minSize(0, 312).maxSize(16777215, 312).palette(Colours().role(QPalette::Base, kClear, QColor(255, 255, 255, 150)).role(QPalette::Window, QColor(255, 255, 255, 150))).autoFillBackground();
+    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents").at(0, -78, 194, 312).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum).minSize(0, 312).maxSize(QWIDGETSIZE_MAX, 312).palette(Colours().role(QPalette::Base, kClear, QColor(255, 255, 255, 150)).role(QPalette::Window, QColor(255, 255, 255, 150))).autoFillBackground();
     make(ui.icon_2, ui.scrollAreaWidgetContents, "icon_2").at(0, 6, 38, 38).image(":/Icons/i_WP_Coordinates.mif");
-    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW").at(0, 50, 204, 65).maxSize(16777215, 70).font(Font().pointSize(13)).readOnly().modifiable();
-    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW").at(0, 170, 204, 65).maxSize(16777215, 70).font(Font().pointSize(13)).readOnly().modifiable();
+    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW").at(0, 50, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable();
+    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW").at(0, 170, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable();
     make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract").at(0, 256, 38, 38).image(":/Icons/i_Elevation.mif");
     make(ui.layoutWidget, ui.scrollAreaWidgetContents, "layoutWidget").at(40, 5, 159, 20);
     layout(ui.horizontalLayout_1, ui.layoutWidget, "horizontalLayout_1").spacing(6);

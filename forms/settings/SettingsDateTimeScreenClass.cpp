@@ -18,7 +18,7 @@ void setupUi(Ui_SettingsDateTimeScreenClass &ui, QWidget *root)
     make(ui.labelName_4, ui.icon, "labelName_4").enabled().at(43, 4, 192, 38).palette(whiteText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Date & Time.mif");
     make(ui.backing, root, "backing").at(0, 72, 240, 278);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 249).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed).maxSize(16777215, 271).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAsNeeded).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 249).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed).maxSize(QWIDGETSIZE_MAX, 271).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAsNeeded).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, -91, 230, 340).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 340);
     make(ui.comboTimeZone, ui.scrollAreaWidgetContents, "comboTimeZone").at(0, 230, 230, 44).standardComboBox();
     make(ui.comboTimeFormat, ui.scrollAreaWidgetContents, "comboTimeFormat").at(0, 90, 230, 44).standardComboBox();

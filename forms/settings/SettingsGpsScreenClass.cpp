@@ -28,7 +28,7 @@ void setupUi(Ui_SettingsGpsScreenClass &ui, QWidget *root)
     make(ui.PrimaryDatum, root, "PrimaryDatum").at(75, 270, 155, 18).font(boldAA()).scaledContents().pixelSize(14);
     make(ui.PrimaryCoordLabel, root, "PrimaryCoordLabel").at(14, 250, 56, 18).pixelSize(14);
     make(ui.PrimaryDatumLabel, root, "PrimaryDatumLabel").at(14, 270, 55, 18).pixelSize(14);
-    make(ui.PrimaryCoordEW, root, "PrimaryCoordEW").at(16, 289, 208, 60).maxSize(16777215, 70).font(Font().pointSize(13)).readOnly().modifiable(false);
+    make(ui.PrimaryCoordEW, root, "PrimaryCoordEW").at(16, 289, 208, 60).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable(false);
     make(ui.PrimaryCoord, root, "PrimaryCoord").at(75, 250, 155, 18).font(boldAA()).scaledContents().pixelSize(14);
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
 

@@ -35,7 +35,7 @@ void setupUi(Ui_RoutePointItemClass &ui, QWidget *root)
     make(ui.pageAdd, nullptr, "pageAdd");
     make(ui.horizontalLayoutWidget, ui.pageAdd, "horizontalLayoutWidget").at(41, -1, 167, 51);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout").spacing(0).margins(0, 0, 0, 0);
-    make(ui.txtName, ui.horizontalLayoutWidget, "txtName").enabled().sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Expanding).minSize(134, 0).maxSize(16777215, 16777215).font(boldAA()).pixelSize(16).alignment(align::LeftVCentre).wordWrap().textBoxFlags(false, false);
+    make(ui.txtName, ui.horizontalLayoutWidget, "txtName").enabled().sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Expanding).minSize(134, 0).maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(16).alignment(align::LeftVCentre).wordWrap().textBoxFlags(false, false);
     make(ui.txtValue, ui.horizontalLayoutWidget, "txtValue").enabled().sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding).minSize(0, 0).sizeIncrement(0, 0).pixelSize(16).alignment(align::LeftVCentre).indent(0);
     make(ui.icon, ui.pageAdd, "icon").at(2, 2, 38, 38).image(":/Icons/i_function_MarkWaypoint.mif");
 

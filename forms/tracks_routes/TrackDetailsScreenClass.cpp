@@ -32,7 +32,7 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_3, ui.btnVerticalProfile, "layoutWidget_3").at(10, 5, 206, 32);
     layout(ui.horizontalLayout, ui.layoutWidget_3, "horizontalLayout").spacing(6).margins(0, 0, 0, 0);
     make(ui.icon3DAbstract_2, ui.layoutWidget_3, "icon3DAbstract_2").image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.label_4, ui.layoutWidget_3, "label_4").maxSize(16777215, 16777215).font(boldAA()).pixelSize(12).wordWrap();
+    make(ui.label_4, ui.layoutWidget_3, "label_4").maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(12).wordWrap();
     make(ui.txtVPElevChange, ui.layoutWidget_3, "txtVPElevChange").font(boldAA()).pixelSize(12).alignment(align::Centre).content("10 Km");
     make(ui.btnAreaCalculation, ui.verticalLayoutWidget, "btnAreaCalculation").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
     make(ui.icon, ui.btnAreaCalculation, "icon").at(11, 9, 25, 22).image(":/Icons/i_PanelBtn_AreaCalculation.mif");

@@ -44,7 +44,7 @@ void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
     make(ui.layoutWidget, ui.btnVerticalProfile, "layoutWidget").at(10, 5, 206, 32);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(3).margins(0, 0, 0, 0);
     make(ui.icon3DAbstract_2, ui.layoutWidget, "icon3DAbstract_2").image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.label_4, ui.layoutWidget, "label_4").maxSize(16777215, 16777215).font(boldAA()).pixelSize(12).wordWrap();
+    make(ui.label_4, ui.layoutWidget, "label_4").maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(12).wordWrap();
     make(ui.txtVPElevChange, ui.layoutWidget, "txtVPElevChange").font(boldAA()).pixelSize(12).alignment(align::Centre).content("10 Km");
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
 
