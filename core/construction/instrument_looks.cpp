@@ -201,8 +201,8 @@ void locationPanel(ZelPushButton *&button, ZelIcon *&icon, ZelTextBox *&caption,
 {
     make(button, root, "btnLocation").at(8, 111, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
     make(icon, button, "iconPaneLocation").at(10, 10, 25, 25).image(":/Icons/i_PaneBtn_Location.mif");
-    make(caption, button, "dateTimeLabel_3").at(38, 5, 176, 16).palette(blackText()).font(boldAA()).pixelSize(12).textBoxFlags(true, false);
-    make(location, button, "labelLocation").at(38, 20, 176, 16).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents(false).alignment(align::RightVCentre).pixelSize(10).textBoxFlags(true, false);
+    make(caption, button, "dateTimeLabel_3").at(38, 5, 176, 16).palette(blackText()).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(location, button, "labelLocation").at(38, 20, 176, 16).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents(false).alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void destinationPanel(ZelPushButton *&button, ZelTextBox *&direction, ZelStatusIndicator *&directionIndicator,
@@ -213,7 +213,7 @@ void destinationPanel(ZelPushButton *&button, ZelTextBox *&direction, ZelStatusI
     make(direction, button, "txtDirection").at(190, 10, 24, 21).palette(panelText).font(boldAA()).pixelSize(12).content("");
     make(directionIndicator, button, "iconDirection").at(192, 10, 25, 22).statusImages(paneDirectionImages());
     make(flag, button, "iconFlag").at(10, 9, 25, 25).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(distance, button, "txtDistance").at(38, 10, 150, 21).palette(panelText).font(boldAA()).pixelSize(12).textBoxFlags(true, false).content("N/I");
+    make(distance, button, "txtDistance").at(38, 10, 150, 21).palette(panelText).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("N/I");
 }
 
 } // namespace quarn

@@ -13,8 +13,8 @@ void setupUi(Ui_TripSummaryItemClass &ui, QWidget *root)
 
     make(ui.stackedWidget, root, "stackedWidget").at(11, 4, 205, 43);
     make(ui.page, nullptr, "page");
-    make(ui.txtTitle, ui.page, "txtTitle").at(41, 0, 164, 20).minSize(79, 0).font(boldAA()).pixelSize(12).textBoxFlags(true, false).content("Name");
-    make(ui.txtValue, ui.page, "txtValue").at(41, 22, 164, 20).minSize(0, 0).font(boldAA()).pixelSize(11).textBoxFlags(true, false).content("Distance");
+    make(ui.txtTitle, ui.page, "txtTitle").at(41, 0, 164, 20).minSize(79, 0).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
+    make(ui.txtValue, ui.page, "txtValue").at(41, 22, 164, 20).minSize(0, 0).font(boldAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Distance");
     make(ui.icon1, ui.page, "icon1").at(-1, 2, 38, 38);
     make(ui.page_2, nullptr, "page_2");
     make(ui.txtTitleCoord, ui.page_2, "txtTitleCoord").at(34, 6, 36, 15).maxSize(50, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(12);

@@ -21,7 +21,7 @@ void setupUi(Ui_IconSelectorScreenClass &ui, QWidget *root)
     make(ui.gridLayoutWidget, ui.scrollAreaWidgetContents, "gridLayoutWidget").at(0, -2, 204, 281);
     layout(ui.gridLayout, ui.gridLayoutWidget, "gridLayout").sizeConstraint(QLayout::SetMinimumSize).verticalSpacing(2).margins(0, 0, 0, 0);
     make(ui.iconButtonBack, ui.gridLayoutWidget, "iconButtonBack").maxSize(QWIDGETSIZE_MAX, 55).image(":/Buttons/b_KB_01_f.mif");
-    make(ui.textBox, ui.iconButtonBack, "textBox").at(-10, 40, 71, 20).palette(kCaptionColours).alignment(align::HCentreBottom).pixelSize(12).textBoxFlags(true, false).content("Bravik");
+    make(ui.textBox, ui.iconButtonBack, "textBox").at(-10, 40, 71, 20).palette(kCaptionColours).alignment(align::HCentreBottom).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Bravik");
 
     addToGrid(ui.gridLayout, ui.iconButtonBack, 0, 0);
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);

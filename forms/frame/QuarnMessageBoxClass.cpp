@@ -32,7 +32,7 @@ void setupUi(Ui_QuarnMessageBoxClass &ui, QWidget *root)
     make(ui.horizontalLayoutWidget_2, root, "horizontalLayoutWidget_2").at(21, 91, 171, 34);
     layout(ui.horizontalLayout_2, ui.horizontalLayoutWidget_2, "horizontalLayout_2").spacing(0).sizeConstraint(QLayout::SetDefaultConstraint).margins(0, 0, 0, 0);
     make(ui.iconTitle, ui.horizontalLayoutWidget_2, "iconTitle").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    make(ui.txtTitle, ui.horizontalLayoutWidget_2, "txtTitle").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).maxSize(200, QWIDGETSIZE_MAX).titleText().textBoxFlags(true, false);
+    make(ui.txtTitle, ui.horizontalLayoutWidget_2, "txtTitle").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).maxSize(200, QWIDGETSIZE_MAX).titleText().textBoxFlags(TextBoxFlags::FirstOn);
 
     addMembers(ui.horizontalLayout, {ui.btnOk, ui.btnYes, ui.btnNo, ui.btnCancel});
     addMembers(ui.horizontalLayout_2, {ui.iconTitle, ui.txtTitle});

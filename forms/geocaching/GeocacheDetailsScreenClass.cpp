@@ -25,7 +25,7 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     make(ui.iconFlag, ui.buttonDDE, "iconFlag").at(8, 10, 25, 22).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.buttonDescription, ui.verticalLayoutWidget, "buttonDescription").panelButton();
     make(ui.dateTimeLabel_2, ui.buttonDescription, "dateTimeLabel_2").at(38, 4, 81, 33).palette(blackText()).font(boldAA()).wordWrap().pixelSize(13);
-    make(ui.labelDescription, ui.buttonDescription, "labelDescription").at(116, 4, 101, 33).font(normalWeightAA()).wordWrap().pixelSize(13).textBoxFlags(true, false).content("");
+    make(ui.labelDescription, ui.buttonDescription, "labelDescription").at(116, 4, 101, 33).font(normalWeightAA()).wordWrap().pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn).content("");
     make(ui.iconPaneLocation_3, ui.buttonDescription, "iconPaneLocation_3").at(9, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.buttonLogs, ui.verticalLayoutWidget, "buttonLogs").panelButton();
     make(ui.horizontalLayoutWidget_2, ui.buttonLogs, "horizontalLayoutWidget_2").at(37, 4, 187, 35);
@@ -55,8 +55,8 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     spacer(ui.horizontalSpacer_2, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.buttonLocation, ui.verticalLayoutWidget, "buttonLocation").panelButton();
     make(ui.iconLocation, ui.buttonLocation, "iconLocation").at(9, 10, 23, 22).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_PaneBtn_Location.mif").pixelSize(12);
-    make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(58, 20, 158, 18).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents().alignment(align::RightVCentre).pixelSize(10).textBoxFlags(true, false).content("");
-    make(ui.zelTextBox, ui.buttonLocation, "zelTextBox").at(40, 1, 175, 20).palette(blackText()).font(boldAA()).scaledContents().pixelSize(13).textBoxFlags(true, false);
+    make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(58, 20, 158, 18).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents().alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.zelTextBox, ui.buttonLocation, "zelTextBox").at(40, 1, 175, 20).palette(blackText()).font(boldAA()).scaledContents().pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.buttonPictures, ui.verticalLayoutWidget, "buttonPictures").panelButton();
     make(ui.layoutWidget, ui.buttonPictures, "layoutWidget").at(9, 4, 216, 34);
     layout(ui.horizontalLayout_7, ui.layoutWidget, "horizontalLayout_7").spacing(6);
@@ -68,8 +68,8 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     make(ui.labelMemoCounter, ui.layoutWidget, "labelMemoCounter").palette(blackText()).font(boldAA()).pixelSize(13).content("");
     make(ui.buttonAttributes, ui.verticalLayoutWidget, "buttonAttributes").panelButton();
     make(ui.iconAttributes, ui.buttonAttributes, "iconAttributes").at(6, 5, 36, 34).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_Geocache-Attributes.mif").pixelSize(12);
-    make(ui.labelAttributesCount, ui.buttonAttributes, "labelAttributesCount").at(146, 11, 67, 20).palette(blackText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(true, false).content("");
-    make(ui.labelAttributes, ui.buttonAttributes, "labelAttributes").at(40, 11, 103, 21).palette(blackText()).font(boldAA()).scaledContents().pixelSize(13).textBoxFlags(true, false);
+    make(ui.labelAttributesCount, ui.buttonAttributes, "labelAttributesCount").at(146, 11, 67, 20).palette(blackText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.labelAttributes, ui.buttonAttributes, "labelAttributes").at(40, 11, 103, 21).palette(blackText()).font(boldAA()).scaledContents().pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.buttonStats, ui.verticalLayoutWidget, "buttonStats").panelButton();
     make(ui.dateTimeLabel_4, ui.buttonStats, "dateTimeLabel_4").at(38, 10, 180, 21).palette(blackText()).font(boldAA()).pixelSize(13);
     make(ui.iconAttributes_2, ui.buttonStats, "iconAttributes_2").at(8, 5, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_ViewSummary.mif").pixelSize(12);
@@ -88,9 +88,9 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     geocache::mapButton(ui.btnMap, ui.statusBar);
     geocache::goButton(ui.btnGo, ui.statusBar);
     make(ui.backing, root, "backing").at(5, 72, 230, 50);
-    make(ui.txtDate, ui.backing, "txtDate").at(143, 16, 81, 16).font(boldAA()).layoutDirection(Qt::LeftToRight).alignment(align::RightVCentre).pixelSize(11).textBoxFlags(false, false).content("9.May.2009");
-    make(ui.txtSize, ui.backing, "txtSize").at(3, 31, 61, 16).font(boldAA()).pixelSize(11).textBoxFlags(false, false);
-    make(ui.txtID, ui.backing, "txtID").at(123, 2, 101, 16).font(boldAA()).layoutDirection(Qt::LeftToRight).alignment(align::RightVCentre).pixelSize(11).textBoxFlags(false, false).content("ID here");
+    make(ui.txtDate, ui.backing, "txtDate").at(143, 16, 81, 16).font(boldAA()).layoutDirection(Qt::LeftToRight).alignment(align::RightVCentre).pixelSize(11).textBoxFlags(TextBoxFlags::AllOff).content("9.May.2009");
+    make(ui.txtSize, ui.backing, "txtSize").at(3, 31, 61, 16).font(boldAA()).pixelSize(11).textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.txtID, ui.backing, "txtID").at(123, 2, 101, 16).font(boldAA()).layoutDirection(Qt::LeftToRight).alignment(align::RightVCentre).pixelSize(11).textBoxFlags(TextBoxFlags::AllOff).content("ID here");
     make(ui.Terrain, ui.backing, "Terrain").at(63, 2, 71, 12).statusImages(geocache::ratingImages());
     make(ui.CacheSize, ui.backing, "CacheSize").at(63, 32, 47, 14).statusImages(geocache::cacheSizeImages());
     make(ui.Difficulty, ui.backing, "Difficulty").at(63, 17, 71, 12).statusImages(geocache::ratingImages());

@@ -11,7 +11,7 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
 {
     quickInfoBarRoot(root, "QuickInfoBarGeocacheClass").sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(55, 6, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(true, false).content("Name");
+    make(ui.txtName, root, "txtName").at(55, 6, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.txtDiffTerr, root, "txtDiffTerr").at(63, 26, 54, 16).palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().pixelSize(12);
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 200, 65);

@@ -11,7 +11,7 @@ void setupUi(Ui_QuickInfoBarTrackClass &ui, QWidget *root)
 {
     quickInfoBarRoot(root, "QuickInfoBarTrackClass").sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(50, 6, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(true, false).content("Name");
+    make(ui.txtName, root, "txtName").at(50, 6, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_track_icon.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
     directionIndicator(ui.statDirection, root, 200, 10);
@@ -25,7 +25,7 @@ void setupUi(Ui_QuickInfoBarTrackClass &ui, QWidget *root)
     valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("+100 m");
     make(ui.favoriteIcon, root, "favoriteIcon").at(27, 4, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
     make(ui.mediaIcon, root, "mediaIcon").at(20, 42, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
-    make(ui.txtLength, root, "txtLength").at(51, 22, 80, 20).minSize(0, 0).palette(whiteTextDimDisabled()).font(normalWeightAA()).pixelSize(11).textBoxFlags(true, false).content("Length");
+    make(ui.txtLength, root, "txtLength").at(51, 22, 80, 20).minSize(0, 0).palette(whiteTextDimDisabled()).font(normalWeightAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Length");
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtCoordZ, ui.txtElevation});
 }

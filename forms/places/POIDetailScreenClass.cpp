@@ -23,12 +23,12 @@ void setupUi(Ui_POIDetailScreenClass &ui, QWidget *root)
     make(ui.txtDistance, ui.btnDDE, "txtDistance").at(35, 12, 65, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12).content("");
     make(ui.btnDescription, ui.layoutWidget, "btnDescription").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
     make(ui.label_3, ui.btnDescription, "label_3").at(13, 15, 81, 16).font(boldAA()).pixelSize(12);
-    make(ui.txtDescription, ui.btnDescription, "txtDescription").at(100, 16, 111, 16).pixelSize(12).textBoxFlags(true, false).content("Blah-blah-blah");
+    make(ui.txtDescription, ui.btnDescription, "txtDescription").at(100, 16, 111, 16).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Blah-blah-blah");
     make(ui.btnLocation, ui.layoutWidget, "btnLocation").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
     make(ui.horizontalLayoutWidget_2, ui.btnLocation, "horizontalLayoutWidget_2").at(12, 10, 206, 23);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget_2, "horizontalLayout").spacing(4);
     make(ui.label_4, ui.horizontalLayoutWidget_2, "label_4").font(boldAA()).pixelSize(12);
-    make(ui.txtCoord1, ui.horizontalLayoutWidget_2, "txtCoord1").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).pixelSize(10).alignment(align::RightVCentre).textBoxFlags(true, false).content("qqqqq");
+    make(ui.txtCoord1, ui.horizontalLayoutWidget_2, "txtCoord1").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).pixelSize(10).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOn).content("qqqqq");
     make(ui.btnPictures, ui.layoutWidget, "btnPictures").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
     make(ui.label_6, ui.btnPictures, "label_6").at(13, 15, 81, 16).font(boldAA()).pixelSize(12);
     make(ui.txtPictNum, ui.btnPictures, "txtPictNum").at(100, 16, 111, 16).pixelSize(12).content("0");

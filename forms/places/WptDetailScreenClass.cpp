@@ -24,12 +24,12 @@ void setupUi(Ui_WptDetailScreenClass &ui, QWidget *root)
     make(ui.indicatorDirection, ui.buttonDDE, "indicatorDirection").at(190, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.buttonDescription, ui.verticalLayoutWidget, "buttonDescription").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
     make(ui.dateTimeLabel_2, ui.buttonDescription, "dateTimeLabel_2").at(38, 11, 91, 21).palette(blackText()).font(boldAA()).pixelSize(12);
-    make(ui.labelDescription, ui.buttonDescription, "labelDescription").at(130, 12, 88, 20).font(normalWeightAA()).pixelSize(12).textBoxFlags(true, false);
+    make(ui.labelDescription, ui.buttonDescription, "labelDescription").at(130, 12, 88, 20).font(normalWeightAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconPaneLocation_3, ui.buttonDescription, "iconPaneLocation_3").at(9, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.buttonLocation, ui.verticalLayoutWidget, "buttonLocation").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
     make(ui.iconPaneLocation, ui.buttonLocation, "iconPaneLocation").at(10, 11, 25, 22).image(":/Icons/i_PaneBtn_Location.mif");
     make(ui.dateTimeLabel_3, ui.buttonLocation, "dateTimeLabel_3").at(38, 4, 176, 17).palette(blackText()).font(boldAA()).pixelSize(12);
-    make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(40, 21, 174, 17).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).pixelSize(10).scaledContents(false).alignment(align::RightVCentre).textBoxFlags(true, false);
+    make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(40, 21, 174, 17).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).pixelSize(10).scaledContents(false).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.buttonPictures, ui.verticalLayoutWidget, "buttonPictures").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
     make(ui.labelMemoCounter, ui.buttonPictures, "labelMemoCounter").at(175, 11, 41, 20).palette(blackText()).font(boldAA()).pixelSize(12).content("");
     make(ui.iconMemo, ui.buttonPictures, "iconMemo").at(148, 11, 25, 22).image(":/Icons/i_PaneBtn_Music.mif");

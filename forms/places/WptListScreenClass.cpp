@@ -28,7 +28,7 @@ void setupUi(Ui_WptListScreenClass &ui, QWidget *root)
     make(ui.txtWaypoints, ui.backing, "txtWaypoints").at(40, 3, 142, 19).font(boldAA()).pixelSize(17);
     make(ui.iconWpt, ui.backing, "iconWpt").at(0, 0, 38, 38).image(":/Icons/i_WayPoints.mif");
     make(ui.txtCurPage, ui.backing, "txtCurPage").at(184, 4, 41, 17).font(boldAA()).pixelSize(13).alignment(align::RightVCentre).content("1/1");
-    make(ui.txtSortFilterType, ui.backing, "txtSortFilterType").at(40, 22, 143, 17).pixelSize(12).textBoxFlags(true, false).content("Nearest");
+    make(ui.txtSortFilterType, ui.backing, "txtSortFilterType").at(40, 22, 143, 17).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Nearest");
     make(ui.txtNumOfWpt, ui.backing, "txtNumOfWpt").at(184, 22, 41, 20).font(boldAA()).pixelSize(13).alignment(align::RightVCentre).content("0");
 
     ui.stackedWidget->setCurrentIndex(0);

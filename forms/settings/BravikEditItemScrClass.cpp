@@ -26,7 +26,7 @@ void setupUi(Ui_BravikEditItemScrClass &ui, QWidget *root)
     make(ui.icon_2, ui.btnLocation, "icon_2").at(13, 7, 38, 38).image(":/Icons/i_assigntype_Location.mif");
     make(ui.btnSearch, root, "btnSearch").enabled().at(6, 270, 223, 53).normal(":/Buttons/b_list.mif").pressed(":/Buttons/b_list_h.mif").focused(":/Buttons/b_list_f.mif").shiftOnPress(0, 0);
     make(ui.txtUp_4, ui.btnSearch, "txtUp_4").at(55, 7, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);
-    make(ui.txtUpFunc_4, ui.btnSearch, "txtUpFunc_4").at(55, 26, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).textBoxNumber(14);
+    make(ui.txtUpFunc_4, ui.btnSearch, "txtUpFunc_4").at(55, 26, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).textBoxNumber(TextBoxNumber::FunctionCaption);
     make(ui.icon_5, ui.btnSearch, "icon_5").at(13, 7, 38, 38).image(":/Icons/i_assigntype_Search.mif");
     make(ui.btnFunction, root, "btnFunction").enabled().at(6, 215, 223, 53).normal(":/Buttons/b_list.mif").pressed(":/Buttons/b_list_h.mif").focused(":/Buttons/b_list_f.mif").shiftOnPress(0, 0);
     make(ui.txtUp_3, ui.btnFunction, "txtUp_3").at(55, 7, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);

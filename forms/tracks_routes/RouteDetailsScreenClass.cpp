@@ -23,7 +23,7 @@ void setupUi(Ui_RouteDetailsScreenClass &ui, QWidget *root)
     make(ui.labelHeight, ui.buttonDDE, "labelHeight").at(129, 11, 61, 21).palette(blackText()).font(boldAA()).pixelSize(13).content("");
     make(ui.buttonDescription, ui.verticalLayoutWidget, "buttonDescription").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif").eventPropagation();
     make(ui.dateTimeLabel_2, ui.buttonDescription, "dateTimeLabel_2").at(33, 10, 85, 21).palette(blackText()).font(boldAA()).pixelSize(13);
-    make(ui.labelDescription, ui.buttonDescription, "labelDescription").at(116, 10, 101, 20).font(normalWeightAA()).pixelSize(13).textBoxFlags(true, false).content("");
+    make(ui.labelDescription, ui.buttonDescription, "labelDescription").at(116, 10, 101, 20).font(normalWeightAA()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn).content("");
     make(ui.iconPaneLocation_3, ui.buttonDescription, "iconPaneLocation_3").at(6, 9, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.buttonPoints, ui.verticalLayoutWidget, "buttonPoints").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif").eventPropagation();
     make(ui.dateTimeLabel_3, ui.buttonPoints, "dateTimeLabel_3").at(33, 10, 51, 21).palette(blackText()).font(boldAA()).pixelSize(13);
@@ -37,7 +37,7 @@ void setupUi(Ui_RouteDetailsScreenClass &ui, QWidget *root)
     make(ui.icon3DAbstract_2, ui.buttonVerticalProfile, "icon3DAbstract_2").at(7, 9, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.buttonAreaCalc, ui.verticalLayoutWidget, "buttonAreaCalc").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif").eventPropagation();
     make(ui.dateTimeLabel_4, ui.buttonAreaCalc, "dateTimeLabel_4").at(34, 10, 111, 21).palette(blackText()).font(boldAA()).pixelSize(13);
-    make(ui.txtArea, ui.buttonAreaCalc, "txtArea").at(152, 10, 61, 21).palette(blackText()).font(boldAA()).pixelSize(13).alignment(align::Centre).textBoxFlags(true, false).content("0 sq.m");
+    make(ui.txtArea, ui.buttonAreaCalc, "txtArea").at(152, 10, 61, 21).palette(blackText()).font(boldAA()).pixelSize(13).alignment(align::Centre).textBoxFlags(TextBoxFlags::FirstOn).content("0 sq.m");
     make(ui.iconPaneLocation_5, ui.buttonAreaCalc, "iconPaneLocation_5").at(7, 9, 25, 22).image(":/Icons/i_PanelBtn_AreaCalculation.mif");
     make(ui.buttonPictures, ui.verticalLayoutWidget, "buttonPictures").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif").eventPropagation();
     make(ui.labelMemoCounter, ui.buttonPictures, "labelMemoCounter").at(171, 10, 41, 20).palette(blackText()).font(boldAA()).pixelSize(13).content("");

@@ -27,7 +27,7 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     layout(ui.horizontalLayout_4, ui.layoutWidget_1, "horizontalLayout_4").spacing(6).margins(0, 0, 0, 0);
     make(ui.iconPaneLocation_3, ui.layoutWidget_1, "iconPaneLocation_3").image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.label_3, ui.layoutWidget_1, "label_3").font(boldAA()).pixelSize(12).wordWrap();
-    make(ui.txtDescription, ui.layoutWidget_1, "txtDescription").pixelSize(12).textBoxFlags(true, false).content("Blah-blah-blah");
+    make(ui.txtDescription, ui.layoutWidget_1, "txtDescription").pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Blah-blah-blah");
     make(ui.btnVerticalProfile, ui.verticalLayoutWidget, "btnVerticalProfile").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
     make(ui.layoutWidget_3, ui.btnVerticalProfile, "layoutWidget_3").at(10, 5, 206, 32);
     layout(ui.horizontalLayout, ui.layoutWidget_3, "horizontalLayout").spacing(6).margins(0, 0, 0, 0);
@@ -36,7 +36,7 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     make(ui.txtVPElevChange, ui.layoutWidget_3, "txtVPElevChange").font(boldAA()).pixelSize(12).alignment(align::Centre).content("10 Km");
     make(ui.btnAreaCalculation, ui.verticalLayoutWidget, "btnAreaCalculation").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
     make(ui.icon, ui.btnAreaCalculation, "icon").at(11, 9, 25, 22).image(":/Icons/i_PanelBtn_AreaCalculation.mif");
-    make(ui.txtArea, ui.btnAreaCalculation, "txtArea").at(156, 6, 57, 31).font(boldAA()).pixelSize(12).alignment(align::Centre).textBoxFlags(true, false).content("None");
+    make(ui.txtArea, ui.btnAreaCalculation, "txtArea").at(156, 6, 57, 31).font(boldAA()).pixelSize(12).alignment(align::Centre).textBoxFlags(TextBoxFlags::FirstOn).content("None");
     make(ui.label_5, ui.btnAreaCalculation, "label_5").at(42, 6, 112, 28).font(boldAA()).pixelSize(12).wordWrap(false);
     make(ui.btnPictures, ui.verticalLayoutWidget, "btnPictures").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
     make(ui.layoutWidget_5, ui.btnPictures, "layoutWidget_5").at(10, 6, 206, 30);
