@@ -30,6 +30,18 @@ Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, 
         .faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
 }
 
+Row<ZelPushButton> barMapButton(ZelPushButton *&field, QWidget *bottomBar)
+{
+    return make(field, bottomBar, "btnMap")
+        .at(60, 7, 60, 43)
+        .faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
+}
+
+Row<ZelPushButton> barGoButton(ZelPushButton *&field, QWidget *bottomBar)
+{
+    return make(field, bottomBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+}
+
 Row<QWidget> scrollButtonSlot(QWidget *&field, QWidget *bottomBar)
 {
     return make(field, bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
@@ -53,22 +65,52 @@ Row<ZelPushButton> listHeaderButton(ZelPushButton *&field, QWidget *root)
         .shiftOnPress(0, 0);
 }
 
-void applyStandardComboBox(ZelComboBox *comboBox, bool withEventPropagation)
+namespace {
+
+// What tells the standard and the small combo box apart.
+struct ComboBoxFaces {
+    const char *normal;
+    const char *focused;
+    const char *pressed;
+    const char *itemNormal;
+    const char *itemFocused;
+    const char *itemPressed;
+    int arrowTop;
+};
+
+void applyComboBoxFaces(ZelComboBox *comboBox, const ComboBoxFaces &faces)
 {
     comboBox->QWidget::setFont(Font().bold());
     comboBox->setFontPixelSize(14);
-    comboBox->setNormal(image(":/Buttons/b_ToggleButton.mif"));
-    comboBox->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
-    comboBox->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
+    comboBox->setNormal(image(faces.normal));
+    comboBox->setFocused(image(faces.focused));
+    comboBox->setPressed(image(faces.pressed));
     comboBox->setArrowNormal(image(":/Icons/i_DropDown_Arrow.mif"));
     comboBox->setArrowPressed(image(":/Icons/i_DropDown_Arrow_h.mif"));
-    comboBox->setArrowOrigin(QPoint(180, 3));
-    comboBox->setItemNormal(image(":/Buttons/b_DropDown_Item.mif"));
-    comboBox->setItemFocused(image(":/Buttons/b_DropDown_Item_f.mif"));
-    comboBox->setItemPressed(image(":/Buttons/b_DropDown_Item_h.mif"));
+    comboBox->setArrowOrigin(QPoint(180, faces.arrowTop));
+    comboBox->setItemNormal(image(faces.itemNormal));
+    comboBox->setItemFocused(image(faces.itemFocused));
+    comboBox->setItemPressed(image(faces.itemPressed));
+}
+
+} // namespace
+
+void applyStandardComboBox(ZelComboBox *comboBox)
+{
+    applyComboBoxFaces(comboBox, {":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButtons_f.mif",
+                                  ":/Buttons/b_ToggleButton_h.mif", ":/Buttons/b_DropDown_Item.mif",
+                                  ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif", 3});
     comboBox->setTextMargin(16);
-    if (withEventPropagation)
-        comboBox->setEventPropagation(true);
+    comboBox->setEventPropagation(true);
+}
+
+void applySmallComboBox(ZelComboBox *comboBox)
+{
+    applyComboBoxFaces(comboBox, {":/Buttons/b_ToggleButton_small.mif", ":/Buttons/b_ToggleButtons_small_f.mif",
+                                  ":/Buttons/b_ToggleButton_small_h.mif", ":/Buttons/b_DropDown_Item_small.mif",
+                                  ":/Buttons/b_DropDown_Item_small_f.mif", ":/Buttons/b_DropDown_Item_small_h.mif", 5});
+    comboBox->setPopupItemMargin(10);
+    comboBox->setPopupItemSpacing(5);
 }
 
 void applyRoundButton(ZelPushButton *button)

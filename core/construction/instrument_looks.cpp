@@ -4,23 +4,6 @@
 
 namespace quarn {
 
-void smallComboBox(ZelComboBox *comboBox)
-{
-    comboBox->QWidget::setFont(Font().bold());
-    comboBox->setFontPixelSize(14);
-    comboBox->setNormal(image(":/Buttons/b_ToggleButton_small.mif"));
-    comboBox->setFocused(image(":/Buttons/b_ToggleButtons_small_f.mif"));
-    comboBox->setPressed(image(":/Buttons/b_ToggleButton_small_h.mif"));
-    comboBox->setArrowNormal(image(":/Icons/i_DropDown_Arrow.mif"));
-    comboBox->setArrowPressed(image(":/Icons/i_DropDown_Arrow_h.mif"));
-    comboBox->setArrowOrigin(QPoint(180, 5));
-    comboBox->setItemNormal(image(":/Buttons/b_DropDown_Item_small.mif"));
-    comboBox->setItemFocused(image(":/Buttons/b_DropDown_Item_small_f.mif"));
-    comboBox->setItemPressed(image(":/Buttons/b_DropDown_Item_small_h.mif"));
-    comboBox->setPopupItemMargin(10);
-    comboBox->setPopupItemSpacing(5);
-}
-
 Row<ZelIcon> comboDropMark(ZelIcon *&field, QWidget *comboBox, const char *objectName)
 {
     return make(field, comboBox, objectName).at(70, 15, 21, 13).image(":/Buttons/b_KB_AdjustDown_off.mif");
@@ -187,8 +170,8 @@ void panelButtons(ZelPushButton *&back, ZelPushButton *&contextMenu, ZelPushButt
 {
     backButton(back, bottomBar);
     contextMenuButton(contextMenu, bottomBar, aaFont());
-    make(map, bottomBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(go, bottomBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    barMapButton(map, bottomBar);
+    barGoButton(go, bottomBar);
 }
 
 Row<QWidget> headerSlot(QWidget *&field, QWidget *root)

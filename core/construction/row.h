@@ -45,8 +45,10 @@ public:
     W *object() const { return m_object; }
 
     // --- shared looks, out of line in row_looks.h -------------------------------
-    // The standard combo box look; the table says where event propagation stays off.
-    Row &standardComboBox(bool withEventPropagation = true);
+    // The standard combo box, passing its events on.
+    Row &standardComboBox();
+    // The 99 x 44 unit chooser of the barometer calibration.
+    Row &smallComboBox();
     // The standard map compass (ring, icons, badges and dial; no needles).
     Row &standardMapCompass();
     // The title text: white, bold antialiased 16 px, centred.

@@ -11,7 +11,8 @@ class ZelTextBox;
 
 namespace quarn {
 
-void applyStandardComboBox(ZelComboBox *comboBox, bool withEventPropagation);
+void applyStandardComboBox(ZelComboBox *comboBox);
+void applySmallComboBox(ZelComboBox *comboBox);
 void applyTitleText(ZelTextBox *textBox);
 void applyRoundButton(ZelPushButton *button);
 void applyMenuCaption(ZelTextBox *caption);
@@ -19,9 +20,16 @@ void applyPanelButton(ZelPushButton *button, bool withEventPropagation);
 void applyRadioChoice(ZelAbstractCheckButton *button);
 
 template <typename W>
-Row<W> &Row<W>::standardComboBox(bool withEventPropagation)
+Row<W> &Row<W>::standardComboBox()
 {
-    applyStandardComboBox(m_object, withEventPropagation);
+    applyStandardComboBox(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::smallComboBox()
+{
+    applySmallComboBox(m_object);
     return *this;
 }
 

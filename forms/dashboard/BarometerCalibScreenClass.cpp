@@ -14,7 +14,7 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
     make(ui.lblSeeLevelPress, root, "lblSeeLevelPress").at(10, 150, 222, 21).font(boldAA()).scaledContents().pixelSize(14);
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.cbPressureUnits, root, "cbPressureUnits").at(140, 170, 99, 44).with(smallComboBox);
+    make(ui.cbPressureUnits, root, "cbPressureUnits").at(140, 170, 99, 44).smallComboBox();
     comboDropMark(ui.icon_2, ui.cbPressureUnits, "icon_2");
     make(ui.txtSeeLevelPress, root, "txtSeeLevelPress").at(10, 171, 121, 41).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
     make(ui.lblDescription, root, "lblDescription").at(7, 77, 227, 51).font(normalWeightAA()).alignment(align::Centre).wordWrap().pixelSize(14);
@@ -23,7 +23,7 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
     titleIcon(ui.icon_4, ui.icon, "icon_4", ":/Icons/i_Calibrate Barometer Altimeter.mif");
     make(ui.lblCurBarAlt, root, "lblCurBarAlt").at(10, 292, 221, 21).font(normalWeightAA()).alignment(align::Centre).pixelSize(14);
     make(ui.txtCurrentElev, root, "txtCurrentElev").at(10, 241, 121, 41).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
-    make(ui.cbCurrentElev, root, "cbCurrentElev").at(140, 240, 99, 44).with(smallComboBox);
+    make(ui.cbCurrentElev, root, "cbCurrentElev").at(140, 240, 99, 44).smallComboBox();
     comboDropMark(ui.icon_3, ui.cbCurrentElev, "icon_3");
     make(ui.txtCurBarAlt, root, "txtCurBarAlt").at(60, 320, 121, 21).font(boldAA()).alignment(align::Centre).pixelSize(14);
     make(ui.lblCurrentElev, root, "lblCurrentElev").at(10, 220, 222, 21).font(boldAA()).scaledContents().pixelSize(14);

@@ -17,8 +17,8 @@ void setupUi(Ui_GcAttributesScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    geocache::mapButton(ui.btnMap, ui.statusBar);
-    geocache::goButton(ui.btnGo, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton();
     make(ui.iconAttributes, ui.subTitle, "iconAttributes").at(6, 4, 37, 38).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_Geocache-Attributes.mif").pixelSize(12);
     make(ui.labelAttributesCount, ui.subTitle, "labelAttributesCount").at(135, 11, 80, 20).palette(blackText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).textBoxFlags(TextBoxFlags::AllOff).content("");

@@ -23,7 +23,7 @@ void setupUi(Ui_GeoCacheListItemClass &ui, QWidget *root)
     make(ui.ItemIcon_Picture, root, "ItemIcon_Picture").at(20, 27, 20, 20).image(":/Icons/i_MediaAttached.mif");
     make(ui.ItemIcon_Bug, root, "ItemIcon_Bug").at(9, 30, 11, 16).image(":/Icons/i_HasTrackables.mif");
     make(ui.txtDirection, root, "txtDirection").at(166, 25, 25, 22).font(boldAA()).alignment(align::RightVCentre).pixelSize(12).content("");
-    make(ui.statDirection, root, "statDirection").at(169, 25, 25, 22).statusImages(geocache::directionImages());
+    make(ui.statDirection, root, "statDirection").at(169, 25, 25, 22).statusImages(paneDirectionImages());
     make(ui.ItemIcon_Bookmark, root, "ItemIcon_Bookmark").at(36, 29, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");
 }
 

@@ -16,8 +16,8 @@ void setupUi(Ui_GeocacheDDEScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    geocache::mapButton(ui.btnMap, ui.statusBar);
-    geocache::goButton(ui.btnGo, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.backing, root, "backing").at(3, 119, 234, 231);
     make(ui.txtTotalDescent, ui.backing, "txtTotalDescent").at(159, 104, 76, 20).palette(blackText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(14).content("0");
     make(ui.iconFlagBig, ui.backing, "iconFlagBig").at(0, 9, 38, 38).image(":/Icons/i_DestinationIcon.mif");
@@ -36,7 +36,7 @@ void setupUi(Ui_GeocacheDDEScreenClass &ui, QWidget *root)
     make(ui.txtTitleDirection, ui.btnTitle, "txtTitleDirection").at(190, 10, 25, 22).palette(blackText()).font(boldAA()).pixelSize(12).content("");
     make(ui.txtTitleDistance, ui.btnTitle, "txtTitleDistance").at(33, 4, 65, 33).palette(blackText()).font(boldAA()).wordWrap().pixelSize(12).content("");
     make(ui.icon3DAbstract, ui.btnTitle, "icon3DAbstract").at(99, 10, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.iconDirection, ui.btnTitle, "iconDirection").at(190, 10, 25, 22).statusImages(geocache::directionImages());
+    make(ui.iconDirection, ui.btnTitle, "iconDirection").at(190, 10, 25, 22).statusImages(paneDirectionImages());
     make(ui.txtTitleElevation, ui.btnTitle, "txtTitleElevation").at(126, 4, 61, 33).palette(blackText()).font(boldAA()).wordWrap().pixelSize(12);
     make(ui.iconFlag, ui.btnTitle, "iconFlag").at(8, 10, 25, 22).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
 }

@@ -16,8 +16,8 @@ void setupUi(Ui_GeocacheDescriptionScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    geocache::mapButton(ui.btnMap, ui.statusBar);
-    geocache::goButton(ui.btnGo, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.backing, root, "backing").at(5, 114, 230, 236);
     make(ui.txtDescription, ui.backing, "txtDescription").at(0, 0, 230, 236).font(boldAA()).noAutoFillBackground().pixelSize(13);
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton();

@@ -20,7 +20,7 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     make(ui.labelDirection, ui.buttonDDE, "labelDirection").at(190, 10, 25, 22).palette(blackText()).font(boldAA()).pixelSize(12).content("");
     make(ui.labelDistance, ui.buttonDDE, "labelDistance").at(33, 4, 65, 33).palette(blackText()).font(boldAA()).wordWrap().pixelSize(12).content("");
     make(ui.icon3DAbstract, ui.buttonDDE, "icon3DAbstract").at(99, 10, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.indicatorDirection, ui.buttonDDE, "indicatorDirection").at(190, 10, 25, 22).statusImages(geocache::directionImages());
+    make(ui.indicatorDirection, ui.buttonDDE, "indicatorDirection").at(190, 10, 25, 22).statusImages(paneDirectionImages());
     make(ui.labelHeight, ui.buttonDDE, "labelHeight").at(126, 4, 61, 33).palette(blackText()).font(boldAA()).wordWrap().pixelSize(12);
     make(ui.iconFlag, ui.buttonDDE, "iconFlag").at(8, 10, 25, 22).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.buttonDescription, ui.verticalLayoutWidget, "buttonDescription").panelButton();
@@ -85,8 +85,8 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    geocache::mapButton(ui.btnMap, ui.statusBar);
-    geocache::goButton(ui.btnGo, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.backing, root, "backing").at(5, 72, 230, 50);
     make(ui.txtDate, ui.backing, "txtDate").at(143, 16, 81, 16).font(boldAA()).layoutDirection(Qt::LeftToRight).alignment(align::RightVCentre).pixelSize(11).textBoxFlags(TextBoxFlags::AllOff).content("9.May.2009");
     make(ui.txtSize, ui.backing, "txtSize").at(3, 31, 61, 16).font(boldAA()).pixelSize(11).textBoxFlags(TextBoxFlags::AllOff);

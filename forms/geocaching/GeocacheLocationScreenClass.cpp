@@ -20,8 +20,8 @@ void setupUi(Ui_GeocacheLocationScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    geocache::mapButton(ui.btnMap, ui.statusBar);
-    geocache::goButton(ui.btnGo, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
     make(ui.subTitle, root, "subTitle").at(5, 70, 230, 44).panelButton();
     make(ui.iconLocation, ui.subTitle, "iconLocation").at(13, 10, 25, 22).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_PaneBtn_Location.mif").pixelSize(12);

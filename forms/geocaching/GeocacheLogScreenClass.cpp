@@ -17,8 +17,8 @@ void setupUi(Ui_GeocacheLogScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    geocache::mapButton(ui.btnMap, ui.statusBar);
-    geocache::goButton(ui.btnGo, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton();
     make(ui.horizontalLayoutWidget_2, ui.subTitle, "horizontalLayoutWidget_2").at(35, 4, 181, 35);
     layout(ui.horizontalLayout_3, ui.horizontalLayoutWidget_2, "horizontalLayout_3").spacing(0);

@@ -30,8 +30,8 @@ void setupUi(Ui_GeocacheOptionsScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    geocache::mapButton(ui.btnMap, ui.statusBar);
-    geocache::goButton(ui.btnGo, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton();
     make(ui.horizontalLayoutWidget_3, ui.subTitle, "horizontalLayoutWidget_3").at(9, 4, 208, 40);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget_3, "horizontalLayout").spacing(6).sizeConstraint(QLayout::SetDefaultConstraint);

@@ -16,8 +16,8 @@ void setupUi(Ui_GeocacheStatusScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    geocache::mapButton(ui.btnMap, ui.statusBar);
-    geocache::goButton(ui.btnGo, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton();
     make(ui.layoutWidget_3, ui.subTitle, "layoutWidget_3").at(11, 4, 204, 34);
     layout(ui.horizontalLayout_2, ui.layoutWidget_3, "horizontalLayout_2").spacing(9);

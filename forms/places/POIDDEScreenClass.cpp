@@ -15,8 +15,8 @@ void setupUi(Ui_POIDDEScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
     make(ui.backing, root, "backing").at(3, 119, 234, 231);
     make(ui.txtTotalDescent, ui.backing, "txtTotalDescent").at(159, 104, 76, 20).palette(blackText()).font(boldAA()).pixelSize(14).alignment(align::LeftVCentre).content("0");
@@ -38,7 +38,7 @@ void setupUi(Ui_POIDDEScreenClass &ui, QWidget *root)
     make(ui.icon3DAbstract, ui.btnTitle, "icon3DAbstract").at(97, 11, 25, 20).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.txtTitleElevation, ui.btnTitle, "txtTitleElevation").at(124, 12, 61, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12);
     make(ui.txtTitleDirection, ui.btnTitle, "txtTitleDirection").at(188, 12, 25, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12).content("");
-    make(ui.iconDirection, ui.btnTitle, "iconDirection").at(188, 11, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.iconDirection, ui.btnTitle, "iconDirection").at(188, 11, 25, 22).statusImages(paneDirectionImages());
 }
 
 void retranslateUi(Ui_POIDDEScreenClass &ui, QWidget *)

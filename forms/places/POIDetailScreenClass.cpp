@@ -17,7 +17,7 @@ void setupUi(Ui_POIDetailScreenClass &ui, QWidget *root)
     make(ui.btnDDE, ui.layoutWidget, "btnDDE").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
     make(ui.txtDirection, ui.btnDDE, "txtDirection").at(192, 12, 25, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12).content("");
     make(ui.txtElevation, ui.btnDDE, "txtElevation").at(128, 12, 61, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12);
-    make(ui.iconDirection, ui.btnDDE, "iconDirection").at(192, 11, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.iconDirection, ui.btnDDE, "iconDirection").at(192, 11, 25, 22).statusImages(paneDirectionImages());
     make(ui.iconFlag, ui.btnDDE, "iconFlag").at(10, 11, 25, 20).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.icon3DAbstract, ui.btnDDE, "icon3DAbstract").at(101, 11, 25, 20).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.txtDistance, ui.btnDDE, "txtDistance").at(35, 12, 65, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12).content("");
@@ -37,8 +37,8 @@ void setupUi(Ui_POIDetailScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
 
     addMembers(ui.verticalLayout, {ui.btnDDE, ui.btnDescription, ui.btnLocation, ui.btnPictures, ui.btnOptions});

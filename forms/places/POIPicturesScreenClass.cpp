@@ -15,8 +15,8 @@ void setupUi(Ui_POIPicturesScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(3, 20, 232, 51);
     layout(ui.layoutTitle, ui.horizontalLayoutWidget, "layoutTitle").spacing(0);
     make(ui.iconCap, ui.horizontalLayoutWidget, "iconCap").image(":/Bkgd/bkgd_TitleArea_Left_02.mif");

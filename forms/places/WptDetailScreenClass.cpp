@@ -21,7 +21,7 @@ void setupUi(Ui_WptDetailScreenClass &ui, QWidget *root)
     make(ui.icon3DAbstract, ui.buttonDDE, "icon3DAbstract").at(97, 10, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.labelHeight, ui.buttonDDE, "labelHeight").at(124, 11, 61, 21).palette(blackText()).font(boldAA()).pixelSize(12);
     make(ui.labelDirection, ui.buttonDDE, "labelDirection").at(190, 11, 25, 21).palette(blackText()).font(boldAA()).pixelSize(12).content("");
-    make(ui.indicatorDirection, ui.buttonDDE, "indicatorDirection").at(190, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.indicatorDirection, ui.buttonDDE, "indicatorDirection").at(190, 10, 25, 22).statusImages(paneDirectionImages());
     make(ui.buttonDescription, ui.verticalLayoutWidget, "buttonDescription").faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
     make(ui.dateTimeLabel_2, ui.buttonDescription, "dateTimeLabel_2").at(38, 11, 91, 21).palette(blackText()).font(boldAA()).pixelSize(12);
     make(ui.labelDescription, ui.buttonDescription, "labelDescription").at(130, 12, 88, 20).font(normalWeightAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);

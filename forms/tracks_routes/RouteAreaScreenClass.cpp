@@ -15,8 +15,8 @@ void setupUi(Ui_RouteAreaScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
     make(ui.icon_AreaHolder, root, "icon_AreaHolder").at(11, 109, 218, 227).image(":/Bkgd/bkgd_Shade_DetailFonts.mif");
     make(ui.lbl_Perimeter, ui.icon_AreaHolder, "lbl_Perimeter").at(7, 22, 90, 18).palette(blackText()).font(normalWeightAA()).pixelSize(13);

@@ -32,10 +32,10 @@ void setupUi(Ui_RouteDDEScreenClass &ui, QWidget *root)
     make(ui.txtElevationChange, ui.gridLayoutWidget, "txtElevationChange").palette(whiteTextRoleDimDisabled()).font(boldAA()).pixelSize(13).content("2.3");
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
     bottomBar(ui.statusBar, root);
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    barGoButton(ui.btnGo, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
+    barMapButton(ui.btnMap, ui.statusBar);
 
     addMembers(ui.horizontalLayout_6, {ui.iconFlag, ui.txtDistanceToolBar, ui.icon3DAbstract, ui.txtElevation});
     addMembers(ui.horizontalLayout, {ui.icon_2, ui.Distance, ui.txtDistance});

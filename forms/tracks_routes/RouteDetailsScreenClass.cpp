@@ -56,8 +56,8 @@ void setupUi(Ui_RouteDetailsScreenClass &ui, QWidget *root)
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(1, 20, 240, 47);
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
 
     addMembers(ui.verticalLayout, {ui.buttonDDE, ui.buttonDescription, ui.buttonPoints, ui.buttonVerticalProfile, ui.buttonAreaCalc, ui.buttonPictures, ui.buttonOption});

@@ -1,0 +1,136 @@
+#include "core/construction/row.h"
+
+#include "core/construction/images.h"
+#include "core/construction/look.h"
+#include "controls/zel_buttons.h"
+#include "controls/zel_text.h"
+
+namespace quarn {
+
+namespace {
+
+// What tells the standard and the small combo box apart.
+struct ComboBoxFaces {
+    const char *normal;
+    const char *focused;
+    const char *pressed;
+    const char *itemNormal;
+    const char *itemFocused;
+    const char *itemPressed;
+    int arrowTop;
+};
+
+void applyComboBoxFaces(ZelComboBox *comboBox, const ComboBoxFaces &faces)
+{
+    comboBox->QWidget::setFont(Font().bold());
+    comboBox->setFontPixelSize(14);
+    comboBox->setNormal(image(faces.normal));
+    comboBox->setFocused(image(faces.focused));
+    comboBox->setPressed(image(faces.pressed));
+    comboBox->setArrowNormal(image(":/Icons/i_DropDown_Arrow.mif"));
+    comboBox->setArrowPressed(image(":/Icons/i_DropDown_Arrow_h.mif"));
+    comboBox->setArrowOrigin(QPoint(180, faces.arrowTop));
+    comboBox->setItemNormal(image(faces.itemNormal));
+    comboBox->setItemFocused(image(faces.itemFocused));
+    comboBox->setItemPressed(image(faces.itemPressed));
+}
+
+} // namespace
+
+void applyStandardComboBox(ZelComboBox *comboBox)
+{
+    applyComboBoxFaces(comboBox, {":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButtons_f.mif",
+                                  ":/Buttons/b_ToggleButton_h.mif", ":/Buttons/b_DropDown_Item.mif",
+                                  ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif", 3});
+    comboBox->setTextMargin(16);
+    comboBox->setEventPropagation(true);
+}
+
+void applySmallComboBox(ZelComboBox *comboBox)
+{
+    applyComboBoxFaces(comboBox, {":/Buttons/b_ToggleButton_small.mif", ":/Buttons/b_ToggleButtons_small_f.mif",
+                                  ":/Buttons/b_ToggleButton_small_h.mif", ":/Buttons/b_DropDown_Item_small.mif",
+                                  ":/Buttons/b_DropDown_Item_small_f.mif", ":/Buttons/b_DropDown_Item_small_h.mif", 5});
+    comboBox->setPopupItemMargin(10);
+    comboBox->setPopupItemSpacing(5);
+}
+
+void applyRoundButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_RoundButton.mif"));
+    button->setPressed(image(":/Buttons/b_RoundButton_h.mif"));
+    button->setShiftOnPress(QPoint(1, 1));
+}
+
+void applyTitleText(ZelTextBox *textBox)
+{
+    textBox->setPalette(whiteText());
+    textBox->setFont(boldAA());
+    textBox->setAlignment(align::Centre);
+    textBox->setFontPixelSize(16);
+}
+
+void applyPanelButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_Panel_01.mif"));
+    button->setPressed(image(":/Buttons/b_Panel_01_h.mif"));
+    button->setFocused(image(":/Buttons/b_Panel_01_f.mif"));
+}
+
+void applyToggleButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_ToggleButton.mif"));
+    button->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
+    button->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
+}
+
+void applyGoButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Icons/i_ToolBar_Go.mif"));
+    button->setPressed(image(":/Icons/i_ToolBar_Go_h.mif"));
+}
+
+void applyMapPreviewButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Icons/i_ToolBar_PreviewRouteOnMap.mif"));
+    button->setPressed(image(":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif"));
+}
+
+void applyRadioChoice(ZelAbstractCheckButton *button)
+{
+    button->setCheckedImg(image(":/Icons/i_RadioButton_sel.mif"));
+    button->setUncheckedImg(image(":/Icons/i_RadioButton.mif"));
+    button->setMarkPosition(QPoint(10, 8));
+    applyToggleButton(button);
+}
+
+void applyRouteComboBox(ZelComboBox *comboBox)
+{
+    comboBox->setNormal(image(":/Buttons/b_ToggleButton.mif"));
+    comboBox->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
+    comboBox->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
+    comboBox->setArrowNormal(image(":/Buttons/b_KB_AdjustDown_off.mif"));
+    comboBox->setArrowPressed(image(":/Buttons/b_KB_AdjustDown_on.mif"));
+    comboBox->setArrowOrigin(QPoint(195, 15));
+    comboBox->setItemNormal(image(":/Buttons/b_DropDown_Item.mif"));
+    comboBox->setItemFocused(image(":/Buttons/b_DropDown_Item_f.mif"));
+    comboBox->setItemPressed(image(":/Buttons/b_DropDown_Item_h.mif"));
+}
+
+void applySettingCaption(ZelTextBox *caption)
+{
+    caption->setFont(boldAA());
+    caption->setScaledContents(true);
+    caption->setFontPixelSize(14);
+}
+
+void applyQuickInfoText(ZelTextBox *text)
+{
+    text->setPalette(whiteTextDimDisabled());
+    text->setFont(boldAA());
+    text->setScaledContents(true);
+    text->setAlignment(align::LeftVCentre);
+    text->setFontPixelSize(12);
+}
+
+} // namespace quarn
