@@ -58,10 +58,23 @@ public:
     // A caption under the round menu buttons: at least 70 px wide, plain
     // text, centred, wrapped, 14 px.
     Row &menuCaption();
-    // The wide panel button of the detail pages; event propagation on unless asked.
-    Row &panelButton(bool withEventPropagation = true);
+    // The wide panel button face of the detail pages: normal, pressed, focused.
+    Row &panelButton();
+    // The toggle button face of the option screens: normal, pressed, focused.
+    Row &toggleButton();
     // An exclusive choice on a toggle-button face, its mark at 10, 8.
     Row &radioChoice();
+    // The Go and map-preview toolbar faces: normal and pressed.
+    Row &goButton();
+    Row &mapPreviewButton();
+    // The route combo boxes of the option screens: toggle-button face, the
+    // keyboard's down arrow at 195, 15, the standard drop-down items.
+    Row &routeComboBox();
+    // The caption over a setting's control: bold antialiased 14 px, scaled.
+    Row &settingCaption();
+    // The read-outs of the quick-info bars: white, dim when disabled, bold
+    // antialiased 12 px, scaled, left and vertically centred.
+    Row &quickInfoText();
 
     // Applies a look routine of core/construction to the object at this point
     // of its row.

@@ -16,8 +16,14 @@ void applySmallComboBox(ZelComboBox *comboBox);
 void applyTitleText(ZelTextBox *textBox);
 void applyRoundButton(ZelPushButton *button);
 void applyMenuCaption(ZelTextBox *caption);
-void applyPanelButton(ZelPushButton *button, bool withEventPropagation);
+void applyPanelButton(ZelPushButton *button);
+void applyToggleButton(ZelPushButton *button);
 void applyRadioChoice(ZelAbstractCheckButton *button);
+void applyGoButton(ZelPushButton *button);
+void applyMapPreviewButton(ZelPushButton *button);
+void applyRouteComboBox(ZelComboBox *comboBox);
+void applySettingCaption(ZelTextBox *caption);
+void applyQuickInfoText(ZelTextBox *text);
 
 template <typename W>
 Row<W> &Row<W>::standardComboBox()
@@ -62,9 +68,9 @@ Row<W> &Row<W>::menuCaption()
 }
 
 template <typename W>
-Row<W> &Row<W>::panelButton(bool withEventPropagation)
+Row<W> &Row<W>::panelButton()
 {
-    applyPanelButton(m_object, withEventPropagation);
+    applyPanelButton(m_object);
     return *this;
 }
 
@@ -72,6 +78,48 @@ template <typename W>
 Row<W> &Row<W>::radioChoice()
 {
     applyRadioChoice(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::toggleButton()
+{
+    applyToggleButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::goButton()
+{
+    applyGoButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::mapPreviewButton()
+{
+    applyMapPreviewButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::routeComboBox()
+{
+    applyRouteComboBox(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::settingCaption()
+{
+    applySettingCaption(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::quickInfoText()
+{
+    applyQuickInfoText(m_object);
     return *this;
 }
 

@@ -32,7 +32,7 @@ void setupUi(Ui_GeocacheDDEScreenClass &ui, QWidget *root)
     make(ui.labelBearing, ui.backing, "labelBearing").at(38, 188, 120, 36).palette(blackText()).font(normalWeightAA()).alignment(align::LeftTop).wordWrap().pixelSize(13);
     make(ui.txtTotalAscent, ui.backing, "txtTotalAscent").at(159, 140, 76, 21).palette(blackText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(14).content("0");
     make(ui.labelElevationChange, ui.backing, "labelElevationChange").at(38, 68, 120, 36).palette(blackText()).font(normalWeightAA()).alignment(align::LeftTop).wordWrap().pixelSize(13);
-    make(ui.btnTitle, root, "btnTitle").at(7, 72, 226, 44).panelButton();
+    make(ui.btnTitle, root, "btnTitle").at(7, 72, 226, 44).panelButton().eventPropagation();
     make(ui.txtTitleDirection, ui.btnTitle, "txtTitleDirection").at(190, 10, 25, 22).palette(blackText()).font(boldAA()).pixelSize(12).content("");
     make(ui.txtTitleDistance, ui.btnTitle, "txtTitleDistance").at(33, 4, 65, 33).palette(blackText()).font(boldAA()).wordWrap().pixelSize(12).content("");
     make(ui.icon3DAbstract, ui.btnTitle, "icon3DAbstract").at(99, 10, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");

@@ -23,7 +23,7 @@ void setupUi(Ui_GeocacheLocationScreenClass &ui, QWidget *root)
     barMapButton(ui.btnMap, ui.statusBar);
     barGoButton(ui.btnGo, ui.statusBar);
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
-    make(ui.subTitle, root, "subTitle").at(5, 70, 230, 44).panelButton();
+    make(ui.subTitle, root, "subTitle").at(5, 70, 230, 44).panelButton().eventPropagation();
     make(ui.iconLocation, ui.subTitle, "iconLocation").at(13, 10, 25, 22).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_PaneBtn_Location.mif").pixelSize(12);
     make(ui.layoutWidget, ui.subTitle, "layoutWidget").at(40, 12, 175, 18);
     layout(ui.horizontalLayout_9, ui.layoutWidget, "horizontalLayout_9").spacing(4);

@@ -19,7 +19,7 @@ void setupUi(Ui_GeocacheLogScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     barMapButton(ui.btnMap, ui.statusBar);
     barGoButton(ui.btnGo, ui.statusBar);
-    make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton();
+    make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
     make(ui.horizontalLayoutWidget_2, ui.subTitle, "horizontalLayoutWidget_2").at(35, 4, 181, 35);
     layout(ui.horizontalLayout_3, ui.horizontalLayoutWidget_2, "horizontalLayout_3").spacing(0);
     make(ui.labelRecentLogs, ui.horizontalLayoutWidget_2, "labelRecentLogs").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(100, 0).palette(blackText()).font(boldAA()).wordWrap().pixelSize(13);

@@ -32,7 +32,7 @@ void setupUi(Ui_GeocacheOptionsScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     barMapButton(ui.btnMap, ui.statusBar);
     barGoButton(ui.btnGo, ui.statusBar);
-    make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton();
+    make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
     make(ui.horizontalLayoutWidget_3, ui.subTitle, "horizontalLayoutWidget_3").at(9, 4, 208, 40);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget_3, "horizontalLayout").spacing(6).sizeConstraint(QLayout::SetDefaultConstraint);
     make(ui.iconPaneLocation, ui.horizontalLayoutWidget_3, "iconPaneLocation").image(":/Icons/i_PaneBtn_Options.mif");
@@ -44,7 +44,7 @@ void setupUi(Ui_GeocacheOptionsScreenClass &ui, QWidget *root)
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(0).sizeConstraint(QLayout::SetMinimumSize);
     make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType").widgetFont(Font().bold()).sizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon).pixelSize(14).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowImages(":/Buttons/b_KB_AdjustDown_off.mif", ":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemImages(":/Buttons/b_DropDown_Item.mif", ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif").textMargin(20);
     make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").widgetFont(Font().bold()).pixelSize(14).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowImages(":/Buttons/b_KB_AdjustDown_off.mif", ":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemImages(":/Buttons/b_DropDown_Item.mif", ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif").textMargin(20).popupItemSpacing(8);
-    make(ui.btnRouteOptions, ui.layoutWidget, "btnRouteOptions").faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
+    make(ui.btnRouteOptions, ui.layoutWidget, "btnRouteOptions").toggleButton();
     make(ui.label, ui.btnRouteOptions, "label").at(9, 12, 211, 21).font(boldAA().kerning()).alignment(align::Centre).pixelSize(14);
     spacer(ui.verticalSpacer, 20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
     make(ui.btnDelete, ui.backing, "btnDelete").at(4, 191, 227, 38).faces(":/Buttons/b_Geocache_Details_PageClosed.mif", ":/Buttons/b_Geocache_Details_PageClosed_h.mif").focused(":/Buttons/b_Geocache_Details_PageClosed_f.mif");

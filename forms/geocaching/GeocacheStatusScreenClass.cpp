@@ -18,7 +18,7 @@ void setupUi(Ui_GeocacheStatusScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     barMapButton(ui.btnMap, ui.statusBar);
     barGoButton(ui.btnGo, ui.statusBar);
-    make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton();
+    make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
     make(ui.layoutWidget_3, ui.subTitle, "layoutWidget_3").at(11, 4, 204, 34);
     layout(ui.horizontalLayout_2, ui.layoutWidget_3, "horizontalLayout_2").spacing(9);
     make(ui.statGeocacheStatus, ui.layoutWidget_3, "statGeocacheStatus").statusImages(geocache::foundStatusMenuImages());
@@ -36,7 +36,7 @@ void setupUi(Ui_GeocacheStatusScreenClass &ui, QWidget *root)
     make(ui.buttonNeedsMaintenance, ui.layoutWidget, "buttonNeedsMaintenance").radioChoice();
     make(ui.txtStatus_21, ui.buttonNeedsMaintenance, "txtStatus_21").at(70, 10, 150, 24).palette(blackText()).font(boldAA()).pixelSize(13);
     make(ui.iconStatus_21, ui.buttonNeedsMaintenance, "iconStatus_21").at(37, 7, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_NeedsMaintenance.mif").pixelSize(12);
-    make(ui.buttonEnterNote, ui.layoutWidget, "buttonEnterNote").faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
+    make(ui.buttonEnterNote, ui.layoutWidget, "buttonEnterNote").toggleButton();
     make(ui.txtEnterFieldNote, ui.buttonEnterNote, "txtEnterFieldNote").at(44, 10, 175, 24).palette(blackText()).font(boldAA()).pixelSize(13);
     make(ui.iconStatus, ui.buttonEnterNote, "iconStatus").at(10, 7, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_PostaFieldNote.mif").pixelSize(12);
 

@@ -22,7 +22,7 @@ void setupUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *root)
     make(ui.backingInfo, ui.playMemo, "backingInfo").at(23, 4, 198, 44);
     make(ui.iconVoice, ui.backingInfo, "iconVoice").at(16, 4, 45, 39).image(":/Icons/i_media_voice.mif");
     make(ui.labelInfo, ui.backingInfo, "labelInfo").at(62, 5, 133, 34).palette(blackText()).font(boldAA()).pixelSize(12).content("");
-    make(ui.btnMediaAttachment, root, "btnMediaAttachment").at(5, 72, 226, 44).panelButton(false);
+    make(ui.btnMediaAttachment, root, "btnMediaAttachment").at(5, 72, 226, 44).panelButton();
     make(ui.labelMemoCounter, ui.btnMediaAttachment, "labelMemoCounter").at(175, 11, 41, 20).palette(blackText()).font(boldAA()).pixelSize(12).content("");
     make(ui.iconMemo, ui.btnMediaAttachment, "iconMemo").at(148, 11, 25, 22).image(":/Icons/i_PaneBtn_Music.mif");
     make(ui.labelPicturesCounter, ui.btnMediaAttachment, "labelPicturesCounter").at(36, 11, 41, 21).palette(blackText()).font(boldAA()).pixelSize(12).content("");

@@ -25,14 +25,14 @@ void setupUi(Ui_AbAddressListScreenClass &ui, QWidget *root)
     make(ui.verticalLayoutWidget, ui.scrollAreaWidgetContents, "verticalLayoutWidget").at(0, 0, 230, 281);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(0).margins(0, 5, 0, 0);
     make(ui.btnAddress1, ui.verticalLayoutWidget, "btnAddress1").faces(":/Buttons/b_list.mif", ":/Buttons/b_list_h.mif").focused(":/Buttons/b_list_f.mif").eventPropagation();
-    make(ui.btnGo1, ui.btnAddress1, "btnGo1").enabled().at(170, 4, 54, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnGo1, ui.btnAddress1, "btnGo1").enabled().at(170, 4, 54, 43).goButton();
     make(ui.btnAddress1Icon, ui.btnAddress1, "btnAddress1Icon").at(11, 7, 38, 38).normal(":/Icons/i_WP_Home.mif");
     make(ui.formLayoutWidget, ui.btnAddress1, "formLayoutWidget").at(50, -1, 121, 51);
     layout(ui.formLayout_1, ui.formLayoutWidget, "formLayout_1").spacing(6).margins(0, 2, 0, 0).fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint).formAlignment(align::LeftVCentre).horizontalSpacing(0).verticalSpacing(2);
     make(ui.txtAddr1Part1, ui.formLayoutWidget, "txtAddr1Part1").font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
     make(ui.txtAddr1Part2, ui.formLayoutWidget, "txtAddr1Part2").font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
     make(ui.btnAddress2, ui.verticalLayoutWidget, "btnAddress2").faces(":/Buttons/b_list.mif", ":/Buttons/b_list_h.mif").focused(":/Buttons/b_list_f.mif").eventPropagation();
-    make(ui.btnGo2, ui.btnAddress2, "btnGo2").enabled().at(170, 4, 54, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnGo2, ui.btnAddress2, "btnGo2").enabled().at(170, 4, 54, 43).goButton();
     make(ui.btnAddress2Icon, ui.btnAddress2, "btnAddress2Icon").at(11, 7, 38, 38).normal(":/Icons/i_WorkAddress.mif");
     make(ui.formLayoutWidget_2, ui.btnAddress2, "formLayoutWidget_2").at(50, 0, 121, 51);
     layout(ui.formLayout_2, ui.formLayoutWidget_2, "formLayout_2").spacing(6).margins(0, 2, 0, 0).fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint).formAlignment(align::LeftVCentre).horizontalSpacing(0).verticalSpacing(2);

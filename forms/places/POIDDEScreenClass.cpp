@@ -32,7 +32,7 @@ void setupUi(Ui_POIDDEScreenClass &ui, QWidget *root)
     make(ui.labelBearing, ui.backing, "labelBearing").at(38, 188, 120, 36).palette(blackText()).font(normalWeightAA()).pixelSize(13).alignment(align::LeftTop).wordWrap();
     make(ui.txtTotalAscent, ui.backing, "txtTotalAscent").at(159, 140, 76, 21).palette(blackText()).font(boldAA()).pixelSize(14).alignment(align::LeftVCentre).content("0");
     make(ui.labelElevationChange, ui.backing, "labelElevationChange").at(38, 68, 120, 36).palette(blackText()).font(normalWeightAA()).pixelSize(13).alignment(align::LeftTop).wordWrap();
-    make(ui.btnTitle, root, "btnTitle").at(11, 72, 218, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnTitle, root, "btnTitle").at(11, 72, 218, 44).panelButton();
     make(ui.iconFlag, ui.btnTitle, "iconFlag").at(6, 11, 25, 20).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.txtTitleDistance, ui.btnTitle, "txtTitleDistance").at(31, 12, 65, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12).content("");
     make(ui.icon3DAbstract, ui.btnTitle, "icon3DAbstract").at(97, 11, 25, 20).image(":/Icons/i_PaneBtn_Elevation.mif");

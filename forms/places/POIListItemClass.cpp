@@ -16,7 +16,7 @@ void setupUi(Ui_POIListItemClass &ui, QWidget *root)
         .image("focused", ":/Buttons/b_list_f.mif");
 
     make(ui.ItemIcon, root, "ItemIcon").at(9, 7, 38, 38).minSize(32, 32).image(":/Icons/i_WP_Coordinates.mif");
-    make(ui.btnGo, root, "btnGo").at(171, 4, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnGo, root, "btnGo").at(171, 4, 60, 43).goButton();
     make(ui.statDirection, root, "statDirection").at(158, 14, 25, 22).statusImages(paneDirectionImages());
     make(ui.textDirection, root, "textDirection").at(159, 14, 25, 22).maxSize(32, QWIDGETSIZE_MAX).pixelSize(12).alignment(align::Centre);
     make(ui.textName, root, "textName").at(49, 6, 108, 20).minSize(90, 0).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);

@@ -26,7 +26,7 @@ void setupUi(Ui_WptDDEScreenClass &ui, QWidget *root)
     make(ui.labelElevationChange, ui.backing, "labelElevationChange").at(38, 68, 120, 36).palette(blackText()).font(normalWeightAA()).pixelSize(13).alignment(align::LeftTop).wordWrap();
     make(ui.txtBearing, ui.backing, "txtBearing").at(159, 188, 76, 21).palette(blackText()).font(boldAA()).pixelSize(14).alignment(align::LeftTop).content("0");
     make(ui.txtTotalAscent, ui.backing, "txtTotalAscent").at(159, 140, 76, 21).palette(blackText()).font(boldAA()).pixelSize(14).alignment(align::LeftTop).content("0");
-    make(ui.btnTitle, root, "btnTitle").at(11, 72, 218, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnTitle, root, "btnTitle").at(11, 72, 218, 44).panelButton();
     make(ui.iconFlag, ui.btnTitle, "iconFlag").at(8, 11, 25, 20).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.txtTitleDistance, ui.btnTitle, "txtTitleDistance").at(33, 12, 65, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12).content("");
     make(ui.icon3DAbstract, ui.btnTitle, "icon3DAbstract").at(99, 11, 25, 20).image(":/Icons/i_PaneBtn_Elevation.mif");

@@ -16,8 +16,8 @@ void setupUi(Ui_WptPicturesScreenClass &ui, QWidget *root)
     make(ui.btnMenu, ui.statusBar, "btnMenu").at(164, 1, 70, 48).faces(":/Icons/i_Map_Menu.mif", ":/Icons/i_Map_Menu_h.mif");
     backButton(ui.btnBack, ui.statusBar);
     make(ui.statusBarButtonsView, ui.statusBar, "statusBarButtonsView").at(60, 7, 120, 43);
-    make(ui.btnMap, ui.statusBarButtonsView, "btnMap").at(0, 0, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.statusBarButtonsView, "btnGo").at(60, 0, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnMap, ui.statusBarButtonsView, "btnMap").at(0, 0, 60, 43).mapPreviewButton();
+    make(ui.btnGo, ui.statusBarButtonsView, "btnGo").at(60, 0, 60, 43).goButton();
     make(ui.statusBarButtonsWptCreation, ui.statusBar, "statusBarButtonsWptCreation").at(81, 7, 77, 43);
     make(ui.btnSave, ui.statusBarButtonsWptCreation, "btnSave").at(0, 0, 76, 43).faces(":/Buttons/b_Save.mif", ":/Buttons/b_Save_h.mif");
     make(ui.nameButton, root, "nameButton").at(56, 26, 179, 42).faces(":/Bkgd/bkgd_TitleArea_Right_01.mif", ":/Bkgd/bkgd_TitleArea_Right_01_h.mif").focused(":/Bkgd/bkgd_TitleArea_Right_01_f.mif");

@@ -23,10 +23,10 @@ void setupUi(Ui_AreaCalculationScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.layoutWidget, ui.statusBar, "layoutWidget").at(60, 7, 122, 45);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(0);
-    make(ui.btnMap, ui.layoutWidget, "btnMap").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.layoutWidget, "btnGo").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnMap, ui.layoutWidget, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
+    make(ui.btnGo, ui.layoutWidget, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
-    make(ui.btnAreaCalculation, root, "btnAreaCalculation").at(5, 72, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnAreaCalculation, root, "btnAreaCalculation").at(5, 72, 226, 44).panelButton();
     make(ui.layoutWidget1, ui.btnAreaCalculation, "layoutWidget1").at(9, 6, 207, 30);
     layout(ui.horizontalLayout_2, ui.layoutWidget1, "horizontalLayout_2").spacing(6);
     make(ui.icon, ui.layoutWidget1, "icon").image(":/Icons/i_PanelBtn_AreaCalculation.mif");

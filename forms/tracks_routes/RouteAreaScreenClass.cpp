@@ -24,7 +24,7 @@ void setupUi(Ui_RouteAreaScreenClass &ui, QWidget *root)
     make(ui.lbl_PerimeterVal, ui.icon_AreaHolder, "lbl_PerimeterVal").at(94, 22, 117, 18).palette(blackText()).font(boldAA()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOn).content("0.0");
     make(ui.lbl_AreaVal, ui.icon_AreaHolder, "lbl_AreaVal").at(94, 4, 117, 18).palette(blackText()).font(boldAA()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOn).content("0.0");
     make(ui.MapWidget, ui.icon_AreaHolder, "MapWidget").at(7, 42, 204, 180);
-    make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).panelButton();
     make(ui.lbl_AreaCalculation, ui.btnSubTitle, "lbl_AreaCalculation").at(35, 11, 177, 21).palette(blackText()).font(boldAA()).pixelSize(13);
     make(ui.iconPaneLocation_6, ui.btnSubTitle, "iconPaneLocation_6").at(8, 9, 25, 22).image(":/Icons/i_PanelBtn_AreaCalculation.mif");
 }

@@ -12,7 +12,7 @@ void setupUi(Ui_RouteDDEScreenClass &ui, QWidget *root)
     Root(root, "RouteDDEScreenClass")
         .size(240, 400);
 
-    make(ui.btnSubTitle, root, "btnSubTitle").at(5, 72, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnSubTitle, root, "btnSubTitle").at(5, 72, 226, 44).panelButton();
     make(ui.layoutWidget_6, ui.btnSubTitle, "layoutWidget_6").at(10, 5, 211, 32);
     layout(ui.horizontalLayout_6, ui.layoutWidget_6, "horizontalLayout_6").spacing(0).margins(0, 0, 0, 0);
     make(ui.iconFlag, ui.layoutWidget_6, "iconFlag").image(":/Icons/i_PaneBtn_DestinationIcon.mif");

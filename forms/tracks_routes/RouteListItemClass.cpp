@@ -22,7 +22,7 @@ void setupUi(Ui_RouteListItemClass &ui, QWidget *root)
     make(ui.icon, root, "icon").at(9, 7, 38, 38).image(":/Icons/i_Route.mif");
     make(ui.ItemIcon_Picture, ui.icon, "ItemIcon_Picture").at(19, 18, 20, 20).image(":/Icons/i_MediaAttached.mif");
     make(ui.textElvChange, root, "textElvChange").at(120, 26, 64, 20).font(normalWeightAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Elevation");
-    make(ui.btnGo, root, "btnGo").at(179, 6, 41, 41).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnGo, root, "btnGo").at(179, 6, 41, 41).goButton();
     make(ui.favoriteIcon, root, "favoriteIcon").at(29, 8, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
 }
 

@@ -15,14 +15,14 @@ void setupUi(Ui_RouteOptionsScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.statusBarButtonsView, ui.statusBar, "statusBarButtonsView").at(60, 7, 120, 43);
-    make(ui.btnMap, ui.statusBarButtonsView, "btnMap").at(0, 0, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.statusBarButtonsView, "btnGo").at(60, 0, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnMap, ui.statusBarButtonsView, "btnMap").at(0, 0, 60, 43).mapPreviewButton();
+    make(ui.btnGo, ui.statusBarButtonsView, "btnGo").at(60, 0, 60, 43).goButton();
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).panelButton();
     make(ui.dateTimeLabel_2, ui.btnSubTitle, "dateTimeLabel_2").at(36, 11, 91, 21).palette(blackText()).font(boldAA()).pixelSize(12);
     make(ui.iconOptions, ui.btnSubTitle, "iconOptions").at(180, 7, 25, 22).statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_PaneBtn_Pedestrian.mif", ":/Icons/i_PaneBtn_Bike.mif", ":/Icons/i_PaneBtn_Car.mif"});
     make(ui.iconPaneLocation_2, ui.btnSubTitle, "iconPaneLocation_2").at(10, 11, 25, 22).image(":/Icons/i_PaneBtn_Options.mif");
-    make(ui.btnDelete, root, "btnDelete").at(4, 306, 230, 44).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
+    make(ui.btnDelete, root, "btnDelete").at(4, 306, 230, 44).toggleButton();
     make(ui.labelPictures, ui.btnDelete, "labelPictures").at(10, 12, 211, 21).palette(blackText()).font(boldAA()).pixelSize(12).alignment(align::Centre);
     make(ui.txtWaypointSource, root, "txtWaypointSource").at(15, 281, 211, 20).pixelSize(12).content("some path here");
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
@@ -31,7 +31,7 @@ void setupUi(Ui_RouteOptionsScreenClass &ui, QWidget *root)
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(6).margins(0, 0, 0, 0);
     make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).pixelSize(14).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowImages(":/Buttons/b_KB_AdjustDown_off.mif", ":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemImages(":/Buttons/b_DropDown_Item.mif", ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif").textMargin(20);
     make(ui.cmbRouteVehicle, ui.layoutWidget, "cmbRouteVehicle").font(Font().bold()).pixelSize(14).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowImages(":/Buttons/b_KB_AdjustDown_off.mif", ":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemImages(":/Buttons/b_DropDown_Item.mif", ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif").textMargin(20).popupItemSpacing(8);
-    make(ui.btnOptions, ui.layoutWidget, "btnOptions").faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
+    make(ui.btnOptions, ui.layoutWidget, "btnOptions").toggleButton();
     make(ui.btnOptionsTitle, ui.btnOptions, "btnOptionsTitle").at(10, 11, 211, 21).palette(blackText()).font(boldAA()).pixelSize(12).alignment(align::Centre);
     spacer(ui.verticalSpacer, 20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
 

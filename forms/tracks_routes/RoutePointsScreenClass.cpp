@@ -13,7 +13,7 @@ void setupUi(Ui_RoutePointsScreenClass &ui, QWidget *root)
         .size(240, 400);
 
     make(ui.Header, root, "Header").at(0, 20, 240, 47);
-    make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).panelButton();
     make(ui.horizontalLayoutWidget, ui.btnSubTitle, "horizontalLayoutWidget").at(6, 6, 216, 30);
     layout(ui.horizontalLayout_2, ui.horizontalLayoutWidget, "horizontalLayout_2").spacing(3).margins(0, 0, 0, 0);
     make(ui.iconPaneLocation_4, ui.horizontalLayoutWidget, "iconPaneLocation_4").image(":/Icons/i_PanelBtn_Route_Points.mif");

@@ -22,7 +22,7 @@ void setupUi(Ui_TrackListItemClass &ui, QWidget *root)
     make(ui.icon, root, "icon").at(13, 5, 35, 37).image(":/Icons/i_track_icon.mif");
     make(ui.mediaIcon, ui.icon, "mediaIcon").at(13, 18, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
     make(ui.textElvChange, root, "textElvChange").at(114, 32, 66, 15).font(normalWeightAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Distance");
-    make(ui.btnGo, root, "btnGo").at(168, 4, 54, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnGo, root, "btnGo").at(168, 4, 54, 43).goButton();
     make(ui.iconFavorite, root, "iconFavorite").at(27, 3, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
 }
 

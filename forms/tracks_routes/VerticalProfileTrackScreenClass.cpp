@@ -30,8 +30,8 @@ void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
     make(ui.horizontalLayoutWidget_4, ui.initMode, "horizontalLayoutWidget_4").at(0, 0, 122, 45);
     layout(ui.horizontalLayout_6, ui.horizontalLayoutWidget_4, "horizontalLayout_6").spacing(0).margins(0, 0, 0, 0).sizeConstraint(QLayout::SetNoConstraint);
     make(ui.btnToolBar, ui.horizontalLayoutWidget_4, "btnToolBar").enabled().faces(":/Icons/i_ToolBar_Altimeter.mif", ":/Icons/i_ToolBar_Altimeter_h.mif");
-    make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
+    make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.editMode, nullptr, "editMode");
     make(ui.btnLeft, ui.editMode, "btnLeft").at(0, 0, 60, 43).autoRepeat().autoRepeatDelay(100).faces(":/Buttons/b_Prev.mif", ":/Buttons/b_Prev_h.mif");
     make(ui.btnRight, ui.editMode, "btnRight").at(60, 0, 60, 43).autoRepeat().autoRepeatDelay(100).faces(":/Buttons/b_Next.mif", ":/Buttons/b_Next_h.mif");
@@ -40,7 +40,7 @@ void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
     make(ui.btnZoomIn, ui.zoomMode, "btnZoomIn").at(6, 0, 48, 43).faces(":/Icons/i_toolBar_ZoomIn.mif", ":/Icons/i_toolBar_ZoomIn_h.mif");
     make(ui.btnZoomOut, ui.zoomMode, "btnZoomOut").at(66, 0, 48, 43).faces(":/Icons/i_toolBar_ZoomOut.mif", ":/Icons/i_toolBar_ZoomOut_h.mif");
     make(ui.btnPanMode, ui.zoomMode, "btnPanMode").at(120, 0, 60, 43).faces(":/Icons/i_toolbar_PanningMode.mif", ":/Icons/i_toolbar_PanningMode_h.mif");
-    make(ui.btnVerticalProfile, root, "btnVerticalProfile").at(5, 72, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnVerticalProfile, root, "btnVerticalProfile").at(5, 72, 226, 44).panelButton();
     make(ui.layoutWidget, ui.btnVerticalProfile, "layoutWidget").at(10, 5, 206, 32);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(3).margins(0, 0, 0, 0);
     make(ui.icon3DAbstract_2, ui.layoutWidget, "icon3DAbstract_2").image(":/Icons/i_PaneBtn_Elevation.mif");
