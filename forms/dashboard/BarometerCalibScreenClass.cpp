@@ -11,7 +11,7 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
 {
     Root(root, "BarometerCalibScreenClass").size(240, 400);
 
-    make(ui.lblSeeLevelPress, root, "lblSeeLevelPress").at(10, 150, 222, 21).font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.lblSeeLevelPress, root, "lblSeeLevelPress").at(10, 150, 222, 21).settingCaption();
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.cbPressureUnits, root, "cbPressureUnits").at(140, 170, 99, 44).smallComboBox();
@@ -26,7 +26,7 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
     make(ui.cbCurrentElev, root, "cbCurrentElev").at(140, 240, 99, 44).smallComboBox();
     comboDropMark(ui.icon_3, ui.cbCurrentElev, "icon_3");
     make(ui.txtCurBarAlt, root, "txtCurBarAlt").at(60, 320, 121, 21).font(boldAA()).alignment(align::Centre).pixelSize(14);
-    make(ui.lblCurrentElev, root, "lblCurrentElev").at(10, 220, 222, 21).font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.lblCurrentElev, root, "lblCurrentElev").at(10, 220, 222, 21).settingCaption();
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
 
     // The backing panel, created last, goes under everything else.

@@ -13,8 +13,8 @@ void setupUi(Ui_SettingsRouteOptionsScreenClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.lblRoutingMethod, root, "lblRoutingMethod").at(10, 79, 221, 20).font(boldAA()).scaledContents().pixelSize(14);
-    make(ui.lblVihicleRouting, root, "lblVihicleRouting").at(10, 149, 220, 20).font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.lblRoutingMethod, root, "lblRoutingMethod").at(10, 79, 221, 20).settingCaption();
+    make(ui.lblVihicleRouting, root, "lblVihicleRouting").at(10, 149, 220, 20).settingCaption();
     make(ui.comboVehicleRouting, root, "comboVehicleRouting").at(5, 170, 230, 44).standardComboBox().eventPropagation(false);
     make(ui.comboRoutingMethod, root, "comboRoutingMethod").at(5, 100, 230, 44).standardComboBox().eventPropagation(false);
     titleHeader(ui.icon, root, "icon");
