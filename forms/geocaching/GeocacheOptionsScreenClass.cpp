@@ -42,8 +42,8 @@ void setupUi(Ui_GeocacheOptionsScreenClass &ui, QWidget *root)
     make(ui.backing, root, "backing").at(0, 120, 239, 233);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(2, 2, 233, 139);
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(0).sizeConstraint(QLayout::SetMinimumSize);
-    make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType").widgetFont(Font().bold()).sizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon).pixelSize(14).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowImages(":/Buttons/b_KB_AdjustDown_off.mif", ":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemImages(":/Buttons/b_DropDown_Item.mif", ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif").textMargin(20);
-    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").widgetFont(Font().bold()).pixelSize(14).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowImages(":/Buttons/b_KB_AdjustDown_off.mif", ":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemImages(":/Buttons/b_DropDown_Item.mif", ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif").textMargin(20).popupItemSpacing(8);
+    make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType").widgetFont(Font().bold()).sizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon).pixelSize(14).routeComboBox().textMargin(20);
+    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").widgetFont(Font().bold()).pixelSize(14).routeComboBox().textMargin(20).popupItemSpacing(8);
     make(ui.btnRouteOptions, ui.layoutWidget, "btnRouteOptions").toggleButton();
     make(ui.label, ui.btnRouteOptions, "label").at(9, 12, 211, 21).font(boldAA().kerning()).alignment(align::Centre).pixelSize(14);
     spacer(ui.verticalSpacer, 20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);

@@ -29,8 +29,8 @@ void setupUi(Ui_POIOptionsScreenClass &ui, QWidget *root)
     make(ui.backing, root, "backing").at(0, 118, 240, 180);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 4, 232, 175);
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(6);
-    make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType").font(Font().bold()).pixelSize(13).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Buttons/b_KB_AdjustDown_off.mif").arrowPressed(":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(42);
-    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).pixelSize(13).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Buttons/b_KB_AdjustDown_off.mif").arrowPressed(":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(42);
+    make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType").font(Font().bold()).pixelSize(13).routeComboBox().textMargin(42);
+    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).pixelSize(13).routeComboBox().textMargin(42);
     make(ui.tbnRouteOptions, ui.layoutWidget, "tbnRouteOptions").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed, 100, 0).toggleButton();
     make(ui.label_3, ui.tbnRouteOptions, "label_3").at(9, 7, 213, 31).font(boldAA()).pixelSize(12).alignment(align::Centre);
     spacer(ui.verticalSpacer, 20, 10, QSizePolicy::Minimum, QSizePolicy::MinimumExpanding);

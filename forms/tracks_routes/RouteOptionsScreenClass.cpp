@@ -29,8 +29,8 @@ void setupUi(Ui_RouteOptionsScreenClass &ui, QWidget *root)
     make(ui.backing, root, "backing").at(0, 116, 240, 237);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(3, 5, 232, 157);
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(6).margins(0, 0, 0, 0);
-    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).pixelSize(14).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowImages(":/Buttons/b_KB_AdjustDown_off.mif", ":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemImages(":/Buttons/b_DropDown_Item.mif", ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif").textMargin(20);
-    make(ui.cmbRouteVehicle, ui.layoutWidget, "cmbRouteVehicle").font(Font().bold()).pixelSize(14).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowImages(":/Buttons/b_KB_AdjustDown_off.mif", ":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemImages(":/Buttons/b_DropDown_Item.mif", ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif").textMargin(20).popupItemSpacing(8);
+    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).pixelSize(14).routeComboBox().textMargin(20);
+    make(ui.cmbRouteVehicle, ui.layoutWidget, "cmbRouteVehicle").font(Font().bold()).pixelSize(14).routeComboBox().textMargin(20).popupItemSpacing(8);
     make(ui.btnOptions, ui.layoutWidget, "btnOptions").toggleButton();
     make(ui.btnOptionsTitle, ui.btnOptions, "btnOptionsTitle").at(10, 11, 211, 21).palette(blackText()).font(boldAA()).pixelSize(12).alignment(align::Centre);
     spacer(ui.verticalSpacer, 20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
