@@ -75,6 +75,17 @@ public:
     // The read-outs of the quick-info bars: white, dim when disabled, bold
     // antialiased 12 px, scaled, left and vertically centred.
     Row &quickInfoText();
+    // The media file details: a field's name (bold 13 px, left), its value
+    // (bold 13 px, right) and the small print of a position (12 px, right).
+    Row &mediaInfoName();
+    Row &mediaInfoValue();
+    Row &mediaInfoSmallPrint();
+    // The name and value columns of the track information: white text, dim
+    // when disabled, 14 px, top left; names wrap, values are bold.
+    Row &trackInfoName();
+    Row &trackInfoValue();
+    // One number of a user datum or grid, entered in a 16 pt font.
+    Row &numericParameterEntry();
 
     // Applies a look routine of core/construction to the object at this point
     // of its row.

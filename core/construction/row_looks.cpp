@@ -3,6 +3,7 @@
 #include "core/construction/images.h"
 #include "core/construction/look.h"
 #include "controls/zel_buttons.h"
+#include "controls/zel_input.h"
 #include "controls/zel_text.h"
 
 namespace quarn {
@@ -131,6 +132,59 @@ void applyQuickInfoText(ZelTextBox *text)
     text->setScaledContents(true);
     text->setAlignment(align::LeftVCentre);
     text->setFontPixelSize(12);
+}
+
+namespace {
+
+void applyMediaInfoText(ZelTextBox *text, const QFont &font, Qt::Alignment alignment, int pixels)
+{
+    text->setFont(font);
+    text->setTextFormat(Qt::PlainText);
+    text->setAlignment(alignment);
+    text->setFontPixelSize(pixels);
+}
+
+} // namespace
+
+void applyMediaInfoName(ZelTextBox *name)
+{
+    applyMediaInfoText(name, boldAA(), align::LeftVCentre, 13);
+    name->setTextBoxFlags(true, false);
+    name->setTextBoxNumber(int(TextBoxNumber::MediaInfo));
+}
+
+void applyMediaInfoValue(ZelTextBox *value)
+{
+    applyMediaInfoText(value, boldAA(), align::RightVCentre, 13);
+    value->setTextBoxNumber(int(TextBoxNumber::MediaInfo));
+}
+
+void applyMediaInfoSmallPrint(ZelTextBox *text)
+{
+    applyMediaInfoText(text, aaFont(), align::RightVCentre, 12);
+    text->setTextBoxNumber(int(TextBoxNumber::MediaInfo));
+}
+
+void applyTrackInfoName(ZelTextBox *name)
+{
+    name->setPalette(whiteTextRoleDimDisabled());
+    name->setFontPixelSize(14);
+    name->setAlignment(align::LeftTop);
+    name->setWordWrap(true);
+}
+
+void applyTrackInfoValue(ZelTextBox *value)
+{
+    value->setPalette(whiteTextRoleDimDisabled());
+    value->setFont(boldAA());
+    value->setFontPixelSize(14);
+    value->setAlignment(align::LeftTop);
+}
+
+void applyNumericParameterEntry(zelCoordEntryWidget *entry)
+{
+    entry->setFont(Font().pointSize(16));
+    entry->setCoordType(int(CoordType::NumericParameter));
 }
 
 } // namespace quarn

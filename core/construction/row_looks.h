@@ -8,6 +8,7 @@ class ZelAbstractCheckButton;
 class ZelComboBox;
 class ZelPushButton;
 class ZelTextBox;
+class zelCoordEntryWidget;
 
 namespace quarn {
 
@@ -24,6 +25,12 @@ void applyMapPreviewButton(ZelPushButton *button);
 void applyRouteComboBox(ZelComboBox *comboBox);
 void applySettingCaption(ZelTextBox *caption);
 void applyQuickInfoText(ZelTextBox *text);
+void applyMediaInfoName(ZelTextBox *name);
+void applyMediaInfoValue(ZelTextBox *value);
+void applyMediaInfoSmallPrint(ZelTextBox *text);
+void applyTrackInfoName(ZelTextBox *name);
+void applyTrackInfoValue(ZelTextBox *value);
+void applyNumericParameterEntry(zelCoordEntryWidget *entry);
 
 template <typename W>
 Row<W> &Row<W>::standardComboBox()
@@ -120,6 +127,48 @@ template <typename W>
 Row<W> &Row<W>::quickInfoText()
 {
     applyQuickInfoText(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::mediaInfoName()
+{
+    applyMediaInfoName(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::mediaInfoValue()
+{
+    applyMediaInfoValue(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::mediaInfoSmallPrint()
+{
+    applyMediaInfoSmallPrint(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::trackInfoName()
+{
+    applyTrackInfoName(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::trackInfoValue()
+{
+    applyTrackInfoValue(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::numericParameterEntry()
+{
+    applyNumericParameterEntry(m_object);
     return *this;
 }
 

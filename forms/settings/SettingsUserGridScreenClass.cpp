@@ -35,15 +35,15 @@ void setupUi(Ui_SettingsUserGridScreenClass &ui, QWidget *root)
     make(ui.lblCoordPoint2, ui.scrollAreaWidgetContents, "lblCoordPoint2").maxSize(230, QWIDGETSIZE_MAX).font(boldAA()).wordWrap().pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree);
     make(ui.coordPoint2, ui.scrollAreaWidgetContents, "coordPoint2").font(Font().pointSize(16));
     make(ui.lblAzimuthCntrLine, ui.scrollAreaWidgetContents, "lblAzimuthCntrLine").maxSize(230, QWIDGETSIZE_MAX).font(boldAA()).wordWrap().pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.ceAzimuthCntrLine, ui.scrollAreaWidgetContents, "ceAzimuthCntrLine").font(Font().pointSize(16)).coordType(CoordType::NumericParameter).coordSubType(0);
+    make(ui.ceAzimuthCntrLine, ui.scrollAreaWidgetContents, "ceAzimuthCntrLine").numericParameterEntry().coordSubType(0);
     make(ui.lblScaleFactor, ui.scrollAreaWidgetContents, "lblScaleFactor").maxSize(230, QWIDGETSIZE_MAX).font(boldAA()).wordWrap().pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.ceScaleFactor, ui.scrollAreaWidgetContents, "ceScaleFactor").font(Font().pointSize(16)).coordType(CoordType::NumericParameter);
+    make(ui.ceScaleFactor, ui.scrollAreaWidgetContents, "ceScaleFactor").numericParameterEntry();
     make(ui.lblUnitConv, ui.scrollAreaWidgetContents, "lblUnitConv").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).maxSize(230, QWIDGETSIZE_MAX).font(boldAA()).wordWrap().pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.ceUnitConv, ui.scrollAreaWidgetContents, "ceUnitConv").font(Font().pointSize(16)).coordType(CoordType::NumericParameter);
+    make(ui.ceUnitConv, ui.scrollAreaWidgetContents, "ceUnitConv").numericParameterEntry();
     make(ui.lblFalseNorth, ui.scrollAreaWidgetContents, "lblFalseNorth").maxSize(230, QWIDGETSIZE_MAX).font(boldAA()).wordWrap().pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.ceFalseNorth, ui.scrollAreaWidgetContents, "ceFalseNorth").font(Font().pointSize(16)).coordType(CoordType::NumericParameter);
+    make(ui.ceFalseNorth, ui.scrollAreaWidgetContents, "ceFalseNorth").numericParameterEntry();
     make(ui.lblFalseEast, ui.scrollAreaWidgetContents, "lblFalseEast").maxSize(230, QWIDGETSIZE_MAX).font(boldAA()).wordWrap().pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.ceFalseEast, ui.scrollAreaWidgetContents, "ceFalseEast").font(Font().pointSize(16)).coordType(CoordType::NumericParameter);
+    make(ui.ceFalseEast, ui.scrollAreaWidgetContents, "ceFalseEast").numericParameterEntry();
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 
     addMembers(ui.horizontalLayout, {ui.horizontalSpacer, ui.labelName, ui.horizontalSpacer_2});
