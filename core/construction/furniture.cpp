@@ -18,7 +18,7 @@ Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, 
 {
     return make(field, bottomBar, objectName)
         .at(180, 7, 60, 43)
-        .faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+        .contextMenuButton();
 }
 
 Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, const QFont &font,
@@ -27,7 +27,7 @@ Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, 
     return make(field, bottomBar, objectName)
         .at(180, 7, 60, 43)
         .font(font)
-        .faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+        .contextMenuButton();
 }
 
 Row<ZelPushButton> barMapButton(ZelPushButton *&field, QWidget *bottomBar)

@@ -22,7 +22,7 @@ Row<ZelPushButton> calibrationStartButton(ZelPushButton *&field, QWidget *bottom
 {
     return make(field, bottomBar, "btnStart")
         .at(160, 6, 76, 43)
-        .faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif")
+        .actionButton()
         .focused(":/Buttons/b_Menu_h.mif");
 }
 
@@ -182,7 +182,7 @@ Row<QWidget> headerSlot(QWidget *&field, QWidget *root)
 void locationPanel(ZelPushButton *&button, ZelIcon *&icon, ZelTextBox *&caption, ZelTextBox *&location,
                    QWidget *root)
 {
-    make(button, root, "btnLocation").at(8, 111, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
+    make(button, root, "btnLocation").at(8, 111, 226, 44).plainPanelButton();
     make(icon, button, "iconPaneLocation").at(10, 10, 25, 25).image(":/Icons/i_PaneBtn_Location.mif");
     make(caption, button, "dateTimeLabel_3").at(38, 5, 176, 16).palette(blackText()).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
     make(location, button, "labelLocation").at(38, 20, 176, 16).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents(false).alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
@@ -192,7 +192,7 @@ void destinationPanel(ZelPushButton *&button, ZelTextBox *&direction, ZelStatusI
                       ZelIcon *&flag, ZelTextBox *&distance, QWidget *root)
 {
     const Colours panelText = blackText().role(QPalette::ButtonText, kBlack, kDisabledText);
-    make(button, root, "btnDDE").at(8, 69, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
+    make(button, root, "btnDDE").at(8, 69, 226, 44).plainPanelButton();
     make(direction, button, "txtDirection").at(190, 10, 24, 21).palette(panelText).font(boldAA()).pixelSize(12).content("");
     make(directionIndicator, button, "iconDirection").at(192, 10, 25, 22).statusImages(paneDirectionImages());
     make(flag, button, "iconFlag").at(10, 9, 25, 25).image(":/Icons/i_PaneBtn_DestinationIcon.mif");

@@ -86,6 +86,15 @@ public:
     Row &trackInfoValue();
     // One number of a user datum or grid, entered in a 16 pt font.
     Row &numericParameterEntry();
+    // The panel button face of the screens that give it no focus picture.
+    Row &plainPanelButton();
+    // The 76 x 43 text button of the bottom bars (Next, Save, OK): normal, pressed.
+    Row &actionButton();
+    // The toolbar icon that opens the options menu: normal, pressed.
+    Row &contextMenuButton();
+    // The bar that opens a closed page of the geocache lists and filters, in
+    // the dynamic properties the host reads: normal, pressed, focused.
+    Row &closedPageButton();
 
     // Applies a look routine of core/construction to the object at this point
     // of its row.

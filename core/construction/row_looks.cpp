@@ -78,6 +78,31 @@ void applyPanelButton(ZelPushButton *button)
     button->setFocused(image(":/Buttons/b_Panel_01_f.mif"));
 }
 
+void applyPlainPanelButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_Panel_01.mif"));
+    button->setPressed(image(":/Buttons/b_Panel_01_h.mif"));
+}
+
+void applyActionButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_Menu.mif"));
+    button->setPressed(image(":/Buttons/b_Menu_h.mif"));
+}
+
+void applyContextMenuButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Icons/i_ToolBar_Menu.mif"));
+    button->setPressed(image(":/Icons/i_ToolBar_Menu_h.mif"));
+}
+
+void applyClosedPageButton(QObject *button)
+{
+    button->setProperty("normal", image(":/Buttons/b_Geocache_Details_PageClosed.mif"));
+    button->setProperty("pressed", image(":/Buttons/b_Geocache_Details_PageClosed_h.mif"));
+    button->setProperty("focused", image(":/Buttons/b_Geocache_Details_PageClosed_f.mif"));
+}
+
 void applyToggleButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Buttons/b_ToggleButton.mif"));

@@ -4,6 +4,7 @@
 
 #include "core/construction/compass.h"
 
+class QObject;
 class ZelAbstractCheckButton;
 class ZelComboBox;
 class ZelPushButton;
@@ -31,6 +32,10 @@ void applyMediaInfoSmallPrint(ZelTextBox *text);
 void applyTrackInfoName(ZelTextBox *name);
 void applyTrackInfoValue(ZelTextBox *value);
 void applyNumericParameterEntry(zelCoordEntryWidget *entry);
+void applyPlainPanelButton(ZelPushButton *button);
+void applyActionButton(ZelPushButton *button);
+void applyContextMenuButton(ZelPushButton *button);
+void applyClosedPageButton(QObject *button);
 
 template <typename W>
 Row<W> &Row<W>::standardComboBox()
@@ -169,6 +174,34 @@ template <typename W>
 Row<W> &Row<W>::numericParameterEntry()
 {
     applyNumericParameterEntry(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::plainPanelButton()
+{
+    applyPlainPanelButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::actionButton()
+{
+    applyActionButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::contextMenuButton()
+{
+    applyContextMenuButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::closedPageButton()
+{
+    applyClosedPageButton(m_object);
     return *this;
 }
 

@@ -14,7 +14,7 @@ void setupUi(Ui_FishHuntScreenClass &ui, QWidget *root)
     bottomBar(ui.bottomBar, root, "bottomBar");
     backButton(ui.btnBack, ui.bottomBar);
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).titleText();
     make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).font(boldAA()).pixelSize(12);
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_FishHunt.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 286);

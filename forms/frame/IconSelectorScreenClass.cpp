@@ -14,7 +14,7 @@ void setupUi(Ui_IconSelectorScreenClass &ui, QWidget *root)
 {
     Root(root, "IconSelectorScreenClass").size(240, 400).popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 278);
 
-    make(ui.txtTitle, root, "txtTitle").at(39, 45, 151, 22).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.txtTitle, root, "txtTitle").at(39, 45, 151, 22).titleText();
     make(ui.btnClose, root, "btnClose").at(193, 43, 27, 27).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
     make(ui.scrollArea, root, "scrollArea").at(17, 82, 205, 278).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 184, 276).minSize(184, 276).autoFillBackground();

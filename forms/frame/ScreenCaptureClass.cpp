@@ -12,7 +12,7 @@ void setupUi(Ui_ScreenCaptureClass &ui, QWidget *root)
     Root(root, "ScreenCaptureClass").size(240, 400);
 
     titleHeader(ui.iconTitleBar, root, "iconTitleBar");
-    make(ui.lblTitle, ui.iconTitleBar, "lblTitle").at(44, 4, 185, 38).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.lblTitle, ui.iconTitleBar, "lblTitle").at(44, 4, 185, 38).titleText().wordWrap();
     titleIcon(ui.icon, ui.iconTitleBar, "icon", ":/Icons/i_ScreenCapture.mif");
     make(ui.lblPress, root, "lblPress").at(10, 220, 221, 51).font(normalWeightAA()).wordWrap().pixelSize(14);
     make(ui.lblScreenCapture, root, "lblScreenCapture").at(10, 80, 219, 16).settingCaption();

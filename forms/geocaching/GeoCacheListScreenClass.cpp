@@ -17,7 +17,7 @@ void setupUi(Ui_GeoCacheListScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(169, 7, 71, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
-    make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+    make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).contextMenuButton();
     make(ui.pageSave, nullptr, "pageSave");
     make(ui.btnSave, ui.pageSave, "btnSave").at(10, 0, 55, 41).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_f.mif");
     make(ui.titleButton, root, "titleButton").at(5, 26, 230, 42).faces(":/Bkgd/bkgd_TitleArea.mif", ":/Bkgd/bkgd_TitleArea_h.mif").focused(":/Bkgd/bkgd_TitleArea_f.mif");

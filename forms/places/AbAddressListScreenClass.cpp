@@ -13,9 +13,9 @@ void setupUi(Ui_AbAddressListScreenClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnDelete, ui.statusBar, "btnDelete").at(164, 7, 76, 43).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnDelete, ui.statusBar, "btnDelete").at(164, 7, 76, 43).actionButton();
     make(ui.iconDelete, ui.btnDelete, "iconDelete").at(22, 7, 32, 32).image(":/Icons/i_MenuIcon_Delete.mif");
-    make(ui.btnSave, ui.statusBar, "btnSave").at(164, 7, 76, 43).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnSave, ui.statusBar, "btnSave").at(164, 7, 76, 43).actionButton();
     make(ui.iconSave, ui.btnSave, "iconSave").at(22, 7, 32, 32).image(":/Icons/i_MenuIcon_Save.mif");
     listHeaderButton(ui.btnListHeader, root);
     make(ui.iconAddr, ui.btnListHeader, "iconAddr").at(2, 3, 38, 38).image(":/Icons/i_assigntype_Location.mif");

@@ -13,7 +13,7 @@ void setupUi(Ui_NearByTypeScreenClass &ui, QWidget *root)
         .size(240, 400);
 
     bottomBar(ui.statusBar, root);
-    make(ui.OKButton, ui.statusBar, "OKButton").at(163, 7, 76, 43).font(aaFont()).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.OKButton, ui.statusBar, "OKButton").at(163, 7, 76, 43).font(aaFont()).actionButton();
     make(ui.okText, ui.OKButton, "okText").at(18, 12, 42, 20).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(20).alignment(align::Centre);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.btnViewOnMap, ui.statusBar, "btnViewOnMap").at(70, 5, 60, 43).faces(":/Icons/i_ToolBar_POI.mif", ":/Icons/i_ToolBar_POI_h.mif");

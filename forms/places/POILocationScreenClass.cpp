@@ -18,7 +18,7 @@ void setupUi(Ui_POILocationScreenClass &ui, QWidget *root)
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     barMapButton(ui.btnMap, ui.statusBar);
     barGoButton(ui.btnGo, ui.statusBar);
-    make(ui.btnSubtitle, root, "btnSubtitle").at(5, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
+    make(ui.btnSubtitle, root, "btnSubtitle").at(5, 70, 226, 44).plainPanelButton();
     make(ui.layoutWidget, ui.btnSubtitle, "layoutWidget").at(40, 12, 175, 18);
     layout(ui.horizontalLayout_2, ui.layoutWidget, "horizontalLayout_2").spacing(4);
     make(ui.labelLocation, ui.layoutWidget, "labelLocation").palette(blackText()).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);

@@ -18,7 +18,7 @@ void setupUi(Ui_POIOptionsScreenClass &ui, QWidget *root)
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     barMapButton(ui.btnMap, ui.statusBar);
     barGoButton(ui.btnGo, ui.statusBar);
-    make(ui.btnSubtitle, root, "btnSubtitle").at(2, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
+    make(ui.btnSubtitle, root, "btnSubtitle").at(2, 70, 226, 44).plainPanelButton();
     make(ui.horizontalLayoutWidget_3, ui.btnSubtitle, "horizontalLayoutWidget_3").at(6, 0, 211, 40);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_3, "horizontalLayout_4").spacing(0);
     make(ui.icon_2, ui.horizontalLayoutWidget_3, "icon_2").image(":/Icons/i_PaneBtn_Options.mif");

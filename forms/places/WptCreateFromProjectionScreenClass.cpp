@@ -17,7 +17,7 @@ void setupUi(Ui_WptCreateFromProjectionScreenClass &ui, QWidget *root)
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_WP_Projection.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).actionButton();
     make(ui.label, ui.btnNext, "label").at(10, 6, 59, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16).scaledContents().alignment(align::Centre);
     make(ui.labelBearing, root, "labelBearing").at(5, 88, 81, 21).palette(blackText()).font(boldAA()).pixelSize(12).scaledContents();
     make(ui.labelDistance, root, "labelDistance").at(5, 133, 81, 21).palette(blackText()).font(boldAA()).pixelSize(12).scaledContents();

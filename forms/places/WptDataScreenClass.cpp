@@ -13,7 +13,7 @@ void setupUi(Ui_WptDataScreenClass &ui, QWidget *root)
         .size(240, 400);
 
     bottomBar(ui.statusBar, root);
-    make(ui.btnMenu, ui.statusBar, "btnMenu").at(180, 7, 60, 43).faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+    make(ui.btnMenu, ui.statusBar, "btnMenu").at(180, 7, 60, 43).contextMenuButton();
     backButton(ui.btnBack, ui.statusBar);
     make(ui.statusBarButtonsView, ui.statusBar, "statusBarButtonsView").at(60, 7, 120, 43);
     make(ui.btnMap, ui.statusBarButtonsView, "btnMap").at(0, 0, 60, 43).mapPreviewButton();

@@ -17,9 +17,9 @@ void setupUi(Ui_WptListScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(170, 7, 70, 43);
     stackPage(ui.pageMenu, ui.stackedWidget, "pageMenu");
-    make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+    make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).contextMenuButton();
     stackPage(ui.pageNext, ui.stackedWidget, "pageNext");
-    make(ui.btnNext, ui.pageNext, "btnNext").at(-5, -1, 76, 43).font(aaFont()).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnNext, ui.pageNext, "btnNext").at(-5, -1, 76, 43).font(aaFont()).actionButton();
     make(ui.label, ui.btnNext, "label").at(8, 6, 62, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16).alignment(align::Centre);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.listWpt, root, "listWpt").at(0, 80, 240, 265);

@@ -39,7 +39,7 @@ void setupUi(Ui_WptLocationScreenClass &ui, QWidget *root)
     layout(ui.horizontalLayout_5, ui.layoutWidget4, "horizontalLayout_5").spacing(6);
     make(ui.Elevation, ui.layoutWidget4, "Elevation").palette(blackText()).font(normalWeightAA()).pixelSize(14);
     make(ui.labelElevation, ui.layoutWidget4, "labelElevation").palette(blackText()).font(Font().pointSize(13).normalWeight().aa()).pixelSize(-1).alignment(align::RightVCentre).indent(5).textBoxFlags(TextBoxFlags::FirstOn).clickable();
-    make(ui.btnNext, root, "btnNext").at(161, 357, 76, 43).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnNext, root, "btnNext").at(161, 357, 76, 43).actionButton();
     make(ui.btnNextLabel, ui.btnNext, "btnNextLabel").at(8, 6, 62, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16).alignment(align::Centre);
     make(ui.btnTitle, root, "btnTitle").at(5, 70, 230, 44).panelButton();
     make(ui.iconPaneLocation, ui.btnTitle, "iconPaneLocation").at(13, 10, 25, 22).image(":/Icons/i_PaneBtn_Location.mif");

@@ -14,7 +14,7 @@ void setupUi(Ui_WptSortByScreenClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).font(aaFont()).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).font(aaFont()).actionButton();
     make(ui.label, ui.btnNext, "label").at(8, 6, 62, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16).alignment(align::Centre);
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).pixelSize(14).alignment(align::Centre).wordWrap();

@@ -15,7 +15,7 @@ void setupUi(Ui_BravikEditItemScrClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     make(ui.header, root, "header").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelName_4, ui.header, "labelName_4").enabled().at(0, 13, 241, 21).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.labelName_4, ui.header, "labelName_4").enabled().at(0, 13, 241, 21).titleText();
     make(ui.icon, ui.header, "icon").at(2, 6, 41, 38).image(":/Icons/i_assigntype_Location.mif");
     make(ui.btnName, root, "btnName").at(10, 87, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").eventPropagation();
     make(ui.txtName, ui.btnName, "txtName").at(9, 8, 150, 20).font(boldAA()).pixelSize(14);

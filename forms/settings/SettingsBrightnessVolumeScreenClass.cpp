@@ -13,7 +13,7 @@ void setupUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
         .property("font", QFont(Font().pointSize(1).normalWeight()));
 
     make(ui.iconTitleBar, root, "iconTitleBar").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.lblProfileName_3, ui.iconTitleBar, "lblProfileName_3").at(43, 4, 191, 38).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.lblProfileName_3, ui.iconTitleBar, "lblProfileName_3").at(43, 4, 191, 38).titleText().wordWrap();
     make(ui.iconBrightnessVolume, ui.iconTitleBar, "iconBrightnessVolume").at(4, 4, 38, 38).image(":/Icons/i_BrightnessVolume.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);

@@ -14,7 +14,7 @@ void setupUi(Ui_SettingsGpsScreenClass &ui, QWidget *root)
     bottomBar(ui.bottomBar, root, "bottomBar");
     backButton(ui.btnBack, ui.bottomBar);
     titleHeader(ui.icon, root, "icon");
-    make(ui.lblTitle_2, ui.icon, "lblTitle_2").at(50, 10, 140, 26).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.lblTitle_2, ui.icon, "lblTitle_2").at(50, 10, 140, 26).titleText();
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_GPS.mif");
     make(ui.lblGps, root, "lblGps").at(14, 71, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.comboGpsOnOff, root, "comboGpsOnOff").at(4, 87, 230, 44).standardComboBox();

@@ -15,7 +15,7 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     titleHeader(ui.icon, root, "icon");
-    make(ui.labelName_5, ui.icon, "labelName_5").enabled().at(45, 4, 181, 38).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.labelName_5, ui.icon, "labelName_5").enabled().at(45, 4, 181, 38).titleText().wordWrap();
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Navigation.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
     make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();

@@ -18,7 +18,7 @@ void setupUi(Ui_RouteVPScreenClass &ui, QWidget *root)
     make(ui.initMode, nullptr, "initMode");
     make(ui.btnMap, ui.initMode, "btnMap").at(0, 0, 60, 43).minSize(60, 43).maxSize(60, 43).mapPreviewButton();
     make(ui.btnGo, ui.initMode, "btnGo").at(60, 0, 60, 43).minSize(60, 43).maxSize(60, 43).goButton();
-    make(ui.btnContextMenu, ui.initMode, "btnContextMenu").at(120, 0, 60, 43).faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+    make(ui.btnContextMenu, ui.initMode, "btnContextMenu").at(120, 0, 60, 43).contextMenuButton();
     make(ui.editMode, nullptr, "editMode");
     make(ui.btnZoomMode, ui.editMode, "btnZoomMode").at(120, 0, 60, 43).faces(":/Icons/i_toolbar_RangeSelectionMode.mif", ":/Icons/i_toolbar_RangeSelectionMode_h.mif");
     make(ui.btnRight, ui.editMode, "btnRight").at(60, 0, 60, 43).autoRepeat().autoRepeatDelay(100).faces(":/Buttons/b_Next.mif", ":/Buttons/b_Next_h.mif");

@@ -14,9 +14,9 @@ void setupUi(Ui_ToolsGeofenceDetailsScreen &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnSave, ui.statusBar, "btnSave").at(164, 7, 76, 43).widgetFont(aaFont()).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnSave, ui.statusBar, "btnSave").at(164, 7, 76, 43).widgetFont(aaFont()).actionButton();
     make(ui.iconSave, ui.btnSave, "iconSave").at(22, 7, 32, 32).image(":/Icons/i_MenuIcon_Save.mif");
-    make(ui.btnDelete, ui.statusBar, "btnDelete").at(164, 7, 76, 43).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnDelete, ui.statusBar, "btnDelete").at(164, 7, 76, 43).actionButton();
     make(ui.iconDelete, ui.btnDelete, "iconDelete").at(22, 7, 32, 32).image(":/Icons/i_MenuIcon_Delete.mif");
     make(ui.iconTitleBar, root, "iconTitleBar").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.lblGeofenceAreaName, ui.iconTitleBar, "lblGeofenceAreaName").at(0, 7, 240, 20).palette(whiteText()).font(boldAA()).pixelSize(16).alignment(align::Centre).textBoxFlags(TextBoxFlags::FirstOn);

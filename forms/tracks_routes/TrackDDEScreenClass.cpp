@@ -14,7 +14,7 @@ void setupUi(Ui_TrackDDEScreenClass &ui, QWidget *root)
 
     make(ui.scrollArea, root, "scrollArea").at(0, 117, 240, 235).widgetResizable(false);
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 232, 307);
-    make(ui.btnDDE, root, "btnDDE").at(5, 72, 230, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
+    make(ui.btnDDE, root, "btnDDE").at(5, 72, 230, 44).plainPanelButton();
     make(ui.layoutWidget_2, ui.btnDDE, "layoutWidget_2").at(10, 5, 211, 32);
     layout(ui.horizontalLayout_3, ui.layoutWidget_2, "horizontalLayout_3").spacing(0).margins(0, 0, 0, 0);
     make(ui.iconFlag, ui.layoutWidget_2, "iconFlag").image(":/Icons/i_PaneBtn_DestinationIcon.mif");

@@ -26,7 +26,7 @@ void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(60, 7, 180, 43);
     make(ui.initMode, nullptr, "initMode");
-    make(ui.btnContextMenu, ui.initMode, "btnContextMenu").at(120, 0, 60, 43).faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+    make(ui.btnContextMenu, ui.initMode, "btnContextMenu").at(120, 0, 60, 43).contextMenuButton();
     make(ui.horizontalLayoutWidget_4, ui.initMode, "horizontalLayoutWidget_4").at(0, 0, 122, 45);
     layout(ui.horizontalLayout_6, ui.horizontalLayoutWidget_4, "horizontalLayout_6").spacing(0).margins(0, 0, 0, 0).sizeConstraint(QLayout::SetNoConstraint);
     make(ui.btnToolBar, ui.horizontalLayoutWidget_4, "btnToolBar").enabled().faces(":/Icons/i_ToolBar_Altimeter.mif", ":/Icons/i_ToolBar_Altimeter_h.mif");
