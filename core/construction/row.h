@@ -95,6 +95,10 @@ public:
     // The bar that opens a closed page of the geocache lists and filters, in
     // the dynamic properties the host reads: normal, pressed, focused.
     Row &closedPageButton();
+    // The full-width list button face: normal, pressed, focused.
+    Row &listButton();
+    // A check box on the list button face, its mark at 12, 12; no focus picture.
+    Row &listCheckBox();
 
     // Applies a look routine of core/construction to the object at this point
     // of its row.

@@ -103,6 +103,22 @@ void applyClosedPageButton(QObject *button)
     button->setProperty("focused", image(":/Buttons/b_Geocache_Details_PageClosed_f.mif"));
 }
 
+void applyListButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_list.mif"));
+    button->setPressed(image(":/Buttons/b_list_h.mif"));
+    button->setFocused(image(":/Buttons/b_list_f.mif"));
+}
+
+void applyListCheckBox(ZelAbstractCheckButton *button)
+{
+    button->setCheckedImg(image(":/Icons/i_Checkbox_sel.mif"));
+    button->setUncheckedImg(image(":/Icons/i_Checkbox.mif"));
+    button->setMarkPosition(QPoint(12, 12));
+    button->setNormal(image(":/Buttons/b_list.mif"));
+    button->setPressed(image(":/Buttons/b_list_h.mif"));
+}
+
 void applyToggleButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Buttons/b_ToggleButton.mif"));

@@ -36,6 +36,8 @@ void applyPlainPanelButton(ZelPushButton *button);
 void applyActionButton(ZelPushButton *button);
 void applyContextMenuButton(ZelPushButton *button);
 void applyClosedPageButton(QObject *button);
+void applyListButton(ZelPushButton *button);
+void applyListCheckBox(ZelAbstractCheckButton *button);
 
 template <typename W>
 Row<W> &Row<W>::standardComboBox()
@@ -202,6 +204,20 @@ template <typename W>
 Row<W> &Row<W>::closedPageButton()
 {
     applyClosedPageButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::listButton()
+{
+    applyListButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::listCheckBox()
+{
+    applyListCheckBox(m_object);
     return *this;
 }
 

@@ -92,6 +92,8 @@ TEST(RowLooks, ApplyFixedSettingsThatRepeatingLeavesAlone)
     expectFixed<ZelPushButton>("actionButton", [](auto &row) { row.actionButton(); });
     expectFixed<ZelPushButton>("contextMenuButton", [](auto &row) { row.contextMenuButton(); });
     expectFixed<ZelPushButton>("closedPageButton", [](auto &row) { row.closedPageButton(); });
+    expectFixed<ZelPushButton>("listButton", [](auto &row) { row.listButton(); });
+    expectFixed<ZelPushCheckBox>("listCheckBox", [](auto &row) { row.listCheckBox(); });
 }
 
 // Looks that share a face share it exactly: the radio choice is the toggle
