@@ -184,7 +184,7 @@ void locationPanel(ZelPushButton *&button, ZelIcon *&icon, ZelTextBox *&caption,
 {
     make(button, root, "btnLocation").at(8, 111, 226, 44).plainPanelButton();
     make(icon, button, "iconPaneLocation").at(10, 10, 25, 25).image(":/Icons/i_PaneBtn_Location.mif");
-    make(caption, button, "dateTimeLabel_3").at(38, 5, 176, 16).palette(blackText()).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(caption, button, "dateTimeLabel_3").at(38, 5, 176, 16).panelText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
     make(location, button, "labelLocation").at(38, 20, 176, 16).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents(false).alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
 }
 

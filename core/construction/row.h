@@ -51,6 +51,9 @@ public:
     Row &smallComboBox();
     // The standard map compass (ring, icons, badges and dial; no needles).
     Row &standardMapCompass();
+    // Text on the light panel, list and toggle faces: black (dimmed when
+    // disabled), bold antialiased; its size is the row's.
+    Row &panelText();
     // The title text: white, bold antialiased 16 px, centred.
     Row &titleText();
     // The round 74 x 74 menu button face, shifting one pixel when pressed.
@@ -92,8 +95,9 @@ public:
     Row &actionButton();
     // The toolbar icon that opens the options menu: normal, pressed.
     Row &contextMenuButton();
-    // The bar that opens a closed page of the geocache lists and filters, in
-    // the dynamic properties the host reads: normal, pressed, focused.
+    // The bar that opens a closed page of the geocache lists and filters:
+    // normal, pressed, focused, written as properties by name like the rest
+    // of those rows' properties.
     Row &closedPageButton();
     // The full-width list button face: normal, pressed, focused.
     Row &listButton();

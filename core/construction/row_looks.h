@@ -53,6 +53,13 @@ Row<W> &Row<W>::smallComboBox()
     return *this;
 }
 
+// Through the row's own settings: the texts wearing it are of several classes.
+template <typename W>
+Row<W> &Row<W>::panelText()
+{
+    return this->palette(blackText()).font(boldAA());
+}
+
 template <typename W>
 Row<W> &Row<W>::titleText()
 {

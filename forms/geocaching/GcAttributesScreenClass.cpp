@@ -21,8 +21,8 @@ void setupUi(Ui_GcAttributesScreenClass &ui, QWidget *root)
     barGoButton(ui.btnGo, ui.statusBar);
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
     make(ui.iconAttributes, ui.subTitle, "iconAttributes").at(6, 4, 37, 38).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_Geocache-Attributes.mif").pixelSize(12);
-    make(ui.labelAttributesCount, ui.subTitle, "labelAttributesCount").at(135, 11, 80, 20).palette(blackText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).textBoxFlags(TextBoxFlags::AllOff).content("");
-    make(ui.labelAttributes, ui.subTitle, "labelAttributes").at(40, 4, 89, 34).palette(blackText()).font(boldAA()).wordWrap().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelAttributesCount, ui.subTitle, "labelAttributesCount").at(135, 11, 80, 20).panelText().alignment(align::LeftVCentre).pixelSize(12).textBoxFlags(TextBoxFlags::AllOff).content("");
+    make(ui.labelAttributes, ui.subTitle, "labelAttributes").at(40, 4, 89, 34).panelText().wordWrap().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void retranslateUi(Ui_GcAttributesScreenClass &ui, QWidget *)

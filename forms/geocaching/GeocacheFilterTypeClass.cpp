@@ -20,7 +20,7 @@ void setupUi(Ui_GeocacheFilterTypeClass &ui, QWidget *root)
     make(ui.statDiffAndTerrain, ui.listTypes, "statDiffAndTerrain").at(70, 190, 71, 191).imageListProperty("images", geocache::ratingImages());
     make(ui.statGeocacheStatus, ui.listTypes, "statGeocacheStatus").at(160, 180, 25, 22).imageListProperty("images", geocache::foundStatusPaneImages());
     make(ui.btnListType, root, "btnListType").at(6, 100, 226, 38).closedPageButton();
-    make(ui.txtButtonLabel, ui.btnListType, "txtButtonLabel").at(12, 8, 201, 21).palette(blackText()).font(boldAA()).alignment(align::Centre).property("fontPixelSize", 12);
+    make(ui.txtButtonLabel, ui.btnListType, "txtButtonLabel").at(12, 8, 201, 21).panelText().alignment(align::Centre).property("fontPixelSize", 12);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).imageProperty("image", ":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).imageProperty("normal", ":/Buttons/b_Back.mif").imageProperty("pressed", ":/Buttons/b_Back_h.mif");
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);

@@ -27,7 +27,7 @@ void setupUi(Ui_GeocacheLocationScreenClass &ui, QWidget *root)
     make(ui.iconLocation, ui.subTitle, "iconLocation").at(13, 10, 25, 22).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_PaneBtn_Location.mif").pixelSize(12);
     make(ui.layoutWidget, ui.subTitle, "layoutWidget").at(40, 12, 175, 18);
     layout(ui.horizontalLayout_9, ui.layoutWidget, "horizontalLayout_9").spacing(4);
-    make(ui.zelTextBox, ui.layoutWidget, "zelTextBox").palette(blackText()).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.zelTextBox, ui.layoutWidget, "zelTextBox").panelText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.labelLocation, ui.layoutWidget, "labelLocation").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn).content("");
     make(ui.scrollArea, root, "scrollArea").at(14, 112, 213, 236).palette(kClearArea).autoFillBackground().scrollBars(Qt::ScrollBarAlwaysOff, Qt::ScrollBarAsNeeded).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 194, 312).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum).minSize(0, 312).maxSize(QWIDGETSIZE_MAX, 312).palette(kVeiledContents).autoFillBackground();

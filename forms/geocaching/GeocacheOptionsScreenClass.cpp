@@ -36,7 +36,7 @@ void setupUi(Ui_GeocacheOptionsScreenClass &ui, QWidget *root)
     make(ui.horizontalLayoutWidget_3, ui.subTitle, "horizontalLayoutWidget_3").at(9, 4, 208, 40);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget_3, "horizontalLayout").spacing(6).sizeConstraint(QLayout::SetDefaultConstraint);
     make(ui.iconPaneLocation, ui.horizontalLayoutWidget_3, "iconPaneLocation").image(":/Icons/i_PaneBtn_Options.mif");
-    make(ui.dateTimeLabel, ui.horizontalLayoutWidget_3, "dateTimeLabel").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.dateTimeLabel, ui.horizontalLayoutWidget_3, "dateTimeLabel").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).panelText().pixelSize(14);
     spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.statRoutingMethod, ui.horizontalLayoutWidget_3, "statRoutingMethod").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).statusImages(geocache::routingMethodImages());
     make(ui.backing, root, "backing").at(0, 120, 239, 233);
@@ -48,7 +48,7 @@ void setupUi(Ui_GeocacheOptionsScreenClass &ui, QWidget *root)
     make(ui.label, ui.btnRouteOptions, "label").at(9, 12, 211, 21).font(boldAA().kerning()).alignment(align::Centre).pixelSize(14);
     spacer(ui.verticalSpacer, 20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
     make(ui.btnDelete, ui.backing, "btnDelete").at(4, 191, 227, 38).faces(":/Buttons/b_Geocache_Details_PageClosed.mif", ":/Buttons/b_Geocache_Details_PageClosed_h.mif").focused(":/Buttons/b_Geocache_Details_PageClosed_f.mif");
-    make(ui.labelPictures, ui.btnDelete, "labelPictures").at(12, 8, 201, 21).palette(blackText()).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.labelPictures, ui.btnDelete, "labelPictures").at(12, 8, 201, 21).panelText().alignment(align::Centre).pixelSize(14);
     make(ui.txtPath, ui.backing, "txtPath").at(15, 147, 210, 38).font(aaFont()).scrollBars(Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOff).html(kSampleHtml).noTextInteraction().pixelSize(14);
 
     addMembers(ui.horizontalLayout, {ui.iconPaneLocation, ui.dateTimeLabel, ui.horizontalSpacer, ui.statRoutingMethod});

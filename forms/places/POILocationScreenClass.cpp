@@ -21,7 +21,7 @@ void setupUi(Ui_POILocationScreenClass &ui, QWidget *root)
     make(ui.btnSubtitle, root, "btnSubtitle").at(5, 70, 226, 44).plainPanelButton();
     make(ui.layoutWidget, ui.btnSubtitle, "layoutWidget").at(40, 12, 175, 18);
     layout(ui.horizontalLayout_2, ui.layoutWidget, "horizontalLayout_2").spacing(4);
-    make(ui.labelLocation, ui.layoutWidget, "labelLocation").palette(blackText()).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelLocation, ui.layoutWidget, "labelLocation").panelText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.Location, ui.layoutWidget, "Location").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).pixelSize(10).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOn).content("");
     make(ui.iconLocation, ui.btnSubtitle, "iconLocation").at(13, 10, 25, 22).maxSize(37, QWIDGETSIZE_MAX).pixelSize(12).pixmap(":/Icons/i_PaneBtn_Location.mif");
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);

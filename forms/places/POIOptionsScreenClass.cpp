@@ -22,7 +22,7 @@ void setupUi(Ui_POIOptionsScreenClass &ui, QWidget *root)
     make(ui.horizontalLayoutWidget_3, ui.btnSubtitle, "horizontalLayoutWidget_3").at(6, 0, 211, 40);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_3, "horizontalLayout_4").spacing(0);
     make(ui.icon_2, ui.horizontalLayoutWidget_3, "icon_2").image(":/Icons/i_PaneBtn_Options.mif");
-    make(ui.dateTimeLabel_6, ui.horizontalLayoutWidget_3, "dateTimeLabel_6").palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.dateTimeLabel_6, ui.horizontalLayoutWidget_3, "dateTimeLabel_6").panelText().pixelSize(14);
     spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.iconOptions, ui.horizontalLayoutWidget_3, "iconOptions").statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_Vehicle.mif"});
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);

@@ -45,7 +45,7 @@ void setupUi(Ui_WptLocationScreenClass &ui, QWidget *root)
     make(ui.iconPaneLocation, ui.btnTitle, "iconPaneLocation").at(13, 10, 25, 22).image(":/Icons/i_PaneBtn_Location.mif");
     make(ui.layoutWidget5, ui.btnTitle, "layoutWidget5").at(40, 12, 175, 18);
     layout(ui.horizontalLayout, ui.layoutWidget5, "horizontalLayout").spacing(4);
-    make(ui.Location, ui.layoutWidget5, "Location").palette(blackText()).font(boldAA()).pixelSize(12);
+    make(ui.Location, ui.layoutWidget5, "Location").panelText().pixelSize(12);
     make(ui.labelLocation, ui.layoutWidget5, "labelLocation").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).pixelSize(10).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOn);
 
     addMembers(ui.horizontalLayout_1, {ui.PrimaryCoordLabel, ui.PrimaryCoord});

@@ -17,8 +17,8 @@ void setupUi(Ui_RoutePointsScreenClass &ui, QWidget *root)
     make(ui.horizontalLayoutWidget, ui.btnSubTitle, "horizontalLayoutWidget").at(6, 6, 216, 30);
     layout(ui.horizontalLayout_2, ui.horizontalLayoutWidget, "horizontalLayout_2").spacing(3).margins(0, 0, 0, 0);
     make(ui.iconPaneLocation_4, ui.horizontalLayoutWidget, "iconPaneLocation_4").image(":/Icons/i_PanelBtn_Route_Points.mif");
-    make(ui.txtStatus_3, ui.horizontalLayoutWidget, "txtStatus_3").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).palette(blackText()).font(boldAA()).pixelSize(13);
-    make(ui.txtCount, ui.horizontalLayoutWidget, "txtCount").minSize(50, 0).palette(blackText()).font(boldAA()).pixelSize(13).content("(%1)");
+    make(ui.txtStatus_3, ui.horizontalLayoutWidget, "txtStatus_3").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).panelText().pixelSize(13);
+    make(ui.txtCount, ui.horizontalLayoutWidget, "txtCount").minSize(50, 0).panelText().pixelSize(13).content("(%1)");
     make(ui.iconFlag, ui.horizontalLayoutWidget, "iconFlag").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(0, 0).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.txtDistanceToolBar, ui.horizontalLayoutWidget, "txtDistanceToolBar").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).font(boldAA()).pixelSize(13).content("10 Km");
     spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);

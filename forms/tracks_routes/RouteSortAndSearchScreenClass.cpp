@@ -21,21 +21,21 @@ void setupUi(Ui_RouteSortAndSearchScreenClass &ui, QWidget *root)
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 101, 241, 201);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6).margins(0, 0, 0, 0);
     make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").radioChoice();
-    make(ui.dateTimeLabel_4, ui.btnNearestSort, "dateTimeLabel_4").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.dateTimeLabel_4, ui.btnNearestSort, "dateTimeLabel_4").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.btnDateCreatedSort, ui.verticalLayoutWidget, "btnDateCreatedSort").radioChoice();
-    make(ui.dateTimeLabel_5, ui.btnDateCreatedSort, "dateTimeLabel_5").at(45, 11, 151, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.dateTimeLabel_5, ui.btnDateCreatedSort, "dateTimeLabel_5").at(45, 11, 151, 21).panelText().pixelSize(14);
     make(ui.btnNameSort, ui.verticalLayoutWidget, "btnNameSort").radioChoice();
-    make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(50, 10, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(50, 10, 131, 21).panelText().pixelSize(14);
     spacer(ui.verticalSpacer, 20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
     make(ui.stackedWidget, root, "stackedWidget").at(7, 60, 226, 40);
     make(ui.pageAll, nullptr, "pageAll");
     make(ui.btnShowAll, ui.pageAll, "btnShowAll").at(-3, -4, 230, 44).toggleButton();
     make(ui.lblWptFilterTitle, ui.btnShowAll, "lblWptFilterTitle").at(12, 11, 51, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
-    make(ui.lblWptFilter, ui.btnShowAll, "lblWptFilter").at(63, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.lblWptFilter, ui.btnShowAll, "lblWptFilter").at(63, 11, 131, 21).panelText().pixelSize(14);
     make(ui.pageFavorites, nullptr, "pageFavorites");
     make(ui.btnShowFavorites, ui.pageFavorites, "btnShowFavorites").at(-3, -4, 230, 44).toggleButton();
     make(ui.lblWptFilterTitle_3, ui.btnShowFavorites, "lblWptFilterTitle_3").at(12, 11, 51, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
-    make(ui.lblWptFilter_3, ui.btnShowFavorites, "lblWptFilter_3").at(63, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.lblWptFilter_3, ui.btnShowFavorites, "lblWptFilter_3").at(63, 11, 131, 21).panelText().pixelSize(14);
 
     addMembers(ui.verticalLayout, {ui.btnNearestSort, ui.btnDateCreatedSort, ui.btnNameSort, ui.verticalSpacer});
     addPages(ui.stackedWidget, {ui.pageAll, ui.pageFavorites}, 0);

@@ -42,11 +42,11 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_5, ui.btnPictures, "layoutWidget_5").at(10, 6, 206, 30);
     layout(ui.horizontalLayout_5, ui.layoutWidget_5, "horizontalLayout_5").spacing(6).margins(0, 0, 0, 0);
     make(ui.iconPhoto, ui.layoutWidget_5, "iconPhoto").image(":/Icons/i_PaneBtn_Pictures.mif");
-    make(ui.labelPicturesCounter, ui.layoutWidget_5, "labelPicturesCounter").palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.labelPicturesCounter, ui.layoutWidget_5, "labelPicturesCounter").panelText().pixelSize(12).content("");
     make(ui.iconVideo, ui.layoutWidget_5, "iconVideo").image(":/Icons/i_PaneBtn_Video.mif");
-    make(ui.labelVideoCounter, ui.layoutWidget_5, "labelVideoCounter").palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.labelVideoCounter, ui.layoutWidget_5, "labelVideoCounter").panelText().pixelSize(12).content("");
     make(ui.iconMemo, ui.layoutWidget_5, "iconMemo").image(":/Icons/i_PaneBtn_Music.mif");
-    make(ui.labelMemoCounter, ui.layoutWidget_5, "labelMemoCounter").palette(blackText()).font(boldAA()).pixelSize(12).content("");
+    make(ui.labelMemoCounter, ui.layoutWidget_5, "labelMemoCounter").panelText().pixelSize(12).content("");
     make(ui.btnOptions, ui.verticalLayoutWidget, "btnOptions").panelButton();
     make(ui.layoutWidget_6, ui.btnOptions, "layoutWidget_6").at(10, 6, 205, 31);
     layout(ui.horizontalLayout_6, ui.layoutWidget_6, "horizontalLayout_6").spacing(6).margins(0, 0, 0, 0);

@@ -80,6 +80,7 @@ TEST(RowLooks, ApplyFixedSettingsThatRepeatingLeavesAlone)
     expectFixed<ZelComboBox>("standardComboBox", [](auto &row) { row.standardComboBox(); });
     expectFixed<ZelComboBox>("smallComboBox", [](auto &row) { row.smallComboBox(); });
     expectFixed<ZelComboBox>("routeComboBox", [](auto &row) { row.routeComboBox(); });
+    expectFixed<ZelTextBox>("panelText", [](auto &row) { row.panelText(); });
     expectFixed<ZelTextBox>("settingCaption", [](auto &row) { row.settingCaption(); });
     expectFixed<ZelTextBox>("quickInfoText", [](auto &row) { row.quickInfoText(); });
     expectFixed<ZelTextBox>("mediaInfoName", [](auto &row) { row.mediaInfoName(); });
