@@ -18,7 +18,7 @@ Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, 
 {
     return make(field, bottomBar, objectName)
         .at(180, 7, 60, 43)
-        .faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+        .contextMenuButton();
 }
 
 Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, const QFont &font,
@@ -27,7 +27,19 @@ Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, 
     return make(field, bottomBar, objectName)
         .at(180, 7, 60, 43)
         .font(font)
-        .faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+        .contextMenuButton();
+}
+
+Row<ZelPushButton> barMapButton(ZelPushButton *&field, QWidget *bottomBar)
+{
+    return make(field, bottomBar, "btnMap")
+        .at(60, 7, 60, 43)
+        .mapPreviewButton();
+}
+
+Row<ZelPushButton> barGoButton(ZelPushButton *&field, QWidget *bottomBar)
+{
+    return make(field, bottomBar, "btnGo").at(120, 7, 60, 43).goButton();
 }
 
 Row<QWidget> scrollButtonSlot(QWidget *&field, QWidget *bottomBar)
@@ -51,58 +63,6 @@ Row<ZelPushButton> listHeaderButton(ZelPushButton *&field, QWidget *root)
         .at(0, 20, 240, 46)
         .normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif")
         .shiftOnPress(0, 0);
-}
-
-void applyStandardComboBox(ZelComboBox *comboBox, bool withEventPropagation)
-{
-    comboBox->QWidget::setFont(Font().bold());
-    comboBox->setFontPixelSize(14);
-    comboBox->setNormal(image(":/Buttons/b_ToggleButton.mif"));
-    comboBox->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
-    comboBox->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
-    comboBox->setArrowNormal(image(":/Icons/i_DropDown_Arrow.mif"));
-    comboBox->setArrowPressed(image(":/Icons/i_DropDown_Arrow_h.mif"));
-    comboBox->setArrowOrigin(QPoint(180, 3));
-    comboBox->setItemNormal(image(":/Buttons/b_DropDown_Item.mif"));
-    comboBox->setItemFocused(image(":/Buttons/b_DropDown_Item_f.mif"));
-    comboBox->setItemPressed(image(":/Buttons/b_DropDown_Item_h.mif"));
-    comboBox->setTextMargin(16);
-    if (withEventPropagation)
-        comboBox->setEventPropagation(true);
-}
-
-void applyRoundButton(ZelPushButton *button)
-{
-    button->setNormal(image(":/Buttons/b_RoundButton.mif"));
-    button->setPressed(image(":/Buttons/b_RoundButton_h.mif"));
-    button->setShiftOnPress(QPoint(1, 1));
-}
-
-void applyTitleText(ZelTextBox *textBox)
-{
-    textBox->setPalette(whiteText());
-    textBox->setFont(boldAA());
-    textBox->setAlignment(align::Centre);
-    textBox->setFontPixelSize(16);
-}
-
-void applyPanelButton(ZelPushButton *button, bool withEventPropagation)
-{
-    button->setNormal(image(":/Buttons/b_Panel_01.mif"));
-    button->setPressed(image(":/Buttons/b_Panel_01_h.mif"));
-    button->setFocused(image(":/Buttons/b_Panel_01_f.mif"));
-    if (withEventPropagation)
-        button->setEventPropagation(true);
-}
-
-void applyRadioChoice(ZelAbstractCheckButton *button)
-{
-    button->setCheckedImg(image(":/Icons/i_RadioButton_sel.mif"));
-    button->setUncheckedImg(image(":/Icons/i_RadioButton.mif"));
-    button->setMarkPosition(QPoint(10, 8));
-    button->setNormal(image(":/Buttons/b_ToggleButton.mif"));
-    button->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
-    button->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
 }
 
 } // namespace quarn

@@ -19,6 +19,9 @@ Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar,
 // The same with a widget font (the menu screens give it an antialiased one).
 Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, const QFont &font,
                                      const char *objectName = "btnContextMenu");
+// The map preview and Go between Back and the menu, where a screen has them.
+Row<ZelPushButton> barMapButton(ZelPushButton *&field, QWidget *bottomBar);
+Row<ZelPushButton> barGoButton(ZelPushButton *&field, QWidget *bottomBar);
 // The empty slot between them that the host fills with the page buttons.
 Row<QWidget> scrollButtonSlot(QWidget *&field, QWidget *bottomBar);
 // The title band under the title bar; its children are per form.

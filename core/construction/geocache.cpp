@@ -51,14 +51,6 @@ QStringList largeStarImages()
             ":/Icons/i_stars_big_45.mif", ":/Icons/i_stars_big_50.mif"};
 }
 
-QStringList directionImages()
-{
-    return {":/Icons/i_PaneBtn_DNorth.mif",     ":/Icons/i_PaneBtn_DNorthEast.mif",
-            ":/Icons/i_PaneBtn_DEast.mif",      ":/Icons/i_PaneBtn_DSouthEast.mif",
-            ":/Icons/i_PaneBtn_DSouth.mif",     ":/Icons/i_PaneBtn_DSouthWest.mif",
-            ":/Icons/i_PaneBtn_DWest.mif",      ":/Icons/i_PaneBtn_DNorthWest.mif"};
-}
-
 QStringList largeDirectionImages()
 {
     return {":/Icons/i_DNorth.mif", ":/Icons/i_DNorthEast.mif", ":/Icons/i_DEast.mif",
@@ -78,18 +70,6 @@ QStringList logTypeImages()
             ":/Icons/i_PaneBtn_DidntFoundIt.mif",     ":/Icons/i_PaneBtn_OwnerMaintenance.mif",
             ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_FieldNote.mif",
             ":/Icons/i_PaneBtn_PublishListing.mif"};
-}
-
-Row<ZelPushButton> mapButton(ZelPushButton *&field, QWidget *bottomBar)
-{
-    return make(field, bottomBar, "btnMap")
-        .at(60, 7, 60, 43)
-        .faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-}
-
-Row<ZelPushButton> goButton(ZelPushButton *&field, QWidget *bottomBar)
-{
-    return make(field, bottomBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
 }
 
 } // namespace quarn::geocache

@@ -1,11 +1,7 @@
 #pragma once
 
-// The geocache screens' shared pieces: the status image sets the host indexes
-// into (the order is the host's contract) and the map and go buttons of the
-// detail pages' bottom bar.
-
-#include "core/construction/row.h"
-#include "controls/zel_push_button.h"
+// The geocache screens' status image sets the host indexes into (the order is
+// the host's contract).
 
 #include <QStringList>
 
@@ -18,13 +14,8 @@ QStringList cacheSizeImages();              // micro, small, regular, large, oth
 QStringList cacheSizeLargeImages();
 QStringList ratingImages();                 // twelve entries, half a star to five stars
 QStringList largeStarImages();              // eleven entries, none to five stars in half steps
-QStringList directionImages();              // clockwise from north in 45 degree steps
 QStringList largeDirectionImages();
 QStringList routingMethodImages();          // hike, pedestrian, bike, car
 QStringList logTypeImages();                // seven entries; the field note comes twice
-
-// The detail pages' bar: the map preview and go buttons between Back and the menu.
-Row<ZelPushButton> mapButton(ZelPushButton *&field, QWidget *bottomBar);
-Row<ZelPushButton> goButton(ZelPushButton *&field, QWidget *bottomBar);
 
 } // namespace quarn::geocache

@@ -4,23 +4,6 @@
 
 namespace quarn {
 
-void smallComboBox(ZelComboBox *comboBox)
-{
-    comboBox->QWidget::setFont(Font().bold());
-    comboBox->setFontPixelSize(14);
-    comboBox->setNormal(image(":/Buttons/b_ToggleButton_small.mif"));
-    comboBox->setFocused(image(":/Buttons/b_ToggleButtons_small_f.mif"));
-    comboBox->setPressed(image(":/Buttons/b_ToggleButton_small_h.mif"));
-    comboBox->setArrowNormal(image(":/Icons/i_DropDown_Arrow.mif"));
-    comboBox->setArrowPressed(image(":/Icons/i_DropDown_Arrow_h.mif"));
-    comboBox->setArrowOrigin(QPoint(180, 5));
-    comboBox->setItemNormal(image(":/Buttons/b_DropDown_Item_small.mif"));
-    comboBox->setItemFocused(image(":/Buttons/b_DropDown_Item_small_f.mif"));
-    comboBox->setItemPressed(image(":/Buttons/b_DropDown_Item_small_h.mif"));
-    comboBox->setPopupItemMargin(10);
-    comboBox->setPopupItemSpacing(5);
-}
-
 Row<ZelIcon> comboDropMark(ZelIcon *&field, QWidget *comboBox, const char *objectName)
 {
     return make(field, comboBox, objectName).at(70, 15, 21, 13).image(":/Buttons/b_KB_AdjustDown_off.mif");
@@ -39,7 +22,7 @@ Row<ZelPushButton> calibrationStartButton(ZelPushButton *&field, QWidget *bottom
 {
     return make(field, bottomBar, "btnStart")
         .at(160, 6, 76, 43)
-        .faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif")
+        .actionButton()
         .focused(":/Buttons/b_Menu_h.mif");
 }
 
@@ -136,7 +119,7 @@ void sunMoonReadout(QTextEdit *readout)
     Row<QTextEdit>(readout)
         .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred)
         .minSize(0, 21)
-        .maxSize(16777215, 21)
+        .maxSize(QWIDGETSIZE_MAX, 21)
         .palette(readoutColours())
         .font(Font().bold().pointSize(10))
         .autoFillBackground()
@@ -187,8 +170,8 @@ void panelButtons(ZelPushButton *&back, ZelPushButton *&contextMenu, ZelPushButt
 {
     backButton(back, bottomBar);
     contextMenuButton(contextMenu, bottomBar, aaFont());
-    make(map, bottomBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(go, bottomBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    barMapButton(map, bottomBar);
+    barGoButton(go, bottomBar);
 }
 
 Row<QWidget> headerSlot(QWidget *&field, QWidget *root)
@@ -199,21 +182,21 @@ Row<QWidget> headerSlot(QWidget *&field, QWidget *root)
 void locationPanel(ZelPushButton *&button, ZelIcon *&icon, ZelTextBox *&caption, ZelTextBox *&location,
                    QWidget *root)
 {
-    make(button, root, "btnLocation").at(8, 111, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
+    make(button, root, "btnLocation").at(8, 111, 226, 44).plainPanelButton();
     make(icon, button, "iconPaneLocation").at(10, 10, 25, 25).image(":/Icons/i_PaneBtn_Location.mif");
-    make(caption, button, "dateTimeLabel_3").at(38, 5, 176, 16).palette(blackText()).font(boldAA()).pixelSize(12).textBoxFlags(true, false);
-    make(location, button, "labelLocation").at(38, 20, 176, 16).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents(false).alignment(align::RightVCentre).pixelSize(10).textBoxFlags(true, false);
+    make(caption, button, "dateTimeLabel_3").at(38, 5, 176, 16).panelText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(location, button, "labelLocation").at(38, 20, 176, 16).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents(false).alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void destinationPanel(ZelPushButton *&button, ZelTextBox *&direction, ZelStatusIndicator *&directionIndicator,
                       ZelIcon *&flag, ZelTextBox *&distance, QWidget *root)
 {
     const Colours panelText = blackText().role(QPalette::ButtonText, kBlack, kDisabledText);
-    make(button, root, "btnDDE").at(8, 69, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
+    make(button, root, "btnDDE").at(8, 69, 226, 44).plainPanelButton();
     make(direction, button, "txtDirection").at(190, 10, 24, 21).palette(panelText).font(boldAA()).pixelSize(12).content("");
     make(directionIndicator, button, "iconDirection").at(192, 10, 25, 22).statusImages(paneDirectionImages());
     make(flag, button, "iconFlag").at(10, 9, 25, 25).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(distance, button, "txtDistance").at(38, 10, 150, 21).palette(panelText).font(boldAA()).pixelSize(12).textBoxFlags(true, false).content("N/I");
+    make(distance, button, "txtDistance").at(38, 10, 150, 21).palette(panelText).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("N/I");
 }
 
 } // namespace quarn

@@ -18,8 +18,6 @@
 namespace quarn {
 
 // --- calibration -------------------------------------------------------------
-// The 99 x 44 unit chooser of the barometer calibration.
-void smallComboBox(ZelComboBox *comboBox);
 // The drop-down mark a small combo box carries at 70, 15.
 Row<ZelIcon> comboDropMark(ZelIcon *&field, QWidget *comboBox, const char *objectName);
 // The six frames of the figure-8 motion, 300 ms apart; geometry per form.

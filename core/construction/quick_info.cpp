@@ -1,5 +1,7 @@
 #include "core/construction/quick_info.h"
 
+#include "core/construction/instrument_looks.h"
+
 namespace quarn {
 
 Root quickInfoBarRoot(QWidget *root, const char *registrationName)
@@ -24,10 +26,7 @@ Row<ZelStatusIndicator> directionIndicator(ZelStatusIndicator *&field, QWidget *
 {
     return make(field, parent, "statDirection")
         .at(x, y, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+        .statusImages(paneDirectionImages());
 }
 
 Row<ZelStatusIndicator> geocacheStatusIndicator(ZelStatusIndicator *&field, QWidget *parent, int x, int y)

@@ -45,10 +45,15 @@ public:
     W *object() const { return m_object; }
 
     // --- shared looks, out of line in row_looks.h -------------------------------
-    // The standard combo box look; the table says where event propagation stays off.
-    Row &standardComboBox(bool withEventPropagation = true);
+    // The standard combo box, passing its events on.
+    Row &standardComboBox();
+    // The 99 x 44 unit chooser of the barometer calibration.
+    Row &smallComboBox();
     // The standard map compass (ring, icons, badges and dial; no needles).
     Row &standardMapCompass();
+    // Text on the light panel, list and toggle faces: black (dimmed when
+    // disabled), bold antialiased; its size is the row's.
+    Row &panelText();
     // The title text: white, bold antialiased 16 px, centred.
     Row &titleText();
     // The round 74 x 74 menu button face, shifting one pixel when pressed.
@@ -56,10 +61,48 @@ public:
     // A caption under the round menu buttons: at least 70 px wide, plain
     // text, centred, wrapped, 14 px.
     Row &menuCaption();
-    // The wide panel button of the detail pages; event propagation on unless asked.
-    Row &panelButton(bool withEventPropagation = true);
+    // The wide panel button face of the detail pages: normal, pressed, focused.
+    Row &panelButton();
+    // The toggle button face of the option screens: normal, pressed, focused.
+    Row &toggleButton();
     // An exclusive choice on a toggle-button face, its mark at 10, 8.
     Row &radioChoice();
+    // The Go and map-preview toolbar faces: normal and pressed.
+    Row &goButton();
+    Row &mapPreviewButton();
+    // The route combo boxes of the option screens: toggle-button face, the
+    // keyboard's down arrow at 195, 15, the standard drop-down items.
+    Row &routeComboBox();
+    // The caption over a setting's control: bold antialiased 14 px, scaled.
+    Row &settingCaption();
+    // The read-outs of the quick-info bars: white, dim when disabled, bold
+    // antialiased 12 px, scaled, left and vertically centred.
+    Row &quickInfoText();
+    // The media file details: a field's name (bold 13 px, left), its value
+    // (bold 13 px, right) and the small print of a position (12 px, right).
+    Row &mediaInfoName();
+    Row &mediaInfoValue();
+    Row &mediaInfoSmallPrint();
+    // The name and value columns of the track information: white text, dim
+    // when disabled, 14 px, top left; names wrap, values are bold.
+    Row &trackInfoName();
+    Row &trackInfoValue();
+    // One number of a user datum or grid, entered in a 16 pt font.
+    Row &numericParameterEntry();
+    // The panel button face of the screens that give it no focus picture.
+    Row &plainPanelButton();
+    // The 76 x 43 text button of the bottom bars (Next, Save, OK): normal, pressed.
+    Row &actionButton();
+    // The toolbar icon that opens the options menu: normal, pressed.
+    Row &contextMenuButton();
+    // The bar that opens a closed page of the geocache lists and filters:
+    // normal, pressed, focused, written as properties by name like the rest
+    // of those rows' properties.
+    Row &closedPageButton();
+    // The full-width list button face: normal, pressed, focused.
+    Row &listButton();
+    // A check box on the list button face, its mark at 12, 12; no focus picture.
+    Row &listCheckBox();
 
     // Applies a look routine of core/construction to the object at this point
     // of its row.

@@ -13,6 +13,13 @@
 
 namespace quarn {
 
+// The coordinate system of a coordinate entry, named by what the entries of
+// that type hold; type 0, the control's default, is left unset.
+enum class CoordType {
+    Position = 3,          // the position of the coordinate editor
+    NumericParameter = 5,  // one number of a user datum or grid
+};
+
 template <typename W, typename Self>
 class EntrySettings
 {
@@ -30,7 +37,7 @@ public:
         target()->setMinusImage(quarn::image(minus));
         return self();
     }
-    Self &coordType(int type) { target()->setCoordType(type); return self(); }
+    Self &coordType(CoordType type) { target()->setCoordType(int(type)); return self(); }
     Self &coordSubType(int subType) { target()->setCoordSubType(subType); return self(); }
     Self &modifiable(bool on = true) { target()->setModifiable(on); return self(); }
     Self &locale(const QLocale &locale) { target()->setLocale(locale); return self(); }

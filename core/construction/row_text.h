@@ -13,6 +13,23 @@
 
 namespace quarn {
 
+// A text box's display flags as the widget library takes them: two or three,
+// of which the second is never on. The box keeps them as given and re-lays out
+// its text; what they select is the library's.
+enum class TextBoxFlags {
+    FirstOn,         // true, false
+    AllOff,          // false, false
+    FirstOnOfThree,  // true, false, false
+    AllOffOfThree,   // false, false, false
+};
+
+// A text box's number, named by the boxes that carry it; the box only keeps it.
+enum class TextBoxNumber {
+    MediaInfo = 12,        // the fields of the media file details
+    FunctionCaption = 14,  // the caption of a key's function
+    ProgressText = 70,     // the text of the progress screen
+};
+
 template <typename W, typename Self>
 class TextSettings
 {
@@ -36,9 +53,17 @@ public:
     Self &pixelSize(int pixels) { target()->setFontPixelSize(pixels); return self(); }
     Self &ellipsis(bool on = true) { target()->setEllipsis(on); return self(); }
     Self &clickable(bool on = true) { target()->setIsClickable(on); return self(); }
-    Self &textBoxFlags(bool a, bool b) { target()->setTextBoxFlags(a, b); return self(); }
-    Self &textBoxFlags(bool a, bool b, bool c) { target()->setTextBoxFlags(a, b, c); return self(); }
-    Self &textBoxNumber(int number) { target()->setTextBoxNumber(number); return self(); }
+    Self &textBoxFlags(TextBoxFlags flags)
+    {
+        switch (flags) {
+        case TextBoxFlags::FirstOn: target()->setTextBoxFlags(true, false); break;
+        case TextBoxFlags::AllOff: target()->setTextBoxFlags(false, false); break;
+        case TextBoxFlags::FirstOnOfThree: target()->setTextBoxFlags(true, false, false); break;
+        case TextBoxFlags::AllOffOfThree: target()->setTextBoxFlags(false, false, false); break;
+        }
+        return self();
+    }
+    Self &textBoxNumber(TextBoxNumber number) { target()->setTextBoxNumber(int(number)); return self(); }
     // Untranslated initial content, set in setupUi.
     Self &content(const char *text)
     {

@@ -25,12 +25,12 @@ void setupUi(Ui_DashboardBarometerScrClass &ui, QWidget *root)
     make(ui.backing, root, "backing").at(30, 40, 150, 22);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 0, 151, 24);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(6);
-    make(ui.lblCurrent, ui.layoutWidget, "lblCurrent").maxSize(54, 16777215).font(boldAA().pointSize(10)).scaledContents();
+    make(ui.lblCurrent, ui.layoutWidget, "lblCurrent").maxSize(54, QWIDGETSIZE_MAX).font(boldAA().pointSize(10)).scaledContents();
     make(ui.textBoxCurrent, ui.layoutWidget, "textBoxCurrent").font(boldAA().pointSize(10)).scaledContents();
     make(ui.backing_2, root, "backing_2").at(30, 66, 150, 22);
     make(ui.layoutWidget_2, ui.backing_2, "layoutWidget_2").at(0, 0, 151, 24);
     layout(ui.horizontalLayout_2, ui.layoutWidget_2, "horizontalLayout_2").spacing(6);
-    make(ui.lblChange, ui.layoutWidget_2, "lblChange").maxSize(54, 16777215).font(boldAA().pointSize(10));
+    make(ui.lblChange, ui.layoutWidget_2, "lblChange").maxSize(54, QWIDGETSIZE_MAX).font(boldAA().pointSize(10));
     make(ui.textBoxChange, ui.layoutWidget_2, "textBoxChange").font(boldAA().pointSize(10));
 
     addMembers(ui.horizontalLayout, {ui.lblCurrent, ui.textBoxCurrent});

@@ -5,14 +5,15 @@
 namespace quarn::forms {
 namespace {
 
-using namespace navfields;
-
-const std::vector<Configuration> kPublicCompassDataFields = {
-    {{full(91, 16, 24)}},
-    {{full(50, 16, 24)}, {full(50, 16, 24)}},
-    {{full(50, 16, 24)}, {half(45), half(45)}},
-    {{half(45), half(45)}, {half(45), half(45)}},
-};
+const std::vector<navfields::Configuration> kPublicCompassDataFields = [] {
+    using namespace navfields;
+    return std::vector<Configuration>{
+        {{full(91, 16, 24)}},
+        {{full(50, 16, 24)}, {full(50, 16, 24)}},
+        {{full(50, 16, 24)}, {half(45), half(45)}},
+        {{half(45), half(45)}, {half(45), half(45)}},
+    };
+}();
 
 void setupUi(Ui_DashboardCompassPublicScrClass &ui, QWidget *root)
 {

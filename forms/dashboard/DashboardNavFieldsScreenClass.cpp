@@ -5,35 +5,36 @@
 namespace quarn::forms {
 namespace {
 
-using namespace navfields;
-
 // From five fields on every row is 45 px high: seven rows, filled from the
 // bottom with pairs as the count grows.
-const std::vector<Configuration> kNavFieldsScreenDataFields = {
-    {{full(183, 16, 32)}},
-    {{full(91, 16, 28)}, {full(91, 16, 28)}},
-    {{full(91, 16, 26)}, {full(91, 16, 26)}, {full(91, 16, 26)}},
-    {{full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}},
-    {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}},
-    {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
-     {full(45, 16, 24)}},
-    {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
-     {full(45, 16, 24)}, {full(45, 16, 24)}},
-    {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
-     {full(45, 16, 24)}, {half(45), half(45)}},
-    {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
-     {half(45), half(45)}, {half(45), half(45)}},
-    {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {half(45), half(45)},
-     {half(45), half(45)}, {half(45), half(45)}},
-    {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {half(45), half(45)}, {half(45), half(45)},
-     {half(45), half(45)}, {half(45), half(45)}},
-    {{full(45, 16, 24)}, {full(45, 16, 24)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)},
-     {half(45), half(45)}, {half(45), half(45)}},
-    {{full(45, 16, 24)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)},
-     {half(45), half(45)}, {half(45), half(45)}},
-    {{half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)},
-     {half(45), half(45)}, {half(45), half(45)}},
-};
+const std::vector<navfields::Configuration> kNavFieldsScreenDataFields = [] {
+    using namespace navfields;
+    return std::vector<Configuration>{
+        {{full(183, 16, 32)}},
+        {{full(91, 16, 28)}, {full(91, 16, 28)}},
+        {{full(91, 16, 26)}, {full(91, 16, 26)}, {full(91, 16, 26)}},
+        {{full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}},
+        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}},
+        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
+         {full(45, 16, 24)}},
+        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
+         {full(45, 16, 24)}, {full(45, 16, 24)}},
+        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
+         {full(45, 16, 24)}, {half(45), half(45)}},
+        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
+         {half(45), half(45)}, {half(45), half(45)}},
+        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {half(45), half(45)},
+         {half(45), half(45)}, {half(45), half(45)}},
+        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {half(45), half(45)}, {half(45), half(45)},
+         {half(45), half(45)}, {half(45), half(45)}},
+        {{full(45, 16, 24)}, {full(45, 16, 24)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)},
+         {half(45), half(45)}, {half(45), half(45)}},
+        {{full(45, 16, 24)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)},
+         {half(45), half(45)}, {half(45), half(45)}},
+        {{half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)},
+         {half(45), half(45)}, {half(45), half(45)}},
+    };
+}();
 
 void setupUi(Ui_DashboardNavFieldsScreenClass &ui, QWidget *root)
 {

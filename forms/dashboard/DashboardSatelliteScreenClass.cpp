@@ -5,13 +5,14 @@
 namespace quarn::forms {
 namespace {
 
-using namespace navfields;
-
 // The bar always shows two fields, but its document still starts with one.
-const std::vector<Configuration> kSatelliteDataFields = {
-    {{satellite()}},
-    {{half(60), half(60)}},
-};
+const std::vector<navfields::Configuration> kSatelliteDataFields = [] {
+    using namespace navfields;
+    return std::vector<Configuration>{
+        {{satellite()}},
+        {{half(60), half(60)}},
+    };
+}();
 
 void setupUi(Ui_DashboardSatelliteScreenClass &ui, QWidget *root)
 {

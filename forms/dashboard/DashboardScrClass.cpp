@@ -7,18 +7,19 @@
 namespace quarn::forms {
 namespace {
 
-using namespace navfields;
-
-const std::vector<Configuration> kDashboardDataFields = {
-    {{full(183, 16, 32)}},
-    {{full(91, 16, 28)}, {full(91, 16, 28)}},
-    {{full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}},
-    {{full(60, 16, 24)}, {full(60, 16, 24)}, {half(60), half(60)}},
-    {{full(60, 16, 24)}, {half(60), half(60)}, {half(60), half(60)}},
-    {{half(60), half(60)}, {half(60), half(60)}, {half(60), half(60)}},
-    {{full(50, 16, 24)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}},
-    {{half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}},
-};
+const std::vector<navfields::Configuration> kDashboardDataFields = [] {
+    using namespace navfields;
+    return std::vector<Configuration>{
+        {{full(183, 16, 32)}},
+        {{full(91, 16, 28)}, {full(91, 16, 28)}},
+        {{full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}},
+        {{full(60, 16, 24)}, {full(60, 16, 24)}, {half(60), half(60)}},
+        {{full(60, 16, 24)}, {half(60), half(60)}, {half(60), half(60)}},
+        {{half(60), half(60)}, {half(60), half(60)}, {half(60), half(60)}},
+        {{full(50, 16, 24)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}},
+        {{half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}},
+    };
+}();
 
 void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
 {
@@ -34,16 +35,16 @@ void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
     make(ui.iconGeocacheTrackables, ui.bkgdForGeocaches, "iconGeocacheTrackables").at(178, 41, 11, 16).image(":/Icons/i_HasTrackables.mif");
     make(ui.iconGeocacheFound, ui.bkgdForGeocaches, "iconGeocacheFound").at(199, 41, 14, 15).image(":/Icons/i_Found.mif");
     make(ui.iconGeocachePictureAttached, ui.bkgdForGeocaches, "iconGeocachePictureAttached").at(216, 39, 20, 20).image(":/Icons/i_MediaAttached.mif");
-    make(ui.geocacheName, ui.bkgdForGeocaches, "geocacheName").at(121, 9, 112, 16).palette(whiteText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(14).textBoxFlags(true, false).content("");
+    make(ui.geocacheName, ui.bkgdForGeocaches, "geocacheName").at(121, 9, 112, 16).palette(whiteText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("");
     make(ui.bkgdWithoutGeocaches, root, "bkgdWithoutGeocaches").at(0, 21, 240, 379).image(":/Bkgd/bkgd_Dashboard_noRoute.mif");
     make(ui.iconFrog, ui.bkgdWithoutGeocaches, "iconFrog").at(134, 0, 71, 71).image(":/Icons/i_frog.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnMenu, ui.statusBar, "btnMenu");
     make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).faces(":/Icons/i_ToolBar_Dashboard.mif", ":/Icons/i_ToolBar_Dashboard_h.mif");
-    make(ui.cachesFound, root, "cachesFound").at(113, 115, 47, 16).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(12).textBoxFlags(true, false).content("");
-    make(ui.distanceToCache, root, "distanceToCache").at(179, 116, 47, 16).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(14).textBoxFlags(true, false).content("");
-    make(ui.distanceToCacheUnits, root, "distanceToCacheUnits").at(186, 98, 31, 20).palette(whiteText()).font(normalWeightAA()).alignment(align::Centre).pixelSize(12).textBoxFlags(true, false).content("");
+    make(ui.cachesFound, root, "cachesFound").at(113, 115, 47, 16).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.distanceToCache, root, "distanceToCache").at(179, 116, 47, 16).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.distanceToCacheUnits, root, "distanceToCacheUnits").at(186, 98, 31, 20).palette(whiteText()).font(normalWeightAA()).alignment(align::Centre).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
     // The host reads this container's field counts as unsigned integers.
     make(ui.dashboardContainer, root, "dashboardContainer").at(4, 153, 233, 210).property("minNumberOfDataFields", 1u).property("maxNumberOfDataFields", 8u).property("navFieldsCfg", document(kDashboardDataFields));
     make(ui.compass, root, "compass").at(-11, 8, 151, 151)

@@ -14,18 +14,18 @@ void setupUi(Ui_FishHuntScreenClass &ui, QWidget *root)
     bottomBar(ui.bottomBar, root, "bottomBar");
     backButton(ui.btnBack, ui.bottomBar);
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).titleText();
     make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).font(boldAA()).pixelSize(12);
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_FishHunt.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 286);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 190, 241, 93);
     layout(ui.verticalLayout_00, ui.layoutWidget, "verticalLayout_00").spacing(3).margins(0, 0, 4, 0);
     layout(ui.horizontalLayout_01, nullptr, "horizontalLayout_01").spacing(6);
-    make(ui.lblExellent, ui.layoutWidget, "lblExellent").minSize(70, 0).palette(blackText()).font(boldAA()).indent(5).pixelSize(12);
-    make(ui.txtExellent, ui.layoutWidget, "txtExellent").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).maxSize(16777215, 42).palette(readoutColours()).font(Font().bold().pointSize(10)).noFrame().frameShadow(QFrame::Sunken).lineWidth(0).tabStopWidth(80);
+    make(ui.lblExellent, ui.layoutWidget, "lblExellent").minSize(70, 0).panelText().indent(5).pixelSize(12);
+    make(ui.txtExellent, ui.layoutWidget, "txtExellent").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).maxSize(QWIDGETSIZE_MAX, 42).palette(readoutColours()).font(Font().bold().pointSize(10)).noFrame().frameShadow(QFrame::Sunken).lineWidth(0).tabStopWidth(80);
     layout(ui.horizontalLayout_02, nullptr, "horizontalLayout_02").spacing(6);
-    make(ui.lblGood, ui.layoutWidget, "lblGood").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).minSize(70, 0).palette(blackText()).font(boldAA()).alignment(align::LeftVCentre).indent(5).pixelSize(12);
-    make(ui.txtGood, ui.layoutWidget, "txtGood").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding).maxSize(16777215, 42).palette(readoutColours()).font(Font().bold().pointSize(10)).noFrame().frameShadow(QFrame::Plain).lineWidth(0).tabStopWidth(80);
+    make(ui.lblGood, ui.layoutWidget, "lblGood").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).minSize(70, 0).panelText().alignment(align::LeftVCentre).indent(5).pixelSize(12);
+    make(ui.txtGood, ui.layoutWidget, "txtGood").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding).maxSize(QWIDGETSIZE_MAX, 42).palette(readoutColours()).font(Font().bold().pointSize(10)).noFrame().frameShadow(QFrame::Plain).lineWidth(0).tabStopWidth(80);
     make(ui.calendarWidget, ui.backing, "calendarWidget").at(0, 0, 240, 191).with(standardCalendar);
 
     addMembers(ui.verticalLayout_00, {ui.horizontalLayout_01, ui.horizontalLayout_02});

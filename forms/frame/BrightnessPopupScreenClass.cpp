@@ -22,7 +22,7 @@ void setupUi(Ui_BrightnessPopupScreenClass &ui, QWidget *root)
     make(ui.lblBrightness, root, "lblBrightness").at(64, 303, 150, 22).font(boldAA()).pixelSize(14);
     make(ui.iconBrightness, root, "iconBrightness").at(20, 295, 38, 36).image(":/Icons/i_Brightness.mif");
     make(ui.iconVolume, root, "iconVolume").at(20, 222, 38, 38).image(":/Icons/i_Volume.mif");
-    make(ui.txtTitle, root, "txtTitle").at(25, 46, 166, 32).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.txtTitle, root, "txtTitle").at(25, 46, 166, 32).titleText().wordWrap();
     make(ui.btnClose, root, "btnClose").at(190, 49, 27, 27).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(30, 92, 183, 183);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(0).sizeConstraint(QLayout::SetFixedSize).margins(0, 0, 0, 0);

@@ -19,7 +19,7 @@ void setupUi(Ui_HTMLViewerScreenClass &ui, QWidget *root)
         .property("palette", transparentPalette());
 
     titleHeader(ui.icon, root, "icon");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 46).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 46).titleText().wordWrap();
     bottomBar(ui.bottomBar, root, "bottomBar");
     backButton(ui.btnBack, ui.bottomBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);

@@ -12,10 +12,10 @@ void setupUi(Ui_ScreenCaptureClass &ui, QWidget *root)
     Root(root, "ScreenCaptureClass").size(240, 400);
 
     titleHeader(ui.iconTitleBar, root, "iconTitleBar");
-    make(ui.lblTitle, ui.iconTitleBar, "lblTitle").at(44, 4, 185, 38).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.lblTitle, ui.iconTitleBar, "lblTitle").at(44, 4, 185, 38).titleText().wordWrap();
     titleIcon(ui.icon, ui.iconTitleBar, "icon", ":/Icons/i_ScreenCapture.mif");
     make(ui.lblPress, root, "lblPress").at(10, 220, 221, 51).font(normalWeightAA()).wordWrap().pixelSize(14);
-    make(ui.lblScreenCapture, root, "lblScreenCapture").at(10, 80, 219, 16).font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.lblScreenCapture, root, "lblScreenCapture").at(10, 80, 219, 16).settingCaption();
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.btnOnOff, root, "btnOnOff").enabled().at(0, 100, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButton.mif").shiftOnPress(0, 0);

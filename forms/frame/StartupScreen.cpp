@@ -47,9 +47,9 @@ void setupUi(Ui_StartupScreen &ui, QWidget *root)
     make(ui.txtVersion, ui.iconLogo, "txtVersion").at(0, 244, 240, 20).font(aaFont()).plainText().alignment(align::Centre).pixelSize(12).content("v0.01");
     make(ui.pAnimationCtrl, ui.iconLogo, "pAnimationCtrl").at(80, 138, 85, 87).animationImages({":/i_SplashStopwatch01.mif", ":/i_SplashStopwatch02.mif", ":/i_SplashStopwatch03.mif", ":/i_SplashStopwatch04.mif", ":/i_SplashStopwatch05.mif", ":/i_SplashStopwatch06.mif", ":/i_SplashStopwatch07.mif", ":/i_SplashStopwatch08.mif", ":/i_SplashStopwatch09.mif", ":/i_SplashStopwatch10.mif", ":/i_SplashStopwatch11.mif", ":/i_SplashStopwatch12.mif", ":/i_SplashStopwatch13.mif", ":/i_SplashStopwatch14.mif", ":/i_SplashStopwatch15.mif", ":/i_SplashStopwatch16.mif"});
     make(ui.ownerInfoContainer, ui.iconLogo, "ownerInfoContainer").at(0, 265, 240, 135).palette(ownerPanelPalette());
-    make(ui.txtOwnerName, ui.ownerInfoContainer, "txtOwnerName").at(0, 15, 240, 20).font(normalWeightAA()).plainText().alignment(align::Centre).pixelSize(14).textBoxFlags(true, false).content("");
-    make(ui.txtOwnerPhone, ui.ownerInfoContainer, "txtOwnerPhone").at(0, 40, 240, 20).font(normalWeightAA()).plainText().alignment(align::Centre).pixelSize(14).textBoxFlags(true, false).content("");
-    make(ui.txtStatus, ui.ownerInfoContainer, "txtStatus").at(0, 110, 240, 20).font(normalWeightAA()).plainText().alignment(align::Centre).pixelSize(14).textBoxFlags(true, false).content("");
+    make(ui.txtOwnerName, ui.ownerInfoContainer, "txtOwnerName").at(0, 15, 240, 20).font(normalWeightAA()).plainText().alignment(align::Centre).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.txtOwnerPhone, ui.ownerInfoContainer, "txtOwnerPhone").at(0, 40, 240, 20).font(normalWeightAA()).plainText().alignment(align::Centre).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.txtStatus, ui.ownerInfoContainer, "txtStatus").at(0, 110, 240, 20).font(normalWeightAA()).plainText().alignment(align::Centre).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("");
     make(ui.txtProductName, ui.iconLogo, "txtProductName").at(0, 220, 240, 28).alignment(align::Centre).pixelSize(18).content("Velmora® 510");
 }
 

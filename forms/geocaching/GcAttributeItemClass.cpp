@@ -15,7 +15,7 @@ void setupUi(Ui_GcAttributeItemClass &ui, QWidget *root)
         .property("eventPropagation", true);
 
     make(ui.icon, root, "icon").at(11, 7, 32, 32);
-    make(ui.textBox, root, "textBox").at(48, 7, 160, 32).pixelSize(13).textBoxFlags(true, false);
+    make(ui.textBox, root, "textBox").at(48, 7, 160, 32).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void retranslateUi(Ui_GcAttributeItemClass &ui, QWidget *)

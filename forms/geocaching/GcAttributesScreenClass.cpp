@@ -17,12 +17,12 @@ void setupUi(Ui_GcAttributesScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    geocache::mapButton(ui.btnMap, ui.statusBar);
-    geocache::goButton(ui.btnGo, ui.statusBar);
-    make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton();
-    make(ui.iconAttributes, ui.subTitle, "iconAttributes").at(6, 4, 37, 38).maxSize(37, 16777215).pixmap(":/Icons/i_Geocache-Attributes.mif").pixelSize(12);
-    make(ui.labelAttributesCount, ui.subTitle, "labelAttributesCount").at(135, 11, 80, 20).palette(blackText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).textBoxFlags(false, false).content("");
-    make(ui.labelAttributes, ui.subTitle, "labelAttributes").at(40, 4, 89, 34).palette(blackText()).font(boldAA()).wordWrap().pixelSize(12).textBoxFlags(true, false);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
+    make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
+    make(ui.iconAttributes, ui.subTitle, "iconAttributes").at(6, 4, 37, 38).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_Geocache-Attributes.mif").pixelSize(12);
+    make(ui.labelAttributesCount, ui.subTitle, "labelAttributesCount").at(135, 11, 80, 20).panelText().alignment(align::LeftVCentre).pixelSize(12).textBoxFlags(TextBoxFlags::AllOff).content("");
+    make(ui.labelAttributes, ui.subTitle, "labelAttributes").at(40, 4, 89, 34).panelText().wordWrap().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void retranslateUi(Ui_GcAttributesScreenClass &ui, QWidget *)

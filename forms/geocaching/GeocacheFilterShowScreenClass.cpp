@@ -16,9 +16,9 @@ void setupUi(Ui_GeocacheFilterShowScreenClass &ui, QWidget *root)
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(0, 60, 241, 101);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6);
     make(ui.btnShowAll, ui.verticalLayoutWidget, "btnShowAll").radioChoice();
-    make(ui.Reserved, ui.btnShowAll, "Reserved").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.Reserved, ui.btnShowAll, "Reserved").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.btnShowFavorites, ui.verticalLayoutWidget, "btnShowFavorites").radioChoice();
-    make(ui.dateTimeLabel_4, ui.btnShowFavorites, "dateTimeLabel_4").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.dateTimeLabel_4, ui.btnShowFavorites, "dateTimeLabel_4").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(18);
     bottomBar(ui.statusBar, root);

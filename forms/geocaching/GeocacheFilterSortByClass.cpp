@@ -18,15 +18,15 @@ void setupUi(Ui_GeocacheFilterSortByClass &ui, QWidget *root)
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(0, 60, 241, 246);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6);
     make(ui.btnIDSort, ui.verticalLayoutWidget, "btnIDSort").radioChoice();
-    make(ui.Reserved, ui.btnIDSort, "Reserved").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.Reserved, ui.btnIDSort, "Reserved").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").radioChoice();
-    make(ui.dateTimeLabel_4, ui.btnNearestSort, "dateTimeLabel_4").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.dateTimeLabel_4, ui.btnNearestSort, "dateTimeLabel_4").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.btnDateSort, ui.verticalLayoutWidget, "btnDateSort").radioChoice();
-    make(ui.dateTimeLabel_5, ui.btnDateSort, "dateTimeLabel_5").at(45, 11, 151, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.dateTimeLabel_5, ui.btnDateSort, "dateTimeLabel_5").at(45, 11, 151, 21).panelText().pixelSize(14);
     make(ui.btnTypeSort, ui.verticalLayoutWidget, "btnTypeSort").radioChoice();
-    make(ui.dateTimeLabel_6, ui.btnTypeSort, "dateTimeLabel_6").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.dateTimeLabel_6, ui.btnTypeSort, "dateTimeLabel_6").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.btnNameSort, ui.verticalLayoutWidget, "btnNameSort").radioChoice();
-    make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(12);
 

@@ -20,7 +20,7 @@ void setupUi(Ui_GeocacheFilterTypeItemClass &ui, QWidget *root)
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(41, 7, 180, 29);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout").spacing(4);
     make(ui.iconType, ui.horizontalLayoutWidget, "iconType").image(":/Icons/i_GeocacheIcons.mif");
-    make(ui.txtName, ui.horizontalLayoutWidget, "txtName").palette(blackText()).font(boldAA()).wordWrap().pixelSize(14).content("txtName");
+    make(ui.txtName, ui.horizontalLayoutWidget, "txtName").panelText().wordWrap().pixelSize(14).content("txtName");
     spacer(ui.horizontalSpacer, 17, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
 
     addMembers(ui.horizontalLayout, {ui.iconType, ui.txtName, ui.horizontalSpacer});

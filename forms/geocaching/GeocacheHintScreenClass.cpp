@@ -16,10 +16,10 @@ void setupUi(Ui_GeocacheHintScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    geocache::mapButton(ui.btnMap, ui.statusBar);
-    geocache::goButton(ui.btnGo, ui.statusBar);
-    make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton();
-    make(ui.txtHint, ui.subTitle, "txtHint").at(41, 10, 171, 21).palette(blackText()).font(boldAA()).pixelSize(13);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
+    make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
+    make(ui.txtHint, ui.subTitle, "txtHint").at(41, 10, 171, 21).panelText().pixelSize(13);
     make(ui.iconHint, ui.subTitle, "iconHint").at(8, 8, 25, 22).image(":/Icons/i_PaneBtn_Hint.mif");
     make(ui.backing, root, "backing").at(5, 114, 230, 236);
     make(ui.txtDescription, ui.backing, "txtDescription").at(0, 0, 230, 236).font(boldAA()).noAutoFillBackground().pixelSize(13);

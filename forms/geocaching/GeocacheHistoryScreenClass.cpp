@@ -18,11 +18,11 @@ void setupUi(Ui_GeocacheHistoryScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    geocache::mapButton(ui.btnMap, ui.statusBar);
-    geocache::goButton(ui.btnGo, ui.statusBar);
-    make(ui.subTitle, root, "subTitle").at(6, 72, 226, 44).panelButton();
-    make(ui.dateTimeLabel_4, ui.subTitle, "dateTimeLabel_4").at(38, 10, 180, 21).palette(blackText()).font(boldAA()).pixelSize(12);
-    make(ui.iconAttributes_2, ui.subTitle, "iconAttributes_2").at(8, 5, 32, 32).maxSize(37, 16777215).pixmap(":/Icons/i_MenuIcon_ViewSummary.mif").pixelSize(12);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
+    make(ui.subTitle, root, "subTitle").at(6, 72, 226, 44).panelButton().eventPropagation();
+    make(ui.dateTimeLabel_4, ui.subTitle, "dateTimeLabel_4").at(38, 10, 180, 21).panelText().pixelSize(12);
+    make(ui.iconAttributes_2, ui.subTitle, "iconAttributes_2").at(8, 5, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_ViewSummary.mif").pixelSize(12);
 }
 
 void retranslateUi(Ui_GeocacheHistoryScreenClass &ui, QWidget *)

@@ -12,7 +12,7 @@ void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
     mapBubbleRoot(root, "GeocachePopUpClass", 114, 67).sizeValue("IconSize", 38, 38);
 
     make(ui.btnGo, root, "btnGo").at(170, 0, 47, 56).normal(":/Icons/i_Go_Map.mif");
-    make(ui.txtName, root, "txtName").at(42, 3, 110, 16).font(boldAA()).richText().pixelSize(12).textBoxFlags(true, false).content("Object Name");
+    make(ui.txtName, root, "txtName").at(42, 3, 110, 16).font(boldAA()).richText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Object Name");
     make(ui.iconObj, root, "iconObj").at(4, 4, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.txtDiffTerr, root, "txtDiffTerr").at(48, 20, 54, 16).font(boldAA()).scaledContents().pixelSize(12);
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 151, 61);

@@ -25,11 +25,11 @@ void setupUi(Ui_MapAreaScreenClass &ui, QWidget *root)
     make(ui.layoutWidget, ui.infoBkg, "layoutWidget").at(2, 0, 237, 27);
     layout(ui.horizontalLayout1, ui.layoutWidget, "horizontalLayout1").spacing(4);
     make(ui.txtArea, ui.layoutWidget, "txtArea").palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().pixelSize(18);
-    make(ui.txtAreaValue, ui.layoutWidget, "txtAreaValue").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().alignment(align::RightVCentre).pixelSize(18).textBoxFlags(true, false);
+    make(ui.txtAreaValue, ui.layoutWidget, "txtAreaValue").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().alignment(align::RightVCentre).pixelSize(18).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.layoutWidget_2, ui.infoBkg, "layoutWidget_2").at(2, 22, 237, 27);
     layout(ui.horizontalLayout2, ui.layoutWidget_2, "horizontalLayout2").spacing(4);
     make(ui.txtPerimeter, ui.layoutWidget_2, "txtPerimeter").palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().pixelSize(18);
-    make(ui.txtPerimeterValue, ui.layoutWidget_2, "txtPerimeterValue").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().alignment(align::RightVCentre).pixelSize(18).textBoxFlags(true, false);
+    make(ui.txtPerimeterValue, ui.layoutWidget_2, "txtPerimeterValue").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(whiteTextOnClear()).noAutoFillBackground().scaledContents().alignment(align::RightVCentre).pixelSize(18).textBoxFlags(TextBoxFlags::FirstOn);
     mapBottomPanel(ui.panelBottom, root, 0, 346, 240, 54);
     mapBackButton(ui.btnBack, root, 0, 348, 90, 52);
     mapContextMenuButton(ui.btnContextMenu, root, 150, 348, 90, 51);

@@ -7,14 +7,15 @@
 namespace quarn::forms {
 namespace {
 
-using namespace navfields;
-
-const std::vector<Configuration> kMapDataFields = {
-    {{full(50, 12, 16)}},
-    {{half(45), half(45)}},
-    {{full(50, 12, 16)}, {half(45), half(45)}},
-    {{half(45), half(45)}, {half(45), half(45)}},
-};
+const std::vector<navfields::Configuration> kMapDataFields = [] {
+    using namespace navfields;
+    return std::vector<Configuration>{
+        {{full(50, 12, 16)}},
+        {{half(45), half(45)}},
+        {{full(50, 12, 16)}, {half(45), half(45)}},
+        {{half(45), half(45)}, {half(45), half(45)}},
+    };
+}();
 
 void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 {

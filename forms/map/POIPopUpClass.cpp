@@ -11,7 +11,7 @@ void setupUi(Ui_POIPopUpClass &ui, QWidget *root)
 {
     mapBubbleRoot(root, "POIPopUpClass", 114, 67);
 
-    make(ui.txtName, root, "txtName").at(10, 10, 130, 16).font(boldAA()).pixelSize(12).textBoxFlags(true, false).content("");
+    make(ui.txtName, root, "txtName").at(10, 10, 130, 16).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
     make(ui.btnGo, root, "btnGo").at(160, 0, 57, 57).minSize(29, 30).normal(":/Icons/i_Go_Map.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 147, 58);
     directionIndicator(ui.statDirection, root, 140, 10);

@@ -11,7 +11,7 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
 {
     quickInfoBarRoot(root, "QuickInfoBarGeocacheClass").sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(55, 6, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(true, false).content("Name");
+    make(ui.txtName, root, "txtName").at(55, 6, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.txtDiffTerr, root, "txtDiffTerr").at(63, 26, 54, 16).palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().pixelSize(12);
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 200, 65);
@@ -23,12 +23,12 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
     make(ui.iconPicture, root, "iconPicture").at(15, 42, 20, 20).image(":/Icons/i_MediaAttached.mif");
     make(ui.layoutWidget, root, "layoutWidget").at(47, 45, 178, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lat");
-    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("100 mi");
-    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lon");
-    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("30*");
-    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("+100 m");
-    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").quickInfoText().content("lat");
+    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").quickInfoText().content("100 mi");
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").quickInfoText().content("lon");
+    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").quickInfoText().content("30*");
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").quickInfoText().content("+100 m");
+    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText().content("");
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }

@@ -11,21 +11,21 @@ void setupUi(Ui_QuickInfoBarTrackClass &ui, QWidget *root)
 {
     quickInfoBarRoot(root, "QuickInfoBarTrackClass").sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(50, 6, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(true, false).content("Name");
+    make(ui.txtName, root, "txtName").at(50, 6, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_track_icon.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
     directionIndicator(ui.statDirection, root, 200, 10);
     make(ui.layoutWidget, root, "layoutWidget").at(47, 43, 158, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lat");
-    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("100 mi");
-    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lon");
-    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("30*");
-    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
-    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("+100 m");
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").quickInfoText().content("lat");
+    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").quickInfoText().content("100 mi");
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").quickInfoText().content("lon");
+    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").quickInfoText().content("30*");
+    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText().content("");
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").quickInfoText().content("+100 m");
     make(ui.favoriteIcon, root, "favoriteIcon").at(27, 4, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
     make(ui.mediaIcon, root, "mediaIcon").at(20, 42, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
-    make(ui.txtLength, root, "txtLength").at(51, 22, 80, 20).minSize(0, 0).palette(whiteTextDimDisabled()).font(normalWeightAA()).pixelSize(11).textBoxFlags(true, false).content("Length");
+    make(ui.txtLength, root, "txtLength").at(51, 22, 80, 20).minSize(0, 0).palette(whiteTextDimDisabled()).font(normalWeightAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Length");
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtCoordZ, ui.txtElevation});
 }

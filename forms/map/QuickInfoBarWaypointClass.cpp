@@ -11,18 +11,18 @@ void setupUi(Ui_QuickInfoBarWaypointClass &ui, QWidget *root)
 {
     quickInfoBarRoot(root, "QuickInfoBarWaypointClass").sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(50, 10, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(true, false).content("Name");
+    make(ui.txtName, root, "txtName").at(50, 10, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_WayPoints.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
     directionIndicator(ui.statDirection, root, 200, 10);
     make(ui.layoutWidget, root, "layoutWidget").at(44, 35, 158, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lat");
-    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("100 mi");
-    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lon");
-    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("30*");
-    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
-    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("+100 m");
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").quickInfoText().content("lat");
+    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").quickInfoText().content("100 mi");
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").quickInfoText().content("lon");
+    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").quickInfoText().content("30*");
+    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText().content("");
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").quickInfoText().content("+100 m");
     make(ui.favoriteIcon, root, "favoriteIcon").at(29, 4, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
     make(ui.mediaIcon, root, "mediaIcon").at(20, 40, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
 

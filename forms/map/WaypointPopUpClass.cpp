@@ -12,7 +12,7 @@ void setupUi(Ui_WaypointPopUpClass &ui, QWidget *root)
     mapBubbleRoot(root, "WaypointPopUpClass", 114, 67).sizeValue("IconSize", 38, 38);
 
     make(ui.btnGo, root, "btnGo").at(170, 0, 47, 56).normal(":/Icons/i_Go_Map.mif");
-    make(ui.txtName, root, "txtName").at(43, 10, 110, 16).font(boldAA()).richText().pixelSize(12).textBoxFlags(true, false).content("Name");
+    make(ui.txtName, root, "txtName").at(43, 10, 110, 16).font(boldAA()).richText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_WayPoints.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 171, 51);
     directionIndicator(ui.statDirection, root, 150, 10);

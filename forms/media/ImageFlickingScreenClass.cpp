@@ -18,7 +18,7 @@ void setupUi(Ui_ImageFlickingScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.bottomBar);
     make(ui.btnOK, ui.bottomBar, "btnOK").at(178, 10, 55, 41).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_f.mif");
     make(ui.iconTitle, root, "iconTitle").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.iconTitle, "labelName").enabled().at(29, 2, 180, 30).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.labelName, ui.iconTitle, "labelName").enabled().at(29, 2, 180, 30).titleText().wordWrap();
     make(ui.ActiveIcon, ui.iconTitle, "ActiveIcon").at(0, 0, 32, 32).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_MenuIcon_Checkmark.mif");
     make(ui.labelNumber, ui.iconTitle, "labelNumber").at(208, 15, 30, 17).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
     make(ui.labelPage, ui.iconTitle, "labelPage").at(208, 1, 30, 17).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);

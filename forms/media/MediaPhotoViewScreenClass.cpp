@@ -20,7 +20,7 @@ void setupUi(Ui_MediaPhotoViewScreenClass &ui, QWidget *root)
     make(ui.btnUp, ui.pageScroll, "btnUp").at(60, 0, 60, 43).widgetFont(aaFont()).faces(":/Buttons/b_scrollbar_up.mif", ":/Buttons/b_scrollbar_up_h.mif");
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(180, 7, 60, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
-    make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+    make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).contextMenuButton();
     make(ui.pageConfirm, nullptr, "pageConfirm");
     make(ui.btnConfirm, ui.pageConfirm, "btnConfirm").at(2, 2, 55, 41).widgetFont(aaFont()).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
     make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);

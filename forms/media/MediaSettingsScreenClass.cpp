@@ -18,7 +18,7 @@ void setupUi(Ui_MediaSettingsScreenClass &ui, QWidget *root)
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.lblSettings, ui.icon, "lblSettings").at(0, 7, 240, 20).titleText();
     make(ui.backing, root, "backing").at(0, 56, 240, 295);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 1, 240, 292).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding).maxSize(16777215, 294).scrollBars(Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOn).widgetResizable();
+    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 1, 240, 292).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding).maxSize(QWIDGETSIZE_MAX, 294).scrollBars(Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOn).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 360).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 360);
     make(ui.lblSizeTime, ui.scrollAreaWidgetContents, "lblSizeTime").at(10, 80, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.lblSortBy, ui.scrollAreaWidgetContents, "lblSortBy").at(10, 220, 191, 16).font(boldAA()).pixelSize(14);

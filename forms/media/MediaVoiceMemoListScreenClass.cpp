@@ -16,7 +16,7 @@ void setupUi(Ui_MediaVoiceMemoListScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(180, 7, 60, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
-    make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+    make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).contextMenuButton();
     make(ui.pageConfirm, nullptr, "pageConfirm");
     make(ui.btnConfirm, ui.pageConfirm, "btnConfirm").at(2, 2, 55, 41).widgetFont(aaFont()).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);

@@ -23,7 +23,7 @@ void setupUi(Ui_MediaVoiceMemoRecScreenClass &ui, QWidget *root)
     make(ui.txtMemo, ui.btnListHeader, "txtMemo").at(90, 10, 116, 27).palette(whiteText({QPalette::WindowText, QPalette::Text, QPalette::ButtonText})).font(boldAA()).pixelSize(16);
     make(ui.btnStop, root, "btnStop").at(130, 270, 69, 55).widgetFont(aaFont()).faces(":/Buttons/b_media_stop.mif", ":/Buttons/b_media_stop_h.mif").focused(":/Buttons/b_media_stop_f.mif");
     make(ui.backing, root, "backing").at(20, 226, 200, 40);
-    make(ui.txtRecStatus, ui.backing, "txtRecStatus").at(1, 5, 198, 32).font(boldAA()).plainText().alignment(align::Centre).pixelSize(14).textBoxFlags(true, false);
+    make(ui.txtRecStatus, ui.backing, "txtRecStatus").at(1, 5, 198, 32).font(boldAA()).plainText().alignment(align::Centre).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void retranslateUi(Ui_MediaVoiceMemoRecScreenClass &ui, QWidget *root)

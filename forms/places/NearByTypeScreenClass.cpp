@@ -13,7 +13,7 @@ void setupUi(Ui_NearByTypeScreenClass &ui, QWidget *root)
         .size(240, 400);
 
     bottomBar(ui.statusBar, root);
-    make(ui.OKButton, ui.statusBar, "OKButton").at(163, 7, 76, 43).font(aaFont()).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.OKButton, ui.statusBar, "OKButton").at(163, 7, 76, 43).font(aaFont()).actionButton();
     make(ui.okText, ui.OKButton, "okText").at(18, 12, 42, 20).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(20).alignment(align::Centre);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.btnViewOnMap, ui.statusBar, "btnViewOnMap").at(70, 5, 60, 43).faces(":/Icons/i_ToolBar_POI.mif", ":/Icons/i_ToolBar_POI_h.mif");
@@ -21,19 +21,19 @@ void setupUi(Ui_NearByTypeScreenClass &ui, QWidget *root)
     make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(10, 5, 221, 35).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16).alignment(align::Centre);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(0, 70, 241, 281);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(0).margins(7, 0, 0, 0);
-    make(ui.wptButton, ui.verticalLayoutWidget, "wptButton").checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(12, 12).faces(":/Buttons/b_list.mif", ":/Buttons/b_list_h.mif");
+    make(ui.wptButton, ui.verticalLayoutWidget, "wptButton").listCheckBox();
     make(ui.icon, ui.wptButton, "icon").at(40, 7, 38, 41).image(":/Icons/i_WayPoints.mif");
     make(ui.WptText, ui.wptButton, "WptText").at(80, 10, 131, 31).pixelSize(18);
-    make(ui.GeocacheButton, ui.verticalLayoutWidget, "GeocacheButton").checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(12, 12).faces(":/Buttons/b_list.mif", ":/Buttons/b_list_h.mif");
+    make(ui.GeocacheButton, ui.verticalLayoutWidget, "GeocacheButton").listCheckBox();
     make(ui.icon_3, ui.GeocacheButton, "icon_3").at(42, 17, 26, 20).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.GeocachesText, ui.GeocacheButton, "GeocachesText").at(80, 10, 131, 31).pixelSize(18);
-    make(ui.POIButton, ui.verticalLayoutWidget, "POIButton").checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(12, 12).faces(":/Buttons/b_list.mif", ":/Buttons/b_list_h.mif");
+    make(ui.POIButton, ui.verticalLayoutWidget, "POIButton").listCheckBox();
     make(ui.icon_5, ui.POIButton, "icon_5").at(40, 7, 38, 38).image(":/Icons/i_poiicon.mif");
     make(ui.POItext, ui.POIButton, "POItext").at(80, 10, 131, 31).pixelSize(18);
-    make(ui.TrackButton, ui.verticalLayoutWidget, "TrackButton").checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(12, 12).faces(":/Buttons/b_list.mif", ":/Buttons/b_list_h.mif");
+    make(ui.TrackButton, ui.verticalLayoutWidget, "TrackButton").listCheckBox();
     make(ui.icon_4, ui.TrackButton, "icon_4").at(40, 10, 32, 30).image(":/Icons/i_track_icon.mif");
     make(ui.TrackText, ui.TrackButton, "TrackText").at(80, 10, 131, 31).pixelSize(18);
-    make(ui.RouteButton, ui.verticalLayoutWidget, "RouteButton").checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(12, 12).faces(":/Buttons/b_list.mif", ":/Buttons/b_list_h.mif");
+    make(ui.RouteButton, ui.verticalLayoutWidget, "RouteButton").listCheckBox();
     make(ui.icon_2, ui.RouteButton, "icon_2").at(40, 7, 38, 41).image(":/Icons/i_Routes.mif");
     make(ui.RouteText, ui.RouteButton, "RouteText").at(80, 10, 131, 31).pixelSize(18);
 

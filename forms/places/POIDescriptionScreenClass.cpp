@@ -15,9 +15,9 @@ void setupUi(Ui_POIDescriptionScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
-    make(ui.btnSubtitle, root, "btnSubtitle").at(2, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
+    make(ui.btnSubtitle, root, "btnSubtitle").at(2, 70, 226, 44).plainPanelButton();
     make(ui.label_3, ui.btnSubtitle, "label_3").at(13, 15, 81, 16).font(boldAA()).pixelSize(12);
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
     make(ui.backing, root, "backing").at(4, 116, 234, 236);

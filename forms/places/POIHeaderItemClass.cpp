@@ -14,7 +14,7 @@ void setupUi(Ui_POIHeaderItemClass &ui, QWidget *root)
         .image("image", ":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
 
     make(ui.iconPOI, root, "iconPOI").at(5, 4, 39, 39).image(":/Icons/i_WP_Coordinates.mif");
-    make(ui.txtPOIName, root, "txtPOIName").at(61, 12, 167, 21).palette(whiteTextDimDisabled()).font(boldAA()).pixelSize(13).textBoxFlags(true, false).content("TextLabel");
+    make(ui.txtPOIName, root, "txtPOIName").at(61, 12, 167, 21).palette(whiteTextDimDisabled()).font(boldAA()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn).content("TextLabel");
 }
 
 void retranslateUi(Ui_POIHeaderItemClass &, QWidget *root)

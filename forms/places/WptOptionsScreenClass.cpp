@@ -12,17 +12,17 @@ void setupUi(Ui_WptOptionsScreenClass &ui, QWidget *root)
     Root(root, "WptOptionsScreenClass")
         .size(240, 400);
 
-    make(ui.btnDelete, root, "btnDelete").at(5, 304, 230, 44).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
-    make(ui.labelPictures, ui.btnDelete, "labelPictures").at(10, 6, 210, 33).palette(blackText()).font(boldAA()).pixelSize(14).alignment(align::Centre).wordWrap();
-    make(ui.btnTitle, root, "btnTitle").at(7, 90, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
-    make(ui.dateTimeLabel_4, ui.btnTitle, "dateTimeLabel_4").at(38, 3, 148, 35).palette(blackText()).font(boldAA()).pixelSize(14).wordWrap();
+    make(ui.btnDelete, root, "btnDelete").at(5, 304, 230, 44).toggleButton();
+    make(ui.labelPictures, ui.btnDelete, "labelPictures").at(10, 6, 210, 33).panelText().pixelSize(14).alignment(align::Centre).wordWrap();
+    make(ui.btnTitle, root, "btnTitle").at(7, 90, 226, 44).panelButton();
+    make(ui.dateTimeLabel_4, ui.btnTitle, "dateTimeLabel_4").at(38, 3, 148, 35).panelText().pixelSize(14).wordWrap();
     make(ui.iconOptions, ui.btnTitle, "iconOptions").at(190, 9, 25, 22).statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_PaneBtn_Pedestrian.mif", ":/Icons/i_PaneBtn_Bike.mif", ":/Icons/i_PaneBtn_Car.mif"});
     make(ui.iconPaneLocation_2, ui.btnTitle, "iconPaneLocation_2").at(10, 11, 25, 20).image(":/Icons/i_PaneBtn_Options.mif");
     make(ui.backing, root, "backing").at(0, 136, 239, 213);
-    make(ui.cmbRouteMethod, ui.backing, "cmbRouteMethod").at(7, 87, 230, 44).font(Font().bold()).pixelSize(14).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Buttons/b_KB_AdjustDown_off.mif").arrowPressed(":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(20).popupItemSpacing(8);
-    make(ui.cmbRouteType, ui.backing, "cmbRouteType").at(7, 43, 230, 44).font(Font().bold()).pixelSize(14).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Buttons/b_KB_AdjustDown_off.mif").arrowPressed(":/Buttons/b_KB_AdjustDown_on.mif").arrowOrigin(195, 15).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(20);
-    make(ui.btnOptions, ui.backing, "btnOptions").at(7, -1, 230, 44).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
-    make(ui.btnOptionsTitle, ui.btnOptions, "btnOptionsTitle").at(10, 6, 210, 33).palette(blackText()).font(boldAA()).pixelSize(14).alignment(align::Centre).wordWrap();
+    make(ui.cmbRouteMethod, ui.backing, "cmbRouteMethod").at(7, 87, 230, 44).font(Font().bold()).pixelSize(14).routeComboBox().textMargin(20).popupItemSpacing(8);
+    make(ui.cmbRouteType, ui.backing, "cmbRouteType").at(7, 43, 230, 44).font(Font().bold()).pixelSize(14).routeComboBox().textMargin(20);
+    make(ui.btnOptions, ui.backing, "btnOptions").at(7, -1, 230, 44).toggleButton();
+    make(ui.btnOptionsTitle, ui.btnOptions, "btnOptionsTitle").at(10, 6, 210, 33).panelText().pixelSize(14).alignment(align::Centre).wordWrap();
     make(ui.txtWaypointSource, ui.backing, "txtWaypointSource").at(14, 134, 216, 34).pixelSize(14).alignVCenter(false).alignHCenter(false);
 
     ui.btnTitle->raise();

@@ -14,25 +14,25 @@ void setupUi(Ui_WptSortByScreenClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).font(aaFont()).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).font(aaFont()).actionButton();
     make(ui.label, ui.btnNext, "label").at(8, 6, 62, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16).alignment(align::Centre);
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).pixelSize(14).alignment(align::Centre).wordWrap();
-    make(ui.btnFilter, root, "btnFilter").at(5, 53, 230, 44).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
+    make(ui.btnFilter, root, "btnFilter").at(5, 53, 230, 44).toggleButton();
     make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 15, 71, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
-    make(ui.lblWptFilter, ui.btnFilter, "lblWptFilter").at(120, 13, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14).content("All");
-    make(ui.btnSearch, root, "btnSearch").at(5, 309, 230, 44).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif").eventPropagation();
+    make(ui.lblWptFilter, ui.btnFilter, "lblWptFilter").at(120, 13, 131, 21).panelText().pixelSize(14).content("All");
+    make(ui.btnSearch, root, "btnSearch").at(5, 309, 230, 44).toggleButton().eventPropagation();
     make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 101, 241, 201);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6);
-    make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").checkedImage(":/Icons/i_RadioButton_sel.mif").uncheckedImage(":/Icons/i_RadioButton.mif").markPosition(10, 8).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
-    make(ui.dateTimeLabel_4, ui.btnNearestSort, "dateTimeLabel_4").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
-    make(ui.btnDateCreatedSort, ui.verticalLayoutWidget, "btnDateCreatedSort").checkedImage(":/Icons/i_RadioButton_sel.mif").uncheckedImage(":/Icons/i_RadioButton.mif").markPosition(10, 8).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
-    make(ui.dateTimeLabel_5, ui.btnDateCreatedSort, "dateTimeLabel_5").at(45, 11, 151, 21).palette(blackText()).font(boldAA()).pixelSize(14);
-    make(ui.btnTypeSort, ui.verticalLayoutWidget, "btnTypeSort").checkedImage(":/Icons/i_RadioButton_sel.mif").uncheckedImage(":/Icons/i_RadioButton.mif").markPosition(10, 8).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
-    make(ui.dateTimeLabel_6, ui.btnTypeSort, "dateTimeLabel_6").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
-    make(ui.btnNameSort, ui.verticalLayoutWidget, "btnNameSort").checkedImage(":/Icons/i_RadioButton_sel.mif").uncheckedImage(":/Icons/i_RadioButton.mif").markPosition(10, 8).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
-    make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").radioChoice();
+    make(ui.dateTimeLabel_4, ui.btnNearestSort, "dateTimeLabel_4").at(45, 11, 131, 21).panelText().pixelSize(14);
+    make(ui.btnDateCreatedSort, ui.verticalLayoutWidget, "btnDateCreatedSort").radioChoice();
+    make(ui.dateTimeLabel_5, ui.btnDateCreatedSort, "dateTimeLabel_5").at(45, 11, 151, 21).panelText().pixelSize(14);
+    make(ui.btnTypeSort, ui.verticalLayoutWidget, "btnTypeSort").radioChoice();
+    make(ui.dateTimeLabel_6, ui.btnTypeSort, "dateTimeLabel_6").at(45, 11, 131, 21).panelText().pixelSize(14);
+    make(ui.btnNameSort, ui.verticalLayoutWidget, "btnNameSort").radioChoice();
+    make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(45, 11, 131, 21).panelText().pixelSize(14);
 
     addMembers(ui.verticalLayout, {ui.btnNearestSort, ui.btnDateCreatedSort, ui.btnTypeSort, ui.btnNameSort});
 }

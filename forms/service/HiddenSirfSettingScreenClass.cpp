@@ -28,12 +28,12 @@ void setupUi(Ui_HiddenSirfSettingScreenClass &ui, QWidget *root)
     listHeaderButton(ui.btnListHeader, root);
     make(ui.iconWpt, ui.btnListHeader, "iconWpt").at(2, 3, 60, 43).image(":/Icons/i_ToolBar_Settings.mif");
     make(ui.txtHeader, ui.btnListHeader, "txtHeader").at(80, 2, 151, 41).palette(headerText).font(Font().family("MS Shell Dlg 2").bold().aa()).pixelSize(16);
-    make(ui.txtValSNR, root, "txtValSNR").at(170, 80, 61, 21).palette(valueText).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(false, false, false).clickable();
+    make(ui.txtValSNR, root, "txtValSNR").at(170, 80, 61, 21).palette(valueText).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
     make(ui.lblSNR, root, "lblSNR").at(20, 80, 131, 21).font(boldAA()).pixelSize(12);
     make(ui.lblElev, root, "lblElev").at(20, 100, 131, 21).font(boldAA()).pixelSize(12);
-    make(ui.txtValElev, root, "txtValElev").at(170, 100, 61, 21).palette(valueText).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(false, false, false).clickable();
+    make(ui.txtValElev, root, "txtValElev").at(170, 100, 61, 21).palette(valueText).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
     serviceCheckBox(ui.chkStaticMode, root, "chkStaticMode", 170, 150);
-    make(ui.txtValDOP, root, "txtValDOP").at(170, 120, 61, 21).palette(valueText).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(false, false, false).clickable();
+    make(ui.txtValDOP, root, "txtValDOP").at(170, 120, 61, 21).palette(valueText).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
     make(ui.lblDOP, root, "lblDOP").at(20, 120, 131, 21).font(boldAA()).pixelSize(12);
     make(ui.lblStaticMode, root, "lblStaticMode").at(20, 150, 131, 31).font(boldAA()).pixelSize(12);
     serviceCheckBox(ui.chkTrackSmoothing, root, "chkTrackSmoothing", 170, 180);

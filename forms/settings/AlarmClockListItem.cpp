@@ -14,7 +14,7 @@ void setupUi(Ui_AlarmClockListItem &ui, QWidget *root)
         .image("pressed", ":/Buttons/b_list_h.mif")
         .property("eventPropagation", true);
 
-    make(ui.textBoxName, root, "textBoxName").at(77, 6, 74, 40).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(70, 0).sizeIncrement(3, 0).baseSize(40, 0).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(15).textBoxFlags(true, false).content("Alarm long long");
+    make(ui.textBoxName, root, "textBoxName").at(77, 6, 74, 40).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(70, 0).sizeIncrement(3, 0).baseSize(40, 0).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(15).textBoxFlags(TextBoxFlags::FirstOn).content("Alarm long long");
     make(ui.textBoxState, root, "textBoxState").at(37, 6, 30, 40).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(30, 0).font(boldAA()).alignment(align::LeftVCentre).pixelSize(13).content("OFF");
     make(ui.iconSplitter, root, "iconSplitter").at(68, 6, 8, 40).image(":/Bkgd/bkgd_split.mif");
     make(ui.textBoxTypeTime, root, "textBoxTypeTime").at(150, 6, 70, 40).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).font(boldAA()).alignment(align::LeftVCentre).pixelSize(15).content("09:00");

@@ -23,8 +23,8 @@ void setupUi(Ui_BravikMainScrClass &ui, QWidget *root)
     make(ui.backing, root, "backing").at(5, 27, 230, 323);
     make(ui.gridLayoutWidget, ui.backing, "gridLayoutWidget").at(0, 0, 230, 323);
     layout(ui.gridLayout, ui.gridLayoutWidget, "gridLayout").spacing(6).horizontalSpacing(2).verticalSpacing(6);
-    make(ui.button, ui.gridLayoutWidget, "button").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(74, 74).maxSize(16777215, 16777215).baseSize(74, 74).normal(":/Buttons/b_RoundButton_h.mif").shiftOnPress(1, 1);
-    make(ui.textBox, ui.button, "textBox").at(0, 54, 80, 20).sizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred).minSize(80, 0).maxSize(80, 16777215).palette(Colours().role(QPalette::ButtonText, kBlack, kDisabledText)).alignment(align::HCentreBottom).pixelSize(12).textBoxFlags(true, false).content("text long long long ");
+    make(ui.button, ui.gridLayoutWidget, "button").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(74, 74).maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).baseSize(74, 74).normal(":/Buttons/b_RoundButton_h.mif").shiftOnPress(1, 1);
+    make(ui.textBox, ui.button, "textBox").at(0, 54, 80, 20).sizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred).minSize(80, 0).maxSize(80, QWIDGETSIZE_MAX).palette(Colours().role(QPalette::ButtonText, kBlack, kDisabledText)).alignment(align::HCentreBottom).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("text long long long ");
 
     addToGrid(ui.gridLayout, ui.button, 0, 0);
 }

@@ -24,16 +24,16 @@ void setupUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *root)
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 430).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 430);
     make(ui.comboContourLineSpacing, ui.scrollAreaWidgetContents, "comboContourLineSpacing").at(0, 98, 230, 44).standardComboBox();
     make(ui.comboDepthUnits, ui.scrollAreaWidgetContents, "comboDepthUnits").at(0, 308, 230, 44).standardComboBox();
-    make(ui.lblContourLineSpacing, ui.scrollAreaWidgetContents, "lblContourLineSpacing").at(10, 81, 215, 16).font(boldAA()).scaledContents().pixelSize(14);
-    make(ui.lblSafetyDepth, ui.scrollAreaWidgetContents, "lblSafetyDepth").at(10, 151, 215, 16).font(boldAA()).scaledContents().pixelSize(14);
-    make(ui.lblDepthUnits, ui.scrollAreaWidgetContents, "lblDepthUnits").at(10, 291, 215, 16).font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.lblContourLineSpacing, ui.scrollAreaWidgetContents, "lblContourLineSpacing").at(10, 81, 215, 16).settingCaption();
+    make(ui.lblSafetyDepth, ui.scrollAreaWidgetContents, "lblSafetyDepth").at(10, 151, 215, 16).settingCaption();
+    make(ui.lblDepthUnits, ui.scrollAreaWidgetContents, "lblDepthUnits").at(10, 291, 215, 16).settingCaption();
     make(ui.comboSafetyDepth, ui.scrollAreaWidgetContents, "comboSafetyDepth").at(0, 168, 230, 44).standardComboBox();
     make(ui.comboChartBoundaries, ui.scrollAreaWidgetContents, "comboChartBoundaries").at(0, 28, 230, 44).standardComboBox();
-    make(ui.lblChartBoundaries, ui.scrollAreaWidgetContents, "lblChartBoundaries").at(10, 11, 215, 16).font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.lblChartBoundaries, ui.scrollAreaWidgetContents, "lblChartBoundaries").at(10, 11, 215, 16).settingCaption();
     make(ui.comboPresentation, ui.scrollAreaWidgetContents, "comboPresentation").at(0, 238, 230, 44).standardComboBox();
-    make(ui.lblPresentation, ui.scrollAreaWidgetContents, "lblPresentation").at(10, 221, 215, 16).font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.lblPresentation, ui.scrollAreaWidgetContents, "lblPresentation").at(10, 221, 215, 16).settingCaption();
     make(ui.comboHideCharts, ui.scrollAreaWidgetContents, "comboHideCharts").at(0, 378, 230, 44).standardComboBox();
-    make(ui.lblHideCharts, ui.scrollAreaWidgetContents, "lblHideCharts").at(10, 361, 215, 16).font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.lblHideCharts, ui.scrollAreaWidgetContents, "lblHideCharts").at(10, 361, 215, 16).settingCaption();
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 }
 

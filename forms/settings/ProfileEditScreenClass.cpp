@@ -15,7 +15,7 @@ void setupUi(Ui_ProfileEditScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     titleHeader(ui.icon, root, "icon");
-    make(ui.lblProfileName, ui.icon, "lblProfileName").at(45, 4, 190, 38).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.lblProfileName, ui.icon, "lblProfileName").at(45, 4, 190, 38).titleText().wordWrap();
     make(ui.iconItem, ui.icon, "iconItem").at(4, 4, 38, 38);
     make(ui.listSettings, root, "listSettings").at(0, 67, 234, 283);
 }

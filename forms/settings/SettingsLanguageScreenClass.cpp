@@ -16,7 +16,7 @@ void setupUi(Ui_SettingsLanguageScreenClass &ui, QWidget *root)
     make(ui.btnNext, ui.bottomBar, "btnNext").at(186, 7, 60, 43).normal(":/Buttons/b_Next.mif").pressed(":/Buttons/b_Next_h.mif");
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
     titleHeader(ui.icon, root, "icon");
-    make(ui.lblTitle, ui.icon, "lblTitle").at(45, 10, 148, 26).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.lblTitle, ui.icon, "lblTitle").at(45, 10, 148, 26).titleText();
     make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).palette(whiteText()).font(boldAA()).pixelSize(12);
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 41, 41).image(":/Icons/i_Language.mif");
     make(ui.listLanguages, root, "listLanguages").at(0, 80, 240, 265);

@@ -23,9 +23,9 @@ void setupUi(Ui_SettingsPowerScreenClass &ui, QWidget *root)
     make(ui.comboSuspendTimer, ui.scrollAreaWidgetContents, "comboSuspendTimer").at(0, 25, 230, 44).standardComboBox();
     make(ui.lblActiveSuspendTimerInfo, ui.scrollAreaWidgetContents, "lblActiveSuspendTimerInfo").at(5, 74, 222, 61).font(normalWeightAA()).wordWrap().pixelSize(14);
     make(ui.comboBatteryType, ui.scrollAreaWidgetContents, "comboBatteryType").at(0, 233, 230, 44).standardComboBox();
-    make(ui.lblPowerOffTimer, ui.scrollAreaWidgetContents, "lblPowerOffTimer").at(5, 139, 220, 24).font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.lblPowerOffTimer, ui.scrollAreaWidgetContents, "lblPowerOffTimer").at(5, 139, 220, 24).settingCaption();
     make(ui.comboPowerOffTimer, ui.scrollAreaWidgetContents, "comboPowerOffTimer").at(0, 159, 230, 44).standardComboBox();
-    make(ui.lblBatteryType, ui.scrollAreaWidgetContents, "lblBatteryType").at(5, 211, 217, 24).font(boldAA()).scaledContents().pixelSize(14);
+    make(ui.lblBatteryType, ui.scrollAreaWidgetContents, "lblBatteryType").at(5, 211, 217, 24).settingCaption();
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 }
 

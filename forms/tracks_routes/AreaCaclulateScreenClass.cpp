@@ -16,10 +16,10 @@ void setupUi(Ui_AreaCaclulateScreenClass &ui, QWidget *root)
     titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(45, 3, 189, 40).palette(whiteText()).font(boldAA()).pixelSize(16).alignment(align::LeftVCentre).wordWrap();
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 3, 38, 38).image(":/Icons/i_AreaCalculation.mif");
-    make(ui.btnWalkAround, root, "btnWalkAround").at(5, 75, 226, 53).faces(":/Buttons/b_list.mif", ":/Buttons/b_list_h.mif").focused(":/Buttons/b_list_f.mif");
+    make(ui.btnWalkAround, root, "btnWalkAround").at(5, 75, 226, 53).listButton();
     make(ui.iconWA, ui.btnWalkAround, "iconWA").at(10, 10, 32, 32).image(":/Icons/i_MenuIcon_Start_Trip2.mif");
     make(ui.textBoxWA, ui.btnWalkAround, "textBoxWA").at(45, 4, 172, 43).font(boldAA()).pixelSize(16).wordWrap();
-    make(ui.btnSelectPoints, root, "btnSelectPoints").at(5, 132, 226, 53).faces(":/Buttons/b_list.mif", ":/Buttons/b_list_h.mif").focused(":/Buttons/b_list_f.mif");
+    make(ui.btnSelectPoints, root, "btnSelectPoints").at(5, 132, 226, 53).listButton();
     make(ui.iconSP, ui.btnSelectPoints, "iconSP").at(10, 10, 32, 32).image(":/Icons/i_MenuIcon_Maps.mif");
     make(ui.textBoxSP, ui.btnSelectPoints, "textBoxSP").at(45, 4, 172, 43).font(boldAA()).pixelSize(16).wordWrap();
     bottomBar(ui.statusBar, root);

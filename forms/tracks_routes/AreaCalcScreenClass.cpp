@@ -19,9 +19,9 @@ void setupUi(Ui_AreaCalcScreenClass &ui, QWidget *root)
     make(ui.iconTitle, root, "iconTitle").at(18, 97, 38, 38).image(":/Icons/i_AreaCalculation.mif");
     make(ui.txtTitle, root, "txtTitle").at(59, 96, 130, 40).palette(whiteText()).font(boldAA()).pixelSize(16).alignment(align::Centre).wordWrap();
     make(ui.txtInfo, root, "txtInfo").at(26, 158, 188, 85).pixelSize(16).alignment(align::HCentreTop).wordWrap();
-    make(ui.btnStartTracking, root, "btnStartTracking").at(35, 256, 76, 46).minSize(76, 43).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnStartTracking, root, "btnStartTracking").at(35, 256, 76, 46).minSize(76, 43).actionButton();
     make(ui.textButton, ui.btnStartTracking, "textButton").at(3, 3, 73, 40).palette(kWhiteButtonText).font(boldAA()).pixelSize(16).alignment(align::Centre).wordWrap();
-    make(ui.btnCancel, root, "btnCancel").at(129, 256, 76, 46).minSize(76, 43).palette(kWhiteButtonText).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnCancel, root, "btnCancel").at(129, 256, 76, 46).minSize(76, 43).palette(kWhiteButtonText).actionButton();
     make(ui.textButton_2, ui.btnCancel, "textButton_2").at(3, 3, 73, 40).font(boldAA()).pixelSize(16).alignment(align::Centre).wordWrap();
 }
 

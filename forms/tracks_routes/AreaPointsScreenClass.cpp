@@ -18,8 +18,8 @@ void setupUi(Ui_AreaPointsScreenClass &ui, QWidget *root)
     make(ui.lvPoints, root, "lvPoints").at(0, 70, 241, 278);
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 10, 60, 43).widgetFont(aaFont()).faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
-    make(ui.btnMap, ui.statusBar, "btnMap").at(90, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 10, 60, 43).widgetFont(aaFont()).contextMenuButton();
+    make(ui.btnMap, ui.statusBar, "btnMap").at(90, 7, 60, 43).mapPreviewButton();
 }
 
 void retranslateUi(Ui_AreaPointsScreenClass &ui, QWidget *root)

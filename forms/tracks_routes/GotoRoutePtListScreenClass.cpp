@@ -19,9 +19,9 @@ void setupUi(Ui_GotoRoutePtListScreenClass &ui, QWidget *root)
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.lstPoints, root, "lstPoints").at(0, 80, 240, 265).horizontalScrollBar(Qt::ScrollBarAlwaysOff);
     make(ui.icon_2, root, "icon_2").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.txtName, ui.icon_2, "txtName").at(49, 11, 131, 21).palette(kWhiteTextBothRoles).font(boldAA()).pixelSize(15).textBoxFlags(false, false);
-    make(ui.txtCurPage, ui.icon_2, "txtCurPage").at(182, 3, 51, 20).palette(whiteText()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(false, false, false).clickable(false).content("0/0");
-    make(ui.txtNumOfPoints, ui.icon_2, "txtNumOfPoints").at(198, 23, 35, 20).palette(whiteText()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(true, false, false).clickable(false).content("0");
+    make(ui.txtName, ui.icon_2, "txtName").at(49, 11, 131, 21).palette(kWhiteTextBothRoles).font(boldAA()).pixelSize(15).textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.txtCurPage, ui.icon_2, "txtCurPage").at(182, 3, 51, 20).palette(whiteText()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable(false).content("0/0");
+    make(ui.txtNumOfPoints, ui.icon_2, "txtNumOfPoints").at(198, 23, 35, 20).palette(whiteText()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOnOfThree).clickable(false).content("0");
     make(ui.icon, ui.icon_2, "icon").at(5, 6, 38, 38).image(":/Icons/i_Routes.mif");
 }
 

@@ -25,7 +25,7 @@ void setupUi(Ui_PlayTrackScreenClass &ui, QWidget *root)
     make(ui.btnPlaySpeed, ui.zelMapControl, "btnPlaySpeed").at(182, 97, 58, 58).faces(":/Buttons/b_speedbutton.mif", ":/Buttons/b_speedbutton_h.mif");
     make(ui.txtPlaySpeedValue, ui.btnPlaySpeed, "txtPlaySpeedValue").at(8, 17, 40, 20).font(boldAA()).pixelSize(18).alignment(align::Centre).content("1x");
     make(ui.playMemo, ui.zelMapControl, "playMemo").at(0, 54, 120, 48).pixelSize(12).scaledContents(false);
-    make(ui.labelProgress, ui.playMemo, "labelProgress").at(9, 16, 97, 27).palette(blackText()).font(boldAA()).pixelSize(12).alignment(align::Centre).content("");
+    make(ui.labelProgress, ui.playMemo, "labelProgress").at(9, 16, 97, 27).panelText().pixelSize(12).alignment(align::Centre).content("");
     make(ui.progressBar, ui.playMemo, "progressBar").at(0, 0, 120, 16).value(24).textVisible(false);
     bottomBar(ui.panelBottom, root, "panelBottom");
     make(ui.btnBack, ui.panelBottom, "btnBack").at(0, 7, 60, 43).noFocus().faces(":/Buttons/b_Back.mif", ":/Buttons/b_Back_h.mif");

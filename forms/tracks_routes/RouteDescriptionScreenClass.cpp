@@ -13,12 +13,12 @@ void setupUi(Ui_RouteDescriptionScreenClass &ui, QWidget *root)
         .size(240, 400);
 
     bottomBar(ui.statusBar, root);
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    barGoButton(ui.btnGo, ui.statusBar);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
+    barMapButton(ui.btnMap, ui.statusBar);
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
-    make(ui.btnDescription, root, "btnDescription").at(7, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnDescription, root, "btnDescription").at(7, 70, 226, 44).panelButton();
     make(ui.label_3, ui.btnDescription, "label_3").at(38, 10, 149, 22).font(boldAA()).pixelSize(12);
     make(ui.iconPaneLocation_3, ui.btnDescription, "iconPaneLocation_3").at(10, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.backing, root, "backing").at(5, 111, 230, 240);

@@ -16,9 +16,9 @@ void setupUi(Ui_RouteVPScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(60, 7, 191, 40);
     make(ui.initMode, nullptr, "initMode");
-    make(ui.btnMap, ui.initMode, "btnMap").at(0, 0, 60, 43).minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.initMode, "btnGo").at(60, 0, 60, 43).minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
-    make(ui.btnContextMenu, ui.initMode, "btnContextMenu").at(120, 0, 60, 43).faces(":/Icons/i_ToolBar_Menu.mif", ":/Icons/i_ToolBar_Menu_h.mif");
+    make(ui.btnMap, ui.initMode, "btnMap").at(0, 0, 60, 43).minSize(60, 43).maxSize(60, 43).mapPreviewButton();
+    make(ui.btnGo, ui.initMode, "btnGo").at(60, 0, 60, 43).minSize(60, 43).maxSize(60, 43).goButton();
+    make(ui.btnContextMenu, ui.initMode, "btnContextMenu").at(120, 0, 60, 43).contextMenuButton();
     make(ui.editMode, nullptr, "editMode");
     make(ui.btnZoomMode, ui.editMode, "btnZoomMode").at(120, 0, 60, 43).faces(":/Icons/i_toolbar_RangeSelectionMode.mif", ":/Icons/i_toolbar_RangeSelectionMode_h.mif");
     make(ui.btnRight, ui.editMode, "btnRight").at(60, 0, 60, 43).autoRepeat().autoRepeatDelay(100).faces(":/Buttons/b_Next.mif", ":/Buttons/b_Next_h.mif");
@@ -31,13 +31,13 @@ void setupUi(Ui_RouteVPScreenClass &ui, QWidget *root)
     make(ui.icon_6, root, "icon_6").at(5, 117, 230, 60).image(":/Bkgd/bkgd_Dashboard_Field_230x60.mif");
     make(ui.lbl_NetChange, ui.icon_6, "lbl_NetChange").at(45, 6, 71, 18).palette(blackText()).font(normalWeightAA()).pixelSize(12);
     make(ui.lbl_Length, ui.icon_6, "lbl_Length").at(45, 25, 71, 18).palette(blackText()).font(normalWeightAA()).pixelSize(12);
-    make(ui.lbl_LengthVal, ui.icon_6, "lbl_LengthVal").at(119, 25, 91, 18).palette(blackText()).font(boldAA()).pixelSize(14).alignment(align::RightVCentre).content("0.0");
-    make(ui.lbl_NetChangeVal, ui.icon_6, "lbl_NetChangeVal").at(119, 6, 91, 18).palette(blackText()).font(boldAA()).pixelSize(14).alignment(align::RightVCentre).content("0.0");
+    make(ui.lbl_LengthVal, ui.icon_6, "lbl_LengthVal").at(119, 25, 91, 18).panelText().pixelSize(14).alignment(align::RightVCentre).content("0.0");
+    make(ui.lbl_NetChangeVal, ui.icon_6, "lbl_NetChangeVal").at(119, 6, 91, 18).panelText().pixelSize(14).alignment(align::RightVCentre).content("0.0");
     make(ui.icon_VProfile_2, ui.icon_6, "icon_VProfile_2").at(10, 7, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
-    make(ui.zelTextBox, ui.btnSubTitle, "zelTextBox").at(33, 11, 111, 21).palette(blackText()).font(boldAA()).pixelSize(13);
+    make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).panelButton();
+    make(ui.zelTextBox, ui.btnSubTitle, "zelTextBox").at(33, 11, 111, 21).panelText().pixelSize(13);
     make(ui.icon3DAbstract_2, ui.btnSubTitle, "icon3DAbstract_2").at(7, 11, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.labelElevationChange, ui.btnSubTitle, "labelElevationChange").at(150, 11, 61, 21).palette(blackText()).font(boldAA()).pixelSize(13).content("");
+    make(ui.labelElevationChange, ui.btnSubTitle, "labelElevationChange").at(150, 11, 61, 21).panelText().pixelSize(13).content("");
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
 
     addPages(ui.stackedWidget, {ui.initMode, ui.editMode, ui.zoomMode}, 2);

@@ -14,12 +14,12 @@ void setupUi(Ui_ToolsGeofenceDetailsScreen &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnSave, ui.statusBar, "btnSave").at(164, 7, 76, 43).widgetFont(aaFont()).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnSave, ui.statusBar, "btnSave").at(164, 7, 76, 43).widgetFont(aaFont()).actionButton();
     make(ui.iconSave, ui.btnSave, "iconSave").at(22, 7, 32, 32).image(":/Icons/i_MenuIcon_Save.mif");
-    make(ui.btnDelete, ui.statusBar, "btnDelete").at(164, 7, 76, 43).faces(":/Buttons/b_Menu.mif", ":/Buttons/b_Menu_h.mif");
+    make(ui.btnDelete, ui.statusBar, "btnDelete").at(164, 7, 76, 43).actionButton();
     make(ui.iconDelete, ui.btnDelete, "iconDelete").at(22, 7, 32, 32).image(":/Icons/i_MenuIcon_Delete.mif");
     make(ui.iconTitleBar, root, "iconTitleBar").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.lblGeofenceAreaName, ui.iconTitleBar, "lblGeofenceAreaName").at(0, 7, 240, 20).palette(whiteText()).font(boldAA()).pixelSize(16).alignment(align::Centre).textBoxFlags(true, false);
+    make(ui.lblGeofenceAreaName, ui.iconTitleBar, "lblGeofenceAreaName").at(0, 7, 240, 20).palette(whiteText()).font(boldAA()).pixelSize(16).alignment(align::Centre).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.comboProximityAlert, root, "comboProximityAlert").at(7, 210, 230, 44).widgetFont(Font().bold().pointSize(9)).pixelSize(-1).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowImages(":/Icons/i_DropDown_Arrow.mif", ":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemImages(":/Buttons/b_DropDown_Item.mif", ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif").textMargin(16).eventPropagation();
     make(ui.buttonBorderAlert, root, "buttonBorderAlert").at(7, 66, 230, 44).toggleIcon(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButton.mif").stateImage(":/Buttons/b_ToggleButton.mif");
     make(ui.lblShowOnMap_2, ui.buttonBorderAlert, "lblShowOnMap_2").at(41, -2, 121, 44).font(normalWeightAA()).pixelSize(18).alignment(align::LeftVCentre);

@@ -14,7 +14,7 @@ void setupUi(Ui_TrackDDEScreenClass &ui, QWidget *root)
 
     make(ui.scrollArea, root, "scrollArea").at(0, 117, 240, 235).widgetResizable(false);
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 232, 307);
-    make(ui.btnDDE, root, "btnDDE").at(5, 72, 230, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif");
+    make(ui.btnDDE, root, "btnDDE").at(5, 72, 230, 44).plainPanelButton();
     make(ui.layoutWidget_2, ui.btnDDE, "layoutWidget_2").at(10, 5, 211, 32);
     layout(ui.horizontalLayout_3, ui.layoutWidget_2, "horizontalLayout_3").spacing(0).margins(0, 0, 0, 0);
     make(ui.iconFlag, ui.layoutWidget_2, "iconFlag").image(":/Icons/i_PaneBtn_DestinationIcon.mif");
@@ -27,8 +27,8 @@ void setupUi(Ui_TrackDDEScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).margins(0, 0, 0, 0).sizeConstraint(QLayout::SetNoConstraint);
-    make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
+    make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
     make(ui.backing_2, root, "backing_2").at(0, 117, 240, 235);
 

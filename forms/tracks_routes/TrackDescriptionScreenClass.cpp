@@ -17,10 +17,10 @@ void setupUi(Ui_TrackDescriptionScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).margins(0, 0, 0, 0).sizeConstraint(QLayout::SetNoConstraint);
-    make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
+    make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
-    make(ui.btnDescription, root, "btnDescription").at(7, 70, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnDescription, root, "btnDescription").at(7, 70, 226, 44).panelButton();
     make(ui.label_3, ui.btnDescription, "label_3").at(38, 10, 149, 22).font(boldAA()).pixelSize(12);
     make(ui.iconPaneLocation_3, ui.btnDescription, "iconPaneLocation_3").at(10, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.backing_2, root, "backing_2").at(5, 111, 230, 240);

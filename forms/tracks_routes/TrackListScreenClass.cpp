@@ -23,7 +23,7 @@ void setupUi(Ui_TrackListScreenClass &ui, QWidget *root)
     make(ui.icon, ui.backing, "icon").at(5, 5, 32, 30).image(":/Icons/i_track_icon.mif");
     make(ui.txtCurPage, ui.backing, "txtCurPage").at(157, 3, 66, 17).font(boldAA()).pixelSize(13).alignment(align::RightVCentre).content("1/1");
     make(ui.txtPOIName, ui.backing, "txtPOIName").at(43, 4, 113, 17).font(boldAA()).pixelSize(17);
-    make(ui.txtFilter, ui.backing, "txtFilter").at(44, 20, 151, 19).palette(whiteText()).pixelSize(13).textBoxFlags(true, false, false).clickable(false);
+    make(ui.txtFilter, ui.backing, "txtFilter").at(44, 20, 151, 19).palette(whiteText()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOnOfThree).clickable(false);
 
     ui.icon->raise();
     ui.txtNumOfTracks->raise();

@@ -19,15 +19,15 @@ void setupUi(Ui_TrackOptionsScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).margins(0, 0, 0, 0).sizeConstraint(QLayout::SetNoConstraint);
-    make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_PreviewRouteOnMap.mif", ":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif");
-    make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).faces(":/Icons/i_ToolBar_Go.mif", ":/Icons/i_ToolBar_Go_h.mif");
+    make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
+    make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
     make(ui.backing_2, root, "backing_2").at(5, 120, 230, 93);
     make(ui.btnReverse, ui.backing_2, "btnReverse").at(9, 54, 211, 31).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif");
     make(ui.textBox_3, ui.btnReverse, "textBox_3").at(36, 4, 161, 20).font(boldAA()).pixelSize(14);
     make(ui.btnShowOnMap, ui.backing_2, "btnShowOnMap").at(9, 13, 211, 31).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif");
     make(ui.textBox, ui.btnShowOnMap, "textBox").at(36, 4, 171, 20).font(boldAA()).pixelSize(14);
-    make(ui.btnOptions, root, "btnOptions").at(5, 72, 226, 44).faces(":/Buttons/b_Panel_01.mif", ":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.btnOptions, root, "btnOptions").at(5, 72, 226, 44).panelButton();
     make(ui.layoutWidget, ui.btnOptions, "layoutWidget").at(10, 6, 205, 31);
     layout(ui.horizontalLayout_6, ui.layoutWidget, "horizontalLayout_6").spacing(6).margins(0, 0, 0, 0);
     make(ui.iconPaneLocation_2, ui.layoutWidget, "iconPaneLocation_2").image(":/Icons/i_PaneBtn_Options.mif");

@@ -12,24 +12,24 @@ void setupUi(Ui_TrackSortScreenClass &ui, QWidget *root)
     Root(root, "TrackSortScreenClass")
         .size(240, 400);
 
-    make(ui.btnFilter, root, "btnFilter").at(5, 54, 230, 44).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
+    make(ui.btnFilter, root, "btnFilter").at(5, 54, 230, 44).toggleButton();
     make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 11, 71, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
-    make(ui.lblTrkFilter, ui.btnFilter, "lblTrkFilter").at(120, 12, 98, 21).palette(blackText()).font(boldAA()).pixelSize(14).content("All");
+    make(ui.lblTrkFilter, ui.btnFilter, "lblTrkFilter").at(120, 12, 98, 21).panelText().pixelSize(14).content("All");
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 102, 241, 201);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6).margins(0, 0, 0, 0);
-    make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").checkedImage(":/Icons/i_RadioButton_sel.mif").uncheckedImage(":/Icons/i_RadioButton.mif").markPosition(10, 8).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
-    make(ui.dateTimeLabel_4, ui.btnNearestSort, "dateTimeLabel_4").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
-    make(ui.btnDateCreatedSort, ui.verticalLayoutWidget, "btnDateCreatedSort").checkedImage(":/Icons/i_RadioButton_sel.mif").uncheckedImage(":/Icons/i_RadioButton.mif").markPosition(10, 8).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
-    make(ui.dateTimeLabel_5, ui.btnDateCreatedSort, "dateTimeLabel_5").at(45, 11, 151, 21).palette(blackText()).font(boldAA()).pixelSize(14);
-    make(ui.btnTypeSort, ui.verticalLayoutWidget, "btnTypeSort").checkedImage(":/Icons/i_RadioButton_sel.mif").uncheckedImage(":/Icons/i_RadioButton.mif").markPosition(10, 8).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
-    make(ui.dateTimeLabel_6, ui.btnTypeSort, "dateTimeLabel_6").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
-    make(ui.btnNameSort, ui.verticalLayoutWidget, "btnNameSort").checkedImage(":/Icons/i_RadioButton_sel.mif").uncheckedImage(":/Icons/i_RadioButton.mif").markPosition(10, 8).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
-    make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(45, 11, 131, 21).palette(blackText()).font(boldAA()).pixelSize(14);
+    make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").radioChoice();
+    make(ui.dateTimeLabel_4, ui.btnNearestSort, "dateTimeLabel_4").at(45, 11, 131, 21).panelText().pixelSize(14);
+    make(ui.btnDateCreatedSort, ui.verticalLayoutWidget, "btnDateCreatedSort").radioChoice();
+    make(ui.dateTimeLabel_5, ui.btnDateCreatedSort, "dateTimeLabel_5").at(45, 11, 151, 21).panelText().pixelSize(14);
+    make(ui.btnTypeSort, ui.verticalLayoutWidget, "btnTypeSort").radioChoice();
+    make(ui.dateTimeLabel_6, ui.btnTypeSort, "dateTimeLabel_6").at(45, 11, 131, 21).panelText().pixelSize(14);
+    make(ui.btnNameSort, ui.verticalLayoutWidget, "btnNameSort").radioChoice();
+    make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.icon, root, "icon").at(0, 22, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).pixelSize(16).alignment(align::Centre).wordWrap();
     make(ui.statusBar, root, "statusBar").at(0, 351, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnSearch, root, "btnSearch").at(5, 310, 230, 44).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif").eventPropagation();
+    make(ui.btnSearch, root, "btnSearch").at(5, 310, 230, 44).toggleButton().eventPropagation();
     make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
 
     addMembers(ui.verticalLayout, {ui.btnNearestSort, ui.btnDateCreatedSort, ui.btnTypeSort, ui.btnNameSort});

@@ -1,0 +1,233 @@
+#include "core/construction/row.h"
+
+#include "core/construction/images.h"
+#include "core/construction/look.h"
+#include "controls/zel_abstract_check_button.h"
+#include "controls/zel_combo_box.h"
+#include "controls/zel_coord_entry_widget.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
+
+namespace quarn {
+
+namespace {
+
+// What tells the standard and the small combo box apart.
+struct ComboBoxFaces {
+    const char *normal;
+    const char *focused;
+    const char *pressed;
+    const char *itemNormal;
+    const char *itemFocused;
+    const char *itemPressed;
+    int arrowTop;
+};
+
+void applyComboBoxFaces(ZelComboBox *comboBox, const ComboBoxFaces &faces)
+{
+    comboBox->QWidget::setFont(Font().bold());
+    comboBox->setFontPixelSize(14);
+    comboBox->setNormal(image(faces.normal));
+    comboBox->setFocused(image(faces.focused));
+    comboBox->setPressed(image(faces.pressed));
+    comboBox->setArrowNormal(image(":/Icons/i_DropDown_Arrow.mif"));
+    comboBox->setArrowPressed(image(":/Icons/i_DropDown_Arrow_h.mif"));
+    comboBox->setArrowOrigin(QPoint(180, faces.arrowTop));
+    comboBox->setItemNormal(image(faces.itemNormal));
+    comboBox->setItemFocused(image(faces.itemFocused));
+    comboBox->setItemPressed(image(faces.itemPressed));
+}
+
+} // namespace
+
+void applyStandardComboBox(ZelComboBox *comboBox)
+{
+    applyComboBoxFaces(comboBox, {":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButtons_f.mif",
+                                  ":/Buttons/b_ToggleButton_h.mif", ":/Buttons/b_DropDown_Item.mif",
+                                  ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif", 3});
+    comboBox->setTextMargin(16);
+    comboBox->setEventPropagation(true);
+}
+
+void applySmallComboBox(ZelComboBox *comboBox)
+{
+    applyComboBoxFaces(comboBox, {":/Buttons/b_ToggleButton_small.mif", ":/Buttons/b_ToggleButtons_small_f.mif",
+                                  ":/Buttons/b_ToggleButton_small_h.mif", ":/Buttons/b_DropDown_Item_small.mif",
+                                  ":/Buttons/b_DropDown_Item_small_f.mif", ":/Buttons/b_DropDown_Item_small_h.mif", 5});
+    comboBox->setPopupItemMargin(10);
+    comboBox->setPopupItemSpacing(5);
+}
+
+void applyRoundButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_RoundButton.mif"));
+    button->setPressed(image(":/Buttons/b_RoundButton_h.mif"));
+    button->setShiftOnPress(QPoint(1, 1));
+}
+
+void applyTitleText(ZelTextBox *textBox)
+{
+    textBox->setPalette(whiteText());
+    textBox->setFont(boldAA());
+    textBox->setAlignment(align::Centre);
+    textBox->setFontPixelSize(16);
+}
+
+void applyPanelButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_Panel_01.mif"));
+    button->setPressed(image(":/Buttons/b_Panel_01_h.mif"));
+    button->setFocused(image(":/Buttons/b_Panel_01_f.mif"));
+}
+
+void applyPlainPanelButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_Panel_01.mif"));
+    button->setPressed(image(":/Buttons/b_Panel_01_h.mif"));
+}
+
+void applyActionButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_Menu.mif"));
+    button->setPressed(image(":/Buttons/b_Menu_h.mif"));
+}
+
+void applyContextMenuButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Icons/i_ToolBar_Menu.mif"));
+    button->setPressed(image(":/Icons/i_ToolBar_Menu_h.mif"));
+}
+
+void applyClosedPageButton(QObject *button)
+{
+    button->setProperty("normal", image(":/Buttons/b_Geocache_Details_PageClosed.mif"));
+    button->setProperty("pressed", image(":/Buttons/b_Geocache_Details_PageClosed_h.mif"));
+    button->setProperty("focused", image(":/Buttons/b_Geocache_Details_PageClosed_f.mif"));
+}
+
+void applyListButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_list.mif"));
+    button->setPressed(image(":/Buttons/b_list_h.mif"));
+    button->setFocused(image(":/Buttons/b_list_f.mif"));
+}
+
+void applyListCheckBox(ZelAbstractCheckButton *button)
+{
+    button->setCheckedImg(image(":/Icons/i_Checkbox_sel.mif"));
+    button->setUncheckedImg(image(":/Icons/i_Checkbox.mif"));
+    button->setMarkPosition(QPoint(12, 12));
+    button->setNormal(image(":/Buttons/b_list.mif"));
+    button->setPressed(image(":/Buttons/b_list_h.mif"));
+}
+
+void applyToggleButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_ToggleButton.mif"));
+    button->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
+    button->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
+}
+
+void applyGoButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Icons/i_ToolBar_Go.mif"));
+    button->setPressed(image(":/Icons/i_ToolBar_Go_h.mif"));
+}
+
+void applyMapPreviewButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Icons/i_ToolBar_PreviewRouteOnMap.mif"));
+    button->setPressed(image(":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif"));
+}
+
+void applyRadioChoice(ZelAbstractCheckButton *button)
+{
+    button->setCheckedImg(image(":/Icons/i_RadioButton_sel.mif"));
+    button->setUncheckedImg(image(":/Icons/i_RadioButton.mif"));
+    button->setMarkPosition(QPoint(10, 8));
+    applyToggleButton(button);
+}
+
+void applyRouteComboBox(ZelComboBox *comboBox)
+{
+    comboBox->setNormal(image(":/Buttons/b_ToggleButton.mif"));
+    comboBox->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
+    comboBox->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
+    comboBox->setArrowNormal(image(":/Buttons/b_KB_AdjustDown_off.mif"));
+    comboBox->setArrowPressed(image(":/Buttons/b_KB_AdjustDown_on.mif"));
+    comboBox->setArrowOrigin(QPoint(195, 15));
+    comboBox->setItemNormal(image(":/Buttons/b_DropDown_Item.mif"));
+    comboBox->setItemFocused(image(":/Buttons/b_DropDown_Item_f.mif"));
+    comboBox->setItemPressed(image(":/Buttons/b_DropDown_Item_h.mif"));
+}
+
+void applySettingCaption(ZelTextBox *caption)
+{
+    caption->setFont(boldAA());
+    caption->setScaledContents(true);
+    caption->setFontPixelSize(14);
+}
+
+void applyQuickInfoText(ZelTextBox *text)
+{
+    text->setPalette(whiteTextDimDisabled());
+    text->setFont(boldAA());
+    text->setScaledContents(true);
+    text->setAlignment(align::LeftVCentre);
+    text->setFontPixelSize(12);
+}
+
+namespace {
+
+void applyMediaInfoText(ZelTextBox *text, const QFont &font, Qt::Alignment alignment, int pixels)
+{
+    text->setFont(font);
+    text->setTextFormat(Qt::PlainText);
+    text->setAlignment(alignment);
+    text->setFontPixelSize(pixels);
+}
+
+} // namespace
+
+void applyMediaInfoName(ZelTextBox *name)
+{
+    applyMediaInfoText(name, boldAA(), align::LeftVCentre, 13);
+    name->setTextBoxFlags(true, false);
+    name->setTextBoxNumber(int(TextBoxNumber::MediaInfo));
+}
+
+void applyMediaInfoValue(ZelTextBox *value)
+{
+    applyMediaInfoText(value, boldAA(), align::RightVCentre, 13);
+    value->setTextBoxNumber(int(TextBoxNumber::MediaInfo));
+}
+
+void applyMediaInfoSmallPrint(ZelTextBox *text)
+{
+    applyMediaInfoText(text, aaFont(), align::RightVCentre, 12);
+    text->setTextBoxNumber(int(TextBoxNumber::MediaInfo));
+}
+
+void applyTrackInfoName(ZelTextBox *name)
+{
+    name->setPalette(whiteTextRoleDimDisabled());
+    name->setFontPixelSize(14);
+    name->setAlignment(align::LeftTop);
+    name->setWordWrap(true);
+}
+
+void applyTrackInfoValue(ZelTextBox *value)
+{
+    value->setPalette(whiteTextRoleDimDisabled());
+    value->setFont(boldAA());
+    value->setFontPixelSize(14);
+    value->setAlignment(align::LeftTop);
+}
+
+void applyNumericParameterEntry(zelCoordEntryWidget *entry)
+{
+    entry->setFont(Font().pointSize(16));
+    entry->setCoordType(int(CoordType::NumericParameter));
+}
+
+} // namespace quarn
