@@ -216,6 +216,8 @@ TEST(ToolCommandLine, RunsWithoutADisplayByDefault)
 
 TEST(ToolCommandLine, BenchTimesEveryFormAgainstTheFloor)
 {
+    if (!QUARN_HAS_UIC_REFERENCE)
+        GTEST_SKIP() << "this build makes no uic reference (QUARN_BUILD_UIC_REFERENCE is off)";
     const ToolRun run = runTool(args({"bench", "--repeat", "1"}));
     ASSERT_TRUE(run.finished);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
