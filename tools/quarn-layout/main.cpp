@@ -241,6 +241,8 @@ private:
             text += QStringLiteral("  %1\n").arg(QLatin1String(command.synopsis));
             text += wrapped(QString::fromLatin1(command.description), 6, 79);
         }
+        // The parser puts a blank line after the description itself.
+        text.chop(1);
         return text;
     }
 
