@@ -236,10 +236,7 @@ TEST(Fit, ATranslationThatOnlyShortensPasses)
     ASSERT_TRUE(dir.isValid());
     const QString tsFile = dir.filePath(QStringLiteral("short.ts"));
     const QString qmFile = dir.filePath(QStringLiteral("short.qm"));
-    QFile out(tsFile);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(ts.toByteArray());
-    out.close();
+    ASSERT_TRUE(writeFile(tsFile, ts.toByteArray()));
     QProcess lrelease;
     lrelease.start(QStringLiteral(QUARN_LRELEASE), {QStringLiteral("-silent"), tsFile, QStringLiteral("-qm"), qmFile});
     ASSERT_TRUE(lrelease.waitForFinished(60000));

@@ -86,11 +86,7 @@ QString probePage(const QTemporaryDir &dir, const QString &probe)
         return QString();
     html.insert(end, QStringLiteral("<script>\n") + probe + QStringLiteral("\n</script>\n"));
     const QString path = dir.filePath(QStringLiteral("probe.html"));
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return QString();
-    out.write(html.toUtf8());
-    return path;
+    return writeFile(path, html.toUtf8()) ? path : QString();
 }
 
 // One gallery for every test here: it renders every form.

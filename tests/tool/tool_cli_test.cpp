@@ -151,10 +151,7 @@ TEST(ToolCommandLine, FileThatIsNoModuleFails)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString fake = dir.filePath(QStringLiteral("libFake.so"));
-    QFile file(fake);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a shared library\n");
-    file.close();
+    ASSERT_TRUE(writeFile(fake, "not a shared library\n"));
 
     const ToolRun run = runTool({QStringLiteral("--module"), fake, QStringLiteral("dump"), QStringLiteral("PinClass")});
     ASSERT_TRUE(run.finished);

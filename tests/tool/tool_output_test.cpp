@@ -139,10 +139,7 @@ TEST(ToolOutput, ExistingFileIsReplacedWhole)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString picture = dir.filePath(QStringLiteral("pin.png"));
-    QFile old(picture);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(100000, 'x'));
-    old.close();
+    ASSERT_TRUE(writeFile(picture, QByteArray(100000, 'x')));
     const OutputRun run = runInto({QStringLiteral("render"), QStringLiteral("PinClass"), QStringLiteral("-o"), picture},
                             QString());
     ASSERT_TRUE(run.finished);
@@ -208,10 +205,7 @@ TEST(ToolCommandLineBasics, ModuleCutShortIsRefusedNotCrashedOn)
     ASSERT_TRUE(dir.isValid());
     for (const int cut : {700, 4096, image.size() / 2}) {
         const QString copy = dir.filePath(QStringLiteral("cut-%1.so").arg(cut));
-        QFile file(copy);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(image.left(cut));
-        file.close();
+        ASSERT_TRUE(writeFile(copy, image.left(cut)));
         const ToolRun run = runTool({QStringLiteral("--module"), copy, QStringLiteral("list")});
         ASSERT_TRUE(run.finished) << "cut at " << cut << ": crashed";
         EXPECT_EQ(run.exitCode, kFailure) << cut;
@@ -226,9 +220,7 @@ TEST(ToolOutput, GalleryStopsWhenItCannotMakeItsFolder)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString file = dir.filePath(QStringLiteral("plain-file"));
-    QFile plain(file);
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
+    ASSERT_TRUE(writeFile(file, QByteArray()));
 
     const ToolRun run = runTool({QStringLiteral("gallery"), file + QStringLiteral("/gallery")});
     ASSERT_TRUE(run.finished);
@@ -245,10 +237,7 @@ TEST(ToolOutput, FailuresSayWhy)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString file = dir.filePath(QStringLiteral("plain-file"));
-    QFile plain(file);
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.write("neither a translation nor an image bundle\n");
-    plain.close();
+    ASSERT_TRUE(writeFile(file, "neither a translation nor an image bundle\n"));
     const QString underFile = file + QStringLiteral("/x.ui");
     const QString missing = dir.filePath(QStringLiteral("missing/x.qm"));
 

@@ -1,5 +1,6 @@
 #include "tool_process.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QResource>
@@ -26,6 +27,12 @@ const QJsonArray &dumpOfAllForms()
         return QJsonDocument::fromJson(run.out).array();
     }();
     return forms;
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 bool registerPlaceholderBundle()

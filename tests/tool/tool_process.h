@@ -21,3 +21,6 @@ const QJsonArray &dumpOfAllForms();
 
 // Registers the placeholder bundle in this process, once.
 bool registerPlaceholderBundle();
+
+// Writes content as the whole of the file at path; false when it cannot.
+bool writeFile(const QString &path, const QByteArray &content);
