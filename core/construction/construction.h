@@ -14,5 +14,6 @@
 #include "core/construction/quick_info.h"
 #include "core/construction/root.h"
 #include "core/construction/row.h"
+#include "core/construction/scroll_content.h"
 #include "core/form_layout.h"
 #include "controls/zel_controls.h"

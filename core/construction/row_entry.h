@@ -39,6 +39,8 @@ public:
     }
     Self &coordType(CoordType type) { target()->setCoordType(int(type)); return self(); }
     Self &coordSubType(int subType) { target()->setCoordSubType(subType); return self(); }
+    Self &sliderPosition(int position) { target()->setSliderPosition(position); return self(); }
+    Self &dateEditEnabled(bool on = true) { target()->setDateEditEnabled(on); return self(); }
     Self &modifiable(bool on = true) { target()->setModifiable(on); return self(); }
     Self &locale(const QLocale &locale) { target()->setLocale(locale); return self(); }
     // Prompt images go by path; the control loads them itself.

@@ -60,6 +60,7 @@ public:
         return self();
     }
     Self &interval(int milliseconds) { target()->setInterval(milliseconds); return self(); }
+    Self &looped(bool on = true) { target()->setIsLooped(on); return self(); }
 
 private:
     W *target() const { return static_cast<const Self *>(this)->object(); }
