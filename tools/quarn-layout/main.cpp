@@ -4,6 +4,7 @@
 
 #include "bench.h"
 #include "form_dump.h"
+#include "form_generator.h"
 #include "fit.h"
 #include "form_host.h"
 #include "image_index.h"
@@ -190,6 +191,10 @@ public:
               {"ui", "ui [--skeleton] NAME [-o FILE.ui] | --all -o DIR",
                "The form as a Designer form; with --all, every form as DIR/NAME.ui.", &CommandLine::ui,
                {&m_all, &m_output, &m_skeleton}},
+              {"code", "code FILE.ui... [-o DIR]",
+               "The form's source and Ui-record header from a Designer form, as DIR/NAME.cpp and DIR/NAME.h; "
+               "DIR is the form's folder under forms/ (default: the current directory).",
+               &CommandLine::code, {&m_output}},
           })
     {
         m_parser.addOptions({m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_repeat,
@@ -530,12 +535,15 @@ private:
         const ImageIndex images = ImageIndex::scan();
         UiExporter exporter(images, m_parser.isSet(m_skeleton) ? UiExporter::Content::Skeleton
                                                                : UiExporter::Content::Complete);
+        exporter.setRecordFolders(recordFolders());
         for (const auto &form : qAsConst(forms)) {
             const BuiltForm built(*form.form, *form.entry);
             warnIfOverrun(built);
             const QByteArray bytes = exporter.exportForm(built);
             for (const QString &omission : exporter.omissions())
                 warn(QStringLiteral("%1: left out %2").arg(QLatin1String(form.entry->name), omission));
+            for (const QString &note : exporter.notes())
+                warn(QStringLiteral("%1: %2").arg(QLatin1String(form.entry->name), note));
             if (output.isEmpty()) {
                 if (const int failed = writeOut(bytes))
                     return failed;
@@ -544,6 +552,37 @@ private:
             const QString file =
                 all ? QDir(output).filePath(QString::fromLatin1(form.entry->name) + QStringLiteral(".ui")) : output;
             if (!writeChangedFile(file, bytes, &error))
+                return fail(error);
+        }
+        return 0;
+    }
+
+    int code(const QStringList &files)
+    {
+        if (files.isEmpty())
+            return fail(QStringLiteral("code takes one or more .ui files"), kUsageError);
+        const QString output = m_parser.isSet(m_output) ? m_parser.value(m_output) : QStringLiteral(".");
+        QString error;
+        if (!makeDirectory(output, &error))
+            return fail(error);
+        const QString folder = QFileInfo(QDir(output).absolutePath()).fileName();
+        for (const QString &file : files) {
+            QFile in(file);
+            if (!in.open(QIODevice::ReadOnly))
+                return fail(QStringLiteral("cannot read %1: %2").arg(file, in.errorString()));
+            const QByteArray ui = in.readAll();
+            const QDir dir(output);
+            // The record's field order is the hosts'; a header that is there keeps it.
+            QFile previous(dir.filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".h")));
+            const QString previousHeader =
+                previous.open(QIODevice::ReadOnly) ? QString::fromUtf8(previous.readAll()) : QString();
+            FormSources sources;
+            if (!FormGenerator::generate(ui, folder, previousHeader, &sources, &error))
+                return fail(QStringLiteral("%1: %2").arg(file, error));
+            if (!writeChangedFile(dir.filePath(sources.className + QStringLiteral(".h")), sources.header.toUtf8(),
+                                  &error)
+                || !writeChangedFile(dir.filePath(sources.className + QStringLiteral(".cpp")),
+                                     sources.source.toUtf8(), &error))
                 return fail(error);
         }
         return 0;

@@ -24,5 +24,8 @@ QString defaultImageBundle();
 // that file when it exists, else, for a bare file name, the file of that name
 // among the module's translations; empty if there is none.
 QString findTranslation(const QString &name);
+// Where the forms' Ui-record headers are: the installed include folder, else
+// the source tree this program was built from.
+QStringList recordFolders();
 
 } // namespace quarn::layouttool

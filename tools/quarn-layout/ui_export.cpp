@@ -4,9 +4,14 @@
 #include "form_host.h"
 #include "ui_custom_widgets.h"
 #include "ui_property_filter.h"
+#include "ui_record_fields.h"
 #include "ui_value_writer.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QMetaProperty>
+#include <QRegularExpression>
+#include <QTranslator>
 #include <QFormLayout>
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -30,6 +35,49 @@ namespace {
 
 using harness::FormCensus;
 
+QString translationKey(const QString &objectName, const QString &property)
+{
+    return objectName + QLatin1Char('/') + property;
+}
+
+// Every text it is asked for comes back marked.
+class MarkingTranslator : public QTranslator
+{
+public:
+    static QString mark() { return QStringLiteral("\u0001"); }
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return mark() + QString::fromUtf8(source);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Which texts of a form go through the translator: object name / property.
+QSet<QString> translatedTexts(const BuiltForm &form)
+{
+    MarkingTranslator marker;
+    QCoreApplication::installTranslator(&marker);
+    const BuiltForm probe(form.form(), form.entry());
+    QCoreApplication::removeTranslator(&marker);
+    QSet<QString> translated;
+    QList<QObject *> objects = probe.root()->findChildren<QObject *>();
+    objects.prepend(probe.root());
+    for (const QObject *object : qAsConst(objects)) {
+        const QMetaObject *metaObject = object->metaObject();
+        for (int i = 0; i < metaObject->propertyCount(); ++i) {
+            const QMetaProperty property = metaObject->property(i);
+            if (property.userType() == QMetaType::QString
+                && property.read(object).toString().startsWith(MarkingTranslator::mark()))
+                translated.insert(translationKey(object->objectName(), QLatin1String(property.name())));
+        }
+        for (const QByteArray &name : object->dynamicPropertyNames()) {
+            if (object->property(name).toString().startsWith(MarkingTranslator::mark()))
+                translated.insert(translationKey(object->objectName(), QString::fromLatin1(name)));
+        }
+    }
+    return translated;
+}
+
 // Walks the built tree as a .ui file nests it: widgets, their layouts with
 // the items in them, the field widgets no layout holds. What each object
 // writes is chosen by UiPropertyFilter and spelled by UiValueWriter.
@@ -37,8 +85,11 @@ class UiTreeWriter
 {
 public:
     UiTreeWriter(QXmlStreamWriter &xml, const ImageIndex &images, ReferenceObjects &references,
-                 QStringList &omissions, UiExporter::Content content)
+                 QStringList &omissions, UiExporter::Content content, const QStringList &recordFields,
+                 const QSet<QString> &translated)
         : m_xml(xml)
+        , m_recordFields(recordFields)
+        , m_translated(translated)
         , m_values(xml, images, omissions)
         , m_references(references)
         , m_omissions(omissions)
@@ -66,10 +117,15 @@ private:
     // The root is no field, though it is in the census.
     bool isField(const void *pointer) const { return pointer != m_census->root() && m_census->isField(pointer); }
 
-    void writeProperties(const QVector<UiProperty> &properties)
+    // A text is translated where the form set it through the translator,
+    // which a build under a marking translator shows.
+    void writeProperties(const QObject &owner, QVector<UiProperty> properties)
     {
-        for (const UiProperty &property : properties)
+        for (UiProperty &property : properties) {
+            if (property.value.userType() == QMetaType::QString)
+                property.translatable = m_translated.contains(translationKey(owner.objectName(), property.name));
             m_values.writeProperty(property);
+        }
     }
 
     void writeRoot(QWidget &root)
@@ -83,12 +139,14 @@ private:
             m_xml.writeEndElement();
             return;
         }
-        writeProperties(UiPropertyFilter::changedProperties(root, m_references.freshRoot(),
-                                                            QWidget::staticMetaObject.propertyCount()));
+        writeProperties(root, UiPropertyFilter::changedProperties(root, m_references.freshRoot(),
+                                                                  QWidget::staticMetaObject.propertyCount()));
         writeFontAndPalette(root);
         if (!root.windowTitle().isEmpty())
-            m_values.writeProperty(QStringLiteral("windowTitle"), root.windowTitle(), true, false);
-        writeProperties(UiPropertyFilter::dynamicProperties(root));
+            m_values.writeProperty(QStringLiteral("windowTitle"), root.windowTitle(),
+                                   m_translated.contains(translationKey(root.objectName(), QStringLiteral("windowTitle"))),
+                                   false);
+        writeProperties(root, UiPropertyFilter::dynamicProperties(root));
         writeChildren(root);
         m_xml.writeEndElement();
     }
@@ -120,16 +178,52 @@ private:
                 ++it;
             }
         }
-        writeProperties(properties);
+        writeProperties(widget, properties);
+        writeTopLevelData(widget, properties);
         writeFontAndPalette(widget);
-        writeProperties(documentText);
+        for (UiProperty &text : documentText) {
+            if (text.name == QLatin1String("html"))
+                text.value = withoutWidgetFont(text.value.toString());
+        }
+        writeProperties(widget, documentText);
         if (widget.isHidden() && widget.testAttribute(Qt::WA_WState_ExplicitShowHide))
             m_values.writeProperty(QStringLiteral("visible"), false, false, false);
-        writeProperties(UiPropertyFilter::dynamicProperties(widget));
+        writeProperties(widget, UiPropertyFilter::dynamicProperties(widget));
         if (auto *label = qobject_cast<QLabel *>(&widget))
             writeBuddy(*label);
         writeChildren(widget);
         m_xml.writeEndElement();
+    }
+
+    // A widget that was ever a window, or was given a window's settings, keeps
+    // window data that shows in its normal geometry. A size increment, even the
+    // default one, makes it; a form that makes the widget without a parent has
+    // it anyway.
+    void writeTopLevelData(const QWidget &widget, const QVector<UiProperty> &written)
+    {
+        if (widget.isWindow() || widget.normalGeometry().isNull())
+            return;
+        for (const UiProperty &property : written) {
+            if (property.name == QLatin1String("sizeIncrement") || property.name == QLatin1String("baseSize"))
+                return;
+        }
+        m_values.writeProperty(QStringLiteral("sizeIncrement"), widget.sizeIncrement(), false, false);
+    }
+
+    // Qt writes the document's default font, which is the widget's, into the
+    // body's style; read back, it would fix the font of every fragment. The
+    // widget's font is the form's font property.
+    static QString withoutWidgetFont(QString html)
+    {
+        static const QRegularExpression body(QStringLiteral("<body style=\"([^\"]*)\">"));
+        static const QRegularExpression font(QStringLiteral(" font-(family|size):[^;]*;"));
+        const QRegularExpressionMatch match = body.match(html);
+        if (match.hasMatch()) {
+            QString style = match.captured(1);
+            style.remove(font);
+            html.replace(match.capturedStart(1), match.capturedLength(1), style);
+        }
+        return html;
     }
 
     void writeFontAndPalette(const QWidget &widget)
@@ -345,8 +439,7 @@ private:
         const QMetaEnum policies = QMetaEnum::fromType<QSizePolicy::Policy>();
         const int index = m_census->fieldIndexOf(&spacer);
         m_xml.writeStartElement(QStringLiteral("spacer"));
-        m_xml.writeAttribute(QStringLiteral("name"),
-                             index >= 0 ? QStringLiteral("spacer_%1").arg(index) : QStringLiteral("spacer"));
+        m_xml.writeAttribute(QStringLiteral("name"), spacerName(index));
         m_values.startProperty(QStringLiteral("orientation"), false);
         m_xml.writeTextElement(QStringLiteral("enum"), vertical ? QStringLiteral("Qt::Vertical")
                                                                 : QStringLiteral("Qt::Horizontal"));
@@ -366,7 +459,23 @@ private:
                                    .arg(QString::fromLatin1(policies.valueToKey(across))));
     }
 
+public:
+    QStringList guessedSpacers;
+
+private:
+    QString spacerName(int index)
+    {
+        const QString field = m_recordFields.value(index);
+        if (!field.isEmpty())
+            return field;
+        const QString numbered = index >= 0 ? QStringLiteral("spacer_%1").arg(index) : QStringLiteral("spacer");
+        guessedSpacers.append(numbered);
+        return numbered;
+    }
+
     QXmlStreamWriter &m_xml;
+    const QStringList &m_recordFields;
+    const QSet<QString> &m_translated;
     UiValueWriter m_values;
     ReferenceObjects &m_references;
     QStringList &m_omissions;
@@ -388,13 +497,25 @@ UiExporter::~UiExporter() = default;
 QByteArray UiExporter::exportForm(const BuiltForm &form)
 {
     m_omissions.clear();
+    m_notes.clear();
+    const QString className = QString::fromLatin1(form.entry().name);
+    QStringList recordFields;
+    const QString header = findUiRecordHeader(className, m_recordFolders);
+    QFile headerFile(header);
+    if (!header.isEmpty() && headerFile.open(QIODevice::ReadOnly))
+        recordFields = uiRecordFields(QString::fromUtf8(headerFile.readAll()), className);
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(1);
     xml.writeStartDocument();
-    UiTreeWriter(xml, m_images, m_references, m_omissions, m_content).write(form);
+    const QSet<QString> translated = m_content == Content::Complete ? translatedTexts(form) : QSet<QString>();
+    UiTreeWriter writer(xml, m_images, m_references, m_omissions, m_content, recordFields, translated);
+    writer.write(form);
     xml.writeEndDocument();
+    if (!writer.guessedSpacers.isEmpty())
+        m_notes.append(QStringLiteral("no Ui-record header names its spacers; they are called %1")
+                           .arg(writer.guessedSpacers.join(QLatin1String(", "))));
     return bytes;
 }
 

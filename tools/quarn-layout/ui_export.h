@@ -42,6 +42,11 @@ public:
     // What the last export could not express (property values of types .ui
     // files lack, pixmaps from outside the index), one line each.
     QStringList omissions() const { return m_omissions; }
+    // Where the forms' Ui-record headers are (forms/<area>/<Name>.h beneath),
+    // for the names of spacer fields; without them spacers are numbered.
+    void setRecordFolders(const QStringList &folders) { m_recordFolders = folders; }
+    // What the last export had to guess, one line each.
+    QStringList notes() const { return m_notes; }
 
     UiExporter(const UiExporter &) = delete;
     UiExporter &operator=(const UiExporter &) = delete;
@@ -51,6 +56,8 @@ private:
     const Content m_content;
     ReferenceObjects m_references;
     QStringList m_omissions;
+    QStringList m_recordFolders;
+    QStringList m_notes;
 };
 
 // Exports the form into file, saved whole or not at all. Fails, writing

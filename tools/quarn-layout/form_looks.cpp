@@ -1,0 +1,141 @@
+#include "form_looks.h"
+
+#include "form_values.h"
+#include "image_index.h"
+#include "reference_objects.h"
+#include "ui_property_filter.h"
+#include "ui_value_writer.h"
+
+#include "core/construction/construction.h"
+
+#include <QBuffer>
+#include <QTextEdit>
+#include <QDomDocument>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace quarn::layouttool {
+
+namespace {
+
+struct LookEntry {
+    const char *method;
+    const QMetaObject *metaObject;
+    std::function<void(QObject *)> apply;
+    std::function<QWidget *()> create;
+};
+
+// Through the Row setting itself, so what is recognised is what a form calls.
+#define QUARN_LOOK(Class, method)                                                                         \
+    LookEntry                                                                                             \
+    {                                                                                                     \
+        #method "()", &Class::staticMetaObject,                                                           \
+            [](QObject *object) { Row<Class>(static_cast<Class *>(object)).method(); },                    \
+            [] { return static_cast<QWidget *>(new Class(nullptr)); }                                      \
+    }
+// The looks written as routines of their own, applied with Row::with.
+#define QUARN_ROUTINE_LOOK(Class, routine)                                                                \
+    LookEntry                                                                                             \
+    {                                                                                                     \
+        "with(" #routine ")", &Class::staticMetaObject,                                                   \
+            [](QObject *object) { Row<Class>(static_cast<Class *>(object)).with(routine); },               \
+            [] { return static_cast<QWidget *>(new Class(nullptr)); }                                      \
+    }
+
+const LookEntry kLooks[] = {
+    QUARN_LOOK(ZelComboBox, standardComboBox),
+    QUARN_LOOK(ZelComboBox, smallComboBox),
+    QUARN_LOOK(ZelComboBox, routeComboBox),
+    QUARN_LOOK(ZelTextBox, panelText),
+    QUARN_LOOK(ZelTextBox, titleText),
+    QUARN_LOOK(ZelTextBox, menuCaption),
+    QUARN_LOOK(ZelTextBox, settingCaption),
+    QUARN_LOOK(ZelTextBox, quickInfoText),
+    QUARN_LOOK(ZelTextBox, mediaInfoName),
+    QUARN_LOOK(ZelTextBox, mediaInfoValue),
+    QUARN_LOOK(ZelTextBox, mediaInfoSmallPrint),
+    QUARN_LOOK(ZelTextBox, trackInfoName),
+    QUARN_LOOK(ZelTextBox, trackInfoValue),
+    QUARN_LOOK(ZelPushButton, roundButton),
+    QUARN_LOOK(ZelPushButton, panelButton),
+    QUARN_LOOK(ZelPushButton, plainPanelButton),
+    QUARN_LOOK(ZelPushButton, toggleButton),
+    QUARN_LOOK(ZelPushButton, goButton),
+    QUARN_LOOK(ZelPushButton, mapPreviewButton),
+    QUARN_LOOK(ZelPushButton, actionButton),
+    QUARN_LOOK(ZelPushButton, contextMenuButton),
+    QUARN_LOOK(ZelPushButton, closedPageButton),
+    QUARN_LOOK(ZelPushButton, listButton),
+    QUARN_LOOK(ZelPushRadioButton, radioChoice),
+    QUARN_LOOK(ZelPushCheckBox, listCheckBox),
+    QUARN_LOOK(zelCoordEntryWidget, numericParameterEntry),
+    QUARN_LOOK(zelCompass, standardMapCompass),
+    QUARN_ROUTINE_LOOK(zelCalendarWidget, standardCalendar),
+    QUARN_ROUTINE_LOOK(ZelAnimationCtrl, figureEightAnimation),
+    QUARN_ROUTINE_LOOK(QTextEdit, sunMoonReadout),
+};
+
+#undef QUARN_LOOK
+#undef QUARN_ROUTINE_LOOK
+
+// The properties a .ui file would give the object, as name and value signature.
+QVector<LookSetting> settingsOf(const QWidget &object, const QObject *reference)
+{
+    QVector<UiProperty> properties = UiPropertyFilter::changedProperties(
+        object, reference, object.metaObject()->propertyCount());
+    properties += UiPropertyFilter::dynamicProperties(object);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter xml(&buffer);
+    const ImageIndex images = ImageIndex::scan();
+    QStringList omissions;
+    UiValueWriter writer(xml, images, omissions);
+    xml.writeStartElement(QStringLiteral("look"));
+    for (const UiProperty &property : qAsConst(properties))
+        writer.writeProperty(property);
+    if (object.testAttribute(Qt::WA_SetFont))
+        writer.writeFontProperty(object.font());
+    if (object.testAttribute(Qt::WA_SetPalette))
+        writer.writePaletteProperty(object.palette());
+    xml.writeEndElement();
+    buffer.close();
+    QDomDocument document;
+    document.setContent(bytes);
+    QVector<LookSetting> settings;
+    for (QDomElement property = document.documentElement().firstChildElement(); !property.isNull();
+         property = property.nextSiblingElement()) {
+        settings.append({property.attribute(QStringLiteral("name")),
+                         property.attribute(QStringLiteral("stdset")) == QLatin1String("0"),
+                         values::signature(property.firstChildElement())});
+    }
+    return settings;
+}
+
+} // namespace
+
+const QVector<NamedLook> &namedLooks()
+{
+    static const QVector<NamedLook> looks = [] {
+        ReferenceObjects references;
+        QVector<NamedLook> found;
+        for (const LookEntry &entry : kLooks) {
+            std::unique_ptr<QWidget> widget(entry.create());
+            entry.apply(widget.get());
+            NamedLook look{QLatin1String(entry.method), QLatin1String(entry.metaObject->className()),
+                           settingsOf(*widget, references.referenceFor(entry.metaObject))};
+            if (!look.settings.isEmpty())
+                found.append(look);
+        }
+        std::stable_sort(found.begin(), found.end(), [](const NamedLook &a, const NamedLook &b) {
+            return a.settings.size() > b.settings.size();
+        });
+        return found;
+    }();
+    return looks;
+}
+
+} // namespace quarn::layouttool
