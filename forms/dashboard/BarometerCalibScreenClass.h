@@ -7,7 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// Barometer and altimeter calibration from a known elevation or sea-level pressure.
+#include <QWidget>
+
 struct Ui_BarometerCalibScreenClass : UiRecord {
     ZelTextBox *lblSeeLevelPress;
     ZelIcon *statusBar;

@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The position-averaging popup: progress, estimated accuracy, the averaged position and a radar ping.
+#include <QWidget>
+
 struct Ui_CalcPosScreenClass : UiRecord {
     ZelTextBox *txtTitle;
     ZelTextBox *txtTitle_2;

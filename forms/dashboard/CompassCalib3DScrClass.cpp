@@ -11,16 +11,16 @@ void setupUi(Ui_CompassCalib3DScrClass &ui, QWidget *root)
 {
     Root(root, "CompassCalib3DScrClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    calibrationStartButton(ui.btnStart, ui.statusBar);
-    calibrationStartCaption(ui.lblStart, ui.btnStart);
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).faces(":/Icons/i_ToolBar_Compass.mif", ":/Icons/i_ToolBar_Compass_h.mif");
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnStart, ui.statusBar, "btnStart").at(160, 6, 76, 43).actionButton().focused(":/Buttons/b_Menu_h.mif");
+    make(ui.lblStart, ui.btnStart, "lblStart").at(15, 6, 51, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(13);
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Compass.mif").pressed(":/Icons/i_ToolBar_Compass_h.mif");
     make(ui.AnimationCtrl, root, "AnimationCtrl").at(12, 180, 216, 133).with(figureEightAnimation);
-    titleHeader(ui.icon, root, "icon");
-    make(ui.labelName_2, ui.icon, "labelName_2").at(50, 0, 151, 46).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
-    titleIcon(ui.icon_4, ui.icon, "icon_4", ":/Icons/i_Compass.mif");
-    make(ui.textBox, root, "textBox").at(0, 70, 241, 101).alignment(align::Centre);
+    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    make(ui.labelName_2, ui.icon, "labelName_2").at(50, 0, 151, 46).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.icon_4, ui.icon, "icon_4").at(4, 4, 38, 38).image(":/Icons/i_Compass.mif");
+    make(ui.textBox, root, "textBox").at(0, 70, 241, 101).alignment(Qt::AlignCenter);
 }
 
 void retranslateUi(Ui_CompassCalib3DScrClass &ui, QWidget *)

@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The 3D compass calibration: the figure-8 instruction and animation, started from the bottom bar.
+#include <QWidget>
+
 struct Ui_CompassCalib3DScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

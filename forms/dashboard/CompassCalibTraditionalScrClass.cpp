@@ -11,14 +11,14 @@ void setupUi(Ui_CompassCalibTraditionalScrClass &ui, QWidget *root)
 {
     Root(root, "CompassCalibTraditionalScrClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).faces(":/Icons/i_ToolBar_Compass.mif", ":/Icons/i_ToolBar_Compass_h.mif");
-    calibrationStartButton(ui.btnStart, ui.statusBar);
-    calibrationStartCaption(ui.lblStart, ui.btnStart);
-    make(ui.textInstruct, root, "textInstruct").at(0, 70, 241, 131).alignment(align::Centre).pixelSize(17);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Compass.mif").pressed(":/Icons/i_ToolBar_Compass_h.mif");
+    make(ui.btnStart, ui.statusBar, "btnStart").at(160, 6, 76, 43).actionButton().focused(":/Buttons/b_Menu_h.mif");
+    make(ui.lblStart, ui.btnStart, "lblStart").at(15, 6, 51, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(13);
+    make(ui.textInstruct, root, "textInstruct").at(0, 70, 241, 131).alignment(Qt::AlignCenter).pixelSize(17);
     make(ui.iconTitleBar, root, "iconTitleBar").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.textHeader, ui.iconTitleBar, "textHeader").at(39, 0, 201, 41).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.textHeader, ui.iconTitleBar, "textHeader").at(39, 0, 201, 41).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
     make(ui.icon_4, ui.iconTitleBar, "icon_4").at(0, 0, 38, 38).image(":/Icons/i_Compass.mif");
     make(ui.iconTarget, root, "iconTarget").at(110, 230, 28, 69).image(":/Icons/i_Compass_Arrow_Blue.mif");
 }

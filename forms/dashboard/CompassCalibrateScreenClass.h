@@ -7,7 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// Compass calibration by the figure-8 motion: title, instruction and the motion's animation.
+#include <QWidget>
+
 struct Ui_CompassCalibrateScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -7,10 +7,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The barometer and altimeter graph with zoom buttons and the current and change read-outs.
 struct Ui_DashboardBarometerScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

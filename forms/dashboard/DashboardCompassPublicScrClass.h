@@ -4,7 +4,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// A compass dashboard variant: a bar of up to four data fields and the spin box choosing their number.
+#include <QWidget>
+
 struct Ui_DashboardCompassPublicScrClass : UiRecord {
     ZelWidget *dashboardBar;
     ZelVerticalSpinBox *navFieldsSpinBox;

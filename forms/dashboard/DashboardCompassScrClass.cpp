@@ -11,29 +11,20 @@ void setupUi(Ui_DashboardCompassScrClass &ui, QWidget *root)
 {
     Root(root, "DashboardCompassScrClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnMenu, ui.statusBar, "btnMenu");
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).faces(":/Icons/i_ToolBar_Compass.mif", ":/Icons/i_ToolBar_Compass_h.mif");
-    // The map compass's dial with the dashboard's needles; set in the dashboard's order.
-    make(ui.compass, root, "compass").at(0, 114, 240, 240)
-        .needles(":/Icons/i_Dashboard_Compass_Arrow_Green_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Yellow_small.mif",
-                 ":/Icons/i_Dashboard_Compass_Arrow_Red_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Blue_small.mif")
-        .targetIcon(":/Icons/i_DashboardTarget.mif").sunIcon(":/Icons/i_Sun.mif").moonIcon(":/Icons/i_Moon.mif")
-        .compassRing(":/Bkgd/bkgd_Compass_1.mif")
-        .cardinalBadges(":/Icons/i_Compass_WhiteCardinal.mif", ":/Icons/i_Compass_BlackCardinal.mif",
-                        ":/Icons/i_Compass_BlackCardinal.mif", ":/Icons/i_Compass_BlackCardinal.mif")
-        .headingAndBearing(0, 0).northUp(false).dial(82, 120, 130).update();
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnMenu, ui.statusBar, "btnMenu").at(180, 7, 60, 43).contextMenuButton();
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Compass.mif").pressed(":/Icons/i_ToolBar_Compass_h.mif");
+    make(ui.compass, root, "compass").at(0, 114, 240, 240).standardMapCompass().needles(":/Icons/i_Dashboard_Compass_Arrow_Green_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Yellow_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Red_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Blue_small.mif");
 }
 
 void retranslateUi(Ui_DashboardCompassScrClass &ui, QWidget *root)
 {
-    root->setProperty("windowTitle", QCoreApplication::translate("DashboardCompassScrClass", "DashboardCompassScr"));
-    retranslateCompassLetters(ui.compass, {
-        QCoreApplication::translate("DashboardCompassScrClass", "N"),
-        QCoreApplication::translate("DashboardCompassScrClass", "W"),
-        QCoreApplication::translate("DashboardCompassScrClass", "S"),
-        QCoreApplication::translate("DashboardCompassScrClass", "E")});
+    root->setWindowTitle(QCoreApplication::translate("DashboardCompassScrClass", "DashboardCompassScr"));
+    ui.compass->setProperty("northLetter", QCoreApplication::translate("DashboardCompassScrClass", "N"));
+    ui.compass->setProperty("westLetter", QCoreApplication::translate("DashboardCompassScrClass", "W"));
+    ui.compass->setProperty("southLetter", QCoreApplication::translate("DashboardCompassScrClass", "S"));
+    ui.compass->setProperty("eastLetter", QCoreApplication::translate("DashboardCompassScrClass", "E"));
 }
 
 Form<Ui_DashboardCompassScrClass, setupUi, retranslateUi> formDashboardCompassScrClass;

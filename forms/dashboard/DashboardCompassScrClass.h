@@ -5,7 +5,8 @@
 #include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
-// The full compass dashboard: a 240 px compass above the bottom bar.
+#include <QWidget>
+
 struct Ui_DashboardCompassScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -4,7 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One navigation data field: a pressable background with its title and value.
+#include <QWidget>
+
 struct Ui_DashboardDataField : UiRecord {
     ZelPushButton *background;
     ZelTextBox *title;

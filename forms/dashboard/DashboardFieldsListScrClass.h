@@ -8,7 +8,6 @@
 
 #include <QWidget>
 
-// The list of values from which the user picks what a data field shows.
 struct Ui_DashboardFieldsListScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

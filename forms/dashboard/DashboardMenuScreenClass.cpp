@@ -9,10 +9,7 @@ namespace {
 
 void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
 {
-    Root(root, "DashboardMenuScreenClass")
-        .size(240, 400)
-        .property("palette", QVariant::fromValue(menuScreenPalette()))
-        .property("font", QVariant::fromValue(menuScreenFont()));
+    Root(root, "DashboardMenuScreenClass").size(240, 400).property("font", QFont(menuScreenFont())).property("palette", QPalette(menuScreenPalette()));
 
     make(ui.btnSatellite, root, "btnSatellite").at(6, 141, 74, 74).roundButton();
     make(ui.iconSatellite, ui.btnSatellite, "iconSatellite").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Satellite.mif");
@@ -26,11 +23,11 @@ void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
     make(ui.iconDataFields, ui.btnDataFields, "iconDataFields").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_DataFieldsOnly.mif");
     make(ui.btnProfiles, root, "btnProfiles").at(160, 244, 74, 74).roundButton();
     make(ui.iconProfiles, ui.btnProfiles, "iconProfiles").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Profiles.mif");
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(Font().pointSize(10).bold().aa()).contextMenuButton();
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
-    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4").spacing(6).sizeConstraint(QLayout::SetFixedSize);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4").sizeConstraint(QLayout::SetFixedSize);
     make(ui.btnCompass, ui.horizontalLayoutWidget, "btnCompass").roundButton();
     make(ui.iconCompass, ui.btnCompass, "iconCompass").at(-1, 0, 74, 74).image(":/Icons/i_DashMenu_Compass.mif");
     make(ui.btnRoadCompass, ui.horizontalLayoutWidget, "btnRoadCompass").roundButton();
@@ -41,19 +38,19 @@ void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
     make(ui.iconTracks, ui.btnTracks, "iconTracks").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Tracks.mif");
     make(ui.backing, root, "backing").at(1, 111, 238, 30);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(2, 0, 235, 29);
-    layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(6);
+    layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout");
     make(ui.label, ui.layoutWidget, "label").menuCaption();
     make(ui.label_8, ui.layoutWidget, "label_8").menuCaption();
     make(ui.label_2, ui.layoutWidget, "label_2").menuCaption();
     make(ui.backing_2, root, "backing_2").at(1, 215, 238, 30);
     make(ui.layoutWidget1, ui.backing_2, "layoutWidget1").at(1, 0, 235, 30);
-    layout(ui.horizontalLayout_2, ui.layoutWidget1, "horizontalLayout_2").spacing(6);
+    layout(ui.horizontalLayout_2, ui.layoutWidget1, "horizontalLayout_2");
     make(ui.satelliteLabel, ui.layoutWidget1, "satelliteLabel").menuCaption();
     make(ui.barometerLabel, ui.layoutWidget1, "barometerLabel").menuCaption();
     make(ui.altimeterLabel, ui.layoutWidget1, "altimeterLabel").menuCaption();
     make(ui.backing_3, root, "backing_3").at(1, 316, 238, 32);
     make(ui.layoutWidget2, ui.backing_3, "layoutWidget2").at(3, 1, 235, 30);
-    layout(ui.horizontalLayout_3, ui.layoutWidget2, "horizontalLayout_3").spacing(6);
+    layout(ui.horizontalLayout_3, ui.layoutWidget2, "horizontalLayout_3");
     make(ui.label_6, ui.layoutWidget2, "label_6").menuCaption();
     make(ui.label_10, ui.layoutWidget2, "label_10").menuCaption();
     make(ui.label_5, ui.layoutWidget2, "label_5").menuCaption();

@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The dashboard menu: round buttons for the instrument screens under three caption strips.
 struct Ui_DashboardMenuScreenClass : UiRecord {
     ZelPushButton *btnSatellite;
     ZelIcon *iconSatellite;

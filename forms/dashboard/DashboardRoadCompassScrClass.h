@@ -5,7 +5,8 @@
 #include "controls/zel_strip_compass.h"
 #include "core/form_layout.h"
 
-// The road compass: a strip compass in road mode with zoom buttons.
+#include <QWidget>
+
 struct Ui_DashboardRoadCompassScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

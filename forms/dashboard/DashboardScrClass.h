@@ -7,7 +7,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The main dashboard: small compass, geocache summary and up to eight data fields.
+#include <QWidget>
+
 struct Ui_DashboardScrClass : UiRecord {
     ZelIcon *bkgdForGeocaches;
     ZelIcon *iconGeocache;

@@ -2,6 +2,8 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
@@ -9,20 +11,11 @@ void setupUi(Ui_DashboardStripCompassScrClass &ui, QWidget *root)
 {
     Root(root, "DashboardStripCompassScrClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnMenu, ui.statusBar, "btnMenu");
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).faces(":/Icons/i_ToolBar_StripCompass.mif", ":/Icons/i_ToolBar_StripCompass_h.mif");
-    // No road picture here: of the strip's layout integers, roadTop and the last three keep the widget's values.
-    make(ui.stripCompass, root, "stripCompass").at(0, 204, 240, 150)
-        .needles(":/Icons/i_Compass_Arrow_Green.mif", ":/Icons/i_Compass_Arrow_Yellow.mif",
-                 ":/Icons/i_Compass_Arrow_Red.mif", ":/Icons/i_Compass_Arrow_Blue.mif")
-        .stripBackground(":/Bkgd/bkgd_StripCompassBar.mif")
-        .leftArrow(":/Icons/i_StripcompassWest.mif").rightArrow(":/Icons/i_StripCompassEast.mif")
-        .destinationArrow(":/Icons/i_RoadCompass_arrow.mif").moonImage(":/Icons/i_Moon.mif").sunImage(":/Icons/i_Sun.mif")
-        .letterImages(":/Icons/i_Compass_W.mif", ":/Icons/i_Compass_N.mif", ":/Icons/i_Compass_E.mif", ":/Icons/i_Compass_S.mif")
-        .heading(0.0f).angles(0.0f, 90.0f, 90.0f).fullCircle(360)
-        .needleOffset(-10).stripTop(20).letterOffset(-5).headingLineWidth(1).tickWidth(1);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnMenu, ui.statusBar, "btnMenu").at(180, 7, 60, 43).contextMenuButton();
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_StripCompass.mif").pressed(":/Icons/i_ToolBar_StripCompass_h.mif");
+    make(ui.stripCompass, root, "stripCompass").at(0, 204, 240, 150).stripBackground(":/Bkgd/bkgd_StripCompassBar.mif").leftArrow(":/Icons/i_StripcompassWest.mif").rightArrow(":/Icons/i_StripCompassEast.mif").destinationArrow(":/Icons/i_RoadCompass_arrow.mif").imageProperty("moonImage", ":/Icons/i_Moon.mif").imageProperty("sunImage", ":/Icons/i_Sun.mif").imageProperty("westLetterImage", ":/Icons/i_Compass_W.mif").imageProperty("northLetterImage", ":/Icons/i_Compass_N.mif").imageProperty("eastLetterImage", ":/Icons/i_Compass_E.mif").imageProperty("southLetterImage", ":/Icons/i_Compass_S.mif").property("needleOffset", -10).property("stripTop", 20).property("letterOffset", -5).needles(":/Icons/i_Compass_Arrow_Green.mif", ":/Icons/i_Compass_Arrow_Yellow.mif", ":/Icons/i_Compass_Arrow_Red.mif", ":/Icons/i_Compass_Arrow_Blue.mif");
 }
 
 void retranslateUi(Ui_DashboardStripCompassScrClass &, QWidget *)

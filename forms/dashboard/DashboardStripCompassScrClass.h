@@ -5,7 +5,8 @@
 #include "controls/zel_strip_compass.h"
 #include "core/form_layout.h"
 
-// The strip compass: a horizontal compass strip with needles above the bottom bar.
+#include <QWidget>
+
 struct Ui_DashboardStripCompassScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -9,34 +9,33 @@ namespace {
 
 void setupUi(Ui_FishHuntScreenClass &ui, QWidget *root)
 {
-    Root(root, "FishHuntScreenClass").size(240, 400).property("palette", darkPanelPalette());
+    Root(root, "FishHuntScreenClass").size(240, 400).property("palette", QPalette(Colours().role(QPalette::WindowText, kWhite, kClear).role(QPalette::Button, kClear).role(QPalette::Light, kClear).role(QPalette::Midlight, kClear).role(QPalette::Dark, kClear).role(QPalette::Mid, kClear).role(QPalette::Text, kWhite, kClear).role(QPalette::BrightText, kWhite).role(QPalette::ButtonText, kWhite, kClear).role(QPalette::Base, kBlack, kClear).role(QPalette::Window, kClear).role(QPalette::Shadow, kBlack).role(QPalette::AlternateBase, QColor(0, 0, 0, 127), kClear).role(QPalette::ToolTipBase, QColor(255, 255, 220)).role(QPalette::ToolTipText, kBlack)));
 
-    bottomBar(ui.bottomBar, root, "bottomBar");
-    backButton(ui.btnBack, ui.bottomBar);
+    make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).titleText();
     make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).font(boldAA()).pixelSize(12);
-    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_FishHunt.mif");
+    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_FishHunt.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 286);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 190, 241, 93);
     layout(ui.verticalLayout_00, ui.layoutWidget, "verticalLayout_00").spacing(3).margins(0, 0, 4, 0);
     layout(ui.horizontalLayout_01, nullptr, "horizontalLayout_01").spacing(6);
     make(ui.lblExellent, ui.layoutWidget, "lblExellent").minSize(70, 0).panelText().indent(5).pixelSize(12);
-    make(ui.txtExellent, ui.layoutWidget, "txtExellent").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).maxSize(QWIDGETSIZE_MAX, 42).palette(readoutColours()).font(Font().bold().pointSize(10)).noFrame().frameShadow(QFrame::Sunken).lineWidth(0).tabStopWidth(80);
+    make(ui.txtExellent, ui.layoutWidget, "txtExellent").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).maxSize(QWIDGETSIZE_MAX, 42).palette(readoutColours()).font(menuScreenFont()).frameShape(QFrame::NoFrame).lineWidth(0);
     layout(ui.horizontalLayout_02, nullptr, "horizontalLayout_02").spacing(6);
-    make(ui.lblGood, ui.layoutWidget, "lblGood").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).minSize(70, 0).panelText().alignment(align::LeftVCentre).indent(5).pixelSize(12);
-    make(ui.txtGood, ui.layoutWidget, "txtGood").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding).maxSize(QWIDGETSIZE_MAX, 42).palette(readoutColours()).font(Font().bold().pointSize(10)).noFrame().frameShadow(QFrame::Plain).lineWidth(0).tabStopWidth(80);
+    make(ui.lblGood, ui.layoutWidget, "lblGood").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).minSize(70, 0).panelText().indent(5).pixelSize(12);
+    make(ui.txtGood, ui.layoutWidget, "txtGood").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding).maxSize(QWIDGETSIZE_MAX, 42).palette(readoutColours()).font(menuScreenFont()).frameShape(QFrame::NoFrame).frameShadow(QFrame::Plain).lineWidth(0);
     make(ui.calendarWidget, ui.backing, "calendarWidget").at(0, 0, 240, 191).with(standardCalendar);
 
-    addMembers(ui.verticalLayout_00, {ui.horizontalLayout_01, ui.horizontalLayout_02});
     addMembers(ui.horizontalLayout_01, {ui.lblExellent, ui.txtExellent});
     addMembers(ui.horizontalLayout_02, {ui.lblGood, ui.txtGood});
+    addMembers(ui.verticalLayout_00, {ui.horizontalLayout_01, ui.horizontalLayout_02});
 }
 
 void retranslateUi(Ui_FishHuntScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("FishHuntScreenClass", "Fish and Hunt"));
-    ui.labelPage->setContent(QString());
     ui.lblExellent->setContent(QCoreApplication::translate("FishHuntScreenClass", "Excellent"));
     ui.lblGood->setContent(QCoreApplication::translate("FishHuntScreenClass", "Good"));
 }

@@ -2,20 +2,18 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
 void setupUi(Ui_NavFieldsListItem &ui, QWidget *root)
 {
-    Root(root, "NavFieldsListItem")
-        .size(226, 53)
-        .image("normal", ":/Buttons/b_list.mif")
-        .image("pressed", ":/Buttons/b_list_h.mif")
-        .property("eventPropagation", true);
+    Root(root, "NavFieldsListItem").size(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").property("eventPropagation", true);
 
     make(ui.icon, root, "icon").at(12, 7, 38, 38);
-    make(ui.txtName, root, "txtName").at(52, 5, 156, 21).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).minSize(134, 0).maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("long long long value");
-    make(ui.txtValue, root, "txtValue").at(52, 26, 156, 21).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).minSize(134, 0).maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.txtName, root, "txtName").at(52, 5, 156, 21).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).minSize(134, 0).font(boldAA()).content("long long long value").pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtValue, root, "txtValue").at(52, 26, 156, 21).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).minSize(134, 0).font(boldAA()).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconSelected, root, "iconSelected").at(198, 16, 26, 23).image(":/Icons/i_Checkmark.mif");
 }
 

@@ -4,7 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One row of the data-field list: icon, field name, current value and the selection mark.
+#include <QWidget>
+
 struct Ui_NavFieldsListItem : UiRecord {
     ZelIcon *icon;
     ZelTextBox *txtName;

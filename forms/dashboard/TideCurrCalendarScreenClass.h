@@ -5,7 +5,8 @@
 #include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
-// The date choice for the tide and current tables.
+#include <QWidget>
+
 struct Ui_TideCurrCalendarScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

@@ -2,6 +2,7 @@
 
 #include "core/form_layout.h"
 
-// An animated highlight: four frames around a centre point; no children.
+#include <QWidget>
+
 struct Ui_AnimatedHighlightClass : UiRecord {
 };

@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The power popup: connect, suspend, sleep and power off, with volume and brightness.
 struct Ui_BrightnessPopupScreenClass : UiRecord {
     ZelHorizontalSlider *sliderBrightness;
     ZelHorizontalSlider *sliderVolume;

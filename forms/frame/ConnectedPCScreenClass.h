@@ -8,7 +8,6 @@
 
 #include <QWidget>
 
-// Shown while the unit connects to a PC.
 struct Ui_ConnectedPCScreenClass : UiRecord {
     ZelIcon *icon_2;
     ZelTextBox *lblOffCourse_2;

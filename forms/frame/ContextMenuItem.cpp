@@ -9,20 +9,14 @@ namespace {
 
 void setupUi(Ui_ContextMenuItem &ui, QWidget *root)
 {
-    Root(root, "ContextMenuItem")
-        .size(193, 51)
-        .image("normal", ":/Buttons/b_ContextualMenu.mif")
-        .image("pressed", ":/Buttons/b_ContextualMenu_h.mif")
-        .property("eventPropagation", true);
+    Root(root, "ContextMenuItem").size(193, 51).image("normal", ":/Buttons/b_ContextualMenu.mif").image("pressed", ":/Buttons/b_ContextualMenu_h.mif").property("eventPropagation", true);
 
-    make(ui.txtMenu, root, "txtMenu").at(33, 2, 160, 48).font(boldAA()).alignment(align::LeftVCentre).wordWrap().noTextInteraction().pixelSize(16);
+    make(ui.txtMenu, root, "txtMenu").at(33, 2, 160, 48).font(boldAA()).wordWrap().textInteraction(Qt::NoTextInteraction).pixelSize(16);
     make(ui.iconMenu, root, "iconMenu").at(0, 9, 32, 32);
 }
 
-// The host supplies the entry's text.
-void retranslateUi(Ui_ContextMenuItem &ui, QWidget *)
+void retranslateUi(Ui_ContextMenuItem &, QWidget *)
 {
-    ui.txtMenu->setContent(QString());
 }
 
 Form<Ui_ContextMenuItem, setupUi, retranslateUi> formContextMenuItem;

@@ -4,7 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One entry of the options menu: icon and label on a button-like root.
+#include <QWidget>
+
 struct Ui_ContextMenuItem : UiRecord {
     ZelTextBox *txtMenu;
     ZelIcon *iconMenu;

@@ -12,24 +12,17 @@ void setupUi(Ui_CoordEditorClass &ui, QWidget *root)
     Root(root, "CoordEditorClass").size(240, 400).image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif");
 
     layout(ui.verticalLayout, root, "verticalLayout").spacing(3).margins(0, 30, 0, 0);
-    make(ui.inputWidget, root, "inputWidget").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred).widgetFont(Font().pointSize(28)).autoCompletion(false);
+    make(ui.inputWidget, root, "inputWidget").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred).font(Font().pointSize(28)).autoCompletion(false).promptImages(":/Bkgd/bkgd_KB_EntryField_01.mif", ":/Bkgd/bkgd_Dashboard_Field_113x45.mif");
     make(ui.KeyboardContainer, root, "KeyboardContainer");
 
     addMembers(ui.verticalLayout, {ui.inputWidget, ui.KeyboardContainer});
-    // The input line gets one part of the height, the keyboard four.
     setStretchFactors(ui.verticalLayout, {1, 4});
 }
 
 void retranslateUi(Ui_CoordEditorClass &ui, QWidget *root)
 {
-    root->setProperty("windowTitle", QCoreApplication::translate("CoordEditorClass", "Coordinate Editor"));
-    //: Style sheet, not prose; keep it unless the language needs another look.
-    ui.inputWidget->setStyleSheet(QCoreApplication::translate(
-        "CoordEditorClass", "QLineEdit\n{ \n\tborder-style: none;\n\tbackground-color: rgba(0, 0, 0, 0);\n}\n"));
-    //: Image path, not prose; a translation may name another picture.
-    ui.inputWidget->setNormalPromptImage(QCoreApplication::translate("CoordEditorClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
-    //: Image path, not prose; a translation may name another picture.
-    ui.inputWidget->setFocusedPromptImage(QCoreApplication::translate("CoordEditorClass", ":/Bkgd/bkgd_Dashboard_Field_113x45.mif"));
+    root->setWindowTitle(QCoreApplication::translate("CoordEditorClass", "Coordinate Editor"));
+    ui.inputWidget->setStyleSheet(QCoreApplication::translate("CoordEditorClass", "QLineEdit\n{ \n\tborder-style: none;\n\tbackground-color: rgba(0, 0, 0, 0);\n}\n"));
 }
 
 Form<Ui_CoordEditorClass, setupUi, retranslateUi> formCoordEditorClass;

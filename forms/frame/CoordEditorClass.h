@@ -4,10 +4,9 @@
 #include "controls/zel_kb_container.h"
 #include "core/form_layout.h"
 
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The editor of one coordinate value: input line over the on-screen keyboard.
 struct Ui_CoordEditorClass : UiRecord {
     QVBoxLayout *verticalLayout;
     zelInputWidget *inputWidget;

@@ -7,31 +7,26 @@
 namespace quarn::forms {
 namespace {
 
-// The panel under the coordinate system and datum: white, half see-through.
-const Colours kPanelColours = Colours()
-                                  .role(QPalette::Base, QColor(255, 255, 255, 128), QColor(255, 255, 255, 80))
-                                  .role(QPalette::Window, QColor(255, 255, 255, 80));
-
 void setupUi(Ui_CoordEntryScreenClass &ui, QWidget *root)
 {
     Root(root, "CoordEntryScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnSettings, ui.statusBar, "btnSettings").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Settings.mif").pressed(":/Icons/i_ToolBar_Settings_h.mif");
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    make(ui.btnHeader, root, "btnHeader").at(0, 20, 240, 46).palette(transparentPalette()).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif").shiftOnPress(0, 0);
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    make(ui.btnHeader, root, "btnHeader").at(0, 20, 240, 46).palette(transparentPalette()).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.btnHeader, "labelName").at(0, 0, 240, 46).titleText();
-    make(ui.coordEntryWidget, root, "coordEntryWidget").at(0, 174, 240, 123).font(Font().pointSize(16)).coordType(CoordType::Position).coordSubType(0).promptImages(":/Bkgd/bkgd_Dashboard_Field_113x45.mif", ":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif");
-    make(ui.scrollArea, root, "scrollArea").at(5, 70, 230, 100).palette(kPanelColours).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOff).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable().alignment(align::Centre);
+    make(ui.coordEntryWidget, root, "coordEntryWidget").at(0, 174, 240, 123).font(Font().pointSize(16)).coordType(CoordType::Position).promptImages(":/Bkgd/bkgd_Dashboard_Field_113x45.mif", ":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif");
+    make(ui.scrollArea, root, "scrollArea").at(5, 70, 230, 100).palette(Colours().role(QPalette::Base, QColor(255, 255, 255, 128), QColor(255, 255, 255, 80)).role(QPalette::Window, QColor(255, 255, 255, 80))).frameShape(QFrame::NoFrame).frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOff).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable().alignment(Qt::AlignCenter);
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 100);
-    layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").spacing(6).marginLeft(9);
+    layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").margins(9, 11, 11, 11);
     layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6);
-    make(ui.CoordSystemLabel, ui.scrollAreaWidgetContents, "CoordSystemLabel").pixelSize(16);
-    make(ui.CoordSystem, ui.scrollAreaWidgetContents, "CoordSystem").font(boldAA()).wordWrap().pixelSize(16);
+    make(ui.CoordSystemLabel, ui.scrollAreaWidgetContents, "CoordSystemLabel").at(9, 11, 68, 36).pixelSize(16);
+    make(ui.CoordSystem, ui.scrollAreaWidgetContents, "CoordSystem").at(83, 11, 136, 36).font(boldAA()).wordWrap().pixelSize(16);
     layout(ui.horizontalLayout_2, nullptr, "horizontalLayout_2").spacing(6);
-    make(ui.DatumLabel, ui.scrollAreaWidgetContents, "DatumLabel").pixelSize(16);
-    make(ui.Datum, ui.scrollAreaWidgetContents, "Datum").font(boldAA()).wordWrap().pixelSize(16);
+    make(ui.DatumLabel, ui.scrollAreaWidgetContents, "DatumLabel").at(9, 53, 68, 36).pixelSize(16);
+    make(ui.Datum, ui.scrollAreaWidgetContents, "Datum").at(83, 53, 136, 36).font(boldAA()).wordWrap().pixelSize(16);
 
     addMembers(ui.horizontalLayout, {ui.CoordSystemLabel, ui.CoordSystem});
     setStretchFactors(ui.horizontalLayout, {1, 2});
@@ -39,6 +34,7 @@ void setupUi(Ui_CoordEntryScreenClass &ui, QWidget *root)
     setStretchFactors(ui.horizontalLayout_2, {1, 2});
     addMembers(ui.verticalLayout, {ui.horizontalLayout, ui.horizontalLayout_2});
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
+
     ui.CoordSystemLabel->setBuddy(ui.CoordSystem);
     ui.DatumLabel->setBuddy(ui.Datum);
 }
@@ -47,9 +43,7 @@ void retranslateUi(Ui_CoordEntryScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("CoordEntryScreenClass", "Coordinate Entry"));
     ui.CoordSystemLabel->setContent(QCoreApplication::translate("CoordEntryScreenClass", "Primary: "));
-    ui.CoordSystem->setContent(QString());
     ui.DatumLabel->setContent(QCoreApplication::translate("CoordEntryScreenClass", "Datum: "));
-    ui.Datum->setContent(QString());
 }
 
 Form<Ui_CoordEntryScreenClass, setupUi, retranslateUi> formCoordEntryScreenClass;

@@ -6,12 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QScrollArea>
-#include <QVBoxLayout>
 #include <QWidget>
 
-// Coordinate entry, under the coordinate system and datum in use.
 struct Ui_CoordEntryScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnSettings;

@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-// The licence agreement with Accept and Decline.
 struct Ui_EULAScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -4,7 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One row of a file list: a check-mark icon and the file name.
+#include <QWidget>
+
 struct Ui_FileListItemClass : UiRecord {
     ZelTextBox *textName;
     ZelIcon *ActiveIcon;

@@ -7,30 +7,21 @@
 namespace quarn::forms {
 namespace {
 
-// Black text; disabled, the text disappears.
-const Colours kPageColours =
-    Colours().role(QPalette::WindowText, kBlack, kClear).role(QPalette::Text, kBlack, kClear).role(QPalette::Base, kBlack);
-
 void setupUi(Ui_HTMLViewerScreenClass &ui, QWidget *root)
 {
-    Root(root, "HTMLViewerScreenClass")
-        .size(240, 400)
-        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
-        .property("palette", transparentPalette());
+    Root(root, "HTMLViewerScreenClass").size(240, 400).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).property("palette", QPalette(transparentPalette()));
 
-    titleHeader(ui.icon, root, "icon");
+    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 46).titleText().wordWrap();
-    bottomBar(ui.bottomBar, root, "bottomBar");
-    backButton(ui.btnBack, ui.bottomBar);
-    scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
+    make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.ScrollButtonsWidget, ui.bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.backing, root, "backing").at(5, 71, 230, 281);
-    make(ui.txtHtmlArea, ui.backing, "txtHtmlArea").at(0, 0, 230, 281).palette(kPageColours).font(Font().bold().pointSize(10)).noAutoFillBackground();
+    make(ui.txtHtmlArea, ui.backing, "txtHtmlArea").at(0, 0, 230, 281).palette(Colours().role(QPalette::WindowText, kBlack, kClear).role(QPalette::Text, kBlack, kClear).role(QPalette::Base, kBlack)).font(menuScreenFont());
 }
 
-void retranslateUi(Ui_HTMLViewerScreenClass &ui, QWidget *)
+void retranslateUi(Ui_HTMLViewerScreenClass &, QWidget *)
 {
-    ui.labelName->setContent(QString());
-    ui.txtHtmlArea->setPlainText(QString());
 }
 
 Form<Ui_HTMLViewerScreenClass, setupUi, retranslateUi> formHTMLViewerScreenClass;

@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-// A viewer of HTML text with page buttons.
 struct Ui_HTMLViewerScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

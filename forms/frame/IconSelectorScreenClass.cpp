@@ -7,24 +7,21 @@
 namespace quarn::forms {
 namespace {
 
-// The caption under an icon cell.
-const Colours kCaptionColours = Colours().role(QPalette::ButtonText, kBlack, kDisabledText);
-
 void setupUi(Ui_IconSelectorScreenClass &ui, QWidget *root)
 {
-    Root(root, "IconSelectorScreenClass").size(240, 400).popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 278);
+    Root(root, "IconSelectorScreenClass").size(240, 400).image("imageTop", ":/Bkgd/bkgd_ContextualMenu_Top.mif").image("imageFill", ":/Bkgd/bkgd_ContextualMenu_Middle.mif").image("imageBottom", ":/Bkgd/bkgd_ContextualMenu_Bottom.mif").image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif").property("clientAreaHeight", 278);
 
     make(ui.txtTitle, root, "txtTitle").at(39, 45, 151, 22).titleText();
     make(ui.btnClose, root, "btnClose").at(193, 43, 27, 27).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
     make(ui.scrollArea, root, "scrollArea").at(17, 82, 205, 278).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 184, 276).minSize(184, 276).autoFillBackground();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 184, 276).minSize(184, 276);
     make(ui.gridLayoutWidget, ui.scrollAreaWidgetContents, "gridLayoutWidget").at(0, -2, 204, 281);
-    layout(ui.gridLayout, ui.gridLayoutWidget, "gridLayout").sizeConstraint(QLayout::SetMinimumSize).verticalSpacing(2).margins(0, 0, 0, 0);
+    layout(ui.gridLayout, ui.gridLayoutWidget, "gridLayout").verticalSpacing(2).sizeConstraint(QLayout::SetMinimumSize);
     make(ui.iconButtonBack, ui.gridLayoutWidget, "iconButtonBack").maxSize(QWIDGETSIZE_MAX, 55).image(":/Buttons/b_KB_01_f.mif");
-    make(ui.textBox, ui.iconButtonBack, "textBox").at(-10, 40, 71, 20).palette(kCaptionColours).alignment(align::HCentreBottom).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Bravik");
+    make(ui.textBox, ui.iconButtonBack, "textBox").at(-10, 40, 71, 20).palette(Colours().role(QPalette::ButtonText, kBlack, kDisabledText)).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("Bravik").pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
 
-    addToGrid(ui.gridLayout, ui.iconButtonBack, 0, 0);
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
+    addToGrid(ui.gridLayout, ui.iconButtonBack, 0, 0);
 }
 
 void retranslateUi(Ui_IconSelectorScreenClass &ui, QWidget *)

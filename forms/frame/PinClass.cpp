@@ -2,29 +2,21 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
 void setupUi(Ui_PinClass &ui, QWidget *root)
 {
-    Root(root, "PinClass")
-        .size(78, 53)
-        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
-        .minimumSize(0, 0)
-        .maximumSize(78, 53)
-        .sizeValue("baseSize", 19, 37)
-        .point("Offset", 26, 33);
+    Root(root, "PinClass").size(78, 53).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).maximumSize(78, 53).sizeValue("baseSize", 19, 37).point("Offset", 26, 33);
 
-    make(ui.picPin, root, "picPin").enabled().at(18, 0, 19, 37).image(":/Icons/i_Pin.mif");
     make(ui.picArrow, root, "picArrow").at(0, 0, 12, 11).image(":/Icons/i_Pin_Arrow.mif");
-
-    ui.picArrow->raise();
-    ui.picPin->raise();
+    make(ui.picPin, root, "picPin").at(18, 0, 19, 37).image(":/Icons/i_Pin.mif");
 }
 
-void retranslateUi(Ui_PinClass &, QWidget *root)
+void retranslateUi(Ui_PinClass &, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
 }
 
 Form<Ui_PinClass, setupUi, retranslateUi> formPinClass;

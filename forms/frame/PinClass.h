@@ -3,7 +3,8 @@
 #include "controls/zel_icon.h"
 #include "core/form_layout.h"
 
-// The map pin marker: a pin and a small arrow.
+#include <QWidget>
+
 struct Ui_PinClass : UiRecord {
     ZelIcon *picPin;
     ZelIcon *picArrow;

@@ -4,7 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The progress popup: waiting caption, progress bar and progress text.
+#include <QWidget>
+
 struct Ui_ProgressScreenClass : UiRecord {
     ZelProgressBar *progressBar;
     ZelTextBox *txtPleaseWait;

@@ -2,25 +2,23 @@
 
 #include "core/construction/construction.h"
 
+#include <QCoreApplication>
+
 namespace quarn::forms {
 namespace {
 
 void setupUi(Ui_QuarnInfoPopupClass &ui, QWidget *root)
 {
-    Root(root, "QuarnInfoPopupClass")
-        .windowModality(Qt::WindowModal)
-        .size(240, 400)
-        .popupFrame(":/Bkgd/bkgd_ContextualMenu_TopNoTitle.mif", 60);
+    Root(root, "QuarnInfoPopupClass").size(240, 400).windowModality(Qt::WindowModal).image("imageTop", ":/Bkgd/bkgd_ContextualMenu_TopNoTitle.mif").image("imageFill", ":/Bkgd/bkgd_ContextualMenu_Middle.mif").image("imageBottom", ":/Bkgd/bkgd_ContextualMenu_Bottom.mif").image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif").property("clientAreaHeight", 60);
 
     make(ui.layoutWidget, root, "layoutWidget").at(22, 160, 197, 81);
-    layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").margins(0, 0, 0, 0);
+    layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout");
     make(ui.icon, ui.layoutWidget, "icon");
-    make(ui.txtMessage, ui.layoutWidget, "txtMessage").font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.txtMessage, ui.layoutWidget, "txtMessage").font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(16);
 
     addMembers(ui.horizontalLayout, {ui.icon, ui.txtMessage});
 }
 
-// The message is the host's; this popup has no texts of its own.
 void retranslateUi(Ui_QuarnInfoPopupClass &, QWidget *)
 {
 }

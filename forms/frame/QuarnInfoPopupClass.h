@@ -4,10 +4,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// A modal information popup: an icon and a wrapped message side by side.
 struct Ui_QuarnInfoPopupClass : UiRecord {
     QWidget *layoutWidget;
     QHBoxLayout *horizontalLayout;

@@ -2,6 +2,7 @@
 
 #include "core/form_layout.h"
 
-// The full-screen frame the host places its screens in; it has no children.
+#include <QWidget>
+
 struct Ui_QuarnMainFrameClass : UiRecord {
 };

@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The modal message box: title with icon, message, close button and up to four answers.
 struct Ui_QuarnMessageBoxClass : UiRecord {
     ZelPushButton *btnClose;
     ZelTextArea *txtMessage;

@@ -4,7 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One row of the attribute list. Its minimum size and its event propagation are root properties.
+#include <QWidget>
+
 struct Ui_GcAttributeItemClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *textBox;

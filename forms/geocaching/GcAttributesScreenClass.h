@@ -7,7 +7,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The attribute list of the cache.
+#include <QWidget>
+
 struct Ui_GcAttributesScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelList *listDataFields;

@@ -4,7 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One row of the summary list; the row button's normal and pressed images are root properties.
+#include <QWidget>
+
 struct Ui_GcSummaryItemClass : UiRecord {
     ZelTextBox *textTitle;
     ZelIcon *iconPicture;

@@ -9,17 +9,16 @@ namespace {
 
 void setupUi(Ui_GcSummaryScreenClass &ui, QWidget *root)
 {
-    Root(root, "GcSummaryScreenClass")
-        .size(240, 400);
+    Root(root, "GcSummaryScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
-    titleHeader(ui.icon, root, "icon");
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(32, 13, 174, 20).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(206, 2, 30, 20).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
-    make(ui.labelNumber, ui.icon, "labelNumber").at(206, 24, 30, 20).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage").at(206, 2, 30, 20).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
+    make(ui.labelNumber, ui.icon, "labelNumber").at(206, 24, 30, 20).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
     make(ui.icon_2, ui.icon, "icon_2").at(6, 12, 27, 22).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.listSummaryItems, root, "listSummaryItems").at(1, 70, 234, 281);
 }
@@ -27,8 +26,6 @@ void setupUi(Ui_GcSummaryScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_GcSummaryScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("GcSummaryScreenClass", "Geocache Summary"));
-    ui.labelPage->setContent(QString());
-    ui.labelNumber->setContent(QString());
 }
 
 Form<Ui_GcSummaryScreenClass, setupUi, retranslateUi> formGcSummaryScreenClass;

@@ -8,7 +8,6 @@
 
 #include <QWidget>
 
-// The geocache summary list.
 struct Ui_GcSummaryScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

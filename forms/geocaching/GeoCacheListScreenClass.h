@@ -10,7 +10,6 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// The list of geocaches.
 struct Ui_GeoCacheListScreenClass : UiRecord {
     ZelIcon *statusBar;
     QWidget *ScrollButtonsWidget;

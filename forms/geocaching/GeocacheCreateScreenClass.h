@@ -7,7 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The screen that creates a geocache.
+#include <QWidget>
+
 struct Ui_GeocacheCreateScreenClass : UiRecord {
     ZelPushButton *btnName;
     ZelTextBox *txtName;

@@ -9,12 +9,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QSpacerItem>
-#include <QVBoxLayout>
 #include <QWidget>
 
-// The main page of one geocache.
 struct Ui_GeocacheDetailsScreenClass : UiRecord {
     ZelScrollArea *scrollArea;
     QWidget *scrollAreaWidgetContents;

@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The page that chooses between all caches and favourites only.
 struct Ui_GeocacheFilterShowScreenClass : UiRecord {
     QWidget *verticalLayoutWidget;
     QVBoxLayout *verticalLayout;

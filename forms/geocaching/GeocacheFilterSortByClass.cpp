@@ -9,14 +9,12 @@ namespace {
 
 void setupUi(Ui_GeocacheFilterSortByClass &ui, QWidget *root)
 {
-    Root(root, "GeocacheFilterSortByClass")
-        .size(240, 400)
-        .property("enabled", true);
+    Root(root, "GeocacheFilterSortByClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(0, 60, 241, 246);
-    layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6);
+    layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout");
     make(ui.btnIDSort, ui.verticalLayoutWidget, "btnIDSort").radioChoice();
     make(ui.Reserved, ui.btnIDSort, "Reserved").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").radioChoice();
@@ -28,7 +26,7 @@ void setupUi(Ui_GeocacheFilterSortByClass &ui, QWidget *root)
     make(ui.btnNameSort, ui.verticalLayoutWidget, "btnNameSort").radioChoice();
     make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(12);
+    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(12);
 
     addMembers(ui.verticalLayout, {ui.btnIDSort, ui.btnNearestSort, ui.btnDateSort, ui.btnTypeSort, ui.btnNameSort});
 }

@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The sort order page.
 struct Ui_GeocacheFilterSortByClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -7,11 +7,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QSpacerItem>
 #include <QWidget>
 
-// The multiple-choice filter page with its check list. Like the filter overview, it sets images, pixel sizes, contents and flags as properties by name.
 struct Ui_GeocacheFilterTypeClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -8,7 +8,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The hint, as scrolling text.
+#include <QWidget>
+
 struct Ui_GeocacheHintScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

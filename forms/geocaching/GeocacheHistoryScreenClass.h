@@ -7,7 +7,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The stats and history text of the cache.
+#include <QWidget>
+
 struct Ui_GeocacheHistoryScreenClass : UiRecord {
     ZelIcon *icon_3;
     ZelTextArea *txtDescription;

@@ -8,10 +8,9 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The cache position in the primary and the secondary coordinate format, each with its datum, and the elevation.
 struct Ui_GeocacheLocationScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -9,11 +9,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QSpacerItem>
 #include <QWidget>
 
-// The recent logs of the cache.
 struct Ui_GeocacheLogScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelStatusIndicator *statGeocacheLogStatus;

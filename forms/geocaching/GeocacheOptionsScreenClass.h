@@ -10,12 +10,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QSpacerItem>
-#include <QVBoxLayout>
 #include <QWidget>
 
-// The routing options of the cache.
 struct Ui_GeocacheOptionsScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

@@ -9,24 +9,23 @@ namespace {
 
 void setupUi(Ui_GeocacheStatusScreenClass &ui, QWidget *root)
 {
-    Root(root, "GeocacheStatusScreenClass")
-        .size(240, 400);
+    Root(root, "GeocacheStatusScreenClass").size(240, 400);
 
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
-    bottomBar(ui.statusBar, root);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    backButton(ui.btnBack, ui.statusBar);
-    barMapButton(ui.btnMap, ui.statusBar);
-    barGoButton(ui.btnGo, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
+    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
     make(ui.layoutWidget_3, ui.subTitle, "layoutWidget_3").at(11, 4, 204, 34);
     layout(ui.horizontalLayout_2, ui.layoutWidget_3, "horizontalLayout_2").spacing(9);
-    make(ui.statGeocacheStatus, ui.layoutWidget_3, "statGeocacheStatus").statusImages(geocache::foundStatusMenuImages());
-    make(ui.txtStatus, ui.layoutWidget_3, "txtStatus").panelText().pixelSize(13).content("Not found");
+    make(ui.statGeocacheStatus, ui.layoutWidget_3, "statGeocacheStatus").statusImages({":/Icons/i_MenuIcon_NotFound.mif", ":/Icons/i_MenuIcon_Found.mif", ":/Icons/i_MenuIcon_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_NotAttempted.mif"});
+    make(ui.txtStatus, ui.layoutWidget_3, "txtStatus").panelText().content("Not found").pixelSize(13);
     spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.backing, root, "backing").at(5, 114, 230, 236);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 10, 232, 201);
-    layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(6);
+    layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout");
     make(ui.buttonFound, ui.layoutWidget, "buttonFound").radioChoice();
     make(ui.iconStatus_22, ui.buttonFound, "iconStatus_22").at(37, 7, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_Found.mif").pixelSize(12);
     make(ui.txtStatus_22, ui.buttonFound, "txtStatus_22").at(70, 10, 150, 24).panelText().pixelSize(13);
@@ -46,14 +45,10 @@ void setupUi(Ui_GeocacheStatusScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_GeocacheStatusScreenClass &ui, QWidget *)
 {
-    ui.iconStatus_22->setContent(QString());
     ui.txtStatus_22->setContent(QCoreApplication::translate("GeocacheStatusScreenClass", "Found"));
     ui.txtStatus_23->setContent(QCoreApplication::translate("GeocacheStatusScreenClass", "Not Found"));
-    ui.iconStatus_23->setContent(QString());
     ui.txtStatus_21->setContent(QCoreApplication::translate("GeocacheStatusScreenClass", "Needs Maintenance"));
-    ui.iconStatus_21->setContent(QString());
     ui.txtEnterFieldNote->setContent(QCoreApplication::translate("GeocacheStatusScreenClass", "Add a Field Note"));
-    ui.iconStatus->setContent(QString());
 }
 
 Form<Ui_GeocacheStatusScreenClass, setupUi, retranslateUi> formGeocacheStatusScreenClass;

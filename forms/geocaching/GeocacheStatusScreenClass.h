@@ -9,12 +9,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QSpacerItem>
-#include <QVBoxLayout>
 #include <QWidget>
 
-// The user's status for the cache.
 struct Ui_GeocacheStatusScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The geocache bubble on the map, with its Go button.
 struct Ui_GeocachePopUpClass : UiRecord {
     ZelPushButton *btnGo;
     ZelTextBox *txtName;

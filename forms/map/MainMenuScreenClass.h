@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The home menu: three rows of round buttons, each with a caption strip, over the bottom bar.
 struct Ui_MainMenuScreenClass : UiRecord {
     ZelPushButton *btnMaps;
     ZelIcon *iconMaps;

@@ -7,10 +7,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The map while an area is measured: area and perimeter over a shaded band, zoom, scale bar, Back and menu.
 struct Ui_MapAreaScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelNorthUpWidget *NorthUp;

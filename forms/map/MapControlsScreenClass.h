@@ -10,7 +10,6 @@
 
 #include <QWidget>
 
-// The map with its control panels: Dashboard and Bravik above, Main and menu below, zoom, scale bar and compass.
 struct Ui_MapControlsScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     QWidget *widgetScale;

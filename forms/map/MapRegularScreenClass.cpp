@@ -7,51 +7,28 @@
 namespace quarn::forms {
 namespace {
 
-const std::vector<navfields::Configuration> kMapDataFields = [] {
-    using namespace navfields;
-    return std::vector<Configuration>{
-        {{full(50, 12, 16)}},
-        {{half(45), half(45)}},
-        {{full(50, 12, 16)}, {half(45), half(45)}},
-        {{half(45), half(45)}, {half(45), half(45)}},
-    };
-}();
-
 void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 {
-    Root(root, "MapRegularScreenClass")
-        .size(240, 400)
-        .navigationFieldBarPlacement();
+    Root(root, "MapRegularScreenClass").size(240, 400).point("NavFieldCountEditPosition", 93, 270).property("NavFieldHeight", 50).property("BaseNavFieldsY", 300).property("NavFieldsHorizMargins", 0).property("NavFieldsVertMargins", 0).property("NavFieldsVertSpacing", 3).property("NavFieldsHorizSpacing", 5).property("NavFieldsUpperSpace", 0);
 
-    mapControl(ui.zelMapControl, root);
-    northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 352);
-    scaleBar(ui.widgetScale, ui.zelMapControl, 160, 380);
-    scaleBracket(ui.iconScale, ui.widgetScale);
-    scaleText(ui.txtScale, ui.widgetScale);
-    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
-    mapCompass(ui.compass, ui.zelMapControl, 0, 150);
-    zoomInButton(ui.ZoomIn, ui.zelMapControl);
-    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
-    navigationFieldBar(ui.dashboardBar, root, kMapDataFields);
-
-    ui.iconScale->raise();
-    ui.txtScaleShadow->raise();
-    ui.txtScale->raise();
-    ui.NorthUp->raise();
-    ui.widgetScale->raise();
-    ui.compass->raise();
-    ui.ZoomOut->raise();
-    ui.ZoomIn->raise();
+    make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
+    make(ui.NorthUp, ui.zelMapControl, "NorthUp").at(0, 352, 48, 48).northImage(":/Icons/i_North.mif").northArrowImage(":/Icons/i_NorthArrow.mif");
+    make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 380, 71, 20);
+    make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
+    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft").pixelSize(14);
+    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft").pixelSize(14);
+    make(ui.compass, ui.zelMapControl, "compass").at(0, 150, 240, 240).standardMapCompass();
+    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut").at(182, 213, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_Out.mif").pressed(":/Buttons/b_Pan_Out_h.mif");
+    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn").at(182, 155, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_In.mif").pressed(":/Buttons/b_Pan_In_h.mif");
+    make(ui.dashboardBar, root, "dashboardBar").at(6, 310, 230, 91).property("minNumberOfDataFields", 0).property("maxNumberOfDataFields", 4).property("navFieldsCfg", QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\" standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n\t<CONFIGURATION_1>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"12\" fontSizeData=\"16\"></FIELD>\n\t</CONFIGURATION_1>\n\n\t<CONFIGURATION_2>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_2>\n\n\t<CONFIGURATION_3>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"12\" fontSizeData=\"16\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_3>\n\n\t<CONFIGURATION_4>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_4>\n</NAV_FIELDS_CONFIGURATION>"));
 }
 
-void retranslateUi(Ui_MapRegularScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_MapRegularScreenClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QCoreApplication::translate("MapRegularScreenClass", ""));
-    retranslateCompassLetters(ui.compass, {
-        QCoreApplication::translate("MapRegularScreenClass", "N"),
-        QCoreApplication::translate("MapRegularScreenClass", "W"),
-        QCoreApplication::translate("MapRegularScreenClass", "S"),
-        QCoreApplication::translate("MapRegularScreenClass", "E")});
+    ui.compass->setProperty("northLetter", QCoreApplication::translate("MapRegularScreenClass", "N"));
+    ui.compass->setProperty("westLetter", QCoreApplication::translate("MapRegularScreenClass", "W"));
+    ui.compass->setProperty("southLetter", QCoreApplication::translate("MapRegularScreenClass", "S"));
+    ui.compass->setProperty("eastLetter", QCoreApplication::translate("MapRegularScreenClass", "E"));
 }
 
 Form<Ui_MapRegularScreenClass, setupUi, retranslateUi> formMapRegularScreenClass;

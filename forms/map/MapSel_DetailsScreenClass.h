@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-// The details of one map, with its brand icon.
 struct Ui_MapSel_DetailsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

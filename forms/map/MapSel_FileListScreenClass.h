@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-// The third level of map selection: the map files of one subtype, each switched on or off.
 struct Ui_MapSel_FileListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-// The first level of map selection: the map types, with a panel for no maps.
 struct Ui_MapSel_TypeListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

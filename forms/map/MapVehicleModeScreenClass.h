@@ -8,7 +8,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The map in vehicle mode: current street at the top, zoom, compass and the data-field bar.
+#include <QWidget>
+
 struct Ui_MapVehicleModeScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelIcon *icon;

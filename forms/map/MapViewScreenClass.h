@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-// The plain map view: north-up indicator, zoom, scale bar, GO, coordinates at the top, Back and menu below.
 struct Ui_MapViewScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelNorthUpWidget *NorthUp;

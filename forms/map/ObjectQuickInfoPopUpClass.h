@@ -5,10 +5,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The bubble of a map object: a new-waypoint button with the read-outs, and Go.
 struct Ui_ObjectQuickInfoPopUpClass : UiRecord {
     ZelPushButton *btnGo;
     ZelPushButton *btnNewWpt;

@@ -9,27 +9,26 @@ namespace {
 
 void setupUi(Ui_POIPopUpClass &ui, QWidget *root)
 {
-    mapBubbleRoot(root, "POIPopUpClass", 114, 67);
+    Root(root, "POIPopUpClass").size(222, 75).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_map_Bubble.mif").point("Offset", 114, 67);
 
-    make(ui.txtName, root, "txtName").at(10, 10, 130, 16).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.txtName, root, "txtName").at(10, 10, 130, 16).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnGo, root, "btnGo").at(160, 0, 57, 57).minSize(29, 30).normal(":/Icons/i_Go_Map.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 147, 58);
-    directionIndicator(ui.statDirection, root, 140, 10);
+    make(ui.statDirection, root, "statDirection").at(140, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.layoutWidget, root, "layoutWidget").at(11, 34, 167, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lat");
-    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("100 mi");
-    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lon");
-    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("30*");
-    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("+100 m");
-    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
+    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).font(boldAA()).scaledContents().content("lat").pixelSize(12);
+    make(ui.txtDistance, ui.layoutWidget, "txtDistance").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).font(boldAA()).scaledContents().content("100 mi").pixelSize(12);
+    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).font(boldAA()).scaledContents().content("lon").pixelSize(12);
+    make(ui.txtBearing, ui.layoutWidget, "txtBearing").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).font(boldAA()).scaledContents().content("30*").pixelSize(12);
+    make(ui.txtElevation, ui.layoutWidget, "txtElevation").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).font(boldAA()).scaledContents().content("+100 m").pixelSize(12);
+    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").font(boldAA()).scaledContents().pixelSize(12);
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
-void retranslateUi(Ui_POIPopUpClass &, QWidget *root)
+void retranslateUi(Ui_POIPopUpClass &, QWidget *)
 {
-    root->setProperty("windowTitle", QCoreApplication::translate("POIPopUpClass", ""));
 }
 
 Form<Ui_POIPopUpClass, setupUi, retranslateUi> formPOIPopUpClass;

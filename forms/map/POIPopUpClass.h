@@ -5,10 +5,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The point-of-interest bubble on the map, with its Go button.
 struct Ui_POIPopUpClass : UiRecord {
     ZelTextBox *txtName;
     ZelPushButton *btnGo;

@@ -7,7 +7,6 @@
 
 #include <QWidget>
 
-// The bubble of a point on the map, with its Save button.
 struct Ui_PointOnMapPopUpClass : UiRecord {
     ZelTextBox *txtDistance;
     ZelPushButton *btnSave;

@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The quick-information bar of a geocache under the status line.
 struct Ui_QuickInfoBarGeocacheClass : UiRecord {
     ZelTextBox *txtName;
     ZelIcon *iconObj;

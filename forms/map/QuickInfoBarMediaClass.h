@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The quick-information bar of a photo, video or voice memo under the status line.
 struct Ui_QuickInfoBarMediaClass : UiRecord {
     ZelTextBox *txtName;
     ZelIcon *iconObj;

@@ -5,10 +5,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The quick-information bar of a map object; the whole bar makes a new waypoint.
 struct Ui_QuickInfoBarObjectClass : UiRecord {
     ZelPushButton *btnNewWpt;
     ZelTextBox *txtBearing;

@@ -5,10 +5,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The quick-information bar of a point of interest under the status line.
 struct Ui_QuickInfoBarPOIClass : UiRecord {
     ZelTextBox *txtName;
     ZelPushButton *btnDetails;

@@ -7,7 +7,6 @@
 
 #include <QWidget>
 
-// The quick-information bar of a point on the map, with its Save button.
 struct Ui_QuickInfoBarPointClass : UiRecord {
     ZelTextBox *txtDistance;
     ZelPushButton *btnSave;

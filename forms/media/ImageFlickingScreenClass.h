@@ -7,7 +7,6 @@
 
 #include <QWidget>
 
-// The image viewer.
 struct Ui_ImageFlickingScreenClass : UiRecord {
     ZelPushButton *btnNext;
     ZelPushButton *btnPrev;

@@ -7,7 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The browser of the media attached to an object.
+#include <QWidget>
+
 struct Ui_MediaAttachmentBrowserBaseClass : UiRecord {
     ZelTextBox *playMemo;
     ZelPushButton *btnPlayPause;

@@ -9,27 +9,28 @@ namespace {
 
 void setupUi(Ui_MediaCameraScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaCameraScreenClass")
-        .size(240, 400);
+    Root(root, "MediaCameraScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(90, 7, 60, 43);
-    make(ui.pageRec, nullptr, "pageRec");
-    make(ui.btnRec, ui.pageRec, "btnRec").enabled().at(0, 0, 60, 43).faces(":/Buttons/b_media_videorecord.mif", ":/Buttons/b_media_videorecord_h.mif");
-    make(ui.pageStop, nullptr, "pageStop");
-    make(ui.btnStop, ui.pageStop, "btnStop").enabled().at(0, 0, 60, 43).faces(":/Buttons/b_media_videostop.mif", ":/Buttons/b_media_videostop_h.mif");
+    make(ui.pageRec, nullptr, "pageRec").hidden();
+    make(ui.btnRec, ui.pageRec, "btnRec").at(0, 0, 60, 43).normal(":/Buttons/b_media_videorecord.mif").pressed(":/Buttons/b_media_videorecord_h.mif");
+    make(ui.pageStop, nullptr, "pageStop").hidden();
+    make(ui.btnStop, ui.pageStop, "btnStop").at(0, 0, 60, 43).normal(":/Buttons/b_media_videostop.mif").pressed(":/Buttons/b_media_videostop_h.mif");
     make(ui.pageShot, nullptr, "pageShot");
-    make(ui.btnShot, ui.pageShot, "btnShot").at(0, 0, 60, 43).widgetFont(aaFont()).faces(":/Icons/i_ToolBar_camera.mif", ":/Icons/i_ToolBar_camera_h.mif");
-    make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334).noAutoFillBackground();
+    make(ui.btnShot, ui.pageShot, "btnShot").at(0, 0, 60, 43).font(aaFont()).normal(":/Icons/i_ToolBar_camera.mif").pressed(":/Icons/i_ToolBar_camera_h.mif");
+    make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
 
     addPages(ui.stackedWidget, {ui.pageRec, ui.pageStop, ui.pageShot}, 2);
+
+    ui.pageRec->raise();
+    ui.pageShot->raise();
 }
 
-void retranslateUi(Ui_MediaCameraScreenClass &ui, QWidget *)
+void retranslateUi(Ui_MediaCameraScreenClass &, QWidget *)
 {
-    ui.iconGrabScr->setStyleSheet(QString());
 }
 
 Form<Ui_MediaCameraScreenClass, setupUi, retranslateUi> formMediaCameraScreenClass;

@@ -7,7 +7,6 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// The camera view.
 struct Ui_MediaCameraScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

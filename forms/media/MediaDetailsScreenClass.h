@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The details of one media file.
+#include <QWidget>
+
 struct Ui_MediaDetailsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -4,7 +4,8 @@
 #include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
-// The photo pad with a rotate button.
+#include <QWidget>
+
 struct Ui_MediaPhotoPadScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

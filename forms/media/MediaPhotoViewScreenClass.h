@@ -7,7 +7,6 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// The photo view.
 struct Ui_MediaPhotoViewScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

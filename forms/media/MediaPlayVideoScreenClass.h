@@ -4,7 +4,8 @@
 #include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
-// The video player.
+#include <QWidget>
+
 struct Ui_MediaPlayVideoScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

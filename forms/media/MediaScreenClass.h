@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The media menu.
+#include <QWidget>
+
 struct Ui_MediaScreenClass : UiRecord {
     ZelPushButton *btnCamera;
     ZelPushButton *btnVoiceMemo;

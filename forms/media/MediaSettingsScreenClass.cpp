@@ -9,16 +9,15 @@ namespace {
 
 void setupUi(Ui_MediaSettingsScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaSettingsScreenClass")
-        .size(240, 400);
+    Root(root, "MediaSettingsScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.lblSettings, ui.icon, "lblSettings").at(0, 7, 240, 20).titleText();
     make(ui.backing, root, "backing").at(0, 56, 240, 295);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 1, 240, 292).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding).maxSize(QWIDGETSIZE_MAX, 294).scrollBars(Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOn).widgetResizable();
+    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 1, 240, 292).maxSize(QWIDGETSIZE_MAX, 294).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 360).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 360);
     make(ui.lblSizeTime, ui.scrollAreaWidgetContents, "lblSizeTime").at(10, 80, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.lblSortBy, ui.scrollAreaWidgetContents, "lblSortBy").at(10, 220, 191, 16).font(boldAA()).pixelSize(14);
@@ -32,6 +31,7 @@ void setupUi(Ui_MediaSettingsScreenClass &ui, QWidget *root)
     make(ui.comboSaveTo, ui.scrollAreaWidgetContents, "comboSaveTo").at(0, 310, 230, 44).minSize(230, 44).standardComboBox();
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
+
     ui.lblSizeTime->setBuddy(ui.comboMode);
     ui.lblSortBy->setBuddy(ui.comboMode);
     ui.lblQualityDisplay->setBuddy(ui.comboMode);

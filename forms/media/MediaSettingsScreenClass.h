@@ -10,7 +10,6 @@
 
 #include <QWidget>
 
-// The media settings.
 struct Ui_MediaSettingsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

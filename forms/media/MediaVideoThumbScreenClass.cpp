@@ -9,26 +9,27 @@ namespace {
 
 void setupUi(Ui_MediaVideoThumbScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaVideoThumbScreenClass")
-        .size(240, 400);
+    Root(root, "MediaVideoThumbScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(180, 7, 60, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).contextMenuButton();
-    make(ui.pageConfirm, nullptr, "pageConfirm");
-    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm").at(2, 2, 55, 41).widgetFont(aaFont()).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
-    make(ui.btnUp, ui.statusBar, "btnUp").at(120, 7, 60, 43).widgetFont(aaFont()).faces(":/Buttons/b_scrollbar_up.mif", ":/Buttons/b_scrollbar_up_h.mif");
-    make(ui.btnDown, ui.statusBar, "btnDown").at(60, 7, 60, 43).widgetFont(aaFont()).faces(":/Buttons/b_scrollbar_down.mif", ":/Buttons/b_scrollbar_down_h.mif");
+    make(ui.pageConfirm, nullptr, "pageConfirm").hidden();
+    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm").at(2, 2, 55, 41).font(aaFont()).normal(":/Buttons/b_KB_OK.mif").pressed(":/Buttons/b_KB_OK_h.mif");
+    make(ui.btnUp, ui.statusBar, "btnUp").at(120, 7, 60, 43).font(aaFont()).normal(":/Buttons/b_scrollbar_up.mif").pressed(":/Buttons/b_scrollbar_up_h.mif");
+    make(ui.btnDown, ui.statusBar, "btnDown").at(60, 7, 60, 43).font(aaFont()).normal(":/Buttons/b_scrollbar_down.mif").pressed(":/Buttons/b_scrollbar_down_h.mif");
     make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
 
     addPages(ui.stackedWidget, {ui.pageMenu, ui.pageConfirm}, 0);
+
+    ui.pageMenu->raise();
 }
 
 void retranslateUi(Ui_MediaVideoThumbScreenClass &, QWidget *root)
 {
-    root->setProperty("windowTitle", QCoreApplication::translate("MediaVideoThumbScreenClass", "MediaVideoThumbScreen"));
+    root->setWindowTitle(QCoreApplication::translate("MediaVideoThumbScreenClass", "MediaVideoThumbScreen"));
 }
 
 Form<Ui_MediaVideoThumbScreenClass, setupUi, retranslateUi> formMediaVideoThumbScreenClass;

@@ -7,7 +7,6 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// The video thumbnail page.
 struct Ui_MediaVideoThumbScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

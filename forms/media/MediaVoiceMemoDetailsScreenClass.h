@@ -7,7 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The player and details of one voice memo.
+#include <QWidget>
+
 struct Ui_MediaVoiceMemoDetailsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -9,25 +9,26 @@ namespace {
 
 void setupUi(Ui_MediaVoiceMemoListScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaVoiceMemoListScreenClass")
-        .size(240, 400);
+    Root(root, "MediaVoiceMemoListScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(180, 7, 60, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).contextMenuButton();
-    make(ui.pageConfirm, nullptr, "pageConfirm");
-    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm").at(2, 2, 55, 41).widgetFont(aaFont()).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
-    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    make(ui.pageConfirm, nullptr, "pageConfirm").hidden();
+    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm").at(2, 2, 55, 41).font(aaFont()).normal(":/Buttons/b_KB_OK.mif").pressed(":/Buttons/b_KB_OK_h.mif");
+    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.listMemo, root, "listMemo").at(0, 74, 240, 265);
-    listHeaderButton(ui.btnListHeader, root);
+    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.iconVoice, ui.btnListHeader, "iconVoice").at(2, 3, 38, 38).image(":/Icons/i_media_voicesmall.mif");
-    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).palette(whiteText({QPalette::ButtonText})).alignment(align::RightVCentre).pixelSize(12).content("1/1");
-    make(ui.txtNumOfMemo, ui.btnListHeader, "txtNumOfMemo").at(170, 23, 66, 17).palette(whiteText({QPalette::ButtonText})).alignment(align::RightVCentre).pixelSize(12).content("0");
-    make(ui.txtMemo, ui.btnListHeader, "txtMemo").at(46, 8, 116, 27).palette(whiteText({QPalette::WindowText, QPalette::Text, QPalette::ButtonText})).font(boldAA()).pixelSize(16);
+    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).palette(whiteButtonText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("1/1").pixelSize(12);
+    make(ui.txtNumOfMemo, ui.btnListHeader, "txtNumOfMemo").at(170, 23, 66, 17).palette(whiteButtonText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(12);
+    make(ui.txtMemo, ui.btnListHeader, "txtMemo").at(46, 8, 116, 27).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16);
 
     addPages(ui.stackedWidget, {ui.pageMenu, ui.pageConfirm}, 0);
+
+    ui.pageMenu->raise();
 }
 
 void retranslateUi(Ui_MediaVoiceMemoListScreenClass &ui, QWidget *)

@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The voice memo recorder.
+#include <QWidget>
+
 struct Ui_MediaVoiceMemoRecScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The menu of ways to add an address.
+#include <QWidget>
+
 struct Ui_AbAddAddressScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The address menu of the address book: header strip over a list the host fills.
+#include <QWidget>
+
 struct Ui_AbAddressScreenClass : UiRecord {
     ZelPushButton *btnListHeader;
     ZelIcon *iconWpt;

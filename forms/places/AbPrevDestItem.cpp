@@ -9,17 +9,13 @@ namespace {
 
 void setupUi(Ui_AbPrevDestItem &ui, QWidget *root)
 {
-    Root(root, "AbPrevDestItem")
-        .size(226, 53)
-        .image("normal", ":/Buttons/b_list.mif")
-        .image("pressed", ":/Buttons/b_list_h.mif")
-        .image("focused", ":/Buttons/b_list_f.mif");
+    Root(root, "AbPrevDestItem").size(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").image("focused", ":/Buttons/b_list_f.mif");
 
     make(ui.iconDest, root, "iconDest").at(10, 8, 38, 38).maxSize(38, 38).image(":/Icons/i_assigntype_Location.mif");
     make(ui.formLayoutWidget, root, "formLayoutWidget").at(50, 0, 171, 51);
-    layout(ui.formLayout, ui.formLayoutWidget, "formLayout").margins(0, 2, 5, 0).fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint).formAlignment(align::LeftVCentre).horizontalSpacing(0).verticalSpacing(2);
-    make(ui.txtAddrPart1, ui.formLayoutWidget, "txtAddrPart1").font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
-    make(ui.txtAddrPart2, ui.formLayoutWidget, "txtAddrPart2").font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    layout(ui.formLayout, ui.formLayoutWidget, "formLayout").horizontalSpacing(0).verticalSpacing(2).margins(0, 2, 5, 0).fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint).formAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    make(ui.txtAddrPart1, ui.formLayoutWidget, "txtAddrPart1").font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtAddrPart2, ui.formLayoutWidget, "txtAddrPart2").font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
 
     addToForm(ui.formLayout, 0, QFormLayout::SpanningRole, ui.txtAddrPart1);
     addToForm(ui.formLayout, 1, QFormLayout::SpanningRole, ui.txtAddrPart2);
@@ -27,7 +23,7 @@ void setupUi(Ui_AbPrevDestItem &ui, QWidget *root)
 
 void retranslateUi(Ui_AbPrevDestItem &, QWidget *root)
 {
-    root->setProperty("windowTitle", QCoreApplication::translate("AbPrevDestItem", "Form"));
+    root->setWindowTitle(QCoreApplication::translate("AbPrevDestItem", "Form"));
 }
 
 Form<Ui_AbPrevDestItem, setupUi, retranslateUi> formAbPrevDestItem;

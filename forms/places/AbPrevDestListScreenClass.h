@@ -8,7 +8,6 @@
 
 #include <QWidget>
 
-// The list of previous destinations with its header strip and counters.
 struct Ui_AbPrevDestListScreenClass : UiRecord {
     ZelPushButton *btnListHeader;
     ZelIcon *iconWpt;

@@ -9,25 +9,22 @@ namespace {
 
 void setupUi(Ui_AddressEnterScreenClass &ui, QWidget *root)
 {
-    Root(root, "AddressEnterScreenClass")
-        .size(240, 400);
+    Root(root, "AddressEnterScreenClass").size(240, 400);
 
     make(ui.KeyboardContainer, root, "KeyboardContainer").at(0, 75, 240, 286);
-    bottomBar(ui.statusBar, root);
-    make(ui.btnOK, ui.statusBar, "btnOK").at(180, 10, 55, 41).font(aaFont()).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
-    backButton(ui.btnBack, ui.statusBar);
-    make(ui.SelectRegion, ui.statusBar, "SelectRegion").at(55, 10, 107, 41).faces(":/Buttons/b_KB_OK&Cancel.mif", ":/Buttons/b_KB_OK&Cancel_h.mif").focused(":/Buttons/b_KB_OK&Cancel_f.mif");
-    make(ui.Region, ui.SelectRegion, "Region").at(7, 2, 93, 33).font(boldAA()).pixelSize(12).scaledContents().alignment(align::Centre).wordWrap();
-    make(ui.btnBackspace, root, "btnBackspace").at(185, 30, 45, 38).sizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum).minSize(45, 38).maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).autoRepeat().autoRepeatDelay(100).faces(":/Buttons/b_KB_BackSpace_2.mif", ":/Buttons/b_KB_BackSpace_2_h.mif").focused(":/Buttons/b_KB_BackSpace_2_f.mif");
-    make(ui.prompt, root, "prompt").at(10, 30, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").shiftOnPress(0, 0);
-    make(ui.editField, ui.prompt, "editField").at(3, 3, 165, 31).pixelSize(18).scaledContents().textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnOK, ui.statusBar, "btnOK").at(180, 10, 55, 41).font(aaFont()).normal(":/Buttons/b_KB_OK.mif").pressed(":/Buttons/b_KB_OK_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.SelectRegion, ui.statusBar, "SelectRegion").at(55, 10, 107, 41).normal(":/Buttons/b_KB_OK&Cancel.mif").pressed(":/Buttons/b_KB_OK&Cancel_h.mif").focused(":/Buttons/b_KB_OK&Cancel_f.mif");
+    make(ui.Region, ui.SelectRegion, "Region").at(7, 2, 93, 33).font(boldAA()).scaledContents().alignment(Qt::AlignCenter).wordWrap().pixelSize(12);
+    make(ui.btnBackspace, root, "btnBackspace").at(185, 30, 45, 38).sizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum).minSize(45, 38).autoRepeat().autoRepeatDelay(100).normal(":/Buttons/b_KB_BackSpace_2.mif").pressed(":/Buttons/b_KB_BackSpace_2_h.mif").focused(":/Buttons/b_KB_BackSpace_2_f.mif");
+    make(ui.prompt, root, "prompt").at(10, 30, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif");
+    make(ui.editField, ui.prompt, "editField").at(3, 3, 165, 31).scaledContents().pixelSize(18).textBoxFlags(TextBoxFlags::AllOffOfThree);
 }
 
-void retranslateUi(Ui_AddressEnterScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_AddressEnterScreenClass &, QWidget *root)
 {
-    root->setProperty("windowTitle", QCoreApplication::translate("AddressEnterScreenClass", "AddressEnterScreen"));
-    ui.Region->setContent(QString());
-    ui.editField->setContent(QString());
+    root->setWindowTitle(QCoreApplication::translate("AddressEnterScreenClass", "AddressEnterScreen"));
 }
 
 Form<Ui_AddressEnterScreenClass, setupUi, retranslateUi> formAddressEnterScreenClass;

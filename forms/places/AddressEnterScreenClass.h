@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// Address entry: the entry field with backspace over the keyboard, and the region selector.
+#include <QWidget>
+
 struct Ui_AddressEnterScreenClass : UiRecord {
     zelKBContainer *KeyboardContainer;
     ZelIcon *statusBar;

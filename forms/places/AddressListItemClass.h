@@ -3,11 +3,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QBoxLayout>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QWidget>
 
-// One row of the address result list: name and address beside the distance.
 struct Ui_AddressListItemClass : UiRecord {
     QWidget *widget;
     QHBoxLayout *horizontalLayout;

@@ -8,7 +8,6 @@
 
 #include <QWidget>
 
-// The list of regions for address search.
 struct Ui_AddressRegionListClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -3,7 +3,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One row of the region list: the region name.
+#include <QWidget>
+
 struct Ui_AddressRegionListItem : UiRecord {
     ZelTextBox *txtName;
 };

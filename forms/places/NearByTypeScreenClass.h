@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The object types of a nearby search, one check button each, with OK.
 struct Ui_NearByTypeScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *OKButton;

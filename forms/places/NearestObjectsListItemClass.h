@@ -5,7 +5,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One row of the nearest-object list: icon, name and a small Go.
+#include <QWidget>
+
 struct Ui_NearestObjectsListItemClass : UiRecord {
     ZelIcon *iconObj;
     ZelPushButton *btnGo;

@@ -9,13 +9,7 @@ namespace {
 
 void setupUi(Ui_POICategoryListItemClass &ui, QWidget *root)
 {
-    Root(root, "POICategoryListItemClass")
-        .size(226, 53)
-        .maximumSize(226, 53)
-        .sizeValue("baseSize", 0, 0)
-        .image("normal", ":/Buttons/b_list.mif")
-        .image("pressed", ":/Buttons/b_list_f.mif")
-        .image("focused", ":/Buttons/b_list_f.mif");
+    Root(root, "POICategoryListItemClass").size(226, 53).maximumSize(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_f.mif").image("focused", ":/Buttons/b_list_f.mif");
 
     make(ui.ItemIcon, root, "ItemIcon").at(9, 7, 38, 38).image(":/Icons/i_WP_Coordinates.mif");
     make(ui.ItemText, root, "ItemText").at(49, 11, 168, 29).font(boldAA()).pixelSize(12);
@@ -23,8 +17,7 @@ void setupUi(Ui_POICategoryListItemClass &ui, QWidget *root)
 
 void retranslateUi(Ui_POICategoryListItemClass &ui, QWidget *root)
 {
-    root->setProperty("windowTitle", QCoreApplication::translate("POICategoryListItemClass", "POIRootCtgListItem"));
-    //: Sample content, replaced by the host at run time.
+    root->setWindowTitle(QCoreApplication::translate("POICategoryListItemClass", "POIRootCtgListItem"));
     ui.ItemText->setContent(QCoreApplication::translate("POICategoryListItemClass", "Text"));
 }
 

@@ -4,7 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One row of the category list: icon and caption.
+#include <QWidget>
+
 struct Ui_POICategoryListItemClass : UiRecord {
     ZelIcon *ItemIcon;
     ZelTextBox *ItemText;

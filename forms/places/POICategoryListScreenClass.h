@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-// The list of point-of-interest categories with its title and empty-list message.
 struct Ui_POICategoryListScreenClass : UiRecord {
     ZelIcon *bkgnd;
     ZelIcon *iconWpt;

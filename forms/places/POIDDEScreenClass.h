@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-// Distance, direction and elevation figures of a point of interest.
 struct Ui_POIDDEScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-// A point of interest's description under its panel button.
 struct Ui_POIDescriptionScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,11 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The point-of-interest detail menu: one panel button per sub-screen.
 struct Ui_POIDetailScreenClass : UiRecord {
     QWidget *layoutWidget;
     QVBoxLayout *verticalLayout;

@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One row of the point-of-interest list: icon, name, distance, elevation, direction and Go.
+#include <QWidget>
+
 struct Ui_POIListItemClass : UiRecord {
     ZelIcon *ItemIcon;
     ZelPushButton *btnGo;

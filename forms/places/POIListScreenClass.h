@@ -10,7 +10,6 @@
 
 #include <QWidget>
 
-// The list of points of interest with its title, busy animation and empty-list message.
 struct Ui_POIListScreenClass : UiRecord {
     ZelVirtualList *listPOI;
     ZelIcon *statusBar;

@@ -7,10 +7,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// A point of interest's coordinates, datums and elevation in a scroll area.
 struct Ui_POILocationScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -9,15 +9,13 @@ namespace {
 
 void setupUi(Ui_POIOptionsScreenClass &ui, QWidget *root)
 {
-    Root(root, "POIOptionsScreenClass")
-        .size(240, 400)
-        .property("font", QVariant::fromValue(Font().normalWeight().font()));
+    Root(root, "POIOptionsScreenClass").size(240, 400).property("font", QFont(Font().normalWeight()));
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    barMapButton(ui.btnMap, ui.statusBar);
-    barGoButton(ui.btnGo, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(normalWeightAA()).contextMenuButton();
+    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
+    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.btnSubtitle, root, "btnSubtitle").at(2, 70, 226, 44).plainPanelButton();
     make(ui.horizontalLayoutWidget_3, ui.btnSubtitle, "horizontalLayoutWidget_3").at(6, 0, 211, 40);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_3, "horizontalLayout_4").spacing(0);
@@ -28,17 +26,16 @@ void setupUi(Ui_POIOptionsScreenClass &ui, QWidget *root)
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
     make(ui.backing, root, "backing").at(0, 118, 240, 180);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 4, 232, 175);
-    layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(6);
-    make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType").font(Font().bold()).pixelSize(13).routeComboBox().textMargin(42);
-    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).pixelSize(13).routeComboBox().textMargin(42);
+    layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout");
+    make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType").font(Font().bold()).routeComboBox().textMargin(42).pixelSize(13);
+    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).routeComboBox().textMargin(42).pixelSize(13);
     make(ui.tbnRouteOptions, ui.layoutWidget, "tbnRouteOptions").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed, 100, 0).toggleButton();
-    make(ui.label_3, ui.tbnRouteOptions, "label_3").at(9, 7, 213, 31).font(boldAA()).pixelSize(12).alignment(align::Centre);
+    make(ui.label_3, ui.tbnRouteOptions, "label_3").at(9, 7, 213, 31).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(12);
     spacer(ui.verticalSpacer, 20, 10, QSizePolicy::Minimum, QSizePolicy::MinimumExpanding);
 
     addMembers(ui.horizontalLayout_4, {ui.icon_2, ui.dateTimeLabel_6, ui.horizontalSpacer, ui.iconOptions});
     addMembers(ui.verticalLayout, {ui.cmbRouteType, ui.cmbRouteMethod, ui.tbnRouteOptions, ui.verticalSpacer});
 
-    ui.label_3->raise();
     ui.cmbRouteMethod->raise();
 }
 

@@ -8,12 +8,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QSpacerItem>
-#include <QVBoxLayout>
 #include <QWidget>
 
-// A point of interest's options: activity indicator, routing selectors and settings.
 struct Ui_POIOptionsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -8,7 +8,6 @@
 
 #include <QWidget>
 
-// Region information in a text area under the header area.
 struct Ui_POIRegionInfoScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

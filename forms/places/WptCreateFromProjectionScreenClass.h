@@ -7,7 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// A new waypoint projected from the current location by bearing and distance.
+#include <QWidget>
+
 struct Ui_WptCreateFromProjectionScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -7,7 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// Distance, direction and elevation figures of one waypoint.
+#include <QWidget>
+
 struct Ui_WptDDEScreenClass : UiRecord {
     ZelBacking *backing;
     ZelTextBox *txtDistance;

@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// The waypoint detail menu: one panel button per sub-screen.
 struct Ui_WptDetailScreenClass : UiRecord {
     QWidget *verticalLayoutWidget;
     QVBoxLayout *verticalLayout;

@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One row of the waypoint list: type icon with marks, name, distance, height, direction and Go.
+#include <QWidget>
+
 struct Ui_WptListItem : UiRecord {
     ZelIcon *iconWptType;
     ZelTextBox *txtWptName;

@@ -9,7 +9,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// A waypoint's options: routing selectors, settings, source and Delete.
+#include <QWidget>
+
 struct Ui_WptOptionsScreenClass : UiRecord {
     ZelPushButton *btnDelete;
     ZelTextBox *labelPictures;

@@ -7,7 +7,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The pictures screen of one waypoint: the header's title and bottom bar; the pictures are the host's.
+#include <QWidget>
+
 struct Ui_WptPicturesScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnMenu;

@@ -9,22 +9,21 @@ namespace {
 
 void setupUi(Ui_WptSortByScreenClass &ui, QWidget *root)
 {
-    Root(root, "WptSortByScreenClass")
-        .size(240, 400);
+    Root(root, "WptSortByScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).font(aaFont()).actionButton();
-    make(ui.label, ui.btnNext, "label").at(8, 6, 62, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16).alignment(align::Centre);
+    make(ui.label, ui.btnNext, "label").at(8, 6, 62, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16);
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).pixelSize(14).alignment(align::Centre).wordWrap();
+    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
     make(ui.btnFilter, root, "btnFilter").at(5, 53, 230, 44).toggleButton();
     make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 15, 71, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
-    make(ui.lblWptFilter, ui.btnFilter, "lblWptFilter").at(120, 13, 131, 21).panelText().pixelSize(14).content("All");
+    make(ui.lblWptFilter, ui.btnFilter, "lblWptFilter").at(120, 13, 131, 21).panelText().content("All").pixelSize(14);
     make(ui.btnSearch, root, "btnSearch").at(5, 309, 230, 44).toggleButton().eventPropagation();
     make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 101, 241, 201);
-    layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6);
+    layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout");
     make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").radioChoice();
     make(ui.dateTimeLabel_4, ui.btnNearestSort, "dateTimeLabel_4").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.btnDateCreatedSort, ui.verticalLayoutWidget, "btnDateCreatedSort").radioChoice();

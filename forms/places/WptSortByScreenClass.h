@@ -6,10 +6,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// Sorting and filtering the waypoint list: the filter, four sort choices and the name search.
 struct Ui_WptSortByScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -5,7 +5,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The audio test dialog: a title and one OK button.
+#include <QWidget>
+
 struct Ui_AudioTestScreenClass : UiRecord {
     ZelPushButton *btnOk;
     ZelTextBox *lblOk;

@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The automatic test list.
+#include <QWidget>
+
 struct Ui_HiddenAutoTestScreenClass : UiRecord {
     ZelList *listSettings;
     ZelIcon *icon;

@@ -1,7 +1,6 @@
 #include "forms/service/HiddenMenuScreenClass.h"
 
 #include "core/construction/construction.h"
-#include "core/construction/service_looks.h"
 
 #include <QCoreApplication>
 
@@ -13,17 +12,16 @@ void setupUi(Ui_HiddenMenuScreenClass &ui, QWidget *root)
     Root(root, "HiddenMenuScreenClass").size(240, 400);
 
     make(ui.listSettings, root, "listSettings").at(0, 53, 240, 300);
-    serviceTitleStrip(ui.icon, root, 20);
-    make(ui.labelName, ui.icon, "labelName").at(0, 5, 218, 23).palette(whiteText()).font(normalWeightAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    make(ui.labelName, ui.icon, "labelName").at(0, 5, 218, 23).palette(whiteText()).font(normalWeightAA()).alignment(Qt::AlignCenter).pixelSize(16);
     make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).font(boldAA()).pixelSize(12);
-    bottomBar(ui.bottomBar, root, "bottomBar");
-    backButton(ui.btnBack, ui.bottomBar);
+    make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
 }
 
 void retranslateUi(Ui_HiddenMenuScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("HiddenMenuScreenClass", "Hidden Menu"));
-    ui.labelPage->setContent(QString());
 }
 
 Form<Ui_HiddenMenuScreenClass, setupUi, retranslateUi> formHiddenMenuScreenClass;

@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The service menu: a list of service entries.
+#include <QWidget>
+
 struct Ui_HiddenMenuScreenClass : UiRecord {
     ZelList *listSettings;
     ZelIcon *icon;

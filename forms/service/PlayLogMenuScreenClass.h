@@ -7,7 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The log player: file choice, replay switches, play, stop, restart and 30-step jumps.
+#include <QWidget>
+
 struct Ui_PlayLogMenuScreenClass : UiRecord {
     ZelList *listFiles;
     ZelIcon *icon;

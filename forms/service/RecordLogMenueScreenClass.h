@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The log recorder: current file, automatic recording, status, and start, pause and stop.
+#include <QWidget>
+
 struct Ui_RecordLogMenueScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

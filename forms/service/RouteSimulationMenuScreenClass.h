@@ -6,7 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The route simulation: speed factor, start, restart and stop, and the simulation status.
+#include <QWidget>
+
 struct Ui_RouteSimulationMenuScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -7,14 +7,14 @@
 namespace quarn::forms {
 namespace {
 
-void setupUi(Ui_VideoTestScreenClass &, QWidget *root)
+void setupUi(Ui_VideoTestScreenClass &ui, QWidget *root)
 {
     Root(root, "VideoTestScreenClass").size(240, 400);
 }
 
 void retranslateUi(Ui_VideoTestScreenClass &, QWidget *root)
 {
-    root->setProperty("windowTitle", QCoreApplication::translate("VideoTestScreenClass", "Dialog"));
+    root->setWindowTitle(QCoreApplication::translate("VideoTestScreenClass", "Dialog"));
 }
 
 Form<Ui_VideoTestScreenClass, setupUi, retranslateUi> formVideoTestScreenClass;

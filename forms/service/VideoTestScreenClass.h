@@ -2,6 +2,7 @@
 
 #include "core/form_layout.h"
 
-// The video test dialog: the named, sized root and nothing in it.
+#include <QWidget>
+
 struct Ui_VideoTestScreenClass : UiRecord {
 };

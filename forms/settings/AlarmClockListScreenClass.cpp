@@ -11,21 +11,20 @@ void setupUi(Ui_AlarmClockListScreenClass &ui, QWidget *root)
 {
     Root(root, "AlarmClockListScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    backButton(ui.btnBack, ui.statusBar);
-    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.listAlarmClocks, root, "listAlarmClocks").at(0, 80, 240, 265);
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelTitle, ui.icon, "labelTitle").enabled().at(60, 13, 120, 20).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(191, 13, 47, 20).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
+    make(ui.labelTitle, ui.icon, "labelTitle").at(60, 13, 120, 20).titleText();
+    make(ui.labelPage, ui.icon, "labelPage").at(191, 13, 47, 20).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 4, 38, 38).image(":/Icons/i_Alarms.mif");
 }
 
 void retranslateUi(Ui_AlarmClockListScreenClass &ui, QWidget *)
 {
     ui.labelTitle->setContent(QCoreApplication::translate("AlarmClockListScreenClass", "Alarms"));
-    ui.labelPage->setContent(QString());
 }
 
 Form<Ui_AlarmClockListScreenClass, setupUi, retranslateUi> formAlarmClockListScreenClass;

@@ -11,33 +11,32 @@ void setupUi(Ui_BravikEditItemScrClass &ui, QWidget *root)
 {
     Root(root, "BravikEditItemScrClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.header, root, "header").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelName_4, ui.header, "labelName_4").enabled().at(0, 13, 241, 21).titleText();
+    make(ui.labelName_4, ui.header, "labelName_4").at(0, 13, 241, 21).titleText();
     make(ui.icon, ui.header, "icon").at(2, 6, 41, 38).image(":/Icons/i_assigntype_Location.mif");
     make(ui.btnName, root, "btnName").at(10, 87, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").eventPropagation();
     make(ui.txtName, ui.btnName, "txtName").at(9, 8, 150, 20).font(boldAA()).pixelSize(14);
     make(ui.lblFullName, root, "lblFullName").at(10, 67, 211, 20).font(boldAA()).pixelSize(14);
-    make(ui.btnLocation, root, "btnLocation").enabled().at(6, 160, 223, 53).listButton().shiftOnPress(0, 0);
-    make(ui.txtUp, ui.btnLocation, "txtUp").at(55, 7, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);
-    make(ui.txtUpFunc, ui.btnLocation, "txtUpFunc").at(55, 26, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(13);
+    make(ui.btnLocation, root, "btnLocation").at(6, 160, 223, 53).listButton();
+    make(ui.txtUp, ui.btnLocation, "txtUp").at(55, 7, 153, 20).font(boldAA()).pixelSize(16);
+    make(ui.txtUpFunc, ui.btnLocation, "txtUpFunc").at(55, 26, 153, 20).font(boldAA()).pixelSize(13);
     make(ui.icon_2, ui.btnLocation, "icon_2").at(13, 7, 38, 38).image(":/Icons/i_assigntype_Location.mif");
-    make(ui.btnSearch, root, "btnSearch").enabled().at(6, 270, 223, 53).listButton().shiftOnPress(0, 0);
-    make(ui.txtUp_4, ui.btnSearch, "txtUp_4").at(55, 7, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);
-    make(ui.txtUpFunc_4, ui.btnSearch, "txtUpFunc_4").at(55, 26, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).textBoxNumber(TextBoxNumber::FunctionCaption);
+    make(ui.btnSearch, root, "btnSearch").at(6, 270, 223, 53).listButton();
+    make(ui.txtUp_4, ui.btnSearch, "txtUp_4").at(55, 7, 153, 20).font(boldAA()).pixelSize(16);
+    make(ui.txtUpFunc_4, ui.btnSearch, "txtUpFunc_4").at(55, 26, 153, 20).font(boldAA()).pixelSize(12).textBoxNumber(TextBoxNumber::FunctionCaption);
     make(ui.icon_5, ui.btnSearch, "icon_5").at(13, 7, 38, 38).image(":/Icons/i_assigntype_Search.mif");
-    make(ui.btnFunction, root, "btnFunction").enabled().at(6, 215, 223, 53).listButton().shiftOnPress(0, 0);
-    make(ui.txtUp_3, ui.btnFunction, "txtUp_3").at(55, 7, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);
-    make(ui.txtUpFunc_3, ui.btnFunction, "txtUpFunc_3").at(55, 26, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(13);
+    make(ui.btnFunction, root, "btnFunction").at(6, 215, 223, 53).listButton();
+    make(ui.txtUp_3, ui.btnFunction, "txtUp_3").at(55, 7, 153, 20).font(boldAA()).pixelSize(16);
+    make(ui.txtUpFunc_3, ui.btnFunction, "txtUpFunc_3").at(55, 26, 153, 20).font(boldAA()).pixelSize(13);
     make(ui.icon_4, ui.btnFunction, "icon_4").at(13, 7, 38, 38).image(":/Icons/i_assigntype_Function.mif");
     make(ui.lblFullName_2, root, "lblFullName_2").at(10, 139, 211, 20).font(boldAA()).pixelSize(14);
 }
 
-void retranslateUi(Ui_BravikEditItemScrClass &ui, QWidget *root)
+void retranslateUi(Ui_BravikEditItemScrClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
     ui.labelName_4->setContent(QCoreApplication::translate("BravikEditItemScrClass", "Edit Bravik"));
     ui.lblFullName->setContent(QCoreApplication::translate("BravikEditItemScrClass", "Name:"));
     ui.txtUp->setContent(QCoreApplication::translate("BravikEditItemScrClass", "Location"));

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
-// The editor of one shortcut button.
 struct Ui_BravikEditItemScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

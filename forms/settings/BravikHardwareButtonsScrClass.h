@@ -1,11 +1,13 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_backing.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
-// The assignment of functions to the two hardware buttons.
 struct Ui_BravikHardwareButtonsScrClass : UiRecord {
     ZelIcon *icon_2;
     ZelTextBox *lblOffCourse_2;

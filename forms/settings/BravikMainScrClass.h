@@ -1,13 +1,14 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_backing.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
 #include <QGridLayout>
 #include <QWidget>
 
-// The grid of shortcut buttons.
 struct Ui_BravikMainScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
-// The popup that chooses the import source.
 struct Ui_ImportFromScreenClass : UiRecord {
     ZelPushButton *btnClose;
     ZelTextBox *txtTitle;

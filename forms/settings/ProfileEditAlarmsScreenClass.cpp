@@ -11,16 +11,16 @@ void setupUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
 {
     Root(root, "ProfileEditAlarmsScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll").at(60, 7, 176, 43).normal(":/Buttons/b_BottomButton.mif").pressed(":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(8, 6, 161, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(13);
-    titleHeader(ui.iconTitleBar, root, "iconTitleBar");
+    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(8, 6, 161, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(13);
+    make(ui.iconTitleBar, root, "iconTitleBar").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.iconProfile, ui.iconTitleBar, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
-    make(ui.lblMapOptions_2, ui.iconTitleBar, "lblMapOptions_2").at(89, 1, 148, 40).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::LeftVCentre).wordWrap().pixelSize(16);
+    make(ui.lblMapOptions_2, ui.iconTitleBar, "lblMapOptions_2").at(89, 1, 148, 40).palette(whiteTextDimDisabled()).font(boldAA()).wordWrap().pixelSize(16);
     make(ui.icon, ui.iconTitleBar, "icon").at(46, 4, 38, 38).image(":/Icons/i_Alarms.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).frameShape(QFrame::NoFrame).frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 790).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 790);
     make(ui.lblArrival, ui.scrollAreaWidgetContents, "lblArrival").at(10, 82, 215, 16).settingCaption();
     make(ui.comboOffCourse, ui.scrollAreaWidgetContents, "comboOffCourse").at(0, 30, 230, 44).standardComboBox();
@@ -44,6 +44,7 @@ void setupUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
     make(ui.lblAlarmVolume, ui.scrollAreaWidgetContents, "lblAlarmVolume").at(10, 712, 215, 16).settingCaption();
     make(ui.lblAnchor, ui.scrollAreaWidgetContents, "lblAnchor").at(10, 572, 215, 16).settingCaption();
     make(ui.comboAnchor, ui.scrollAreaWidgetContents, "comboAnchor").at(0, 590, 230, 44).standardComboBox();
+
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 
     ui.lblArrival->setBuddy(ui.comboOffCourse);
@@ -59,9 +60,8 @@ void setupUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
     ui.lblAnchor->setBuddy(ui.comboOffCourse);
 }
 
-void retranslateUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
     ui.lblApplyToAll->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Apply to All Profiles"));
     ui.lblMapOptions_2->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Alarms"));
     ui.lblArrival->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Arrival"));

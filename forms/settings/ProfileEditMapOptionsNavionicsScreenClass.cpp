@@ -11,16 +11,16 @@ void setupUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *root)
 {
     Root(root, "ProfileEditMapOptionsNavionicsScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
-    titleHeader(ui.iconTitle, root, "iconTitle");
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    make(ui.iconTitle, root, "iconTitle").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
     make(ui.icon, ui.iconTitle, "icon").at(41, 9, 28, 29).image(":/Icons/i_Navionics.mif");
-    make(ui.lblNavionicsCharts, ui.iconTitle, "lblNavionicsCharts").at(74, 2, 164, 43).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::LeftVCentre).wordWrap().pixelSize(16);
+    make(ui.lblNavionicsCharts, ui.iconTitle, "lblNavionicsCharts").at(74, 2, 164, 43).palette(whiteTextDimDisabled()).font(boldAA()).wordWrap().pixelSize(16);
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).frameShape(QFrame::NoFrame).frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 430).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 430);
     make(ui.comboContourLineSpacing, ui.scrollAreaWidgetContents, "comboContourLineSpacing").at(0, 98, 230, 44).standardComboBox();
     make(ui.comboDepthUnits, ui.scrollAreaWidgetContents, "comboDepthUnits").at(0, 308, 230, 44).standardComboBox();
@@ -34,12 +34,12 @@ void setupUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *root)
     make(ui.lblPresentation, ui.scrollAreaWidgetContents, "lblPresentation").at(10, 221, 215, 16).settingCaption();
     make(ui.comboHideCharts, ui.scrollAreaWidgetContents, "comboHideCharts").at(0, 378, 230, 44).standardComboBox();
     make(ui.lblHideCharts, ui.scrollAreaWidgetContents, "lblHideCharts").at(10, 361, 215, 16).settingCaption();
+
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 }
 
-void retranslateUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
     ui.lblNavionicsCharts->setContent(QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Navionics Charts"));
     ui.lblContourLineSpacing->setContent(QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Contour Line Spacing"));
     ui.lblSafetyDepth->setContent(QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Safety Depth"));

@@ -11,20 +11,20 @@ void setupUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *root)
 {
     Root(root, "ProfileEditMapOptionsScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
-    titleHeader(ui.iconTitle, root, "iconTitle");
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    make(ui.iconTitle, root, "iconTitle").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
     make(ui.icon, ui.iconTitle, "icon").at(41, 4, 38, 38).image(":/Icons/i_Maps.mif");
-    make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2").at(84, 2, 154, 43).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::LeftVCentre).wordWrap().pixelSize(16);
+    make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2").at(84, 2, 154, 43).palette(whiteTextDimDisabled()).font(boldAA()).wordWrap().pixelSize(16);
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 1368).sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred).minSize(230, 1368);
+    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).frameShape(QFrame::NoFrame).frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 1368).minSize(230, 1368);
     make(ui.verticalLayoutWidget, ui.scrollAreaWidgetContents, "verticalLayoutWidget").at(0, 2, 240, 1371);
-    layout(ui.vOptionsLayout, ui.verticalLayoutWidget, "vOptionsLayout").spacing(6);
-    make(ui.btnNavionicsChartOptions, ui.verticalLayoutWidget, "btnNavionicsChartOptions").normal(":/Buttons/b_Panel_01.mif").pressed(":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
+    layout(ui.vOptionsLayout, ui.verticalLayoutWidget, "vOptionsLayout");
+    make(ui.btnNavionicsChartOptions, ui.verticalLayoutWidget, "btnNavionicsChartOptions").panelButton();
     make(ui.lblNavionicsChartOptions, ui.btnNavionicsChartOptions, "lblNavionicsChartOptions").at(20, 13, 190, 16).settingCaption();
     make(ui.otherMapOptions, ui.verticalLayoutWidget, "otherMapOptions");
     make(ui.lblGeocaches, ui.otherMapOptions, "lblGeocaches").at(10, 774, 215, 16).settingCaption();
@@ -64,20 +64,19 @@ void setupUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *root)
     make(ui.lbAutoZoom, ui.otherMapOptions, "lbAutoZoom").at(10, 1104, 215, 16).settingCaption();
     make(ui.comboQuickInfoStyle, ui.otherMapOptions, "comboQuickInfoStyle").at(0, 301, 230, 44).standardComboBox();
     make(ui.lblQuickInfoStyle, ui.otherMapOptions, "lblQuickInfoStyle").at(10, 284, 215, 16).settingCaption();
-    setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 
+    setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
     addMembers(ui.vOptionsLayout, {ui.btnNavionicsChartOptions, ui.otherMapOptions});
 }
 
-void retranslateUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
     ui.lblMapOptions_2->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map Options"));
     ui.lblNavionicsChartOptions->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Navionics Chart Options"));
     ui.lblGeocaches->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Geocaches"));
     ui.lblShadedRelief->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Shaded Relief"));
     ui.lblQuickInfo->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Quick Info: Data"));
-    ui.lblMapDetail->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map / Chart Detail", "ComboBox Caption"));
+    ui.lblMapDetail->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map / Chart Detail"));
     ui.lblPosDestLine->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Position Destination Line"));
     ui.lbMapDrawMode->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map Draw Mode"));
     ui.lblOrientation->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Orientation"));

@@ -11,30 +11,29 @@ void setupUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
 {
     Root(root, "ProfileEditSensorsScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll").at(60, 7, 176, 43).normal(":/Buttons/b_BottomButton.mif").pressed(":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(8, 6, 161, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(13);
-    titleHeader(ui.iconTitle, root, "iconTitle");
-    make(ui.lblProfileName, ui.iconTitle, "lblProfileName").at(96, 12, 141, 20).palette(whiteText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);
-    titleIcon(ui.iconProfile, ui.iconTitle, "iconProfile", ":/Icons/i_Geocaching.mif");
+    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(8, 6, 161, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(13);
+    make(ui.iconTitle, root, "iconTitle").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    make(ui.lblProfileName, ui.iconTitle, "lblProfileName").at(96, 12, 141, 20).palette(whiteText()).font(boldAA()).pixelSize(16);
+    make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).image(":/Icons/i_Geocaching.mif");
     make(ui.icon, ui.iconTitle, "icon").at(46, 4, 38, 38).image(":/Icons/i_Sensors.mif");
     make(ui.backing, root, "backing").at(5, 70, 230, 281);
-    make(ui.comboCompass, root, "comboCompass").at(5, 100, 230, 44).standardComboBox().eventPropagation(false);
-    make(ui.comboBarometer, root, "comboBarometer").at(5, 178, 230, 44).standardComboBox().eventPropagation(false);
+    make(ui.comboCompass, root, "comboCompass").at(5, 100, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
+    make(ui.comboBarometer, root, "comboBarometer").at(5, 178, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
     make(ui.lblCompass, root, "lblCompass").at(10, 80, 191, 18).font(boldAA()).pixelSize(14);
     make(ui.lblBarometer, root, "lblBarometer").at(10, 159, 191, 18).font(boldAA()).pixelSize(14);
     make(ui.lblSpeedThresh, root, "lblSpeedThresh").at(10, 244, 221, 36).font(boldAA()).wordWrap().pixelSize(14);
-    make(ui.comboSpeedThresh, root, "comboSpeedThresh").at(5, 280, 230, 44).standardComboBox().eventPropagation(false);
+    make(ui.comboSpeedThresh, root, "comboSpeedThresh").at(5, 280, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
 
     ui.lblCompass->setBuddy(ui.comboCompass);
     ui.lblBarometer->setBuddy(ui.comboCompass);
     ui.lblSpeedThresh->setBuddy(ui.comboSpeedThresh);
 }
 
-void retranslateUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
     ui.lblApplyToAll->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Apply to All Profiles"));
     ui.lblProfileName->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Sensors"));
     ui.lblCompass->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Electronic compass"));

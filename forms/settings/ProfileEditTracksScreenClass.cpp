@@ -11,32 +11,24 @@ void setupUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
 {
     Root(root, "ProfileEditTracksScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
+    make(ui.backing, root, "backing").at(5, 72, 230, 278);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll").at(60, 7, 176, 43).normal(":/Buttons/b_BottomButton.mif").pressed(":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(8, 6, 161, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(13);
-    titleHeader(ui.icon, root, "icon");
-    make(ui.lblMapOptions_2, ui.icon, "lblMapOptions_2").at(88, 4, 148, 38).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(8, 6, 161, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(13);
+    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    make(ui.lblMapOptions_2, ui.icon, "lblMapOptions_2").at(88, 4, 148, 38).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(16);
     make(ui.iconProfile, ui.icon, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
     make(ui.icon_2, ui.icon, "icon_2").at(46, 4, 38, 38).image(":/Icons/i_Tracks.mif");
-    make(ui.comboLogMode, root, "comboLogMode").at(5, 97, 230, 44).standardComboBox().eventPropagation(false);
-    make(ui.comboLogModeDetail, root, "comboLogModeDetail").at(5, 147, 230, 44).standardComboBox().eventPropagation(false);
+    make(ui.comboLogMode, root, "comboLogMode").at(5, 97, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
+    make(ui.comboLogModeDetail, root, "comboLogModeDetail").at(5, 147, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
     make(ui.lblLogMode, root, "lblLogMode").at(10, 77, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.backing, root, "backing").at(5, 72, 230, 278);
 
     ui.lblLogMode->setBuddy(ui.comboLogMode);
-
-    ui.backing->raise();
-    ui.statusBar->raise();
-    ui.icon->raise();
-    ui.comboLogMode->raise();
-    ui.comboLogModeDetail->raise();
-    ui.lblLogMode->raise();
 }
 
-void retranslateUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
     ui.lblApplyToAll->setContent(QCoreApplication::translate("ProfileEditTracksScreenClass", "Apply to All Profiles"));
     ui.lblMapOptions_2->setContent(QCoreApplication::translate("ProfileEditTracksScreenClass", "Track Logging"));
     ui.lblLogMode->setContent(QCoreApplication::translate("ProfileEditTracksScreenClass", "Logging Mode"));

@@ -11,12 +11,12 @@ void setupUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
 {
     Root(root, "ProfileEditUnitsScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll").at(60, 7, 176, 43).normal(":/Buttons/b_BottomButton.mif").pressed(":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(12, 6, 154, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).scaledContents(false).alignment(align::Centre).wordWrap().pixelSize(13);
-    titleHeader(ui.iconTitle, root, "iconTitle");
-    make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2").at(86, 2, 148, 40).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(12, 6, 154, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(13);
+    make(ui.iconTitle, root, "iconTitle").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2").at(86, 2, 148, 40).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(16);
     make(ui.icon, ui.iconTitle, "icon").at(46, 4, 38, 38).image(":/Icons/i_Units.mif");
     make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
@@ -35,9 +35,8 @@ void setupUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
     ui.lblElevation->setBuddy(ui.comboDistance);
 }
 
-void retranslateUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
     ui.lblApplyToAll->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Apply to All Profiles"));
     ui.lblMapOptions_2->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Units"));
     ui.lblDistance->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Distance"));

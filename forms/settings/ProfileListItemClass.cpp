@@ -9,10 +9,7 @@ namespace {
 
 void setupUi(Ui_ProfileListItemClass &ui, QWidget *root)
 {
-    Root(root, "ProfileListItemClass").size(226, 53)
-        .image("normal", ":/Buttons/b_list.mif")
-        .image("pressed", ":/Buttons/b_list_h.mif")
-        .property("eventPropagation", true);
+    Root(root, "ProfileListItemClass").size(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").property("eventPropagation", true);
 
     make(ui.textName, root, "textName").at(100, 12, 115, 30).minSize(90, 0).font(boldAA()).pixelSize(16).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.ItemIcon, root, "ItemIcon").at(60, 8, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -22,7 +19,6 @@ void setupUi(Ui_ProfileListItemClass &ui, QWidget *root)
 
 void retranslateUi(Ui_ProfileListItemClass &ui, QWidget *)
 {
-    //: Sample content, replaced by the host at run time.
     ui.textName->setContent(QCoreApplication::translate("ProfileListItemClass", "Name"));
 }
 

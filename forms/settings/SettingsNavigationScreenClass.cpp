@@ -11,16 +11,16 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
 {
     Root(root, "SettingsNavigationScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
-    titleHeader(ui.icon, root, "icon");
-    make(ui.labelName_5, ui.icon, "labelName_5").enabled().at(45, 4, 181, 38).titleText().wordWrap();
-    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Navigation.mif");
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    make(ui.labelName_5, ui.icon, "labelName_5").at(45, 4, 181, 38).titleText().wordWrap();
+    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_Navigation.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
     make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 233, 742);
-    layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").spacing(6).sizeConstraint(QLayout::SetDefaultConstraint).marginLeft(1).marginRight(2);
+    layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").margins(1, 11, 2, 11);
     make(ui.lblPrimCoordSys, ui.scrollAreaWidgetContents, "lblPrimCoordSys").settingCaption();
     make(ui.comboPrimCoordSys, ui.scrollAreaWidgetContents, "comboPrimCoordSys").standardComboBox();
     make(ui.lblPrimCoordZone, ui.scrollAreaWidgetContents, "lblPrimCoordZone").settingCaption();
@@ -41,8 +41,8 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     make(ui.comboNorthRef, ui.scrollAreaWidgetContents, "comboNorthRef").standardComboBox();
     make(ui.lblAltimeterSrc, ui.scrollAreaWidgetContents, "lblAltimeterSrc").settingCaption();
     make(ui.comboAltimeterSrc, ui.scrollAreaWidgetContents, "comboAltimeterSrc").standardComboBox();
-    setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 
+    setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
     addMembers(ui.verticalLayout, {ui.lblPrimCoordSys, ui.comboPrimCoordSys, ui.lblPrimCoordZone, ui.comboPrimCoordZone, ui.lblPrimCoordAccuracy, ui.comboPrimCoordAccuracy, ui.lblPrimMapDatum, ui.comboPrimMapDatum, ui.lblSecCoordSys, ui.comboSecCoordSys, ui.lblSecCoordZone, ui.comboSecCoordZone, ui.lblSecCoordAccuracy, ui.comboSecCoordAccuracy, ui.lblSecMapDatum, ui.comboSecMapDatum, ui.lblNorthRef, ui.comboNorthRef, ui.lblAltimeterSrc, ui.comboAltimeterSrc});
 
     ui.lblPrimCoordSys->setBuddy(ui.comboPrimCoordSys);
@@ -57,9 +57,8 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     ui.lblAltimeterSrc->setBuddy(ui.comboPrimCoordSys);
 }
 
-void retranslateUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_SettingsNavigationScreenClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
     ui.labelName_5->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Navigation"));
     ui.lblPrimCoordSys->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate System"));
     ui.lblPrimCoordZone->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate Zone"));

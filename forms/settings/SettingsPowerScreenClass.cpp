@@ -11,13 +11,13 @@ void setupUi(Ui_SettingsPowerScreenClass &ui, QWidget *root)
 {
     Root(root, "SettingsPowerScreenClass").size(240, 400);
 
-    titleHeader(ui.icon_2, root, "icon_2");
-    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2").at(47, 4, 183, 38).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
-    titleIcon(ui.icon, ui.icon_2, "icon", ":/Icons/i_Power.mif");
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
+    make(ui.icon_2, root, "icon_2").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2").at(47, 4, 183, 38).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(16);
+    make(ui.icon, ui.icon_2, "icon").at(4, 4, 38, 38).image(":/Icons/i_Power.mif");
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 230, 278).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAsNeeded).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 230, 278).frameShape(QFrame::NoFrame).frameShadow(QFrame::Plain).lineWidth(0).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 240, 278).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum).minSize(240, 278);
     make(ui.lblActiveSuspendTimer, ui.scrollAreaWidgetContents, "lblActiveSuspendTimer").at(5, 5, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.comboSuspendTimer, ui.scrollAreaWidgetContents, "comboSuspendTimer").at(0, 25, 230, 44).standardComboBox();
@@ -26,6 +26,7 @@ void setupUi(Ui_SettingsPowerScreenClass &ui, QWidget *root)
     make(ui.lblPowerOffTimer, ui.scrollAreaWidgetContents, "lblPowerOffTimer").at(5, 139, 220, 24).settingCaption();
     make(ui.comboPowerOffTimer, ui.scrollAreaWidgetContents, "comboPowerOffTimer").at(0, 159, 230, 44).standardComboBox();
     make(ui.lblBatteryType, ui.scrollAreaWidgetContents, "lblBatteryType").at(5, 211, 217, 24).settingCaption();
+
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 }
 

@@ -11,21 +11,19 @@ void setupUi(Ui_SettingsScreenClass &ui, QWidget *root)
 {
     Root(root, "SettingsScreenClass").size(240, 400);
 
-    bottomBar(ui.bottomBar, root, "bottomBar");
-    backButton(ui.btnBack, ui.bottomBar);
-    scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
+    make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.ScrollButtonsWidget, ui.bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.listSettings, root, "listSettings").at(0, 80, 240, 265);
-    titleHeader(ui.icon, root, "icon");
-    make(ui.labelName, ui.icon, "labelName").enabled().at(60, 10, 120, 26).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
-    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_settings.mif");
+    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    make(ui.labelName, ui.icon, "labelName").at(60, 10, 120, 26).titleText();
+    make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
+    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_settings.mif");
 }
 
-void retranslateUi(Ui_SettingsScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_SettingsScreenClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
     ui.labelName->setContent(QCoreApplication::translate("SettingsScreenClass", "Settings"));
-    ui.labelPage->setContent(QString());
 }
 
 Form<Ui_SettingsScreenClass, setupUi, retranslateUi> formSettingsScreenClass;

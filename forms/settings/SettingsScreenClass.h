@@ -1,11 +1,13 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_list.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
-// The settings menu: a kinetic list of settings categories under the title header, with a page indicator.
 struct Ui_SettingsScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

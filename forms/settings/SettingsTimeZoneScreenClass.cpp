@@ -11,26 +11,25 @@ void setupUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *root)
 {
     Root(root, "SettingsTimeZoneScreenClass").size(240, 400);
 
-    bottomBar(ui.bottomBar, root, "bottomBar");
-    backButton(ui.btnBack, ui.bottomBar);
-    titleHeader(ui.icon, root, "icon");
-    make(ui.labelName_4, ui.icon, "labelName_4").enabled().at(0, 10, 240, 26).titleText();
+    make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    make(ui.labelName_4, ui.icon, "labelName_4").at(0, 10, 240, 26).titleText();
     make(ui.backing, root, "backing").at(0, 72, 240, 278);
     make(ui.chkDaylightSavings, ui.backing, "chkDaylightSavings").at(10, 110, 221, 50).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(0, 10);
-    make(ui.lblDaylightSavings, ui.chkDaylightSavings, "lblDaylightSavings").at(40, 9, 171, 31).font(boldAA()).alignment(align::LeftVCentre).wordWrap().pixelSize(14);
-    make(ui.comboTimeZone, ui.backing, "comboTimeZone").at(5, 6, 230, 44).standardComboBox().eventPropagation(false);
+    make(ui.lblDaylightSavings, ui.chkDaylightSavings, "lblDaylightSavings").at(40, 9, 171, 31).font(boldAA()).wordWrap().pixelSize(14);
+    make(ui.comboTimeZone, ui.backing, "comboTimeZone").at(5, 6, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(7, 251, 226, 25);
-    layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(6);
+    layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout");
     make(ui.lblDate, ui.layoutWidget, "lblDate");
-    make(ui.lblTime, ui.layoutWidget, "lblTime").alignment(align::Centre);
-    make(ui.lblTimeZoneShift, ui.layoutWidget, "lblTimeZoneShift").layoutDirection(Qt::LeftToRight).alignment(align::Centre);
+    make(ui.lblTime, ui.layoutWidget, "lblTime").alignment(Qt::AlignCenter);
+    make(ui.lblTimeZoneShift, ui.layoutWidget, "lblTimeZoneShift").alignment(Qt::AlignCenter);
 
     addMembers(ui.horizontalLayout, {ui.lblDate, ui.lblTime, ui.lblTimeZoneShift});
 }
 
-void retranslateUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
     ui.labelName_4->setContent(QCoreApplication::translate("SettingsTimeZoneScreenClass", "Time Zone"));
     ui.lblDaylightSavings->setContent(QCoreApplication::translate("SettingsTimeZoneScreenClass", "Daylight Savings"));
 }

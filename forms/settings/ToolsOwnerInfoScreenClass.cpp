@@ -11,10 +11,11 @@ void setupUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *root)
 {
     Root(root, "ToolsOwnerInfoScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    titleHeader(ui.icon, root, "icon");
-    make(ui.labelName, ui.icon, "labelName").enabled().at(46, 4, 191, 38).palette(whiteText()).font(boldAA()).alignment(align::LeftVCentre).wordWrap().pixelSize(16);
+    make(ui.backing, root, "backing").at(5, 72, 230, 253);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    make(ui.labelName, ui.icon, "labelName").at(46, 4, 191, 38).palette(whiteText()).font(boldAA()).wordWrap().pixelSize(16);
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_OwnerInformation.mif");
     make(ui.lblPhone, root, "lblPhone").at(20, 200, 211, 20).settingCaption();
     make(ui.lblAdress, root, "lblAdress").at(20, 140, 211, 20).settingCaption();
@@ -28,31 +29,14 @@ void setupUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *root)
     make(ui.btnAddress, root, "btnAddress").at(20, 160, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").eventPropagation();
     make(ui.txtAddress, ui.btnAddress, "txtAddress").at(10, 9, 155, 20).font(boldAA()).pixelSize(12);
     make(ui.lblFullName, root, "lblFullName").at(20, 80, 211, 20).settingCaption();
-    make(ui.backing, root, "backing").at(5, 72, 230, 253);
-
-    ui.backing->raise();
-    ui.statusBar->raise();
-    ui.icon->raise();
-    ui.lblPhone->raise();
-    ui.lblAdress->raise();
-    ui.btnEmail->raise();
-    ui.btnFullName->raise();
-    ui.btnPhone->raise();
-    ui.lblEmail->raise();
-    ui.btnAddress->raise();
-    ui.lblFullName->raise();
 }
 
-void retranslateUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *root)
+void retranslateUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *)
 {
-    root->setProperty("windowTitle", QString());
     ui.labelName->setContent(QCoreApplication::translate("ToolsOwnerInfoScreenClass", "Owner Information"));
     ui.lblPhone->setContent(QCoreApplication::translate("ToolsOwnerInfoScreenClass", "Phone #"));
     ui.lblAdress->setContent(QCoreApplication::translate("ToolsOwnerInfoScreenClass", "Address"));
-    ui.txtEmail->setContent(QString());
-    ui.txtPhone->setContent(QString());
     ui.lblEmail->setContent(QCoreApplication::translate("ToolsOwnerInfoScreenClass", "E-mail"));
-    ui.txtAddress->setContent(QString());
     ui.lblFullName->setContent(QCoreApplication::translate("ToolsOwnerInfoScreenClass", "Full Name"));
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_backing.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
-// The owner information.
 struct Ui_ToolsOwnerInfoScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

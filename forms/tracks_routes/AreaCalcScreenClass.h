@@ -1,11 +1,12 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
-// The confirmation popup of the area calculation.
 struct Ui_AreaCalcScreenClass : UiRecord {
     ZelPushButton *btnClose;
     ZelIcon *iconTitle;

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_push_radio_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QBoxLayout>
 #include <QSpacerItem>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 #include <QWidget>
 
-// Sorts, filters and searches the route list.
 struct Ui_RouteSortAndSearchScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
-// One row of the map area list.
 struct Ui_ToolsGeofencingMapAreasListItem : UiRecord {
     ZelTextBox *txtName;
     ZelTextBox *txtValue;

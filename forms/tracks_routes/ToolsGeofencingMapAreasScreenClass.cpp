@@ -9,27 +9,24 @@ namespace {
 
 void setupUi(Ui_ToolsGeofencingMapAreasScreenClass &ui, QWidget *root)
 {
-    Root(root, "ToolsGeofencingMapAreasScreenClass")
-        .size(240, 400);
+    Root(root, "ToolsGeofencingMapAreasScreenClass").size(240, 400);
 
-    titleHeader(ui.icon, root, "icon");
+    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").enabled().at(191, 2, 47, 20).palette(whiteText()).font(boldAA()).pixelSize(12).alignment(align::RightVCentre);
+    make(ui.labelPage, ui.icon, "labelPage").at(191, 2, 47, 20).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
     make(ui.iconTitle, ui.icon, "iconTitle").at(0, 0, 38, 38).image(":/Icons/i_GeoFencing.mif");
-    make(ui.labelNumber, ui.icon, "labelNumber").at(191, 24, 47, 20).palette(whiteText()).font(boldAA()).pixelSize(12).alignment(align::RightTop);
+    make(ui.labelNumber, ui.icon, "labelNumber").at(191, 24, 47, 20).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignTop).pixelSize(12);
     make(ui.listGeofences, root, "listGeofences").at(0, 80, 240, 265);
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
 }
 
 void retranslateUi(Ui_ToolsGeofencingMapAreasScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("ToolsGeofencingMapAreasScreenClass", "Add GeoFence"));
-    //: Number shown until the host fills it.
     ui.labelPage->setContent(QCoreApplication::translate("ToolsGeofencingMapAreasScreenClass", "1/1"));
-    ui.labelNumber->setContent(QString());
 }
 
 Form<Ui_ToolsGeofencingMapAreasScreenClass, setupUi, retranslateUi> formToolsGeofencingMapAreasScreenClass;

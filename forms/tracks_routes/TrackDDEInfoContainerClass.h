@@ -1,11 +1,11 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
-// The scrolled content of the track figures screen (232 × 842).
 struct Ui_TrackDDEInfoContainerClass : UiRecord {
     ZelIcon *icon_4;
     ZelTextBox *Distance_2;

@@ -9,38 +9,31 @@ namespace {
 
 void setupUi(Ui_TrackDDEScreenClass &ui, QWidget *root)
 {
-    Root(root, "TrackDDEScreenClass")
-        .size(240, 400);
+    Root(root, "TrackDDEScreenClass").size(240, 400);
 
-    make(ui.scrollArea, root, "scrollArea").at(0, 117, 240, 235).widgetResizable(false);
+    make(ui.backing_2, root, "backing_2").at(0, 117, 240, 235);
+    make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
+    make(ui.scrollArea, root, "scrollArea").at(0, 117, 240, 235);
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 232, 307);
     make(ui.btnDDE, root, "btnDDE").at(5, 72, 230, 44).plainPanelButton();
     make(ui.layoutWidget_2, ui.btnDDE, "layoutWidget_2").at(10, 5, 211, 32);
-    layout(ui.horizontalLayout_3, ui.layoutWidget_2, "horizontalLayout_3").spacing(0).margins(0, 0, 0, 0);
+    layout(ui.horizontalLayout_3, ui.layoutWidget_2, "horizontalLayout_3").spacing(0);
     make(ui.iconFlag, ui.layoutWidget_2, "iconFlag").image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(ui.txtDistance, ui.layoutWidget_2, "txtDistance").font(boldAA()).pixelSize(12).content("10 Km");
+    make(ui.txtDistance, ui.layoutWidget_2, "txtDistance").font(boldAA()).content("10 Km").pixelSize(12);
     make(ui.icon3DAbstract, ui.layoutWidget_2, "icon3DAbstract").image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.txtElevation, ui.layoutWidget_2, "txtElevation").font(boldAA()).pixelSize(12).content("10 Km");
-    make(ui.txtDuration, ui.layoutWidget_2, "txtDuration").font(boldAA()).pixelSize(12).content("10 Km");
-    bottomBar(ui.statusBar, root);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar);
-    backButton(ui.btnBack, ui.statusBar);
+    make(ui.txtElevation, ui.layoutWidget_2, "txtElevation").font(boldAA()).content("10 Km").pixelSize(12);
+    make(ui.txtDuration, ui.layoutWidget_2, "txtDuration").font(boldAA()).content("10 Km").pixelSize(12);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
-    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).margins(0, 0, 0, 0).sizeConstraint(QLayout::SetNoConstraint);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).sizeConstraint(QLayout::SetNoConstraint);
     make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
     make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
-    make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
-    make(ui.backing_2, root, "backing_2").at(0, 117, 240, 235);
 
+    setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
     addMembers(ui.horizontalLayout_3, {ui.iconFlag, ui.txtDistance, ui.icon3DAbstract, ui.txtElevation, ui.txtDuration});
     addMembers(ui.horizontalLayout_4, {ui.btnMap, ui.btnGo});
-    setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
-
-    ui.backing_2->raise();
-    ui.headerControl->raise();
-    ui.scrollArea->raise();
-    ui.btnDDE->raise();
-    ui.statusBar->raise();
 }
 
 void retranslateUi(Ui_TrackDDEScreenClass &, QWidget *)

@@ -9,16 +9,15 @@ namespace {
 
 void setupUi(Ui_TrackOptionsScreenClass &ui, QWidget *root)
 {
-    Root(root, "TrackOptionsScreenClass")
-        .size(240, 400);
+    Root(root, "TrackOptionsScreenClass").size(240, 400);
 
-    make(ui.btnDelete, root, "btnDelete").at(7, 280, 226, 53).faces(":/Buttons/b_list.mif", ":/Buttons/b_list_h.mif").focused(":/Buttons/b_list.mif");
-    make(ui.textBox_2, ui.btnDelete, "textBox_2").at(31, 16, 161, 20).font(boldAA()).alignment(align::Centre);
-    bottomBar(ui.statusBar, root);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar);
-    backButton(ui.btnBack, ui.statusBar);
+    make(ui.btnDelete, root, "btnDelete").at(7, 280, 226, 53).normal(":/Buttons/b_list.mif").pressed(":/Buttons/b_list_h.mif").focused(":/Buttons/b_list.mif");
+    make(ui.textBox_2, ui.btnDelete, "textBox_2").at(31, 16, 161, 20).font(boldAA()).alignment(Qt::AlignCenter);
+    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
-    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).margins(0, 0, 0, 0).sizeConstraint(QLayout::SetNoConstraint);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).sizeConstraint(QLayout::SetNoConstraint);
     make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
     make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
@@ -29,7 +28,7 @@ void setupUi(Ui_TrackOptionsScreenClass &ui, QWidget *root)
     make(ui.textBox, ui.btnShowOnMap, "textBox").at(36, 4, 171, 20).font(boldAA()).pixelSize(14);
     make(ui.btnOptions, root, "btnOptions").at(5, 72, 226, 44).panelButton();
     make(ui.layoutWidget, ui.btnOptions, "layoutWidget").at(10, 6, 205, 31);
-    layout(ui.horizontalLayout_6, ui.layoutWidget, "horizontalLayout_6").spacing(6).margins(0, 0, 0, 0);
+    layout(ui.horizontalLayout_6, ui.layoutWidget, "horizontalLayout_6");
     make(ui.iconPaneLocation_2, ui.layoutWidget, "iconPaneLocation_2").image(":/Icons/i_PaneBtn_Options.mif");
     make(ui.label_7, ui.layoutWidget, "label_7").font(boldAA()).pixelSize(12);
 

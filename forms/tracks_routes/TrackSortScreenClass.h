@@ -1,12 +1,14 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_push_radio_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
-// Sorts and filters the track list.
 struct Ui_TrackSortScreenClass : UiRecord {
     ZelPushButton *btnFilter;
     ZelTextBox *lblWptFilterTitle;
