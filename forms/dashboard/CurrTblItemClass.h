@@ -4,7 +4,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One day of the current table: the date over rows of type, time and comment, in the host's field order.
+/* TRANSLATOR CurrTblItemClass
+
+   One day of the current table: the date over rows of type, time and comment, in the host's field order.
+*/
 struct Ui_CurrTblItemClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *lblDate;

@@ -9,7 +9,10 @@
 
 #include <QWidget>
 
-// The current table of a station: its day entries under the station and date titles.
+/* TRANSLATOR CurrTblScreenClass
+
+   The current table of a station: its day entries under the station and date titles.
+*/
 struct Ui_CurrTblScreenClass : UiRecord {
     ZelVirtualList *lvCurrs;
     ZelIcon *statusBar;

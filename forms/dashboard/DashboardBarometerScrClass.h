@@ -10,7 +10,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The barometer and altimeter graph with zoom buttons and the current and change read-outs.
+/* TRANSLATOR DashboardBarometerScrClass
+
+   The barometer and altimeter graph with zoom buttons and the current and change read-outs.
+*/
 struct Ui_DashboardBarometerScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

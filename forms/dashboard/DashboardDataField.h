@@ -4,7 +4,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One navigation data field: a pressable background with its title and value.
+/* TRANSLATOR DashboardDataField
+
+   One navigation data field: a pressable background with its title and value.
+*/
 struct Ui_DashboardDataField : UiRecord {
     ZelPushButton *background;
     ZelTextBox *title;

@@ -8,7 +8,10 @@
 
 #include <QWidget>
 
-// The list of values from which the user picks what a data field shows.
+/* TRANSLATOR DashboardFieldsListScrClass
+
+   The list of values from which the user picks what a data field shows.
+*/
 struct Ui_DashboardFieldsListScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

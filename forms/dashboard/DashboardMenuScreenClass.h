@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The dashboard menu: round buttons for the instrument screens under three caption strips.
+/* TRANSLATOR DashboardMenuScreenClass
+
+   The dashboard menu: round buttons for the instrument screens under three caption strips.
+*/
 struct Ui_DashboardMenuScreenClass : UiRecord {
     ZelPushButton *btnSatellite;
     ZelIcon *iconSatellite;

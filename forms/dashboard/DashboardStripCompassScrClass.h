@@ -5,7 +5,10 @@
 #include "controls/zel_strip_compass.h"
 #include "core/form_layout.h"
 
-// The strip compass: a horizontal compass strip with needles above the bottom bar.
+/* TRANSLATOR DashboardStripCompassScrClass
+
+   The strip compass: a horizontal compass strip with needles above the bottom bar.
+*/
 struct Ui_DashboardStripCompassScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -9,7 +9,10 @@
 
 #include <QWidget>
 
-// The tide predicted at the destination while navigating: level, rise or fall, and the tide graph.
+/* TRANSLATOR TideCurrentScreenClass
+
+   The tide predicted at the destination while navigating: level, rise or fall, and the tide graph.
+*/
 struct Ui_TideCurrentScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -7,7 +7,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// One trip-summary row: a title and value, or a start coordinate with its date.
+/* TRANSLATOR TripSummaryItemClass
+
+   One trip-summary row: a title and value, or a start coordinate with its date.
+*/
 struct Ui_TripSummaryItemClass : UiRecord {
     QStackedWidget *stackedWidget;
     QWidget *page;

@@ -8,7 +8,10 @@
 
 #include <QWidget>
 
-// The trip summary: a titled list of summary rows.
+/* TRANSLATOR TripSummaryScreenClass
+
+   The trip summary: a titled list of summary rows.
+*/
 struct Ui_TripSummaryScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

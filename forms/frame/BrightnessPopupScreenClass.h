@@ -9,7 +9,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The power popup: connect, suspend, sleep and power off, with volume and brightness.
+/* TRANSLATOR BrightnessPopupScreenClass
+
+   The power popup: connect, suspend, sleep and power off, with volume and brightness.
+*/
 struct Ui_BrightnessPopupScreenClass : UiRecord {
     ZelHorizontalSlider *sliderBrightness;
     ZelHorizontalSlider *sliderVolume;

@@ -7,7 +7,10 @@
 
 #include <QWidget>
 
-// The popup palette of twelve colours to choose from.
+/* TRANSLATOR ColorSelectionScreenClass
+
+   The popup palette of twelve colours to choose from.
+*/
 struct Ui_ColorSelectionScreenClass : UiRecord {
     ZelTextBox *txtTitle;
     ZelPushButton *btnClose;

@@ -8,7 +8,10 @@
 
 #include <QWidget>
 
-// Shown while the unit connects to a PC.
+/* TRANSLATOR ConnectedPCScreenClass
+
+   Shown while the unit connects to a PC.
+*/
 struct Ui_ConnectedPCScreenClass : UiRecord {
     ZelIcon *icon_2;
     ZelTextBox *lblOffCourse_2;

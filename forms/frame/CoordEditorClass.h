@@ -7,7 +7,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The editor of one coordinate value: input line over the on-screen keyboard.
+/* TRANSLATOR CoordEditorClass
+
+   The editor of one coordinate value: input line over the on-screen keyboard.
+*/
 struct Ui_CoordEditorClass : UiRecord {
     QVBoxLayout *verticalLayout;
     zelInputWidget *inputWidget;

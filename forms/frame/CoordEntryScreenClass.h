@@ -11,7 +11,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// Coordinate entry, under the coordinate system and datum in use.
+/* TRANSLATOR CoordEntryScreenClass
+
+   Coordinate entry, under the coordinate system and datum in use.
+*/
 struct Ui_CoordEntryScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnSettings;

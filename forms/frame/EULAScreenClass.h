@@ -9,7 +9,10 @@
 
 #include <QWidget>
 
-// The licence agreement with Accept and Decline.
+/* TRANSLATOR EULAScreenClass
+
+   The licence agreement with Accept and Decline.
+*/
 struct Ui_EULAScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -9,7 +9,10 @@
 
 #include <QWidget>
 
-// A viewer of HTML text with page buttons.
+/* TRANSLATOR HTMLViewerScreenClass
+
+   A viewer of HTML text with page buttons.
+*/
 struct Ui_HTMLViewerScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

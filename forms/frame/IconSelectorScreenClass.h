@@ -9,7 +9,10 @@
 #include <QGridLayout>
 #include <QWidget>
 
-// The popup grid of icons to choose from.
+/* TRANSLATOR IconSelectorScreenClass
+
+   The popup grid of icons to choose from.
+*/
 struct Ui_IconSelectorScreenClass : UiRecord {
     ZelTextBox *txtTitle;
     ZelPushButton *btnClose;

@@ -3,7 +3,10 @@
 #include "controls/zel_icon.h"
 #include "core/form_layout.h"
 
-// The map pin marker: a pin and a small arrow.
+/* TRANSLATOR PinClass
+
+   The map pin marker: a pin and a small arrow.
+*/
 struct Ui_PinClass : UiRecord {
     ZelIcon *picPin;
     ZelIcon *picArrow;

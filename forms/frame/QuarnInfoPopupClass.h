@@ -7,7 +7,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// A modal information popup: an icon and a wrapped message side by side.
+/* TRANSLATOR QuarnInfoPopupClass
+
+   A modal information popup: an icon and a wrapped message side by side.
+*/
 struct Ui_QuarnInfoPopupClass : UiRecord {
     QWidget *layoutWidget;
     QHBoxLayout *horizontalLayout;

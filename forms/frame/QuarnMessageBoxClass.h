@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The modal message box: title with icon, message, close button and up to four answers.
+/* TRANSLATOR QuarnMessageBoxClass
+
+   The modal message box: title with icon, message, close button and up to four answers.
+*/
 struct Ui_QuarnMessageBoxClass : UiRecord {
     ZelPushButton *btnClose;
     ZelTextArea *txtMessage;

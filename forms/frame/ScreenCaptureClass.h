@@ -8,7 +8,10 @@
 
 #include <QWidget>
 
-// Screen capture: switched on or off, and the saved captures.
+/* TRANSLATOR ScreenCaptureClass
+
+   Screen capture: switched on or off, and the saved captures.
+*/
 struct Ui_ScreenCaptureClass : UiRecord {
     ZelIcon *iconTitleBar;
     ZelTextBox *lblTitle;

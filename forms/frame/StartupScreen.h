@@ -8,7 +8,10 @@
 
 #include <QWidget>
 
-// The start-up splash: product, version, stopwatch animation and owner information.
+/* TRANSLATOR StartupScreen
+
+   The start-up splash: product, version, stopwatch animation and owner information.
+*/
 struct Ui_StartupScreen : UiRecord {
     ZelIcon *iconLogo;
     ZelTextArea *txtCopyright;

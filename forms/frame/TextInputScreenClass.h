@@ -14,7 +14,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// Text input: the edited field's name, the edit line, the on-screen keyboard and a review area.
+/* TRANSLATOR TextInputScreenClass
+
+   Text input: the edited field's name, the edit line, the on-screen keyboard and a review area.
+*/
 struct Ui_TextInputScreenClass : UiRecord {
     QVBoxLayout *verticalLayout;
     QHBoxLayout *horizontalLayout_2;

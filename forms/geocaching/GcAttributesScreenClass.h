@@ -7,7 +7,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The attribute list of the cache.
+/* TRANSLATOR GcAttributesScreenClass
+
+   The attribute list of the cache.
+*/
 struct Ui_GcAttributesScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelList *listDataFields;

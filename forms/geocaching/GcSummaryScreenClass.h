@@ -8,7 +8,10 @@
 
 #include <QWidget>
 
-// The geocache summary list.
+/* TRANSLATOR GcSummaryScreenClass
+
+   The geocache summary list.
+*/
 struct Ui_GcSummaryScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -10,7 +10,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// The list of geocaches.
+/* TRANSLATOR GeoCacheListScreenClass
+
+   The list of geocaches.
+*/
 struct Ui_GeoCacheListScreenClass : UiRecord {
     ZelIcon *statusBar;
     QWidget *ScrollButtonsWidget;

@@ -14,7 +14,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The main page of one geocache.
+/* TRANSLATOR GeocacheDetailsScreenClass
+
+   The main page of one geocache.
+*/
 struct Ui_GeocacheDetailsScreenClass : UiRecord {
     ZelScrollArea *scrollArea;
     QWidget *scrollAreaWidgetContents;

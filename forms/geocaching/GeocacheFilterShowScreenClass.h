@@ -9,7 +9,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The page that chooses between all caches and favourites only.
+/* TRANSLATOR GeocacheFilterShowScreenClass
+
+   The page that chooses between all caches and favourites only.
+*/
 struct Ui_GeocacheFilterShowScreenClass : UiRecord {
     QWidget *verticalLayoutWidget;
     QVBoxLayout *verticalLayout;

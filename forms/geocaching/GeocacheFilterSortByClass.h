@@ -9,7 +9,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The sort order page.
+/* TRANSLATOR GeocacheFilterSortByClass
+
+   The sort order page.
+*/
 struct Ui_GeocacheFilterSortByClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

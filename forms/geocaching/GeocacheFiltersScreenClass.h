@@ -10,7 +10,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The filter overview. Every control here takes its images, pixel sizes, contents and flags as properties set by name.
+/* TRANSLATOR GeocacheFiltersScreenClass
+
+   The filter overview. Every control here takes its images, pixel sizes, contents and flags as properties set by name.
+*/
 struct Ui_GeocacheFiltersScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -8,7 +8,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The hint, as scrolling text.
+/* TRANSLATOR GeocacheHintScreenClass
+
+   The hint, as scrolling text.
+*/
 struct Ui_GeocacheHintScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

@@ -7,7 +7,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The stats and history text of the cache.
+/* TRANSLATOR GeocacheHistoryScreenClass
+
+   The stats and history text of the cache.
+*/
 struct Ui_GeocacheHistoryScreenClass : UiRecord {
     ZelIcon *icon_3;
     ZelTextArea *txtDescription;

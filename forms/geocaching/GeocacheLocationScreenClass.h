@@ -11,7 +11,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The cache position in the primary and the secondary coordinate format, each with its datum, and the elevation.
+/* TRANSLATOR GeocacheLocationScreenClass
+
+   The cache position in the primary and the secondary coordinate format, each with its datum, and the elevation.
+*/
 struct Ui_GeocacheLocationScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -13,7 +13,10 @@
 #include <QSpacerItem>
 #include <QWidget>
 
-// The recent logs of the cache.
+/* TRANSLATOR GeocacheLogScreenClass
+
+   The recent logs of the cache.
+*/
 struct Ui_GeocacheLogScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelStatusIndicator *statGeocacheLogStatus;

@@ -15,7 +15,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The routing options of the cache.
+/* TRANSLATOR GeocacheOptionsScreenClass
+
+   The routing options of the cache.
+*/
 struct Ui_GeocacheOptionsScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

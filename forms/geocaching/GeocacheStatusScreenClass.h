@@ -14,7 +14,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The user's status for the cache.
+/* TRANSLATOR GeocacheStatusScreenClass
+
+   The user's status for the cache.
+*/
 struct Ui_GeocacheStatusScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The geocache bubble on the map, with its Go button.
+/* TRANSLATOR GeocachePopUpClass
+
+   The geocache bubble on the map, with its Go button.
+*/
 struct Ui_GeocachePopUpClass : UiRecord {
     ZelPushButton *btnGo;
     ZelTextBox *txtName;

@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The home menu: three rows of round buttons, each with a caption strip, over the bottom bar.
+/* TRANSLATOR MainMenuScreenClass
+
+   The home menu: three rows of round buttons, each with a caption strip, over the bottom bar.
+*/
 struct Ui_MainMenuScreenClass : UiRecord {
     ZelPushButton *btnMaps;
     ZelIcon *iconMaps;

@@ -10,7 +10,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The map while an area is measured: area and perimeter over a shaded band, zoom, scale bar, Back and menu.
+/* TRANSLATOR MapAreaScreenClass
+
+   The map while an area is measured: area and perimeter over a shaded band, zoom, scale bar, Back and menu.
+*/
 struct Ui_MapAreaScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelNorthUpWidget *NorthUp;

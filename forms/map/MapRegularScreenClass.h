@@ -11,7 +11,10 @@
 
 #include <QWidget>
 
-// The map with a bar of data fields along its lower edge, compass, zoom and scale bar.
+/* TRANSLATOR MapRegularScreenClass
+
+   The map with a bar of data fields along its lower edge, compass, zoom and scale bar.
+*/
 struct Ui_MapRegularScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelNorthUpWidget *NorthUp;

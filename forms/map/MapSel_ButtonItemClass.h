@@ -7,7 +7,10 @@
 
 #include <QWidget>
 
-// One row of the map file list: check box, map icon with badges, name.
+/* TRANSLATOR MapSel_ButtonItemClass
+
+   One row of the map file list: check box, map icon with badges, name.
+*/
 struct Ui_MapSel_ButtonItemClass : UiRecord {
     ZelCheckBox *chkIsSelected;
     ZelTextBox *Name;

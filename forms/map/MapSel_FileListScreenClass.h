@@ -9,7 +9,10 @@
 
 #include <QWidget>
 
-// The third level of map selection: the map files of one subtype, each switched on or off.
+/* TRANSLATOR MapSel_FileListScreenClass
+
+   The third level of map selection: the map files of one subtype, each switched on or off.
+*/
 struct Ui_MapSel_FileListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

@@ -6,7 +6,10 @@
 
 #include <QWidget>
 
-// One row of the map type and subtype lists: icon and name.
+/* TRANSLATOR MapSel_SubTypeListItemClass
+
+   One row of the map type and subtype lists: icon and name.
+*/
 struct Ui_MapSel_SubTypeListItemClass : UiRecord {
     ZelIcon *Icon;
     ZelTextBox *Name;

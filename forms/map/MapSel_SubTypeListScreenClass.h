@@ -9,7 +9,10 @@
 
 #include <QWidget>
 
-// The second level of map selection: the subtypes of one map type.
+/* TRANSLATOR MapSel_SubTypeListScreenClass
+
+   The second level of map selection: the subtypes of one map type.
+*/
 struct Ui_MapSel_SubTypeListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

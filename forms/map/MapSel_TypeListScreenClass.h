@@ -9,7 +9,10 @@
 
 #include <QWidget>
 
-// The first level of map selection: the map types, with a panel for no maps.
+/* TRANSLATOR MapSel_TypeListScreenClass
+
+   The first level of map selection: the map types, with a panel for no maps.
+*/
 struct Ui_MapSel_TypeListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

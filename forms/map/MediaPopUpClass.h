@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The media bubble on the map, with its Go button.
+/* TRANSLATOR MediaPopUpClass
+
+   The media bubble on the map, with its Go button.
+*/
 struct Ui_MediaPopUpClass : UiRecord {
     ZelPushButton *btnGo;
     ZelTextBox *txtName;

@@ -8,7 +8,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The bubble of a map object: a new-waypoint button with the read-outs, and Go.
+/* TRANSLATOR ObjectQuickInfoPopUpClass
+
+   The bubble of a map object: a new-waypoint button with the read-outs, and Go.
+*/
 struct Ui_ObjectQuickInfoPopUpClass : UiRecord {
     ZelPushButton *btnGo;
     ZelPushButton *btnNewWpt;

@@ -8,7 +8,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The point-of-interest bubble on the map, with its Go button.
+/* TRANSLATOR POIPopUpClass
+
+   The point-of-interest bubble on the map, with its Go button.
+*/
 struct Ui_POIPopUpClass : UiRecord {
     ZelTextBox *txtName;
     ZelPushButton *btnGo;

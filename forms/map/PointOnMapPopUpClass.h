@@ -7,7 +7,10 @@
 
 #include <QWidget>
 
-// The bubble of a point on the map, with its Save button.
+/* TRANSLATOR PointOnMapPopUpClass
+
+   The bubble of a point on the map, with its Save button.
+*/
 struct Ui_PointOnMapPopUpClass : UiRecord {
     ZelTextBox *txtDistance;
     ZelPushButton *btnSave;

@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The quick-information bar of a geocache under the status line.
+/* TRANSLATOR QuickInfoBarGeocacheClass
+
+   The quick-information bar of a geocache under the status line.
+*/
 struct Ui_QuickInfoBarGeocacheClass : UiRecord {
     ZelTextBox *txtName;
     ZelIcon *iconObj;

@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The quick-information bar of a photo, video or voice memo under the status line.
+/* TRANSLATOR QuickInfoBarMediaClass
+
+   The quick-information bar of a photo, video or voice memo under the status line.
+*/
 struct Ui_QuickInfoBarMediaClass : UiRecord {
     ZelTextBox *txtName;
     ZelIcon *iconObj;

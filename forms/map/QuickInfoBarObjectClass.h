@@ -8,7 +8,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The quick-information bar of a map object; the whole bar makes a new waypoint.
+/* TRANSLATOR QuickInfoBarObjectClass
+
+   The quick-information bar of a map object; the whole bar makes a new waypoint.
+*/
 struct Ui_QuickInfoBarObjectClass : UiRecord {
     ZelPushButton *btnNewWpt;
     ZelTextBox *txtBearing;

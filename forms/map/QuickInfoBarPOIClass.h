@@ -8,7 +8,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The quick-information bar of a point of interest under the status line.
+/* TRANSLATOR QuickInfoBarPOIClass
+
+   The quick-information bar of a point of interest under the status line.
+*/
 struct Ui_QuickInfoBarPOIClass : UiRecord {
     ZelTextBox *txtName;
     ZelPushButton *btnDetails;

@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The quick-information bar of a track under the status line.
+/* TRANSLATOR QuickInfoBarTrackClass
+
+   The quick-information bar of a track under the status line.
+*/
 struct Ui_QuickInfoBarTrackClass : UiRecord {
     ZelTextBox *txtName;
     ZelIcon *iconObj;

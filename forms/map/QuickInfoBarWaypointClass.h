@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The quick-information bar of a waypoint under the status line.
+/* TRANSLATOR QuickInfoBarWaypointClass
+
+   The quick-information bar of a waypoint under the status line.
+*/
 struct Ui_QuickInfoBarWaypointClass : UiRecord {
     ZelTextBox *txtName;
     ZelIcon *iconObj;

@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The track bubble on the map, with its Go button.
+/* TRANSLATOR TrackPopUpClass
+
+   The track bubble on the map, with its Go button.
+*/
 struct Ui_TrackPopUpClass : UiRecord {
     ZelPushButton *btnGo;
     ZelTextBox *txtName;

@@ -9,7 +9,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The waypoint bubble on the map, with its Go button.
+/* TRANSLATOR WaypointPopUpClass
+
+   The waypoint bubble on the map, with its Go button.
+*/
 struct Ui_WaypointPopUpClass : UiRecord {
     ZelPushButton *btnGo;
     ZelTextBox *txtName;

@@ -7,7 +7,10 @@
 
 #include <QWidget>
 
-// The image viewer.
+/* TRANSLATOR ImageFlickingScreenClass
+
+   The image viewer.
+*/
 struct Ui_ImageFlickingScreenClass : UiRecord {
     ZelPushButton *btnNext;
     ZelPushButton *btnPrev;

@@ -7,7 +7,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// The camera view.
+/* TRANSLATOR MediaCameraScreenClass
+
+   The camera view.
+*/
 struct Ui_MediaCameraScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

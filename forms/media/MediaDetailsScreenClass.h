@@ -6,7 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The details of one media file.
+/* TRANSLATOR MediaDetailsScreenClass
+
+   The details of one media file.
+*/
 struct Ui_MediaDetailsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

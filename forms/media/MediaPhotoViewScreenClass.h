@@ -7,7 +7,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// The photo view.
+/* TRANSLATOR MediaPhotoViewScreenClass
+
+   The photo view.
+*/
 struct Ui_MediaPhotoViewScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -4,7 +4,10 @@
 #include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
-// The video player.
+/* TRANSLATOR MediaPlayVideoScreenClass
+
+   The video player.
+*/
 struct Ui_MediaPlayVideoScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,7 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The media menu.
+/* TRANSLATOR MediaScreenClass
+
+   The media menu.
+*/
 struct Ui_MediaScreenClass : UiRecord {
     ZelPushButton *btnCamera;
     ZelPushButton *btnVoiceMemo;

@@ -10,7 +10,10 @@
 
 #include <QWidget>
 
-// The media settings.
+/* TRANSLATOR MediaSettingsScreenClass
+
+   The media settings.
+*/
 struct Ui_MediaSettingsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

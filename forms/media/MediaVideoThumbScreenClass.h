@@ -7,7 +7,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// The video thumbnail page.
+/* TRANSLATOR MediaVideoThumbScreenClass
+
+   The video thumbnail page.
+*/
 struct Ui_MediaVideoThumbScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

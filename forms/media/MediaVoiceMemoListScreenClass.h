@@ -9,7 +9,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// The list of voice memos.
+/* TRANSLATOR MediaVoiceMemoListScreenClass
+
+   The list of voice memos.
+*/
 struct Ui_MediaVoiceMemoListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -11,7 +11,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// One address-book contact: addresses with Go, phones and notes, with Delete or Save in the bar.
+/* TRANSLATOR AbAddressListScreenClass
+
+   One address-book contact: addresses with Go, phones and notes, with Delete or Save in the bar.
+*/
 struct Ui_AbAddressListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -8,7 +8,10 @@
 #include <QFormLayout>
 #include <QWidget>
 
-// One row of the contact list: icon, name and address lines, and Go.
+/* TRANSLATOR AbContactItem
+
+   One row of the contact list: icon, name and address lines, and Go.
+*/
 struct Ui_AbContactItem : UiRecord {
     ZelIcon *iconContact;
     ZelPushButton *btnGo;

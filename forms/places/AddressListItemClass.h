@@ -7,7 +7,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// One row of the address result list: name and address beside the distance.
+/* TRANSLATOR AddressListItemClass
+
+   One row of the address result list: name and address beside the distance.
+*/
 struct Ui_AddressListItemClass : UiRecord {
     QWidget *widget;
     QHBoxLayout *horizontalLayout;

@@ -8,7 +8,10 @@
 
 #include <QWidget>
 
-// The list of regions for address search.
+/* TRANSLATOR AddressRegionListClass
+
+   The list of regions for address search.
+*/
 struct Ui_AddressRegionListClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -9,7 +9,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The object types of a nearby search, one check button each, with OK.
+/* TRANSLATOR NearByTypeScreenClass
+
+   The object types of a nearby search, one check button each, with OK.
+*/
 struct Ui_NearByTypeScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *OKButton;

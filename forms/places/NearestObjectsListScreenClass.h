@@ -8,7 +8,10 @@
 
 #include <QWidget>
 
-// The list of found nearest objects with its header strip and counters.
+/* TRANSLATOR NearestObjectsListScreenClass
+
+   The list of found nearest objects with its header strip and counters.
+*/
 struct Ui_NearestObjectsListScreenClass : UiRecord {
     ZelIcon *statusBar;
     QWidget *ScrollButtonsWidget;

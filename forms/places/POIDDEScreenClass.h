@@ -9,7 +9,10 @@
 
 #include <QWidget>
 
-// Distance, direction and elevation figures of a point of interest.
+/* TRANSLATOR POIDDEScreenClass
+
+   Distance, direction and elevation figures of a point of interest.
+*/
 struct Ui_POIDDEScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -9,7 +9,10 @@
 
 #include <QWidget>
 
-// A point of interest's description under its panel button.
+/* TRANSLATOR POIDescriptionScreenClass
+
+   A point of interest's description under its panel button.
+*/
 struct Ui_POIDescriptionScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

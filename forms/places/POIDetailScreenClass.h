@@ -10,7 +10,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The point-of-interest detail menu: one panel button per sub-screen.
+/* TRANSLATOR POIDetailScreenClass
+
+   The point-of-interest detail menu: one panel button per sub-screen.
+*/
 struct Ui_POIDetailScreenClass : UiRecord {
     QWidget *layoutWidget;
     QVBoxLayout *verticalLayout;

@@ -10,7 +10,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// A point of interest's coordinates, datums and elevation in a scroll area.
+/* TRANSLATOR POILocationScreenClass
+
+   A point of interest's coordinates, datums and elevation in a scroll area.
+*/
 struct Ui_POILocationScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

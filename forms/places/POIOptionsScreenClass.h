@@ -13,7 +13,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// A point of interest's options: activity indicator, routing selectors and settings.
+/* TRANSLATOR POIOptionsScreenClass
+
+   A point of interest's options: activity indicator, routing selectors and settings.
+*/
 struct Ui_POIOptionsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

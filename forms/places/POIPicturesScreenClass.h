@@ -8,7 +8,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The pictures screen of a point of interest: title and picture count; the pictures are the host's.
+/* TRANSLATOR POIPicturesScreenClass
+
+   The pictures screen of a point of interest: title and picture count; the pictures are the host's.
+*/
 struct Ui_POIPicturesScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -8,7 +8,10 @@
 
 #include <QWidget>
 
-// Region information in a text area under the header area.
+/* TRANSLATOR POIRegionInfoScreenClass
+
+   Region information in a text area under the header area.
+*/
 struct Ui_POIRegionInfoScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

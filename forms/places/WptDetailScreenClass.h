@@ -9,7 +9,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The waypoint detail menu: one panel button per sub-screen.
+/* TRANSLATOR WptDetailScreenClass
+
+   The waypoint detail menu: one panel button per sub-screen.
+*/
 struct Ui_WptDetailScreenClass : UiRecord {
     QWidget *verticalLayoutWidget;
     QVBoxLayout *verticalLayout;

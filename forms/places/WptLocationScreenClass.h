@@ -10,7 +10,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// A waypoint's coordinates, datums and elevation in a scroll area.
+/* TRANSLATOR WptLocationScreenClass
+
+   A waypoint's coordinates, datums and elevation in a scroll area.
+*/
 struct Ui_WptLocationScreenClass : UiRecord {
     ZelScrollArea *scrollArea;
     QWidget *scrollAreaWidgetContents;

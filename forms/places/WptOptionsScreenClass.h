@@ -9,7 +9,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// A waypoint's options: routing selectors, settings, source and Delete.
+/* TRANSLATOR WptOptionsScreenClass
+
+   A waypoint's options: routing selectors, settings, source and Delete.
+*/
 struct Ui_WptOptionsScreenClass : UiRecord {
     ZelPushButton *btnDelete;
     ZelTextBox *labelPictures;

@@ -9,7 +9,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// Sorting and filtering the waypoint list: the filter, four sort choices and the name search.
+/* TRANSLATOR WptSortByScreenClass
+
+   Sorting and filtering the waypoint list: the filter, four sort choices and the name search.
+*/
 struct Ui_WptSortByScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,7 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// The log recorder: current file, automatic recording, status, and start, pause and stop.
+/* TRANSLATOR RecordLogMenueScreenClass
+
+   The log recorder: current file, automatic recording, status, and start, pause and stop.
+*/
 struct Ui_RecordLogMenueScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

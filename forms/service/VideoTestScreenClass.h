@@ -2,6 +2,9 @@
 
 #include "core/form_layout.h"
 
-// The video test dialog: the named, sized root and nothing in it.
+/* TRANSLATOR VideoTestScreenClass
+
+   The video test dialog: the named, sized root and nothing in it.
+*/
 struct Ui_VideoTestScreenClass : UiRecord {
 };

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The details of one alarm.
+/* TRANSLATOR AlarmClockDetailScreenClass
+
+   The details of one alarm.
+*/
 struct Ui_AlarmClockDetailScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// One row of the alarm list; root properties as in the tools row.
+/* TRANSLATOR AlarmClockListItem
+
+   One row of the alarm list; root properties as in the tools row.
+*/
 struct Ui_AlarmClockListItem : UiRecord {
     ZelTextBox *textBoxName;
     ZelTextBox *textBoxState;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The list of alarms.
+/* TRANSLATOR AlarmClockListScreenClass
+
+   The list of alarms.
+*/
 struct Ui_AlarmClockListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The editor of one shortcut button.
+/* TRANSLATOR BravikEditItemScrClass
+
+   The editor of one shortcut button.
+*/
 struct Ui_BravikEditItemScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The list of functions for a shortcut button.
+/* TRANSLATOR BravikFunctionListScrClass
+
+   The list of functions for a shortcut button.
+*/
 struct Ui_BravikFunctionListScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The assignment of functions to the two hardware buttons.
+/* TRANSLATOR BravikHardwareButtonsScrClass
+
+   The assignment of functions to the two hardware buttons.
+*/
 struct Ui_BravikHardwareButtonsScrClass : UiRecord {
     ZelIcon *icon_2;
     ZelTextBox *lblOffCourse_2;

@@ -7,7 +7,10 @@
 #include <QGridLayout>
 #include <QWidget>
 
-// The grid of shortcut buttons.
+/* TRANSLATOR BravikMainScrClass
+
+   The grid of shortcut buttons.
+*/
 struct Ui_BravikMainScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The popup that chooses the import source.
+/* TRANSLATOR ImportFromScreenClass
+
+   The popup that chooses the import source.
+*/
 struct Ui_ImportFromScreenClass : UiRecord {
     ZelPushButton *btnClose;
     ZelTextBox *txtTitle;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The list of importable items.
+/* TRANSLATOR ImportListScreenClass
+
+   The list of importable items.
+*/
 struct Ui_ImportListScreenClass : UiRecord {
     ZelPushButton *btnListHeader;
     ZelTextBox *txtPath;

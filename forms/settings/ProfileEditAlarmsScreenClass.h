@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The alarm settings of a profile, in a scrolling panel.
+/* TRANSLATOR ProfileEditAlarmsScreenClass
+
+   The alarm settings of a profile, in a scrolling panel.
+*/
 struct Ui_ProfileEditAlarmsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

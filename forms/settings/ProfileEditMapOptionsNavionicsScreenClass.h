@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The chart options for Navionics charts of a profile, in a scrolling panel.
+/* TRANSLATOR ProfileEditMapOptionsNavionicsScreenClass
+
+   The chart options for Navionics charts of a profile, in a scrolling panel.
+*/
 struct Ui_ProfileEditMapOptionsNavionicsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

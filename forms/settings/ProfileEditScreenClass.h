@@ -5,7 +5,11 @@
 
 #include <QWidget>
 
-// Editing one profile: the profile name and icon in the title header and a kinetic list of the profile's setting groups.
+/* TRANSLATOR ProfileEditScreenClass
+
+   Editing one profile: the profile name and icon in the title header and a kinetic list of the profile's setting
+   groups.
+*/
 struct Ui_ProfileEditScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

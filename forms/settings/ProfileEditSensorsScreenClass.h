@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The sensor settings of a profile.
+/* TRANSLATOR ProfileEditSensorsScreenClass
+
+   The sensor settings of a profile.
+*/
 struct Ui_ProfileEditSensorsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

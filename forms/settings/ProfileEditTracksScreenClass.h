@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The track-recording settings of a profile.
+/* TRANSLATOR ProfileEditTracksScreenClass
+
+   The track-recording settings of a profile.
+*/
 struct Ui_ProfileEditTracksScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

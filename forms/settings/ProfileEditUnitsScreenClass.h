@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The units of a profile.
+/* TRANSLATOR ProfileEditUnitsScreenClass
+
+   The units of a profile.
+*/
 struct Ui_ProfileEditUnitsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// One row of the profile list: an active-profile mark, the profile icon after a divider and the profile name.
+/* TRANSLATOR ProfileListItemClass
+
+   One row of the profile list: an active-profile mark, the profile icon after a divider and the profile name.
+*/
 struct Ui_ProfileListItemClass : UiRecord {
     ZelTextBox *textName;
     ZelIcon *ItemIcon;

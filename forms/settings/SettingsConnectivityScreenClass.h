@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// Connectivity: choices for the connection mode, the NMEA option and the baud rate.
+/* TRANSLATOR SettingsConnectivityScreenClass
+
+   Connectivity: choices for the connection mode, the NMEA option and the baud rate.
+*/
 struct Ui_SettingsConnectivityScreenClass : UiRecord {
     ZelIcon *icon_2;
     ZelTextBox *lblOffCourse_2;

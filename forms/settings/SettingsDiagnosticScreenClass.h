@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// Diagnostics: buttons that start the audio, video and touch tests.
+/* TRANSLATOR SettingsDiagnosticScreenClass
+
+   Diagnostics: buttons that start the audio, video and touch tests.
+*/
 struct Ui_SettingsDiagnosticScreenClass : UiRecord {
     ZelIcon *icon_2;
     ZelTextBox *lblOffCourse_2;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// Language choice: a kinetic list of languages with a Next button, under a copy of the title-bar background.
+/* TRANSLATOR SettingsLanguageScreenClass
+
+   Language choice: a kinetic list of languages with a Next button, under a copy of the title-bar background.
+*/
 struct Ui_SettingsLanguageScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// Night mode: three radio buttons Auto, ON and OFF.
+/* TRANSLATOR SettingsNightModeScreenClass
+
+   Night mode: three radio buttons Auto, ON and OFF.
+*/
 struct Ui_SettingsNightModeScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// Power: choices for the active suspend timer, the power-off timer and the battery type, with an explanatory text.
+/* TRANSLATOR SettingsPowerScreenClass
+
+   Power: choices for the active suspend timer, the power-off timer and the battery type, with an explanatory text.
+*/
 struct Ui_SettingsPowerScreenClass : UiRecord {
     ZelIcon *icon_2;
     ZelTextBox *lblOffCourse_2;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// Product information: the serial number and a list of further product details.
+/* TRANSLATOR SettingsProductInfoScreenClass
+
+   Product information: the serial number and a list of further product details.
+*/
 struct Ui_SettingsProductInfoScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

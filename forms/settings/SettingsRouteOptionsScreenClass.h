@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// Route options: routing method and vehicle routing.
+/* TRANSLATOR SettingsRouteOptionsScreenClass
+
+   Route options: routing method and vehicle routing.
+*/
 struct Ui_SettingsRouteOptionsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

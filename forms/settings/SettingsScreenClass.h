@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The settings menu: a kinetic list of settings categories under the title header, with a page indicator.
+/* TRANSLATOR SettingsScreenClass
+
+   The settings menu: a kinetic list of settings categories under the title header, with a page indicator.
+*/
 struct Ui_SettingsScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

@@ -7,7 +7,10 @@
 #include <QGridLayout>
 #include <QWidget>
 
-// Time zone: the zone choice, a daylight-saving check box and the current date, time and shift.
+/* TRANSLATOR SettingsTimeZoneScreenClass
+
+   Time zone: the zone choice, a daylight-saving check box and the current date, time and shift.
+*/
 struct Ui_SettingsTimeZoneScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The help topics.
+/* TRANSLATOR ToolsHelpScreenClass
+
+   The help topics.
+*/
 struct Ui_ToolsHelpScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -7,7 +7,10 @@
 #include <QGridLayout>
 #include <QWidget>
 
-// One row of the tools menu; the row button's normal and pressed images and its event propagation are root properties.
+/* TRANSLATOR ToolsListItem
+
+   One row of the tools menu; the row button's normal and pressed images and its event propagation are root properties.
+*/
 struct Ui_ToolsListItem : UiRecord {
     ZelIcon *icon;
     QWidget *horizontalLayoutWidget;

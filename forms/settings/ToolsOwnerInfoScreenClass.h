@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The owner information.
+/* TRANSLATOR ToolsOwnerInfoScreenClass
+
+   The owner information.
+*/
 struct Ui_ToolsOwnerInfoScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

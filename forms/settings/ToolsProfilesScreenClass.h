@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The profile list: a kinetic list of profiles with page and count indicators and a profiles tool-bar button.
+/* TRANSLATOR ToolsProfilesScreenClass
+
+   The profile list: a kinetic list of profiles with page and count indicators and a profiles tool-bar button.
+*/
 struct Ui_ToolsProfilesScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

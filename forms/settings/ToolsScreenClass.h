@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The tools menu.
+/* TRANSLATOR ToolsScreenClass
+
+   The tools menu.
+*/
 struct Ui_ToolsScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The header of the active track (240 × 46).
+/* TRANSLATOR ActiveTrackHeaderItemClass
+
+   The header of the active track (240 × 46).
+*/
 struct Ui_ActiveTrackHeaderItemClass : UiRecord {
     ZelIcon *icon;
     ZelIcon *iconFavorite;

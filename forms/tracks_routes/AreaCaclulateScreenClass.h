@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The choice of how to define the area.
+/* TRANSLATOR AreaCaclulateScreenClass
+
+   The choice of how to define the area.
+*/
 struct Ui_AreaCaclulateScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The confirmation popup of the area calculation.
+/* TRANSLATOR AreaCalcScreenClass
+
+   The confirmation popup of the area calculation.
+*/
 struct Ui_AreaCalcScreenClass : UiRecord {
     ZelPushButton *btnClose;
     ZelIcon *iconTitle;

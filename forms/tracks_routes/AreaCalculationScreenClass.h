@@ -6,7 +6,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The result of the area calculation.
+/* TRANSLATOR AreaCalculationScreenClass
+
+   The result of the area calculation.
+*/
 struct Ui_AreaCalculationScreenClass : UiRecord {
     ZelIcon *icon_2;
     ZelTextBox *lbl_Perimeter;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The list of the area's points.
+/* TRANSLATOR AreaPointsScreenClass
+
+   The list of the area's points.
+*/
 struct Ui_AreaPointsScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

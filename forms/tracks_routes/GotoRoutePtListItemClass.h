@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// One row of the go-to-route-point list.
+/* TRANSLATOR GotoRoutePtListItemClass
+
+   One row of the go-to-route-point list.
+*/
 struct Ui_GotoRoutePtListItemClass : UiRecord {
     ZelTextBox *textDistance;
     ZelTextBox *textName;

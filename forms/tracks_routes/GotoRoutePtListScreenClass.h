@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// Lets the user choose the route point to go to.
+/* TRANSLATOR GotoRoutePtListScreenClass
+
+   Lets the user choose the route point to go to.
+*/
 struct Ui_GotoRoutePtListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,7 +6,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// Plays a track back on the map.
+/* TRANSLATOR PlayTrackScreenClass
+
+   Plays a track back on the map.
+*/
 struct Ui_PlayTrackScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelNorthUpWidget *NorthUp;

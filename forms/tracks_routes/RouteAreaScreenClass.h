@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// Shows the area enclosed by a route.
+/* TRANSLATOR RouteAreaScreenClass
+
+   Shows the area enclosed by a route.
+*/
 struct Ui_RouteAreaScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

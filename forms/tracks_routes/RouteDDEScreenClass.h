@@ -7,7 +7,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// Shows a route's distance and elevation figures.
+/* TRANSLATOR RouteDDEScreenClass
+
+   Shows a route's distance and elevation figures.
+*/
 struct Ui_RouteDDEScreenClass : UiRecord {
     ZelPushButton *btnSubTitle;
     QWidget *layoutWidget_6;

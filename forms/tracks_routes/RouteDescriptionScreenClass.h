@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// Shows a route's description.
+/* TRANSLATOR RouteDescriptionScreenClass
+
+   Shows a route's description.
+*/
 struct Ui_RouteDescriptionScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnGo;

@@ -8,7 +8,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The route detail menu.
+/* TRANSLATOR RouteDetailsScreenClass
+
+   The route detail menu.
+*/
 struct Ui_RouteDetailsScreenClass : UiRecord {
     ZelScrollArea *scrollArea;
     QWidget *scrollAreaWidgetContents;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The header of a route's screens (241 × 49).
+/* TRANSLATOR RouteHeaderItemClass
+
+   The header of a route's screens (241 × 49).
+*/
 struct Ui_RouteHeaderItemClass : UiRecord {
     ZelPushButton *btnIcon;
     ZelBacking *backing;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// One row of the route list.
+/* TRANSLATOR RouteListItemClass
+
+   One row of the route list.
+*/
 struct Ui_RouteListItemClass : UiRecord {
     ZelTextBox *textName;
     ZelTextBox *textPointsCount;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The route list.
+/* TRANSLATOR RouteListScreenClass
+
+   The route list.
+*/
 struct Ui_RouteListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

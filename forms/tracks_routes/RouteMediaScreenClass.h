@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The media screen of a route.
+/* TRANSLATOR RouteMediaScreenClass
+
+   The media screen of a route.
+*/
 struct Ui_RouteMediaScreenClass : UiRecord {
     ZelWidget *routeHeaderItem;
     ZelIcon *statusBar;

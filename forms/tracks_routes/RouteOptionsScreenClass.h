@@ -7,7 +7,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// Holds a route's options.
+/* TRANSLATOR RouteOptionsScreenClass
+
+   Holds a route's options.
+*/
 struct Ui_RouteOptionsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

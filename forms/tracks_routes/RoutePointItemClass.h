@@ -7,7 +7,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// One row of the route point list, with three pages.
+/* TRANSLATOR RoutePointItemClass
+
+   One row of the route point list, with three pages.
+*/
 struct Ui_RoutePointItemClass : UiRecord {
     QStackedWidget *stackedWidget;
     QWidget *pageNormal;

@@ -7,7 +7,10 @@
 #include <QSpacerItem>
 #include <QWidget>
 
-// Lists the points of a route.
+/* TRANSLATOR RoutePointsScreenClass
+
+   Lists the points of a route.
+*/
 struct Ui_RoutePointsScreenClass : UiRecord {
     ZelWidget *Header;
     ZelPushButton *btnSubTitle;

@@ -8,7 +8,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// Sorts, filters and searches the route list.
+/* TRANSLATOR RouteSortAndSearchScreenClass
+
+   Sorts, filters and searches the route list.
+*/
 struct Ui_RouteSortAndSearchScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

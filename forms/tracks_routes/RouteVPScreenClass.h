@@ -6,7 +6,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// Shows the vertical profile of a route.
+/* TRANSLATOR RouteVPScreenClass
+
+   Shows the vertical profile of a route.
+*/
 struct Ui_RouteVPScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The details of one geofence.
+/* TRANSLATOR ToolsGeofenceDetailsScreen
+
+   The details of one geofence.
+*/
 struct Ui_ToolsGeofenceDetailsScreen : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

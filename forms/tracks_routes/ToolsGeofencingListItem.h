@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// One row of the geofence list.
+/* TRANSLATOR ToolsGeofencingListItem
+
+   One row of the geofence list.
+*/
 struct Ui_ToolsGeofencingListItem : UiRecord {
     ZelTextBox *txtName;
     ZelTextBox *txtState;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// One row of the map area list.
+/* TRANSLATOR ToolsGeofencingMapAreasListItem
+
+   One row of the map area list.
+*/
 struct Ui_ToolsGeofencingMapAreasListItem : UiRecord {
     ZelTextBox *txtName;
     ZelTextBox *txtValue;

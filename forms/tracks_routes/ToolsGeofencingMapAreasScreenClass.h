@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The list of map areas from which a geofence is added.
+/* TRANSLATOR ToolsGeofencingMapAreasScreenClass
+
+   The list of map areas from which a geofence is added.
+*/
 struct Ui_ToolsGeofencingMapAreasScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The list of geofences.
+/* TRANSLATOR ToolsGeofencingScreenClass
+
+   The list of geofences.
+*/
 struct Ui_ToolsGeofencingScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

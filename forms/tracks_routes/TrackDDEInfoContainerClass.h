@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The scrolled content of the track figures screen (232 × 842).
+/* TRANSLATOR TrackDDEInfoContainerClass
+
+   The scrolled content of the track figures screen (232 × 842).
+*/
 struct Ui_TrackDDEInfoContainerClass : UiRecord {
     ZelIcon *icon_4;
     ZelTextBox *Distance_2;

@@ -6,7 +6,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// Shows a track's distance, elevation and duration figures.
+/* TRANSLATOR TrackDDEScreenClass
+
+   Shows a track's distance, elevation and duration figures.
+*/
 struct Ui_TrackDDEScreenClass : UiRecord {
     ZelScrollArea *scrollArea;
     QWidget *scrollAreaWidgetContents;

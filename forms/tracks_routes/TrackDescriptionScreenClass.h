@@ -6,7 +6,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// Shows a track's description.
+/* TRANSLATOR TrackDescriptionScreenClass
+
+   Shows a track's description.
+*/
 struct Ui_TrackDescriptionScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

@@ -7,7 +7,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// The track detail menu.
+/* TRANSLATOR TrackDetailsScreenClass
+
+   The track detail menu.
+*/
 struct Ui_TrackDetailsScreenClass : UiRecord {
     QWidget *verticalLayoutWidget;
     QVBoxLayout *verticalLayout;

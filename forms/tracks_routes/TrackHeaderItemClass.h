@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The header of a track (244 × 47).
+/* TRANSLATOR TrackHeaderItemClass
+
+   The header of a track (244 × 47).
+*/
 struct Ui_TrackHeaderItemClass : UiRecord {
     ZelBacking *backing;
     ZelPushButton *btnClickableText;

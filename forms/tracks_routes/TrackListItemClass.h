@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// One row of the track list.
+/* TRANSLATOR TrackListItemClass
+
+   One row of the track list.
+*/
 struct Ui_TrackListItemClass : UiRecord {
     ZelTextBox *textName;
     ZelTextBox *textStartTime;

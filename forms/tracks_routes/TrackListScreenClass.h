@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-// The track list.
+/* TRANSLATOR TrackListScreenClass
+
+   The track list.
+*/
 struct Ui_TrackListScreenClass : UiRecord {
     ZelVirtualList *lvTracks;
     ZelIcon *statusBar;

@@ -6,7 +6,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// The media screen of a track.
+/* TRANSLATOR TrackMediaScreenClass
+
+   The media screen of a track.
+*/
 struct Ui_TrackMediaScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

@@ -6,7 +6,10 @@
 #include <QHBoxLayout>
 #include <QWidget>
 
-// Holds a track's options.
+/* TRANSLATOR TrackOptionsScreenClass
+
+   Holds a track's options.
+*/
 struct Ui_TrackOptionsScreenClass : UiRecord {
     ZelPushButton *btnDelete;
     ZelTextBox *textBox_2;

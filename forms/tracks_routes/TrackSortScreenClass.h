@@ -6,7 +6,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-// Sorts and filters the track list.
+/* TRANSLATOR TrackSortScreenClass
+
+   Sorts and filters the track list.
+*/
 struct Ui_TrackSortScreenClass : UiRecord {
     ZelPushButton *btnFilter;
     ZelTextBox *lblWptFilterTitle;

@@ -7,7 +7,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-// Shows the vertical (elevation) profile of a track.
+/* TRANSLATOR VerticalProfileTrackScreenClass
+
+   Shows the vertical (elevation) profile of a track.
+*/
 struct Ui_VerticalProfileTrackScreenClass : UiRecord {
     ZelIcon *icon_6;
     ZelTextBox *lbl_NetChange;
