@@ -61,4 +61,21 @@ QString findTranslation(const QString &name)
     return found;
 }
 
+namespace {
+
+const char kTemplateFile[] = "translations/quarn-layout.ts";
+
+} // namespace
+
+QString defaultTranslationTemplate()
+{
+    const QString path = locate(QLatin1String(kTemplateFile), dataFolders());
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+QString translationTemplatePlaces()
+{
+    return QStringLiteral("%1 %2").arg(QLatin1String(kTemplateFile), describeFolders(dataFolders()));
+}
+
 } // namespace quarn::layouttool

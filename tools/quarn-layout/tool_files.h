@@ -24,5 +24,9 @@ QString defaultImageBundle();
 // that file when it exists, else, for a bare file name, the file of that name
 // among the module's translations; empty if there is none.
 QString findTranslation(const QString &name);
+// The translation template among the module's translations; empty if there is none.
+QString defaultTranslationTemplate();
+// Where defaultTranslationTemplate looks, for messages.
+QString translationTemplatePlaces();
 
 } // namespace quarn::layouttool
