@@ -7,12 +7,38 @@
         <source>Add Address</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The menu of ways to add an address.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>AbAddressListScreenClass</name>
+    <message>
+        <source></source>
+        <comment>One address-book contact: addresses with Go, phones and notes, with Delete or Save in the bar.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>AbAddressScreenClass</name>
     <message>
         <source>Address</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The address menu of the address book: header strip over a list the host fills.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>AbContactItem</name>
+    <message>
+        <source></source>
+        <comment>One row of the contact list: icon, name and address lines, and Go.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -25,12 +51,22 @@
         <source>Address Book</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The contact list of the address book with its header strip and counters.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>AbPrevDestItem</name>
     <message>
         <source>Form</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>One row of the previous-destination list: icon and two address lines.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -39,12 +75,30 @@
         <source>Previous Destinations</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The list of previous destinations with its header strip and counters.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>ActiveTrackHeaderItemClass</name>
+    <message>
+        <source></source>
+        <comment>The header of the active track (240 × 46).</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>AddressEnterScreenClass</name>
     <message>
         <source>AddressEnterScreen</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Address entry: the entry field with backspace over the keyboard, and the region selector.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -57,12 +111,22 @@
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The result list of an address search with its sort-type button.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>AddressListItemClass</name>
     <message>
         <source>AddressListItem</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>One row of the address result list: name and address beside the distance.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -71,6 +135,19 @@
         <source>Regions</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The list of regions for address search.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>AddressRegionListItem</name>
+    <message>
+        <source></source>
+        <comment>One row of the region list: the region name.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>AlarmClockDetailScreenClass</name>
@@ -78,12 +155,38 @@
         <source>OFF</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The details of one alarm.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>AlarmClockListItem</name>
+    <message>
+        <source></source>
+        <comment>One row of the alarm list; root properties as in the tools row.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>AlarmClockListScreenClass</name>
     <message>
         <source>Alarms</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The list of alarms.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>AnimatedHighlightClass</name>
+    <message>
+        <source></source>
+        <comment>An animated highlight: four frames around a centre point; no children.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -99,6 +202,11 @@
     <message>
         <source>Select Points</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The choice of how to define the area.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -123,6 +231,11 @@
         <source>No</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The confirmation popup of the area calculation.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>AreaCalculationScreenClass</name>
@@ -138,6 +251,11 @@
         <source>Area Calculation</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The result of the area calculation.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>AreaPointsScreenClass</name>
@@ -149,6 +267,11 @@
         <source>Area Calculation 1</source>
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The list of the area&apos;s points.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -164,6 +287,11 @@
     <message>
         <source>Audio Test</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The audio test dialog: a title and one OK button.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -197,6 +325,11 @@
     <message>
         <source>Current Elevation</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Barometer and altimeter calibration from a known elevation or sea-level pressure.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -237,12 +370,22 @@
         <source>Reassign Type:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The editor of one shortcut button.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>BravikFunctionListScrClass</name>
     <message>
         <source>Functions</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The list of functions for a shortcut button.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -251,12 +394,22 @@
         <source>Assign Button Function</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The assignment of functions to the two hardware buttons.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>BravikMainScrClass</name>
     <message>
         <source>Click icon to edit...</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The grid of shortcut buttons.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -288,6 +441,11 @@
     <message>
         <source>Power OFF</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The power popup: connect, suspend, sleep and power off, with volume and brightness.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -328,6 +486,11 @@
         <source>Estimated Accuracy:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The position-averaging popup: progress, estimated accuracy, the averaged position and a radar ping.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>ColorSelectionScreenClass</name>
@@ -338,6 +501,11 @@
     <message>
         <source>Color</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The popup palette of twelve colours to choose from.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -354,6 +522,11 @@
         <source>Move the unit in a figure&lt;br&gt;8 motion while twisting&lt;br&gt;the wrist.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The 3D compass calibration: the figure-8 instruction and animation, started from the bottom bar.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>CompassCalibTraditionalScrClass</name>
@@ -369,6 +542,11 @@
         <source>Electronic compass 2D Traditional Calibration</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The traditional 2D compass calibration: rotate the unit flat, keeping the blue arrow towards you.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>CompassCalibrateScreenClass</name>
@@ -379,6 +557,11 @@
     <message>
         <source>Move the unit in a figure 8 motion while twisting the wrist until you hear the alarm.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Compass calibration by the figure-8 motion: title, instruction and the motion&apos;s animation.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -394,6 +577,19 @@
     <message>
         <source>Press Back to Cancel</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Shown while the unit connects to a PC.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>ContextMenuItem</name>
+    <message>
+        <source></source>
+        <comment>One entry of the options menu: icon and label on a button-like root.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -422,6 +618,11 @@
         <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The editor of one coordinate value: input line over the on-screen keyboard.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>CoordEntryScreenClass</name>
@@ -437,12 +638,22 @@
         <source>Datum: </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Coordinate entry, under the coordinate system and datum in use.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>CurrTblItemClass</name>
     <message>
         <source>Form</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>One day of the current table: the date over rows of type, time and comment, in the host&apos;s field order.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -456,6 +667,11 @@
         <source>Date anchored</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The current table of a station: its day entries under the station and date titles.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>DashboardBarometerScrClass</name>
@@ -466,6 +682,19 @@
     <message>
         <source>Change:</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The barometer and altimeter graph with zoom buttons and the current and change read-outs.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>DashboardCompassPublicScrClass</name>
+    <message>
+        <source></source>
+        <comment>A compass dashboard variant: a bar of up to four data fields and the spin box choosing their number.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -490,6 +719,11 @@
         <source>E</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The full compass dashboard: a 240 px compass above the bottom bar.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>DashboardDataField</name>
@@ -497,12 +731,22 @@
         <source>Form</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>One navigation data field: a pressable background with its title and value.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>DashboardFieldsListScrClass</name>
     <message>
         <source>Fields</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The list of values from which the user picks what a data field shows.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -543,12 +787,38 @@
         <source>Profiles</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The dashboard menu: round buttons for the instrument screens under three caption strips.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>DashboardNavFieldsScreenClass</name>
+    <message>
+        <source></source>
+        <comment>The data-fields-only dashboard: 1 to 14 data fields filling the screen.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>DashboardRoadCompassScrClass</name>
     <message>
         <source>DashboardRoadCompassScr</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The road compass: a strip compass in road mode with zoom buttons.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>DashboardSatelliteScreenClass</name>
+    <message>
+        <source></source>
+        <comment>The satellite status view: the sky view over a bar of two data fields.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -569,6 +839,19 @@
         <source>E</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The main dashboard: small compass, geocache summary and up to eight data fields.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>DashboardStripCompassScrClass</name>
+    <message>
+        <source></source>
+        <comment>The strip compass: a horizontal compass strip with needles above the bottom bar.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>EULAScreenClass</name>
@@ -584,6 +867,11 @@
         <source>Decline</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The licence agreement with Accept and Decline.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>FileListItemClass</name>
@@ -591,6 +879,11 @@
         <source>Name</source>
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>One row of a file list: a check-mark icon and the file name.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -607,6 +900,11 @@
         <source>Good</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The fishing and hunting forecast for a date chosen on the calendar.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>GcAttributeItemClass</name>
@@ -614,6 +912,11 @@
         <source>background-color: rgba(255, 255, 255, 0);</source>
         <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>One row of the attribute list. Its minimum size and its event propagation are root properties.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -627,12 +930,38 @@
         <source>Attributes</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The attribute list of the cache.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>GcSummaryItemClass</name>
+    <message>
+        <source></source>
+        <comment>One row of the summary list; the row button&apos;s normal and pressed images are root properties.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>GcSummaryScreenClass</name>
     <message>
         <source>Geocache Summary</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The geocache summary list.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>GeoCacheListItemClass</name>
+    <message>
+        <source></source>
+        <comment>One row of the geocache list. The root is the row button; its three state images are given as dynamic properties.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -645,6 +974,11 @@
         <source>Filter will be here...</source>
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The list of geocaches.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -664,6 +998,11 @@
     <message>
         <source>Size</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The screen that creates a geocache.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -688,12 +1027,22 @@
         <source>Elevation Change:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The distance, direction and elevation page: distance, elevation change, total descent, total ascent and bearing, each with its value.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>GeocacheDescriptionScreenClass</name>
     <message>
         <source>Description</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The cache description as scrolling text.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -738,6 +1087,11 @@
         <source>Difficulty</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The main page of one geocache.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>GeocacheFilterShowScreenClass</name>
@@ -752,6 +1106,11 @@
     <message>
         <source>Show</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The page that chooses between all caches and favourites only.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -780,6 +1139,11 @@
         <source>Sort by</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The sort order page.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>GeocacheFilterTypeClass</name>
@@ -794,6 +1158,19 @@
     <message>
         <source>Difficulty:</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The multiple-choice filter page with its check list. Like the filter overview, it sets images, pixel sizes, contents and flags as properties by name.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>GeocacheFilterTypeItemClass</name>
+    <message>
+        <source></source>
+        <comment>One check item of the multiple-choice list. The root is the check button; its mark images, mark position and button images are dynamic properties of the root.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -838,12 +1215,22 @@
         <source>Search by name or ID...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The filter overview. Every control here takes its images, pixel sizes, contents and flags as properties set by name.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>GeocacheHeaderWidgetClass</name>
     <message>
         <source>By</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The header that names one geocache; its background image is the root&apos;s dynamic property `image`.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -852,12 +1239,22 @@
         <source>Hint</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The hint, as scrolling text.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>GeocacheHistoryScreenClass</name>
     <message>
         <source>Stats/History</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The stats and history text of the cache.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -891,12 +1288,22 @@
         <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The cache position in the primary and the secondary coordinate format, each with its datum, and the elevation.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>GeocacheLogScreenClass</name>
     <message>
         <source>Recent Logs</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The recent logs of the cache.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -913,6 +1320,19 @@
         <source>Delete</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The routing options of the cache.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>GeocachePicturesScreenClass</name>
+    <message>
+        <source></source>
+        <comment>The pictures page; the form provides only the header area and the bottom bar, and the host fills the rest of the screen.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>GeocachePopUpClass</name>
@@ -920,6 +1340,11 @@
         <source>(Dif/Terr)</source>
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The geocache bubble on the map, with its Go button.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -940,12 +1365,22 @@
         <source>Add a Field Note</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The user&apos;s status for the cache.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>GotoRoutePtListItemClass</name>
     <message>
         <source>GotoRoutePtListItem</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>One row of the go-to-route-point list.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -954,6 +1389,19 @@
         <source>Goto Route Point</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Lets the user choose the route point to go to.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>HTMLViewerScreenClass</name>
+    <message>
+        <source></source>
+        <comment>A viewer of HTML text with page buttons.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>HiddenAutoTestScreenClass</name>
@@ -961,12 +1409,22 @@
         <source>Auto Test</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The automatic test list.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>HiddenMenuScreenClass</name>
     <message>
         <source>Hidden Menu</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The service menu: a list of service entries.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1028,12 +1486,22 @@
         <source>Get</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The GPS receiver settings: masks, switches and receiver commands.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>IconSelectorScreenClass</name>
     <message>
         <source>Select Icon</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The popup grid of icons to choose from.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1045,6 +1513,11 @@
     <message>
         <source>Default</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The image viewer.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1065,12 +1538,22 @@
         <source>Device</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The popup that chooses the import source.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>ImportListScreenClass</name>
     <message>
         <source>Import from Device</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The list of importable items.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1583,11 @@
         <source>Location</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>A location pane that other screens embed: a Location header over a card with latitude, longitude and elevation.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>LockScreenClass</name>
@@ -1114,6 +1602,11 @@
     <message>
         <source>to unlock</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The modal screen lock with its slide-to-unlock button.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1158,6 +1651,11 @@
         <source>POI</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The home menu: three rows of round buttons, each with a caption strip, over the bottom bar.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>MapAreaScreenClass</name>
@@ -1179,6 +1677,11 @@
         <source>Perimeter</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The map while an area is measured: area and perimeter over a shaded band, zoom, scale bar, Back and menu.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>MapControlsScreenClass</name>
@@ -1198,12 +1701,30 @@
         <source>E</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The map with its control panels: Dashboard and Bravik above, Main and menu below, zoom, scale bar and compass.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>MapMultiPointsScreenClass</name>
+    <message>
+        <source></source>
+        <comment>The map for picking several points: coordinates at the top, zoom, scale bar, Back and OK.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>MapPanScreenClass</name>
     <message>
         <source>GO</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The map in pan mode: the plain view&apos;s furniture, scale bar and GO before the zoom buttons.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1742,11 @@
     <message>
         <source>GO</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>A destination previewed before navigation: distance, name and description over the map, zoom, GO, route options.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1241,12 +1767,30 @@
         <source>E</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The map with a bar of data fields along its lower edge, compass, zoom and scale bar.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>MapSel_ButtonItemClass</name>
+    <message>
+        <source></source>
+        <comment>One row of the map file list: check box, map icon with badges, name.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>MapSel_DetailsScreenClass</name>
     <message>
         <source>Details</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The details of one map, with its brand icon.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1255,12 +1799,30 @@
         <source>Maps</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The third level of map selection: the map files of one subtype, each switched on or off.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>MapSel_SubTypeListItemClass</name>
+    <message>
+        <source></source>
+        <comment>One row of the map type and subtype lists: icon and name.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>MapSel_SubTypeListScreenClass</name>
     <message>
         <source>Maps</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The second level of map selection: the subtypes of one map type.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1272,6 +1834,11 @@
     <message>
         <source>Maps</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The first level of map selection: the map types, with a panel for no maps.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1863,11 @@
     <message>
         <source>E</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The map in vehicle mode: current street at the top, zoom, compass and the data-field bar.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1326,12 +1898,22 @@
         <source>E</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The map following a route in vehicle mode: distance, next manoeuvre and its arrow at the top, zoom, compass, data fields.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>MapViewScreenClass</name>
     <message>
         <source>GO</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The plain map view: north-up indicator, zoom, scale bar, GO, coordinates at the top, Back and menu below.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1369,6 +1951,19 @@
     <message>
         <source>Duration:</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The browser of the media attached to an object.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>MediaCameraScreenClass</name>
+    <message>
+        <source></source>
+        <comment>The camera view.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1411,6 +2006,43 @@
         <source>Duration:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The details of one media file.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>MediaPhotoPadScreenClass</name>
+    <message>
+        <source></source>
+        <comment>The photo pad with a rotate button.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>MediaPhotoViewScreenClass</name>
+    <message>
+        <source></source>
+        <comment>The photo view.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>MediaPlayVideoScreenClass</name>
+    <message>
+        <source></source>
+        <comment>The video player.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>MediaPopUpClass</name>
+    <message>
+        <source></source>
+        <comment>The media bubble on the map, with its Go button.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>MediaScreenClass</name>
@@ -1437,6 +2069,11 @@
     <message>
         <source>Videos</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The media menu.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1465,12 +2102,22 @@
         <source>Save Photos On</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The media settings.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>MediaVideoThumbScreenClass</name>
     <message>
         <source>MediaVideoThumbScreen</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The video thumbnail page.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1513,12 +2160,30 @@
         <source>Duration:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The player and details of one voice memo.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>MediaVoiceMemoListItemClass</name>
+    <message>
+        <source></source>
+        <comment>One row of the voice memo list; the row button&apos;s normal and pressed images and its event propagation are root properties.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>MediaVoiceMemoListScreenClass</name>
     <message>
         <source>Voice Memos</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The list of voice memos.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1534,6 +2199,11 @@
     <message>
         <source>Ready</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The voice memo recorder.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1555,6 +2225,19 @@
     <message>
         <source>No Data</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The water current predicted at the destination while navigating, with its graph over time.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>NavFieldsListItem</name>
+    <message>
+        <source></source>
+        <comment>One row of the data-field list: icon, field name, current value and the selection mark.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1591,12 +2274,38 @@
         <source>Routes</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The object types of a nearby search, one check button each, with OK.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>NearestObjectsListItemClass</name>
+    <message>
+        <source></source>
+        <comment>One row of the nearest-object list: icon, name and a small Go.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>NearestObjectsListScreenClass</name>
     <message>
         <source>Found Objects</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The list of found nearest objects with its header strip and counters.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>ObjectQuickInfoPopUpClass</name>
+    <message>
+        <source></source>
+        <comment>The bubble of a map object: a new-waypoint button with the read-outs, and Go.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1609,6 +2318,11 @@
         <source>Text</source>
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>One row of the category list: icon and caption.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1624,6 +2338,11 @@
     <message>
         <source>No categories found</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The list of point-of-interest categories with its title and empty-list message.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1648,12 +2367,22 @@
         <source>Elevation Change:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Distance, direction and elevation figures of a point of interest.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>POIDescriptionScreenClass</name>
     <message>
         <source>Description</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>A point of interest&apos;s description under its panel button.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1674,12 +2403,22 @@
         <source>Options</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The point-of-interest detail menu: one panel button per sub-screen.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>POIHeaderItemClass</name>
     <message>
         <source>POIHeaderItem</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The header of a point of interest&apos;s screens: icon and name on the title strip.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1708,6 +2447,11 @@
         <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>One row of the point-of-interest list: icon, name, distance, elevation, direction and Go.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>POIListScreenClass</name>
@@ -1722,6 +2466,11 @@
     <message>
         <source>No objects found</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The list of points of interest with its title, busy animation and empty-list message.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1755,6 +2504,11 @@
         <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>A point of interest&apos;s coordinates, datums and elevation in a scroll area.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>POIOptionsScreenClass</name>
@@ -1766,12 +2520,46 @@
         <source>Settings</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>A point of interest&apos;s options: activity indicator, routing selectors and settings.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>POIPicturesScreenClass</name>
     <message>
         <source>Pictures</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The pictures screen of a point of interest: title and picture count; the pictures are the host&apos;s.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>POIPopUpClass</name>
+    <message>
+        <source></source>
+        <comment>The point-of-interest bubble on the map, with its Go button.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>POIRegionInfoScreenClass</name>
+    <message>
+        <source></source>
+        <comment>Region information in a text area under the header area.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>PinClass</name>
+    <message>
+        <source></source>
+        <comment>The map pin marker: a pin and a small arrow.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1824,6 +2612,27 @@
     <message>
         <source>Re</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The log player: file choice, replay switches, play, stop, restart and 30-step jumps.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>PlayTrackScreenClass</name>
+    <message>
+        <source></source>
+        <comment>Plays a track back on the map.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>PointOnMapPopUpClass</name>
+    <message>
+        <source></source>
+        <comment>The bubble of a point on the map, with its Save button.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1880,6 +2689,11 @@
         <source>Anchor</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The alarm settings of a profile, in a scrolling panel.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditMapOptionsNavionicsScreenClass</name>
@@ -1910,6 +2724,11 @@
     <message>
         <source>Hide Charts</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The chart options for Navionics charts of a profile, in a scrolling panel.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1995,6 +2814,19 @@
         <source>Quick Info: Style</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The map settings of a profile, in a long scrolling panel: a button for the chart options and choices for each map option.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditScreenClass</name>
+    <message>
+        <source></source>
+        <comment>Editing one profile: the profile name and icon in the title header and a kinetic list of the profile&apos;s setting groups.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditSensorsScreenClass</name>
@@ -2018,6 +2850,11 @@
         <source>Switch to GPS Compass at the following Speed:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The sensor settings of a profile.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditTracksScreenClass</name>
@@ -2032,6 +2869,11 @@
     <message>
         <source>Logging Mode</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The track-recording settings of a profile.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2060,6 +2902,11 @@
         <source>Elevation</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The units of a profile.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>ProfileListItemClass</name>
@@ -2067,6 +2914,11 @@
         <source>Name</source>
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>One row of the profile list: an active-profile mark, the profile icon after a divider and the profile name.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2079,12 +2931,38 @@
         <source>Loading...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The progress popup: waiting caption, progress bar and progress text.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>QuarnContextMenu</name>
     <message>
         <source>Options</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The pop-up options menu: title, list of entries, close button, page-button slot.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>QuarnInfoPopupClass</name>
+    <message>
+        <source></source>
+        <comment>A modal information popup: an icon and a wrapped message side by side.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>QuarnMainFrameClass</name>
+    <message>
+        <source></source>
+        <comment>The full-screen frame the host places its screens in; it has no children.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2109,6 +2987,11 @@
         <source>Message</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The modal message box: title with icon, message, close button and up to four answers.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>QuarnTitleBar</name>
@@ -2117,6 +3000,11 @@
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The status strip across the top of every screen.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>QuickInfoBarGeocacheClass</name>
@@ -2124,6 +3012,59 @@
         <source>(Dif/Terr)</source>
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The quick-information bar of a geocache under the status line.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>QuickInfoBarMediaClass</name>
+    <message>
+        <source></source>
+        <comment>The quick-information bar of a photo, video or voice memo under the status line.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>QuickInfoBarObjectClass</name>
+    <message>
+        <source></source>
+        <comment>The quick-information bar of a map object; the whole bar makes a new waypoint.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>QuickInfoBarPOIClass</name>
+    <message>
+        <source></source>
+        <comment>The quick-information bar of a point of interest under the status line.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>QuickInfoBarPointClass</name>
+    <message>
+        <source></source>
+        <comment>The quick-information bar of a point on the map, with its Save button.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>QuickInfoBarTrackClass</name>
+    <message>
+        <source></source>
+        <comment>The quick-information bar of a track under the status line.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>QuickInfoBarWaypointClass</name>
+    <message>
+        <source></source>
+        <comment>The quick-information bar of a waypoint under the status line.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2164,6 +3105,11 @@
         <source>Pause</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The log recorder: current file, automatic recording, status, and start, pause and stop.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>RouteAreaScreenClass</name>
@@ -2179,6 +3125,11 @@
         <source>Area Calculation</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Shows the area enclosed by a route.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>RouteDDEScreenClass</name>
@@ -2190,12 +3141,22 @@
         <source>Elevation change</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Shows a route&apos;s distance and elevation figures.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>RouteDescriptionScreenClass</name>
     <message>
         <source>Description</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Shows a route&apos;s description.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2220,12 +3181,30 @@
         <source>Options</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The route detail menu.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>RouteHeaderItemClass</name>
+    <message>
+        <source></source>
+        <comment>The header of a route&apos;s screens (241 × 49).</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>RouteListItemClass</name>
     <message>
         <source>RouteListItem</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>One row of the route list.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2238,6 +3217,19 @@
         <source>Filter will be here...</source>
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The route list.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>RouteMediaScreenClass</name>
+    <message>
+        <source></source>
+        <comment>The media screen of a route.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2254,6 +3246,11 @@
         <source>Settings</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Holds a route&apos;s options.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>RoutePointItemClass</name>
@@ -2265,12 +3262,22 @@
         <source>Add Point</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>One row of the route point list, with three pages.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>RoutePointsScreenClass</name>
     <message>
         <source>Points</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Lists the points of a route.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2318,6 +3325,11 @@
         <extracomment>Number, not prose; change only how the language writes it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The route simulation: speed factor, start, restart and stop, and the simulation status.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>RouteSortAndSearchScreenClass</name>
@@ -2353,6 +3365,11 @@
         <source>Favorites</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Sorts, filters and searches the route list.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>RouteVPScreenClass</name>
@@ -2367,6 +3384,11 @@
     <message>
         <source>Vertical Profile</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Shows the vertical profile of a route.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2387,6 +3409,19 @@
         <source>View Saved Screen Captures</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Screen capture: switched on or off, and the saved captures.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>ScrollButtonsWidgetClass</name>
+    <message>
+        <source></source>
+        <comment>The pair of page buttons (down, up) that fills a bottom bar&apos;s scroll-button slot.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>SearchNearbyListScreenClass</name>
@@ -2397,6 +3432,11 @@
     <message>
         <source>No objects found</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The result list of a nearby search with its busy animation and empty-result message.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2429,6 +3469,11 @@
         <source>Button Sounds</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Brightness and volume: two sliders, the backlight timer choice and check boxes for mute, vibrate and button sounds, in a scrolling panel.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>SettingsConnectivityScreenClass</name>
@@ -2447,6 +3492,11 @@
     <message>
         <source>Baud rate</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Connectivity: choices for the connection mode, the NMEA option and the baud rate.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2475,6 +3525,11 @@
         <source>Time Zone &amp; DST</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Date and time: date format, time format, calendar start day, time zone with a button that opens the time-zone screen, and a line showing the current date, time and time-zone shift.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>SettingsDiagnosticScreenClass</name>
@@ -2493,6 +3548,11 @@
     <message>
         <source>Touch Test</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Diagnostics: buttons that start the audio, video and touch tests.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2521,12 +3581,22 @@
         <source>Datum: </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>GPS settings: GPS on or off, and setting the GPS position from a point on the map or from coordinates, with the current primary coordinate and datum.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>SettingsLanguageScreenClass</name>
     <message>
         <source>Language</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Language choice: a kinetic list of languages with a Next button, under a copy of the title-bar background.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2584,6 +3654,11 @@
         <source>Memory</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Memory: the sizes of the memory areas and buttons to use the SD card, clear memory, restore the factory defaults and format the SD card.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>SettingsNavigationScreenClass</name>
@@ -2631,6 +3706,11 @@
         <source>Altimeter Source</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Navigation settings: primary and secondary coordinate system, zone, accuracy and map datum, north reference and altimeter source, each a label with a combo box in one scrolling column.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>SettingsNightModeScreenClass</name>
@@ -2649,6 +3729,11 @@
     <message>
         <source>OFF</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Night mode: three radio buttons Auto, ON and OFF.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2673,6 +3758,11 @@
         <source>Battery Type</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Power: choices for the active suspend timer, the power-off timer and the battery type, with an explanatory text.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>SettingsProductInfoScreenClass</name>
@@ -2683,6 +3773,11 @@
     <message>
         <source>Serial #:</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Product information: the serial number and a list of further product details.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2699,12 +3794,22 @@
         <source>Route Options</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Route options: routing method and vehicle routing.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>SettingsScreenClass</name>
     <message>
         <source>Settings</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The settings menu: a kinetic list of settings categories under the title header, with a page indicator.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2716,6 +3821,11 @@
     <message>
         <source>Daylight Savings</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Time zone: the zone choice, a daylight-saving check box and the current date, time and shift.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2769,6 +3879,11 @@
     <message>
         <source>Scale factor (ppm)</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The parameters of a user-defined datum: Delta A, Delta F, Delta X, Y and Z, rotations about X, Y and Z and a scale factor, each a label above a coordinate entry control in one scrolling column.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2827,6 +3942,19 @@
         <source>False East at Origin</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The parameters of a user-defined grid: grid and sub-grid choices, origin and two points, azimuth of the central line, scale factor, unit conversion and false north and east.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>StartupScreen</name>
+    <message>
+        <source></source>
+        <comment>The start-up splash: product, version, stopwatch animation and owner information.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>SunMoonScreenClass</name>
@@ -2851,6 +3979,11 @@ p, li { white-space: pre-wrap; }
         <source>Sets</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Sun and moon rise and set times for a date chosen on the calendar.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>TextInputScreenClass</name>
@@ -2862,6 +3995,19 @@ p, li { white-space: pre-wrap; }
         <source>Location</source>
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Text input: the edited field&apos;s name, the edit line, the on-screen keyboard and a review area.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>TideCurrCalendarScreenClass</name>
+    <message>
+        <source></source>
+        <comment>The date choice for the tide and current tables.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2884,12 +4030,22 @@ p, li { white-space: pre-wrap; }
         <source>No Data</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The tide predicted at the destination while navigating: level, rise or fall, and the tide graph.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>TideTblItemClass</name>
     <message>
         <source>Form</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>One day of the tide table: the date over rows of type, time and comment, in the host&apos;s field order.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2902,6 +4058,11 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Date anchored</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The tide table of a station: its day entries under the station and date titles.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2922,6 +4083,27 @@ p, li { white-space: pre-wrap; }
         <source>Distance</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The details of one geofence.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>ToolsGeofencingListItem</name>
+    <message>
+        <source></source>
+        <comment>One row of the geofence list.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>ToolsGeofencingMapAreasListItem</name>
+    <message>
+        <source></source>
+        <comment>One row of the map area list.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>ToolsGeofencingMapAreasScreenClass</name>
@@ -2933,6 +4115,11 @@ p, li { white-space: pre-wrap; }
         <source>1/1</source>
         <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The list of map areas from which a geofence is added.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2946,6 +4133,11 @@ p, li { white-space: pre-wrap; }
         <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The list of geofences.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>ToolsHelpScreenClass</name>
@@ -2957,6 +4149,19 @@ p, li { white-space: pre-wrap; }
         <source>1/1</source>
         <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The help topics.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>ToolsListItem</name>
+    <message>
+        <source></source>
+        <comment>One row of the tools menu; the row button&apos;s normal and pressed images and its event propagation are root properties.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2981,12 +4186,22 @@ p, li { white-space: pre-wrap; }
         <source>Full Name</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The owner information.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>ToolsProfilesScreenClass</name>
     <message>
         <source>Profiles</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The profile list: a kinetic list of profiles with page and count indicators and a profiles tool-bar button.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -2999,6 +4214,11 @@ p, li { white-space: pre-wrap; }
         <source>1/1</source>
         <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The tools menu.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -3079,12 +4299,30 @@ p, li { white-space: pre-wrap; }
         <source>End:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The scrolled content of the track figures screen (232 × 842).</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>TrackDDEScreenClass</name>
+    <message>
+        <source></source>
+        <comment>Shows a track&apos;s distance, elevation and duration figures.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>TrackDescriptionScreenClass</name>
     <message>
         <source>Description</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Shows a track&apos;s description.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -3105,6 +4343,11 @@ p, li { white-space: pre-wrap; }
         <source>Options</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The track detail menu.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>TrackHeaderItemClass</name>
@@ -3112,12 +4355,22 @@ p, li { white-space: pre-wrap; }
         <source>Form</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The header of a track (244 × 47).</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>TrackListItemClass</name>
     <message>
         <source>TrackListItem</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>One row of the track list.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -3130,6 +4383,19 @@ p, li { white-space: pre-wrap; }
         <source>Filter will be here...</source>
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The track list.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>TrackMediaScreenClass</name>
+    <message>
+        <source></source>
+        <comment>The media screen of a track.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -3149,6 +4415,19 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Options</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Holds a track&apos;s options.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>TrackPopUpClass</name>
+    <message>
+        <source></source>
+        <comment>The track bubble on the map, with its Go button.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -3181,6 +4460,11 @@ p, li { white-space: pre-wrap; }
         <source>Search by name...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Sorts and filters the track list.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>TripSummaryItemClass</name>
@@ -3192,6 +4476,11 @@ p, li { white-space: pre-wrap; }
         <source>Start:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>One trip-summary row: a title and value, or a start coordinate with its date.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>TripSummaryScreenClass</name>
@@ -3199,12 +4488,30 @@ p, li { white-space: pre-wrap; }
         <source>Track Summary</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The trip summary: a titled list of summary rows.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>TurnListItemClass</name>
+    <message>
+        <source></source>
+        <comment>One row of the turn list: the manoeuvre and two lines of text.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>TurnListScreenClass</name>
     <message>
         <source>Turn List</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The turn list of the active route, with its sort choice in the bottom bar.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -3229,12 +4536,30 @@ p, li { white-space: pre-wrap; }
         <source>Vertical Profile</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Shows the vertical (elevation) profile of a track.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>VideoTestScreenClass</name>
     <message>
         <source>Dialog</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The video test dialog: the named, sized root and nothing in it.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>WaypointPopUpClass</name>
+    <message>
+        <source></source>
+        <comment>The waypoint bubble on the map, with its Go button.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -3264,12 +4589,22 @@ p, li { white-space: pre-wrap; }
         <extracomment>Number shown until the host fills it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>A new waypoint projected from the current location by bearing and distance.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>WptCreateScreenClass</name>
     <message>
         <source>Create New Waypoint From</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The choice of where a new waypoint comes from.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -3294,6 +4629,11 @@ p, li { white-space: pre-wrap; }
         <source>Elevation Change:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>Distance, direction and elevation figures of one waypoint.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>WptDataScreenClass</name>
@@ -3302,12 +4642,22 @@ p, li { white-space: pre-wrap; }
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The header screen of one waypoint: two-part title and a bottom bar for viewing or creating.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>WptDescriptionScreenClass</name>
     <message>
         <source>Description</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>A waypoint&apos;s description under its panel button.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -3324,6 +4674,19 @@ p, li { white-space: pre-wrap; }
         <source>Options</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The waypoint detail menu: one panel button per sub-screen.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>WptListItem</name>
+    <message>
+        <source></source>
+        <comment>One row of the waypoint list: type icon with marks, name, distance, height, direction and Go.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>WptListScreenClass</name>
@@ -3334,6 +4697,11 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Waypoints</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The waypoint list: title button with counters, the list, and a bottom bar ending in the menu or Next&gt;.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -3371,6 +4739,11 @@ p, li { white-space: pre-wrap; }
         <source>Location</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>A waypoint&apos;s coordinates, datums and elevation in a scroll area.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>WptOptionsScreenClass</name>
@@ -3386,6 +4759,11 @@ p, li { white-space: pre-wrap; }
         <source>Settings</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source></source>
+        <comment>A waypoint&apos;s options: routing selectors, settings, source and Delete.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>WptPicturesScreenClass</name>
@@ -3393,6 +4771,11 @@ p, li { white-space: pre-wrap; }
         <source>01/01/2010 00:00:00</source>
         <extracomment>Sample content, replaced by the host at run time.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The pictures screen of one waypoint: the header&apos;s title and bottom bar; the pictures are the host&apos;s.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -3428,6 +4811,11 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Name</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Sorting and filtering the waypoint list: the filter, four sort choices and the name search.</comment>
+        <translation></translation>
     </message>
 </context>
 </TS>

@@ -7,12 +7,38 @@
             <source>Add Address</source>
             <translation>[Åďď Åďďŕéšš···]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The menu of ways to add an address.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>AbAddressListScreenClass</name>
+        <message>
+            <source/>
+            <comment>One address-book contact: addresses with Go, phones and notes, with Delete or Save in the bar.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>AbAddressScreenClass</name>
         <message>
             <source>Address</source>
             <translation>[Åďďŕéšš·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The address menu of the address book: header strip over a list the host fills.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>AbContactItem</name>
+        <message>
+            <source/>
+            <comment>One row of the contact list: icon, name and address lines, and Go.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -25,12 +51,22 @@
             <source>Address Book</source>
             <translation>[Åďďŕéšš Bööķ···]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The contact list of the address book with its header strip and counters.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>AbPrevDestItem</name>
         <message>
             <source>Form</source>
             <translation>[Föŕm]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>One row of the previous-destination list: icon and two address lines.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -39,12 +75,30 @@
             <source>Previous Destinations</source>
             <translation>[Pŕévíöüš Ďéšţíñáţíöñš·······]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The list of previous destinations with its header strip and counters.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>ActiveTrackHeaderItemClass</name>
+        <message>
+            <source/>
+            <comment>The header of the active track (240 × 46).</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>AddressEnterScreenClass</name>
         <message>
             <source>AddressEnterScreen</source>
             <translation>[ÅďďŕéššÉñţéŕŠçŕééñ······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Address entry: the entry field with backspace over the keyboard, and the region selector.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -57,12 +111,22 @@
             <source>Select</source>
             <translation>[Šéĺéçţ·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The result list of an address search with its sort-type button.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>AddressListItemClass</name>
         <message>
             <source>AddressListItem</source>
             <translation>[ÅďďŕéššĹíšţÎţém····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>One row of the address result list: name and address beside the distance.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -71,6 +135,19 @@
             <source>Regions</source>
             <translation>[Ŕéğíöñš·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The list of regions for address search.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>AddressRegionListItem</name>
+        <message>
+            <source/>
+            <comment>One row of the region list: the region name.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>AlarmClockDetailScreenClass</name>
@@ -78,12 +155,38 @@
             <source>OFF</source>
             <translation>[ÖFF]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The details of one alarm.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>AlarmClockListItem</name>
+        <message>
+            <source/>
+            <comment>One row of the alarm list; root properties as in the tools row.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>AlarmClockListScreenClass</name>
         <message>
             <source>Alarms</source>
             <translation>[Åĺáŕmš·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The list of alarms.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>AnimatedHighlightClass</name>
+        <message>
+            <source/>
+            <comment>An animated highlight: four frames around a centre point; no children.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -99,6 +202,11 @@
         <message>
             <source>Select Points</source>
             <translation>[Šéĺéçţ Pöíñţš····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The choice of how to define the area.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -123,6 +231,11 @@
             <source>No</source>
             <translation>[Ñö]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The confirmation popup of the area calculation.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>AreaCalculationScreenClass</name>
@@ -138,6 +251,11 @@
             <source>Area Calculation</source>
             <translation>[Åŕéá Çáĺçüĺáţíöñ·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The result of the area calculation.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>AreaPointsScreenClass</name>
@@ -149,6 +267,11 @@
             <source>Area Calculation 1</source>
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Åŕéá Çáĺçüĺáţíöñ 1······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The list of the area's points.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -164,6 +287,11 @@
         <message>
             <source>Audio Test</source>
             <translation>[Åüďíö Ţéšţ··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The audio test dialog: a title and one OK button.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -197,6 +325,11 @@
         <message>
             <source>Current Elevation</source>
             <translation>[Çüŕŕéñţ Éĺéváţíöñ·····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Barometer and altimeter calibration from a known elevation or sea-level pressure.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -237,12 +370,22 @@
             <source>Reassign Type:</source>
             <translation>[Ŕéáššíğñ Ţýpé:····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The editor of one shortcut button.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>BravikFunctionListScrClass</name>
         <message>
             <source>Functions</source>
             <translation>[Füñçţíöñš··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The list of functions for a shortcut button.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -251,12 +394,22 @@
             <source>Assign Button Function</source>
             <translation>[Åššíğñ Büţţöñ Füñçţíöñ·······]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The assignment of functions to the two hardware buttons.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>BravikMainScrClass</name>
         <message>
             <source>Click icon to edit...</source>
             <translation>[Çĺíçķ íçöñ ţö éďíţ...·······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The grid of shortcut buttons.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -288,6 +441,11 @@
         <message>
             <source>Power OFF</source>
             <translation>[Pöŵéŕ ÖFF··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The power popup: connect, suspend, sleep and power off, with volume and brightness.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -328,6 +486,11 @@
             <source>Estimated Accuracy:</source>
             <translation>[Éšţímáţéď Åççüŕáçý:······]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The position-averaging popup: progress, estimated accuracy, the averaged position and a radar ping.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>ColorSelectionScreenClass</name>
@@ -338,6 +501,11 @@
         <message>
             <source>Color</source>
             <translation>[Çöĺöŕ]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The popup palette of twelve colours to choose from.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -354,6 +522,11 @@
             <source>Move the unit in a figure&lt;br>8 motion while twisting&lt;br>the wrist.</source>
             <translation>[Mövé ţĥé üñíţ íñ á fíğüŕé&lt;bŕ>8 möţíöñ ŵĥíĺé ţŵíšţíñğ&lt;bŕ>ţĥé ŵŕíšţ.·························]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The 3D compass calibration: the figure-8 instruction and animation, started from the bottom bar.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>CompassCalibTraditionalScrClass</name>
@@ -369,6 +542,11 @@
             <source>Electronic compass 2D Traditional Calibration</source>
             <translation>[Éĺéçţŕöñíç çömpášš 2Ď Ţŕáďíţíöñáĺ Çáĺíbŕáţíöñ················]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The traditional 2D compass calibration: rotate the unit flat, keeping the blue arrow towards you.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>CompassCalibrateScreenClass</name>
@@ -379,6 +557,11 @@
         <message>
             <source>Move the unit in a figure 8 motion while twisting the wrist until you hear the alarm.</source>
             <translation>[Mövé ţĥé üñíţ íñ á fíğüŕé 8 möţíöñ ŵĥíĺé ţŵíšţíñğ ţĥé ŵŕíšţ üñţíĺ ýöü ĥéáŕ ţĥé áĺáŕm.································]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Compass calibration by the figure-8 motion: title, instruction and the motion's animation.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -394,6 +577,19 @@
         <message>
             <source>Press Back to Cancel</source>
             <translation>[Pŕéšš Báçķ ţö Çáñçéĺ······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Shown while the unit connects to a PC.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>ContextMenuItem</name>
+        <message>
+            <source/>
+            <comment>One entry of the options menu: icon and label on a button-like root.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -427,6 +623,11 @@
             <extracomment>Image path, not prose; a translation may name another picture.</extracomment>
             <translation>:/Bkgd/bkgd_Dashboard_Field_113x45.mif</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The editor of one coordinate value: input line over the on-screen keyboard.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>CoordEntryScreenClass</name>
@@ -442,12 +643,22 @@
             <source>Datum: </source>
             <translation>[Ďáţüm: ·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Coordinate entry, under the coordinate system and datum in use.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>CurrTblItemClass</name>
         <message>
             <source>Form</source>
             <translation>[Föŕm]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>One day of the current table: the date over rows of type, time and comment, in the host's field order.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -461,6 +672,11 @@
             <source>Date anchored</source>
             <translation>[Ďáţé áñçĥöŕéď····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The current table of a station: its day entries under the station and date titles.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>DashboardBarometerScrClass</name>
@@ -471,6 +687,19 @@
         <message>
             <source>Change:</source>
             <translation>[Çĥáñğé:·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The barometer and altimeter graph with zoom buttons and the current and change read-outs.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>DashboardCompassPublicScrClass</name>
+        <message>
+            <source/>
+            <comment>A compass dashboard variant: a bar of up to four data fields and the spin box choosing their number.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -495,6 +724,11 @@
             <source>E</source>
             <translation>[É]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The full compass dashboard: a 240 px compass above the bottom bar.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>DashboardDataField</name>
@@ -502,12 +736,22 @@
             <source>Form</source>
             <translation>[Föŕm]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>One navigation data field: a pressable background with its title and value.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>DashboardFieldsListScrClass</name>
         <message>
             <source>Fields</source>
             <translation>[Fíéĺďš·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The list of values from which the user picks what a data field shows.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -548,12 +792,38 @@
             <source>Profiles</source>
             <translation>[Pŕöfíĺéš··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The dashboard menu: round buttons for the instrument screens under three caption strips.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>DashboardNavFieldsScreenClass</name>
+        <message>
+            <source/>
+            <comment>The data-fields-only dashboard: 1 to 14 data fields filling the screen.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>DashboardRoadCompassScrClass</name>
         <message>
             <source>DashboardRoadCompassScr</source>
             <translation>[ĎášĥböáŕďŔöáďÇömpáššŠçŕ········]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The road compass: a strip compass in road mode with zoom buttons.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>DashboardSatelliteScreenClass</name>
+        <message>
+            <source/>
+            <comment>The satellite status view: the sky view over a bar of two data fields.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -574,6 +844,19 @@
             <source>E</source>
             <translation>[É]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The main dashboard: small compass, geocache summary and up to eight data fields.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>DashboardStripCompassScrClass</name>
+        <message>
+            <source/>
+            <comment>The strip compass: a horizontal compass strip with needles above the bottom bar.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>EULAScreenClass</name>
@@ -589,6 +872,11 @@
             <source>Decline</source>
             <translation>[Ďéçĺíñé·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The licence agreement with Accept and Decline.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>FileListItemClass</name>
@@ -596,6 +884,11 @@
             <source>Name</source>
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ñámé]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>One row of a file list: a check-mark icon and the file name.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -612,6 +905,11 @@
             <source>Good</source>
             <translation>[Ğööď]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The fishing and hunting forecast for a date chosen on the calendar.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>GcAttributeItemClass</name>
@@ -619,6 +917,11 @@
             <source>background-color: rgba(255, 255, 255, 0);</source>
             <extracomment>Style sheet, not prose; keep it unless the language needs another look.</extracomment>
             <translation>background-color: rgba(255, 255, 255, 0);</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>One row of the attribute list. Its minimum size and its event propagation are root properties.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -632,12 +935,38 @@
             <source>Attributes</source>
             <translation>[Åţţŕíbüţéš··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The attribute list of the cache.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>GcSummaryItemClass</name>
+        <message>
+            <source/>
+            <comment>One row of the summary list; the row button's normal and pressed images are root properties.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>GcSummaryScreenClass</name>
         <message>
             <source>Geocache Summary</source>
             <translation>[Ğéöçáçĥé Šümmáŕý·····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The geocache summary list.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>GeoCacheListItemClass</name>
+        <message>
+            <source/>
+            <comment>One row of the geocache list. The root is the row button; its three state images are given as dynamic properties.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -650,6 +979,11 @@
             <source>Filter will be here...</source>
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Fíĺţéŕ ŵíĺĺ bé ĥéŕé...·······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The list of geocaches.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -669,6 +1003,11 @@
         <message>
             <source>Size</source>
             <translation>[Šížé]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The screen that creates a geocache.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -693,12 +1032,22 @@
             <source>Elevation Change:</source>
             <translation>[Éĺéváţíöñ Çĥáñğé:·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The distance, direction and elevation page: distance, elevation change, total descent, total ascent and bearing, each with its value.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>GeocacheDescriptionScreenClass</name>
         <message>
             <source>Description</source>
             <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The cache description as scrolling text.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -743,6 +1092,11 @@
             <source>Difficulty</source>
             <translation>[Ďíffíçüĺţý··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The main page of one geocache.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>GeocacheFilterShowScreenClass</name>
@@ -757,6 +1111,11 @@
         <message>
             <source>Show</source>
             <translation>[Šĥöŵ]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The page that chooses between all caches and favourites only.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -785,6 +1144,11 @@
             <source>Sort by</source>
             <translation>[Šöŕţ bý·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The sort order page.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>GeocacheFilterTypeClass</name>
@@ -799,6 +1163,19 @@
         <message>
             <source>Difficulty:</source>
             <translation>[Ďíffíçüĺţý:···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The multiple-choice filter page with its check list. Like the filter overview, it sets images, pixel sizes, contents and flags as properties by name.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocacheFilterTypeItemClass</name>
+        <message>
+            <source/>
+            <comment>One check item of the multiple-choice list. The root is the check button; its mark images, mark position and button images are dynamic properties of the root.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -843,12 +1220,22 @@
             <source>Search by name or ID...</source>
             <translation>[Šéáŕçĥ bý ñámé öŕ ÎĎ...········]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The filter overview. Every control here takes its images, pixel sizes, contents and flags as properties set by name.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>GeocacheHeaderWidgetClass</name>
         <message>
             <source>By</source>
             <translation>[Bý]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The header that names one geocache; its background image is the root's dynamic property `image`.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -857,12 +1244,22 @@
             <source>Hint</source>
             <translation>[Ĥíñţ]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The hint, as scrolling text.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>GeocacheHistoryScreenClass</name>
         <message>
             <source>Stats/History</source>
             <translation>[Šţáţš/Ĥíšţöŕý····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The stats and history text of the cache.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -896,12 +1293,22 @@
             <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0.0]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The cache position in the primary and the secondary coordinate format, each with its datum, and the elevation.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>GeocacheLogScreenClass</name>
         <message>
             <source>Recent Logs</source>
             <translation>[Ŕéçéñţ Ĺöğš···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The recent logs of the cache.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -918,6 +1325,19 @@
             <source>Delete</source>
             <translation>[Ďéĺéţé·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The routing options of the cache.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>GeocachePicturesScreenClass</name>
+        <message>
+            <source/>
+            <comment>The pictures page; the form provides only the header area and the bottom bar, and the host fills the rest of the screen.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>GeocachePopUpClass</name>
@@ -925,6 +1345,11 @@
             <source>(Dif/Terr)</source>
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[(Ďíf/Ţéŕŕ)··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The geocache bubble on the map, with its Go button.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -945,12 +1370,22 @@
             <source>Add a Field Note</source>
             <translation>[Åďď á Fíéĺď Ñöţé·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The user's status for the cache.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>GotoRoutePtListItemClass</name>
         <message>
             <source>GotoRoutePtListItem</source>
             <translation>[ĞöţöŔöüţéPţĹíšţÎţém······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>One row of the go-to-route-point list.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -959,6 +1394,19 @@
             <source>Goto Route Point</source>
             <translation>[Ğöţö Ŕöüţé Pöíñţ·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Lets the user choose the route point to go to.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>HTMLViewerScreenClass</name>
+        <message>
+            <source/>
+            <comment>A viewer of HTML text with page buttons.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>HiddenAutoTestScreenClass</name>
@@ -966,12 +1414,22 @@
             <source>Auto Test</source>
             <translation>[Åüţö Ţéšţ··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The automatic test list.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>HiddenMenuScreenClass</name>
         <message>
             <source>Hidden Menu</source>
             <translation>[Ĥíďďéñ Méñü···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The service menu: a list of service entries.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1033,12 +1491,22 @@
             <source>Get</source>
             <translation>[Ğéţ]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The GPS receiver settings: masks, switches and receiver commands.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>IconSelectorScreenClass</name>
         <message>
             <source>Select Icon</source>
             <translation>[Šéĺéçţ Îçöñ···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The popup grid of icons to choose from.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1050,6 +1518,11 @@
         <message>
             <source>Default</source>
             <translation>[Ďéfáüĺţ·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The image viewer.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1070,12 +1543,22 @@
             <source>Device</source>
             <translation>[Ďévíçé·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The popup that chooses the import source.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>ImportListScreenClass</name>
         <message>
             <source>Import from Device</source>
             <translation>[Împöŕţ fŕöm Ďévíçé······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The list of importable items.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1105,6 +1588,11 @@
             <source>Location</source>
             <translation>[Ĺöçáţíöñ··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>A location pane that other screens embed: a Location header over a card with latitude, longitude and elevation.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>LockScreenClass</name>
@@ -1119,6 +1607,11 @@
         <message>
             <source>to unlock</source>
             <translation>[ţö üñĺöçķ··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The modal screen lock with its slide-to-unlock button.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1163,6 +1656,11 @@
             <source>POI</source>
             <translation>[PÖÎ]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The home menu: three rows of round buttons, each with a caption strip, over the bottom bar.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>MapAreaScreenClass</name>
@@ -1184,6 +1682,11 @@
             <source>Perimeter</source>
             <translation>[Péŕíméţéŕ··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The map while an area is measured: area and perimeter over a shaded band, zoom, scale bar, Back and menu.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>MapControlsScreenClass</name>
@@ -1203,12 +1706,30 @@
             <source>E</source>
             <translation>[É]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The map with its control panels: Dashboard and Bravik above, Main and menu below, zoom, scale bar and compass.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>MapMultiPointsScreenClass</name>
+        <message>
+            <source/>
+            <comment>The map for picking several points: coordinates at the top, zoom, scale bar, Back and OK.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>MapPanScreenClass</name>
         <message>
             <source>GO</source>
             <translation>[ĞÖ]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The map in pan mode: the plain view's furniture, scale bar and GO before the zoom buttons.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1226,6 +1747,11 @@
         <message>
             <source>GO</source>
             <translation>[ĞÖ]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>A destination previewed before navigation: distance, name and description over the map, zoom, GO, route options.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1246,12 +1772,30 @@
             <source>E</source>
             <translation>[É]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The map with a bar of data fields along its lower edge, compass, zoom and scale bar.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>MapSel_ButtonItemClass</name>
+        <message>
+            <source/>
+            <comment>One row of the map file list: check box, map icon with badges, name.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>MapSel_DetailsScreenClass</name>
         <message>
             <source>Details</source>
             <translation>[Ďéţáíĺš·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The details of one map, with its brand icon.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1260,12 +1804,30 @@
             <source>Maps</source>
             <translation>[Mápš]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The third level of map selection: the map files of one subtype, each switched on or off.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>MapSel_SubTypeListItemClass</name>
+        <message>
+            <source/>
+            <comment>One row of the map type and subtype lists: icon and name.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>MapSel_SubTypeListScreenClass</name>
         <message>
             <source>Maps</source>
             <translation>[Mápš]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The second level of map selection: the subtypes of one map type.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1277,6 +1839,11 @@
         <message>
             <source>Maps</source>
             <translation>[Mápš]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The first level of map selection: the map types, with a panel for no maps.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1301,6 +1868,11 @@
         <message>
             <source>E</source>
             <translation>[É]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The map in vehicle mode: current street at the top, zoom, compass and the data-field bar.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1331,12 +1903,22 @@
             <source>E</source>
             <translation>[É]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The map following a route in vehicle mode: distance, next manoeuvre and its arrow at the top, zoom, compass, data fields.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>MapViewScreenClass</name>
         <message>
             <source>GO</source>
             <translation>[ĞÖ]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The plain map view: north-up indicator, zoom, scale bar, GO, coordinates at the top, Back and menu below.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1374,6 +1956,19 @@
         <message>
             <source>Duration:</source>
             <translation>[Ďüŕáţíöñ:··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The browser of the media attached to an object.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaCameraScreenClass</name>
+        <message>
+            <source/>
+            <comment>The camera view.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1416,6 +2011,43 @@
             <source>Duration:</source>
             <translation>[Ďüŕáţíöñ:··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The details of one media file.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaPhotoPadScreenClass</name>
+        <message>
+            <source/>
+            <comment>The photo pad with a rotate button.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaPhotoViewScreenClass</name>
+        <message>
+            <source/>
+            <comment>The photo view.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaPlayVideoScreenClass</name>
+        <message>
+            <source/>
+            <comment>The video player.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaPopUpClass</name>
+        <message>
+            <source/>
+            <comment>The media bubble on the map, with its Go button.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>MediaScreenClass</name>
@@ -1442,6 +2074,11 @@
         <message>
             <source>Videos</source>
             <translation>[Víďéöš·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The media menu.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1470,12 +2107,22 @@
             <source>Save Photos On</source>
             <translation>[Šávé Pĥöţöš Öñ····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The media settings.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>MediaVideoThumbScreenClass</name>
         <message>
             <source>MediaVideoThumbScreen</source>
             <translation>[MéďíáVíďéöŢĥümbŠçŕééñ·······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The video thumbnail page.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1518,12 +2165,30 @@
             <source>Duration:</source>
             <translation>[Ďüŕáţíöñ:··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The player and details of one voice memo.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>MediaVoiceMemoListItemClass</name>
+        <message>
+            <source/>
+            <comment>One row of the voice memo list; the row button's normal and pressed images and its event propagation are root properties.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>MediaVoiceMemoListScreenClass</name>
         <message>
             <source>Voice Memos</source>
             <translation>[Vöíçé Mémöš···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The list of voice memos.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1539,6 +2204,11 @@
         <message>
             <source>Ready</source>
             <translation>[Ŕéáďý]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The voice memo recorder.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1560,6 +2230,19 @@
         <message>
             <source>No Data</source>
             <translation>[Ñö Ďáţá·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The water current predicted at the destination while navigating, with its graph over time.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>NavFieldsListItem</name>
+        <message>
+            <source/>
+            <comment>One row of the data-field list: icon, field name, current value and the selection mark.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1596,12 +2279,38 @@
             <source>Routes</source>
             <translation>[Ŕöüţéš·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The object types of a nearby search, one check button each, with OK.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>NearestObjectsListItemClass</name>
+        <message>
+            <source/>
+            <comment>One row of the nearest-object list: icon, name and a small Go.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>NearestObjectsListScreenClass</name>
         <message>
             <source>Found Objects</source>
             <translation>[Föüñď Öbĵéçţš····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The list of found nearest objects with its header strip and counters.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>ObjectQuickInfoPopUpClass</name>
+        <message>
+            <source/>
+            <comment>The bubble of a map object: a new-waypoint button with the read-outs, and Go.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1614,6 +2323,11 @@
             <source>Text</source>
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ţéxţ]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>One row of the category list: icon and caption.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1629,6 +2343,11 @@
         <message>
             <source>No categories found</source>
             <translation>[Ñö çáţéğöŕíéš föüñď······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The list of point-of-interest categories with its title and empty-list message.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1653,12 +2372,22 @@
             <source>Elevation Change:</source>
             <translation>[Éĺéváţíöñ Çĥáñğé:·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Distance, direction and elevation figures of a point of interest.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>POIDescriptionScreenClass</name>
         <message>
             <source>Description</source>
             <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>A point of interest's description under its panel button.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1679,12 +2408,22 @@
             <source>Options</source>
             <translation>[Öpţíöñš·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The point-of-interest detail menu: one panel button per sub-screen.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>POIHeaderItemClass</name>
         <message>
             <source>POIHeaderItem</source>
             <translation>[PÖÎĤéáďéŕÎţém····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The header of a point of interest's screens: icon and name on the title strip.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1713,6 +2452,11 @@
             <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[10 fţ]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>One row of the point-of-interest list: icon, name, distance, elevation, direction and Go.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>POIListScreenClass</name>
@@ -1727,6 +2471,11 @@
         <message>
             <source>No objects found</source>
             <translation>[Ñö öbĵéçţš föüñď·····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The list of points of interest with its title, busy animation and empty-list message.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1760,6 +2509,11 @@
             <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0.0]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>A point of interest's coordinates, datums and elevation in a scroll area.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>POIOptionsScreenClass</name>
@@ -1771,12 +2525,46 @@
             <source>Settings</source>
             <translation>[Šéţţíñğš··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>A point of interest's options: activity indicator, routing selectors and settings.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>POIPicturesScreenClass</name>
         <message>
             <source>Pictures</source>
             <translation>[Píçţüŕéš··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The pictures screen of a point of interest: title and picture count; the pictures are the host's.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>POIPopUpClass</name>
+        <message>
+            <source/>
+            <comment>The point-of-interest bubble on the map, with its Go button.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>POIRegionInfoScreenClass</name>
+        <message>
+            <source/>
+            <comment>Region information in a text area under the header area.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>PinClass</name>
+        <message>
+            <source/>
+            <comment>The map pin marker: a pin and a small arrow.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1829,6 +2617,27 @@
         <message>
             <source>Re</source>
             <translation>[Ŕé]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The log player: file choice, replay switches, play, stop, restart and 30-step jumps.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>PlayTrackScreenClass</name>
+        <message>
+            <source/>
+            <comment>Plays a track back on the map.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>PointOnMapPopUpClass</name>
+        <message>
+            <source/>
+            <comment>The bubble of a point on the map, with its Save button.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -1885,6 +2694,11 @@
             <source>Anchor</source>
             <translation>[Åñçĥöŕ·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The alarm settings of a profile, in a scrolling panel.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>ProfileEditMapOptionsNavionicsScreenClass</name>
@@ -1915,6 +2729,11 @@
         <message>
             <source>Hide Charts</source>
             <translation>[Ĥíďé Çĥáŕţš···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The chart options for Navionics charts of a profile, in a scrolling panel.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2000,6 +2819,19 @@
             <source>Quick Info: Style</source>
             <translation>[Qüíçķ Îñfö: Šţýĺé·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The map settings of a profile, in a long scrolling panel: a button for the chart options and choices for each map option.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>ProfileEditScreenClass</name>
+        <message>
+            <source/>
+            <comment>Editing one profile: the profile name and icon in the title header and a kinetic list of the profile's setting groups.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>ProfileEditSensorsScreenClass</name>
@@ -2023,6 +2855,11 @@
             <source>Switch to GPS Compass at the following Speed:</source>
             <translation>[Šŵíţçĥ ţö ĞPŠ Çömpášš áţ ţĥé föĺĺöŵíñğ Špééď:················]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The sensor settings of a profile.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>ProfileEditTracksScreenClass</name>
@@ -2037,6 +2874,11 @@
         <message>
             <source>Logging Mode</source>
             <translation>[Ĺöğğíñğ Möďé···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The track-recording settings of a profile.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2065,6 +2907,11 @@
             <source>Elevation</source>
             <translation>[Éĺéváţíöñ··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The units of a profile.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>ProfileListItemClass</name>
@@ -2072,6 +2919,11 @@
             <source>Name</source>
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ñámé]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>One row of the profile list: an active-profile mark, the profile icon after a divider and the profile name.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2084,12 +2936,38 @@
             <source>Loading...</source>
             <translation>[Ĺöáďíñğ...··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The progress popup: waiting caption, progress bar and progress text.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>QuarnContextMenu</name>
         <message>
             <source>Options</source>
             <translation>[Öpţíöñš·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The pop-up options menu: title, list of entries, close button, page-button slot.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>QuarnInfoPopupClass</name>
+        <message>
+            <source/>
+            <comment>A modal information popup: an icon and a wrapped message side by side.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>QuarnMainFrameClass</name>
+        <message>
+            <source/>
+            <comment>The full-screen frame the host places its screens in; it has no children.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2114,6 +2992,11 @@
             <source>Message</source>
             <translation>[Méššáğé·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The modal message box: title with icon, message, close button and up to four answers.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>QuarnTitleBar</name>
@@ -2122,6 +3005,11 @@
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[ĤĤ:MM]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The status strip across the top of every screen.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>QuickInfoBarGeocacheClass</name>
@@ -2129,6 +3017,59 @@
             <source>(Dif/Terr)</source>
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[(Ďíf/Ţéŕŕ)··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The quick-information bar of a geocache under the status line.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickInfoBarMediaClass</name>
+        <message>
+            <source/>
+            <comment>The quick-information bar of a photo, video or voice memo under the status line.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickInfoBarObjectClass</name>
+        <message>
+            <source/>
+            <comment>The quick-information bar of a map object; the whole bar makes a new waypoint.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickInfoBarPOIClass</name>
+        <message>
+            <source/>
+            <comment>The quick-information bar of a point of interest under the status line.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickInfoBarPointClass</name>
+        <message>
+            <source/>
+            <comment>The quick-information bar of a point on the map, with its Save button.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickInfoBarTrackClass</name>
+        <message>
+            <source/>
+            <comment>The quick-information bar of a track under the status line.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickInfoBarWaypointClass</name>
+        <message>
+            <source/>
+            <comment>The quick-information bar of a waypoint under the status line.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2169,6 +3110,11 @@
             <source>Pause</source>
             <translation>[Páüšé]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The log recorder: current file, automatic recording, status, and start, pause and stop.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>RouteAreaScreenClass</name>
@@ -2184,6 +3130,11 @@
             <source>Area Calculation</source>
             <translation>[Åŕéá Çáĺçüĺáţíöñ·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Shows the area enclosed by a route.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>RouteDDEScreenClass</name>
@@ -2195,12 +3146,22 @@
             <source>Elevation change</source>
             <translation>[Éĺéváţíöñ çĥáñğé·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Shows a route's distance and elevation figures.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>RouteDescriptionScreenClass</name>
         <message>
             <source>Description</source>
             <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Shows a route's description.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2225,12 +3186,30 @@
             <source>Options</source>
             <translation>[Öpţíöñš·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The route detail menu.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteHeaderItemClass</name>
+        <message>
+            <source/>
+            <comment>The header of a route's screens (241 × 49).</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>RouteListItemClass</name>
         <message>
             <source>RouteListItem</source>
             <translation>[ŔöüţéĹíšţÎţém····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>One row of the route list.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2243,6 +3222,19 @@
             <source>Filter will be here...</source>
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Fíĺţéŕ ŵíĺĺ bé ĥéŕé...·······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The route list.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>RouteMediaScreenClass</name>
+        <message>
+            <source/>
+            <comment>The media screen of a route.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2259,6 +3251,11 @@
             <source>Settings</source>
             <translation>[Šéţţíñğš··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Holds a route's options.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>RoutePointItemClass</name>
@@ -2270,12 +3267,22 @@
             <source>Add Point</source>
             <translation>[Åďď Pöíñţ··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>One row of the route point list, with three pages.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>RoutePointsScreenClass</name>
         <message>
             <source>Points</source>
             <translation>[Pöíñţš·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Lists the points of a route.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2323,6 +3330,11 @@
             <extracomment>Number, not prose; change only how the language writes it.</extracomment>
             <translation>[2x]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The route simulation: speed factor, start, restart and stop, and the simulation status.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>RouteSortAndSearchScreenClass</name>
@@ -2358,6 +3370,11 @@
             <source>Favorites</source>
             <translation>[Fávöŕíţéš··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Sorts, filters and searches the route list.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>RouteVPScreenClass</name>
@@ -2372,6 +3389,11 @@
         <message>
             <source>Vertical Profile</source>
             <translation>[Véŕţíçáĺ Pŕöfíĺé·····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Shows the vertical profile of a route.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2392,6 +3414,19 @@
             <source>View Saved Screen Captures</source>
             <translation>[Víéŵ Šávéď Šçŕééñ Çápţüŕéš·········]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Screen capture: switched on or off, and the saved captures.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>ScrollButtonsWidgetClass</name>
+        <message>
+            <source/>
+            <comment>The pair of page buttons (down, up) that fills a bottom bar's scroll-button slot.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>SearchNearbyListScreenClass</name>
@@ -2402,6 +3437,11 @@
         <message>
             <source>No objects found</source>
             <translation>[Ñö öbĵéçţš föüñď·····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The result list of a nearby search with its busy animation and empty-result message.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2434,6 +3474,11 @@
             <source>Button Sounds</source>
             <translation>[Büţţöñ Šöüñďš····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Brightness and volume: two sliders, the backlight timer choice and check boxes for mute, vibrate and button sounds, in a scrolling panel.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>SettingsConnectivityScreenClass</name>
@@ -2452,6 +3497,11 @@
         <message>
             <source>Baud rate</source>
             <translation>[Báüď ŕáţé··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Connectivity: choices for the connection mode, the NMEA option and the baud rate.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2480,6 +3530,11 @@
             <source>Time Zone &amp; DST</source>
             <translation>[Ţímé Žöñé &amp; ĎŠŢ····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Date and time: date format, time format, calendar start day, time zone with a button that opens the time-zone screen, and a line showing the current date, time and time-zone shift.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>SettingsDiagnosticScreenClass</name>
@@ -2498,6 +3553,11 @@
         <message>
             <source>Touch Test</source>
             <translation>[Ţöüçĥ Ţéšţ··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Diagnostics: buttons that start the audio, video and touch tests.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2526,12 +3586,22 @@
             <source>Datum: </source>
             <translation>[Ďáţüm: ·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>GPS settings: GPS on or off, and setting the GPS position from a point on the map or from coordinates, with the current primary coordinate and datum.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>SettingsLanguageScreenClass</name>
         <message>
             <source>Language</source>
             <translation>[Ĺáñğüáğé··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Language choice: a kinetic list of languages with a Next button, under a copy of the title-bar background.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2589,6 +3659,11 @@
             <source>Memory</source>
             <translation>[Mémöŕý·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Memory: the sizes of the memory areas and buttons to use the SD card, clear memory, restore the factory defaults and format the SD card.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>SettingsNavigationScreenClass</name>
@@ -2636,6 +3711,11 @@
             <source>Altimeter Source</source>
             <translation>[Åĺţíméţéŕ Šöüŕçé·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Navigation settings: primary and secondary coordinate system, zone, accuracy and map datum, north reference and altimeter source, each a label with a combo box in one scrolling column.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>SettingsNightModeScreenClass</name>
@@ -2654,6 +3734,11 @@
         <message>
             <source>OFF</source>
             <translation>[ÖFF]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Night mode: three radio buttons Auto, ON and OFF.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2678,6 +3763,11 @@
             <source>Battery Type</source>
             <translation>[Báţţéŕý Ţýpé···]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Power: choices for the active suspend timer, the power-off timer and the battery type, with an explanatory text.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>SettingsProductInfoScreenClass</name>
@@ -2688,6 +3778,11 @@
         <message>
             <source>Serial #:</source>
             <translation>[Šéŕíáĺ #:··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Product information: the serial number and a list of further product details.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2704,12 +3799,22 @@
             <source>Route Options</source>
             <translation>[Ŕöüţé Öpţíöñš····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Route options: routing method and vehicle routing.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>SettingsScreenClass</name>
         <message>
             <source>Settings</source>
             <translation>[Šéţţíñğš··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The settings menu: a kinetic list of settings categories under the title header, with a page indicator.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2721,6 +3826,11 @@
         <message>
             <source>Daylight Savings</source>
             <translation>[Ďáýĺíğĥţ Šávíñğš·····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Time zone: the zone choice, a daylight-saving check box and the current date, time and shift.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2774,6 +3884,11 @@
         <message>
             <source>Scale factor (ppm)</source>
             <translation>[Šçáĺé fáçţöŕ (ppm)······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The parameters of a user-defined datum: Delta A, Delta F, Delta X, Y and Z, rotations about X, Y and Z and a scale factor, each a label above a coordinate entry control in one scrolling column.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2832,6 +3947,19 @@
             <source>False East at Origin</source>
             <translation>[Fáĺšé Éášţ áţ Öŕíğíñ······]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The parameters of a user-defined grid: grid and sub-grid choices, origin and two points, azimuth of the central line, scale factor, unit conversion and false north and east.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>StartupScreen</name>
+        <message>
+            <source/>
+            <comment>The start-up splash: product, version, stopwatch animation and owner information.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>SunMoonScreenClass</name>
@@ -2860,6 +3988,11 @@ p, li { white-space: pre-wrap; }
             <source>Sets</source>
             <translation>[Šéţš]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Sun and moon rise and set times for a date chosen on the calendar.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>TextInputScreenClass</name>
@@ -2871,6 +4004,19 @@ p, li { white-space: pre-wrap; }
             <source>Location</source>
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Ĺöçáţíöñ··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Text input: the edited field's name, the edit line, the on-screen keyboard and a review area.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>TideCurrCalendarScreenClass</name>
+        <message>
+            <source/>
+            <comment>The date choice for the tide and current tables.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2893,12 +4039,22 @@ p, li { white-space: pre-wrap; }
             <source>No Data</source>
             <translation>[Ñö Ďáţá·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The tide predicted at the destination while navigating: level, rise or fall, and the tide graph.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>TideTblItemClass</name>
         <message>
             <source>Form</source>
             <translation>[Föŕm]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>One day of the tide table: the date over rows of type, time and comment, in the host's field order.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2911,6 +4067,11 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Date anchored</source>
             <translation>[Ďáţé áñçĥöŕéď····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The tide table of a station: its day entries under the station and date titles.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2931,6 +4092,27 @@ p, li { white-space: pre-wrap; }
             <source>Distance</source>
             <translation>[Ďíšţáñçé··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The details of one geofence.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolsGeofencingListItem</name>
+        <message>
+            <source/>
+            <comment>One row of the geofence list.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolsGeofencingMapAreasListItem</name>
+        <message>
+            <source/>
+            <comment>One row of the map area list.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>ToolsGeofencingMapAreasScreenClass</name>
@@ -2942,6 +4124,11 @@ p, li { white-space: pre-wrap; }
             <source>1/1</source>
             <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[1/1]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The list of map areas from which a geofence is added.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2955,6 +4142,11 @@ p, li { white-space: pre-wrap; }
             <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[1/1]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The list of geofences.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>ToolsHelpScreenClass</name>
@@ -2966,6 +4158,19 @@ p, li { white-space: pre-wrap; }
             <source>1/1</source>
             <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[1/1]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The help topics.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolsListItem</name>
+        <message>
+            <source/>
+            <comment>One row of the tools menu; the row button's normal and pressed images and its event propagation are root properties.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -2990,12 +4195,22 @@ p, li { white-space: pre-wrap; }
             <source>Full Name</source>
             <translation>[Füĺĺ Ñámé··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The owner information.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>ToolsProfilesScreenClass</name>
         <message>
             <source>Profiles</source>
             <translation>[Pŕöfíĺéš··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The profile list: a kinetic list of profiles with page and count indicators and a profiles tool-bar button.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3008,6 +4223,11 @@ p, li { white-space: pre-wrap; }
             <source>1/1</source>
             <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[1/1]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The tools menu.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3088,12 +4308,30 @@ p, li { white-space: pre-wrap; }
             <source>End:</source>
             <translation>[Éñď:]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The scrolled content of the track figures screen (232 × 842).</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>TrackDDEScreenClass</name>
+        <message>
+            <source/>
+            <comment>Shows a track's distance, elevation and duration figures.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>TrackDescriptionScreenClass</name>
         <message>
             <source>Description</source>
             <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Shows a track's description.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3114,6 +4352,11 @@ p, li { white-space: pre-wrap; }
             <source>Options</source>
             <translation>[Öpţíöñš·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The track detail menu.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>TrackHeaderItemClass</name>
@@ -3121,12 +4364,22 @@ p, li { white-space: pre-wrap; }
             <source>Form</source>
             <translation>[Föŕm]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The header of a track (244 × 47).</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>TrackListItemClass</name>
         <message>
             <source>TrackListItem</source>
             <translation>[ŢŕáçķĹíšţÎţém····]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>One row of the track list.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3139,6 +4392,19 @@ p, li { white-space: pre-wrap; }
             <source>Filter will be here...</source>
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[Fíĺţéŕ ŵíĺĺ bé ĥéŕé...·······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The track list.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>TrackMediaScreenClass</name>
+        <message>
+            <source/>
+            <comment>The media screen of a track.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3158,6 +4424,19 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Options</source>
             <translation>[Öpţíöñš·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Holds a track's options.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>TrackPopUpClass</name>
+        <message>
+            <source/>
+            <comment>The track bubble on the map, with its Go button.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3190,6 +4469,11 @@ p, li { white-space: pre-wrap; }
             <source>Search by name...</source>
             <translation>[Šéáŕçĥ bý ñámé...·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Sorts and filters the track list.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>TripSummaryItemClass</name>
@@ -3201,6 +4485,11 @@ p, li { white-space: pre-wrap; }
             <source>Start:</source>
             <translation>[Šţáŕţ:·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>One trip-summary row: a title and value, or a start coordinate with its date.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>TripSummaryScreenClass</name>
@@ -3208,12 +4497,30 @@ p, li { white-space: pre-wrap; }
             <source>Track Summary</source>
             <translation>[Ţŕáçķ Šümmáŕý····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The trip summary: a titled list of summary rows.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>TurnListItemClass</name>
+        <message>
+            <source/>
+            <comment>One row of the turn list: the manoeuvre and two lines of text.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>TurnListScreenClass</name>
         <message>
             <source>Turn List</source>
             <translation>[Ţüŕñ Ĺíšţ··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The turn list of the active route, with its sort choice in the bottom bar.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3238,12 +4545,30 @@ p, li { white-space: pre-wrap; }
             <source>Vertical Profile</source>
             <translation>[Véŕţíçáĺ Pŕöfíĺé·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Shows the vertical (elevation) profile of a track.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>VideoTestScreenClass</name>
         <message>
             <source>Dialog</source>
             <translation>[Ďíáĺöğ·]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The video test dialog: the named, sized root and nothing in it.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>WaypointPopUpClass</name>
+        <message>
+            <source/>
+            <comment>The waypoint bubble on the map, with its Go button.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3273,12 +4598,22 @@ p, li { white-space: pre-wrap; }
             <extracomment>Number shown until the host fills it.</extracomment>
             <translation>[0]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>A new waypoint projected from the current location by bearing and distance.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>WptCreateScreenClass</name>
         <message>
             <source>Create New Waypoint From</source>
             <translation>[Çŕéáţé Ñéŵ Ŵáýpöíñţ Fŕöm········]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The choice of where a new waypoint comes from.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3303,6 +4638,11 @@ p, li { white-space: pre-wrap; }
             <source>Elevation Change:</source>
             <translation>[Éĺéváţíöñ Çĥáñğé:·····]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>Distance, direction and elevation figures of one waypoint.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>WptDataScreenClass</name>
@@ -3311,12 +4651,22 @@ p, li { white-space: pre-wrap; }
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[01/01/2010 00:00:00······]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The header screen of one waypoint: two-part title and a bottom bar for viewing or creating.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>WptDescriptionScreenClass</name>
         <message>
             <source>Description</source>
             <translation>[Ďéšçŕípţíöñ···]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>A waypoint's description under its panel button.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3333,6 +4683,19 @@ p, li { white-space: pre-wrap; }
             <source>Options</source>
             <translation>[Öpţíöñš·]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>The waypoint detail menu: one panel button per sub-screen.</comment>
+            <translation></translation>
+        </message>
+    </context>
+    <context>
+        <name>WptListItem</name>
+        <message>
+            <source/>
+            <comment>One row of the waypoint list: type icon with marks, name, distance, height, direction and Go.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>WptListScreenClass</name>
@@ -3343,6 +4706,11 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Waypoints</source>
             <translation>[Ŵáýpöíñţš··]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The waypoint list: title button with counters, the list, and a bottom bar ending in the menu or Next>.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3380,6 +4748,11 @@ p, li { white-space: pre-wrap; }
             <source>Location</source>
             <translation>[Ĺöçáţíöñ··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>A waypoint's coordinates, datums and elevation in a scroll area.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>WptOptionsScreenClass</name>
@@ -3395,6 +4768,11 @@ p, li { white-space: pre-wrap; }
             <source>Settings</source>
             <translation>[Šéţţíñğš··]</translation>
         </message>
+        <message>
+            <source/>
+            <comment>A waypoint's options: routing selectors, settings, source and Delete.</comment>
+            <translation></translation>
+        </message>
     </context>
     <context>
         <name>WptPicturesScreenClass</name>
@@ -3402,6 +4780,11 @@ p, li { white-space: pre-wrap; }
             <source>01/01/2010 00:00:00</source>
             <extracomment>Sample content, replaced by the host at run time.</extracomment>
             <translation>[01/01/2010 00:00:00······]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>The pictures screen of one waypoint: the header's title and bottom bar; the pictures are the host's.</comment>
+            <translation></translation>
         </message>
     </context>
     <context>
@@ -3437,6 +4820,11 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Name</source>
             <translation>[Ñámé]</translation>
+        </message>
+        <message>
+            <source/>
+            <comment>Sorting and filtering the waypoint list: the filter, four sort choices and the name search.</comment>
+            <translation></translation>
         </message>
     </context>
 </TS>

@@ -7,8 +7,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR BarometerCalibScreenClass
 
+   Barometer and altimeter calibration from a known elevation or sea-level pressure.
+*/
 struct Ui_BarometerCalibScreenClass : UiRecord {
     ZelTextBox *lblSeeLevelPress;
     ZelIcon *statusBar;

@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR CalcPosScreenClass
 
+   The position-averaging popup: progress, estimated accuracy, the averaged position and a radar ping.
+*/
 struct Ui_CalcPosScreenClass : UiRecord {
     ZelTextBox *txtTitle;
     ZelTextBox *txtTitle_2;

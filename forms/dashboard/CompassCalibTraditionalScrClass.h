@@ -5,8 +5,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR CompassCalibTraditionalScrClass
 
+   The traditional 2D compass calibration: rotate the unit flat, keeping the blue arrow towards you.
+*/
 struct Ui_CompassCalibTraditionalScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -7,8 +7,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR CompassCalibrateScreenClass
 
+   Compass calibration by the figure-8 motion: title, instruction and the motion's animation.
+*/
 struct Ui_CompassCalibrateScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

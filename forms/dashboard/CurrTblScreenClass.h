@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR CurrTblScreenClass
+
+   The current table of a station: its day entries under the station and date titles.
+*/
 struct Ui_CurrTblScreenClass : UiRecord {
     ZelVirtualList *lvCurrs;
     ZelIcon *statusBar;

@@ -7,9 +7,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR DashboardBarometerScrClass
+
+   The barometer and altimeter graph with zoom buttons and the current and change read-outs.
+*/
 struct Ui_DashboardBarometerScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

@@ -8,6 +8,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR DashboardFieldsListScrClass
+
+   The list of values from which the user picks what a data field shows.
+*/
 struct Ui_DashboardFieldsListScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

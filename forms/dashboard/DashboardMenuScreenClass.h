@@ -6,9 +6,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR DashboardMenuScreenClass
+
+   The dashboard menu: round buttons for the instrument screens under three caption strips.
+*/
 struct Ui_DashboardMenuScreenClass : UiRecord {
     ZelPushButton *btnSatellite;
     ZelIcon *iconSatellite;

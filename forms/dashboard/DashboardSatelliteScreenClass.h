@@ -6,8 +6,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR DashboardSatelliteScreenClass
 
+   The satellite status view: the sky view over a bar of two data fields.
+*/
 struct Ui_DashboardSatelliteScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -7,8 +7,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR DashboardScrClass
 
+   The main dashboard: small compass, geocache summary and up to eight data fields.
+*/
 struct Ui_DashboardScrClass : UiRecord {
     ZelIcon *bkgdForGeocaches;
     ZelIcon *iconGeocache;

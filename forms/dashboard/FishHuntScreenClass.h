@@ -11,6 +11,10 @@
 #include <QTextEdit>
 #include <QWidget>
 
+/* TRANSLATOR FishHuntScreenClass
+
+   The fishing and hunting forecast for a date chosen on the calendar.
+*/
 struct Ui_FishHuntScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

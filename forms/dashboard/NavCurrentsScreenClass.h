@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR NavCurrentsScreenClass
+
+   The water current predicted at the destination while navigating, with its graph over time.
+*/
 struct Ui_NavCurrentsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

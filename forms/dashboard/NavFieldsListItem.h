@@ -4,8 +4,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR NavFieldsListItem
 
+   One row of the data-field list: icon, field name, current value and the selection mark.
+*/
 struct Ui_NavFieldsListItem : UiRecord {
     ZelIcon *icon;
     ZelTextBox *txtName;

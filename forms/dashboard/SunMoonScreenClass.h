@@ -12,6 +12,10 @@
 #include <QTextEdit>
 #include <QWidget>
 
+/* TRANSLATOR SunMoonScreenClass
+
+   Sun and moon rise and set times for a date chosen on the calendar.
+*/
 struct Ui_SunMoonScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR TideCurrentScreenClass
+
+   The tide predicted at the destination while navigating: level, rise or fall, and the tide graph.
+*/
 struct Ui_TideCurrentScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR TideTblScreenClass
+
+   The tide table of a station: its day entries under the station and date titles.
+*/
 struct Ui_TideTblScreenClass : UiRecord {
     ZelVirtualList *lvTides;
     ZelIcon *statusBar;

@@ -7,6 +7,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
+/* TRANSLATOR TripSummaryItemClass
+
+   One trip-summary row: a title and value, or a start coordinate with its date.
+*/
 struct Ui_TripSummaryItemClass : UiRecord {
     QStackedWidget *stackedWidget;
     QWidget *page;

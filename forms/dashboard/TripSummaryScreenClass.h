@@ -8,6 +8,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR TripSummaryScreenClass
+
+   The trip summary: a titled list of summary rows.
+*/
 struct Ui_TripSummaryScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -7,6 +7,10 @@
 #include <QFormLayout>
 #include <QWidget>
 
+/* TRANSLATOR TurnListItemClass
+
+   One row of the turn list: the manoeuvre and two lines of text.
+*/
 struct Ui_TurnListItemClass : UiRecord {
     QWidget *formLayoutWidget;
     QFormLayout *formLayout;

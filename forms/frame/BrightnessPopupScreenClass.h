@@ -6,9 +6,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR BrightnessPopupScreenClass
+
+   The power popup: connect, suspend, sleep and power off, with volume and brightness.
+*/
 struct Ui_BrightnessPopupScreenClass : UiRecord {
     ZelHorizontalSlider *sliderBrightness;
     ZelHorizontalSlider *sliderVolume;

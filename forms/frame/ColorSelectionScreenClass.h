@@ -7,6 +7,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR ColorSelectionScreenClass
+
+   The popup palette of twelve colours to choose from.
+*/
 struct Ui_ColorSelectionScreenClass : UiRecord {
     ZelTextBox *txtTitle;
     ZelPushButton *btnClose;

@@ -8,6 +8,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR ConnectedPCScreenClass
+
+   Shown while the unit connects to a PC.
+*/
 struct Ui_ConnectedPCScreenClass : UiRecord {
     ZelIcon *icon_2;
     ZelTextBox *lblOffCourse_2;

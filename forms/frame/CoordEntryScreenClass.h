@@ -6,10 +6,15 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR CoordEntryScreenClass
+
+   Coordinate entry, under the coordinate system and datum in use.
+*/
 struct Ui_CoordEntryScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnSettings;

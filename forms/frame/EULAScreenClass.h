@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR EULAScreenClass
+
+   The licence agreement with Accept and Decline.
+*/
 struct Ui_EULAScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR HTMLViewerScreenClass
+
+   A viewer of HTML text with page buttons.
+*/
 struct Ui_HTMLViewerScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

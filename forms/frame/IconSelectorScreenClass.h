@@ -9,6 +9,10 @@
 #include <QGridLayout>
 #include <QWidget>
 
+/* TRANSLATOR IconSelectorScreenClass
+
+   The popup grid of icons to choose from.
+*/
 struct Ui_IconSelectorScreenClass : UiRecord {
     ZelTextBox *txtTitle;
     ZelPushButton *btnClose;

@@ -7,6 +7,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR LockScreenClass
+
+   The modal screen lock with its slide-to-unlock button.
+*/
 struct Ui_LockScreenClass : UiRecord {
     ZelTextBox *txtTitle;
     ZelTextBox *txtTitle_2;

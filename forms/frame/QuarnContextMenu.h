@@ -7,6 +7,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR QuarnContextMenu
+
+   The pop-up options menu: title, list of entries, close button, page-button slot.
+*/
 struct Ui_QuarnContextMenu : UiRecord {
     ZelTextBox *txtTitle;
     ZelList *listMenu;

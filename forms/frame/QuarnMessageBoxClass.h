@@ -6,9 +6,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR QuarnMessageBoxClass
+
+   The modal message box: title with icon, message, close button and up to four answers.
+*/
 struct Ui_QuarnMessageBoxClass : UiRecord {
     ZelPushButton *btnClose;
     ZelTextArea *txtMessage;

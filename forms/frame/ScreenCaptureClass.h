@@ -8,6 +8,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR ScreenCaptureClass
+
+   Screen capture: switched on or off, and the saved captures.
+*/
 struct Ui_ScreenCaptureClass : UiRecord {
     ZelIcon *iconTitleBar;
     ZelTextBox *lblTitle;

@@ -8,6 +8,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR StartupScreen
+
+   The start-up splash: product, version, stopwatch animation and owner information.
+*/
 struct Ui_StartupScreen : UiRecord {
     ZelIcon *iconLogo;
     ZelTextArea *txtCopyright;

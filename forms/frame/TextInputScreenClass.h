@@ -8,11 +8,16 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QSpacerItem>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR TextInputScreenClass
+
+   Text input: the edited field's name, the edit line, the on-screen keyboard and a review area.
+*/
 struct Ui_TextInputScreenClass : UiRecord {
     QVBoxLayout *verticalLayout;
     QHBoxLayout *horizontalLayout_2;

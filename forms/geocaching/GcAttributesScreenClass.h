@@ -7,8 +7,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR GcAttributesScreenClass
 
+   The attribute list of the cache.
+*/
 struct Ui_GcAttributesScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelList *listDataFields;

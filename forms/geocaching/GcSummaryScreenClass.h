@@ -8,6 +8,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR GcSummaryScreenClass
+
+   The geocache summary list.
+*/
 struct Ui_GcSummaryScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

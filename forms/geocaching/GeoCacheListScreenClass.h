@@ -10,6 +10,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
+/* TRANSLATOR GeoCacheListScreenClass
+
+   The list of geocaches.
+*/
 struct Ui_GeoCacheListScreenClass : UiRecord {
     ZelIcon *statusBar;
     QWidget *ScrollButtonsWidget;

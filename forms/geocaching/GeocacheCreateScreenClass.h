@@ -7,8 +7,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR GeocacheCreateScreenClass
 
+   The screen that creates a geocache.
+*/
 struct Ui_GeocacheCreateScreenClass : UiRecord {
     ZelPushButton *btnName;
     ZelTextBox *txtName;

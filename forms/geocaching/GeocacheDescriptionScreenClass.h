@@ -8,8 +8,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR GeocacheDescriptionScreenClass
 
+   The cache description as scrolling text.
+*/
 struct Ui_GeocacheDescriptionScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

@@ -9,10 +9,15 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QSpacerItem>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR GeocacheDetailsScreenClass
+
+   The main page of one geocache.
+*/
 struct Ui_GeocacheDetailsScreenClass : UiRecord {
     ZelScrollArea *scrollArea;
     QWidget *scrollAreaWidgetContents;

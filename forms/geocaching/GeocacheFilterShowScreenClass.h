@@ -6,9 +6,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR GeocacheFilterShowScreenClass
+
+   The page that chooses between all caches and favourites only.
+*/
 struct Ui_GeocacheFilterShowScreenClass : UiRecord {
     QWidget *verticalLayoutWidget;
     QVBoxLayout *verticalLayout;

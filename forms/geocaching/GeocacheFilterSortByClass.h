@@ -6,9 +6,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR GeocacheFilterSortByClass
+
+   The sort order page.
+*/
 struct Ui_GeocacheFilterSortByClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -7,10 +7,15 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QSpacerItem>
 #include <QWidget>
 
+/* TRANSLATOR GeocacheFilterTypeClass
+
+   The multiple-choice filter page with its check list. Like the filter overview, it sets images, pixel sizes, contents
+   and flags as properties by name.
+*/
 struct Ui_GeocacheFilterTypeClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -4,10 +4,15 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QSpacerItem>
 #include <QWidget>
 
+/* TRANSLATOR GeocacheFilterTypeItemClass
+
+   One check item of the multiple-choice list. The root is the check button; its mark images, mark position and button
+   images are dynamic properties of the root.
+*/
 struct Ui_GeocacheFilterTypeItemClass : UiRecord {
     QWidget *horizontalLayoutWidget;
     QHBoxLayout *horizontalLayout;

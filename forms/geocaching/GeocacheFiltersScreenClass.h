@@ -6,10 +6,14 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
 #include <QStackedWidget>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR GeocacheFiltersScreenClass
+
+   The filter overview. Every control here takes its images, pixel sizes, contents and flags as properties set by name.
+*/
 struct Ui_GeocacheFiltersScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -5,8 +5,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR GeocacheHeaderWidgetClass
 
+   The header that names one geocache; its background image is the root's dynamic property `image`.
+*/
 struct Ui_GeocacheHeaderWidgetClass : UiRecord {
     ZelTextBox *textName;
     ZelIcon *ItemIcon_Type;

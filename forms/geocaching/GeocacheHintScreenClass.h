@@ -8,8 +8,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR GeocacheHintScreenClass
 
+   The hint, as scrolling text.
+*/
 struct Ui_GeocacheHintScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

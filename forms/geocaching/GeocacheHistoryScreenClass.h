@@ -7,8 +7,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR GeocacheHistoryScreenClass
 
+   The stats and history text of the cache.
+*/
 struct Ui_GeocacheHistoryScreenClass : UiRecord {
     ZelIcon *icon_3;
     ZelTextArea *txtDescription;

@@ -8,9 +8,13 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR GeocacheLocationScreenClass
+
+   The cache position in the primary and the secondary coordinate format, each with its datum, and the elevation.
+*/
 struct Ui_GeocacheLocationScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

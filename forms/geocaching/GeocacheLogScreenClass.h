@@ -9,10 +9,14 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QSpacerItem>
 #include <QWidget>
 
+/* TRANSLATOR GeocacheLogScreenClass
+
+   The recent logs of the cache.
+*/
 struct Ui_GeocacheLogScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelStatusIndicator *statGeocacheLogStatus;

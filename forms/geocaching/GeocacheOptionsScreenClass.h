@@ -10,10 +10,15 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QSpacerItem>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR GeocacheOptionsScreenClass
+
+   The routing options of the cache.
+*/
 struct Ui_GeocacheOptionsScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

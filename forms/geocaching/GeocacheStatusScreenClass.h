@@ -9,10 +9,15 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QSpacerItem>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR GeocacheStatusScreenClass
+
+   The user's status for the cache.
+*/
 struct Ui_GeocacheStatusScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

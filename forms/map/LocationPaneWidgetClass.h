@@ -4,8 +4,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR LocationPaneWidgetClass
 
+   A location pane that other screens embed: a Location header over a card with latitude, longitude and elevation.
+*/
 struct Ui_LocationPaneWidgetClass : UiRecord {
     ZelIcon *icon_6;
     ZelTextBox *dateTimeLabel_5;

@@ -6,9 +6,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR MainMenuScreenClass
+
+   The home menu: three rows of round buttons, each with a caption strip, over the bottom bar.
+*/
 struct Ui_MainMenuScreenClass : UiRecord {
     ZelPushButton *btnMaps;
     ZelIcon *iconMaps;

@@ -7,9 +7,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR MapAreaScreenClass
+
+   The map while an area is measured: area and perimeter over a shaded band, zoom, scale bar, Back and menu.
+*/
 struct Ui_MapAreaScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelNorthUpWidget *NorthUp;

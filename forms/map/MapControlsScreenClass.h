@@ -10,6 +10,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapControlsScreenClass
+
+   The map with its control panels: Dashboard and Bravik above, Main and menu below, zoom, scale bar and compass.
+*/
 struct Ui_MapControlsScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     QWidget *widgetScale;

@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapMultiPointsScreenClass
+
+   The map for picking several points: coordinates at the top, zoom, scale bar, Back and OK.
+*/
 struct Ui_MapMultiPointsScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelNorthUpWidget *NorthUp;

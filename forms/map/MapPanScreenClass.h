@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapPanScreenClass
+
+   The map in pan mode: the plain view's furniture, scale bar and GO before the zoom buttons.
+*/
 struct Ui_MapPanScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelNorthUpWidget *NorthUp;

@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapPreviewScreenClass
+
+   A destination previewed before navigation: distance, name and description over the map, zoom, GO, route options.
+*/
 struct Ui_MapPreviewScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelIcon *infoBackground;

@@ -11,6 +11,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapRegularScreenClass
+
+   The map with a bar of data fields along its lower edge, compass, zoom and scale bar.
+*/
 struct Ui_MapRegularScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelNorthUpWidget *NorthUp;

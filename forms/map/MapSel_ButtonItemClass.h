@@ -7,6 +7,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapSel_ButtonItemClass
+
+   One row of the map file list: check box, map icon with badges, name.
+*/
 struct Ui_MapSel_ButtonItemClass : UiRecord {
     ZelCheckBox *chkIsSelected;
     ZelTextBox *Name;

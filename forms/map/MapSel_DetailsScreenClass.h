@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapSel_DetailsScreenClass
+
+   The details of one map, with its brand icon.
+*/
 struct Ui_MapSel_DetailsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapSel_FileListScreenClass
+
+   The third level of map selection: the map files of one subtype, each switched on or off.
+*/
 struct Ui_MapSel_FileListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

@@ -6,6 +6,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapSel_SubTypeListItemClass
+
+   One row of the map type and subtype lists: icon and name.
+*/
 struct Ui_MapSel_SubTypeListItemClass : UiRecord {
     ZelIcon *Icon;
     ZelTextBox *Name;

@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapSel_SubTypeListScreenClass
+
+   The second level of map selection: the subtypes of one map type.
+*/
 struct Ui_MapSel_SubTypeListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

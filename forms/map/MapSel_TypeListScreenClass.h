@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapSel_TypeListScreenClass
+
+   The first level of map selection: the map types, with a panel for no maps.
+*/
 struct Ui_MapSel_TypeListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

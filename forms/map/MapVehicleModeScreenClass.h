@@ -8,8 +8,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR MapVehicleModeScreenClass
 
+   The map in vehicle mode: current street at the top, zoom, compass and the data-field bar.
+*/
 struct Ui_MapVehicleModeScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelIcon *icon;

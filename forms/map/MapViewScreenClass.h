@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MapViewScreenClass
+
+   The plain map view: north-up indicator, zoom, scale bar, GO, coordinates at the top, Back and menu below.
+*/
 struct Ui_MapViewScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelNorthUpWidget *NorthUp;

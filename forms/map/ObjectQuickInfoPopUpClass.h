@@ -5,9 +5,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR ObjectQuickInfoPopUpClass
+
+   The bubble of a map object: a new-waypoint button with the read-outs, and Go.
+*/
 struct Ui_ObjectQuickInfoPopUpClass : UiRecord {
     ZelPushButton *btnGo;
     ZelPushButton *btnNewWpt;

@@ -5,9 +5,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR POIPopUpClass
+
+   The point-of-interest bubble on the map, with its Go button.
+*/
 struct Ui_POIPopUpClass : UiRecord {
     ZelTextBox *txtName;
     ZelPushButton *btnGo;

@@ -7,6 +7,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR PointOnMapPopUpClass
+
+   The bubble of a point on the map, with its Save button.
+*/
 struct Ui_PointOnMapPopUpClass : UiRecord {
     ZelTextBox *txtDistance;
     ZelPushButton *btnSave;

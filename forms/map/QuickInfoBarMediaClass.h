@@ -6,9 +6,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR QuickInfoBarMediaClass
+
+   The quick-information bar of a photo, video or voice memo under the status line.
+*/
 struct Ui_QuickInfoBarMediaClass : UiRecord {
     ZelTextBox *txtName;
     ZelIcon *iconObj;

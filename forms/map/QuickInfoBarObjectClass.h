@@ -5,9 +5,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR QuickInfoBarObjectClass
+
+   The quick-information bar of a map object; the whole bar makes a new waypoint.
+*/
 struct Ui_QuickInfoBarObjectClass : UiRecord {
     ZelPushButton *btnNewWpt;
     ZelTextBox *txtBearing;

@@ -5,9 +5,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR QuickInfoBarPOIClass
+
+   The quick-information bar of a point of interest under the status line.
+*/
 struct Ui_QuickInfoBarPOIClass : UiRecord {
     ZelTextBox *txtName;
     ZelPushButton *btnDetails;

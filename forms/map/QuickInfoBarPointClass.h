@@ -7,6 +7,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR QuickInfoBarPointClass
+
+   The quick-information bar of a point on the map, with its Save button.
+*/
 struct Ui_QuickInfoBarPointClass : UiRecord {
     ZelTextBox *txtDistance;
     ZelPushButton *btnSave;

@@ -6,9 +6,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR QuickInfoBarWaypointClass
+
+   The quick-information bar of a waypoint under the status line.
+*/
 struct Ui_QuickInfoBarWaypointClass : UiRecord {
     ZelTextBox *txtName;
     ZelIcon *iconObj;

@@ -6,9 +6,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR TrackPopUpClass
+
+   The track bubble on the map, with its Go button.
+*/
 struct Ui_TrackPopUpClass : UiRecord {
     ZelPushButton *btnGo;
     ZelTextBox *txtName;

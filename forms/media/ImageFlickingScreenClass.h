@@ -7,6 +7,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR ImageFlickingScreenClass
+
+   The image viewer.
+*/
 struct Ui_ImageFlickingScreenClass : UiRecord {
     ZelPushButton *btnNext;
     ZelPushButton *btnPrev;

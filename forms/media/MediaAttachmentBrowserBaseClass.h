@@ -7,8 +7,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR MediaAttachmentBrowserBaseClass
 
+   The browser of the media attached to an object.
+*/
 struct Ui_MediaAttachmentBrowserBaseClass : UiRecord {
     ZelTextBox *playMemo;
     ZelPushButton *btnPlayPause;

@@ -7,6 +7,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
+/* TRANSLATOR MediaCameraScreenClass
+
+   The camera view.
+*/
 struct Ui_MediaCameraScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR MediaDetailsScreenClass
 
+   The details of one media file.
+*/
 struct Ui_MediaDetailsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -4,8 +4,10 @@
 #include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR MediaPhotoPadScreenClass
 
+   The photo pad with a rotate button.
+*/
 struct Ui_MediaPhotoPadScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

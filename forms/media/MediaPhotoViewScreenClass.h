@@ -7,6 +7,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
+/* TRANSLATOR MediaPhotoViewScreenClass
+
+   The photo view.
+*/
 struct Ui_MediaPhotoViewScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

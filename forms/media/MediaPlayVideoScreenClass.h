@@ -4,8 +4,10 @@
 #include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR MediaPlayVideoScreenClass
 
+   The video player.
+*/
 struct Ui_MediaPlayVideoScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR MediaScreenClass
 
+   The media menu.
+*/
 struct Ui_MediaScreenClass : UiRecord {
     ZelPushButton *btnCamera;
     ZelPushButton *btnVoiceMemo;

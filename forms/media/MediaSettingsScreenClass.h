@@ -10,6 +10,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR MediaSettingsScreenClass
+
+   The media settings.
+*/
 struct Ui_MediaSettingsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -7,6 +7,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
+/* TRANSLATOR MediaVideoThumbScreenClass
+
+   The video thumbnail page.
+*/
 struct Ui_MediaVideoThumbScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

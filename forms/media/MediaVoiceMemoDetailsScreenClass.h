@@ -7,8 +7,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR MediaVoiceMemoDetailsScreenClass
 
+   The player and details of one voice memo.
+*/
 struct Ui_MediaVoiceMemoDetailsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -9,6 +9,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
+/* TRANSLATOR MediaVoiceMemoListScreenClass
+
+   The list of voice memos.
+*/
 struct Ui_MediaVoiceMemoListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR MediaVoiceMemoRecScreenClass
 
+   The voice memo recorder.
+*/
 struct Ui_MediaVoiceMemoRecScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR AbAddAddressScreenClass
 
+   The menu of ways to add an address.
+*/
 struct Ui_AbAddAddressScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -7,10 +7,14 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
 #include <QFormLayout>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR AbAddressListScreenClass
+
+   One address-book contact: addresses with Go, phones and notes, with Delete or Save in the bar.
+*/
 struct Ui_AbAddressListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -8,6 +8,10 @@
 #include <QFormLayout>
 #include <QWidget>
 
+/* TRANSLATOR AbContactItem
+
+   One row of the contact list: icon, name and address lines, and Go.
+*/
 struct Ui_AbContactItem : UiRecord {
     ZelIcon *iconContact;
     ZelPushButton *btnGo;

@@ -8,6 +8,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR AbContactListScreenClass
+
+   The contact list of the address book with its header strip and counters.
+*/
 struct Ui_AbContactListScreenClass : UiRecord {
     ZelPushButton *btnListHeader;
     ZelIcon *iconWpt;

@@ -7,6 +7,10 @@
 #include <QFormLayout>
 #include <QWidget>
 
+/* TRANSLATOR AbPrevDestItem
+
+   One row of the previous-destination list: icon and two address lines.
+*/
 struct Ui_AbPrevDestItem : UiRecord {
     ZelIcon *iconDest;
     QWidget *formLayoutWidget;

@@ -8,6 +8,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR AbPrevDestListScreenClass
+
+   The list of previous destinations with its header strip and counters.
+*/
 struct Ui_AbPrevDestListScreenClass : UiRecord {
     ZelPushButton *btnListHeader;
     ZelIcon *iconWpt;

@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR AddressEnterScreenClass
 
+   Address entry: the entry field with backspace over the keyboard, and the region selector.
+*/
 struct Ui_AddressEnterScreenClass : UiRecord {
     zelKBContainer *KeyboardContainer;
     ZelIcon *statusBar;

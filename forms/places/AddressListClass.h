@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR AddressListClass
 
+   The result list of an address search with its sort-type button.
+*/
 struct Ui_AddressListClass : UiRecord {
     ZelPushButton *btnListHeader;
     ZelTextBox *txtLabel;

@@ -3,10 +3,14 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR AddressListItemClass
+
+   One row of the address result list: name and address beside the distance.
+*/
 struct Ui_AddressListItemClass : UiRecord {
     QWidget *widget;
     QHBoxLayout *horizontalLayout;

@@ -8,6 +8,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR AddressRegionListClass
+
+   The list of regions for address search.
+*/
 struct Ui_AddressRegionListClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,9 +6,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR NearByTypeScreenClass
+
+   The object types of a nearby search, one check button each, with OK.
+*/
 struct Ui_NearByTypeScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *OKButton;

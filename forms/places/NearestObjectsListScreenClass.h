@@ -8,6 +8,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR NearestObjectsListScreenClass
+
+   The list of found nearest objects with its header strip and counters.
+*/
 struct Ui_NearestObjectsListScreenClass : UiRecord {
     ZelIcon *statusBar;
     QWidget *ScrollButtonsWidget;

@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR POICategoryListScreenClass
+
+   The list of point-of-interest categories with its title and empty-list message.
+*/
 struct Ui_POICategoryListScreenClass : UiRecord {
     ZelIcon *bkgnd;
     ZelIcon *iconWpt;

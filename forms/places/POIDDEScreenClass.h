@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR POIDDEScreenClass
+
+   Distance, direction and elevation figures of a point of interest.
+*/
 struct Ui_POIDDEScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR POIDescriptionScreenClass
+
+   A point of interest's description under its panel button.
+*/
 struct Ui_POIDescriptionScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -6,9 +6,14 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR POIDetailScreenClass
+
+   The point-of-interest detail menu: one panel button per sub-screen.
+*/
 struct Ui_POIDetailScreenClass : UiRecord {
     QWidget *layoutWidget;
     QVBoxLayout *verticalLayout;

@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR POIListItemClass
 
+   One row of the point-of-interest list: icon, name, distance, elevation, direction and Go.
+*/
 struct Ui_POIListItemClass : UiRecord {
     ZelIcon *ItemIcon;
     ZelPushButton *btnGo;

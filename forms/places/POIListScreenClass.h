@@ -10,6 +10,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR POIListScreenClass
+
+   The list of points of interest with its title, busy animation and empty-list message.
+*/
 struct Ui_POIListScreenClass : UiRecord {
     ZelVirtualList *listPOI;
     ZelIcon *statusBar;

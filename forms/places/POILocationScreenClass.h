@@ -7,9 +7,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR POILocationScreenClass
+
+   A point of interest's coordinates, datums and elevation in a scroll area.
+*/
 struct Ui_POILocationScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -8,10 +8,15 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QSpacerItem>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR POIOptionsScreenClass
+
+   A point of interest's options: activity indicator, routing selectors and settings.
+*/
 struct Ui_POIOptionsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

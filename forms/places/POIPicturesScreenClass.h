@@ -5,9 +5,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR POIPicturesScreenClass
+
+   The pictures screen of a point of interest: title and picture count; the pictures are the host's.
+*/
 struct Ui_POIPicturesScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

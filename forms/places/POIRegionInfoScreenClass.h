@@ -8,6 +8,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR POIRegionInfoScreenClass
+
+   Region information in a text area under the header area.
+*/
 struct Ui_POIRegionInfoScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

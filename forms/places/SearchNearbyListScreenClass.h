@@ -10,6 +10,10 @@
 
 #include <QWidget>
 
+/* TRANSLATOR SearchNearbyListScreenClass
+
+   The result list of a nearby search with its busy animation and empty-result message.
+*/
 struct Ui_SearchNearbyListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

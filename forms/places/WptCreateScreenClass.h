@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR WptCreateScreenClass
 
+   The choice of where a new waypoint comes from.
+*/
 struct Ui_WptCreateScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

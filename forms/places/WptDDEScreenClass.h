@@ -7,8 +7,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR WptDDEScreenClass
 
+   Distance, direction and elevation figures of one waypoint.
+*/
 struct Ui_WptDDEScreenClass : UiRecord {
     ZelBacking *backing;
     ZelTextBox *txtDistance;

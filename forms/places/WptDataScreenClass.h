@@ -7,8 +7,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR WptDataScreenClass
 
+   The header screen of one waypoint: two-part title and a bottom bar for viewing or creating.
+*/
 struct Ui_WptDataScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnMenu;

@@ -7,8 +7,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR WptDescriptionScreenClass
 
+   A waypoint's description under its panel button.
+*/
 struct Ui_WptDescriptionScreenClass : UiRecord {
     ZelPushButton *btnTitle;
     ZelTextBox *dateTimeLabel_2;

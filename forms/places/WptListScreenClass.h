@@ -10,6 +10,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
+/* TRANSLATOR WptListScreenClass
+
+   The waypoint list: title button with counters, the list, and a bottom bar ending in the menu or Next>.
+*/
 struct Ui_WptListScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

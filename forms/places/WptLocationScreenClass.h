@@ -7,9 +7,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR WptLocationScreenClass
+
+   A waypoint's coordinates, datums and elevation in a scroll area.
+*/
 struct Ui_WptLocationScreenClass : UiRecord {
     ZelScrollArea *scrollArea;
     QWidget *scrollAreaWidgetContents;

@@ -9,8 +9,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR WptOptionsScreenClass
 
+   A waypoint's options: routing selectors, settings, source and Delete.
+*/
 struct Ui_WptOptionsScreenClass : UiRecord {
     ZelPushButton *btnDelete;
     ZelTextBox *labelPictures;

@@ -7,8 +7,10 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR WptPicturesScreenClass
 
+   The pictures screen of one waypoint: the header's title and bottom bar; the pictures are the host's.
+*/
 struct Ui_WptPicturesScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnMenu;

@@ -6,9 +6,13 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR WptSortByScreenClass
+
+   Sorting and filtering the waypoint list: the filter, four sort choices and the name search.
+*/
 struct Ui_WptSortByScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -5,8 +5,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR AudioTestScreenClass
 
+   The audio test dialog: a title and one OK button.
+*/
 struct Ui_AudioTestScreenClass : UiRecord {
     ZelPushButton *btnOk;
     ZelTextBox *lblOk;

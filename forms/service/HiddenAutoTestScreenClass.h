@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR HiddenAutoTestScreenClass
 
+   The automatic test list.
+*/
 struct Ui_HiddenAutoTestScreenClass : UiRecord {
     ZelList *listSettings;
     ZelIcon *icon;

@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR HiddenMenuScreenClass
 
+   The service menu: a list of service entries.
+*/
 struct Ui_HiddenMenuScreenClass : UiRecord {
     ZelList *listSettings;
     ZelIcon *icon;

@@ -6,8 +6,10 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QWidget>
+/* TRANSLATOR RouteSimulationMenuScreenClass
 
+   The route simulation: speed factor, start, restart and stop, and the simulation status.
+*/
 struct Ui_RouteSimulationMenuScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

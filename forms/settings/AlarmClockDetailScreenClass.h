@@ -1,14 +1,14 @@
 #pragma once
 
-#include "controls/zel_combo_box.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_string_vertical_spin_box.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR AlarmClockDetailScreenClass
+
+   The details of one alarm.
+*/
 struct Ui_AlarmClockDetailScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnContextMenu;

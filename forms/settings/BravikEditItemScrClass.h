@@ -1,12 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR BravikEditItemScrClass
+
+   The editor of one shortcut button.
+*/
 struct Ui_BravikEditItemScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

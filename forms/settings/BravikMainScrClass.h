@@ -1,14 +1,16 @@
 #pragma once
 
-#include "controls/zel_backing.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QWidget>
 
+/* TRANSLATOR BravikMainScrClass
+
+   The grid of shortcut buttons.
+*/
 struct Ui_BravikMainScrClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "controls/zel_backing.h"
-#include "controls/zel_combo_box.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_scroll_area.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR ProfileEditAlarmsScreenClass
+
+   The alarm settings of a profile, in a scrolling panel.
+*/
 struct Ui_ProfileEditAlarmsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -1,16 +1,17 @@
 #pragma once
 
-#include "controls/zel_backing.h"
-#include "controls/zel_combo_box.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_scroll_area.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QBoxLayout>
+#include <QGridLayout>
 #include <QWidget>
 
+/* TRANSLATOR ProfileEditMapOptionsScreenClass
+
+   The map settings of a profile, in a long scrolling panel: a button for the chart options and choices for each map
+   option.
+*/
 struct Ui_ProfileEditMapOptionsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

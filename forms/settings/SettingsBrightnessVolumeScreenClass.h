@@ -1,17 +1,15 @@
 #pragma once
 
-#include "controls/zel_backing.h"
-#include "controls/zel_combo_box.h"
-#include "controls/zel_horizontal_slider.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_push_check_box.h"
-#include "controls/zel_scroll_area.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR SettingsBrightnessVolumeScreenClass
+
+   Brightness and volume: two sliders, the backlight timer choice and check boxes for mute, vibrate and button sounds,
+   in a scrolling panel.
+*/
 struct Ui_SettingsBrightnessVolumeScreenClass : UiRecord {
     ZelIcon *iconTitleBar;
     ZelTextBox *lblProfileName_3;

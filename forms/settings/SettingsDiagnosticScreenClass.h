@@ -1,12 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR SettingsDiagnosticScreenClass
+
+   Diagnostics: buttons that start the audio, video and touch tests.
+*/
 struct Ui_SettingsDiagnosticScreenClass : UiRecord {
     ZelIcon *icon_2;
     ZelTextBox *lblOffCourse_2;

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "controls/zel_backing.h"
-#include "controls/zel_combo_box.h"
-#include "controls/zel_coord_entry_widget.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR SettingsGpsScreenClass
+
+   GPS settings: GPS on or off, and setting the GPS position from a point on the map or from coordinates, with the
+   current primary coordinate and datum.
+*/
 struct Ui_SettingsGpsScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

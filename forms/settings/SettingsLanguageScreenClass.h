@@ -1,13 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_list.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR SettingsLanguageScreenClass
+
+   Language choice: a kinetic list of languages with a Next button, under a copy of the title-bar background.
+*/
 struct Ui_SettingsLanguageScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

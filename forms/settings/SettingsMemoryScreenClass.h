@@ -1,17 +1,17 @@
 #pragma once
 
-#include "controls/zel_backing.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_push_check_box.h"
-#include "controls/zel_scroll_area.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QWidget>
 
+/* TRANSLATOR SettingsMemoryScreenClass
+
+   Memory: the sizes of the memory areas and buttons to use the SD card, clear memory, restore the factory defaults and
+   format the SD card.
+*/
 struct Ui_SettingsMemoryScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

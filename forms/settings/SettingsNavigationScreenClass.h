@@ -1,16 +1,17 @@
 #pragma once
 
-#include "controls/zel_backing.h"
-#include "controls/zel_combo_box.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_scroll_area.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QBoxLayout>
+#include <QGridLayout>
 #include <QWidget>
 
+/* TRANSLATOR SettingsNavigationScreenClass
+
+   Navigation settings: primary and secondary coordinate system, zone, accuracy and map datum, north reference and
+   altimeter source, each a label with a combo box in one scrolling column.
+*/
 struct Ui_SettingsNavigationScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

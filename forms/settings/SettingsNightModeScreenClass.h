@@ -1,13 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_push_radio_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR SettingsNightModeScreenClass
+
+   Night mode: three radio buttons Auto, ON and OFF.
+*/
 struct Ui_SettingsNightModeScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "controls/zel_backing.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_list.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR SettingsProductInfoScreenClass
+
+   Product information: the serial number and a list of further product details.
+*/
 struct Ui_SettingsProductInfoScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

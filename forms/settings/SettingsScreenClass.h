@@ -1,13 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_list.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR SettingsScreenClass
+
+   The settings menu: a kinetic list of settings categories under the title header, with a page indicator.
+*/
 struct Ui_SettingsScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

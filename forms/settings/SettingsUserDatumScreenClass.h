@@ -1,16 +1,17 @@
 #pragma once
 
-#include "controls/zel_coord_entry_widget.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_scroll_area.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QBoxLayout>
-#include <QSpacerItem>
+#include <QGridLayout>
 #include <QWidget>
 
+/* TRANSLATOR SettingsUserDatumScreenClass
+
+   The parameters of a user-defined datum: Delta A, Delta F, Delta X, Y and Z, rotations about X, Y and Z and a scale
+   factor, each a label above a coordinate entry control in one scrolling column.
+*/
 struct Ui_SettingsUserDatumScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

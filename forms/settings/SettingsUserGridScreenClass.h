@@ -1,18 +1,17 @@
 #pragma once
 
-#include "controls/zel_backing.h"
-#include "controls/zel_combo_box.h"
-#include "controls/zel_coord_entry_widget.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_scroll_area.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QBoxLayout>
-#include <QSpacerItem>
+#include <QGridLayout>
 #include <QWidget>
 
+/* TRANSLATOR SettingsUserGridScreenClass
+
+   The parameters of a user-defined grid: grid and sub-grid choices, origin and two points, azimuth of the central line,
+   scale factor, unit conversion and false north and east.
+*/
 struct Ui_SettingsUserGridScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

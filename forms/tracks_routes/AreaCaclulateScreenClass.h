@@ -1,12 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR AreaCaclulateScreenClass
+
+   The choice of how to define the area.
+*/
 struct Ui_AreaCaclulateScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
-#include "controls/zel_widget.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR AreaCalculationScreenClass
+
+   The result of the area calculation.
+*/
 struct Ui_AreaCalculationScreenClass : UiRecord {
     ZelIcon *icon_2;
     ZelTextBox *lbl_Perimeter;

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
-#include "controls/zel_virtual_list.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR AreaPointsScreenClass
+
+   The list of the area's points.
+*/
 struct Ui_AreaPointsScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

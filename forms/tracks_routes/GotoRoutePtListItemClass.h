@@ -1,12 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR GotoRoutePtListItemClass
+
+   One row of the go-to-route-point list.
+*/
 struct Ui_GotoRoutePtListItemClass : UiRecord {
     ZelTextBox *textDistance;
     ZelTextBox *textName;

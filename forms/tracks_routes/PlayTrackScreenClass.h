@@ -1,16 +1,15 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_map_control.h"
-#include "controls/zel_north_up_widget.h"
-#include "controls/zel_progress_bar.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR PlayTrackScreenClass
+
+   Plays a track back on the map.
+*/
 struct Ui_PlayTrackScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelNorthUpWidget *NorthUp;

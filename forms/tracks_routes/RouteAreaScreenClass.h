@@ -1,13 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
-#include "controls/zel_widget.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR RouteAreaScreenClass
+
+   Shows the area enclosed by a route.
+*/
 struct Ui_RouteAreaScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
-#include "controls/zel_widget.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR RouteDDEScreenClass
+
+   Shows a route's distance and elevation figures.
+*/
 struct Ui_RouteDDEScreenClass : UiRecord {
     ZelPushButton *btnSubTitle;
     QWidget *layoutWidget_6;

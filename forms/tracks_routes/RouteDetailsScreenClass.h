@@ -1,17 +1,17 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_scroll_area.h"
-#include "controls/zel_status_indicator.h"
-#include "controls/zel_text_box.h"
-#include "controls/zel_widget.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QSpacerItem>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR RouteDetailsScreenClass
+
+   The route detail menu.
+*/
 struct Ui_RouteDetailsScreenClass : UiRecord {
     ZelScrollArea *scrollArea;
     QWidget *scrollAreaWidgetContents;

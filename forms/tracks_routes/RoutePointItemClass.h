@@ -1,15 +1,16 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_status_indicator.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QStackedWidget>
 #include <QWidget>
 
+/* TRANSLATOR RoutePointItemClass
+
+   One row of the route point list, with three pages.
+*/
 struct Ui_RoutePointItemClass : UiRecord {
     QStackedWidget *stackedWidget;
     QWidget *pageNormal;

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "controls/zel_backing.h"
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
-#include "controls/zel_virtual_list.h"
-#include "controls/zel_widget.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QSpacerItem>
 #include <QWidget>
 
+/* TRANSLATOR RoutePointsScreenClass
+
+   Lists the points of a route.
+*/
 struct Ui_RoutePointsScreenClass : UiRecord {
     ZelWidget *Header;
     ZelPushButton *btnSubTitle;

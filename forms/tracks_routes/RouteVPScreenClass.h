@@ -1,15 +1,15 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_simple_graph_view.h"
-#include "controls/zel_text_box.h"
-#include "controls/zel_widget.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QStackedWidget>
 #include <QWidget>
 
+/* TRANSLATOR RouteVPScreenClass
+
+   Shows the vertical profile of a route.
+*/
 struct Ui_RouteVPScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_list.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR ToolsGeofencingMapAreasScreenClass
+
+   The list of map areas from which a geofence is added.
+*/
 struct Ui_ToolsGeofencingMapAreasScreenClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

@@ -1,11 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR TrackDDEInfoContainerClass
+
+   The scrolled content of the track figures screen (232 × 842).
+*/
 struct Ui_TrackDDEInfoContainerClass : UiRecord {
     ZelIcon *icon_4;
     ZelTextBox *Distance_2;

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
 #include <QWidget>
 
+/* TRANSLATOR TrackListItemClass
+
+   One row of the track list.
+*/
 struct Ui_TrackListItemClass : UiRecord {
     ZelTextBox *textName;
     ZelTextBox *textStartTime;

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_push_radio_button.h"
-#include "controls/zel_text_box.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QVBoxLayout>
 #include <QWidget>
 
+/* TRANSLATOR TrackSortScreenClass
+
+   Sorts and filters the track list.
+*/
 struct Ui_TrackSortScreenClass : UiRecord {
     ZelPushButton *btnFilter;
     ZelTextBox *lblWptFilterTitle;

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "controls/zel_icon.h"
-#include "controls/zel_push_button.h"
-#include "controls/zel_simple_graph_view.h"
-#include "controls/zel_text_box.h"
-#include "controls/zel_widget.h"
+#include "controls/zel_controls.h"
 #include "core/form_layout.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QStackedWidget>
 #include <QWidget>
 
+/* TRANSLATOR VerticalProfileTrackScreenClass
+
+   Shows the vertical (elevation) profile of a track.
+*/
 struct Ui_VerticalProfileTrackScreenClass : UiRecord {
     ZelIcon *icon_6;
     ZelTextBox *lbl_NetChange;

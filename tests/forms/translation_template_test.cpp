@@ -12,6 +12,7 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <utility>
 
@@ -19,10 +20,13 @@ namespace {
 
 using Message = std::pair<QString, QString>; // context, source
 using Messages = std::set<Message>;
+using Descriptions = std::map<QString, QString>; // context, its TRANSLATOR comment
 
 const char kRefresh[] = "refresh it with: cmake --build build --target translations_update";
 
-Messages messagesOfTs(const QString &path, QString *error)
+// The texts; a message without one is its context's TRANSLATOR comment, the
+// form's description.
+Messages messagesOfTs(const QString &path, QString *error, Descriptions *descriptions = nullptr)
 {
     Messages messages;
     QFile file(path);
@@ -31,14 +35,18 @@ Messages messagesOfTs(const QString &path, QString *error)
         return messages;
     }
     QXmlStreamReader xml(&file);
-    QString context;
+    QString context, source;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
-        else if (xml.name() == QLatin1String("source"))
-            messages.emplace(context, xml.readElementText());
+        else if (xml.name() == QLatin1String("message"))
+            source.clear();
+        else if (xml.name() == QLatin1String("source") && !(source = xml.readElementText()).isEmpty())
+            messages.emplace(context, source);
+        else if (xml.name() == QLatin1String("comment") && source.isEmpty() && descriptions)
+            (*descriptions)[context] = xml.readElementText();
     }
     if (xml.hasError())
         *error = path + ": " + xml.errorString();
@@ -103,7 +111,8 @@ Messages textsTheFormsTranslate()
 TEST(TranslationTemplate, HoldsEveryTextTheFormsTranslateAndNothingElse)
 {
     QString error;
-    const Messages kept = messagesOfTs(QStringLiteral(QUARN_TRANSLATION_TEMPLATE), &error);
+    Descriptions descriptions;
+    const Messages kept = messagesOfTs(QStringLiteral(QUARN_TRANSLATION_TEMPLATE), &error, &descriptions);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     const Messages translated = textsTheFormsTranslate();
     ASSERT_FALSE(translated.empty());
@@ -115,6 +124,20 @@ TEST(TranslationTemplate, HoldsEveryTextTheFormsTranslateAndNothingElse)
     EXPECT_TRUE(without(kept, translated).empty())
         << "texts in the template that no registered form translates (" << kRefresh
         << "):" << listed(without(kept, translated));
+
+    // Translators see what each screen is: the TRANSLATOR comment above the
+    // form's Ui record.
+    for (const CatalogueEntry &entry : kCatalogue) {
+        const auto description = descriptions.find(QString::fromLatin1(entry.name));
+        EXPECT_TRUE(description != descriptions.end() && !description->second.trimmed().isEmpty())
+            << entry.name << " has no description for translators: write /* TRANSLATOR " << entry.name
+            << " ... */ above its Ui record, then " << kRefresh;
+        if (description != descriptions.end())
+            descriptions.erase(description);
+    }
+    for (const auto &description : descriptions)
+        ADD_FAILURE() << "a description for " << description.first.toStdString()
+                      << ", which is no registered form's context";
 }
 
 TEST(TranslationTemplate, IsWhatLupdateFindsInTheSourcesToday)
@@ -130,9 +153,10 @@ TEST(TranslationTemplate, IsWhatLupdateFindsInTheSourcesToday)
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
 
     QString error;
-    const Messages found = messagesOfTs(fresh, &error);
+    Descriptions foundDescriptions, keptDescriptions;
+    const Messages found = messagesOfTs(fresh, &error, &foundDescriptions);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    const Messages kept = messagesOfTs(QStringLiteral(QUARN_TRANSLATION_TEMPLATE), &error);
+    const Messages kept = messagesOfTs(QStringLiteral(QUARN_TRANSLATION_TEMPLATE), &error, &keptDescriptions);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
 
     EXPECT_TRUE(without(found, kept).empty())
@@ -140,6 +164,11 @@ TEST(TranslationTemplate, IsWhatLupdateFindsInTheSourcesToday)
     EXPECT_TRUE(without(kept, found).empty())
         << "the template is out of date, " << kRefresh << "; no longer in the sources:"
         << listed(without(kept, found));
+    for (const auto &description : foundDescriptions) {
+        EXPECT_EQ(keptDescriptions[description.first].toStdString(), description.second.toStdString())
+            << "the template has an old description of " << description.first.toStdString() << ", " << kRefresh;
+    }
+    EXPECT_EQ(keptDescriptions.size(), foundDescriptions.size()) << kRefresh;
 }
 
 } // namespace

@@ -90,7 +90,7 @@ TEST(ToolCommandLine, HelpDescribesEveryCommandAndOption)
         }
     }
     EXPECT_GE(options, 8);
-    for (const char *option : {"--module", "--resources"}) {
+    for (const char *option : {"--module", "--resources", "--template"}) {
         const int at = help.indexOf(QLatin1String(option), optionsAt);
         ASSERT_GE(at, 0) << option;
         EXPECT_TRUE(help.mid(at, 300).simplified().contains(QLatin1String("beside this program, else ../")))

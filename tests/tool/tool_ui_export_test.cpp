@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <utility>
+
 namespace {
 
 constexpr int kUsageError = 2;
@@ -24,6 +27,39 @@ QDomDocument readUi(const QString &path)
     if (file.open(QIODevice::ReadOnly))
         document.setContent(&file);
     return document;
+}
+
+// What the translation template says beside the texts, read on its own here:
+// per context its description, per (context, text) the disambiguation and the
+// note for translators.
+struct TemplateNotes {
+    std::map<QString, QString> descriptions;
+    std::map<std::pair<QString, QString>, std::pair<QString, QString>> texts;
+};
+
+TemplateNotes notesOfTemplate()
+{
+    TemplateNotes notes;
+    QFile file(QStringLiteral(QUARN_TRANSLATION_TEMPLATE));
+    QDomDocument ts;
+    if (!file.open(QIODevice::ReadOnly) || !ts.setContent(&file))
+        return notes;
+    const QDomNodeList contexts = ts.elementsByTagName(QStringLiteral("context"));
+    for (int i = 0; i < contexts.size(); ++i) {
+        const QDomElement context = contexts.at(i).toElement();
+        const QString name = context.firstChildElement(QStringLiteral("name")).text();
+        for (QDomElement message = context.firstChildElement(QStringLiteral("message")); !message.isNull();
+             message = message.nextSiblingElement(QStringLiteral("message"))) {
+            const QString source = message.firstChildElement(QStringLiteral("source")).text();
+            const QString comment = message.firstChildElement(QStringLiteral("comment")).text();
+            if (source.isEmpty())
+                notes.descriptions[name] = comment;
+            else
+                notes.texts[{name, source}] = {comment,
+                                               message.firstChildElement(QStringLiteral("extracomment")).text()};
+        }
+    }
+    return notes;
 }
 
 } // namespace
@@ -128,6 +164,86 @@ TEST(ToolUiExport, AllWritesEveryCatalogueFormAndLeavesUnchangedFilesAlone)
     const ToolRun second = runTool({QStringLiteral("ui"), QStringLiteral("--all"), QStringLiteral("-o"), out});
     ASSERT_EQ(second.exitCode, 0) << second.err.toStdString();
     EXPECT_LT(QFileInfo(pin).lastModified().toUTC(), QDateTime::currentDateTimeUtc().addDays(-2));
+}
+
+// What the form's sources say beside its widgets reaches Designer through
+// the template: the description as the form's comment, and on each
+// translated text its disambiguation and note.
+TEST(ToolUiExport, CarriesTheTemplatesDescriptionsAndNotesForTranslators)
+{
+    const TemplateNotes notes = notesOfTemplate();
+    ASSERT_FALSE(notes.descriptions.empty());
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("forms"));
+    const ToolRun run = runTool({QStringLiteral("ui"), QStringLiteral("--all"), QStringLiteral("-o"), out});
+    ASSERT_TRUE(run.finished);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("template")) << run.err.toStdString();
+
+    int described = 0, noted = 0;
+    for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
+        const QString form = QString::fromLatin1(entry.name);
+        const QDomElement ui = readUi(QDir(out).filePath(form + QStringLiteral(".ui"))).documentElement();
+        const auto description = notes.descriptions.find(form);
+        const QString expected = description == notes.descriptions.end() ? QString() : description->second;
+        EXPECT_EQ(ui.firstChildElement(QStringLiteral("comment")).text().toStdString(), expected.toStdString())
+            << entry.name;
+        described += !expected.isEmpty();
+
+        const QDomNodeList strings = ui.elementsByTagName(QStringLiteral("string"));
+        for (int i = 0; i < strings.size(); ++i) {
+            const QDomElement string = strings.at(i).toElement();
+            if (string.attribute(QStringLiteral("notr")) == QLatin1String("true"))
+                continue;
+            const auto text = notes.texts.find({form, string.text()});
+            const auto want = text == notes.texts.end() ? std::pair<QString, QString>() : text->second;
+            EXPECT_EQ(string.attribute(QStringLiteral("comment")).toStdString(), want.first.toStdString())
+                << entry.name << ": " << string.text().toStdString();
+            EXPECT_EQ(string.attribute(QStringLiteral("extracomment")).toStdString(), want.second.toStdString())
+                << entry.name << ": " << string.text().toStdString();
+            noted += !want.second.isEmpty();
+        }
+    }
+    EXPECT_EQ(described, int(notes.descriptions.size()));
+    EXPECT_GT(noted, 0);
+}
+
+// A template that says nothing leaves the export without notes; one that
+// cannot be read stops it, naming the file.
+TEST(ToolUiExport, TakesTheTemplateItIsGivenAndFailsOnABrokenOne)
+{
+    // A form the real template has notes on.
+    QString form;
+    for (const auto &text : notesOfTemplate().texts) {
+        if (!text.second.second.isEmpty()) {
+            form = text.first.first;
+            break;
+        }
+    }
+    ASSERT_FALSE(form.isEmpty());
+    QTemporaryDir dir;
+    const QString bare = dir.filePath(QStringLiteral("bare.ts"));
+    const QString broken = dir.filePath(QStringLiteral("broken.ts"));
+    ASSERT_TRUE(writeFile(bare, "<?xml version=\"1.0\"?>\n<TS version=\"2.1\"><context><name>" + form.toUtf8()
+                                    + "</name></context></TS>\n"));
+    ASSERT_TRUE(writeFile(broken, "<TS><context><name>" + form.toUtf8() + "</name>\n"));
+    const QString ui = QStringLiteral("ui"), option = QStringLiteral("--template");
+
+    const ToolRun plain = runTool({ui, option, bare, form});
+    ASSERT_TRUE(plain.finished);
+    ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    EXPECT_TRUE(plain.out.contains("<class>" + form.toUtf8() + "</class>"));
+    EXPECT_FALSE(plain.out.contains("<comment>")) << plain.out.left(400).toStdString();
+    EXPECT_FALSE(plain.out.contains("comment=")) << plain.out.toStdString();
+
+    for (const QString &file : {broken, dir.filePath(QStringLiteral("missing.ts")), dir.path()}) {
+        const ToolRun run = runTool({ui, option, file, form});
+        ASSERT_TRUE(run.finished);
+        EXPECT_EQ(run.exitCode, 1) << file.toStdString();
+        EXPECT_TRUE(run.err.startsWith("quarn-layout: cannot read translation template " + file.toUtf8() + ": "))
+            << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
 }
 
 TEST(ToolUiExport, RefusesIncompleteRequests)

@@ -14,6 +14,7 @@
 #include "preview_root.h"
 #include "render.h"
 #include "tool_files.h"
+#include "translation_template.h"
 #include "ui_export.h"
 
 #include <QApplication>
@@ -158,6 +159,11 @@ public:
         , m_full({QStringLiteral("full")}, QStringLiteral("dump: every property, defaults included."))
         , m_skeleton({QStringLiteral("skeleton")},
                      QStringLiteral("ui: only the objects (classes, names, geometry, layouts)."))
+        , m_template({QStringLiteral("template")},
+                     QStringLiteral("ui: translation template whose form descriptions and notes for translators "
+                                    "the export keeps (default: %1).")
+                         .arg(translationTemplatePlaces()),
+                     QStringLiteral("FILE.ts"))
         , m_repeat({QStringLiteral("repeat")}, QStringLiteral("bench: builds per form (default 100)."),
                    QStringLiteral("N"))
         , m_deviceBackdrop({QStringLiteral("device-backdrop")},
@@ -188,17 +194,18 @@ public:
                "Build times of every form against its uic reference, its controls alone and plain widgets; code "
                "sizes. The uic reference is built only in a build tree.",
                &CommandLine::bench, {&m_repeat}},
-              {"ui", "ui [--skeleton] NAME [-o FILE.ui] | --all -o DIR",
-               "The form as a Designer form; with --all, every form as DIR/NAME.ui.", &CommandLine::ui,
-               {&m_all, &m_output, &m_skeleton}},
+              {"ui", "ui [--skeleton] [--template FILE.ts] NAME [-o FILE.ui] | --all -o DIR",
+               "The form as a Designer form; with --all, every form as DIR/NAME.ui. The translation template "
+               "gives each form its comment and each text its note for translators.",
+               &CommandLine::ui, {&m_all, &m_output, &m_skeleton, &m_template}},
               {"code", "code FILE.ui... [-o DIR]",
                "The form's source and Ui-record header from a Designer form, as DIR/NAME.cpp and DIR/NAME.h; "
                "DIR is the form's folder under forms/ (default: the current directory).",
                &CommandLine::code, {&m_output}},
           })
     {
-        m_parser.addOptions({m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_repeat,
-                             m_deviceBackdrop, m_everyMisfit, m_help, m_version});
+        m_parser.addOptions({m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_template,
+                             m_repeat, m_deviceBackdrop, m_everyMisfit, m_help, m_version});
         m_parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
                                        QStringLiteral("<command> [arguments]"));
         m_parser.setApplicationDescription(description());
@@ -528,13 +535,21 @@ private:
         QList<RequestedForm> forms;
         if (const int error = requested("ui", words, &forms))
             return error;
+        const bool skeleton = m_parser.isSet(m_skeleton);
+        TranslationTemplate translations;
+        bool haveTranslations = false;
+        if (!skeleton) {
+            if (const int failed = readTranslationTemplate(&translations, &haveTranslations))
+                return failed;
+        }
         const QString output = m_parser.value(m_output);
         QString error;
         if (all && !makeDirectory(output, &error))
             return fail(error);
         const ImageIndex images = ImageIndex::scan();
-        UiExporter exporter(images, m_parser.isSet(m_skeleton) ? UiExporter::Content::Skeleton
-                                                               : UiExporter::Content::Complete);
+        UiExporter exporter(images, skeleton ? UiExporter::Content::Skeleton : UiExporter::Content::Complete);
+        if (haveTranslations)
+            exporter.setTranslationTemplate(&translations);
         exporter.setRecordFolders(recordFolders());
         for (const auto &form : qAsConst(forms)) {
             const BuiltForm built(*form.form, *form.entry);
@@ -588,6 +603,26 @@ private:
         return 0;
     }
 
+    // The sources' words the built forms lack. Without a template the export
+    // still works, only poorer; a template that is there must be readable.
+    int readTranslationTemplate(TranslationTemplate *translations, bool *found)
+    {
+        const bool chosen = m_parser.isSet(m_template);
+        const QString file = chosen ? m_parser.value(m_template) : defaultTranslationTemplate();
+        *found = false;
+        if (file.isEmpty()) {
+            warn(QStringLiteral("no translation template (%1): form descriptions and notes for translators are "
+                                "left out")
+                     .arg(translationTemplatePlaces()));
+            return 0;
+        }
+        QString error;
+        if (!translations->load(file, &error))
+            return fail(QStringLiteral("cannot read translation template %1: %2").arg(file, error));
+        *found = true;
+        return 0;
+    }
+
     // Unchanged text keeps the file's time, so nothing built from it reruns.
     static bool writeChangedFile(const QString &file, const QByteArray &bytes, QString *error)
     {
@@ -598,8 +633,8 @@ private:
     }
 
     QCommandLineParser m_parser;
-    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_repeat,
-        m_deviceBackdrop, m_everyMisfit, m_help, m_version;
+    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_template,
+        m_repeat, m_deviceBackdrop, m_everyMisfit, m_help, m_version;
     const QList<Command> m_commands;
     // Declared before the module, so that it outlives every form built from it.
     RegisteredResource m_imageBundle;

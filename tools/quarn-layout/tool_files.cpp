@@ -74,4 +74,21 @@ QStringList recordFolders()
     return folders;
 }
 
+namespace {
+
+const char kTemplateFile[] = "translations/quarn-layout.ts";
+
+} // namespace
+
+QString defaultTranslationTemplate()
+{
+    const QString path = locate(QLatin1String(kTemplateFile), dataFolders());
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+QString translationTemplatePlaces()
+{
+    return QStringLiteral("%1 %2").arg(QLatin1String(kTemplateFile), describeFolders(dataFolders()));
+}
+
 } // namespace quarn::layouttool

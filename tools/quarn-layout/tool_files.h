@@ -27,5 +27,9 @@ QString findTranslation(const QString &name);
 // Where the forms' Ui-record headers are: the installed include folder, else
 // the source tree this program was built from.
 QStringList recordFolders();
+// The translation template among the module's translations; empty if there is none.
+QString defaultTranslationTemplate();
+// Where defaultTranslationTemplate looks, for messages.
+QString translationTemplatePlaces();
 
 } // namespace quarn::layouttool

@@ -2,6 +2,7 @@
 
 #include "form_census.h"
 #include "form_host.h"
+#include "translation_template.h"
 #include "ui_custom_widgets.h"
 #include "ui_property_filter.h"
 #include "ui_record_fields.h"
@@ -85,8 +86,8 @@ class UiTreeWriter
 {
 public:
     UiTreeWriter(QXmlStreamWriter &xml, const ImageIndex &images, ReferenceObjects &references,
-                 QStringList &omissions, UiExporter::Content content, const QStringList &recordFields,
-                 const QSet<QString> &translated)
+                 QStringList &omissions, UiExporter::Content content, const TranslationTemplate *translations,
+                 const QStringList &recordFields, const QSet<QString> &translated)
         : m_xml(xml)
         , m_recordFields(recordFields)
         , m_translated(translated)
@@ -94,6 +95,7 @@ public:
         , m_references(references)
         , m_omissions(omissions)
         , m_skeleton(content == UiExporter::Content::Skeleton)
+        , m_translations(m_skeleton ? nullptr : translations)
     {
     }
 
@@ -104,6 +106,13 @@ public:
         const QString className = QString::fromLatin1(form.entry().name);
         m_xml.writeStartElement(QStringLiteral("ui"));
         m_xml.writeAttribute(QStringLiteral("version"), QStringLiteral("4.0"));
+        if (m_translations) {
+            // Designer shows it as the form's comment.
+            const QString description = m_translations->formDescription(className);
+            if (!description.isEmpty())
+                m_xml.writeTextElement(QStringLiteral("comment"), description);
+            m_values.setTranslationTemplate(m_translations, className);
+        }
         m_xml.writeTextElement(QStringLiteral("class"), className);
         writeRoot(*form.root());
         m_customWidgets.write(m_xml);
@@ -480,6 +489,7 @@ private:
     ReferenceObjects &m_references;
     QStringList &m_omissions;
     const bool m_skeleton;
+    const TranslationTemplate *const m_translations;
     const FormCensus *m_census = nullptr;
     UiCustomWidgets m_customWidgets;
 };
@@ -510,7 +520,8 @@ QByteArray UiExporter::exportForm(const BuiltForm &form)
     xml.setAutoFormattingIndent(1);
     xml.writeStartDocument();
     const QSet<QString> translated = m_content == Content::Complete ? translatedTexts(form) : QSet<QString>();
-    UiTreeWriter writer(xml, m_images, m_references, m_omissions, m_content, recordFields, translated);
+    UiTreeWriter writer(xml, m_images, m_references, m_omissions, m_content, m_translations, recordFields,
+                        translated);
     writer.write(form);
     xml.writeEndDocument();
     if (!writer.guessedSpacers.isEmpty())

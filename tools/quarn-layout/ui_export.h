@@ -15,6 +15,7 @@ namespace quarn::layouttool {
 
 using harness::BuiltForm;
 class ImageIndex;
+class TranslationTemplate;
 
 // Writes a freshly built form as a Designer form (.ui) that uic compiles:
 // the tree of the Ui record's objects with class and object names, geometry,
@@ -38,6 +39,12 @@ public:
     explicit UiExporter(const ImageIndex &images, Content content = Content::Complete);
     ~UiExporter();
 
+    // What the sources say beside the built tree: the form's description as
+    // the .ui's comment, and each translated text's disambiguation and note
+    // for translators. Not for skeletons; translations must outlive the
+    // exports.
+    void setTranslationTemplate(const TranslationTemplate *translations) { m_translations = translations; }
+
     QByteArray exportForm(const BuiltForm &form);
     // What the last export could not express (property values of types .ui
     // files lack, pixmaps from outside the index), one line each.
@@ -58,6 +65,7 @@ private:
     QStringList m_omissions;
     QStringList m_recordFolders;
     QStringList m_notes;
+    const TranslationTemplate *m_translations = nullptr;
 };
 
 // Exports the form into file, saved whole or not at all. Fails, writing

@@ -1,6 +1,7 @@
 #include "ui_value_writer.h"
 
 #include "image_index.h"
+#include "translation_template.h"
 #include "ui_property_filter.h"
 
 #include <QBrush>
@@ -194,6 +195,25 @@ bool UiValueWriter::isExpressible(const QVariant &value)
     }
 }
 
+void UiValueWriter::setTranslationTemplate(const TranslationTemplate *translations, const QString &context)
+{
+    m_translations = translations;
+    m_context = context;
+}
+
+// Designer's own attributes: uic passes the disambiguation to translate and
+// leaves the note to lupdate.
+void UiValueWriter::writeTextNotes(const QString &text)
+{
+    if (!m_translations)
+        return;
+    const TranslationTemplate::TextNotes notes = m_translations->notesFor(m_context, text);
+    if (!notes.disambiguation.isEmpty())
+        m_xml.writeAttribute(QStringLiteral("comment"), notes.disambiguation);
+    if (!notes.extraComment.isEmpty())
+        m_xml.writeAttribute(QStringLiteral("extracomment"), notes.extraComment);
+}
+
 void UiValueWriter::writeValue(const QVariant &value, bool translatable)
 {
     switch (value.userType()) {
@@ -212,6 +232,8 @@ void UiValueWriter::writeValue(const QVariant &value, bool translatable)
         m_xml.writeStartElement(QStringLiteral("string"));
         if (!translatable)
             m_xml.writeAttribute(QStringLiteral("notr"), QStringLiteral("true"));
+        else
+            writeTextNotes(value.toString());
         m_xml.writeCharacters(value.toString());
         m_xml.writeEndElement();
         break;

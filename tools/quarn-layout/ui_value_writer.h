@@ -18,6 +18,7 @@ class QXmlStreamWriter;
 namespace quarn::layouttool {
 
 class ImageIndex;
+class TranslationTemplate;
 struct UiProperty;
 
 // Writes property values as a .ui file spells them. Pictures are written as
@@ -39,6 +40,10 @@ public:
     void startProperty(const QString &name, bool byName);
     void writeSize(const QSize &size);
 
+    // Translatable texts carry what the template says of them in context:
+    // the disambiguation and the note for translators.
+    void setTranslationTemplate(const TranslationTemplate *translations, const QString &context);
+
     // Scope::Key, or keys joined with '|' for a flag; empty when value has no key.
     static QString enumText(const QMetaEnum &enumerator, int value);
 
@@ -46,6 +51,7 @@ private:
     void writeIcon(const QString &name, const QIcon &icon, bool byName);
     void writeList(const QString &name, const QList<QVariant> &list, bool byName);
     void writeValue(const QVariant &value, bool translatable);
+    void writeTextNotes(const QString &text);
     void writeRect(const QRect &rect);
     void writeColor(const QColor &colour);
     void writeBrush(const QBrush &brush);
@@ -56,6 +62,8 @@ private:
     QXmlStreamWriter &m_xml;
     const ImageIndex &m_images;
     QStringList &m_omissions;
+    const TranslationTemplate *m_translations = nullptr;
+    QString m_context;
 };
 
 } // namespace quarn::layouttool
