@@ -33,11 +33,14 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_BarometerCalibScreenClass &ui, QWidget *)
 {
     ui.lblSeeLevelPress->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Sea Level Pressure"));
+    //: Number shown until the host fills it.
     ui.txtSeeLevelPress->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "0.0"));
     ui.lblDescription->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Enter a known elevation or sea level pressure"));
     ui.labelName_2->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Calibrate Barometer/Altimeter"));
     ui.lblCurBarAlt->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Current Barometric Altitude"));
+    //: Number shown until the host fills it.
     ui.txtCurrentElev->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "0.0"));
+    //: Number shown until the host fills it.
     ui.txtCurBarAlt->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "0"));
     ui.lblCurrentElev->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Current Elevation"));
 }

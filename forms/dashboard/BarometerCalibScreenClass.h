@@ -7,6 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR BarometerCalibScreenClass
 
    Barometer and altimeter calibration from a known elevation or sea-level pressure.

@@ -6,6 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR CompassCalib3DScrClass
 
    The 3D compass calibration: the figure-8 instruction and animation, started from the bottom bar.

@@ -5,6 +5,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR CompassCalibTraditionalScrClass
 
    The traditional 2D compass calibration: rotate the unit flat, keeping the blue arrow towards you.

@@ -7,6 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR CompassCalibrateScreenClass
 
    Compass calibration by the figure-8 motion: title, instruction and the motion's animation.

@@ -4,6 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR CurrTblItemClass
 
    One day of the current table: the date over rows of type, time and comment, in the host's field order.

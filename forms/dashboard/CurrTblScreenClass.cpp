@@ -25,6 +25,7 @@ void setupUi(Ui_CurrTblScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_CurrTblScreenClass &ui, QWidget *)
 {
+    //: Sample content, replaced by the host at run time.
     ui.labelName->setContent(QCoreApplication::translate("CurrTblScreenClass", "Current station"));
     ui.labelName_2->setContent(QCoreApplication::translate("CurrTblScreenClass", "Date anchored"));
 }

@@ -5,6 +5,8 @@
 #include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR DashboardCompassScrClass
 
    The full compass dashboard: a 240 px compass above the bottom bar.

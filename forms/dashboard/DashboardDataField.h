@@ -4,6 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR DashboardDataField
 
    One navigation data field: a pressable background with its title and value.

@@ -5,6 +5,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR DashboardNavFieldsScreenClass
 
    The data-fields-only dashboard: 1 to 14 data fields filling the screen.

@@ -5,6 +5,8 @@
 #include "controls/zel_strip_compass.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR DashboardRoadCompassScrClass
 
    The road compass: a strip compass in road mode with zoom buttons.

@@ -6,6 +6,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR DashboardSatelliteScreenClass
 
    The satellite status view: the sky view over a bar of two data fields.

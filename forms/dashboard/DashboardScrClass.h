@@ -7,6 +7,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR DashboardScrClass
 
    The main dashboard: small compass, geocache summary and up to eight data fields.

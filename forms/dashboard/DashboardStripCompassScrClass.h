@@ -5,6 +5,8 @@
 #include "controls/zel_strip_compass.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR DashboardStripCompassScrClass
 
    The strip compass: a horizontal compass strip with needles above the bottom bar.

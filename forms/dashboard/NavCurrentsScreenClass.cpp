@@ -37,7 +37,9 @@ void setupUi(Ui_NavCurrentsScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_NavCurrentsScreenClass &ui, QWidget *)
 {
     ui.dateTimeLabel_3->setContent(QCoreApplication::translate("NavCurrentsScreenClass", "Location"));
+    //: Sample content, replaced by the host at run time.
     ui.labelLocation->setContent(QCoreApplication::translate("NavCurrentsScreenClass", "N/I"));
+    //: Number shown until the host fills it.
     ui.txtSpeed->setContent(QCoreApplication::translate("NavCurrentsScreenClass", "0"));
     ui.txtTime->setContent(QCoreApplication::translate("NavCurrentsScreenClass", "No Data"));
 }

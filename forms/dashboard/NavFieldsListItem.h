@@ -4,6 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR NavFieldsListItem
 
    One row of the data-field list: icon, field name, current value and the selection mark.

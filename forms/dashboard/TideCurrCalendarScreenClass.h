@@ -5,6 +5,8 @@
 #include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR TideCurrCalendarScreenClass
 
    The date choice for the tide and current tables.

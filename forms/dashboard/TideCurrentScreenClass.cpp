@@ -37,7 +37,9 @@ void setupUi(Ui_TideCurrentScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_TideCurrentScreenClass &ui, QWidget *)
 {
     ui.dateTimeLabel_3->setContent(QCoreApplication::translate("TideCurrentScreenClass", "Location"));
+    //: Sample content, replaced by the host at run time.
     ui.labelLocation->setContent(QCoreApplication::translate("TideCurrentScreenClass", "N/I"));
+    //: Number shown until the host fills it.
     ui.txtLevel->setContent(QCoreApplication::translate("TideCurrentScreenClass", "0"));
     ui.txtTime->setContent(QCoreApplication::translate("TideCurrentScreenClass", "No Data"));
 }

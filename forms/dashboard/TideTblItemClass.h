@@ -4,6 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR TideTblItemClass
 
    One day of the tide table: the date over rows of type, time and comment, in the host's field order.

@@ -25,6 +25,7 @@ void setupUi(Ui_TideTblScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_TideTblScreenClass &ui, QWidget *)
 {
+    //: Sample content, replaced by the host at run time.
     ui.labelName->setContent(QCoreApplication::translate("TideTblScreenClass", "Tide station"));
     ui.labelName_2->setContent(QCoreApplication::translate("TideTblScreenClass", "Date anchored"));
 }

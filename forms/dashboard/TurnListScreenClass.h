@@ -6,6 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR TurnListScreenClass
 
    The turn list of the active route, with its sort choice in the bottom bar.

@@ -2,6 +2,8 @@
 
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR AnimatedHighlightClass
 
    An animated highlight: four frames around a centre point; no children.

@@ -4,7 +4,7 @@
 #include "controls/zel_kb_container.h"
 #include "core/form_layout.h"
 
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR CoordEditorClass

@@ -6,9 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QScrollArea>
-#include <QVBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR CoordEntryScreenClass

@@ -17,6 +17,7 @@ void setupUi(Ui_FileListItemClass &ui, QWidget *root)
 
 void retranslateUi(Ui_FileListItemClass &ui, QWidget *)
 {
+    //: Sample content, replaced by the host at run time.
     ui.textName->setContent(QCoreApplication::translate("FileListItemClass", "Name"));
 }
 

@@ -4,6 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR FileListItemClass
 
    One row of a file list: a check-mark icon and the file name.

@@ -3,6 +3,8 @@
 #include "controls/zel_icon.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR PinClass
 
    The map pin marker: a pin and a small arrow.

@@ -4,6 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR ProgressScreenClass
 
    The progress popup: waiting caption, progress bar and progress text.

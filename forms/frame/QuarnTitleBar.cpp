@@ -21,6 +21,7 @@ void setupUi(Ui_QuarnTitleBar &ui, QWidget *root)
 
 void retranslateUi(Ui_QuarnTitleBar &ui, QWidget *)
 {
+    //: Sample content, replaced by the host at run time.
     ui.txtTime->setContent(QCoreApplication::translate("QuarnTitleBar", "HH:MM"));
 }
 

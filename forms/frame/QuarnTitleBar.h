@@ -5,6 +5,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR QuarnTitleBar
 
    The status strip across the top of every screen.

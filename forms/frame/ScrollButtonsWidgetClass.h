@@ -3,6 +3,8 @@
 #include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR ScrollButtonsWidgetClass
 
    The pair of page buttons (down, up) that fills a bottom bar's scroll-button slot.

@@ -35,6 +35,7 @@ void setupUi(Ui_TextInputScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_TextInputScreenClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("TextInputScreenClass", "DataInputScreen"));
+    //: Sample content, replaced by the host at run time.
     ui.lblEditedFieldName->setContent(QCoreApplication::translate("TextInputScreenClass", "Location"));
 }
 

@@ -8,10 +8,9 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLineEdit>
 #include <QSpacerItem>
-#include <QVBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR TextInputScreenClass

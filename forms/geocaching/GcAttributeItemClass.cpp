@@ -17,6 +17,7 @@ void setupUi(Ui_GcAttributeItemClass &ui, QWidget *root)
 
 void retranslateUi(Ui_GcAttributeItemClass &ui, QWidget *)
 {
+    //: Style sheet, not prose; keep it unless the language needs another look.
     ui.textBox->setStyleSheet(QCoreApplication::translate("GcAttributeItemClass", "background-color: rgba(255, 255, 255, 0);"));
 }
 

@@ -4,6 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR GcAttributeItemClass
 
    One row of the attribute list. Its minimum size and its event propagation are root properties.

@@ -7,6 +7,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR GcAttributesScreenClass
 
    The attribute list of the cache.

@@ -4,6 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR GcSummaryItemClass
 
    One row of the summary list; the row button's normal and pressed images are root properties.

@@ -6,6 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR GeoCacheListItemClass
 
    One row of the geocache list. The root is the row button; its three state images are given as dynamic properties.

@@ -36,6 +36,7 @@ void setupUi(Ui_GeoCacheListScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_GeoCacheListScreenClass &ui, QWidget *)
 {
     ui.txtWaypoints->setContent(QCoreApplication::translate("GeoCacheListScreenClass", "Geocaches"));
+    //: Sample content, replaced by the host at run time.
     ui.txtFilter->setContent(QCoreApplication::translate("GeoCacheListScreenClass", "Filter will be here..."));
 }
 

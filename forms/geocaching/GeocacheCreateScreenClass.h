@@ -7,6 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR GeocacheCreateScreenClass
 
    The screen that creates a geocache.

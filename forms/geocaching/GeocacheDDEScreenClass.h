@@ -8,6 +8,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR GeocacheDDEScreenClass
 
    The distance, direction and elevation page: distance, elevation change, total descent, total ascent and bearing, each

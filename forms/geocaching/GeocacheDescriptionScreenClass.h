@@ -8,6 +8,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR GeocacheDescriptionScreenClass
 
    The cache description as scrolling text.

@@ -6,7 +6,7 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR GeocacheFilterShowScreenClass

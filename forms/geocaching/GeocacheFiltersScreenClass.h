@@ -6,8 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QBoxLayout>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR GeocacheFiltersScreenClass

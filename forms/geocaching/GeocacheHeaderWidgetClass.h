@@ -5,6 +5,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR GeocacheHeaderWidgetClass
 
    The header that names one geocache; its background image is the root's dynamic property `image`.

@@ -7,6 +7,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR GeocacheHistoryScreenClass
 
    The stats and history text of the cache.

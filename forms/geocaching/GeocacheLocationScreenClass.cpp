@@ -72,6 +72,7 @@ void retranslateUi(Ui_GeocacheLocationScreenClass &ui, QWidget *)
     ui.SecondaryCoordLabel->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "Secondary: "));
     ui.SecondaryDatumLabel->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "Datum:"));
     ui.Elevation->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "Elevation:"));
+    //: Number shown until the host fills it.
     ui.labelElevation->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "0.0"));
 }
 

@@ -8,7 +8,7 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR GeocacheLocationScreenClass

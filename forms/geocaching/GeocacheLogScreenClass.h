@@ -9,7 +9,7 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QSpacerItem>
 #include <QWidget>
 

@@ -10,9 +10,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QSpacerItem>
-#include <QVBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR GeocacheOptionsScreenClass

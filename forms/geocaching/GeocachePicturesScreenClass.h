@@ -5,6 +5,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR GeocachePicturesScreenClass
 
    The pictures page; the form provides only the header area and the bottom bar, and the host fills the rest of the

@@ -36,6 +36,7 @@ void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
 
 void retranslateUi(Ui_GeocachePopUpClass &ui, QWidget *)
 {
+    //: Sample content, replaced by the host at run time.
     ui.txtDiffTerr->setContent(QCoreApplication::translate("GeocachePopUpClass", "(Dif/Terr)"));
 }
 

@@ -31,8 +31,11 @@ void retranslateUi(Ui_LocationPaneWidgetClass &ui, QWidget *root)
     ui.dateTimeLabel_5->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "Elevation:"));
     ui.dateTimeLabel_3->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "Lat:"));
     ui.dateTimeLabel_4->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "Long:"));
+    //: Number shown until the host fills it.
     ui.labelLongitude->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "0.0"));
+    //: Number shown until the host fills it.
     ui.labelLatitude->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "0.0"));
+    //: Number shown until the host fills it.
     ui.labelElevation->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "0.0"));
     ui.dateTimeLabel_2->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "Location"));
 }

@@ -4,6 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR LocationPaneWidgetClass
 
    A location pane that other screens embed: a Location header over a card with latitude, longitude and elevation.

@@ -38,12 +38,17 @@ void setupUi(Ui_MapAreaScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapAreaScreenClass &ui, QWidget *)
 {
+    //: Style sheet, not prose; keep it unless the language needs another look.
     ui.infoBkg->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass", "background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));"));
+    //: Style sheet, not prose; keep it unless the language needs another look.
     ui.txtArea->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"));
     ui.txtArea->setContent(QCoreApplication::translate("MapAreaScreenClass", "Area"));
+    //: Style sheet, not prose; keep it unless the language needs another look.
     ui.txtAreaValue->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"));
+    //: Style sheet, not prose; keep it unless the language needs another look.
     ui.txtPerimeter->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"));
     ui.txtPerimeter->setContent(QCoreApplication::translate("MapAreaScreenClass", "Perimeter"));
+    //: Style sheet, not prose; keep it unless the language needs another look.
     ui.txtPerimeterValue->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"));
 }
 

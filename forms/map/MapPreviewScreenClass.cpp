@@ -35,8 +35,11 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapPreviewScreenClass &ui, QWidget *)
 {
+    //: Style sheet, not prose; keep it unless the language needs another look.
     ui.addressBkg->setStyleSheet(QCoreApplication::translate("MapPreviewScreenClass", "background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));"));
+    //: Style sheet, not prose; keep it unless the language needs another look.
     ui.Name->setStyleSheet(QCoreApplication::translate("MapPreviewScreenClass", "background-color: rgba(0, 0, 0, 0);"));
+    //: Style sheet, not prose; keep it unless the language needs another look.
     ui.Description->setStyleSheet(QCoreApplication::translate("MapPreviewScreenClass", "background-color: rgba(0, 0, 0, 0);"));
     ui.textBox->setContent(QCoreApplication::translate("MapPreviewScreenClass", "GO"));
 }

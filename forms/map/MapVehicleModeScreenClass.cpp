@@ -26,6 +26,7 @@ void retranslateUi(Ui_MapVehicleModeScreenClass &ui, QWidget *)
     ui.compass->setProperty("westLetter", QCoreApplication::translate("MapVehicleModeScreenClass", "W"));
     ui.compass->setProperty("southLetter", QCoreApplication::translate("MapVehicleModeScreenClass", "S"));
     ui.compass->setProperty("eastLetter", QCoreApplication::translate("MapVehicleModeScreenClass", "E"));
+    //: Sample content, replaced by the host at run time.
     ui.curStreet->setContent(QCoreApplication::translate("MapVehicleModeScreenClass", "CURRENT STREET NAME"));
 }
 

@@ -8,6 +8,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR MapVehicleModeScreenClass
 
    The map in vehicle mode: current street at the top, zoom, compass and the data-field bar.

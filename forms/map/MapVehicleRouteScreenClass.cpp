@@ -25,7 +25,9 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *)
 {
+    //: Sample content, replaced by the host at run time.
     ui.curManeuver->setContent(QCoreApplication::translate("MapVehicleRouteScreenClass", "CURRENT STREET NAME"));
+    //: Sample content, replaced by the host at run time.
     ui.distance->setContent(QCoreApplication::translate("MapVehicleRouteScreenClass", "#DIST"));
     ui.compass->setProperty("northLetter", QCoreApplication::translate("MapVehicleRouteScreenClass", "N"));
     ui.compass->setProperty("westLetter", QCoreApplication::translate("MapVehicleRouteScreenClass", "W"));

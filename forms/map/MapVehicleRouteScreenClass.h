@@ -9,6 +9,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR MapVehicleRouteScreenClass
 
    The map following a route in vehicle mode: distance, next manoeuvre and its arrow at the top, zoom, compass, data

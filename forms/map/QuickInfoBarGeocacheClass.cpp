@@ -35,6 +35,7 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
 
 void retranslateUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *)
 {
+    //: Sample content, replaced by the host at run time.
     ui.txtDiffTerr->setContent(QCoreApplication::translate("QuickInfoBarGeocacheClass", "(Dif/Terr)"));
 }
 

@@ -5,7 +5,7 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR QuickInfoBarPOIClass

@@ -63,9 +63,13 @@ void setupUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *)
 {
+    //: Sample content, replaced by the host at run time.
     ui.txtLat_2->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Lat"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLong_2->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Long"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLong->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Long"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLat->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Lat"));
     ui.fixtxtFormat->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Format:"));
     ui.fixtxtTime->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Time:"));

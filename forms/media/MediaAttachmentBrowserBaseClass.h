@@ -7,6 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR MediaAttachmentBrowserBaseClass
 
    The browser of the media attached to an object.

@@ -46,9 +46,13 @@ void setupUi(Ui_MediaDetailsScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MediaDetailsScreenClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("MediaDetailsScreenClass", "MediaDetailsScreen"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLat_2->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Lat"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLong_2->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Long"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLong->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Long"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLat->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Lat"));
     ui.fixtxtFormat->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Format:"));
     ui.fixtxtTime->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Time:"));

@@ -4,6 +4,8 @@
 #include "controls/zel_push_button.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR MediaPlayVideoScreenClass
 
    The video player.

@@ -52,9 +52,13 @@ void retranslateUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "MediaVoiceMemoDetailsScreen"));
     ui.txtMemo->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Voice Memo"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLat_2->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Lat"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLong_2->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Long"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLong->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Long"));
+    //: Sample content, replaced by the host at run time.
     ui.txtLat->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Lat"));
     ui.fixtxtFormat->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Format:"));
     ui.fixtxtDate->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Date:"));

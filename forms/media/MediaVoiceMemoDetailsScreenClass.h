@@ -7,6 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR MediaVoiceMemoDetailsScreenClass
 
    The player and details of one voice memo.

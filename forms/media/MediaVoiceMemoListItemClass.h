@@ -7,6 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR MediaVoiceMemoListItemClass
 
    One row of the voice memo list; the row button's normal and pressed images and its event propagation are root

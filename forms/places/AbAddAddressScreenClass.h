@@ -6,6 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR AbAddAddressScreenClass
 
    The menu of ways to add an address.

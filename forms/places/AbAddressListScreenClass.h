@@ -7,8 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QBoxLayout>
 #include <QFormLayout>
-#include <QVBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR AbAddressListScreenClass

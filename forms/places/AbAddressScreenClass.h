@@ -6,6 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR AbAddressScreenClass
 
    The address menu of the address book: header strip over a list the host fills.

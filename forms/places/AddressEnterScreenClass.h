@@ -6,6 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR AddressEnterScreenClass
 
    Address entry: the entry field with backspace over the keyboard, and the region selector.

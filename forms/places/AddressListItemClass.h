@@ -3,8 +3,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QBoxLayout>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR AddressListItemClass

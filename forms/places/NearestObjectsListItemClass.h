@@ -5,6 +5,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR NearestObjectsListItemClass
 
    One row of the nearest-object list: icon, name and a small Go.

@@ -18,6 +18,7 @@ void setupUi(Ui_POICategoryListItemClass &ui, QWidget *root)
 void retranslateUi(Ui_POICategoryListItemClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("POICategoryListItemClass", "POIRootCtgListItem"));
+    //: Sample content, replaced by the host at run time.
     ui.ItemText->setContent(QCoreApplication::translate("POICategoryListItemClass", "Text"));
 }
 

@@ -6,8 +6,7 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR POIDetailScreenClass

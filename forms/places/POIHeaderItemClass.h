@@ -4,6 +4,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR POIHeaderItemClass
 
    The header of a point of interest's screens: icon and name on the title strip.

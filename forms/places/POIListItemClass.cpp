@@ -23,9 +23,13 @@ void setupUi(Ui_POIListItemClass &ui, QWidget *root)
 void retranslateUi(Ui_POIListItemClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("POIListItemClass", "POIListITem"));
+    //: Sample content, replaced by the host at run time.
     ui.textDirection->setContent(QCoreApplication::translate("POIListItemClass", "N/A"));
+    //: Sample content, replaced by the host at run time.
     ui.textName->setContent(QCoreApplication::translate("POIListItemClass", "Name"));
+    //: Number shown until the host fills it.
     ui.txtElevation->setContent(QCoreApplication::translate("POIListItemClass", "0 ft"));
+    //: Number shown until the host fills it.
     ui.textDistance->setContent(QCoreApplication::translate("POIListItemClass", "10 ft"));
 }
 

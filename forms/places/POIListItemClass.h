@@ -6,6 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR POIListItemClass
 
    One row of the point-of-interest list: icon, name, distance, elevation, direction and Go.

@@ -71,6 +71,7 @@ void retranslateUi(Ui_POILocationScreenClass &ui, QWidget *)
     ui.SecondaryCoordLabel->setContent(QCoreApplication::translate("POILocationScreenClass", "Secondary: "));
     ui.SecondaryDatumLabel->setContent(QCoreApplication::translate("POILocationScreenClass", "Datum:"));
     ui.labelElevation->setContent(QCoreApplication::translate("POILocationScreenClass", "Elevation:"));
+    //: Number shown until the host fills it.
     ui.Elevation->setContent(QCoreApplication::translate("POILocationScreenClass", "0.0"));
 }
 

@@ -34,7 +34,9 @@ void retranslateUi(Ui_WptCreateFromProjectionScreenClass &ui, QWidget *)
     ui.labelBearing->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Bearing:"));
     ui.labelDistance->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Distance:"));
     ui.labelDegrees->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Degrees"));
+    //: Number shown until the host fills it.
     ui.txtBoxBearingInput->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "0"));
+    //: Number shown until the host fills it.
     ui.txtBoxDistanceInput->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "0"));
 }
 

@@ -7,6 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR WptCreateFromProjectionScreenClass
 
    A new waypoint projected from the current location by bearing and distance.

@@ -31,6 +31,7 @@ void setupUi(Ui_WptDataScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_WptDataScreenClass &ui, QWidget *)
 {
+    //: Sample content, replaced by the host at run time.
     ui.labelDateTime->setContent(QCoreApplication::translate("WptDataScreenClass", "01/01/2010 00:00:00"));
 }
 

@@ -7,6 +7,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR WptDataScreenClass
 
    The header screen of one waypoint: two-part title and a bottom bar for viewing or creating.

@@ -6,6 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR WptListItem
 
    One row of the waypoint list: type icon with marks, name, distance, height, direction and Go.

@@ -66,6 +66,7 @@ void retranslateUi(Ui_WptLocationScreenClass &ui, QWidget *)
     ui.SecondaryCoordLabel->setContent(QCoreApplication::translate("WptLocationScreenClass", "Secondary: "));
     ui.SecondaryDatumLabel->setContent(QCoreApplication::translate("WptLocationScreenClass", "Datum:"));
     ui.Elevation->setContent(QCoreApplication::translate("WptLocationScreenClass", "Elevation:"));
+    //: Number shown until the host fills it.
     ui.labelElevation->setContent(QCoreApplication::translate("WptLocationScreenClass", "0.0"));
     ui.btnNextLabel->setContent(QCoreApplication::translate("WptLocationScreenClass", "Next>"));
     ui.Location->setContent(QCoreApplication::translate("WptLocationScreenClass", "Location"));

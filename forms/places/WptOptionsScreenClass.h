@@ -9,6 +9,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR WptOptionsScreenClass
 
    A waypoint's options: routing selectors, settings, source and Delete.

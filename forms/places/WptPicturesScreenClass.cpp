@@ -31,6 +31,7 @@ void setupUi(Ui_WptPicturesScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_WptPicturesScreenClass &ui, QWidget *)
 {
+    //: Sample content, replaced by the host at run time.
     ui.labelDateTime->setContent(QCoreApplication::translate("WptPicturesScreenClass", "01/01/2010 00:00:00"));
 }
 

@@ -7,6 +7,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR WptPicturesScreenClass
 
    The pictures screen of one waypoint: the header's title and bottom bar; the pictures are the host's.

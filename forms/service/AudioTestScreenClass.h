@@ -5,6 +5,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR AudioTestScreenClass
 
    The audio test dialog: a title and one OK button.

@@ -44,10 +44,13 @@ void setupUi(Ui_HiddenSirfSettingScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_HiddenSirfSettingScreenClass &ui, QWidget *)
 {
     ui.txtHeader->setContent(QCoreApplication::translate("HiddenSirfSettingScreenClass", "SIRF Settings"));
+    //: Number shown until the host fills it.
     ui.txtValSNR->setContent(QCoreApplication::translate("HiddenSirfSettingScreenClass", "0.0"));
     ui.lblSNR->setContent(QCoreApplication::translate("HiddenSirfSettingScreenClass", "SNR mask"));
     ui.lblElev->setContent(QCoreApplication::translate("HiddenSirfSettingScreenClass", "Elevation mask"));
+    //: Number shown until the host fills it.
     ui.txtValElev->setContent(QCoreApplication::translate("HiddenSirfSettingScreenClass", "0.0"));
+    //: Number shown until the host fills it.
     ui.txtValDOP->setContent(QCoreApplication::translate("HiddenSirfSettingScreenClass", "0.0"));
     ui.lblDOP->setContent(QCoreApplication::translate("HiddenSirfSettingScreenClass", "DOP mask"));
     ui.lblStaticMode->setContent(QCoreApplication::translate("HiddenSirfSettingScreenClass", "Static mode"));

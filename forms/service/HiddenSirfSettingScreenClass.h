@@ -6,6 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR HiddenSirfSettingScreenClass
 
    The GPS receiver settings: masks, switches and receiver commands.

@@ -52,7 +52,9 @@ void retranslateUi(Ui_PlayLogMenuScreenClass &ui, QWidget *)
     ui.lblName_2->setContent(QCoreApplication::translate("PlayLogMenuScreenClass", "Play"));
     ui.lblName->setContent(QCoreApplication::translate("PlayLogMenuScreenClass", "Stop"));
     ui.lblName_3->setContent(QCoreApplication::translate("PlayLogMenuScreenClass", "Restart"));
+    //: Number, not prose; change only how the language writes it.
     ui.lblName_4->setContent(QCoreApplication::translate("PlayLogMenuScreenClass", "30"));
+    //: Number, not prose; change only how the language writes it.
     ui.lblName_5->setContent(QCoreApplication::translate("PlayLogMenuScreenClass", "30"));
     ui.lblAuto->setContent(QCoreApplication::translate("PlayLogMenuScreenClass", "Auto"));
     ui.lblPlay->setContent(QCoreApplication::translate("PlayLogMenuScreenClass", "play"));

@@ -7,6 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR PlayLogMenuScreenClass
 
    The log player: file choice, replay switches, play, stop, restart and 30-step jumps.

@@ -40,12 +40,15 @@ void retranslateUi(Ui_RouteSimulationMenuScreenClass &ui, QWidget *)
     ui.labelName->setContent(QCoreApplication::translate("RouteSimulationMenuScreenClass", "Route Simulation"));
     ui.lblName_2->setContent(QCoreApplication::translate("RouteSimulationMenuScreenClass", "Start"));
     ui.lblName->setContent(QCoreApplication::translate("RouteSimulationMenuScreenClass", "Stop"));
+    //: Number, not prose; change only how the language writes it.
     ui.lblSpeed_10->setContent(QCoreApplication::translate("RouteSimulationMenuScreenClass", "1x"));
     ui.labelCurrentStatus->setContent(QCoreApplication::translate("RouteSimulationMenuScreenClass", "No Simulation"));
     ui.lblCurrentStatus->setContent(QCoreApplication::translate("RouteSimulationMenuScreenClass", "Current Status:"));
     ui.lblName_3->setContent(QCoreApplication::translate("RouteSimulationMenuScreenClass", "Restart"));
     ui.lblSpeedFactor->setContent(QCoreApplication::translate("RouteSimulationMenuScreenClass", "Speed Factor:"));
+    //: Number, not prose; change only how the language writes it.
     ui.lblSpeed_15->setContent(QCoreApplication::translate("RouteSimulationMenuScreenClass", "1.5x"));
+    //: Number, not prose; change only how the language writes it.
     ui.lblSpeed_20->setContent(QCoreApplication::translate("RouteSimulationMenuScreenClass", "2x"));
 }
 

@@ -6,6 +6,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR RouteSimulationMenuScreenClass
 
    The route simulation: speed factor, start, restart and stop, and the simulation status.

@@ -2,6 +2,8 @@
 
 #include "core/form_layout.h"
 
+#include <QWidget>
+
 /* TRANSLATOR VideoTestScreenClass
 
    The video test dialog: the named, sized root and nothing in it.

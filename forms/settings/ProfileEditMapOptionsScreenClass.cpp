@@ -76,7 +76,7 @@ void retranslateUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *)
     ui.lblGeocaches->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Geocaches"));
     ui.lblShadedRelief->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Shaded Relief"));
     ui.lblQuickInfo->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Quick Info: Data"));
-    ui.lblMapDetail->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map / Chart Detail"));
+    ui.lblMapDetail->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map / Chart Detail", "ComboBox Caption"));
     ui.lblPosDestLine->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Position Destination Line"));
     ui.lbMapDrawMode->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map Draw Mode"));
     ui.lblOrientation->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Orientation"));

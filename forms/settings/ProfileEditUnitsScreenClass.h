@@ -1,6 +1,10 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_backing.h"
+#include "controls/zel_combo_box.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QWidget>

@@ -19,6 +19,7 @@ void setupUi(Ui_ProfileListItemClass &ui, QWidget *root)
 
 void retranslateUi(Ui_ProfileListItemClass &ui, QWidget *)
 {
+    //: Sample content, replaced by the host at run time.
     ui.textName->setContent(QCoreApplication::translate("ProfileListItemClass", "Name"));
 }
 

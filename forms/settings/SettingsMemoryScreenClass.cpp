@@ -69,14 +69,19 @@ void retranslateUi(Ui_SettingsMemoryScreenClass &ui, QWidget *)
     ui.lblRestoreFactory->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Restore Factory Default"));
     ui.lblFormatSDCard->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Format SD Card"));
     ui.textBox_5->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Total:"));
+    //: Number shown until the host fills it.
     ui.textTotalSize->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "0.00"));
     ui.textBox_11->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Map:"));
+    //: Number shown until the host fills it.
     ui.textMapSize->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "0.00"));
     ui.textBox_12->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Application:"));
+    //: Number shown until the host fills it.
     ui.textApplicationSize->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "0.00"));
     ui.textBox_13->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "User Data:"));
+    //: Number shown until the host fills it.
     ui.textUserSize->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "0.00"));
     ui.textBox_14->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Available:"));
+    //: Number shown until the host fills it.
     ui.textAvailableSize->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "0.00"));
     ui.lblOffCourse_6->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Memory"));
 }

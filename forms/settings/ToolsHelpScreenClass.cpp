@@ -24,6 +24,7 @@ void setupUi(Ui_ToolsHelpScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_ToolsHelpScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("ToolsHelpScreenClass", "Help"));
+    //: Number shown until the host fills it.
     ui.labelPage->setContent(QCoreApplication::translate("ToolsHelpScreenClass", "1/1"));
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
 #include <QBoxLayout>
-#include <QGridLayout>
 #include <QWidget>
 
 /* TRANSLATOR ToolsListItem

@@ -24,6 +24,7 @@ void setupUi(Ui_ToolsScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_ToolsScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("ToolsScreenClass", "Tools"));
+    //: Number shown until the host fills it.
     ui.labelPage->setContent(QCoreApplication::translate("ToolsScreenClass", "1/1"));
 }
 

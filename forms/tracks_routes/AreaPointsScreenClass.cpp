@@ -24,6 +24,7 @@ void setupUi(Ui_AreaPointsScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_AreaPointsScreenClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("AreaPointsScreenClass", "AreaPointsScreen"));
+    //: Sample content, replaced by the host at run time.
     ui.labelName->setContent(QCoreApplication::translate("AreaPointsScreenClass", "Area Calculation 1"));
 }
 

@@ -1,9 +1,14 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_map_control.h"
+#include "controls/zel_north_up_widget.h"
+#include "controls/zel_progress_bar.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR PlayTrackScreenClass

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_text_box.h"
+#include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR RouteDDEScreenClass

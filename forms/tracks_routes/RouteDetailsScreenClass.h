@@ -1,11 +1,15 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_scroll_area.h"
+#include "controls/zel_status_indicator.h"
+#include "controls/zel_text_box.h"
+#include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QSpacerItem>
-#include <QVBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR RouteDetailsScreenClass

@@ -28,6 +28,7 @@ void setupUi(Ui_RouteListScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_RouteListScreenClass &ui, QWidget *)
 {
     ui.txtWaypoints->setContent(QCoreApplication::translate("RouteListScreenClass", "Routes"));
+    //: Sample content, replaced by the host at run time.
     ui.txtFilter->setContent(QCoreApplication::translate("RouteListScreenClass", "Filter will be here..."));
 }
 

@@ -1,10 +1,16 @@
 #pragma once
 
-#include "controls/zel_controls.h"
+#include "controls/zel_backing.h"
+#include "controls/zel_combo_box.h"
+#include "controls/zel_icon.h"
+#include "controls/zel_push_button.h"
+#include "controls/zel_status_indicator.h"
+#include "controls/zel_text_box.h"
+#include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
+#include <QBoxLayout>
 #include <QSpacerItem>
-#include <QVBoxLayout>
 #include <QWidget>
 
 /* TRANSLATOR RouteOptionsScreenClass

@@ -26,6 +26,7 @@ void setupUi(Ui_ToolsGeofencingMapAreasScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_ToolsGeofencingMapAreasScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("ToolsGeofencingMapAreasScreenClass", "Add GeoFence"));
+    //: Number shown until the host fills it.
     ui.labelPage->setContent(QCoreApplication::translate("ToolsGeofencingMapAreasScreenClass", "1/1"));
 }
 

@@ -26,6 +26,7 @@ void setupUi(Ui_ToolsGeofencingScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_ToolsGeofencingScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("ToolsGeofencingScreenClass", "GeoFencing"));
+    //: Number shown until the host fills it.
     ui.labelPage->setContent(QCoreApplication::translate("ToolsGeofencingScreenClass", "1/1"));
 }
 

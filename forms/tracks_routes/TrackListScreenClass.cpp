@@ -28,6 +28,7 @@ void setupUi(Ui_TrackListScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_TrackListScreenClass &ui, QWidget *)
 {
     ui.txtPOIName->setContent(QCoreApplication::translate("TrackListScreenClass", "Tracks"));
+    //: Sample content, replaced by the host at run time.
     ui.txtFilter->setContent(QCoreApplication::translate("TrackListScreenClass", "Filter will be here..."));
 }
 

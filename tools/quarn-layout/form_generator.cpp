@@ -708,8 +708,11 @@ private:
                 const bool optional = name.endsWith(QLatin1Char('?'));
                 if (optional)
                     name.chop(1);
-                const auto found = std::find_if(properties->cbegin(), properties->cend(),
-                                                [&](const Property *p) { return p->name == name && !p->byName; });
+                // A translated text is set in retranslateUi, on its own.
+                const auto found = std::find_if(properties->cbegin(), properties->cend(), [&](const Property *p) {
+                    return p->name == name && !p->byName
+                        && !(p->value.tagName() == QLatin1String("string") && !isUntranslated(*p));
+                });
                 if (found == properties->cend()) {
                     if (!optional && missing.isEmpty())
                         missing = name;
