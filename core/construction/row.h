@@ -45,7 +45,7 @@ public:
     W *object() const { return m_object; }
 
     // --- shared looks, out of line in row_looks.h -------------------------------
-    // The standard combo box, passing its events on.
+    // The standard combo box; a row that passes its events on says so.
     Row &standardComboBox();
     // The 99 x 44 unit chooser of the barometer calibration.
     Row &smallComboBox();

@@ -46,7 +46,6 @@ void applyStandardComboBox(ZelComboBox *comboBox)
                                   ":/Buttons/b_ToggleButton_h.mif", ":/Buttons/b_DropDown_Item.mif",
                                   ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif", 3});
     comboBox->setTextMargin(16);
-    comboBox->setEventPropagation(true);
 }
 
 void applySmallComboBox(ZelComboBox *comboBox)
@@ -63,6 +62,12 @@ void applyRoundButton(ZelPushButton *button)
     button->setNormal(image(":/Buttons/b_RoundButton.mif"));
     button->setPressed(image(":/Buttons/b_RoundButton_h.mif"));
     button->setShiftOnPress(QPoint(1, 1));
+}
+
+void applyPanelText(ZelTextBox *text)
+{
+    text->setPalette(blackText());
+    text->setFont(boldAA());
 }
 
 void applyTitleText(ZelTextBox *textBox)

@@ -15,6 +15,7 @@ namespace quarn {
 
 void applyStandardComboBox(ZelComboBox *comboBox);
 void applySmallComboBox(ZelComboBox *comboBox);
+void applyPanelText(ZelTextBox *text);
 void applyTitleText(ZelTextBox *textBox);
 void applyRoundButton(ZelPushButton *button);
 void applyMenuCaption(ZelTextBox *caption);
@@ -53,11 +54,11 @@ Row<W> &Row<W>::smallComboBox()
     return *this;
 }
 
-// Through the row's own settings: the texts wearing it are of several classes.
 template <typename W>
 Row<W> &Row<W>::panelText()
 {
-    return this->palette(blackText()).font(boldAA());
+    applyPanelText(m_object);
+    return *this;
 }
 
 template <typename W>

@@ -23,13 +23,13 @@ void setupUi(Ui_MediaSettingsScreenClass &ui, QWidget *root)
     make(ui.lblSizeTime, ui.scrollAreaWidgetContents, "lblSizeTime").at(10, 80, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.lblSortBy, ui.scrollAreaWidgetContents, "lblSortBy").at(10, 220, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.lblQualityDisplay, ui.scrollAreaWidgetContents, "lblQualityDisplay").at(10, 150, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.comboMode, ui.scrollAreaWidgetContents, "comboMode").at(0, 30, 230, 44).standardComboBox();
-    make(ui.comboSizeTime, ui.scrollAreaWidgetContents, "comboSizeTime").at(0, 100, 230, 44).standardComboBox();
-    make(ui.comboQualityDisplay, ui.scrollAreaWidgetContents, "comboQualityDisplay").at(0, 170, 230, 44).standardComboBox();
-    make(ui.comboSortBy, ui.scrollAreaWidgetContents, "comboSortBy").at(0, 240, 230, 44).minSize(230, 44).standardComboBox();
+    make(ui.comboMode, ui.scrollAreaWidgetContents, "comboMode").at(0, 30, 230, 44).standardComboBox().eventPropagation();
+    make(ui.comboSizeTime, ui.scrollAreaWidgetContents, "comboSizeTime").at(0, 100, 230, 44).standardComboBox().eventPropagation();
+    make(ui.comboQualityDisplay, ui.scrollAreaWidgetContents, "comboQualityDisplay").at(0, 170, 230, 44).standardComboBox().eventPropagation();
+    make(ui.comboSortBy, ui.scrollAreaWidgetContents, "comboSortBy").at(0, 240, 230, 44).minSize(230, 44).standardComboBox().eventPropagation();
     make(ui.lblMode, ui.scrollAreaWidgetContents, "lblMode").at(10, 10, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.lblSaveTo, ui.scrollAreaWidgetContents, "lblSaveTo").at(10, 290, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.comboSaveTo, ui.scrollAreaWidgetContents, "comboSaveTo").at(0, 310, 230, 44).minSize(230, 44).standardComboBox();
+    make(ui.comboSaveTo, ui.scrollAreaWidgetContents, "comboSaveTo").at(0, 310, 230, 44).minSize(230, 44).standardComboBox().eventPropagation();
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
     ui.lblSizeTime->setBuddy(ui.comboMode);

@@ -17,7 +17,7 @@ void setupUi(Ui_AlarmClockDetailScreenClass &ui, QWidget *root)
     make(ui.btnSave, ui.statusBar, "btnSave").at(90, 7, 60, 43).normal(":/Buttons/b_Save.mif").pressed(":/Buttons/b_Save_h.mif");
     make(ui.iconTitle, root, "iconTitle").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.iconTitle, "labelName").enabled().at(0, 6, 240, 21).titleText();
-    make(ui.comboBoxChime, root, "comboBoxChime").at(5, 110, 230, 44).standardComboBox();
+    make(ui.comboBoxChime, root, "comboBoxChime").at(5, 110, 230, 44).standardComboBox().eventPropagation();
     make(ui.btnState, root, "btnState").at(0, 160, 76, 43).widgetFont(aaFont()).normal(":/Buttons/b_Menu.mif").pressed(":/Buttons/b_Menu_h.mif");
     make(ui.textBoxState, ui.btnState, "textBoxState").at(34, 6, 36, 31).font(boldAA()).styleSheet("color: rgb(255, 255, 255);").scaledContents().pixelSize(14);
     make(ui.iconState, ui.btnState, "iconState").at(12, 11, 20, 20);

@@ -33,7 +33,7 @@ void setupUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
     make(ui.lblVolume, ui.scrollAreaWidgetContents, "lblVolume").at(42, 140, 181, 20).settingCaption();
     make(ui.cbButtonSounds, ui.scrollAreaWidgetContents, "cbButtonSounds").at(2, 292, 230, 44).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").checkable().markPosition(20, 8).checkBoxFlag();
     make(ui.lblVibrate_4, ui.cbButtonSounds, "lblVibrate_4").at(58, 12, 157, 20).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(14);
-    make(ui.comboBacklight, ui.scrollAreaWidgetContents, "comboBacklight").at(2, 85, 230, 44).standardComboBox();
+    make(ui.comboBacklight, ui.scrollAreaWidgetContents, "comboBacklight").at(2, 85, 230, 44).standardComboBox().eventPropagation();
     make(ui.sliderBrightness, ui.scrollAreaWidgetContents, "sliderBrightness").at(0, 31, 240, 32).sliderImages(":/Bkgd/Sliderbarbox.mif", ":/Bkgd/SliderbarBkgd_h.mif", ":/Bkgd/SliderbarBkgd.mif", ":/Icons/i_Plus.mif", ":/Icons/i_Minus.mif");
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 }

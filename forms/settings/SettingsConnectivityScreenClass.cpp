@@ -17,12 +17,12 @@ void setupUi(Ui_SettingsConnectivityScreenClass &ui, QWidget *root)
     titleIcon(ui.icon, ui.icon_2, "icon", ":/Icons/i_Connectivity.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.comboConnectMode, root, "comboConnectMode").at(0, 100, 230, 44).standardComboBox();
+    make(ui.comboConnectMode, root, "comboConnectMode").at(0, 100, 230, 44).standardComboBox().eventPropagation();
     make(ui.lblMode, root, "lblMode").at(10, 77, 218, 20).settingCaption();
     make(ui.lblNmeaOption, root, "lblNmeaOption").at(10, 157, 218, 20).settingCaption();
-    make(ui.comboNmeaOption, root, "comboNmeaOption").at(0, 180, 230, 44).standardComboBox();
+    make(ui.comboNmeaOption, root, "comboNmeaOption").at(0, 180, 230, 44).standardComboBox().eventPropagation();
     make(ui.lblBaudRate, root, "lblBaudRate").at(10, 237, 218, 20).settingCaption();
-    make(ui.comboBaudRate, root, "comboBaudRate").at(0, 260, 230, 44).standardComboBox();
+    make(ui.comboBaudRate, root, "comboBaudRate").at(0, 260, 230, 44).standardComboBox().eventPropagation();
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
 
     ui.backing->raise();

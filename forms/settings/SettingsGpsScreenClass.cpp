@@ -17,7 +17,7 @@ void setupUi(Ui_SettingsGpsScreenClass &ui, QWidget *root)
     make(ui.lblTitle_2, ui.icon, "lblTitle_2").at(50, 10, 140, 26).titleText();
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_GPS.mif");
     make(ui.lblGps, root, "lblGps").at(14, 71, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.comboGpsOnOff, root, "comboGpsOnOff").at(4, 87, 230, 44).standardComboBox();
+    make(ui.comboGpsOnOff, root, "comboGpsOnOff").at(4, 87, 230, 44).standardComboBox().eventPropagation();
     make(ui.btnFromMap, root, "btnFromMap").at(7, 156, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
     make(ui.lblFromMap, ui.btnFromMap, "lblFromMap").at(64, 14, 137, 16).font(boldAA()).pixelSize(14);
     make(ui.ItemIcon, ui.btnFromMap, "ItemIcon").at(10, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Maps.mif");

@@ -25,9 +25,9 @@ void setupUi(Ui_SettingsUserGridScreenClass &ui, QWidget *root)
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 242, 749);
     layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").spacing(0).marginLeft(3);
     make(ui.lblUserGrid, ui.scrollAreaWidgetContents, "lblUserGrid").maxSize(230, QWIDGETSIZE_MAX).font(boldAA()).wordWrap().margin(0).pixelSize(14);
-    make(ui.comboUserGrid, ui.scrollAreaWidgetContents, "comboUserGrid").standardComboBox();
+    make(ui.comboUserGrid, ui.scrollAreaWidgetContents, "comboUserGrid").standardComboBox().eventPropagation();
     make(ui.lblSubUserGrid, ui.scrollAreaWidgetContents, "lblSubUserGrid").maxSize(230, QWIDGETSIZE_MAX).font(boldAA()).wordWrap().pixelSize(14);
-    make(ui.comboSubUserGrid, ui.scrollAreaWidgetContents, "comboSubUserGrid").standardComboBox();
+    make(ui.comboSubUserGrid, ui.scrollAreaWidgetContents, "comboSubUserGrid").standardComboBox().eventPropagation();
     make(ui.lblCoordOrigin, ui.scrollAreaWidgetContents, "lblCoordOrigin").maxSize(230, QWIDGETSIZE_MAX).font(boldAA()).wordWrap().pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree);
     make(ui.coordOrigin, ui.scrollAreaWidgetContents, "coordOrigin").font(Font().pointSize(16));
     make(ui.lblCoordPoint1, ui.scrollAreaWidgetContents, "lblCoordPoint1").maxSize(230, QWIDGETSIZE_MAX).font(boldAA()).wordWrap().pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree);
