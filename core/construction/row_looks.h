@@ -8,6 +8,8 @@ class QObject;
 class ZelAbstractCheckButton;
 class ZelComboBox;
 class ZelPushButton;
+class ZelScrollArea;
+class ZelTextArea;
 class ZelTextBox;
 class zelCoordEntryWidget;
 
@@ -39,6 +41,29 @@ void applyContextMenuButton(ZelPushButton *button);
 void applyClosedPageButton(QObject *button);
 void applyListButton(ZelPushButton *button);
 void applyListCheckBox(ZelAbstractCheckButton *button);
+void applyPlainPanelText(ZelTextBox *text);
+void applyCaption(ZelTextBox *caption);
+void applySmallCaption(ZelTextBox *caption);
+void applySmallCaption(ZelTextArea *caption);
+void applyButtonLabel(ZelTextBox *label);
+void applyListItemName(ZelTextBox *name);
+void applyListItemDetail(ZelTextBox *detail);
+void applyDistanceBarText(ZelTextBox *text);
+void applyDatumParameterName(ZelTextBox *name);
+void applyGridParameterName(ZelTextBox *name);
+void applyPopupCoordinates(ZelTextBox *text);
+void applyLocationCoordinate(ZelTextBox *text);
+void applyTitlePageNumber(ZelTextBox *text);
+void applyListHeaderCount(ZelTextBox *text);
+void applyFilterChoice(ZelTextBox *text);
+void applyRegularValue(ZelTextBox *value);
+void applyMemoryFigureName(ZelTextBox *name);
+void applyGeofenceAlertLabel(ZelTextBox *label);
+void applyMediaMenuCaption(ZelTextBox *caption);
+void applyScrollingPage(ZelScrollArea *scrollArea);
+void applyCloseButton(ZelPushButton *button);
+void applyFlatToggleButton(ZelPushButton *button);
+void applyCoordinateDisplay(zelCoordEntryWidget *entry);
 
 template <typename W>
 Row<W> &Row<W>::standardComboBox()
@@ -226,6 +251,160 @@ template <typename W>
 Row<W> &Row<W>::listCheckBox()
 {
     applyListCheckBox(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::plainPanelText()
+{
+    applyPlainPanelText(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::caption()
+{
+    applyCaption(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::smallCaption()
+{
+    applySmallCaption(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::buttonLabel()
+{
+    applyButtonLabel(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::listItemName()
+{
+    applyListItemName(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::listItemDetail()
+{
+    applyListItemDetail(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::distanceBarText()
+{
+    applyDistanceBarText(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::datumParameterName()
+{
+    applyDatumParameterName(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::gridParameterName()
+{
+    applyGridParameterName(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::popupCoordinates()
+{
+    applyPopupCoordinates(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::locationCoordinate()
+{
+    applyLocationCoordinate(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::titlePageNumber()
+{
+    applyTitlePageNumber(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::listHeaderCount()
+{
+    applyListHeaderCount(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::filterChoice()
+{
+    applyFilterChoice(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::regularValue()
+{
+    applyRegularValue(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::memoryFigureName()
+{
+    applyMemoryFigureName(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::geofenceAlertLabel()
+{
+    applyGeofenceAlertLabel(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::mediaMenuCaption()
+{
+    applyMediaMenuCaption(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::scrollingPage()
+{
+    applyScrollingPage(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::closeButton()
+{
+    applyCloseButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::flatToggleButton()
+{
+    applyFlatToggleButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::coordinateDisplay()
+{
+    applyCoordinateDisplay(m_object);
     return *this;
 }
 

@@ -25,7 +25,7 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
     make(ui.txtCurrentElev, root, "txtCurrentElev").at(10, 241, 121, 41).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
     make(ui.cbCurrentElev, root, "cbCurrentElev").at(140, 240, 99, 44).smallComboBox();
     comboDropMark(ui.icon_3, ui.cbCurrentElev, "icon_3");
-    make(ui.txtCurBarAlt, root, "txtCurBarAlt").at(60, 320, 121, 21).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.txtCurBarAlt, root, "txtCurBarAlt").at(60, 320, 121, 21).buttonLabel();
     make(ui.lblCurrentElev, root, "lblCurrentElev").at(10, 220, 222, 21).settingCaption();
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
 

@@ -18,7 +18,7 @@ void setupUi(Ui_CompassCalibrateScreenClass &ui, QWidget *root)
     make(ui.labelName_2, ui.icon, "labelName_2").at(45, 0, 181, 46).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
     titleIcon(ui.icon_4, ui.icon, "icon_4", ":/Icons/i_Compass.mif");
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
-    make(ui.textBox, ui.backing, "textBox").at(7, 7, 217, 94).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.textBox, ui.backing, "textBox").at(7, 7, 217, 94).buttonLabel().wordWrap();
 
     // The backing panel, created last, goes under the animation and the title.
     ui.backing->raise();

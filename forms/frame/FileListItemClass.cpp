@@ -17,7 +17,7 @@ void setupUi(Ui_FileListItemClass &ui, QWidget *root)
         .image("focused", ":/Buttons/b_Geocache_Details_PageOpen.mif")
         .property("eventPropagation", true);
 
-    make(ui.textName, root, "textName").at(40, 7, 181, 21).minSize(90, 0).font(boldAA()).pixelSize(16).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.textName, root, "textName").at(40, 7, 181, 21).minSize(90, 0).listItemName().pixelSize(16);
     make(ui.ActiveIcon, root, "ActiveIcon").at(8, 2, 32, 32).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_MenuIcon_Checkmark.mif");
 }
 

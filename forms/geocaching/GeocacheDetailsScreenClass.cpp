@@ -51,11 +51,11 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     layout(ui.horizontalLayout_2, ui.layoutWidget_3, "horizontalLayout_2").spacing(2);
     make(ui.statGeocacheStatus, ui.layoutWidget_3, "statGeocacheStatus").statusImages(geocache::foundStatusPaneImages());
     make(ui.txtStatus, ui.layoutWidget_3, "txtStatus").panelText().wordWrap().pixelSize(13).content("Not found");
-    make(ui.txtLastLogDate, ui.layoutWidget_3, "txtLastLogDate").palette(blackText()).font(normalWeightAA()).wordWrap().pixelSize(13).content("Not found");
+    make(ui.txtLastLogDate, ui.layoutWidget_3, "txtLastLogDate").plainPanelText().wordWrap().pixelSize(13).content("Not found");
     spacer(ui.horizontalSpacer_2, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.buttonLocation, ui.verticalLayoutWidget, "buttonLocation").panelButton().eventPropagation();
     make(ui.iconLocation, ui.buttonLocation, "iconLocation").at(9, 10, 23, 22).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_PaneBtn_Location.mif").pixelSize(12);
-    make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(58, 20, 158, 18).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents().alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(58, 20, 158, 18).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).plainPanelText().scaledContents().alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn).content("");
     make(ui.zelTextBox, ui.buttonLocation, "zelTextBox").at(40, 1, 175, 20).panelText().scaledContents().pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.buttonPictures, ui.verticalLayoutWidget, "buttonPictures").panelButton().eventPropagation();
     make(ui.layoutWidget, ui.buttonPictures, "layoutWidget").at(9, 4, 216, 34);

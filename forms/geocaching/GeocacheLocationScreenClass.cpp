@@ -28,12 +28,12 @@ void setupUi(Ui_GeocacheLocationScreenClass &ui, QWidget *root)
     make(ui.layoutWidget, ui.subTitle, "layoutWidget").at(40, 12, 175, 18);
     layout(ui.horizontalLayout_9, ui.layoutWidget, "horizontalLayout_9").spacing(4);
     make(ui.zelTextBox, ui.layoutWidget, "zelTextBox").panelText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.labelLocation, ui.layoutWidget, "labelLocation").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.labelLocation, ui.layoutWidget, "labelLocation").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).plainPanelText().alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn).content("");
     make(ui.scrollArea, root, "scrollArea").at(14, 112, 213, 236).palette(kClearArea).autoFillBackground().scrollBars(Qt::ScrollBarAlwaysOff, Qt::ScrollBarAsNeeded).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 194, 312).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum).minSize(0, 312).maxSize(QWIDGETSIZE_MAX, 312).palette(kVeiledContents).autoFillBackground();
     make(ui.icon_2, ui.scrollAreaWidgetContents, "icon_2").at(0, 6, 38, 38).image(":/Icons/i_WP_Coordinates.mif");
-    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW").at(0, 50, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable(false);
-    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW").at(0, 170, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable(false);
+    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW").at(0, 50, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).coordinateDisplay();
+    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW").at(0, 170, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).coordinateDisplay();
     make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract").at(0, 256, 38, 38).image(":/Icons/i_Elevation.mif");
     make(ui.layoutWidget_2, ui.scrollAreaWidgetContents, "layoutWidget_2").at(40, 5, 159, 20);
     layout(ui.horizontalLayout_1, ui.layoutWidget_2, "horizontalLayout_1").spacing(6);
@@ -53,7 +53,7 @@ void setupUi(Ui_GeocacheLocationScreenClass &ui, QWidget *root)
     make(ui.SecondaryDatum, ui.layoutWidget_5, "SecondaryDatum").font(boldAA()).alignment(align::RightVCentre).wordWrap(false).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.layoutWidget_6, ui.scrollAreaWidgetContents, "layoutWidget_6").at(42, 264, 157, 22);
     layout(ui.horizontalLayout_5, ui.layoutWidget_6, "horizontalLayout_5").spacing(6);
-    make(ui.Elevation, ui.layoutWidget_6, "Elevation").palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.Elevation, ui.layoutWidget_6, "Elevation").plainPanelText().pixelSize(14);
     make(ui.labelElevation, ui.layoutWidget_6, "labelElevation").palette(blackText()).font(normalWeightAA().pointSize(13)).alignment(align::RightVCentre).indent(5).pixelSize(-1).textBoxFlags(TextBoxFlags::FirstOn).clickable(false);
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);

@@ -29,7 +29,7 @@ void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
     coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lon");
     valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("30*");
     valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("+100 m");
-    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
+    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").popupCoordinates().content("");
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }

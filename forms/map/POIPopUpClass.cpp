@@ -11,7 +11,7 @@ void setupUi(Ui_POIPopUpClass &ui, QWidget *root)
 {
     mapBubbleRoot(root, "POIPopUpClass", 114, 67);
 
-    make(ui.txtName, root, "txtName").at(10, 10, 130, 16).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.txtName, root, "txtName").at(10, 10, 130, 16).listItemName().pixelSize(12).content("");
     make(ui.btnGo, root, "btnGo").at(160, 0, 57, 57).minSize(29, 30).normal(":/Icons/i_Go_Map.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 147, 58);
     directionIndicator(ui.statDirection, root, 140, 10);
@@ -22,7 +22,7 @@ void setupUi(Ui_POIPopUpClass &ui, QWidget *root)
     coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lon");
     valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("30*");
     valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("+100 m");
-    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
+    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").popupCoordinates().content("");
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }

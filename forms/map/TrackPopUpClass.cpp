@@ -22,11 +22,11 @@ void setupUi(Ui_TrackPopUpClass &ui, QWidget *root)
     valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("100 mi");
     coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lon");
     valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("30*");
-    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
+    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").popupCoordinates().content("");
     valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("+100 m");
     make(ui.favoriteIcon, root, "favoriteIcon").at(24, 4, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
     make(ui.mediaIcon, root, "mediaIcon").at(20, 32, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
-    make(ui.txtLength, root, "txtLength").at(48, 19, 80, 20).minSize(0, 0).font(normalWeightAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Length");
+    make(ui.txtLength, root, "txtLength").at(48, 19, 80, 20).minSize(0, 0).listItemDetail().content("Length");
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtCoordZ, ui.txtElevation});
 }

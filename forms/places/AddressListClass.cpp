@@ -14,8 +14,8 @@ void setupUi(Ui_AddressListClass &ui, QWidget *root)
 
     listHeaderButton(ui.btnListHeader, root);
     make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(5, 5, 141, 31).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16);
-    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(12).alignment(align::RightVCentre).content("1/1");
-    make(ui.txtNumOfAddress, ui.btnListHeader, "txtNumOfAddress").at(170, 23, 66, 17).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(12).alignment(align::RightVCentre).content("0");
+    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).listHeaderCount().content("1/1");
+    make(ui.txtNumOfAddress, ui.btnListHeader, "txtNumOfAddress").at(170, 23, 66, 17).listHeaderCount().content("0");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.btnSortType, ui.statusBar, "btnSortType").at(60, 7, 176, 43).faces(":/Buttons/b_BottomButton.mif", ":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");

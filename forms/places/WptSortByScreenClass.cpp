@@ -19,10 +19,10 @@ void setupUi(Ui_WptSortByScreenClass &ui, QWidget *root)
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).pixelSize(14).alignment(align::Centre).wordWrap();
     make(ui.btnFilter, root, "btnFilter").at(5, 53, 230, 44).toggleButton();
-    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 15, 71, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 15, 71, 21).plainPanelText().pixelSize(14);
     make(ui.lblWptFilter, ui.btnFilter, "lblWptFilter").at(120, 13, 131, 21).panelText().pixelSize(14).content("All");
     make(ui.btnSearch, root, "btnSearch").at(5, 309, 230, 44).toggleButton().eventPropagation();
-    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).plainPanelText().pixelSize(14);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 101, 241, 201);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6);
     make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").radioChoice();

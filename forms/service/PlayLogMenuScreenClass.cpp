@@ -17,32 +17,32 @@ void setupUi(Ui_PlayLogMenuScreenClass &ui, QWidget *root)
     serviceTitle(ui.labelName, ui.icon);
     bottomBar(ui.bottomBar, root, "bottomBar");
     backButton(ui.btnBack, ui.bottomBar);
-    make(ui.lblCurrentFile, root, "lblCurrentFile").at(4, 36, 191, 16).font(boldAA()).pixelSize(14);
+    make(ui.lblCurrentFile, root, "lblCurrentFile").at(4, 36, 191, 16).caption();
     serviceStatusBand(ui.icon_CurrentFile, root, "icon_CurrentFile", 53);
     serviceStatusText(ui.labelCurrentFile, ui.icon_CurrentFile, "labelCurrentFile");
-    make(ui.lblSelectFile, root, "lblSelectFile").at(4, 87, 81, 16).font(boldAA()).pixelSize(14);
+    make(ui.lblSelectFile, root, "lblSelectFile").at(4, 87, 81, 16).caption();
     keyButton(ui.btnPlay, root, "btnPlay", 7, 264, 109, 28, KeyFace::Wide);
-    make(ui.lblName_2, ui.btnPlay, "lblName_2").at(24, 3, 61, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblName_2, ui.btnPlay, "lblName_2").at(24, 3, 61, 20).buttonLabel();
     keyButton(ui.btnStop, root, "btnStop", 124, 264, 109, 28, KeyFace::Wide);
-    make(ui.lblName, ui.btnStop, "lblName").at(24, 3, 61, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblName, ui.btnStop, "lblName").at(24, 3, 61, 20).buttonLabel();
     keyButton(ui.btnRestart, root, "btnRestart", 85, 287, 74, 74, KeyFace::Round);
-    make(ui.lblName_3, ui.btnRestart, "lblName_3").at(9, 28, 51, 18).font(boldAA()).pixelSize(14);
+    make(ui.lblName_3, ui.btnRestart, "lblName_3").at(9, 28, 51, 18).caption();
     keyButton(ui.btnGoForvard, root, "btnGoForvard", 162, 287, 74, 74, KeyFace::Round);
-    make(ui.lblName_4, ui.btnGoForvard, "lblName_4").at(26, 43, 20, 20).font(boldAA()).pixelSize(14);
+    make(ui.lblName_4, ui.btnGoForvard, "lblName_4").at(26, 43, 20, 20).caption();
     make(ui.ItemIcon_3, ui.btnGoForvard, "ItemIcon_3").at(20, 22, 17, 27).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_StripCompassEast.mif");
     make(ui.ItemIcon_4, ui.btnGoForvard, "ItemIcon_4").at(37, 24, 17, 27).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_StripCompassEast.mif");
     keyButton(ui.btnGoBack, root, "btnGoBack", 7, 287, 74, 74, KeyFace::Round);
-    make(ui.lblName_5, ui.btnGoBack, "lblName_5").at(26, 43, 20, 20).font(boldAA()).pixelSize(14);
+    make(ui.lblName_5, ui.btnGoBack, "lblName_5").at(26, 43, 20, 20).caption();
     // The back arrows' resource name differs from the forward one in case.
     make(ui.ItemIcon_1, ui.btnGoBack, "ItemIcon_1").at(17, 22, 17, 27).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_StripcompassWest.mif");
     make(ui.ItemIcon_2, ui.btnGoBack, "ItemIcon_2").at(34, 22, 17, 27).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_StripcompassWest.mif");
     serviceCheckBox(ui.chkAutoPlay, root, "chkAutoPlay", 166, 78);
-    make(ui.lblAuto, root, "lblAuto").at(196, 74, 41, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
-    make(ui.lblPlay, root, "lblPlay").at(196, 88, 41, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
-    make(ui.lblNoPlaying, root, "lblNoPlaying").at(26, 316, 191, 16).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblAuto, root, "lblAuto").at(196, 74, 41, 20).buttonLabel();
+    make(ui.lblPlay, root, "lblPlay").at(196, 88, 41, 20).buttonLabel();
+    make(ui.lblNoPlaying, root, "lblNoPlaying").at(26, 316, 191, 16).buttonLabel();
     serviceCheckBox(ui.chkRePlay, root, "chkRePlay", 93, 78);
-    make(ui.lblRe, root, "lblRe").at(121, 74, 41, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
-    make(ui.lblPlay_2, root, "lblPlay_2").at(121, 88, 41, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblRe, root, "lblRe").at(121, 74, 41, 20).buttonLabel();
+    make(ui.lblPlay_2, root, "lblPlay_2").at(121, 88, 41, 20).buttonLabel();
 }
 
 void retranslateUi(Ui_PlayLogMenuScreenClass &ui, QWidget *)

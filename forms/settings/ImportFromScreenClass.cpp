@@ -16,7 +16,7 @@ void setupUi(Ui_ImportFromScreenClass &ui, QWidget *root)
         .image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif")
         .property("clientAreaHeight", 110);
 
-    make(ui.btnClose, root, "btnClose").at(193, 130, 27, 27).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.btnClose, root, "btnClose").at(193, 130, 27, 27).closeButton();
     make(ui.txtTitle, root, "txtTitle").at(45, 121, 141, 41).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(18).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnFromSD, root, "btnFromSD").at(24, 170, 193, 51).normal(":/Buttons/b_ContextualMenu.mif").pressed(":/Buttons/b_ContextualMenu_h.mif").focused(":/Buttons/b_ContextualMenu_f.mif");
     make(ui.txtSdCard, ui.btnFromSD, "txtSdCard").at(49, 9, 131, 31).font(boldAA()).alignment(align::LeftVCentre).pixelSize(20).textBoxFlags(TextBoxFlags::FirstOn);

@@ -19,7 +19,7 @@ void setupUi(Ui_ImportListScreenClass &ui, QWidget *root)
     make(ui.iconImport, ui.btnListHeader, "iconImport").at(2, 3, 38, 38).image(":/Icons/i_Import.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnClose, ui.statusBar, "btnClose").at(195, 10, 40, 40).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.btnClose, ui.statusBar, "btnClose").at(195, 10, 40, 40).closeButton();
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.listItems, root, "listItems").at(0, 80, 240, 265);
 

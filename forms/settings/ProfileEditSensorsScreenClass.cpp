@@ -22,8 +22,8 @@ void setupUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
     make(ui.backing, root, "backing").at(5, 70, 230, 281);
     make(ui.comboCompass, root, "comboCompass").at(5, 100, 230, 44).standardComboBox();
     make(ui.comboBarometer, root, "comboBarometer").at(5, 178, 230, 44).standardComboBox();
-    make(ui.lblCompass, root, "lblCompass").at(10, 80, 191, 18).font(boldAA()).pixelSize(14);
-    make(ui.lblBarometer, root, "lblBarometer").at(10, 159, 191, 18).font(boldAA()).pixelSize(14);
+    make(ui.lblCompass, root, "lblCompass").at(10, 80, 191, 18).caption();
+    make(ui.lblBarometer, root, "lblBarometer").at(10, 159, 191, 18).caption();
     make(ui.lblSpeedThresh, root, "lblSpeedThresh").at(10, 244, 221, 36).font(boldAA()).wordWrap().pixelSize(14);
     make(ui.comboSpeedThresh, root, "comboSpeedThresh").at(5, 280, 230, 44).standardComboBox();
 

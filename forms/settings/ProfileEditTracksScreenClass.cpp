@@ -21,7 +21,7 @@ void setupUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
     make(ui.icon_2, ui.icon, "icon_2").at(46, 4, 38, 38).image(":/Icons/i_Tracks.mif");
     make(ui.comboLogMode, root, "comboLogMode").at(5, 97, 230, 44).standardComboBox();
     make(ui.comboLogModeDetail, root, "comboLogModeDetail").at(5, 147, 230, 44).standardComboBox();
-    make(ui.lblLogMode, root, "lblLogMode").at(10, 77, 191, 16).font(boldAA()).pixelSize(14);
+    make(ui.lblLogMode, root, "lblLogMode").at(10, 77, 191, 16).caption();
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
 
     ui.lblLogMode->setBuddy(ui.comboLogMode);

@@ -19,7 +19,7 @@ void setupUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.backing, root, "backing").at(0, 70, 240, 282);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 282).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 282).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding).scrollingPage();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 342).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 342);
     make(ui.cbVibrate, ui.scrollAreaWidgetContents, "cbVibrate").at(2, 245, 230, 44).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").checkable().markPosition(20, 8).checkBoxFlag();
     make(ui.lblVibrate_3, ui.cbVibrate, "lblVibrate_3").at(58, 12, 157, 20).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(14);

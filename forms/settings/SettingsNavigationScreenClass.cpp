@@ -18,7 +18,7 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     make(ui.labelName_5, ui.icon, "labelName_5").enabled().at(45, 4, 181, 38).titleText().wordWrap();
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Navigation.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).scrollingPage();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 233, 742);
     layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").spacing(6).sizeConstraint(QLayout::SetDefaultConstraint).marginLeft(1).marginRight(2);
     make(ui.lblPrimCoordSys, ui.scrollAreaWidgetContents, "lblPrimCoordSys").settingCaption();

@@ -19,7 +19,7 @@ void setupUi(Ui_SettingsPowerScreenClass &ui, QWidget *root)
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
     make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 230, 278).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAsNeeded).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 240, 278).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum).minSize(240, 278);
-    make(ui.lblActiveSuspendTimer, ui.scrollAreaWidgetContents, "lblActiveSuspendTimer").at(5, 5, 191, 16).font(boldAA()).pixelSize(14);
+    make(ui.lblActiveSuspendTimer, ui.scrollAreaWidgetContents, "lblActiveSuspendTimer").at(5, 5, 191, 16).caption();
     make(ui.comboSuspendTimer, ui.scrollAreaWidgetContents, "comboSuspendTimer").at(0, 25, 230, 44).standardComboBox().eventPropagation();
     make(ui.lblActiveSuspendTimerInfo, ui.scrollAreaWidgetContents, "lblActiveSuspendTimerInfo").at(5, 74, 222, 61).font(normalWeightAA()).wordWrap().pixelSize(14);
     make(ui.comboBatteryType, ui.scrollAreaWidgetContents, "comboBatteryType").at(0, 233, 230, 44).standardComboBox().eventPropagation();

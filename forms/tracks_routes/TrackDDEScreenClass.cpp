@@ -18,10 +18,10 @@ void setupUi(Ui_TrackDDEScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_2, ui.btnDDE, "layoutWidget_2").at(10, 5, 211, 32);
     layout(ui.horizontalLayout_3, ui.layoutWidget_2, "horizontalLayout_3").spacing(0).margins(0, 0, 0, 0);
     make(ui.iconFlag, ui.layoutWidget_2, "iconFlag").image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(ui.txtDistance, ui.layoutWidget_2, "txtDistance").font(boldAA()).pixelSize(12).content("10 Km");
+    make(ui.txtDistance, ui.layoutWidget_2, "txtDistance").smallCaption().content("10 Km");
     make(ui.icon3DAbstract, ui.layoutWidget_2, "icon3DAbstract").image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.txtElevation, ui.layoutWidget_2, "txtElevation").font(boldAA()).pixelSize(12).content("10 Km");
-    make(ui.txtDuration, ui.layoutWidget_2, "txtDuration").font(boldAA()).pixelSize(12).content("10 Km");
+    make(ui.txtElevation, ui.layoutWidget_2, "txtElevation").smallCaption().content("10 Km");
+    make(ui.txtDuration, ui.layoutWidget_2, "txtDuration").smallCaption().content("10 Km");
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar);
     backButton(ui.btnBack, ui.statusBar);

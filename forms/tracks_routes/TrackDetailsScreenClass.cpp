@@ -18,7 +18,7 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_2, ui.btnDDE, "layoutWidget_2").at(8, 4, 209, 35);
     layout(ui.horizontalLayout_3, ui.layoutWidget_2, "horizontalLayout_3").spacing(0).margins(0, 0, 0, 0);
     make(ui.iconFlag, ui.layoutWidget_2, "iconFlag").image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(ui.txtDistance, ui.layoutWidget_2, "txtDistance").font(boldAA()).pixelSize(12).content("10 Km");
+    make(ui.txtDistance, ui.layoutWidget_2, "txtDistance").smallCaption().content("10 Km");
     make(ui.icon3DAbstract, ui.layoutWidget_2, "icon3DAbstract").image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.txtElevation, ui.layoutWidget_2, "txtElevation").minSize(56, 0).font(boldAA()).pixelSize(12).scaledContents().content("10 Km");
     make(ui.txtDuration, ui.layoutWidget_2, "txtDuration").minSize(56, 0).font(boldAA()).pixelSize(12).scaledContents().content("10 Km");
@@ -26,13 +26,13 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_1, ui.btnDescription, "layoutWidget_1").at(10, 6, 205, 30);
     layout(ui.horizontalLayout_4, ui.layoutWidget_1, "horizontalLayout_4").spacing(6).margins(0, 0, 0, 0);
     make(ui.iconPaneLocation_3, ui.layoutWidget_1, "iconPaneLocation_3").image(":/Icons/i_PaneBtn_Desciption.mif");
-    make(ui.label_3, ui.layoutWidget_1, "label_3").font(boldAA()).pixelSize(12).wordWrap();
+    make(ui.label_3, ui.layoutWidget_1, "label_3").smallCaption().wordWrap();
     make(ui.txtDescription, ui.layoutWidget_1, "txtDescription").pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Blah-blah-blah");
     make(ui.btnVerticalProfile, ui.verticalLayoutWidget, "btnVerticalProfile").panelButton();
     make(ui.layoutWidget_3, ui.btnVerticalProfile, "layoutWidget_3").at(10, 5, 206, 32);
     layout(ui.horizontalLayout, ui.layoutWidget_3, "horizontalLayout").spacing(6).margins(0, 0, 0, 0);
     make(ui.icon3DAbstract_2, ui.layoutWidget_3, "icon3DAbstract_2").image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.label_4, ui.layoutWidget_3, "label_4").maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(12).wordWrap();
+    make(ui.label_4, ui.layoutWidget_3, "label_4").maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).smallCaption().wordWrap();
     make(ui.txtVPElevChange, ui.layoutWidget_3, "txtVPElevChange").font(boldAA()).pixelSize(12).alignment(align::Centre).content("10 Km");
     make(ui.btnAreaCalculation, ui.verticalLayoutWidget, "btnAreaCalculation").panelButton();
     make(ui.icon, ui.btnAreaCalculation, "icon").at(11, 9, 25, 22).image(":/Icons/i_PanelBtn_AreaCalculation.mif");
@@ -51,7 +51,7 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_6, ui.btnOptions, "layoutWidget_6").at(10, 6, 205, 31);
     layout(ui.horizontalLayout_6, ui.layoutWidget_6, "horizontalLayout_6").spacing(6).margins(0, 0, 0, 0);
     make(ui.iconPaneLocation_2, ui.layoutWidget_6, "iconPaneLocation_2").image(":/Icons/i_PaneBtn_Options.mif");
-    make(ui.label_7, ui.layoutWidget_6, "label_7").font(boldAA()).pixelSize(12).wordWrap();
+    make(ui.label_7, ui.layoutWidget_6, "label_7").smallCaption().wordWrap();
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar);
     backButton(ui.btnBack, ui.statusBar);

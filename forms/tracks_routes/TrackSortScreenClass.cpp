@@ -13,7 +13,7 @@ void setupUi(Ui_TrackSortScreenClass &ui, QWidget *root)
         .size(240, 400);
 
     make(ui.btnFilter, root, "btnFilter").at(5, 54, 230, 44).toggleButton();
-    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 11, 71, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 11, 71, 21).plainPanelText().pixelSize(14);
     make(ui.lblTrkFilter, ui.btnFilter, "lblTrkFilter").at(120, 12, 98, 21).panelText().pixelSize(14).content("All");
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 102, 241, 201);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6).margins(0, 0, 0, 0);
@@ -30,7 +30,7 @@ void setupUi(Ui_TrackSortScreenClass &ui, QWidget *root)
     make(ui.statusBar, root, "statusBar").at(0, 351, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     backButton(ui.btnBack, ui.statusBar);
     make(ui.btnSearch, root, "btnSearch").at(5, 310, 230, 44).toggleButton().eventPropagation();
-    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).plainPanelText().pixelSize(14);
 
     addMembers(ui.verticalLayout, {ui.btnNearestSort, ui.btnDateCreatedSort, ui.btnTypeSort, ui.btnNameSort});
 }

@@ -13,12 +13,12 @@ void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
         .size(240, 400);
 
     make(ui.icon_6, root, "icon_6").at(6, 117, 230, 91).image(":/Bkgd/bkgd_Dashboard_Field_230x91.mif");
-    make(ui.lbl_NetChange, ui.icon_6, "lbl_NetChange").at(5, 6, 122, 18).palette(blackText()).font(normalWeightAA()).pixelSize(15).scaledContents();
-    make(ui.lbl_Length, ui.icon_6, "lbl_Length").at(5, 25, 122, 18).palette(blackText()).font(normalWeightAA()).pixelSize(15).scaledContents();
+    make(ui.lbl_NetChange, ui.icon_6, "lbl_NetChange").at(5, 6, 122, 18).plainPanelText().pixelSize(15).scaledContents();
+    make(ui.lbl_Length, ui.icon_6, "lbl_Length").at(5, 25, 122, 18).plainPanelText().pixelSize(15).scaledContents();
     make(ui.lbl_LengthVal, ui.icon_6, "lbl_LengthVal").at(130, 25, 91, 18).panelText().pixelSize(14).alignment(align::RightVCentre).content("0.0");
     make(ui.lbl_NetChangeVal, ui.icon_6, "lbl_NetChangeVal").at(130, 6, 91, 18).panelText().pixelSize(14).alignment(align::RightVCentre).content("0.0");
-    make(ui.lbl_Time, ui.icon_6, "lbl_Time").at(5, 44, 122, 18).palette(blackText()).font(normalWeightAA()).pixelSize(15).scaledContents();
-    make(ui.lbl_Speed, ui.icon_6, "lbl_Speed").at(5, 63, 122, 18).palette(blackText()).font(normalWeightAA()).pixelSize(15).scaledContents();
+    make(ui.lbl_Time, ui.icon_6, "lbl_Time").at(5, 44, 122, 18).plainPanelText().pixelSize(15).scaledContents();
+    make(ui.lbl_Speed, ui.icon_6, "lbl_Speed").at(5, 63, 122, 18).plainPanelText().pixelSize(15).scaledContents();
     make(ui.lbl_SpeedVal, ui.icon_6, "lbl_SpeedVal").at(130, 63, 91, 18).panelText().pixelSize(14).alignment(align::RightVCentre).content("0.0");
     make(ui.lbl_TimeVal, ui.icon_6, "lbl_TimeVal").at(130, 44, 91, 18).panelText().pixelSize(14).alignment(align::RightVCentre).content("0.0");
     make(ui.chartPlot, root, "chartPlot").at(10, 210, 221, 131);
@@ -44,7 +44,7 @@ void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
     make(ui.layoutWidget, ui.btnVerticalProfile, "layoutWidget").at(10, 5, 206, 32);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(3).margins(0, 0, 0, 0);
     make(ui.icon3DAbstract_2, ui.layoutWidget, "icon3DAbstract_2").image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.label_4, ui.layoutWidget, "label_4").maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(12).wordWrap();
+    make(ui.label_4, ui.layoutWidget, "label_4").maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).smallCaption().wordWrap();
     make(ui.txtVPElevChange, ui.layoutWidget, "txtVPElevChange").font(boldAA()).pixelSize(12).alignment(align::Centre).content("10 Km");
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
 
