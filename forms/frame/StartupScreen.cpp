@@ -39,7 +39,7 @@ void setupUi(Ui_StartupScreen &ui, QWidget *root)
         .minimumSize(240, 400)
         .maximumSize(240, 400)
         .property("palette", kSplashColours.palette())
-        .property("contextMenuPolicy", 0)
+        .property("contextMenuPolicy", int(Qt::NoContextMenu))
         .property("autoFillBackground", false);
 
     make(ui.iconLogo, root, "iconLogo").at(0, 0, 240, 400).image(":/bkgd_Splash.mif");

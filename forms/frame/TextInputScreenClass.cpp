@@ -63,12 +63,12 @@ void setupUi(Ui_TextInputScreenClass &ui, QWidget *root)
     spacer(ui.horizontalSpacer, 98, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6).marginLeft(5).marginRight(5);
     make(ui.editField, root, "editField").widgetFont(Font().pointSize(15).normalWeight()).styleSheet(kEditFieldStyleSheet).buttonText(QString());
-    make(ui.btnBackspace, root, "btnBackspace").minSize(60, 47).keyImages(":/Buttons/b_KB_BackSpace.mif", ":/Buttons/b_KB_BackSpace_f.mif", ":/Buttons/b_KB_BackSpace_h.mif", ":/Buttons/b_KB_BackSpace.mif").keyCode(16777219).secondKeyCode(16777223);
+    make(ui.btnBackspace, root, "btnBackspace").minSize(60, 47).keyImages(":/Buttons/b_KB_BackSpace.mif", ":/Buttons/b_KB_BackSpace_f.mif", ":/Buttons/b_KB_BackSpace_h.mif", ":/Buttons/b_KB_BackSpace.mif").keyCode(Qt::Key_Backspace).secondKeyCode(Qt::Key_Delete);
     make(ui.KeyboardContainer, root, "KeyboardContainer");
     make(ui.textReview, root, "textReview").styleSheet(kReviewStyleSheet).readOnly(false).pixelSize(18);
     make(ui.statusBar, root, "statusBar").image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnOK, ui.statusBar, "btnOK").at(170, 10, 60, 43).keyImages(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_f.mif", ":/Buttons/b_KB_OK_h.mif").keyCode(16777221);
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 44).keyImages(":/Buttons/b_Back.mif", ":/Buttons/b_Back_h.mif", ":/Buttons/b_Back_h.mif", ":/Buttons/b_Back.mif").keyCode(16777216);
+    make(ui.btnOK, ui.statusBar, "btnOK").at(170, 10, 60, 43).keyImages(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_f.mif", ":/Buttons/b_KB_OK_h.mif").keyCode(Qt::Key_Enter);
+    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 44).keyImages(":/Buttons/b_Back.mif", ":/Buttons/b_Back_h.mif", ":/Buttons/b_Back_h.mif", ":/Buttons/b_Back.mif").keyCode(Qt::Key_Escape);
     make(ui.kbBtn, ui.statusBar, "kbBtn").at(60, 10, 99, 41).normal(":/Buttons/b_ToggleButton_small.mif").pressed(":/Buttons/b_ToggleButton_small_h.mif").focused(":/Buttons/b_ToggleButtons_small_f.mif");
     make(ui.icon, ui.kbBtn, "icon").at(30, 0, 38, 31).image(":/Icons/i_Keypad.mif");
 

@@ -11,7 +11,7 @@ void setupUi(Ui_AddressListItemClass &ui, QWidget *root)
 {
     Root(root, "AddressListItemClass")
         .size(226, 53)
-        .property("contextMenuPolicy", 0)
+        .property("contextMenuPolicy", int(Qt::NoContextMenu))
         .property("autoExclusive", true)
         .image("normal", ":/Buttons/b_list.mif")
         .image("pressed", ":/Buttons/b_list_h.mif")

@@ -35,7 +35,7 @@ void setupUi(Ui_SettingsUserGridScreenClass &ui, QWidget *root)
     make(ui.lblCoordPoint2, ui.scrollAreaWidgetContents, "lblCoordPoint2").maxSize(230, QWIDGETSIZE_MAX).gridParameterName();
     make(ui.coordPoint2, ui.scrollAreaWidgetContents, "coordPoint2").font(Font().pointSize(16));
     make(ui.lblAzimuthCntrLine, ui.scrollAreaWidgetContents, "lblAzimuthCntrLine").maxSize(230, QWIDGETSIZE_MAX).gridParameterName();
-    make(ui.ceAzimuthCntrLine, ui.scrollAreaWidgetContents, "ceAzimuthCntrLine").numericParameterEntry().coordSubType(0);
+    make(ui.ceAzimuthCntrLine, ui.scrollAreaWidgetContents, "ceAzimuthCntrLine").numericParameterEntry().coordSubType(CoordSubType::Standard);
     make(ui.lblScaleFactor, ui.scrollAreaWidgetContents, "lblScaleFactor").maxSize(230, QWIDGETSIZE_MAX).gridParameterName();
     make(ui.ceScaleFactor, ui.scrollAreaWidgetContents, "ceScaleFactor").numericParameterEntry();
     make(ui.lblUnitConv, ui.scrollAreaWidgetContents, "lblUnitConv").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).maxSize(230, QWIDGETSIZE_MAX).gridParameterName();

@@ -222,6 +222,9 @@ TEST(RowSettings, TextBoxFlagsWriteWhatTheirNamesSay)
     Row<zelCoordEntryWidget>(&entry).numericParameterEntry();
     EXPECT_EQ(entry.coordType(), int(CoordType::NumericParameter));
     EXPECT_EQ(entry.font().pointSize(), 16);
+    zelCoordEntryWidget plain;
+    Row<zelCoordEntryWidget>(&entry).coordSubType(CoordSubType::Standard);
+    EXPECT_EQ(entry.coordSubType(), plain.coordSubType());
 }
 
 } // namespace
