@@ -2,8 +2,6 @@
 
 // Looks shared by many rows, kept out of line so every form uses one copy.
 
-#include "core/construction/compass.h"
-
 class QObject;
 class ZelAbstractCheckButton;
 class ZelComboBox;
@@ -11,6 +9,7 @@ class ZelPushButton;
 class ZelScrollArea;
 class ZelTextArea;
 class ZelTextBox;
+class zelCompass;
 class zelCoordEntryWidget;
 
 namespace quarn {
@@ -41,6 +40,11 @@ void applyContextMenuButton(ZelPushButton *button);
 void applyClosedPageButton(QObject *button);
 void applyListButton(ZelPushButton *button);
 void applyListCheckBox(ZelAbstractCheckButton *button);
+// Ring, target, sun and moon, white north and black other badges, heading and
+// bearing 0, turning with the heading, radius 82 about (120, 130); then repaints.
+// Parent and geometry stay the form's; the dashboards' own dials are written
+// out row by row. Defined in compass.cpp.
+void applyStandardMapCompass(zelCompass *compass);
 void applyPlainPanelText(ZelTextBox *text);
 void applyCaption(ZelTextBox *caption);
 void applySmallCaption(ZelTextBox *caption);

@@ -4,6 +4,7 @@
 
 #include "core/construction/row.h"
 #include "controls/zel_combo_box.h"
+#include "controls/zel_compass.h"
 #include "controls/zel_coord_entry_widget.h"
 #include "controls/zel_push_button.h"
 #include "controls/zel_push_check_box.h"
@@ -149,6 +150,7 @@ TEST(RowLooks, ApplyFixedSettingsThatRepeatingLeavesAlone)
     });
     expectFixed<ZelTextArea>({{"smallCaption", [](auto &row) { row.smallCaption(); }}});
     expectFixed<ZelScrollArea>({{"scrollingPage", [](auto &row) { row.scrollingPage(); }}});
+    expectFixed<zelCompass>({{"standardMapCompass", [](auto &row) { row.standardMapCompass(); }}});
     expectFixed<zelCoordEntryWidget>({
         {"numericParameterEntry", [](auto &row) { row.numericParameterEntry(); }},
         {"coordinateDisplay", [](auto &row) { row.coordinateDisplay(); }},
