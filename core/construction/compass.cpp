@@ -1,5 +1,3 @@
-#include "core/construction/compass.h"
-
 #include "core/construction/row.h"
 #include "controls/zel_compass.h"
 

@@ -185,18 +185,17 @@ void locationPanel(ZelPushButton *&button, ZelIcon *&icon, ZelTextBox *&caption,
     make(button, root, "btnLocation").at(8, 111, 226, 44).plainPanelButton();
     make(icon, button, "iconPaneLocation").at(10, 10, 25, 25).image(":/Icons/i_PaneBtn_Location.mif");
     make(caption, button, "dateTimeLabel_3").at(38, 5, 176, 16).panelText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
-    make(location, button, "labelLocation").at(38, 20, 176, 16).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents(false).alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
+    make(location, button, "labelLocation").at(38, 20, 176, 16).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).plainPanelText().scaledContents(false).alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void destinationPanel(ZelPushButton *&button, ZelTextBox *&direction, ZelStatusIndicator *&directionIndicator,
                       ZelIcon *&flag, ZelTextBox *&distance, QWidget *root)
 {
-    const Colours panelText = blackText().role(QPalette::ButtonText, kBlack, kDisabledText);
     make(button, root, "btnDDE").at(8, 69, 226, 44).plainPanelButton();
-    make(direction, button, "txtDirection").at(190, 10, 24, 21).palette(panelText).font(boldAA()).pixelSize(12).content("");
+    make(direction, button, "txtDirection").at(190, 10, 24, 21).distanceBarText().content("");
     make(directionIndicator, button, "iconDirection").at(192, 10, 25, 22).statusImages(paneDirectionImages());
     make(flag, button, "iconFlag").at(10, 9, 25, 25).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(distance, button, "txtDistance").at(38, 10, 150, 21).palette(panelText).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("N/I");
+    make(distance, button, "txtDistance").at(38, 10, 150, 21).distanceBarText().textBoxFlags(TextBoxFlags::FirstOn).content("N/I");
 }
 
 } // namespace quarn

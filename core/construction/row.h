@@ -45,7 +45,7 @@ public:
     W *object() const { return m_object; }
 
     // --- shared looks, out of line in row_looks.h -------------------------------
-    // The standard combo box, passing its events on.
+    // The standard combo box; a row that passes its events on says so.
     Row &standardComboBox();
     // The 99 x 44 unit chooser of the barometer calibration.
     Row &smallComboBox();
@@ -103,6 +103,52 @@ public:
     Row &listButton();
     // A check box on the list button face, its mark at 12, 12; no focus picture.
     Row &listCheckBox();
+    // Text on the light panel and button faces in the normal weight: black
+    // (dimmed when disabled); its size is the row's.
+    Row &plainPanelText();
+    // A caption: of a setting, a status line or a button, in the colour of
+    // what it stands on.
+    Row &caption();
+    // The small caption beside a detail's icon, or a small read-out.
+    Row &smallCaption();
+    // The label on a button face.
+    Row &buttonLabel();
+    // The name line of a list row; its size is the row's.
+    Row &listItemName();
+    // The small second line of a list row: a distance or a change of elevation.
+    Row &listItemDetail();
+    // The headings and read-outs of the distance, direction and elevation bar.
+    Row &distanceBarText();
+    // The name of a parameter of the user datum, and of the user grid.
+    Row &datumParameterName();
+    Row &gridParameterName();
+    // The coordinates line of the map pop-ups.
+    Row &popupCoordinates();
+    // A coordinate or its datum on the location pages.
+    Row &locationCoordinate();
+    // The page count in a title band.
+    Row &titlePageNumber();
+    // The page and item count on a list's header bar.
+    Row &listHeaderCount();
+    // The chosen values of a geocache filter, on the filter's button, written
+    // as properties by name like the rest of those rows' properties.
+    Row &filterChoice();
+    // A value read out in the regular weight: a memory size, a geofence's value.
+    Row &regularValue();
+    // The name of a memory figure (Total, Map, ...).
+    Row &memoryFigureName();
+    // The labels of the geofence alert buttons.
+    Row &geofenceAlertLabel();
+    // A caption on the media menu.
+    Row &mediaMenuCaption();
+    // A page that scrolls up and down, its bar always shown.
+    Row &scrollingPage();
+    // The cross that closes a pop-up.
+    Row &closeButton();
+    // A toggle-button face that shows neither press nor focus.
+    Row &flatToggleButton();
+    // A coordinate shown, not edited.
+    Row &coordinateDisplay();
 
     // Applies a look routine of core/construction to the object at this point
     // of its row.

@@ -20,6 +20,12 @@ enum class CoordType {
     NumericParameter = 5,  // one number of a user datum or grid
 };
 
+// The form of a coordinate within its system; the entries that set it ask for
+// the system's standard form, which is also the control's default.
+enum class CoordSubType {
+    Standard = 0,
+};
+
 template <typename W, typename Self>
 class EntrySettings
 {
@@ -38,7 +44,7 @@ public:
         return self();
     }
     Self &coordType(CoordType type) { target()->setCoordType(int(type)); return self(); }
-    Self &coordSubType(int subType) { target()->setCoordSubType(subType); return self(); }
+    Self &coordSubType(CoordSubType subType) { target()->setCoordSubType(int(subType)); return self(); }
     Self &sliderPosition(int position) { target()->setSliderPosition(position); return self(); }
     Self &dateEditEnabled(bool on = true) { target()->setDateEditEnabled(on); return self(); }
     Self &modifiable(bool on = true) { target()->setModifiable(on); return self(); }

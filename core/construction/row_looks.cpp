@@ -6,6 +6,8 @@
 #include "controls/zel_combo_box.h"
 #include "controls/zel_coord_entry_widget.h"
 #include "controls/zel_push_button.h"
+#include "controls/zel_scroll_area.h"
+#include "controls/zel_text_area.h"
 #include "controls/zel_text_box.h"
 
 namespace quarn {
@@ -46,7 +48,6 @@ void applyStandardComboBox(ZelComboBox *comboBox)
                                   ":/Buttons/b_ToggleButton_h.mif", ":/Buttons/b_DropDown_Item.mif",
                                   ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif", 3});
     comboBox->setTextMargin(16);
-    comboBox->setEventPropagation(true);
 }
 
 void applySmallComboBox(ZelComboBox *comboBox)
@@ -63,6 +64,12 @@ void applyRoundButton(ZelPushButton *button)
     button->setNormal(image(":/Buttons/b_RoundButton.mif"));
     button->setPressed(image(":/Buttons/b_RoundButton_h.mif"));
     button->setShiftOnPress(QPoint(1, 1));
+}
+
+void applyPanelText(ZelTextBox *text)
+{
+    text->setPalette(blackText());
+    text->setFont(boldAA());
 }
 
 void applyTitleText(ZelTextBox *textBox)
@@ -228,6 +235,200 @@ void applyNumericParameterEntry(zelCoordEntryWidget *entry)
 {
     entry->setFont(Font().pointSize(16));
     entry->setCoordType(int(CoordType::NumericParameter));
+}
+
+// Black, grey when disabled, in the antialiased normal weight.
+void applyPlainPanelText(ZelTextBox *text)
+{
+    text->setPalette(blackText());
+    text->setFont(normalWeightAA());
+}
+
+// Bold antialiased 14 px.
+void applyCaption(ZelTextBox *caption)
+{
+    caption->setFont(boldAA());
+    caption->setFontPixelSize(14);
+}
+
+namespace {
+
+template <typename Text>
+void applySmallBoldText(Text *text)
+{
+    text->setFont(boldAA());
+    text->setFontPixelSize(12);
+}
+
+} // namespace
+
+// Bold antialiased 12 px.
+void applySmallCaption(ZelTextBox *caption)
+{
+    applySmallBoldText(caption);
+}
+
+void applySmallCaption(ZelTextArea *caption)
+{
+    applySmallBoldText(caption);
+}
+
+// Bold antialiased 14 px, centred.
+void applyButtonLabel(ZelTextBox *label)
+{
+    label->setFont(boldAA());
+    label->setAlignment(align::Centre);
+    label->setFontPixelSize(14);
+}
+
+// Bold antialiased, the first display flag on.
+void applyListItemName(ZelTextBox *name)
+{
+    name->setFont(boldAA());
+    name->setTextBoxFlags(true, false);
+}
+
+// Normal-weight antialiased 11 px, the first display flag on.
+void applyListItemDetail(ZelTextBox *detail)
+{
+    detail->setFont(normalWeightAA());
+    detail->setFontPixelSize(11);
+    detail->setTextBoxFlags(true, false);
+}
+
+// Black text and button text, grey when disabled, bold antialiased 12 px.
+void applyDistanceBarText(ZelTextBox *text)
+{
+    text->setPalette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText));
+    text->setFont(boldAA());
+    text->setFontPixelSize(12);
+}
+
+// Bold antialiased 14 px, the two display flags off.
+void applyDatumParameterName(ZelTextBox *name)
+{
+    name->setFont(boldAA());
+    name->setFontPixelSize(14);
+    name->setTextBoxFlags(false, false);
+}
+
+// Bold antialiased 14 px, wrapped, the three display flags off.
+void applyGridParameterName(ZelTextBox *name)
+{
+    name->setFont(boldAA());
+    name->setWordWrap(true);
+    name->setFontPixelSize(14);
+    name->setTextBoxFlags(false, false, false);
+}
+
+// Bold antialiased 12 px, scaled, left and vertically centred.
+void applyPopupCoordinates(ZelTextBox *text)
+{
+    text->setFont(boldAA());
+    text->setScaledContents(true);
+    text->setAlignment(align::LeftVCentre);
+    text->setFontPixelSize(12);
+}
+
+// Bold antialiased 14 px on one line, right and vertically centred, the first
+// display flag on.
+void applyLocationCoordinate(ZelTextBox *text)
+{
+    text->setFont(boldAA());
+    text->setFontPixelSize(14);
+    text->setAlignment(align::RightVCentre);
+    text->setWordWrap(false);
+    text->setTextBoxFlags(true, false);
+}
+
+// White, bold antialiased 12 px, right and vertically centred.
+void applyTitlePageNumber(ZelTextBox *text)
+{
+    text->setPalette(whiteText());
+    text->setFont(boldAA());
+    text->setAlignment(align::RightVCentre);
+    text->setFontPixelSize(12);
+}
+
+// White button text, grey when disabled, 12 px, right and vertically centred.
+void applyListHeaderCount(ZelTextBox *text)
+{
+    text->setPalette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText));
+    text->setFontPixelSize(12);
+    text->setAlignment(align::RightVCentre);
+}
+
+// Normal-weight antialiased 14 px, cut short with an ellipsis.
+void applyFilterChoice(ZelTextBox *text)
+{
+    text->setFont(normalWeightAA());
+    detail::setProperty(text, "fontPixelSize", 14);
+    detail::setProperty(text, "ellipsis", true);
+}
+
+// Antialiased 14 px in the default weight.
+void applyRegularValue(ZelTextBox *value)
+{
+    value->setFont(aaFont());
+    value->setFontPixelSize(14);
+}
+
+// Antialiased 14 px in the default weight, scaled.
+void applyMemoryFigureName(ZelTextBox *name)
+{
+    name->setFont(aaFont());
+    name->setScaledContents(true);
+    name->setFontPixelSize(14);
+}
+
+// Normal-weight antialiased 18 px, left and vertically centred.
+void applyGeofenceAlertLabel(ZelTextBox *label)
+{
+    label->setFont(normalWeightAA());
+    label->setFontPixelSize(18);
+    label->setAlignment(align::LeftVCentre);
+}
+
+// Bold antialiased 14 px plain text, centred and wrapped.
+void applyMediaMenuCaption(ZelTextBox *caption)
+{
+    caption->setFont(boldAA());
+    caption->setTextFormat(Qt::PlainText);
+    caption->setAlignment(align::Centre);
+    caption->setWordWrap(true);
+    caption->setFontPixelSize(14);
+}
+
+// Vertical bar always on, horizontal never, the page sized to the area.
+void applyScrollingPage(ZelScrollArea *scrollArea)
+{
+    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->setWidgetResizable(true);
+}
+
+// The contextual menu's cross: normal, pressed.
+void applyCloseButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_ContextualMenu_Close.mif"));
+    button->setPressed(image(":/Buttons/b_ContextualMenu_Close_h.mif"));
+}
+
+// The toggle-button face in every state, not shifting when pressed.
+void applyFlatToggleButton(ZelPushButton *button)
+{
+    button->setNormal(image(":/Buttons/b_ToggleButton.mif"));
+    button->setPressed(image(":/Buttons/b_ToggleButton.mif"));
+    button->setFocused(image(":/Buttons/b_ToggleButton.mif"));
+    button->setShiftOnPress(QPoint(0, 0));
+}
+
+// A 13 pt font, read-only and not modifiable.
+void applyCoordinateDisplay(zelCoordEntryWidget *entry)
+{
+    entry->setFont(Font().pointSize(13));
+    entry->setReadOnly(true);
+    entry->setModifiable(false);
 }
 
 } // namespace quarn

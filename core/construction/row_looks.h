@@ -2,19 +2,21 @@
 
 // Looks shared by many rows, kept out of line so every form uses one copy.
 
-#include "core/construction/compass.h"
-
 class QObject;
 class ZelAbstractCheckButton;
 class ZelComboBox;
 class ZelPushButton;
+class ZelScrollArea;
+class ZelTextArea;
 class ZelTextBox;
+class zelCompass;
 class zelCoordEntryWidget;
 
 namespace quarn {
 
 void applyStandardComboBox(ZelComboBox *comboBox);
 void applySmallComboBox(ZelComboBox *comboBox);
+void applyPanelText(ZelTextBox *text);
 void applyTitleText(ZelTextBox *textBox);
 void applyRoundButton(ZelPushButton *button);
 void applyMenuCaption(ZelTextBox *caption);
@@ -38,6 +40,34 @@ void applyContextMenuButton(ZelPushButton *button);
 void applyClosedPageButton(QObject *button);
 void applyListButton(ZelPushButton *button);
 void applyListCheckBox(ZelAbstractCheckButton *button);
+// Ring, target, sun and moon, white north and black other badges, heading and
+// bearing 0, turning with the heading, radius 82 about (120, 130); then repaints.
+// Parent and geometry stay the form's; the dashboards' own dials are written
+// out row by row. Defined in compass.cpp.
+void applyStandardMapCompass(zelCompass *compass);
+void applyPlainPanelText(ZelTextBox *text);
+void applyCaption(ZelTextBox *caption);
+void applySmallCaption(ZelTextBox *caption);
+void applySmallCaption(ZelTextArea *caption);
+void applyButtonLabel(ZelTextBox *label);
+void applyListItemName(ZelTextBox *name);
+void applyListItemDetail(ZelTextBox *detail);
+void applyDistanceBarText(ZelTextBox *text);
+void applyDatumParameterName(ZelTextBox *name);
+void applyGridParameterName(ZelTextBox *name);
+void applyPopupCoordinates(ZelTextBox *text);
+void applyLocationCoordinate(ZelTextBox *text);
+void applyTitlePageNumber(ZelTextBox *text);
+void applyListHeaderCount(ZelTextBox *text);
+void applyFilterChoice(ZelTextBox *text);
+void applyRegularValue(ZelTextBox *value);
+void applyMemoryFigureName(ZelTextBox *name);
+void applyGeofenceAlertLabel(ZelTextBox *label);
+void applyMediaMenuCaption(ZelTextBox *caption);
+void applyScrollingPage(ZelScrollArea *scrollArea);
+void applyCloseButton(ZelPushButton *button);
+void applyFlatToggleButton(ZelPushButton *button);
+void applyCoordinateDisplay(zelCoordEntryWidget *entry);
 
 template <typename W>
 Row<W> &Row<W>::standardComboBox()
@@ -53,11 +83,11 @@ Row<W> &Row<W>::smallComboBox()
     return *this;
 }
 
-// Through the row's own settings: the texts wearing it are of several classes.
 template <typename W>
 Row<W> &Row<W>::panelText()
 {
-    return this->palette(blackText()).font(boldAA());
+    applyPanelText(m_object);
+    return *this;
 }
 
 template <typename W>
@@ -225,6 +255,160 @@ template <typename W>
 Row<W> &Row<W>::listCheckBox()
 {
     applyListCheckBox(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::plainPanelText()
+{
+    applyPlainPanelText(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::caption()
+{
+    applyCaption(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::smallCaption()
+{
+    applySmallCaption(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::buttonLabel()
+{
+    applyButtonLabel(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::listItemName()
+{
+    applyListItemName(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::listItemDetail()
+{
+    applyListItemDetail(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::distanceBarText()
+{
+    applyDistanceBarText(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::datumParameterName()
+{
+    applyDatumParameterName(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::gridParameterName()
+{
+    applyGridParameterName(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::popupCoordinates()
+{
+    applyPopupCoordinates(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::locationCoordinate()
+{
+    applyLocationCoordinate(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::titlePageNumber()
+{
+    applyTitlePageNumber(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::listHeaderCount()
+{
+    applyListHeaderCount(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::filterChoice()
+{
+    applyFilterChoice(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::regularValue()
+{
+    applyRegularValue(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::memoryFigureName()
+{
+    applyMemoryFigureName(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::geofenceAlertLabel()
+{
+    applyGeofenceAlertLabel(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::mediaMenuCaption()
+{
+    applyMediaMenuCaption(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::scrollingPage()
+{
+    applyScrollingPage(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::closeButton()
+{
+    applyCloseButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::flatToggleButton()
+{
+    applyFlatToggleButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::coordinateDisplay()
+{
+    applyCoordinateDisplay(m_object);
     return *this;
 }
 

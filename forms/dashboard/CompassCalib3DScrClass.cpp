@@ -18,7 +18,7 @@ void setupUi(Ui_CompassCalib3DScrClass &ui, QWidget *root)
     make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Compass.mif").pressed(":/Icons/i_ToolBar_Compass_h.mif");
     make(ui.AnimationCtrl, root, "AnimationCtrl").at(12, 180, 216, 133).with(figureEightAnimation);
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelName_2, ui.icon, "labelName_2").at(50, 0, 151, 46).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.labelName_2, ui.icon, "labelName_2").at(50, 0, 151, 46).palette(whiteTextDimDisabled()).buttonLabel().wordWrap();
     make(ui.icon_4, ui.icon, "icon_4").at(4, 4, 38, 38).image(":/Icons/i_Compass.mif");
     make(ui.textBox, root, "textBox").at(0, 70, 241, 101).alignment(Qt::AlignCenter);
 }

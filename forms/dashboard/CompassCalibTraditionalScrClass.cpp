@@ -18,7 +18,7 @@ void setupUi(Ui_CompassCalibTraditionalScrClass &ui, QWidget *root)
     make(ui.lblStart, ui.btnStart, "lblStart").at(15, 6, 51, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(13);
     make(ui.textInstruct, root, "textInstruct").at(0, 70, 241, 131).alignment(Qt::AlignCenter).pixelSize(17);
     make(ui.iconTitleBar, root, "iconTitleBar").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.textHeader, ui.iconTitleBar, "textHeader").at(39, 0, 201, 41).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.textHeader, ui.iconTitleBar, "textHeader").at(39, 0, 201, 41).palette(whiteTextDimDisabled()).buttonLabel().wordWrap();
     make(ui.icon_4, ui.iconTitleBar, "icon_4").at(0, 0, 38, 38).image(":/Icons/i_Compass.mif");
     make(ui.iconTarget, root, "iconTarget").at(110, 230, 28, 69).image(":/Icons/i_Compass_Arrow_Blue.mif");
 }

@@ -13,7 +13,7 @@ void setupUi(Ui_DashboardDataField &ui, QWidget *root)
 
     make(ui.background, root, "background").at(0, 0, 241, 131);
     make(ui.title, ui.background, "title").at(10, 10, 101, 16).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.data, ui.background, "data").at(50, 60, 101, 21).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.data, ui.background, "data").at(50, 60, 101, 21).listItemName().alignment(Qt::AlignCenter).pixelSize(16);
 }
 
 void retranslateUi(Ui_DashboardDataField &, QWidget *root)

@@ -15,7 +15,7 @@ void setupUi(Ui_FishHuntScreenClass &ui, QWidget *root)
     make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).font(boldAA()).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).smallCaption();
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_FishHunt.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 286);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 190, 241, 93);

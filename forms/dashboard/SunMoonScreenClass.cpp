@@ -21,8 +21,8 @@ void setupUi(Ui_SunMoonScreenClass &ui, QWidget *root)
     layout(ui.horizontalLayout_3, ui.layoutWidget, "horizontalLayout_3").margins(5, 0, 2, 0);
     layout(ui.verticalLayout_3, nullptr, "verticalLayout_3").spacing(6).margins(0, 0, 0, 3);
     spacer(ui.obj9, 20, 30, QSizePolicy::Minimum, QSizePolicy::Expanding);
-    make(ui.txtRises, ui.layoutWidget, "txtRises").palette(Colours().role(QPalette::WindowText, kBlack, kClear).role(QPalette::Shadow, QColor(195, 195, 195))).font(boldAA()).locale(QLocale(QLocale::English, QLocale::UnitedStates)).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
-    make(ui.txtSets, ui.layoutWidget, "txtSets").palette(Colours().role(QPalette::WindowText, kBlack, kClear)).font(boldAA()).locale(QLocale(QLocale::English, QLocale::UnitedStates)).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
+    make(ui.txtRises, ui.layoutWidget, "txtRises").palette(Colours().role(QPalette::WindowText, kBlack, kClear).role(QPalette::Shadow, QColor(195, 195, 195))).smallCaption().locale(QLocale(QLocale::English, QLocale::UnitedStates)).alignment(Qt::AlignTrailing | Qt::AlignVCenter);
+    make(ui.txtSets, ui.layoutWidget, "txtSets").palette(Colours().role(QPalette::WindowText, kBlack, kClear)).smallCaption().locale(QLocale(QLocale::English, QLocale::UnitedStates)).alignment(Qt::AlignTrailing | Qt::AlignVCenter);
     layout(ui.verticalLayout, nullptr, "verticalLayout").spacing(3);
     layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6);
     spacer(ui.obj14, 12, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);

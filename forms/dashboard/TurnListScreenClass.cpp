@@ -18,8 +18,8 @@ void setupUi(Ui_TurnListScreenClass &ui, QWidget *root)
     make(ui.list, root, "list").at(0, 80, 240, 265);
     make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(19, 13, 161, 20).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16);
-    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).palette(whiteButtonText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("1/1").pixelSize(12);
-    make(ui.txtNumOfAddress, ui.btnListHeader, "txtNumOfAddress").at(170, 23, 66, 17).palette(whiteButtonText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(12);
+    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).listHeaderCount().content("1/1");
+    make(ui.txtNumOfAddress, ui.btnListHeader, "txtNumOfAddress").at(170, 23, 66, 17).listHeaderCount().content("0");
 }
 
 void retranslateUi(Ui_TurnListScreenClass &ui, QWidget *)

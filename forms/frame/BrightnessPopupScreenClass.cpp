@@ -18,7 +18,7 @@ void setupUi(Ui_BrightnessPopupScreenClass &ui, QWidget *root)
     make(ui.iconBrightness, root, "iconBrightness").at(20, 295, 38, 36).image(":/Icons/i_Brightness.mif");
     make(ui.iconVolume, root, "iconVolume").at(20, 222, 38, 38).image(":/Icons/i_Volume.mif");
     make(ui.txtTitle, root, "txtTitle").at(25, 46, 166, 32).palette(whiteText()).font(Font().pointSize(1).bold().aa()).alignment(Qt::AlignCenter).wordWrap().pixelSize(16);
-    make(ui.btnClose, root, "btnClose").at(190, 49, 27, 27).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.btnClose, root, "btnClose").at(190, 49, 27, 27).closeButton();
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(30, 92, 183, 183);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(0).sizeConstraint(QLayout::SetFixedSize);
     make(ui.btnConnectToPC, ui.verticalLayoutWidget, "btnConnectToPC").normal(":/Buttons/b_PopUp_Dialog_Button.mif").pressed(":/Buttons/b_PopUp_Dialog_Button_h.mif").focused(":/Buttons/b_PopUp_Dialog_Button_f.mif");

@@ -12,7 +12,7 @@ void setupUi(Ui_ConnectedPCScreenClass &ui, QWidget *root)
     Root(root, "ConnectedPCScreenClass").size(240, 400);
 
     make(ui.icon_2, root, "icon_2").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2").at(0, 10, 241, 20).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(14);
+    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2").at(0, 10, 241, 20).palette(whiteTextDimDisabled()).buttonLabel();
     make(ui.icon, ui.lblOffCourse_2, "icon").at(10, -10, 38, 38).image(":/Shell/barpcconnect.mif");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");

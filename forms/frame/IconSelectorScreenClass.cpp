@@ -12,8 +12,8 @@ void setupUi(Ui_IconSelectorScreenClass &ui, QWidget *root)
     Root(root, "IconSelectorScreenClass").size(240, 400).image("imageTop", ":/Bkgd/bkgd_ContextualMenu_Top.mif").image("imageFill", ":/Bkgd/bkgd_ContextualMenu_Middle.mif").image("imageBottom", ":/Bkgd/bkgd_ContextualMenu_Bottom.mif").image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif").property("clientAreaHeight", 278);
 
     make(ui.txtTitle, root, "txtTitle").at(39, 45, 151, 22).titleText();
-    make(ui.btnClose, root, "btnClose").at(193, 43, 27, 27).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
-    make(ui.scrollArea, root, "scrollArea").at(17, 82, 205, 278).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.btnClose, root, "btnClose").at(193, 43, 27, 27).closeButton();
+    make(ui.scrollArea, root, "scrollArea").at(17, 82, 205, 278).scrollingPage();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 184, 276).minSize(184, 276);
     make(ui.gridLayoutWidget, ui.scrollAreaWidgetContents, "gridLayoutWidget").at(0, -2, 204, 281);
     layout(ui.gridLayout, ui.gridLayoutWidget, "gridLayout").verticalSpacing(2).sizeConstraint(QLayout::SetMinimumSize);

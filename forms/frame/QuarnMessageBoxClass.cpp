@@ -11,7 +11,7 @@ void setupUi(Ui_QuarnMessageBoxClass &ui, QWidget *root)
 {
     Root(root, "QuarnMessageBoxClass").size(240, 400).windowModality(Qt::WindowModal).image("imageTop", ":/Bkgd/bkgd_ContextualMenu_Top.mif").image("imageFill", ":/Bkgd/bkgd_ContextualMenu_Middle.mif").image("imageBottom", ":/Bkgd/bkgd_ContextualMenu_Bottom.mif").image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif").property("clientAreaHeight", 180);
 
-    make(ui.btnClose, root, "btnClose").at(194, 94, 27, 27).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.btnClose, root, "btnClose").at(194, 94, 27, 27).closeButton();
     make(ui.txtMessage, root, "txtMessage").at(26, 137, 189, 122).font(boldAA()).readOnly().textInteraction(Qt::NoTextInteraction).pixelSize(16).alignHCenter().alignVCenter();
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(24, 260, 192, 51);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout").spacing(0);

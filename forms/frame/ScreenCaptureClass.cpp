@@ -19,10 +19,10 @@ void setupUi(Ui_ScreenCaptureClass &ui, QWidget *root)
     make(ui.lblScreenCapture, root, "lblScreenCapture").at(10, 80, 219, 16).settingCaption();
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnOnOff, root, "btnOnOff").at(0, 100, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButton.mif");
-    make(ui.lblOnOff, ui.btnOnOff, "lblOnOff").at(10, 5, 210, 34).font(boldAA()).wordWrap().pixelSize(14);
-    make(ui.btnView, root, "btnView").at(0, 170, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButton.mif");
-    make(ui.lblView, ui.btnView, "lblView").at(10, 5, 210, 34).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.btnOnOff, root, "btnOnOff").at(0, 100, 230, 44).flatToggleButton();
+    make(ui.lblOnOff, ui.btnOnOff, "lblOnOff").at(10, 5, 210, 34).caption().wordWrap();
+    make(ui.btnView, root, "btnView").at(0, 170, 230, 44).flatToggleButton();
+    make(ui.lblView, ui.btnView, "lblView").at(10, 5, 210, 34).buttonLabel().wordWrap();
 }
 
 void retranslateUi(Ui_ScreenCaptureClass &ui, QWidget *)

@@ -17,8 +17,8 @@ void setupUi(Ui_GcSummaryScreenClass &ui, QWidget *root)
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(32, 13, 174, 20).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(206, 2, 30, 20).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
-    make(ui.labelNumber, ui.icon, "labelNumber").at(206, 24, 30, 20).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage").at(206, 2, 30, 20).titlePageNumber();
+    make(ui.labelNumber, ui.icon, "labelNumber").at(206, 24, 30, 20).titlePageNumber();
     make(ui.icon_2, ui.icon, "icon_2").at(6, 12, 27, 22).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.listSummaryItems, root, "listSummaryItems").at(1, 70, 234, 281);
 }

@@ -11,7 +11,7 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
 {
     Root(root, "GeocacheDetailsScreenClass").size(240, 400);
 
-    make(ui.scrollArea, root, "scrollArea").at(0, 127, 240, 222).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollArea, root, "scrollArea").at(0, 127, 240, 222).scrollingPage();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 444).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 444);
     make(ui.verticalLayoutWidget, ui.scrollAreaWidgetContents, "verticalLayoutWidget").at(0, 0, 230, 442);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(0);
@@ -50,11 +50,11 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     layout(ui.horizontalLayout_2, ui.layoutWidget_3, "horizontalLayout_2").spacing(2);
     make(ui.statGeocacheStatus, ui.layoutWidget_3, "statGeocacheStatus").statusImages({":/Icons/i_PaneBtn_DidntFoundIt.mif", ":/Icons/i_PaneBtn_FoundIt.mif", ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_NotAttempted.mif"});
     make(ui.txtStatus, ui.layoutWidget_3, "txtStatus").panelText().wordWrap().content("Not found").pixelSize(13);
-    make(ui.txtLastLogDate, ui.layoutWidget_3, "txtLastLogDate").palette(blackText()).font(normalWeightAA()).wordWrap().content("Not found").pixelSize(13);
+    make(ui.txtLastLogDate, ui.layoutWidget_3, "txtLastLogDate").plainPanelText().wordWrap().content("Not found").pixelSize(13);
     spacer(ui.horizontalSpacer_2, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.buttonLocation, ui.verticalLayoutWidget, "buttonLocation").panelButton().eventPropagation();
     make(ui.iconLocation, ui.buttonLocation, "iconLocation").at(9, 10, 23, 22).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_PaneBtn_Location.mif").pixelSize(12);
-    make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(58, 20, 158, 18).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).scaledContents().alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(58, 20, 158, 18).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).plainPanelText().scaledContents().alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.zelTextBox, ui.buttonLocation, "zelTextBox").at(40, 1, 175, 20).panelText().scaledContents().pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.buttonPictures, ui.verticalLayoutWidget, "buttonPictures").panelButton().eventPropagation();
     make(ui.layoutWidget, ui.buttonPictures, "layoutWidget").at(9, 4, 216, 34);

@@ -25,7 +25,7 @@ void setupUi(Ui_GeocacheFilterTypeClass &ui, QWidget *root)
     make(ui.btnHeader, root, "btnHeader").at(6, 60, 226, 38).closedPageButton().eventPropagation();
     make(ui.horizontalLayoutWidget, ui.btnHeader, "horizontalLayoutWidget").at(12, 4, 208, 29);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout");
-    make(ui.txtHeader, ui.horizontalLayoutWidget, "txtHeader").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred).font(boldAA()).pixelSize(14);
+    make(ui.txtHeader, ui.horizontalLayoutWidget, "txtHeader").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred).caption();
     make(ui.txtTypes, ui.horizontalLayoutWidget, "txtTypes").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).content("long long long long long long long").pixelSize(14).ellipsis();
     spacer(ui.verticalSpacer, 5, 20, QSizePolicy::Minimum, QSizePolicy::Minimum);
 

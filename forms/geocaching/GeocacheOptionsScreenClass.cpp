@@ -33,7 +33,7 @@ void setupUi(Ui_GeocacheOptionsScreenClass &ui, QWidget *root)
     make(ui.label, ui.btnRouteOptions, "label").at(9, 12, 211, 21).font(Font().bold().aa().kerning()).alignment(Qt::AlignCenter).pixelSize(14);
     spacer(ui.verticalSpacer, 20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
     make(ui.btnDelete, ui.backing, "btnDelete").at(4, 191, 227, 38).closedPageButton();
-    make(ui.labelPictures, ui.btnDelete, "labelPictures").at(12, 8, 201, 21).panelText().alignment(Qt::AlignCenter).pixelSize(14);
+    make(ui.labelPictures, ui.btnDelete, "labelPictures").at(12, 8, 201, 21).palette(blackText()).buttonLabel();
     make(ui.txtPath, ui.backing, "txtPath").at(15, 147, 210, 38).font(aaFont()).html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" \"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" /><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" font-weight:400; font-style:normal;\">\n<table border=\"0\" style=\"-qt-table-type: root; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;\">\n<tr>\n<td style=\"border: none;\">\n<p style=\" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span style=\" font-family:'Arial';\">long_long_long_longlong_long_long_longlong_long_long_longlong_long_long_longlong_long_long_longlong_long_long_longlong_long_long_long</span></p></td></tr></table></body></html>").verticalScrollBar(Qt::ScrollBarAlwaysOff).horizontalScrollBar(Qt::ScrollBarAlwaysOff).readOnly().textInteraction(Qt::NoTextInteraction).pixelSize(14);
 
     addMembers(ui.horizontalLayout, {ui.iconPaneLocation, ui.dateTimeLabel, ui.horizontalSpacer, ui.statRoutingMethod});

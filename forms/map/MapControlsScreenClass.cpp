@@ -14,8 +14,8 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
     make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
     make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 330, 71, 20);
     make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft").pixelSize(14);
-    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft").pixelSize(14);
+    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
+    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
     make(ui.NorthUp, ui.zelMapControl, "NorthUp").at(0, 302, 48, 48).northImage(":/Icons/i_North.mif").northArrowImage(":/Icons/i_NorthArrow.mif");
     make(ui.compass, ui.zelMapControl, "compass").at(0, 150, 240, 240).standardMapCompass();
     make(ui.panelTop, root, "panelTop").at(0, 21, 240, 54).image(":/Bkgd/bkgd_Map_Control_Top.mif");

@@ -18,8 +18,8 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
     make(ui.destIcon, ui.infoBackground, "destIcon").at(0, 5, 25, 22).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 330, 71, 20);
     make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft").pixelSize(14);
-    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft").pixelSize(14);
+    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
+    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
     make(ui.NorthUp, ui.zelMapControl, "NorthUp").at(0, 302, 48, 48).northImage(":/Icons/i_North.mif").northArrowImage(":/Icons/i_NorthArrow.mif");
     make(ui.ZoomIn, ui.zelMapControl, "ZoomIn").at(182, 155, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_In.mif").pressed(":/Buttons/b_Pan_In_h.mif");
     make(ui.ZoomOut, ui.zelMapControl, "ZoomOut").at(182, 213, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_Out.mif").pressed(":/Buttons/b_Pan_Out_h.mif");

@@ -11,7 +11,7 @@ void setupUi(Ui_MapSel_ButtonItemClass &ui, QWidget *root)
 {
     Root(root, "MapSel_ButtonItemClass").size(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").property("eventPropagation", true);
 
-    make(ui.Name, root, "Name").at(93, 7, 126, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).font(boldAA()).wordWrap().content("TODO").pixelSize(14);
+    make(ui.Name, root, "Name").at(93, 7, 126, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).caption().wordWrap().content("TODO");
     make(ui.ItemIcon, root, "ItemIcon").at(53, 6, 38, 38).image(":/Icons/i_Maps.mif");
     make(ui.ic_SDCard, ui.ItemIcon, "ic_SDCard").at(17, 17, 20, 20).image(":/Icons/i_SD Card_small.mif");
     make(ui.ic_Error, ui.ItemIcon, "ic_Error").at(17, 17, 20, 20).image(":/Icons/i_media_delete.mif");

@@ -17,8 +17,8 @@ void setupUi(Ui_MapViewScreenClass &ui, QWidget *root)
     make(ui.ZoomOut, ui.zelMapControl, "ZoomOut").at(182, 213, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_Out.mif").pressed(":/Buttons/b_Pan_Out_h.mif");
     make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 330, 71, 20);
     make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft").pixelSize(14);
-    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft").pixelSize(14);
+    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
+    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
     make(ui.btnBigGo, ui.zelMapControl, "btnBigGo").at(157, 70, 83, 83).layoutDirection(Qt::RightToLeft).normal(":/Buttons/b_go.mif").pressed(":/Buttons/b_go_h.mif");
     make(ui.textBox, ui.btnBigGo, "textBox").at(13, 28, 40, 30).palette(Colours().role(QPalette::ButtonText, kWhite, kDimDisabledText)).font(boldAA()).layoutDirection(Qt::RightToLeft).scaledContents().alignment(Qt::AlignCenter).pixelSize(20);
     make(ui.panelBottom, root, "panelBottom").at(0, 346, 240, 54).image(":/Bkgd/bkgd_Map_Control_Bottom.mif");

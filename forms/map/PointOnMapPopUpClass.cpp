@@ -11,12 +11,12 @@ void setupUi(Ui_PointOnMapPopUpClass &ui, QWidget *root)
 {
     Root(root, "PointOnMapPopUpClass").size(222, 75).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_map_Bubble.mif").point("Offset", 114, 96);
 
-    make(ui.txtDistance, root, "txtDistance").at(10, 30, 91, 16).font(boldAA()).content("Distance").pixelSize(12);
-    make(ui.txtElevation, root, "txtElevation").at(10, 10, 91, 16).font(boldAA()).content("Elevation").pixelSize(12);
-    make(ui.txtBearing, root, "txtBearing").at(110, 30, 90, 16).font(boldAA()).content("Bearing").pixelSize(12);
-    make(ui.txtLatitude, root, "txtLatitude").at(10, 30, 159, 16).font(boldAA()).scaledContents().pixelSize(12);
-    make(ui.txtLongitude, root, "txtLongitude").at(100, 30, 80, 16).font(boldAA()).scaledContents().pixelSize(12);
-    make(ui.txtCoordZ, root, "txtCoordZ").at(110, 10, 91, 16).font(boldAA()).content("Z").pixelSize(12);
+    make(ui.txtDistance, root, "txtDistance").at(10, 30, 91, 16).smallCaption().content("Distance");
+    make(ui.txtElevation, root, "txtElevation").at(10, 10, 91, 16).smallCaption().content("Elevation");
+    make(ui.txtBearing, root, "txtBearing").at(110, 30, 90, 16).smallCaption().content("Bearing");
+    make(ui.txtLatitude, root, "txtLatitude").at(10, 30, 159, 16).popupCoordinates();
+    make(ui.txtLongitude, root, "txtLongitude").at(100, 30, 80, 16).popupCoordinates();
+    make(ui.txtCoordZ, root, "txtCoordZ").at(110, 10, 91, 16).smallCaption().content("Z");
     make(ui.statDirection, root, "statDirection").at(140, 30, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.btnSave, root, "btnSave").at(172, 16, 48, 48).normal(":/Icons/i_Save.mif");
 }

@@ -11,7 +11,7 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
 {
     Root(root, "QuickInfoBarGeocacheClass").size(240, 76).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif").point("Offset", 0, 20).sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(55, 6, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).textFormat(Qt::RichText).content("Name").pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtName, root, "txtName").at(55, 6, 141, 16).palette(whiteTextDimDisabled()).caption().textFormat(Qt::RichText).content("Name").textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.txtDiffTerr, root, "txtDiffTerr").at(63, 26, 54, 16).quickInfoText();
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 200, 65);

@@ -11,7 +11,7 @@ void setupUi(Ui_QuickInfoBarPOIClass &ui, QWidget *root)
 {
     Root(root, "QuickInfoBarPOIClass").size(240, 76).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif").point("Offset", 0, 20);
 
-    make(ui.txtName, root, "txtName").at(10, 10, 181, 16).palette(whiteTextDimDisabled()).font(boldAA()).content("Name").pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtName, root, "txtName").at(10, 10, 181, 16).palette(whiteTextDimDisabled()).caption().content("Name").textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
     make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.layoutWidget, root, "layoutWidget").at(11, 34, 167, 18);

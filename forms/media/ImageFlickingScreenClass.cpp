@@ -20,8 +20,8 @@ void setupUi(Ui_ImageFlickingScreenClass &ui, QWidget *root)
     make(ui.iconTitle, root, "iconTitle").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.iconTitle, "labelName").at(29, 2, 180, 30).titleText().wordWrap();
     make(ui.ActiveIcon, ui.iconTitle, "ActiveIcon").at(0, 0, 32, 32).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_MenuIcon_Checkmark.mif");
-    make(ui.labelNumber, ui.iconTitle, "labelNumber").at(208, 15, 30, 17).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
-    make(ui.labelPage, ui.iconTitle, "labelPage").at(208, 1, 30, 17).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
+    make(ui.labelNumber, ui.iconTitle, "labelNumber").at(208, 15, 30, 17).titlePageNumber();
+    make(ui.labelPage, ui.iconTitle, "labelPage").at(208, 1, 30, 17).titlePageNumber();
 }
 
 void retranslateUi(Ui_ImageFlickingScreenClass &ui, QWidget *root)

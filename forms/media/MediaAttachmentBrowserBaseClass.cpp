@@ -12,7 +12,7 @@ void setupUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *root)
     Root(root, "MediaAttachmentBrowserBaseClass").size(240, 400);
 
     make(ui.backingPlaceholder, root, "backingPlaceholder").at(20, 180, 200, 80);
-    make(ui.labelPlaceholder, ui.backingPlaceholder, "labelPlaceholder").at(0, 0, 200, 80).panelText().alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.labelPlaceholder, ui.backingPlaceholder, "labelPlaceholder").at(0, 0, 200, 80).palette(blackText()).buttonLabel().wordWrap();
     make(ui.icoGrabScr, root, "icoGrabScr").at(0, 109, 241, 241);
     make(ui.playMemo, root, "playMemo").at(0, 130, 240, 170).pixelSize(12);
     make(ui.btnPlayPause, ui.playMemo, "btnPlayPause").at(105, 123, 31, 35).normal(":/Buttons/b_media_play.mif").pressed(":/Buttons/b_media_play_h.mif").eventPropagation();

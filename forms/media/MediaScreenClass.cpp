@@ -21,14 +21,14 @@ void setupUi(Ui_MediaScreenClass &ui, QWidget *root)
     make(ui.btnMymemos, root, "btnMymemos").at(130, 130, 96, 96).normal(":/Buttons/b_media_my_voice_memo.mif").pressed(":/Buttons/b_media_my_voice_memo_h.mif").shiftOnPress(2, 2);
     make(ui.btnMyvideos, root, "btnMyvideos").at(130, 240, 96, 96).normal(":/Buttons/b_media_my_videos.mif").pressed(":/Buttons/b_media_my_videos_h.mif").shiftOnPress(2, 2);
     make(ui.backing, root, "backing").at(5, 104, 230, 30);
-    make(ui.myphotos, ui.backing, "myphotos").at(115, 0, 115, 30).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
-    make(ui.camera, ui.backing, "camera").at(0, 0, 115, 30).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.myphotos, ui.backing, "myphotos").at(115, 0, 115, 30).mediaMenuCaption();
+    make(ui.camera, ui.backing, "camera").at(0, 0, 115, 30).mediaMenuCaption();
     make(ui.backing_2, root, "backing_2").at(5, 214, 230, 30);
-    make(ui.voicememo, ui.backing_2, "voicememo").at(0, 0, 115, 30).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
-    make(ui.mymemos, ui.backing_2, "mymemos").at(115, 0, 115, 30).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.voicememo, ui.backing_2, "voicememo").at(0, 0, 115, 30).mediaMenuCaption();
+    make(ui.mymemos, ui.backing_2, "mymemos").at(115, 0, 115, 30).mediaMenuCaption();
     make(ui.backing_3, root, "backing_3").at(5, 324, 230, 30);
-    make(ui.video, ui.backing_3, "video").at(0, 0, 115, 30).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
-    make(ui.myvideos, ui.backing_3, "myvideos").at(115, 0, 115, 30).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.video, ui.backing_3, "video").at(0, 0, 115, 30).mediaMenuCaption();
+    make(ui.myvideos, ui.backing_3, "myvideos").at(115, 0, 115, 30).mediaMenuCaption();
 }
 
 void retranslateUi(Ui_MediaScreenClass &ui, QWidget *)

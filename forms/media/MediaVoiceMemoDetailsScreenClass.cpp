@@ -21,7 +21,7 @@ void setupUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
     make(ui.btnREW, root, "btnREW").at(0, 299, 58, 58).normal(":/Buttons/b_media_rewind.mif").pressed(":/Buttons/b_media_rewind_h.mif");
     make(ui.btnFF, root, "btnFF").at(180, 299, 58, 58).normal(":/Buttons/b_media_fastforward.mif").pressed(":/Buttons/b_media_fastforward_h.mif");
     make(ui.progressBar, root, "progressBar").at(53, 316, 126, 18).value(24).textVisible(false);
-    make(ui.txtPosition, root, "txtPosition").at(135, 317, 43, 18).palette(whiteButtonText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
+    make(ui.txtPosition, root, "txtPosition").at(135, 317, 43, 18).listHeaderCount();
     make(ui.showDetails, root, "showDetails").at(8, 70, 220, 227);
     make(ui.geoSecondary, ui.showDetails, "geoSecondary").at(10, 158, 201, 65);
     make(ui.txtLat_2, ui.geoSecondary, "txtLat_2").at(40, 28, 140, 18).mediaInfoValue();

@@ -22,8 +22,8 @@ void setupUi(Ui_MediaVoiceMemoListScreenClass &ui, QWidget *root)
     make(ui.listMemo, root, "listMemo").at(0, 74, 240, 265);
     make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.iconVoice, ui.btnListHeader, "iconVoice").at(2, 3, 38, 38).image(":/Icons/i_media_voicesmall.mif");
-    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).palette(whiteButtonText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("1/1").pixelSize(12);
-    make(ui.txtNumOfMemo, ui.btnListHeader, "txtNumOfMemo").at(170, 23, 66, 17).palette(whiteButtonText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(12);
+    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).listHeaderCount().content("1/1");
+    make(ui.txtNumOfMemo, ui.btnListHeader, "txtNumOfMemo").at(170, 23, 66, 17).listHeaderCount().content("0");
     make(ui.txtMemo, ui.btnListHeader, "txtMemo").at(46, 8, 116, 27).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16);
 
     addPages(ui.stackedWidget, {ui.pageMenu, ui.pageConfirm}, 0);

@@ -22,7 +22,7 @@ void setupUi(Ui_MediaVoiceMemoRecScreenClass &ui, QWidget *root)
     make(ui.txtMemo, ui.btnListHeader, "txtMemo").at(90, 10, 116, 27).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16);
     make(ui.btnStop, root, "btnStop").at(130, 270, 69, 55).font(aaFont()).normal(":/Buttons/b_media_stop.mif").pressed(":/Buttons/b_media_stop_h.mif").focused(":/Buttons/b_media_stop_f.mif");
     make(ui.backing, root, "backing").at(20, 226, 200, 40);
-    make(ui.txtRecStatus, ui.backing, "txtRecStatus").at(1, 5, 198, 32).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignCenter).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtRecStatus, ui.backing, "txtRecStatus").at(1, 5, 198, 32).buttonLabel().textFormat(Qt::PlainText).textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void retranslateUi(Ui_MediaVoiceMemoRecScreenClass &ui, QWidget *root)

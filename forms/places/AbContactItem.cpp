@@ -15,8 +15,8 @@ void setupUi(Ui_AbContactItem &ui, QWidget *root)
     make(ui.btnGo, root, "btnGo").at(170, 4, 54, 43).goButton();
     make(ui.formLayoutWidget, root, "formLayoutWidget").at(50, 0, 121, 51);
     layout(ui.formLayout, ui.formLayoutWidget, "formLayout").horizontalSpacing(0).verticalSpacing(2).margins(0, 2, 0, 0).fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint).formAlignment(Qt::AlignLeading | Qt::AlignVCenter);
-    make(ui.txtContactName, ui.formLayoutWidget, "txtContactName").font(boldAA()).pixelSize(15).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.txtAddress, ui.formLayoutWidget, "txtAddress").font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtContactName, ui.formLayoutWidget, "txtContactName").listItemName().pixelSize(15);
+    make(ui.txtAddress, ui.formLayoutWidget, "txtAddress").smallCaption().textBoxFlags(TextBoxFlags::FirstOn);
 
     addToForm(ui.formLayout, 0, QFormLayout::SpanningRole, ui.txtContactName);
     addToForm(ui.formLayout, 1, QFormLayout::SpanningRole, ui.txtAddress);

@@ -14,8 +14,8 @@ void setupUi(Ui_AbContactListScreenClass &ui, QWidget *root)
     make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.iconWpt, ui.btnListHeader, "iconWpt").at(2, 3, 38, 38).image(":/Icons/i_AddressBook.mif");
     make(ui.txtSortType, ui.btnListHeader, "txtSortType").at(43, 23, 131, 17).palette(whiteButtonText()).pixelSize(12);
-    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).palette(whiteButtonText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("1/1").pixelSize(12);
-    make(ui.txtNumOfContacts, ui.btnListHeader, "txtNumOfContacts").at(170, 23, 66, 17).palette(whiteButtonText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(12);
+    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).listHeaderCount().content("1/1");
+    make(ui.txtNumOfContacts, ui.btnListHeader, "txtNumOfContacts").at(170, 23, 66, 17).listHeaderCount().content("0");
     make(ui.txtAddressBook, ui.btnListHeader, "txtAddressBook").at(43, 4, 134, 20).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(Font().family("MS Shell Dlg 2").bold().aa()).pixelSize(16);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();

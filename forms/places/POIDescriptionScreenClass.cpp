@@ -17,7 +17,7 @@ void setupUi(Ui_POIDescriptionScreenClass &ui, QWidget *root)
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.btnSubtitle, root, "btnSubtitle").at(2, 70, 226, 44).plainPanelButton();
-    make(ui.label_3, ui.btnSubtitle, "label_3").at(13, 15, 81, 16).font(boldAA()).pixelSize(12);
+    make(ui.label_3, ui.btnSubtitle, "label_3").at(13, 15, 81, 16).smallCaption();
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
     make(ui.backing, root, "backing").at(4, 116, 234, 236);
     make(ui.txtDescription, ui.backing, "txtDescription").at(4, 3, 227, 230);

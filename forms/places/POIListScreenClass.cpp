@@ -21,7 +21,7 @@ void setupUi(Ui_POIListScreenClass &ui, QWidget *root)
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.bkgnd, root, "bkgnd").at(5, 26, 230, 42).palette(blackText()).image(":/Bkgd/bkgd_TitleArea.mif");
     make(ui.iconWpt, ui.bkgnd, "iconWpt").at(0, 1, 38, 38).image(":/Icons/i_poiicon.mif");
-    make(ui.txtTitle, ui.bkgnd, "txtTitle").at(37, 3, 141, 17).font(boldAA()).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtTitle, ui.bkgnd, "txtTitle").at(37, 3, 141, 17).caption().textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.txtSubtitle, ui.bkgnd, "txtSubtitle").at(40, 21, 141, 17).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.txtCurPage, ui.bkgnd, "txtCurPage").at(171, 3, 53, 16).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("1/1").pixelSize(13);
     make(ui.txtNumOfPOI, ui.bkgnd, "txtNumOfPOI").at(189, 21, 35, 20).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(13);

@@ -30,7 +30,7 @@ void setupUi(Ui_POIOptionsScreenClass &ui, QWidget *root)
     make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType").font(Font().bold()).routeComboBox().textMargin(42).pixelSize(13);
     make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).routeComboBox().textMargin(42).pixelSize(13);
     make(ui.tbnRouteOptions, ui.layoutWidget, "tbnRouteOptions").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed, 100, 0).toggleButton();
-    make(ui.label_3, ui.tbnRouteOptions, "label_3").at(9, 7, 213, 31).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(12);
+    make(ui.label_3, ui.tbnRouteOptions, "label_3").at(9, 7, 213, 31).smallCaption().alignment(Qt::AlignCenter);
     spacer(ui.verticalSpacer, 20, 10, QSizePolicy::Minimum, QSizePolicy::MinimumExpanding);
 
     addMembers(ui.horizontalLayout_4, {ui.icon_2, ui.dateTimeLabel_6, ui.horizontalSpacer, ui.iconOptions});

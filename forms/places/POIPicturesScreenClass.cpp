@@ -21,9 +21,9 @@ void setupUi(Ui_POIPicturesScreenClass &ui, QWidget *root)
     make(ui.iconCap, ui.horizontalLayoutWidget, "iconCap").image(":/Bkgd/bkgd_TitleArea_Left_02.mif");
     make(ui.iconPOI, ui.iconCap, "iconPOI").at(11, 4, 37, 38).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_WP_Coordinates.mif").pixelSize(12);
     make(ui.iconName, ui.horizontalLayoutWidget, "iconName").image(":/Bkgd/bkgd_TitleArea_Right_02.mif");
-    make(ui.txtPOIName, ui.iconName, "txtPOIName").at(10, 10, 141, 21).font(boldAA()).content("TextLabel").pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtPOIName, ui.iconName, "txtPOIName").at(10, 10, 141, 21).listItemName().content("TextLabel").pixelSize(13);
     make(ui.picBar, root, "picBar").at(5, 71, 226, 44).image(":/Buttons/b_Panel_01.mif");
-    make(ui.labelPic, ui.picBar, "labelPic").at(14, 13, 81, 16).font(boldAA()).pixelSize(12);
+    make(ui.labelPic, ui.picBar, "labelPic").at(14, 13, 81, 16).smallCaption();
     make(ui.txtPictNum, ui.picBar, "txtPictNum").at(101, 14, 111, 16).content("0").pixelSize(12);
 
     addMembers(ui.layoutTitle, {ui.iconCap, ui.iconName});

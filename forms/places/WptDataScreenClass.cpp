@@ -22,7 +22,7 @@ void setupUi(Ui_WptDataScreenClass &ui, QWidget *root)
     make(ui.btnSave, ui.statusBarButtonsWptCreation, "btnSave").at(0, 0, 76, 43).normal(":/Buttons/b_Save.mif").pressed(":/Buttons/b_Save_h.mif");
     make(ui.nameButton, root, "nameButton").at(56, 26, 179, 42).normal(":/Bkgd/bkgd_TitleArea_Right_01.mif").pressed(":/Bkgd/bkgd_TitleArea_Right_01_h.mif").focused(":/Bkgd/bkgd_TitleArea_Right_01_f.mif");
     make(ui.labelDateTime, ui.nameButton, "labelDateTime").at(10, 24, 171, 16).pixelSize(11);
-    make(ui.labelName, ui.nameButton, "labelName").at(10, 2, 168, 21).font(boldAA()).content("WP name").pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelName, ui.nameButton, "labelName").at(10, 2, 168, 21).caption().content("WP name").textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconButton, root, "iconButton").at(5, 26, 51, 42).normal(":/Bkgd/bkgd_TitleArea_Left_01.mif").pressed(":/Bkgd/bkgd_TitleArea_Left_01_h.mif").focused(":/Bkgd/bkgd_TitleArea_Left_01_f.mif");
     make(ui.waypointIcon, ui.iconButton, "waypointIcon").at(1, 2, 38, 38).maxSize(38, 38).image(":/Icons/i_WayPoints.mif");
     make(ui.iconFavorite, ui.iconButton, "iconFavorite").at(33, 2, 20, 20).image(":/Icons/i_Favorite.mif");

@@ -27,7 +27,7 @@ void setupUi(Ui_WptDetailScreenClass &ui, QWidget *root)
     make(ui.buttonLocation, ui.verticalLayoutWidget, "buttonLocation").panelButton();
     make(ui.iconPaneLocation, ui.buttonLocation, "iconPaneLocation").at(10, 11, 25, 22).image(":/Icons/i_PaneBtn_Location.mif");
     make(ui.dateTimeLabel_3, ui.buttonLocation, "dateTimeLabel_3").at(38, 4, 176, 17).panelText().pixelSize(12);
-    make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(40, 21, 174, 17).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelLocation, ui.buttonLocation, "labelLocation").at(40, 21, 174, 17).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).plainPanelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.buttonPictures, ui.verticalLayoutWidget, "buttonPictures").panelButton();
     make(ui.labelMemoCounter, ui.buttonPictures, "labelMemoCounter").at(175, 11, 41, 20).panelText().pixelSize(12);
     make(ui.iconMemo, ui.buttonPictures, "iconMemo").at(148, 11, 25, 22).image(":/Icons/i_PaneBtn_Music.mif");

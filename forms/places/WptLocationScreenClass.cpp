@@ -20,22 +20,22 @@ void setupUi(Ui_WptLocationScreenClass &ui, QWidget *root)
     make(ui.layoutWidget, ui.scrollAreaWidgetContents, "layoutWidget").at(40, 5, 159, 20);
     layout(ui.horizontalLayout_1, ui.layoutWidget, "horizontalLayout_1");
     make(ui.PrimaryCoordLabel, ui.layoutWidget, "PrimaryCoordLabel").pixelSize(14);
-    make(ui.PrimaryCoord, ui.layoutWidget, "PrimaryCoord").font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.PrimaryCoord, ui.layoutWidget, "PrimaryCoord").locationCoordinate();
     make(ui.layoutWidget1, ui.scrollAreaWidgetContents, "layoutWidget1").at(40, 26, 159, 20);
     layout(ui.horizontalLayout_2, ui.layoutWidget1, "horizontalLayout_2");
     make(ui.PrimaryDatumLabel, ui.layoutWidget1, "PrimaryDatumLabel").pixelSize(14);
-    make(ui.PrimaryDatum, ui.layoutWidget1, "PrimaryDatum").font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.PrimaryDatum, ui.layoutWidget1, "PrimaryDatum").locationCoordinate();
     make(ui.layoutWidget2, ui.scrollAreaWidgetContents, "layoutWidget2").at(41, 124, 157, 20);
     layout(ui.horizontalLayout_3, ui.layoutWidget2, "horizontalLayout_3");
     make(ui.SecondaryCoordLabel, ui.layoutWidget2, "SecondaryCoordLabel").pixelSize(14);
-    make(ui.SecondaryCoord, ui.layoutWidget2, "SecondaryCoord").font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.SecondaryCoord, ui.layoutWidget2, "SecondaryCoord").locationCoordinate();
     make(ui.layoutWidget3, ui.scrollAreaWidgetContents, "layoutWidget3").at(41, 146, 157, 20);
     layout(ui.horizontalLayout_4, ui.layoutWidget3, "horizontalLayout_4");
     make(ui.SecondaryDatumLabel, ui.layoutWidget3, "SecondaryDatumLabel").pixelSize(14);
-    make(ui.SecondaryDatum, ui.layoutWidget3, "SecondaryDatum").font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.SecondaryDatum, ui.layoutWidget3, "SecondaryDatum").locationCoordinate();
     make(ui.layoutWidget4, ui.scrollAreaWidgetContents, "layoutWidget4").at(42, 264, 157, 22);
     layout(ui.horizontalLayout_5, ui.layoutWidget4, "horizontalLayout_5");
-    make(ui.Elevation, ui.layoutWidget4, "Elevation").palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.Elevation, ui.layoutWidget4, "Elevation").plainPanelText().pixelSize(14);
     make(ui.labelElevation, ui.layoutWidget4, "labelElevation").palette(blackText()).font(Font().pointSize(13).normalWeight().aa()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).indent(5).pixelSize(-1).clickable().textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnNext, root, "btnNext").at(161, 357, 76, 43).actionButton();
     make(ui.btnNextLabel, ui.btnNext, "btnNextLabel").at(8, 6, 62, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16);
@@ -44,7 +44,7 @@ void setupUi(Ui_WptLocationScreenClass &ui, QWidget *root)
     make(ui.layoutWidget5, ui.btnTitle, "layoutWidget5").at(40, 12, 175, 18);
     layout(ui.horizontalLayout, ui.layoutWidget5, "horizontalLayout").spacing(4);
     make(ui.Location, ui.layoutWidget5, "Location").panelText().pixelSize(12);
-    make(ui.labelLocation, ui.layoutWidget5, "labelLocation").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelLocation, ui.layoutWidget5, "labelLocation").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).plainPanelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
 
     addMembers(ui.horizontalLayout_1, {ui.PrimaryCoordLabel, ui.PrimaryCoord});
     setStretchFactors(ui.horizontalLayout_1, {1, 2});

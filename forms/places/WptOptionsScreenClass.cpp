@@ -19,10 +19,10 @@ void setupUi(Ui_WptOptionsScreenClass &ui, QWidget *root)
     make(ui.cmbRouteMethod, ui.backing, "cmbRouteMethod").at(7, 87, 230, 44).font(Font().bold()).routeComboBox().textMargin(20).pixelSize(14).popupItemSpacing(8);
     make(ui.cmbRouteType, ui.backing, "cmbRouteType").at(7, 43, 230, 44).font(Font().bold()).routeComboBox().textMargin(20).pixelSize(14);
     make(ui.btnOptions, ui.backing, "btnOptions").at(7, -1, 230, 44).toggleButton();
-    make(ui.btnOptionsTitle, ui.btnOptions, "btnOptionsTitle").at(10, 6, 210, 33).panelText().alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.btnOptionsTitle, ui.btnOptions, "btnOptionsTitle").at(10, 6, 210, 33).palette(blackText()).buttonLabel().wordWrap();
     make(ui.txtWaypointSource, ui.backing, "txtWaypointSource").at(14, 134, 216, 34).pixelSize(14);
     make(ui.btnDelete, root, "btnDelete").at(5, 304, 230, 44).toggleButton();
-    make(ui.labelPictures, ui.btnDelete, "labelPictures").at(10, 6, 210, 33).panelText().alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.labelPictures, ui.btnDelete, "labelPictures").at(10, 6, 210, 33).palette(blackText()).buttonLabel().wordWrap();
 }
 
 void retranslateUi(Ui_WptOptionsScreenClass &ui, QWidget *)

@@ -26,7 +26,7 @@ void setupUi(Ui_WptPicturesScreenClass &ui, QWidget *root)
     make(ui.mediaIcon, ui.iconButton, "mediaIcon").at(32, 19, 20, 20).image(":/Icons/i_MediaAttached.mif");
     make(ui.nameButton, root, "nameButton").at(56, 26, 179, 42).normal(":/Bkgd/bkgd_TitleArea_Right_01.mif").pressed(":/Bkgd/bkgd_TitleArea_Right_01_h.mif").focused(":/Bkgd/bkgd_TitleArea_Right_01_f.mif");
     make(ui.labelDateTime, ui.nameButton, "labelDateTime").at(10, 24, 171, 16).pixelSize(11);
-    make(ui.labelName, ui.nameButton, "labelName").at(10, 2, 168, 21).font(boldAA()).content("WP name").pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelName, ui.nameButton, "labelName").at(10, 2, 168, 21).caption().content("WP name").textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void retranslateUi(Ui_WptPicturesScreenClass &ui, QWidget *)

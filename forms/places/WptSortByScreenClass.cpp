@@ -16,12 +16,12 @@ void setupUi(Ui_WptSortByScreenClass &ui, QWidget *root)
     make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).font(aaFont()).actionButton();
     make(ui.label, ui.btnNext, "label").at(8, 6, 62, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16);
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).buttonLabel().wordWrap();
     make(ui.btnFilter, root, "btnFilter").at(5, 53, 230, 44).toggleButton();
-    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 15, 71, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 15, 71, 21).plainPanelText().pixelSize(14);
     make(ui.lblWptFilter, ui.btnFilter, "lblWptFilter").at(120, 13, 131, 21).panelText().content("All").pixelSize(14);
     make(ui.btnSearch, root, "btnSearch").at(5, 309, 230, 44).toggleButton().eventPropagation();
-    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).plainPanelText().pixelSize(14);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 101, 241, 201);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout");
     make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").radioChoice();

@@ -20,12 +20,12 @@ void setupUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
     make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).image(":/Icons/i_Geocaching.mif");
     make(ui.icon, ui.iconTitle, "icon").at(46, 4, 38, 38).image(":/Icons/i_Sensors.mif");
     make(ui.backing, root, "backing").at(5, 70, 230, 281);
-    make(ui.comboCompass, root, "comboCompass").at(5, 100, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
-    make(ui.comboBarometer, root, "comboBarometer").at(5, 178, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
-    make(ui.lblCompass, root, "lblCompass").at(10, 80, 191, 18).font(boldAA()).pixelSize(14);
-    make(ui.lblBarometer, root, "lblBarometer").at(10, 159, 191, 18).font(boldAA()).pixelSize(14);
-    make(ui.lblSpeedThresh, root, "lblSpeedThresh").at(10, 244, 221, 36).font(boldAA()).wordWrap().pixelSize(14);
-    make(ui.comboSpeedThresh, root, "comboSpeedThresh").at(5, 280, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
+    make(ui.comboCompass, root, "comboCompass").at(5, 100, 230, 44).standardComboBox();
+    make(ui.comboBarometer, root, "comboBarometer").at(5, 178, 230, 44).standardComboBox();
+    make(ui.lblCompass, root, "lblCompass").at(10, 80, 191, 18).caption();
+    make(ui.lblBarometer, root, "lblBarometer").at(10, 159, 191, 18).caption();
+    make(ui.lblSpeedThresh, root, "lblSpeedThresh").at(10, 244, 221, 36).caption().wordWrap();
+    make(ui.comboSpeedThresh, root, "comboSpeedThresh").at(5, 280, 230, 44).standardComboBox();
 
     ui.lblCompass->setBuddy(ui.comboCompass);
     ui.lblBarometer->setBuddy(ui.comboCompass);

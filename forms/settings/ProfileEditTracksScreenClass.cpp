@@ -20,9 +20,9 @@ void setupUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
     make(ui.lblMapOptions_2, ui.icon, "lblMapOptions_2").at(88, 4, 148, 38).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(16);
     make(ui.iconProfile, ui.icon, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
     make(ui.icon_2, ui.icon, "icon_2").at(46, 4, 38, 38).image(":/Icons/i_Tracks.mif");
-    make(ui.comboLogMode, root, "comboLogMode").at(5, 97, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
-    make(ui.comboLogModeDetail, root, "comboLogModeDetail").at(5, 147, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
-    make(ui.lblLogMode, root, "lblLogMode").at(10, 77, 191, 16).font(boldAA()).pixelSize(14);
+    make(ui.comboLogMode, root, "comboLogMode").at(5, 97, 230, 44).standardComboBox();
+    make(ui.comboLogModeDetail, root, "comboLogModeDetail").at(5, 147, 230, 44).standardComboBox();
+    make(ui.lblLogMode, root, "lblLogMode").at(10, 77, 191, 16).caption();
 
     ui.lblLogMode->setBuddy(ui.comboLogMode);
 }

@@ -20,14 +20,14 @@ void setupUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
     make(ui.icon, ui.iconTitle, "icon").at(46, 4, 38, 38).image(":/Icons/i_Units.mif");
     make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
-    make(ui.lblDistance, ui.backing, "lblDistance").at(10, 4, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.comboSpeed, ui.backing, "comboSpeed").at(0, 94, 230, 44).standardComboBox();
-    make(ui.comboAreaUnits, ui.backing, "comboAreaUnits").at(0, 234, 230, 44).minSize(230, 44).standardComboBox();
-    make(ui.lblSpeed, ui.backing, "lblSpeed").at(10, 74, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.comboElevation, ui.backing, "comboElevation").at(0, 164, 230, 44).standardComboBox();
-    make(ui.comboDistance, ui.backing, "comboDistance").at(0, 24, 230, 44).standardComboBox();
-    make(ui.lblAreaUnits, ui.backing, "lblAreaUnits").at(10, 214, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.lblElevation, ui.backing, "lblElevation").at(10, 144, 191, 16).font(boldAA()).pixelSize(14);
+    make(ui.lblDistance, ui.backing, "lblDistance").at(10, 4, 191, 16).caption();
+    make(ui.comboSpeed, ui.backing, "comboSpeed").at(0, 94, 230, 44).standardComboBox().eventPropagation();
+    make(ui.comboAreaUnits, ui.backing, "comboAreaUnits").at(0, 234, 230, 44).minSize(230, 44).standardComboBox().eventPropagation();
+    make(ui.lblSpeed, ui.backing, "lblSpeed").at(10, 74, 191, 16).caption();
+    make(ui.comboElevation, ui.backing, "comboElevation").at(0, 164, 230, 44).standardComboBox().eventPropagation();
+    make(ui.comboDistance, ui.backing, "comboDistance").at(0, 24, 230, 44).standardComboBox().eventPropagation();
+    make(ui.lblAreaUnits, ui.backing, "lblAreaUnits").at(10, 214, 191, 16).caption();
+    make(ui.lblElevation, ui.backing, "lblElevation").at(10, 144, 191, 16).caption();
 
     ui.lblDistance->setBuddy(ui.comboDistance);
     ui.lblSpeed->setBuddy(ui.comboDistance);

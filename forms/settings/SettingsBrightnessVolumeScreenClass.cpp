@@ -18,7 +18,7 @@ void setupUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
     make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.backing, root, "backing").at(0, 70, 240, 282);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 282).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 282).scrollingPage();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 342).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 342);
     make(ui.cbVibrate, ui.scrollAreaWidgetContents, "cbVibrate").at(2, 245, 230, 44).checkable().normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(20, 8).checkBoxFlag();
     make(ui.lblVibrate_3, ui.cbVibrate, "lblVibrate_3").at(58, 12, 157, 20).font(Font().pointSize(1).bold().aa()).scaledContents().pixelSize(14);

@@ -17,12 +17,12 @@ void setupUi(Ui_SettingsConnectivityScreenClass &ui, QWidget *root)
     make(ui.icon, ui.icon_2, "icon").at(4, 4, 38, 38).image(":/Icons/i_Connectivity.mif");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.comboConnectMode, root, "comboConnectMode").at(0, 100, 230, 44).standardComboBox();
+    make(ui.comboConnectMode, root, "comboConnectMode").at(0, 100, 230, 44).standardComboBox().eventPropagation();
     make(ui.lblMode, root, "lblMode").at(10, 77, 218, 20).settingCaption();
     make(ui.lblNmeaOption, root, "lblNmeaOption").at(10, 157, 218, 20).settingCaption();
-    make(ui.comboNmeaOption, root, "comboNmeaOption").at(0, 180, 230, 44).standardComboBox();
+    make(ui.comboNmeaOption, root, "comboNmeaOption").at(0, 180, 230, 44).standardComboBox().eventPropagation();
     make(ui.lblBaudRate, root, "lblBaudRate").at(10, 237, 218, 20).settingCaption();
-    make(ui.comboBaudRate, root, "comboBaudRate").at(0, 260, 230, 44).standardComboBox();
+    make(ui.comboBaudRate, root, "comboBaudRate").at(0, 260, 230, 44).standardComboBox().eventPropagation();
 }
 
 void retranslateUi(Ui_SettingsConnectivityScreenClass &ui, QWidget *)

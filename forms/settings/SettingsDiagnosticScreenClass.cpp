@@ -16,13 +16,13 @@ void setupUi(Ui_SettingsDiagnosticScreenClass &ui, QWidget *root)
     make(ui.icon, ui.icon_2, "icon").at(4, 4, 38, 38).image(":/Icons/i_Diagnostics.mif");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnAudioTest, root, "btnAudioTest").at(5, 80, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButton.mif");
+    make(ui.btnAudioTest, root, "btnAudioTest").at(5, 80, 230, 44).flatToggleButton();
     make(ui.lblAudioTest, ui.btnAudioTest, "lblAudioTest").at(41, 11, 173, 23).settingCaption().alignment(Qt::AlignCenter);
     make(ui.iconAudio, ui.btnAudioTest, "iconAudio").at(13, 10, 25, 25).image(":/Icons/i_PaneBtn_Music.mif");
-    make(ui.btnVideoTest, root, "btnVideoTest").at(5, 130, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButton.mif");
+    make(ui.btnVideoTest, root, "btnVideoTest").at(5, 130, 230, 44).flatToggleButton();
     make(ui.lblVideoTest, ui.btnVideoTest, "lblVideoTest").at(41, 11, 173, 23).settingCaption().alignment(Qt::AlignCenter);
     make(ui.iconVideo, ui.btnVideoTest, "iconVideo").at(13, 10, 25, 25).image(":/Icons/i_PaneBtn_Video.mif");
-    make(ui.btnTouchTest, root, "btnTouchTest").at(5, 180, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButton.mif");
+    make(ui.btnTouchTest, root, "btnTouchTest").at(5, 180, 230, 44).flatToggleButton();
     make(ui.lblTouchTest, ui.btnTouchTest, "lblTouchTest").at(41, 11, 173, 23).settingCaption().alignment(Qt::AlignCenter);
 }
 

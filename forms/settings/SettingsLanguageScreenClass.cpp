@@ -17,7 +17,7 @@ void setupUi(Ui_SettingsLanguageScreenClass &ui, QWidget *root)
     make(ui.ScrollButtonsWidget, ui.bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.lblTitle, ui.icon, "lblTitle").at(45, 10, 148, 26).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).palette(whiteText()).font(boldAA()).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).palette(whiteText()).smallCaption();
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 41, 41).image(":/Icons/i_Language.mif");
     make(ui.listLanguages, root, "listLanguages").at(0, 80, 240, 265);
     make(ui.iconTitleBar, root, "iconTitleBar").at(0, 0, 240, 28).image(":/Bkgd/bkgd_TitleBar.mif");

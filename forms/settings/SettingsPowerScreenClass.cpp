@@ -19,12 +19,12 @@ void setupUi(Ui_SettingsPowerScreenClass &ui, QWidget *root)
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
     make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 230, 278).frameShape(QFrame::NoFrame).frameShadow(QFrame::Plain).lineWidth(0).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 240, 278).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum).minSize(240, 278);
-    make(ui.lblActiveSuspendTimer, ui.scrollAreaWidgetContents, "lblActiveSuspendTimer").at(5, 5, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.comboSuspendTimer, ui.scrollAreaWidgetContents, "comboSuspendTimer").at(0, 25, 230, 44).standardComboBox();
+    make(ui.lblActiveSuspendTimer, ui.scrollAreaWidgetContents, "lblActiveSuspendTimer").at(5, 5, 191, 16).caption();
+    make(ui.comboSuspendTimer, ui.scrollAreaWidgetContents, "comboSuspendTimer").at(0, 25, 230, 44).standardComboBox().eventPropagation();
     make(ui.lblActiveSuspendTimerInfo, ui.scrollAreaWidgetContents, "lblActiveSuspendTimerInfo").at(5, 74, 222, 61).font(normalWeightAA()).wordWrap().pixelSize(14);
-    make(ui.comboBatteryType, ui.scrollAreaWidgetContents, "comboBatteryType").at(0, 233, 230, 44).standardComboBox();
+    make(ui.comboBatteryType, ui.scrollAreaWidgetContents, "comboBatteryType").at(0, 233, 230, 44).standardComboBox().eventPropagation();
     make(ui.lblPowerOffTimer, ui.scrollAreaWidgetContents, "lblPowerOffTimer").at(5, 139, 220, 24).settingCaption();
-    make(ui.comboPowerOffTimer, ui.scrollAreaWidgetContents, "comboPowerOffTimer").at(0, 159, 230, 44).standardComboBox();
+    make(ui.comboPowerOffTimer, ui.scrollAreaWidgetContents, "comboPowerOffTimer").at(0, 159, 230, 44).standardComboBox().eventPropagation();
     make(ui.lblBatteryType, ui.scrollAreaWidgetContents, "lblBatteryType").at(5, 211, 217, 24).settingCaption();
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);

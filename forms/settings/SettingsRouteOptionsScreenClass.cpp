@@ -16,8 +16,8 @@ void setupUi(Ui_SettingsRouteOptionsScreenClass &ui, QWidget *root)
     make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.lblRoutingMethod, root, "lblRoutingMethod").at(10, 79, 221, 20).settingCaption();
     make(ui.lblVihicleRouting, root, "lblVihicleRouting").at(10, 149, 220, 20).settingCaption();
-    make(ui.comboVehicleRouting, root, "comboVehicleRouting").at(5, 170, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
-    make(ui.comboRoutingMethod, root, "comboRoutingMethod").at(5, 100, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
+    make(ui.comboVehicleRouting, root, "comboVehicleRouting").at(5, 170, 230, 44).standardComboBox();
+    make(ui.comboRoutingMethod, root, "comboRoutingMethod").at(5, 100, 230, 44).standardComboBox();
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName_4, ui.icon, "labelName_4").at(43, 4, 192, 38).titleText();
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_Route Options.mif");

@@ -17,7 +17,7 @@ void setupUi(Ui_SettingsScreenClass &ui, QWidget *root)
     make(ui.listSettings, root, "listSettings").at(0, 80, 240, 265);
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(60, 10, 120, 26).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).titlePageNumber();
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_settings.mif");
 }
 

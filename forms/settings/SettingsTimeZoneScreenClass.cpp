@@ -17,8 +17,8 @@ void setupUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *root)
     make(ui.labelName_4, ui.icon, "labelName_4").at(0, 10, 240, 26).titleText();
     make(ui.backing, root, "backing").at(0, 72, 240, 278);
     make(ui.chkDaylightSavings, ui.backing, "chkDaylightSavings").at(10, 110, 221, 50).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(0, 10);
-    make(ui.lblDaylightSavings, ui.chkDaylightSavings, "lblDaylightSavings").at(40, 9, 171, 31).font(boldAA()).wordWrap().pixelSize(14);
-    make(ui.comboTimeZone, ui.backing, "comboTimeZone").at(5, 6, 230, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemNormal(":/Buttons/b_DropDown_Item.mif").itemFocused(":/Buttons/b_DropDown_Item_f.mif").itemPressed(":/Buttons/b_DropDown_Item_h.mif").textMargin(16).pixelSize(14);
+    make(ui.lblDaylightSavings, ui.chkDaylightSavings, "lblDaylightSavings").at(40, 9, 171, 31).caption().wordWrap();
+    make(ui.comboTimeZone, ui.backing, "comboTimeZone").at(5, 6, 230, 44).standardComboBox();
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(7, 251, 226, 25);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout");
     make(ui.lblDate, ui.layoutWidget, "lblDate");

@@ -16,7 +16,7 @@ void setupUi(Ui_ToolsHelpScreenClass &ui, QWidget *root)
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(70, 7, 100, 31).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(191, 7, 47, 31).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage").at(191, 7, 47, 31).titlePageNumber();
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 4, 38, 38).image(":/Icons/i_Tutorial.mif");
     make(ui.list, root, "list").at(0, 80, 240, 265);
 }

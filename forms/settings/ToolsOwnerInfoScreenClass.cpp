@@ -20,14 +20,14 @@ void setupUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *root)
     make(ui.lblPhone, root, "lblPhone").at(20, 200, 211, 20).settingCaption();
     make(ui.lblAdress, root, "lblAdress").at(20, 140, 211, 20).settingCaption();
     make(ui.btnEmail, root, "btnEmail").at(20, 280, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").eventPropagation();
-    make(ui.txtEmail, ui.btnEmail, "txtEmail").at(10, 9, 155, 20).font(boldAA()).pixelSize(12);
+    make(ui.txtEmail, ui.btnEmail, "txtEmail").at(10, 9, 155, 20).smallCaption();
     make(ui.btnFullName, root, "btnFullName").at(20, 100, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").eventPropagation();
-    make(ui.txtFullName, ui.btnFullName, "txtFullName").at(10, 9, 155, 20).font(boldAA()).pixelSize(12);
+    make(ui.txtFullName, ui.btnFullName, "txtFullName").at(10, 9, 155, 20).smallCaption();
     make(ui.btnPhone, root, "btnPhone").at(20, 220, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").eventPropagation();
-    make(ui.txtPhone, ui.btnPhone, "txtPhone").at(10, 9, 155, 20).font(boldAA()).pixelSize(12);
+    make(ui.txtPhone, ui.btnPhone, "txtPhone").at(10, 9, 155, 20).smallCaption();
     make(ui.lblEmail, root, "lblEmail").at(20, 260, 211, 20).settingCaption();
     make(ui.btnAddress, root, "btnAddress").at(20, 160, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").eventPropagation();
-    make(ui.txtAddress, ui.btnAddress, "txtAddress").at(10, 9, 155, 20).font(boldAA()).pixelSize(12);
+    make(ui.txtAddress, ui.btnAddress, "txtAddress").at(10, 9, 155, 20).smallCaption();
     make(ui.lblFullName, root, "lblFullName").at(20, 80, 211, 20).settingCaption();
 }
 

@@ -18,8 +18,8 @@ void setupUi(Ui_ToolsProfilesScreenClass &ui, QWidget *root)
     make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Profiles.mif").pressed(":/Icons/i_ToolBar_Profiles_h.mif");
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(50, 13, 140, 20).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(191, 2, 47, 20).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignBottom).pixelSize(12);
-    make(ui.labelNumber, ui.icon, "labelNumber").at(191, 24, 47, 20).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignTop).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage").at(191, 2, 47, 20).palette(whiteText()).smallCaption().alignment(Qt::AlignTrailing | Qt::AlignBottom);
+    make(ui.labelNumber, ui.icon, "labelNumber").at(191, 24, 47, 20).palette(whiteText()).smallCaption().alignment(Qt::AlignTrailing | Qt::AlignTop);
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_Profiles.mif");
     make(ui.listProfiles, root, "listProfiles").at(0, 80, 240, 265);
 }

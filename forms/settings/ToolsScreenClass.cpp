@@ -13,7 +13,7 @@ void setupUi(Ui_ToolsScreenClass &ui, QWidget *root)
 
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(60, 6, 140, 34).titleText().wordWrap();
-    make(ui.labelPage, ui.icon, "labelPage").at(210, 7, 27, 31).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage").at(210, 7, 27, 31).titlePageNumber();
     make(ui.iconTitle, ui.icon, "iconTitle").at(0, 0, 60, 43).image(":/Icons/i_ToolBar_Settings.mif");
     make(ui.listTools, root, "listTools").at(0, 80, 240, 265);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");

@@ -11,7 +11,7 @@ void setupUi(Ui_AreaCalcScreenClass &ui, QWidget *root)
 {
     Root(root, "AreaCalcScreenClass").size(240, 399).image("imageTop", ":/Bkgd/bkgd_ContextualMenu_Top.mif").image("imageFill", ":/Bkgd/bkgd_ContextualMenu_Middle.mif").image("imageBottom", ":/Bkgd/bkgd_ContextualMenu_Bottom.mif").image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif").property("clientAreaHeight", 160);
 
-    make(ui.btnClose, root, "btnClose").at(190, 103, 27, 30).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.btnClose, root, "btnClose").at(190, 103, 27, 30).closeButton();
     make(ui.iconTitle, root, "iconTitle").at(18, 97, 38, 38).image(":/Icons/i_AreaCalculation.mif");
     make(ui.txtTitle, root, "txtTitle").at(59, 96, 130, 40).titleText().wordWrap();
     make(ui.txtInfo, root, "txtInfo").at(26, 158, 188, 85).alignment(Qt::AlignHCenter | Qt::AlignTop).wordWrap().pixelSize(16);

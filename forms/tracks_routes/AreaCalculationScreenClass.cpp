@@ -13,10 +13,10 @@ void setupUi(Ui_AreaCalculationScreenClass &ui, QWidget *root)
 
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
     make(ui.icon_2, root, "icon_2").at(10, 111, 218, 227).image(":/Bkgd/bkgd_Shade_DetailFonts.mif");
-    make(ui.lbl_Perimeter, ui.icon_2, "lbl_Perimeter").at(7, 22, 90, 18).palette(blackText()).font(normalWeightAA()).pixelSize(12);
-    make(ui.lbl_Area, ui.icon_2, "lbl_Area").at(7, 4, 90, 18).palette(blackText()).font(normalWeightAA()).pixelSize(12);
-    make(ui.lbl_PerimeterVal, ui.icon_2, "lbl_PerimeterVal").at(94, 22, 117, 18).panelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0.0").pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.lbl_AreaVal, ui.icon_2, "lbl_AreaVal").at(94, 4, 117, 18).panelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0.0").pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.lbl_Perimeter, ui.icon_2, "lbl_Perimeter").at(7, 22, 90, 18).plainPanelText().pixelSize(12);
+    make(ui.lbl_Area, ui.icon_2, "lbl_Area").at(7, 4, 90, 18).plainPanelText().pixelSize(12);
+    make(ui.lbl_PerimeterVal, ui.icon_2, "lbl_PerimeterVal").at(94, 22, 117, 18).palette(blackText()).locationCoordinate().content("0.0");
+    make(ui.lbl_AreaVal, ui.icon_2, "lbl_AreaVal").at(94, 4, 117, 18).palette(blackText()).locationCoordinate().content("0.0");
     make(ui.MapWidget, ui.icon_2, "MapWidget").at(7, 42, 204, 180);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
@@ -29,7 +29,7 @@ void setupUi(Ui_AreaCalculationScreenClass &ui, QWidget *root)
     make(ui.layoutWidget1, ui.btnAreaCalculation, "layoutWidget1").at(9, 6, 207, 30);
     layout(ui.horizontalLayout_2, ui.layoutWidget1, "horizontalLayout_2");
     make(ui.icon, ui.layoutWidget1, "icon").image(":/Icons/i_PanelBtn_AreaCalculation.mif");
-    make(ui.label_5, ui.layoutWidget1, "label_5").font(boldAA()).wordWrap().pixelSize(12);
+    make(ui.label_5, ui.layoutWidget1, "label_5").smallCaption().wordWrap();
 
     addMembers(ui.horizontalLayout, {ui.btnMap, ui.btnGo});
     addMembers(ui.horizontalLayout_2, {ui.icon, ui.label_5});

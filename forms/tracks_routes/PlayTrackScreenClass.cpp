@@ -17,8 +17,8 @@ void setupUi(Ui_PlayTrackScreenClass &ui, QWidget *root)
     make(ui.ZoomOut, ui.zelMapControl, "ZoomOut").at(182, 213, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_Out.mif").pressed(":/Buttons/b_Pan_Out_h.mif");
     make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 332, 71, 20);
     make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft").pixelSize(14);
-    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).font(boldAA()).textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft").pixelSize(14);
+    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
+    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
     make(ui.btnHideMedia, ui.zelMapControl, "btnHideMedia").at(0, 20, 120, 35).normal(":/Buttons/b_Media_windows_Close.mif").pressed(":/Buttons/b_Media_windows_Close_h.mif");
     make(ui.btnPlaySpeed, ui.zelMapControl, "btnPlaySpeed").at(182, 97, 58, 58).normal(":/Buttons/b_speedbutton.mif").pressed(":/Buttons/b_speedbutton_h.mif");
     make(ui.txtPlaySpeedValue, ui.btnPlaySpeed, "txtPlaySpeedValue").at(8, 17, 40, 20).font(boldAA()).alignment(Qt::AlignCenter).content("1x").pixelSize(18);

@@ -18,8 +18,8 @@ void setupUi(Ui_RouteAreaScreenClass &ui, QWidget *root)
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
     make(ui.icon_AreaHolder, root, "icon_AreaHolder").at(11, 109, 218, 227).image(":/Bkgd/bkgd_Shade_DetailFonts.mif");
-    make(ui.lbl_Perimeter, ui.icon_AreaHolder, "lbl_Perimeter").at(7, 22, 90, 18).palette(blackText()).font(normalWeightAA()).pixelSize(13);
-    make(ui.lbl_Area, ui.icon_AreaHolder, "lbl_Area").at(7, 4, 90, 18).palette(blackText()).font(normalWeightAA()).pixelSize(13);
+    make(ui.lbl_Perimeter, ui.icon_AreaHolder, "lbl_Perimeter").at(7, 22, 90, 18).plainPanelText().pixelSize(13);
+    make(ui.lbl_Area, ui.icon_AreaHolder, "lbl_Area").at(7, 4, 90, 18).plainPanelText().pixelSize(13);
     make(ui.lbl_PerimeterVal, ui.icon_AreaHolder, "lbl_PerimeterVal").at(94, 22, 117, 18).panelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0.0").pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.lbl_AreaVal, ui.icon_AreaHolder, "lbl_AreaVal").at(94, 4, 117, 18).panelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0.0").pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.MapWidget, ui.icon_AreaHolder, "MapWidget").at(7, 42, 204, 180);

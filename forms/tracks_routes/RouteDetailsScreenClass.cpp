@@ -11,7 +11,7 @@ void setupUi(Ui_RouteDetailsScreenClass &ui, QWidget *root)
 {
     Root(root, "RouteDetailsScreenClass").size(240, 400);
 
-    make(ui.scrollArea, root, "scrollArea").at(0, 76, 240, 268).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollArea, root, "scrollArea").at(0, 76, 240, 268).scrollingPage();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, -84, 230, 350).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 350);
     make(ui.verticalLayoutWidget, ui.scrollAreaWidgetContents, "verticalLayoutWidget").at(0, 1, 230, 310);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(0);
@@ -32,7 +32,7 @@ void setupUi(Ui_RouteDetailsScreenClass &ui, QWidget *root)
     make(ui.iconPaneLocation_4, ui.buttonPoints, "iconPaneLocation_4").at(6, 9, 25, 22).image(":/Icons/i_PanelBtn_Route_Points.mif");
     make(ui.buttonVerticalProfile, ui.verticalLayoutWidget, "buttonVerticalProfile").panelButton().eventPropagation();
     make(ui.zelTextBox, ui.buttonVerticalProfile, "zelTextBox").at(34, 10, 111, 21).panelText().pixelSize(13);
-    make(ui.labelHeight2, ui.buttonVerticalProfile, "labelHeight2").at(150, 10, 61, 21).palette(blackText()).font(normalWeightAA()).pixelSize(13);
+    make(ui.labelHeight2, ui.buttonVerticalProfile, "labelHeight2").at(150, 10, 61, 21).plainPanelText().pixelSize(13);
     make(ui.icon3DAbstract_2, ui.buttonVerticalProfile, "icon3DAbstract_2").at(7, 9, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.buttonAreaCalc, ui.verticalLayoutWidget, "buttonAreaCalc").panelButton().eventPropagation();
     make(ui.dateTimeLabel_4, ui.buttonAreaCalc, "dateTimeLabel_4").at(34, 10, 111, 21).panelText().pixelSize(13);

@@ -16,7 +16,7 @@ void setupUi(Ui_RouteHeaderItemClass &ui, QWidget *root)
     make(ui.iconFavorite, ui.backing, "iconFavorite").at(28, 0, 20, 20).image(":/Icons/i_Favorite.mif");
     make(ui.icon, ui.backing, "icon").at(-3, 0, 38, 38).image(":/Icons/i_Route.mif");
     make(ui.mediaIcon, ui.backing, "mediaIcon").at(28, 18, 20, 20).image(":/Icons/i_MediaAttached.mif");
-    make(ui.textName, ui.backing, "textName").at(51, 2, 178, 21).font(boldAA()).content("My First Cache").pixelSize(15).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.textName, ui.backing, "textName").at(51, 2, 178, 21).listItemName().content("My First Cache").pixelSize(15);
     make(ui.textDate, ui.backing, "textDate").at(52, 20, 177, 20).font(normalWeightAA()).content("Author").pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
 }
 

@@ -16,7 +16,7 @@ void setupUi(Ui_RouteSortAndSearchScreenClass &ui, QWidget *root)
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(18);
     make(ui.btnSearch, root, "btnSearch").at(5, 309, 230, 44).toggleButton().eventPropagation();
-    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).plainPanelText().pixelSize(14);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 101, 241, 201);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout");
     make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").radioChoice();
@@ -29,11 +29,11 @@ void setupUi(Ui_RouteSortAndSearchScreenClass &ui, QWidget *root)
     make(ui.stackedWidget, root, "stackedWidget").at(7, 60, 226, 40);
     make(ui.pageAll, nullptr, "pageAll");
     make(ui.btnShowAll, ui.pageAll, "btnShowAll").at(-3, -4, 230, 44).toggleButton();
-    make(ui.lblWptFilterTitle, ui.btnShowAll, "lblWptFilterTitle").at(12, 11, 51, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.lblWptFilterTitle, ui.btnShowAll, "lblWptFilterTitle").at(12, 11, 51, 21).plainPanelText().pixelSize(14);
     make(ui.lblWptFilter, ui.btnShowAll, "lblWptFilter").at(63, 11, 131, 21).panelText().pixelSize(14);
     make(ui.pageFavorites, nullptr, "pageFavorites").hidden();
     make(ui.btnShowFavorites, ui.pageFavorites, "btnShowFavorites").at(-3, -4, 230, 44).toggleButton();
-    make(ui.lblWptFilterTitle_3, ui.btnShowFavorites, "lblWptFilterTitle_3").at(12, 11, 51, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.lblWptFilterTitle_3, ui.btnShowFavorites, "lblWptFilterTitle_3").at(12, 11, 51, 21).plainPanelText().pixelSize(14);
     make(ui.lblWptFilter_3, ui.btnShowFavorites, "lblWptFilter_3").at(63, 11, 131, 21).panelText().pixelSize(14);
 
     addMembers(ui.verticalLayout, {ui.btnNearestSort, ui.btnDateCreatedSort, ui.btnNameSort, ui.verticalSpacer});

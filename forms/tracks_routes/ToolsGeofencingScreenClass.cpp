@@ -13,9 +13,9 @@ void setupUi(Ui_ToolsGeofencingScreenClass &ui, QWidget *root)
 
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(191, 2, 47, 20).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage").at(191, 2, 47, 20).titlePageNumber();
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 4, 38, 38).image(":/Icons/i_GeoFencing.mif");
-    make(ui.labelNumber, ui.icon, "labelNumber").at(191, 24, 47, 20).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignTop).pixelSize(12);
+    make(ui.labelNumber, ui.icon, "labelNumber").at(191, 24, 47, 20).palette(whiteText()).smallCaption().alignment(Qt::AlignTrailing | Qt::AlignTop);
     make(ui.listGeofences, root, "listGeofences").at(0, 80, 240, 265);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");

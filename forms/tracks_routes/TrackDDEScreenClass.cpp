@@ -19,10 +19,10 @@ void setupUi(Ui_TrackDDEScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_2, ui.btnDDE, "layoutWidget_2").at(10, 5, 211, 32);
     layout(ui.horizontalLayout_3, ui.layoutWidget_2, "horizontalLayout_3").spacing(0);
     make(ui.iconFlag, ui.layoutWidget_2, "iconFlag").image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(ui.txtDistance, ui.layoutWidget_2, "txtDistance").font(boldAA()).content("10 Km").pixelSize(12);
+    make(ui.txtDistance, ui.layoutWidget_2, "txtDistance").smallCaption().content("10 Km");
     make(ui.icon3DAbstract, ui.layoutWidget_2, "icon3DAbstract").image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.txtElevation, ui.layoutWidget_2, "txtElevation").font(boldAA()).content("10 Km").pixelSize(12);
-    make(ui.txtDuration, ui.layoutWidget_2, "txtDuration").font(boldAA()).content("10 Km").pixelSize(12);
+    make(ui.txtElevation, ui.layoutWidget_2, "txtElevation").smallCaption().content("10 Km");
+    make(ui.txtDuration, ui.layoutWidget_2, "txtDuration").smallCaption().content("10 Km");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
     make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");

@@ -20,7 +20,7 @@ void setupUi(Ui_TrackDescriptionScreenClass &ui, QWidget *root)
     make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
     make(ui.btnDescription, root, "btnDescription").at(7, 70, 226, 44).panelButton();
-    make(ui.label_3, ui.btnDescription, "label_3").at(38, 10, 149, 22).font(boldAA()).pixelSize(12);
+    make(ui.label_3, ui.btnDescription, "label_3").at(38, 10, 149, 22).smallCaption();
     make(ui.iconPaneLocation_3, ui.btnDescription, "iconPaneLocation_3").at(10, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.backing_2, root, "backing_2").at(5, 111, 230, 240);
     make(ui.txtDescription, ui.backing_2, "txtDescription").at(0, 0, 230, 240).font(menuScreenFont());

@@ -23,14 +23,14 @@ void setupUi(Ui_TrackOptionsScreenClass &ui, QWidget *root)
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
     make(ui.backing_2, root, "backing_2").at(5, 120, 230, 93);
     make(ui.btnReverse, ui.backing_2, "btnReverse").at(9, 54, 211, 31).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif");
-    make(ui.textBox_3, ui.btnReverse, "textBox_3").at(36, 4, 161, 20).font(boldAA()).pixelSize(14);
+    make(ui.textBox_3, ui.btnReverse, "textBox_3").at(36, 4, 161, 20).caption();
     make(ui.btnShowOnMap, ui.backing_2, "btnShowOnMap").at(9, 13, 211, 31).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif");
-    make(ui.textBox, ui.btnShowOnMap, "textBox").at(36, 4, 171, 20).font(boldAA()).pixelSize(14);
+    make(ui.textBox, ui.btnShowOnMap, "textBox").at(36, 4, 171, 20).caption();
     make(ui.btnOptions, root, "btnOptions").at(5, 72, 226, 44).panelButton();
     make(ui.layoutWidget, ui.btnOptions, "layoutWidget").at(10, 6, 205, 31);
     layout(ui.horizontalLayout_6, ui.layoutWidget, "horizontalLayout_6");
     make(ui.iconPaneLocation_2, ui.layoutWidget, "iconPaneLocation_2").image(":/Icons/i_PaneBtn_Options.mif");
-    make(ui.label_7, ui.layoutWidget, "label_7").font(boldAA()).pixelSize(12);
+    make(ui.label_7, ui.layoutWidget, "label_7").smallCaption();
 
     addMembers(ui.horizontalLayout_4, {ui.btnMap, ui.btnGo});
     addMembers(ui.horizontalLayout_6, {ui.iconPaneLocation_2, ui.label_7});

@@ -12,7 +12,7 @@ void setupUi(Ui_TrackSortScreenClass &ui, QWidget *root)
     Root(root, "TrackSortScreenClass").size(240, 400);
 
     make(ui.btnFilter, root, "btnFilter").at(5, 54, 230, 44).toggleButton();
-    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 11, 71, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 11, 71, 21).plainPanelText().pixelSize(14);
     make(ui.lblTrkFilter, ui.btnFilter, "lblTrkFilter").at(120, 12, 98, 21).panelText().content("All").pixelSize(14);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 102, 241, 201);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout");
@@ -29,7 +29,7 @@ void setupUi(Ui_TrackSortScreenClass &ui, QWidget *root)
     make(ui.statusBar, root, "statusBar").at(0, 351, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnSearch, root, "btnSearch").at(5, 310, 230, 44).toggleButton().eventPropagation();
-    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).plainPanelText().pixelSize(14);
 
     addMembers(ui.verticalLayout, {ui.btnNearestSort, ui.btnDateCreatedSort, ui.btnTypeSort, ui.btnNameSort});
 }

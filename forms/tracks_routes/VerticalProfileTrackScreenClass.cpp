@@ -12,12 +12,12 @@ void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
     Root(root, "VerticalProfileTrackScreenClass").size(240, 400);
 
     make(ui.icon_6, root, "icon_6").at(6, 117, 230, 91).image(":/Bkgd/bkgd_Dashboard_Field_230x91.mif");
-    make(ui.lbl_NetChange, ui.icon_6, "lbl_NetChange").at(5, 6, 122, 18).palette(blackText()).font(normalWeightAA()).scaledContents().pixelSize(15);
-    make(ui.lbl_Length, ui.icon_6, "lbl_Length").at(5, 25, 122, 18).palette(blackText()).font(normalWeightAA()).scaledContents().pixelSize(15);
+    make(ui.lbl_NetChange, ui.icon_6, "lbl_NetChange").at(5, 6, 122, 18).plainPanelText().scaledContents().pixelSize(15);
+    make(ui.lbl_Length, ui.icon_6, "lbl_Length").at(5, 25, 122, 18).plainPanelText().scaledContents().pixelSize(15);
     make(ui.lbl_LengthVal, ui.icon_6, "lbl_LengthVal").at(130, 25, 91, 18).panelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0.0").pixelSize(14);
     make(ui.lbl_NetChangeVal, ui.icon_6, "lbl_NetChangeVal").at(130, 6, 91, 18).panelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0.0").pixelSize(14);
-    make(ui.lbl_Time, ui.icon_6, "lbl_Time").at(5, 44, 122, 18).palette(blackText()).font(normalWeightAA()).scaledContents().pixelSize(15);
-    make(ui.lbl_Speed, ui.icon_6, "lbl_Speed").at(5, 63, 122, 18).palette(blackText()).font(normalWeightAA()).scaledContents().pixelSize(15);
+    make(ui.lbl_Time, ui.icon_6, "lbl_Time").at(5, 44, 122, 18).plainPanelText().scaledContents().pixelSize(15);
+    make(ui.lbl_Speed, ui.icon_6, "lbl_Speed").at(5, 63, 122, 18).plainPanelText().scaledContents().pixelSize(15);
     make(ui.lbl_SpeedVal, ui.icon_6, "lbl_SpeedVal").at(130, 63, 91, 18).panelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0.0").pixelSize(14);
     make(ui.lbl_TimeVal, ui.icon_6, "lbl_TimeVal").at(130, 44, 91, 18).panelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0.0").pixelSize(14);
     make(ui.chartPlot, root, "chartPlot").at(10, 210, 221, 131);
@@ -43,8 +43,8 @@ void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
     make(ui.layoutWidget, ui.btnVerticalProfile, "layoutWidget").at(10, 5, 206, 32);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(3);
     make(ui.icon3DAbstract_2, ui.layoutWidget, "icon3DAbstract_2").image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.label_4, ui.layoutWidget, "label_4").font(boldAA()).wordWrap().pixelSize(12);
-    make(ui.txtVPElevChange, ui.layoutWidget, "txtVPElevChange").font(boldAA()).alignment(Qt::AlignCenter).content("10 Km").pixelSize(12);
+    make(ui.label_4, ui.layoutWidget, "label_4").smallCaption().wordWrap();
+    make(ui.txtVPElevChange, ui.layoutWidget, "txtVPElevChange").smallCaption().alignment(Qt::AlignCenter).content("10 Km");
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
 
     addMembers(ui.horizontalLayout_6, {ui.btnToolBar, ui.btnMap, ui.btnGo});

@@ -4,10 +4,13 @@
 
 #include "core/construction/row.h"
 #include "controls/zel_combo_box.h"
+#include "controls/zel_compass.h"
 #include "controls/zel_coord_entry_widget.h"
 #include "controls/zel_push_button.h"
 #include "controls/zel_push_check_box.h"
 #include "controls/zel_push_radio_button.h"
+#include "controls/zel_scroll_area.h"
+#include "controls/zel_text_area.h"
 #include "controls/zel_text_box.h"
 
 #include <QCoreApplication>
@@ -19,6 +22,8 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -32,7 +37,8 @@ bool placeholderImagesRegistered()
 }
 
 // Every property of the object's class, pictures by their pixels. Values that
-// QVariant cannot compare (icons) are left out.
+// QVariant cannot compare (icons) and objects the control owns (a text area's
+// document) are left out.
 QVariantMap settingsOf(const QObject &object)
 {
     QVariantMap settings;
@@ -42,7 +48,7 @@ QVariantMap settingsOf(const QObject &object)
         QVariant value = property.read(&object);
         if (value.userType() == QMetaType::QPixmap)
             value = value.value<QPixmap>().toImage();
-        if (value == value)
+        if (value == value && !(QMetaType::typeFlags(value.userType()) & QMetaType::PointerToQObject))
             settings.insert(QLatin1String(property.name()), value);
     }
     return settings;
@@ -62,42 +68,93 @@ QVariantMap looked(const Look<W> &look, int times = 1)
     return settingsOf(control);
 }
 
+// What a row decides for itself, never a look: where the control is, whether
+// it is usable, what it says and whether it passes events on.
+const char *const kRowOwned[] = {"geometry", "enabled", "visible", "content", "text", "eventPropagation"};
+
+// The looks of one class: each changes something, the same on every fresh
+// control and only once, leaves the row's own settings alone, and no two give
+// the same settings, so that a look can be told from the others by its values.
 template <typename W>
-void expectFixed(const char *name, const Look<W> &look)
+void expectFixed(const std::vector<std::pair<const char *, Look<W>>> &looks)
 {
-    W plain;
-    const QVariantMap once = looked(look);
-    EXPECT_NE(once, settingsOf(plain)) << name << " changes nothing";
-    EXPECT_EQ(once, looked(look)) << name << " differs between fresh controls";
-    EXPECT_EQ(once, looked(look, 2)) << name << " changes again when applied again";
+    W plainControl;
+    const QVariantMap plain = settingsOf(plainControl);
+    std::vector<QVariantMap> seen;
+    for (const auto &[name, look] : looks) {
+        const QVariantMap once = looked(look);
+        EXPECT_NE(once, plain) << name << " changes nothing";
+        EXPECT_EQ(once, looked(look)) << name << " differs between fresh controls";
+        EXPECT_EQ(once, looked(look, 2)) << name << " changes again when applied again";
+        for (const char *owned : kRowOwned)
+            EXPECT_EQ(once.value(owned), plain.value(owned)) << name << " sets " << owned;
+        for (std::size_t i = 0; i < seen.size(); ++i)
+            EXPECT_NE(once, seen[i]) << name << " looks the same as " << looks[i].first;
+        seen.push_back(once);
+    }
 }
 
 TEST(RowLooks, ApplyFixedSettingsThatRepeatingLeavesAlone)
 {
     placeholderImagesRegistered();
-    expectFixed<ZelPushButton>("panelButton", [](auto &row) { row.panelButton(); });
-    expectFixed<ZelPushButton>("toggleButton", [](auto &row) { row.toggleButton(); });
-    expectFixed<ZelPushButton>("goButton", [](auto &row) { row.goButton(); });
-    expectFixed<ZelPushButton>("mapPreviewButton", [](auto &row) { row.mapPreviewButton(); });
-    expectFixed<ZelPushRadioButton>("radioChoice", [](auto &row) { row.radioChoice(); });
-    expectFixed<ZelComboBox>("standardComboBox", [](auto &row) { row.standardComboBox(); });
-    expectFixed<ZelComboBox>("smallComboBox", [](auto &row) { row.smallComboBox(); });
-    expectFixed<ZelComboBox>("routeComboBox", [](auto &row) { row.routeComboBox(); });
-    expectFixed<ZelTextBox>("panelText", [](auto &row) { row.panelText(); });
-    expectFixed<ZelTextBox>("settingCaption", [](auto &row) { row.settingCaption(); });
-    expectFixed<ZelTextBox>("quickInfoText", [](auto &row) { row.quickInfoText(); });
-    expectFixed<ZelTextBox>("mediaInfoName", [](auto &row) { row.mediaInfoName(); });
-    expectFixed<ZelTextBox>("mediaInfoValue", [](auto &row) { row.mediaInfoValue(); });
-    expectFixed<ZelTextBox>("mediaInfoSmallPrint", [](auto &row) { row.mediaInfoSmallPrint(); });
-    expectFixed<ZelTextBox>("trackInfoName", [](auto &row) { row.trackInfoName(); });
-    expectFixed<ZelTextBox>("trackInfoValue", [](auto &row) { row.trackInfoValue(); });
-    expectFixed<zelCoordEntryWidget>("numericParameterEntry", [](auto &row) { row.numericParameterEntry(); });
-    expectFixed<ZelPushButton>("plainPanelButton", [](auto &row) { row.plainPanelButton(); });
-    expectFixed<ZelPushButton>("actionButton", [](auto &row) { row.actionButton(); });
-    expectFixed<ZelPushButton>("contextMenuButton", [](auto &row) { row.contextMenuButton(); });
-    expectFixed<ZelPushButton>("closedPageButton", [](auto &row) { row.closedPageButton(); });
-    expectFixed<ZelPushButton>("listButton", [](auto &row) { row.listButton(); });
-    expectFixed<ZelPushCheckBox>("listCheckBox", [](auto &row) { row.listCheckBox(); });
+    expectFixed<ZelPushButton>({
+        {"panelButton", [](auto &row) { row.panelButton(); }},
+        {"toggleButton", [](auto &row) { row.toggleButton(); }},
+        {"goButton", [](auto &row) { row.goButton(); }},
+        {"mapPreviewButton", [](auto &row) { row.mapPreviewButton(); }},
+        {"roundButton", [](auto &row) { row.roundButton(); }},
+        {"plainPanelButton", [](auto &row) { row.plainPanelButton(); }},
+        {"actionButton", [](auto &row) { row.actionButton(); }},
+        {"contextMenuButton", [](auto &row) { row.contextMenuButton(); }},
+        {"closedPageButton", [](auto &row) { row.closedPageButton(); }},
+        {"listButton", [](auto &row) { row.listButton(); }},
+        {"closeButton", [](auto &row) { row.closeButton(); }},
+        {"flatToggleButton", [](auto &row) { row.flatToggleButton(); }},
+    });
+    expectFixed<ZelPushRadioButton>({{"radioChoice", [](auto &row) { row.radioChoice(); }}});
+    expectFixed<ZelPushCheckBox>({{"listCheckBox", [](auto &row) { row.listCheckBox(); }}});
+    expectFixed<ZelComboBox>({
+        {"standardComboBox", [](auto &row) { row.standardComboBox(); }},
+        {"smallComboBox", [](auto &row) { row.smallComboBox(); }},
+        {"routeComboBox", [](auto &row) { row.routeComboBox(); }},
+    });
+    expectFixed<ZelTextBox>({
+        {"panelText", [](auto &row) { row.panelText(); }},
+        {"plainPanelText", [](auto &row) { row.plainPanelText(); }},
+        {"titleText", [](auto &row) { row.titleText(); }},
+        {"menuCaption", [](auto &row) { row.menuCaption(); }},
+        {"settingCaption", [](auto &row) { row.settingCaption(); }},
+        {"quickInfoText", [](auto &row) { row.quickInfoText(); }},
+        {"mediaInfoName", [](auto &row) { row.mediaInfoName(); }},
+        {"mediaInfoValue", [](auto &row) { row.mediaInfoValue(); }},
+        {"mediaInfoSmallPrint", [](auto &row) { row.mediaInfoSmallPrint(); }},
+        {"trackInfoName", [](auto &row) { row.trackInfoName(); }},
+        {"trackInfoValue", [](auto &row) { row.trackInfoValue(); }},
+        {"caption", [](auto &row) { row.caption(); }},
+        {"smallCaption", [](auto &row) { row.smallCaption(); }},
+        {"buttonLabel", [](auto &row) { row.buttonLabel(); }},
+        {"listItemName", [](auto &row) { row.listItemName(); }},
+        {"listItemDetail", [](auto &row) { row.listItemDetail(); }},
+        {"distanceBarText", [](auto &row) { row.distanceBarText(); }},
+        {"datumParameterName", [](auto &row) { row.datumParameterName(); }},
+        {"gridParameterName", [](auto &row) { row.gridParameterName(); }},
+        {"popupCoordinates", [](auto &row) { row.popupCoordinates(); }},
+        {"locationCoordinate", [](auto &row) { row.locationCoordinate(); }},
+        {"titlePageNumber", [](auto &row) { row.titlePageNumber(); }},
+        {"listHeaderCount", [](auto &row) { row.listHeaderCount(); }},
+        {"filterChoice", [](auto &row) { row.filterChoice(); }},
+        {"regularValue", [](auto &row) { row.regularValue(); }},
+        {"memoryFigureName", [](auto &row) { row.memoryFigureName(); }},
+        {"geofenceAlertLabel", [](auto &row) { row.geofenceAlertLabel(); }},
+        {"mediaMenuCaption", [](auto &row) { row.mediaMenuCaption(); }},
+    });
+    expectFixed<ZelTextArea>({{"smallCaption", [](auto &row) { row.smallCaption(); }}});
+    expectFixed<ZelScrollArea>({{"scrollingPage", [](auto &row) { row.scrollingPage(); }}});
+    expectFixed<zelCompass>({{"standardMapCompass", [](auto &row) { row.standardMapCompass(); }}});
+    expectFixed<zelCoordEntryWidget>({
+        {"numericParameterEntry", [](auto &row) { row.numericParameterEntry(); }},
+        {"coordinateDisplay", [](auto &row) { row.coordinateDisplay(); }},
+    });
 }
 
 // Looks that share a face share it exactly: the radio choice is the toggle
@@ -130,8 +187,7 @@ TEST(RowLooks, SharedFacesAreTheSamePictures)
     EXPECT_NE(standard.arrowOrigin(), small.arrowOrigin());
 }
 
-// Faces say nothing about behaviour: a row that passes events on says so, and
-// a row that keeps them overrides the standard combo box.
+// Faces say nothing about behaviour: a row that passes events on says so.
 TEST(RowLooks, BehaviourStaysWithTheRow)
 {
     ZelPushButton face;
@@ -143,11 +199,10 @@ TEST(RowLooks, BehaviourStaysWithTheRow)
 
     ZelComboBox standard;
     Row<ZelComboBox>(&standard).standardComboBox();
-    EXPECT_TRUE(standard.eventPropagation());
-    ZelComboBox keeping;
-    Row<ZelComboBox>(&keeping).standardComboBox().eventPropagation(false);
-    EXPECT_FALSE(keeping.eventPropagation());
-    EXPECT_EQ(keeping.textMargin(), standard.textMargin());
+    EXPECT_FALSE(standard.eventPropagation());
+    ZelComboBox passingCombo;
+    Row<ZelComboBox>(&passingCombo).standardComboBox().eventPropagation();
+    EXPECT_TRUE(passingCombo.eventPropagation());
 }
 
 TEST(RowSettings, TextBoxFlagsWriteWhatTheirNamesSay)
@@ -169,6 +224,9 @@ TEST(RowSettings, TextBoxFlagsWriteWhatTheirNamesSay)
     Row<zelCoordEntryWidget>(&entry).numericParameterEntry();
     EXPECT_EQ(entry.coordType(), int(CoordType::NumericParameter));
     EXPECT_EQ(entry.font().pointSize(), 16);
+    zelCoordEntryWidget plain;
+    Row<zelCoordEntryWidget>(&entry).coordSubType(CoordSubType::Standard);
+    EXPECT_EQ(entry.coordSubType(), plain.coordSubType());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QDomDocument>
 #include <QHash>
 #include <QMap>
+#include <QMetaEnum>
 #include <QSet>
 #include <QStringList>
 #include <QVector>
@@ -564,13 +565,35 @@ private:
                 *text = QStringLiteral(".%1(%2)").arg(settingFor(widget.className, property.name), on ? QString() : QStringLiteral("false"));
             return true;
         }
-        if (property.name == QLatin1String("textBoxNumber") || property.name == QLatin1String("coordType")) {
+        if ((property.name == QLatin1String("keyCode") || property.name == QLatin1String("secondKeyCode"))
+            && tag == QLatin1String("number")) {
+            const char *key = QMetaEnum::fromType<Qt::Key>().valueToKey(property.value.text().toInt());
+            if (key) {
+                *text = QStringLiteral(".%1(Qt::%2)").arg(property.name, QLatin1String(key));
+                return true;
+            }
+        }
+        if (property.name == QLatin1String("drawCursorFlags") && tag == QLatin1String("number")) {
+            const int flags = property.value.text().toInt();
+            QStringList names;
+            if (flags & 1)
+                names.append(QStringLiteral("zelSimpleGraphView::CursorImage"));
+            if (flags & 2)
+                names.append(QStringLiteral("zelSimpleGraphView::CursorLine"));
+            if (flags & ~3 || names.isEmpty())
+                return failProperty(widget.name, property, QStringLiteral("cursor flags with no name"));
+            *text = QStringLiteral(".drawCursorFlags(%1)").arg(names.join(QLatin1String(" | ")));
+            return true;
+        }
+        if (property.name == QLatin1String("textBoxNumber") || property.name == QLatin1String("coordType")
+            || property.name == QLatin1String("coordSubType")) {
             static const QHash<QString, QString> named = {
                 {QStringLiteral("textBoxNumber:12"), QStringLiteral("TextBoxNumber::MediaInfo")},
                 {QStringLiteral("textBoxNumber:14"), QStringLiteral("TextBoxNumber::FunctionCaption")},
                 {QStringLiteral("textBoxNumber:70"), QStringLiteral("TextBoxNumber::ProgressText")},
                 {QStringLiteral("coordType:3"), QStringLiteral("CoordType::Position")},
                 {QStringLiteral("coordType:5"), QStringLiteral("CoordType::NumericParameter")},
+                {QStringLiteral("coordSubType:0"), QStringLiteral("CoordSubType::Standard")},
             };
             const QString key = property.name + QLatin1Char(':') + property.value.text();
             if (!named.contains(key))
