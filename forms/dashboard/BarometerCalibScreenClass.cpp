@@ -16,16 +16,47 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.cbPressureUnits, root, "cbPressureUnits").at(140, 170, 99, 44).smallComboBox();
     comboDropMark(ui.icon_2, ui.cbPressureUnits, "icon_2");
-    make(ui.txtSeeLevelPress, root, "txtSeeLevelPress").at(10, 171, 121, 41).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
-    make(ui.lblDescription, root, "lblDescription").at(7, 77, 227, 51).font(normalWeightAA()).alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.txtSeeLevelPress, root, "txtSeeLevelPress")
+        .at(10, 171, 121, 41)
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable();
+    make(ui.lblDescription, root, "lblDescription")
+        .at(7, 77, 227, 51)
+        .font(normalWeightAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
     titleHeader(ui.icon, root, "icon");
-    make(ui.labelName_2, ui.icon, "labelName_2").at(44, 4, 190, 38).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.labelName_2, ui.icon, "labelName_2")
+        .at(44, 4, 190, 38)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
     titleIcon(ui.icon_4, ui.icon, "icon_4", ":/Icons/i_Calibrate Barometer Altimeter.mif");
-    make(ui.lblCurBarAlt, root, "lblCurBarAlt").at(10, 292, 221, 21).font(normalWeightAA()).alignment(align::Centre).pixelSize(14);
-    make(ui.txtCurrentElev, root, "txtCurrentElev").at(10, 241, 121, 41).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
+    make(ui.lblCurBarAlt, root, "lblCurBarAlt")
+        .at(10, 292, 221, 21)
+        .font(normalWeightAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
+    make(ui.txtCurrentElev, root, "txtCurrentElev")
+        .at(10, 241, 121, 41)
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable();
     make(ui.cbCurrentElev, root, "cbCurrentElev").at(140, 240, 99, 44).smallComboBox();
     comboDropMark(ui.icon_3, ui.cbCurrentElev, "icon_3");
-    make(ui.txtCurBarAlt, root, "txtCurBarAlt").at(60, 320, 121, 21).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.txtCurBarAlt, root, "txtCurBarAlt")
+        .at(60, 320, 121, 21)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     make(ui.lblCurrentElev, root, "lblCurrentElev").at(10, 220, 222, 21).settingCaption();
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
 
@@ -49,9 +80,12 @@ void retranslateUi(Ui_BarometerCalibScreenClass &ui, QWidget *)
     ui.lblSeeLevelPress->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Sea Level Pressure"));
     //: Number shown until the host fills it.
     ui.txtSeeLevelPress->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "0.0"));
-    ui.lblDescription->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Enter a known elevation or sea level pressure"));
-    ui.labelName_2->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Calibrate Barometer/Altimeter"));
-    ui.lblCurBarAlt->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Current Barometric Altitude"));
+    ui.lblDescription->setContent(
+        QCoreApplication::translate("BarometerCalibScreenClass", "Enter a known elevation or sea level pressure"));
+    ui.labelName_2->setContent(
+        QCoreApplication::translate("BarometerCalibScreenClass", "Calibrate Barometer/Altimeter"));
+    ui.lblCurBarAlt->setContent(
+        QCoreApplication::translate("BarometerCalibScreenClass", "Current Barometric Altitude"));
     //: Number shown until the host fills it.
     ui.txtCurrentElev->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "0.0"));
     //: Number shown until the host fills it.

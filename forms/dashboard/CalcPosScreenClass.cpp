@@ -15,22 +15,119 @@ void setupUi(Ui_CalcPosScreenClass &ui, QWidget *root)
         .popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 160)
         .property("wordIndent", 3);
 
-    make(ui.txtTitle, root, "txtTitle").at(60, 98, 101, 22).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(14);
-    make(ui.txtTitle_2, root, "txtTitle_2").at(22, 142, 201, 22).palette(blackText()).font(normalWeightAA()).alignment(align::LeftVCentre).pixelSize(14);
-    make(ui.txtWait, root, "txtWait").at(22, 163, 91, 22).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(73, 0).palette(blackText()).font(normalWeightAA()).alignment(align::LeftVCentre).pixelSize(14);
-    make(ui.txtTime, root, "txtTime").at(109, 163, 31, 22).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(0, 0).palette(blackText()).font(normalWeightAA()).alignment(align::LeftVCentre).pixelSize(14).content("");
-    make(ui.txtTimeUnit, root, "txtTimeUnit").at(140, 163, 31, 22).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(0, 0).palette(blackText()).font(normalWeightAA()).alignment(align::LeftVCentre).pixelSize(14);
-    make(ui.btnClose, root, "btnClose").at(191, 104, 27, 27).faces(":/Buttons/b_ContextualMenu_Close.mif", ":/Buttons/b_ContextualMenu_Close_h.mif");
-    make(ui.txtTitle_3, root, "txtTitle_3").at(58, 115, 101, 22).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(14);
-    make(ui.txtLatitudeLabel, root, "txtLatitudeLabel").at(22, 206, 53, 22).sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred).minSize(0, 0).palette(blackText()).font(normalWeightAA()).alignment(align::LeftVCentre).pixelSize(14);
-    make(ui.txtLatitude, root, "txtLatitude").at(73, 209, 41, 22).sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred).minSize(0, 0).palette(blackText()).font(normalWeightAA()).alignment(align::LeftVCentre).pixelSize(14).content("");
-    make(ui.txtLongitudeLabel, root, "txtLongitudeLabel").at(22, 225, 53, 22).sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred).minSize(0, 0).palette(blackText()).font(normalWeightAA()).alignment(align::LeftVCentre).pixelSize(14);
-    make(ui.txtLongitude, root, "txtLongitude").at(73, 228, 41, 22).sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred).minSize(0, 0).palette(blackText()).font(normalWeightAA()).alignment(align::LeftVCentre).pixelSize(14).content("");
-    make(ui.btnDone, root, "btnDone").at(80, 259, 86, 43).faces(":/Buttons/b_PopUp_Dialog_OK.mif", ":/Buttons/b_PopUp_Dialog_OK_f.mif").focused(":/Buttons/b_PopUp_Dialog_OK_h.mif");
-    make(ui.txtLabelDone, ui.btnDone, "txtLabelDone").at(21, 10, 41, 22).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(0, 0).panelText().alignment(align::Centre).pixelSize(12);
-    make(ui.txtAccuracyLabel, root, "txtAccuracyLabel").at(22, 181, 141, 22).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(73, 0).palette(blackText()).font(normalWeightAA()).alignment(align::LeftVCentre).pixelSize(14);
-    make(ui.txtAccuracy, root, "txtAccuracy").at(160, 181, 31, 22).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(0, 0).palette(blackText()).font(normalWeightAA()).alignment(align::LeftVCentre).pixelSize(14).content("");
-    make(ui.pAnimationCtrl, root, "pAnimationCtrl").at(174, 197, 50, 50).animationImages({":/Icons/i_radarPing.mif", ":/Icons/i_radarPing2.mif", ":/Icons/i_radarPing3.mif", ":/Icons/i_radarPing4.mif", ":/Icons/i_radarPing5.mif"}).interval(200);
+    make(ui.txtTitle, root, "txtTitle")
+        .at(60, 98, 101, 22)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
+    make(ui.txtTitle_2, root, "txtTitle_2")
+        .at(22, 142, 201, 22)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(14);
+    make(ui.txtWait, root, "txtWait")
+        .at(22, 163, 91, 22)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred)
+        .minSize(73, 0)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(14);
+    make(ui.txtTime, root, "txtTime")
+        .at(109, 163, 31, 22)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred)
+        .minSize(0, 0)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(14)
+        .content("");
+    make(ui.txtTimeUnit, root, "txtTimeUnit")
+        .at(140, 163, 31, 22)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred)
+        .minSize(0, 0)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(14);
+    make(ui.btnClose, root, "btnClose")
+        .at(191, 104, 27, 27)
+        .faces(":/Buttons/b_ContextualMenu_Close.mif", ":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.txtTitle_3, root, "txtTitle_3")
+        .at(58, 115, 101, 22)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
+    make(ui.txtLatitudeLabel, root, "txtLatitudeLabel")
+        .at(22, 206, 53, 22)
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred)
+        .minSize(0, 0)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(14);
+    make(ui.txtLatitude, root, "txtLatitude")
+        .at(73, 209, 41, 22)
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred)
+        .minSize(0, 0)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(14)
+        .content("");
+    make(ui.txtLongitudeLabel, root, "txtLongitudeLabel")
+        .at(22, 225, 53, 22)
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred)
+        .minSize(0, 0)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(14);
+    make(ui.txtLongitude, root, "txtLongitude")
+        .at(73, 228, 41, 22)
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred)
+        .minSize(0, 0)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(14)
+        .content("");
+    make(ui.btnDone, root, "btnDone")
+        .at(80, 259, 86, 43)
+        .faces(":/Buttons/b_PopUp_Dialog_OK.mif", ":/Buttons/b_PopUp_Dialog_OK_f.mif")
+        .focused(":/Buttons/b_PopUp_Dialog_OK_h.mif");
+    make(ui.txtLabelDone, ui.btnDone, "txtLabelDone")
+        .at(21, 10, 41, 22)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred)
+        .minSize(0, 0)
+        .panelText()
+        .alignment(align::Centre)
+        .pixelSize(12);
+    make(ui.txtAccuracyLabel, root, "txtAccuracyLabel")
+        .at(22, 181, 141, 22)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred)
+        .minSize(73, 0)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(14);
+    make(ui.txtAccuracy, root, "txtAccuracy")
+        .at(160, 181, 31, 22)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred)
+        .minSize(0, 0)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(14)
+        .content("");
+    make(ui.pAnimationCtrl, root, "pAnimationCtrl")
+        .at(174, 197, 50, 50)
+        .animationImages({":/Icons/i_radarPing.mif", ":/Icons/i_radarPing2.mif", ":/Icons/i_radarPing3.mif",
+                          ":/Icons/i_radarPing4.mif", ":/Icons/i_radarPing5.mif"})
+        .interval(200);
     make(ui.infoIcon, root, "infoIcon").at(20, 101, 32, 32).image(":/Icons/i_PopUpInfo.mif");
     make(ui.commentBox, root, "commentBox").at(20, 250, 201, 51);
 }

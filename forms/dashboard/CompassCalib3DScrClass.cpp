@@ -15,10 +15,18 @@ void setupUi(Ui_CompassCalib3DScrClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     calibrationStartButton(ui.btnStart, ui.statusBar);
     calibrationStartCaption(ui.lblStart, ui.btnStart);
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).faces(":/Icons/i_ToolBar_Compass.mif", ":/Icons/i_ToolBar_Compass_h.mif");
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar")
+        .at(90, 6, 60, 43)
+        .faces(":/Icons/i_ToolBar_Compass.mif", ":/Icons/i_ToolBar_Compass_h.mif");
     make(ui.AnimationCtrl, root, "AnimationCtrl").at(12, 180, 216, 133).with(figureEightAnimation);
     titleHeader(ui.icon, root, "icon");
-    make(ui.labelName_2, ui.icon, "labelName_2").at(50, 0, 151, 46).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.labelName_2, ui.icon, "labelName_2")
+        .at(50, 0, 151, 46)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
     titleIcon(ui.icon_4, ui.icon, "icon_4", ":/Icons/i_Compass.mif");
     make(ui.textBox, root, "textBox").at(0, 70, 241, 101).alignment(align::Centre);
 }
@@ -26,8 +34,10 @@ void setupUi(Ui_CompassCalib3DScrClass &ui, QWidget *root)
 void retranslateUi(Ui_CompassCalib3DScrClass &ui, QWidget *)
 {
     ui.lblStart->setContent(QCoreApplication::translate("CompassCalib3DScrClass", "Start"));
-    ui.labelName_2->setContent(QCoreApplication::translate("CompassCalib3DScrClass", "Electronic Compass 3D Calibration"));
-    ui.textBox->setContent(QCoreApplication::translate("CompassCalib3DScrClass", "Move the unit in a figure<br>8 motion while twisting<br>the wrist."));
+    ui.labelName_2->setContent(
+        QCoreApplication::translate("CompassCalib3DScrClass", "Electronic Compass 3D Calibration"));
+    ui.textBox->setContent(QCoreApplication::translate(
+        "CompassCalib3DScrClass", "Move the unit in a figure<br>8 motion while twisting<br>the wrist."));
 }
 
 Form<Ui_CompassCalib3DScrClass, setupUi, retranslateUi> formCompassCalib3DScrClass;

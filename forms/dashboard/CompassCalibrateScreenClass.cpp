@@ -15,10 +15,21 @@ void setupUi(Ui_CompassCalibrateScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.AnimationCtrl, root, "AnimationCtrl").at(12, 178, 216, 133).with(figureEightAnimation);
     titleHeader(ui.icon, root, "icon");
-    make(ui.labelName_2, ui.icon, "labelName_2").at(45, 0, 181, 46).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.labelName_2, ui.icon, "labelName_2")
+        .at(45, 0, 181, 46)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
     titleIcon(ui.icon_4, ui.icon, "icon_4", ":/Icons/i_Compass.mif");
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
-    make(ui.textBox, ui.backing, "textBox").at(7, 7, 217, 94).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.textBox, ui.backing, "textBox")
+        .at(7, 7, 217, 94)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
 
     // The backing panel, created last, goes under the animation and the title.
     ui.backing->raise();
@@ -29,8 +40,11 @@ void setupUi(Ui_CompassCalibrateScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_CompassCalibrateScreenClass &ui, QWidget *)
 {
-    ui.labelName_2->setContent(QCoreApplication::translate("CompassCalibrateScreenClass", "Calibrate Electronic Compass"));
-    ui.textBox->setContent(QCoreApplication::translate("CompassCalibrateScreenClass", "Move the unit in a figure 8 motion while twisting the wrist until you hear the alarm."));
+    ui.labelName_2->setContent(
+        QCoreApplication::translate("CompassCalibrateScreenClass", "Calibrate Electronic Compass"));
+    ui.textBox->setContent(QCoreApplication::translate(
+        "CompassCalibrateScreenClass",
+        "Move the unit in a figure 8 motion while twisting the wrist until you hear the alarm."));
 }
 
 Form<Ui_CompassCalibrateScreenClass, setupUi, retranslateUi> formCompassCalibrateScreenClass;

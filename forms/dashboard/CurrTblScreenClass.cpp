@@ -19,7 +19,14 @@ void setupUi(Ui_CurrTblScreenClass &ui, QWidget *root)
     make(ui.icon, root, "icon").at(0, 20, 240, 33).noAutoFillBackground().image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).titleText().wordWrap();
     make(ui.icon_2, root, "icon_2").at(0, 50, 240, 33).autoFillBackground().image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName_2, ui.icon_2, "labelName_2").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).noAutoFillBackground().alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.labelName_2, ui.icon_2, "labelName_2")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .font(boldAA())
+        .noAutoFillBackground()
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(16);
     make(ui.Calendar, root, "Calendar").at(0, 120, 240, 191).with(standardCalendar);
 }
 

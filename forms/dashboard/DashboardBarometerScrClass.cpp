@@ -17,15 +17,24 @@ void setupUi(Ui_DashboardBarometerScrClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).faces(":/Icons/i_ToolBar_Barometer.mif", ":/Icons/i_ToolBar_Barometer_h.mif");
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar")
+        .at(90, 6, 60, 43)
+        .faces(":/Icons/i_ToolBar_Barometer.mif", ":/Icons/i_ToolBar_Barometer_h.mif");
     make(ui.icon, root, "icon").at(2, 38, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.graphView, root, "graphView").at(0, 100, 240, 250).palette(kGraphBase);
-    make(ui.btnZoomOut, root, "btnZoomOut").at(180, 84, 60, 60).faces(":/Buttons/b_Pan_Out.mif", ":/Buttons/b_Pan_Out_h.mif");
-    make(ui.btnZoomIn, root, "btnZoomIn").at(180, 24, 60, 60).faces(":/Buttons/b_Pan_In.mif", ":/Buttons/b_Pan_In_h.mif");
+    make(ui.btnZoomOut, root, "btnZoomOut")
+        .at(180, 84, 60, 60)
+        .faces(":/Buttons/b_Pan_Out.mif", ":/Buttons/b_Pan_Out_h.mif");
+    make(ui.btnZoomIn, root, "btnZoomIn")
+        .at(180, 24, 60, 60)
+        .faces(":/Buttons/b_Pan_In.mif", ":/Buttons/b_Pan_In_h.mif");
     make(ui.backing, root, "backing").at(30, 40, 150, 22);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 0, 151, 24);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(6);
-    make(ui.lblCurrent, ui.layoutWidget, "lblCurrent").maxSize(54, QWIDGETSIZE_MAX).font(boldAA().pointSize(10)).scaledContents();
+    make(ui.lblCurrent, ui.layoutWidget, "lblCurrent")
+        .maxSize(54, QWIDGETSIZE_MAX)
+        .font(boldAA().pointSize(10))
+        .scaledContents();
     make(ui.textBoxCurrent, ui.layoutWidget, "textBoxCurrent").font(boldAA().pointSize(10)).scaledContents();
     make(ui.backing_2, root, "backing_2").at(30, 66, 150, 22);
     make(ui.layoutWidget_2, ui.backing_2, "layoutWidget_2").at(0, 0, 151, 24);

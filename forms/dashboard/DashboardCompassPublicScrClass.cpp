@@ -19,11 +19,18 @@ void setupUi(Ui_DashboardCompassPublicScrClass &ui, QWidget *root)
 {
     Root(root, "DashboardCompassPublicScrClass").size(239, 400);
 
-    make(ui.dashboardBar, root, "dashboardBar").at(6, 25, 231, 105).property("minNumberOfDataFields", 0).property("maxNumberOfDataFields", 4).property("navFieldsCfg", document(kPublicCompassDataFields));
-    make(ui.navFieldsSpinBox, root, "navFieldsSpinBox").at(90, 25, 55, 115)
+    make(ui.dashboardBar, root, "dashboardBar")
+        .at(6, 25, 231, 105)
+        .property("minNumberOfDataFields", 0)
+        .property("maxNumberOfDataFields", 4)
+        .property("navFieldsCfg", document(kPublicCompassDataFields));
+    make(ui.navFieldsSpinBox, root, "navFieldsSpinBox")
+        .at(90, 25, 55, 115)
         .spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif",
                     ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif")
-        .spinBackground(":/Buttons/b_page.mif").blocking(true).maxValue(4);
+        .spinBackground(":/Buttons/b_page.mif")
+        .blocking(true)
+        .maxValue(4);
 }
 
 void retranslateUi(Ui_DashboardCompassPublicScrClass &, QWidget *)

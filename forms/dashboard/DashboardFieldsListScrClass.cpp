@@ -15,10 +15,27 @@ void setupUi(Ui_DashboardFieldsListScrClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.icon, root, "icon").at(0, 22, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(41, 4, 157, 23).palette(whiteText()).font(normalWeightAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(41, 4, 157, 23)
+        .palette(whiteText())
+        .font(normalWeightAA())
+        .alignment(align::Centre)
+        .pixelSize(16);
     make(ui.iconTitle, ui.icon, "iconTitle").at(-3, -3, 38, 38).image(":/Icons/i_assigntype_Function.mif");
-    make(ui.txtCurPage, ui.icon, "txtCurPage").at(200, 0, 38, 17).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(13).content("1/1");
-    make(ui.txtNumOfFlds, ui.icon, "txtNumOfFlds").at(200, 15, 38, 17).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(13).content("0");
+    make(ui.txtCurPage, ui.icon, "txtCurPage")
+        .at(200, 0, 38, 17)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(13)
+        .content("1/1");
+    make(ui.txtNumOfFlds, ui.icon, "txtNumOfFlds")
+        .at(200, 15, 38, 17)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(13)
+        .content("0");
     make(ui.listDataFields, root, "listDataFields").at(0, 56, 240, 299);
 }
 

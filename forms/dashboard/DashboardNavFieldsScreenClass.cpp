@@ -15,24 +15,68 @@ const std::vector<navfields::Configuration> kNavFieldsScreenDataFields = [] {
         {{full(91, 16, 26)}, {full(91, 16, 26)}, {full(91, 16, 26)}},
         {{full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}},
         {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}},
-        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
          {full(45, 16, 24)}},
-        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
-         {full(45, 16, 24)}, {full(45, 16, 24)}},
-        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
-         {full(45, 16, 24)}, {half(45), half(45)}},
-        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)},
-         {half(45), half(45)}, {half(45), half(45)}},
-        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {half(45), half(45)},
-         {half(45), half(45)}, {half(45), half(45)}},
-        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {half(45), half(45)}, {half(45), half(45)},
-         {half(45), half(45)}, {half(45), half(45)}},
-        {{full(45, 16, 24)}, {full(45, 16, 24)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)},
-         {half(45), half(45)}, {half(45), half(45)}},
-        {{full(45, 16, 24)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)},
-         {half(45), half(45)}, {half(45), half(45)}},
-        {{half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)},
-         {half(45), half(45)}, {half(45), half(45)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {half(45), half(45)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
+        {{full(45, 16, 24)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
+        {{half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
     };
 }();
 
@@ -43,8 +87,14 @@ void setupUi(Ui_DashboardNavFieldsScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnMenu, ui.statusBar, "btnMenu");
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).faces(":/Icons/i_ToolBar_DataFieldsOnly.mif", ":/Icons/i_ToolBar_DataFieldsOnly_h.mif");
-    make(ui.dashboardBar, root, "dashboardBar").at(5, 25, 235, 333).property("minNumberOfDataFields", 1).property("maxNumberOfDataFields", 14).property("navFieldsCfg", document(kNavFieldsScreenDataFields));
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar")
+        .at(90, 6, 60, 43)
+        .faces(":/Icons/i_ToolBar_DataFieldsOnly.mif", ":/Icons/i_ToolBar_DataFieldsOnly_h.mif");
+    make(ui.dashboardBar, root, "dashboardBar")
+        .at(5, 25, 235, 333)
+        .property("minNumberOfDataFields", 1)
+        .property("maxNumberOfDataFields", 14)
+        .property("navFieldsCfg", document(kNavFieldsScreenDataFields));
 }
 
 void retranslateUi(Ui_DashboardNavFieldsScreenClass &, QWidget *)

@@ -21,11 +21,20 @@ void setupUi(Ui_DashboardSatelliteScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnMenu, ui.statusBar, "btnMenu");
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 8, 60, 43).faces(":/Icons/i_ToolBar_Satellite.mif", ":/Icons/i_ToolBar_Satellite_h.mif");
-    make(ui.satelliteView, root, "satelliteView").at(0, 20, 240, 265)
-        .satelliteImages(":/Icons/i_Satellite_Red.mif", ":/Icons/i_Satellite_Yellow.mif", ":/Icons/i_Satellite_Green.mif", ":/Icons/i_Satellite_White.mif")
-        .sbasSatelliteImages(":/Icons/i_Satellite_Red.mif", ":/Icons/i_Satellite_Yellow.mif", ":/Icons/i_Satellite_Green.mif", ":/Icons/i_Satellite_White.mif");
-    make(ui.dashboardBar, root, "dashboardBar").at(5, 290, 240, 70).property("minNumberOfDataFields", 2).property("maxNumberOfDataFields", 2).property("navFieldsCfg", document(kSatelliteDataFields));
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar")
+        .at(90, 8, 60, 43)
+        .faces(":/Icons/i_ToolBar_Satellite.mif", ":/Icons/i_ToolBar_Satellite_h.mif");
+    make(ui.satelliteView, root, "satelliteView")
+        .at(0, 20, 240, 265)
+        .satelliteImages(":/Icons/i_Satellite_Red.mif", ":/Icons/i_Satellite_Yellow.mif",
+                         ":/Icons/i_Satellite_Green.mif", ":/Icons/i_Satellite_White.mif")
+        .sbasSatelliteImages(":/Icons/i_Satellite_Red.mif", ":/Icons/i_Satellite_Yellow.mif",
+                             ":/Icons/i_Satellite_Green.mif", ":/Icons/i_Satellite_White.mif");
+    make(ui.dashboardBar, root, "dashboardBar")
+        .at(5, 290, 240, 70)
+        .property("minNumberOfDataFields", 2)
+        .property("maxNumberOfDataFields", 2)
+        .property("navFieldsCfg", document(kSatelliteDataFields));
 }
 
 void retranslateUi(Ui_DashboardSatelliteScreenClass &, QWidget *)

@@ -31,40 +31,88 @@ void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
 
     make(ui.bkgdForGeocaches, root, "bkgdForGeocaches").at(0, 21, 240, 379).image(":/Bkgd/bkgd_Dashboard.mif");
     make(ui.iconGeocache, ui.bkgdForGeocaches, "iconGeocache").at(121, 39, 20, 20);
-    make(ui.iconGeocacheFavorite, ui.bkgdForGeocaches, "iconGeocacheFavorite").at(153, 38, 20, 20).image(":/Icons/i_Favorite.mif");
-    make(ui.iconGeocacheTrackables, ui.bkgdForGeocaches, "iconGeocacheTrackables").at(178, 41, 11, 16).image(":/Icons/i_HasTrackables.mif");
-    make(ui.iconGeocacheFound, ui.bkgdForGeocaches, "iconGeocacheFound").at(199, 41, 14, 15).image(":/Icons/i_Found.mif");
-    make(ui.iconGeocachePictureAttached, ui.bkgdForGeocaches, "iconGeocachePictureAttached").at(216, 39, 20, 20).image(":/Icons/i_MediaAttached.mif");
-    make(ui.geocacheName, ui.bkgdForGeocaches, "geocacheName").at(121, 9, 112, 16).palette(whiteText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("");
-    make(ui.bkgdWithoutGeocaches, root, "bkgdWithoutGeocaches").at(0, 21, 240, 379).image(":/Bkgd/bkgd_Dashboard_noRoute.mif");
+    make(ui.iconGeocacheFavorite, ui.bkgdForGeocaches, "iconGeocacheFavorite")
+        .at(153, 38, 20, 20)
+        .image(":/Icons/i_Favorite.mif");
+    make(ui.iconGeocacheTrackables, ui.bkgdForGeocaches, "iconGeocacheTrackables")
+        .at(178, 41, 11, 16)
+        .image(":/Icons/i_HasTrackables.mif");
+    make(ui.iconGeocacheFound, ui.bkgdForGeocaches, "iconGeocacheFound")
+        .at(199, 41, 14, 15)
+        .image(":/Icons/i_Found.mif");
+    make(ui.iconGeocachePictureAttached, ui.bkgdForGeocaches, "iconGeocachePictureAttached")
+        .at(216, 39, 20, 20)
+        .image(":/Icons/i_MediaAttached.mif");
+    make(ui.geocacheName, ui.bkgdForGeocaches, "geocacheName")
+        .at(121, 9, 112, 16)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
+    make(ui.bkgdWithoutGeocaches, root, "bkgdWithoutGeocaches")
+        .at(0, 21, 240, 379)
+        .image(":/Bkgd/bkgd_Dashboard_noRoute.mif");
     make(ui.iconFrog, ui.bkgdWithoutGeocaches, "iconFrog").at(134, 0, 71, 71).image(":/Icons/i_frog.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnMenu, ui.statusBar, "btnMenu");
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).faces(":/Icons/i_ToolBar_Dashboard.mif", ":/Icons/i_ToolBar_Dashboard_h.mif");
-    make(ui.cachesFound, root, "cachesFound").at(113, 115, 47, 16).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
-    make(ui.distanceToCache, root, "distanceToCache").at(179, 116, 47, 16).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("");
-    make(ui.distanceToCacheUnits, root, "distanceToCacheUnits").at(186, 98, 31, 20).palette(whiteText()).font(normalWeightAA()).alignment(align::Centre).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar")
+        .at(90, 6, 60, 43)
+        .faces(":/Icons/i_ToolBar_Dashboard.mif", ":/Icons/i_ToolBar_Dashboard_h.mif");
+    make(ui.cachesFound, root, "cachesFound")
+        .at(113, 115, 47, 16)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
+    make(ui.distanceToCache, root, "distanceToCache")
+        .at(179, 116, 47, 16)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
+    make(ui.distanceToCacheUnits, root, "distanceToCacheUnits")
+        .at(186, 98, 31, 20)
+        .palette(whiteText())
+        .font(normalWeightAA())
+        .alignment(align::Centre)
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
     // The host reads this container's field counts as unsigned integers.
-    make(ui.dashboardContainer, root, "dashboardContainer").at(4, 153, 233, 210).property("minNumberOfDataFields", 1u).property("maxNumberOfDataFields", 8u).property("navFieldsCfg", document(kDashboardDataFields));
-    make(ui.compass, root, "compass").at(-11, 8, 151, 151)
-        .needles(":/Icons/i_Dashboard_Compass_Arrow_Green_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Yellow_small.mif",
+    make(ui.dashboardContainer, root, "dashboardContainer")
+        .at(4, 153, 233, 210)
+        .property("minNumberOfDataFields", 1u)
+        .property("maxNumberOfDataFields", 8u)
+        .property("navFieldsCfg", document(kDashboardDataFields));
+    make(ui.compass, root, "compass")
+        .at(-11, 8, 151, 151)
+        .needles(":/Icons/i_Dashboard_Compass_Arrow_Green_small.mif",
+                 ":/Icons/i_Dashboard_Compass_Arrow_Yellow_small.mif",
                  ":/Icons/i_Dashboard_Compass_Arrow_Red_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Blue_small.mif")
         .targetIcon(":/Icons/i_DashboardTarget.mif")
         .compassRing(":/Bkgd/bkgd_Compass_130.mif")
         .cardinalBadges(":/Icons/i_Compass_WhiteCardinalSmall.mif", ":/Icons/i_Compass_BlackCardinalSmall.mif",
                         ":/Icons/i_Compass_BlackCardinalSmall.mif", ":/Icons/i_Compass_BlackCardinalSmall.mif")
-        .northUp(false).dial(52, 75, 82).update()
-        .property("bDrawLabels", false).property("bDrawCardinal", true);
+        .northUp(false)
+        .dial(52, 75, 82)
+        .update()
+        .property("bDrawLabels", false)
+        .property("bDrawCardinal", true);
 }
 
 void retranslateUi(Ui_DashboardScrClass &ui, QWidget *)
 {
-    retranslateCompassLetters(ui.compass, {
-        QCoreApplication::translate("DashboardScrClass", "N"),
-        QCoreApplication::translate("DashboardScrClass", "W"),
-        QCoreApplication::translate("DashboardScrClass", "S"),
-        QCoreApplication::translate("DashboardScrClass", "E")});
+    retranslateCompassLetters(
+        ui.compass,
+        {QCoreApplication::translate("DashboardScrClass", "N"), QCoreApplication::translate("DashboardScrClass", "W"),
+         QCoreApplication::translate("DashboardScrClass", "S"), QCoreApplication::translate("DashboardScrClass", "E")});
 }
 
 Form<Ui_DashboardScrClass, setupUi, retranslateUi> formDashboardScrClass;

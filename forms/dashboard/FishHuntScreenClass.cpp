@@ -22,10 +22,32 @@ void setupUi(Ui_FishHuntScreenClass &ui, QWidget *root)
     layout(ui.verticalLayout_00, ui.layoutWidget, "verticalLayout_00").spacing(3).margins(0, 0, 4, 0);
     layout(ui.horizontalLayout_01, nullptr, "horizontalLayout_01").spacing(6);
     make(ui.lblExellent, ui.layoutWidget, "lblExellent").minSize(70, 0).panelText().indent(5).pixelSize(12);
-    make(ui.txtExellent, ui.layoutWidget, "txtExellent").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).maxSize(QWIDGETSIZE_MAX, 42).palette(readoutColours()).font(Font().bold().pointSize(10)).noFrame().frameShadow(QFrame::Sunken).lineWidth(0).tabStopWidth(80);
+    make(ui.txtExellent, ui.layoutWidget, "txtExellent")
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred)
+        .maxSize(QWIDGETSIZE_MAX, 42)
+        .palette(readoutColours())
+        .font(Font().bold().pointSize(10))
+        .noFrame()
+        .frameShadow(QFrame::Sunken)
+        .lineWidth(0)
+        .tabStopWidth(80);
     layout(ui.horizontalLayout_02, nullptr, "horizontalLayout_02").spacing(6);
-    make(ui.lblGood, ui.layoutWidget, "lblGood").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).minSize(70, 0).panelText().alignment(align::LeftVCentre).indent(5).pixelSize(12);
-    make(ui.txtGood, ui.layoutWidget, "txtGood").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding).maxSize(QWIDGETSIZE_MAX, 42).palette(readoutColours()).font(Font().bold().pointSize(10)).noFrame().frameShadow(QFrame::Plain).lineWidth(0).tabStopWidth(80);
+    make(ui.lblGood, ui.layoutWidget, "lblGood")
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred)
+        .minSize(70, 0)
+        .panelText()
+        .alignment(align::LeftVCentre)
+        .indent(5)
+        .pixelSize(12);
+    make(ui.txtGood, ui.layoutWidget, "txtGood")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding)
+        .maxSize(QWIDGETSIZE_MAX, 42)
+        .palette(readoutColours())
+        .font(Font().bold().pointSize(10))
+        .noFrame()
+        .frameShadow(QFrame::Plain)
+        .lineWidth(0)
+        .tabStopWidth(80);
     make(ui.calendarWidget, ui.backing, "calendarWidget").at(0, 0, 240, 191).with(standardCalendar);
 
     addMembers(ui.verticalLayout_00, {ui.horizontalLayout_01, ui.horizontalLayout_02});

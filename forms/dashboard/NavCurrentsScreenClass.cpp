@@ -15,7 +15,17 @@ void setupUi(Ui_NavCurrentsScreenClass &ui, QWidget *root)
     // No fill under the curve.
     QBrush noFill(QColor(0, 0, 0, 0));
     noFill.setStyle(Qt::NoBrush);
-    make(ui.gvCurrents, root, "gvCurrents").at(5, 203, 226, 144).widgetFont(Font().bold()).drawingArea(0, 0, 226, 115).curveBrush(noFill).curveColor(QColor(255, 255, 255, 255)).cursorLineColor(QColor(85, 0, 255, 0)).curveWidth(0).cursorImage(":/Icons/i_Currents_Cursor.mif").drawCursorFlags(1).drawGrid(false);
+    make(ui.gvCurrents, root, "gvCurrents")
+        .at(5, 203, 226, 144)
+        .widgetFont(Font().bold())
+        .drawingArea(0, 0, 226, 115)
+        .curveBrush(noFill)
+        .curveColor(QColor(255, 255, 255, 255))
+        .cursorLineColor(QColor(85, 0, 255, 0))
+        .curveWidth(0)
+        .cursorImage(":/Icons/i_Currents_Cursor.mif")
+        .drawCursorFlags(1)
+        .drawGrid(false);
     make(ui.titleInfo, root, "titleInfo").at(6, 152, 230, 51).image(":/Bkgd/bkgd_TitleDivided.mif");
     make(ui.txtSpeed, ui.titleInfo, "txtSpeed").at(15, 7, 44, 33).font(boldAA()).wordWrap().pixelSize(18);
     make(ui.siDirection, ui.titleInfo, "siDirection").at(66, 6, 33, 33).statusImages(currentArrowImages());

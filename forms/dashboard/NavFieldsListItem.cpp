@@ -14,8 +14,24 @@ void setupUi(Ui_NavFieldsListItem &ui, QWidget *root)
         .property("eventPropagation", true);
 
     make(ui.icon, root, "icon").at(12, 7, 38, 38);
-    make(ui.txtName, root, "txtName").at(52, 5, 156, 21).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).minSize(134, 0).maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("long long long value");
-    make(ui.txtValue, root, "txtValue").at(52, 26, 156, 21).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).minSize(134, 0).maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.txtName, root, "txtName")
+        .at(52, 5, 156, 21)
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .minSize(134, 0)
+        .maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
+        .font(boldAA())
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("long long long value");
+    make(ui.txtValue, root, "txtValue")
+        .at(52, 26, 156, 21)
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .minSize(134, 0)
+        .maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
+        .font(boldAA())
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
     make(ui.iconSelected, root, "iconSelected").at(198, 16, 26, 23).image(":/Icons/i_Checkmark.mif");
 }
 

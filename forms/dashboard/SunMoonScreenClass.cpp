@@ -26,7 +26,13 @@ void setupUi(Ui_SunMoonScreenClass &ui, QWidget *root)
     Root(root, "SunMoonScreenClass").size(240, 400).property("palette", darkPanelPalette());
 
     titleHeader(ui.icon, root, "icon");
-    make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).palette(whiteText()).font(boldAA()).locale(english).alignment(align::Centre).pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(50, 10, 140, 26)
+        .palette(whiteText())
+        .font(boldAA())
+        .locale(english)
+        .alignment(align::Centre)
+        .pixelSize(16);
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Sun_Moon.mif");
     bottomBar(ui.bottomBar, root, "bottomBar");
     backButton(ui.btnBack, ui.bottomBar);
@@ -35,8 +41,18 @@ void setupUi(Ui_SunMoonScreenClass &ui, QWidget *root)
     layout(ui.horizontalLayout_3, ui.layoutWidget, "horizontalLayout_3").spacing(6).margins(5, 0, 2, 0);
     layout(ui.verticalLayout_3, nullptr, "verticalLayout_3").spacing(6).margins(-1, -1, -1, 3);
     spacer(ui.obj9, 20, 30, QSizePolicy::Minimum, QSizePolicy::Expanding);
-    make(ui.txtRises, ui.layoutWidget, "txtRises").palette(Colours().role(QPalette::WindowText, kBlack, kClear).role(QPalette::Shadow, QColor(0xC3, 0xC3, 0xC3))).font(boldAA()).locale(english).alignment(align::RightVCentre).pixelSize(12);
-    make(ui.txtSets, ui.layoutWidget, "txtSets").palette(Colours().role(QPalette::WindowText, kBlack, kClear)).font(boldAA()).locale(english).alignment(align::RightVCentre).pixelSize(12);
+    make(ui.txtRises, ui.layoutWidget, "txtRises")
+        .palette(Colours().role(QPalette::WindowText, kBlack, kClear).role(QPalette::Shadow, QColor(0xC3, 0xC3, 0xC3)))
+        .font(boldAA())
+        .locale(english)
+        .alignment(align::RightVCentre)
+        .pixelSize(12);
+    make(ui.txtSets, ui.layoutWidget, "txtSets")
+        .palette(Colours().role(QPalette::WindowText, kBlack, kClear))
+        .font(boldAA())
+        .locale(english)
+        .alignment(align::RightVCentre)
+        .pixelSize(12);
     layout(ui.verticalLayout, nullptr, "verticalLayout").spacing(3).sizeConstraint(QLayout::SetDefaultConstraint);
     layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6);
     spacer(ui.obj14, 12, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);

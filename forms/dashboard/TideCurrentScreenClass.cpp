@@ -13,11 +13,24 @@ void setupUi(Ui_TideCurrentScreenClass &ui, QWidget *root)
 
     navigationPanels(ui, root);
     const QColor purple(85, 0, 255, 255);
-    make(ui.gvCurrents, root, "gvCurrents").at(4, 203, 230, 144).widgetFont(Font().bold()).drawingArea(0, 0, 230, 115).curveBrush(QBrush(purple, Qt::SolidPattern)).curveColor(purple).curveWidth(1).cursorLineColor(QColor(255, 255, 255, 255)).cursorLineWidth(2).cursorImage(":/Icons/i_Tides_Cursor.mif").drawCursorFlags(1);
+    make(ui.gvCurrents, root, "gvCurrents")
+        .at(4, 203, 230, 144)
+        .widgetFont(Font().bold())
+        .drawingArea(0, 0, 230, 115)
+        .curveBrush(QBrush(purple, Qt::SolidPattern))
+        .curveColor(purple)
+        .curveWidth(1)
+        .cursorLineColor(QColor(255, 255, 255, 255))
+        .cursorLineWidth(2)
+        .cursorImage(":/Icons/i_Tides_Cursor.mif")
+        .drawCursorFlags(1);
     make(ui.titleInfo, root, "titleInfo").at(6, 152, 230, 51).image(":/Bkgd/bkgd_TitleDivided.mif");
     make(ui.txtLevel, ui.titleInfo, "txtLevel").at(13, 8, 49, 33).font(boldAA()).wordWrap().pixelSize(18);
     // Falling (0) or rising (1); the tide starts rising.
-    make(ui.siDirection, ui.titleInfo, "siDirection").at(72, 8, 33, 33).statusImages({":/Icons/i_currents_arrow1.mif", ":/Icons/i_currents_arrow9.mif"}).status(1);
+    make(ui.siDirection, ui.titleInfo, "siDirection")
+        .at(72, 8, 33, 33)
+        .statusImages({":/Icons/i_currents_arrow1.mif", ":/Icons/i_currents_arrow9.mif"})
+        .status(1);
     make(ui.txtTime, ui.titleInfo, "txtTime").at(121, 6, 93, 20).font(boldAA()).wordWrap().pixelSize(18);
     make(ui.txtDate, ui.titleInfo, "txtDate").at(121, 26, 93, 15).font(aaFont()).wordWrap().pixelSize(16);
 }

@@ -13,7 +13,10 @@ void setupUi(Ui_TideTblItemClass &ui, QWidget *root)
 
     tableDateTitle(ui.icon, root, 240);
     tableDate(ui.lblDate, ui.icon, 225);
-    make(ui.txtType_1, root, "txtType_1").at(0, 31, 60, 16).palette(Colours().role(QPalette::WindowText, QColor(0x00, 0x00, 0xFF), QColor(0x6A, 0x68, 0x64))).font(tableCellFont());
+    make(ui.txtType_1, root, "txtType_1")
+        .at(0, 31, 60, 16)
+        .palette(Colours().role(QPalette::WindowText, QColor(0x00, 0x00, 0xFF), QColor(0x6A, 0x68, 0x64)))
+        .font(tableCellFont());
     tableCell(ui.txtTime_1, root, "txtTime_1", 60, 31, 60, 16);
     tableCell(ui.txtCom_1, root, "txtCom_1", 120, 31, 115, 16);
     tableCell(ui.txtType_2, root, "txtType_2", 0, 47, 60, 16);

@@ -13,12 +13,32 @@ void setupUi(Ui_TripSummaryItemClass &ui, QWidget *root)
 
     make(ui.stackedWidget, root, "stackedWidget").at(11, 4, 205, 43);
     make(ui.page, nullptr, "page");
-    make(ui.txtTitle, ui.page, "txtTitle").at(41, 0, 164, 20).minSize(79, 0).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
-    make(ui.txtValue, ui.page, "txtValue").at(41, 22, 164, 20).minSize(0, 0).font(boldAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Distance");
+    make(ui.txtTitle, ui.page, "txtTitle")
+        .at(41, 0, 164, 20)
+        .minSize(79, 0)
+        .font(boldAA())
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Name");
+    make(ui.txtValue, ui.page, "txtValue")
+        .at(41, 22, 164, 20)
+        .minSize(0, 0)
+        .font(boldAA())
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Distance");
     make(ui.icon1, ui.page, "icon1").at(-1, 2, 38, 38);
     make(ui.page_2, nullptr, "page_2");
-    make(ui.txtTitleCoord, ui.page_2, "txtTitleCoord").at(34, 6, 36, 15).maxSize(50, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(12);
-    make(ui.txtCoords, ui.page_2, "txtCoords").at(68, 6, 131, 16).font(Font().italic().aa()).pixelSize(10).content("34.52345 N");
+    make(ui.txtTitleCoord, ui.page_2, "txtTitleCoord")
+        .at(34, 6, 36, 15)
+        .maxSize(50, QWIDGETSIZE_MAX)
+        .font(boldAA())
+        .pixelSize(12);
+    make(ui.txtCoords, ui.page_2, "txtCoords")
+        .at(68, 6, 131, 16)
+        .font(Font().italic().aa())
+        .pixelSize(10)
+        .content("34.52345 N");
     make(ui.txtDate, ui.page_2, "txtDate").at(50, 21, 161, 20).font(boldAA()).pixelSize(11).content("Feb, 10, 2009");
     make(ui.icon2, ui.page_2, "icon2").at(-1, 1, 38, 40);
 

@@ -19,7 +19,13 @@ void setupUi(Ui_TurnListItemClass &ui, QWidget *root)
         .property("eventPropagation", true);
 
     make(ui.formLayoutWidget, root, "formLayoutWidget").at(53, 4, 165, 45);
-    layout(ui.formLayout, ui.formLayoutWidget, "formLayout").spacing(6).fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint).formAlignment(align::LeftVCentre).horizontalSpacing(0).verticalSpacing(0).margins(0, 0, 0, 0);
+    layout(ui.formLayout, ui.formLayoutWidget, "formLayout")
+        .spacing(6)
+        .fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint)
+        .formAlignment(align::LeftVCentre)
+        .horizontalSpacing(0)
+        .verticalSpacing(0)
+        .margins(0, 0, 0, 0);
     make(ui.txtName, ui.formLayoutWidget, "txtName").font(boldAA()).scaledContents().noTextInteraction().pixelSize(16);
     make(ui.txtAdd, ui.formLayoutWidget, "txtAdd").font(boldAA()).scaledContents().noTextInteraction().pixelSize(14);
     make(ui.manIndicator, root, "manIndicator").at(10, 3, 43, 46).statusImages(manoeuvreImages());

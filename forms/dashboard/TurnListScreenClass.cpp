@@ -13,13 +13,38 @@ void setupUi(Ui_TurnListScreenClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnSortType, ui.statusBar, "btnSortType").at(60, 7, 176, 43).faces(":/Buttons/b_BottomButton.mif", ":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblSortType, ui.btnSortType, "lblSortType").at(8, 6, 161, 31).palette(whiteButtonText()).font(boldAA()).alignment(align::Centre).pixelSize(13);
+    make(ui.btnSortType, ui.statusBar, "btnSortType")
+        .at(60, 7, 176, 43)
+        .faces(":/Buttons/b_BottomButton.mif", ":/Buttons/b_BottomButton_h.mif")
+        .focused(":/Buttons/b_BottomButton_f.mif");
+    make(ui.lblSortType, ui.btnSortType, "lblSortType")
+        .at(8, 6, 161, 31)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(13);
     make(ui.list, root, "list").at(0, 80, 240, 265);
     listHeaderButton(ui.btnListHeader, root);
-    make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(19, 13, 161, 20).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).scaledContents(false).alignment(align::Centre).pixelSize(16);
-    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).palette(whiteButtonText()).alignment(align::RightVCentre).pixelSize(12).content("1/1");
-    make(ui.txtNumOfAddress, ui.btnListHeader, "txtNumOfAddress").at(170, 23, 66, 17).palette(whiteButtonText()).alignment(align::RightVCentre).pixelSize(12).content("0");
+    make(ui.txtLabel, ui.btnListHeader, "txtLabel")
+        .at(19, 13, 161, 20)
+        .palette(
+            whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .scaledContents(false)
+        .alignment(align::Centre)
+        .pixelSize(16);
+    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage")
+        .at(170, 4, 66, 17)
+        .palette(whiteButtonText())
+        .alignment(align::RightVCentre)
+        .pixelSize(12)
+        .content("1/1");
+    make(ui.txtNumOfAddress, ui.btnListHeader, "txtNumOfAddress")
+        .at(170, 23, 66, 17)
+        .palette(whiteButtonText())
+        .alignment(align::RightVCentre)
+        .pixelSize(12)
+        .content("0");
 }
 
 void retranslateUi(Ui_TurnListScreenClass &ui, QWidget *)

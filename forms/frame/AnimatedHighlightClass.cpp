@@ -9,8 +9,9 @@ void setupUi(Ui_AnimatedHighlightClass &, QWidget *root)
 {
     Root(root, "AnimatedHighlightClass")
         .size(100, 100)
-        .imageList("imageList", {":/Buttons/b_btndown_1.mif", ":/Buttons/b_btndown_2.mif", ":/Buttons/b_btndown_3.mif",
-                                 ":/Buttons/b_btndown_4.mif"})
+        .imageList("imageList",
+                   {":/Buttons/b_btndown_1.mif", ":/Buttons/b_btndown_2.mif", ":/Buttons/b_btndown_3.mif",
+                    ":/Buttons/b_btndown_4.mif"})
         .point("Center", 50, 50);
 }
 

@@ -16,27 +16,81 @@ void setupUi(Ui_BrightnessPopupScreenClass &ui, QWidget *root)
         .popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 270)
         .property("wordIndent", 3);
 
-    make(ui.sliderBrightness, root, "sliderBrightness").at(15, 323, 205, 41).sliderImages(":/Bkgd/Sliderbarbox.mif", ":/Bkgd/SliderbarBkgd_small_h.mif", ":/Icons/ShortSliderbarBkgd.mif", ":/Icons/i_Plus_L.mif", ":/Icons/i_Minus_L.mif").value(20);
-    make(ui.sliderVolume, root, "sliderVolume").at(15, 257, 205, 41).sliderImages(":/Bkgd/Sliderbarbox.mif", ":/Bkgd/SliderbarBkgd_small_h.mif", ":/Icons/ShortSliderbarBkgd.mif", ":/Icons/i_Plus_L.mif", ":/Icons/i_Minus_L.mif").value(100);
+    make(ui.sliderBrightness, root, "sliderBrightness")
+        .at(15, 323, 205, 41)
+        .sliderImages(":/Bkgd/Sliderbarbox.mif", ":/Bkgd/SliderbarBkgd_small_h.mif", ":/Icons/ShortSliderbarBkgd.mif",
+                      ":/Icons/i_Plus_L.mif", ":/Icons/i_Minus_L.mif")
+        .value(20);
+    make(ui.sliderVolume, root, "sliderVolume")
+        .at(15, 257, 205, 41)
+        .sliderImages(":/Bkgd/Sliderbarbox.mif", ":/Bkgd/SliderbarBkgd_small_h.mif", ":/Icons/ShortSliderbarBkgd.mif",
+                      ":/Icons/i_Plus_L.mif", ":/Icons/i_Minus_L.mif")
+        .value(100);
     make(ui.lblVolume, root, "lblVolume").at(64, 231, 150, 22).font(boldAA()).pixelSize(14);
     make(ui.lblBrightness, root, "lblBrightness").at(64, 303, 150, 22).font(boldAA()).pixelSize(14);
     make(ui.iconBrightness, root, "iconBrightness").at(20, 295, 38, 36).image(":/Icons/i_Brightness.mif");
     make(ui.iconVolume, root, "iconVolume").at(20, 222, 38, 38).image(":/Icons/i_Volume.mif");
     make(ui.txtTitle, root, "txtTitle").at(25, 46, 166, 32).titleText().wordWrap();
-    make(ui.btnClose, root, "btnClose").at(190, 49, 27, 27).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.btnClose, root, "btnClose")
+        .at(190, 49, 27, 27)
+        .normal(":/Buttons/b_ContextualMenu_Close.mif")
+        .pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(30, 92, 183, 183);
-    layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(0).sizeConstraint(QLayout::SetFixedSize).margins(0, 0, 0, 0);
-    make(ui.btnConnectToPC, ui.verticalLayoutWidget, "btnConnectToPC").enabled().normal(":/Buttons/b_PopUp_Dialog_Button.mif").pressed(":/Buttons/b_PopUp_Dialog_Button_h.mif").focused(":/Buttons/b_PopUp_Dialog_Button_f.mif").shiftOnPress(0, 0);
-    make(ui.lblConnectToPC, ui.btnConnectToPC, "lblConnectToPC").at(47, 5, 119, 32).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
+    layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout")
+        .spacing(0)
+        .sizeConstraint(QLayout::SetFixedSize)
+        .margins(0, 0, 0, 0);
+    make(ui.btnConnectToPC, ui.verticalLayoutWidget, "btnConnectToPC")
+        .enabled()
+        .normal(":/Buttons/b_PopUp_Dialog_Button.mif")
+        .pressed(":/Buttons/b_PopUp_Dialog_Button_h.mif")
+        .focused(":/Buttons/b_PopUp_Dialog_Button_f.mif")
+        .shiftOnPress(0, 0);
+    make(ui.lblConnectToPC, ui.btnConnectToPC, "lblConnectToPC")
+        .at(47, 5, 119, 32)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
     make(ui.iconConnectToPC, ui.btnConnectToPC, "iconConnectToPC").at(10, 3, 38, 38).image(":/Shell/barpcconnect.mif");
-    make(ui.btnSuspend, ui.verticalLayoutWidget, "btnSuspend").enabled().normal(":/Buttons/b_PopUp_Dialog_Button.mif").pressed(":/Buttons/b_PopUp_Dialog_Button_h.mif").focused(":/Buttons/b_PopUp_Dialog_Button_f.mif").shiftOnPress(0, 0);
-    make(ui.lblSuspend, ui.btnSuspend, "lblSuspend").at(47, 5, 119, 32).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.btnSuspend, ui.verticalLayoutWidget, "btnSuspend")
+        .enabled()
+        .normal(":/Buttons/b_PopUp_Dialog_Button.mif")
+        .pressed(":/Buttons/b_PopUp_Dialog_Button_h.mif")
+        .focused(":/Buttons/b_PopUp_Dialog_Button_f.mif")
+        .shiftOnPress(0, 0);
+    make(ui.lblSuspend, ui.btnSuspend, "lblSuspend")
+        .at(47, 5, 119, 32)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
     make(ui.iconSuspend, ui.btnSuspend, "iconSuspend").at(10, 3, 38, 38).image(":/Icons/i_ActiveSuspend.mif");
-    make(ui.btnSleep, ui.verticalLayoutWidget, "btnSleep").enabled().normal(":/Buttons/b_PopUp_Dialog_Button.mif").pressed(":/Buttons/b_PopUp_Dialog_Button_h.mif").focused(":/Buttons/b_PopUp_Dialog_Button_f.mif").shiftOnPress(0, 0);
-    make(ui.lblSleep, ui.btnSleep, "lblSleep").at(47, 5, 119, 32).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.btnSleep, ui.verticalLayoutWidget, "btnSleep")
+        .enabled()
+        .normal(":/Buttons/b_PopUp_Dialog_Button.mif")
+        .pressed(":/Buttons/b_PopUp_Dialog_Button_h.mif")
+        .focused(":/Buttons/b_PopUp_Dialog_Button_f.mif")
+        .shiftOnPress(0, 0);
+    make(ui.lblSleep, ui.btnSleep, "lblSleep")
+        .at(47, 5, 119, 32)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
     make(ui.iconSleep, ui.btnSleep, "iconSleep").at(10, 3, 41, 41).image(":/Icons/i_sleep.mif");
-    make(ui.btnPowerOff, ui.verticalLayoutWidget, "btnPowerOff").enabled().normal(":/Buttons/b_PopUp_Dialog_Button.mif").pressed(":/Buttons/b_PopUp_Dialog_Button_h.mif").focused(":/Buttons/b_PopUp_Dialog_Button_f.mif").shiftOnPress(0, 0);
-    make(ui.lblPowerOff, ui.btnPowerOff, "lblPowerOff").at(47, 5, 119, 32).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.btnPowerOff, ui.verticalLayoutWidget, "btnPowerOff")
+        .enabled()
+        .normal(":/Buttons/b_PopUp_Dialog_Button.mif")
+        .pressed(":/Buttons/b_PopUp_Dialog_Button_h.mif")
+        .focused(":/Buttons/b_PopUp_Dialog_Button_f.mif")
+        .shiftOnPress(0, 0);
+    make(ui.lblPowerOff, ui.btnPowerOff, "lblPowerOff")
+        .at(47, 5, 119, 32)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
     make(ui.iconPoweOff, ui.btnPowerOff, "iconPoweOff").at(10, 3, 38, 38).image(":/Icons/i_off.mif");
 
     addMembers(ui.verticalLayout, {ui.btnConnectToPC, ui.btnSuspend, ui.btnSleep, ui.btnPowerOff});

@@ -11,9 +11,20 @@ void setupUi(Ui_ColorSelectionScreenClass &ui, QWidget *root)
 {
     Root(root, "ColorSelectionScreenClass").size(240, 400).popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 278);
 
-    make(ui.txtTitle, root, "txtTitle").at(38, 49, 151, 22).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(14);
-    make(ui.btnClose, root, "btnClose").at(186, 47, 32, 26).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
-    make(ui.paletteCtrl, root, "paletteCtrl").at(26, 88, 191, 265).paletteValues({"0000ff", "007f00", "00007f", "ff0000", "ffff00", "00ffff", "d9d5a1", "c0e0c0", "820000", "ff00ff", "b62424", "ff8600"});
+    make(ui.txtTitle, root, "txtTitle")
+        .at(38, 49, 151, 22)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
+    make(ui.btnClose, root, "btnClose")
+        .at(186, 47, 32, 26)
+        .normal(":/Buttons/b_ContextualMenu_Close.mif")
+        .pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.paletteCtrl, root, "paletteCtrl")
+        .at(26, 88, 191, 265)
+        .paletteValues({"0000ff", "007f00", "00007f", "ff0000", "ffff00", "00ffff", "d9d5a1", "c0e0c0", "820000",
+                        "ff00ff", "b62424", "ff8600"});
 }
 
 void retranslateUi(Ui_ColorSelectionScreenClass &ui, QWidget *root)

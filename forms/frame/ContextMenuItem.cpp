@@ -15,7 +15,13 @@ void setupUi(Ui_ContextMenuItem &ui, QWidget *root)
         .image("pressed", ":/Buttons/b_ContextualMenu_h.mif")
         .property("eventPropagation", true);
 
-    make(ui.txtMenu, root, "txtMenu").at(33, 2, 160, 48).font(boldAA()).alignment(align::LeftVCentre).wordWrap().noTextInteraction().pixelSize(16);
+    make(ui.txtMenu, root, "txtMenu")
+        .at(33, 2, 160, 48)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .wordWrap()
+        .noTextInteraction()
+        .pixelSize(16);
     make(ui.iconMenu, root, "iconMenu").at(0, 9, 32, 32);
 }
 

@@ -17,13 +17,34 @@ void setupUi(Ui_CoordEntryScreenClass &ui, QWidget *root)
     Root(root, "CoordEntryScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
-    make(ui.btnSettings, ui.statusBar, "btnSettings").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Settings.mif").pressed(":/Icons/i_ToolBar_Settings_h.mif");
+    make(ui.btnSettings, ui.statusBar, "btnSettings")
+        .at(90, 6, 60, 43)
+        .normal(":/Icons/i_ToolBar_Settings.mif")
+        .pressed(":/Icons/i_ToolBar_Settings_h.mif");
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
-    make(ui.btnHeader, root, "btnHeader").at(0, 20, 240, 46).palette(transparentPalette()).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif").shiftOnPress(0, 0);
+    make(ui.btnHeader, root, "btnHeader")
+        .at(0, 20, 240, 46)
+        .palette(transparentPalette())
+        .normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif")
+        .shiftOnPress(0, 0);
     make(ui.labelName, ui.btnHeader, "labelName").at(0, 0, 240, 46).titleText();
-    make(ui.coordEntryWidget, root, "coordEntryWidget").at(0, 174, 240, 123).font(Font().pointSize(16)).coordType(CoordType::Position).coordSubType(0).promptImages(":/Bkgd/bkgd_Dashboard_Field_113x45.mif", ":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif");
-    make(ui.scrollArea, root, "scrollArea").at(5, 70, 230, 100).palette(kPanelColours).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOff).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable().alignment(align::Centre);
+    make(ui.coordEntryWidget, root, "coordEntryWidget")
+        .at(0, 174, 240, 123)
+        .font(Font().pointSize(16))
+        .coordType(CoordType::Position)
+        .coordSubType(0)
+        .promptImages(":/Bkgd/bkgd_Dashboard_Field_113x45.mif", ":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif");
+    make(ui.scrollArea, root, "scrollArea")
+        .at(5, 70, 230, 100)
+        .palette(kPanelColours)
+        .noFrame()
+        .frameShadow(QFrame::Plain)
+        .lineWidth(0)
+        .verticalScrollBar(Qt::ScrollBarAlwaysOff)
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable()
+        .alignment(align::Centre);
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 100);
     layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").spacing(6).marginLeft(9);
     layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6);

@@ -17,8 +17,16 @@ void setupUi(Ui_FileListItemClass &ui, QWidget *root)
         .image("focused", ":/Buttons/b_Geocache_Details_PageOpen.mif")
         .property("eventPropagation", true);
 
-    make(ui.textName, root, "textName").at(40, 7, 181, 21).minSize(90, 0).font(boldAA()).pixelSize(16).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.ActiveIcon, root, "ActiveIcon").at(8, 2, 32, 32).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_MenuIcon_Checkmark.mif");
+    make(ui.textName, root, "textName")
+        .at(40, 7, 181, 21)
+        .minSize(90, 0)
+        .font(boldAA())
+        .pixelSize(16)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.ActiveIcon, root, "ActiveIcon")
+        .at(8, 2, 32, 32)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_MenuIcon_Checkmark.mif");
 }
 
 void retranslateUi(Ui_FileListItemClass &ui, QWidget *)

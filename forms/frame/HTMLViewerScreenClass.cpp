@@ -8,8 +8,10 @@ namespace quarn::forms {
 namespace {
 
 // Black text; disabled, the text disappears.
-const Colours kPageColours =
-    Colours().role(QPalette::WindowText, kBlack, kClear).role(QPalette::Text, kBlack, kClear).role(QPalette::Base, kBlack);
+const Colours kPageColours = Colours()
+                                 .role(QPalette::WindowText, kBlack, kClear)
+                                 .role(QPalette::Text, kBlack, kClear)
+                                 .role(QPalette::Base, kBlack);
 
 void setupUi(Ui_HTMLViewerScreenClass &ui, QWidget *root)
 {
@@ -24,7 +26,11 @@ void setupUi(Ui_HTMLViewerScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.bottomBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
     make(ui.backing, root, "backing").at(5, 71, 230, 281);
-    make(ui.txtHtmlArea, ui.backing, "txtHtmlArea").at(0, 0, 230, 281).palette(kPageColours).font(Font().bold().pointSize(10)).noAutoFillBackground();
+    make(ui.txtHtmlArea, ui.backing, "txtHtmlArea")
+        .at(0, 0, 230, 281)
+        .palette(kPageColours)
+        .font(Font().bold().pointSize(10))
+        .noAutoFillBackground();
 }
 
 void retranslateUi(Ui_HTMLViewerScreenClass &ui, QWidget *)

@@ -15,9 +15,25 @@ void setupUi(Ui_LockScreenClass &ui, QWidget *root)
         .popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 150)
         .property("trustThreshold", QVariant(5u));
 
-    make(ui.txtTitle, root, "txtTitle").at(23, 109, 194, 22).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap(false).pixelSize(16);
-    make(ui.txtTitle_2, root, "txtTitle_2").at(22, 149, 197, 45).panelText().alignment(align::HCentreTop).wordWrap().pixelSize(16);
-    make(ui.txtTitle_3, root, "txtTitle_3").at(22, 194, 197, 40).panelText().alignment(align::HCentreTop).wordWrap().pixelSize(16);
+    make(ui.txtTitle, root, "txtTitle")
+        .at(23, 109, 194, 22)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap(false)
+        .pixelSize(16);
+    make(ui.txtTitle_2, root, "txtTitle_2")
+        .at(22, 149, 197, 45)
+        .panelText()
+        .alignment(align::HCentreTop)
+        .wordWrap()
+        .pixelSize(16);
+    make(ui.txtTitle_3, root, "txtTitle_3")
+        .at(22, 194, 197, 40)
+        .panelText()
+        .alignment(align::HCentreTop)
+        .wordWrap()
+        .pixelSize(16);
     make(ui.iconUnlock, root, "iconUnlock").at(27, 240, 189, 53).image(":/Bkgd/bkgd_screenlock.mif");
     make(ui.btnUnlock, ui.iconUnlock, "btnUnlock").at(0, 0, 53, 53).normal(":/Buttons/b_screenlock_btn.mif");
 }

@@ -9,13 +9,26 @@ namespace {
 
 void setupUi(Ui_ProgressScreenClass &ui, QWidget *root)
 {
-    Root(root, "ProgressScreenClass")
-        .size(240, 400)
-        .popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 80);
+    Root(root, "ProgressScreenClass").size(240, 400).popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 80);
 
-    make(ui.progressBar, root, "progressBar").at(41, 230, 161, 20).value(30).alignment(align::Centre).textVisible(false);
-    make(ui.txtPleaseWait, root, "txtPleaseWait").at(20, 141, 201, 31).palette(whiteText()).font(normalWeightAA()).alignment(align::LeftVCentre).pixelSize(20);
-    make(ui.txtProgressText, root, "txtProgressText").at(30, 190, 181, 31).font(aaFont()).scaledContents().alignment(align::Centre).pixelSize(18).textBoxNumber(TextBoxNumber::ProgressText);
+    make(ui.progressBar, root, "progressBar")
+        .at(41, 230, 161, 20)
+        .value(30)
+        .alignment(align::Centre)
+        .textVisible(false);
+    make(ui.txtPleaseWait, root, "txtPleaseWait")
+        .at(20, 141, 201, 31)
+        .palette(whiteText())
+        .font(normalWeightAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(20);
+    make(ui.txtProgressText, root, "txtProgressText")
+        .at(30, 190, 181, 31)
+        .font(aaFont())
+        .scaledContents()
+        .alignment(align::Centre)
+        .pixelSize(18)
+        .textBoxNumber(TextBoxNumber::ProgressText);
 }
 
 void retranslateUi(Ui_ProgressScreenClass &ui, QWidget *)

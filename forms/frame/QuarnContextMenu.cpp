@@ -16,7 +16,9 @@ void setupUi(Ui_QuarnContextMenu &ui, QWidget *root)
 
     make(ui.txtTitle, root, "txtTitle").at(27, 133, 141, 22).titleText();
     make(ui.listMenu, root, "listMenu").at(19, 174, 201, 51);
-    make(ui.btnClose, root, "btnClose").at(166, 125, 60, 40).faces(":/Buttons/b_ContextualMenu_Close.mif", ":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.btnClose, root, "btnClose")
+        .at(166, 125, 60, 40)
+        .faces(":/Buttons/b_ContextualMenu_Close.mif", ":/Buttons/b_ContextualMenu_Close_h.mif");
     make(ui.ScrollButtonsWidget, root, "ScrollButtonsWidget").at(60, 230, 120, 43);
 }
 

@@ -12,11 +12,12 @@ void setupUi(Ui_QuarnMainFrameClass &, QWidget *root)
         .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
         .minimumSize(240, 400)
         .maximumSize(240, 400)
-        .property("palette", Colours()
-                                 .role(QPalette::WindowText, kBlack, QColor(191, 191, 191))
-                                 .role(QPalette::Text, kBlack, QColor(191, 191, 191))
-                                 .role(QPalette::ButtonText, kBlack, QColor(191, 191, 191))
-                                 .palette());
+        .property("palette",
+                  Colours()
+                      .role(QPalette::WindowText, kBlack, QColor(191, 191, 191))
+                      .role(QPalette::Text, kBlack, QColor(191, 191, 191))
+                      .role(QPalette::ButtonText, kBlack, QColor(191, 191, 191))
+                      .palette());
 }
 
 void retranslateUi(Ui_QuarnMainFrameClass &, QWidget *)

@@ -17,22 +17,62 @@ void setupUi(Ui_QuarnMessageBoxClass &ui, QWidget *root)
         .size(240, 400)
         .popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 180);
 
-    make(ui.btnClose, root, "btnClose").at(194, 94, 27, 27).faces(":/Buttons/b_ContextualMenu_Close.mif", ":/Buttons/b_ContextualMenu_Close_h.mif");
-    make(ui.txtMessage, root, "txtMessage").at(26, 137, 189, 122).font(boldAA()).noTextInteraction().pixelSize(16).alignVCenter().alignHCenter();
+    make(ui.btnClose, root, "btnClose")
+        .at(194, 94, 27, 27)
+        .faces(":/Buttons/b_ContextualMenu_Close.mif", ":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.txtMessage, root, "txtMessage")
+        .at(26, 137, 189, 122)
+        .font(boldAA())
+        .noTextInteraction()
+        .pixelSize(16)
+        .alignVCenter()
+        .alignHCenter();
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(24, 260, 192, 51);
-    layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout").spacing(0).sizeConstraint(QLayout::SetDefaultConstraint).margins(0, 0, 0, 0);
+    layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout")
+        .spacing(0)
+        .sizeConstraint(QLayout::SetDefaultConstraint)
+        .margins(0, 0, 0, 0);
     make(ui.btnOk, ui.horizontalLayoutWidget, "btnOk").actionButton().buttonText(QString());
-    make(ui.textBox, ui.btnOk, "textBox").at(15, 10, 50, 25).palette(kAnswerText).noAutoFillBackground().alignment(align::Centre).pixelSize(16);
+    make(ui.textBox, ui.btnOk, "textBox")
+        .at(15, 10, 50, 25)
+        .palette(kAnswerText)
+        .noAutoFillBackground()
+        .alignment(align::Centre)
+        .pixelSize(16);
     make(ui.btnYes, ui.horizontalLayoutWidget, "btnYes").actionButton();
-    make(ui.textBox_2, ui.btnYes, "textBox_2").at(15, 10, 50, 25).palette(kAnswerText).noAutoFillBackground().alignment(align::Centre).pixelSize(16);
+    make(ui.textBox_2, ui.btnYes, "textBox_2")
+        .at(15, 10, 50, 25)
+        .palette(kAnswerText)
+        .noAutoFillBackground()
+        .alignment(align::Centre)
+        .pixelSize(16);
     make(ui.btnNo, ui.horizontalLayoutWidget, "btnNo").actionButton();
-    make(ui.textBox_3, ui.btnNo, "textBox_3").at(15, 10, 50, 25).palette(kAnswerText).noAutoFillBackground().alignment(align::Centre).pixelSize(16);
+    make(ui.textBox_3, ui.btnNo, "textBox_3")
+        .at(15, 10, 50, 25)
+        .palette(kAnswerText)
+        .noAutoFillBackground()
+        .alignment(align::Centre)
+        .pixelSize(16);
     make(ui.btnCancel, ui.horizontalLayoutWidget, "btnCancel").actionButton();
-    make(ui.textBox_4, ui.btnCancel, "textBox_4").at(15, 10, 50, 25).palette(kAnswerText).noAutoFillBackground().scaledContents().alignment(align::Centre).pixelSize(16);
+    make(ui.textBox_4, ui.btnCancel, "textBox_4")
+        .at(15, 10, 50, 25)
+        .palette(kAnswerText)
+        .noAutoFillBackground()
+        .scaledContents()
+        .alignment(align::Centre)
+        .pixelSize(16);
     make(ui.horizontalLayoutWidget_2, root, "horizontalLayoutWidget_2").at(21, 91, 171, 34);
-    layout(ui.horizontalLayout_2, ui.horizontalLayoutWidget_2, "horizontalLayout_2").spacing(0).sizeConstraint(QLayout::SetDefaultConstraint).margins(0, 0, 0, 0);
-    make(ui.iconTitle, ui.horizontalLayoutWidget_2, "iconTitle").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    make(ui.txtTitle, ui.horizontalLayoutWidget_2, "txtTitle").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).maxSize(200, QWIDGETSIZE_MAX).titleText().textBoxFlags(TextBoxFlags::FirstOn);
+    layout(ui.horizontalLayout_2, ui.horizontalLayoutWidget_2, "horizontalLayout_2")
+        .spacing(0)
+        .sizeConstraint(QLayout::SetDefaultConstraint)
+        .margins(0, 0, 0, 0);
+    make(ui.iconTitle, ui.horizontalLayoutWidget_2, "iconTitle")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    make(ui.txtTitle, ui.horizontalLayoutWidget_2, "txtTitle")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .maxSize(200, QWIDGETSIZE_MAX)
+        .titleText()
+        .textBoxFlags(TextBoxFlags::FirstOn);
 
     addMembers(ui.horizontalLayout, {ui.btnOk, ui.btnYes, ui.btnNo, ui.btnCancel});
     addMembers(ui.horizontalLayout_2, {ui.iconTitle, ui.txtTitle});

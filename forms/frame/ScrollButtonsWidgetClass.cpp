@@ -9,8 +9,16 @@ void setupUi(Ui_ScrollButtonsWidgetClass &ui, QWidget *root)
 {
     Root(root, "ScrollButtonsWidgetClass").size(120, 43);
 
-    make(ui.btnPageDown, root, "btnPageDown").at(0, 0, 60, 43).faces(":/Buttons/b_scrollbar_down.mif", ":/Buttons/b_scrollbar_down_h.mif").autoRepeat().autoRepeatInterval(200);
-    make(ui.btnPageUp, root, "btnPageUp").at(60, 0, 60, 43).faces(":/Buttons/b_scrollbar_up.mif", ":/Buttons/b_scrollbar_up_h.mif").autoRepeat().autoRepeatInterval(200);
+    make(ui.btnPageDown, root, "btnPageDown")
+        .at(0, 0, 60, 43)
+        .faces(":/Buttons/b_scrollbar_down.mif", ":/Buttons/b_scrollbar_down_h.mif")
+        .autoRepeat()
+        .autoRepeatInterval(200);
+    make(ui.btnPageUp, root, "btnPageUp")
+        .at(60, 0, 60, 43)
+        .faces(":/Buttons/b_scrollbar_up.mif", ":/Buttons/b_scrollbar_up_h.mif")
+        .autoRepeat()
+        .autoRepeatInterval(200);
 }
 
 void retranslateUi(Ui_ScrollButtonsWidgetClass &, QWidget *)

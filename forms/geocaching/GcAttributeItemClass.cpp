@@ -9,10 +9,7 @@ namespace {
 
 void setupUi(Ui_GcAttributeItemClass &ui, QWidget *root)
 {
-    Root(root, "GcAttributeItemClass")
-        .size(210, 40)
-        .minimumSize(210, 40)
-        .property("eventPropagation", true);
+    Root(root, "GcAttributeItemClass").size(210, 40).minimumSize(210, 40).property("eventPropagation", true);
 
     make(ui.icon, root, "icon").at(11, 7, 32, 32);
     make(ui.textBox, root, "textBox").at(48, 7, 160, 32).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
@@ -21,7 +18,8 @@ void setupUi(Ui_GcAttributeItemClass &ui, QWidget *root)
 void retranslateUi(Ui_GcAttributeItemClass &ui, QWidget *)
 {
     //: Style sheet, not prose; keep it unless the language needs another look.
-    ui.textBox->setStyleSheet(QCoreApplication::translate("GcAttributeItemClass", "background-color: rgba(255, 255, 255, 0);"));
+    ui.textBox->setStyleSheet(
+        QCoreApplication::translate("GcAttributeItemClass", "background-color: rgba(255, 255, 255, 0);"));
 }
 
 Form<Ui_GcAttributeItemClass, setupUi, retranslateUi> formGcAttributeItemClass;

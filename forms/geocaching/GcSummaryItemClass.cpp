@@ -15,9 +15,20 @@ void setupUi(Ui_GcSummaryItemClass &ui, QWidget *root)
         .image("pressed", ":/Buttons/b_list_h.mif")
         .property("eventPropagation", true);
 
-    make(ui.textTitle, root, "textTitle").at(39, 12, 135, 30).minSize(0, 0).font(boldAA()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.textTitle, root, "textTitle")
+        .at(39, 12, 135, 30)
+        .minSize(0, 0)
+        .font(boldAA())
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconPicture, root, "iconPicture").at(10, 17, 26, 22);
-    make(ui.textValue, root, "textValue").at(173, 12, 40, 30).minSize(0, 0).font(boldAA()).alignment(align::RightVCentre).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.textValue, root, "textValue")
+        .at(173, 12, 40, 30)
+        .minSize(0, 0)
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void retranslateUi(Ui_GcSummaryItemClass &, QWidget *root)

@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_GcSummaryScreenClass &ui, QWidget *root)
 {
-    Root(root, "GcSummaryScreenClass")
-        .size(240, 400);
+    Root(root, "GcSummaryScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -18,8 +17,18 @@ void setupUi(Ui_GcSummaryScreenClass &ui, QWidget *root)
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(32, 13, 174, 20).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(206, 2, 30, 20).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
-    make(ui.labelNumber, ui.icon, "labelNumber").at(206, 24, 30, 20).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage")
+        .at(206, 2, 30, 20)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(12);
+    make(ui.labelNumber, ui.icon, "labelNumber")
+        .at(206, 24, 30, 20)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(12);
     make(ui.icon_2, ui.icon, "icon_2").at(6, 12, 27, 22).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.listSummaryItems, root, "listSummaryItems").at(1, 70, 234, 281);
 }

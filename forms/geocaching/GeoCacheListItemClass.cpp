@@ -14,15 +14,33 @@ void setupUi(Ui_GeoCacheListItemClass &ui, QWidget *root)
         .image("focused", ":/Buttons/b_list_f.mif");
 
     make(ui.ItemIcon_Type, root, "ItemIcon_Type").at(9, 7, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
-    make(ui.statGeocacheStatusMini, ui.ItemIcon_Type, "statGeocacheStatusMini").at(20, 0, 14, 15).statusImages(geocache::foundStatusSmallImages());
+    make(ui.statGeocacheStatusMini, ui.ItemIcon_Type, "statGeocacheStatusMini")
+        .at(20, 0, 14, 15)
+        .statusImages(geocache::foundStatusSmallImages());
     make(ui.textRating, root, "textRating").at(54, 28, 58, 18).font(boldAA()).pixelSize(12).content("(1.0/3.0)");
     make(ui.btnGo, root, "btnGo").at(192, 25, 21, 22).faces(":/Icons/i_Go.mif", ":/Icons/i_Go.mif").shiftOnPress(0, 0);
     make(ui.CacheSize, root, "CacheSize").at(115, 32, 47, 14).statusImages(geocache::cacheSizeImages());
-    make(ui.textName, root, "textName").at(54, 9, 101, 17).font(boldAA()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn).content("My First Cache");
-    make(ui.textDistance, root, "textDistance").at(155, 9, 62, 17).font(boldAA()).alignment(align::RightVCentre).pixelSize(13).textBoxFlags(TextBoxFlags::AllOff).content("2.3 mi");
+    make(ui.textName, root, "textName")
+        .at(54, 9, 101, 17)
+        .font(boldAA())
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("My First Cache");
+    make(ui.textDistance, root, "textDistance")
+        .at(155, 9, 62, 17)
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::AllOff)
+        .content("2.3 mi");
     make(ui.ItemIcon_Picture, root, "ItemIcon_Picture").at(20, 27, 20, 20).image(":/Icons/i_MediaAttached.mif");
     make(ui.ItemIcon_Bug, root, "ItemIcon_Bug").at(9, 30, 11, 16).image(":/Icons/i_HasTrackables.mif");
-    make(ui.txtDirection, root, "txtDirection").at(166, 25, 25, 22).font(boldAA()).alignment(align::RightVCentre).pixelSize(12).content("");
+    make(ui.txtDirection, root, "txtDirection")
+        .at(166, 25, 25, 22)
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(12)
+        .content("");
     make(ui.statDirection, root, "statDirection").at(169, 25, 25, 22).statusImages(paneDirectionImages());
     make(ui.ItemIcon_Bookmark, root, "ItemIcon_Bookmark").at(36, 29, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");
 }

@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_GeoCacheListScreenClass &ui, QWidget *root)
 {
-    Root(root, "GeoCacheListScreenClass")
-        .size(240, 400);
+    Root(root, "GeoCacheListScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
@@ -19,14 +18,39 @@ void setupUi(Ui_GeoCacheListScreenClass &ui, QWidget *root)
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).contextMenuButton();
     make(ui.pageSave, nullptr, "pageSave");
-    make(ui.btnSave, ui.pageSave, "btnSave").at(10, 0, 55, 41).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_f.mif");
-    make(ui.titleButton, root, "titleButton").at(5, 26, 230, 42).faces(":/Bkgd/bkgd_TitleArea.mif", ":/Bkgd/bkgd_TitleArea_h.mif").focused(":/Bkgd/bkgd_TitleArea_f.mif");
+    make(ui.btnSave, ui.pageSave, "btnSave")
+        .at(10, 0, 55, 41)
+        .faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_f.mif");
+    make(ui.titleButton, root, "titleButton")
+        .at(5, 26, 230, 42)
+        .faces(":/Bkgd/bkgd_TitleArea.mif", ":/Bkgd/bkgd_TitleArea_h.mif")
+        .focused(":/Bkgd/bkgd_TitleArea_f.mif");
     make(ui.backing, ui.titleButton, "backing").at(0, 0, 230, 42);
     make(ui.txtWaypoints, ui.backing, "txtWaypoints").at(34, 2, 132, 20).font(boldAA()).pixelSize(17);
-    make(ui.txtNumOfCaches, ui.backing, "txtNumOfCaches").at(170, 20, 55, 20).font(boldAA()).scaledContents().alignment(align::RightVCentre).pixelSize(13).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable(false).content("0");
-    make(ui.txtFilter, ui.backing, "txtFilter").at(6, 20, 161, 19).font(boldAA()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOnOfThree).clickable(false);
+    make(ui.txtNumOfCaches, ui.backing, "txtNumOfCaches")
+        .at(170, 20, 55, 20)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::RightVCentre)
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable(false)
+        .content("0");
+    make(ui.txtFilter, ui.backing, "txtFilter")
+        .at(6, 20, 161, 19)
+        .font(boldAA())
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree)
+        .clickable(false);
     make(ui.ItemIcon_Type, ui.backing, "ItemIcon_Type").at(4, 2, 26, 20).image(":/Icons/i_GeocacheIcons.mif");
-    make(ui.txtCurPage, ui.backing, "txtCurPage").at(170, 2, 53, 16).font(boldAA()).alignment(align::RightVCentre).pixelSize(13).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable(false).content("0/0");
+    make(ui.txtCurPage, ui.backing, "txtCurPage")
+        .at(170, 2, 53, 16)
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable(false)
+        .content("0/0");
     make(ui.listGeoCaches, root, "listGeoCaches").at(0, 80, 240, 265);
 
     addPages(ui.stackedWidget, {ui.pageMenu, ui.pageSave}, 0);

@@ -9,32 +9,90 @@ namespace {
 
 void setupUi(Ui_GeocacheCreateScreenClass &ui, QWidget *root)
 {
-    Root(root, "GeocacheCreateScreenClass")
-        .size(240, 400)
-        .property("enabled", true);
+    Root(root, "GeocacheCreateScreenClass").size(240, 400).property("enabled", true);
 
     make(ui.btnName, root, "btnName").at(10, 78, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif");
-    make(ui.txtName, ui.btnName, "txtName").at(8, 7, 161, 21).palette(whiteText({QPalette::Text}).role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(15).textBoxFlags(TextBoxFlags::FirstOn).content("My First Cache");
+    make(ui.txtName, ui.btnName, "txtName")
+        .at(8, 7, 161, 21)
+        .palette(whiteText({QPalette::Text}).role(QPalette::ButtonText, kBlack, kDisabledText))
+        .font(boldAA())
+        .pixelSize(15)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("My First Cache");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnCamera, ui.statusBar, "btnCamera").enabled().at(88, 6, 60, 43).faces(":/Icons/i_ToolBar_camera.mif", ":/Icons/i_ToolBar_camera_h.mif");
+    make(ui.btnCamera, ui.statusBar, "btnCamera")
+        .enabled()
+        .at(88, 6, 60, 43)
+        .faces(":/Icons/i_ToolBar_camera.mif", ":/Icons/i_ToolBar_camera_h.mif");
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     make(ui.backing, root, "backing").at(5, 26, 230, 42);
-    make(ui.titleButton, ui.backing, "titleButton").at(0, 0, 230, 42).faces(":/Bkgd/bkgd_TitleArea.mif", ":/Bkgd/bkgd_TitleArea_h.mif");
+    make(ui.titleButton, ui.backing, "titleButton")
+        .at(0, 0, 230, 42)
+        .faces(":/Bkgd/bkgd_TitleArea.mif", ":/Bkgd/bkgd_TitleArea_h.mif");
     make(ui.iconType, ui.titleButton, "iconType").at(2, 2, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.labelName_2, ui.titleButton, "labelName_2").at(43, 9, 178, 23).titleText();
     make(ui.backing_2, root, "backing_2").at(2, 120, 236, 152);
-    make(ui.txtDiff, ui.backing_2, "txtDiff").at(5, 36, 76, 21).palette(whiteText({QPalette::Text, QPalette::ButtonText})).font(boldAA()).pixelSize(15).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtDiff, ui.backing_2, "txtDiff")
+        .at(5, 36, 76, 21)
+        .palette(whiteText({QPalette::Text, QPalette::ButtonText}))
+        .font(boldAA())
+        .pixelSize(15)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.Terrain, ui.backing_2, "Terrain").at(79, 63, 117, 24).statusImages(geocache::largeStarImages());
-    make(ui.txtDiffValue, ui.backing_2, "txtDiffValue").at(197, 36, 37, 21).font(normalWeightAA()).layoutDirection(Qt::LeftToRight).alignment(align::Centre).pixelSize(11).textBoxFlags(TextBoxFlags::AllOff).content("3/0");
-    make(ui.txtTerrain, ui.backing_2, "txtTerrain").at(5, 66, 75, 21).palette(whiteText({QPalette::Text, QPalette::ButtonText})).font(boldAA()).pixelSize(15).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.txtTerrainValue, ui.backing_2, "txtTerrainValue").at(197, 66, 38, 21).font(normalWeightAA()).layoutDirection(Qt::LeftToRight).alignment(align::Centre).pixelSize(11).textBoxFlags(TextBoxFlags::AllOff).content("3/0");
-    make(ui.txtSizeValue, ui.backing_2, "txtSizeValue").at(195, 96, 41, 21).font(normalWeightAA()).layoutDirection(Qt::LeftToRight).alignment(align::Centre).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Medium");
+    make(ui.txtDiffValue, ui.backing_2, "txtDiffValue")
+        .at(197, 36, 37, 21)
+        .font(normalWeightAA())
+        .layoutDirection(Qt::LeftToRight)
+        .alignment(align::Centre)
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::AllOff)
+        .content("3/0");
+    make(ui.txtTerrain, ui.backing_2, "txtTerrain")
+        .at(5, 66, 75, 21)
+        .palette(whiteText({QPalette::Text, QPalette::ButtonText}))
+        .font(boldAA())
+        .pixelSize(15)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtTerrainValue, ui.backing_2, "txtTerrainValue")
+        .at(197, 66, 38, 21)
+        .font(normalWeightAA())
+        .layoutDirection(Qt::LeftToRight)
+        .alignment(align::Centre)
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::AllOff)
+        .content("3/0");
+    make(ui.txtSizeValue, ui.backing_2, "txtSizeValue")
+        .at(195, 96, 41, 21)
+        .font(normalWeightAA())
+        .layoutDirection(Qt::LeftToRight)
+        .alignment(align::Centre)
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Medium");
     make(ui.CacheSize, ui.backing_2, "CacheSize").at(79, 96, 117, 24).statusImages(geocache::cacheSizeLargeImages());
     make(ui.Difficulty, ui.backing_2, "Difficulty").at(80, 33, 117, 24).statusImages(geocache::largeStarImages());
-    make(ui.txtWPName, ui.backing_2, "txtWPName").at(5, 126, 161, 21).palette(whiteText({QPalette::Text, QPalette::ButtonText})).font(boldAA()).pixelSize(15).textBoxFlags(TextBoxFlags::FirstOn).content("GCID(TMP)");
-    make(ui.txtSize, ui.backing_2, "txtSize").at(5, 96, 62, 21).palette(whiteText({QPalette::Text, QPalette::ButtonText})).font(boldAA()).pixelSize(15).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.txtDate, ui.backing_2, "txtDate").at(5, 5, 171, 21).font(normalWeightAA()).layoutDirection(Qt::LeftToRight).alignment(align::LeftVCentre).pixelSize(11).textBoxFlags(TextBoxFlags::AllOff).content("9.May.2009");
+    make(ui.txtWPName, ui.backing_2, "txtWPName")
+        .at(5, 126, 161, 21)
+        .palette(whiteText({QPalette::Text, QPalette::ButtonText}))
+        .font(boldAA())
+        .pixelSize(15)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("GCID(TMP)");
+    make(ui.txtSize, ui.backing_2, "txtSize")
+        .at(5, 96, 62, 21)
+        .palette(whiteText({QPalette::Text, QPalette::ButtonText}))
+        .font(boldAA())
+        .pixelSize(15)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtDate, ui.backing_2, "txtDate")
+        .at(5, 5, 171, 21)
+        .font(normalWeightAA())
+        .layoutDirection(Qt::LeftToRight)
+        .alignment(align::LeftVCentre)
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::AllOff)
+        .content("9.May.2009");
 }
 
 void retranslateUi(Ui_GeocacheCreateScreenClass &ui, QWidget *)

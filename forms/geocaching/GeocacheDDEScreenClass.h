@@ -8,7 +8,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The distance, direction and elevation page: distance, elevation change, total descent, total ascent and bearing, each with its value.
+// The distance, direction and elevation page: distance, elevation change,
+// total descent, total ascent and bearing, each with its value.
 struct Ui_GeocacheDDEScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

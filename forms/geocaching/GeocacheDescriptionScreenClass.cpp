@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_GeocacheDescriptionScreenClass &ui, QWidget *root)
 {
-    Root(root, "GeocacheDescriptionScreenClass")
-        .size(240, 400);
+    Root(root, "GeocacheDescriptionScreenClass").size(240, 400);
 
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
     bottomBar(ui.statusBar, root);
@@ -19,11 +18,22 @@ void setupUi(Ui_GeocacheDescriptionScreenClass &ui, QWidget *root)
     barMapButton(ui.btnMap, ui.statusBar);
     barGoButton(ui.btnGo, ui.statusBar);
     make(ui.backing, root, "backing").at(5, 114, 230, 236);
-    make(ui.txtDescription, ui.backing, "txtDescription").at(0, 0, 230, 236).font(boldAA()).noAutoFillBackground().pixelSize(13);
+    make(ui.txtDescription, ui.backing, "txtDescription")
+        .at(0, 0, 230, 236)
+        .font(boldAA())
+        .noAutoFillBackground()
+        .pixelSize(13);
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
     make(ui.dateTimeLabel_3, ui.subTitle, "dateTimeLabel_3").at(38, 11, 81, 21).panelText().pixelSize(13);
-    make(ui.labelDescription_2, ui.subTitle, "labelDescription_2").at(116, 11, 101, 21).font(normalWeightAA()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn).content("");
-    make(ui.iconPaneLocation_4, ui.subTitle, "iconPaneLocation_4").at(9, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
+    make(ui.labelDescription_2, ui.subTitle, "labelDescription_2")
+        .at(116, 11, 101, 21)
+        .font(normalWeightAA())
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
+    make(ui.iconPaneLocation_4, ui.subTitle, "iconPaneLocation_4")
+        .at(9, 10, 25, 22)
+        .image(":/Icons/i_PaneBtn_Desciption.mif");
 }
 
 void retranslateUi(Ui_GeocacheDescriptionScreenClass &ui, QWidget *)

@@ -9,9 +9,7 @@ namespace {
 
 void setupUi(Ui_GeocacheFilterShowScreenClass &ui, QWidget *root)
 {
-    Root(root, "GeocacheFilterShowScreenClass")
-        .size(240, 400)
-        .property("enabled", true);
+    Root(root, "GeocacheFilterShowScreenClass").size(240, 400).property("enabled", true);
 
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(0, 60, 241, 101);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6);
@@ -20,7 +18,13 @@ void setupUi(Ui_GeocacheFilterShowScreenClass &ui, QWidget *root)
     make(ui.btnShowFavorites, ui.verticalLayoutWidget, "btnShowFavorites").radioChoice();
     make(ui.dateTimeLabel_4, ui.btnShowFavorites, "dateTimeLabel_4").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(18);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(18);
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
 

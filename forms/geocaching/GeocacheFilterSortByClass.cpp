@@ -9,9 +9,7 @@ namespace {
 
 void setupUi(Ui_GeocacheFilterSortByClass &ui, QWidget *root)
 {
-    Root(root, "GeocacheFilterSortByClass")
-        .size(240, 400)
-        .property("enabled", true);
+    Root(root, "GeocacheFilterSortByClass").size(240, 400).property("enabled", true);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -28,7 +26,13 @@ void setupUi(Ui_GeocacheFilterSortByClass &ui, QWidget *root)
     make(ui.btnNameSort, ui.verticalLayoutWidget, "btnNameSort").radioChoice();
     make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(12);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(12);
 
     addMembers(ui.verticalLayout, {ui.btnIDSort, ui.btnNearestSort, ui.btnDateSort, ui.btnTypeSort, ui.btnNameSort});
 }

@@ -11,7 +11,8 @@
 #include <QSpacerItem>
 #include <QWidget>
 
-// The multiple-choice filter page with its check list. Like the filter overview, it sets images, pixel sizes, contents and flags as properties by name.
+// The multiple-choice filter page with its check list. Like the filter overview, it
+// sets images, pixel sizes, contents and flags as properties by name.
 struct Ui_GeocacheFilterTypeClass : UiRecord {
     ZelIcon *icon;
     ZelTextBox *labelName;

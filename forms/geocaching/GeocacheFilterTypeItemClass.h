@@ -8,7 +8,8 @@
 #include <QSpacerItem>
 #include <QWidget>
 
-// One check item of the multiple-choice list. The root is the check button; its mark images, mark position and button images are dynamic properties of the root.
+// One check item of the multiple-choice list. The root is the check button; its mark images, mark position and button
+// images are dynamic properties of the root.
 struct Ui_GeocacheFilterTypeItemClass : UiRecord {
     QWidget *horizontalLayoutWidget;
     QHBoxLayout *horizontalLayout;

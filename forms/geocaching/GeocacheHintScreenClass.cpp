@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_GeocacheHintScreenClass &ui, QWidget *root)
 {
-    Root(root, "GeocacheHintScreenClass")
-        .size(240, 400);
+    Root(root, "GeocacheHintScreenClass").size(240, 400);
 
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
     bottomBar(ui.statusBar, root);
@@ -22,7 +21,11 @@ void setupUi(Ui_GeocacheHintScreenClass &ui, QWidget *root)
     make(ui.txtHint, ui.subTitle, "txtHint").at(41, 10, 171, 21).panelText().pixelSize(13);
     make(ui.iconHint, ui.subTitle, "iconHint").at(8, 8, 25, 22).image(":/Icons/i_PaneBtn_Hint.mif");
     make(ui.backing, root, "backing").at(5, 114, 230, 236);
-    make(ui.txtDescription, ui.backing, "txtDescription").at(0, 0, 230, 236).font(boldAA()).noAutoFillBackground().pixelSize(13);
+    make(ui.txtDescription, ui.backing, "txtDescription")
+        .at(0, 0, 230, 236)
+        .font(boldAA())
+        .noAutoFillBackground()
+        .pixelSize(13);
 }
 
 void retranslateUi(Ui_GeocacheHintScreenClass &ui, QWidget *)

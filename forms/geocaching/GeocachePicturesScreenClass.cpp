@@ -7,8 +7,7 @@ namespace {
 
 void setupUi(Ui_GeocachePicturesScreenClass &ui, QWidget *root)
 {
-    Root(root, "GeocachePicturesScreenClass")
-        .size(240, 400);
+    Root(root, "GeocachePicturesScreenClass").size(240, 400);
 
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
     bottomBar(ui.statusBar, root);

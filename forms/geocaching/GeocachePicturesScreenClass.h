@@ -5,7 +5,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The pictures page; the form provides only the header area and the bottom bar, and the host fills the rest of the screen.
+// The pictures page; the form provides only the header area and the
+// bottom bar, and the host fills the rest of the screen.
 struct Ui_GeocachePicturesScreenClass : UiRecord {
     ZelWidget *GeocacheHeaderWidget;
     ZelIcon *statusBar;

@@ -12,7 +12,13 @@ void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
     mapBubbleRoot(root, "GeocachePopUpClass", 114, 67).sizeValue("IconSize", 38, 38);
 
     make(ui.btnGo, root, "btnGo").at(170, 0, 47, 56).normal(":/Icons/i_Go_Map.mif");
-    make(ui.txtName, root, "txtName").at(42, 3, 110, 16).font(boldAA()).richText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Object Name");
+    make(ui.txtName, root, "txtName")
+        .at(42, 3, 110, 16)
+        .font(boldAA())
+        .richText()
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Object Name");
     make(ui.iconObj, root, "iconObj").at(4, 4, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.txtDiffTerr, root, "txtDiffTerr").at(48, 20, 54, 16).font(boldAA()).scaledContents().pixelSize(12);
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 151, 61);
@@ -24,14 +30,45 @@ void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
     make(ui.iconPicture, root, "iconPicture").at(15, 28, 20, 20).image(":/Icons/i_MediaAttached.mif");
     make(ui.layoutWidget, root, "layoutWidget").at(33, 37, 178, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lat");
-    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("100 mi");
-    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lon");
-    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("30*");
-    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("+100 m");
-    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("lat");
+    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("100 mi");
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("lon");
+    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("30*");
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("+100 m");
+    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("");
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
 void retranslateUi(Ui_GeocachePopUpClass &ui, QWidget *root)

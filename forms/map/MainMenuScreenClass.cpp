@@ -28,10 +28,14 @@ void setupUi(Ui_MainMenuScreenClass &ui, QWidget *root)
     make(ui.iconPOI, ui.btnPOI, "iconPOI").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_POI.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnTools, ui.statusBar, "btnTools").at(90, 7, 60, 43).faces(":/Icons/i_ToolBar_Settings.mif", ":/Icons/i_ToolBar_Settings_h.mif");
+    make(ui.btnTools, ui.statusBar, "btnTools")
+        .at(90, 7, 60, 43)
+        .faces(":/Icons/i_ToolBar_Settings.mif", ":/Icons/i_ToolBar_Settings_h.mif");
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
-    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4").spacing(6).sizeConstraint(QLayout::SetFixedSize);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4")
+        .spacing(6)
+        .sizeConstraint(QLayout::SetFixedSize);
     make(ui.btnStart, ui.horizontalLayoutWidget, "btnStart").roundButton();
     make(ui.iconStart, ui.btnStart, "iconStart").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Start.mif");
     make(ui.btnStop, ui.horizontalLayoutWidget, "btnStop").roundButton();

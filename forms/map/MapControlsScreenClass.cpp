@@ -19,13 +19,20 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
     northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
     mapCompass(ui.compass, ui.zelMapControl, 0, 150);
     make(ui.panelTop, root, "panelTop").at(0, 21, 240, 54).image(":/Bkgd/bkgd_Map_Control_Top.mif");
-    make(ui.btnDashBoard, ui.panelTop, "btnDashBoard").at(0, 0, 90, 54).faces(":/Icons/i_Map_Dashboard.mif", ":/Icons/i_Map_Dashboard_h.mif");
-    make(ui.btnBravik, ui.panelTop, "btnBravik").at(150, 0, 90, 54).faces(":/Icons/i_Map_Bravik.mif", ":/Icons/i_Map_Bravik_h.mif");
+    make(ui.btnDashBoard, ui.panelTop, "btnDashBoard")
+        .at(0, 0, 90, 54)
+        .faces(":/Icons/i_Map_Dashboard.mif", ":/Icons/i_Map_Dashboard_h.mif");
+    make(ui.btnBravik, ui.panelTop, "btnBravik")
+        .at(150, 0, 90, 54)
+        .faces(":/Icons/i_Map_Bravik.mif", ":/Icons/i_Map_Bravik_h.mif");
     mapBottomPanel(ui.panelBottom, root, 0, 346, 240, 55);
     zoomInButton(ui.ZoomIn, root);
     zoomOutButton(ui.ZoomOut, root);
     mapContextMenuButton(ui.btnContextMenu, root, 150, 349, 90, 50);
-    make(ui.btnMain, root, "btnMain").at(0, 349, 90, 50).noFocus().faces(":/Icons/i_Map_Main.mif", ":/Icons/i_Map_Main_h.mif");
+    make(ui.btnMain, root, "btnMain")
+        .at(0, 349, 90, 50)
+        .noFocus()
+        .faces(":/Icons/i_Map_Main.mif", ":/Icons/i_Map_Main_h.mif");
 
     ui.iconScale->raise();
     ui.txtScaleShadow->raise();
@@ -35,11 +42,11 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapControlsScreenClass &ui, QWidget *root)
 {
     root->setProperty("windowTitle", QCoreApplication::translate("MapControlsScreenClass", ""));
-    retranslateCompassLetters(ui.compass, {
-        QCoreApplication::translate("MapControlsScreenClass", "N"),
-        QCoreApplication::translate("MapControlsScreenClass", "W"),
-        QCoreApplication::translate("MapControlsScreenClass", "S"),
-        QCoreApplication::translate("MapControlsScreenClass", "E")});
+    retranslateCompassLetters(ui.compass,
+                              {QCoreApplication::translate("MapControlsScreenClass", "N"),
+                               QCoreApplication::translate("MapControlsScreenClass", "W"),
+                               QCoreApplication::translate("MapControlsScreenClass", "S"),
+                               QCoreApplication::translate("MapControlsScreenClass", "E")});
 }
 
 Form<Ui_MapControlsScreenClass, setupUi, retranslateUi> formMapControlsScreenClass;

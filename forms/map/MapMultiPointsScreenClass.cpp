@@ -9,9 +9,7 @@ namespace {
 
 void setupUi(Ui_MapMultiPointsScreenClass &ui, QWidget *root)
 {
-    Root(root, "MapMultiPointsScreenClass")
-        .size(240, 400)
-        .zoomPositions(64, 124);
+    Root(root, "MapMultiPointsScreenClass").size(240, 400).zoomPositions(64, 124);
 
     mapControl(ui.zelMapControl, root);
     northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
@@ -23,7 +21,10 @@ void setupUi(Ui_MapMultiPointsScreenClass &ui, QWidget *root)
     zoomInButton(ui.ZoomIn, ui.zelMapControl);
     mapBottomPanel(ui.panelBottom, root, 0, 346, 240, 54);
     mapBackButton(ui.btnBack, root, 0, 348, 90, 52);
-    make(ui.btnOK, root, "btnOK").at(174, 351, 67, 56).noFocus().faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
+    make(ui.btnOK, root, "btnOK")
+        .at(174, 351, 67, 56)
+        .noFocus()
+        .faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
     mapInfoBar(ui.iconLatLong, root, "iconLatLong");
     mapInfoLine(ui.txtLatLon, ui.iconLatLong, "txtLatLon").content("--- / ---");
 

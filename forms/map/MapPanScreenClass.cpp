@@ -9,9 +9,7 @@ namespace {
 
 void setupUi(Ui_MapPanScreenClass &ui, QWidget *root)
 {
-    Root(root, "MapPanScreenClass")
-        .size(240, 400)
-        .zoomPositions(64, 124);
+    Root(root, "MapPanScreenClass").size(240, 400).zoomPositions(64, 124);
 
     mapControl(ui.zelMapControl, root);
     northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);

@@ -19,9 +19,7 @@ const std::vector<navfields::Configuration> kMapDataFields = [] {
 
 void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 {
-    Root(root, "MapRegularScreenClass")
-        .size(240, 400)
-        .navigationFieldBarPlacement();
+    Root(root, "MapRegularScreenClass").size(240, 400).navigationFieldBarPlacement();
 
     mapControl(ui.zelMapControl, root);
     northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 352);
@@ -47,11 +45,11 @@ void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 {
     root->setProperty("windowTitle", QCoreApplication::translate("MapRegularScreenClass", ""));
-    retranslateCompassLetters(ui.compass, {
-        QCoreApplication::translate("MapRegularScreenClass", "N"),
-        QCoreApplication::translate("MapRegularScreenClass", "W"),
-        QCoreApplication::translate("MapRegularScreenClass", "S"),
-        QCoreApplication::translate("MapRegularScreenClass", "E")});
+    retranslateCompassLetters(ui.compass,
+                              {QCoreApplication::translate("MapRegularScreenClass", "N"),
+                               QCoreApplication::translate("MapRegularScreenClass", "W"),
+                               QCoreApplication::translate("MapRegularScreenClass", "S"),
+                               QCoreApplication::translate("MapRegularScreenClass", "E")});
 }
 
 Form<Ui_MapRegularScreenClass, setupUi, retranslateUi> formMapRegularScreenClass;

@@ -13,8 +13,20 @@ void setupUi(Ui_MapSel_ButtonItemClass &ui, QWidget *root)
         .image("pressed", ":/Buttons/b_list_h.mif")
         .property("eventPropagation", true);
 
-    make(ui.chkIsSelected, root, "chkIsSelected").at(0, 0, 52, 53).iconSize(16, 16).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(19, 12);
-    make(ui.Name, root, "Name").at(93, 7, 126, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).font(boldAA()).alignment(align::LeftVCentre).wordWrap().pixelSize(14).content("TODO");
+    make(ui.chkIsSelected, root, "chkIsSelected")
+        .at(0, 0, 52, 53)
+        .iconSize(16, 16)
+        .checkedImage(":/Icons/i_Checkbox_sel.mif")
+        .uncheckedImage(":/Icons/i_Checkbox.mif")
+        .markPosition(19, 12);
+    make(ui.Name, root, "Name")
+        .at(93, 7, 126, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .wordWrap()
+        .pixelSize(14)
+        .content("TODO");
     make(ui.ItemIcon, root, "ItemIcon").at(53, 6, 38, 38).image(":/Icons/i_Maps.mif");
     make(ui.ic_SDCard, ui.ItemIcon, "ic_SDCard").at(17, 17, 20, 20).image(":/Icons/i_SD Card_small.mif");
     make(ui.ic_Error, ui.ItemIcon, "ic_Error").at(17, 17, 20, 20).image(":/Icons/i_media_delete.mif");

@@ -16,10 +16,19 @@ void setupUi(Ui_MapSel_SubTypeListScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.backing, root, "backing").at(0, 66, 240, 290);
-    make(ui.listMapSubTypes, ui.backing, "listMapSubTypes").at(0, 5, 240, 280).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 21, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif").shiftOnPress(0, 0);
+    make(ui.listMapSubTypes, ui.backing, "listMapSubTypes")
+        .at(0, 5, 240, 280)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    make(ui.btnListHeader, root, "btnListHeader")
+        .at(0, 21, 240, 46)
+        .normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif")
+        .shiftOnPress(0, 0);
     make(ui.icon, ui.btnListHeader, "icon").at(2, 3, 38, 38).image(":/Icons/i_Maps.mif");
-    make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(50, 12, 181, 20).palette(whiteButtonText()).font(boldAA()).pixelSize(16);
+    make(ui.txtLabel, ui.btnListHeader, "txtLabel")
+        .at(50, 12, 181, 20)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .pixelSize(16);
 }
 
 void retranslateUi(Ui_MapSel_SubTypeListScreenClass &ui, QWidget *)

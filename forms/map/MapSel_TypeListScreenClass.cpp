@@ -17,9 +17,16 @@ void setupUi(Ui_MapSel_TypeListScreenClass &ui, QWidget *root)
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.backingNoObjects, root, "backingNoObjects").at(10, 140, 220, 32);
     make(ui.txtNoMaps, ui.backingNoObjects, "txtNoMaps").at(0, 0, 220, 32).alignment(align::Centre).pixelSize(16);
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 21, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif").shiftOnPress(0, 0);
+    make(ui.btnListHeader, root, "btnListHeader")
+        .at(0, 21, 240, 46)
+        .normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif")
+        .shiftOnPress(0, 0);
     make(ui.icon, ui.btnListHeader, "icon").at(2, 3, 38, 38).image(":/Icons/i_Maps.mif");
-    make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(50, 12, 181, 20).palette(whiteButtonText()).font(boldAA()).pixelSize(16);
+    make(ui.txtLabel, ui.btnListHeader, "txtLabel")
+        .at(50, 12, 181, 20)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .pixelSize(16);
     make(ui.listMapTypes, root, "listMapTypes").at(0, 70, 240, 280).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

@@ -9,9 +9,7 @@ namespace {
 
 void setupUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
 {
-    Root(root, "MapVehicleModeScreenClass")
-        .size(240, 400)
-        .navigationFieldBarPlacement();
+    Root(root, "MapVehicleModeScreenClass").size(240, 400).navigationFieldBarPlacement();
 
     mapControl(ui.zelMapControl, root);
     mapInfoBar(ui.icon, ui.zelMapControl, "icon");
@@ -32,11 +30,11 @@ void retranslateUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
     root->setProperty("windowTitle", QCoreApplication::translate("MapVehicleModeScreenClass", ""));
     //: Sample content, replaced by the host at run time.
     ui.curStreet->setContent(QCoreApplication::translate("MapVehicleModeScreenClass", "CURRENT STREET NAME"));
-    retranslateCompassLetters(ui.compass, {
-        QCoreApplication::translate("MapVehicleModeScreenClass", "N"),
-        QCoreApplication::translate("MapVehicleModeScreenClass", "W"),
-        QCoreApplication::translate("MapVehicleModeScreenClass", "S"),
-        QCoreApplication::translate("MapVehicleModeScreenClass", "E")});
+    retranslateCompassLetters(ui.compass,
+                              {QCoreApplication::translate("MapVehicleModeScreenClass", "N"),
+                               QCoreApplication::translate("MapVehicleModeScreenClass", "W"),
+                               QCoreApplication::translate("MapVehicleModeScreenClass", "S"),
+                               QCoreApplication::translate("MapVehicleModeScreenClass", "E")});
 }
 
 Form<Ui_MapVehicleModeScreenClass, setupUi, retranslateUi> formMapVehicleModeScreenClass;

@@ -9,24 +9,38 @@ namespace {
 
 void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 {
-    Root(root, "MapVehicleRouteScreenClass")
-        .size(240, 400)
-        .navigationFieldBarPlacement();
+    Root(root, "MapVehicleRouteScreenClass").size(240, 400).navigationFieldBarPlacement();
 
     mapControl(ui.zelMapControl, root);
-    make(ui.icon, ui.zelMapControl, "icon").enabled().at(0, 20, 240, 98).palette(Colours().role(QPalette::WindowText, kWhite)).image(":/Bkgd/bkgd_QuickInfoBar_2.mif");
-    make(ui.curManeuver, ui.icon, "curManeuver").at(57, 5, 181, 21).palette(Colours().role(QPalette::WindowText, kWhite)).scaledContents().alignment(align::Centre).pixelSize(22);
-    make(ui.distance, ui.icon, "distance").at(0, 5, 55, 21).palette(Colours().role(QPalette::WindowText, kWhite)).scaledContents().alignment(align::Centre).pixelSize(22);
+    make(ui.icon, ui.zelMapControl, "icon")
+        .enabled()
+        .at(0, 20, 240, 98)
+        .palette(Colours().role(QPalette::WindowText, kWhite))
+        .image(":/Bkgd/bkgd_QuickInfoBar_2.mif");
+    make(ui.curManeuver, ui.icon, "curManeuver")
+        .at(57, 5, 181, 21)
+        .palette(Colours().role(QPalette::WindowText, kWhite))
+        .scaledContents()
+        .alignment(align::Centre)
+        .pixelSize(22);
+    make(ui.distance, ui.icon, "distance")
+        .at(0, 5, 55, 21)
+        .palette(Colours().role(QPalette::WindowText, kWhite))
+        .scaledContents()
+        .alignment(align::Centre)
+        .pixelSize(22);
     make(ui.button, ui.icon, "button").at(2, 25, 43, 61);
     // One picture per manoeuvre (01 to 18), then two waypoint states and the destination.
-    make(ui.manIndicator, ui.button, "manIndicator").at(0, 10, 43, 46).statusImages({
-        ":/maneuvers/Icons/i_Man_01.mif", ":/maneuvers/Icons/i_Man_02.mif", ":/maneuvers/Icons/i_Man_03.mif",
-        ":/maneuvers/Icons/i_Man_04.mif", ":/maneuvers/Icons/i_Man_05.mif", ":/maneuvers/Icons/i_Man_06.mif",
-        ":/maneuvers/Icons/i_Man_07.mif", ":/maneuvers/Icons/i_Man_08.mif", ":/maneuvers/Icons/i_Man_09.mif",
-        ":/maneuvers/Icons/i_Man_10.mif", ":/maneuvers/Icons/i_Man_11.mif", ":/maneuvers/Icons/i_Man_12.mif",
-        ":/maneuvers/Icons/i_Man_13.mif", ":/maneuvers/Icons/i_Man_14.mif", ":/maneuvers/Icons/i_Man_15.mif",
-        ":/maneuvers/Icons/i_Man_16.mif", ":/maneuvers/Icons/i_Man_17.mif", ":/maneuvers/Icons/i_Man_18.mif",
-        ":/Icons/i_WayPoints.mif", ":/Icons/i_WayPoints.mif", ":/Icons/i_DestinationIcon.mif"});
+    make(ui.manIndicator, ui.button, "manIndicator")
+        .at(0, 10, 43, 46)
+        .statusImages(
+            {":/maneuvers/Icons/i_Man_01.mif", ":/maneuvers/Icons/i_Man_02.mif", ":/maneuvers/Icons/i_Man_03.mif",
+             ":/maneuvers/Icons/i_Man_04.mif", ":/maneuvers/Icons/i_Man_05.mif", ":/maneuvers/Icons/i_Man_06.mif",
+             ":/maneuvers/Icons/i_Man_07.mif", ":/maneuvers/Icons/i_Man_08.mif", ":/maneuvers/Icons/i_Man_09.mif",
+             ":/maneuvers/Icons/i_Man_10.mif", ":/maneuvers/Icons/i_Man_11.mif", ":/maneuvers/Icons/i_Man_12.mif",
+             ":/maneuvers/Icons/i_Man_13.mif", ":/maneuvers/Icons/i_Man_14.mif", ":/maneuvers/Icons/i_Man_15.mif",
+             ":/maneuvers/Icons/i_Man_16.mif", ":/maneuvers/Icons/i_Man_17.mif", ":/maneuvers/Icons/i_Man_18.mif",
+             ":/Icons/i_WayPoints.mif",        ":/Icons/i_WayPoints.mif",        ":/Icons/i_DestinationIcon.mif"});
     zoomInButton(ui.ZoomIn, ui.zelMapControl);
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     mapCompass(ui.compass, ui.zelMapControl, 0, 80);
@@ -45,11 +59,11 @@ void retranslateUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
     ui.curManeuver->setContent(QCoreApplication::translate("MapVehicleRouteScreenClass", "CURRENT STREET NAME"));
     //: Sample content, replaced by the host at run time.
     ui.distance->setContent(QCoreApplication::translate("MapVehicleRouteScreenClass", "#DIST"));
-    retranslateCompassLetters(ui.compass, {
-        QCoreApplication::translate("MapVehicleRouteScreenClass", "N"),
-        QCoreApplication::translate("MapVehicleRouteScreenClass", "W"),
-        QCoreApplication::translate("MapVehicleRouteScreenClass", "S"),
-        QCoreApplication::translate("MapVehicleRouteScreenClass", "E")});
+    retranslateCompassLetters(ui.compass,
+                              {QCoreApplication::translate("MapVehicleRouteScreenClass", "N"),
+                               QCoreApplication::translate("MapVehicleRouteScreenClass", "W"),
+                               QCoreApplication::translate("MapVehicleRouteScreenClass", "S"),
+                               QCoreApplication::translate("MapVehicleRouteScreenClass", "E")});
 }
 
 Form<Ui_MapVehicleRouteScreenClass, setupUi, retranslateUi> formMapVehicleRouteScreenClass;

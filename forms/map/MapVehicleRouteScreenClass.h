@@ -9,7 +9,8 @@
 #include "controls/zel_widget.h"
 #include "core/form_layout.h"
 
-// The map following a route in vehicle mode: distance, next manoeuvre and its arrow at the top, zoom, compass, data fields.
+// The map following a route in vehicle mode: distance, next manoeuvre
+// and its arrow at the top, zoom, compass, data fields.
 struct Ui_MapVehicleRouteScreenClass : UiRecord {
     ZelMapControl *zelMapControl;
     ZelIcon *icon;

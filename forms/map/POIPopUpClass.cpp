@@ -11,20 +11,56 @@ void setupUi(Ui_POIPopUpClass &ui, QWidget *root)
 {
     mapBubbleRoot(root, "POIPopUpClass", 114, 67);
 
-    make(ui.txtName, root, "txtName").at(10, 10, 130, 16).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    make(ui.txtName, root, "txtName")
+        .at(10, 10, 130, 16)
+        .font(boldAA())
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
     make(ui.btnGo, root, "btnGo").at(160, 0, 57, 57).minSize(29, 30).normal(":/Icons/i_Go_Map.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 147, 58);
     directionIndicator(ui.statDirection, root, 140, 10);
     make(ui.layoutWidget, root, "layoutWidget").at(11, 34, 167, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lat");
-    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("100 mi");
-    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("lon");
-    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("30*");
-    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("+100 m");
-    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("lat");
+    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("100 mi");
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("lon");
+    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("30*");
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("+100 m");
+    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ")
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("");
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
 void retranslateUi(Ui_POIPopUpClass &, QWidget *root)

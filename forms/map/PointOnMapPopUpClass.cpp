@@ -11,13 +11,40 @@ void setupUi(Ui_PointOnMapPopUpClass &ui, QWidget *root)
 {
     mapBubbleRoot(root, "PointOnMapPopUpClass", 114, 96);
 
-    make(ui.txtDistance, root, "txtDistance").at(10, 30, 91, 16).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).content("Distance");
+    make(ui.txtDistance, root, "txtDistance")
+        .at(10, 30, 91, 16)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("Distance");
     make(ui.btnSave, root, "btnSave").at(172, 16, 48, 48).normal(":/Icons/i_Save.mif");
-    make(ui.txtElevation, root, "txtElevation").at(10, 10, 91, 16).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).content("Elevation");
+    make(ui.txtElevation, root, "txtElevation")
+        .at(10, 10, 91, 16)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("Elevation");
     make(ui.txtBearing, root, "txtBearing").at(110, 30, 90, 16).font(boldAA()).pixelSize(12).content("Bearing");
-    make(ui.txtLatitude, root, "txtLatitude").at(10, 30, 159, 16).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
-    make(ui.txtLongitude, root, "txtLongitude").at(100, 30, 80, 16).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(12).content("");
-    make(ui.txtCoordZ, root, "txtCoordZ").at(110, 10, 91, 16).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).content("Z");
+    make(ui.txtLatitude, root, "txtLatitude")
+        .at(10, 30, 159, 16)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("");
+    make(ui.txtLongitude, root, "txtLongitude")
+        .at(100, 30, 80, 16)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("");
+    make(ui.txtCoordZ, root, "txtCoordZ")
+        .at(110, 10, 91, 16)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .content("Z");
     directionIndicator(ui.statDirection, root, 140, 30);
 
     ui.txtDistance->raise();

@@ -11,9 +11,21 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
 {
     quickInfoBarRoot(root, "QuickInfoBarGeocacheClass").sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(55, 6, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
+    make(ui.txtName, root, "txtName")
+        .at(55, 6, 141, 16)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .richText()
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Name");
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
-    make(ui.txtDiffTerr, root, "txtDiffTerr").at(63, 26, 54, 16).palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().pixelSize(12);
+    make(ui.txtDiffTerr, root, "txtDiffTerr")
+        .at(63, 26, 54, 16)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .scaledContents()
+        .pixelSize(12);
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 200, 65);
     geocacheStatusIndicator(ui.iconStatus, root, 34, 6);
     geocacheSizeIndicator(ui.iconSize, root, 119, 27);
@@ -30,7 +42,8 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
     valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").quickInfoText().content("+100 m");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText().content("");
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
 void retranslateUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)

@@ -11,7 +11,14 @@ void setupUi(Ui_QuickInfoBarMediaClass &ui, QWidget *root)
 {
     quickInfoBarRoot(root, "QuickInfoBarMediaClass").sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(50, 10, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
+    make(ui.txtName, root, "txtName")
+        .at(50, 10, 141, 16)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .richText()
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Name");
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_function_stillCamera.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
     directionIndicator(ui.statDirection, root, 200, 10);
@@ -24,7 +31,8 @@ void setupUi(Ui_QuickInfoBarMediaClass &ui, QWidget *root)
     valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").quickInfoText().content("+100 m");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText().content("");
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
 void retranslateUi(Ui_QuickInfoBarMediaClass &, QWidget *root)

@@ -11,19 +11,36 @@ void setupUi(Ui_QuickInfoBarPOIClass &ui, QWidget *root)
 {
     quickInfoBarRoot(root, "QuickInfoBarPOIClass");
 
-    make(ui.txtName, root, "txtName").at(10, 10, 181, 16).palette(whiteTextDimDisabled()).font(boldAA()).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
+    make(ui.txtName, root, "txtName")
+        .at(10, 10, 181, 16)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Name");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
     directionIndicator(ui.statDirection, root, 200, 10);
     make(ui.layoutWidget, root, "layoutWidget").at(11, 34, 167, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
     coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").quickInfoText().content("lat");
     valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").quickInfoText().content("100 mi");
-    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(align::LeftVCentre).textInteraction(Qt::LinksAccessibleByMouse).pixelSize(12).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable(false).content("lon").textBoxNumber(TextBoxNumber::FunctionCaption);
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .textInteraction(Qt::LinksAccessibleByMouse)
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable(false)
+        .content("lon")
+        .textBoxNumber(TextBoxNumber::FunctionCaption);
     valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").quickInfoText().content("30*");
     valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").quickInfoText().content("+100 m");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText().content("");
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
 void retranslateUi(Ui_QuickInfoBarPOIClass &, QWidget *root)

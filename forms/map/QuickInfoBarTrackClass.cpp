@@ -11,7 +11,14 @@ void setupUi(Ui_QuickInfoBarTrackClass &ui, QWidget *root)
 {
     quickInfoBarRoot(root, "QuickInfoBarTrackClass").sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(50, 6, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
+    make(ui.txtName, root, "txtName")
+        .at(50, 6, 141, 16)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .richText()
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Name");
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_track_icon.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
     directionIndicator(ui.statDirection, root, 200, 10);
@@ -25,9 +32,17 @@ void setupUi(Ui_QuickInfoBarTrackClass &ui, QWidget *root)
     valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").quickInfoText().content("+100 m");
     make(ui.favoriteIcon, root, "favoriteIcon").at(27, 4, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
     make(ui.mediaIcon, root, "mediaIcon").at(20, 42, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
-    make(ui.txtLength, root, "txtLength").at(51, 22, 80, 20).minSize(0, 0).palette(whiteTextDimDisabled()).font(normalWeightAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Length");
+    make(ui.txtLength, root, "txtLength")
+        .at(51, 22, 80, 20)
+        .minSize(0, 0)
+        .palette(whiteTextDimDisabled())
+        .font(normalWeightAA())
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Length");
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtCoordZ, ui.txtElevation});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtCoordZ, ui.txtElevation});
 }
 
 void retranslateUi(Ui_QuickInfoBarTrackClass &, QWidget *root)

@@ -11,7 +11,14 @@ void setupUi(Ui_QuickInfoBarWaypointClass &ui, QWidget *root)
 {
     quickInfoBarRoot(root, "QuickInfoBarWaypointClass").sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(50, 10, 141, 16).palette(whiteTextDimDisabled()).font(boldAA()).richText().pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
+    make(ui.txtName, root, "txtName")
+        .at(50, 10, 141, 16)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .richText()
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Name");
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_WayPoints.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
     directionIndicator(ui.statDirection, root, 200, 10);
@@ -26,7 +33,8 @@ void setupUi(Ui_QuickInfoBarWaypointClass &ui, QWidget *root)
     make(ui.favoriteIcon, root, "favoriteIcon").at(29, 4, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
     make(ui.mediaIcon, root, "mediaIcon").at(20, 40, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtCoordZ, ui.txtElevation});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtCoordZ, ui.txtElevation});
 }
 
 void retranslateUi(Ui_QuickInfoBarWaypointClass &, QWidget *root)

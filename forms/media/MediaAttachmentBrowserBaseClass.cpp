@@ -9,30 +9,61 @@ namespace {
 
 void setupUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *root)
 {
-    Root(root, "MediaAttachmentBrowserBaseClass")
-        .size(240, 400);
+    Root(root, "MediaAttachmentBrowserBaseClass").size(240, 400);
 
     make(ui.playMemo, root, "playMemo").at(0, 130, 240, 170).scaledContents(false).pixelSize(12);
-    make(ui.btnPlayPause, ui.playMemo, "btnPlayPause").at(105, 123, 31, 35).faces(":/Buttons/b_media_play.mif", ":/Buttons/b_media_play_h.mif").eventPropagation();
-    make(ui.btnREW, ui.playMemo, "btnREW").at(20, 110, 58, 58).faces(":/Buttons/b_media_rewind.mif", ":/Buttons/b_media_rewind_h.mif").eventPropagation();
-    make(ui.btnFF, ui.playMemo, "btnFF").at(164, 110, 58, 58).faces(":/Buttons/b_media_fastforward.mif", ":/Buttons/b_media_fastforward_h.mif").eventPropagation();
+    make(ui.btnPlayPause, ui.playMemo, "btnPlayPause")
+        .at(105, 123, 31, 35)
+        .faces(":/Buttons/b_media_play.mif", ":/Buttons/b_media_play_h.mif")
+        .eventPropagation();
+    make(ui.btnREW, ui.playMemo, "btnREW")
+        .at(20, 110, 58, 58)
+        .faces(":/Buttons/b_media_rewind.mif", ":/Buttons/b_media_rewind_h.mif")
+        .eventPropagation();
+    make(ui.btnFF, ui.playMemo, "btnFF")
+        .at(164, 110, 58, 58)
+        .faces(":/Buttons/b_media_fastforward.mif", ":/Buttons/b_media_fastforward_h.mif")
+        .eventPropagation();
     make(ui.progressBar, ui.playMemo, "progressBar").at(54, 56, 132, 16).value(24).textVisible(false);
     make(ui.backingProgress, ui.playMemo, "backingProgress").at(73, 78, 91, 37);
-    make(ui.labelProgress, ui.backingProgress, "labelProgress").at(0, 0, 91, 37).panelText().alignment(align::Centre).pixelSize(12).content("");
+    make(ui.labelProgress, ui.backingProgress, "labelProgress")
+        .at(0, 0, 91, 37)
+        .panelText()
+        .alignment(align::Centre)
+        .pixelSize(12)
+        .content("");
     make(ui.backingInfo, ui.playMemo, "backingInfo").at(23, 4, 198, 44);
     make(ui.iconVoice, ui.backingInfo, "iconVoice").at(16, 4, 45, 39).image(":/Icons/i_media_voice.mif");
     make(ui.labelInfo, ui.backingInfo, "labelInfo").at(62, 5, 133, 34).panelText().pixelSize(12).content("");
     make(ui.btnMediaAttachment, root, "btnMediaAttachment").at(5, 72, 226, 44).panelButton();
-    make(ui.labelMemoCounter, ui.btnMediaAttachment, "labelMemoCounter").at(175, 11, 41, 20).panelText().pixelSize(12).content("");
+    make(ui.labelMemoCounter, ui.btnMediaAttachment, "labelMemoCounter")
+        .at(175, 11, 41, 20)
+        .panelText()
+        .pixelSize(12)
+        .content("");
     make(ui.iconMemo, ui.btnMediaAttachment, "iconMemo").at(148, 11, 25, 22).image(":/Icons/i_PaneBtn_Music.mif");
-    make(ui.labelPicturesCounter, ui.btnMediaAttachment, "labelPicturesCounter").at(36, 11, 41, 21).panelText().pixelSize(12).content("");
-    make(ui.labelVideoCounter, ui.btnMediaAttachment, "labelVideoCounter").at(106, 11, 41, 20).panelText().pixelSize(12).content("");
+    make(ui.labelPicturesCounter, ui.btnMediaAttachment, "labelPicturesCounter")
+        .at(36, 11, 41, 21)
+        .panelText()
+        .pixelSize(12)
+        .content("");
+    make(ui.labelVideoCounter, ui.btnMediaAttachment, "labelVideoCounter")
+        .at(106, 11, 41, 20)
+        .panelText()
+        .pixelSize(12)
+        .content("");
     make(ui.iconPhoto, ui.btnMediaAttachment, "iconPhoto").at(10, 11, 25, 22).image(":/Icons/i_PaneBtn_Pictures.mif");
     make(ui.iconVideo, ui.btnMediaAttachment, "iconVideo").at(80, 11, 25, 22).image(":/Icons/i_PaneBtn_Video.mif");
     make(ui.btnPrev, root, "btnPrev").at(0, 315, 60, 43).faces(":/Buttons/b_Prev.mif", ":/Buttons/b_Prev_h.mif");
     make(ui.btnNext, root, "btnNext").at(180, 315, 60, 43).faces(":/Buttons/b_Next.mif", ":/Buttons/b_Next_h.mif");
     make(ui.backingPlaceholder, root, "backingPlaceholder").at(20, 180, 200, 80);
-    make(ui.labelPlaceholder, ui.backingPlaceholder, "labelPlaceholder").at(0, 0, 200, 80).panelText().alignment(align::Centre).wordWrap().pixelSize(14).content("");
+    make(ui.labelPlaceholder, ui.backingPlaceholder, "labelPlaceholder")
+        .at(0, 0, 200, 80)
+        .panelText()
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14)
+        .content("");
     make(ui.showDetails, root, "showDetails").enabled().at(10, 114, 220, 241);
     make(ui.geoSecondary, ui.showDetails, "geoSecondary").at(10, 174, 201, 65);
     make(ui.txtDatum_2, ui.geoSecondary, "txtDatum_2").at(40, 14, 140, 15).mediaInfoSmallPrint();

@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_MediaDetailsScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaDetailsScreenClass")
-        .size(240, 400);
+    Root(root, "MediaDetailsScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -20,15 +19,39 @@ void setupUi(Ui_MediaDetailsScreenClass &ui, QWidget *root)
     make(ui.geoSecondary, ui.showDetails, "geoSecondary").at(8, 216, 201, 70);
     make(ui.txtDatum_2, ui.geoSecondary, "txtDatum_2").at(40, 16, 140, 15).mediaInfoSmallPrint();
     make(ui.txtSecondary, ui.geoSecondary, "txtSecondary").at(40, 0, 140, 15).mediaInfoSmallPrint();
-    make(ui.txtLong_2, ui.geoSecondary, "txtLong_2").at(40, 50, 140, 20).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(14).textBoxNumber(TextBoxNumber::MediaInfo);
-    make(ui.txtLat_2, ui.geoSecondary, "txtLat_2").at(40, 32, 140, 20).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(14).textBoxNumber(TextBoxNumber::MediaInfo);
+    make(ui.txtLong_2, ui.geoSecondary, "txtLong_2")
+        .at(40, 50, 140, 20)
+        .font(boldAA())
+        .plainText()
+        .alignment(align::RightVCentre)
+        .pixelSize(14)
+        .textBoxNumber(TextBoxNumber::MediaInfo);
+    make(ui.txtLat_2, ui.geoSecondary, "txtLat_2")
+        .at(40, 32, 140, 20)
+        .font(boldAA())
+        .plainText()
+        .alignment(align::RightVCentre)
+        .pixelSize(14)
+        .textBoxNumber(TextBoxNumber::MediaInfo);
     make(ui.icoGeo_2, ui.geoSecondary, "icoGeo_2").at(0, 0, 37, 36).image(":/Icons/i_media_info.mif");
     make(ui.geoPrimary, ui.showDetails, "geoPrimary").at(8, 128, 201, 70);
     make(ui.txtDatum, ui.geoPrimary, "txtDatum").at(40, 16, 140, 15).mediaInfoSmallPrint();
-    make(ui.txtLong, ui.geoPrimary, "txtLong").at(40, 50, 140, 20).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(14).textBoxNumber(TextBoxNumber::MediaInfo);
+    make(ui.txtLong, ui.geoPrimary, "txtLong")
+        .at(40, 50, 140, 20)
+        .font(boldAA())
+        .plainText()
+        .alignment(align::RightVCentre)
+        .pixelSize(14)
+        .textBoxNumber(TextBoxNumber::MediaInfo);
     make(ui.txtPrimary, ui.geoPrimary, "txtPrimary").at(40, 0, 140, 15).mediaInfoSmallPrint();
     make(ui.icoGeo, ui.geoPrimary, "icoGeo").at(0, 0, 37, 36).image(":/Icons/i_media_info.mif");
-    make(ui.txtLat, ui.geoPrimary, "txtLat").at(40, 32, 140, 20).font(boldAA()).plainText().alignment(align::RightVCentre).pixelSize(14).textBoxNumber(TextBoxNumber::MediaInfo);
+    make(ui.txtLat, ui.geoPrimary, "txtLat")
+        .at(40, 32, 140, 20)
+        .font(boldAA())
+        .plainText()
+        .alignment(align::RightVCentre)
+        .pixelSize(14)
+        .textBoxNumber(TextBoxNumber::MediaInfo);
     make(ui.fileInfo, ui.showDetails, "fileInfo").at(14, 4, 197, 117);
     make(ui.fixtxtFormat, ui.fileInfo, "fixtxtFormat").at(2, 58, 80, 16).mediaInfoName();
     make(ui.fixtxtTime, ui.fileInfo, "fixtxtTime").at(2, 22, 80, 16).mediaInfoName();

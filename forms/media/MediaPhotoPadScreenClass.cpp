@@ -7,12 +7,14 @@ namespace {
 
 void setupUi(Ui_MediaPhotoPadScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaPhotoPadScreenClass")
-        .size(240, 400);
+    Root(root, "MediaPhotoPadScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     make(ui.btnBack, ui.statusBar, "btnBack").at(0, 6, 56, 43).faces(":/Buttons/b_Back.mif", ":/Buttons/b_Back_h.mif");
-    make(ui.btnCenter, ui.statusBar, "btnCenter").enabled().at(89, 7, 60, 43).faces(":/Buttons/b_media_rotate.mif", ":/Buttons/b_media_rotate_h.mif");
+    make(ui.btnCenter, ui.statusBar, "btnCenter")
+        .enabled()
+        .at(89, 7, 60, 43)
+        .faces(":/Buttons/b_media_rotate.mif", ":/Buttons/b_media_rotate_h.mif");
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
 }

@@ -7,22 +7,33 @@ namespace {
 
 void setupUi(Ui_MediaPhotoViewScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaPhotoViewScreenClass")
-        .size(240, 400);
+    Root(root, "MediaPhotoViewScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidgetCenter, ui.statusBar, "stackedWidgetCenter").at(60, 7, 120, 43);
     make(ui.pageRotate, nullptr, "pageRotate");
-    make(ui.btnRotate, ui.pageRotate, "btnRotate").enabled().at(30, 0, 60, 43).faces(":/Buttons/b_media_rotate.mif", ":/Buttons/b_media_rotate_h.mif");
+    make(ui.btnRotate, ui.pageRotate, "btnRotate")
+        .enabled()
+        .at(30, 0, 60, 43)
+        .faces(":/Buttons/b_media_rotate.mif", ":/Buttons/b_media_rotate_h.mif");
     make(ui.pageScroll, nullptr, "pageScroll");
-    make(ui.btnDown, ui.pageScroll, "btnDown").at(0, 0, 60, 43).widgetFont(aaFont()).faces(":/Buttons/b_scrollbar_down.mif", ":/Buttons/b_scrollbar_down_h.mif");
-    make(ui.btnUp, ui.pageScroll, "btnUp").at(60, 0, 60, 43).widgetFont(aaFont()).faces(":/Buttons/b_scrollbar_up.mif", ":/Buttons/b_scrollbar_up_h.mif");
+    make(ui.btnDown, ui.pageScroll, "btnDown")
+        .at(0, 0, 60, 43)
+        .widgetFont(aaFont())
+        .faces(":/Buttons/b_scrollbar_down.mif", ":/Buttons/b_scrollbar_down_h.mif");
+    make(ui.btnUp, ui.pageScroll, "btnUp")
+        .at(60, 0, 60, 43)
+        .widgetFont(aaFont())
+        .faces(":/Buttons/b_scrollbar_up.mif", ":/Buttons/b_scrollbar_up_h.mif");
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(180, 7, 60, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).contextMenuButton();
     make(ui.pageConfirm, nullptr, "pageConfirm");
-    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm").at(2, 2, 55, 41).widgetFont(aaFont()).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
+    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm")
+        .at(2, 2, 55, 41)
+        .widgetFont(aaFont())
+        .faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
     make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
 
     addPages(ui.stackedWidgetCenter, {ui.pageRotate, ui.pageScroll}, 1);

@@ -7,12 +7,14 @@ namespace {
 
 void setupUi(Ui_MediaPlayVideoScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaPlayVideoScreenClass")
-        .size(240, 400);
+    Root(root, "MediaPlayVideoScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnCenter, ui.statusBar, "btnCenter").enabled().at(84, 6, 60, 43).faces(":/Buttons/b_media_voicepause.mif", ":/Buttons/b_media_voicepause_h.mif");
+    make(ui.btnCenter, ui.statusBar, "btnCenter")
+        .enabled()
+        .at(84, 6, 60, 43)
+        .faces(":/Buttons/b_media_voicepause.mif", ":/Buttons/b_media_voicepause_h.mif");
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
 }

@@ -9,27 +9,83 @@ namespace {
 
 void setupUi(Ui_MediaScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaScreenClass")
-        .size(240, 400);
+    Root(root, "MediaScreenClass").size(240, 400);
 
-    make(ui.btnCamera, root, "btnCamera").at(15, 20, 96, 96).faces(":/Buttons/b_media_camera.mif", ":/Buttons/b_media_camera_h.mif").shiftOnPress(2, 2);
-    make(ui.btnVoiceMemo, root, "btnVoiceMemo").at(15, 130, 96, 96).faces(":/Buttons/b_media_voice_memo.mif", ":/Buttons/b_media_voice_memo_h.mif").shiftOnPress(2, 2);
-    make(ui.btnVideo, root, "btnVideo").at(15, 240, 96, 96).faces(":/Buttons/b_media_video.mif", ":/Buttons/b_media_video_h.mif").shiftOnPress(2, 2);
+    make(ui.btnCamera, root, "btnCamera")
+        .at(15, 20, 96, 96)
+        .faces(":/Buttons/b_media_camera.mif", ":/Buttons/b_media_camera_h.mif")
+        .shiftOnPress(2, 2);
+    make(ui.btnVoiceMemo, root, "btnVoiceMemo")
+        .at(15, 130, 96, 96)
+        .faces(":/Buttons/b_media_voice_memo.mif", ":/Buttons/b_media_voice_memo_h.mif")
+        .shiftOnPress(2, 2);
+    make(ui.btnVideo, root, "btnVideo")
+        .at(15, 240, 96, 96)
+        .faces(":/Buttons/b_media_video.mif", ":/Buttons/b_media_video_h.mif")
+        .shiftOnPress(2, 2);
     bottomBar(ui.statusBar, root);
-    make(ui.btnSettings, ui.statusBar, "btnSettings").at(190, 10, 38, 38).widgetFont(aaFont()).faces(":/Icons/i_settings.mif", ":/Icons/i_settings.mif");
+    make(ui.btnSettings, ui.statusBar, "btnSettings")
+        .at(190, 10, 38, 38)
+        .widgetFont(aaFont())
+        .faces(":/Icons/i_settings.mif", ":/Icons/i_settings.mif");
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnMyphotos, root, "btnMyphotos").at(130, 20, 96, 96).faces(":/Buttons/b_media_my_photo.mif", ":/Buttons/b_media_my_photo_h.mif").shiftOnPress(2, 2);
-    make(ui.btnMymemos, root, "btnMymemos").at(130, 130, 96, 96).faces(":/Buttons/b_media_my_voice_memo.mif", ":/Buttons/b_media_my_voice_memo_h.mif").shiftOnPress(2, 2);
-    make(ui.btnMyvideos, root, "btnMyvideos").at(130, 240, 96, 96).faces(":/Buttons/b_media_my_videos.mif", ":/Buttons/b_media_my_videos_h.mif").shiftOnPress(2, 2);
+    make(ui.btnMyphotos, root, "btnMyphotos")
+        .at(130, 20, 96, 96)
+        .faces(":/Buttons/b_media_my_photo.mif", ":/Buttons/b_media_my_photo_h.mif")
+        .shiftOnPress(2, 2);
+    make(ui.btnMymemos, root, "btnMymemos")
+        .at(130, 130, 96, 96)
+        .faces(":/Buttons/b_media_my_voice_memo.mif", ":/Buttons/b_media_my_voice_memo_h.mif")
+        .shiftOnPress(2, 2);
+    make(ui.btnMyvideos, root, "btnMyvideos")
+        .at(130, 240, 96, 96)
+        .faces(":/Buttons/b_media_my_videos.mif", ":/Buttons/b_media_my_videos_h.mif")
+        .shiftOnPress(2, 2);
     make(ui.backing, root, "backing").at(5, 104, 230, 30);
-    make(ui.myphotos, ui.backing, "myphotos").at(115, 0, 115, 30).font(boldAA()).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
-    make(ui.camera, ui.backing, "camera").at(0, 0, 115, 30).font(boldAA()).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.myphotos, ui.backing, "myphotos")
+        .at(115, 0, 115, 30)
+        .font(boldAA())
+        .plainText()
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
+    make(ui.camera, ui.backing, "camera")
+        .at(0, 0, 115, 30)
+        .font(boldAA())
+        .plainText()
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
     make(ui.backing_2, root, "backing_2").at(5, 214, 230, 30);
-    make(ui.voicememo, ui.backing_2, "voicememo").at(0, 0, 115, 30).font(boldAA()).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
-    make(ui.mymemos, ui.backing_2, "mymemos").at(115, 0, 115, 30).font(boldAA()).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.voicememo, ui.backing_2, "voicememo")
+        .at(0, 0, 115, 30)
+        .font(boldAA())
+        .plainText()
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
+    make(ui.mymemos, ui.backing_2, "mymemos")
+        .at(115, 0, 115, 30)
+        .font(boldAA())
+        .plainText()
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
     make(ui.backing_3, root, "backing_3").at(5, 324, 230, 30);
-    make(ui.video, ui.backing_3, "video").at(0, 0, 115, 30).font(boldAA()).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
-    make(ui.myvideos, ui.backing_3, "myvideos").at(115, 0, 115, 30).font(boldAA()).plainText().alignment(align::Centre).wordWrap().pixelSize(14);
+    make(ui.video, ui.backing_3, "video")
+        .at(0, 0, 115, 30)
+        .font(boldAA())
+        .plainText()
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
+    make(ui.myvideos, ui.backing_3, "myvideos")
+        .at(115, 0, 115, 30)
+        .font(boldAA())
+        .plainText()
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(14);
 }
 
 void retranslateUi(Ui_MediaScreenClass &ui, QWidget *)

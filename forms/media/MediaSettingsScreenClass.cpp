@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_MediaSettingsScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaSettingsScreenClass")
-        .size(240, 400);
+    Root(root, "MediaSettingsScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -18,18 +17,37 @@ void setupUi(Ui_MediaSettingsScreenClass &ui, QWidget *root)
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.lblSettings, ui.icon, "lblSettings").at(0, 7, 240, 20).titleText();
     make(ui.backing, root, "backing").at(0, 56, 240, 295);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 1, 240, 292).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding).maxSize(QWIDGETSIZE_MAX, 294).scrollBars(Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOn).widgetResizable();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 360).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 360);
+    make(ui.scrollArea, ui.backing, "scrollArea")
+        .at(0, 1, 240, 292)
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding)
+        .maxSize(QWIDGETSIZE_MAX, 294)
+        .scrollBars(Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOn)
+        .widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, 0, 230, 360)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minSize(230, 360);
     make(ui.lblSizeTime, ui.scrollAreaWidgetContents, "lblSizeTime").at(10, 80, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.lblSortBy, ui.scrollAreaWidgetContents, "lblSortBy").at(10, 220, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.lblQualityDisplay, ui.scrollAreaWidgetContents, "lblQualityDisplay").at(10, 150, 191, 16).font(boldAA()).pixelSize(14);
+    make(ui.lblQualityDisplay, ui.scrollAreaWidgetContents, "lblQualityDisplay")
+        .at(10, 150, 191, 16)
+        .font(boldAA())
+        .pixelSize(14);
     make(ui.comboMode, ui.scrollAreaWidgetContents, "comboMode").at(0, 30, 230, 44).standardComboBox();
     make(ui.comboSizeTime, ui.scrollAreaWidgetContents, "comboSizeTime").at(0, 100, 230, 44).standardComboBox();
-    make(ui.comboQualityDisplay, ui.scrollAreaWidgetContents, "comboQualityDisplay").at(0, 170, 230, 44).standardComboBox();
-    make(ui.comboSortBy, ui.scrollAreaWidgetContents, "comboSortBy").at(0, 240, 230, 44).minSize(230, 44).standardComboBox();
+    make(ui.comboQualityDisplay, ui.scrollAreaWidgetContents, "comboQualityDisplay")
+        .at(0, 170, 230, 44)
+        .standardComboBox();
+    make(ui.comboSortBy, ui.scrollAreaWidgetContents, "comboSortBy")
+        .at(0, 240, 230, 44)
+        .minSize(230, 44)
+        .standardComboBox();
     make(ui.lblMode, ui.scrollAreaWidgetContents, "lblMode").at(10, 10, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.lblSaveTo, ui.scrollAreaWidgetContents, "lblSaveTo").at(10, 290, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.comboSaveTo, ui.scrollAreaWidgetContents, "comboSaveTo").at(0, 310, 230, 44).minSize(230, 44).standardComboBox();
+    make(ui.comboSaveTo, ui.scrollAreaWidgetContents, "comboSaveTo")
+        .at(0, 310, 230, 44)
+        .minSize(230, 44)
+        .standardComboBox();
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
     ui.lblSizeTime->setBuddy(ui.comboMode);

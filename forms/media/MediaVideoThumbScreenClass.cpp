@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_MediaVideoThumbScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaVideoThumbScreenClass")
-        .size(240, 400);
+    Root(root, "MediaVideoThumbScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -18,9 +17,18 @@ void setupUi(Ui_MediaVideoThumbScreenClass &ui, QWidget *root)
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).contextMenuButton();
     make(ui.pageConfirm, nullptr, "pageConfirm");
-    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm").at(2, 2, 55, 41).widgetFont(aaFont()).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
-    make(ui.btnUp, ui.statusBar, "btnUp").at(120, 7, 60, 43).widgetFont(aaFont()).faces(":/Buttons/b_scrollbar_up.mif", ":/Buttons/b_scrollbar_up_h.mif");
-    make(ui.btnDown, ui.statusBar, "btnDown").at(60, 7, 60, 43).widgetFont(aaFont()).faces(":/Buttons/b_scrollbar_down.mif", ":/Buttons/b_scrollbar_down_h.mif");
+    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm")
+        .at(2, 2, 55, 41)
+        .widgetFont(aaFont())
+        .faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
+    make(ui.btnUp, ui.statusBar, "btnUp")
+        .at(120, 7, 60, 43)
+        .widgetFont(aaFont())
+        .faces(":/Buttons/b_scrollbar_up.mif", ":/Buttons/b_scrollbar_up_h.mif");
+    make(ui.btnDown, ui.statusBar, "btnDown")
+        .at(60, 7, 60, 43)
+        .widgetFont(aaFont())
+        .faces(":/Buttons/b_scrollbar_down.mif", ":/Buttons/b_scrollbar_down_h.mif");
     make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
 
     addPages(ui.stackedWidget, {ui.pageMenu, ui.pageConfirm}, 0);
@@ -28,7 +36,8 @@ void setupUi(Ui_MediaVideoThumbScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MediaVideoThumbScreenClass &, QWidget *root)
 {
-    root->setProperty("windowTitle", QCoreApplication::translate("MediaVideoThumbScreenClass", "MediaVideoThumbScreen"));
+    root->setProperty("windowTitle",
+                      QCoreApplication::translate("MediaVideoThumbScreenClass", "MediaVideoThumbScreen"));
 }
 
 Form<Ui_MediaVideoThumbScreenClass, setupUi, retranslateUi> formMediaVideoThumbScreenClass;

@@ -9,20 +9,34 @@ namespace {
 
 void setupUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaVoiceMemoDetailsScreenClass")
-        .size(240, 400);
+    Root(root, "MediaVoiceMemoDetailsScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnCenter, ui.statusBar, "btnCenter").at(85, 6, 60, 43).faces(":/Buttons/b_media_voiceplay.mif", ":/Buttons/b_media_voiceplay_h.mif");
+    make(ui.btnCenter, ui.statusBar, "btnCenter")
+        .at(85, 6, 60, 43)
+        .faces(":/Buttons/b_media_voiceplay.mif", ":/Buttons/b_media_voiceplay_h.mif");
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     listHeaderButton(ui.btnListHeader, root);
     make(ui.iconVoiceMemo, ui.btnListHeader, "iconVoiceMemo").at(50, 3, 41, 39).image(":/Icons/i_media_voicesmall.mif");
-    make(ui.txtMemo, ui.btnListHeader, "txtMemo").at(97, 9, 116, 27).palette(whiteText({QPalette::WindowText, QPalette::Text, QPalette::ButtonText})).font(boldAA()).pixelSize(16);
-    make(ui.btnREW, root, "btnREW").at(0, 299, 58, 58).faces(":/Buttons/b_media_rewind.mif", ":/Buttons/b_media_rewind_h.mif");
-    make(ui.btnFF, root, "btnFF").at(180, 299, 58, 58).faces(":/Buttons/b_media_fastforward.mif", ":/Buttons/b_media_fastforward_h.mif");
+    make(ui.txtMemo, ui.btnListHeader, "txtMemo")
+        .at(97, 9, 116, 27)
+        .palette(whiteText({QPalette::WindowText, QPalette::Text, QPalette::ButtonText}))
+        .font(boldAA())
+        .pixelSize(16);
+    make(ui.btnREW, root, "btnREW")
+        .at(0, 299, 58, 58)
+        .faces(":/Buttons/b_media_rewind.mif", ":/Buttons/b_media_rewind_h.mif");
+    make(ui.btnFF, root, "btnFF")
+        .at(180, 299, 58, 58)
+        .faces(":/Buttons/b_media_fastforward.mif", ":/Buttons/b_media_fastforward_h.mif");
     make(ui.progressBar, root, "progressBar").at(53, 316, 126, 18).value(24).textVisible(false);
-    make(ui.txtPosition, root, "txtPosition").at(135, 317, 43, 18).palette(whiteText({QPalette::ButtonText})).alignment(align::RightVCentre).pixelSize(12).content("");
+    make(ui.txtPosition, root, "txtPosition")
+        .at(135, 317, 43, 18)
+        .palette(whiteText({QPalette::ButtonText}))
+        .alignment(align::RightVCentre)
+        .pixelSize(12)
+        .content("");
     make(ui.showDetails, root, "showDetails").enabled().at(8, 70, 220, 227);
     make(ui.geoSecondary, ui.showDetails, "geoSecondary").at(10, 158, 201, 65);
     make(ui.txtDatum_2, ui.geoSecondary, "txtDatum_2").at(40, 14, 140, 15).mediaInfoSmallPrint();
@@ -62,7 +76,8 @@ void setupUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
 {
-    root->setProperty("windowTitle", QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "MediaVoiceMemoDetailsScreen"));
+    root->setProperty("windowTitle",
+                      QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "MediaVoiceMemoDetailsScreen"));
     ui.txtMemo->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Voice Memo"));
     ui.txtDatum_2->setContent(QString());
     ui.txtSecondary->setContent(QString());

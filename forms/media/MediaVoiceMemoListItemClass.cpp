@@ -16,9 +16,21 @@ void setupUi(Ui_MediaVoiceMemoListItemClass &ui, QWidget *root)
     make(ui.iconMemo, root, "iconMemo").at(20, 5, 38, 38).image(":/Icons/i_media_voicesmall.mif");
     make(ui.txtMemoName, root, "txtMemoName").at(56, 5, 118, 20).font(boldAA()).pixelSize(13).content("0:00");
     make(ui.txtDate, root, "txtDate").at(56, 25, 60, 18).pixelSize(12).content("10/01/01");
-    make(ui.btnPlayPause, root, "btnPlayPause").at(176, 5, 40, 40).faces(":/Buttons/b_media_play.mif", ":/Buttons/b_media_play_h.mif");
-    make(ui.txtDuration, root, "txtDuration").at(118, 24, 56, 18).alignment(align::RightVCentre).pixelSize(12).content("0:00");
-    make(ui.chkIsSelected, root, "chkIsSelected").enabled().at(22, 12, 28, 29).iconSize(16, 16).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(0, 0);
+    make(ui.btnPlayPause, root, "btnPlayPause")
+        .at(176, 5, 40, 40)
+        .faces(":/Buttons/b_media_play.mif", ":/Buttons/b_media_play_h.mif");
+    make(ui.txtDuration, root, "txtDuration")
+        .at(118, 24, 56, 18)
+        .alignment(align::RightVCentre)
+        .pixelSize(12)
+        .content("0:00");
+    make(ui.chkIsSelected, root, "chkIsSelected")
+        .enabled()
+        .at(22, 12, 28, 29)
+        .iconSize(16, 16)
+        .checkedImage(":/Icons/i_Checkbox_sel.mif")
+        .uncheckedImage(":/Icons/i_Checkbox.mif")
+        .markPosition(0, 0);
     make(ui.progressBar, root, "progressBar").at(52, 26, 128, 14).value(24).textVisible(false);
 
     ui.progressBar->raise();

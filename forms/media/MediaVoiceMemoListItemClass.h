@@ -7,7 +7,8 @@
 #include "controls/zel_text_box.h"
 #include "core/form_layout.h"
 
-// One row of the voice memo list; the row button's normal and pressed images and its event propagation are root properties.
+// One row of the voice memo list; the row button's normal and pressed
+// images and its event propagation are root properties.
 struct Ui_MediaVoiceMemoListItemClass : UiRecord {
     ZelIcon *iconMemo;
     ZelTextBox *txtMemoName;

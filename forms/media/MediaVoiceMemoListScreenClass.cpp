@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_MediaVoiceMemoListScreenClass &ui, QWidget *root)
 {
-    Root(root, "MediaVoiceMemoListScreenClass")
-        .size(240, 400);
+    Root(root, "MediaVoiceMemoListScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -18,14 +17,31 @@ void setupUi(Ui_MediaVoiceMemoListScreenClass &ui, QWidget *root)
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).contextMenuButton();
     make(ui.pageConfirm, nullptr, "pageConfirm");
-    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm").at(2, 2, 55, 41).widgetFont(aaFont()).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
+    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm")
+        .at(2, 2, 55, 41)
+        .widgetFont(aaFont())
+        .faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.listMemo, root, "listMemo").at(0, 74, 240, 265);
     listHeaderButton(ui.btnListHeader, root);
     make(ui.iconVoice, ui.btnListHeader, "iconVoice").at(2, 3, 38, 38).image(":/Icons/i_media_voicesmall.mif");
-    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).palette(whiteText({QPalette::ButtonText})).alignment(align::RightVCentre).pixelSize(12).content("1/1");
-    make(ui.txtNumOfMemo, ui.btnListHeader, "txtNumOfMemo").at(170, 23, 66, 17).palette(whiteText({QPalette::ButtonText})).alignment(align::RightVCentre).pixelSize(12).content("0");
-    make(ui.txtMemo, ui.btnListHeader, "txtMemo").at(46, 8, 116, 27).palette(whiteText({QPalette::WindowText, QPalette::Text, QPalette::ButtonText})).font(boldAA()).pixelSize(16);
+    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage")
+        .at(170, 4, 66, 17)
+        .palette(whiteText({QPalette::ButtonText}))
+        .alignment(align::RightVCentre)
+        .pixelSize(12)
+        .content("1/1");
+    make(ui.txtNumOfMemo, ui.btnListHeader, "txtNumOfMemo")
+        .at(170, 23, 66, 17)
+        .palette(whiteText({QPalette::ButtonText}))
+        .alignment(align::RightVCentre)
+        .pixelSize(12)
+        .content("0");
+    make(ui.txtMemo, ui.btnListHeader, "txtMemo")
+        .at(46, 8, 116, 27)
+        .palette(whiteText({QPalette::WindowText, QPalette::Text, QPalette::ButtonText}))
+        .font(boldAA())
+        .pixelSize(16);
 
     addPages(ui.stackedWidget, {ui.pageMenu, ui.pageConfirm}, 0);
 }

@@ -9,12 +9,17 @@ namespace {
 
 void setupUi(Ui_AbAddressScreenClass &ui, QWidget *root)
 {
-    Root(root, "AbAddressScreenClass")
-        .size(240, 400);
+    Root(root, "AbAddressScreenClass").size(240, 400);
 
     listHeaderButton(ui.btnListHeader, root);
     make(ui.iconWpt, ui.btnListHeader, "iconWpt").at(2, 3, 38, 38).image(":/Icons/i_assignlocation_Address.mif");
-    make(ui.txtAddressBook, ui.btnListHeader, "txtAddressBook").at(50, 3, 181, 41).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(Font().family("MS Shell Dlg 2").bold().aa()).pixelSize(16).alignment(align::LeftVCentre);
+    make(ui.txtAddressBook, ui.btnListHeader, "txtAddressBook")
+        .at(50, 3, 181, 41)
+        .palette(
+            whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(Font().family("MS Shell Dlg 2").bold().aa())
+        .pixelSize(16)
+        .alignment(align::LeftVCentre);
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.listAddress, root, "listAddress").at(0, 80, 240, 265);

@@ -13,12 +13,28 @@ void setupUi(Ui_AbContactItem &ui, QWidget *root)
         .image("pressed", ":/Buttons/b_list_h.mif")
         .image("focused", ":/Buttons/b_list_f.mif");
 
-    make(ui.iconContact, root, "iconContact").at(10, 8, 38, 38).maxSize(38, 38).image(":/Icons/i_assigntype_Location.mif");
+    make(ui.iconContact, root, "iconContact")
+        .at(10, 8, 38, 38)
+        .maxSize(38, 38)
+        .image(":/Icons/i_assigntype_Location.mif");
     make(ui.btnGo, root, "btnGo").at(170, 4, 54, 43).goButton();
     make(ui.formLayoutWidget, root, "formLayoutWidget").at(50, 0, 121, 51);
-    layout(ui.formLayout, ui.formLayoutWidget, "formLayout").margins(0, 2, 0, 0).fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint).formAlignment(align::LeftVCentre).horizontalSpacing(0).verticalSpacing(2);
-    make(ui.txtContactName, ui.formLayoutWidget, "txtContactName").font(boldAA()).pixelSize(15).textBoxFlags(TextBoxFlags::FirstOn).content("");
-    make(ui.txtAddress, ui.formLayoutWidget, "txtAddress").font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    layout(ui.formLayout, ui.formLayoutWidget, "formLayout")
+        .margins(0, 2, 0, 0)
+        .fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint)
+        .formAlignment(align::LeftVCentre)
+        .horizontalSpacing(0)
+        .verticalSpacing(2);
+    make(ui.txtContactName, ui.formLayoutWidget, "txtContactName")
+        .font(boldAA())
+        .pixelSize(15)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
+    make(ui.txtAddress, ui.formLayoutWidget, "txtAddress")
+        .font(boldAA())
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
 
     addToForm(ui.formLayout, 0, QFormLayout::SpanningRole, ui.txtContactName);
     addToForm(ui.formLayout, 1, QFormLayout::SpanningRole, ui.txtAddress);

@@ -9,15 +9,32 @@ namespace {
 
 void setupUi(Ui_AbContactListScreenClass &ui, QWidget *root)
 {
-    Root(root, "AbContactListScreenClass")
-        .size(240, 400);
+    Root(root, "AbContactListScreenClass").size(240, 400);
 
     listHeaderButton(ui.btnListHeader, root);
     make(ui.iconWpt, ui.btnListHeader, "iconWpt").at(2, 3, 38, 38).image(":/Icons/i_AddressBook.mif");
-    make(ui.txtSortType, ui.btnListHeader, "txtSortType").at(43, 23, 131, 17).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(12);
-    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(12).alignment(align::RightVCentre).content("1/1");
-    make(ui.txtNumOfContacts, ui.btnListHeader, "txtNumOfContacts").at(170, 23, 66, 17).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(12).alignment(align::RightVCentre).content("0");
-    make(ui.txtAddressBook, ui.btnListHeader, "txtAddressBook").at(43, 4, 134, 20).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(Font().family("MS Shell Dlg 2").bold().aa()).pixelSize(16);
+    make(ui.txtSortType, ui.btnListHeader, "txtSortType")
+        .at(43, 23, 131, 17)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .pixelSize(12);
+    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage")
+        .at(170, 4, 66, 17)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .pixelSize(12)
+        .alignment(align::RightVCentre)
+        .content("1/1");
+    make(ui.txtNumOfContacts, ui.btnListHeader, "txtNumOfContacts")
+        .at(170, 23, 66, 17)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .pixelSize(12)
+        .alignment(align::RightVCentre)
+        .content("0");
+    make(ui.txtAddressBook, ui.btnListHeader, "txtAddressBook")
+        .at(43, 4, 134, 20)
+        .palette(
+            whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(Font().family("MS Shell Dlg 2").bold().aa())
+        .pixelSize(16);
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar);
     backButton(ui.btnBack, ui.statusBar);

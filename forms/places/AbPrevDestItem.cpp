@@ -17,9 +17,22 @@ void setupUi(Ui_AbPrevDestItem &ui, QWidget *root)
 
     make(ui.iconDest, root, "iconDest").at(10, 8, 38, 38).maxSize(38, 38).image(":/Icons/i_assigntype_Location.mif");
     make(ui.formLayoutWidget, root, "formLayoutWidget").at(50, 0, 171, 51);
-    layout(ui.formLayout, ui.formLayoutWidget, "formLayout").margins(0, 2, 5, 0).fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint).formAlignment(align::LeftVCentre).horizontalSpacing(0).verticalSpacing(2);
-    make(ui.txtAddrPart1, ui.formLayoutWidget, "txtAddrPart1").font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
-    make(ui.txtAddrPart2, ui.formLayoutWidget, "txtAddrPart2").font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
+    layout(ui.formLayout, ui.formLayoutWidget, "formLayout")
+        .margins(0, 2, 5, 0)
+        .fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint)
+        .formAlignment(align::LeftVCentre)
+        .horizontalSpacing(0)
+        .verticalSpacing(2);
+    make(ui.txtAddrPart1, ui.formLayoutWidget, "txtAddrPart1")
+        .font(boldAA())
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
+    make(ui.txtAddrPart2, ui.formLayoutWidget, "txtAddrPart2")
+        .font(boldAA())
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
 
     addToForm(ui.formLayout, 0, QFormLayout::SpanningRole, ui.txtAddrPart1);
     addToForm(ui.formLayout, 1, QFormLayout::SpanningRole, ui.txtAddrPart2);

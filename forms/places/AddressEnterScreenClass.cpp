@@ -9,18 +9,41 @@ namespace {
 
 void setupUi(Ui_AddressEnterScreenClass &ui, QWidget *root)
 {
-    Root(root, "AddressEnterScreenClass")
-        .size(240, 400);
+    Root(root, "AddressEnterScreenClass").size(240, 400);
 
     make(ui.KeyboardContainer, root, "KeyboardContainer").at(0, 75, 240, 286);
     bottomBar(ui.statusBar, root);
-    make(ui.btnOK, ui.statusBar, "btnOK").at(180, 10, 55, 41).font(aaFont()).faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
+    make(ui.btnOK, ui.statusBar, "btnOK")
+        .at(180, 10, 55, 41)
+        .font(aaFont())
+        .faces(":/Buttons/b_KB_OK.mif", ":/Buttons/b_KB_OK_h.mif");
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.SelectRegion, ui.statusBar, "SelectRegion").at(55, 10, 107, 41).faces(":/Buttons/b_KB_OK&Cancel.mif", ":/Buttons/b_KB_OK&Cancel_h.mif").focused(":/Buttons/b_KB_OK&Cancel_f.mif");
-    make(ui.Region, ui.SelectRegion, "Region").at(7, 2, 93, 33).font(boldAA()).pixelSize(12).scaledContents().alignment(align::Centre).wordWrap();
-    make(ui.btnBackspace, root, "btnBackspace").at(185, 30, 45, 38).sizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum).minSize(45, 38).maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).autoRepeat().autoRepeatDelay(100).faces(":/Buttons/b_KB_BackSpace_2.mif", ":/Buttons/b_KB_BackSpace_2_h.mif").focused(":/Buttons/b_KB_BackSpace_2_f.mif");
+    make(ui.SelectRegion, ui.statusBar, "SelectRegion")
+        .at(55, 10, 107, 41)
+        .faces(":/Buttons/b_KB_OK&Cancel.mif", ":/Buttons/b_KB_OK&Cancel_h.mif")
+        .focused(":/Buttons/b_KB_OK&Cancel_f.mif");
+    make(ui.Region, ui.SelectRegion, "Region")
+        .at(7, 2, 93, 33)
+        .font(boldAA())
+        .pixelSize(12)
+        .scaledContents()
+        .alignment(align::Centre)
+        .wordWrap();
+    make(ui.btnBackspace, root, "btnBackspace")
+        .at(185, 30, 45, 38)
+        .sizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum)
+        .minSize(45, 38)
+        .maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
+        .autoRepeat()
+        .autoRepeatDelay(100)
+        .faces(":/Buttons/b_KB_BackSpace_2.mif", ":/Buttons/b_KB_BackSpace_2_h.mif")
+        .focused(":/Buttons/b_KB_BackSpace_2_f.mif");
     make(ui.prompt, root, "prompt").at(10, 30, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").shiftOnPress(0, 0);
-    make(ui.editField, ui.prompt, "editField").at(3, 3, 165, 31).pixelSize(18).scaledContents().textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.editField, ui.prompt, "editField")
+        .at(3, 3, 165, 31)
+        .pixelSize(18)
+        .scaledContents()
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
 }
 
 void retranslateUi(Ui_AddressEnterScreenClass &ui, QWidget *root)

@@ -9,17 +9,39 @@ namespace {
 
 void setupUi(Ui_AddressListClass &ui, QWidget *root)
 {
-    Root(root, "AddressListClass")
-        .size(240, 400);
+    Root(root, "AddressListClass").size(240, 400);
 
     listHeaderButton(ui.btnListHeader, root);
-    make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(5, 5, 141, 31).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16);
-    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(12).alignment(align::RightVCentre).content("1/1");
-    make(ui.txtNumOfAddress, ui.btnListHeader, "txtNumOfAddress").at(170, 23, 66, 17).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(12).alignment(align::RightVCentre).content("0");
+    make(ui.txtLabel, ui.btnListHeader, "txtLabel")
+        .at(5, 5, 141, 31)
+        .palette(
+            whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .pixelSize(16);
+    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage")
+        .at(170, 4, 66, 17)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .pixelSize(12)
+        .alignment(align::RightVCentre)
+        .content("1/1");
+    make(ui.txtNumOfAddress, ui.btnListHeader, "txtNumOfAddress")
+        .at(170, 23, 66, 17)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .pixelSize(12)
+        .alignment(align::RightVCentre)
+        .content("0");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnSortType, ui.statusBar, "btnSortType").at(60, 7, 176, 43).faces(":/Buttons/b_BottomButton.mif", ":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblSortType, ui.btnSortType, "lblSortType").at(8, 6, 161, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(13).alignment(align::Centre);
+    make(ui.btnSortType, ui.statusBar, "btnSortType")
+        .at(60, 7, 176, 43)
+        .faces(":/Buttons/b_BottomButton.mif", ":/Buttons/b_BottomButton_h.mif")
+        .focused(":/Buttons/b_BottomButton_f.mif");
+    make(ui.lblSortType, ui.btnSortType, "lblSortType")
+        .at(8, 6, 161, 31)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .pixelSize(13)
+        .alignment(align::Centre);
     make(ui.list, root, "list").at(0, 80, 240, 265);
 }
 

@@ -19,10 +19,27 @@ void setupUi(Ui_AddressListItemClass &ui, QWidget *root)
 
     make(ui.widget, root, "widget").at(0, 0, 224, 58);
     layout(ui.horizontalLayout, ui.widget, "horizontalLayout").spacing(2).margins(0, 3, 0, 0);
-    layout(ui.formLayout, nullptr, "formLayout").spacing(6).margins(15, 0, -1, 10).sizeConstraint(QLayout::SetDefaultConstraint).fieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow).formAlignment(align::LeftVCentre).horizontalSpacing(0).verticalSpacing(0);
+    layout(ui.formLayout, nullptr, "formLayout")
+        .spacing(6)
+        .margins(15, 0, -1, 10)
+        .sizeConstraint(QLayout::SetDefaultConstraint)
+        .fieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow)
+        .formAlignment(align::LeftVCentre)
+        .horizontalSpacing(0)
+        .verticalSpacing(0);
     make(ui.txtName, ui.widget, "txtName").minSize(145, 21).font(boldAA()).pixelSize(16).scaledContents();
-    make(ui.txtAdd, ui.widget, "txtAdd").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding).minSize(145, 21).font(boldAA()).pixelSize(16).scaledContents();
-    make(ui.txtDistance, ui.widget, "txtDistance").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(55, 52).font(boldAA()).pixelSize(16).scaledContents();
+    make(ui.txtAdd, ui.widget, "txtAdd")
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding)
+        .minSize(145, 21)
+        .font(boldAA())
+        .pixelSize(16)
+        .scaledContents();
+    make(ui.txtDistance, ui.widget, "txtDistance")
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minSize(55, 52)
+        .font(boldAA())
+        .pixelSize(16)
+        .scaledContents();
 
     addMembers(ui.horizontalLayout, {ui.formLayout, ui.txtDistance});
     addToForm(ui.formLayout, 0, QFormLayout::SpanningRole, ui.txtName);

@@ -9,17 +9,35 @@ namespace {
 
 void setupUi(Ui_AddressRegionListClass &ui, QWidget *root)
 {
-    Root(root, "AddressRegionListClass")
-        .size(240, 400);
+    Root(root, "AddressRegionListClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.list, root, "list").at(0, 80, 240, 265);
     make(ui.icon_2, root, "icon_2").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.txtCurPage, ui.icon_2, "txtCurPage").at(182, 3, 51, 20).palette(whiteText()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable(false).content("0/0");
-    make(ui.txtNumOfAddress, ui.icon_2, "txtNumOfAddress").at(198, 23, 35, 20).palette(whiteText()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOnOfThree).clickable(false).content("0");
-    make(ui.textBox, ui.icon_2, "textBox").at(10, 10, 171, 31).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(22).scaledContents();
+    make(ui.txtCurPage, ui.icon_2, "txtCurPage")
+        .at(182, 3, 51, 20)
+        .palette(whiteText())
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable(false)
+        .content("0/0");
+    make(ui.txtNumOfAddress, ui.icon_2, "txtNumOfAddress")
+        .at(198, 23, 35, 20)
+        .palette(whiteText())
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree)
+        .clickable(false)
+        .content("0");
+    make(ui.textBox, ui.icon_2, "textBox")
+        .at(10, 10, 171, 31)
+        .palette(
+            whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .pixelSize(22)
+        .scaledContents();
 }
 
 void retranslateUi(Ui_AddressRegionListClass &ui, QWidget *)

@@ -13,7 +13,15 @@ void setupUi(Ui_AddressRegionListItem &ui, QWidget *root)
         .image("pressed", ":/Buttons/b_list_h.mif")
         .property("eventPropagation", true);
 
-    make(ui.txtName, root, "txtName").at(19, 0, 191, 49).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).minSize(134, 0).maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(16).textBoxFlags(TextBoxFlags::AllOff).content("long long text");
+    make(ui.txtName, root, "txtName")
+        .at(19, 0, 191, 49)
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .minSize(134, 0)
+        .maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
+        .font(boldAA())
+        .pixelSize(16)
+        .textBoxFlags(TextBoxFlags::AllOff)
+        .content("long long text");
 }
 
 void retranslateUi(Ui_AddressRegionListItem &, QWidget *)

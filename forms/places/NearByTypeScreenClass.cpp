@@ -9,16 +9,28 @@ namespace {
 
 void setupUi(Ui_NearByTypeScreenClass &ui, QWidget *root)
 {
-    Root(root, "NearByTypeScreenClass")
-        .size(240, 400);
+    Root(root, "NearByTypeScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     make(ui.OKButton, ui.statusBar, "OKButton").at(163, 7, 76, 43).font(aaFont()).actionButton();
-    make(ui.okText, ui.OKButton, "okText").at(18, 12, 42, 20).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(20).alignment(align::Centre);
+    make(ui.okText, ui.OKButton, "okText")
+        .at(18, 12, 42, 20)
+        .palette(
+            whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .pixelSize(20)
+        .alignment(align::Centre);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnViewOnMap, ui.statusBar, "btnViewOnMap").at(70, 5, 60, 43).faces(":/Icons/i_ToolBar_POI.mif", ":/Icons/i_ToolBar_POI_h.mif");
+    make(ui.btnViewOnMap, ui.statusBar, "btnViewOnMap")
+        .at(70, 5, 60, 43)
+        .faces(":/Icons/i_ToolBar_POI.mif", ":/Icons/i_ToolBar_POI_h.mif");
     listHeaderButton(ui.btnListHeader, root);
-    make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(10, 5, 221, 35).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16).alignment(align::Centre);
+    make(ui.txtLabel, ui.btnListHeader, "txtLabel")
+        .at(10, 5, 221, 35)
+        .palette(
+            whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .pixelSize(16)
+        .alignment(align::Centre);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(0, 70, 241, 281);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(0).margins(7, 0, 0, 0);
     make(ui.wptButton, ui.verticalLayoutWidget, "wptButton").listCheckBox();

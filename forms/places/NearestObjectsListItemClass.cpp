@@ -13,9 +13,17 @@ void setupUi(Ui_NearestObjectsListItemClass &ui, QWidget *root)
         .image("pressed", ":/Buttons/b_list_h.mif")
         .image("focused", ":/Buttons/b_list_f.mif");
 
-    make(ui.iconObj, root, "iconObj").at(10, 8, 26, 20).image(":/Icons/i_GeocacheIcons.mif").property("MaxSize", QSize(38, 38));
+    make(ui.iconObj, root, "iconObj")
+        .at(10, 8, 26, 20)
+        .image(":/Icons/i_GeocacheIcons.mif")
+        .property("MaxSize", QSize(38, 38));
     make(ui.btnGo, root, "btnGo").at(192, 14, 21, 22).faces(":/Icons/i_Go.mif", ":/Icons/i_Go.mif").shiftOnPress(0, 0);
-    make(ui.textName, root, "textName").at(54, 14, 131, 17).font(boldAA()).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).content("My First Object");
+    make(ui.textName, root, "textName")
+        .at(54, 14, 131, 17)
+        .font(boldAA())
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("My First Object");
 }
 
 void retranslateUi(Ui_NearestObjectsListItemClass &, QWidget *)

@@ -9,15 +9,26 @@ namespace {
 
 void setupUi(Ui_POICategoryListScreenClass &ui, QWidget *root)
 {
-    Root(root, "POICategoryListScreenClass")
-        .size(241, 400);
+    Root(root, "POICategoryListScreenClass").size(241, 400);
 
     make(ui.bkgnd, root, "bkgnd").at(5, 26, 230, 42).palette(blackText()).image(":/Bkgd/bkgd_TitleArea.mif");
     make(ui.iconWpt, ui.bkgnd, "iconWpt").at(0, 1, 38, 38).image(":/Icons/i_poiicon.mif");
-    make(ui.txtTitle, ui.bkgnd, "txtTitle").at(37, 3, 141, 17).font(boldAA()).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtTitle, ui.bkgnd, "txtTitle")
+        .at(37, 3, 141, 17)
+        .font(boldAA())
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.txtSubtitle, ui.bkgnd, "txtSubtitle").at(40, 21, 141, 17).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.txtCurPage, ui.bkgnd, "txtCurPage").at(171, 3, 53, 16).pixelSize(13).alignment(align::RightVCentre).content("1/1");
-    make(ui.txtNumOfPOI, ui.bkgnd, "txtNumOfPOI").at(189, 21, 35, 20).pixelSize(13).alignment(align::RightVCentre).content("0");
+    make(ui.txtCurPage, ui.bkgnd, "txtCurPage")
+        .at(171, 3, 53, 16)
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .content("1/1");
+    make(ui.txtNumOfPOI, ui.bkgnd, "txtNumOfPOI")
+        .at(189, 21, 35, 20)
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .content("0");
     make(ui.listPOICategory, root, "listPOICategory").at(0, 80, 240, 265);
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);

@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_POIDDEScreenClass &ui, QWidget *root)
 {
-    Root(root, "POIDDEScreenClass")
-        .size(240, 400);
+    Root(root, "POIDDEScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -19,25 +18,93 @@ void setupUi(Ui_POIDDEScreenClass &ui, QWidget *root)
     barGoButton(ui.btnGo, ui.statusBar);
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
     make(ui.backing, root, "backing").at(3, 119, 234, 231);
-    make(ui.txtTotalDescent, ui.backing, "txtTotalDescent").at(159, 104, 76, 20).panelText().pixelSize(14).alignment(align::LeftVCentre).content("0");
+    make(ui.txtTotalDescent, ui.backing, "txtTotalDescent")
+        .at(159, 104, 76, 20)
+        .panelText()
+        .pixelSize(14)
+        .alignment(align::LeftVCentre)
+        .content("0");
     make(ui.iconFlagBig, ui.backing, "iconFlagBig").at(0, 9, 38, 38).image(":/Icons/i_DestinationIcon.mif");
-    make(ui.txtElevationChange, ui.backing, "txtElevationChange").at(159, 68, 76, 21).panelText().pixelSize(14).alignment(align::LeftVCentre).content("0");
-    make(ui.labelDistance, ui.backing, "labelDistance").at(38, 18, 120, 21).palette(blackText()).font(normalWeightAA()).pixelSize(13).scaledContents().alignment(align::LeftTop);
+    make(ui.txtElevationChange, ui.backing, "txtElevationChange")
+        .at(159, 68, 76, 21)
+        .panelText()
+        .pixelSize(14)
+        .alignment(align::LeftVCentre)
+        .content("0");
+    make(ui.labelDistance, ui.backing, "labelDistance")
+        .at(38, 18, 120, 21)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(13)
+        .scaledContents()
+        .alignment(align::LeftTop);
     make(ui.txtBearing, ui.backing, "txtBearing").at(159, 188, 76, 21).panelText().pixelSize(14).content("0");
     make(ui.icon3DAbstractBig, ui.backing, "icon3DAbstractBig").at(0, 61, 38, 38).image(":/Icons/i_Elevation.mif");
-    make(ui.iconDirectionBig, ui.backing, "iconDirectionBig").at(0, 182, 33, 33).statusImages({":/Icons/i_DNorth.mif", ":/Icons/i_DNorthEast.mif", ":/Icons/i_DEast.mif", ":/Icons/i_DSouthEast.mif", ":/Icons/i_DSouth.mif", ":/Icons/i_DSouthWest.mif", ":/Icons/i_DWest.mif", ":/Icons/i_DNorthWest.mif"});
-    make(ui.txtDistance, ui.backing, "txtDistance").at(159, 19, 76, 21).panelText().pixelSize(14).alignment(align::LeftTop).content("0");
-    make(ui.labelTotalAscent, ui.backing, "labelTotalAscent").at(38, 140, 120, 36).palette(blackText()).font(normalWeightAA()).pixelSize(13).alignment(align::LeftTop).wordWrap();
-    make(ui.labelTotalDescent, ui.backing, "labelTotalDescent").at(38, 104, 120, 36).palette(blackText()).font(normalWeightAA()).pixelSize(13).alignment(align::LeftTop).wordWrap();
-    make(ui.labelBearing, ui.backing, "labelBearing").at(38, 188, 120, 36).palette(blackText()).font(normalWeightAA()).pixelSize(13).alignment(align::LeftTop).wordWrap();
-    make(ui.txtTotalAscent, ui.backing, "txtTotalAscent").at(159, 140, 76, 21).panelText().pixelSize(14).alignment(align::LeftVCentre).content("0");
-    make(ui.labelElevationChange, ui.backing, "labelElevationChange").at(38, 68, 120, 36).palette(blackText()).font(normalWeightAA()).pixelSize(13).alignment(align::LeftTop).wordWrap();
+    make(ui.iconDirectionBig, ui.backing, "iconDirectionBig")
+        .at(0, 182, 33, 33)
+        .statusImages({":/Icons/i_DNorth.mif", ":/Icons/i_DNorthEast.mif", ":/Icons/i_DEast.mif",
+                       ":/Icons/i_DSouthEast.mif", ":/Icons/i_DSouth.mif", ":/Icons/i_DSouthWest.mif",
+                       ":/Icons/i_DWest.mif", ":/Icons/i_DNorthWest.mif"});
+    make(ui.txtDistance, ui.backing, "txtDistance")
+        .at(159, 19, 76, 21)
+        .panelText()
+        .pixelSize(14)
+        .alignment(align::LeftTop)
+        .content("0");
+    make(ui.labelTotalAscent, ui.backing, "labelTotalAscent")
+        .at(38, 140, 120, 36)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(13)
+        .alignment(align::LeftTop)
+        .wordWrap();
+    make(ui.labelTotalDescent, ui.backing, "labelTotalDescent")
+        .at(38, 104, 120, 36)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(13)
+        .alignment(align::LeftTop)
+        .wordWrap();
+    make(ui.labelBearing, ui.backing, "labelBearing")
+        .at(38, 188, 120, 36)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(13)
+        .alignment(align::LeftTop)
+        .wordWrap();
+    make(ui.txtTotalAscent, ui.backing, "txtTotalAscent")
+        .at(159, 140, 76, 21)
+        .panelText()
+        .pixelSize(14)
+        .alignment(align::LeftVCentre)
+        .content("0");
+    make(ui.labelElevationChange, ui.backing, "labelElevationChange")
+        .at(38, 68, 120, 36)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(13)
+        .alignment(align::LeftTop)
+        .wordWrap();
     make(ui.btnTitle, root, "btnTitle").at(11, 72, 218, 44).panelButton();
     make(ui.iconFlag, ui.btnTitle, "iconFlag").at(6, 11, 25, 20).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(ui.txtTitleDistance, ui.btnTitle, "txtTitleDistance").at(31, 12, 65, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12).content("");
+    make(ui.txtTitleDistance, ui.btnTitle, "txtTitleDistance")
+        .at(31, 12, 65, 19)
+        .palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText))
+        .font(boldAA())
+        .pixelSize(12)
+        .content("");
     make(ui.icon3DAbstract, ui.btnTitle, "icon3DAbstract").at(97, 11, 25, 20).image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.txtTitleElevation, ui.btnTitle, "txtTitleElevation").at(124, 12, 61, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12);
-    make(ui.txtTitleDirection, ui.btnTitle, "txtTitleDirection").at(188, 12, 25, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12).content("");
+    make(ui.txtTitleElevation, ui.btnTitle, "txtTitleElevation")
+        .at(124, 12, 61, 19)
+        .palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText))
+        .font(boldAA())
+        .pixelSize(12);
+    make(ui.txtTitleDirection, ui.btnTitle, "txtTitleDirection")
+        .at(188, 12, 25, 19)
+        .palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText))
+        .font(boldAA())
+        .pixelSize(12)
+        .content("");
     make(ui.iconDirection, ui.btnTitle, "iconDirection").at(188, 11, 25, 22).statusImages(paneDirectionImages());
 }
 

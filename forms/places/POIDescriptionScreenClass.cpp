@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_POIDescriptionScreenClass &ui, QWidget *root)
 {
-    Root(root, "POIDescriptionScreenClass")
-        .size(240, 400);
+    Root(root, "POIDescriptionScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);

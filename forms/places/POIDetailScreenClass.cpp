@@ -9,26 +9,48 @@ namespace {
 
 void setupUi(Ui_POIDetailScreenClass &ui, QWidget *root)
 {
-    Root(root, "POIDetailScreenClass")
-        .size(240, 400);
+    Root(root, "POIDetailScreenClass").size(240, 400);
 
     make(ui.layoutWidget, root, "layoutWidget").at(7, 72, 232, 246);
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(6);
     make(ui.btnDDE, ui.layoutWidget, "btnDDE").plainPanelButton();
-    make(ui.txtDirection, ui.btnDDE, "txtDirection").at(192, 12, 25, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12).content("");
-    make(ui.txtElevation, ui.btnDDE, "txtElevation").at(128, 12, 61, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12);
+    make(ui.txtDirection, ui.btnDDE, "txtDirection")
+        .at(192, 12, 25, 19)
+        .palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText))
+        .font(boldAA())
+        .pixelSize(12)
+        .content("");
+    make(ui.txtElevation, ui.btnDDE, "txtElevation")
+        .at(128, 12, 61, 19)
+        .palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText))
+        .font(boldAA())
+        .pixelSize(12);
     make(ui.iconDirection, ui.btnDDE, "iconDirection").at(192, 11, 25, 22).statusImages(paneDirectionImages());
     make(ui.iconFlag, ui.btnDDE, "iconFlag").at(10, 11, 25, 20).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.icon3DAbstract, ui.btnDDE, "icon3DAbstract").at(101, 11, 25, 20).image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.txtDistance, ui.btnDDE, "txtDistance").at(35, 12, 65, 19).palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText)).font(boldAA()).pixelSize(12).content("");
+    make(ui.txtDistance, ui.btnDDE, "txtDistance")
+        .at(35, 12, 65, 19)
+        .palette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText))
+        .font(boldAA())
+        .pixelSize(12)
+        .content("");
     make(ui.btnDescription, ui.layoutWidget, "btnDescription").plainPanelButton();
     make(ui.label_3, ui.btnDescription, "label_3").at(13, 15, 81, 16).font(boldAA()).pixelSize(12);
-    make(ui.txtDescription, ui.btnDescription, "txtDescription").at(100, 16, 111, 16).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Blah-blah-blah");
+    make(ui.txtDescription, ui.btnDescription, "txtDescription")
+        .at(100, 16, 111, 16)
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Blah-blah-blah");
     make(ui.btnLocation, ui.layoutWidget, "btnLocation").plainPanelButton();
     make(ui.horizontalLayoutWidget_2, ui.btnLocation, "horizontalLayoutWidget_2").at(12, 10, 206, 23);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget_2, "horizontalLayout").spacing(4);
     make(ui.label_4, ui.horizontalLayoutWidget_2, "label_4").font(boldAA()).pixelSize(12);
-    make(ui.txtCoord1, ui.horizontalLayoutWidget_2, "txtCoord1").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).pixelSize(10).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOn).content("qqqqq");
+    make(ui.txtCoord1, ui.horizontalLayoutWidget_2, "txtCoord1")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .pixelSize(10)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("qqqqq");
     make(ui.btnPictures, ui.layoutWidget, "btnPictures").plainPanelButton();
     make(ui.label_6, ui.btnPictures, "label_6").at(13, 15, 81, 16).font(boldAA()).pixelSize(12);
     make(ui.txtPictNum, ui.btnPictures, "txtPictNum").at(100, 16, 111, 16).pixelSize(12).content("0");

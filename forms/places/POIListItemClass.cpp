@@ -18,8 +18,17 @@ void setupUi(Ui_POIListItemClass &ui, QWidget *root)
     make(ui.ItemIcon, root, "ItemIcon").at(9, 7, 38, 38).minSize(32, 32).image(":/Icons/i_WP_Coordinates.mif");
     make(ui.btnGo, root, "btnGo").at(171, 4, 60, 43).goButton();
     make(ui.statDirection, root, "statDirection").at(158, 14, 25, 22).statusImages(paneDirectionImages());
-    make(ui.textDirection, root, "textDirection").at(159, 14, 25, 22).maxSize(32, QWIDGETSIZE_MAX).pixelSize(12).alignment(align::Centre);
-    make(ui.textName, root, "textName").at(49, 6, 108, 20).minSize(90, 0).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.textDirection, root, "textDirection")
+        .at(159, 14, 25, 22)
+        .maxSize(32, QWIDGETSIZE_MAX)
+        .pixelSize(12)
+        .alignment(align::Centre);
+    make(ui.textName, root, "textName")
+        .at(49, 6, 108, 20)
+        .minSize(90, 0)
+        .font(boldAA())
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.txtElevation, root, "txtElevation").at(107, 26, 50, 20).pixelSize(12);
     make(ui.textDistance, root, "textDistance").at(50, 26, 51, 20).pixelSize(12).textBoxFlags(TextBoxFlags::AllOff);
 }

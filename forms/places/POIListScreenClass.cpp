@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_POIListScreenClass &ui, QWidget *root)
 {
-    Root(root, "POIListScreenClass")
-        .size(240, 400);
+    Root(root, "POIListScreenClass").size(240, 400);
 
     make(ui.listPOI, root, "listPOI").at(0, 80, 240, 265);
     bottomBar(ui.statusBar, root);
@@ -19,11 +18,27 @@ void setupUi(Ui_POIListScreenClass &ui, QWidget *root)
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.bkgnd, root, "bkgnd").at(5, 26, 230, 42).palette(blackText()).image(":/Bkgd/bkgd_TitleArea.mif");
     make(ui.iconWpt, ui.bkgnd, "iconWpt").at(0, 1, 38, 38).image(":/Icons/i_poiicon.mif");
-    make(ui.txtTitle, ui.bkgnd, "txtTitle").at(37, 3, 141, 17).font(boldAA()).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtTitle, ui.bkgnd, "txtTitle")
+        .at(37, 3, 141, 17)
+        .font(boldAA())
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.txtSubtitle, ui.bkgnd, "txtSubtitle").at(40, 21, 141, 17).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.txtCurPage, ui.bkgnd, "txtCurPage").at(171, 3, 53, 16).pixelSize(13).alignment(align::RightVCentre).content("1/1");
-    make(ui.txtNumOfPOI, ui.bkgnd, "txtNumOfPOI").at(189, 21, 35, 20).pixelSize(13).alignment(align::RightVCentre).content("0");
-    make(ui.ProgressAnimation, ui.bkgnd, "ProgressAnimation").at(193, 5, 33, 34).animationImages({":/Icons/i_ETAanimation1.mif", ":/Icons/i_ETAanimation2.mif", ":/Icons/i_ETAanimation3.mif", ":/Icons/i_ETAanimation4.mif", ":/Icons/i_ETAanimation5.mif", ":/Icons/i_ETAanimation6.mif", ":/Icons/i_ETAanimation7.mif", ":/Icons/i_ETAanimation8.mif"});
+    make(ui.txtCurPage, ui.bkgnd, "txtCurPage")
+        .at(171, 3, 53, 16)
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .content("1/1");
+    make(ui.txtNumOfPOI, ui.bkgnd, "txtNumOfPOI")
+        .at(189, 21, 35, 20)
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .content("0");
+    make(ui.ProgressAnimation, ui.bkgnd, "ProgressAnimation")
+        .at(193, 5, 33, 34)
+        .animationImages({":/Icons/i_ETAanimation1.mif", ":/Icons/i_ETAanimation2.mif", ":/Icons/i_ETAanimation3.mif",
+                          ":/Icons/i_ETAanimation4.mif", ":/Icons/i_ETAanimation5.mif", ":/Icons/i_ETAanimation6.mif",
+                          ":/Icons/i_ETAanimation7.mif", ":/Icons/i_ETAanimation8.mif"});
     make(ui.backing, root, "backing").at(5, 26, 230, 42);
     make(ui.backingNoObjects, root, "backingNoObjects").at(10, 140, 220, 32);
     make(ui.txtNoObjects, ui.backingNoObjects, "txtNoObjects").at(0, 0, 220, 32).pixelSize(16).alignment(align::Centre);

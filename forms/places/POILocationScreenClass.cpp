@@ -10,8 +10,7 @@ namespace {
 
 void setupUi(Ui_POILocationScreenClass &ui, QWidget *root)
 {
-    Root(root, "POILocationScreenClass")
-        .size(240, 400);
+    Root(root, "POILocationScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -21,36 +20,105 @@ void setupUi(Ui_POILocationScreenClass &ui, QWidget *root)
     make(ui.btnSubtitle, root, "btnSubtitle").at(5, 70, 226, 44).plainPanelButton();
     make(ui.layoutWidget, ui.btnSubtitle, "layoutWidget").at(40, 12, 175, 18);
     layout(ui.horizontalLayout_2, ui.layoutWidget, "horizontalLayout_2").spacing(4);
-    make(ui.labelLocation, ui.layoutWidget, "labelLocation").panelText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.Location, ui.layoutWidget, "Location").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).pixelSize(10).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOn).content("");
-    make(ui.iconLocation, ui.btnSubtitle, "iconLocation").at(13, 10, 25, 22).maxSize(37, QWIDGETSIZE_MAX).pixelSize(12).pixmap(":/Icons/i_PaneBtn_Location.mif");
+    make(ui.labelLocation, ui.layoutWidget, "labelLocation")
+        .panelText()
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.Location, ui.layoutWidget, "Location")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(10)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
+    make(ui.iconLocation, ui.btnSubtitle, "iconLocation")
+        .at(13, 10, 25, 22)
+        .maxSize(37, QWIDGETSIZE_MAX)
+        .pixelSize(12)
+        .pixmap(":/Icons/i_PaneBtn_Location.mif");
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
-    make(ui.scrollArea, root, "scrollArea").at(14, 112, 213, 236).palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear)).autoFillBackground().horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents").at(0, 0, 194, 312).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum).minSize(0, 312).maxSize(QWIDGETSIZE_MAX, 312).palette(Colours().role(QPalette::Base, kClear, QColor(255, 255, 255, 150)).role(QPalette::Window, QColor(255, 255, 255, 150))).autoFillBackground();
+    make(ui.scrollArea, root, "scrollArea")
+        .at(14, 112, 213, 236)
+        .palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear))
+        .autoFillBackground()
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents")
+        .at(0, 0, 194, 312)
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum)
+        .minSize(0, 312)
+        .maxSize(QWIDGETSIZE_MAX, 312)
+        .palette(Colours()
+                     .role(QPalette::Base, kClear, QColor(255, 255, 255, 150))
+                     .role(QPalette::Window, QColor(255, 255, 255, 150)))
+        .autoFillBackground();
     make(ui.icon_2, ui.scrollAreaWidgetContents, "icon_2").at(0, 6, 38, 38).image(":/Icons/i_WP_Coordinates.mif");
-    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW").at(0, 50, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable(false);
-    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW").at(0, 170, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable(false);
-    make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract").at(0, 256, 38, 38).image(":/Icons/i_Elevation.mif");
+    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW")
+        .at(0, 50, 204, 65)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .font(Font().pointSize(13))
+        .readOnly()
+        .modifiable(false);
+    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW")
+        .at(0, 170, 204, 65)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .font(Font().pointSize(13))
+        .readOnly()
+        .modifiable(false);
+    make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract")
+        .at(0, 256, 38, 38)
+        .image(":/Icons/i_Elevation.mif");
     make(ui.layoutWidget_2, ui.scrollAreaWidgetContents, "layoutWidget_2").at(40, 5, 159, 20);
     layout(ui.horizontalLayout_1, ui.layoutWidget_2, "horizontalLayout_1").spacing(6);
     make(ui.PrimaryCoordLabel, ui.layoutWidget_2, "PrimaryCoordLabel").pixelSize(14);
-    make(ui.PrimaryCoord, ui.layoutWidget_2, "PrimaryCoord").font(boldAA()).pixelSize(14).alignment(align::RightVCentre).wordWrap(false).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.PrimaryCoord, ui.layoutWidget_2, "PrimaryCoord")
+        .font(boldAA())
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .wordWrap(false)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.layoutWidget_3, ui.scrollAreaWidgetContents, "layoutWidget_3").at(40, 26, 159, 20);
     layout(ui.horizontalLayout_3, ui.layoutWidget_3, "horizontalLayout_3").spacing(6);
     make(ui.PrimaryDatumLabel, ui.layoutWidget_3, "PrimaryDatumLabel").pixelSize(14);
-    make(ui.PrimaryDatum, ui.layoutWidget_3, "PrimaryDatum").font(boldAA()).pixelSize(14).alignment(align::RightVCentre).wordWrap(false).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.PrimaryDatum, ui.layoutWidget_3, "PrimaryDatum")
+        .font(boldAA())
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .wordWrap(false)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.layoutWidget_4, ui.scrollAreaWidgetContents, "layoutWidget_4").at(41, 124, 157, 20);
     layout(ui.horizontalLayout_4, ui.layoutWidget_4, "horizontalLayout_4").spacing(6);
     make(ui.SecondaryCoordLabel, ui.layoutWidget_4, "SecondaryCoordLabel").pixelSize(14);
-    make(ui.SecondaryCoord, ui.layoutWidget_4, "SecondaryCoord").font(boldAA()).pixelSize(14).alignment(align::RightVCentre).wordWrap(false).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.SecondaryCoord, ui.layoutWidget_4, "SecondaryCoord")
+        .font(boldAA())
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .wordWrap(false)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.layoutWidget_5, ui.scrollAreaWidgetContents, "layoutWidget_5").at(41, 146, 157, 20);
     layout(ui.horizontalLayout_5, ui.layoutWidget_5, "horizontalLayout_5").spacing(6);
     make(ui.SecondaryDatumLabel, ui.layoutWidget_5, "SecondaryDatumLabel").pixelSize(14);
-    make(ui.SecondaryDatum, ui.layoutWidget_5, "SecondaryDatum").font(boldAA()).pixelSize(14).alignment(align::RightVCentre).wordWrap(false).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.SecondaryDatum, ui.layoutWidget_5, "SecondaryDatum")
+        .font(boldAA())
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .wordWrap(false)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.layoutWidget_6, ui.scrollAreaWidgetContents, "layoutWidget_6").at(42, 264, 157, 22);
     layout(ui.horizontalLayout_6, ui.layoutWidget_6, "horizontalLayout_6").spacing(6);
-    make(ui.labelElevation, ui.layoutWidget_6, "labelElevation").palette(blackText()).font(normalWeightAA()).pixelSize(14);
-    make(ui.Elevation, ui.layoutWidget_6, "Elevation").palette(blackText()).font(Font().pointSize(13).normalWeight().aa()).pixelSize(-1).alignment(align::RightVCentre).indent(5).textBoxFlags(TextBoxFlags::FirstOn).clickable(false);
+    make(ui.labelElevation, ui.layoutWidget_6, "labelElevation")
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(14);
+    make(ui.Elevation, ui.layoutWidget_6, "Elevation")
+        .palette(blackText())
+        .font(Font().pointSize(13).normalWeight().aa())
+        .pixelSize(-1)
+        .alignment(align::RightVCentre)
+        .indent(5)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .clickable(false);
 
     addMembers(ui.horizontalLayout_2, {ui.labelLocation, ui.Location});
     addMembers(ui.horizontalLayout_1, {ui.PrimaryCoordLabel, ui.PrimaryCoord});

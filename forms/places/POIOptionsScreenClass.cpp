@@ -24,15 +24,30 @@ void setupUi(Ui_POIOptionsScreenClass &ui, QWidget *root)
     make(ui.icon_2, ui.horizontalLayoutWidget_3, "icon_2").image(":/Icons/i_PaneBtn_Options.mif");
     make(ui.dateTimeLabel_6, ui.horizontalLayoutWidget_3, "dateTimeLabel_6").panelText().pixelSize(14);
     spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
-    make(ui.iconOptions, ui.horizontalLayoutWidget_3, "iconOptions").statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_Vehicle.mif"});
+    make(ui.iconOptions, ui.horizontalLayoutWidget_3, "iconOptions")
+        .statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_Vehicle.mif"});
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
     make(ui.backing, root, "backing").at(0, 118, 240, 180);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 4, 232, 175);
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(6);
-    make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType").font(Font().bold()).pixelSize(13).routeComboBox().textMargin(42);
-    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).pixelSize(13).routeComboBox().textMargin(42);
-    make(ui.tbnRouteOptions, ui.layoutWidget, "tbnRouteOptions").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed, 100, 0).toggleButton();
-    make(ui.label_3, ui.tbnRouteOptions, "label_3").at(9, 7, 213, 31).font(boldAA()).pixelSize(12).alignment(align::Centre);
+    make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType")
+        .font(Font().bold())
+        .pixelSize(13)
+        .routeComboBox()
+        .textMargin(42);
+    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod")
+        .font(Font().bold())
+        .pixelSize(13)
+        .routeComboBox()
+        .textMargin(42);
+    make(ui.tbnRouteOptions, ui.layoutWidget, "tbnRouteOptions")
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed, 100, 0)
+        .toggleButton();
+    make(ui.label_3, ui.tbnRouteOptions, "label_3")
+        .at(9, 7, 213, 31)
+        .font(boldAA())
+        .pixelSize(12)
+        .alignment(align::Centre);
     spacer(ui.verticalSpacer, 20, 10, QSizePolicy::Minimum, QSizePolicy::MinimumExpanding);
 
     addMembers(ui.horizontalLayout_4, {ui.icon_2, ui.dateTimeLabel_6, ui.horizontalSpacer, ui.iconOptions});

@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_POIPicturesScreenClass &ui, QWidget *root)
 {
-    Root(root, "POIPicturesScreenClass")
-        .size(240, 400);
+    Root(root, "POIPicturesScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -20,9 +19,18 @@ void setupUi(Ui_POIPicturesScreenClass &ui, QWidget *root)
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(3, 20, 232, 51);
     layout(ui.layoutTitle, ui.horizontalLayoutWidget, "layoutTitle").spacing(0);
     make(ui.iconCap, ui.horizontalLayoutWidget, "iconCap").image(":/Bkgd/bkgd_TitleArea_Left_02.mif");
-    make(ui.iconPOI, ui.iconCap, "iconPOI").at(11, 4, 37, 38).maxSize(37, QWIDGETSIZE_MAX).pixelSize(12).pixmap(":/Icons/i_WP_Coordinates.mif");
+    make(ui.iconPOI, ui.iconCap, "iconPOI")
+        .at(11, 4, 37, 38)
+        .maxSize(37, QWIDGETSIZE_MAX)
+        .pixelSize(12)
+        .pixmap(":/Icons/i_WP_Coordinates.mif");
     make(ui.iconName, ui.horizontalLayoutWidget, "iconName").image(":/Bkgd/bkgd_TitleArea_Right_02.mif");
-    make(ui.txtPOIName, ui.iconName, "txtPOIName").at(10, 10, 141, 21).font(boldAA()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn).content("TextLabel");
+    make(ui.txtPOIName, ui.iconName, "txtPOIName")
+        .at(10, 10, 141, 21)
+        .font(boldAA())
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("TextLabel");
     make(ui.picBar, root, "picBar").at(5, 71, 226, 44).image(":/Buttons/b_Panel_01.mif");
     make(ui.labelPic, ui.picBar, "labelPic").at(14, 13, 81, 16).font(boldAA()).pixelSize(12);
     make(ui.txtPictNum, ui.picBar, "txtPictNum").at(101, 14, 111, 16).pixelSize(12).content("0");

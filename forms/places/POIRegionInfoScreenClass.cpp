@@ -7,8 +7,7 @@ namespace {
 
 void setupUi(Ui_POIRegionInfoScreenClass &ui, QWidget *root)
 {
-    Root(root, "POIRegionInfoScreenClass")
-        .size(240, 400);
+    Root(root, "POIRegionInfoScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);

@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_SearchNearbyListScreenClass &ui, QWidget *root)
 {
-    Root(root, "SearchNearbyListScreenClass")
-        .size(240, 400);
+    Root(root, "SearchNearbyListScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -18,10 +17,33 @@ void setupUi(Ui_SearchNearbyListScreenClass &ui, QWidget *root)
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.lvRoutes, root, "lvRoutes").at(0, 80, 240, 265);
     make(ui.icon_2, root, "icon_2").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.txtCurPage, ui.icon_2, "txtCurPage").at(182, 3, 51, 20).palette(whiteText()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable(false).content("0/0");
-    make(ui.txtNumOfCaches, ui.icon_2, "txtNumOfCaches").at(198, 23, 35, 20).palette(whiteText()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOnOfThree).clickable(false).content("0");
-    make(ui.textBox, ui.icon_2, "textBox").at(10, 10, 171, 31).palette(whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(18).scaledContents();
-    make(ui.ProgressAnimation, ui.icon_2, "ProgressAnimation").at(207, 7, 33, 34).animationImages({":/Icons/i_ETAanimation1.mif", ":/Icons/i_ETAanimation2.mif", ":/Icons/i_ETAanimation3.mif", ":/Icons/i_ETAanimation4.mif", ":/Icons/i_ETAanimation5.mif", ":/Icons/i_ETAanimation6.mif", ":/Icons/i_ETAanimation7.mif", ":/Icons/i_ETAanimation8.mif"});
+    make(ui.txtCurPage, ui.icon_2, "txtCurPage")
+        .at(182, 3, 51, 20)
+        .palette(whiteText())
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable(false)
+        .content("0/0");
+    make(ui.txtNumOfCaches, ui.icon_2, "txtNumOfCaches")
+        .at(198, 23, 35, 20)
+        .palette(whiteText())
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree)
+        .clickable(false)
+        .content("0");
+    make(ui.textBox, ui.icon_2, "textBox")
+        .at(10, 10, 171, 31)
+        .palette(
+            whiteText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .pixelSize(18)
+        .scaledContents();
+    make(ui.ProgressAnimation, ui.icon_2, "ProgressAnimation")
+        .at(207, 7, 33, 34)
+        .animationImages({":/Icons/i_ETAanimation1.mif", ":/Icons/i_ETAanimation2.mif", ":/Icons/i_ETAanimation3.mif",
+                          ":/Icons/i_ETAanimation4.mif", ":/Icons/i_ETAanimation5.mif", ":/Icons/i_ETAanimation6.mif",
+                          ":/Icons/i_ETAanimation7.mif", ":/Icons/i_ETAanimation8.mif"});
     make(ui.backingNoObjects, root, "backingNoObjects").at(10, 140, 220, 32);
     make(ui.txtNoObjects, ui.backingNoObjects, "txtNoObjects").at(0, 0, 220, 32).pixelSize(16).alignment(align::Centre);
 }

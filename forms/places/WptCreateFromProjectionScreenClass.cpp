@@ -9,22 +9,67 @@ namespace {
 
 void setupUi(Ui_WptCreateFromProjectionScreenClass &ui, QWidget *root)
 {
-    Root(root, "WptCreateFromProjectionScreenClass")
-        .size(240, 400);
+    Root(root, "WptCreateFromProjectionScreenClass").size(240, 400);
 
     titleHeader(ui.icon, root, "icon");
-    make(ui.labelName, ui.icon, "labelName").at(50, 0, 191, 45).palette(whiteText()).font(boldAA()).pixelSize(14).alignment(align::LeftVCentre).wordWrap();
+    make(ui.labelName, ui.icon, "labelName")
+        .at(50, 0, 191, 45)
+        .palette(whiteText())
+        .font(boldAA())
+        .pixelSize(14)
+        .alignment(align::LeftVCentre)
+        .wordWrap();
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_WP_Projection.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).actionButton();
-    make(ui.label, ui.btnNext, "label").at(10, 6, 59, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16).scaledContents().alignment(align::Centre);
+    make(ui.label, ui.btnNext, "label")
+        .at(10, 6, 59, 31)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .pixelSize(16)
+        .scaledContents()
+        .alignment(align::Centre);
     make(ui.labelBearing, root, "labelBearing").at(5, 88, 81, 21).panelText().pixelSize(12).scaledContents();
     make(ui.labelDistance, root, "labelDistance").at(5, 133, 81, 21).panelText().pixelSize(12).scaledContents();
     make(ui.labelDegrees, root, "labelDegrees").at(151, 88, 80, 21).panelText().pixelSize(12).scaledContents();
-    make(ui.cbUnits, root, "cbUnits").at(140, 123, 99, 44).font(Font().bold()).pixelSize(14).normal(":/Buttons/b_ToggleButton_small.mif").focused(":/Buttons/b_ToggleButtons_small_f.mif").pressed(":/Buttons/b_ToggleButton_small_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 5).itemNormal(":/Buttons/b_DropDown_Item_small.mif").itemFocused(":/Buttons/b_DropDown_Item_small_f.mif").itemPressed(":/Buttons/b_DropDown_Item_small_h.mif").textMargin(10).popupItemMargin(5);
-    make(ui.txtBoxBearingInput, root, "txtBoxBearingInput").at(86, 82, 53, 31).palette(blackText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText).role(QPalette::ToolTipText, kWhite)).font(boldAA()).pixelSize(18).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
-    make(ui.txtBoxDistanceInput, root, "txtBoxDistanceInput").at(86, 129, 53, 31).palette(blackText().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText).role(QPalette::ToolTipText, kWhite)).font(boldAA()).pixelSize(18).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
+    make(ui.cbUnits, root, "cbUnits")
+        .at(140, 123, 99, 44)
+        .font(Font().bold())
+        .pixelSize(14)
+        .normal(":/Buttons/b_ToggleButton_small.mif")
+        .focused(":/Buttons/b_ToggleButtons_small_f.mif")
+        .pressed(":/Buttons/b_ToggleButton_small_h.mif")
+        .arrowNormal(":/Icons/i_DropDown_Arrow.mif")
+        .arrowPressed(":/Icons/i_DropDown_Arrow_h.mif")
+        .arrowOrigin(180, 5)
+        .itemNormal(":/Buttons/b_DropDown_Item_small.mif")
+        .itemFocused(":/Buttons/b_DropDown_Item_small_f.mif")
+        .itemPressed(":/Buttons/b_DropDown_Item_small_h.mif")
+        .textMargin(10)
+        .popupItemMargin(5);
+    make(ui.txtBoxBearingInput, root, "txtBoxBearingInput")
+        .at(86, 82, 53, 31)
+        .palette(blackText()
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText)
+                     .role(QPalette::ToolTipText, kWhite))
+        .font(boldAA())
+        .pixelSize(18)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable();
+    make(ui.txtBoxDistanceInput, root, "txtBoxDistanceInput")
+        .at(86, 129, 53, 31)
+        .palette(blackText()
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText)
+                     .role(QPalette::ToolTipText, kWhite))
+        .font(boldAA())
+        .pixelSize(18)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable();
     make(ui.backing, root, "backing").at(5, 72, 230, 100);
 
     ui.backing->raise();
@@ -40,7 +85,8 @@ void setupUi(Ui_WptCreateFromProjectionScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_WptCreateFromProjectionScreenClass &ui, QWidget *)
 {
-    ui.labelName->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Projection from current Location"));
+    ui.labelName->setContent(
+        QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Projection from current Location"));
     ui.label->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Next>"));
     ui.labelBearing->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Bearing:"));
     ui.labelDistance->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Distance:"));

@@ -9,11 +9,15 @@ namespace {
 
 void setupUi(Ui_WptCreateScreenClass &ui, QWidget *root)
 {
-    Root(root, "WptCreateScreenClass")
-        .size(240, 400);
+    Root(root, "WptCreateScreenClass").size(240, 400);
 
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 5, 240, 21).palette(whiteText()).font(boldAA()).pixelSize(12).alignment(align::Centre);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 5, 240, 21)
+        .palette(whiteText())
+        .font(boldAA())
+        .pixelSize(12)
+        .alignment(align::Centre);
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.listCreateWaypoint, root, "listCreateWaypoint").at(0, 54, 241, 297).property("itemContentXOffset", 5);

@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_WptDataScreenClass &ui, QWidget *root)
 {
-    Root(root, "WptDataScreenClass")
-        .size(240, 400);
+    Root(root, "WptDataScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     make(ui.btnMenu, ui.statusBar, "btnMenu").at(180, 7, 60, 43).contextMenuButton();
@@ -19,12 +18,29 @@ void setupUi(Ui_WptDataScreenClass &ui, QWidget *root)
     make(ui.btnMap, ui.statusBarButtonsView, "btnMap").at(0, 0, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBarButtonsView, "btnGo").at(60, 0, 60, 43).goButton();
     make(ui.statusBarButtonsWptCreation, ui.statusBar, "statusBarButtonsWptCreation").at(81, 7, 77, 43);
-    make(ui.btnSave, ui.statusBarButtonsWptCreation, "btnSave").at(0, 0, 76, 43).faces(":/Buttons/b_Save.mif", ":/Buttons/b_Save_h.mif");
-    make(ui.nameButton, root, "nameButton").at(56, 26, 179, 42).faces(":/Bkgd/bkgd_TitleArea_Right_01.mif", ":/Bkgd/bkgd_TitleArea_Right_01_h.mif").focused(":/Bkgd/bkgd_TitleArea_Right_01_f.mif");
+    make(ui.btnSave, ui.statusBarButtonsWptCreation, "btnSave")
+        .at(0, 0, 76, 43)
+        .faces(":/Buttons/b_Save.mif", ":/Buttons/b_Save_h.mif");
+    make(ui.nameButton, root, "nameButton")
+        .at(56, 26, 179, 42)
+        .faces(":/Bkgd/bkgd_TitleArea_Right_01.mif", ":/Bkgd/bkgd_TitleArea_Right_01_h.mif")
+        .focused(":/Bkgd/bkgd_TitleArea_Right_01_f.mif");
     make(ui.labelDateTime, ui.nameButton, "labelDateTime").at(10, 24, 171, 16).pixelSize(11);
-    make(ui.labelName, ui.nameButton, "labelName").at(10, 2, 168, 21).font(boldAA()).pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn).clickable(false).content("WP name");
-    make(ui.iconButton, root, "iconButton").at(5, 26, 51, 42).faces(":/Bkgd/bkgd_TitleArea_Left_01.mif", ":/Bkgd/bkgd_TitleArea_Left_01_h.mif").focused(":/Bkgd/bkgd_TitleArea_Left_01_f.mif");
-    make(ui.waypointIcon, ui.iconButton, "waypointIcon").at(1, 2, 38, 38).maxSize(38, 38).image(":/Icons/i_WayPoints.mif");
+    make(ui.labelName, ui.nameButton, "labelName")
+        .at(10, 2, 168, 21)
+        .font(boldAA())
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .clickable(false)
+        .content("WP name");
+    make(ui.iconButton, root, "iconButton")
+        .at(5, 26, 51, 42)
+        .faces(":/Bkgd/bkgd_TitleArea_Left_01.mif", ":/Bkgd/bkgd_TitleArea_Left_01_h.mif")
+        .focused(":/Bkgd/bkgd_TitleArea_Left_01_f.mif");
+    make(ui.waypointIcon, ui.iconButton, "waypointIcon")
+        .at(1, 2, 38, 38)
+        .maxSize(38, 38)
+        .image(":/Icons/i_WayPoints.mif");
     make(ui.iconFavorite, ui.iconButton, "iconFavorite").at(33, 2, 20, 20).image(":/Icons/i_Favorite.mif");
     make(ui.mediaIcon, ui.iconButton, "mediaIcon").at(31, 18, 20, 20).image(":/Icons/i_MediaAttached.mif");
     make(ui.backing, root, "backing").at(5, 26, 230, 42);

@@ -14,11 +14,34 @@ void setupUi(Ui_WptListItem &ui, QWidget *root)
         .image("focused", ":/Buttons/b_list_f.mif")
         .property("eventPropagation", true);
 
-    make(ui.iconWptType, root, "iconWptType").at(8, 7, 38, 38).maxSize(38, 38).image(":/Icons/i_WP_CurrentLocation.mif");
-    make(ui.txtWptName, root, "txtWptName").at(50, 5, 121, 20).font(boldAA()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn).content("WPT");
-    make(ui.txtDistance, root, "txtDistance").at(52, 25, 58, 17).font(boldAA()).pixelSize(12).scaledContents().content("0.0");
-    make(ui.txtHeight, root, "txtHeight").at(113, 25, 43, 17).font(boldAA()).pixelSize(12).scaledContents().content("0.0");
-    make(ui.txtDirection, root, "txtDirection").at(158, 23, 31, 21).panelText().pixelSize(12).scaledContents().content("NW");
+    make(ui.iconWptType, root, "iconWptType")
+        .at(8, 7, 38, 38)
+        .maxSize(38, 38)
+        .image(":/Icons/i_WP_CurrentLocation.mif");
+    make(ui.txtWptName, root, "txtWptName")
+        .at(50, 5, 121, 20)
+        .font(boldAA())
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("WPT");
+    make(ui.txtDistance, root, "txtDistance")
+        .at(52, 25, 58, 17)
+        .font(boldAA())
+        .pixelSize(12)
+        .scaledContents()
+        .content("0.0");
+    make(ui.txtHeight, root, "txtHeight")
+        .at(113, 25, 43, 17)
+        .font(boldAA())
+        .pixelSize(12)
+        .scaledContents()
+        .content("0.0");
+    make(ui.txtDirection, root, "txtDirection")
+        .at(158, 23, 31, 21)
+        .panelText()
+        .pixelSize(12)
+        .scaledContents()
+        .content("NW");
     make(ui.favoriteIcon, root, "favoriteIcon").at(29, 4, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
     make(ui.btnGo, root, "btnGo").at(181, 8, 38, 38).normal(":/Icons/i_Go_List.mif");
     make(ui.statDirection, root, "statDirection").at(156, 22, 25, 22).statusImages(paneDirectionImages());

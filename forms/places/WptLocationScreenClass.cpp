@@ -10,43 +10,107 @@ namespace {
 
 void setupUi(Ui_WptLocationScreenClass &ui, QWidget *root)
 {
-    Root(root, "WptLocationScreenClass")
-        .size(240, 400);
+    Root(root, "WptLocationScreenClass").size(240, 400);
 
-    make(ui.scrollArea, root, "scrollArea").at(14, 112, 213, 236).palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear)).autoFillBackground().horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents").at(0, -78, 194, 312).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum).minSize(0, 312).maxSize(QWIDGETSIZE_MAX, 312).palette(Colours().role(QPalette::Base, kClear, QColor(255, 255, 255, 150)).role(QPalette::Window, QColor(255, 255, 255, 150))).autoFillBackground();
+    make(ui.scrollArea, root, "scrollArea")
+        .at(14, 112, 213, 236)
+        .palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear))
+        .autoFillBackground()
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents")
+        .at(0, -78, 194, 312)
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum)
+        .minSize(0, 312)
+        .maxSize(QWIDGETSIZE_MAX, 312)
+        .palette(Colours()
+                     .role(QPalette::Base, kClear, QColor(255, 255, 255, 150))
+                     .role(QPalette::Window, QColor(255, 255, 255, 150)))
+        .autoFillBackground();
     make(ui.icon_2, ui.scrollAreaWidgetContents, "icon_2").at(0, 6, 38, 38).image(":/Icons/i_WP_Coordinates.mif");
-    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW").at(0, 50, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable();
-    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW").at(0, 170, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable();
-    make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract").at(0, 256, 38, 38).image(":/Icons/i_Elevation.mif");
+    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW")
+        .at(0, 50, 204, 65)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .font(Font().pointSize(13))
+        .readOnly()
+        .modifiable();
+    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW")
+        .at(0, 170, 204, 65)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .font(Font().pointSize(13))
+        .readOnly()
+        .modifiable();
+    make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract")
+        .at(0, 256, 38, 38)
+        .image(":/Icons/i_Elevation.mif");
     make(ui.layoutWidget, ui.scrollAreaWidgetContents, "layoutWidget").at(40, 5, 159, 20);
     layout(ui.horizontalLayout_1, ui.layoutWidget, "horizontalLayout_1").spacing(6);
     make(ui.PrimaryCoordLabel, ui.layoutWidget, "PrimaryCoordLabel").pixelSize(14);
-    make(ui.PrimaryCoord, ui.layoutWidget, "PrimaryCoord").font(boldAA()).pixelSize(14).alignment(align::RightVCentre).wordWrap(false).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.PrimaryCoord, ui.layoutWidget, "PrimaryCoord")
+        .font(boldAA())
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .wordWrap(false)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.layoutWidget1, ui.scrollAreaWidgetContents, "layoutWidget1").at(40, 26, 159, 20);
     layout(ui.horizontalLayout_2, ui.layoutWidget1, "horizontalLayout_2").spacing(6);
     make(ui.PrimaryDatumLabel, ui.layoutWidget1, "PrimaryDatumLabel").pixelSize(14);
-    make(ui.PrimaryDatum, ui.layoutWidget1, "PrimaryDatum").font(boldAA()).pixelSize(14).alignment(align::RightVCentre).wordWrap(false).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.PrimaryDatum, ui.layoutWidget1, "PrimaryDatum")
+        .font(boldAA())
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .wordWrap(false)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.layoutWidget2, ui.scrollAreaWidgetContents, "layoutWidget2").at(41, 124, 157, 20);
     layout(ui.horizontalLayout_3, ui.layoutWidget2, "horizontalLayout_3").spacing(6);
     make(ui.SecondaryCoordLabel, ui.layoutWidget2, "SecondaryCoordLabel").pixelSize(14);
-    make(ui.SecondaryCoord, ui.layoutWidget2, "SecondaryCoord").font(boldAA()).pixelSize(14).alignment(align::RightVCentre).wordWrap(false).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.SecondaryCoord, ui.layoutWidget2, "SecondaryCoord")
+        .font(boldAA())
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .wordWrap(false)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.layoutWidget3, ui.scrollAreaWidgetContents, "layoutWidget3").at(41, 146, 157, 20);
     layout(ui.horizontalLayout_4, ui.layoutWidget3, "horizontalLayout_4").spacing(6);
     make(ui.SecondaryDatumLabel, ui.layoutWidget3, "SecondaryDatumLabel").pixelSize(14);
-    make(ui.SecondaryDatum, ui.layoutWidget3, "SecondaryDatum").font(boldAA()).pixelSize(14).alignment(align::RightVCentre).wordWrap(false).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.SecondaryDatum, ui.layoutWidget3, "SecondaryDatum")
+        .font(boldAA())
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .wordWrap(false)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.layoutWidget4, ui.scrollAreaWidgetContents, "layoutWidget4").at(42, 264, 157, 22);
     layout(ui.horizontalLayout_5, ui.layoutWidget4, "horizontalLayout_5").spacing(6);
     make(ui.Elevation, ui.layoutWidget4, "Elevation").palette(blackText()).font(normalWeightAA()).pixelSize(14);
-    make(ui.labelElevation, ui.layoutWidget4, "labelElevation").palette(blackText()).font(Font().pointSize(13).normalWeight().aa()).pixelSize(-1).alignment(align::RightVCentre).indent(5).textBoxFlags(TextBoxFlags::FirstOn).clickable();
+    make(ui.labelElevation, ui.layoutWidget4, "labelElevation")
+        .palette(blackText())
+        .font(Font().pointSize(13).normalWeight().aa())
+        .pixelSize(-1)
+        .alignment(align::RightVCentre)
+        .indent(5)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .clickable();
     make(ui.btnNext, root, "btnNext").at(161, 357, 76, 43).actionButton();
-    make(ui.btnNextLabel, ui.btnNext, "btnNextLabel").at(8, 6, 62, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16).alignment(align::Centre);
+    make(ui.btnNextLabel, ui.btnNext, "btnNextLabel")
+        .at(8, 6, 62, 31)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .pixelSize(16)
+        .alignment(align::Centre);
     make(ui.btnTitle, root, "btnTitle").at(5, 70, 230, 44).panelButton();
-    make(ui.iconPaneLocation, ui.btnTitle, "iconPaneLocation").at(13, 10, 25, 22).image(":/Icons/i_PaneBtn_Location.mif");
+    make(ui.iconPaneLocation, ui.btnTitle, "iconPaneLocation")
+        .at(13, 10, 25, 22)
+        .image(":/Icons/i_PaneBtn_Location.mif");
     make(ui.layoutWidget5, ui.btnTitle, "layoutWidget5").at(40, 12, 175, 18);
     layout(ui.horizontalLayout, ui.layoutWidget5, "horizontalLayout").spacing(4);
     make(ui.Location, ui.layoutWidget5, "Location").panelText().pixelSize(12);
-    make(ui.labelLocation, ui.layoutWidget5, "labelLocation").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(blackText()).font(normalWeightAA()).pixelSize(10).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelLocation, ui.layoutWidget5, "labelLocation")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(10)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::FirstOn);
 
     addMembers(ui.horizontalLayout_1, {ui.PrimaryCoordLabel, ui.PrimaryCoord});
     setStretchFactors(ui.horizontalLayout_1, {1, 2});

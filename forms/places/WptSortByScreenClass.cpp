@@ -9,20 +9,38 @@ namespace {
 
 void setupUi(Ui_WptSortByScreenClass &ui, QWidget *root)
 {
-    Root(root, "WptSortByScreenClass")
-        .size(240, 400);
+    Root(root, "WptSortByScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).font(aaFont()).actionButton();
-    make(ui.label, ui.btnNext, "label").at(8, 6, 62, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16).alignment(align::Centre);
+    make(ui.label, ui.btnNext, "label")
+        .at(8, 6, 62, 31)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .pixelSize(16)
+        .alignment(align::Centre);
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).pixelSize(14).alignment(align::Centre).wordWrap();
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .font(boldAA())
+        .pixelSize(14)
+        .alignment(align::Centre)
+        .wordWrap();
     make(ui.btnFilter, root, "btnFilter").at(5, 53, 230, 44).toggleButton();
-    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 15, 71, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle")
+        .at(12, 15, 71, 21)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(14);
     make(ui.lblWptFilter, ui.btnFilter, "lblWptFilter").at(120, 13, 131, 21).panelText().pixelSize(14).content("All");
     make(ui.btnSearch, root, "btnSearch").at(5, 309, 230, 44).toggleButton().eventPropagation();
-    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3")
+        .at(12, 11, 201, 21)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(14);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 101, 241, 201);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6);
     make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").radioChoice();

@@ -14,7 +14,12 @@ void setupUi(Ui_HiddenMenuScreenClass &ui, QWidget *root)
 
     make(ui.listSettings, root, "listSettings").at(0, 53, 240, 300);
     serviceTitleStrip(ui.icon, root, 20);
-    make(ui.labelName, ui.icon, "labelName").at(0, 5, 218, 23).palette(whiteText()).font(normalWeightAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 5, 218, 23)
+        .palette(whiteText())
+        .font(normalWeightAA())
+        .alignment(align::Centre)
+        .pixelSize(16);
     make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).font(boldAA()).pixelSize(12);
     bottomBar(ui.bottomBar, root, "bottomBar");
     backButton(ui.btnBack, ui.bottomBar);

@@ -27,30 +27,83 @@ void setupUi(Ui_HiddenSirfSettingScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     listHeaderButton(ui.btnListHeader, root);
     make(ui.iconWpt, ui.btnListHeader, "iconWpt").at(2, 3, 60, 43).image(":/Icons/i_ToolBar_Settings.mif");
-    make(ui.txtHeader, ui.btnListHeader, "txtHeader").at(80, 2, 151, 41).palette(headerText).font(Font().family("MS Shell Dlg 2").bold().aa()).pixelSize(16);
-    make(ui.txtValSNR, root, "txtValSNR").at(170, 80, 61, 21).palette(valueText).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
+    make(ui.txtHeader, ui.btnListHeader, "txtHeader")
+        .at(80, 2, 151, 41)
+        .palette(headerText)
+        .font(Font().family("MS Shell Dlg 2").bold().aa())
+        .pixelSize(16);
+    make(ui.txtValSNR, root, "txtValSNR")
+        .at(170, 80, 61, 21)
+        .palette(valueText)
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable();
     make(ui.lblSNR, root, "lblSNR").at(20, 80, 131, 21).font(boldAA()).pixelSize(12);
     make(ui.lblElev, root, "lblElev").at(20, 100, 131, 21).font(boldAA()).pixelSize(12);
-    make(ui.txtValElev, root, "txtValElev").at(170, 100, 61, 21).palette(valueText).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
+    make(ui.txtValElev, root, "txtValElev")
+        .at(170, 100, 61, 21)
+        .palette(valueText)
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable();
     serviceCheckBox(ui.chkStaticMode, root, "chkStaticMode", 170, 150);
-    make(ui.txtValDOP, root, "txtValDOP").at(170, 120, 61, 21).palette(valueText).font(boldAA()).alignment(align::RightVCentre).pixelSize(14).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable();
+    make(ui.txtValDOP, root, "txtValDOP")
+        .at(170, 120, 61, 21)
+        .palette(valueText)
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable();
     make(ui.lblDOP, root, "lblDOP").at(20, 120, 131, 21).font(boldAA()).pixelSize(12);
     make(ui.lblStaticMode, root, "lblStaticMode").at(20, 150, 131, 31).font(boldAA()).pixelSize(12);
     serviceCheckBox(ui.chkTrackSmoothing, root, "chkTrackSmoothing", 170, 180);
     make(ui.lblTrackSmoothing, root, "lblTrackSmoothing").at(20, 180, 131, 31).font(boldAA()).pixelSize(12);
     make(ui.lblStatus, root, "lblStatus").at(20, 215, 211, 31).font(boldAA()).alignment(align::Centre).pixelSize(12);
     // Apply and Get swap the usual pressed and focused faces.
-    make(ui.btnAccept, root, "btnAccept").at(10, 250, 109, 28).faces(":/Buttons/b_KB_03.mif", ":/Buttons/b_KB_03_f.mif").focused(":/Buttons/b_KB_03_h.mif").eventPropagation();
-    make(ui.lblAccept, ui.btnAccept, "lblAccept").at(2, 2, 101, 21).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.btnAccept, root, "btnAccept")
+        .at(10, 250, 109, 28)
+        .faces(":/Buttons/b_KB_03.mif", ":/Buttons/b_KB_03_f.mif")
+        .focused(":/Buttons/b_KB_03_h.mif")
+        .eventPropagation();
+    make(ui.lblAccept, ui.btnAccept, "lblAccept")
+        .at(2, 2, 101, 21)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     keyButton(ui.btnColdRst, root, "btnColdRst", 10, 320, 109, 28, KeyFace::Wide);
-    make(ui.lblColdRst, ui.btnColdRst, "lblColdRst").at(10, 2, 91, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblColdRst, ui.btnColdRst, "lblColdRst")
+        .at(10, 2, 91, 20)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     keyButton(ui.btnFactoryRst, root, "btnFactoryRst", 130, 320, 109, 28, KeyFace::Wide);
-    make(ui.lblFactoryRst, ui.btnFactoryRst, "lblFactoryRst").at(2, 2, 101, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblFactoryRst, ui.btnFactoryRst, "lblFactoryRst")
+        .at(2, 2, 101, 20)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     keyButton(ui.btnVehicleOn, root, "btnVehicleOn", 10, 285, 109, 28, KeyFace::Wide);
-    make(ui.lblVehicleOn, ui.btnVehicleOn, "lblVehicleOn").at(5, 2, 97, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblVehicleOn, ui.btnVehicleOn, "lblVehicleOn")
+        .at(5, 2, 97, 20)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     keyButton(ui.btnVehicleOff, root, "btnVehicleOff", 130, 285, 109, 28, KeyFace::Wide);
-    make(ui.lblVehicleOff, ui.btnVehicleOff, "lblVehicleOff").at(2, 2, 101, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
-    make(ui.btnGet, root, "btnGet").at(130, 250, 109, 28).faces(":/Buttons/b_KB_03.mif", ":/Buttons/b_KB_03_f.mif").focused(":/Buttons/b_KB_03_h.mif").eventPropagation();
+    make(ui.lblVehicleOff, ui.btnVehicleOff, "lblVehicleOff")
+        .at(2, 2, 101, 20)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
+    make(ui.btnGet, root, "btnGet")
+        .at(130, 250, 109, 28)
+        .faces(":/Buttons/b_KB_03.mif", ":/Buttons/b_KB_03_f.mif")
+        .focused(":/Buttons/b_KB_03_h.mif")
+        .eventPropagation();
     make(ui.lblGet, ui.btnGet, "lblGet").at(2, 2, 101, 21).font(boldAA()).alignment(align::Centre).pixelSize(14);
 }
 

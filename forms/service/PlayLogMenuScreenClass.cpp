@@ -12,7 +12,10 @@ void setupUi(Ui_PlayLogMenuScreenClass &ui, QWidget *root)
 {
     Root(root, "PlayLogMenuScreenClass").size(240, 400);
 
-    make(ui.listFiles, root, "listFiles").at(2, 107, 237, 153).frameShape(QFrame::Box).scrollBars(Qt::ScrollBarAlwaysOff, Qt::ScrollBarAsNeeded);
+    make(ui.listFiles, root, "listFiles")
+        .at(2, 107, 237, 153)
+        .frameShape(QFrame::Box)
+        .scrollBars(Qt::ScrollBarAlwaysOff, Qt::ScrollBarAsNeeded);
     serviceTitleStrip(ui.icon, root, 0);
     serviceTitle(ui.labelName, ui.icon);
     bottomBar(ui.bottomBar, root, "bottomBar");
@@ -29,17 +32,33 @@ void setupUi(Ui_PlayLogMenuScreenClass &ui, QWidget *root)
     make(ui.lblName_3, ui.btnRestart, "lblName_3").at(9, 28, 51, 18).font(boldAA()).pixelSize(14);
     keyButton(ui.btnGoForvard, root, "btnGoForvard", 162, 287, 74, 74, KeyFace::Round);
     make(ui.lblName_4, ui.btnGoForvard, "lblName_4").at(26, 43, 20, 20).font(boldAA()).pixelSize(14);
-    make(ui.ItemIcon_3, ui.btnGoForvard, "ItemIcon_3").at(20, 22, 17, 27).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_StripCompassEast.mif");
-    make(ui.ItemIcon_4, ui.btnGoForvard, "ItemIcon_4").at(37, 24, 17, 27).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_StripCompassEast.mif");
+    make(ui.ItemIcon_3, ui.btnGoForvard, "ItemIcon_3")
+        .at(20, 22, 17, 27)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_StripCompassEast.mif");
+    make(ui.ItemIcon_4, ui.btnGoForvard, "ItemIcon_4")
+        .at(37, 24, 17, 27)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_StripCompassEast.mif");
     keyButton(ui.btnGoBack, root, "btnGoBack", 7, 287, 74, 74, KeyFace::Round);
     make(ui.lblName_5, ui.btnGoBack, "lblName_5").at(26, 43, 20, 20).font(boldAA()).pixelSize(14);
     // The back arrows' resource name differs from the forward one in case.
-    make(ui.ItemIcon_1, ui.btnGoBack, "ItemIcon_1").at(17, 22, 17, 27).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_StripcompassWest.mif");
-    make(ui.ItemIcon_2, ui.btnGoBack, "ItemIcon_2").at(34, 22, 17, 27).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_StripcompassWest.mif");
+    make(ui.ItemIcon_1, ui.btnGoBack, "ItemIcon_1")
+        .at(17, 22, 17, 27)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_StripcompassWest.mif");
+    make(ui.ItemIcon_2, ui.btnGoBack, "ItemIcon_2")
+        .at(34, 22, 17, 27)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_StripcompassWest.mif");
     serviceCheckBox(ui.chkAutoPlay, root, "chkAutoPlay", 166, 78);
     make(ui.lblAuto, root, "lblAuto").at(196, 74, 41, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
     make(ui.lblPlay, root, "lblPlay").at(196, 88, 41, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
-    make(ui.lblNoPlaying, root, "lblNoPlaying").at(26, 316, 191, 16).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblNoPlaying, root, "lblNoPlaying")
+        .at(26, 316, 191, 16)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     serviceCheckBox(ui.chkRePlay, root, "chkRePlay", 93, 78);
     make(ui.lblRe, root, "lblRe").at(121, 74, 41, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
     make(ui.lblPlay_2, root, "lblPlay_2").at(121, 88, 41, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);

@@ -20,7 +20,11 @@ void setupUi(Ui_RecordLogMenueScreenClass &ui, QWidget *root)
     serviceStatusBand(ui.icon_CurrentFile, root, "icon_CurrentFile", 56);
     serviceStatusText(ui.labelCurrentFile, ui.icon_CurrentFile, "labelCurrentFile");
     keyButton(ui.btnRecord, root, "btnRecord", 10, 230, 55, 70, KeyFace::Tall);
-    make(ui.lblName_2, ui.btnRecord, "lblName_2").at(-3, 12, 61, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblName_2, ui.btnRecord, "lblName_2")
+        .at(-3, 12, 61, 20)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     make(ui.ItemIcon, ui.btnRecord, "ItemIcon").at(11, 31, 31, 31).image(":/Buttons/b_media_play.mif");
     keyButton(ui.btnStop, root, "btnStop", 174, 230, 55, 70, KeyFace::Tall);
     make(ui.lblName, ui.btnStop, "lblName").at(-2, 12, 61, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
@@ -31,7 +35,11 @@ void setupUi(Ui_RecordLogMenueScreenClass &ui, QWidget *root)
     serviceStatusText(ui.labelCurrentStatus, ui.icon_CurrentStatus, "labelCurrentStatus");
     make(ui.lblCurrentStatus, root, "lblCurrentStatus").at(4, 134, 191, 16).font(boldAA()).pixelSize(14);
     keyButton(ui.btnPause, root, "btnPause", 94, 230, 55, 70, KeyFace::Tall);
-    make(ui.lblName_3, ui.btnPause, "lblName_3").at(-3, 12, 61, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblName_3, ui.btnPause, "lblName_3")
+        .at(-3, 12, 61, 20)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     make(ui.ItemIcon_3, ui.btnPause, "ItemIcon_3").at(11, 31, 31, 35).image(":/Buttons/b_media_recordpause.mif");
 }
 

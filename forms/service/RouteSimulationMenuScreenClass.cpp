@@ -17,7 +17,11 @@ void setupUi(Ui_RouteSimulationMenuScreenClass &ui, QWidget *root)
     bottomBar(ui.bottomBar, root, "bottomBar");
     backButton(ui.btnBack, ui.bottomBar);
     keyButton(ui.btnStart, root, "btnStart", 10, 235, 55, 70, KeyFace::Tall);
-    make(ui.lblName_2, ui.btnStart, "lblName_2").at(-3, 12, 61, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblName_2, ui.btnStart, "lblName_2")
+        .at(-3, 12, 61, 20)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     make(ui.ItemIcon, ui.btnStart, "ItemIcon").at(17, 39, 21, 22).image(":/Icons/i_Go.mif");
     keyButton(ui.btnStop, root, "btnStop", 174, 235, 55, 70, KeyFace::Tall);
     make(ui.lblName, ui.btnStop, "lblName").at(-2, 12, 61, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
@@ -28,11 +32,23 @@ void setupUi(Ui_RouteSimulationMenuScreenClass &ui, QWidget *root)
     serviceStatusText(ui.labelCurrentStatus, ui.icon_CurrentStatus, "labelCurrentStatus");
     make(ui.lblCurrentStatus, root, "lblCurrentStatus").at(4, 150, 191, 16).font(boldAA()).pixelSize(14);
     keyButton(ui.btnRestart, root, "btnRestart", 84, 235, 73, 45, KeyFace::Medium);
-    make(ui.lblName_3, ui.btnRestart, "lblName_3").at(5, 12, 61, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblName_3, ui.btnRestart, "lblName_3")
+        .at(5, 12, 61, 20)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     make(ui.lblSpeedFactor, root, "lblSpeedFactor").at(4, 42, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.lblSpeed_15, root, "lblSpeed_15").at(102, 106, 39, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblSpeed_15, root, "lblSpeed_15")
+        .at(102, 106, 39, 20)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     serviceRadioButton(ui.chkSpeed_15, root, "chkSpeed_15", 107, 72);
-    make(ui.lblSpeed_20, root, "lblSpeed_20").at(176, 106, 30, 20).font(boldAA()).alignment(align::Centre).pixelSize(14);
+    make(ui.lblSpeed_20, root, "lblSpeed_20")
+        .at(176, 106, 30, 20)
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(14);
     serviceRadioButton(ui.chkSpeed_20, root, "chkSpeed_20", 176, 72);
 }
 

@@ -14,19 +14,62 @@ void setupUi(Ui_AlarmClockDetailScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnSave, ui.statusBar, "btnSave").at(90, 7, 60, 43).normal(":/Buttons/b_Save.mif").pressed(":/Buttons/b_Save_h.mif");
+    make(ui.btnSave, ui.statusBar, "btnSave")
+        .at(90, 7, 60, 43)
+        .normal(":/Buttons/b_Save.mif")
+        .pressed(":/Buttons/b_Save_h.mif");
     make(ui.iconTitle, root, "iconTitle").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.iconTitle, "labelName").enabled().at(0, 6, 240, 21).titleText();
     make(ui.comboBoxChime, root, "comboBoxChime").at(5, 110, 230, 44).standardComboBox();
-    make(ui.btnState, root, "btnState").at(0, 160, 76, 43).widgetFont(aaFont()).normal(":/Buttons/b_Menu.mif").pressed(":/Buttons/b_Menu_h.mif");
-    make(ui.textBoxState, ui.btnState, "textBoxState").at(34, 6, 36, 31).font(boldAA()).styleSheet("color: rgb(255, 255, 255);").scaledContents().pixelSize(14);
+    make(ui.btnState, root, "btnState")
+        .at(0, 160, 76, 43)
+        .widgetFont(aaFont())
+        .normal(":/Buttons/b_Menu.mif")
+        .pressed(":/Buttons/b_Menu_h.mif");
+    make(ui.textBoxState, ui.btnState, "textBoxState")
+        .at(34, 6, 36, 31)
+        .font(boldAA())
+        .styleSheet("color: rgb(255, 255, 255);")
+        .scaledContents()
+        .pixelSize(14);
     make(ui.iconState, ui.btnState, "iconState").at(12, 11, 20, 20);
-    make(ui.btnBoxName, root, "btnBoxName").at(5, 60, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif").stateImage(":/Buttons/b_ToggleButton.mif");
-    make(ui.textBoxName, ui.btnBoxName, "textBoxName").at(10, 7, 210, 30).font(boldAA()).plainText().pixelSize(14).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.spinBox1, root, "spinBox1").at(10, 220, 55, 115).widgetFont(Font().bold().pointSize(20)).spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif", ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif").spinBackground(":/Buttons/b_page.mif").fontSize(20).cyclic();
+    make(ui.btnBoxName, root, "btnBoxName")
+        .at(5, 60, 230, 44)
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton_h.mif")
+        .focused(":/Buttons/b_ToggleButtons_f.mif")
+        .stateImage(":/Buttons/b_ToggleButton.mif");
+    make(ui.textBoxName, ui.btnBoxName, "textBoxName")
+        .at(10, 7, 210, 30)
+        .font(boldAA())
+        .plainText()
+        .pixelSize(14)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.spinBox1, root, "spinBox1")
+        .at(10, 220, 55, 115)
+        .widgetFont(Font().bold().pointSize(20))
+        .spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif",
+                    ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif")
+        .spinBackground(":/Buttons/b_page.mif")
+        .fontSize(20)
+        .cyclic();
     make(ui.textBoxPrior, root, "textBoxPrior").at(74, 258, 161, 41).font(boldAA().pointSize(12)).wordWrap();
-    make(ui.spinBox2, root, "spinBox2").at(70, 220, 55, 115).widgetFont(Font().bold().pointSize(20)).spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif", ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif").spinBackground(":/Buttons/b_page.mif").fontSize(20).cyclic();
-    make(ui.spinBox3, root, "spinBox3").at(130, 220, 55, 115).widgetFont(Font().bold().pointSize(20)).spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif", ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif").spinBackground(":/Buttons/b_page.mif").fontSize(20).cyclic();
+    make(ui.spinBox2, root, "spinBox2")
+        .at(70, 220, 55, 115)
+        .widgetFont(Font().bold().pointSize(20))
+        .spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif",
+                    ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif")
+        .spinBackground(":/Buttons/b_page.mif")
+        .fontSize(20)
+        .cyclic();
+    make(ui.spinBox3, root, "spinBox3")
+        .at(130, 220, 55, 115)
+        .widgetFont(Font().bold().pointSize(20))
+        .spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif",
+                    ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif")
+        .spinBackground(":/Buttons/b_page.mif")
+        .fontSize(20)
+        .cyclic();
 }
 
 void retranslateUi(Ui_AlarmClockDetailScreenClass &ui, QWidget *)

@@ -9,15 +9,40 @@ namespace {
 
 void setupUi(Ui_AlarmClockListItem &ui, QWidget *root)
 {
-    Root(root, "AlarmClockListItem").size(226, 53)
+    Root(root, "AlarmClockListItem")
+        .size(226, 53)
         .image("normal", ":/Buttons/b_list.mif")
         .image("pressed", ":/Buttons/b_list_h.mif")
         .property("eventPropagation", true);
 
-    make(ui.textBoxName, root, "textBoxName").at(77, 6, 74, 40).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(70, 0).sizeIncrement(3, 0).baseSize(40, 0).font(boldAA()).plainText().alignment(align::LeftVCentre).pixelSize(15).textBoxFlags(TextBoxFlags::FirstOn).content("Alarm long long");
-    make(ui.textBoxState, root, "textBoxState").at(37, 6, 30, 40).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(30, 0).font(boldAA()).alignment(align::LeftVCentre).pixelSize(13).content("OFF");
+    make(ui.textBoxName, root, "textBoxName")
+        .at(77, 6, 74, 40)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred)
+        .minSize(70, 0)
+        .sizeIncrement(3, 0)
+        .baseSize(40, 0)
+        .font(boldAA())
+        .plainText()
+        .alignment(align::LeftVCentre)
+        .pixelSize(15)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Alarm long long");
+    make(ui.textBoxState, root, "textBoxState")
+        .at(37, 6, 30, 40)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred)
+        .minSize(30, 0)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(13)
+        .content("OFF");
     make(ui.iconSplitter, root, "iconSplitter").at(68, 6, 8, 40).image(":/Bkgd/bkgd_split.mif");
-    make(ui.textBoxTypeTime, root, "textBoxTypeTime").at(150, 6, 70, 40).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).font(boldAA()).alignment(align::LeftVCentre).pixelSize(15).content("09:00");
+    make(ui.textBoxTypeTime, root, "textBoxTypeTime")
+        .at(150, 6, 70, 40)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(15)
+        .content("09:00");
     make(ui.iconState, root, "iconState").at(12, 10, 26, 32).minSize(24, 0).image(":/Icons/i_MenuIcon_AddAlarm.mif");
 }
 

@@ -18,7 +18,12 @@ void setupUi(Ui_AlarmClockListScreenClass &ui, QWidget *root)
     make(ui.listAlarmClocks, root, "listAlarmClocks").at(0, 80, 240, 265);
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelTitle, ui.icon, "labelTitle").enabled().at(60, 13, 120, 20).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(191, 13, 47, 20).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage")
+        .at(191, 13, 47, 20)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(12);
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 4, 38, 38).image(":/Icons/i_Alarms.mif");
 }
 

@@ -21,16 +21,41 @@ void setupUi(Ui_BravikEditItemScrClass &ui, QWidget *root)
     make(ui.txtName, ui.btnName, "txtName").at(9, 8, 150, 20).font(boldAA()).pixelSize(14);
     make(ui.lblFullName, root, "lblFullName").at(10, 67, 211, 20).font(boldAA()).pixelSize(14);
     make(ui.btnLocation, root, "btnLocation").enabled().at(6, 160, 223, 53).listButton().shiftOnPress(0, 0);
-    make(ui.txtUp, ui.btnLocation, "txtUp").at(55, 7, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);
-    make(ui.txtUpFunc, ui.btnLocation, "txtUpFunc").at(55, 26, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(13);
+    make(ui.txtUp, ui.btnLocation, "txtUp")
+        .at(55, 7, 153, 20)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(16);
+    make(ui.txtUpFunc, ui.btnLocation, "txtUpFunc")
+        .at(55, 26, 153, 20)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(13);
     make(ui.icon_2, ui.btnLocation, "icon_2").at(13, 7, 38, 38).image(":/Icons/i_assigntype_Location.mif");
     make(ui.btnSearch, root, "btnSearch").enabled().at(6, 270, 223, 53).listButton().shiftOnPress(0, 0);
-    make(ui.txtUp_4, ui.btnSearch, "txtUp_4").at(55, 7, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);
-    make(ui.txtUpFunc_4, ui.btnSearch, "txtUpFunc_4").at(55, 26, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(12).textBoxNumber(TextBoxNumber::FunctionCaption);
+    make(ui.txtUp_4, ui.btnSearch, "txtUp_4")
+        .at(55, 7, 153, 20)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(16);
+    make(ui.txtUpFunc_4, ui.btnSearch, "txtUpFunc_4")
+        .at(55, 26, 153, 20)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(12)
+        .textBoxNumber(TextBoxNumber::FunctionCaption);
     make(ui.icon_5, ui.btnSearch, "icon_5").at(13, 7, 38, 38).image(":/Icons/i_assigntype_Search.mif");
     make(ui.btnFunction, root, "btnFunction").enabled().at(6, 215, 223, 53).listButton().shiftOnPress(0, 0);
-    make(ui.txtUp_3, ui.btnFunction, "txtUp_3").at(55, 7, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);
-    make(ui.txtUpFunc_3, ui.btnFunction, "txtUpFunc_3").at(55, 26, 153, 20).font(boldAA()).alignment(align::LeftVCentre).pixelSize(13);
+    make(ui.txtUp_3, ui.btnFunction, "txtUp_3")
+        .at(55, 7, 153, 20)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(16);
+    make(ui.txtUpFunc_3, ui.btnFunction, "txtUpFunc_3")
+        .at(55, 26, 153, 20)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(13);
     make(ui.icon_4, ui.btnFunction, "icon_4").at(13, 7, 38, 38).image(":/Icons/i_assigntype_Function.mif");
     make(ui.lblFullName_2, root, "lblFullName_2").at(10, 139, 211, 20).font(boldAA()).pixelSize(14);
 }

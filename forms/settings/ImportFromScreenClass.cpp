@@ -9,20 +9,48 @@ namespace {
 
 void setupUi(Ui_ImportFromScreenClass &ui, QWidget *root)
 {
-    Root(root, "ImportFromScreenClass").size(240, 400)
+    Root(root, "ImportFromScreenClass")
+        .size(240, 400)
         .image("imageTop", ":/Bkgd/bkgd_ContextualMenu_Top.mif")
         .image("imageFill", ":/Bkgd/bkgd_ContextualMenu_Middle.mif")
         .image("imageBottom", ":/Bkgd/bkgd_ContextualMenu_Bottom.mif")
         .image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif")
         .property("clientAreaHeight", 110);
 
-    make(ui.btnClose, root, "btnClose").at(193, 130, 27, 27).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
-    make(ui.txtTitle, root, "txtTitle").at(45, 121, 141, 41).palette(whiteText()).font(boldAA()).alignment(align::Centre).pixelSize(18).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.btnFromSD, root, "btnFromSD").at(24, 170, 193, 51).normal(":/Buttons/b_ContextualMenu.mif").pressed(":/Buttons/b_ContextualMenu_h.mif").focused(":/Buttons/b_ContextualMenu_f.mif");
-    make(ui.txtSdCard, ui.btnFromSD, "txtSdCard").at(49, 9, 131, 31).font(boldAA()).alignment(align::LeftVCentre).pixelSize(20).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.btnClose, root, "btnClose")
+        .at(193, 130, 27, 27)
+        .normal(":/Buttons/b_ContextualMenu_Close.mif")
+        .pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.txtTitle, root, "txtTitle")
+        .at(45, 121, 141, 41)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(18)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.btnFromSD, root, "btnFromSD")
+        .at(24, 170, 193, 51)
+        .normal(":/Buttons/b_ContextualMenu.mif")
+        .pressed(":/Buttons/b_ContextualMenu_h.mif")
+        .focused(":/Buttons/b_ContextualMenu_f.mif");
+    make(ui.txtSdCard, ui.btnFromSD, "txtSdCard")
+        .at(49, 9, 131, 31)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(20)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconSdCard, ui.btnFromSD, "iconSdCard").at(0, 6, 38, 38).image(":/Icons/i_SD_Card.mif");
-    make(ui.btnFromDevice, root, "btnFromDevice").at(24, 221, 193, 51).normal(":/Buttons/b_ContextualMenu.mif").pressed(":/Buttons/b_ContextualMenu_h.mif").focused(":/Buttons/b_ContextualMenu_f.mif");
-    make(ui.txtDevice, ui.btnFromDevice, "txtDevice").at(49, 9, 131, 31).font(boldAA()).alignment(align::LeftVCentre).pixelSize(20).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.btnFromDevice, root, "btnFromDevice")
+        .at(24, 221, 193, 51)
+        .normal(":/Buttons/b_ContextualMenu.mif")
+        .pressed(":/Buttons/b_ContextualMenu_h.mif")
+        .focused(":/Buttons/b_ContextualMenu_f.mif");
+    make(ui.txtDevice, ui.btnFromDevice, "txtDevice")
+        .at(49, 9, 131, 31)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(20)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconDevice, ui.btnFromDevice, "iconDevice").at(0, 6, 38, 38).image(":/Icons/i_Device.mif");
     make(ui.icon, root, "icon").at(22, 128, 32, 32).image(":/Icons/i_PopUpQuestion.mif");
 }

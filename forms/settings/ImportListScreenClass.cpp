@@ -12,14 +12,40 @@ void setupUi(Ui_ImportListScreenClass &ui, QWidget *root)
     Root(root, "ImportListScreenClass").size(240, 400);
 
     listHeaderButton(ui.btnListHeader, root);
-    make(ui.txtPath, ui.btnListHeader, "txtPath").at(43, 23, 145, 17).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("");
-    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(195, 4, 41, 20).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).alignment(align::RightVCentre).pixelSize(12).content("1/1");
-    make(ui.txtNumOfItems, ui.btnListHeader, "txtNumOfItems").at(195, 23, 41, 20).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).alignment(align::RightVCentre).pixelSize(12).content("0");
-    make(ui.txtImportFrom, ui.btnListHeader, "txtImportFrom").at(43, 4, 145, 17).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(Font().family("MS Shell Dlg 2").bold().aa()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtPath, ui.btnListHeader, "txtPath")
+        .at(43, 23, 145, 17)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("");
+    make(ui.txtCurPage, ui.btnListHeader, "txtCurPage")
+        .at(195, 4, 41, 20)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .alignment(align::RightVCentre)
+        .pixelSize(12)
+        .content("1/1");
+    make(ui.txtNumOfItems, ui.btnListHeader, "txtNumOfItems")
+        .at(195, 23, 41, 20)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .alignment(align::RightVCentre)
+        .pixelSize(12)
+        .content("0");
+    make(ui.txtImportFrom, ui.btnListHeader, "txtImportFrom")
+        .at(43, 4, 145, 17)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(Font().family("MS Shell Dlg 2").bold().aa())
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconImport, ui.btnListHeader, "iconImport").at(2, 3, 38, 38).image(":/Icons/i_Import.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnClose, ui.statusBar, "btnClose").at(195, 10, 40, 40).normal(":/Buttons/b_ContextualMenu_Close.mif").pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.btnClose, ui.statusBar, "btnClose")
+        .at(195, 10, 40, 40)
+        .normal(":/Buttons/b_ContextualMenu_Close.mif")
+        .pressed(":/Buttons/b_ContextualMenu_Close_h.mif");
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.listItems, root, "listItems").at(0, 80, 240, 265);
 

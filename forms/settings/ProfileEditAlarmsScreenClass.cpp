@@ -13,33 +13,78 @@ void setupUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll").at(60, 7, 176, 43).normal(":/Buttons/b_BottomButton.mif").pressed(":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(8, 6, 161, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(13);
+    make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll")
+        .at(60, 7, 176, 43)
+        .normal(":/Buttons/b_BottomButton.mif")
+        .pressed(":/Buttons/b_BottomButton_h.mif")
+        .focused(":/Buttons/b_BottomButton_f.mif");
+    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll")
+        .at(8, 6, 161, 31)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(13);
     titleHeader(ui.iconTitleBar, root, "iconTitleBar");
-    make(ui.iconProfile, ui.iconTitleBar, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
-    make(ui.lblMapOptions_2, ui.iconTitleBar, "lblMapOptions_2").at(89, 1, 148, 40).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::LeftVCentre).wordWrap().pixelSize(16);
+    make(ui.iconProfile, ui.iconTitleBar, "iconProfile")
+        .at(4, 4, 38, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_Geocaching.mif");
+    make(ui.lblMapOptions_2, ui.iconTitleBar, "lblMapOptions_2")
+        .at(89, 1, 148, 40)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .wordWrap()
+        .pixelSize(16);
     make(ui.icon, ui.iconTitleBar, "icon").at(46, 4, 38, 38).image(":/Icons/i_Alarms.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 790).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 790);
+    make(ui.scrollArea, ui.backing, "scrollArea")
+        .at(0, 0, 240, 288)
+        .noFrame()
+        .frameShadow(QFrame::Plain)
+        .lineWidth(0)
+        .verticalScrollBar(Qt::ScrollBarAlwaysOn)
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, 0, 230, 790)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minSize(230, 790);
     make(ui.lblArrival, ui.scrollAreaWidgetContents, "lblArrival").at(10, 82, 215, 16).settingCaption();
     make(ui.comboOffCourse, ui.scrollAreaWidgetContents, "comboOffCourse").at(0, 30, 230, 44).standardComboBox();
     make(ui.comboArrival, ui.scrollAreaWidgetContents, "comboArrival").at(0, 100, 230, 44).standardComboBox();
     make(ui.lblOffCourse, ui.scrollAreaWidgetContents, "lblOffCourse").at(10, 12, 215, 16).settingCaption();
-    make(ui.comboArrivalDistance, ui.scrollAreaWidgetContents, "comboArrivalDistance").at(0, 170, 230, 44).standardComboBox();
-    make(ui.lblArrivalDistance, ui.scrollAreaWidgetContents, "lblArrivalDistance").at(10, 152, 215, 16).settingCaption();
+    make(ui.comboArrivalDistance, ui.scrollAreaWidgetContents, "comboArrivalDistance")
+        .at(0, 170, 230, 44)
+        .standardComboBox();
+    make(ui.lblArrivalDistance, ui.scrollAreaWidgetContents, "lblArrivalDistance")
+        .at(10, 152, 215, 16)
+        .settingCaption();
     make(ui.lblGPSFixLost, ui.scrollAreaWidgetContents, "lblGPSFixLost").at(10, 502, 215, 16).settingCaption();
-    make(ui.comboWaypointProximity, ui.scrollAreaWidgetContents, "comboWaypointProximity").at(0, 240, 230, 44).standardComboBox();
+    make(ui.comboWaypointProximity, ui.scrollAreaWidgetContents, "comboWaypointProximity")
+        .at(0, 240, 230, 44)
+        .standardComboBox();
     make(ui.lblPlaceProximity, ui.scrollAreaWidgetContents, "lblPlaceProximity").at(10, 362, 215, 16).settingCaption();
-    make(ui.lblWaypointProximity, ui.scrollAreaWidgetContents, "lblWaypointProximity").at(10, 222, 215, 16).settingCaption();
-    make(ui.lblGeocacheProximity, ui.scrollAreaWidgetContents, "lblGeocacheProximity").at(10, 292, 215, 16).settingCaption();
+    make(ui.lblWaypointProximity, ui.scrollAreaWidgetContents, "lblWaypointProximity")
+        .at(10, 222, 215, 16)
+        .settingCaption();
+    make(ui.lblGeocacheProximity, ui.scrollAreaWidgetContents, "lblGeocacheProximity")
+        .at(10, 292, 215, 16)
+        .settingCaption();
     make(ui.comboAlarmTone, ui.scrollAreaWidgetContents, "comboAlarmTone").at(0, 660, 230, 44).standardComboBox();
-    make(ui.comboGeocacheProximity, ui.scrollAreaWidgetContents, "comboGeocacheProximity").at(0, 310, 230, 44).standardComboBox();
-    make(ui.comboGPSFixAcquired, ui.scrollAreaWidgetContents, "comboGPSFixAcquired").at(0, 450, 230, 44).standardComboBox();
+    make(ui.comboGeocacheProximity, ui.scrollAreaWidgetContents, "comboGeocacheProximity")
+        .at(0, 310, 230, 44)
+        .standardComboBox();
+    make(ui.comboGPSFixAcquired, ui.scrollAreaWidgetContents, "comboGPSFixAcquired")
+        .at(0, 450, 230, 44)
+        .standardComboBox();
     make(ui.lblAlarmTone, ui.scrollAreaWidgetContents, "lblAlarmTone").at(10, 642, 215, 16).settingCaption();
     make(ui.comboGPSFixLost, ui.scrollAreaWidgetContents, "comboGPSFixLost").at(0, 520, 230, 44).standardComboBox();
     make(ui.lblGPSFixAcquired, ui.scrollAreaWidgetContents, "lblGPSFixAcquired").at(10, 433, 215, 16).settingCaption();
-    make(ui.comboPlaceProximity, ui.scrollAreaWidgetContents, "comboPlaceProximity").at(0, 380, 230, 44).standardComboBox();
+    make(ui.comboPlaceProximity, ui.scrollAreaWidgetContents, "comboPlaceProximity")
+        .at(0, 380, 230, 44)
+        .standardComboBox();
     make(ui.comboAlarmVolume, ui.scrollAreaWidgetContents, "comboAlarmVolume").at(0, 730, 230, 44).standardComboBox();
     make(ui.lblAlarmVolume, ui.scrollAreaWidgetContents, "lblAlarmVolume").at(10, 712, 215, 16).settingCaption();
     make(ui.lblAnchor, ui.scrollAreaWidgetContents, "lblAnchor").at(10, 572, 215, 16).settingCaption();
@@ -69,8 +114,10 @@ void retranslateUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
     ui.lblArrivalDistance->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Arrival Distance"));
     ui.lblGPSFixLost->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "GPS Fix Lost"));
     ui.lblPlaceProximity->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Place Proximity"));
-    ui.lblWaypointProximity->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Waypoint Proximity"));
-    ui.lblGeocacheProximity->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Geocache Proximity"));
+    ui.lblWaypointProximity->setContent(
+        QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Waypoint Proximity"));
+    ui.lblGeocacheProximity->setContent(
+        QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Geocache Proximity"));
     ui.lblAlarmTone->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Alarm Tone"));
     ui.lblGPSFixAcquired->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "GPS Fix Acquired"));
     ui.lblAlarmVolume->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Alarm Volume"));

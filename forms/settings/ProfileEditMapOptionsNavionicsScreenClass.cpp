@@ -16,19 +16,44 @@ void setupUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *root)
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     titleHeader(ui.iconTitle, root, "iconTitle");
-    make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
+    make(ui.iconProfile, ui.iconTitle, "iconProfile")
+        .at(4, 4, 38, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_Geocaching.mif");
     make(ui.icon, ui.iconTitle, "icon").at(41, 9, 28, 29).image(":/Icons/i_Navionics.mif");
-    make(ui.lblNavionicsCharts, ui.iconTitle, "lblNavionicsCharts").at(74, 2, 164, 43).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::LeftVCentre).wordWrap().pixelSize(16);
+    make(ui.lblNavionicsCharts, ui.iconTitle, "lblNavionicsCharts")
+        .at(74, 2, 164, 43)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .wordWrap()
+        .pixelSize(16);
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 430).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 430);
-    make(ui.comboContourLineSpacing, ui.scrollAreaWidgetContents, "comboContourLineSpacing").at(0, 98, 230, 44).standardComboBox();
+    make(ui.scrollArea, ui.backing, "scrollArea")
+        .at(0, 0, 240, 288)
+        .noFrame()
+        .frameShadow(QFrame::Plain)
+        .lineWidth(0)
+        .verticalScrollBar(Qt::ScrollBarAlwaysOn)
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, 0, 230, 430)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minSize(230, 430);
+    make(ui.comboContourLineSpacing, ui.scrollAreaWidgetContents, "comboContourLineSpacing")
+        .at(0, 98, 230, 44)
+        .standardComboBox();
     make(ui.comboDepthUnits, ui.scrollAreaWidgetContents, "comboDepthUnits").at(0, 308, 230, 44).standardComboBox();
-    make(ui.lblContourLineSpacing, ui.scrollAreaWidgetContents, "lblContourLineSpacing").at(10, 81, 215, 16).settingCaption();
+    make(ui.lblContourLineSpacing, ui.scrollAreaWidgetContents, "lblContourLineSpacing")
+        .at(10, 81, 215, 16)
+        .settingCaption();
     make(ui.lblSafetyDepth, ui.scrollAreaWidgetContents, "lblSafetyDepth").at(10, 151, 215, 16).settingCaption();
     make(ui.lblDepthUnits, ui.scrollAreaWidgetContents, "lblDepthUnits").at(10, 291, 215, 16).settingCaption();
     make(ui.comboSafetyDepth, ui.scrollAreaWidgetContents, "comboSafetyDepth").at(0, 168, 230, 44).standardComboBox();
-    make(ui.comboChartBoundaries, ui.scrollAreaWidgetContents, "comboChartBoundaries").at(0, 28, 230, 44).standardComboBox();
+    make(ui.comboChartBoundaries, ui.scrollAreaWidgetContents, "comboChartBoundaries")
+        .at(0, 28, 230, 44)
+        .standardComboBox();
     make(ui.lblChartBoundaries, ui.scrollAreaWidgetContents, "lblChartBoundaries").at(10, 11, 215, 16).settingCaption();
     make(ui.comboPresentation, ui.scrollAreaWidgetContents, "comboPresentation").at(0, 238, 230, 44).standardComboBox();
     make(ui.lblPresentation, ui.scrollAreaWidgetContents, "lblPresentation").at(10, 221, 215, 16).settingCaption();
@@ -40,16 +65,24 @@ void setupUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *root)
 {
     root->setProperty("windowTitle", QString());
-    ui.lblNavionicsCharts->setContent(QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Navionics Charts"));
-    ui.lblContourLineSpacing->setContent(QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Contour Line Spacing"));
-    ui.lblSafetyDepth->setContent(QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Safety Depth"));
-    ui.lblDepthUnits->setContent(QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Depth Units"));
-    ui.lblChartBoundaries->setContent(QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Chart Boundaries"));
-    ui.lblPresentation->setContent(QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Presentation"));
-    ui.lblHideCharts->setContent(QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Hide Charts"));
+    ui.lblNavionicsCharts->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Navionics Charts"));
+    ui.lblContourLineSpacing->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Contour Line Spacing"));
+    ui.lblSafetyDepth->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Safety Depth"));
+    ui.lblDepthUnits->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Depth Units"));
+    ui.lblChartBoundaries->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Chart Boundaries"));
+    ui.lblPresentation->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Presentation"));
+    ui.lblHideCharts->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Hide Charts"));
 }
 
-Form<Ui_ProfileEditMapOptionsNavionicsScreenClass, setupUi, retranslateUi> formProfileEditMapOptionsNavionicsScreenClass;
+Form<Ui_ProfileEditMapOptionsNavionicsScreenClass, setupUi, retranslateUi>
+    formProfileEditMapOptionsNavionicsScreenClass;
 
 } // namespace
 

@@ -16,16 +16,40 @@ void setupUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *root)
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     titleHeader(ui.iconTitle, root, "iconTitle");
-    make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
+    make(ui.iconProfile, ui.iconTitle, "iconProfile")
+        .at(4, 4, 38, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_Geocaching.mif");
     make(ui.icon, ui.iconTitle, "icon").at(41, 4, 38, 38).image(":/Icons/i_Maps.mif");
-    make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2").at(84, 2, 154, 43).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::LeftVCentre).wordWrap().pixelSize(16);
+    make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2")
+        .at(84, 2, 154, 43)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .wordWrap()
+        .pixelSize(16);
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 1368).sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred).minSize(230, 1368);
+    make(ui.scrollArea, ui.backing, "scrollArea")
+        .at(0, 0, 240, 288)
+        .noFrame()
+        .frameShadow(QFrame::Plain)
+        .lineWidth(0)
+        .verticalScrollBar(Qt::ScrollBarAlwaysOn)
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, 0, 230, 1368)
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred)
+        .minSize(230, 1368);
     make(ui.verticalLayoutWidget, ui.scrollAreaWidgetContents, "verticalLayoutWidget").at(0, 2, 240, 1371);
     layout(ui.vOptionsLayout, ui.verticalLayoutWidget, "vOptionsLayout").spacing(6);
-    make(ui.btnNavionicsChartOptions, ui.verticalLayoutWidget, "btnNavionicsChartOptions").normal(":/Buttons/b_Panel_01.mif").pressed(":/Buttons/b_Panel_01_h.mif").focused(":/Buttons/b_Panel_01_f.mif");
-    make(ui.lblNavionicsChartOptions, ui.btnNavionicsChartOptions, "lblNavionicsChartOptions").at(20, 13, 190, 16).settingCaption();
+    make(ui.btnNavionicsChartOptions, ui.verticalLayoutWidget, "btnNavionicsChartOptions")
+        .normal(":/Buttons/b_Panel_01.mif")
+        .pressed(":/Buttons/b_Panel_01_h.mif")
+        .focused(":/Buttons/b_Panel_01_f.mif");
+    make(ui.lblNavionicsChartOptions, ui.btnNavionicsChartOptions, "lblNavionicsChartOptions")
+        .at(20, 13, 190, 16)
+        .settingCaption();
     make(ui.otherMapOptions, ui.verticalLayoutWidget, "otherMapOptions");
     make(ui.lblGeocaches, ui.otherMapOptions, "lblGeocaches").at(10, 774, 215, 16).settingCaption();
     make(ui.comboGeocaches, ui.otherMapOptions, "comboGeocaches").at(0, 841, 230, 44).standardComboBox();
@@ -73,25 +97,32 @@ void retranslateUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *root)
 {
     root->setProperty("windowTitle", QString());
     ui.lblMapOptions_2->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map Options"));
-    ui.lblNavionicsChartOptions->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Navionics Chart Options"));
+    ui.lblNavionicsChartOptions->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Navionics Chart Options"));
     ui.lblGeocaches->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Geocaches"));
     ui.lblShadedRelief->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Shaded Relief"));
     ui.lblQuickInfo->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Quick Info: Data"));
-    ui.lblMapDetail->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map / Chart Detail", "ComboBox Caption"));
-    ui.lblPosDestLine->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Position Destination Line"));
+    ui.lblMapDetail->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map / Chart Detail", "ComboBox Caption"));
+    ui.lblPosDestLine->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Position Destination Line"));
     ui.lbMapDrawMode->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map Draw Mode"));
     ui.lblOrientation->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Orientation"));
     ui.lbWaypoints->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Waypoints"));
     ui.lblShowTracks->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Show Tracks"));
-    ui.lbShowMediaPoints->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Show Media Points"));
+    ui.lbShowMediaPoints->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Show Media Points"));
     ui.lblMapView->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map View"));
     ui.lbPOI->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "POI"));
     ui.lblMapFields->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map Fields"));
     ui.lblTopoLines->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Topo Lines"));
-    ui.lblOriginDestLine->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Origin Destination Line"));
-    ui.lbCurLocIcon->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Current Location Icon"));
+    ui.lblOriginDestLine->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Origin Destination Line"));
+    ui.lbCurLocIcon->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Current Location Icon"));
     ui.lbAutoZoom->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Auto Zoom"));
-    ui.lblQuickInfoStyle->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Quick Info: Style"));
+    ui.lblQuickInfoStyle->setContent(
+        QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Quick Info: Style"));
 }
 
 Form<Ui_ProfileEditMapOptionsScreenClass, setupUi, retranslateUi> formProfileEditMapOptionsScreenClass;

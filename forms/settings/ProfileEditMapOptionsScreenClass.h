@@ -7,7 +7,8 @@
 #include <QGridLayout>
 #include <QWidget>
 
-// The map settings of a profile, in a long scrolling panel: a button for the chart options and choices for each map option.
+// The map settings of a profile, in a long scrolling panel: a button
+// for the chart options and choices for each map option.
 struct Ui_ProfileEditMapOptionsScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

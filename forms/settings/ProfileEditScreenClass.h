@@ -5,7 +5,8 @@
 
 #include <QWidget>
 
-// Editing one profile: the profile name and icon in the title header and a kinetic list of the profile's setting groups.
+// Editing one profile: the profile name and icon in the title header
+// and a kinetic list of the profile's setting groups.
 struct Ui_ProfileEditScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

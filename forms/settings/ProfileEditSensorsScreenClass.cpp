@@ -13,10 +13,25 @@ void setupUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll").at(60, 7, 176, 43).normal(":/Buttons/b_BottomButton.mif").pressed(":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(8, 6, 161, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(13);
+    make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll")
+        .at(60, 7, 176, 43)
+        .normal(":/Buttons/b_BottomButton.mif")
+        .pressed(":/Buttons/b_BottomButton_h.mif")
+        .focused(":/Buttons/b_BottomButton_f.mif");
+    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll")
+        .at(8, 6, 161, 31)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(13);
     titleHeader(ui.iconTitle, root, "iconTitle");
-    make(ui.lblProfileName, ui.iconTitle, "lblProfileName").at(96, 12, 141, 20).palette(whiteText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);
+    make(ui.lblProfileName, ui.iconTitle, "lblProfileName")
+        .at(96, 12, 141, 20)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(16);
     titleIcon(ui.iconProfile, ui.iconTitle, "iconProfile", ":/Icons/i_Geocaching.mif");
     make(ui.icon, ui.iconTitle, "icon").at(46, 4, 38, 38).image(":/Icons/i_Sensors.mif");
     make(ui.backing, root, "backing").at(5, 70, 230, 281);
@@ -39,7 +54,8 @@ void retranslateUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
     ui.lblProfileName->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Sensors"));
     ui.lblCompass->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Electronic compass"));
     ui.lblBarometer->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Barometer"));
-    ui.lblSpeedThresh->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Switch to GPS Compass at the following Speed:"));
+    ui.lblSpeedThresh->setContent(
+        QCoreApplication::translate("ProfileEditSensorsScreenClass", "Switch to GPS Compass at the following Speed:"));
 }
 
 Form<Ui_ProfileEditSensorsScreenClass, setupUi, retranslateUi> formProfileEditSensorsScreenClass;

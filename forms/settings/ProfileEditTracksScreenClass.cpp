@@ -13,14 +13,36 @@ void setupUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll").at(60, 7, 176, 43).normal(":/Buttons/b_BottomButton.mif").pressed(":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(8, 6, 161, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(13);
+    make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll")
+        .at(60, 7, 176, 43)
+        .normal(":/Buttons/b_BottomButton.mif")
+        .pressed(":/Buttons/b_BottomButton_h.mif")
+        .focused(":/Buttons/b_BottomButton_f.mif");
+    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll")
+        .at(8, 6, 161, 31)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(13);
     titleHeader(ui.icon, root, "icon");
-    make(ui.lblMapOptions_2, ui.icon, "lblMapOptions_2").at(88, 4, 148, 38).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
-    make(ui.iconProfile, ui.icon, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
+    make(ui.lblMapOptions_2, ui.icon, "lblMapOptions_2")
+        .at(88, 4, 148, 38)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(16);
+    make(ui.iconProfile, ui.icon, "iconProfile")
+        .at(4, 4, 38, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_Geocaching.mif");
     make(ui.icon_2, ui.icon, "icon_2").at(46, 4, 38, 38).image(":/Icons/i_Tracks.mif");
     make(ui.comboLogMode, root, "comboLogMode").at(5, 97, 230, 44).standardComboBox().eventPropagation(false);
-    make(ui.comboLogModeDetail, root, "comboLogModeDetail").at(5, 147, 230, 44).standardComboBox().eventPropagation(false);
+    make(ui.comboLogModeDetail, root, "comboLogModeDetail")
+        .at(5, 147, 230, 44)
+        .standardComboBox()
+        .eventPropagation(false);
     make(ui.lblLogMode, root, "lblLogMode").at(10, 77, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
 

@@ -13,12 +13,32 @@ void setupUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll").at(60, 7, 176, 43).normal(":/Buttons/b_BottomButton.mif").pressed(":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(12, 6, 154, 31).palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).scaledContents(false).alignment(align::Centre).wordWrap().pixelSize(13);
+    make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll")
+        .at(60, 7, 176, 43)
+        .normal(":/Buttons/b_BottomButton.mif")
+        .pressed(":/Buttons/b_BottomButton_h.mif")
+        .focused(":/Buttons/b_BottomButton_f.mif");
+    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll")
+        .at(12, 6, 154, 31)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .scaledContents(false)
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(13);
     titleHeader(ui.iconTitle, root, "iconTitle");
-    make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2").at(86, 2, 148, 40).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::Centre).wordWrap().pixelSize(16);
+    make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2")
+        .at(86, 2, 148, 40)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .wordWrap()
+        .pixelSize(16);
     make(ui.icon, ui.iconTitle, "icon").at(46, 4, 38, 38).image(":/Icons/i_Units.mif");
-    make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Geocaching.mif");
+    make(ui.iconProfile, ui.iconTitle, "iconProfile")
+        .at(4, 4, 38, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_Geocaching.mif");
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
     make(ui.lblDistance, ui.backing, "lblDistance").at(10, 4, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.comboSpeed, ui.backing, "comboSpeed").at(0, 94, 230, 44).standardComboBox();

@@ -9,39 +9,98 @@ namespace {
 
 void setupUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
 {
-    Root(root, "SettingsBrightnessVolumeScreenClass").size(240, 400)
+    Root(root, "SettingsBrightnessVolumeScreenClass")
+        .size(240, 400)
         .property("font", QFont(Font().pointSize(1).normalWeight()));
 
     make(ui.iconTitleBar, root, "iconTitleBar").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.lblProfileName_3, ui.iconTitleBar, "lblProfileName_3").at(43, 4, 191, 38).titleText().wordWrap();
-    make(ui.iconBrightnessVolume, ui.iconTitleBar, "iconBrightnessVolume").at(4, 4, 38, 38).image(":/Icons/i_BrightnessVolume.mif");
+    make(ui.iconBrightnessVolume, ui.iconTitleBar, "iconBrightnessVolume")
+        .at(4, 4, 38, 38)
+        .image(":/Icons/i_BrightnessVolume.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.backing, root, "backing").at(0, 70, 240, 282);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 282).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 342).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 342);
-    make(ui.cbVibrate, ui.scrollAreaWidgetContents, "cbVibrate").at(2, 245, 230, 44).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").checkable().markPosition(20, 8).checkBoxFlag();
-    make(ui.lblVibrate_3, ui.cbVibrate, "lblVibrate_3").at(58, 12, 157, 20).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(14);
+    make(ui.scrollArea, ui.backing, "scrollArea")
+        .at(0, 0, 240, 282)
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding)
+        .verticalScrollBar(Qt::ScrollBarAlwaysOn)
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, 0, 230, 342)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minSize(230, 342);
+    make(ui.cbVibrate, ui.scrollAreaWidgetContents, "cbVibrate")
+        .at(2, 245, 230, 44)
+        .checkedImage(":/Icons/i_Checkbox_sel.mif")
+        .uncheckedImage(":/Icons/i_Checkbox.mif")
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton_h.mif")
+        .checkable()
+        .markPosition(20, 8)
+        .checkBoxFlag();
+    make(ui.lblVibrate_3, ui.cbVibrate, "lblVibrate_3")
+        .at(58, 12, 157, 20)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(14);
     make(ui.lblBackLight, ui.scrollAreaWidgetContents, "lblBackLight").at(11, 65, 211, 20).settingCaption();
     make(ui.lblBrightness, ui.scrollAreaWidgetContents, "lblBrightness").at(42, 11, 182, 20).settingCaption();
     make(ui.iconVolume, ui.scrollAreaWidgetContents, "iconVolume").at(0, 130, 38, 38).image(":/Icons/i_Volume.mif");
-    make(ui.sliderVolume, ui.scrollAreaWidgetContents, "sliderVolume").at(0, 163, 240, 32).sliderImages(":/Bkgd/Sliderbarbox.mif", ":/Bkgd/SliderbarBkgd_h.mif", ":/Bkgd/SliderbarBkgd.mif", ":/Icons/i_Plus.mif", ":/Icons/i_Minus.mif");
-    make(ui.iconBrightness, ui.scrollAreaWidgetContents, "iconBrightness").at(0, 0, 38, 38).image(":/Icons/i_Brightness.mif");
-    make(ui.cbMute, ui.scrollAreaWidgetContents, "cbMute").at(2, 198, 230, 44).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").checkable().markPosition(20, 8).checkBoxFlag();
-    make(ui.lblMute_2, ui.cbMute, "lblMute_2").at(58, 12, 157, 20).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(14);
+    make(ui.sliderVolume, ui.scrollAreaWidgetContents, "sliderVolume")
+        .at(0, 163, 240, 32)
+        .sliderImages(":/Bkgd/Sliderbarbox.mif", ":/Bkgd/SliderbarBkgd_h.mif", ":/Bkgd/SliderbarBkgd.mif",
+                      ":/Icons/i_Plus.mif", ":/Icons/i_Minus.mif");
+    make(ui.iconBrightness, ui.scrollAreaWidgetContents, "iconBrightness")
+        .at(0, 0, 38, 38)
+        .image(":/Icons/i_Brightness.mif");
+    make(ui.cbMute, ui.scrollAreaWidgetContents, "cbMute")
+        .at(2, 198, 230, 44)
+        .checkedImage(":/Icons/i_Checkbox_sel.mif")
+        .uncheckedImage(":/Icons/i_Checkbox.mif")
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton_h.mif")
+        .checkable()
+        .markPosition(20, 8)
+        .checkBoxFlag();
+    make(ui.lblMute_2, ui.cbMute, "lblMute_2")
+        .at(58, 12, 157, 20)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(14);
     make(ui.lblVolume, ui.scrollAreaWidgetContents, "lblVolume").at(42, 140, 181, 20).settingCaption();
-    make(ui.cbButtonSounds, ui.scrollAreaWidgetContents, "cbButtonSounds").at(2, 292, 230, 44).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").checkable().markPosition(20, 8).checkBoxFlag();
-    make(ui.lblVibrate_4, ui.cbButtonSounds, "lblVibrate_4").at(58, 12, 157, 20).font(boldAA()).scaledContents().alignment(align::LeftVCentre).pixelSize(14);
+    make(ui.cbButtonSounds, ui.scrollAreaWidgetContents, "cbButtonSounds")
+        .at(2, 292, 230, 44)
+        .checkedImage(":/Icons/i_Checkbox_sel.mif")
+        .uncheckedImage(":/Icons/i_Checkbox.mif")
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton_h.mif")
+        .checkable()
+        .markPosition(20, 8)
+        .checkBoxFlag();
+    make(ui.lblVibrate_4, ui.cbButtonSounds, "lblVibrate_4")
+        .at(58, 12, 157, 20)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .pixelSize(14);
     make(ui.comboBacklight, ui.scrollAreaWidgetContents, "comboBacklight").at(2, 85, 230, 44).standardComboBox();
-    make(ui.sliderBrightness, ui.scrollAreaWidgetContents, "sliderBrightness").at(0, 31, 240, 32).sliderImages(":/Bkgd/Sliderbarbox.mif", ":/Bkgd/SliderbarBkgd_h.mif", ":/Bkgd/SliderbarBkgd.mif", ":/Icons/i_Plus.mif", ":/Icons/i_Minus.mif");
+    make(ui.sliderBrightness, ui.scrollAreaWidgetContents, "sliderBrightness")
+        .at(0, 31, 240, 32)
+        .sliderImages(":/Bkgd/Sliderbarbox.mif", ":/Bkgd/SliderbarBkgd_h.mif", ":/Bkgd/SliderbarBkgd.mif",
+                      ":/Icons/i_Plus.mif", ":/Icons/i_Minus.mif");
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 }
 
 void retranslateUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
 {
     root->setProperty("windowTitle", QString());
-    ui.lblProfileName_3->setContent(QCoreApplication::translate("SettingsBrightnessVolumeScreenClass", "Brightness & Volume"));
+    ui.lblProfileName_3->setContent(
+        QCoreApplication::translate("SettingsBrightnessVolumeScreenClass", "Brightness & Volume"));
     ui.lblVibrate_3->setContent(QCoreApplication::translate("SettingsBrightnessVolumeScreenClass", "Vibrate"));
     ui.lblBackLight->setContent(QCoreApplication::translate("SettingsBrightnessVolumeScreenClass", "Backlight Timer"));
     ui.lblBrightness->setContent(QCoreApplication::translate("SettingsBrightnessVolumeScreenClass", "Brightness"));

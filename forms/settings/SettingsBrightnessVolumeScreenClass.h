@@ -5,7 +5,8 @@
 
 #include <QWidget>
 
-// Brightness and volume: two sliders, the backlight timer choice and check boxes for mute, vibrate and button sounds, in a scrolling panel.
+// Brightness and volume: two sliders, the backlight timer choice and check
+// boxes for mute, vibrate and button sounds, in a scrolling panel.
 struct Ui_SettingsBrightnessVolumeScreenClass : UiRecord {
     ZelIcon *iconTitleBar;
     ZelTextBox *lblProfileName_3;

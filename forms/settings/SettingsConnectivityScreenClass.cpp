@@ -9,11 +9,15 @@ namespace {
 
 void setupUi(Ui_SettingsConnectivityScreenClass &ui, QWidget *root)
 {
-    Root(root, "SettingsConnectivityScreenClass").size(240, 400)
-        .property("autoFillBackground", false);
+    Root(root, "SettingsConnectivityScreenClass").size(240, 400).property("autoFillBackground", false);
 
     titleHeader(ui.icon_2, root, "icon_2");
-    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2").at(43, 4, 191, 38).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2")
+        .at(43, 4, 191, 38)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(16);
     titleIcon(ui.icon, ui.icon_2, "icon", ":/Icons/i_Connectivity.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);

@@ -15,27 +15,68 @@ void setupUi(Ui_SettingsDateTimeScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.bottomBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
     titleHeader(ui.icon, root, "icon");
-    make(ui.labelName_4, ui.icon, "labelName_4").enabled().at(43, 4, 192, 38).palette(whiteText()).font(boldAA()).alignment(align::LeftVCentre).pixelSize(16);
+    make(ui.labelName_4, ui.icon, "labelName_4")
+        .enabled()
+        .at(43, 4, 192, 38)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .pixelSize(16);
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Date & Time.mif");
     make(ui.backing, root, "backing").at(0, 72, 240, 278);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 249).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed).maxSize(QWIDGETSIZE_MAX, 271).noFrame().frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAsNeeded).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, -91, 230, 340).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 340);
+    make(ui.scrollArea, ui.backing, "scrollArea")
+        .at(0, 0, 240, 249)
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed)
+        .maxSize(QWIDGETSIZE_MAX, 271)
+        .noFrame()
+        .frameShadow(QFrame::Plain)
+        .lineWidth(0)
+        .verticalScrollBar(Qt::ScrollBarAsNeeded)
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, -91, 230, 340)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minSize(230, 340);
     make(ui.comboTimeZone, ui.scrollAreaWidgetContents, "comboTimeZone").at(0, 230, 230, 44).standardComboBox();
     make(ui.comboTimeFormat, ui.scrollAreaWidgetContents, "comboTimeFormat").at(0, 90, 230, 44).standardComboBox();
     make(ui.comboDateFormat, ui.scrollAreaWidgetContents, "comboDateFormat").at(0, 20, 230, 44).standardComboBox();
     make(ui.lblTimeFormat, ui.scrollAreaWidgetContents, "lblTimeFormat").at(4, 70, 220, 16).settingCaption();
-    make(ui.btnTimeZone, ui.scrollAreaWidgetContents, "btnTimeZone").at(0, 290, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif").eventPropagation();
-    make(ui.label, ui.btnTimeZone, "label").at(13, 12, 215, 21).font(boldAA()).scaledContents().alignment(align::Centre).pixelSize(14);
+    make(ui.btnTimeZone, ui.scrollAreaWidgetContents, "btnTimeZone")
+        .at(0, 290, 230, 44)
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton_h.mif")
+        .focused(":/Buttons/b_ToggleButtons_f.mif")
+        .eventPropagation();
+    make(ui.label, ui.btnTimeZone, "label")
+        .at(13, 12, 215, 21)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::Centre)
+        .pixelSize(14);
     make(ui.lblDateFormat, ui.scrollAreaWidgetContents, "lblDateFormat").at(4, 0, 220, 16).settingCaption();
-    make(ui.textBox, ui.scrollAreaWidgetContents, "textBox").at(4, 140, 220, 20).font(boldAA().italic(false)).scaledContents().pixelSize(14);
-    make(ui.comboCalendarStartDay, ui.scrollAreaWidgetContents, "comboCalendarStartDay").at(0, 160, 230, 44).standardComboBox();
-    make(ui.lblTimeZone, ui.scrollAreaWidgetContents, "lblTimeZone").at(4, 210, 220, 16).font(boldAA()).scaledContents().alignment(align::LeftTop).pixelSize(14);
+    make(ui.textBox, ui.scrollAreaWidgetContents, "textBox")
+        .at(4, 140, 220, 20)
+        .font(boldAA().italic(false))
+        .scaledContents()
+        .pixelSize(14);
+    make(ui.comboCalendarStartDay, ui.scrollAreaWidgetContents, "comboCalendarStartDay")
+        .at(0, 160, 230, 44)
+        .standardComboBox();
+    make(ui.lblTimeZone, ui.scrollAreaWidgetContents, "lblTimeZone")
+        .at(4, 210, 220, 16)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::LeftTop)
+        .pixelSize(14);
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(7, 253, 226, 22);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(6);
     make(ui.lblDate, ui.layoutWidget, "lblDate").alignment(align::Centre);
     make(ui.lblTime, ui.layoutWidget, "lblTime").alignment(align::Centre);
-    make(ui.lblTimeZoneShift, ui.layoutWidget, "lblTimeZoneShift").layoutDirection(Qt::LeftToRight).alignment(align::Centre);
+    make(ui.lblTimeZoneShift, ui.layoutWidget, "lblTimeZoneShift")
+        .layoutDirection(Qt::LeftToRight)
+        .alignment(align::Centre);
 
     addMembers(ui.horizontalLayout, {ui.lblDate, ui.lblTime, ui.lblTimeZoneShift});
 }

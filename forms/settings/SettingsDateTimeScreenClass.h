@@ -7,7 +7,8 @@
 #include <QGridLayout>
 #include <QWidget>
 
-// Date and time: date format, time format, calendar start day, time zone with a button that opens the time-zone screen, and a line showing the current date, time and time-zone shift.
+// Date and time: date format, time format, calendar start day, time zone with a button that opens the time-zone screen,
+// and a line showing the current date, time and time-zone shift.
 struct Ui_SettingsDateTimeScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

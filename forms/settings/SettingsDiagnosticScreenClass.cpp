@@ -9,22 +9,59 @@ namespace {
 
 void setupUi(Ui_SettingsDiagnosticScreenClass &ui, QWidget *root)
 {
-    Root(root, "SettingsDiagnosticScreenClass").size(240, 400)
-        .property("autoFillBackground", false);
+    Root(root, "SettingsDiagnosticScreenClass").size(240, 400).property("autoFillBackground", false);
 
     titleHeader(ui.icon_2, root, "icon_2");
-    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2").at(44, 4, 183, 38).palette(whiteTextDimDisabled()).font(boldAA()).alignment(align::Centre).pixelSize(16);
+    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2")
+        .at(44, 4, 183, 38)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .alignment(align::Centre)
+        .pixelSize(16);
     titleIcon(ui.icon, ui.icon_2, "icon", ":/Icons/i_Diagnostics.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnAudioTest, root, "btnAudioTest").enabled().at(5, 80, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButton.mif").shiftOnPress(0, 0);
-    make(ui.lblAudioTest, ui.btnAudioTest, "lblAudioTest").at(41, 11, 173, 23).font(boldAA()).scaledContents().alignment(align::Centre).pixelSize(14);
+    make(ui.btnAudioTest, root, "btnAudioTest")
+        .enabled()
+        .at(5, 80, 230, 44)
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton.mif")
+        .focused(":/Buttons/b_ToggleButton.mif")
+        .shiftOnPress(0, 0);
+    make(ui.lblAudioTest, ui.btnAudioTest, "lblAudioTest")
+        .at(41, 11, 173, 23)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::Centre)
+        .pixelSize(14);
     make(ui.iconAudio, ui.btnAudioTest, "iconAudio").at(13, 10, 25, 25).image(":/Icons/i_PaneBtn_Music.mif");
-    make(ui.btnVideoTest, root, "btnVideoTest").enabled().at(5, 130, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButton.mif").shiftOnPress(0, 0);
-    make(ui.lblVideoTest, ui.btnVideoTest, "lblVideoTest").at(41, 11, 173, 23).font(boldAA()).scaledContents().alignment(align::Centre).pixelSize(14);
+    make(ui.btnVideoTest, root, "btnVideoTest")
+        .enabled()
+        .at(5, 130, 230, 44)
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton.mif")
+        .focused(":/Buttons/b_ToggleButton.mif")
+        .shiftOnPress(0, 0);
+    make(ui.lblVideoTest, ui.btnVideoTest, "lblVideoTest")
+        .at(41, 11, 173, 23)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::Centre)
+        .pixelSize(14);
     make(ui.iconVideo, ui.btnVideoTest, "iconVideo").at(13, 10, 25, 25).image(":/Icons/i_PaneBtn_Video.mif");
-    make(ui.btnTouchTest, root, "btnTouchTest").enabled().at(5, 180, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButton.mif").shiftOnPress(0, 0);
-    make(ui.lblTouchTest, ui.btnTouchTest, "lblTouchTest").at(41, 11, 173, 23).font(boldAA()).scaledContents().alignment(align::Centre).pixelSize(14);
+    make(ui.btnTouchTest, root, "btnTouchTest")
+        .enabled()
+        .at(5, 180, 230, 44)
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton.mif")
+        .focused(":/Buttons/b_ToggleButton.mif")
+        .shiftOnPress(0, 0);
+    make(ui.lblTouchTest, ui.btnTouchTest, "lblTouchTest")
+        .at(41, 11, 173, 23)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::Centre)
+        .pixelSize(14);
 }
 
 void retranslateUi(Ui_SettingsDiagnosticScreenClass &ui, QWidget *root)

@@ -18,17 +18,36 @@ void setupUi(Ui_SettingsGpsScreenClass &ui, QWidget *root)
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_GPS.mif");
     make(ui.lblGps, root, "lblGps").at(14, 71, 191, 16).font(boldAA()).pixelSize(14);
     make(ui.comboGpsOnOff, root, "comboGpsOnOff").at(4, 87, 230, 44).standardComboBox();
-    make(ui.btnFromMap, root, "btnFromMap").at(7, 156, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
+    make(ui.btnFromMap, root, "btnFromMap")
+        .at(7, 156, 230, 44)
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton_h.mif")
+        .focused(":/Buttons/b_ToggleButtons_f.mif");
     make(ui.lblFromMap, ui.btnFromMap, "lblFromMap").at(64, 14, 137, 16).font(boldAA()).pixelSize(14);
-    make(ui.ItemIcon, ui.btnFromMap, "ItemIcon").at(10, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Maps.mif");
+    make(ui.ItemIcon, ui.btnFromMap, "ItemIcon")
+        .at(10, 4, 38, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_Maps.mif");
     make(ui.lblSetGpsPos, root, "lblSetGpsPos").at(14, 138, 191, 16).font(boldAA()).pixelSize(14);
-    make(ui.btnCoordinates, root, "btnCoordinates").at(7, 201, 230, 44).normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButtons_f.mif");
+    make(ui.btnCoordinates, root, "btnCoordinates")
+        .at(7, 201, 230, 44)
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton_h.mif")
+        .focused(":/Buttons/b_ToggleButtons_f.mif");
     make(ui.lblCoordinates, ui.btnCoordinates, "lblCoordinates").at(64, 14, 137, 16).font(boldAA()).pixelSize(14);
-    make(ui.ItemIcon_1, ui.btnCoordinates, "ItemIcon_1").at(10, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_WP_Coordinates.mif");
+    make(ui.ItemIcon_1, ui.btnCoordinates, "ItemIcon_1")
+        .at(10, 4, 38, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_WP_Coordinates.mif");
     make(ui.PrimaryDatum, root, "PrimaryDatum").at(75, 270, 155, 18).settingCaption();
     make(ui.PrimaryCoordLabel, root, "PrimaryCoordLabel").at(14, 250, 56, 18).pixelSize(14);
     make(ui.PrimaryDatumLabel, root, "PrimaryDatumLabel").at(14, 270, 55, 18).pixelSize(14);
-    make(ui.PrimaryCoordEW, root, "PrimaryCoordEW").at(16, 289, 208, 60).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly().modifiable(false);
+    make(ui.PrimaryCoordEW, root, "PrimaryCoordEW")
+        .at(16, 289, 208, 60)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .font(Font().pointSize(13))
+        .readOnly()
+        .modifiable(false);
     make(ui.PrimaryCoord, root, "PrimaryCoord").at(75, 250, 155, 18).settingCaption();
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
 

@@ -5,7 +5,8 @@
 
 #include <QWidget>
 
-// GPS settings: GPS on or off, and setting the GPS position from a point on the map or from coordinates, with the current primary coordinate and datum.
+// GPS settings: GPS on or off, and setting the GPS position from a point on the map
+// or from coordinates, with the current primary coordinate and datum.
 struct Ui_SettingsGpsScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

@@ -13,7 +13,10 @@ void setupUi(Ui_SettingsLanguageScreenClass &ui, QWidget *root)
 
     bottomBar(ui.bottomBar, root, "bottomBar");
     backButton(ui.btnBack, ui.bottomBar);
-    make(ui.btnNext, ui.bottomBar, "btnNext").at(186, 7, 60, 43).normal(":/Buttons/b_Next.mif").pressed(":/Buttons/b_Next_h.mif");
+    make(ui.btnNext, ui.bottomBar, "btnNext")
+        .at(186, 7, 60, 43)
+        .normal(":/Buttons/b_Next.mif")
+        .pressed(":/Buttons/b_Next_h.mif");
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
     titleHeader(ui.icon, root, "icon");
     make(ui.lblTitle, ui.icon, "lblTitle").at(45, 10, 148, 26).titleText();

@@ -7,7 +7,8 @@
 #include <QGridLayout>
 #include <QWidget>
 
-// Memory: the sizes of the memory areas and buttons to use the SD card, clear memory, restore the factory defaults and format the SD card.
+// Memory: the sizes of the memory areas and buttons to use the SD card, clear
+// memory, restore the factory defaults and format the SD card.
 struct Ui_SettingsMemoryScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

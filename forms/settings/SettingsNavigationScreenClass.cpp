@@ -18,9 +18,17 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     make(ui.labelName_5, ui.icon, "labelName_5").enabled().at(45, 4, 181, 38).titleText().wordWrap();
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Navigation.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).verticalScrollBar(Qt::ScrollBarAlwaysOn).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollArea, ui.backing, "scrollArea")
+        .at(0, 0, 240, 288)
+        .verticalScrollBar(Qt::ScrollBarAlwaysOn)
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 233, 742);
-    layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").spacing(6).sizeConstraint(QLayout::SetDefaultConstraint).marginLeft(1).marginRight(2);
+    layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout")
+        .spacing(6)
+        .sizeConstraint(QLayout::SetDefaultConstraint)
+        .marginLeft(1)
+        .marginRight(2);
     make(ui.lblPrimCoordSys, ui.scrollAreaWidgetContents, "lblPrimCoordSys").settingCaption();
     make(ui.comboPrimCoordSys, ui.scrollAreaWidgetContents, "comboPrimCoordSys").standardComboBox();
     make(ui.lblPrimCoordZone, ui.scrollAreaWidgetContents, "lblPrimCoordZone").settingCaption();
@@ -43,7 +51,12 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     make(ui.comboAltimeterSrc, ui.scrollAreaWidgetContents, "comboAltimeterSrc").standardComboBox();
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 
-    addMembers(ui.verticalLayout, {ui.lblPrimCoordSys, ui.comboPrimCoordSys, ui.lblPrimCoordZone, ui.comboPrimCoordZone, ui.lblPrimCoordAccuracy, ui.comboPrimCoordAccuracy, ui.lblPrimMapDatum, ui.comboPrimMapDatum, ui.lblSecCoordSys, ui.comboSecCoordSys, ui.lblSecCoordZone, ui.comboSecCoordZone, ui.lblSecCoordAccuracy, ui.comboSecCoordAccuracy, ui.lblSecMapDatum, ui.comboSecMapDatum, ui.lblNorthRef, ui.comboNorthRef, ui.lblAltimeterSrc, ui.comboAltimeterSrc});
+    addMembers(ui.verticalLayout,
+               {ui.lblPrimCoordSys,      ui.comboPrimCoordSys,      ui.lblPrimCoordZone, ui.comboPrimCoordZone,
+                ui.lblPrimCoordAccuracy, ui.comboPrimCoordAccuracy, ui.lblPrimMapDatum,  ui.comboPrimMapDatum,
+                ui.lblSecCoordSys,       ui.comboSecCoordSys,       ui.lblSecCoordZone,  ui.comboSecCoordZone,
+                ui.lblSecCoordAccuracy,  ui.comboSecCoordAccuracy,  ui.lblSecMapDatum,   ui.comboSecMapDatum,
+                ui.lblNorthRef,          ui.comboNorthRef,          ui.lblAltimeterSrc,  ui.comboAltimeterSrc});
 
     ui.lblPrimCoordSys->setBuddy(ui.comboPrimCoordSys);
     ui.lblPrimCoordZone->setBuddy(ui.comboPrimCoordZone);
@@ -61,13 +74,19 @@ void retranslateUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
 {
     root->setProperty("windowTitle", QString());
     ui.labelName_5->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Navigation"));
-    ui.lblPrimCoordSys->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate System"));
-    ui.lblPrimCoordZone->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate Zone"));
-    ui.lblPrimCoordAccuracy->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate Accuracy"));
+    ui.lblPrimCoordSys->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate System"));
+    ui.lblPrimCoordZone->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate Zone"));
+    ui.lblPrimCoordAccuracy->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate Accuracy"));
     ui.lblPrimMapDatum->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Map Datum"));
-    ui.lblSecCoordSys->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate System"));
-    ui.lblSecCoordZone->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate Zone"));
-    ui.lblSecCoordAccuracy->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate Accuracy"));
+    ui.lblSecCoordSys->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate System"));
+    ui.lblSecCoordZone->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate Zone"));
+    ui.lblSecCoordAccuracy->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate Accuracy"));
     ui.lblSecMapDatum->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Map Datum"));
     ui.lblNorthRef->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "North Reference"));
     ui.lblAltimeterSrc->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Altimeter Source"));

@@ -7,7 +7,8 @@
 #include <QGridLayout>
 #include <QWidget>
 
-// Navigation settings: primary and secondary coordinate system, zone, accuracy and map datum, north reference and altimeter source, each a label with a combo box in one scrolling column.
+// Navigation settings: primary and secondary coordinate system, zone, accuracy and map datum, north reference and
+// altimeter source, each a label with a combo box in one scrolling column.
 struct Ui_SettingsNavigationScreenClass : UiRecord {
     ZelIcon *statusBar;
     ZelPushButton *btnBack;

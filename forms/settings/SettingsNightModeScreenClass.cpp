@@ -16,11 +16,29 @@ void setupUi(Ui_SettingsNightModeScreenClass &ui, QWidget *root)
     titleHeader(ui.icon, root, "icon");
     make(ui.labelName_4, ui.icon, "labelName_4").enabled().at(45, 4, 192, 38).titleText().wordWrap();
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Night Mode.mif");
-    make(ui.button_Auto, root, "button_Auto").at(5, 72, 230, 44).checkedImage(":/Icons/i_RadioButton_sel.mif").uncheckedImage(":/Icons/i_RadioButton.mif").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").markPosition(11, 8);
+    make(ui.button_Auto, root, "button_Auto")
+        .at(5, 72, 230, 44)
+        .checkedImage(":/Icons/i_RadioButton_sel.mif")
+        .uncheckedImage(":/Icons/i_RadioButton.mif")
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton_h.mif")
+        .markPosition(11, 8);
     make(ui.textBox, ui.button_Auto, "textBox").at(45, 10, 173, 25).settingCaption();
-    make(ui.button_ON, root, "button_ON").at(5, 121, 230, 44).checkedImage(":/Icons/i_RadioButton_sel.mif").uncheckedImage(":/Icons/i_RadioButton.mif").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").markPosition(11, 8);
+    make(ui.button_ON, root, "button_ON")
+        .at(5, 121, 230, 44)
+        .checkedImage(":/Icons/i_RadioButton_sel.mif")
+        .uncheckedImage(":/Icons/i_RadioButton.mif")
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton_h.mif")
+        .markPosition(11, 8);
     make(ui.textBox_2, ui.button_ON, "textBox_2").at(45, 10, 173, 25).settingCaption();
-    make(ui.button_OFF, root, "button_OFF").at(5, 170, 230, 44).checkedImage(":/Icons/i_RadioButton_sel.mif").uncheckedImage(":/Icons/i_RadioButton.mif").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButton_h.mif").markPosition(11, 8);
+    make(ui.button_OFF, root, "button_OFF")
+        .at(5, 170, 230, 44)
+        .checkedImage(":/Icons/i_RadioButton_sel.mif")
+        .uncheckedImage(":/Icons/i_RadioButton.mif")
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButton_h.mif")
+        .markPosition(11, 8);
     make(ui.textBox_3, ui.button_OFF, "textBox_3").at(45, 10, 173, 25).settingCaption();
 }
 

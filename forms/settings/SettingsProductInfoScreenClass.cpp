@@ -15,10 +15,20 @@ void setupUi(Ui_SettingsProductInfoScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(43, 4, 158, 38).titleText().wordWrap();
-    make(ui.labelPage, ui.icon, "labelPage").at(204, 11, 33, 26).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage")
+        .at(204, 11, 33, 26)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(12);
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_ProductInfo.mif");
     make(ui.listSettings, root, "listSettings").at(0, 140, 240, 190);
-    make(ui.textBoxSN, root, "textBoxSN").at(10, 80, 74, 20).font(boldAA()).scaledContents().alignment(align::RightVCentre).pixelSize(14);
+    make(ui.textBoxSN, root, "textBoxSN")
+        .at(10, 80, 74, 20)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(align::RightVCentre)
+        .pixelSize(14);
     make(ui.textBoxSNValue, root, "textBoxSNValue").at(85, 80, 150, 20).alignment(align::LeftVCentre).pixelSize(14);
     make(ui.backing, root, "backing").at(5, 72, 230, 36);
 

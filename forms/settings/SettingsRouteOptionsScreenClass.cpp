@@ -15,8 +15,14 @@ void setupUi(Ui_SettingsRouteOptionsScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     make(ui.lblRoutingMethod, root, "lblRoutingMethod").at(10, 79, 221, 20).settingCaption();
     make(ui.lblVihicleRouting, root, "lblVihicleRouting").at(10, 149, 220, 20).settingCaption();
-    make(ui.comboVehicleRouting, root, "comboVehicleRouting").at(5, 170, 230, 44).standardComboBox().eventPropagation(false);
-    make(ui.comboRoutingMethod, root, "comboRoutingMethod").at(5, 100, 230, 44).standardComboBox().eventPropagation(false);
+    make(ui.comboVehicleRouting, root, "comboVehicleRouting")
+        .at(5, 170, 230, 44)
+        .standardComboBox()
+        .eventPropagation(false);
+    make(ui.comboRoutingMethod, root, "comboRoutingMethod")
+        .at(5, 100, 230, 44)
+        .standardComboBox()
+        .eventPropagation(false);
     titleHeader(ui.icon, root, "icon");
     make(ui.labelName_4, ui.icon, "labelName_4").enabled().at(43, 4, 192, 38).titleText();
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Route Options.mif");

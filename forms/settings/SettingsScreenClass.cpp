@@ -17,7 +17,12 @@ void setupUi(Ui_SettingsScreenClass &ui, QWidget *root)
     make(ui.listSettings, root, "listSettings").at(0, 80, 240, 265);
     titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").enabled().at(60, 10, 120, 26).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage")
+        .at(191, 10, 47, 26)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(12);
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_settings.mif");
 }
 

@@ -16,14 +16,25 @@ void setupUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *root)
     titleHeader(ui.icon, root, "icon");
     make(ui.labelName_4, ui.icon, "labelName_4").enabled().at(0, 10, 240, 26).titleText();
     make(ui.backing, root, "backing").at(0, 72, 240, 278);
-    make(ui.chkDaylightSavings, ui.backing, "chkDaylightSavings").at(10, 110, 221, 50).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(0, 10);
-    make(ui.lblDaylightSavings, ui.chkDaylightSavings, "lblDaylightSavings").at(40, 9, 171, 31).font(boldAA()).alignment(align::LeftVCentre).wordWrap().pixelSize(14);
+    make(ui.chkDaylightSavings, ui.backing, "chkDaylightSavings")
+        .at(10, 110, 221, 50)
+        .checkedImage(":/Icons/i_Checkbox_sel.mif")
+        .uncheckedImage(":/Icons/i_Checkbox.mif")
+        .markPosition(0, 10);
+    make(ui.lblDaylightSavings, ui.chkDaylightSavings, "lblDaylightSavings")
+        .at(40, 9, 171, 31)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .wordWrap()
+        .pixelSize(14);
     make(ui.comboTimeZone, ui.backing, "comboTimeZone").at(5, 6, 230, 44).standardComboBox().eventPropagation(false);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(7, 251, 226, 25);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(6);
     make(ui.lblDate, ui.layoutWidget, "lblDate");
     make(ui.lblTime, ui.layoutWidget, "lblTime").alignment(align::Centre);
-    make(ui.lblTimeZoneShift, ui.layoutWidget, "lblTimeZoneShift").layoutDirection(Qt::LeftToRight).alignment(align::Centre);
+    make(ui.lblTimeZoneShift, ui.layoutWidget, "lblTimeZoneShift")
+        .layoutDirection(Qt::LeftToRight)
+        .alignment(align::Centre);
 
     addMembers(ui.horizontalLayout, {ui.lblDate, ui.lblTime, ui.lblTimeZoneShift});
 }

@@ -7,7 +7,8 @@
 #include <QGridLayout>
 #include <QWidget>
 
-// The parameters of a user-defined datum: Delta A, Delta F, Delta X, Y and Z, rotations about X, Y and Z and a scale factor, each a label above a coordinate entry control in one scrolling column.
+// The parameters of a user-defined datum: Delta A, Delta F, Delta X, Y and Z, rotations about X, Y and Z and a scale
+// factor, each a label above a coordinate entry control in one scrolling column.
 struct Ui_SettingsUserDatumScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

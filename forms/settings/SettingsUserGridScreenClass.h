@@ -7,7 +7,8 @@
 #include <QGridLayout>
 #include <QWidget>
 
-// The parameters of a user-defined grid: grid and sub-grid choices, origin and two points, azimuth of the central line, scale factor, unit conversion and false north and east.
+// The parameters of a user-defined grid: grid and sub-grid choices, origin and two points, azimuth of the central line,
+// scale factor, unit conversion and false north and east.
 struct Ui_SettingsUserGridScreenClass : UiRecord {
     ZelIcon *bottomBar;
     ZelPushButton *btnBack;

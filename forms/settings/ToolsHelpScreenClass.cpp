@@ -16,7 +16,13 @@ void setupUi(Ui_ToolsHelpScreenClass &ui, QWidget *root)
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(70, 7, 100, 31).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").enabled().at(191, 7, 47, 31).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage")
+        .enabled()
+        .at(191, 7, 47, 31)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(12);
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 4, 38, 38).image(":/Icons/i_Tutorial.mif");
     make(ui.list, root, "list").at(0, 80, 240, 265);
 }

@@ -9,7 +9,8 @@ namespace {
 
 void setupUi(Ui_ToolsListItem &ui, QWidget *root)
 {
-    Root(root, "ToolsListItem").size(231, 53)
+    Root(root, "ToolsListItem")
+        .size(231, 53)
         .image("normal", ":/Buttons/b_list.mif")
         .image("pressed", ":/Buttons/b_list_h.mif")
         .property("eventPropagation", true);
@@ -17,8 +18,29 @@ void setupUi(Ui_ToolsListItem &ui, QWidget *root)
     make(ui.icon, root, "icon").at(14, 7, 38, 38);
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(53, 5, 166, 42);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout").spacing(0);
-    make(ui.txtName, ui.horizontalLayoutWidget, "txtName").enabled().sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Expanding).minSize(50, 0).maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).alignment(align::LeftVCentre).wordWrap().noTextInteraction().pixelSize(16).textBoxFlags(TextBoxFlags::AllOff);
-    make(ui.txtValue, ui.horizontalLayoutWidget, "txtValue").enabled().sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding).minSize(0, 0).sizeIncrement(0, 0).font(aaFont()).scaledContents().alignment(align::LeftVCentre).indent(0).noTextInteraction().pixelSize(16).textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.txtName, ui.horizontalLayoutWidget, "txtName")
+        .enabled()
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Expanding)
+        .minSize(50, 0)
+        .maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
+        .font(boldAA())
+        .alignment(align::LeftVCentre)
+        .wordWrap()
+        .noTextInteraction()
+        .pixelSize(16)
+        .textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.txtValue, ui.horizontalLayoutWidget, "txtValue")
+        .enabled()
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding)
+        .minSize(0, 0)
+        .sizeIncrement(0, 0)
+        .font(aaFont())
+        .scaledContents()
+        .alignment(align::LeftVCentre)
+        .indent(0)
+        .noTextInteraction()
+        .pixelSize(16)
+        .textBoxFlags(TextBoxFlags::AllOff);
 
     addMembers(ui.horizontalLayout, {ui.txtName, ui.txtValue});
 }

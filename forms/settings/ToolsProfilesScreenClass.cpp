@@ -15,11 +15,24 @@ void setupUi(Ui_ToolsProfilesScreenClass &ui, QWidget *root)
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Profiles.mif").pressed(":/Icons/i_ToolBar_Profiles_h.mif");
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar")
+        .at(90, 6, 60, 43)
+        .normal(":/Icons/i_ToolBar_Profiles.mif")
+        .pressed(":/Icons/i_ToolBar_Profiles_h.mif");
     titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(50, 13, 140, 20).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").at(191, 2, 47, 20).palette(whiteText()).font(boldAA()).alignment(align::RightBottom).pixelSize(12);
-    make(ui.labelNumber, ui.icon, "labelNumber").at(191, 24, 47, 20).palette(whiteText()).font(boldAA()).alignment(align::RightTop).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage")
+        .at(191, 2, 47, 20)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::RightBottom)
+        .pixelSize(12);
+    make(ui.labelNumber, ui.icon, "labelNumber")
+        .at(191, 24, 47, 20)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::RightTop)
+        .pixelSize(12);
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Profiles.mif");
     make(ui.listProfiles, root, "listProfiles").at(0, 80, 240, 265);
 }

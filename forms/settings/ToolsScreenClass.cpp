@@ -13,7 +13,13 @@ void setupUi(Ui_ToolsScreenClass &ui, QWidget *root)
 
     titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(60, 6, 140, 34).titleText().wordWrap();
-    make(ui.labelPage, ui.icon, "labelPage").enabled().at(210, 7, 27, 31).palette(whiteText()).font(boldAA()).alignment(align::RightVCentre).pixelSize(12);
+    make(ui.labelPage, ui.icon, "labelPage")
+        .enabled()
+        .at(210, 7, 27, 31)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(align::RightVCentre)
+        .pixelSize(12);
     make(ui.iconTitle, ui.icon, "iconTitle").at(0, 0, 60, 43).image(":/Icons/i_ToolBar_Settings.mif");
     make(ui.listTools, root, "listTools").at(0, 80, 240, 265);
     bottomBar(ui.statusBar, root);

@@ -14,7 +14,13 @@ void setupUi(Ui_AreaCaclulateScreenClass &ui, QWidget *root)
         .property("windowTitle", QStringLiteral("AreaCaclulateScreen"));
 
     titleHeader(ui.icon, root, "icon");
-    make(ui.labelName, ui.icon, "labelName").at(45, 3, 189, 40).palette(whiteText()).font(boldAA()).pixelSize(16).alignment(align::LeftVCentre).wordWrap();
+    make(ui.labelName, ui.icon, "labelName")
+        .at(45, 3, 189, 40)
+        .palette(whiteText())
+        .font(boldAA())
+        .pixelSize(16)
+        .alignment(align::LeftVCentre)
+        .wordWrap();
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 3, 38, 38).image(":/Icons/i_AreaCalculation.mif");
     make(ui.btnWalkAround, root, "btnWalkAround").at(5, 75, 226, 53).listButton();
     make(ui.iconWA, ui.btnWalkAround, "iconWA").at(10, 10, 32, 32).image(":/Icons/i_MenuIcon_Start_Trip2.mif");

@@ -11,18 +11,35 @@ const Colours kWhiteButtonText = Colours().role(QPalette::ButtonText, kWhite, QC
 
 void setupUi(Ui_AreaCalcScreenClass &ui, QWidget *root)
 {
-    Root(root, "AreaCalcScreenClass")
-        .size(240, 399)
-        .popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 160);
+    Root(root, "AreaCalcScreenClass").size(240, 399).popupFrame(":/Bkgd/bkgd_ContextualMenu_Top.mif", 160);
 
-    make(ui.btnClose, root, "btnClose").at(190, 103, 27, 30).faces(":/Buttons/b_ContextualMenu_Close.mif", ":/Buttons/b_ContextualMenu_Close_h.mif");
+    make(ui.btnClose, root, "btnClose")
+        .at(190, 103, 27, 30)
+        .faces(":/Buttons/b_ContextualMenu_Close.mif", ":/Buttons/b_ContextualMenu_Close_h.mif");
     make(ui.iconTitle, root, "iconTitle").at(18, 97, 38, 38).image(":/Icons/i_AreaCalculation.mif");
-    make(ui.txtTitle, root, "txtTitle").at(59, 96, 130, 40).palette(whiteText()).font(boldAA()).pixelSize(16).alignment(align::Centre).wordWrap();
+    make(ui.txtTitle, root, "txtTitle")
+        .at(59, 96, 130, 40)
+        .palette(whiteText())
+        .font(boldAA())
+        .pixelSize(16)
+        .alignment(align::Centre)
+        .wordWrap();
     make(ui.txtInfo, root, "txtInfo").at(26, 158, 188, 85).pixelSize(16).alignment(align::HCentreTop).wordWrap();
     make(ui.btnStartTracking, root, "btnStartTracking").at(35, 256, 76, 46).minSize(76, 43).actionButton();
-    make(ui.textButton, ui.btnStartTracking, "textButton").at(3, 3, 73, 40).palette(kWhiteButtonText).font(boldAA()).pixelSize(16).alignment(align::Centre).wordWrap();
+    make(ui.textButton, ui.btnStartTracking, "textButton")
+        .at(3, 3, 73, 40)
+        .palette(kWhiteButtonText)
+        .font(boldAA())
+        .pixelSize(16)
+        .alignment(align::Centre)
+        .wordWrap();
     make(ui.btnCancel, root, "btnCancel").at(129, 256, 76, 46).minSize(76, 43).palette(kWhiteButtonText).actionButton();
-    make(ui.textButton_2, ui.btnCancel, "textButton_2").at(3, 3, 73, 40).font(boldAA()).pixelSize(16).alignment(align::Centre).wordWrap();
+    make(ui.textButton_2, ui.btnCancel, "textButton_2")
+        .at(3, 3, 73, 40)
+        .font(boldAA())
+        .pixelSize(16)
+        .alignment(align::Centre)
+        .wordWrap();
 }
 
 void retranslateUi(Ui_AreaCalcScreenClass &ui, QWidget *root)

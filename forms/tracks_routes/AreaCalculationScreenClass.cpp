@@ -9,14 +9,29 @@ namespace {
 
 void setupUi(Ui_AreaCalculationScreenClass &ui, QWidget *root)
 {
-    Root(root, "AreaCalculationScreenClass")
-        .size(240, 400);
+    Root(root, "AreaCalculationScreenClass").size(240, 400);
 
     make(ui.icon_2, root, "icon_2").at(10, 111, 218, 227).image(":/Bkgd/bkgd_Shade_DetailFonts.mif");
-    make(ui.lbl_Perimeter, ui.icon_2, "lbl_Perimeter").at(7, 22, 90, 18).palette(blackText()).font(normalWeightAA()).pixelSize(12);
+    make(ui.lbl_Perimeter, ui.icon_2, "lbl_Perimeter")
+        .at(7, 22, 90, 18)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(12);
     make(ui.lbl_Area, ui.icon_2, "lbl_Area").at(7, 4, 90, 18).palette(blackText()).font(normalWeightAA()).pixelSize(12);
-    make(ui.lbl_PerimeterVal, ui.icon_2, "lbl_PerimeterVal").at(94, 22, 117, 18).panelText().pixelSize(14).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOn).content("0.0");
-    make(ui.lbl_AreaVal, ui.icon_2, "lbl_AreaVal").at(94, 4, 117, 18).panelText().pixelSize(14).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOn).content("0.0");
+    make(ui.lbl_PerimeterVal, ui.icon_2, "lbl_PerimeterVal")
+        .at(94, 22, 117, 18)
+        .panelText()
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("0.0");
+    make(ui.lbl_AreaVal, ui.icon_2, "lbl_AreaVal")
+        .at(94, 4, 117, 18)
+        .panelText()
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("0.0");
     make(ui.MapWidget, ui.icon_2, "MapWidget").at(7, 42, 204, 180);
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar);

@@ -7,21 +7,40 @@
 namespace quarn::forms {
 namespace {
 
-const Colours kWhiteTextBothRoles = Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText);
+const Colours kWhiteTextBothRoles =
+    Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText);
 
 void setupUi(Ui_GotoRoutePtListScreenClass &ui, QWidget *root)
 {
-    Root(root, "GotoRoutePtListScreenClass")
-        .size(240, 400);
+    Root(root, "GotoRoutePtListScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.lstPoints, root, "lstPoints").at(0, 80, 240, 265).horizontalScrollBar(Qt::ScrollBarAlwaysOff);
     make(ui.icon_2, root, "icon_2").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.txtName, ui.icon_2, "txtName").at(49, 11, 131, 21).palette(kWhiteTextBothRoles).font(boldAA()).pixelSize(15).textBoxFlags(TextBoxFlags::AllOff);
-    make(ui.txtCurPage, ui.icon_2, "txtCurPage").at(182, 3, 51, 20).palette(whiteText()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable(false).content("0/0");
-    make(ui.txtNumOfPoints, ui.icon_2, "txtNumOfPoints").at(198, 23, 35, 20).palette(whiteText()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOnOfThree).clickable(false).content("0");
+    make(ui.txtName, ui.icon_2, "txtName")
+        .at(49, 11, 131, 21)
+        .palette(kWhiteTextBothRoles)
+        .font(boldAA())
+        .pixelSize(15)
+        .textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.txtCurPage, ui.icon_2, "txtCurPage")
+        .at(182, 3, 51, 20)
+        .palette(whiteText())
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable(false)
+        .content("0/0");
+    make(ui.txtNumOfPoints, ui.icon_2, "txtNumOfPoints")
+        .at(198, 23, 35, 20)
+        .palette(whiteText())
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree)
+        .clickable(false)
+        .content("0");
     make(ui.icon, ui.icon_2, "icon").at(5, 6, 38, 38).image(":/Icons/i_Routes.mif");
 }
 

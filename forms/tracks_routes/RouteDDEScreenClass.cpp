@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_RouteDDEScreenClass &ui, QWidget *root)
 {
-    Root(root, "RouteDDEScreenClass")
-        .size(240, 400);
+    Root(root, "RouteDDEScreenClass").size(240, 400);
 
     make(ui.btnSubTitle, root, "btnSubTitle").at(5, 72, 226, 44).panelButton();
     make(ui.layoutWidget_6, ui.btnSubTitle, "layoutWidget_6").at(10, 5, 211, 32);
@@ -23,13 +22,27 @@ void setupUi(Ui_RouteDDEScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_5, ui.area, "layoutWidget_5").at(0, 20, 211, 40);
     layout(ui.horizontalLayout, ui.layoutWidget_5, "horizontalLayout").spacing(6).margins(0, 0, 0, 0);
     make(ui.icon_2, ui.layoutWidget_5, "icon_2").image(":/Icons/i_DestinationIcon.mif");
-    make(ui.Distance, ui.layoutWidget_5, "Distance").maxSize(50, QWIDGETSIZE_MAX).palette(whiteTextRoleDimDisabled()).pixelSize(13);
-    make(ui.txtDistance, ui.layoutWidget_5, "txtDistance").palette(whiteTextRoleDimDisabled()).font(boldAA()).pixelSize(13).content("2.3");
+    make(ui.Distance, ui.layoutWidget_5, "Distance")
+        .maxSize(50, QWIDGETSIZE_MAX)
+        .palette(whiteTextRoleDimDisabled())
+        .pixelSize(13);
+    make(ui.txtDistance, ui.layoutWidget_5, "txtDistance")
+        .palette(whiteTextRoleDimDisabled())
+        .font(boldAA())
+        .pixelSize(13)
+        .content("2.3");
     make(ui.gridLayoutWidget, ui.area, "gridLayoutWidget").at(0, 60, 218, 51);
     layout(ui.gridLayout, ui.gridLayoutWidget, "gridLayout").margins(0, 0, 0, 0);
     make(ui.icon_3, ui.gridLayoutWidget, "icon_3").image(":/Icons/i_Elevation.mif");
-    make(ui.Distance_2, ui.gridLayoutWidget, "Distance_2").maxSize(100, QWIDGETSIZE_MAX).palette(whiteTextRoleDimDisabled()).pixelSize(13);
-    make(ui.txtElevationChange, ui.gridLayoutWidget, "txtElevationChange").palette(whiteTextRoleDimDisabled()).font(boldAA()).pixelSize(13).content("2.3");
+    make(ui.Distance_2, ui.gridLayoutWidget, "Distance_2")
+        .maxSize(100, QWIDGETSIZE_MAX)
+        .palette(whiteTextRoleDimDisabled())
+        .pixelSize(13);
+    make(ui.txtElevationChange, ui.gridLayoutWidget, "txtElevationChange")
+        .palette(whiteTextRoleDimDisabled())
+        .font(boldAA())
+        .pixelSize(13)
+        .content("2.3");
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
     bottomBar(ui.statusBar, root);
     barGoButton(ui.btnGo, ui.statusBar);

@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_RouteDescriptionScreenClass &ui, QWidget *root)
 {
-    Root(root, "RouteDescriptionScreenClass")
-        .size(240, 400);
+    Root(root, "RouteDescriptionScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     barGoButton(ui.btnGo, ui.statusBar);
@@ -20,9 +19,14 @@ void setupUi(Ui_RouteDescriptionScreenClass &ui, QWidget *root)
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
     make(ui.btnDescription, root, "btnDescription").at(7, 70, 226, 44).panelButton();
     make(ui.label_3, ui.btnDescription, "label_3").at(38, 10, 149, 22).font(boldAA()).pixelSize(12);
-    make(ui.iconPaneLocation_3, ui.btnDescription, "iconPaneLocation_3").at(10, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
+    make(ui.iconPaneLocation_3, ui.btnDescription, "iconPaneLocation_3")
+        .at(10, 10, 25, 22)
+        .image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.backing, root, "backing").at(5, 111, 230, 240);
-    make(ui.txtDescription, ui.backing, "txtDescription").at(0, 0, 230, 240).font(Font().pointSize(10).bold()).noAutoFillBackground();
+    make(ui.txtDescription, ui.backing, "txtDescription")
+        .at(0, 0, 230, 240)
+        .font(Font().pointSize(10).bold())
+        .noAutoFillBackground();
 }
 
 void retranslateUi(Ui_RouteDescriptionScreenClass &ui, QWidget *)

@@ -16,12 +16,35 @@ void setupUi(Ui_RouteListItemClass &ui, QWidget *root)
         .image("focused", ":/Buttons/b_list_h.mif")
         .property("eventPropagation", true);
 
-    make(ui.textName, root, "textName").at(50, 5, 79, 20).minSize(79, 0).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
-    make(ui.textPointsCount, root, "textPointsCount").at(130, 5, 54, 20).minSize(0, 0).font(normalWeightAA()).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn).content("Points");
-    make(ui.textDistance, root, "textDistance").at(50, 26, 64, 20).minSize(0, 0).font(normalWeightAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Distance");
+    make(ui.textName, root, "textName")
+        .at(50, 5, 79, 20)
+        .minSize(79, 0)
+        .font(boldAA())
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Name");
+    make(ui.textPointsCount, root, "textPointsCount")
+        .at(130, 5, 54, 20)
+        .minSize(0, 0)
+        .font(normalWeightAA())
+        .pixelSize(10)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Points");
+    make(ui.textDistance, root, "textDistance")
+        .at(50, 26, 64, 20)
+        .minSize(0, 0)
+        .font(normalWeightAA())
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Distance");
     make(ui.icon, root, "icon").at(9, 7, 38, 38).image(":/Icons/i_Route.mif");
     make(ui.ItemIcon_Picture, ui.icon, "ItemIcon_Picture").at(19, 18, 20, 20).image(":/Icons/i_MediaAttached.mif");
-    make(ui.textElvChange, root, "textElvChange").at(120, 26, 64, 20).font(normalWeightAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Elevation");
+    make(ui.textElvChange, root, "textElvChange")
+        .at(120, 26, 64, 20)
+        .font(normalWeightAA())
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Elevation");
     make(ui.btnGo, root, "btnGo").at(179, 6, 41, 41).goButton();
     make(ui.favoriteIcon, root, "favoriteIcon").at(29, 8, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
 }

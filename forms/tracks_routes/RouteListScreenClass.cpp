@@ -9,20 +9,40 @@ namespace {
 
 void setupUi(Ui_RouteListScreenClass &ui, QWidget *root)
 {
-    Root(root, "RouteListScreenClass")
-        .size(240, 400);
+    Root(root, "RouteListScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 10, 120, 35);
     make(ui.lvRoutes, root, "lvRoutes").at(0, 70, 240, 280);
-    make(ui.titleButton, root, "titleButton").at(5, 26, 230, 42).faces(":/Bkgd/bkgd_TitleArea.mif", ":/Bkgd/bkgd_TitleArea_h.mif").focused(":/Bkgd/bkgd_TitleArea_f.mif");
+    make(ui.titleButton, root, "titleButton")
+        .at(5, 26, 230, 42)
+        .faces(":/Bkgd/bkgd_TitleArea.mif", ":/Bkgd/bkgd_TitleArea_h.mif")
+        .focused(":/Bkgd/bkgd_TitleArea_f.mif");
     make(ui.backing, ui.titleButton, "backing").at(0, 0, 230, 42);
     make(ui.txtWaypoints, ui.backing, "txtWaypoints").at(38, 2, 131, 20).font(boldAA()).pixelSize(17);
-    make(ui.txtNumOfCaches, ui.backing, "txtNumOfCaches").at(188, 20, 35, 20).font(boldAA()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::FirstOnOfThree).clickable(false).content("0");
-    make(ui.txtFilter, ui.backing, "txtFilter").at(38, 20, 151, 20).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOnOfThree).clickable(false);
-    make(ui.txtCurPage, ui.backing, "txtCurPage").at(170, 2, 53, 16).font(boldAA()).pixelSize(13).alignment(align::RightVCentre).textBoxFlags(TextBoxFlags::AllOffOfThree).clickable(false).content("0/0");
+    make(ui.txtNumOfCaches, ui.backing, "txtNumOfCaches")
+        .at(188, 20, 35, 20)
+        .font(boldAA())
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree)
+        .clickable(false)
+        .content("0");
+    make(ui.txtFilter, ui.backing, "txtFilter")
+        .at(38, 20, 151, 20)
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree)
+        .clickable(false);
+    make(ui.txtCurPage, ui.backing, "txtCurPage")
+        .at(170, 2, 53, 16)
+        .font(boldAA())
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree)
+        .clickable(false)
+        .content("0/0");
     make(ui.icon, ui.backing, "icon").at(0, 2, 38, 38).image(":/Icons/i_Routes.mif");
 }
 

@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_RouteMediaScreenClass &ui, QWidget *root)
 {
-    Root(root, "RouteMediaScreenClass")
-        .size(240, 400);
+    Root(root, "RouteMediaScreenClass").size(240, 400);
 
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
     bottomBar(ui.statusBar, root);

@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_RouteOptionsScreenClass &ui, QWidget *root)
 {
-    Root(root, "RouteOptionsScreenClass")
-        .size(240, 400);
+    Root(root, "RouteOptionsScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -20,19 +19,41 @@ void setupUi(Ui_RouteOptionsScreenClass &ui, QWidget *root)
     contextMenuButton(ui.btnContextMenu, ui.statusBar, aaFont());
     make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).panelButton();
     make(ui.dateTimeLabel_2, ui.btnSubTitle, "dateTimeLabel_2").at(36, 11, 91, 21).panelText().pixelSize(12);
-    make(ui.iconOptions, ui.btnSubTitle, "iconOptions").at(180, 7, 25, 22).statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_PaneBtn_Pedestrian.mif", ":/Icons/i_PaneBtn_Bike.mif", ":/Icons/i_PaneBtn_Car.mif"});
-    make(ui.iconPaneLocation_2, ui.btnSubTitle, "iconPaneLocation_2").at(10, 11, 25, 22).image(":/Icons/i_PaneBtn_Options.mif");
+    make(ui.iconOptions, ui.btnSubTitle, "iconOptions")
+        .at(180, 7, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_PaneBtn_Pedestrian.mif", ":/Icons/i_PaneBtn_Bike.mif",
+                       ":/Icons/i_PaneBtn_Car.mif"});
+    make(ui.iconPaneLocation_2, ui.btnSubTitle, "iconPaneLocation_2")
+        .at(10, 11, 25, 22)
+        .image(":/Icons/i_PaneBtn_Options.mif");
     make(ui.btnDelete, root, "btnDelete").at(4, 306, 230, 44).toggleButton();
-    make(ui.labelPictures, ui.btnDelete, "labelPictures").at(10, 12, 211, 21).panelText().pixelSize(12).alignment(align::Centre);
+    make(ui.labelPictures, ui.btnDelete, "labelPictures")
+        .at(10, 12, 211, 21)
+        .panelText()
+        .pixelSize(12)
+        .alignment(align::Centre);
     make(ui.txtWaypointSource, root, "txtWaypointSource").at(15, 281, 211, 20).pixelSize(12).content("some path here");
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
     make(ui.backing, root, "backing").at(0, 116, 240, 237);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(3, 5, 232, 157);
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(6).margins(0, 0, 0, 0);
-    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).pixelSize(14).routeComboBox().textMargin(20);
-    make(ui.cmbRouteVehicle, ui.layoutWidget, "cmbRouteVehicle").font(Font().bold()).pixelSize(14).routeComboBox().textMargin(20).popupItemSpacing(8);
+    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod")
+        .font(Font().bold())
+        .pixelSize(14)
+        .routeComboBox()
+        .textMargin(20);
+    make(ui.cmbRouteVehicle, ui.layoutWidget, "cmbRouteVehicle")
+        .font(Font().bold())
+        .pixelSize(14)
+        .routeComboBox()
+        .textMargin(20)
+        .popupItemSpacing(8);
     make(ui.btnOptions, ui.layoutWidget, "btnOptions").toggleButton();
-    make(ui.btnOptionsTitle, ui.btnOptions, "btnOptionsTitle").at(10, 11, 211, 21).panelText().pixelSize(12).alignment(align::Centre);
+    make(ui.btnOptionsTitle, ui.btnOptions, "btnOptionsTitle")
+        .at(10, 11, 211, 21)
+        .panelText()
+        .pixelSize(12)
+        .alignment(align::Centre);
     spacer(ui.verticalSpacer, 20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
 
     addMembers(ui.verticalLayout, {ui.cmbRouteMethod, ui.cmbRouteVehicle, ui.btnOptions, ui.verticalSpacer});

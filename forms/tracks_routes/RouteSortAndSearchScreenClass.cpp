@@ -9,15 +9,24 @@ namespace {
 
 void setupUi(Ui_RouteSortAndSearchScreenClass &ui, QWidget *root)
 {
-    Root(root, "RouteSortAndSearchScreenClass")
-        .size(240, 400);
+    Root(root, "RouteSortAndSearchScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).pixelSize(18).alignment(align::Centre).wordWrap();
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .font(boldAA())
+        .pixelSize(18)
+        .alignment(align::Centre)
+        .wordWrap();
     make(ui.btnSearch, root, "btnSearch").at(5, 309, 230, 44).toggleButton().eventPropagation();
-    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3")
+        .at(12, 11, 201, 21)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(14);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 101, 241, 201);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6).margins(0, 0, 0, 0);
     make(ui.btnNearestSort, ui.verticalLayoutWidget, "btnNearestSort").radioChoice();
@@ -30,11 +39,19 @@ void setupUi(Ui_RouteSortAndSearchScreenClass &ui, QWidget *root)
     make(ui.stackedWidget, root, "stackedWidget").at(7, 60, 226, 40);
     make(ui.pageAll, nullptr, "pageAll");
     make(ui.btnShowAll, ui.pageAll, "btnShowAll").at(-3, -4, 230, 44).toggleButton();
-    make(ui.lblWptFilterTitle, ui.btnShowAll, "lblWptFilterTitle").at(12, 11, 51, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.lblWptFilterTitle, ui.btnShowAll, "lblWptFilterTitle")
+        .at(12, 11, 51, 21)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(14);
     make(ui.lblWptFilter, ui.btnShowAll, "lblWptFilter").at(63, 11, 131, 21).panelText().pixelSize(14);
     make(ui.pageFavorites, nullptr, "pageFavorites");
     make(ui.btnShowFavorites, ui.pageFavorites, "btnShowFavorites").at(-3, -4, 230, 44).toggleButton();
-    make(ui.lblWptFilterTitle_3, ui.btnShowFavorites, "lblWptFilterTitle_3").at(12, 11, 51, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.lblWptFilterTitle_3, ui.btnShowFavorites, "lblWptFilterTitle_3")
+        .at(12, 11, 51, 21)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(14);
     make(ui.lblWptFilter_3, ui.btnShowFavorites, "lblWptFilter_3").at(63, 11, 131, 21).panelText().pixelSize(14);
 
     addMembers(ui.verticalLayout, {ui.btnNearestSort, ui.btnDateCreatedSort, ui.btnNameSort, ui.verticalSpacer});

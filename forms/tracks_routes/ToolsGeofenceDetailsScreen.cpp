@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_ToolsGeofenceDetailsScreen &ui, QWidget *root)
 {
-    Root(root, "ToolsGeofenceDetailsScreen")
-        .size(240, 400);
+    Root(root, "ToolsGeofenceDetailsScreen").size(240, 400);
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -19,20 +18,86 @@ void setupUi(Ui_ToolsGeofenceDetailsScreen &ui, QWidget *root)
     make(ui.btnDelete, ui.statusBar, "btnDelete").at(164, 7, 76, 43).actionButton();
     make(ui.iconDelete, ui.btnDelete, "iconDelete").at(22, 7, 32, 32).image(":/Icons/i_MenuIcon_Delete.mif");
     make(ui.iconTitleBar, root, "iconTitleBar").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.lblGeofenceAreaName, ui.iconTitleBar, "lblGeofenceAreaName").at(0, 7, 240, 20).palette(whiteText()).font(boldAA()).pixelSize(16).alignment(align::Centre).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.comboProximityAlert, root, "comboProximityAlert").at(7, 210, 230, 44).widgetFont(Font().bold().pointSize(9)).pixelSize(-1).normal(":/Buttons/b_ToggleButton.mif").focused(":/Buttons/b_ToggleButtons_f.mif").pressed(":/Buttons/b_ToggleButton_h.mif").arrowImages(":/Icons/i_DropDown_Arrow.mif", ":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 3).itemImages(":/Buttons/b_DropDown_Item.mif", ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif").textMargin(16).eventPropagation();
-    make(ui.buttonBorderAlert, root, "buttonBorderAlert").at(7, 66, 230, 44).toggleIcon(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButton.mif").stateImage(":/Buttons/b_ToggleButton.mif");
-    make(ui.lblShowOnMap_2, ui.buttonBorderAlert, "lblShowOnMap_2").at(41, -2, 121, 44).font(normalWeightAA()).pixelSize(18).alignment(align::LeftVCentre);
-    make(ui.icon, ui.buttonBorderAlert, "icon").at(2, 2, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_BaseMap.mif");
-    make(ui.lblBorderAlert, ui.buttonBorderAlert, "lblBorderAlert").at(167, -2, 41, 44).font(normalWeightAA()).pixelSize(18).alignment(align::LeftVCentre);
-    make(ui.buttonProximityAlert, root, "buttonProximityAlert").at(7, 117, 230, 44).toggleIcon(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButton.mif").stateImage(":/Buttons/b_ToggleButton.mif");
-    make(ui.lblShowOnMap_3, ui.buttonProximityAlert, "lblShowOnMap_3").at(41, -1, 121, 44).font(normalWeightAA()).pixelSize(18).alignment(align::LeftVCentre);
-    make(ui.icon_2, ui.buttonProximityAlert, "icon_2").at(2, 3, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_BaseMap.mif");
-    make(ui.lblProximityAlert, ui.buttonProximityAlert, "lblProximityAlert").at(167, -1, 41, 44).font(normalWeightAA()).pixelSize(18).alignment(align::LeftVCentre);
-    make(ui.chkShowOnMap, root, "chkShowOnMap").at(7, 260, 230, 44).toggleIcon(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(10, 9).faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif").focused(":/Buttons/b_ToggleButton.mif").stateImage(":/Buttons/b_ToggleButton.mif");
-    make(ui.lblShowOnMap_7, ui.chkShowOnMap, "lblShowOnMap_7").at(47, 0, 151, 44).font(normalWeightAA()).pixelSize(18).alignment(align::LeftVCentre);
+    make(ui.lblGeofenceAreaName, ui.iconTitleBar, "lblGeofenceAreaName")
+        .at(0, 7, 240, 20)
+        .palette(whiteText())
+        .font(boldAA())
+        .pixelSize(16)
+        .alignment(align::Centre)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.comboProximityAlert, root, "comboProximityAlert")
+        .at(7, 210, 230, 44)
+        .widgetFont(Font().bold().pointSize(9))
+        .pixelSize(-1)
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .focused(":/Buttons/b_ToggleButtons_f.mif")
+        .pressed(":/Buttons/b_ToggleButton_h.mif")
+        .arrowImages(":/Icons/i_DropDown_Arrow.mif", ":/Icons/i_DropDown_Arrow_h.mif")
+        .arrowOrigin(180, 3)
+        .itemImages(":/Buttons/b_DropDown_Item.mif", ":/Buttons/b_DropDown_Item_f.mif",
+                    ":/Buttons/b_DropDown_Item_h.mif")
+        .textMargin(16)
+        .eventPropagation();
+    make(ui.buttonBorderAlert, root, "buttonBorderAlert")
+        .at(7, 66, 230, 44)
+        .toggleIcon(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif")
+        .faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif")
+        .focused(":/Buttons/b_ToggleButton.mif")
+        .stateImage(":/Buttons/b_ToggleButton.mif");
+    make(ui.lblShowOnMap_2, ui.buttonBorderAlert, "lblShowOnMap_2")
+        .at(41, -2, 121, 44)
+        .font(normalWeightAA())
+        .pixelSize(18)
+        .alignment(align::LeftVCentre);
+    make(ui.icon, ui.buttonBorderAlert, "icon")
+        .at(2, 2, 38, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_BaseMap.mif");
+    make(ui.lblBorderAlert, ui.buttonBorderAlert, "lblBorderAlert")
+        .at(167, -2, 41, 44)
+        .font(normalWeightAA())
+        .pixelSize(18)
+        .alignment(align::LeftVCentre);
+    make(ui.buttonProximityAlert, root, "buttonProximityAlert")
+        .at(7, 117, 230, 44)
+        .toggleIcon(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif")
+        .faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif")
+        .focused(":/Buttons/b_ToggleButton.mif")
+        .stateImage(":/Buttons/b_ToggleButton.mif");
+    make(ui.lblShowOnMap_3, ui.buttonProximityAlert, "lblShowOnMap_3")
+        .at(41, -1, 121, 44)
+        .font(normalWeightAA())
+        .pixelSize(18)
+        .alignment(align::LeftVCentre);
+    make(ui.icon_2, ui.buttonProximityAlert, "icon_2")
+        .at(2, 3, 38, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_BaseMap.mif");
+    make(ui.lblProximityAlert, ui.buttonProximityAlert, "lblProximityAlert")
+        .at(167, -1, 41, 44)
+        .font(normalWeightAA())
+        .pixelSize(18)
+        .alignment(align::LeftVCentre);
+    make(ui.chkShowOnMap, root, "chkShowOnMap")
+        .at(7, 260, 230, 44)
+        .toggleIcon(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif")
+        .checkedImage(":/Icons/i_Checkbox_sel.mif")
+        .uncheckedImage(":/Icons/i_Checkbox.mif")
+        .markPosition(10, 9)
+        .faces(":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButton_h.mif")
+        .focused(":/Buttons/b_ToggleButton.mif")
+        .stateImage(":/Buttons/b_ToggleButton.mif");
+    make(ui.lblShowOnMap_7, ui.chkShowOnMap, "lblShowOnMap_7")
+        .at(47, 0, 151, 44)
+        .font(normalWeightAA())
+        .pixelSize(18)
+        .alignment(align::LeftVCentre);
     make(ui.backing, root, "backing").at(14, 171, 215, 32);
-    make(ui.lblShowOnMap_6, ui.backing, "lblShowOnMap_6").at(5, 0, 121, 31).font(normalWeightAA()).pixelSize(18).alignment(align::LeftVCentre);
+    make(ui.lblShowOnMap_6, ui.backing, "lblShowOnMap_6")
+        .at(5, 0, 121, 31)
+        .font(normalWeightAA())
+        .pixelSize(18)
+        .alignment(align::LeftVCentre);
 }
 
 void retranslateUi(Ui_ToolsGeofenceDetailsScreen &ui, QWidget *root)

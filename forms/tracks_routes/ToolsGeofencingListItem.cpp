@@ -15,7 +15,11 @@ void setupUi(Ui_ToolsGeofencingListItem &ui, QWidget *root)
         .image("pressed", ":/Buttons/b_list_h.mif")
         .property("eventPropagation", true);
 
-    make(ui.txtName, root, "txtName").at(45, 6, 140, 20).font(boldAA()).pixelSize(16).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtName, root, "txtName")
+        .at(45, 6, 140, 20)
+        .font(boldAA())
+        .pixelSize(16)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.txtState, root, "txtState").at(186, 17, 31, 21).font(aaFont()).pixelSize(16);
     make(ui.txtValue, root, "txtValue").at(45, 26, 140, 20).font(aaFont()).pixelSize(14);
     make(ui.icon, root, "icon").at(10, 9, 32, 32).maxSize(38, 38).image(":/Icons/i_MenuIcon_Maps.mif");

@@ -9,14 +9,24 @@ namespace {
 
 void setupUi(Ui_ToolsGeofencingMapAreasScreenClass &ui, QWidget *root)
 {
-    Root(root, "ToolsGeofencingMapAreasScreenClass")
-        .size(240, 400);
+    Root(root, "ToolsGeofencingMapAreasScreenClass").size(240, 400);
 
     titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).titleText();
-    make(ui.labelPage, ui.icon, "labelPage").enabled().at(191, 2, 47, 20).palette(whiteText()).font(boldAA()).pixelSize(12).alignment(align::RightVCentre);
+    make(ui.labelPage, ui.icon, "labelPage")
+        .enabled()
+        .at(191, 2, 47, 20)
+        .palette(whiteText())
+        .font(boldAA())
+        .pixelSize(12)
+        .alignment(align::RightVCentre);
     make(ui.iconTitle, ui.icon, "iconTitle").at(0, 0, 38, 38).image(":/Icons/i_GeoFencing.mif");
-    make(ui.labelNumber, ui.icon, "labelNumber").at(191, 24, 47, 20).palette(whiteText()).font(boldAA()).pixelSize(12).alignment(align::RightTop);
+    make(ui.labelNumber, ui.icon, "labelNumber")
+        .at(191, 24, 47, 20)
+        .palette(whiteText())
+        .font(boldAA())
+        .pixelSize(12)
+        .alignment(align::RightTop);
     make(ui.listGeofences, root, "listGeofences").at(0, 80, 240, 265);
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);

@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_TrackDDEScreenClass &ui, QWidget *root)
 {
-    Root(root, "TrackDDEScreenClass")
-        .size(240, 400);
+    Root(root, "TrackDDEScreenClass").size(240, 400);
 
     make(ui.scrollArea, root, "scrollArea").at(0, 117, 240, 235).widgetResizable(false);
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 232, 307);
@@ -26,13 +25,17 @@ void setupUi(Ui_TrackDDEScreenClass &ui, QWidget *root)
     contextMenuButton(ui.btnContextMenu, ui.statusBar);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
-    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).margins(0, 0, 0, 0).sizeConstraint(QLayout::SetNoConstraint);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4")
+        .spacing(0)
+        .margins(0, 0, 0, 0)
+        .sizeConstraint(QLayout::SetNoConstraint);
     make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
     make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
     make(ui.backing_2, root, "backing_2").at(0, 117, 240, 235);
 
-    addMembers(ui.horizontalLayout_3, {ui.iconFlag, ui.txtDistance, ui.icon3DAbstract, ui.txtElevation, ui.txtDuration});
+    addMembers(ui.horizontalLayout_3,
+               {ui.iconFlag, ui.txtDistance, ui.icon3DAbstract, ui.txtElevation, ui.txtDuration});
     addMembers(ui.horizontalLayout_4, {ui.btnMap, ui.btnGo});
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 

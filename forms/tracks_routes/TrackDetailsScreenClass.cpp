@@ -9,8 +9,7 @@ namespace {
 
 void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
 {
-    Root(root, "TrackDetailsScreenClass")
-        .size(240, 400);
+    Root(root, "TrackDetailsScreenClass").size(240, 400);
 
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(6, 73, 229, 279);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(0).margins(0, 0, 0, 0);
@@ -20,23 +19,50 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     make(ui.iconFlag, ui.layoutWidget_2, "iconFlag").image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.txtDistance, ui.layoutWidget_2, "txtDistance").font(boldAA()).pixelSize(12).content("10 Km");
     make(ui.icon3DAbstract, ui.layoutWidget_2, "icon3DAbstract").image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.txtElevation, ui.layoutWidget_2, "txtElevation").minSize(56, 0).font(boldAA()).pixelSize(12).scaledContents().content("10 Km");
-    make(ui.txtDuration, ui.layoutWidget_2, "txtDuration").minSize(56, 0).font(boldAA()).pixelSize(12).scaledContents().content("10 Km");
+    make(ui.txtElevation, ui.layoutWidget_2, "txtElevation")
+        .minSize(56, 0)
+        .font(boldAA())
+        .pixelSize(12)
+        .scaledContents()
+        .content("10 Km");
+    make(ui.txtDuration, ui.layoutWidget_2, "txtDuration")
+        .minSize(56, 0)
+        .font(boldAA())
+        .pixelSize(12)
+        .scaledContents()
+        .content("10 Km");
     make(ui.btnDescription, ui.verticalLayoutWidget, "btnDescription").palette(blackButtonText()).panelButton();
     make(ui.layoutWidget_1, ui.btnDescription, "layoutWidget_1").at(10, 6, 205, 30);
     layout(ui.horizontalLayout_4, ui.layoutWidget_1, "horizontalLayout_4").spacing(6).margins(0, 0, 0, 0);
     make(ui.iconPaneLocation_3, ui.layoutWidget_1, "iconPaneLocation_3").image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.label_3, ui.layoutWidget_1, "label_3").font(boldAA()).pixelSize(12).wordWrap();
-    make(ui.txtDescription, ui.layoutWidget_1, "txtDescription").pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Blah-blah-blah");
+    make(ui.txtDescription, ui.layoutWidget_1, "txtDescription")
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Blah-blah-blah");
     make(ui.btnVerticalProfile, ui.verticalLayoutWidget, "btnVerticalProfile").panelButton();
     make(ui.layoutWidget_3, ui.btnVerticalProfile, "layoutWidget_3").at(10, 5, 206, 32);
     layout(ui.horizontalLayout, ui.layoutWidget_3, "horizontalLayout").spacing(6).margins(0, 0, 0, 0);
     make(ui.icon3DAbstract_2, ui.layoutWidget_3, "icon3DAbstract_2").image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.label_4, ui.layoutWidget_3, "label_4").maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(12).wordWrap();
-    make(ui.txtVPElevChange, ui.layoutWidget_3, "txtVPElevChange").font(boldAA()).pixelSize(12).alignment(align::Centre).content("10 Km");
+    make(ui.label_4, ui.layoutWidget_3, "label_4")
+        .maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
+        .font(boldAA())
+        .pixelSize(12)
+        .wordWrap();
+    make(ui.txtVPElevChange, ui.layoutWidget_3, "txtVPElevChange")
+        .font(boldAA())
+        .pixelSize(12)
+        .alignment(align::Centre)
+        .content("10 Km");
     make(ui.btnAreaCalculation, ui.verticalLayoutWidget, "btnAreaCalculation").panelButton();
     make(ui.icon, ui.btnAreaCalculation, "icon").at(11, 9, 25, 22).image(":/Icons/i_PanelBtn_AreaCalculation.mif");
-    make(ui.txtArea, ui.btnAreaCalculation, "txtArea").at(156, 6, 57, 31).font(boldAA()).pixelSize(12).alignment(align::Centre).textBoxFlags(TextBoxFlags::FirstOn).content("None");
+    make(ui.txtArea, ui.btnAreaCalculation, "txtArea")
+        .at(156, 6, 57, 31)
+        .font(boldAA())
+        .pixelSize(12)
+        .alignment(align::Centre)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("None");
     make(ui.label_5, ui.btnAreaCalculation, "label_5").at(42, 6, 112, 28).font(boldAA()).pixelSize(12).wordWrap(false);
     make(ui.btnPictures, ui.verticalLayoutWidget, "btnPictures").panelButton();
     make(ui.layoutWidget_5, ui.btnPictures, "layoutWidget_5").at(10, 6, 206, 30);
@@ -61,11 +87,16 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     make(ui.btnGo, ui.layoutWidget, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.headerControl, root, "headerControl").at(0, 22, 240, 46);
 
-    addMembers(ui.verticalLayout, {ui.btnDDE, ui.btnDescription, ui.btnVerticalProfile, ui.btnAreaCalculation, ui.btnPictures, ui.btnOptions});
-    addMembers(ui.horizontalLayout_3, {ui.iconFlag, ui.txtDistance, ui.icon3DAbstract, ui.txtElevation, ui.txtDuration});
+    addMembers(
+        ui.verticalLayout,
+        {ui.btnDDE, ui.btnDescription, ui.btnVerticalProfile, ui.btnAreaCalculation, ui.btnPictures, ui.btnOptions});
+    addMembers(ui.horizontalLayout_3,
+               {ui.iconFlag, ui.txtDistance, ui.icon3DAbstract, ui.txtElevation, ui.txtDuration});
     addMembers(ui.horizontalLayout_4, {ui.iconPaneLocation_3, ui.label_3, ui.txtDescription});
     addMembers(ui.horizontalLayout, {ui.icon3DAbstract_2, ui.label_4, ui.txtVPElevChange});
-    addMembers(ui.horizontalLayout_5, {ui.iconPhoto, ui.labelPicturesCounter, ui.iconVideo, ui.labelVideoCounter, ui.iconMemo, ui.labelMemoCounter});
+    addMembers(
+        ui.horizontalLayout_5,
+        {ui.iconPhoto, ui.labelPicturesCounter, ui.iconVideo, ui.labelVideoCounter, ui.iconMemo, ui.labelMemoCounter});
     addMembers(ui.horizontalLayout_6, {ui.iconPaneLocation_2, ui.label_7});
     addMembers(ui.horizontalLayout_7, {ui.btnMap, ui.btnGo});
 

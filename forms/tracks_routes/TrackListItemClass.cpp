@@ -16,12 +16,35 @@ void setupUi(Ui_TrackListItemClass &ui, QWidget *root)
         .image("focused", ":/Buttons/b_list_h.mif")
         .property("eventPropagation", true);
 
-    make(ui.textName, root, "textName").at(49, 5, 129, 17).minSize(59, 0).font(boldAA()).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn).content("Name");
-    make(ui.textStartTime, root, "textStartTime").at(114, 21, 54, 12).minSize(0, 0).font(normalWeightAA()).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn).content("Start Time");
-    make(ui.textDistance, root, "textDistance").at(50, 25, 61, 20).minSize(0, 0).font(normalWeightAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Distance");
+    make(ui.textName, root, "textName")
+        .at(49, 5, 129, 17)
+        .minSize(59, 0)
+        .font(boldAA())
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Name");
+    make(ui.textStartTime, root, "textStartTime")
+        .at(114, 21, 54, 12)
+        .minSize(0, 0)
+        .font(normalWeightAA())
+        .pixelSize(10)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Start Time");
+    make(ui.textDistance, root, "textDistance")
+        .at(50, 25, 61, 20)
+        .minSize(0, 0)
+        .font(normalWeightAA())
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Distance");
     make(ui.icon, root, "icon").at(13, 5, 35, 37).image(":/Icons/i_track_icon.mif");
     make(ui.mediaIcon, ui.icon, "mediaIcon").at(13, 18, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
-    make(ui.textElvChange, root, "textElvChange").at(114, 32, 66, 15).font(normalWeightAA()).pixelSize(11).textBoxFlags(TextBoxFlags::FirstOn).content("Distance");
+    make(ui.textElvChange, root, "textElvChange")
+        .at(114, 32, 66, 15)
+        .font(normalWeightAA())
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("Distance");
     make(ui.btnGo, root, "btnGo").at(168, 4, 54, 43).goButton();
     make(ui.iconFavorite, root, "iconFavorite").at(27, 3, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
 }

@@ -9,21 +9,38 @@ namespace {
 
 void setupUi(Ui_TrackListScreenClass &ui, QWidget *root)
 {
-    Root(root, "TrackListScreenClass")
-        .size(240, 400);
+    Root(root, "TrackListScreenClass").size(240, 400);
 
     make(ui.lvTracks, root, "lvTracks").at(0, 80, 240, 265);
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar);
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
-    make(ui.titleButton, root, "titleButton").at(5, 26, 230, 41).faces(":/Bkgd/bkgd_TitleArea.mif", ":/Bkgd/bkgd_TitleArea_h.mif").focused(":/Bkgd/bkgd_TitleArea_f.mif");
+    make(ui.titleButton, root, "titleButton")
+        .at(5, 26, 230, 41)
+        .faces(":/Bkgd/bkgd_TitleArea.mif", ":/Bkgd/bkgd_TitleArea_h.mif")
+        .focused(":/Bkgd/bkgd_TitleArea_f.mif");
     make(ui.backing, ui.titleButton, "backing").at(0, -1, 230, 42);
-    make(ui.txtNumOfTracks, ui.backing, "txtNumOfTracks").at(193, 21, 30, 17).font(boldAA()).pixelSize(13).alignment(align::RightVCentre).content("0");
+    make(ui.txtNumOfTracks, ui.backing, "txtNumOfTracks")
+        .at(193, 21, 30, 17)
+        .font(boldAA())
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .content("0");
     make(ui.icon, ui.backing, "icon").at(5, 5, 32, 30).image(":/Icons/i_track_icon.mif");
-    make(ui.txtCurPage, ui.backing, "txtCurPage").at(157, 3, 66, 17).font(boldAA()).pixelSize(13).alignment(align::RightVCentre).content("1/1");
+    make(ui.txtCurPage, ui.backing, "txtCurPage")
+        .at(157, 3, 66, 17)
+        .font(boldAA())
+        .pixelSize(13)
+        .alignment(align::RightVCentre)
+        .content("1/1");
     make(ui.txtPOIName, ui.backing, "txtPOIName").at(43, 4, 113, 17).font(boldAA()).pixelSize(17);
-    make(ui.txtFilter, ui.backing, "txtFilter").at(44, 20, 151, 19).palette(whiteText()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOnOfThree).clickable(false);
+    make(ui.txtFilter, ui.backing, "txtFilter")
+        .at(44, 20, 151, 19)
+        .palette(whiteText())
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree)
+        .clickable(false);
 
     ui.icon->raise();
     ui.txtNumOfTracks->raise();

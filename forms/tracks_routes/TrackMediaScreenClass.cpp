@@ -9,14 +9,19 @@ namespace {
 
 void setupUi(Ui_TrackMediaScreenClass &ui, QWidget *root)
 {
-    Root(root, "TrackMediaScreenClass")
-        .size(240, 400);
+    Root(root, "TrackMediaScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).palette(blackButtonText()).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.statusBar, root, "statusBar")
+        .at(0, 350, 240, 50)
+        .palette(blackButtonText())
+        .image(":/Bkgd/bkgd_BottomBar.mif");
     contextMenuButton(ui.btnContextMenu, ui.statusBar);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
-    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).margins(0, 0, 0, 0).sizeConstraint(QLayout::SetNoConstraint);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4")
+        .spacing(0)
+        .margins(0, 0, 0, 0)
+        .sizeConstraint(QLayout::SetNoConstraint);
     make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
     make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);

@@ -9,11 +9,14 @@ namespace {
 
 void setupUi(Ui_TrackSortScreenClass &ui, QWidget *root)
 {
-    Root(root, "TrackSortScreenClass")
-        .size(240, 400);
+    Root(root, "TrackSortScreenClass").size(240, 400);
 
     make(ui.btnFilter, root, "btnFilter").at(5, 54, 230, 44).toggleButton();
-    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 11, 71, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle")
+        .at(12, 11, 71, 21)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(14);
     make(ui.lblTrkFilter, ui.btnFilter, "lblTrkFilter").at(120, 12, 98, 21).panelText().pixelSize(14).content("All");
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 102, 241, 201);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(6).margins(0, 0, 0, 0);
@@ -26,11 +29,21 @@ void setupUi(Ui_TrackSortScreenClass &ui, QWidget *root)
     make(ui.btnNameSort, ui.verticalLayoutWidget, "btnNameSort").radioChoice();
     make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.icon, root, "icon").at(0, 22, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).pixelSize(16).alignment(align::Centre).wordWrap();
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .font(boldAA())
+        .pixelSize(16)
+        .alignment(align::Centre)
+        .wordWrap();
     make(ui.statusBar, root, "statusBar").at(0, 351, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     backButton(ui.btnBack, ui.statusBar);
     make(ui.btnSearch, root, "btnSearch").at(5, 310, 230, 44).toggleButton().eventPropagation();
-    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).palette(blackText()).font(normalWeightAA()).pixelSize(14);
+    make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3")
+        .at(12, 11, 201, 21)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(14);
 
     addMembers(ui.verticalLayout, {ui.btnNearestSort, ui.btnDateCreatedSort, ui.btnTypeSort, ui.btnNameSort});
 }

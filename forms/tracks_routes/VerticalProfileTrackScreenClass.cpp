@@ -9,18 +9,57 @@ namespace {
 
 void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
 {
-    Root(root, "VerticalProfileTrackScreenClass")
-        .size(240, 400);
+    Root(root, "VerticalProfileTrackScreenClass").size(240, 400);
 
     make(ui.icon_6, root, "icon_6").at(6, 117, 230, 91).image(":/Bkgd/bkgd_Dashboard_Field_230x91.mif");
-    make(ui.lbl_NetChange, ui.icon_6, "lbl_NetChange").at(5, 6, 122, 18).palette(blackText()).font(normalWeightAA()).pixelSize(15).scaledContents();
-    make(ui.lbl_Length, ui.icon_6, "lbl_Length").at(5, 25, 122, 18).palette(blackText()).font(normalWeightAA()).pixelSize(15).scaledContents();
-    make(ui.lbl_LengthVal, ui.icon_6, "lbl_LengthVal").at(130, 25, 91, 18).panelText().pixelSize(14).alignment(align::RightVCentre).content("0.0");
-    make(ui.lbl_NetChangeVal, ui.icon_6, "lbl_NetChangeVal").at(130, 6, 91, 18).panelText().pixelSize(14).alignment(align::RightVCentre).content("0.0");
-    make(ui.lbl_Time, ui.icon_6, "lbl_Time").at(5, 44, 122, 18).palette(blackText()).font(normalWeightAA()).pixelSize(15).scaledContents();
-    make(ui.lbl_Speed, ui.icon_6, "lbl_Speed").at(5, 63, 122, 18).palette(blackText()).font(normalWeightAA()).pixelSize(15).scaledContents();
-    make(ui.lbl_SpeedVal, ui.icon_6, "lbl_SpeedVal").at(130, 63, 91, 18).panelText().pixelSize(14).alignment(align::RightVCentre).content("0.0");
-    make(ui.lbl_TimeVal, ui.icon_6, "lbl_TimeVal").at(130, 44, 91, 18).panelText().pixelSize(14).alignment(align::RightVCentre).content("0.0");
+    make(ui.lbl_NetChange, ui.icon_6, "lbl_NetChange")
+        .at(5, 6, 122, 18)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(15)
+        .scaledContents();
+    make(ui.lbl_Length, ui.icon_6, "lbl_Length")
+        .at(5, 25, 122, 18)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(15)
+        .scaledContents();
+    make(ui.lbl_LengthVal, ui.icon_6, "lbl_LengthVal")
+        .at(130, 25, 91, 18)
+        .panelText()
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .content("0.0");
+    make(ui.lbl_NetChangeVal, ui.icon_6, "lbl_NetChangeVal")
+        .at(130, 6, 91, 18)
+        .panelText()
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .content("0.0");
+    make(ui.lbl_Time, ui.icon_6, "lbl_Time")
+        .at(5, 44, 122, 18)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(15)
+        .scaledContents();
+    make(ui.lbl_Speed, ui.icon_6, "lbl_Speed")
+        .at(5, 63, 122, 18)
+        .palette(blackText())
+        .font(normalWeightAA())
+        .pixelSize(15)
+        .scaledContents();
+    make(ui.lbl_SpeedVal, ui.icon_6, "lbl_SpeedVal")
+        .at(130, 63, 91, 18)
+        .panelText()
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .content("0.0");
+    make(ui.lbl_TimeVal, ui.icon_6, "lbl_TimeVal")
+        .at(130, 44, 91, 18)
+        .panelText()
+        .pixelSize(14)
+        .alignment(align::RightVCentre)
+        .content("0.0");
     make(ui.chartPlot, root, "chartPlot").at(10, 210, 221, 131);
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
@@ -28,24 +67,53 @@ void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
     make(ui.initMode, nullptr, "initMode");
     make(ui.btnContextMenu, ui.initMode, "btnContextMenu").at(120, 0, 60, 43).contextMenuButton();
     make(ui.horizontalLayoutWidget_4, ui.initMode, "horizontalLayoutWidget_4").at(0, 0, 122, 45);
-    layout(ui.horizontalLayout_6, ui.horizontalLayoutWidget_4, "horizontalLayout_6").spacing(0).margins(0, 0, 0, 0).sizeConstraint(QLayout::SetNoConstraint);
-    make(ui.btnToolBar, ui.horizontalLayoutWidget_4, "btnToolBar").enabled().faces(":/Icons/i_ToolBar_Altimeter.mif", ":/Icons/i_ToolBar_Altimeter_h.mif");
+    layout(ui.horizontalLayout_6, ui.horizontalLayoutWidget_4, "horizontalLayout_6")
+        .spacing(0)
+        .margins(0, 0, 0, 0)
+        .sizeConstraint(QLayout::SetNoConstraint);
+    make(ui.btnToolBar, ui.horizontalLayoutWidget_4, "btnToolBar")
+        .enabled()
+        .faces(":/Icons/i_ToolBar_Altimeter.mif", ":/Icons/i_ToolBar_Altimeter_h.mif");
     make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
     make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.editMode, nullptr, "editMode");
-    make(ui.btnLeft, ui.editMode, "btnLeft").at(0, 0, 60, 43).autoRepeat().autoRepeatDelay(100).faces(":/Buttons/b_Prev.mif", ":/Buttons/b_Prev_h.mif");
-    make(ui.btnRight, ui.editMode, "btnRight").at(60, 0, 60, 43).autoRepeat().autoRepeatDelay(100).faces(":/Buttons/b_Next.mif", ":/Buttons/b_Next_h.mif");
-    make(ui.btnZoomMode, ui.editMode, "btnZoomMode").at(120, 0, 60, 43).faces(":/Icons/i_toolbar_RangeSelectionMode.mif", ":/Icons/i_toolbar_RangeSelectionMode_h.mif");
+    make(ui.btnLeft, ui.editMode, "btnLeft")
+        .at(0, 0, 60, 43)
+        .autoRepeat()
+        .autoRepeatDelay(100)
+        .faces(":/Buttons/b_Prev.mif", ":/Buttons/b_Prev_h.mif");
+    make(ui.btnRight, ui.editMode, "btnRight")
+        .at(60, 0, 60, 43)
+        .autoRepeat()
+        .autoRepeatDelay(100)
+        .faces(":/Buttons/b_Next.mif", ":/Buttons/b_Next_h.mif");
+    make(ui.btnZoomMode, ui.editMode, "btnZoomMode")
+        .at(120, 0, 60, 43)
+        .faces(":/Icons/i_toolbar_RangeSelectionMode.mif", ":/Icons/i_toolbar_RangeSelectionMode_h.mif");
     make(ui.zoomMode, nullptr, "zoomMode");
-    make(ui.btnZoomIn, ui.zoomMode, "btnZoomIn").at(6, 0, 48, 43).faces(":/Icons/i_toolBar_ZoomIn.mif", ":/Icons/i_toolBar_ZoomIn_h.mif");
-    make(ui.btnZoomOut, ui.zoomMode, "btnZoomOut").at(66, 0, 48, 43).faces(":/Icons/i_toolBar_ZoomOut.mif", ":/Icons/i_toolBar_ZoomOut_h.mif");
-    make(ui.btnPanMode, ui.zoomMode, "btnPanMode").at(120, 0, 60, 43).faces(":/Icons/i_toolbar_PanningMode.mif", ":/Icons/i_toolbar_PanningMode_h.mif");
+    make(ui.btnZoomIn, ui.zoomMode, "btnZoomIn")
+        .at(6, 0, 48, 43)
+        .faces(":/Icons/i_toolBar_ZoomIn.mif", ":/Icons/i_toolBar_ZoomIn_h.mif");
+    make(ui.btnZoomOut, ui.zoomMode, "btnZoomOut")
+        .at(66, 0, 48, 43)
+        .faces(":/Icons/i_toolBar_ZoomOut.mif", ":/Icons/i_toolBar_ZoomOut_h.mif");
+    make(ui.btnPanMode, ui.zoomMode, "btnPanMode")
+        .at(120, 0, 60, 43)
+        .faces(":/Icons/i_toolbar_PanningMode.mif", ":/Icons/i_toolbar_PanningMode_h.mif");
     make(ui.btnVerticalProfile, root, "btnVerticalProfile").at(5, 72, 226, 44).panelButton();
     make(ui.layoutWidget, ui.btnVerticalProfile, "layoutWidget").at(10, 5, 206, 32);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(3).margins(0, 0, 0, 0);
     make(ui.icon3DAbstract_2, ui.layoutWidget, "icon3DAbstract_2").image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.label_4, ui.layoutWidget, "label_4").maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX).font(boldAA()).pixelSize(12).wordWrap();
-    make(ui.txtVPElevChange, ui.layoutWidget, "txtVPElevChange").font(boldAA()).pixelSize(12).alignment(align::Centre).content("10 Km");
+    make(ui.label_4, ui.layoutWidget, "label_4")
+        .maxSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
+        .font(boldAA())
+        .pixelSize(12)
+        .wordWrap();
+    make(ui.txtVPElevChange, ui.layoutWidget, "txtVPElevChange")
+        .font(boldAA())
+        .pixelSize(12)
+        .alignment(align::Centre)
+        .content("10 Km");
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
 
     addMembers(ui.horizontalLayout_6, {ui.btnToolBar, ui.btnMap, ui.btnGo});

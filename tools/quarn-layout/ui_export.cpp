@@ -36,8 +36,8 @@ using harness::FormCensus;
 class UiTreeWriter
 {
 public:
-    UiTreeWriter(QXmlStreamWriter &xml, const ImageIndex &images, ReferenceObjects &references,
-                 QStringList &omissions, UiExporter::Content content)
+    UiTreeWriter(QXmlStreamWriter &xml, const ImageIndex &images, ReferenceObjects &references, QStringList &omissions,
+                 UiExporter::Content content)
         : m_xml(xml)
         , m_values(xml, images, omissions)
         , m_references(references)
@@ -348,8 +348,8 @@ private:
         m_xml.writeAttribute(QStringLiteral("name"),
                              index >= 0 ? QStringLiteral("spacer_%1").arg(index) : QStringLiteral("spacer"));
         m_values.startProperty(QStringLiteral("orientation"), false);
-        m_xml.writeTextElement(QStringLiteral("enum"), vertical ? QStringLiteral("Qt::Vertical")
-                                                                : QStringLiteral("Qt::Horizontal"));
+        m_xml.writeTextElement(QStringLiteral("enum"),
+                               vertical ? QStringLiteral("Qt::Vertical") : QStringLiteral("Qt::Horizontal"));
         m_xml.writeEndElement();
         m_values.startProperty(QStringLiteral("sizeType"), false);
         const QSizePolicy::Policy along = vertical ? policy.verticalPolicy() : policy.horizontalPolicy();
