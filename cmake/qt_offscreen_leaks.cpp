@@ -15,5 +15,4 @@ const char *__lsan_default_suppressions()
 {
     return "leak:libqoffscreen.so\n";
 }
-
 }

@@ -14,7 +14,9 @@ class ZEL_EXPORT zelCompass : public QWidget
 {
     Q_OBJECT
     // Properties without a set<Name> setter: Designer forms set them by name.
-    Q_CLASSINFO("setByName", "bDrawLabels,bDrawCardinal,targetIcon,sunIcon,moonIcon,northBadge,westBadge,southBadge,eastBadge,heading,bearing,northUp,dialRadius,dialCentre,northLetter,westLetter,southLetter,eastLetter")
+    Q_CLASSINFO("setByName",
+                "bDrawLabels,bDrawCardinal,targetIcon,sunIcon,moonIcon,northBadge,westBadge,southBadge,eastBadge,"
+                "heading,bearing,northUp,dialRadius,dialCentre,northLetter,westLetter,southLetter,eastLetter")
     Q_PROPERTY(QPixmap compassRing READ compassRing WRITE setCompassRing)
     Q_PROPERTY(QPixmap greenNeedle READ greenNeedle WRITE setGreenNeedle)
     Q_PROPERTY(QPixmap yellowNeedle READ yellowNeedle WRITE setYellowNeedle)

@@ -11,7 +11,10 @@ class ZEL_EXPORT zelStripCompass : public QWidget
 {
     Q_OBJECT
     // Properties without a set<Name> setter: Designer forms set them by name.
-    Q_CLASSINFO("setByName", "isRoadCompassMode,objectImage,waypointImage,moonImage,sunImage,westLetterImage,northLetterImage,eastLetterImage,southLetterImage,bearing,stripViewAngle,roadViewAngle,fullCircle,needleOffset,stripTop,roadTop,letterOffset,headingLineWidth,tickWidth,tickLength,arrowMargin,markerSize")
+    Q_CLASSINFO("setByName",
+                "isRoadCompassMode,objectImage,waypointImage,moonImage,sunImage,westLetterImage,northLetterImage,"
+                "eastLetterImage,southLetterImage,bearing,stripViewAngle,roadViewAngle,fullCircle,needleOffset,"
+                "stripTop,roadTop,letterOffset,headingLineWidth,tickWidth,tickLength,arrowMargin,markerSize")
     Q_PROPERTY(QPixmap greenNeedle READ greenNeedle WRITE setGreenNeedle)
     Q_PROPERTY(QPixmap yellowNeedle READ yellowNeedle WRITE setYellowNeedle)
     Q_PROPERTY(QPixmap redNeedle READ redNeedle WRITE setRedNeedle)
@@ -92,15 +95,15 @@ public:
     // Degrees in a full turn of the strip.
     int fullCircle = 360;
     // Pixel layout of the strip, in member order.
-    int needleOffset = 0;  // needles below the strip
-    int stripTop = 0;      // the strip's upper edge
-    int roadTop = 0;       // the destination arrow's height on the road; 0 puts it low
-    int letterOffset = 0;  // letters' shift from the strip's middle
+    int needleOffset = 0;     // needles below the strip
+    int stripTop = 0;         // the strip's upper edge
+    int roadTop = 0;          // the destination arrow's height on the road; 0 puts it low
+    int letterOffset = 0;     // letters' shift from the strip's middle
     int headingLineWidth = 1; // the mark of the heading in the strip's middle
     int tickWidth = 1;
     int tickLength = 8;
-    int arrowMargin = 0;   // the turn arrows' distance from the sides
-    int markerSize = 16;   // sun, moon and waypoint markers
+    int arrowMargin = 0; // the turn arrows' distance from the sides
+    int markerSize = 16; // sun, moon and waypoint markers
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -37,8 +37,5 @@ public:
     constexpr Form() = default;
 
     void setupUi(UiRecord *ui, QWidget *root) const override { Setup(*static_cast<Ui *>(ui), root); }
-    void retranslateUi(UiRecord *ui, QWidget *root) const override
-    {
-        Retranslate(*static_cast<Ui *>(ui), root);
-    }
+    void retranslateUi(UiRecord *ui, QWidget *root) const override { Retranslate(*static_cast<Ui *>(ui), root); }
 };

@@ -66,10 +66,10 @@ bool LayoutLibrary::load()
 
     module = quarn::platform::loadModule(path.c_str());
     if (module) {
-        const auto registerFunction = reinterpret_cast<LayoutEntryPoint>(
-            quarn::platform::resolveSymbol(module, L"RegisterLayout"));
-        const auto unregisterFunction = reinterpret_cast<LayoutEntryPoint>(
-            quarn::platform::resolveSymbol(module, L"UnregisterLayout"));
+        const auto registerFunction =
+            reinterpret_cast<LayoutEntryPoint>(quarn::platform::resolveSymbol(module, L"RegisterLayout"));
+        const auto unregisterFunction =
+            reinterpret_cast<LayoutEntryPoint>(quarn::platform::resolveSymbol(module, L"UnregisterLayout"));
         if (registerFunction && unregisterFunction) {
             registerEntry = registerFunction;
             unregisterEntry = unregisterFunction;

@@ -125,5 +125,5 @@ public:
     std::map<std::string, LayoutList *, DescendingNameOrder> layouts; // owns the lists
     std::map<std::wstring, LayoutLibrary *, DescendingPathOrder> libraries;
     quarn::platform::CriticalSection libraryLock; // guards libraries
-    quarn::platform::CriticalSection layoutLock; // guards layouts and their lists
+    quarn::platform::CriticalSection layoutLock;  // guards layouts and their lists
 };

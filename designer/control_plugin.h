@@ -11,8 +11,8 @@
 // first looks when dragged out of the widget box.
 struct ControlDescription {
     QString className;
-    QString baseClassName;  // the Qt class it extends, for uic and QUiLoader
-    QString header;         // controls/zel_<name>.h
+    QString baseClassName; // the Qt class it extends, for uic and QUiLoader
+    QString header;        // controls/zel_<name>.h
     QString toolTip;
     QSize defaultSize;
     bool container = false; // forms give it children

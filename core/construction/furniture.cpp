@@ -16,25 +16,18 @@ Row<ZelPushButton> backButton(ZelPushButton *&field, QWidget *bottomBar)
 
 Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, const char *objectName)
 {
-    return make(field, bottomBar, objectName)
-        .at(180, 7, 60, 43)
-        .contextMenuButton();
+    return make(field, bottomBar, objectName).at(180, 7, 60, 43).contextMenuButton();
 }
 
 Row<ZelPushButton> contextMenuButton(ZelPushButton *&field, QWidget *bottomBar, const QFont &font,
                                      const char *objectName)
 {
-    return make(field, bottomBar, objectName)
-        .at(180, 7, 60, 43)
-        .font(font)
-        .contextMenuButton();
+    return make(field, bottomBar, objectName).at(180, 7, 60, 43).font(font).contextMenuButton();
 }
 
 Row<ZelPushButton> barMapButton(ZelPushButton *&field, QWidget *bottomBar)
 {
-    return make(field, bottomBar, "btnMap")
-        .at(60, 7, 60, 43)
-        .mapPreviewButton();
+    return make(field, bottomBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
 }
 
 Row<ZelPushButton> barGoButton(ZelPushButton *&field, QWidget *bottomBar)

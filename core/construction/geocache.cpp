@@ -53,9 +53,8 @@ QStringList largeStarImages()
 
 QStringList largeDirectionImages()
 {
-    return {":/Icons/i_DNorth.mif", ":/Icons/i_DNorthEast.mif", ":/Icons/i_DEast.mif",
-            ":/Icons/i_DSouthEast.mif", ":/Icons/i_DSouth.mif", ":/Icons/i_DSouthWest.mif",
-            ":/Icons/i_DWest.mif", ":/Icons/i_DNorthWest.mif"};
+    return {":/Icons/i_DNorth.mif", ":/Icons/i_DNorthEast.mif", ":/Icons/i_DEast.mif", ":/Icons/i_DSouthEast.mif",
+            ":/Icons/i_DSouth.mif", ":/Icons/i_DSouthWest.mif", ":/Icons/i_DWest.mif", ":/Icons/i_DNorthWest.mif"};
 }
 
 QStringList routingMethodImages()

@@ -12,18 +12,16 @@ Row<ZelIcon> comboDropMark(ZelIcon *&field, QWidget *comboBox, const char *objec
 void figureEightAnimation(ZelAnimationCtrl *animation)
 {
     // The file names contain a blank.
-    animation->setImageList(imagePaths({":/Bkgd/bkgd_calibrate animated_1.mif", ":/Bkgd/bkgd_calibrate animated_2.mif",
-                                        ":/Bkgd/bkgd_calibrate animated_3.mif", ":/Bkgd/bkgd_calibrate animated_4.mif",
-                                        ":/Bkgd/bkgd_calibrate animated_5.mif", ":/Bkgd/bkgd_calibrate animated_6.mif"}));
+    animation->setImageList(
+        imagePaths({":/Bkgd/bkgd_calibrate animated_1.mif", ":/Bkgd/bkgd_calibrate animated_2.mif",
+                    ":/Bkgd/bkgd_calibrate animated_3.mif", ":/Bkgd/bkgd_calibrate animated_4.mif",
+                    ":/Bkgd/bkgd_calibrate animated_5.mif", ":/Bkgd/bkgd_calibrate animated_6.mif"}));
     animation->setInterval(300);
 }
 
 Row<ZelPushButton> calibrationStartButton(ZelPushButton *&field, QWidget *bottomBar)
 {
-    return make(field, bottomBar, "btnStart")
-        .at(160, 6, 76, 43)
-        .actionButton()
-        .focused(":/Buttons/b_Menu_h.mif");
+    return make(field, bottomBar, "btnStart").at(160, 6, 76, 43).actionButton().focused(":/Buttons/b_Menu_h.mif");
 }
 
 Row<ZelTextBox> calibrationStartCaption(ZelTextBox *&field, QWidget *startButton)
@@ -137,15 +135,17 @@ Font tableCellFont()
     return Font().aa().pointSize(10);
 }
 
-Row<ZelTextBox> tableCell(ZelTextBox *&field, QWidget *row, const char *objectName, int x, int y, int width,
-                          int height)
+Row<ZelTextBox> tableCell(ZelTextBox *&field, QWidget *row, const char *objectName, int x, int y, int width, int height)
 {
     return make(field, row, objectName).at(x, y, width, height).font(tableCellFont());
 }
 
 Row<ZelIcon> tableDateTitle(ZelIcon *&field, QWidget *row, int width)
 {
-    return make(field, row, "icon").at(0, 0, width, 33).autoFillBackground().image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    return make(field, row, "icon")
+        .at(0, 0, width, 33)
+        .autoFillBackground()
+        .image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
 }
 
 Row<ZelTextBox> tableDate(ZelTextBox *&field, QWidget *dateTitle, int width)
@@ -179,13 +179,23 @@ Row<QWidget> headerSlot(QWidget *&field, QWidget *root)
     return make(field, root, "headerControl").at(0, 22, 241, 48);
 }
 
-void locationPanel(ZelPushButton *&button, ZelIcon *&icon, ZelTextBox *&caption, ZelTextBox *&location,
-                   QWidget *root)
+void locationPanel(ZelPushButton *&button, ZelIcon *&icon, ZelTextBox *&caption, ZelTextBox *&location, QWidget *root)
 {
     make(button, root, "btnLocation").at(8, 111, 226, 44).plainPanelButton();
     make(icon, button, "iconPaneLocation").at(10, 10, 25, 25).image(":/Icons/i_PaneBtn_Location.mif");
-    make(caption, button, "dateTimeLabel_3").at(38, 5, 176, 16).panelText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
-    make(location, button, "labelLocation").at(38, 20, 176, 16).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).plainPanelText().scaledContents(false).alignment(align::RightVCentre).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
+    make(caption, button, "dateTimeLabel_3")
+        .at(38, 5, 176, 16)
+        .panelText()
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(location, button, "labelLocation")
+        .at(38, 20, 176, 16)
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .plainPanelText()
+        .scaledContents(false)
+        .alignment(align::RightVCentre)
+        .pixelSize(10)
+        .textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void destinationPanel(ZelPushButton *&button, ZelTextBox *&direction, ZelStatusIndicator *&directionIndicator,
@@ -195,7 +205,11 @@ void destinationPanel(ZelPushButton *&button, ZelTextBox *&direction, ZelStatusI
     make(direction, button, "txtDirection").at(190, 10, 24, 21).distanceBarText().content("");
     make(directionIndicator, button, "iconDirection").at(192, 10, 25, 22).statusImages(paneDirectionImages());
     make(flag, button, "iconFlag").at(10, 9, 25, 25).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(distance, button, "txtDistance").at(38, 10, 150, 21).distanceBarText().textBoxFlags(TextBoxFlags::FirstOn).content("N/I");
+    make(distance, button, "txtDistance")
+        .at(38, 10, 150, 21)
+        .distanceBarText()
+        .textBoxFlags(TextBoxFlags::FirstOn)
+        .content("N/I");
 }
 
 } // namespace quarn

@@ -62,8 +62,7 @@ Row<ZelIcon> panelBottomBar(ZelIcon *&field, QWidget *root);
 void panelButtons(ZelPushButton *&back, ZelPushButton *&contextMenu, ZelPushButton *&map, ZelPushButton *&go,
                   QWidget *bottomBar);
 Row<QWidget> headerSlot(QWidget *&field, QWidget *root);
-void locationPanel(ZelPushButton *&button, ZelIcon *&icon, ZelTextBox *&caption, ZelTextBox *&location,
-                   QWidget *root);
+void locationPanel(ZelPushButton *&button, ZelIcon *&icon, ZelTextBox *&caption, ZelTextBox *&location, QWidget *root);
 void destinationPanel(ZelPushButton *&button, ZelTextBox *&direction, ZelStatusIndicator *&directionIndicator,
                       ZelIcon *&flag, ZelTextBox *&distance, QWidget *root);
 

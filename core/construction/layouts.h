@@ -22,12 +22,27 @@ template <typename L>
 class LayoutRow
 {
 public:
-    explicit LayoutRow(L *layout) : m_layout(layout) {}
+    explicit LayoutRow(L *layout)
+        : m_layout(layout)
+    {
+    }
     operator L *() const { return m_layout; }
 
-    LayoutRow &spacing(int spacing) { m_layout->setSpacing(spacing); return *this; }
-    LayoutRow &horizontalSpacing(int spacing) { m_layout->setHorizontalSpacing(spacing); return *this; }
-    LayoutRow &verticalSpacing(int spacing) { m_layout->setVerticalSpacing(spacing); return *this; }
+    LayoutRow &spacing(int spacing)
+    {
+        m_layout->setSpacing(spacing);
+        return *this;
+    }
+    LayoutRow &horizontalSpacing(int spacing)
+    {
+        m_layout->setHorizontalSpacing(spacing);
+        return *this;
+    }
+    LayoutRow &verticalSpacing(int spacing)
+    {
+        m_layout->setVerticalSpacing(spacing);
+        return *this;
+    }
     LayoutRow &margins(int left, int top, int right, int bottom)
     {
         m_layout->setContentsMargins(left, top, right, bottom);
@@ -39,9 +54,21 @@ public:
     LayoutRow &marginTop(int top) { return partialMargin(&QMargins::setTop, top); }
     LayoutRow &marginRight(int right) { return partialMargin(&QMargins::setRight, right); }
     LayoutRow &marginBottom(int bottom) { return partialMargin(&QMargins::setBottom, bottom); }
-    LayoutRow &sizeConstraint(QLayout::SizeConstraint constraint) { m_layout->setSizeConstraint(constraint); return *this; }
-    LayoutRow &fieldGrowthPolicy(QFormLayout::FieldGrowthPolicy policy) { m_layout->setFieldGrowthPolicy(policy); return *this; }
-    LayoutRow &formAlignment(Qt::Alignment alignment) { m_layout->setFormAlignment(alignment); return *this; }
+    LayoutRow &sizeConstraint(QLayout::SizeConstraint constraint)
+    {
+        m_layout->setSizeConstraint(constraint);
+        return *this;
+    }
+    LayoutRow &fieldGrowthPolicy(QFormLayout::FieldGrowthPolicy policy)
+    {
+        m_layout->setFieldGrowthPolicy(policy);
+        return *this;
+    }
+    LayoutRow &formAlignment(Qt::Alignment alignment)
+    {
+        m_layout->setFormAlignment(alignment);
+        return *this;
+    }
 
 private:
     LayoutRow &partialMargin(void (QMargins::*side)(int), int value)
@@ -75,9 +102,18 @@ QSpacerItem *spacer(QSpacerItem *&field, int width, int height, QSizePolicy::Pol
 class LayoutMember
 {
 public:
-    LayoutMember(QWidget *widget) : m_widget(widget) {}
-    LayoutMember(QLayout *layout) : m_layout(layout) {}
-    LayoutMember(QSpacerItem *spacer) : m_spacer(spacer) {}
+    LayoutMember(QWidget *widget)
+        : m_widget(widget)
+    {
+    }
+    LayoutMember(QLayout *layout)
+        : m_layout(layout)
+    {
+    }
+    LayoutMember(QSpacerItem *spacer)
+        : m_spacer(spacer)
+    {
+    }
 
     void addTo(QBoxLayout *layout) const;
     void addTo(QGridLayout *layout, int row, int column, int rowSpan, int columnSpan) const;

@@ -98,32 +98,32 @@ const Colours &whiteTextOnClear()
 const QPalette &transparentPalette()
 {
     static const QPalette palette = [] {
-    const QColor toolTipBase(255, 255, 220);
-    const QColor halfBlack(0, 0, 0, 127);
-    QPalette palette;
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        for (const QPalette::ColorRole role :
-             {QPalette::WindowText, QPalette::Text, QPalette::BrightText, QPalette::ButtonText})
-            palette.setBrush(group, role, kWhite);
-        for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Shadow})
-            palette.setBrush(group, role, kBlack);
-        for (const QPalette::ColorRole role : {QPalette::Button, QPalette::Light, QPalette::Midlight, QPalette::Dark,
-                                               QPalette::Mid, QPalette::Window})
-            palette.setBrush(group, role, kClear);
-        palette.setBrush(group, QPalette::AlternateBase, halfBlack);
-        palette.setBrush(group, QPalette::ToolTipBase, toolTipBase);
-        palette.setBrush(group, QPalette::ToolTipText, kBlack);
-    }
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        if (role == QPalette::NoRole)
-            continue;
-        palette.setBrush(QPalette::Disabled, QPalette::ColorRole(role), kClear);
-    }
-    palette.setBrush(QPalette::Disabled, QPalette::BrightText, kWhite);
-    palette.setBrush(QPalette::Disabled, QPalette::Shadow, kBlack);
-    palette.setBrush(QPalette::Disabled, QPalette::ToolTipBase, toolTipBase);
-    palette.setBrush(QPalette::Disabled, QPalette::ToolTipText, kBlack);
-    return palette;
+        const QColor toolTipBase(255, 255, 220);
+        const QColor halfBlack(0, 0, 0, 127);
+        QPalette palette;
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            for (const QPalette::ColorRole role :
+                 {QPalette::WindowText, QPalette::Text, QPalette::BrightText, QPalette::ButtonText})
+                palette.setBrush(group, role, kWhite);
+            for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Shadow})
+                palette.setBrush(group, role, kBlack);
+            for (const QPalette::ColorRole role : {QPalette::Button, QPalette::Light, QPalette::Midlight,
+                                                   QPalette::Dark, QPalette::Mid, QPalette::Window})
+                palette.setBrush(group, role, kClear);
+            palette.setBrush(group, QPalette::AlternateBase, halfBlack);
+            palette.setBrush(group, QPalette::ToolTipBase, toolTipBase);
+            palette.setBrush(group, QPalette::ToolTipText, kBlack);
+        }
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            if (role == QPalette::NoRole)
+                continue;
+            palette.setBrush(QPalette::Disabled, QPalette::ColorRole(role), kClear);
+        }
+        palette.setBrush(QPalette::Disabled, QPalette::BrightText, kWhite);
+        palette.setBrush(QPalette::Disabled, QPalette::Shadow, kBlack);
+        palette.setBrush(QPalette::Disabled, QPalette::ToolTipBase, toolTipBase);
+        palette.setBrush(QPalette::Disabled, QPalette::ToolTipText, kBlack);
+        return palette;
     }();
     return palette;
 }

@@ -12,7 +12,7 @@ namespace quarn {
 
 inline const QColor kWhite(255, 255, 255);
 inline const QColor kBlack(0, 0, 0);
-inline const QColor kClear(0, 0, 0, 0);            // black at alpha 0
+inline const QColor kClear(0, 0, 0, 0); // black at alpha 0
 inline const QColor kDisabledText(118, 116, 108);
 inline const QColor kDimDisabledText(106, 104, 100);
 inline const QColor kGreyText(92, 92, 92);
@@ -48,16 +48,16 @@ private:
     mutable const QPalette *m_palette = nullptr;
 };
 
-const Colours &whiteText();             // white, disabled 118, 116, 108
-const Colours &whiteTextDimDisabled();  // white, disabled 106, 104, 100
-const Colours &blackText();             // black, disabled 118, 116, 108
-const Colours &greyText();              // 92, 92, 92, disabled 106, 104, 100
+const Colours &whiteText();            // white, disabled 118, 116, 108
+const Colours &whiteTextDimDisabled(); // white, disabled 106, 104, 100
+const Colours &blackText();            // black, disabled 118, 116, 108
+const Colours &greyText();             // 92, 92, 92, disabled 106, 104, 100
 // White or black text in the named roles instead of WindowText alone.
 Colours whiteText(std::initializer_list<QPalette::ColorRole> roles);
 Colours blackText(std::initializer_list<QPalette::ColorRole> roles);
-Colours whiteButtonText();       // ButtonText white, disabled 118, 116, 108
-const Colours &blackButtonText();           // ButtonText black in every group
-const Colours &whiteTextRoleDimDisabled();  // Text white, disabled 106, 104, 100
+Colours whiteButtonText();                 // ButtonText white, disabled 118, 116, 108
+const Colours &blackButtonText();          // ButtonText black in every group
+const Colours &whiteTextRoleDimDisabled(); // Text white, disabled 106, 104, 100
 // White text over Button, Base and Window made fully clear: texts laid over a
 // shaded band that must show through.
 const Colours &whiteTextOnClear();
@@ -71,13 +71,13 @@ class Font
 public:
     Font &family(const char *family);
     Font &pointSize(int points);
-    Font &bold();          // bold flag on, weight 75
-    Font &normalWeight();  // bold flag off, weight 50
-    Font &aa();            // prefer antialiasing
+    Font &bold();         // bold flag on, weight 75
+    Font &normalWeight(); // bold flag off, weight 50
+    Font &aa();           // prefer antialiasing
     Font &italic(bool on = true);
     Font &kerning(bool on = true);
     Font &underline();
-    Font &notItalic();     // italic explicitly off
+    Font &notItalic(); // italic explicitly off
     Font family(const char *family) const { return Font(*this).family(family); }
     Font pointSize(int points) const { return Font(*this).pointSize(points); }
     Font bold() const { return Font(*this).bold(); }
@@ -99,14 +99,14 @@ const Font &normalWeightAA();
 const Font &aaFont();
 
 namespace align {
-inline constexpr Qt::Alignment LeftVCentre = Qt::AlignLeft | Qt::AlignVCenter;        // 129
-inline constexpr Qt::Alignment RightVCentre = Qt::AlignRight | Qt::AlignVCenter;      // 130
-inline constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignVCenter;          // 132
-inline constexpr Qt::Alignment LeftTop = Qt::AlignLeft | Qt::AlignTop;                // 33
-inline constexpr Qt::Alignment RightTop = Qt::AlignRight | Qt::AlignTop;              // 34
-inline constexpr Qt::Alignment HCentreTop = Qt::AlignHCenter | Qt::AlignTop;          // 36
-inline constexpr Qt::Alignment RightBottom = Qt::AlignRight | Qt::AlignBottom;        // 66
-inline constexpr Qt::Alignment HCentreBottom = Qt::AlignHCenter | Qt::AlignBottom;    // 68
+inline constexpr Qt::Alignment LeftVCentre = Qt::AlignLeft | Qt::AlignVCenter;     // 129
+inline constexpr Qt::Alignment RightVCentre = Qt::AlignRight | Qt::AlignVCenter;   // 130
+inline constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignVCenter;       // 132
+inline constexpr Qt::Alignment LeftTop = Qt::AlignLeft | Qt::AlignTop;             // 33
+inline constexpr Qt::Alignment RightTop = Qt::AlignRight | Qt::AlignTop;           // 34
+inline constexpr Qt::Alignment HCentreTop = Qt::AlignHCenter | Qt::AlignTop;       // 36
+inline constexpr Qt::Alignment RightBottom = Qt::AlignRight | Qt::AlignBottom;     // 66
+inline constexpr Qt::Alignment HCentreBottom = Qt::AlignHCenter | Qt::AlignBottom; // 68
 } // namespace align
 
 } // namespace quarn

@@ -96,8 +96,7 @@ Row<ZelPushButton> mapBackButton(ZelPushButton *&field, QWidget *parent, int x, 
         .faces(":/Icons/i_Map_Back.mif", ":/Icons/i_Map_Back_h.mif");
 }
 
-Row<ZelPushButton> mapContextMenuButton(ZelPushButton *&field, QWidget *parent, int x, int y, int width,
-                                        int height)
+Row<ZelPushButton> mapContextMenuButton(ZelPushButton *&field, QWidget *parent, int x, int y, int width, int height)
 {
     return make(field, parent, "btnContextMenu")
         .at(x, y, width, height)

@@ -44,8 +44,7 @@ Row<ZelTextBox> goText(ZelTextBox *&field, QWidget *goButton);
 // rectangles shift by a pixel or two from screen to screen.
 Row<ZelIcon> mapBottomPanel(ZelIcon *&field, QWidget *root, int x, int y, int width, int height);
 Row<ZelPushButton> mapBackButton(ZelPushButton *&field, QWidget *parent, int x, int y, int width, int height);
-Row<ZelPushButton> mapContextMenuButton(ZelPushButton *&field, QWidget *parent, int x, int y, int width,
-                                        int height);
+Row<ZelPushButton> mapContextMenuButton(ZelPushButton *&field, QWidget *parent, int x, int y, int width, int height);
 
 // The shaded bar across the top (coordinates or the current street) and its
 // one line of text.

@@ -36,8 +36,8 @@ QByteArray fieldImage(const Field &field, bool pressed)
         if (background.width == field.width && background.height == field.height)
             return pressed ? background.pressed : background.image;
     }
-    return ":/Bkgd/bkgd_Dashboard_Field_" + QByteArray::number(field.width) + 'x'
-        + QByteArray::number(field.height) + (pressed ? "_h.mif" : ".mif");
+    return ":/Bkgd/bkgd_Dashboard_Field_" + QByteArray::number(field.width) + 'x' + QByteArray::number(field.height)
+        + (pressed ? "_h.mif" : ".mif");
 }
 
 // The host's reader matches these attributes by their exact spelling, blanks
@@ -47,8 +47,8 @@ void writeField(QByteArray &text, const Field &field, int row, int column)
     text += "\t\t<FIELD row = \"" + QByteArray::number(row) + "\" col = \"" + QByteArray::number(column)
         + "\" image = \"" + fieldImage(field, false) + "\" image_pressed = \"" + fieldImage(field, true) + '"';
     if (field.width == kFullWidth) {
-        text += " colspan = \"\" fontSizeHeader=\"" + QByteArray::number(field.headerFontSize)
-            + "\" fontSizeData=\"" + QByteArray::number(field.dataFontSize) + '"';
+        text += " colspan = \"\" fontSizeHeader=\"" + QByteArray::number(field.headerFontSize) + "\" fontSizeData=\""
+            + QByteArray::number(field.dataFontSize) + '"';
     }
     text += "></FIELD>\n";
 }

@@ -16,7 +16,7 @@ namespace quarn::navfields {
 struct Field {
     short width = 0;
     short height = 0;
-    signed char headerFontSize = 0;  // 0: not written (half-width and satellite fields)
+    signed char headerFontSize = 0; // 0: not written (half-width and satellite fields)
     signed char dataFontSize = 0;
     bool satellite = false;
 
@@ -89,7 +89,7 @@ private:
 // A row holds one full-width field or two half-width ones; a screen shows
 // at most eight rows.
 using Row = FixedList<Field, 2>;
-using Configuration = FixedList<Row, 8>;  // configuration k shows k fields
+using Configuration = FixedList<Row, 8>; // configuration k shows k fields
 
 // The document text for configurations 1..N, as 8-bit bytes.
 QByteArray document(const std::vector<Configuration> &configurations);

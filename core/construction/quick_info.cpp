@@ -24,9 +24,7 @@ Root mapBubbleRoot(QWidget *root, const char *registrationName, int offsetX, int
 
 Row<ZelStatusIndicator> directionIndicator(ZelStatusIndicator *&field, QWidget *parent, int x, int y)
 {
-    return make(field, parent, "statDirection")
-        .at(x, y, 25, 22)
-        .statusImages(paneDirectionImages());
+    return make(field, parent, "statDirection").at(x, y, 25, 22).statusImages(paneDirectionImages());
 }
 
 Row<ZelStatusIndicator> geocacheStatusIndicator(ZelStatusIndicator *&field, QWidget *parent, int x, int y)

@@ -39,7 +39,10 @@ class Row : public WidgetSettings<W, Row<W>>,
             public InstrumentSettings<W, Row<W>>
 {
 public:
-    explicit Row(W *object) : m_object(object) {}
+    explicit Row(W *object)
+        : m_object(object)
+    {
+    }
 
     operator W *() const { return m_object; }
     W *object() const { return m_object; }
@@ -153,10 +156,18 @@ public:
     // Applies a look routine of core/construction to the object at this point
     // of its row.
     template <typename Look>
-    Row &with(Look look) { look(m_object); return *this; }
+    Row &with(Look look)
+    {
+        look(m_object);
+        return *this;
+    }
 
     // --- dynamic properties, last in a row --------------------------------------
-    Row &property(const char *name, const QVariant &value) { detail::setProperty(m_object, name, value); return *this; }
+    Row &property(const char *name, const QVariant &value)
+    {
+        detail::setProperty(m_object, name, value);
+        return *this;
+    }
     // Plain numbers and flags without a variant at every row.
     template <typename T, std::enable_if_t<std::is_same_v<T, int> || std::is_same_v<T, bool>, int> = 0>
     Row &property(const char *name, T value)

@@ -17,14 +17,42 @@ template <typename W, typename Self>
 class ComboSettings
 {
 public:
-    Self &textMargin(int margin) { target()->setTextMargin(margin); return self(); }
+    Self &textMargin(int margin)
+    {
+        target()->setTextMargin(margin);
+        return self();
+    }
     // Combo boxes that spell their look out instead of the standard one.
-    Self &arrowNormal(const char *path) { target()->setArrowNormal(quarn::image(path)); return self(); }
-    Self &arrowPressed(const char *path) { target()->setArrowPressed(quarn::image(path)); return self(); }
-    Self &arrowOrigin(int x, int y) { target()->setArrowOrigin(QPoint(x, y)); return self(); }
-    Self &itemNormal(const char *path) { target()->setItemNormal(quarn::image(path)); return self(); }
-    Self &itemFocused(const char *path) { target()->setItemFocused(quarn::image(path)); return self(); }
-    Self &itemPressed(const char *path) { target()->setItemPressed(quarn::image(path)); return self(); }
+    Self &arrowNormal(const char *path)
+    {
+        target()->setArrowNormal(quarn::image(path));
+        return self();
+    }
+    Self &arrowPressed(const char *path)
+    {
+        target()->setArrowPressed(quarn::image(path));
+        return self();
+    }
+    Self &arrowOrigin(int x, int y)
+    {
+        target()->setArrowOrigin(QPoint(x, y));
+        return self();
+    }
+    Self &itemNormal(const char *path)
+    {
+        target()->setItemNormal(quarn::image(path));
+        return self();
+    }
+    Self &itemFocused(const char *path)
+    {
+        target()->setItemFocused(quarn::image(path));
+        return self();
+    }
+    Self &itemPressed(const char *path)
+    {
+        target()->setItemPressed(quarn::image(path));
+        return self();
+    }
     Self &arrowImages(const char *normalPath, const char *pressedPath)
     {
         target()->setArrowNormal(quarn::image(normalPath));
@@ -38,7 +66,11 @@ public:
         target()->setItemPressed(quarn::image(pressedPath));
         return self();
     }
-    Self &sizeAdjustPolicy(QComboBox::SizeAdjustPolicy policy) { target()->setSizeAdjustPolicy(policy); return self(); }
+    Self &sizeAdjustPolicy(QComboBox::SizeAdjustPolicy policy)
+    {
+        target()->setSizeAdjustPolicy(policy);
+        return self();
+    }
     Self &spinArrows(const char *upNormal, const char *upPressed, const char *downNormal, const char *downPressed)
     {
         detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setUpArrowNormal), upNormal);
@@ -52,14 +84,42 @@ public:
         detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setBackground), path);
         return self();
     }
-    Self &blocking(bool on = true) { target()->setBlocking(on); return self(); }
-    Self &cyclic(bool on = true) { target()->setCyclic(on); return self(); }
-    Self &fontSize(int points) { target()->setFontSize(points); return self(); }
-    Self &maxValue(int value) { target()->setMaxValue(value); return self(); }
+    Self &blocking(bool on = true)
+    {
+        target()->setBlocking(on);
+        return self();
+    }
+    Self &cyclic(bool on = true)
+    {
+        target()->setCyclic(on);
+        return self();
+    }
+    Self &fontSize(int points)
+    {
+        target()->setFontSize(points);
+        return self();
+    }
+    Self &maxValue(int value)
+    {
+        target()->setMaxValue(value);
+        return self();
+    }
     // The combo box's first and second further integers.
-    Self &popupItemMargin(int margin) { target()->setPopupItemMargin(margin); return self(); }
-    Self &popupItemSpacing(int spacing) { target()->setPopupItemSpacing(spacing); return self(); }
-    Self &autoCompletion(bool on) { target()->setAutoCompletion(on); return self(); }
+    Self &popupItemMargin(int margin)
+    {
+        target()->setPopupItemMargin(margin);
+        return self();
+    }
+    Self &popupItemSpacing(int spacing)
+    {
+        target()->setPopupItemSpacing(spacing);
+        return self();
+    }
+    Self &autoCompletion(bool on)
+    {
+        target()->setAutoCompletion(on);
+        return self();
+    }
 
 private:
     W *target() const { return static_cast<const Self *>(this)->object(); }

@@ -16,8 +16,8 @@ namespace quarn {
 // The coordinate system of a coordinate entry, named by what the entries of
 // that type hold; type 0, the control's default, is left unset.
 enum class CoordType {
-    Position = 3,          // the position of the coordinate editor
-    NumericParameter = 5,  // one number of a user datum or grid
+    Position = 3,         // the position of the coordinate editor
+    NumericParameter = 5, // one number of a user datum or grid
 };
 
 // The form of a coordinate within its system; the entries that set it ask for
@@ -30,8 +30,16 @@ template <typename W, typename Self>
 class EntrySettings
 {
 public:
-    Self &value(int value) { target()->setValue(value); return self(); }
-    Self &textVisible(bool on) { target()->setTextVisible(on); return self(); }
+    Self &value(int value)
+    {
+        target()->setValue(value);
+        return self();
+    }
+    Self &textVisible(bool on)
+    {
+        target()->setTextVisible(on);
+        return self();
+    }
     // The slider's frame, its filled and empty bar, then the plus and minus ends.
     Self &sliderImages(const char *frame, const char *filledBar, const char *emptyBar, const char *plus,
                        const char *minus)
@@ -43,12 +51,36 @@ public:
         target()->setMinusImage(quarn::image(minus));
         return self();
     }
-    Self &coordType(CoordType type) { target()->setCoordType(int(type)); return self(); }
-    Self &coordSubType(CoordSubType subType) { target()->setCoordSubType(int(subType)); return self(); }
-    Self &sliderPosition(int position) { target()->setSliderPosition(position); return self(); }
-    Self &dateEditEnabled(bool on = true) { target()->setDateEditEnabled(on); return self(); }
-    Self &modifiable(bool on = true) { target()->setModifiable(on); return self(); }
-    Self &locale(const QLocale &locale) { target()->setLocale(locale); return self(); }
+    Self &coordType(CoordType type)
+    {
+        target()->setCoordType(int(type));
+        return self();
+    }
+    Self &coordSubType(CoordSubType subType)
+    {
+        target()->setCoordSubType(int(subType));
+        return self();
+    }
+    Self &sliderPosition(int position)
+    {
+        target()->setSliderPosition(position);
+        return self();
+    }
+    Self &dateEditEnabled(bool on = true)
+    {
+        target()->setDateEditEnabled(on);
+        return self();
+    }
+    Self &modifiable(bool on = true)
+    {
+        target()->setModifiable(on);
+        return self();
+    }
+    Self &locale(const QLocale &locale)
+    {
+        target()->setLocale(locale);
+        return self();
+    }
     // Prompt images go by path; the control loads them itself.
     Self &promptImages(const char *normalPath, const char *focusedPath)
     {

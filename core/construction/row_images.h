@@ -50,17 +50,37 @@ public:
         detail::setImageList(target(), detail::setter<W, const QStringList &>(&W::setImages), paths);
         return self();
     }
-    Self &status(int index) { target()->setStatus(index); return self(); }
+    Self &status(int index)
+    {
+        target()->setStatus(index);
+        return self();
+    }
     // An image set shared by several screens.
-    Self &statusImages(const QStringList &paths) { target()->setImages(paths); return self(); }
-    Self &pixmap(const char *path) { target()->setPixmap(quarn::image(path)); return self(); }
+    Self &statusImages(const QStringList &paths)
+    {
+        target()->setImages(paths);
+        return self();
+    }
+    Self &pixmap(const char *path)
+    {
+        target()->setPixmap(quarn::image(path));
+        return self();
+    }
     Self &animationImages(std::initializer_list<const char *> paths)
     {
         target()->setImageList(imagePaths(paths));
         return self();
     }
-    Self &interval(int milliseconds) { target()->setInterval(milliseconds); return self(); }
-    Self &looped(bool on = true) { target()->setIsLooped(on); return self(); }
+    Self &interval(int milliseconds)
+    {
+        target()->setInterval(milliseconds);
+        return self();
+    }
+    Self &looped(bool on = true)
+    {
+        target()->setIsLooped(on);
+        return self();
+    }
 
 private:
     W *target() const { return static_cast<const Self *>(this)->object(); }

@@ -74,7 +74,11 @@ public:
         target()->bearing = bearing;
         return self();
     }
-    Self &northUp(bool on) { target()->northUp = on; return self(); }
+    Self &northUp(bool on)
+    {
+        target()->northUp = on;
+        return self();
+    }
     Self &dial(int radius, int centreX, int centreY)
     {
         target()->dialRadius = radius;
@@ -82,7 +86,11 @@ public:
         return self();
     }
     // Members written directly bypass the widget's own repaint.
-    Self &update() { target()->update(); return self(); }
+    Self &update()
+    {
+        target()->update();
+        return self();
+    }
     Self &stripBackground(const char *path)
     {
         detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setStripBkgd), path);
@@ -137,7 +145,11 @@ public:
         detail::assignImage(target(), detail::member<W, QPixmap>(&W::southLetterImage), south);
         return self();
     }
-    Self &heading(float degrees) { target()->setHeading(degrees); return self(); }
+    Self &heading(float degrees)
+    {
+        target()->setHeading(degrees);
+        return self();
+    }
     // Bearing and the strip's and road's view angles, each stored normalised.
     Self &angles(float bearing, float stripView, float roadView)
     {
@@ -146,7 +158,11 @@ public:
         target()->roadViewAngle = W::normalizeDegree(roadView);
         return self();
     }
-    Self &fullCircle(int degrees) { target()->fullCircle = degrees; return self(); }
+    Self &fullCircle(int degrees)
+    {
+        target()->fullCircle = degrees;
+        return self();
+    }
     // The strip's nine layout integers, in member order.
     Self &stripLayout(int needleOffset, int stripTop, int roadTop, int letterOffset, int headingLineWidth,
                       int tickWidth, int tickLength, int arrowMargin, int markerSize)
@@ -162,11 +178,31 @@ public:
         target()->markerSize = markerSize;
         return self();
     }
-    Self &needleOffset(int value) { target()->needleOffset = value; return self(); }
-    Self &stripTop(int value) { target()->stripTop = value; return self(); }
-    Self &letterOffset(int value) { target()->letterOffset = value; return self(); }
-    Self &headingLineWidth(int value) { target()->headingLineWidth = value; return self(); }
-    Self &tickWidth(int value) { target()->tickWidth = value; return self(); }
+    Self &needleOffset(int value)
+    {
+        target()->needleOffset = value;
+        return self();
+    }
+    Self &stripTop(int value)
+    {
+        target()->stripTop = value;
+        return self();
+    }
+    Self &letterOffset(int value)
+    {
+        target()->letterOffset = value;
+        return self();
+    }
+    Self &headingLineWidth(int value)
+    {
+        target()->headingLineWidth = value;
+        return self();
+    }
+    Self &tickWidth(int value)
+    {
+        target()->tickWidth = value;
+        return self();
+    }
     // Satellite pictures by signal: weak, medium, strong, none.
     Self &satelliteImages(const char *weak, const char *medium, const char *strong, const char *none)
     {
@@ -189,15 +225,47 @@ public:
         target()->setDrawingArea(QRect(x, y, width, height));
         return self();
     }
-    Self &drawCursorFlags(int flags) { target()->setDrawCursorFlags(flags); return self(); }
+    Self &drawCursorFlags(int flags)
+    {
+        target()->setDrawCursorFlags(flags);
+        return self();
+    }
     // The graph's pens and brush are plain members, assigned in the order given.
-    Self &curveBrush(const QBrush &brush) { target()->curveBrush = brush; return self(); }
-    Self &curveColor(const QColor &colour) { target()->curveColor = colour; return self(); }
-    Self &curveWidth(int width) { target()->curveWidth = width; return self(); }
-    Self &cursorLineColor(const QColor &colour) { target()->cursorLineColor = colour; return self(); }
-    Self &cursorLineWidth(int width) { target()->cursorLineWidth = width; return self(); }
-    Self &cursorImage(const char *path) { target()->cursorImage = quarn::image(path); return self(); }
-    Self &drawGrid(bool on) { target()->drawGrid = on; return self(); }
+    Self &curveBrush(const QBrush &brush)
+    {
+        target()->curveBrush = brush;
+        return self();
+    }
+    Self &curveColor(const QColor &colour)
+    {
+        target()->curveColor = colour;
+        return self();
+    }
+    Self &curveWidth(int width)
+    {
+        target()->curveWidth = width;
+        return self();
+    }
+    Self &cursorLineColor(const QColor &colour)
+    {
+        target()->cursorLineColor = colour;
+        return self();
+    }
+    Self &cursorLineWidth(int width)
+    {
+        target()->cursorLineWidth = width;
+        return self();
+    }
+    Self &cursorImage(const char *path)
+    {
+        target()->cursorImage = quarn::image(path);
+        return self();
+    }
+    Self &drawGrid(bool on)
+    {
+        target()->drawGrid = on;
+        return self();
+    }
 
 private:
     W *target() const { return static_cast<const Self *>(this)->object(); }

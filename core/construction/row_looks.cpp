@@ -44,17 +44,19 @@ void applyComboBoxFaces(ZelComboBox *comboBox, const ComboBoxFaces &faces)
 
 void applyStandardComboBox(ZelComboBox *comboBox)
 {
-    applyComboBoxFaces(comboBox, {":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButtons_f.mif",
-                                  ":/Buttons/b_ToggleButton_h.mif", ":/Buttons/b_DropDown_Item.mif",
-                                  ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif", 3});
+    applyComboBoxFaces(comboBox,
+                       {":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButtons_f.mif",
+                        ":/Buttons/b_ToggleButton_h.mif", ":/Buttons/b_DropDown_Item.mif",
+                        ":/Buttons/b_DropDown_Item_f.mif", ":/Buttons/b_DropDown_Item_h.mif", 3});
     comboBox->setTextMargin(16);
 }
 
 void applySmallComboBox(ZelComboBox *comboBox)
 {
-    applyComboBoxFaces(comboBox, {":/Buttons/b_ToggleButton_small.mif", ":/Buttons/b_ToggleButtons_small_f.mif",
-                                  ":/Buttons/b_ToggleButton_small_h.mif", ":/Buttons/b_DropDown_Item_small.mif",
-                                  ":/Buttons/b_DropDown_Item_small_f.mif", ":/Buttons/b_DropDown_Item_small_h.mif", 5});
+    applyComboBoxFaces(comboBox,
+                       {":/Buttons/b_ToggleButton_small.mif", ":/Buttons/b_ToggleButtons_small_f.mif",
+                        ":/Buttons/b_ToggleButton_small_h.mif", ":/Buttons/b_DropDown_Item_small.mif",
+                        ":/Buttons/b_DropDown_Item_small_f.mif", ":/Buttons/b_DropDown_Item_small_h.mif", 5});
     comboBox->setPopupItemMargin(10);
     comboBox->setPopupItemSpacing(5);
 }

@@ -32,8 +32,8 @@ void place(QWidget *widget, int x, int y, int width, int height)
 }
 
 // Height-for-width is kept from the current policy.
-void setSizePolicy(QWidget *widget, QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical,
-                   int horizontalStretch, int verticalStretch)
+void setSizePolicy(QWidget *widget, QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical, int horizontalStretch,
+                   int verticalStretch)
 {
     QSizePolicy policy(horizontal, vertical);
     policy.setHorizontalStretch(horizontalStretch);

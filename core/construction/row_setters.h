@@ -54,8 +54,8 @@ QObject *makeObject(QObject *(*construct)(QWidget *), QWidget *parent, const cha
 QLayout *makeLayout(QLayout *(*construct)(QWidget *), QWidget *host, const char *objectName);
 
 void place(QWidget *widget, int x, int y, int width, int height);
-void setSizePolicy(QWidget *widget, QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical,
-                   int horizontalStretch, int verticalStretch);
+void setSizePolicy(QWidget *widget, QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical, int horizontalStretch,
+                   int verticalStretch);
 
 void setImage(QObject *object, Setter<const QPixmap &> setter, const char *path);
 void assignImage(QObject *object, Member<QPixmap> field, const char *path);

@@ -17,62 +17,150 @@ namespace quarn {
 // of which the second is never on. The box keeps them as given and re-lays out
 // its text; what they select is the library's.
 enum class TextBoxFlags {
-    FirstOn,         // true, false
-    AllOff,          // false, false
-    FirstOnOfThree,  // true, false, false
-    AllOffOfThree,   // false, false, false
+    FirstOn,        // true, false
+    AllOff,         // false, false
+    FirstOnOfThree, // true, false, false
+    AllOffOfThree,  // false, false, false
 };
 
 // A text box's number, named by the boxes that carry it; the box only keeps it.
 enum class TextBoxNumber {
-    MediaInfo = 12,        // the fields of the media file details
-    FunctionCaption = 14,  // the caption of a key's function
-    ProgressText = 70,     // the text of the progress screen
+    MediaInfo = 12,       // the fields of the media file details
+    FunctionCaption = 14, // the caption of a key's function
+    ProgressText = 70,    // the text of the progress screen
 };
 
 template <typename W, typename Self>
 class TextSettings
 {
 public:
-    Self &noFrame() { target()->setFrameShape(QFrame::NoFrame); return self(); }
-    Self &frameShape(QFrame::Shape shape) { target()->setFrameShape(shape); return self(); }
-    Self &frameShadow(QFrame::Shadow shadow) { target()->setFrameShadow(shadow); return self(); }
-    Self &lineWidth(int width) { target()->setLineWidth(width); return self(); }
-    Self &alignment(Qt::Alignment alignment) { target()->setAlignment(alignment); return self(); }
-    Self &wordWrap(bool on = true) { target()->setWordWrap(on); return self(); }
-    Self &scaledContents(bool on = true) { target()->setScaledContents(on); return self(); }
-    Self &textFormat(Qt::TextFormat format) { target()->setTextFormat(format); return self(); }
+    Self &noFrame()
+    {
+        target()->setFrameShape(QFrame::NoFrame);
+        return self();
+    }
+    Self &frameShape(QFrame::Shape shape)
+    {
+        target()->setFrameShape(shape);
+        return self();
+    }
+    Self &frameShadow(QFrame::Shadow shadow)
+    {
+        target()->setFrameShadow(shadow);
+        return self();
+    }
+    Self &lineWidth(int width)
+    {
+        target()->setLineWidth(width);
+        return self();
+    }
+    Self &alignment(Qt::Alignment alignment)
+    {
+        target()->setAlignment(alignment);
+        return self();
+    }
+    Self &wordWrap(bool on = true)
+    {
+        target()->setWordWrap(on);
+        return self();
+    }
+    Self &scaledContents(bool on = true)
+    {
+        target()->setScaledContents(on);
+        return self();
+    }
+    Self &textFormat(Qt::TextFormat format)
+    {
+        target()->setTextFormat(format);
+        return self();
+    }
     Self &plainText() { return textFormat(Qt::PlainText); }
     Self &richText() { return textFormat(Qt::RichText); }
-    Self &noTextInteraction() { target()->setTextInteractionFlags(Qt::NoTextInteraction); return self(); }
-    Self &indent(int indent) { target()->setIndent(indent); return self(); }
-    Self &margin(int margin) { target()->setMargin(margin); return self(); }
+    Self &noTextInteraction()
+    {
+        target()->setTextInteractionFlags(Qt::NoTextInteraction);
+        return self();
+    }
+    Self &indent(int indent)
+    {
+        target()->setIndent(indent);
+        return self();
+    }
+    Self &margin(int margin)
+    {
+        target()->setMargin(margin);
+        return self();
+    }
     // Designer sets it; no hand-written form does yet, the form generator will.
-    Self &buddy(QWidget *buddy) { target()->setBuddy(buddy); return self(); }
-    Self &readOnly(bool on = true) { target()->setReadOnly(on); return self(); }
-    Self &pixelSize(int pixels) { target()->setFontPixelSize(pixels); return self(); }
-    Self &ellipsis(bool on = true) { target()->setEllipsis(on); return self(); }
-    Self &clickable(bool on = true) { target()->setIsClickable(on); return self(); }
+    Self &buddy(QWidget *buddy)
+    {
+        target()->setBuddy(buddy);
+        return self();
+    }
+    Self &readOnly(bool on = true)
+    {
+        target()->setReadOnly(on);
+        return self();
+    }
+    Self &pixelSize(int pixels)
+    {
+        target()->setFontPixelSize(pixels);
+        return self();
+    }
+    Self &ellipsis(bool on = true)
+    {
+        target()->setEllipsis(on);
+        return self();
+    }
+    Self &clickable(bool on = true)
+    {
+        target()->setIsClickable(on);
+        return self();
+    }
     Self &textBoxFlags(TextBoxFlags flags)
     {
         switch (flags) {
-        case TextBoxFlags::FirstOn: target()->setTextBoxFlags(true, false); break;
-        case TextBoxFlags::AllOff: target()->setTextBoxFlags(false, false); break;
-        case TextBoxFlags::FirstOnOfThree: target()->setTextBoxFlags(true, false, false); break;
-        case TextBoxFlags::AllOffOfThree: target()->setTextBoxFlags(false, false, false); break;
+        case TextBoxFlags::FirstOn:
+            target()->setTextBoxFlags(true, false);
+            break;
+        case TextBoxFlags::AllOff:
+            target()->setTextBoxFlags(false, false);
+            break;
+        case TextBoxFlags::FirstOnOfThree:
+            target()->setTextBoxFlags(true, false, false);
+            break;
+        case TextBoxFlags::AllOffOfThree:
+            target()->setTextBoxFlags(false, false, false);
+            break;
         }
         return self();
     }
-    Self &textBoxNumber(TextBoxNumber number) { target()->setTextBoxNumber(int(number)); return self(); }
+    Self &textBoxNumber(TextBoxNumber number)
+    {
+        target()->setTextBoxNumber(int(number));
+        return self();
+    }
     // Untranslated initial content, set in setupUi.
     Self &content(const char *text)
     {
         detail::setText(target(), detail::setter<W, const QString &>(&W::setContent), text);
         return self();
     }
-    Self &alignHCenter(bool on = true) { target()->setAlignHCenter(on); return self(); }
-    Self &alignVCenter(bool on = true) { target()->setAlignVCenter(on); return self(); }
-    Self &html(const QString &html) { target()->setHtml(html); return self(); }
+    Self &alignHCenter(bool on = true)
+    {
+        target()->setAlignHCenter(on);
+        return self();
+    }
+    Self &alignVCenter(bool on = true)
+    {
+        target()->setAlignVCenter(on);
+        return self();
+    }
+    Self &html(const QString &html)
+    {
+        target()->setHtml(html);
+        return self();
+    }
     Self &scrollBars(Qt::ScrollBarPolicy horizontal, Qt::ScrollBarPolicy vertical)
     {
         target()->setHorizontalScrollBarPolicy(horizontal);
@@ -84,10 +172,26 @@ public:
         target()->setHorizontalScrollBarPolicy(policy);
         return self();
     }
-    Self &verticalScrollBar(Qt::ScrollBarPolicy policy) { target()->setVerticalScrollBarPolicy(policy); return self(); }
-    Self &widgetResizable(bool on = true) { target()->setWidgetResizable(on); return self(); }
-    Self &tabStopWidth(int pixels) { target()->setTabStopDistance(pixels); return self(); }
-    Self &textInteraction(Qt::TextInteractionFlags flags) { target()->setTextInteractionFlags(flags); return self(); }
+    Self &verticalScrollBar(Qt::ScrollBarPolicy policy)
+    {
+        target()->setVerticalScrollBarPolicy(policy);
+        return self();
+    }
+    Self &widgetResizable(bool on = true)
+    {
+        target()->setWidgetResizable(on);
+        return self();
+    }
+    Self &tabStopWidth(int pixels)
+    {
+        target()->setTabStopDistance(pixels);
+        return self();
+    }
+    Self &textInteraction(Qt::TextInteractionFlags flags)
+    {
+        target()->setTextInteractionFlags(flags);
+        return self();
+    }
 
 private:
     W *target() const { return static_cast<const Self *>(this)->object(); }

@@ -23,10 +23,10 @@ Row<ZelCheckBox> serviceRadioButton(ZelCheckBox *&field, QWidget *parent, const 
 
 // The keyboard-key faces the command buttons wear.
 enum class KeyFace {
-    Tall,    // b_KB_01
-    Medium,  // b_KB_02
-    Wide,    // b_KB_03
-    Round,   // b_RoundButton
+    Tall,   // b_KB_01
+    Medium, // b_KB_02
+    Wide,   // b_KB_03
+    Round,  // b_RoundButton
 };
 // A command button: the face, pressed "_h", focused the face again, and
 // passing its events on to the screen.

@@ -139,14 +139,15 @@ bool isWholeModuleFile(const char *path)
     const FileDescriptor file(::open(path, O_RDONLY | O_CLOEXEC));
     if (file.get() < 0)
         return refuse(path, std::strerror(errno));
-    struct stat status {};
+    struct stat status {
+    };
     if (::fstat(file.get(), &status) != 0)
         return refuse(path, std::strerror(errno));
     if (!S_ISREG(status.st_mode))
         return refuse(path, "not a regular file");
     const auto fileSize = std::uint64_t(status.st_size);
 
-    FileHeader header {};
+    FileHeader header{};
     if (fileSize < sizeof header || !readExactly(file.get(), 0, &header, sizeof header))
         return refuse(path, "too short for an ELF header");
     if (std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0)
@@ -165,7 +166,7 @@ bool isWholeModuleFile(const char *path)
 
     bool anyLoadable = false;
     for (unsigned i = 0; i < header.e_phnum; ++i) {
-        ProgramHeader segment {};
+        ProgramHeader segment{};
         if (!readExactly(file.get(), header.e_phoff + i * sizeof(ProgramHeader), &segment, sizeof segment))
             return refuse(path, "cannot read the ELF program headers");
         if (segment.p_type != PT_LOAD && segment.p_type != PT_DYNAMIC && segment.p_type != PT_INTERP)

@@ -14,16 +14,38 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
     make(ui.lblSeeLevelPress, root, "lblSeeLevelPress").at(10, 150, 222, 21).settingCaption();
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.cbPressureUnits, root, "cbPressureUnits").at(140, 170, 99, 44).smallComboBox();
     make(ui.icon_2, ui.cbPressureUnits, "icon_2").at(70, 15, 21, 13).image(":/Buttons/b_KB_AdjustDown_off.mif");
-    make(ui.txtSeeLevelPress, root, "txtSeeLevelPress").at(10, 171, 121, 41).caption().alignment(Qt::AlignTrailing | Qt::AlignVCenter).clickable().textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.lblDescription, root, "lblDescription").at(7, 77, 227, 51).font(normalWeightAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.txtSeeLevelPress, root, "txtSeeLevelPress")
+        .at(10, 171, 121, 41)
+        .caption()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .clickable()
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.lblDescription, root, "lblDescription")
+        .at(7, 77, 227, 51)
+        .font(normalWeightAA())
+        .alignment(Qt::AlignCenter)
+        .wordWrap()
+        .pixelSize(14);
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName_2, ui.icon, "labelName_2").at(44, 4, 190, 38).palette(whiteText()).buttonLabel().wordWrap();
     make(ui.icon_4, ui.icon, "icon_4").at(4, 4, 38, 38).image(":/Icons/i_Calibrate Barometer Altimeter.mif");
-    make(ui.lblCurBarAlt, root, "lblCurBarAlt").at(10, 292, 221, 21).font(normalWeightAA()).alignment(Qt::AlignCenter).pixelSize(14);
-    make(ui.txtCurrentElev, root, "txtCurrentElev").at(10, 241, 121, 41).caption().alignment(Qt::AlignTrailing | Qt::AlignVCenter).clickable().textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.lblCurBarAlt, root, "lblCurBarAlt")
+        .at(10, 292, 221, 21)
+        .font(normalWeightAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(14);
+    make(ui.txtCurrentElev, root, "txtCurrentElev")
+        .at(10, 241, 121, 41)
+        .caption()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .clickable()
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
     make(ui.cbCurrentElev, root, "cbCurrentElev").at(140, 240, 99, 44).smallComboBox();
     make(ui.icon_3, ui.cbCurrentElev, "icon_3").at(70, 15, 21, 13).image(":/Buttons/b_KB_AdjustDown_off.mif");
     make(ui.txtCurBarAlt, root, "txtCurBarAlt").at(60, 320, 121, 21).buttonLabel();
@@ -35,9 +57,12 @@ void retranslateUi(Ui_BarometerCalibScreenClass &ui, QWidget *)
     ui.lblSeeLevelPress->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Sea Level Pressure"));
     //: Number shown until the host fills it.
     ui.txtSeeLevelPress->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "0.0"));
-    ui.lblDescription->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Enter a known elevation or sea level pressure"));
-    ui.labelName_2->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Calibrate Barometer/Altimeter"));
-    ui.lblCurBarAlt->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "Current Barometric Altitude"));
+    ui.lblDescription->setContent(
+        QCoreApplication::translate("BarometerCalibScreenClass", "Enter a known elevation or sea level pressure"));
+    ui.labelName_2->setContent(
+        QCoreApplication::translate("BarometerCalibScreenClass", "Calibrate Barometer/Altimeter"));
+    ui.lblCurBarAlt->setContent(
+        QCoreApplication::translate("BarometerCalibScreenClass", "Current Barometric Altitude"));
     //: Number shown until the host fills it.
     ui.txtCurrentElev->setContent(QCoreApplication::translate("BarometerCalibScreenClass", "0.0"));
     //: Number shown until the host fills it.

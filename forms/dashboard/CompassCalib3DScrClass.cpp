@@ -12,13 +12,28 @@ void setupUi(Ui_CompassCalib3DScrClass &ui, QWidget *root)
     Root(root, "CompassCalib3DScrClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnStart, ui.statusBar, "btnStart").at(160, 6, 76, 43).actionButton().focused(":/Buttons/b_Menu_h.mif");
-    make(ui.lblStart, ui.btnStart, "lblStart").at(15, 6, 51, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(13);
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Compass.mif").pressed(":/Icons/i_ToolBar_Compass_h.mif");
+    make(ui.lblStart, ui.btnStart, "lblStart")
+        .at(15, 6, 51, 31)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(13);
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar")
+        .at(90, 6, 60, 43)
+        .normal(":/Icons/i_ToolBar_Compass.mif")
+        .pressed(":/Icons/i_ToolBar_Compass_h.mif");
     make(ui.AnimationCtrl, root, "AnimationCtrl").at(12, 180, 216, 133).with(figureEightAnimation);
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelName_2, ui.icon, "labelName_2").at(50, 0, 151, 46).palette(whiteTextDimDisabled()).buttonLabel().wordWrap();
+    make(ui.labelName_2, ui.icon, "labelName_2")
+        .at(50, 0, 151, 46)
+        .palette(whiteTextDimDisabled())
+        .buttonLabel()
+        .wordWrap();
     make(ui.icon_4, ui.icon, "icon_4").at(4, 4, 38, 38).image(":/Icons/i_Compass.mif");
     make(ui.textBox, root, "textBox").at(0, 70, 241, 101).alignment(Qt::AlignCenter);
 }
@@ -26,8 +41,10 @@ void setupUi(Ui_CompassCalib3DScrClass &ui, QWidget *root)
 void retranslateUi(Ui_CompassCalib3DScrClass &ui, QWidget *)
 {
     ui.lblStart->setContent(QCoreApplication::translate("CompassCalib3DScrClass", "Start"));
-    ui.labelName_2->setContent(QCoreApplication::translate("CompassCalib3DScrClass", "Electronic Compass 3D Calibration"));
-    ui.textBox->setContent(QCoreApplication::translate("CompassCalib3DScrClass", "Move the unit in a figure<br>8 motion while twisting<br>the wrist."));
+    ui.labelName_2->setContent(
+        QCoreApplication::translate("CompassCalib3DScrClass", "Electronic Compass 3D Calibration"));
+    ui.textBox->setContent(QCoreApplication::translate(
+        "CompassCalib3DScrClass", "Move the unit in a figure<br>8 motion while twisting<br>the wrist."));
 }
 
 Form<Ui_CompassCalib3DScrClass, setupUi, retranslateUi> formCompassCalib3DScrClass;

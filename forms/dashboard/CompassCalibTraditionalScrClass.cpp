@@ -12,13 +12,28 @@ void setupUi(Ui_CompassCalibTraditionalScrClass &ui, QWidget *root)
     Root(root, "CompassCalibTraditionalScrClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Compass.mif").pressed(":/Icons/i_ToolBar_Compass_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar")
+        .at(90, 6, 60, 43)
+        .normal(":/Icons/i_ToolBar_Compass.mif")
+        .pressed(":/Icons/i_ToolBar_Compass_h.mif");
     make(ui.btnStart, ui.statusBar, "btnStart").at(160, 6, 76, 43).actionButton().focused(":/Buttons/b_Menu_h.mif");
-    make(ui.lblStart, ui.btnStart, "lblStart").at(15, 6, 51, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(13);
+    make(ui.lblStart, ui.btnStart, "lblStart")
+        .at(15, 6, 51, 31)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(13);
     make(ui.textInstruct, root, "textInstruct").at(0, 70, 241, 131).alignment(Qt::AlignCenter).pixelSize(17);
     make(ui.iconTitleBar, root, "iconTitleBar").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.textHeader, ui.iconTitleBar, "textHeader").at(39, 0, 201, 41).palette(whiteTextDimDisabled()).buttonLabel().wordWrap();
+    make(ui.textHeader, ui.iconTitleBar, "textHeader")
+        .at(39, 0, 201, 41)
+        .palette(whiteTextDimDisabled())
+        .buttonLabel()
+        .wordWrap();
     make(ui.icon_4, ui.iconTitleBar, "icon_4").at(0, 0, 38, 38).image(":/Icons/i_Compass.mif");
     make(ui.iconTarget, root, "iconTarget").at(110, 230, 28, 69).image(":/Icons/i_Compass_Arrow_Blue.mif");
 }
@@ -26,8 +41,12 @@ void setupUi(Ui_CompassCalibTraditionalScrClass &ui, QWidget *root)
 void retranslateUi(Ui_CompassCalibTraditionalScrClass &ui, QWidget *)
 {
     ui.lblStart->setContent(QCoreApplication::translate("CompassCalibTraditionalScrClass", "Start"));
-    ui.textInstruct->setContent(QCoreApplication::translate("CompassCalibTraditionalScrClass", "Place device on horizontal<br>surface far from metallic parts<br>and slowly rotate it.<br>Keep arrow directed to you."));
-    ui.textHeader->setContent(QCoreApplication::translate("CompassCalibTraditionalScrClass", "Electronic compass 2D Traditional Calibration"));
+    ui.textInstruct->setContent(
+        QCoreApplication::translate("CompassCalibTraditionalScrClass",
+                                    "Place device on horizontal<br>surface far from metallic parts<br>and slowly "
+                                    "rotate it.<br>Keep arrow directed to you."));
+    ui.textHeader->setContent(QCoreApplication::translate("CompassCalibTraditionalScrClass",
+                                                          "Electronic compass 2D Traditional Calibration"));
 }
 
 Form<Ui_CompassCalibTraditionalScrClass, setupUi, retranslateUi> formCompassCalibTraditionalScrClass;

@@ -13,7 +13,10 @@ void setupUi(Ui_CurrTblItemClass &ui, QWidget *root)
 
     make(ui.icon, root, "icon").at(0, 0, 231, 33).autoFillBackground().image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.lblDate, ui.icon, "lblDate").at(5, 0, 230, 30).palette(whiteText()).font(boldAA()).wordWrap().pixelSize(16);
-    make(ui.txtType_1, root, "txtType_1").at(0, 31, 60, 16).palette(Colours().role(QPalette::WindowText, QColor(0, 0, 255), kDimDisabledText)).font(tableCellFont());
+    make(ui.txtType_1, root, "txtType_1")
+        .at(0, 31, 60, 16)
+        .palette(Colours().role(QPalette::WindowText, QColor(0, 0, 255), kDimDisabledText))
+        .font(tableCellFont());
     make(ui.txtTime_1, root, "txtTime_1").at(60, 31, 60, 16).font(tableCellFont());
     make(ui.txtCom_1, root, "txtCom_1").at(120, 31, 115, 16).font(tableCellFont());
     make(ui.txtType_2, root, "txtType_2").at(0, 47, 60, 16).font(tableCellFont());

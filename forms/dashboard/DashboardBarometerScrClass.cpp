@@ -13,21 +13,40 @@ void setupUi(Ui_DashboardBarometerScrClass &ui, QWidget *root)
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Barometer.mif").pressed(":/Icons/i_ToolBar_Barometer_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar")
+        .at(90, 6, 60, 43)
+        .normal(":/Icons/i_ToolBar_Barometer.mif")
+        .pressed(":/Icons/i_ToolBar_Barometer_h.mif");
     make(ui.icon, root, "icon").at(2, 38, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.graphView, root, "graphView").at(0, 100, 240, 250).palette(Colours().role(QPalette::Base, QColor(255, 255, 255, 200), QColor(212, 208, 200)));
-    make(ui.btnZoomOut, root, "btnZoomOut").at(180, 84, 60, 60).normal(":/Buttons/b_Pan_Out.mif").pressed(":/Buttons/b_Pan_Out_h.mif");
-    make(ui.btnZoomIn, root, "btnZoomIn").at(180, 24, 60, 60).normal(":/Buttons/b_Pan_In.mif").pressed(":/Buttons/b_Pan_In_h.mif");
+    make(ui.graphView, root, "graphView")
+        .at(0, 100, 240, 250)
+        .palette(Colours().role(QPalette::Base, QColor(255, 255, 255, 200), QColor(212, 208, 200)));
+    make(ui.btnZoomOut, root, "btnZoomOut")
+        .at(180, 84, 60, 60)
+        .normal(":/Buttons/b_Pan_Out.mif")
+        .pressed(":/Buttons/b_Pan_Out_h.mif");
+    make(ui.btnZoomIn, root, "btnZoomIn")
+        .at(180, 24, 60, 60)
+        .normal(":/Buttons/b_Pan_In.mif")
+        .pressed(":/Buttons/b_Pan_In_h.mif");
     make(ui.backing, root, "backing").at(30, 40, 150, 22);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 0, 151, 24);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout");
-    make(ui.lblCurrent, ui.layoutWidget, "lblCurrent").maxSize(54, QWIDGETSIZE_MAX).font(Font().pointSize(10).bold().aa()).scaledContents();
+    make(ui.lblCurrent, ui.layoutWidget, "lblCurrent")
+        .maxSize(54, QWIDGETSIZE_MAX)
+        .font(Font().pointSize(10).bold().aa())
+        .scaledContents();
     make(ui.textBoxCurrent, ui.layoutWidget, "textBoxCurrent").font(Font().pointSize(10).bold().aa()).scaledContents();
     make(ui.backing_2, root, "backing_2").at(30, 66, 150, 22);
     make(ui.layoutWidget_2, ui.backing_2, "layoutWidget_2").at(0, 0, 151, 24);
     layout(ui.horizontalLayout_2, ui.layoutWidget_2, "horizontalLayout_2");
-    make(ui.lblChange, ui.layoutWidget_2, "lblChange").maxSize(54, QWIDGETSIZE_MAX).font(Font().pointSize(10).bold().aa());
+    make(ui.lblChange, ui.layoutWidget_2, "lblChange")
+        .maxSize(54, QWIDGETSIZE_MAX)
+        .font(Font().pointSize(10).bold().aa());
     make(ui.textBoxChange, ui.layoutWidget_2, "textBoxChange").font(Font().pointSize(10).bold().aa());
 
     addMembers(ui.horizontalLayout, {ui.lblCurrent, ui.textBoxCurrent});

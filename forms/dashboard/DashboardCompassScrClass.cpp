@@ -12,10 +12,21 @@ void setupUi(Ui_DashboardCompassScrClass &ui, QWidget *root)
     Root(root, "DashboardCompassScrClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnMenu, ui.statusBar, "btnMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Compass.mif").pressed(":/Icons/i_ToolBar_Compass_h.mif");
-    make(ui.compass, root, "compass").at(0, 114, 240, 240).standardMapCompass().needles(":/Icons/i_Dashboard_Compass_Arrow_Green_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Yellow_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Red_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Blue_small.mif");
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar")
+        .at(90, 6, 60, 43)
+        .normal(":/Icons/i_ToolBar_Compass.mif")
+        .pressed(":/Icons/i_ToolBar_Compass_h.mif");
+    make(ui.compass, root, "compass")
+        .at(0, 114, 240, 240)
+        .standardMapCompass()
+        .needles(":/Icons/i_Dashboard_Compass_Arrow_Green_small.mif",
+                 ":/Icons/i_Dashboard_Compass_Arrow_Yellow_small.mif",
+                 ":/Icons/i_Dashboard_Compass_Arrow_Red_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Blue_small.mif");
 }
 
 void retranslateUi(Ui_DashboardCompassScrClass &ui, QWidget *root)

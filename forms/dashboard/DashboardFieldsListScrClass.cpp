@@ -12,13 +12,33 @@ void setupUi(Ui_DashboardFieldsListScrClass &ui, QWidget *root)
     Root(root, "DashboardFieldsListScrClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.icon, root, "icon").at(0, 22, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(41, 4, 157, 23).palette(whiteText()).font(normalWeightAA()).alignment(Qt::AlignCenter).pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(41, 4, 157, 23)
+        .palette(whiteText())
+        .font(normalWeightAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(16);
     make(ui.iconTitle, ui.icon, "iconTitle").at(-3, -3, 38, 38).image(":/Icons/i_assigntype_Function.mif");
-    make(ui.txtCurPage, ui.icon, "txtCurPage").at(200, 0, 38, 17).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("1/1").pixelSize(13);
-    make(ui.txtNumOfFlds, ui.icon, "txtNumOfFlds").at(200, 15, 38, 17).palette(whiteText()).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(13);
+    make(ui.txtCurPage, ui.icon, "txtCurPage")
+        .at(200, 0, 38, 17)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("1/1")
+        .pixelSize(13);
+    make(ui.txtNumOfFlds, ui.icon, "txtNumOfFlds")
+        .at(200, 15, 38, 17)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0")
+        .pixelSize(13);
     make(ui.listDataFields, root, "listDataFields").at(0, 56, 240, 299);
 }
 

@@ -9,7 +9,10 @@ namespace {
 
 void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
 {
-    Root(root, "DashboardMenuScreenClass").size(240, 400).property("font", QFont(menuScreenFont())).property("palette", QPalette(menuScreenPalette()));
+    Root(root, "DashboardMenuScreenClass")
+        .size(240, 400)
+        .property("font", QFont(menuScreenFont()))
+        .property("palette", QPalette(menuScreenPalette()));
 
     make(ui.btnSatellite, root, "btnSatellite").at(6, 141, 74, 74).roundButton();
     make(ui.iconSatellite, ui.btnSatellite, "iconSatellite").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Satellite.mif");
@@ -20,20 +23,33 @@ void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
     make(ui.btnDashboard, root, "btnDashboard").at(6, 244, 74, 74).roundButton();
     make(ui.iconDashboard, ui.btnDashboard, "iconDashboard").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Dashboard.mif");
     make(ui.btnDataFields, root, "btnDataFields").at(83, 244, 74, 74).roundButton();
-    make(ui.iconDataFields, ui.btnDataFields, "iconDataFields").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_DataFieldsOnly.mif");
+    make(ui.iconDataFields, ui.btnDataFields, "iconDataFields")
+        .at(0, 0, 74, 74)
+        .image(":/Icons/i_DashMenu_DataFieldsOnly.mif");
     make(ui.btnProfiles, root, "btnProfiles").at(160, 244, 74, 74).roundButton();
     make(ui.iconProfiles, ui.btnProfiles, "iconProfiles").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Profiles.mif");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(Font().pointSize(10).bold().aa()).contextMenuButton();
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu")
+        .at(180, 7, 60, 43)
+        .font(Font().pointSize(10).bold().aa())
+        .contextMenuButton();
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
-    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4").sizeConstraint(QLayout::SetFixedSize);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4")
+        .sizeConstraint(QLayout::SetFixedSize);
     make(ui.btnCompass, ui.horizontalLayoutWidget, "btnCompass").roundButton();
     make(ui.iconCompass, ui.btnCompass, "iconCompass").at(-1, 0, 74, 74).image(":/Icons/i_DashMenu_Compass.mif");
     make(ui.btnRoadCompass, ui.horizontalLayoutWidget, "btnRoadCompass").roundButton();
-    make(ui.iconRoadCompass, ui.btnRoadCompass, "iconRoadCompass").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_RoadCompass.mif");
+    make(ui.iconRoadCompass, ui.btnRoadCompass, "iconRoadCompass")
+        .at(0, 0, 74, 74)
+        .image(":/Icons/i_DashMenu_RoadCompass.mif");
     make(ui.btnStripCompass, ui.horizontalLayoutWidget, "btnStripCompass").roundButton();
-    make(ui.iconStripCompass, ui.btnStripCompass, "iconStripCompass").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_StripCompass.mif");
+    make(ui.iconStripCompass, ui.btnStripCompass, "iconStripCompass")
+        .at(0, 0, 74, 74)
+        .image(":/Icons/i_DashMenu_StripCompass.mif");
     make(ui.btnTracks, ui.horizontalLayoutWidget, "btnTracks").roundButton();
     make(ui.iconTracks, ui.btnTracks, "iconTracks").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Tracks.mif");
     make(ui.backing, root, "backing").at(1, 111, 238, 30);

@@ -9,26 +9,172 @@ namespace {
 
 void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
 {
-    Root(root, "DashboardScrClass").size(240, 400).property("compassRadius", 45).property("compassX", 42).property("compassY", 67);
+    Root(root, "DashboardScrClass")
+        .size(240, 400)
+        .property("compassRadius", 45)
+        .property("compassX", 42)
+        .property("compassY", 67);
 
     make(ui.bkgdForGeocaches, root, "bkgdForGeocaches").at(0, 21, 240, 379).image(":/Bkgd/bkgd_Dashboard.mif");
     make(ui.iconGeocache, ui.bkgdForGeocaches, "iconGeocache").at(121, 39, 20, 20);
-    make(ui.iconGeocacheFavorite, ui.bkgdForGeocaches, "iconGeocacheFavorite").at(153, 38, 20, 20).image(":/Icons/i_Favorite.mif");
-    make(ui.iconGeocacheTrackables, ui.bkgdForGeocaches, "iconGeocacheTrackables").at(178, 41, 11, 16).image(":/Icons/i_HasTrackables.mif");
-    make(ui.iconGeocacheFound, ui.bkgdForGeocaches, "iconGeocacheFound").at(199, 41, 14, 15).image(":/Icons/i_Found.mif");
-    make(ui.iconGeocachePictureAttached, ui.bkgdForGeocaches, "iconGeocachePictureAttached").at(216, 39, 20, 20).image(":/Icons/i_MediaAttached.mif");
-    make(ui.geocacheName, ui.bkgdForGeocaches, "geocacheName").at(121, 9, 112, 16).palette(whiteText()).caption().textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.bkgdWithoutGeocaches, root, "bkgdWithoutGeocaches").at(0, 21, 240, 379).image(":/Bkgd/bkgd_Dashboard_noRoute.mif");
+    make(ui.iconGeocacheFavorite, ui.bkgdForGeocaches, "iconGeocacheFavorite")
+        .at(153, 38, 20, 20)
+        .image(":/Icons/i_Favorite.mif");
+    make(ui.iconGeocacheTrackables, ui.bkgdForGeocaches, "iconGeocacheTrackables")
+        .at(178, 41, 11, 16)
+        .image(":/Icons/i_HasTrackables.mif");
+    make(ui.iconGeocacheFound, ui.bkgdForGeocaches, "iconGeocacheFound")
+        .at(199, 41, 14, 15)
+        .image(":/Icons/i_Found.mif");
+    make(ui.iconGeocachePictureAttached, ui.bkgdForGeocaches, "iconGeocachePictureAttached")
+        .at(216, 39, 20, 20)
+        .image(":/Icons/i_MediaAttached.mif");
+    make(ui.geocacheName, ui.bkgdForGeocaches, "geocacheName")
+        .at(121, 9, 112, 16)
+        .palette(whiteText())
+        .caption()
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.bkgdWithoutGeocaches, root, "bkgdWithoutGeocaches")
+        .at(0, 21, 240, 379)
+        .image(":/Bkgd/bkgd_Dashboard_noRoute.mif");
     make(ui.iconFrog, ui.bkgdWithoutGeocaches, "iconFrog").at(134, 0, 71, 71).image(":/Icons/i_frog.mif");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnMenu, ui.statusBar, "btnMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnToolBar, ui.statusBar, "btnToolBar").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Dashboard.mif").pressed(":/Icons/i_ToolBar_Dashboard_h.mif");
-    make(ui.cachesFound, root, "cachesFound").at(113, 115, 47, 16).palette(whiteText()).smallCaption().alignment(Qt::AlignCenter).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.distanceToCache, root, "distanceToCache").at(179, 116, 47, 16).palette(whiteText()).buttonLabel().textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.distanceToCacheUnits, root, "distanceToCacheUnits").at(186, 98, 31, 20).palette(whiteText()).font(normalWeightAA()).alignment(Qt::AlignCenter).pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.dashboardContainer, root, "dashboardContainer").at(4, 153, 233, 210).property("minNumberOfDataFields", 1).property("maxNumberOfDataFields", 8).property("navFieldsCfg", QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\" standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n\t<CONFIGURATION_1>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x183.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x183_h.mif\" colspan = \"\" fontSizeHeader=\"16\" fontSizeData=\"32\"></FIELD>\n\t</CONFIGURATION_1>\n\n\t<CONFIGURATION_2>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" fontSizeData=\"28\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" fontSizeData=\"28\"></FIELD>\n\t</CONFIGURATION_2>\n\n\t<CONFIGURATION_3>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" fontSizeData=\"24\"></FIELD>\n\t</CONFIGURATION_3>\n\n\t<CONFIGURATION_4>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t</CONFIGURATION_4>\n\n\t<CONFIGURATION_5>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t</CONFIGURATION_5>\n\n\t<CONFIGURATION_6>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t</CONFIGURATION_6>\n\n\t<CONFIGURATION_7>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"16\" fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_7>\n\n\t<CONFIGURATION_8>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_8>\n</NAV_FIELDS_CONFIGURATION>"));
-    make(ui.compass, root, "compass").at(-11, 8, 151, 151).compassRing(":/Bkgd/bkgd_Compass_130.mif").property("bDrawLabels", false).imageProperty("targetIcon", ":/Icons/i_DashboardTarget.mif").imageProperty("northBadge", ":/Icons/i_Compass_WhiteCardinalSmall.mif").imageProperty("westBadge", ":/Icons/i_Compass_BlackCardinalSmall.mif").imageProperty("southBadge", ":/Icons/i_Compass_BlackCardinalSmall.mif").imageProperty("eastBadge", ":/Icons/i_Compass_BlackCardinalSmall.mif").property("northUp", false).property("dialRadius", 52).property("dialCentre", QPoint(75, 82)).needles(":/Icons/i_Dashboard_Compass_Arrow_Green_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Yellow_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Red_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Blue_small.mif");
+    make(ui.btnToolBar, ui.statusBar, "btnToolBar")
+        .at(90, 6, 60, 43)
+        .normal(":/Icons/i_ToolBar_Dashboard.mif")
+        .pressed(":/Icons/i_ToolBar_Dashboard_h.mif");
+    make(ui.cachesFound, root, "cachesFound")
+        .at(113, 115, 47, 16)
+        .palette(whiteText())
+        .smallCaption()
+        .alignment(Qt::AlignCenter)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.distanceToCache, root, "distanceToCache")
+        .at(179, 116, 47, 16)
+        .palette(whiteText())
+        .buttonLabel()
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.distanceToCacheUnits, root, "distanceToCacheUnits")
+        .at(186, 98, 31, 20)
+        .palette(whiteText())
+        .font(normalWeightAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.dashboardContainer, root, "dashboardContainer")
+        .at(4, 153, 233, 210)
+        .property("minNumberOfDataFields", 1)
+        .property("maxNumberOfDataFields", 8)
+        .property("navFieldsCfg",
+                  QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\" "
+                             "standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n\t<CONFIGURATION_1>\n\t\t<FIELD row = "
+                             "\"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x183.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x183_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
+                             "fontSizeData=\"32\"></FIELD>\n\t</CONFIGURATION_1>\n\n\t<CONFIGURATION_2>\n\t\t<FIELD "
+                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed "
+                             "= \":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
+                             "fontSizeData=\"28\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
+                             "fontSizeData=\"28\"></FIELD>\n\t</CONFIGURATION_2>\n\n\t<CONFIGURATION_3>\n\t\t<FIELD "
+                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed "
+                             "= \":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
+                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
+                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
+                             "fontSizeData=\"24\"></FIELD>\n\t</CONFIGURATION_3>\n\n\t<CONFIGURATION_4>\n\t\t<FIELD "
+                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed "
+                             "= \":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
+                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
+                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t</"
+                             "CONFIGURATION_4>\n\n\t<CONFIGURATION_5>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
+                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
+                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t</"
+                             "CONFIGURATION_5>\n\n\t<CONFIGURATION_6>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
+                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
+                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t</"
+                             "CONFIGURATION_6>\n\n\t<CONFIGURATION_7>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
+                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
+                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
+                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
+                             "CONFIGURATION_7>\n\n\t<CONFIGURATION_8>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
+                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
+                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
+                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_8>\n</"
+                             "NAV_FIELDS_CONFIGURATION>"));
+    make(ui.compass, root, "compass")
+        .at(-11, 8, 151, 151)
+        .compassRing(":/Bkgd/bkgd_Compass_130.mif")
+        .property("bDrawLabels", false)
+        .imageProperty("targetIcon", ":/Icons/i_DashboardTarget.mif")
+        .imageProperty("northBadge", ":/Icons/i_Compass_WhiteCardinalSmall.mif")
+        .imageProperty("westBadge", ":/Icons/i_Compass_BlackCardinalSmall.mif")
+        .imageProperty("southBadge", ":/Icons/i_Compass_BlackCardinalSmall.mif")
+        .imageProperty("eastBadge", ":/Icons/i_Compass_BlackCardinalSmall.mif")
+        .property("northUp", false)
+        .property("dialRadius", 52)
+        .property("dialCentre", QPoint(75, 82))
+        .needles(":/Icons/i_Dashboard_Compass_Arrow_Green_small.mif",
+                 ":/Icons/i_Dashboard_Compass_Arrow_Yellow_small.mif",
+                 ":/Icons/i_Dashboard_Compass_Arrow_Red_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Blue_small.mif");
 }
 
 void retranslateUi(Ui_DashboardScrClass &ui, QWidget *)

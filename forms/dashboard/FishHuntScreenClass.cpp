@@ -9,10 +9,31 @@ namespace {
 
 void setupUi(Ui_FishHuntScreenClass &ui, QWidget *root)
 {
-    Root(root, "FishHuntScreenClass").size(240, 400).property("palette", QPalette(Colours().role(QPalette::WindowText, kWhite, kClear).role(QPalette::Button, kClear).role(QPalette::Light, kClear).role(QPalette::Midlight, kClear).role(QPalette::Dark, kClear).role(QPalette::Mid, kClear).role(QPalette::Text, kWhite, kClear).role(QPalette::BrightText, kWhite).role(QPalette::ButtonText, kWhite, kClear).role(QPalette::Base, kBlack, kClear).role(QPalette::Window, kClear).role(QPalette::Shadow, kBlack).role(QPalette::AlternateBase, QColor(0, 0, 0, 127), kClear).role(QPalette::ToolTipBase, QColor(255, 255, 220)).role(QPalette::ToolTipText, kBlack)));
+    Root(root, "FishHuntScreenClass")
+        .size(240, 400)
+        .property("palette",
+                  QPalette(Colours()
+                               .role(QPalette::WindowText, kWhite, kClear)
+                               .role(QPalette::Button, kClear)
+                               .role(QPalette::Light, kClear)
+                               .role(QPalette::Midlight, kClear)
+                               .role(QPalette::Dark, kClear)
+                               .role(QPalette::Mid, kClear)
+                               .role(QPalette::Text, kWhite, kClear)
+                               .role(QPalette::BrightText, kWhite)
+                               .role(QPalette::ButtonText, kWhite, kClear)
+                               .role(QPalette::Base, kBlack, kClear)
+                               .role(QPalette::Window, kClear)
+                               .role(QPalette::Shadow, kBlack)
+                               .role(QPalette::AlternateBase, QColor(0, 0, 0, 127), kClear)
+                               .role(QPalette::ToolTipBase, QColor(255, 255, 220))
+                               .role(QPalette::ToolTipText, kBlack)));
 
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).titleText();
     make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).smallCaption();
@@ -22,10 +43,28 @@ void setupUi(Ui_FishHuntScreenClass &ui, QWidget *root)
     layout(ui.verticalLayout_00, ui.layoutWidget, "verticalLayout_00").spacing(3).margins(0, 0, 4, 0);
     layout(ui.horizontalLayout_01, nullptr, "horizontalLayout_01").spacing(6);
     make(ui.lblExellent, ui.layoutWidget, "lblExellent").minSize(70, 0).panelText().indent(5).pixelSize(12);
-    make(ui.txtExellent, ui.layoutWidget, "txtExellent").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).maxSize(QWIDGETSIZE_MAX, 42).palette(readoutColours()).font(menuScreenFont()).frameShape(QFrame::NoFrame).lineWidth(0);
+    make(ui.txtExellent, ui.layoutWidget, "txtExellent")
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred)
+        .maxSize(QWIDGETSIZE_MAX, 42)
+        .palette(readoutColours())
+        .font(menuScreenFont())
+        .frameShape(QFrame::NoFrame)
+        .lineWidth(0);
     layout(ui.horizontalLayout_02, nullptr, "horizontalLayout_02").spacing(6);
-    make(ui.lblGood, ui.layoutWidget, "lblGood").sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred).minSize(70, 0).panelText().indent(5).pixelSize(12);
-    make(ui.txtGood, ui.layoutWidget, "txtGood").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding).maxSize(QWIDGETSIZE_MAX, 42).palette(readoutColours()).font(menuScreenFont()).frameShape(QFrame::NoFrame).frameShadow(QFrame::Plain).lineWidth(0);
+    make(ui.lblGood, ui.layoutWidget, "lblGood")
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred)
+        .minSize(70, 0)
+        .panelText()
+        .indent(5)
+        .pixelSize(12);
+    make(ui.txtGood, ui.layoutWidget, "txtGood")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding)
+        .maxSize(QWIDGETSIZE_MAX, 42)
+        .palette(readoutColours())
+        .font(menuScreenFont())
+        .frameShape(QFrame::NoFrame)
+        .frameShadow(QFrame::Plain)
+        .lineWidth(0);
     make(ui.calendarWidget, ui.backing, "calendarWidget").at(0, 0, 240, 191).with(standardCalendar);
 
     addMembers(ui.horizontalLayout_01, {ui.lblExellent, ui.txtExellent});

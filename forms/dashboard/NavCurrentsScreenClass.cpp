@@ -12,24 +12,65 @@ void setupUi(Ui_NavCurrentsScreenClass &ui, QWidget *root)
     Root(root, "NavCurrentsScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
     make(ui.btnLocation, root, "btnLocation").at(8, 111, 226, 44).plainPanelButton();
-    make(ui.iconPaneLocation, ui.btnLocation, "iconPaneLocation").at(10, 10, 25, 25).image(":/Icons/i_PaneBtn_Location.mif");
-    make(ui.dateTimeLabel_3, ui.btnLocation, "dateTimeLabel_3").at(38, 5, 176, 16).panelText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.labelLocation, ui.btnLocation, "labelLocation").at(38, 20, 176, 16).sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).plainPanelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.iconPaneLocation, ui.btnLocation, "iconPaneLocation")
+        .at(10, 10, 25, 25)
+        .image(":/Icons/i_PaneBtn_Location.mif");
+    make(ui.dateTimeLabel_3, ui.btnLocation, "dateTimeLabel_3")
+        .at(38, 5, 176, 16)
+        .panelText()
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelLocation, ui.btnLocation, "labelLocation")
+        .at(38, 20, 176, 16)
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .plainPanelText()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .pixelSize(10)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnDDE, root, "btnDDE").at(8, 69, 226, 44).plainPanelButton();
     make(ui.txtDirection, ui.btnDDE, "txtDirection").at(190, 10, 24, 21).distanceBarText();
-    make(ui.iconDirection, ui.btnDDE, "iconDirection").at(192, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.iconDirection, ui.btnDDE, "iconDirection")
+        .at(192, 10, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.iconFlag, ui.btnDDE, "iconFlag").at(10, 9, 25, 25).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(ui.txtDistance, ui.btnDDE, "txtDistance").at(38, 10, 150, 21).distanceBarText().content("N/I").textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.gvCurrents, root, "gvCurrents").at(5, 203, 226, 144).font(Font().bold()).drawingArea(0, 0, 226, 115).drawCursorFlags(zelSimpleGraphView::CursorImage).property("curveBrush", QBrush(kClear, Qt::NoBrush)).property("curveColor", QColor(kWhite)).property("cursorLineColor", QColor(85, 0, 255, 0)).imageProperty("cursorImage", ":/Icons/i_Currents_Cursor.mif").property("drawGrid", false);
+    make(ui.txtDistance, ui.btnDDE, "txtDistance")
+        .at(38, 10, 150, 21)
+        .distanceBarText()
+        .content("N/I")
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.gvCurrents, root, "gvCurrents")
+        .at(5, 203, 226, 144)
+        .font(Font().bold())
+        .drawingArea(0, 0, 226, 115)
+        .drawCursorFlags(zelSimpleGraphView::CursorImage)
+        .property("curveBrush", QBrush(kClear, Qt::NoBrush))
+        .property("curveColor", QColor(kWhite))
+        .property("cursorLineColor", QColor(85, 0, 255, 0))
+        .imageProperty("cursorImage", ":/Icons/i_Currents_Cursor.mif")
+        .property("drawGrid", false);
     make(ui.titleInfo, root, "titleInfo").at(6, 152, 230, 51).image(":/Bkgd/bkgd_TitleDivided.mif");
     make(ui.txtSpeed, ui.titleInfo, "txtSpeed").at(15, 7, 44, 33).font(boldAA()).wordWrap().pixelSize(18);
-    make(ui.siDirection, ui.titleInfo, "siDirection").at(66, 6, 33, 33).statusImages({":/Icons/i_currents_arrow1.mif", ":/Icons/i_currents_arrow2.mif", ":/Icons/i_currents_arrow3.mif", ":/Icons/i_currents_arrow4.mif", ":/Icons/i_currents_arrow5.mif", ":/Icons/i_currents_arrow6.mif", ":/Icons/i_currents_arrow7.mif", ":/Icons/i_currents_arrow8.mif", ":/Icons/i_currents_arrow9.mif", ":/Icons/i_currents_arrow10.mif", ":/Icons/i_currents_arrow11.mif", ":/Icons/i_currents_arrow12.mif", ":/Icons/i_currents_arrow13.mif", ":/Icons/i_currents_arrow14.mif", ":/Icons/i_currents_arrow15.mif", ":/Icons/i_currents_arrow16.mif"});
+    make(ui.siDirection, ui.titleInfo, "siDirection")
+        .at(66, 6, 33, 33)
+        .statusImages(
+            {":/Icons/i_currents_arrow1.mif", ":/Icons/i_currents_arrow2.mif", ":/Icons/i_currents_arrow3.mif",
+             ":/Icons/i_currents_arrow4.mif", ":/Icons/i_currents_arrow5.mif", ":/Icons/i_currents_arrow6.mif",
+             ":/Icons/i_currents_arrow7.mif", ":/Icons/i_currents_arrow8.mif", ":/Icons/i_currents_arrow9.mif",
+             ":/Icons/i_currents_arrow10.mif", ":/Icons/i_currents_arrow11.mif", ":/Icons/i_currents_arrow12.mif",
+             ":/Icons/i_currents_arrow13.mif", ":/Icons/i_currents_arrow14.mif", ":/Icons/i_currents_arrow15.mif",
+             ":/Icons/i_currents_arrow16.mif"});
     make(ui.txtDate, ui.titleInfo, "txtDate").at(121, 26, 98, 16).font(aaFont()).wordWrap().pixelSize(16);
     make(ui.txtTime, ui.titleInfo, "txtTime").at(121, 6, 98, 20).font(boldAA()).wordWrap().pixelSize(18);
 }

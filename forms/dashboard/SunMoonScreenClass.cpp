@@ -9,34 +9,94 @@ namespace {
 
 void setupUi(Ui_SunMoonScreenClass &ui, QWidget *root)
 {
-    Root(root, "SunMoonScreenClass").size(240, 400).property("palette", QPalette(Colours().role(QPalette::WindowText, kWhite, kClear).role(QPalette::Button, kClear).role(QPalette::Light, kClear).role(QPalette::Midlight, kClear).role(QPalette::Dark, kClear).role(QPalette::Mid, kClear).role(QPalette::Text, kWhite, kClear).role(QPalette::BrightText, kWhite).role(QPalette::ButtonText, kWhite, kClear).role(QPalette::Base, kBlack, kClear).role(QPalette::Window, kClear).role(QPalette::Shadow, kBlack).role(QPalette::AlternateBase, QColor(0, 0, 0, 127), kClear).role(QPalette::ToolTipBase, QColor(255, 255, 220)).role(QPalette::ToolTipText, kBlack)));
+    Root(root, "SunMoonScreenClass")
+        .size(240, 400)
+        .property("palette",
+                  QPalette(Colours()
+                               .role(QPalette::WindowText, kWhite, kClear)
+                               .role(QPalette::Button, kClear)
+                               .role(QPalette::Light, kClear)
+                               .role(QPalette::Midlight, kClear)
+                               .role(QPalette::Dark, kClear)
+                               .role(QPalette::Mid, kClear)
+                               .role(QPalette::Text, kWhite, kClear)
+                               .role(QPalette::BrightText, kWhite)
+                               .role(QPalette::ButtonText, kWhite, kClear)
+                               .role(QPalette::Base, kBlack, kClear)
+                               .role(QPalette::Window, kClear)
+                               .role(QPalette::Shadow, kBlack)
+                               .role(QPalette::AlternateBase, QColor(0, 0, 0, 127), kClear)
+                               .role(QPalette::ToolTipBase, QColor(255, 255, 220))
+                               .role(QPalette::ToolTipText, kBlack)));
 
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).titleText().locale(QLocale(QLocale::English, QLocale::UnitedStates));
+    make(ui.labelName, ui.icon, "labelName")
+        .at(50, 10, 140, 26)
+        .titleText()
+        .locale(QLocale(QLocale::English, QLocale::UnitedStates));
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_Sun_Moon.mif");
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 286);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 191, 241, 91);
     layout(ui.horizontalLayout_3, ui.layoutWidget, "horizontalLayout_3").margins(5, 0, 2, 0);
     layout(ui.verticalLayout_3, nullptr, "verticalLayout_3").spacing(6).margins(0, 0, 0, 3);
     spacer(ui.obj9, 20, 30, QSizePolicy::Minimum, QSizePolicy::Expanding);
-    make(ui.txtRises, ui.layoutWidget, "txtRises").palette(Colours().role(QPalette::WindowText, kBlack, kClear).role(QPalette::Shadow, QColor(195, 195, 195))).smallCaption().locale(QLocale(QLocale::English, QLocale::UnitedStates)).alignment(Qt::AlignTrailing | Qt::AlignVCenter);
-    make(ui.txtSets, ui.layoutWidget, "txtSets").palette(Colours().role(QPalette::WindowText, kBlack, kClear)).smallCaption().locale(QLocale(QLocale::English, QLocale::UnitedStates)).alignment(Qt::AlignTrailing | Qt::AlignVCenter);
+    make(ui.txtRises, ui.layoutWidget, "txtRises")
+        .palette(Colours().role(QPalette::WindowText, kBlack, kClear).role(QPalette::Shadow, QColor(195, 195, 195)))
+        .smallCaption()
+        .locale(QLocale(QLocale::English, QLocale::UnitedStates))
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter);
+    make(ui.txtSets, ui.layoutWidget, "txtSets")
+        .palette(Colours().role(QPalette::WindowText, kBlack, kClear))
+        .smallCaption()
+        .locale(QLocale(QLocale::English, QLocale::UnitedStates))
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter);
     layout(ui.verticalLayout, nullptr, "verticalLayout").spacing(3);
     layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6);
     spacer(ui.obj14, 12, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.iconSun, ui.layoutWidget, "iconSun").image(":/Icons/i_Sun.mif");
     spacer(ui.obj16, 13, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
-    make(ui.txtSunRise, ui.layoutWidget, "txtSunRise").html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" \"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" /><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:'MS Shell Dlg 2';\"><br /></p></body></html>").with(sunMoonReadout);
-    make(ui.txtSunSet, ui.layoutWidget, "txtSunSet").html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" \"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" /><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:'MS Shell Dlg 2';\"><br /></p></body></html>").with(sunMoonReadout);
+    make(ui.txtSunRise, ui.layoutWidget, "txtSunRise")
+        .html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
+              "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" "
+              "/><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" "
+              "font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
+              "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; "
+              "font-family:'MS Shell Dlg 2';\"><br /></p></body></html>")
+        .with(sunMoonReadout);
+    make(ui.txtSunSet, ui.layoutWidget, "txtSunSet")
+        .html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
+              "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" "
+              "/><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" "
+              "font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
+              "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; "
+              "font-family:'MS Shell Dlg 2';\"><br /></p></body></html>")
+        .with(sunMoonReadout);
     layout(ui.verticalLayout_2, nullptr, "verticalLayout_2").spacing(3);
     layout(ui.horizontalLayout_2, nullptr, "horizontalLayout_2").spacing(6);
     spacer(ui.obj21, 13, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.iconMoon, ui.layoutWidget, "iconMoon").image(":/Icons/i_Moon.mif");
     spacer(ui.obj23, 17, 17, QSizePolicy::Expanding, QSizePolicy::Minimum);
-    make(ui.txtMoonRise, ui.layoutWidget, "txtMoonRise").html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" \"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" /><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:'MS Shell Dlg 2';\"><br /></p></body></html>").with(sunMoonReadout);
-    make(ui.txtMoonSet, ui.layoutWidget, "txtMoonSet").html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" \"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" /><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:'MS Shell Dlg 2';\"><br /></p></body></html>").with(sunMoonReadout);
+    make(ui.txtMoonRise, ui.layoutWidget, "txtMoonRise")
+        .html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
+              "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" "
+              "/><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" "
+              "font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
+              "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; "
+              "font-family:'MS Shell Dlg 2';\"><br /></p></body></html>")
+        .with(sunMoonReadout);
+    make(ui.txtMoonSet, ui.layoutWidget, "txtMoonSet")
+        .html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
+              "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" "
+              "/><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" "
+              "font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
+              "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; "
+              "font-family:'MS Shell Dlg 2';\"><br /></p></body></html>")
+        .with(sunMoonReadout);
     make(ui.calendarWidget, ui.backing, "calendarWidget").at(0, 0, 240, 191).with(standardCalendar);
 
     addMembers(ui.verticalLayout_3, {ui.obj9, ui.txtRises, ui.txtSets});

@@ -9,7 +9,12 @@ namespace {
 
 void setupUi(Ui_AnimatedHighlightClass &ui, QWidget *root)
 {
-    Root(root, "AnimatedHighlightClass").size(100, 100).imageList("imageList", {":/Buttons/b_btndown_1.mif", ":/Buttons/b_btndown_2.mif", ":/Buttons/b_btndown_3.mif", ":/Buttons/b_btndown_4.mif"}).point("Center", 50, 50);
+    Root(root, "AnimatedHighlightClass")
+        .size(100, 100)
+        .imageList("imageList",
+                   {":/Buttons/b_btndown_1.mif", ":/Buttons/b_btndown_2.mif", ":/Buttons/b_btndown_3.mif",
+                    ":/Buttons/b_btndown_4.mif"})
+        .point("Center", 50, 50);
 }
 
 void retranslateUi(Ui_AnimatedHighlightClass &, QWidget *)

@@ -12,13 +12,24 @@ void setupUi(Ui_ConnectedPCScreenClass &ui, QWidget *root)
     Root(root, "ConnectedPCScreenClass").size(240, 400);
 
     make(ui.icon_2, root, "icon_2").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2").at(0, 10, 241, 20).palette(whiteTextDimDisabled()).buttonLabel();
+    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2")
+        .at(0, 10, 241, 20)
+        .palette(whiteTextDimDisabled())
+        .buttonLabel();
     make(ui.icon, ui.lblOffCourse_2, "icon").at(10, -10, 38, 38).image(":/Shell/barpcconnect.mif");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.textBox, root, "textBox").at(10, 100, 241, 31).font(Font().pointSize(14).normalWeight().aa());
     make(ui.textBox_2, root, "textBox_2").at(10, 250, 201, 20).font(Font().pointSize(12).normalWeight().aa());
-    make(ui.pAnimationCtrl, root, "pAnimationCtrl").at(0, 140, 240, 90).animationImages({":/Shell/connectanim1.mif", ":/Shell/connectanim2.mif", ":/Shell/connectanim3.mif", ":/Shell/connectanim4.mif"}).interval(300).looped();
+    make(ui.pAnimationCtrl, root, "pAnimationCtrl")
+        .at(0, 140, 240, 90)
+        .animationImages({":/Shell/connectanim1.mif", ":/Shell/connectanim2.mif", ":/Shell/connectanim3.mif",
+                          ":/Shell/connectanim4.mif"})
+        .interval(300)
+        .looped();
 }
 
 void retranslateUi(Ui_ConnectedPCScreenClass &ui, QWidget *)

@@ -9,9 +9,18 @@ namespace {
 
 void setupUi(Ui_ContextMenuItem &ui, QWidget *root)
 {
-    Root(root, "ContextMenuItem").size(193, 51).image("normal", ":/Buttons/b_ContextualMenu.mif").image("pressed", ":/Buttons/b_ContextualMenu_h.mif").property("eventPropagation", true);
+    Root(root, "ContextMenuItem")
+        .size(193, 51)
+        .image("normal", ":/Buttons/b_ContextualMenu.mif")
+        .image("pressed", ":/Buttons/b_ContextualMenu_h.mif")
+        .property("eventPropagation", true);
 
-    make(ui.txtMenu, root, "txtMenu").at(33, 2, 160, 48).font(boldAA()).wordWrap().textInteraction(Qt::NoTextInteraction).pixelSize(16);
+    make(ui.txtMenu, root, "txtMenu")
+        .at(33, 2, 160, 48)
+        .font(boldAA())
+        .wordWrap()
+        .textInteraction(Qt::NoTextInteraction)
+        .pixelSize(16);
     make(ui.iconMenu, root, "iconMenu").at(0, 9, 32, 32);
 }
 

@@ -12,18 +12,46 @@ void setupUi(Ui_CoordEntryScreenClass &ui, QWidget *root)
     Root(root, "CoordEntryScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnSettings, ui.statusBar, "btnSettings").at(90, 6, 60, 43).normal(":/Icons/i_ToolBar_Settings.mif").pressed(":/Icons/i_ToolBar_Settings_h.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnSettings, ui.statusBar, "btnSettings")
+        .at(90, 6, 60, 43)
+        .normal(":/Icons/i_ToolBar_Settings.mif")
+        .pressed(":/Icons/i_ToolBar_Settings_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnHeader, root, "btnHeader").at(0, 20, 240, 46).palette(transparentPalette()).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    make(ui.btnHeader, root, "btnHeader")
+        .at(0, 20, 240, 46)
+        .palette(transparentPalette())
+        .normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.btnHeader, "labelName").at(0, 0, 240, 46).titleText();
-    make(ui.coordEntryWidget, root, "coordEntryWidget").at(0, 174, 240, 123).font(Font().pointSize(16)).coordType(CoordType::Position).promptImages(":/Bkgd/bkgd_Dashboard_Field_113x45.mif", ":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif");
-    make(ui.scrollArea, root, "scrollArea").at(5, 70, 230, 100).palette(Colours().role(QPalette::Base, QColor(255, 255, 255, 128), QColor(255, 255, 255, 80)).role(QPalette::Window, QColor(255, 255, 255, 80))).frameShape(QFrame::NoFrame).frameShadow(QFrame::Plain).lineWidth(0).verticalScrollBar(Qt::ScrollBarAlwaysOff).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable().alignment(Qt::AlignCenter);
+    make(ui.coordEntryWidget, root, "coordEntryWidget")
+        .at(0, 174, 240, 123)
+        .font(Font().pointSize(16))
+        .coordType(CoordType::Position)
+        .promptImages(":/Bkgd/bkgd_Dashboard_Field_113x45.mif", ":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif");
+    make(ui.scrollArea, root, "scrollArea")
+        .at(5, 70, 230, 100)
+        .palette(Colours()
+                     .role(QPalette::Base, QColor(255, 255, 255, 128), QColor(255, 255, 255, 80))
+                     .role(QPalette::Window, QColor(255, 255, 255, 80)))
+        .frameShape(QFrame::NoFrame)
+        .frameShadow(QFrame::Plain)
+        .lineWidth(0)
+        .verticalScrollBar(Qt::ScrollBarAlwaysOff)
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable()
+        .alignment(Qt::AlignCenter);
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 100);
     layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").margins(9, 11, 11, 11);
     layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6);
     make(ui.CoordSystemLabel, ui.scrollAreaWidgetContents, "CoordSystemLabel").at(9, 11, 68, 36).pixelSize(16);
-    make(ui.CoordSystem, ui.scrollAreaWidgetContents, "CoordSystem").at(83, 11, 136, 36).font(boldAA()).wordWrap().pixelSize(16);
+    make(ui.CoordSystem, ui.scrollAreaWidgetContents, "CoordSystem")
+        .at(83, 11, 136, 36)
+        .font(boldAA())
+        .wordWrap()
+        .pixelSize(16);
     layout(ui.horizontalLayout_2, nullptr, "horizontalLayout_2").spacing(6);
     make(ui.DatumLabel, ui.scrollAreaWidgetContents, "DatumLabel").at(9, 53, 68, 36).pixelSize(16);
     make(ui.Datum, ui.scrollAreaWidgetContents, "Datum").at(83, 53, 136, 36).font(boldAA()).wordWrap().pixelSize(16);

@@ -12,14 +12,39 @@ void setupUi(Ui_EULAScreenClass &ui, QWidget *root)
     Root(root, "EULAScreenClass").size(240, 402).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     make(ui.icon, root, "icon").at(0, 0, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(normalWeightAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(14);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .font(normalWeightAA())
+        .alignment(Qt::AlignCenter)
+        .wordWrap()
+        .pixelSize(14);
     make(ui.bottomBar, root, "bottomBar").at(0, 352, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnAccept, ui.bottomBar, "btnAccept").at(5, 6, 108, 43).normal(":/Buttons/b_btnWide.mif").pressed(":/Buttons/b_btnWide_h.mif");
-    make(ui.label, ui.btnAccept, "label").at(10, 6, 91, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16);
-    make(ui.btnDecline, ui.bottomBar, "btnDecline").at(125, 6, 108, 43).normal(":/Buttons/b_btnWide.mif").pressed(":/Buttons/b_btnWide_h.mif");
-    make(ui.label_2, ui.btnDecline, "label_2").at(10, 6, 91, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16);
+    make(ui.btnAccept, ui.bottomBar, "btnAccept")
+        .at(5, 6, 108, 43)
+        .normal(":/Buttons/b_btnWide.mif")
+        .pressed(":/Buttons/b_btnWide_h.mif");
+    make(ui.label, ui.btnAccept, "label")
+        .at(10, 6, 91, 31)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(16);
+    make(ui.btnDecline, ui.bottomBar, "btnDecline")
+        .at(125, 6, 108, 43)
+        .normal(":/Buttons/b_btnWide.mif")
+        .pressed(":/Buttons/b_btnWide_h.mif");
+    make(ui.label_2, ui.btnDecline, "label_2")
+        .at(10, 6, 91, 31)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(16);
     make(ui.backing, root, "backing").at(5, 37, 230, 316);
-    make(ui.txt, ui.backing, "txt").at(0, 0, 230, 316).palette(Colours().role(QPalette::Base, QColor(255, 255, 255, 0), kBlack)).font(menuScreenFont());
+    make(ui.txt, ui.backing, "txt")
+        .at(0, 0, 230, 316)
+        .palette(Colours().role(QPalette::Base, QColor(255, 255, 255, 0), kBlack))
+        .font(menuScreenFont());
 }
 
 void retranslateUi(Ui_EULAScreenClass &ui, QWidget *)

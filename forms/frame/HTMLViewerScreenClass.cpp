@@ -9,15 +9,27 @@ namespace {
 
 void setupUi(Ui_HTMLViewerScreenClass &ui, QWidget *root)
 {
-    Root(root, "HTMLViewerScreenClass").size(240, 400).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).property("palette", QPalette(transparentPalette()));
+    Root(root, "HTMLViewerScreenClass")
+        .size(240, 400)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .property("palette", QPalette(transparentPalette()));
 
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 46).titleText().wordWrap();
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.backing, root, "backing").at(5, 71, 230, 281);
-    make(ui.txtHtmlArea, ui.backing, "txtHtmlArea").at(0, 0, 230, 281).palette(Colours().role(QPalette::WindowText, kBlack, kClear).role(QPalette::Text, kBlack, kClear).role(QPalette::Base, kBlack)).font(menuScreenFont());
+    make(ui.txtHtmlArea, ui.backing, "txtHtmlArea")
+        .at(0, 0, 230, 281)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kBlack, kClear)
+                     .role(QPalette::Text, kBlack, kClear)
+                     .role(QPalette::Base, kBlack))
+        .font(menuScreenFont());
 }
 
 void retranslateUi(Ui_HTMLViewerScreenClass &, QWidget *)

@@ -9,7 +9,12 @@ namespace {
 
 void setupUi(Ui_PinClass &ui, QWidget *root)
 {
-    Root(root, "PinClass").size(78, 53).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).maximumSize(78, 53).sizeValue("baseSize", 19, 37).point("Offset", 26, 33);
+    Root(root, "PinClass")
+        .size(78, 53)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .maximumSize(78, 53)
+        .sizeValue("baseSize", 19, 37)
+        .point("Offset", 26, 33);
 
     make(ui.picArrow, root, "picArrow").at(0, 0, 12, 11).image(":/Icons/i_Pin_Arrow.mif");
     make(ui.picPin, root, "picPin").at(18, 0, 19, 37).image(":/Icons/i_Pin.mif");

@@ -9,7 +9,14 @@ namespace {
 
 void setupUi(Ui_QuarnContextMenu &ui, QWidget *root)
 {
-    Root(root, "QuarnContextMenu").size(240, 400).image("imageTop", ":/Bkgd/bkgd_ContextualMenu_Top.mif").image("imageFill", ":/Bkgd/bkgd_ContextualMenu_Middle.mif").image("imageBottom", ":/Bkgd/bkgd_ContextualMenu_Bottom.mif").image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif").property("clientAreaHeight", 100).property("verticalMargins", 0);
+    Root(root, "QuarnContextMenu")
+        .size(240, 400)
+        .image("imageTop", ":/Bkgd/bkgd_ContextualMenu_Top.mif")
+        .image("imageFill", ":/Bkgd/bkgd_ContextualMenu_Middle.mif")
+        .image("imageBottom", ":/Bkgd/bkgd_ContextualMenu_Bottom.mif")
+        .image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif")
+        .property("clientAreaHeight", 100)
+        .property("verticalMargins", 0);
 
     make(ui.txtTitle, root, "txtTitle").at(27, 133, 141, 22).titleText();
     make(ui.listMenu, root, "listMenu").at(19, 174, 201, 51);

@@ -9,12 +9,23 @@ namespace {
 
 void setupUi(Ui_QuarnInfoPopupClass &ui, QWidget *root)
 {
-    Root(root, "QuarnInfoPopupClass").size(240, 400).windowModality(Qt::WindowModal).image("imageTop", ":/Bkgd/bkgd_ContextualMenu_TopNoTitle.mif").image("imageFill", ":/Bkgd/bkgd_ContextualMenu_Middle.mif").image("imageBottom", ":/Bkgd/bkgd_ContextualMenu_Bottom.mif").image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif").property("clientAreaHeight", 60);
+    Root(root, "QuarnInfoPopupClass")
+        .size(240, 400)
+        .windowModality(Qt::WindowModal)
+        .image("imageTop", ":/Bkgd/bkgd_ContextualMenu_TopNoTitle.mif")
+        .image("imageFill", ":/Bkgd/bkgd_ContextualMenu_Middle.mif")
+        .image("imageBottom", ":/Bkgd/bkgd_ContextualMenu_Bottom.mif")
+        .image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif")
+        .property("clientAreaHeight", 60);
 
     make(ui.layoutWidget, root, "layoutWidget").at(22, 160, 197, 81);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout");
     make(ui.icon, ui.layoutWidget, "icon");
-    make(ui.txtMessage, ui.layoutWidget, "txtMessage").font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(16);
+    make(ui.txtMessage, ui.layoutWidget, "txtMessage")
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .wordWrap()
+        .pixelSize(16);
 
     addMembers(ui.horizontalLayout, {ui.icon, ui.txtMessage});
 }

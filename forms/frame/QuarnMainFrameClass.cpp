@@ -9,7 +9,16 @@ namespace {
 
 void setupUi(Ui_QuarnMainFrameClass &ui, QWidget *root)
 {
-    Root(root, "QuarnMainFrameClass").size(240, 400).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minimumSize(240, 400).maximumSize(240, 400).property("palette", QPalette(Colours().role(QPalette::WindowText, kBlack, QColor(191, 191, 191)).role(QPalette::Text, kBlack, QColor(191, 191, 191)).role(QPalette::ButtonText, kBlack, QColor(191, 191, 191))));
+    Root(root, "QuarnMainFrameClass")
+        .size(240, 400)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minimumSize(240, 400)
+        .maximumSize(240, 400)
+        .property("palette",
+                  QPalette(Colours()
+                               .role(QPalette::WindowText, kBlack, QColor(191, 191, 191))
+                               .role(QPalette::Text, kBlack, QColor(191, 191, 191))
+                               .role(QPalette::ButtonText, kBlack, QColor(191, 191, 191))));
 }
 
 void retranslateUi(Ui_QuarnMainFrameClass &, QWidget *)

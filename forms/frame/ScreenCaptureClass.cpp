@@ -18,7 +18,10 @@ void setupUi(Ui_ScreenCaptureClass &ui, QWidget *root)
     make(ui.lblPress, root, "lblPress").at(10, 220, 221, 51).font(normalWeightAA()).wordWrap().pixelSize(14);
     make(ui.lblScreenCapture, root, "lblScreenCapture").at(10, 80, 219, 16).settingCaption();
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnOnOff, root, "btnOnOff").at(0, 100, 230, 44).flatToggleButton();
     make(ui.lblOnOff, ui.btnOnOff, "lblOnOff").at(10, 5, 210, 34).caption().wordWrap();
     make(ui.btnView, root, "btnView").at(0, 170, 230, 44).flatToggleButton();
@@ -28,7 +31,8 @@ void setupUi(Ui_ScreenCaptureClass &ui, QWidget *root)
 void retranslateUi(Ui_ScreenCaptureClass &ui, QWidget *)
 {
     ui.lblTitle->setContent(QCoreApplication::translate("ScreenCaptureClass", "Screen Capture"));
-    ui.lblPress->setContent(QCoreApplication::translate("ScreenCaptureClass", "Press the power key to capture any screen"));
+    ui.lblPress->setContent(
+        QCoreApplication::translate("ScreenCaptureClass", "Press the power key to capture any screen"));
     ui.lblScreenCapture->setContent(QCoreApplication::translate("ScreenCaptureClass", "Screen Capture"));
     ui.lblOnOff->setContent(QCoreApplication::translate("ScreenCaptureClass", "ON"));
     ui.lblView->setContent(QCoreApplication::translate("ScreenCaptureClass", "View Saved Screen Captures"));

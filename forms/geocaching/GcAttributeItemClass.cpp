@@ -18,7 +18,8 @@ void setupUi(Ui_GcAttributeItemClass &ui, QWidget *root)
 void retranslateUi(Ui_GcAttributeItemClass &ui, QWidget *)
 {
     //: Style sheet, not prose; keep it unless the language needs another look.
-    ui.textBox->setStyleSheet(QCoreApplication::translate("GcAttributeItemClass", "background-color: rgba(255, 255, 255, 0);"));
+    ui.textBox->setStyleSheet(
+        QCoreApplication::translate("GcAttributeItemClass", "background-color: rgba(255, 255, 255, 0);"));
 }
 
 Form<Ui_GcAttributeItemClass, setupUi, retranslateUi> formGcAttributeItemClass;

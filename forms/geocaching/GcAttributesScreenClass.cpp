@@ -15,19 +15,36 @@ void setupUi(Ui_GcAttributesScreenClass &ui, QWidget *root)
     make(ui.listDataFields, root, "listDataFields").at(10, 114, 218, 241).horizontalScrollBar(Qt::ScrollBarAlwaysOff);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
-    make(ui.iconAttributes, ui.subTitle, "iconAttributes").at(6, 4, 37, 38).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_Geocache-Attributes.mif").pixelSize(12);
-    make(ui.labelAttributesCount, ui.subTitle, "labelAttributesCount").at(135, 11, 80, 20).panelText().pixelSize(12).textBoxFlags(TextBoxFlags::AllOff);
-    make(ui.labelAttributes, ui.subTitle, "labelAttributes").at(40, 4, 89, 34).panelText().wordWrap().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.iconAttributes, ui.subTitle, "iconAttributes")
+        .at(6, 4, 37, 38)
+        .maxSize(37, QWIDGETSIZE_MAX)
+        .pixmap(":/Icons/i_Geocache-Attributes.mif")
+        .pixelSize(12);
+    make(ui.labelAttributesCount, ui.subTitle, "labelAttributesCount")
+        .at(135, 11, 80, 20)
+        .panelText()
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.labelAttributes, ui.subTitle, "labelAttributes")
+        .at(40, 4, 89, 34)
+        .panelText()
+        .wordWrap()
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void retranslateUi(Ui_GcAttributesScreenClass &ui, QWidget *)
 {
     //: Style sheet, not prose; keep it unless the language needs another look.
-    ui.listDataFields->setStyleSheet(QCoreApplication::translate("GcAttributesScreenClass", "background-color: rgba(223,242,250,160);"));
+    ui.listDataFields->setStyleSheet(
+        QCoreApplication::translate("GcAttributesScreenClass", "background-color: rgba(223,242,250,160);"));
     ui.labelAttributes->setContent(QCoreApplication::translate("GcAttributesScreenClass", "Attributes"));
 }
 

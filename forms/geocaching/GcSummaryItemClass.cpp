@@ -9,11 +9,19 @@ namespace {
 
 void setupUi(Ui_GcSummaryItemClass &ui, QWidget *root)
 {
-    Root(root, "GcSummaryItemClass").size(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").property("eventPropagation", true);
+    Root(root, "GcSummaryItemClass")
+        .size(226, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_h.mif")
+        .property("eventPropagation", true);
 
     make(ui.textTitle, root, "textTitle").at(39, 12, 135, 30).listItemName().pixelSize(13);
     make(ui.iconPicture, root, "iconPicture").at(10, 17, 26, 22);
-    make(ui.textValue, root, "textValue").at(173, 12, 40, 30).listItemName().alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(13);
+    make(ui.textValue, root, "textValue")
+        .at(173, 12, 40, 30)
+        .listItemName()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .pixelSize(13);
 }
 
 void retranslateUi(Ui_GcSummaryItemClass &, QWidget *)

@@ -13,19 +13,46 @@ void setupUi(Ui_GeoCacheListScreenClass &ui, QWidget *root)
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(169, 7, 71, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).contextMenuButton();
     make(ui.pageSave, nullptr, "pageSave").hidden();
-    make(ui.btnSave, ui.pageSave, "btnSave").at(10, 0, 55, 41).normal(":/Buttons/b_KB_OK.mif").pressed(":/Buttons/b_KB_OK_f.mif");
-    make(ui.titleButton, root, "titleButton").at(5, 26, 230, 42).normal(":/Bkgd/bkgd_TitleArea.mif").pressed(":/Bkgd/bkgd_TitleArea_h.mif").focused(":/Bkgd/bkgd_TitleArea_f.mif");
+    make(ui.btnSave, ui.pageSave, "btnSave")
+        .at(10, 0, 55, 41)
+        .normal(":/Buttons/b_KB_OK.mif")
+        .pressed(":/Buttons/b_KB_OK_f.mif");
+    make(ui.titleButton, root, "titleButton")
+        .at(5, 26, 230, 42)
+        .normal(":/Bkgd/bkgd_TitleArea.mif")
+        .pressed(":/Bkgd/bkgd_TitleArea_h.mif")
+        .focused(":/Bkgd/bkgd_TitleArea_f.mif");
     make(ui.backing, ui.titleButton, "backing").at(0, 0, 230, 42);
     make(ui.txtWaypoints, ui.backing, "txtWaypoints").at(34, 2, 132, 20).font(boldAA()).pixelSize(17);
-    make(ui.txtNumOfCaches, ui.backing, "txtNumOfCaches").at(170, 20, 55, 20).font(boldAA()).scaledContents().alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(13).textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.txtFilter, ui.backing, "txtFilter").at(6, 20, 161, 19).font(boldAA()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOnOfThree);
+    make(ui.txtNumOfCaches, ui.backing, "txtNumOfCaches")
+        .at(170, 20, 55, 20)
+        .font(boldAA())
+        .scaledContents()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.txtFilter, ui.backing, "txtFilter")
+        .at(6, 20, 161, 19)
+        .font(boldAA())
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree);
     make(ui.ItemIcon_Type, ui.backing, "ItemIcon_Type").at(4, 2, 26, 20).image(":/Icons/i_GeocacheIcons.mif");
-    make(ui.txtCurPage, ui.backing, "txtCurPage").at(170, 2, 53, 16).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0/0").pixelSize(13).textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.txtCurPage, ui.backing, "txtCurPage")
+        .at(170, 2, 53, 16)
+        .font(boldAA())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0/0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
     make(ui.listGeoCaches, root, "listGeoCaches").at(0, 80, 240, 265);
 
     addPages(ui.stackedWidget, {ui.pageMenu, ui.pageSave}, 0);

@@ -12,27 +12,98 @@ void setupUi(Ui_GeocacheCreateScreenClass &ui, QWidget *root)
     Root(root, "GeocacheCreateScreenClass").size(240, 400);
 
     make(ui.btnName, root, "btnName").at(10, 78, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif");
-    make(ui.txtName, ui.btnName, "txtName").at(8, 7, 161, 21).palette(Colours().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kBlack, kDisabledText)).listItemName().content("My First Cache").pixelSize(15);
+    make(ui.txtName, ui.btnName, "txtName")
+        .at(8, 7, 161, 21)
+        .palette(
+            Colours().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kBlack, kDisabledText))
+        .listItemName()
+        .content("My First Cache")
+        .pixelSize(15);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnCamera, ui.statusBar, "btnCamera").at(88, 6, 60, 43).normal(":/Icons/i_ToolBar_camera.mif").pressed(":/Icons/i_ToolBar_camera_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnCamera, ui.statusBar, "btnCamera")
+        .at(88, 6, 60, 43)
+        .normal(":/Icons/i_ToolBar_camera.mif")
+        .pressed(":/Icons/i_ToolBar_camera_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.backing, root, "backing").at(5, 26, 230, 42);
-    make(ui.titleButton, ui.backing, "titleButton").at(0, 0, 230, 42).normal(":/Bkgd/bkgd_TitleArea.mif").pressed(":/Bkgd/bkgd_TitleArea_h.mif");
+    make(ui.titleButton, ui.backing, "titleButton")
+        .at(0, 0, 230, 42)
+        .normal(":/Bkgd/bkgd_TitleArea.mif")
+        .pressed(":/Bkgd/bkgd_TitleArea_h.mif");
     make(ui.iconType, ui.titleButton, "iconType").at(2, 2, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.labelName_2, ui.titleButton, "labelName_2").at(43, 9, 178, 23).titleText();
     make(ui.backing_2, root, "backing_2").at(2, 120, 236, 152);
-    make(ui.txtDiff, ui.backing_2, "txtDiff").at(5, 36, 76, 21).palette(Colours().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).listItemName().pixelSize(15);
-    make(ui.Terrain, ui.backing_2, "Terrain").at(79, 63, 117, 24).statusImages({":/Icons/i_stars_big_00.mif", ":/Icons/i_stars_big_05.mif", ":/Icons/i_stars_big_10.mif", ":/Icons/i_stars_big_15.mif", ":/Icons/i_stars_big_20.mif", ":/Icons/i_stars_big_25.mif", ":/Icons/i_stars_big_30.mif", ":/Icons/i_stars_big_35.mif", ":/Icons/i_stars_big_40.mif", ":/Icons/i_stars_big_45.mif", ":/Icons/i_stars_big_50.mif"});
-    make(ui.txtDiffValue, ui.backing_2, "txtDiffValue").at(197, 36, 37, 21).font(normalWeightAA()).alignment(Qt::AlignCenter).content("3/0").pixelSize(11).textBoxFlags(TextBoxFlags::AllOff);
-    make(ui.txtTerrain, ui.backing_2, "txtTerrain").at(5, 66, 75, 21).palette(Colours().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).listItemName().pixelSize(15);
-    make(ui.txtTerrainValue, ui.backing_2, "txtTerrainValue").at(197, 66, 38, 21).font(normalWeightAA()).alignment(Qt::AlignCenter).content("3/0").pixelSize(11).textBoxFlags(TextBoxFlags::AllOff);
-    make(ui.txtSizeValue, ui.backing_2, "txtSizeValue").at(195, 96, 41, 21).listItemDetail().alignment(Qt::AlignCenter).content("Medium");
-    make(ui.CacheSize, ui.backing_2, "CacheSize").at(79, 96, 117, 24).statusImages({":/Icons/i_Size_Micro_big.mif", ":/Icons/i_Size_Small_big.mif", ":/Icons/i_Size_Regular_big.mif", ":/Icons/i_Size_Large_big.mif", ":/Icons/i_Size_Other_big.mif", ":/Icons/i_Size_Not_Chosen_big.mif"});
-    make(ui.Difficulty, ui.backing_2, "Difficulty").at(80, 33, 117, 24).statusImages({":/Icons/i_stars_big_00.mif", ":/Icons/i_stars_big_05.mif", ":/Icons/i_stars_big_10.mif", ":/Icons/i_stars_big_15.mif", ":/Icons/i_stars_big_20.mif", ":/Icons/i_stars_big_25.mif", ":/Icons/i_stars_big_30.mif", ":/Icons/i_stars_big_35.mif", ":/Icons/i_stars_big_40.mif", ":/Icons/i_stars_big_45.mif", ":/Icons/i_stars_big_50.mif"});
-    make(ui.txtWPName, ui.backing_2, "txtWPName").at(5, 126, 161, 21).palette(Colours().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).listItemName().content("GCID(TMP)").pixelSize(15);
-    make(ui.txtSize, ui.backing_2, "txtSize").at(5, 96, 62, 21).palette(Colours().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).listItemName().pixelSize(15);
-    make(ui.txtDate, ui.backing_2, "txtDate").at(5, 5, 171, 21).font(normalWeightAA()).content("9.May.2009").pixelSize(11).textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.txtDiff, ui.backing_2, "txtDiff")
+        .at(5, 36, 76, 21)
+        .palette(
+            Colours().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .listItemName()
+        .pixelSize(15);
+    make(ui.Terrain, ui.backing_2, "Terrain")
+        .at(79, 63, 117, 24)
+        .statusImages({":/Icons/i_stars_big_00.mif", ":/Icons/i_stars_big_05.mif", ":/Icons/i_stars_big_10.mif",
+                       ":/Icons/i_stars_big_15.mif", ":/Icons/i_stars_big_20.mif", ":/Icons/i_stars_big_25.mif",
+                       ":/Icons/i_stars_big_30.mif", ":/Icons/i_stars_big_35.mif", ":/Icons/i_stars_big_40.mif",
+                       ":/Icons/i_stars_big_45.mif", ":/Icons/i_stars_big_50.mif"});
+    make(ui.txtDiffValue, ui.backing_2, "txtDiffValue")
+        .at(197, 36, 37, 21)
+        .font(normalWeightAA())
+        .alignment(Qt::AlignCenter)
+        .content("3/0")
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.txtTerrain, ui.backing_2, "txtTerrain")
+        .at(5, 66, 75, 21)
+        .palette(
+            Colours().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .listItemName()
+        .pixelSize(15);
+    make(ui.txtTerrainValue, ui.backing_2, "txtTerrainValue")
+        .at(197, 66, 38, 21)
+        .font(normalWeightAA())
+        .alignment(Qt::AlignCenter)
+        .content("3/0")
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.txtSizeValue, ui.backing_2, "txtSizeValue")
+        .at(195, 96, 41, 21)
+        .listItemDetail()
+        .alignment(Qt::AlignCenter)
+        .content("Medium");
+    make(ui.CacheSize, ui.backing_2, "CacheSize")
+        .at(79, 96, 117, 24)
+        .statusImages({":/Icons/i_Size_Micro_big.mif", ":/Icons/i_Size_Small_big.mif", ":/Icons/i_Size_Regular_big.mif",
+                       ":/Icons/i_Size_Large_big.mif", ":/Icons/i_Size_Other_big.mif",
+                       ":/Icons/i_Size_Not_Chosen_big.mif"});
+    make(ui.Difficulty, ui.backing_2, "Difficulty")
+        .at(80, 33, 117, 24)
+        .statusImages({":/Icons/i_stars_big_00.mif", ":/Icons/i_stars_big_05.mif", ":/Icons/i_stars_big_10.mif",
+                       ":/Icons/i_stars_big_15.mif", ":/Icons/i_stars_big_20.mif", ":/Icons/i_stars_big_25.mif",
+                       ":/Icons/i_stars_big_30.mif", ":/Icons/i_stars_big_35.mif", ":/Icons/i_stars_big_40.mif",
+                       ":/Icons/i_stars_big_45.mif", ":/Icons/i_stars_big_50.mif"});
+    make(ui.txtWPName, ui.backing_2, "txtWPName")
+        .at(5, 126, 161, 21)
+        .palette(
+            Colours().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .listItemName()
+        .content("GCID(TMP)")
+        .pixelSize(15);
+    make(ui.txtSize, ui.backing_2, "txtSize")
+        .at(5, 96, 62, 21)
+        .palette(
+            Colours().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
+        .listItemName()
+        .pixelSize(15);
+    make(ui.txtDate, ui.backing_2, "txtDate")
+        .at(5, 5, 171, 21)
+        .font(normalWeightAA())
+        .content("9.May.2009")
+        .pixelSize(11)
+        .textBoxFlags(TextBoxFlags::AllOff);
 }
 
 void retranslateUi(Ui_GeocacheCreateScreenClass &ui, QWidget *)

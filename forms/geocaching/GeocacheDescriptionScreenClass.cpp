@@ -14,15 +14,24 @@ void setupUi(Ui_GeocacheDescriptionScreenClass &ui, QWidget *root)
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.backing, root, "backing").at(5, 114, 230, 236);
     make(ui.txtDescription, ui.backing, "txtDescription").at(0, 0, 230, 236).font(boldAA()).pixelSize(13);
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
     make(ui.dateTimeLabel_3, ui.subTitle, "dateTimeLabel_3").at(38, 11, 81, 21).panelText().pixelSize(13);
-    make(ui.labelDescription_2, ui.subTitle, "labelDescription_2").at(116, 11, 101, 21).font(normalWeightAA()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.iconPaneLocation_4, ui.subTitle, "iconPaneLocation_4").at(9, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
+    make(ui.labelDescription_2, ui.subTitle, "labelDescription_2")
+        .at(116, 11, 101, 21)
+        .font(normalWeightAA())
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.iconPaneLocation_4, ui.subTitle, "iconPaneLocation_4")
+        .at(9, 10, 25, 22)
+        .image(":/Icons/i_PaneBtn_Desciption.mif");
 }
 
 void retranslateUi(Ui_GeocacheDescriptionScreenClass &ui, QWidget *)

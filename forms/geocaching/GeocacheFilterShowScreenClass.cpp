@@ -18,9 +18,18 @@ void setupUi(Ui_GeocacheFilterShowScreenClass &ui, QWidget *root)
     make(ui.btnShowFavorites, ui.verticalLayoutWidget, "btnShowFavorites").radioChoice();
     make(ui.dateTimeLabel_4, ui.btnShowFavorites, "dateTimeLabel_4").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(18);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .wordWrap()
+        .pixelSize(18);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
 
     addMembers(ui.verticalLayout, {ui.btnShowAll, ui.btnShowFavorites});
 }

@@ -12,7 +12,10 @@ void setupUi(Ui_GeocacheFilterSortByClass &ui, QWidget *root)
     Root(root, "GeocacheFilterSortByClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(0, 60, 241, 246);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout");
     make(ui.btnIDSort, ui.verticalLayoutWidget, "btnIDSort").radioChoice();
@@ -26,7 +29,12 @@ void setupUi(Ui_GeocacheFilterSortByClass &ui, QWidget *root)
     make(ui.btnNameSort, ui.verticalLayoutWidget, "btnNameSort").radioChoice();
     make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).smallCaption().alignment(Qt::AlignCenter).wordWrap();
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .smallCaption()
+        .alignment(Qt::AlignCenter)
+        .wordWrap();
 
     addMembers(ui.verticalLayout, {ui.btnIDSort, ui.btnNearestSort, ui.btnDateSort, ui.btnTypeSort, ui.btnNameSort});
 }

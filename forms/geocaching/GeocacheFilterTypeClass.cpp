@@ -12,21 +12,53 @@ void setupUi(Ui_GeocacheFilterTypeClass &ui, QWidget *root)
     Root(root, "GeocacheFilterTypeClass").size(240, 400);
 
     make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(18);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .wordWrap()
+        .pixelSize(18);
     make(ui.listTypes, root, "listTypes").at(0, 140, 241, 211);
-    make(ui.statCacheSize, ui.listTypes, "statCacheSize").at(10, 190, 47, 14).statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif", ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
-    make(ui.statDiffAndTerrain, ui.listTypes, "statDiffAndTerrain").at(70, 190, 71, 191).statusImages({":/Icons/i_Rating_HalfStarRating.mif", ":/Icons/i_Rating_1StarRating.mif", ":/Icons/i_Rating_HalfStarRating.mif", ":/Icons/i_Rating_1StarRating.mif", ":/Icons/i_Rating_1_5StarRating.mif", ":/Icons/i_Rating_2StarRating.mif", ":/Icons/i_Rating_2_5StarRating.mif", ":/Icons/i_Rating_3StarRating.mif", ":/Icons/i_Rating_3_5StarRating.mif", ":/Icons/i_Rating_4StarRating.mif", ":/Icons/i_Rating_4_5StarRating.mif", ":/Icons/i_Rating_5StarRating.mif"});
-    make(ui.statGeocacheStatus, ui.listTypes, "statGeocacheStatus").at(160, 180, 25, 22).statusImages({":/Icons/i_PaneBtn_DidntFoundIt.mif", ":/Icons/i_PaneBtn_FoundIt.mif", ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_NotAttempted.mif"});
+    make(ui.statCacheSize, ui.listTypes, "statCacheSize")
+        .at(10, 190, 47, 14)
+        .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
+                       ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
+    make(ui.statDiffAndTerrain, ui.listTypes, "statDiffAndTerrain")
+        .at(70, 190, 71, 191)
+        .statusImages({":/Icons/i_Rating_HalfStarRating.mif", ":/Icons/i_Rating_1StarRating.mif",
+                       ":/Icons/i_Rating_HalfStarRating.mif", ":/Icons/i_Rating_1StarRating.mif",
+                       ":/Icons/i_Rating_1_5StarRating.mif", ":/Icons/i_Rating_2StarRating.mif",
+                       ":/Icons/i_Rating_2_5StarRating.mif", ":/Icons/i_Rating_3StarRating.mif",
+                       ":/Icons/i_Rating_3_5StarRating.mif", ":/Icons/i_Rating_4StarRating.mif",
+                       ":/Icons/i_Rating_4_5StarRating.mif", ":/Icons/i_Rating_5StarRating.mif"});
+    make(ui.statGeocacheStatus, ui.listTypes, "statGeocacheStatus")
+        .at(160, 180, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DidntFoundIt.mif", ":/Icons/i_PaneBtn_FoundIt.mif",
+                       ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_NotAttempted.mif"});
     make(ui.btnListType, root, "btnListType").at(6, 100, 226, 38).closedPageButton();
-    make(ui.txtButtonLabel, ui.btnListType, "txtButtonLabel").at(12, 8, 201, 21).panelText().alignment(Qt::AlignCenter).pixelSize(12);
+    make(ui.txtButtonLabel, ui.btnListType, "txtButtonLabel")
+        .at(12, 8, 201, 21)
+        .panelText()
+        .alignment(Qt::AlignCenter)
+        .pixelSize(12);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.btnHeader, root, "btnHeader").at(6, 60, 226, 38).closedPageButton().eventPropagation();
     make(ui.horizontalLayoutWidget, ui.btnHeader, "horizontalLayoutWidget").at(12, 4, 208, 29);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout");
-    make(ui.txtHeader, ui.horizontalLayoutWidget, "txtHeader").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred).caption();
-    make(ui.txtTypes, ui.horizontalLayoutWidget, "txtTypes").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).content("long long long long long long long").pixelSize(14).ellipsis();
+    make(ui.txtHeader, ui.horizontalLayoutWidget, "txtHeader")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred)
+        .caption();
+    make(ui.txtTypes, ui.horizontalLayoutWidget, "txtTypes")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .content("long long long long long long long")
+        .pixelSize(14)
+        .ellipsis();
     spacer(ui.verticalSpacer, 5, 20, QSizePolicy::Minimum, QSizePolicy::Minimum);
 
     addMembers(ui.horizontalLayout, {ui.txtHeader, ui.txtTypes, ui.verticalSpacer});

@@ -9,7 +9,15 @@ namespace {
 
 void setupUi(Ui_GeocacheFilterTypeItemClass &ui, QWidget *root)
 {
-    Root(root, "GeocacheFilterTypeItemClass").size(230, 44).image("checkedImg", ":/Icons/i_Checkbox_sel.mif").image("uncheckedImg", ":/Icons/i_Checkbox.mif").point("markPosition", 10, 8).property("eventPropagation", true).image("normal", ":/Buttons/b_ToggleButton.mif").image("pressed", ":/Buttons/b_ToggleButton_h.mif").image("focused", ":/Buttons/b_ToggleButtons_f.mif");
+    Root(root, "GeocacheFilterTypeItemClass")
+        .size(230, 44)
+        .image("checkedImg", ":/Icons/i_Checkbox_sel.mif")
+        .image("uncheckedImg", ":/Icons/i_Checkbox.mif")
+        .point("markPosition", 10, 8)
+        .property("eventPropagation", true)
+        .image("normal", ":/Buttons/b_ToggleButton.mif")
+        .image("pressed", ":/Buttons/b_ToggleButton_h.mif")
+        .image("focused", ":/Buttons/b_ToggleButtons_f.mif");
 
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(41, 7, 180, 29);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout").spacing(4);

@@ -12,18 +12,35 @@ void setupUi(Ui_GeocacheFiltersScreenClass &ui, QWidget *root)
     Root(root, "GeocacheFiltersScreenClass").size(240, 400);
 
     make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(18);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .wordWrap()
+        .pixelSize(18);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(169, 7, 71, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).contextMenuButton();
     make(ui.pageNext, nullptr, "pageNext").hidden();
     make(ui.btnNext, ui.pageNext, "btnNext").at(-5, -1, 76, 43).font(aaFont()).actionButton();
-    make(ui.label, ui.btnNext, "label").at(8, 6, 62, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16);
+    make(ui.label, ui.btnNext, "label")
+        .at(8, 6, 62, 31)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(16);
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.scrollArea, root, "scrollArea").at(0, 54, 240, 300).scrollingPage();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 361).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 361);
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, 0, 230, 361)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minSize(230, 361);
     make(ui.verticalLayoutWidget, ui.scrollAreaWidgetContents, "verticalLayoutWidget").at(0, 0, 241, 348);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(4);
     make(ui.btnStatus, ui.verticalLayoutWidget, "btnStatus").closedPageButton().eventPropagation();
@@ -51,7 +68,8 @@ void setupUi(Ui_GeocacheFiltersScreenClass &ui, QWidget *root)
     make(ui.dateTimeLabel_7, ui.btnSearch, "dateTimeLabel_7").at(12, 8, 201, 21).palette(blackText()).settingCaption();
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
-    addMembers(ui.verticalLayout, {ui.btnStatus, ui.btnType, ui.btnSize, ui.btnTerrain, ui.btnDiff, ui.btnSort, ui.btnShow, ui.btnSearch});
+    addMembers(ui.verticalLayout,
+               {ui.btnStatus, ui.btnType, ui.btnSize, ui.btnTerrain, ui.btnDiff, ui.btnSort, ui.btnShow, ui.btnSearch});
     addPages(ui.stackedWidget, {ui.pageMenu, ui.pageNext}, 0);
 
     ui.pageMenu->raise();
@@ -68,7 +86,8 @@ void retranslateUi(Ui_GeocacheFiltersScreenClass &ui, QWidget *)
     ui.dateTimeLabel_10->setContent(QCoreApplication::translate("GeocacheFiltersScreenClass", "Difficulty:"));
     ui.dateTimeLabel_8->setContent(QCoreApplication::translate("GeocacheFiltersScreenClass", "Sort By:"));
     ui.dateTimeLabel_6->setContent(QCoreApplication::translate("GeocacheFiltersScreenClass", "Show:"));
-    ui.dateTimeLabel_7->setContent(QCoreApplication::translate("GeocacheFiltersScreenClass", "Search by name or ID..."));
+    ui.dateTimeLabel_7->setContent(
+        QCoreApplication::translate("GeocacheFiltersScreenClass", "Search by name or ID..."));
 }
 
 Form<Ui_GeocacheFiltersScreenClass, setupUi, retranslateUi> formGeocacheFiltersScreenClass;

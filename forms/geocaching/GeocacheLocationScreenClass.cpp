@@ -12,23 +12,55 @@ void setupUi(Ui_GeocacheLocationScreenClass &ui, QWidget *root)
     Root(root, "GeocacheLocationScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
     make(ui.subTitle, root, "subTitle").at(5, 70, 230, 44).panelButton().eventPropagation();
-    make(ui.iconLocation, ui.subTitle, "iconLocation").at(13, 10, 25, 22).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_PaneBtn_Location.mif").pixelSize(12);
+    make(ui.iconLocation, ui.subTitle, "iconLocation")
+        .at(13, 10, 25, 22)
+        .maxSize(37, QWIDGETSIZE_MAX)
+        .pixmap(":/Icons/i_PaneBtn_Location.mif")
+        .pixelSize(12);
     make(ui.layoutWidget, ui.subTitle, "layoutWidget").at(40, 12, 175, 18);
     layout(ui.horizontalLayout_9, ui.layoutWidget, "horizontalLayout_9").spacing(4);
     make(ui.zelTextBox, ui.layoutWidget, "zelTextBox").panelText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.labelLocation, ui.layoutWidget, "labelLocation").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).plainPanelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.scrollArea, root, "scrollArea").at(14, 112, 213, 236).palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear)).autoFillBackground().horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 194, 312).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum).minSize(0, 312).maxSize(QWIDGETSIZE_MAX, 312).palette(Colours().role(QPalette::Base, kClear, QColor(255, 255, 255, 150)).role(QPalette::Window, QColor(255, 255, 255, 150)));
+    make(ui.labelLocation, ui.layoutWidget, "labelLocation")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .plainPanelText()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .pixelSize(10)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.scrollArea, root, "scrollArea")
+        .at(14, 112, 213, 236)
+        .palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear))
+        .autoFillBackground()
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, 0, 194, 312)
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum)
+        .minSize(0, 312)
+        .maxSize(QWIDGETSIZE_MAX, 312)
+        .palette(Colours()
+                     .role(QPalette::Base, kClear, QColor(255, 255, 255, 150))
+                     .role(QPalette::Window, QColor(255, 255, 255, 150)));
     make(ui.icon_2, ui.scrollAreaWidgetContents, "icon_2").at(0, 6, 38, 38).image(":/Icons/i_WP_Coordinates.mif");
-    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW").at(0, 50, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).coordinateDisplay();
-    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW").at(0, 170, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).coordinateDisplay();
-    make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract").at(0, 256, 38, 38).image(":/Icons/i_Elevation.mif");
+    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW")
+        .at(0, 50, 204, 65)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .coordinateDisplay();
+    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW")
+        .at(0, 170, 204, 65)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .coordinateDisplay();
+    make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract")
+        .at(0, 256, 38, 38)
+        .image(":/Icons/i_Elevation.mif");
     make(ui.layoutWidget_2, ui.scrollAreaWidgetContents, "layoutWidget_2").at(40, 5, 159, 20);
     layout(ui.horizontalLayout_1, ui.layoutWidget_2, "horizontalLayout_1");
     make(ui.PrimaryCoordLabel, ui.layoutWidget_2, "PrimaryCoordLabel").pixelSize(14);
@@ -48,7 +80,13 @@ void setupUi(Ui_GeocacheLocationScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_6, ui.scrollAreaWidgetContents, "layoutWidget_6").at(42, 264, 157, 22);
     layout(ui.horizontalLayout_5, ui.layoutWidget_6, "horizontalLayout_5");
     make(ui.Elevation, ui.layoutWidget_6, "Elevation").plainPanelText().pixelSize(14);
-    make(ui.labelElevation, ui.layoutWidget_6, "labelElevation").palette(blackText()).font(Font().pointSize(13).normalWeight().aa()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).indent(5).pixelSize(-1).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelElevation, ui.layoutWidget_6, "labelElevation")
+        .palette(blackText())
+        .font(Font().pointSize(13).normalWeight().aa())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .indent(5)
+        .pixelSize(-1)
+        .textBoxFlags(TextBoxFlags::FirstOn);
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
     addMembers(ui.horizontalLayout_9, {ui.zelTextBox, ui.labelLocation});

@@ -12,16 +12,29 @@ void setupUi(Ui_GeocacheLogScreenClass &ui, QWidget *root)
     Root(root, "GeocacheLogScreenClass").size(240, 400);
 
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
-    make(ui.statGeocacheLogStatus, root, "statGeocacheLogStatus").at(20, 0, 25, 22).statusImages({":/Icons/i_PaneBtn_FieldNote.mif", ":/Icons/i_PaneBtn_FoundIt.mif", ":/Icons/i_PaneBtn_DidntFoundIt.mif", ":/Icons/i_PaneBtn_OwnerMaintenance.mif", ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_FieldNote.mif", ":/Icons/i_PaneBtn_PublishListing.mif"});
+    make(ui.statGeocacheLogStatus, root, "statGeocacheLogStatus")
+        .at(20, 0, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_FieldNote.mif", ":/Icons/i_PaneBtn_FoundIt.mif",
+                       ":/Icons/i_PaneBtn_DidntFoundIt.mif", ":/Icons/i_PaneBtn_OwnerMaintenance.mif",
+                       ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_FieldNote.mif",
+                       ":/Icons/i_PaneBtn_PublishListing.mif"});
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
     make(ui.horizontalLayoutWidget_2, ui.subTitle, "horizontalLayoutWidget_2").at(35, 4, 181, 35);
     layout(ui.horizontalLayout_3, ui.horizontalLayoutWidget_2, "horizontalLayout_3").spacing(0);
-    make(ui.labelRecentLogs, ui.horizontalLayoutWidget_2, "labelRecentLogs").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).minSize(100, 0).panelText().wordWrap().pixelSize(13);
+    make(ui.labelRecentLogs, ui.horizontalLayoutWidget_2, "labelRecentLogs")
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred)
+        .minSize(100, 0)
+        .panelText()
+        .wordWrap()
+        .pixelSize(13);
     make(ui.iconLog1, ui.horizontalLayoutWidget_2, "iconLog1").image(":/Icons/i_PaneBtn_NeedsMaintenance.mif");
     make(ui.txtLog1, ui.horizontalLayoutWidget_2, "txtLog1").panelText().pixelSize(12);
     make(ui.iconLog2, ui.horizontalLayoutWidget_2, "iconLog2").image(":/Icons/i_PaneBtn_FoundIt.mif");
@@ -37,7 +50,9 @@ void setupUi(Ui_GeocacheLogScreenClass &ui, QWidget *root)
     make(ui.backing, root, "backing").at(5, 114, 230, 236);
     make(ui.txtDescription, ui.backing, "txtDescription").at(0, 0, 230, 236).font(boldAA()).pixelSize(13);
 
-    addMembers(ui.horizontalLayout_3, {ui.labelRecentLogs, ui.iconLog1, ui.txtLog1, ui.iconLog2, ui.txtLog2, ui.iconLog3, ui.txtLog3, ui.iconLog4, ui.txtLog4, ui.iconLog5, ui.txtLog5, ui.horizontalSpacer});
+    addMembers(ui.horizontalLayout_3,
+               {ui.labelRecentLogs, ui.iconLog1, ui.txtLog1, ui.iconLog2, ui.txtLog2, ui.iconLog3, ui.txtLog3,
+                ui.iconLog4, ui.txtLog4, ui.iconLog5, ui.txtLog5, ui.horizontalSpacer});
 }
 
 void retranslateUi(Ui_GeocacheLogScreenClass &ui, QWidget *)

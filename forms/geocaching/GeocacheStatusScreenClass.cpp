@@ -14,30 +14,51 @@ void setupUi(Ui_GeocacheStatusScreenClass &ui, QWidget *root)
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
     make(ui.layoutWidget_3, ui.subTitle, "layoutWidget_3").at(11, 4, 204, 34);
     layout(ui.horizontalLayout_2, ui.layoutWidget_3, "horizontalLayout_2").spacing(9);
-    make(ui.statGeocacheStatus, ui.layoutWidget_3, "statGeocacheStatus").statusImages({":/Icons/i_MenuIcon_NotFound.mif", ":/Icons/i_MenuIcon_Found.mif", ":/Icons/i_MenuIcon_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_NotAttempted.mif"});
+    make(ui.statGeocacheStatus, ui.layoutWidget_3, "statGeocacheStatus")
+        .statusImages({":/Icons/i_MenuIcon_NotFound.mif", ":/Icons/i_MenuIcon_Found.mif",
+                       ":/Icons/i_MenuIcon_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_NotAttempted.mif"});
     make(ui.txtStatus, ui.layoutWidget_3, "txtStatus").panelText().content("Not found").pixelSize(13);
     spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.backing, root, "backing").at(5, 114, 230, 236);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 10, 232, 201);
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout");
     make(ui.buttonFound, ui.layoutWidget, "buttonFound").radioChoice();
-    make(ui.iconStatus_22, ui.buttonFound, "iconStatus_22").at(37, 7, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_Found.mif").pixelSize(12);
+    make(ui.iconStatus_22, ui.buttonFound, "iconStatus_22")
+        .at(37, 7, 32, 32)
+        .maxSize(37, QWIDGETSIZE_MAX)
+        .pixmap(":/Icons/i_MenuIcon_Found.mif")
+        .pixelSize(12);
     make(ui.txtStatus_22, ui.buttonFound, "txtStatus_22").at(70, 10, 150, 24).panelText().pixelSize(13);
     make(ui.buttonNotFound, ui.layoutWidget, "buttonNotFound").maxSize(230, 44).radioChoice();
     make(ui.txtStatus_23, ui.buttonNotFound, "txtStatus_23").at(70, 10, 150, 24).panelText().pixelSize(13);
-    make(ui.iconStatus_23, ui.buttonNotFound, "iconStatus_23").at(37, 7, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_NotFound.mif").pixelSize(12);
+    make(ui.iconStatus_23, ui.buttonNotFound, "iconStatus_23")
+        .at(37, 7, 32, 32)
+        .maxSize(37, QWIDGETSIZE_MAX)
+        .pixmap(":/Icons/i_MenuIcon_NotFound.mif")
+        .pixelSize(12);
     make(ui.buttonNeedsMaintenance, ui.layoutWidget, "buttonNeedsMaintenance").radioChoice();
     make(ui.txtStatus_21, ui.buttonNeedsMaintenance, "txtStatus_21").at(70, 10, 150, 24).panelText().pixelSize(13);
-    make(ui.iconStatus_21, ui.buttonNeedsMaintenance, "iconStatus_21").at(37, 7, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_NeedsMaintenance.mif").pixelSize(12);
+    make(ui.iconStatus_21, ui.buttonNeedsMaintenance, "iconStatus_21")
+        .at(37, 7, 32, 32)
+        .maxSize(37, QWIDGETSIZE_MAX)
+        .pixmap(":/Icons/i_MenuIcon_NeedsMaintenance.mif")
+        .pixelSize(12);
     make(ui.buttonEnterNote, ui.layoutWidget, "buttonEnterNote").toggleButton();
     make(ui.txtEnterFieldNote, ui.buttonEnterNote, "txtEnterFieldNote").at(44, 10, 175, 24).panelText().pixelSize(13);
-    make(ui.iconStatus, ui.buttonEnterNote, "iconStatus").at(10, 7, 32, 32).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_MenuIcon_PostaFieldNote.mif").pixelSize(12);
+    make(ui.iconStatus, ui.buttonEnterNote, "iconStatus")
+        .at(10, 7, 32, 32)
+        .maxSize(37, QWIDGETSIZE_MAX)
+        .pixmap(":/Icons/i_MenuIcon_PostaFieldNote.mif")
+        .pixelSize(12);
 
     addMembers(ui.horizontalLayout_2, {ui.statGeocacheStatus, ui.txtStatus, ui.horizontalSpacer});
     addMembers(ui.verticalLayout, {ui.buttonFound, ui.buttonNotFound, ui.buttonNeedsMaintenance, ui.buttonEnterNote});

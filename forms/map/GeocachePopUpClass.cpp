@@ -9,29 +9,65 @@ namespace {
 
 void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
 {
-    Root(root, "GeocachePopUpClass").size(222, 75).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_map_Bubble.mif").point("Offset", 114, 67).sizeValue("IconSize", 38, 38);
+    Root(root, "GeocachePopUpClass")
+        .size(222, 75)
+        .minimumSize(222, 75)
+        .image("image", ":/Bkgd/bkgd_map_Bubble.mif")
+        .point("Offset", 114, 67)
+        .sizeValue("IconSize", 38, 38);
 
     make(ui.btnGo, root, "btnGo").at(170, 0, 47, 56).normal(":/Icons/i_Go_Map.mif");
-    make(ui.txtName, root, "txtName").at(42, 3, 110, 16).smallCaption().textFormat(Qt::RichText).content("Object Name").textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtName, root, "txtName")
+        .at(42, 3, 110, 16)
+        .smallCaption()
+        .textFormat(Qt::RichText)
+        .content("Object Name")
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconObj, root, "iconObj").at(4, 4, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.txtDiffTerr, root, "txtDiffTerr").at(48, 20, 54, 16).popupCoordinates();
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 151, 61);
-    make(ui.iconStatus, root, "iconStatus").at(26, 6, 14, 15).statusImages({":/Icons/i_Found.mif", ":/Icons/i_NotFound.mif", ":/Icons/i_NeedsMaintenance.mif"});
-    make(ui.iconSize, root, "iconSize").at(104, 21, 47, 14).statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif", ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
-    make(ui.statDirection, root, "statDirection").at(150, 6, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.iconStatus, root, "iconStatus")
+        .at(26, 6, 14, 15)
+        .statusImages({":/Icons/i_Found.mif", ":/Icons/i_NotFound.mif", ":/Icons/i_NeedsMaintenance.mif"});
+    make(ui.iconSize, root, "iconSize")
+        .at(104, 21, 47, 14)
+        .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
+                       ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
+    make(ui.statDirection, root, "statDirection")
+        .at(150, 6, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.iconBug, root, "iconBug").at(2, 32, 11, 16).image(":/Icons/i_HasTrackables.mif");
     make(ui.iconBookmark, root, "iconBookmark").at(32, 25, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");
     make(ui.iconPicture, root, "iconPicture").at(15, 28, 20, 20).image(":/Icons/i_MediaAttached.mif");
     make(ui.layoutWidget, root, "layoutWidget").at(33, 37, 178, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).popupCoordinates().content("lat");
-    make(ui.txtDistance, ui.layoutWidget, "txtDistance").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).popupCoordinates().content("100 mi");
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).popupCoordinates().content("lon");
-    make(ui.txtBearing, ui.layoutWidget, "txtBearing").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).popupCoordinates().content("30*");
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).popupCoordinates().content("+100 m");
+    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .popupCoordinates()
+        .content("lat");
+    make(ui.txtDistance, ui.layoutWidget, "txtDistance")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .popupCoordinates()
+        .content("100 mi");
+    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .popupCoordinates()
+        .content("lon");
+    make(ui.txtBearing, ui.layoutWidget, "txtBearing")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .popupCoordinates()
+        .content("30*");
+    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .popupCoordinates()
+        .content("+100 m");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").popupCoordinates();
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
 void retranslateUi(Ui_GeocachePopUpClass &ui, QWidget *)

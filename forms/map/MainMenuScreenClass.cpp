@@ -9,7 +9,10 @@ namespace {
 
 void setupUi(Ui_MainMenuScreenClass &ui, QWidget *root)
 {
-    Root(root, "MainMenuScreenClass").size(240, 400).property("font", QFont(menuScreenFont())).property("palette", QPalette(menuScreenPalette()));
+    Root(root, "MainMenuScreenClass")
+        .size(240, 400)
+        .property("font", QFont(menuScreenFont()))
+        .property("palette", QPalette(menuScreenPalette()));
 
     make(ui.btnMaps, root, "btnMaps").at(6, 141, 74, 74).roundButton();
     make(ui.iconMaps, ui.btnMaps, "iconMaps").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Maps.mif");
@@ -24,11 +27,21 @@ void setupUi(Ui_MainMenuScreenClass &ui, QWidget *root)
     make(ui.btnPOI, root, "btnPOI").at(160, 244, 74, 74).roundButton();
     make(ui.iconPOI, ui.btnPOI, "iconPOI").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_POI.mif");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnTools, ui.statusBar, "btnTools").at(90, 7, 60, 43).normal(":/Icons/i_ToolBar_Settings.mif").pressed(":/Icons/i_ToolBar_Settings_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(Font().pointSize(10).bold().aa()).contextMenuButton();
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnTools, ui.statusBar, "btnTools")
+        .at(90, 7, 60, 43)
+        .normal(":/Icons/i_ToolBar_Settings.mif")
+        .pressed(":/Icons/i_ToolBar_Settings_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu")
+        .at(180, 7, 60, 43)
+        .font(Font().pointSize(10).bold().aa())
+        .contextMenuButton();
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
-    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4").sizeConstraint(QLayout::SetFixedSize);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4")
+        .sizeConstraint(QLayout::SetFixedSize);
     make(ui.btnStart, ui.horizontalLayoutWidget, "btnStart").roundButton();
     make(ui.iconStart, ui.btnStart, "iconStart").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Start.mif");
     make(ui.btnStop, ui.horizontalLayoutWidget, "btnStop").roundButton();

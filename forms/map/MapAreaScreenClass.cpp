@@ -9,28 +9,76 @@ namespace {
 
 void setupUi(Ui_MapAreaScreenClass &ui, QWidget *root)
 {
-    Root(root, "MapAreaScreenClass").size(240, 400).point("zoomInStd", 182, 64).point("zoomOutStd", 182, 124).point("zoomInBubble", 182, 210).point("zoomOutBubble", 182, 270);
+    Root(root, "MapAreaScreenClass")
+        .size(240, 400)
+        .point("zoomInStd", 182, 64)
+        .point("zoomOutStd", 182, 124)
+        .point("zoomInBubble", 182, 210)
+        .point("zoomOutBubble", 182, 270);
 
     make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
-    make(ui.NorthUp, ui.zelMapControl, "NorthUp").at(0, 302, 48, 48).northImage(":/Icons/i_North.mif").northArrowImage(":/Icons/i_NorthArrow.mif");
+    make(ui.NorthUp, ui.zelMapControl, "NorthUp")
+        .at(0, 302, 48, 48)
+        .northImage(":/Icons/i_North.mif")
+        .northArrowImage(":/Icons/i_NorthArrow.mif");
     make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 330, 71, 20);
     make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
-    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut").at(182, 213, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_Out.mif").pressed(":/Buttons/b_Pan_Out_h.mif");
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn").at(182, 155, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_In.mif").pressed(":/Buttons/b_Pan_In_h.mif");
+    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
+        .at(2, 6, 70, 14)
+        .palette(greyText())
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
+        .content("100 ft");
+    make(ui.txtScale, ui.widgetScale, "txtScale")
+        .at(1, 5, 70, 14)
+        .palette(whiteTextDimDisabled())
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
+        .content("100 ft");
+    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
+        .at(182, 213, 58, 58)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_Pan_Out.mif")
+        .pressed(":/Buttons/b_Pan_Out_h.mif");
+    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
+        .at(182, 155, 58, 58)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_Pan_In.mif")
+        .pressed(":/Buttons/b_Pan_In_h.mif");
     make(ui.infoBkg, ui.zelMapControl, "infoBkg").at(0, 21, 240, 55);
     make(ui.layoutWidget, ui.infoBkg, "layoutWidget").at(2, 0, 237, 27);
     layout(ui.horizontalLayout1, ui.layoutWidget, "horizontalLayout1").spacing(4);
     make(ui.txtArea, ui.layoutWidget, "txtArea").palette(whiteTextOnClear()).scaledContents().pixelSize(18);
-    make(ui.txtAreaValue, ui.layoutWidget, "txtAreaValue").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(whiteTextOnClear()).scaledContents().alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(18).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtAreaValue, ui.layoutWidget, "txtAreaValue")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .palette(whiteTextOnClear())
+        .scaledContents()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .pixelSize(18)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.layoutWidget_2, ui.infoBkg, "layoutWidget_2").at(2, 22, 237, 27);
     layout(ui.horizontalLayout2, ui.layoutWidget_2, "horizontalLayout2").spacing(4);
     make(ui.txtPerimeter, ui.layoutWidget_2, "txtPerimeter").palette(whiteTextOnClear()).scaledContents().pixelSize(18);
-    make(ui.txtPerimeterValue, ui.layoutWidget_2, "txtPerimeterValue").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).palette(whiteTextOnClear()).scaledContents().alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(18).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtPerimeterValue, ui.layoutWidget_2, "txtPerimeterValue")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .palette(whiteTextOnClear())
+        .scaledContents()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .pixelSize(18)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.panelBottom, root, "panelBottom").at(0, 346, 240, 54).image(":/Bkgd/bkgd_Map_Control_Bottom.mif");
-    make(ui.btnBack, root, "btnBack").at(0, 348, 90, 52).focusPolicy(Qt::NoFocus).normal(":/Icons/i_Map_Back.mif").pressed(":/Icons/i_Map_Back_h.mif");
-    make(ui.btnContextMenu, root, "btnContextMenu").at(150, 348, 90, 51).focusPolicy(Qt::NoFocus).normal(":/Icons/i_Map_Menu.mif").pressed(":/Icons/i_Map_Menu_h.mif");
+    make(ui.btnBack, root, "btnBack")
+        .at(0, 348, 90, 52)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Icons/i_Map_Back.mif")
+        .pressed(":/Icons/i_Map_Back_h.mif");
+    make(ui.btnContextMenu, root, "btnContextMenu")
+        .at(150, 348, 90, 51)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Icons/i_Map_Menu.mif")
+        .pressed(":/Icons/i_Map_Menu_h.mif");
 
     addMembers(ui.horizontalLayout1, {ui.txtArea, ui.txtAreaValue});
     addMembers(ui.horizontalLayout2, {ui.txtPerimeter, ui.txtPerimeterValue});
@@ -39,17 +87,23 @@ void setupUi(Ui_MapAreaScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapAreaScreenClass &ui, QWidget *)
 {
     //: Style sheet, not prose; keep it unless the language needs another look.
-    ui.infoBkg->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass", "background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));"));
+    ui.infoBkg->setStyleSheet(
+        QCoreApplication::translate("MapAreaScreenClass",
+                                    "background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, "
+                                    "stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));"));
     //: Style sheet, not prose; keep it unless the language needs another look.
     ui.txtArea->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"));
     ui.txtArea->setContent(QCoreApplication::translate("MapAreaScreenClass", "Area"));
     //: Style sheet, not prose; keep it unless the language needs another look.
-    ui.txtAreaValue->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"));
+    ui.txtAreaValue->setStyleSheet(
+        QCoreApplication::translate("MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"));
     //: Style sheet, not prose; keep it unless the language needs another look.
-    ui.txtPerimeter->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"));
+    ui.txtPerimeter->setStyleSheet(
+        QCoreApplication::translate("MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"));
     ui.txtPerimeter->setContent(QCoreApplication::translate("MapAreaScreenClass", "Perimeter"));
     //: Style sheet, not prose; keep it unless the language needs another look.
-    ui.txtPerimeterValue->setStyleSheet(QCoreApplication::translate("MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"));
+    ui.txtPerimeterValue->setStyleSheet(
+        QCoreApplication::translate("MapAreaScreenClass", "background-color: rgba(0, 0, 0, 0);"));
 }
 
 Form<Ui_MapAreaScreenClass, setupUi, retranslateUi> formMapAreaScreenClass;

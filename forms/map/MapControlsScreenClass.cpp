@@ -14,18 +14,55 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
     make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
     make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 330, 71, 20);
     make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
-    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
-    make(ui.NorthUp, ui.zelMapControl, "NorthUp").at(0, 302, 48, 48).northImage(":/Icons/i_North.mif").northArrowImage(":/Icons/i_NorthArrow.mif");
+    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
+        .at(2, 6, 70, 14)
+        .palette(greyText())
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
+        .content("100 ft");
+    make(ui.txtScale, ui.widgetScale, "txtScale")
+        .at(1, 5, 70, 14)
+        .palette(whiteTextDimDisabled())
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
+        .content("100 ft");
+    make(ui.NorthUp, ui.zelMapControl, "NorthUp")
+        .at(0, 302, 48, 48)
+        .northImage(":/Icons/i_North.mif")
+        .northArrowImage(":/Icons/i_NorthArrow.mif");
     make(ui.compass, ui.zelMapControl, "compass").at(0, 150, 240, 240).standardMapCompass();
     make(ui.panelTop, root, "panelTop").at(0, 21, 240, 54).image(":/Bkgd/bkgd_Map_Control_Top.mif");
-    make(ui.btnDashBoard, ui.panelTop, "btnDashBoard").at(0, 0, 90, 54).normal(":/Icons/i_Map_Dashboard.mif").pressed(":/Icons/i_Map_Dashboard_h.mif");
-    make(ui.btnBravik, ui.panelTop, "btnBravik").at(150, 0, 90, 54).normal(":/Icons/i_Map_Bravik.mif").pressed(":/Icons/i_Map_Bravik_h.mif");
+    make(ui.btnDashBoard, ui.panelTop, "btnDashBoard")
+        .at(0, 0, 90, 54)
+        .normal(":/Icons/i_Map_Dashboard.mif")
+        .pressed(":/Icons/i_Map_Dashboard_h.mif");
+    make(ui.btnBravik, ui.panelTop, "btnBravik")
+        .at(150, 0, 90, 54)
+        .normal(":/Icons/i_Map_Bravik.mif")
+        .pressed(":/Icons/i_Map_Bravik_h.mif");
     make(ui.panelBottom, root, "panelBottom").at(0, 346, 240, 55).image(":/Bkgd/bkgd_Map_Control_Bottom.mif");
-    make(ui.ZoomIn, root, "ZoomIn").at(182, 155, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_In.mif").pressed(":/Buttons/b_Pan_In_h.mif");
-    make(ui.ZoomOut, root, "ZoomOut").at(182, 213, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_Out.mif").pressed(":/Buttons/b_Pan_Out_h.mif");
-    make(ui.btnContextMenu, root, "btnContextMenu").at(150, 349, 90, 50).focusPolicy(Qt::NoFocus).normal(":/Icons/i_Map_Menu.mif").pressed(":/Icons/i_Map_Menu_h.mif");
-    make(ui.btnMain, root, "btnMain").at(0, 349, 90, 50).focusPolicy(Qt::NoFocus).normal(":/Icons/i_Map_Main.mif").pressed(":/Icons/i_Map_Main_h.mif");
+    make(ui.ZoomIn, root, "ZoomIn")
+        .at(182, 155, 58, 58)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_Pan_In.mif")
+        .pressed(":/Buttons/b_Pan_In_h.mif");
+    make(ui.ZoomOut, root, "ZoomOut")
+        .at(182, 213, 58, 58)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_Pan_Out.mif")
+        .pressed(":/Buttons/b_Pan_Out_h.mif");
+    make(ui.btnContextMenu, root, "btnContextMenu")
+        .at(150, 349, 90, 50)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Icons/i_Map_Menu.mif")
+        .pressed(":/Icons/i_Map_Menu_h.mif");
+    make(ui.btnMain, root, "btnMain")
+        .at(0, 349, 90, 50)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Icons/i_Map_Main.mif")
+        .pressed(":/Icons/i_Map_Main_h.mif");
 }
 
 void retranslateUi(Ui_MapControlsScreenClass &ui, QWidget *)

@@ -9,38 +9,105 @@ namespace {
 
 void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
 {
-    Root(root, "MapPreviewScreenClass").size(240, 400).point("zoomInStd", 182, 110).point("zoomOutStd", 182, 170).point("zoomInBubble", 182, 210).point("zoomOutBubble", 182, 270);
+    Root(root, "MapPreviewScreenClass")
+        .size(240, 400)
+        .point("zoomInStd", 182, 110)
+        .point("zoomOutStd", 182, 170)
+        .point("zoomInBubble", 182, 210)
+        .point("zoomOutBubble", 182, 270);
 
     make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
-    make(ui.infoBackground, ui.zelMapControl, "infoBackground").at(0, 21, 240, 38).image(":/Bkgd/bkgd_QuickInfoBar.mif");
-    make(ui.txtDistance, ui.infoBackground, "txtDistance").at(25, 2, 76, 30).palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().content("7.1 mi").pixelSize(18);
-    make(ui.txtAddInfo, ui.infoBackground, "txtAddInfo").at(102, 2, 70, 30).palette(whiteTextDimDisabled()).font(boldAA()).scaledContents().alignment(Qt::AlignCenter).content("+1457 ft").pixelSize(18);
+    make(ui.infoBackground, ui.zelMapControl, "infoBackground")
+        .at(0, 21, 240, 38)
+        .image(":/Bkgd/bkgd_QuickInfoBar.mif");
+    make(ui.txtDistance, ui.infoBackground, "txtDistance")
+        .at(25, 2, 76, 30)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .scaledContents()
+        .content("7.1 mi")
+        .pixelSize(18);
+    make(ui.txtAddInfo, ui.infoBackground, "txtAddInfo")
+        .at(102, 2, 70, 30)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .scaledContents()
+        .alignment(Qt::AlignCenter)
+        .content("+1457 ft")
+        .pixelSize(18);
     make(ui.destIcon, ui.infoBackground, "destIcon").at(0, 5, 25, 22).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 330, 71, 20);
     make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
-    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
-    make(ui.NorthUp, ui.zelMapControl, "NorthUp").at(0, 302, 48, 48).northImage(":/Icons/i_North.mif").northArrowImage(":/Icons/i_NorthArrow.mif");
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn").at(182, 155, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_In.mif").pressed(":/Buttons/b_Pan_In_h.mif");
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut").at(182, 213, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_Out.mif").pressed(":/Buttons/b_Pan_Out_h.mif");
+    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
+        .at(2, 6, 70, 14)
+        .palette(greyText())
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
+        .content("100 ft");
+    make(ui.txtScale, ui.widgetScale, "txtScale")
+        .at(1, 5, 70, 14)
+        .palette(whiteTextDimDisabled())
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
+        .content("100 ft");
+    make(ui.NorthUp, ui.zelMapControl, "NorthUp")
+        .at(0, 302, 48, 48)
+        .northImage(":/Icons/i_North.mif")
+        .northArrowImage(":/Icons/i_NorthArrow.mif");
+    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
+        .at(182, 155, 58, 58)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_Pan_In.mif")
+        .pressed(":/Buttons/b_Pan_In_h.mif");
+    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
+        .at(182, 213, 58, 58)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_Pan_Out.mif")
+        .pressed(":/Buttons/b_Pan_Out_h.mif");
     make(ui.addressBkg, ui.zelMapControl, "addressBkg").at(0, 50, 240, 55);
     make(ui.Name, ui.addressBkg, "Name").at(0, 0, 171, 22).palette(whiteTextOnClear()).scaledContents().pixelSize(18);
-    make(ui.Description, ui.addressBkg, "Description").at(0, 22, 171, 22).palette(whiteTextOnClear()).scaledContents().pixelSize(18);
+    make(ui.Description, ui.addressBkg, "Description")
+        .at(0, 22, 171, 22)
+        .palette(whiteTextOnClear())
+        .scaledContents()
+        .pixelSize(18);
     make(ui.panelBottom, root, "panelBottom").at(0, 346, 240, 54).image(":/Bkgd/bkgd_Map_Control_Bottom.mif");
-    make(ui.btnRouteOptions, ui.panelBottom, "btnRouteOptions").at(175, 7, 67, 52).focusPolicy(Qt::NoFocus).normal(":/Icons/i_Route Options.mif");
-    make(ui.btnBigGo, root, "btnBigGo").at(157, 70, 83, 83).normal(":/Buttons/b_go.mif").pressed(":/Buttons/b_go_h.mif");
-    make(ui.textBox, ui.btnBigGo, "textBox").at(13, 28, 40, 30).palette(Colours().role(QPalette::ButtonText, kWhite, kDimDisabledText)).font(boldAA()).scaledContents().alignment(Qt::AlignCenter).pixelSize(20);
-    make(ui.btnBack, root, "btnBack").at(0, 348, 90, 52).focusPolicy(Qt::NoFocus).normal(":/Icons/i_Map_Back.mif").pressed(":/Icons/i_Map_Back_h.mif");
+    make(ui.btnRouteOptions, ui.panelBottom, "btnRouteOptions")
+        .at(175, 7, 67, 52)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Icons/i_Route Options.mif");
+    make(ui.btnBigGo, root, "btnBigGo")
+        .at(157, 70, 83, 83)
+        .normal(":/Buttons/b_go.mif")
+        .pressed(":/Buttons/b_go_h.mif");
+    make(ui.textBox, ui.btnBigGo, "textBox")
+        .at(13, 28, 40, 30)
+        .palette(Colours().role(QPalette::ButtonText, kWhite, kDimDisabledText))
+        .font(boldAA())
+        .scaledContents()
+        .alignment(Qt::AlignCenter)
+        .pixelSize(20);
+    make(ui.btnBack, root, "btnBack")
+        .at(0, 348, 90, 52)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Icons/i_Map_Back.mif")
+        .pressed(":/Icons/i_Map_Back_h.mif");
 }
 
 void retranslateUi(Ui_MapPreviewScreenClass &ui, QWidget *)
 {
     //: Style sheet, not prose; keep it unless the language needs another look.
-    ui.addressBkg->setStyleSheet(QCoreApplication::translate("MapPreviewScreenClass", "background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));"));
+    ui.addressBkg->setStyleSheet(
+        QCoreApplication::translate("MapPreviewScreenClass",
+                                    "background-color: qlineargradient(spread:pad, x1:0.5, y1:0.8, x2:0.5, y2:1, "
+                                    "stop:0 rgba(0, 0, 0, 180), stop:1 rgba(0,0,0, 0));"));
     //: Style sheet, not prose; keep it unless the language needs another look.
     ui.Name->setStyleSheet(QCoreApplication::translate("MapPreviewScreenClass", "background-color: rgba(0, 0, 0, 0);"));
     //: Style sheet, not prose; keep it unless the language needs another look.
-    ui.Description->setStyleSheet(QCoreApplication::translate("MapPreviewScreenClass", "background-color: rgba(0, 0, 0, 0);"));
+    ui.Description->setStyleSheet(
+        QCoreApplication::translate("MapPreviewScreenClass", "background-color: rgba(0, 0, 0, 0);"));
     ui.textBox->setContent(QCoreApplication::translate("MapPreviewScreenClass", "GO"));
 }
 

@@ -13,13 +13,22 @@ void setupUi(Ui_MapSel_FileListScreenClass &ui, QWidget *root)
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.backing, root, "backing").at(0, 66, 240, 290);
-    make(ui.listMapFiles, ui.backing, "listMapFiles").at(0, 5, 240, 280).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    make(ui.listMapFiles, ui.backing, "listMapFiles")
+        .at(0, 5, 240, 280)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     make(ui.btnListHeader, root, "btnListHeader").at(0, 21, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.icon, ui.btnListHeader, "icon").at(2, 3, 38, 38).image(":/Icons/i_Maps.mif");
-    make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(50, 12, 181, 20).palette(whiteButtonText()).font(boldAA()).pixelSize(16);
+    make(ui.txtLabel, ui.btnListHeader, "txtLabel")
+        .at(50, 12, 181, 20)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .pixelSize(16);
 }
 
 void retranslateUi(Ui_MapSel_FileListScreenClass &ui, QWidget *)

@@ -13,13 +13,20 @@ void setupUi(Ui_MapSel_TypeListScreenClass &ui, QWidget *root)
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.backingNoObjects, root, "backingNoObjects").at(10, 140, 220, 32);
     make(ui.txtNoMaps, ui.backingNoObjects, "txtNoMaps").at(0, 0, 220, 32).alignment(Qt::AlignCenter).pixelSize(16);
     make(ui.btnListHeader, root, "btnListHeader").at(0, 21, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.icon, ui.btnListHeader, "icon").at(2, 3, 38, 38).image(":/Icons/i_Maps.mif");
-    make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(50, 12, 181, 20).palette(whiteButtonText()).font(boldAA()).pixelSize(16);
+    make(ui.txtLabel, ui.btnListHeader, "txtLabel")
+        .at(50, 12, 181, 20)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .pixelSize(16);
     make(ui.listMapTypes, root, "listMapTypes").at(0, 70, 240, 280).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

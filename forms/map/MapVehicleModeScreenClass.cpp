@@ -9,15 +9,68 @@ namespace {
 
 void setupUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
 {
-    Root(root, "MapVehicleModeScreenClass").size(240, 400).point("NavFieldCountEditPosition", 93, 270).property("NavFieldHeight", 50).property("BaseNavFieldsY", 300).property("NavFieldsHorizMargins", 0).property("NavFieldsVertMargins", 0).property("NavFieldsVertSpacing", 3).property("NavFieldsHorizSpacing", 5).property("NavFieldsUpperSpace", 0);
+    Root(root, "MapVehicleModeScreenClass")
+        .size(240, 400)
+        .point("NavFieldCountEditPosition", 93, 270)
+        .property("NavFieldHeight", 50)
+        .property("BaseNavFieldsY", 300)
+        .property("NavFieldsHorizMargins", 0)
+        .property("NavFieldsVertMargins", 0)
+        .property("NavFieldsVertSpacing", 3)
+        .property("NavFieldsHorizSpacing", 5)
+        .property("NavFieldsUpperSpace", 0);
 
     make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
     make(ui.compass, ui.zelMapControl, "compass").at(0, 80, 240, 240).standardMapCompass();
     make(ui.icon, ui.zelMapControl, "icon").at(0, 20, 240, 38).image(":/Bkgd/bkgd_QuickInfoBar.mif");
-    make(ui.curStreet, ui.icon, "curStreet").at(10, 5, 221, 20).palette(whiteText()).scaledContents().alignment(Qt::AlignCenter).pixelSize(22);
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn").at(182, 155, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_In.mif").pressed(":/Buttons/b_Pan_In_h.mif");
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut").at(182, 213, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_Out.mif").pressed(":/Buttons/b_Pan_Out_h.mif");
-    make(ui.dashboardBar, root, "dashboardBar").at(6, 310, 230, 91).property("minNumberOfDataFields", 0).property("maxNumberOfDataFields", 4).property("navFieldsCfg", QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\" standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n\t<CONFIGURATION_1>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"12\" fontSizeData=\"20\"></FIELD>\n\t</CONFIGURATION_1>\n\n\t<CONFIGURATION_2>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_2>\n\n\t<CONFIGURATION_3>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"12\" fontSizeData=\"20\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_3>\n\n\t<CONFIGURATION_4>\n\t\t<FIELD row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_4>\n</NAV_FIELDS_CONFIGURATION>"));
+    make(ui.curStreet, ui.icon, "curStreet")
+        .at(10, 5, 221, 20)
+        .palette(whiteText())
+        .scaledContents()
+        .alignment(Qt::AlignCenter)
+        .pixelSize(22);
+    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
+        .at(182, 155, 58, 58)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_Pan_In.mif")
+        .pressed(":/Buttons/b_Pan_In_h.mif");
+    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
+        .at(182, 213, 58, 58)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_Pan_Out.mif")
+        .pressed(":/Buttons/b_Pan_Out_h.mif");
+    make(ui.dashboardBar, root, "dashboardBar")
+        .at(6, 310, 230, 91)
+        .property("minNumberOfDataFields", 0)
+        .property("maxNumberOfDataFields", 4)
+        .property("navFieldsCfg",
+                  QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\" "
+                             "standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n\t<CONFIGURATION_1>\n\t\t<FIELD row = "
+                             "\"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"12\" "
+                             "fontSizeData=\"20\"></FIELD>\n\t</CONFIGURATION_1>\n\n\t<CONFIGURATION_2>\n\t\t<FIELD "
+                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed "
+                             "= \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
+                             "CONFIGURATION_2>\n\n\t<CONFIGURATION_3>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"12\" "
+                             "fontSizeData=\"20\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
+                             "CONFIGURATION_3>\n\n\t<CONFIGURATION_4>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
+                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
+                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
+                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_4>\n</"
+                             "NAV_FIELDS_CONFIGURATION>"));
 }
 
 void retranslateUi(Ui_MapVehicleModeScreenClass &ui, QWidget *)

@@ -9,23 +9,54 @@ namespace {
 
 void setupUi(Ui_MediaPopUpClass &ui, QWidget *root)
 {
-    Root(root, "MediaPopUpClass").size(222, 75).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_map_Bubble.mif").point("Offset", 114, 67).sizeValue("IconSize", 38, 38);
+    Root(root, "MediaPopUpClass")
+        .size(222, 75)
+        .minimumSize(222, 75)
+        .image("image", ":/Bkgd/bkgd_map_Bubble.mif")
+        .point("Offset", 114, 67)
+        .sizeValue("IconSize", 38, 38);
 
     make(ui.btnGo, root, "btnGo").at(170, 0, 47, 56).normal(":/Icons/i_Go_Map.mif");
-    make(ui.txtName, root, "txtName").at(43, 10, 110, 16).smallCaption().textFormat(Qt::RichText).content("Name").textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtName, root, "txtName")
+        .at(43, 10, 110, 16)
+        .smallCaption()
+        .textFormat(Qt::RichText)
+        .content("Name")
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_function_stillCamera.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 171, 51);
-    make(ui.statDirection, root, "statDirection").at(150, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection")
+        .at(150, 10, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.layoutWidget, root, "layoutWidget").at(34, 35, 158, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).popupCoordinates().content("lat");
-    make(ui.txtDistance, ui.layoutWidget, "txtDistance").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).popupCoordinates().content("100 mi");
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).popupCoordinates().content("lon");
-    make(ui.txtBearing, ui.layoutWidget, "txtBearing").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).popupCoordinates().content("30*");
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).popupCoordinates().content("+100 m");
+    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .popupCoordinates()
+        .content("lat");
+    make(ui.txtDistance, ui.layoutWidget, "txtDistance")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .popupCoordinates()
+        .content("100 mi");
+    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .popupCoordinates()
+        .content("lon");
+    make(ui.txtBearing, ui.layoutWidget, "txtBearing")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .popupCoordinates()
+        .content("30*");
+    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .popupCoordinates()
+        .content("+100 m");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").popupCoordinates();
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
 void retranslateUi(Ui_MediaPopUpClass &, QWidget *)

@@ -9,7 +9,11 @@ namespace {
 
 void setupUi(Ui_ObjectQuickInfoPopUpClass &ui, QWidget *root)
 {
-    Root(root, "ObjectQuickInfoPopUpClass").size(222, 75).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_map_Bubble.mif").point("Offset", 114, 96);
+    Root(root, "ObjectQuickInfoPopUpClass")
+        .size(222, 75)
+        .minimumSize(222, 75)
+        .image("image", ":/Bkgd/bkgd_map_Bubble.mif")
+        .point("Offset", 114, 96);
 
     make(ui.btnGo, root, "btnGo").at(170, 0, 47, 56).normal(":/Icons/i_Go_Map.mif");
     make(ui.btnNewWpt, root, "btnNewWpt").at(0, 0, 170, 55);
@@ -17,11 +21,23 @@ void setupUi(Ui_ObjectQuickInfoPopUpClass &ui, QWidget *root)
     make(ui.txtDistance, ui.btnNewWpt, "txtDistance").at(9, 8, 121, 16).popupCoordinates();
     make(ui.layoutWidget, ui.btnNewWpt, "layoutWidget").at(6, 33, 163, 19);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).popupCoordinates();
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).popupCoordinates();
+    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .popupCoordinates();
+    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .popupCoordinates();
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").popupCoordinates();
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).popupCoordinates().content("+100 m");
-    make(ui.statDirection, ui.btnNewWpt, "statDirection").at(139, 8, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .popupCoordinates()
+        .content("+100 m");
+    make(ui.statDirection, ui.btnNewWpt, "statDirection")
+        .at(139, 8, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtLongitude, ui.txtCoordZ, ui.txtElevation});
 }

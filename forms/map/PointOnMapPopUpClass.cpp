@@ -9,7 +9,11 @@ namespace {
 
 void setupUi(Ui_PointOnMapPopUpClass &ui, QWidget *root)
 {
-    Root(root, "PointOnMapPopUpClass").size(222, 75).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_map_Bubble.mif").point("Offset", 114, 96);
+    Root(root, "PointOnMapPopUpClass")
+        .size(222, 75)
+        .minimumSize(222, 75)
+        .image("image", ":/Bkgd/bkgd_map_Bubble.mif")
+        .point("Offset", 114, 96);
 
     make(ui.txtDistance, root, "txtDistance").at(10, 30, 91, 16).smallCaption().content("Distance");
     make(ui.txtElevation, root, "txtElevation").at(10, 10, 91, 16).smallCaption().content("Elevation");
@@ -17,7 +21,12 @@ void setupUi(Ui_PointOnMapPopUpClass &ui, QWidget *root)
     make(ui.txtLatitude, root, "txtLatitude").at(10, 30, 159, 16).popupCoordinates();
     make(ui.txtLongitude, root, "txtLongitude").at(100, 30, 80, 16).popupCoordinates();
     make(ui.txtCoordZ, root, "txtCoordZ").at(110, 10, 91, 16).smallCaption().content("Z");
-    make(ui.statDirection, root, "statDirection").at(140, 30, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection")
+        .at(140, 30, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.btnSave, root, "btnSave").at(172, 16, 48, 48).normal(":/Icons/i_Save.mif");
 }
 

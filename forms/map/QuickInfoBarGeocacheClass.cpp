@@ -9,28 +9,65 @@ namespace {
 
 void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
 {
-    Root(root, "QuickInfoBarGeocacheClass").size(240, 76).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif").point("Offset", 0, 20).sizeValue("IconSize", 38, 38);
+    Root(root, "QuickInfoBarGeocacheClass")
+        .size(240, 76)
+        .minimumSize(222, 75)
+        .image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif")
+        .point("Offset", 0, 20)
+        .sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(55, 6, 141, 16).palette(whiteTextDimDisabled()).caption().textFormat(Qt::RichText).content("Name").textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtName, root, "txtName")
+        .at(55, 6, 141, 16)
+        .palette(whiteTextDimDisabled())
+        .caption()
+        .textFormat(Qt::RichText)
+        .content("Name")
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.txtDiffTerr, root, "txtDiffTerr").at(63, 26, 54, 16).quickInfoText();
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 200, 65);
-    make(ui.iconStatus, root, "iconStatus").at(34, 6, 14, 15).statusImages({":/Icons/i_Found.mif", ":/Icons/i_NotFound.mif", ":/Icons/i_NeedsMaintenance.mif"});
-    make(ui.iconSize, root, "iconSize").at(119, 27, 47, 14).statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif", ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
-    make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.iconStatus, root, "iconStatus")
+        .at(34, 6, 14, 15)
+        .statusImages({":/Icons/i_Found.mif", ":/Icons/i_NotFound.mif", ":/Icons/i_NeedsMaintenance.mif"});
+    make(ui.iconSize, root, "iconSize")
+        .at(119, 27, 47, 14)
+        .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
+                       ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
+    make(ui.statDirection, root, "statDirection")
+        .at(200, 10, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.iconBug, root, "iconBug").at(2, 46, 11, 16).image(":/Icons/i_HasTrackables.mif");
     make(ui.iconBookmark, root, "iconBookmark").at(32, 45, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");
     make(ui.iconPicture, root, "iconPicture").at(15, 42, 20, 20).image(":/Icons/i_MediaAttached.mif");
     make(ui.layoutWidget, root, "layoutWidget").at(47, 45, 178, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).quickInfoText().content("lat");
-    make(ui.txtDistance, ui.layoutWidget, "txtDistance").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).quickInfoText().content("100 mi");
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).quickInfoText().content("lon");
-    make(ui.txtBearing, ui.layoutWidget, "txtBearing").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).quickInfoText().content("30*");
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).quickInfoText().content("+100 m");
+    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("lat");
+    make(ui.txtDistance, ui.layoutWidget, "txtDistance")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("100 mi");
+    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("lon");
+    make(ui.txtBearing, ui.layoutWidget, "txtBearing")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("30*");
+    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("+100 m");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText();
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
 void retranslateUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *)

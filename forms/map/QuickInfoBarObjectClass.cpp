@@ -9,18 +9,57 @@ namespace {
 
 void setupUi(Ui_QuickInfoBarObjectClass &ui, QWidget *root)
 {
-    Root(root, "QuickInfoBarObjectClass").size(240, 76).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif").point("Offset", 0, 20);
+    Root(root, "QuickInfoBarObjectClass")
+        .size(240, 76)
+        .minimumSize(222, 75)
+        .image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif")
+        .point("Offset", 0, 20);
 
     make(ui.btnNewWpt, root, "btnNewWpt").at(0, 0, 240, 65);
-    make(ui.txtBearing, ui.btnNewWpt, "txtBearing").at(9, 29, 80, 20).palette(Colours().role(QPalette::WindowText, kWhite, kDimDisabledText).role(QPalette::ButtonText, kWhite, kDimDisabledText)).smallCaption();
-    make(ui.txtDistance, ui.btnNewWpt, "txtDistance").at(9, 8, 121, 16).palette(Colours().role(QPalette::WindowText, kWhite, kDimDisabledText).role(QPalette::ButtonText, kWhite, kDimDisabledText)).popupCoordinates();
+    make(ui.txtBearing, ui.btnNewWpt, "txtBearing")
+        .at(9, 29, 80, 20)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDimDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDimDisabledText))
+        .smallCaption();
+    make(ui.txtDistance, ui.btnNewWpt, "txtDistance")
+        .at(9, 8, 121, 16)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDimDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDimDisabledText))
+        .popupCoordinates();
     make(ui.layoutWidget, ui.btnNewWpt, "layoutWidget").at(6, 33, 163, 19);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).palette(Colours().role(QPalette::WindowText, kWhite, kDimDisabledText).role(QPalette::ButtonText, kWhite, kDimDisabledText)).popupCoordinates();
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).palette(Colours().role(QPalette::WindowText, kWhite, kDimDisabledText).role(QPalette::ButtonText, kWhite, kDimDisabledText)).popupCoordinates();
-    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").palette(Colours().role(QPalette::WindowText, kWhite, kDimDisabledText).role(QPalette::ButtonText, kWhite, kDimDisabledText)).popupCoordinates();
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).palette(Colours().role(QPalette::WindowText, kWhite, kDimDisabledText).role(QPalette::ButtonText, kWhite, kDimDisabledText)).popupCoordinates().content("+100 m");
-    make(ui.statDirection, ui.btnNewWpt, "statDirection").at(200, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDimDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDimDisabledText))
+        .popupCoordinates();
+    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDimDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDimDisabledText))
+        .popupCoordinates();
+    make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ")
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDimDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDimDisabledText))
+        .popupCoordinates();
+    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDimDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDimDisabledText))
+        .popupCoordinates()
+        .content("+100 m");
+    make(ui.statDirection, ui.btnNewWpt, "statDirection")
+        .at(200, 10, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtLongitude, ui.txtCoordZ, ui.txtElevation});
 }

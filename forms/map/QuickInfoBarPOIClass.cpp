@@ -9,21 +9,53 @@ namespace {
 
 void setupUi(Ui_QuickInfoBarPOIClass &ui, QWidget *root)
 {
-    Root(root, "QuickInfoBarPOIClass").size(240, 76).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif").point("Offset", 0, 20);
+    Root(root, "QuickInfoBarPOIClass")
+        .size(240, 76)
+        .minimumSize(222, 75)
+        .image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif")
+        .point("Offset", 0, 20);
 
-    make(ui.txtName, root, "txtName").at(10, 10, 181, 16).palette(whiteTextDimDisabled()).caption().content("Name").textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtName, root, "txtName")
+        .at(10, 10, 181, 16)
+        .palette(whiteTextDimDisabled())
+        .caption()
+        .content("Name")
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
-    make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection")
+        .at(200, 10, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.layoutWidget, root, "layoutWidget").at(11, 34, 167, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).quickInfoText().content("lat");
-    make(ui.txtDistance, ui.layoutWidget, "txtDistance").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).quickInfoText().content("100 mi");
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).quickInfoText().content("lon").textBoxNumber(TextBoxNumber::FunctionCaption).textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.txtBearing, ui.layoutWidget, "txtBearing").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).quickInfoText().content("30*");
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).quickInfoText().content("+100 m");
+    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("lat");
+    make(ui.txtDistance, ui.layoutWidget, "txtDistance")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("100 mi");
+    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("lon")
+        .textBoxNumber(TextBoxNumber::FunctionCaption)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.txtBearing, ui.layoutWidget, "txtBearing")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("30*");
+    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("+100 m");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText();
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
 void retranslateUi(Ui_QuickInfoBarPOIClass &, QWidget *)

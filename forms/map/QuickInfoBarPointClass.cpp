@@ -9,15 +9,40 @@ namespace {
 
 void setupUi(Ui_QuickInfoBarPointClass &ui, QWidget *root)
 {
-    Root(root, "QuickInfoBarPointClass").size(240, 76).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif").point("Offset", 0, 20);
+    Root(root, "QuickInfoBarPointClass")
+        .size(240, 76)
+        .minimumSize(222, 75)
+        .image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif")
+        .point("Offset", 0, 20);
 
-    make(ui.txtDistance, root, "txtDistance").at(10, 37, 91, 16).palette(whiteTextDimDisabled()).smallCaption().content("Distance");
-    make(ui.txtElevation, root, "txtElevation").at(10, 10, 91, 16).palette(whiteTextDimDisabled()).smallCaption().content("Elevation");
-    make(ui.txtBearing, root, "txtBearing").at(110, 37, 90, 16).palette(whiteTextDimDisabled()).smallCaption().content("Bearing");
+    make(ui.txtDistance, root, "txtDistance")
+        .at(10, 37, 91, 16)
+        .palette(whiteTextDimDisabled())
+        .smallCaption()
+        .content("Distance");
+    make(ui.txtElevation, root, "txtElevation")
+        .at(10, 10, 91, 16)
+        .palette(whiteTextDimDisabled())
+        .smallCaption()
+        .content("Elevation");
+    make(ui.txtBearing, root, "txtBearing")
+        .at(110, 37, 90, 16)
+        .palette(whiteTextDimDisabled())
+        .smallCaption()
+        .content("Bearing");
     make(ui.txtLatitude, root, "txtLatitude").at(10, 37, 159, 16).quickInfoText();
     make(ui.txtLongitude, root, "txtLongitude").at(100, 37, 80, 16).quickInfoText();
-    make(ui.txtCoordZ, root, "txtCoordZ").at(110, 10, 91, 16).palette(whiteTextDimDisabled()).smallCaption().content("Z");
-    make(ui.statDirection, root, "statDirection").at(140, 37, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.txtCoordZ, root, "txtCoordZ")
+        .at(110, 10, 91, 16)
+        .palette(whiteTextDimDisabled())
+        .smallCaption()
+        .content("Z");
+    make(ui.statDirection, root, "statDirection")
+        .at(140, 37, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.btnSave, root, "btnSave").at(199, 31, 32, 32).normal(":/Icons/i_MenuIcon_Save.mif");
 }
 

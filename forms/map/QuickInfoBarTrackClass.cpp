@@ -9,25 +9,61 @@ namespace {
 
 void setupUi(Ui_QuickInfoBarTrackClass &ui, QWidget *root)
 {
-    Root(root, "QuickInfoBarTrackClass").size(240, 76).minimumSize(222, 75).image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif").point("Offset", 0, 20).sizeValue("IconSize", 38, 38);
+    Root(root, "QuickInfoBarTrackClass")
+        .size(240, 76)
+        .minimumSize(222, 75)
+        .image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif")
+        .point("Offset", 0, 20)
+        .sizeValue("IconSize", 38, 38);
 
-    make(ui.txtName, root, "txtName").at(50, 6, 141, 16).palette(whiteTextDimDisabled()).caption().textFormat(Qt::RichText).content("Name").textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtName, root, "txtName")
+        .at(50, 6, 141, 16)
+        .palette(whiteTextDimDisabled())
+        .caption()
+        .textFormat(Qt::RichText)
+        .content("Name")
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_track_icon.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
-    make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection")
+        .at(200, 10, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.layoutWidget, root, "layoutWidget").at(47, 43, 158, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).quickInfoText().content("lat");
-    make(ui.txtDistance, ui.layoutWidget, "txtDistance").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).quickInfoText().content("100 mi");
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed).quickInfoText().content("lon");
-    make(ui.txtBearing, ui.layoutWidget, "txtBearing").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).quickInfoText().content("30*");
+    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("lat");
+    make(ui.txtDistance, ui.layoutWidget, "txtDistance")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("100 mi");
+    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("lon");
+    make(ui.txtBearing, ui.layoutWidget, "txtBearing")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("30*");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText();
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation").sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed).quickInfoText().content("+100 m");
+    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+        .quickInfoText()
+        .content("+100 m");
     make(ui.favoriteIcon, root, "favoriteIcon").at(27, 4, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
     make(ui.mediaIcon, root, "mediaIcon").at(20, 42, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
-    make(ui.txtLength, root, "txtLength").at(51, 22, 80, 20).palette(whiteTextDimDisabled()).listItemDetail().content("Length");
+    make(ui.txtLength, root, "txtLength")
+        .at(51, 22, 80, 20)
+        .palette(whiteTextDimDisabled())
+        .listItemDetail()
+        .content("Length");
 
-    addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtCoordZ, ui.txtElevation});
+    addMembers(ui.horizontalLayout,
+               {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtCoordZ, ui.txtElevation});
 }
 
 void retranslateUi(Ui_QuickInfoBarTrackClass &, QWidget *)

@@ -12,27 +12,59 @@ void setupUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *root)
     Root(root, "MediaAttachmentBrowserBaseClass").size(240, 400);
 
     make(ui.backingPlaceholder, root, "backingPlaceholder").at(20, 180, 200, 80);
-    make(ui.labelPlaceholder, ui.backingPlaceholder, "labelPlaceholder").at(0, 0, 200, 80).palette(blackText()).buttonLabel().wordWrap();
+    make(ui.labelPlaceholder, ui.backingPlaceholder, "labelPlaceholder")
+        .at(0, 0, 200, 80)
+        .palette(blackText())
+        .buttonLabel()
+        .wordWrap();
     make(ui.icoGrabScr, root, "icoGrabScr").at(0, 109, 241, 241);
     make(ui.playMemo, root, "playMemo").at(0, 130, 240, 170).pixelSize(12);
-    make(ui.btnPlayPause, ui.playMemo, "btnPlayPause").at(105, 123, 31, 35).normal(":/Buttons/b_media_play.mif").pressed(":/Buttons/b_media_play_h.mif").eventPropagation();
-    make(ui.btnREW, ui.playMemo, "btnREW").at(20, 110, 58, 58).normal(":/Buttons/b_media_rewind.mif").pressed(":/Buttons/b_media_rewind_h.mif").eventPropagation();
-    make(ui.btnFF, ui.playMemo, "btnFF").at(164, 110, 58, 58).normal(":/Buttons/b_media_fastforward.mif").pressed(":/Buttons/b_media_fastforward_h.mif").eventPropagation();
+    make(ui.btnPlayPause, ui.playMemo, "btnPlayPause")
+        .at(105, 123, 31, 35)
+        .normal(":/Buttons/b_media_play.mif")
+        .pressed(":/Buttons/b_media_play_h.mif")
+        .eventPropagation();
+    make(ui.btnREW, ui.playMemo, "btnREW")
+        .at(20, 110, 58, 58)
+        .normal(":/Buttons/b_media_rewind.mif")
+        .pressed(":/Buttons/b_media_rewind_h.mif")
+        .eventPropagation();
+    make(ui.btnFF, ui.playMemo, "btnFF")
+        .at(164, 110, 58, 58)
+        .normal(":/Buttons/b_media_fastforward.mif")
+        .pressed(":/Buttons/b_media_fastforward_h.mif")
+        .eventPropagation();
     make(ui.progressBar, ui.playMemo, "progressBar").at(54, 56, 132, 16).value(24).textVisible(false);
     make(ui.backingProgress, ui.playMemo, "backingProgress").at(73, 78, 91, 37);
-    make(ui.labelProgress, ui.backingProgress, "labelProgress").at(0, 0, 91, 37).panelText().alignment(Qt::AlignCenter).pixelSize(12);
+    make(ui.labelProgress, ui.backingProgress, "labelProgress")
+        .at(0, 0, 91, 37)
+        .panelText()
+        .alignment(Qt::AlignCenter)
+        .pixelSize(12);
     make(ui.backingInfo, ui.playMemo, "backingInfo").at(23, 4, 198, 44);
     make(ui.iconVoice, ui.backingInfo, "iconVoice").at(16, 4, 45, 39).image(":/Icons/i_media_voice.mif");
     make(ui.labelInfo, ui.backingInfo, "labelInfo").at(62, 5, 133, 34).panelText().pixelSize(12);
     make(ui.btnMediaAttachment, root, "btnMediaAttachment").at(5, 72, 226, 44).panelButton();
     make(ui.labelMemoCounter, ui.btnMediaAttachment, "labelMemoCounter").at(175, 11, 41, 20).panelText().pixelSize(12);
     make(ui.iconMemo, ui.btnMediaAttachment, "iconMemo").at(148, 11, 25, 22).image(":/Icons/i_PaneBtn_Music.mif");
-    make(ui.labelPicturesCounter, ui.btnMediaAttachment, "labelPicturesCounter").at(36, 11, 41, 21).panelText().pixelSize(12);
-    make(ui.labelVideoCounter, ui.btnMediaAttachment, "labelVideoCounter").at(106, 11, 41, 20).panelText().pixelSize(12);
+    make(ui.labelPicturesCounter, ui.btnMediaAttachment, "labelPicturesCounter")
+        .at(36, 11, 41, 21)
+        .panelText()
+        .pixelSize(12);
+    make(ui.labelVideoCounter, ui.btnMediaAttachment, "labelVideoCounter")
+        .at(106, 11, 41, 20)
+        .panelText()
+        .pixelSize(12);
     make(ui.iconPhoto, ui.btnMediaAttachment, "iconPhoto").at(10, 11, 25, 22).image(":/Icons/i_PaneBtn_Pictures.mif");
     make(ui.iconVideo, ui.btnMediaAttachment, "iconVideo").at(80, 11, 25, 22).image(":/Icons/i_PaneBtn_Video.mif");
-    make(ui.btnPrev, root, "btnPrev").at(0, 315, 60, 43).normal(":/Buttons/b_Prev.mif").pressed(":/Buttons/b_Prev_h.mif");
-    make(ui.btnNext, root, "btnNext").at(180, 315, 60, 43).normal(":/Buttons/b_Next.mif").pressed(":/Buttons/b_Next_h.mif");
+    make(ui.btnPrev, root, "btnPrev")
+        .at(0, 315, 60, 43)
+        .normal(":/Buttons/b_Prev.mif")
+        .pressed(":/Buttons/b_Prev_h.mif");
+    make(ui.btnNext, root, "btnNext")
+        .at(180, 315, 60, 43)
+        .normal(":/Buttons/b_Next.mif")
+        .pressed(":/Buttons/b_Next_h.mif");
     make(ui.showDetails, root, "showDetails").at(10, 114, 220, 241);
     make(ui.geoSecondary, ui.showDetails, "geoSecondary").at(10, 174, 201, 65);
     make(ui.txtLat_2, ui.geoSecondary, "txtLat_2").at(40, 28, 140, 18).mediaInfoValue();

@@ -12,15 +12,28 @@ void setupUi(Ui_MediaCameraScreenClass &ui, QWidget *root)
     Root(root, "MediaCameraScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(90, 7, 60, 43);
     make(ui.pageRec, nullptr, "pageRec").hidden();
-    make(ui.btnRec, ui.pageRec, "btnRec").at(0, 0, 60, 43).normal(":/Buttons/b_media_videorecord.mif").pressed(":/Buttons/b_media_videorecord_h.mif");
+    make(ui.btnRec, ui.pageRec, "btnRec")
+        .at(0, 0, 60, 43)
+        .normal(":/Buttons/b_media_videorecord.mif")
+        .pressed(":/Buttons/b_media_videorecord_h.mif");
     make(ui.pageStop, nullptr, "pageStop").hidden();
-    make(ui.btnStop, ui.pageStop, "btnStop").at(0, 0, 60, 43).normal(":/Buttons/b_media_videostop.mif").pressed(":/Buttons/b_media_videostop_h.mif");
+    make(ui.btnStop, ui.pageStop, "btnStop")
+        .at(0, 0, 60, 43)
+        .normal(":/Buttons/b_media_videostop.mif")
+        .pressed(":/Buttons/b_media_videostop_h.mif");
     make(ui.pageShot, nullptr, "pageShot");
-    make(ui.btnShot, ui.pageShot, "btnShot").at(0, 0, 60, 43).font(aaFont()).normal(":/Icons/i_ToolBar_camera.mif").pressed(":/Icons/i_ToolBar_camera_h.mif");
+    make(ui.btnShot, ui.pageShot, "btnShot")
+        .at(0, 0, 60, 43)
+        .font(aaFont())
+        .normal(":/Icons/i_ToolBar_camera.mif")
+        .pressed(":/Icons/i_ToolBar_camera_h.mif");
     make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
 
     addPages(ui.stackedWidget, {ui.pageRec, ui.pageStop, ui.pageShot}, 2);

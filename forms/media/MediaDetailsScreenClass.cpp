@@ -12,20 +12,43 @@ void setupUi(Ui_MediaDetailsScreenClass &ui, QWidget *root)
     Root(root, "MediaDetailsScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.icoGrabScr, root, "icoGrabScr").at(0, 22, 240, 334);
     make(ui.showDetails, ui.icoGrabScr, "showDetails").at(10, 12, 220, 307);
     make(ui.geoSecondary, ui.showDetails, "geoSecondary").at(8, 216, 201, 70);
-    make(ui.txtLat_2, ui.geoSecondary, "txtLat_2").at(40, 32, 140, 20).caption().textFormat(Qt::PlainText).alignment(Qt::AlignTrailing | Qt::AlignVCenter).textBoxNumber(TextBoxNumber::MediaInfo);
-    make(ui.txtLong_2, ui.geoSecondary, "txtLong_2").at(40, 50, 140, 20).caption().textFormat(Qt::PlainText).alignment(Qt::AlignTrailing | Qt::AlignVCenter).textBoxNumber(TextBoxNumber::MediaInfo);
+    make(ui.txtLat_2, ui.geoSecondary, "txtLat_2")
+        .at(40, 32, 140, 20)
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .textBoxNumber(TextBoxNumber::MediaInfo);
+    make(ui.txtLong_2, ui.geoSecondary, "txtLong_2")
+        .at(40, 50, 140, 20)
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .textBoxNumber(TextBoxNumber::MediaInfo);
     make(ui.icoGeo_2, ui.geoSecondary, "icoGeo_2").at(0, 0, 37, 36).image(":/Icons/i_media_info.mif");
     make(ui.txtDatum_2, ui.geoSecondary, "txtDatum_2").at(40, 16, 140, 15).mediaInfoSmallPrint();
     make(ui.txtSecondary, ui.geoSecondary, "txtSecondary").at(40, 0, 140, 15).mediaInfoSmallPrint();
     make(ui.geoPrimary, ui.showDetails, "geoPrimary").at(8, 128, 201, 70);
-    make(ui.txtLong, ui.geoPrimary, "txtLong").at(40, 50, 140, 20).caption().textFormat(Qt::PlainText).alignment(Qt::AlignTrailing | Qt::AlignVCenter).textBoxNumber(TextBoxNumber::MediaInfo);
+    make(ui.txtLong, ui.geoPrimary, "txtLong")
+        .at(40, 50, 140, 20)
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .textBoxNumber(TextBoxNumber::MediaInfo);
     make(ui.icoGeo, ui.geoPrimary, "icoGeo").at(0, 0, 37, 36).image(":/Icons/i_media_info.mif");
-    make(ui.txtLat, ui.geoPrimary, "txtLat").at(40, 32, 140, 20).caption().textFormat(Qt::PlainText).alignment(Qt::AlignTrailing | Qt::AlignVCenter).textBoxNumber(TextBoxNumber::MediaInfo);
+    make(ui.txtLat, ui.geoPrimary, "txtLat")
+        .at(40, 32, 140, 20)
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .textBoxNumber(TextBoxNumber::MediaInfo);
     make(ui.txtDatum, ui.geoPrimary, "txtDatum").at(40, 16, 140, 15).mediaInfoSmallPrint();
     make(ui.txtPrimary, ui.geoPrimary, "txtPrimary").at(40, 0, 140, 15).mediaInfoSmallPrint();
     make(ui.fileInfo, ui.showDetails, "fileInfo").at(14, 4, 197, 117);

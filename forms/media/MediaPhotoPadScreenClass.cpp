@@ -12,8 +12,14 @@ void setupUi(Ui_MediaPhotoPadScreenClass &ui, QWidget *root)
     Root(root, "MediaPhotoPadScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 6, 56, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnCenter, ui.statusBar, "btnCenter").at(89, 7, 60, 43).normal(":/Buttons/b_media_rotate.mif").pressed(":/Buttons/b_media_rotate_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 6, 56, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnCenter, ui.statusBar, "btnCenter")
+        .at(89, 7, 60, 43)
+        .normal(":/Buttons/b_media_rotate.mif")
+        .pressed(":/Buttons/b_media_rotate_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
 }

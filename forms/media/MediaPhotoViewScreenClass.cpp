@@ -12,18 +12,36 @@ void setupUi(Ui_MediaPhotoViewScreenClass &ui, QWidget *root)
     Root(root, "MediaPhotoViewScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.stackedWidgetCenter, ui.statusBar, "stackedWidgetCenter").at(60, 7, 120, 43);
     make(ui.pageRotate, nullptr, "pageRotate").hidden();
-    make(ui.btnRotate, ui.pageRotate, "btnRotate").at(30, 0, 60, 43).normal(":/Buttons/b_media_rotate.mif").pressed(":/Buttons/b_media_rotate_h.mif");
+    make(ui.btnRotate, ui.pageRotate, "btnRotate")
+        .at(30, 0, 60, 43)
+        .normal(":/Buttons/b_media_rotate.mif")
+        .pressed(":/Buttons/b_media_rotate_h.mif");
     make(ui.pageScroll, nullptr, "pageScroll");
-    make(ui.btnDown, ui.pageScroll, "btnDown").at(0, 0, 60, 43).font(aaFont()).normal(":/Buttons/b_scrollbar_down.mif").pressed(":/Buttons/b_scrollbar_down_h.mif");
-    make(ui.btnUp, ui.pageScroll, "btnUp").at(60, 0, 60, 43).font(aaFont()).normal(":/Buttons/b_scrollbar_up.mif").pressed(":/Buttons/b_scrollbar_up_h.mif");
+    make(ui.btnDown, ui.pageScroll, "btnDown")
+        .at(0, 0, 60, 43)
+        .font(aaFont())
+        .normal(":/Buttons/b_scrollbar_down.mif")
+        .pressed(":/Buttons/b_scrollbar_down_h.mif");
+    make(ui.btnUp, ui.pageScroll, "btnUp")
+        .at(60, 0, 60, 43)
+        .font(aaFont())
+        .normal(":/Buttons/b_scrollbar_up.mif")
+        .pressed(":/Buttons/b_scrollbar_up_h.mif");
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(180, 7, 60, 43);
     make(ui.pageMenu, nullptr, "pageMenu").hidden();
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).contextMenuButton();
     make(ui.pageConfirm, nullptr, "pageConfirm");
-    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm").at(2, 2, 55, 41).font(aaFont()).normal(":/Buttons/b_KB_OK.mif").pressed(":/Buttons/b_KB_OK_h.mif");
+    make(ui.btnConfirm, ui.pageConfirm, "btnConfirm")
+        .at(2, 2, 55, 41)
+        .font(aaFont())
+        .normal(":/Buttons/b_KB_OK.mif")
+        .pressed(":/Buttons/b_KB_OK_h.mif");
     make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
 
     addPages(ui.stackedWidgetCenter, {ui.pageRotate, ui.pageScroll}, 1);

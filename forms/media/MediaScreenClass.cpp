@@ -11,15 +11,46 @@ void setupUi(Ui_MediaScreenClass &ui, QWidget *root)
 {
     Root(root, "MediaScreenClass").size(240, 400);
 
-    make(ui.btnCamera, root, "btnCamera").at(15, 20, 96, 96).normal(":/Buttons/b_media_camera.mif").pressed(":/Buttons/b_media_camera_h.mif").shiftOnPress(2, 2);
-    make(ui.btnVoiceMemo, root, "btnVoiceMemo").at(15, 130, 96, 96).normal(":/Buttons/b_media_voice_memo.mif").pressed(":/Buttons/b_media_voice_memo_h.mif").shiftOnPress(2, 2);
-    make(ui.btnVideo, root, "btnVideo").at(15, 240, 96, 96).normal(":/Buttons/b_media_video.mif").pressed(":/Buttons/b_media_video_h.mif").shiftOnPress(2, 2);
+    make(ui.btnCamera, root, "btnCamera")
+        .at(15, 20, 96, 96)
+        .normal(":/Buttons/b_media_camera.mif")
+        .pressed(":/Buttons/b_media_camera_h.mif")
+        .shiftOnPress(2, 2);
+    make(ui.btnVoiceMemo, root, "btnVoiceMemo")
+        .at(15, 130, 96, 96)
+        .normal(":/Buttons/b_media_voice_memo.mif")
+        .pressed(":/Buttons/b_media_voice_memo_h.mif")
+        .shiftOnPress(2, 2);
+    make(ui.btnVideo, root, "btnVideo")
+        .at(15, 240, 96, 96)
+        .normal(":/Buttons/b_media_video.mif")
+        .pressed(":/Buttons/b_media_video_h.mif")
+        .shiftOnPress(2, 2);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnSettings, ui.statusBar, "btnSettings").at(190, 10, 38, 38).font(aaFont()).normal(":/Icons/i_settings.mif").pressed(":/Icons/i_settings.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnMyphotos, root, "btnMyphotos").at(130, 20, 96, 96).normal(":/Buttons/b_media_my_photo.mif").pressed(":/Buttons/b_media_my_photo_h.mif").shiftOnPress(2, 2);
-    make(ui.btnMymemos, root, "btnMymemos").at(130, 130, 96, 96).normal(":/Buttons/b_media_my_voice_memo.mif").pressed(":/Buttons/b_media_my_voice_memo_h.mif").shiftOnPress(2, 2);
-    make(ui.btnMyvideos, root, "btnMyvideos").at(130, 240, 96, 96).normal(":/Buttons/b_media_my_videos.mif").pressed(":/Buttons/b_media_my_videos_h.mif").shiftOnPress(2, 2);
+    make(ui.btnSettings, ui.statusBar, "btnSettings")
+        .at(190, 10, 38, 38)
+        .font(aaFont())
+        .normal(":/Icons/i_settings.mif")
+        .pressed(":/Icons/i_settings.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnMyphotos, root, "btnMyphotos")
+        .at(130, 20, 96, 96)
+        .normal(":/Buttons/b_media_my_photo.mif")
+        .pressed(":/Buttons/b_media_my_photo_h.mif")
+        .shiftOnPress(2, 2);
+    make(ui.btnMymemos, root, "btnMymemos")
+        .at(130, 130, 96, 96)
+        .normal(":/Buttons/b_media_my_voice_memo.mif")
+        .pressed(":/Buttons/b_media_my_voice_memo_h.mif")
+        .shiftOnPress(2, 2);
+    make(ui.btnMyvideos, root, "btnMyvideos")
+        .at(130, 240, 96, 96)
+        .normal(":/Buttons/b_media_my_videos.mif")
+        .pressed(":/Buttons/b_media_my_videos_h.mif")
+        .shiftOnPress(2, 2);
     make(ui.backing, root, "backing").at(5, 104, 230, 30);
     make(ui.myphotos, ui.backing, "myphotos").at(115, 0, 115, 30).mediaMenuCaption();
     make(ui.camera, ui.backing, "camera").at(0, 0, 115, 30).mediaMenuCaption();

@@ -12,23 +12,46 @@ void setupUi(Ui_MediaSettingsScreenClass &ui, QWidget *root)
     Root(root, "MediaSettingsScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.lblSettings, ui.icon, "lblSettings").at(0, 7, 240, 20).titleText();
     make(ui.backing, root, "backing").at(0, 56, 240, 295);
     make(ui.scrollArea, ui.backing, "scrollArea").at(0, 1, 240, 292).maxSize(QWIDGETSIZE_MAX, 294).scrollingPage();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 230, 360).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 360);
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, 0, 230, 360)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minSize(230, 360);
     make(ui.lblSizeTime, ui.scrollAreaWidgetContents, "lblSizeTime").at(10, 80, 191, 16).caption();
     make(ui.lblSortBy, ui.scrollAreaWidgetContents, "lblSortBy").at(10, 220, 191, 16).caption();
     make(ui.lblQualityDisplay, ui.scrollAreaWidgetContents, "lblQualityDisplay").at(10, 150, 191, 16).caption();
-    make(ui.comboMode, ui.scrollAreaWidgetContents, "comboMode").at(0, 30, 230, 44).standardComboBox().eventPropagation();
-    make(ui.comboSizeTime, ui.scrollAreaWidgetContents, "comboSizeTime").at(0, 100, 230, 44).standardComboBox().eventPropagation();
-    make(ui.comboQualityDisplay, ui.scrollAreaWidgetContents, "comboQualityDisplay").at(0, 170, 230, 44).standardComboBox().eventPropagation();
-    make(ui.comboSortBy, ui.scrollAreaWidgetContents, "comboSortBy").at(0, 240, 230, 44).minSize(230, 44).standardComboBox().eventPropagation();
+    make(ui.comboMode, ui.scrollAreaWidgetContents, "comboMode")
+        .at(0, 30, 230, 44)
+        .standardComboBox()
+        .eventPropagation();
+    make(ui.comboSizeTime, ui.scrollAreaWidgetContents, "comboSizeTime")
+        .at(0, 100, 230, 44)
+        .standardComboBox()
+        .eventPropagation();
+    make(ui.comboQualityDisplay, ui.scrollAreaWidgetContents, "comboQualityDisplay")
+        .at(0, 170, 230, 44)
+        .standardComboBox()
+        .eventPropagation();
+    make(ui.comboSortBy, ui.scrollAreaWidgetContents, "comboSortBy")
+        .at(0, 240, 230, 44)
+        .minSize(230, 44)
+        .standardComboBox()
+        .eventPropagation();
     make(ui.lblMode, ui.scrollAreaWidgetContents, "lblMode").at(10, 10, 191, 16).caption();
     make(ui.lblSaveTo, ui.scrollAreaWidgetContents, "lblSaveTo").at(10, 290, 191, 16).caption();
-    make(ui.comboSaveTo, ui.scrollAreaWidgetContents, "comboSaveTo").at(0, 310, 230, 44).minSize(230, 44).standardComboBox().eventPropagation();
+    make(ui.comboSaveTo, ui.scrollAreaWidgetContents, "comboSaveTo")
+        .at(0, 310, 230, 44)
+        .minSize(230, 44)
+        .standardComboBox()
+        .eventPropagation();
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 

@@ -12,14 +12,33 @@ void setupUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
     Root(root, "MediaVoiceMemoDetailsScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnCenter, ui.statusBar, "btnCenter").at(85, 6, 60, 43).normal(":/Buttons/b_media_voiceplay.mif").pressed(":/Buttons/b_media_voiceplay_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnCenter, ui.statusBar, "btnCenter")
+        .at(85, 6, 60, 43)
+        .normal(":/Buttons/b_media_voiceplay.mif")
+        .pressed(":/Buttons/b_media_voiceplay_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.iconVoiceMemo, ui.btnListHeader, "iconVoiceMemo").at(50, 3, 41, 39).image(":/Icons/i_media_voicesmall.mif");
-    make(ui.txtMemo, ui.btnListHeader, "txtMemo").at(97, 9, 116, 27).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16);
-    make(ui.btnREW, root, "btnREW").at(0, 299, 58, 58).normal(":/Buttons/b_media_rewind.mif").pressed(":/Buttons/b_media_rewind_h.mif");
-    make(ui.btnFF, root, "btnFF").at(180, 299, 58, 58).normal(":/Buttons/b_media_fastforward.mif").pressed(":/Buttons/b_media_fastforward_h.mif");
+    make(ui.txtMemo, ui.btnListHeader, "txtMemo")
+        .at(97, 9, 116, 27)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .pixelSize(16);
+    make(ui.btnREW, root, "btnREW")
+        .at(0, 299, 58, 58)
+        .normal(":/Buttons/b_media_rewind.mif")
+        .pressed(":/Buttons/b_media_rewind_h.mif");
+    make(ui.btnFF, root, "btnFF")
+        .at(180, 299, 58, 58)
+        .normal(":/Buttons/b_media_fastforward.mif")
+        .pressed(":/Buttons/b_media_fastforward_h.mif");
     make(ui.progressBar, root, "progressBar").at(53, 316, 126, 18).value(24).textVisible(false);
     make(ui.txtPosition, root, "txtPosition").at(135, 317, 43, 18).listHeaderCount();
     make(ui.showDetails, root, "showDetails").at(8, 70, 220, 227);
@@ -50,7 +69,8 @@ void setupUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
 {
-    root->setWindowTitle(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "MediaVoiceMemoDetailsScreen"));
+    root->setWindowTitle(
+        QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "MediaVoiceMemoDetailsScreen"));
     ui.txtMemo->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Voice Memo"));
     //: Sample content, replaced by the host at run time.
     ui.txtLat_2->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Lat"));

@@ -12,17 +12,44 @@ void setupUi(Ui_MediaVoiceMemoRecScreenClass &ui, QWidget *root)
     Root(root, "MediaVoiceMemoRecScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnMemoFiles, ui.statusBar, "btnMemoFiles").at(90, 6, 60, 43).normal(":/Buttons/b_media_Memofiles.mif").pressed(":/Buttons/b_media_Memofiles_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnMemoFiles, ui.statusBar, "btnMemoFiles")
+        .at(90, 6, 60, 43)
+        .normal(":/Buttons/b_media_Memofiles.mif")
+        .pressed(":/Buttons/b_media_Memofiles_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.icoMicrophone, root, "icoMicrophone").at(60, 74, 152, 157).image(":/Icons/i_media_microphone.mif");
-    make(ui.btnRecOPause, root, "btnRecOPause").at(40, 270, 69, 55).font(aaFont()).normal(":/Buttons/b_media_record.mif").pressed(":/Buttons/b_media_record_h.mif").focused(":/Buttons/b_media_record_f.mif");
+    make(ui.btnRecOPause, root, "btnRecOPause")
+        .at(40, 270, 69, 55)
+        .font(aaFont())
+        .normal(":/Buttons/b_media_record.mif")
+        .pressed(":/Buttons/b_media_record_h.mif")
+        .focused(":/Buttons/b_media_record_f.mif");
     make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.iconVoiceMemo, ui.btnListHeader, "iconVoiceMemo").at(50, 3, 41, 39).image(":/Icons/i_media_music.mif");
-    make(ui.txtMemo, ui.btnListHeader, "txtMemo").at(90, 10, 116, 27).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16);
-    make(ui.btnStop, root, "btnStop").at(130, 270, 69, 55).font(aaFont()).normal(":/Buttons/b_media_stop.mif").pressed(":/Buttons/b_media_stop_h.mif").focused(":/Buttons/b_media_stop_f.mif");
+    make(ui.txtMemo, ui.btnListHeader, "txtMemo")
+        .at(90, 10, 116, 27)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .pixelSize(16);
+    make(ui.btnStop, root, "btnStop")
+        .at(130, 270, 69, 55)
+        .font(aaFont())
+        .normal(":/Buttons/b_media_stop.mif")
+        .pressed(":/Buttons/b_media_stop_h.mif")
+        .focused(":/Buttons/b_media_stop_f.mif");
     make(ui.backing, root, "backing").at(20, 226, 200, 40);
-    make(ui.txtRecStatus, ui.backing, "txtRecStatus").at(1, 5, 198, 32).buttonLabel().textFormat(Qt::PlainText).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtRecStatus, ui.backing, "txtRecStatus")
+        .at(1, 5, 198, 32)
+        .buttonLabel()
+        .textFormat(Qt::PlainText)
+        .textBoxFlags(TextBoxFlags::FirstOn);
 }
 
 void retranslateUi(Ui_MediaVoiceMemoRecScreenClass &ui, QWidget *root)

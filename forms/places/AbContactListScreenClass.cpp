@@ -16,10 +16,20 @@ void setupUi(Ui_AbContactListScreenClass &ui, QWidget *root)
     make(ui.txtSortType, ui.btnListHeader, "txtSortType").at(43, 23, 131, 17).palette(whiteButtonText()).pixelSize(12);
     make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).listHeaderCount().content("1/1");
     make(ui.txtNumOfContacts, ui.btnListHeader, "txtNumOfContacts").at(170, 23, 66, 17).listHeaderCount().content("0");
-    make(ui.txtAddressBook, ui.btnListHeader, "txtAddressBook").at(43, 4, 134, 20).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(Font().family("MS Shell Dlg 2").bold().aa()).pixelSize(16);
+    make(ui.txtAddressBook, ui.btnListHeader, "txtAddressBook")
+        .at(43, 4, 134, 20)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(Font().family("MS Shell Dlg 2").bold().aa())
+        .pixelSize(16);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.listContacts, root, "listContacts").at(0, 80, 240, 265);
 }

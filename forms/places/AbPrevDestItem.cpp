@@ -9,11 +9,20 @@ namespace {
 
 void setupUi(Ui_AbPrevDestItem &ui, QWidget *root)
 {
-    Root(root, "AbPrevDestItem").size(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").image("focused", ":/Buttons/b_list_f.mif");
+    Root(root, "AbPrevDestItem")
+        .size(226, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_h.mif")
+        .image("focused", ":/Buttons/b_list_f.mif");
 
     make(ui.iconDest, root, "iconDest").at(10, 8, 38, 38).maxSize(38, 38).image(":/Icons/i_assigntype_Location.mif");
     make(ui.formLayoutWidget, root, "formLayoutWidget").at(50, 0, 171, 51);
-    layout(ui.formLayout, ui.formLayoutWidget, "formLayout").horizontalSpacing(0).verticalSpacing(2).margins(0, 2, 5, 0).fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint).formAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    layout(ui.formLayout, ui.formLayoutWidget, "formLayout")
+        .horizontalSpacing(0)
+        .verticalSpacing(2)
+        .margins(0, 2, 5, 0)
+        .fieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint)
+        .formAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     make(ui.txtAddrPart1, ui.formLayoutWidget, "txtAddrPart1").smallCaption().textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.txtAddrPart2, ui.formLayoutWidget, "txtAddrPart2").smallCaption().textBoxFlags(TextBoxFlags::FirstOn);
 

@@ -13,13 +13,40 @@ void setupUi(Ui_AddressEnterScreenClass &ui, QWidget *root)
 
     make(ui.KeyboardContainer, root, "KeyboardContainer").at(0, 75, 240, 286);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnOK, ui.statusBar, "btnOK").at(180, 10, 55, 41).font(aaFont()).normal(":/Buttons/b_KB_OK.mif").pressed(":/Buttons/b_KB_OK_h.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.SelectRegion, ui.statusBar, "SelectRegion").at(55, 10, 107, 41).normal(":/Buttons/b_KB_OK&Cancel.mif").pressed(":/Buttons/b_KB_OK&Cancel_h.mif").focused(":/Buttons/b_KB_OK&Cancel_f.mif");
-    make(ui.Region, ui.SelectRegion, "Region").at(7, 2, 93, 33).popupCoordinates().alignment(Qt::AlignCenter).wordWrap();
-    make(ui.btnBackspace, root, "btnBackspace").at(185, 30, 45, 38).sizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum).minSize(45, 38).autoRepeat().autoRepeatDelay(100).normal(":/Buttons/b_KB_BackSpace_2.mif").pressed(":/Buttons/b_KB_BackSpace_2_h.mif").focused(":/Buttons/b_KB_BackSpace_2_f.mif");
+    make(ui.btnOK, ui.statusBar, "btnOK")
+        .at(180, 10, 55, 41)
+        .font(aaFont())
+        .normal(":/Buttons/b_KB_OK.mif")
+        .pressed(":/Buttons/b_KB_OK_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.SelectRegion, ui.statusBar, "SelectRegion")
+        .at(55, 10, 107, 41)
+        .normal(":/Buttons/b_KB_OK&Cancel.mif")
+        .pressed(":/Buttons/b_KB_OK&Cancel_h.mif")
+        .focused(":/Buttons/b_KB_OK&Cancel_f.mif");
+    make(ui.Region, ui.SelectRegion, "Region")
+        .at(7, 2, 93, 33)
+        .popupCoordinates()
+        .alignment(Qt::AlignCenter)
+        .wordWrap();
+    make(ui.btnBackspace, root, "btnBackspace")
+        .at(185, 30, 45, 38)
+        .sizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum)
+        .minSize(45, 38)
+        .autoRepeat()
+        .autoRepeatDelay(100)
+        .normal(":/Buttons/b_KB_BackSpace_2.mif")
+        .pressed(":/Buttons/b_KB_BackSpace_2_h.mif")
+        .focused(":/Buttons/b_KB_BackSpace_2_f.mif");
     make(ui.prompt, root, "prompt").at(10, 30, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif");
-    make(ui.editField, ui.prompt, "editField").at(3, 3, 165, 31).scaledContents().pixelSize(18).textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.editField, ui.prompt, "editField")
+        .at(3, 3, 165, 31)
+        .scaledContents()
+        .pixelSize(18)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
 }
 
 void retranslateUi(Ui_AddressEnterScreenClass &, QWidget *root)

@@ -12,13 +12,32 @@ void setupUi(Ui_AddressListClass &ui, QWidget *root)
     Root(root, "AddressListClass").size(240, 400);
 
     make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(5, 5, 141, 31).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).pixelSize(16);
+    make(ui.txtLabel, ui.btnListHeader, "txtLabel")
+        .at(5, 5, 141, 31)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .pixelSize(16);
     make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).listHeaderCount().content("1/1");
     make(ui.txtNumOfAddress, ui.btnListHeader, "txtNumOfAddress").at(170, 23, 66, 17).listHeaderCount().content("0");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnSortType, ui.statusBar, "btnSortType").at(60, 7, 176, 43).normal(":/Buttons/b_BottomButton.mif").pressed(":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblSortType, ui.btnSortType, "lblSortType").at(8, 6, 161, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(13);
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnSortType, ui.statusBar, "btnSortType")
+        .at(60, 7, 176, 43)
+        .normal(":/Buttons/b_BottomButton.mif")
+        .pressed(":/Buttons/b_BottomButton_h.mif")
+        .focused(":/Buttons/b_BottomButton_f.mif");
+    make(ui.lblSortType, ui.btnSortType, "lblSortType")
+        .at(8, 6, 161, 31)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(13);
     make(ui.list, root, "list").at(0, 80, 240, 265);
 }
 

@@ -12,13 +12,35 @@ void setupUi(Ui_AddressRegionListClass &ui, QWidget *root)
     Root(root, "AddressRegionListClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.list, root, "list").at(0, 80, 240, 265);
     make(ui.icon_2, root, "icon_2").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.txtCurPage, ui.icon_2, "txtCurPage").at(182, 3, 51, 20).palette(whiteText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0/0").pixelSize(13).textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.txtNumOfAddress, ui.icon_2, "txtNumOfAddress").at(198, 23, 35, 20).palette(whiteText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(13).textBoxFlags(TextBoxFlags::FirstOnOfThree);
-    make(ui.textBox, ui.icon_2, "textBox").at(10, 10, 171, 31).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).scaledContents().pixelSize(22);
+    make(ui.txtCurPage, ui.icon_2, "txtCurPage")
+        .at(182, 3, 51, 20)
+        .palette(whiteText())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0/0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.txtNumOfAddress, ui.icon_2, "txtNumOfAddress")
+        .at(198, 23, 35, 20)
+        .palette(whiteText())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree);
+    make(ui.textBox, ui.icon_2, "textBox")
+        .at(10, 10, 171, 31)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText))
+        .scaledContents()
+        .pixelSize(22);
 }
 
 void retranslateUi(Ui_AddressRegionListClass &ui, QWidget *)

@@ -13,11 +13,32 @@ void setupUi(Ui_NearByTypeScreenClass &ui, QWidget *root)
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.OKButton, ui.statusBar, "OKButton").at(163, 7, 76, 43).font(aaFont()).actionButton();
-    make(ui.okText, ui.OKButton, "okText").at(18, 12, 42, 20).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).alignment(Qt::AlignCenter).pixelSize(20);
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnViewOnMap, ui.statusBar, "btnViewOnMap").at(70, 5, 60, 43).normal(":/Icons/i_ToolBar_POI.mif").pressed(":/Icons/i_ToolBar_POI_h.mif");
+    make(ui.okText, ui.OKButton, "okText")
+        .at(18, 12, 42, 20)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText))
+        .alignment(Qt::AlignCenter)
+        .pixelSize(20);
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnViewOnMap, ui.statusBar, "btnViewOnMap")
+        .at(70, 5, 60, 43)
+        .normal(":/Icons/i_ToolBar_POI.mif")
+        .pressed(":/Icons/i_ToolBar_POI_h.mif");
     make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.txtLabel, ui.btnListHeader, "txtLabel").at(10, 5, 221, 35).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16);
+    make(ui.txtLabel, ui.btnListHeader, "txtLabel")
+        .at(10, 5, 221, 35)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(16);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(0, 70, 241, 281);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout").spacing(0).margins(7, 0, 0, 0);
     make(ui.wptButton, ui.verticalLayoutWidget, "wptButton").listCheckBox();

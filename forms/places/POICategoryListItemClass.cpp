@@ -9,7 +9,12 @@ namespace {
 
 void setupUi(Ui_POICategoryListItemClass &ui, QWidget *root)
 {
-    Root(root, "POICategoryListItemClass").size(226, 53).maximumSize(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_f.mif").image("focused", ":/Buttons/b_list_f.mif");
+    Root(root, "POICategoryListItemClass")
+        .size(226, 53)
+        .maximumSize(226, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_f.mif")
+        .image("focused", ":/Buttons/b_list_f.mif");
 
     make(ui.ItemIcon, root, "ItemIcon").at(9, 7, 38, 38).image(":/Icons/i_WP_Coordinates.mif");
     make(ui.ItemText, root, "ItemText").at(49, 11, 168, 29).smallCaption();

@@ -16,25 +16,42 @@ void setupUi(Ui_POIDetailScreenClass &ui, QWidget *root)
     make(ui.btnDDE, ui.layoutWidget, "btnDDE").plainPanelButton();
     make(ui.txtDirection, ui.btnDDE, "txtDirection").at(192, 12, 25, 19).distanceBarText();
     make(ui.txtElevation, ui.btnDDE, "txtElevation").at(128, 12, 61, 19).distanceBarText();
-    make(ui.iconDirection, ui.btnDDE, "iconDirection").at(192, 11, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.iconDirection, ui.btnDDE, "iconDirection")
+        .at(192, 11, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.iconFlag, ui.btnDDE, "iconFlag").at(10, 11, 25, 20).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.icon3DAbstract, ui.btnDDE, "icon3DAbstract").at(101, 11, 25, 20).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.txtDistance, ui.btnDDE, "txtDistance").at(35, 12, 65, 19).distanceBarText();
     make(ui.btnDescription, ui.layoutWidget, "btnDescription").plainPanelButton();
     make(ui.label_3, ui.btnDescription, "label_3").at(13, 15, 81, 16).smallCaption();
-    make(ui.txtDescription, ui.btnDescription, "txtDescription").at(100, 16, 111, 16).content("Blah-blah-blah").pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtDescription, ui.btnDescription, "txtDescription")
+        .at(100, 16, 111, 16)
+        .content("Blah-blah-blah")
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnLocation, ui.layoutWidget, "btnLocation").plainPanelButton();
     make(ui.horizontalLayoutWidget_2, ui.btnLocation, "horizontalLayoutWidget_2").at(12, 10, 206, 23);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget_2, "horizontalLayout").spacing(4);
     make(ui.label_4, ui.horizontalLayoutWidget_2, "label_4").smallCaption();
-    make(ui.txtCoord1, ui.horizontalLayoutWidget_2, "txtCoord1").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("qqqqq").pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtCoord1, ui.horizontalLayoutWidget_2, "txtCoord1")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("qqqqq")
+        .pixelSize(10)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnPictures, ui.layoutWidget, "btnPictures").plainPanelButton();
     make(ui.label_6, ui.btnPictures, "label_6").at(13, 15, 81, 16).smallCaption();
     make(ui.txtPictNum, ui.btnPictures, "txtPictNum").at(100, 16, 111, 16).content("0").pixelSize(12);
     make(ui.btnOptions, ui.layoutWidget, "btnOptions").plainPanelButton();
     make(ui.label_7, ui.btnOptions, "label_7").at(13, 15, 81, 16).smallCaption();
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();

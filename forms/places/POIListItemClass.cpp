@@ -9,13 +9,30 @@ namespace {
 
 void setupUi(Ui_POIListItemClass &ui, QWidget *root)
 {
-    Root(root, "POIListItemClass").size(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").image("focused", ":/Buttons/b_list_f.mif");
+    Root(root, "POIListItemClass")
+        .size(226, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_h.mif")
+        .image("focused", ":/Buttons/b_list_f.mif");
 
     make(ui.ItemIcon, root, "ItemIcon").at(9, 7, 38, 38).minSize(32, 32).image(":/Icons/i_WP_Coordinates.mif");
     make(ui.btnGo, root, "btnGo").at(171, 4, 60, 43).goButton();
-    make(ui.statDirection, root, "statDirection").at(158, 14, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
-    make(ui.textDirection, root, "textDirection").at(159, 14, 25, 22).maxSize(32, QWIDGETSIZE_MAX).alignment(Qt::AlignCenter).pixelSize(12);
-    make(ui.textName, root, "textName").at(49, 6, 108, 20).minSize(90, 0).smallCaption().textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.statDirection, root, "statDirection")
+        .at(158, 14, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.textDirection, root, "textDirection")
+        .at(159, 14, 25, 22)
+        .maxSize(32, QWIDGETSIZE_MAX)
+        .alignment(Qt::AlignCenter)
+        .pixelSize(12);
+    make(ui.textName, root, "textName")
+        .at(49, 6, 108, 20)
+        .minSize(90, 0)
+        .smallCaption()
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.txtElevation, root, "txtElevation").at(107, 26, 50, 20).pixelSize(12);
     make(ui.textDistance, root, "textDistance").at(50, 26, 51, 20).pixelSize(12).textBoxFlags(TextBoxFlags::AllOff);
 }

@@ -12,23 +12,58 @@ void setupUi(Ui_POILocationScreenClass &ui, QWidget *root)
     Root(root, "POILocationScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.btnSubtitle, root, "btnSubtitle").at(5, 70, 226, 44).plainPanelButton();
     make(ui.layoutWidget, ui.btnSubtitle, "layoutWidget").at(40, 12, 175, 18);
     layout(ui.horizontalLayout_2, ui.layoutWidget, "horizontalLayout_2").spacing(4);
-    make(ui.labelLocation, ui.layoutWidget, "labelLocation").panelText().pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.Location, ui.layoutWidget, "Location").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).plainPanelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.iconLocation, ui.btnSubtitle, "iconLocation").at(13, 10, 25, 22).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_PaneBtn_Location.mif").pixelSize(12);
+    make(ui.labelLocation, ui.layoutWidget, "labelLocation")
+        .panelText()
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.Location, ui.layoutWidget, "Location")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .plainPanelText()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .pixelSize(10)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.iconLocation, ui.btnSubtitle, "iconLocation")
+        .at(13, 10, 25, 22)
+        .maxSize(37, QWIDGETSIZE_MAX)
+        .pixmap(":/Icons/i_PaneBtn_Location.mif")
+        .pixelSize(12);
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
-    make(ui.scrollArea, root, "scrollArea").at(14, 112, 213, 236).palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear)).autoFillBackground().horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents").at(0, 0, 194, 312).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum).minSize(0, 312).maxSize(QWIDGETSIZE_MAX, 312).palette(Colours().role(QPalette::Base, kClear, QColor(255, 255, 255, 150)).role(QPalette::Window, QColor(255, 255, 255, 150)));
+    make(ui.scrollArea, root, "scrollArea")
+        .at(14, 112, 213, 236)
+        .palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear))
+        .autoFillBackground()
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents")
+        .at(0, 0, 194, 312)
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum)
+        .minSize(0, 312)
+        .maxSize(QWIDGETSIZE_MAX, 312)
+        .palette(Colours()
+                     .role(QPalette::Base, kClear, QColor(255, 255, 255, 150))
+                     .role(QPalette::Window, QColor(255, 255, 255, 150)));
     make(ui.icon_2, ui.scrollAreaWidgetContents, "icon_2").at(0, 6, 38, 38).image(":/Icons/i_WP_Coordinates.mif");
-    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW").at(0, 50, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).coordinateDisplay();
-    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW").at(0, 170, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).coordinateDisplay();
-    make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract").at(0, 256, 38, 38).image(":/Icons/i_Elevation.mif");
+    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW")
+        .at(0, 50, 204, 65)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .coordinateDisplay();
+    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW")
+        .at(0, 170, 204, 65)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .coordinateDisplay();
+    make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract")
+        .at(0, 256, 38, 38)
+        .image(":/Icons/i_Elevation.mif");
     make(ui.layoutWidget_2, ui.scrollAreaWidgetContents, "layoutWidget_2").at(40, 5, 159, 20);
     layout(ui.horizontalLayout_1, ui.layoutWidget_2, "horizontalLayout_1");
     make(ui.PrimaryCoordLabel, ui.layoutWidget_2, "PrimaryCoordLabel").pixelSize(14);
@@ -48,7 +83,13 @@ void setupUi(Ui_POILocationScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_6, ui.scrollAreaWidgetContents, "layoutWidget_6").at(42, 264, 157, 22);
     layout(ui.horizontalLayout_6, ui.layoutWidget_6, "horizontalLayout_6");
     make(ui.labelElevation, ui.layoutWidget_6, "labelElevation").plainPanelText().pixelSize(14);
-    make(ui.Elevation, ui.layoutWidget_6, "Elevation").palette(blackText()).font(Font().pointSize(13).normalWeight().aa()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).indent(5).pixelSize(-1).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.Elevation, ui.layoutWidget_6, "Elevation")
+        .palette(blackText())
+        .font(Font().pointSize(13).normalWeight().aa())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .indent(5)
+        .pixelSize(-1)
+        .textBoxFlags(TextBoxFlags::FirstOn);
 
     addMembers(ui.horizontalLayout_2, {ui.labelLocation, ui.Location});
     addMembers(ui.horizontalLayout_1, {ui.PrimaryCoordLabel, ui.PrimaryCoord});

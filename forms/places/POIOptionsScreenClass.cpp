@@ -12,8 +12,14 @@ void setupUi(Ui_POIOptionsScreenClass &ui, QWidget *root)
     Root(root, "POIOptionsScreenClass").size(240, 400).property("font", QFont(Font().normalWeight()));
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(normalWeightAA()).contextMenuButton();
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu")
+        .at(180, 7, 60, 43)
+        .font(normalWeightAA())
+        .contextMenuButton();
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.btnSubtitle, root, "btnSubtitle").at(2, 70, 226, 44).plainPanelButton();
@@ -22,14 +28,25 @@ void setupUi(Ui_POIOptionsScreenClass &ui, QWidget *root)
     make(ui.icon_2, ui.horizontalLayoutWidget_3, "icon_2").image(":/Icons/i_PaneBtn_Options.mif");
     make(ui.dateTimeLabel_6, ui.horizontalLayoutWidget_3, "dateTimeLabel_6").panelText().pixelSize(14);
     spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
-    make(ui.iconOptions, ui.horizontalLayoutWidget_3, "iconOptions").statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_Vehicle.mif"});
+    make(ui.iconOptions, ui.horizontalLayoutWidget_3, "iconOptions")
+        .statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_Vehicle.mif"});
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
     make(ui.backing, root, "backing").at(0, 118, 240, 180);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 4, 232, 175);
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout");
-    make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType").font(Font().bold()).routeComboBox().textMargin(42).pixelSize(13);
-    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod").font(Font().bold()).routeComboBox().textMargin(42).pixelSize(13);
-    make(ui.tbnRouteOptions, ui.layoutWidget, "tbnRouteOptions").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed, 100, 0).toggleButton();
+    make(ui.cmbRouteType, ui.layoutWidget, "cmbRouteType")
+        .font(Font().bold())
+        .routeComboBox()
+        .textMargin(42)
+        .pixelSize(13);
+    make(ui.cmbRouteMethod, ui.layoutWidget, "cmbRouteMethod")
+        .font(Font().bold())
+        .routeComboBox()
+        .textMargin(42)
+        .pixelSize(13);
+    make(ui.tbnRouteOptions, ui.layoutWidget, "tbnRouteOptions")
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed, 100, 0)
+        .toggleButton();
     make(ui.label_3, ui.tbnRouteOptions, "label_3").at(9, 7, 213, 31).smallCaption().alignment(Qt::AlignCenter);
     spacer(ui.verticalSpacer, 20, 10, QSizePolicy::Minimum, QSizePolicy::MinimumExpanding);
 

@@ -12,16 +12,27 @@ void setupUi(Ui_POIPicturesScreenClass &ui, QWidget *root)
     Root(root, "POIPicturesScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(3, 20, 232, 51);
     layout(ui.layoutTitle, ui.horizontalLayoutWidget, "layoutTitle").spacing(0);
     make(ui.iconCap, ui.horizontalLayoutWidget, "iconCap").image(":/Bkgd/bkgd_TitleArea_Left_02.mif");
-    make(ui.iconPOI, ui.iconCap, "iconPOI").at(11, 4, 37, 38).maxSize(37, QWIDGETSIZE_MAX).pixmap(":/Icons/i_WP_Coordinates.mif").pixelSize(12);
+    make(ui.iconPOI, ui.iconCap, "iconPOI")
+        .at(11, 4, 37, 38)
+        .maxSize(37, QWIDGETSIZE_MAX)
+        .pixmap(":/Icons/i_WP_Coordinates.mif")
+        .pixelSize(12);
     make(ui.iconName, ui.horizontalLayoutWidget, "iconName").image(":/Bkgd/bkgd_TitleArea_Right_02.mif");
-    make(ui.txtPOIName, ui.iconName, "txtPOIName").at(10, 10, 141, 21).listItemName().content("TextLabel").pixelSize(13);
+    make(ui.txtPOIName, ui.iconName, "txtPOIName")
+        .at(10, 10, 141, 21)
+        .listItemName()
+        .content("TextLabel")
+        .pixelSize(13);
     make(ui.picBar, root, "picBar").at(5, 71, 226, 44).image(":/Buttons/b_Panel_01.mif");
     make(ui.labelPic, ui.picBar, "labelPic").at(14, 13, 81, 16).smallCaption();
     make(ui.txtPictNum, ui.picBar, "txtPictNum").at(101, 14, 111, 16).content("0").pixelSize(12);

@@ -12,17 +12,46 @@ void setupUi(Ui_SearchNearbyListScreenClass &ui, QWidget *root)
     Root(root, "SearchNearbyListScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.lvRoutes, root, "lvRoutes").at(0, 80, 240, 265);
     make(ui.icon_2, root, "icon_2").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.txtCurPage, ui.icon_2, "txtCurPage").at(182, 3, 51, 20).palette(whiteText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0/0").pixelSize(13).textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.txtNumOfCaches, ui.icon_2, "txtNumOfCaches").at(198, 23, 35, 20).palette(whiteText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(13).textBoxFlags(TextBoxFlags::FirstOnOfThree);
-    make(ui.textBox, ui.icon_2, "textBox").at(10, 10, 171, 31).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).scaledContents().pixelSize(18);
-    make(ui.ProgressAnimation, ui.icon_2, "ProgressAnimation").at(207, 7, 33, 34).animationImages({":/Icons/i_ETAanimation1.mif", ":/Icons/i_ETAanimation2.mif", ":/Icons/i_ETAanimation3.mif", ":/Icons/i_ETAanimation4.mif", ":/Icons/i_ETAanimation5.mif", ":/Icons/i_ETAanimation6.mif", ":/Icons/i_ETAanimation7.mif", ":/Icons/i_ETAanimation8.mif"});
+    make(ui.txtCurPage, ui.icon_2, "txtCurPage")
+        .at(182, 3, 51, 20)
+        .palette(whiteText())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0/0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.txtNumOfCaches, ui.icon_2, "txtNumOfCaches")
+        .at(198, 23, 35, 20)
+        .palette(whiteText())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree);
+    make(ui.textBox, ui.icon_2, "textBox")
+        .at(10, 10, 171, 31)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText))
+        .scaledContents()
+        .pixelSize(18);
+    make(ui.ProgressAnimation, ui.icon_2, "ProgressAnimation")
+        .at(207, 7, 33, 34)
+        .animationImages({":/Icons/i_ETAanimation1.mif", ":/Icons/i_ETAanimation2.mif", ":/Icons/i_ETAanimation3.mif",
+                          ":/Icons/i_ETAanimation4.mif", ":/Icons/i_ETAanimation5.mif", ":/Icons/i_ETAanimation6.mif",
+                          ":/Icons/i_ETAanimation7.mif", ":/Icons/i_ETAanimation8.mif"});
     make(ui.backingNoObjects, root, "backingNoObjects").at(10, 140, 220, 32);
-    make(ui.txtNoObjects, ui.backingNoObjects, "txtNoObjects").at(0, 0, 220, 32).alignment(Qt::AlignCenter).pixelSize(16);
+    make(ui.txtNoObjects, ui.backingNoObjects, "txtNoObjects")
+        .at(0, 0, 220, 32)
+        .alignment(Qt::AlignCenter)
+        .pixelSize(16);
 }
 
 void retranslateUi(Ui_SearchNearbyListScreenClass &ui, QWidget *)

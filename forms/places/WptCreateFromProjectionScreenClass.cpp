@@ -16,20 +16,66 @@ void setupUi(Ui_WptCreateFromProjectionScreenClass &ui, QWidget *root)
     make(ui.labelName, ui.icon, "labelName").at(50, 0, 191, 45).palette(whiteText()).caption().wordWrap();
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_WP_Projection.mif");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).actionButton();
-    make(ui.label, ui.btnNext, "label").at(10, 6, 59, 31).palette(whiteButtonText()).font(boldAA()).scaledContents().alignment(Qt::AlignCenter).pixelSize(16);
+    make(ui.label, ui.btnNext, "label")
+        .at(10, 6, 59, 31)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .scaledContents()
+        .alignment(Qt::AlignCenter)
+        .pixelSize(16);
     make(ui.labelBearing, root, "labelBearing").at(5, 88, 81, 21).palette(blackText()).popupCoordinates();
     make(ui.labelDistance, root, "labelDistance").at(5, 133, 81, 21).palette(blackText()).popupCoordinates();
     make(ui.labelDegrees, root, "labelDegrees").at(151, 88, 80, 21).palette(blackText()).popupCoordinates();
-    make(ui.cbUnits, root, "cbUnits").at(140, 123, 99, 44).font(Font().bold()).normal(":/Buttons/b_ToggleButton_small.mif").focused(":/Buttons/b_ToggleButtons_small_f.mif").pressed(":/Buttons/b_ToggleButton_small_h.mif").arrowNormal(":/Icons/i_DropDown_Arrow.mif").arrowPressed(":/Icons/i_DropDown_Arrow_h.mif").arrowOrigin(180, 5).itemNormal(":/Buttons/b_DropDown_Item_small.mif").itemFocused(":/Buttons/b_DropDown_Item_small_f.mif").itemPressed(":/Buttons/b_DropDown_Item_small_h.mif").textMargin(10).pixelSize(14).popupItemMargin(5);
-    make(ui.txtBoxBearingInput, root, "txtBoxBearingInput").at(86, 82, 53, 31).palette(Colours().role(QPalette::WindowText, kBlack, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText).role(QPalette::ToolTipText, kWhite)).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(18).clickable().textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.txtBoxDistanceInput, root, "txtBoxDistanceInput").at(86, 129, 53, 31).palette(Colours().role(QPalette::WindowText, kBlack, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText).role(QPalette::ToolTipText, kWhite)).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(18).clickable().textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.cbUnits, root, "cbUnits")
+        .at(140, 123, 99, 44)
+        .font(Font().bold())
+        .normal(":/Buttons/b_ToggleButton_small.mif")
+        .focused(":/Buttons/b_ToggleButtons_small_f.mif")
+        .pressed(":/Buttons/b_ToggleButton_small_h.mif")
+        .arrowNormal(":/Icons/i_DropDown_Arrow.mif")
+        .arrowPressed(":/Icons/i_DropDown_Arrow_h.mif")
+        .arrowOrigin(180, 5)
+        .itemNormal(":/Buttons/b_DropDown_Item_small.mif")
+        .itemFocused(":/Buttons/b_DropDown_Item_small_f.mif")
+        .itemPressed(":/Buttons/b_DropDown_Item_small_h.mif")
+        .textMargin(10)
+        .pixelSize(14)
+        .popupItemMargin(5);
+    make(ui.txtBoxBearingInput, root, "txtBoxBearingInput")
+        .at(86, 82, 53, 31)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kBlack, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText)
+                     .role(QPalette::ToolTipText, kWhite))
+        .font(boldAA())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .pixelSize(18)
+        .clickable()
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.txtBoxDistanceInput, root, "txtBoxDistanceInput")
+        .at(86, 129, 53, 31)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kBlack, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText)
+                     .role(QPalette::ToolTipText, kWhite))
+        .font(boldAA())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .pixelSize(18)
+        .clickable()
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
 }
 
 void retranslateUi(Ui_WptCreateFromProjectionScreenClass &ui, QWidget *)
 {
-    ui.labelName->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Projection from current Location"));
+    ui.labelName->setContent(
+        QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Projection from current Location"));
     ui.label->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Next>"));
     ui.labelBearing->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Bearing:"));
     ui.labelDistance->setContent(QCoreApplication::translate("WptCreateFromProjectionScreenClass", "Distance:"));

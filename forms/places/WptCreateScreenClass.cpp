@@ -12,9 +12,16 @@ void setupUi(Ui_WptCreateScreenClass &ui, QWidget *root)
     Root(root, "WptCreateScreenClass").size(240, 400);
 
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 5, 240, 21).palette(whiteText()).smallCaption().alignment(Qt::AlignCenter);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 5, 240, 21)
+        .palette(whiteText())
+        .smallCaption()
+        .alignment(Qt::AlignCenter);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.listCreateWaypoint, root, "listCreateWaypoint").at(0, 54, 241, 297).property("itemContentXOffset", 5);
 }
 

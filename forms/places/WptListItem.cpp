@@ -9,16 +9,33 @@ namespace {
 
 void setupUi(Ui_WptListItem &ui, QWidget *root)
 {
-    Root(root, "WptListItem").size(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").image("focused", ":/Buttons/b_list_f.mif").property("eventPropagation", true);
+    Root(root, "WptListItem")
+        .size(226, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_h.mif")
+        .image("focused", ":/Buttons/b_list_f.mif")
+        .property("eventPropagation", true);
 
-    make(ui.iconWptType, root, "iconWptType").at(8, 7, 38, 38).maxSize(38, 38).image(":/Icons/i_WP_CurrentLocation.mif");
+    make(ui.iconWptType, root, "iconWptType")
+        .at(8, 7, 38, 38)
+        .maxSize(38, 38)
+        .image(":/Icons/i_WP_CurrentLocation.mif");
     make(ui.txtWptName, root, "txtWptName").at(50, 5, 121, 20).listItemName().content("WPT").pixelSize(13);
     make(ui.txtDistance, root, "txtDistance").at(52, 25, 58, 17).popupCoordinates().content("0.0");
     make(ui.txtHeight, root, "txtHeight").at(113, 25, 43, 17).popupCoordinates().content("0.0");
-    make(ui.txtDirection, root, "txtDirection").at(158, 23, 31, 21).palette(blackText()).popupCoordinates().content("NW");
+    make(ui.txtDirection, root, "txtDirection")
+        .at(158, 23, 31, 21)
+        .palette(blackText())
+        .popupCoordinates()
+        .content("NW");
     make(ui.favoriteIcon, root, "favoriteIcon").at(29, 4, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
     make(ui.btnGo, root, "btnGo").at(181, 8, 38, 38).normal(":/Icons/i_Go_List.mif");
-    make(ui.statDirection, root, "statDirection").at(156, 22, 25, 22).statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif", ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif", ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif", ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection")
+        .at(156, 22, 25, 22)
+        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
+                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
+                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
+                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
     make(ui.mediaIcon, root, "mediaIcon").at(30, 24, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
 }
 

@@ -12,22 +12,48 @@ void setupUi(Ui_WptListScreenClass &ui, QWidget *root)
     Root(root, "WptListScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(170, 7, 70, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).contextMenuButton();
     make(ui.pageNext, nullptr, "pageNext").hidden();
     make(ui.btnNext, ui.pageNext, "btnNext").at(-5, -1, 76, 43).font(aaFont()).actionButton();
-    make(ui.label, ui.btnNext, "label").at(8, 6, 62, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16);
+    make(ui.label, ui.btnNext, "label")
+        .at(8, 6, 62, 31)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(16);
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.listWpt, root, "listWpt").at(0, 80, 240, 265);
-    make(ui.titleButton, root, "titleButton").at(5, 26, 230, 42).normal(":/Bkgd/bkgd_TitleArea.mif").pressed(":/Bkgd/bkgd_TitleArea_h.mif").focused(":/Bkgd/bkgd_TitleArea_f.mif");
+    make(ui.titleButton, root, "titleButton")
+        .at(5, 26, 230, 42)
+        .normal(":/Bkgd/bkgd_TitleArea.mif")
+        .pressed(":/Bkgd/bkgd_TitleArea_h.mif")
+        .focused(":/Bkgd/bkgd_TitleArea_f.mif");
     make(ui.backing, ui.titleButton, "backing").at(0, 0, 230, 42);
     make(ui.txtWaypoints, ui.backing, "txtWaypoints").at(40, 3, 142, 19).font(boldAA()).pixelSize(17);
     make(ui.iconWpt, ui.backing, "iconWpt").at(0, 0, 38, 38).image(":/Icons/i_WayPoints.mif");
-    make(ui.txtCurPage, ui.backing, "txtCurPage").at(184, 4, 41, 17).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("1/1").pixelSize(13);
-    make(ui.txtSortFilterType, ui.backing, "txtSortFilterType").at(40, 22, 143, 17).content("Nearest").pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.txtNumOfWpt, ui.backing, "txtNumOfWpt").at(184, 22, 41, 20).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(13);
+    make(ui.txtCurPage, ui.backing, "txtCurPage")
+        .at(184, 4, 41, 17)
+        .font(boldAA())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("1/1")
+        .pixelSize(13);
+    make(ui.txtSortFilterType, ui.backing, "txtSortFilterType")
+        .at(40, 22, 143, 17)
+        .content("Nearest")
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtNumOfWpt, ui.backing, "txtNumOfWpt")
+        .at(184, 22, 41, 20)
+        .font(boldAA())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0")
+        .pixelSize(13);
 
     addPages(ui.stackedWidget, {ui.pageMenu, ui.pageNext}, 0);
 

@@ -11,12 +11,34 @@ void setupUi(Ui_WptLocationScreenClass &ui, QWidget *root)
 {
     Root(root, "WptLocationScreenClass").size(240, 400);
 
-    make(ui.scrollArea, root, "scrollArea").at(14, 112, 213, 236).palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear)).autoFillBackground().horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents").at(0, -78, 194, 312).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum).minSize(0, 312).maxSize(QWIDGETSIZE_MAX, 312).palette(Colours().role(QPalette::Base, kClear, QColor(255, 255, 255, 150)).role(QPalette::Window, QColor(255, 255, 255, 150)));
+    make(ui.scrollArea, root, "scrollArea")
+        .at(14, 112, 213, 236)
+        .palette(Colours().role(QPalette::Base, kClear).role(QPalette::Window, kClear))
+        .autoFillBackground()
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    scrollContent(ui.scrollAreaWidgetContents, ui.scrollArea, "scrollAreaWidgetContents")
+        .at(0, -78, 194, 312)
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum)
+        .minSize(0, 312)
+        .maxSize(QWIDGETSIZE_MAX, 312)
+        .palette(Colours()
+                     .role(QPalette::Base, kClear, QColor(255, 255, 255, 150))
+                     .role(QPalette::Window, QColor(255, 255, 255, 150)));
     make(ui.icon_2, ui.scrollAreaWidgetContents, "icon_2").at(0, 6, 38, 38).image(":/Icons/i_WP_Coordinates.mif");
-    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW").at(0, 50, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly();
-    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW").at(0, 170, 204, 65).maxSize(QWIDGETSIZE_MAX, 70).font(Font().pointSize(13)).readOnly();
-    make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract").at(0, 256, 38, 38).image(":/Icons/i_Elevation.mif");
+    make(ui.PrimaryCoordEW, ui.scrollAreaWidgetContents, "PrimaryCoordEW")
+        .at(0, 50, 204, 65)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .font(Font().pointSize(13))
+        .readOnly();
+    make(ui.SecondaryCoordEW, ui.scrollAreaWidgetContents, "SecondaryCoordEW")
+        .at(0, 170, 204, 65)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .font(Font().pointSize(13))
+        .readOnly();
+    make(ui.icon3DAbstract, ui.scrollAreaWidgetContents, "icon3DAbstract")
+        .at(0, 256, 38, 38)
+        .image(":/Icons/i_Elevation.mif");
     make(ui.layoutWidget, ui.scrollAreaWidgetContents, "layoutWidget").at(40, 5, 159, 20);
     layout(ui.horizontalLayout_1, ui.layoutWidget, "horizontalLayout_1");
     make(ui.PrimaryCoordLabel, ui.layoutWidget, "PrimaryCoordLabel").pixelSize(14);
@@ -36,15 +58,34 @@ void setupUi(Ui_WptLocationScreenClass &ui, QWidget *root)
     make(ui.layoutWidget4, ui.scrollAreaWidgetContents, "layoutWidget4").at(42, 264, 157, 22);
     layout(ui.horizontalLayout_5, ui.layoutWidget4, "horizontalLayout_5");
     make(ui.Elevation, ui.layoutWidget4, "Elevation").plainPanelText().pixelSize(14);
-    make(ui.labelElevation, ui.layoutWidget4, "labelElevation").palette(blackText()).font(Font().pointSize(13).normalWeight().aa()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).indent(5).pixelSize(-1).clickable().textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelElevation, ui.layoutWidget4, "labelElevation")
+        .palette(blackText())
+        .font(Font().pointSize(13).normalWeight().aa())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .indent(5)
+        .pixelSize(-1)
+        .clickable()
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnNext, root, "btnNext").at(161, 357, 76, 43).actionButton();
-    make(ui.btnNextLabel, ui.btnNext, "btnNextLabel").at(8, 6, 62, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16);
+    make(ui.btnNextLabel, ui.btnNext, "btnNextLabel")
+        .at(8, 6, 62, 31)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(16);
     make(ui.btnTitle, root, "btnTitle").at(5, 70, 230, 44).panelButton();
-    make(ui.iconPaneLocation, ui.btnTitle, "iconPaneLocation").at(13, 10, 25, 22).image(":/Icons/i_PaneBtn_Location.mif");
+    make(ui.iconPaneLocation, ui.btnTitle, "iconPaneLocation")
+        .at(13, 10, 25, 22)
+        .image(":/Icons/i_PaneBtn_Location.mif");
     make(ui.layoutWidget5, ui.btnTitle, "layoutWidget5").at(40, 12, 175, 18);
     layout(ui.horizontalLayout, ui.layoutWidget5, "horizontalLayout").spacing(4);
     make(ui.Location, ui.layoutWidget5, "Location").panelText().pixelSize(12);
-    make(ui.labelLocation, ui.layoutWidget5, "labelLocation").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred).plainPanelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.labelLocation, ui.layoutWidget5, "labelLocation")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
+        .plainPanelText()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .pixelSize(10)
+        .textBoxFlags(TextBoxFlags::FirstOn);
 
     addMembers(ui.horizontalLayout_1, {ui.PrimaryCoordLabel, ui.PrimaryCoord});
     setStretchFactors(ui.horizontalLayout_1, {1, 2});

@@ -13,10 +13,18 @@ void setupUi(Ui_HiddenAutoTestScreenClass &ui, QWidget *root)
 
     make(ui.listSettings, root, "listSettings").at(0, 33, 240, 317);
     make(ui.icon, root, "icon").at(0, 0, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 5, 218, 23).palette(whiteText()).font(normalWeightAA()).alignment(Qt::AlignCenter).pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 5, 218, 23)
+        .palette(whiteText())
+        .font(normalWeightAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(16);
     make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).smallCaption();
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
 }
 
 void retranslateUi(Ui_HiddenAutoTestScreenClass &ui, QWidget *)

@@ -12,32 +12,108 @@ void setupUi(Ui_HiddenSirfSettingScreenClass &ui, QWidget *root)
     Root(root, "HiddenSirfSettingScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.iconWpt, ui.btnListHeader, "iconWpt").at(2, 3, 60, 43).image(":/Icons/i_ToolBar_Settings.mif");
-    make(ui.txtHeader, ui.btnListHeader, "txtHeader").at(80, 2, 151, 41).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText)).font(Font().family("MS Shell Dlg 2").bold().aa()).pixelSize(16);
-    make(ui.txtValSNR, root, "txtValSNR").at(170, 80, 61, 21).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText).role(QPalette::ToolTipText, kWhite)).caption().alignment(Qt::AlignTrailing | Qt::AlignVCenter).clickable().textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.txtHeader, ui.btnListHeader, "txtHeader")
+        .at(80, 2, 151, 41)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText))
+        .font(Font().family("MS Shell Dlg 2").bold().aa())
+        .pixelSize(16);
+    make(ui.txtValSNR, root, "txtValSNR")
+        .at(170, 80, 61, 21)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText)
+                     .role(QPalette::ToolTipText, kWhite))
+        .caption()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .clickable()
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
     make(ui.lblSNR, root, "lblSNR").at(20, 80, 131, 21).smallCaption();
     make(ui.lblElev, root, "lblElev").at(20, 100, 131, 21).smallCaption();
-    make(ui.txtValElev, root, "txtValElev").at(170, 100, 61, 21).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText).role(QPalette::ToolTipText, kWhite)).caption().alignment(Qt::AlignTrailing | Qt::AlignVCenter).clickable().textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.chkStaticMode, root, "chkStaticMode").at(170, 150, 28, 29).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif");
-    make(ui.txtValDOP, root, "txtValDOP").at(170, 120, 61, 21).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText).role(QPalette::ToolTipText, kWhite)).caption().alignment(Qt::AlignTrailing | Qt::AlignVCenter).clickable().textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.txtValElev, root, "txtValElev")
+        .at(170, 100, 61, 21)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText)
+                     .role(QPalette::ToolTipText, kWhite))
+        .caption()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .clickable()
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.chkStaticMode, root, "chkStaticMode")
+        .at(170, 150, 28, 29)
+        .checkedImage(":/Icons/i_Checkbox_sel.mif")
+        .uncheckedImage(":/Icons/i_Checkbox.mif");
+    make(ui.txtValDOP, root, "txtValDOP")
+        .at(170, 120, 61, 21)
+        .palette(Colours()
+                     .role(QPalette::WindowText, kWhite, kDisabledText)
+                     .role(QPalette::Text, kWhite, kDisabledText)
+                     .role(QPalette::ButtonText, kWhite, kDisabledText)
+                     .role(QPalette::ToolTipText, kWhite))
+        .caption()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .clickable()
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
     make(ui.lblDOP, root, "lblDOP").at(20, 120, 131, 21).smallCaption();
     make(ui.lblStaticMode, root, "lblStaticMode").at(20, 150, 131, 31).smallCaption();
-    make(ui.chkTrackSmoothing, root, "chkTrackSmoothing").at(170, 180, 28, 29).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif");
+    make(ui.chkTrackSmoothing, root, "chkTrackSmoothing")
+        .at(170, 180, 28, 29)
+        .checkedImage(":/Icons/i_Checkbox_sel.mif")
+        .uncheckedImage(":/Icons/i_Checkbox.mif");
     make(ui.lblTrackSmoothing, root, "lblTrackSmoothing").at(20, 180, 131, 31).smallCaption();
     make(ui.lblStatus, root, "lblStatus").at(20, 215, 211, 31).smallCaption().alignment(Qt::AlignCenter);
-    make(ui.btnAccept, root, "btnAccept").at(10, 250, 109, 28).normal(":/Buttons/b_KB_03.mif").pressed(":/Buttons/b_KB_03_f.mif").focused(":/Buttons/b_KB_03_h.mif").eventPropagation();
+    make(ui.btnAccept, root, "btnAccept")
+        .at(10, 250, 109, 28)
+        .normal(":/Buttons/b_KB_03.mif")
+        .pressed(":/Buttons/b_KB_03_f.mif")
+        .focused(":/Buttons/b_KB_03_h.mif")
+        .eventPropagation();
     make(ui.lblAccept, ui.btnAccept, "lblAccept").at(2, 2, 101, 21).buttonLabel();
-    make(ui.btnColdRst, root, "btnColdRst").at(10, 320, 109, 28).normal(":/Buttons/b_KB_03.mif").pressed(":/Buttons/b_KB_03_h.mif").focused(":/Buttons/b_KB_03.mif").eventPropagation();
+    make(ui.btnColdRst, root, "btnColdRst")
+        .at(10, 320, 109, 28)
+        .normal(":/Buttons/b_KB_03.mif")
+        .pressed(":/Buttons/b_KB_03_h.mif")
+        .focused(":/Buttons/b_KB_03.mif")
+        .eventPropagation();
     make(ui.lblColdRst, ui.btnColdRst, "lblColdRst").at(10, 2, 91, 20).buttonLabel();
-    make(ui.btnFactoryRst, root, "btnFactoryRst").at(130, 320, 109, 28).normal(":/Buttons/b_KB_03.mif").pressed(":/Buttons/b_KB_03_h.mif").focused(":/Buttons/b_KB_03.mif").eventPropagation();
+    make(ui.btnFactoryRst, root, "btnFactoryRst")
+        .at(130, 320, 109, 28)
+        .normal(":/Buttons/b_KB_03.mif")
+        .pressed(":/Buttons/b_KB_03_h.mif")
+        .focused(":/Buttons/b_KB_03.mif")
+        .eventPropagation();
     make(ui.lblFactoryRst, ui.btnFactoryRst, "lblFactoryRst").at(2, 2, 101, 20).buttonLabel();
-    make(ui.btnVehicleOn, root, "btnVehicleOn").at(10, 285, 109, 28).normal(":/Buttons/b_KB_03.mif").pressed(":/Buttons/b_KB_03_h.mif").focused(":/Buttons/b_KB_03.mif").eventPropagation();
+    make(ui.btnVehicleOn, root, "btnVehicleOn")
+        .at(10, 285, 109, 28)
+        .normal(":/Buttons/b_KB_03.mif")
+        .pressed(":/Buttons/b_KB_03_h.mif")
+        .focused(":/Buttons/b_KB_03.mif")
+        .eventPropagation();
     make(ui.lblVehicleOn, ui.btnVehicleOn, "lblVehicleOn").at(5, 2, 97, 20).buttonLabel();
-    make(ui.btnVehicleOff, root, "btnVehicleOff").at(130, 285, 109, 28).normal(":/Buttons/b_KB_03.mif").pressed(":/Buttons/b_KB_03_h.mif").focused(":/Buttons/b_KB_03.mif").eventPropagation();
+    make(ui.btnVehicleOff, root, "btnVehicleOff")
+        .at(130, 285, 109, 28)
+        .normal(":/Buttons/b_KB_03.mif")
+        .pressed(":/Buttons/b_KB_03_h.mif")
+        .focused(":/Buttons/b_KB_03.mif")
+        .eventPropagation();
     make(ui.lblVehicleOff, ui.btnVehicleOff, "lblVehicleOff").at(2, 2, 101, 20).buttonLabel();
-    make(ui.btnGet, root, "btnGet").at(130, 250, 109, 28).normal(":/Buttons/b_KB_03.mif").pressed(":/Buttons/b_KB_03_f.mif").focused(":/Buttons/b_KB_03_h.mif").eventPropagation();
+    make(ui.btnGet, root, "btnGet")
+        .at(130, 250, 109, 28)
+        .normal(":/Buttons/b_KB_03.mif")
+        .pressed(":/Buttons/b_KB_03_f.mif")
+        .focused(":/Buttons/b_KB_03_h.mif")
+        .eventPropagation();
     make(ui.lblGet, ui.btnGet, "lblGet").at(2, 2, 101, 21).buttonLabel();
 }
 

@@ -13,20 +13,57 @@ void setupUi(Ui_AlarmClockDetailScreenClass &ui, QWidget *root)
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnSave, ui.statusBar, "btnSave").at(90, 7, 60, 43).normal(":/Buttons/b_Save.mif").pressed(":/Buttons/b_Save_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnSave, ui.statusBar, "btnSave")
+        .at(90, 7, 60, 43)
+        .normal(":/Buttons/b_Save.mif")
+        .pressed(":/Buttons/b_Save_h.mif");
     make(ui.iconTitle, root, "iconTitle").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.iconTitle, "labelName").at(0, 6, 240, 21).titleText();
     make(ui.comboBoxChime, root, "comboBoxChime").at(5, 110, 230, 44).standardComboBox().eventPropagation();
     make(ui.btnState, root, "btnState").at(0, 160, 76, 43).font(aaFont()).actionButton();
-    make(ui.textBoxState, ui.btnState, "textBoxState").at(34, 6, 36, 31).settingCaption().styleSheet("color: rgb(255, 255, 255);");
+    make(ui.textBoxState, ui.btnState, "textBoxState")
+        .at(34, 6, 36, 31)
+        .settingCaption()
+        .styleSheet("color: rgb(255, 255, 255);");
     make(ui.iconState, ui.btnState, "iconState").at(12, 11, 20, 20);
-    make(ui.btnBoxName, root, "btnBoxName").at(5, 60, 230, 44).toggleButton().stateImage(":/Buttons/b_ToggleButton.mif");
-    make(ui.textBoxName, ui.btnBoxName, "textBoxName").at(10, 7, 210, 30).caption().textFormat(Qt::PlainText).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.spinBox1, root, "spinBox1").at(10, 220, 55, 115).font(Font().pointSize(20).bold()).spinBackground(":/Buttons/b_page.mif").cyclic().fontSize(20).spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif", ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif");
+    make(ui.btnBoxName, root, "btnBoxName")
+        .at(5, 60, 230, 44)
+        .toggleButton()
+        .stateImage(":/Buttons/b_ToggleButton.mif");
+    make(ui.textBoxName, ui.btnBoxName, "textBoxName")
+        .at(10, 7, 210, 30)
+        .caption()
+        .textFormat(Qt::PlainText)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.spinBox1, root, "spinBox1")
+        .at(10, 220, 55, 115)
+        .font(Font().pointSize(20).bold())
+        .spinBackground(":/Buttons/b_page.mif")
+        .cyclic()
+        .fontSize(20)
+        .spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif",
+                    ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif");
     make(ui.textBoxPrior, root, "textBoxPrior").at(74, 258, 161, 41).font(Font().pointSize(12).bold().aa()).wordWrap();
-    make(ui.spinBox2, root, "spinBox2").at(70, 220, 55, 115).font(Font().pointSize(20).bold()).spinBackground(":/Buttons/b_page.mif").cyclic().fontSize(20).spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif", ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif");
-    make(ui.spinBox3, root, "spinBox3").at(130, 220, 55, 115).font(Font().pointSize(20).bold()).spinBackground(":/Buttons/b_page.mif").cyclic().fontSize(20).spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif", ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif");
+    make(ui.spinBox2, root, "spinBox2")
+        .at(70, 220, 55, 115)
+        .font(Font().pointSize(20).bold())
+        .spinBackground(":/Buttons/b_page.mif")
+        .cyclic()
+        .fontSize(20)
+        .spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif",
+                    ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif");
+    make(ui.spinBox3, root, "spinBox3")
+        .at(130, 220, 55, 115)
+        .font(Font().pointSize(20).bold())
+        .spinBackground(":/Buttons/b_page.mif")
+        .cyclic()
+        .fontSize(20)
+        .spinArrows(":/Buttons/b_KB_AdjustUp_off_big.mif", ":/Buttons/b_KB_AdjustUp_on_big.mif",
+                    ":/Buttons/b_KB_AdjustDown_off_big.mif", ":/Buttons/b_KB_AdjustDown_on_big.mif");
 }
 
 void retranslateUi(Ui_AlarmClockDetailScreenClass &ui, QWidget *)

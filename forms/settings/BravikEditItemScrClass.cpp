@@ -12,7 +12,10 @@ void setupUi(Ui_BravikEditItemScrClass &ui, QWidget *root)
     Root(root, "BravikEditItemScrClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.header, root, "header").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName_4, ui.header, "labelName_4").at(0, 13, 241, 21).titleText();
@@ -26,7 +29,10 @@ void setupUi(Ui_BravikEditItemScrClass &ui, QWidget *root)
     make(ui.icon_2, ui.btnLocation, "icon_2").at(13, 7, 38, 38).image(":/Icons/i_assigntype_Location.mif");
     make(ui.btnSearch, root, "btnSearch").at(6, 270, 223, 53).listButton();
     make(ui.txtUp_4, ui.btnSearch, "txtUp_4").at(55, 7, 153, 20).font(boldAA()).pixelSize(16);
-    make(ui.txtUpFunc_4, ui.btnSearch, "txtUpFunc_4").at(55, 26, 153, 20).smallCaption().textBoxNumber(TextBoxNumber::FunctionCaption);
+    make(ui.txtUpFunc_4, ui.btnSearch, "txtUpFunc_4")
+        .at(55, 26, 153, 20)
+        .smallCaption()
+        .textBoxNumber(TextBoxNumber::FunctionCaption);
     make(ui.icon_5, ui.btnSearch, "icon_5").at(13, 7, 38, 38).image(":/Icons/i_assigntype_Search.mif");
     make(ui.btnFunction, root, "btnFunction").at(6, 215, 223, 53).listButton();
     make(ui.txtUp_3, ui.btnFunction, "txtUp_3").at(55, 7, 153, 20).font(boldAA()).pixelSize(16);

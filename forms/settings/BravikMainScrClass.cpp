@@ -9,17 +9,45 @@ namespace {
 
 void setupUi(Ui_BravikMainScrClass &ui, QWidget *root)
 {
-    Root(root, "BravikMainScrClass").size(240, 400).property("font", QFont(menuScreenFont())).property("palette", QPalette(menuScreenPalette()));
+    Root(root, "BravikMainScrClass")
+        .size(240, 400)
+        .property("font", QFont(menuScreenFont()))
+        .property("palette", QPalette(menuScreenPalette()));
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.labelUserHint, ui.statusBar, "labelUserHint").at(54, 14, 181, 30).palette(whiteText()).font(Font().pointSize(10).normalWeight().aa()).scaledContents().pixelSize(16);
-    make(ui.btnEdit, ui.statusBar, "btnEdit").at(205, 17, 32, 32).normal(":/Icons/i_MenuIcon_Edit.mif").pressed(":/Icons/i_MenuIcon_Edit.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.labelUserHint, ui.statusBar, "labelUserHint")
+        .at(54, 14, 181, 30)
+        .palette(whiteText())
+        .font(Font().pointSize(10).normalWeight().aa())
+        .scaledContents()
+        .pixelSize(16);
+    make(ui.btnEdit, ui.statusBar, "btnEdit")
+        .at(205, 17, 32, 32)
+        .normal(":/Icons/i_MenuIcon_Edit.mif")
+        .pressed(":/Icons/i_MenuIcon_Edit.mif");
     make(ui.backing, root, "backing").at(5, 27, 230, 323);
     make(ui.gridLayoutWidget, ui.backing, "gridLayoutWidget").at(0, 0, 230, 323);
     layout(ui.gridLayout, ui.gridLayoutWidget, "gridLayout").horizontalSpacing(2);
-    make(ui.button, ui.gridLayoutWidget, "button").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(74, 74).baseSize(74, 74).normal(":/Buttons/b_RoundButton_h.mif").shiftOnPress(1, 1);
-    make(ui.textBox, ui.button, "textBox").at(0, 54, 80, 20).sizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred).minSize(80, 0).maxSize(80, QWIDGETSIZE_MAX).palette(Colours().role(QPalette::ButtonText, kBlack, kDisabledText)).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("text long long long ").pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.button, ui.gridLayoutWidget, "button")
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minSize(74, 74)
+        .baseSize(74, 74)
+        .normal(":/Buttons/b_RoundButton_h.mif")
+        .shiftOnPress(1, 1);
+    make(ui.textBox, ui.button, "textBox")
+        .at(0, 54, 80, 20)
+        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred)
+        .minSize(80, 0)
+        .maxSize(80, QWIDGETSIZE_MAX)
+        .palette(Colours().role(QPalette::ButtonText, kBlack, kDisabledText))
+        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
+        .content("text long long long ")
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn);
 
     addToGrid(ui.gridLayout, ui.button, 0, 0);
 }

@@ -12,11 +12,28 @@ void setupUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
     Root(root, "ProfileEditSensorsScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll").at(60, 7, 176, 43).normal(":/Buttons/b_BottomButton.mif").pressed(":/Buttons/b_BottomButton_h.mif").focused(":/Buttons/b_BottomButton_f.mif");
-    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll").at(8, 6, 161, 31).palette(whiteButtonText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(13);
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll")
+        .at(60, 7, 176, 43)
+        .normal(":/Buttons/b_BottomButton.mif")
+        .pressed(":/Buttons/b_BottomButton_h.mif")
+        .focused(":/Buttons/b_BottomButton_f.mif");
+    make(ui.lblApplyToAll, ui.btnApplyToAll, "lblApplyToAll")
+        .at(8, 6, 161, 31)
+        .palette(whiteButtonText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .wordWrap()
+        .pixelSize(13);
     make(ui.iconTitle, root, "iconTitle").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.lblProfileName, ui.iconTitle, "lblProfileName").at(96, 12, 141, 20).palette(whiteText()).font(boldAA()).pixelSize(16);
+    make(ui.lblProfileName, ui.iconTitle, "lblProfileName")
+        .at(96, 12, 141, 20)
+        .palette(whiteText())
+        .font(boldAA())
+        .pixelSize(16);
     make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).image(":/Icons/i_Geocaching.mif");
     make(ui.icon, ui.iconTitle, "icon").at(46, 4, 38, 38).image(":/Icons/i_Sensors.mif");
     make(ui.backing, root, "backing").at(5, 70, 230, 281);
@@ -38,7 +55,8 @@ void retranslateUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *)
     ui.lblProfileName->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Sensors"));
     ui.lblCompass->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Electronic compass"));
     ui.lblBarometer->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Barometer"));
-    ui.lblSpeedThresh->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Switch to GPS Compass at the following Speed:"));
+    ui.lblSpeedThresh->setContent(
+        QCoreApplication::translate("ProfileEditSensorsScreenClass", "Switch to GPS Compass at the following Speed:"));
 }
 
 Form<Ui_ProfileEditSensorsScreenClass, setupUi, retranslateUi> formProfileEditSensorsScreenClass;

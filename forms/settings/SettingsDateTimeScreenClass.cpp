@@ -12,24 +12,60 @@ void setupUi(Ui_SettingsDateTimeScreenClass &ui, QWidget *root)
     Root(root, "SettingsDateTimeScreenClass").size(240, 400);
 
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName_4, ui.icon, "labelName_4").at(43, 4, 192, 38).palette(whiteText()).font(boldAA()).pixelSize(16);
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_Date & Time.mif");
     make(ui.backing, root, "backing").at(0, 72, 240, 278);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 249).sizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed).maxSize(QWIDGETSIZE_MAX, 271).frameShape(QFrame::NoFrame).frameShadow(QFrame::Plain).lineWidth(0).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, -91, 230, 340).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 340);
-    make(ui.comboTimeZone, ui.scrollAreaWidgetContents, "comboTimeZone").at(0, 230, 230, 44).standardComboBox().eventPropagation();
-    make(ui.comboTimeFormat, ui.scrollAreaWidgetContents, "comboTimeFormat").at(0, 90, 230, 44).standardComboBox().eventPropagation();
-    make(ui.comboDateFormat, ui.scrollAreaWidgetContents, "comboDateFormat").at(0, 20, 230, 44).standardComboBox().eventPropagation();
+    make(ui.scrollArea, ui.backing, "scrollArea")
+        .at(0, 0, 240, 249)
+        .sizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed)
+        .maxSize(QWIDGETSIZE_MAX, 271)
+        .frameShape(QFrame::NoFrame)
+        .frameShadow(QFrame::Plain)
+        .lineWidth(0)
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, -91, 230, 340)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minSize(230, 340);
+    make(ui.comboTimeZone, ui.scrollAreaWidgetContents, "comboTimeZone")
+        .at(0, 230, 230, 44)
+        .standardComboBox()
+        .eventPropagation();
+    make(ui.comboTimeFormat, ui.scrollAreaWidgetContents, "comboTimeFormat")
+        .at(0, 90, 230, 44)
+        .standardComboBox()
+        .eventPropagation();
+    make(ui.comboDateFormat, ui.scrollAreaWidgetContents, "comboDateFormat")
+        .at(0, 20, 230, 44)
+        .standardComboBox()
+        .eventPropagation();
     make(ui.lblTimeFormat, ui.scrollAreaWidgetContents, "lblTimeFormat").at(4, 70, 220, 16).settingCaption();
-    make(ui.btnTimeZone, ui.scrollAreaWidgetContents, "btnTimeZone").at(0, 290, 230, 44).toggleButton().eventPropagation();
+    make(ui.btnTimeZone, ui.scrollAreaWidgetContents, "btnTimeZone")
+        .at(0, 290, 230, 44)
+        .toggleButton()
+        .eventPropagation();
     make(ui.label, ui.btnTimeZone, "label").at(13, 12, 215, 21).settingCaption().alignment(Qt::AlignCenter);
     make(ui.lblDateFormat, ui.scrollAreaWidgetContents, "lblDateFormat").at(4, 0, 220, 16).settingCaption();
-    make(ui.textBox, ui.scrollAreaWidgetContents, "textBox").at(4, 140, 220, 20).font(Font().bold().notItalic().aa()).scaledContents().pixelSize(14);
-    make(ui.comboCalendarStartDay, ui.scrollAreaWidgetContents, "comboCalendarStartDay").at(0, 160, 230, 44).standardComboBox().eventPropagation();
-    make(ui.lblTimeZone, ui.scrollAreaWidgetContents, "lblTimeZone").at(4, 210, 220, 16).settingCaption().alignment(Qt::AlignLeading | Qt::AlignTop);
+    make(ui.textBox, ui.scrollAreaWidgetContents, "textBox")
+        .at(4, 140, 220, 20)
+        .font(Font().bold().notItalic().aa())
+        .scaledContents()
+        .pixelSize(14);
+    make(ui.comboCalendarStartDay, ui.scrollAreaWidgetContents, "comboCalendarStartDay")
+        .at(0, 160, 230, 44)
+        .standardComboBox()
+        .eventPropagation();
+    make(ui.lblTimeZone, ui.scrollAreaWidgetContents, "lblTimeZone")
+        .at(4, 210, 220, 16)
+        .settingCaption()
+        .alignment(Qt::AlignLeading | Qt::AlignTop);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(7, 253, 226, 22);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout");
     make(ui.lblDate, ui.layoutWidget, "lblDate").alignment(Qt::AlignCenter);

@@ -12,18 +12,35 @@ void setupUi(Ui_SettingsDiagnosticScreenClass &ui, QWidget *root)
     Root(root, "SettingsDiagnosticScreenClass").size(240, 400);
 
     make(ui.icon_2, root, "icon_2").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2").at(44, 4, 183, 38).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(16);
+    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2")
+        .at(44, 4, 183, 38)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(16);
     make(ui.icon, ui.icon_2, "icon").at(4, 4, 38, 38).image(":/Icons/i_Diagnostics.mif");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnAudioTest, root, "btnAudioTest").at(5, 80, 230, 44).flatToggleButton();
-    make(ui.lblAudioTest, ui.btnAudioTest, "lblAudioTest").at(41, 11, 173, 23).settingCaption().alignment(Qt::AlignCenter);
+    make(ui.lblAudioTest, ui.btnAudioTest, "lblAudioTest")
+        .at(41, 11, 173, 23)
+        .settingCaption()
+        .alignment(Qt::AlignCenter);
     make(ui.iconAudio, ui.btnAudioTest, "iconAudio").at(13, 10, 25, 25).image(":/Icons/i_PaneBtn_Music.mif");
     make(ui.btnVideoTest, root, "btnVideoTest").at(5, 130, 230, 44).flatToggleButton();
-    make(ui.lblVideoTest, ui.btnVideoTest, "lblVideoTest").at(41, 11, 173, 23).settingCaption().alignment(Qt::AlignCenter);
+    make(ui.lblVideoTest, ui.btnVideoTest, "lblVideoTest")
+        .at(41, 11, 173, 23)
+        .settingCaption()
+        .alignment(Qt::AlignCenter);
     make(ui.iconVideo, ui.btnVideoTest, "iconVideo").at(13, 10, 25, 25).image(":/Icons/i_PaneBtn_Video.mif");
     make(ui.btnTouchTest, root, "btnTouchTest").at(5, 180, 230, 44).flatToggleButton();
-    make(ui.lblTouchTest, ui.btnTouchTest, "lblTouchTest").at(41, 11, 173, 23).settingCaption().alignment(Qt::AlignCenter);
+    make(ui.lblTouchTest, ui.btnTouchTest, "lblTouchTest")
+        .at(41, 11, 173, 23)
+        .settingCaption()
+        .alignment(Qt::AlignCenter);
 }
 
 void retranslateUi(Ui_SettingsDiagnosticScreenClass &ui, QWidget *)

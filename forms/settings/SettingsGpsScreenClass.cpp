@@ -13,7 +13,10 @@ void setupUi(Ui_SettingsGpsScreenClass &ui, QWidget *root)
 
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.lblTitle_2, ui.icon, "lblTitle_2").at(50, 10, 140, 26).titleText();
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_GPS.mif");
@@ -21,15 +24,24 @@ void setupUi(Ui_SettingsGpsScreenClass &ui, QWidget *root)
     make(ui.comboGpsOnOff, root, "comboGpsOnOff").at(4, 87, 230, 44).standardComboBox().eventPropagation();
     make(ui.btnFromMap, root, "btnFromMap").at(7, 156, 230, 44).toggleButton();
     make(ui.lblFromMap, ui.btnFromMap, "lblFromMap").at(64, 14, 137, 16).caption();
-    make(ui.ItemIcon, ui.btnFromMap, "ItemIcon").at(10, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_Maps.mif");
+    make(ui.ItemIcon, ui.btnFromMap, "ItemIcon")
+        .at(10, 4, 38, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_Maps.mif");
     make(ui.lblSetGpsPos, root, "lblSetGpsPos").at(14, 138, 191, 16).caption();
     make(ui.btnCoordinates, root, "btnCoordinates").at(7, 201, 230, 44).toggleButton();
     make(ui.lblCoordinates, ui.btnCoordinates, "lblCoordinates").at(64, 14, 137, 16).caption();
-    make(ui.ItemIcon_1, ui.btnCoordinates, "ItemIcon_1").at(10, 4, 38, 38).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_WP_Coordinates.mif");
+    make(ui.ItemIcon_1, ui.btnCoordinates, "ItemIcon_1")
+        .at(10, 4, 38, 38)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_WP_Coordinates.mif");
     make(ui.PrimaryDatum, root, "PrimaryDatum").at(75, 270, 155, 18).settingCaption();
     make(ui.PrimaryCoordLabel, root, "PrimaryCoordLabel").at(14, 250, 56, 18).pixelSize(14);
     make(ui.PrimaryDatumLabel, root, "PrimaryDatumLabel").at(14, 270, 55, 18).pixelSize(14);
-    make(ui.PrimaryCoordEW, root, "PrimaryCoordEW").at(16, 289, 208, 60).maxSize(QWIDGETSIZE_MAX, 70).coordinateDisplay();
+    make(ui.PrimaryCoordEW, root, "PrimaryCoordEW")
+        .at(16, 289, 208, 60)
+        .maxSize(QWIDGETSIZE_MAX, 70)
+        .coordinateDisplay();
     make(ui.PrimaryCoord, root, "PrimaryCoord").at(75, 250, 155, 18).settingCaption();
 }
 

@@ -12,23 +12,60 @@ void setupUi(Ui_SettingsMemoryScreenClass &ui, QWidget *root)
     Root(root, "SettingsMemoryScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.backing, root, "backing").at(0, 70, 240, 282);
     make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 282).scrollingPage();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, -74, 230, 354).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).minSize(230, 354);
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, -74, 230, 354)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .minSize(230, 354);
     make(ui.layoutWidget_4, ui.scrollAreaWidgetContents, "layoutWidget_4").at(0, 130, 232, 222);
     layout(ui.verticalLayout, ui.layoutWidget_4, "verticalLayout").spacing(0);
-    make(ui.cbUseSDCard, ui.layoutWidget_4, "cbUseSDCard").checkable().normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButtons_f.mif").shiftOnPress(1, 1).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(16, 8).checkBoxFlag();
+    make(ui.cbUseSDCard, ui.layoutWidget_4, "cbUseSDCard")
+        .checkable()
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButtons_f.mif")
+        .shiftOnPress(1, 1)
+        .checkedImage(":/Icons/i_Checkbox_sel.mif")
+        .uncheckedImage(":/Icons/i_Checkbox.mif")
+        .markPosition(16, 8)
+        .checkBoxFlag();
     make(ui.lbluseSDCard, ui.cbUseSDCard, "lbluseSDCard").at(50, 4, 175, 20).settingCaption();
-    make(ui.lblExternalStorage, ui.cbUseSDCard, "lblExternalStorage").at(50, 19, 175, 20).font(normalWeightAA()).scaledContents().pixelSize(14);
-    make(ui.btnClearMemoryDevice, ui.layoutWidget_4, "btnClearMemoryDevice").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButtons_f.mif").shiftOnPress(1, 1).eventPropagation();
-    make(ui.lblClearMemoryDevice, ui.btnClearMemoryDevice, "lblClearMemoryDevice").at(8, 6, 212, 32).buttonLabel().wordWrap();
-    make(ui.btnClearMemorySD, ui.layoutWidget_4, "btnClearMemorySD").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButtons_f.mif").shiftOnPress(1, 1).eventPropagation();
+    make(ui.lblExternalStorage, ui.cbUseSDCard, "lblExternalStorage")
+        .at(50, 19, 175, 20)
+        .font(normalWeightAA())
+        .scaledContents()
+        .pixelSize(14);
+    make(ui.btnClearMemoryDevice, ui.layoutWidget_4, "btnClearMemoryDevice")
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButtons_f.mif")
+        .shiftOnPress(1, 1)
+        .eventPropagation();
+    make(ui.lblClearMemoryDevice, ui.btnClearMemoryDevice, "lblClearMemoryDevice")
+        .at(8, 6, 212, 32)
+        .buttonLabel()
+        .wordWrap();
+    make(ui.btnClearMemorySD, ui.layoutWidget_4, "btnClearMemorySD")
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButtons_f.mif")
+        .shiftOnPress(1, 1)
+        .eventPropagation();
     make(ui.lblClearMemorySD, ui.btnClearMemorySD, "lblClearMemorySD").at(8, 6, 212, 32).buttonLabel().wordWrap();
-    make(ui.btnRestoreFactory, ui.layoutWidget_4, "btnRestoreFactory").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButtons_f.mif").shiftOnPress(1, 1).eventPropagation();
+    make(ui.btnRestoreFactory, ui.layoutWidget_4, "btnRestoreFactory")
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButtons_f.mif")
+        .shiftOnPress(1, 1)
+        .eventPropagation();
     make(ui.lblRestoreFactory, ui.btnRestoreFactory, "lblRestoreFactory").at(8, 6, 212, 32).buttonLabel().wordWrap();
-    make(ui.btnFormatSDCard, ui.layoutWidget_4, "btnFormatSDCard").normal(":/Buttons/b_ToggleButton.mif").pressed(":/Buttons/b_ToggleButtons_f.mif").shiftOnPress(1, 1).eventPropagation();
+    make(ui.btnFormatSDCard, ui.layoutWidget_4, "btnFormatSDCard")
+        .normal(":/Buttons/b_ToggleButton.mif")
+        .pressed(":/Buttons/b_ToggleButtons_f.mif")
+        .shiftOnPress(1, 1)
+        .eventPropagation();
     make(ui.lblFormatSDCard, ui.btnFormatSDCard, "lblFormatSDCard").at(8, 6, 212, 32).buttonLabel().wordWrap();
     make(ui.layoutWidget_5, ui.scrollAreaWidgetContents, "layoutWidget_5").at(10, 0, 211, 121);
     layout(ui.gridLayout, ui.layoutWidget_5, "gridLayout");
@@ -43,11 +80,18 @@ void setupUi(Ui_SettingsMemoryScreenClass &ui, QWidget *root)
     make(ui.textBox_14, ui.layoutWidget_5, "textBox_14").minSize(130, 0).memoryFigureName();
     make(ui.textAvailableSize, ui.layoutWidget_5, "textAvailableSize").regularValue();
     make(ui.icon_9, root, "icon_9").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.lblOffCourse_6, ui.icon_9, "lblOffCourse_6").at(45, 4, 189, 38).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).pixelSize(18);
+    make(ui.lblOffCourse_6, ui.icon_9, "lblOffCourse_6")
+        .at(45, 4, 189, 38)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .pixelSize(18);
     make(ui.icon_10, ui.icon_9, "icon_10").at(4, 4, 38, 38).image(":/Icons/i_Memory.mif");
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
-    addMembers(ui.verticalLayout, {ui.cbUseSDCard, ui.btnClearMemoryDevice, ui.btnClearMemorySD, ui.btnRestoreFactory, ui.btnFormatSDCard});
+    addMembers(
+        ui.verticalLayout,
+        {ui.cbUseSDCard, ui.btnClearMemoryDevice, ui.btnClearMemorySD, ui.btnRestoreFactory, ui.btnFormatSDCard});
     addToGrid(ui.gridLayout, ui.textBox_5, 0, 0);
     addToGrid(ui.gridLayout, ui.textTotalSize, 0, 1);
     addToGrid(ui.gridLayout, ui.textBox_11, 1, 0);
@@ -64,9 +108,12 @@ void retranslateUi(Ui_SettingsMemoryScreenClass &ui, QWidget *)
 {
     ui.lbluseSDCard->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Use SD Card"));
     ui.lblExternalStorage->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "for External Storage"));
-    ui.lblClearMemoryDevice->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Clear Memory from Device"));
-    ui.lblClearMemorySD->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Clear Memory from SD Card"));
-    ui.lblRestoreFactory->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Restore Factory Default"));
+    ui.lblClearMemoryDevice->setContent(
+        QCoreApplication::translate("SettingsMemoryScreenClass", "Clear Memory from Device"));
+    ui.lblClearMemorySD->setContent(
+        QCoreApplication::translate("SettingsMemoryScreenClass", "Clear Memory from SD Card"));
+    ui.lblRestoreFactory->setContent(
+        QCoreApplication::translate("SettingsMemoryScreenClass", "Restore Factory Default"));
     ui.lblFormatSDCard->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Format SD Card"));
     ui.textBox_5->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Total:"));
     //: Number shown until the host fills it.

@@ -12,7 +12,10 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     Root(root, "SettingsNavigationScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName_5, ui.icon, "labelName_5").at(45, 4, 181, 38).titleText().wordWrap();
@@ -24,9 +27,13 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     make(ui.lblPrimCoordSys, ui.scrollAreaWidgetContents, "lblPrimCoordSys").settingCaption();
     make(ui.comboPrimCoordSys, ui.scrollAreaWidgetContents, "comboPrimCoordSys").standardComboBox().eventPropagation();
     make(ui.lblPrimCoordZone, ui.scrollAreaWidgetContents, "lblPrimCoordZone").settingCaption();
-    make(ui.comboPrimCoordZone, ui.scrollAreaWidgetContents, "comboPrimCoordZone").standardComboBox().eventPropagation();
+    make(ui.comboPrimCoordZone, ui.scrollAreaWidgetContents, "comboPrimCoordZone")
+        .standardComboBox()
+        .eventPropagation();
     make(ui.lblPrimCoordAccuracy, ui.scrollAreaWidgetContents, "lblPrimCoordAccuracy").settingCaption();
-    make(ui.comboPrimCoordAccuracy, ui.scrollAreaWidgetContents, "comboPrimCoordAccuracy").standardComboBox().eventPropagation();
+    make(ui.comboPrimCoordAccuracy, ui.scrollAreaWidgetContents, "comboPrimCoordAccuracy")
+        .standardComboBox()
+        .eventPropagation();
     make(ui.lblPrimMapDatum, ui.scrollAreaWidgetContents, "lblPrimMapDatum").settingCaption();
     make(ui.comboPrimMapDatum, ui.scrollAreaWidgetContents, "comboPrimMapDatum").standardComboBox().eventPropagation();
     make(ui.lblSecCoordSys, ui.scrollAreaWidgetContents, "lblSecCoordSys").settingCaption();
@@ -34,7 +41,9 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     make(ui.lblSecCoordZone, ui.scrollAreaWidgetContents, "lblSecCoordZone").settingCaption();
     make(ui.comboSecCoordZone, ui.scrollAreaWidgetContents, "comboSecCoordZone").standardComboBox().eventPropagation();
     make(ui.lblSecCoordAccuracy, ui.scrollAreaWidgetContents, "lblSecCoordAccuracy").settingCaption();
-    make(ui.comboSecCoordAccuracy, ui.scrollAreaWidgetContents, "comboSecCoordAccuracy").standardComboBox().eventPropagation();
+    make(ui.comboSecCoordAccuracy, ui.scrollAreaWidgetContents, "comboSecCoordAccuracy")
+        .standardComboBox()
+        .eventPropagation();
     make(ui.lblSecMapDatum, ui.scrollAreaWidgetContents, "lblSecMapDatum").settingCaption();
     make(ui.comboSecMapDatum, ui.scrollAreaWidgetContents, "comboSecMapDatum").standardComboBox().eventPropagation();
     make(ui.lblNorthRef, ui.scrollAreaWidgetContents, "lblNorthRef").settingCaption();
@@ -43,7 +52,12 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     make(ui.comboAltimeterSrc, ui.scrollAreaWidgetContents, "comboAltimeterSrc").standardComboBox().eventPropagation();
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
-    addMembers(ui.verticalLayout, {ui.lblPrimCoordSys, ui.comboPrimCoordSys, ui.lblPrimCoordZone, ui.comboPrimCoordZone, ui.lblPrimCoordAccuracy, ui.comboPrimCoordAccuracy, ui.lblPrimMapDatum, ui.comboPrimMapDatum, ui.lblSecCoordSys, ui.comboSecCoordSys, ui.lblSecCoordZone, ui.comboSecCoordZone, ui.lblSecCoordAccuracy, ui.comboSecCoordAccuracy, ui.lblSecMapDatum, ui.comboSecMapDatum, ui.lblNorthRef, ui.comboNorthRef, ui.lblAltimeterSrc, ui.comboAltimeterSrc});
+    addMembers(ui.verticalLayout,
+               {ui.lblPrimCoordSys,      ui.comboPrimCoordSys,      ui.lblPrimCoordZone, ui.comboPrimCoordZone,
+                ui.lblPrimCoordAccuracy, ui.comboPrimCoordAccuracy, ui.lblPrimMapDatum,  ui.comboPrimMapDatum,
+                ui.lblSecCoordSys,       ui.comboSecCoordSys,       ui.lblSecCoordZone,  ui.comboSecCoordZone,
+                ui.lblSecCoordAccuracy,  ui.comboSecCoordAccuracy,  ui.lblSecMapDatum,   ui.comboSecMapDatum,
+                ui.lblNorthRef,          ui.comboNorthRef,          ui.lblAltimeterSrc,  ui.comboAltimeterSrc});
 
     ui.lblPrimCoordSys->setBuddy(ui.comboPrimCoordSys);
     ui.lblPrimCoordZone->setBuddy(ui.comboPrimCoordZone);
@@ -60,13 +74,19 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_SettingsNavigationScreenClass &ui, QWidget *)
 {
     ui.labelName_5->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Navigation"));
-    ui.lblPrimCoordSys->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate System"));
-    ui.lblPrimCoordZone->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate Zone"));
-    ui.lblPrimCoordAccuracy->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate Accuracy"));
+    ui.lblPrimCoordSys->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate System"));
+    ui.lblPrimCoordZone->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate Zone"));
+    ui.lblPrimCoordAccuracy->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate Accuracy"));
     ui.lblPrimMapDatum->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Map Datum"));
-    ui.lblSecCoordSys->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate System"));
-    ui.lblSecCoordZone->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate Zone"));
-    ui.lblSecCoordAccuracy->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate Accuracy"));
+    ui.lblSecCoordSys->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate System"));
+    ui.lblSecCoordZone->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate Zone"));
+    ui.lblSecCoordAccuracy->setContent(
+        QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Coordinate Accuracy"));
     ui.lblSecMapDatum->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Secondary Map Datum"));
     ui.lblNorthRef->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "North Reference"));
     ui.lblAltimeterSrc->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Altimeter Source"));

@@ -12,19 +12,50 @@ void setupUi(Ui_SettingsPowerScreenClass &ui, QWidget *root)
     Root(root, "SettingsPowerScreenClass").size(240, 400);
 
     make(ui.icon_2, root, "icon_2").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2").at(47, 4, 183, 38).palette(whiteTextDimDisabled()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(16);
+    make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2")
+        .at(47, 4, 183, 38)
+        .palette(whiteTextDimDisabled())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .wordWrap()
+        .pixelSize(16);
     make(ui.icon, ui.icon_2, "icon").at(4, 4, 38, 38).image(":/Icons/i_Power.mif");
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
-    make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 230, 278).frameShape(QFrame::NoFrame).frameShadow(QFrame::Plain).lineWidth(0).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
-    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 240, 278).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum).minSize(240, 278);
+    make(ui.scrollArea, ui.backing, "scrollArea")
+        .at(0, 0, 230, 278)
+        .frameShape(QFrame::NoFrame)
+        .frameShadow(QFrame::Plain)
+        .lineWidth(0)
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
+    make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
+        .at(0, 0, 240, 278)
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum)
+        .minSize(240, 278);
     make(ui.lblActiveSuspendTimer, ui.scrollAreaWidgetContents, "lblActiveSuspendTimer").at(5, 5, 191, 16).caption();
-    make(ui.comboSuspendTimer, ui.scrollAreaWidgetContents, "comboSuspendTimer").at(0, 25, 230, 44).standardComboBox().eventPropagation();
-    make(ui.lblActiveSuspendTimerInfo, ui.scrollAreaWidgetContents, "lblActiveSuspendTimerInfo").at(5, 74, 222, 61).font(normalWeightAA()).wordWrap().pixelSize(14);
-    make(ui.comboBatteryType, ui.scrollAreaWidgetContents, "comboBatteryType").at(0, 233, 230, 44).standardComboBox().eventPropagation();
+    make(ui.comboSuspendTimer, ui.scrollAreaWidgetContents, "comboSuspendTimer")
+        .at(0, 25, 230, 44)
+        .standardComboBox()
+        .eventPropagation();
+    make(ui.lblActiveSuspendTimerInfo, ui.scrollAreaWidgetContents, "lblActiveSuspendTimerInfo")
+        .at(5, 74, 222, 61)
+        .font(normalWeightAA())
+        .wordWrap()
+        .pixelSize(14);
+    make(ui.comboBatteryType, ui.scrollAreaWidgetContents, "comboBatteryType")
+        .at(0, 233, 230, 44)
+        .standardComboBox()
+        .eventPropagation();
     make(ui.lblPowerOffTimer, ui.scrollAreaWidgetContents, "lblPowerOffTimer").at(5, 139, 220, 24).settingCaption();
-    make(ui.comboPowerOffTimer, ui.scrollAreaWidgetContents, "comboPowerOffTimer").at(0, 159, 230, 44).standardComboBox().eventPropagation();
+    make(ui.comboPowerOffTimer, ui.scrollAreaWidgetContents, "comboPowerOffTimer")
+        .at(0, 159, 230, 44)
+        .standardComboBox()
+        .eventPropagation();
     make(ui.lblBatteryType, ui.scrollAreaWidgetContents, "lblBatteryType").at(5, 211, 217, 24).settingCaption();
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
@@ -33,8 +64,11 @@ void setupUi(Ui_SettingsPowerScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_SettingsPowerScreenClass &ui, QWidget *)
 {
     ui.lblOffCourse_2->setContent(QCoreApplication::translate("SettingsPowerScreenClass", "Power"));
-    ui.lblActiveSuspendTimer->setContent(QCoreApplication::translate("SettingsPowerScreenClass", "Active Suspend Timer"));
-    ui.lblActiveSuspendTimerInfo->setContent(QCoreApplication::translate("SettingsPowerScreenClass", "Active Suspend puts the unit in power save mode and continues logging your track."));
+    ui.lblActiveSuspendTimer->setContent(
+        QCoreApplication::translate("SettingsPowerScreenClass", "Active Suspend Timer"));
+    ui.lblActiveSuspendTimerInfo->setContent(QCoreApplication::translate(
+        "SettingsPowerScreenClass",
+        "Active Suspend puts the unit in power save mode and continues logging your track."));
     ui.lblPowerOffTimer->setContent(QCoreApplication::translate("SettingsPowerScreenClass", "Power Off Timer"));
     ui.lblBatteryType->setContent(QCoreApplication::translate("SettingsPowerScreenClass", "Battery Type"));
 }

@@ -13,7 +13,10 @@ void setupUi(Ui_SettingsRouteOptionsScreenClass &ui, QWidget *root)
 
     make(ui.backing, root, "backing").at(5, 72, 230, 149);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.lblRoutingMethod, root, "lblRoutingMethod").at(10, 79, 221, 20).settingCaption();
     make(ui.lblVihicleRouting, root, "lblVihicleRouting").at(10, 149, 220, 20).settingCaption();
     make(ui.comboVehicleRouting, root, "comboVehicleRouting").at(5, 170, 230, 44).standardComboBox();

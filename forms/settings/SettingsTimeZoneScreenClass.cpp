@@ -12,11 +12,18 @@ void setupUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *root)
     Root(root, "SettingsTimeZoneScreenClass").size(240, 400);
 
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName_4, ui.icon, "labelName_4").at(0, 10, 240, 26).titleText();
     make(ui.backing, root, "backing").at(0, 72, 240, 278);
-    make(ui.chkDaylightSavings, ui.backing, "chkDaylightSavings").at(10, 110, 221, 50).checkedImage(":/Icons/i_Checkbox_sel.mif").uncheckedImage(":/Icons/i_Checkbox.mif").markPosition(0, 10);
+    make(ui.chkDaylightSavings, ui.backing, "chkDaylightSavings")
+        .at(10, 110, 221, 50)
+        .checkedImage(":/Icons/i_Checkbox_sel.mif")
+        .uncheckedImage(":/Icons/i_Checkbox.mif")
+        .markPosition(0, 10);
     make(ui.lblDaylightSavings, ui.chkDaylightSavings, "lblDaylightSavings").at(40, 9, 171, 31).caption().wordWrap();
     make(ui.comboTimeZone, ui.backing, "comboTimeZone").at(5, 6, 230, 44).standardComboBox();
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(7, 251, 226, 25);

@@ -17,7 +17,10 @@ void setupUi(Ui_SettingsUserDatumScreenClass &ui, QWidget *root)
     spacer(ui.horizontalSpacer, 18, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.labelName, ui.layoutWidget, "labelName").palette(whiteText()).font(boldAA()).pixelSize(16);
     spacer(ui.horizontalSpacer_2, 18, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
-    make(ui.scrollArea, root, "scrollArea").at(0, 36, 240, 317).horizontalScrollBar(Qt::ScrollBarAlwaysOff).widgetResizable();
+    make(ui.scrollArea, root, "scrollArea")
+        .at(0, 36, 240, 317)
+        .horizontalScrollBar(Qt::ScrollBarAlwaysOff)
+        .widgetResizable();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 238, 315);
     layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").spacing(0);
     make(ui.lblUserDatumParameters, ui.scrollAreaWidgetContents, "lblUserDatumParameters").datumParameterName();
@@ -39,61 +42,96 @@ void setupUi(Ui_SettingsUserDatumScreenClass &ui, QWidget *root)
     make(ui.lblUserDatumParameters_8, ui.scrollAreaWidgetContents, "lblUserDatumParameters_8").datumParameterName();
     make(ui.userDatumScaleF, ui.scrollAreaWidgetContents, "userDatumScaleF").numericParameterEntry();
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.bottomBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
     addMembers(ui.horizontalLayout, {ui.horizontalSpacer, ui.labelName, ui.horizontalSpacer_2});
-    addMembers(ui.verticalLayout, {ui.lblUserDatumParameters, ui.userDatumDeltaA, ui.lblUserDatumParameters_2, ui.userDatumDeltaF, ui.lblUserDatumParameters_3, ui.userDatumDeltaX, ui.lblUserDatumParameters_4, ui.userDatumDeltaY, ui.lblUserDatumParameters_5, ui.userDatumDeltaZ, ui.lblUserDatumParameters_6, ui.userDatumRotX, ui.lblUserDatumParameters_9, ui.userDatumRotY, ui.lblUserDatumParameters_7, ui.userDatumRotZ, ui.lblUserDatumParameters_8, ui.userDatumScaleF});
+    addMembers(ui.verticalLayout,
+               {ui.lblUserDatumParameters, ui.userDatumDeltaA, ui.lblUserDatumParameters_2, ui.userDatumDeltaF,
+                ui.lblUserDatumParameters_3, ui.userDatumDeltaX, ui.lblUserDatumParameters_4, ui.userDatumDeltaY,
+                ui.lblUserDatumParameters_5, ui.userDatumDeltaZ, ui.lblUserDatumParameters_6, ui.userDatumRotX,
+                ui.lblUserDatumParameters_9, ui.userDatumRotY, ui.lblUserDatumParameters_7, ui.userDatumRotZ,
+                ui.lblUserDatumParameters_8, ui.userDatumScaleF});
 }
 
 void retranslateUi(Ui_SettingsUserDatumScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "User Datum Parameters"));
-    ui.lblUserDatumParameters->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta A (meters)"));
+    ui.lblUserDatumParameters->setContent(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta A (meters)"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumDeltaA->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumDeltaA->setNormalPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumDeltaA->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
-    ui.lblUserDatumParameters_2->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta F (x 10,000)"));
+    ui.userDatumDeltaA->setFocusedPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_2->setContent(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta F (x 10,000)"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumDeltaF->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumDeltaF->setNormalPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumDeltaF->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
-    ui.lblUserDatumParameters_3->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta X (meters)"));
+    ui.userDatumDeltaF->setFocusedPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_3->setContent(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta X (meters)"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumDeltaX->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumDeltaX->setNormalPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumDeltaX->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
-    ui.lblUserDatumParameters_4->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta Y (meters)"));
+    ui.userDatumDeltaX->setFocusedPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_4->setContent(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta Y (meters)"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumDeltaY->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumDeltaY->setNormalPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumDeltaY->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
-    ui.lblUserDatumParameters_5->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta Z (meters)"));
+    ui.userDatumDeltaY->setFocusedPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_5->setContent(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", "Delta Z (meters)"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumDeltaZ->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumDeltaZ->setNormalPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumDeltaZ->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
-    ui.lblUserDatumParameters_6->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation X (sec)"));
+    ui.userDatumDeltaZ->setFocusedPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_6->setContent(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation X (sec)"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumRotX->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumRotX->setNormalPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumRotX->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
-    ui.lblUserDatumParameters_9->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation Y (sec)"));
+    ui.userDatumRotX->setFocusedPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_9->setContent(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation Y (sec)"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumRotY->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumRotY->setNormalPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumRotY->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
-    ui.lblUserDatumParameters_7->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation Z (sec)"));
+    ui.userDatumRotY->setFocusedPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_7->setContent(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", "Rotation Z (sec)"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumRotZ->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumRotZ->setNormalPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumRotZ->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
-    ui.lblUserDatumParameters_8->setContent(QCoreApplication::translate("SettingsUserDatumScreenClass", "Scale factor (ppm)"));
+    ui.userDatumRotZ->setFocusedPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.lblUserDatumParameters_8->setContent(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", "Scale factor (ppm)"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumScaleF->setNormalPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
+    ui.userDatumScaleF->setNormalPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_KB_EntryField_01.mif"));
     //: Image path, not prose; a translation may name another picture.
-    ui.userDatumScaleF->setFocusedPromptImage(QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
+    ui.userDatumScaleF->setFocusedPromptImage(
+        QCoreApplication::translate("SettingsUserDatumScreenClass", ":/Bkgd/bkgd_map_field.mif"));
 }
 
 Form<Ui_SettingsUserDatumScreenClass, setupUi, retranslateUi> formSettingsUserDatumScreenClass;

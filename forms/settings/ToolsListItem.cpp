@@ -9,13 +9,32 @@ namespace {
 
 void setupUi(Ui_ToolsListItem &ui, QWidget *root)
 {
-    Root(root, "ToolsListItem").size(231, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").property("eventPropagation", true);
+    Root(root, "ToolsListItem")
+        .size(231, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_h.mif")
+        .property("eventPropagation", true);
 
     make(ui.icon, root, "icon").at(14, 7, 38, 38);
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(53, 5, 166, 42);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout").spacing(0);
-    make(ui.txtName, ui.horizontalLayoutWidget, "txtName").sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Expanding).minSize(50, 0).font(boldAA()).wordWrap().textInteraction(Qt::NoTextInteraction).pixelSize(16).textBoxFlags(TextBoxFlags::AllOff);
-    make(ui.txtValue, ui.horizontalLayoutWidget, "txtValue").sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding).sizeIncrement(0, 0).font(aaFont()).scaledContents().indent(0).textInteraction(Qt::NoTextInteraction).pixelSize(16).textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.txtName, ui.horizontalLayoutWidget, "txtName")
+        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Expanding)
+        .minSize(50, 0)
+        .font(boldAA())
+        .wordWrap()
+        .textInteraction(Qt::NoTextInteraction)
+        .pixelSize(16)
+        .textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.txtValue, ui.horizontalLayoutWidget, "txtValue")
+        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding)
+        .sizeIncrement(0, 0)
+        .font(aaFont())
+        .scaledContents()
+        .indent(0)
+        .textInteraction(Qt::NoTextInteraction)
+        .pixelSize(16)
+        .textBoxFlags(TextBoxFlags::AllOff);
 
     addMembers(ui.horizontalLayout, {ui.txtName, ui.txtValue});
 }

@@ -13,20 +13,40 @@ void setupUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *root)
 
     make(ui.backing, root, "backing").at(5, 72, 230, 253);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelName, ui.icon, "labelName").at(46, 4, 191, 38).palette(whiteText()).font(boldAA()).wordWrap().pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(46, 4, 191, 38)
+        .palette(whiteText())
+        .font(boldAA())
+        .wordWrap()
+        .pixelSize(16);
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_OwnerInformation.mif");
     make(ui.lblPhone, root, "lblPhone").at(20, 200, 211, 20).settingCaption();
     make(ui.lblAdress, root, "lblAdress").at(20, 140, 211, 20).settingCaption();
-    make(ui.btnEmail, root, "btnEmail").at(20, 280, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").eventPropagation();
+    make(ui.btnEmail, root, "btnEmail")
+        .at(20, 280, 175, 38)
+        .normal(":/Bkgd/bkgd_KB_EntryField_01.mif")
+        .eventPropagation();
     make(ui.txtEmail, ui.btnEmail, "txtEmail").at(10, 9, 155, 20).smallCaption();
-    make(ui.btnFullName, root, "btnFullName").at(20, 100, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").eventPropagation();
+    make(ui.btnFullName, root, "btnFullName")
+        .at(20, 100, 175, 38)
+        .normal(":/Bkgd/bkgd_KB_EntryField_01.mif")
+        .eventPropagation();
     make(ui.txtFullName, ui.btnFullName, "txtFullName").at(10, 9, 155, 20).smallCaption();
-    make(ui.btnPhone, root, "btnPhone").at(20, 220, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").eventPropagation();
+    make(ui.btnPhone, root, "btnPhone")
+        .at(20, 220, 175, 38)
+        .normal(":/Bkgd/bkgd_KB_EntryField_01.mif")
+        .eventPropagation();
     make(ui.txtPhone, ui.btnPhone, "txtPhone").at(10, 9, 155, 20).smallCaption();
     make(ui.lblEmail, root, "lblEmail").at(20, 260, 211, 20).settingCaption();
-    make(ui.btnAddress, root, "btnAddress").at(20, 160, 175, 38).normal(":/Bkgd/bkgd_KB_EntryField_01.mif").eventPropagation();
+    make(ui.btnAddress, root, "btnAddress")
+        .at(20, 160, 175, 38)
+        .normal(":/Bkgd/bkgd_KB_EntryField_01.mif")
+        .eventPropagation();
     make(ui.txtAddress, ui.btnAddress, "txtAddress").at(10, 9, 155, 20).smallCaption();
     make(ui.lblFullName, root, "lblFullName").at(20, 80, 211, 20).settingCaption();
 }

@@ -17,7 +17,10 @@ void setupUi(Ui_ToolsScreenClass &ui, QWidget *root)
     make(ui.iconTitle, ui.icon, "iconTitle").at(0, 0, 60, 43).image(":/Icons/i_ToolBar_Settings.mif");
     make(ui.listTools, root, "listTools").at(0, 80, 240, 265);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
 }
 

@@ -9,10 +9,17 @@ namespace {
 
 void setupUi(Ui_AreaCaclulateScreenClass &ui, QWidget *root)
 {
-    Root(root, "AreaCaclulateScreenClass").size(240, 400).property("windowTitle", QStringLiteral("AreaCaclulateScreen"));
+    Root(root, "AreaCaclulateScreenClass")
+        .size(240, 400)
+        .property("windowTitle", QStringLiteral("AreaCaclulateScreen"));
 
     make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelName, ui.icon, "labelName").at(45, 3, 189, 40).palette(whiteText()).font(boldAA()).wordWrap().pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(45, 3, 189, 40)
+        .palette(whiteText())
+        .font(boldAA())
+        .wordWrap()
+        .pixelSize(16);
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 3, 38, 38).image(":/Icons/i_AreaCalculation.mif");
     make(ui.btnWalkAround, root, "btnWalkAround").at(5, 75, 226, 53).listButton();
     make(ui.iconWA, ui.btnWalkAround, "iconWA").at(10, 10, 32, 32).image(":/Icons/i_MenuIcon_Start_Trip2.mif");
@@ -21,7 +28,10 @@ void setupUi(Ui_AreaCaclulateScreenClass &ui, QWidget *root)
     make(ui.iconSP, ui.btnSelectPoints, "iconSP").at(10, 10, 32, 32).image(":/Icons/i_MenuIcon_Maps.mif");
     make(ui.textBoxSP, ui.btnSelectPoints, "textBoxSP").at(45, 4, 172, 43).font(boldAA()).wordWrap().pixelSize(16);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
 }
 

@@ -15,12 +15,23 @@ void setupUi(Ui_AreaCalculationScreenClass &ui, QWidget *root)
     make(ui.icon_2, root, "icon_2").at(10, 111, 218, 227).image(":/Bkgd/bkgd_Shade_DetailFonts.mif");
     make(ui.lbl_Perimeter, ui.icon_2, "lbl_Perimeter").at(7, 22, 90, 18).plainPanelText().pixelSize(12);
     make(ui.lbl_Area, ui.icon_2, "lbl_Area").at(7, 4, 90, 18).plainPanelText().pixelSize(12);
-    make(ui.lbl_PerimeterVal, ui.icon_2, "lbl_PerimeterVal").at(94, 22, 117, 18).palette(blackText()).locationCoordinate().content("0.0");
-    make(ui.lbl_AreaVal, ui.icon_2, "lbl_AreaVal").at(94, 4, 117, 18).palette(blackText()).locationCoordinate().content("0.0");
+    make(ui.lbl_PerimeterVal, ui.icon_2, "lbl_PerimeterVal")
+        .at(94, 22, 117, 18)
+        .palette(blackText())
+        .locationCoordinate()
+        .content("0.0");
+    make(ui.lbl_AreaVal, ui.icon_2, "lbl_AreaVal")
+        .at(94, 4, 117, 18)
+        .palette(blackText())
+        .locationCoordinate()
+        .content("0.0");
     make(ui.MapWidget, ui.icon_2, "MapWidget").at(7, 42, 204, 180);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.layoutWidget, ui.statusBar, "layoutWidget").at(60, 7, 122, 45);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(0);
     make(ui.btnMap, ui.layoutWidget, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();

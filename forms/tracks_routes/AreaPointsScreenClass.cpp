@@ -12,11 +12,19 @@ void setupUi(Ui_AreaPointsScreenClass &ui, QWidget *root)
     Root(root, "AreaPointsScreenClass").size(240, 400);
 
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelName, ui.icon, "labelName").at(47, 1, 188, 43).palette(whiteText()).font(boldAA()).wordWrap().pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(47, 1, 188, 43)
+        .palette(whiteText())
+        .font(boldAA())
+        .wordWrap()
+        .pixelSize(16);
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 3, 38, 38).image(":/Icons/i_AreaCalculation.mif");
     make(ui.lvPoints, root, "lvPoints").at(0, 70, 241, 278);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 10, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.btnMap, ui.statusBar, "btnMap").at(90, 7, 60, 43).mapPreviewButton();
 }

@@ -12,13 +12,34 @@ void setupUi(Ui_GotoRoutePtListScreenClass &ui, QWidget *root)
     Root(root, "GotoRoutePtListScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
     make(ui.lstPoints, root, "lstPoints").at(0, 80, 240, 265).horizontalScrollBar(Qt::ScrollBarAlwaysOff);
     make(ui.icon_2, root, "icon_2").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.txtName, ui.icon_2, "txtName").at(49, 11, 131, 21).palette(Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText)).font(boldAA()).pixelSize(15).textBoxFlags(TextBoxFlags::AllOff);
-    make(ui.txtCurPage, ui.icon_2, "txtCurPage").at(182, 3, 51, 20).palette(whiteText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0/0").pixelSize(13).textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.txtNumOfPoints, ui.icon_2, "txtNumOfPoints").at(198, 23, 35, 20).palette(whiteText()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(13).textBoxFlags(TextBoxFlags::FirstOnOfThree);
+    make(ui.txtName, ui.icon_2, "txtName")
+        .at(49, 11, 131, 21)
+        .palette(
+            Colours().role(QPalette::WindowText, kWhite, kDisabledText).role(QPalette::Text, kWhite, kDisabledText))
+        .font(boldAA())
+        .pixelSize(15)
+        .textBoxFlags(TextBoxFlags::AllOff);
+    make(ui.txtCurPage, ui.icon_2, "txtCurPage")
+        .at(182, 3, 51, 20)
+        .palette(whiteText())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0/0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.txtNumOfPoints, ui.icon_2, "txtNumOfPoints")
+        .at(198, 23, 35, 20)
+        .palette(whiteText())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree);
     make(ui.icon, ui.icon_2, "icon").at(5, 6, 38, 38).image(":/Icons/i_Routes.mif");
 }
 

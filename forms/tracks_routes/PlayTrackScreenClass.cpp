@@ -9,30 +9,88 @@ namespace {
 
 void setupUi(Ui_PlayTrackScreenClass &ui, QWidget *root)
 {
-    Root(root, "PlayTrackScreenClass").size(240, 400).point("zoomInStd", 182, 64).point("zoomOutStd", 182, 124).point("zoomInBubble", 182, 210).point("zoomOutBubble", 182, 270);
+    Root(root, "PlayTrackScreenClass")
+        .size(240, 400)
+        .point("zoomInStd", 182, 64)
+        .point("zoomOutStd", 182, 124)
+        .point("zoomInBubble", 182, 210)
+        .point("zoomOutBubble", 182, 270);
 
     make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
-    make(ui.NorthUp, ui.zelMapControl, "NorthUp").at(0, 304, 48, 48).northImage(":/Icons/i_North.mif").northArrowImage(":/Icons/i_NorthArrow.mif");
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn").at(182, 155, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_In.mif").pressed(":/Buttons/b_Pan_In_h.mif");
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut").at(182, 213, 58, 58).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Pan_Out.mif").pressed(":/Buttons/b_Pan_Out_h.mif");
+    make(ui.NorthUp, ui.zelMapControl, "NorthUp")
+        .at(0, 304, 48, 48)
+        .northImage(":/Icons/i_North.mif")
+        .northArrowImage(":/Icons/i_NorthArrow.mif");
+    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
+        .at(182, 155, 58, 58)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_Pan_In.mif")
+        .pressed(":/Buttons/b_Pan_In_h.mif");
+    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
+        .at(182, 213, 58, 58)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_Pan_Out.mif")
+        .pressed(":/Buttons/b_Pan_Out_h.mif");
     make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 332, 71, 20);
     make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow").at(2, 6, 70, 14).palette(greyText()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
-    make(ui.txtScale, ui.widgetScale, "txtScale").at(1, 5, 70, 14).palette(whiteTextDimDisabled()).caption().textFormat(Qt::PlainText).alignment(Qt::AlignHCenter | Qt::AlignBottom).content("100 ft");
-    make(ui.btnHideMedia, ui.zelMapControl, "btnHideMedia").at(0, 20, 120, 35).normal(":/Buttons/b_Media_windows_Close.mif").pressed(":/Buttons/b_Media_windows_Close_h.mif");
-    make(ui.btnPlaySpeed, ui.zelMapControl, "btnPlaySpeed").at(182, 97, 58, 58).normal(":/Buttons/b_speedbutton.mif").pressed(":/Buttons/b_speedbutton_h.mif");
-    make(ui.txtPlaySpeedValue, ui.btnPlaySpeed, "txtPlaySpeedValue").at(8, 17, 40, 20).font(boldAA()).alignment(Qt::AlignCenter).content("1x").pixelSize(18);
+    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
+        .at(2, 6, 70, 14)
+        .palette(greyText())
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
+        .content("100 ft");
+    make(ui.txtScale, ui.widgetScale, "txtScale")
+        .at(1, 5, 70, 14)
+        .palette(whiteTextDimDisabled())
+        .caption()
+        .textFormat(Qt::PlainText)
+        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
+        .content("100 ft");
+    make(ui.btnHideMedia, ui.zelMapControl, "btnHideMedia")
+        .at(0, 20, 120, 35)
+        .normal(":/Buttons/b_Media_windows_Close.mif")
+        .pressed(":/Buttons/b_Media_windows_Close_h.mif");
+    make(ui.btnPlaySpeed, ui.zelMapControl, "btnPlaySpeed")
+        .at(182, 97, 58, 58)
+        .normal(":/Buttons/b_speedbutton.mif")
+        .pressed(":/Buttons/b_speedbutton_h.mif");
+    make(ui.txtPlaySpeedValue, ui.btnPlaySpeed, "txtPlaySpeedValue")
+        .at(8, 17, 40, 20)
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .content("1x")
+        .pixelSize(18);
     make(ui.playMemo, ui.zelMapControl, "playMemo").at(0, 54, 120, 48).pixelSize(12);
-    make(ui.labelProgress, ui.playMemo, "labelProgress").at(9, 16, 97, 27).panelText().alignment(Qt::AlignCenter).pixelSize(12);
+    make(ui.labelProgress, ui.playMemo, "labelProgress")
+        .at(9, 16, 97, 27)
+        .panelText()
+        .alignment(Qt::AlignCenter)
+        .pixelSize(12);
     make(ui.progressBar, ui.playMemo, "progressBar").at(0, 0, 120, 16).value(24).textVisible(false);
     make(ui.panelBottom, root, "panelBottom").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.panelBottom, "btnBack").at(0, 7, 60, 43).focusPolicy(Qt::NoFocus).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.panelBottom, "btnBack")
+        .at(0, 7, 60, 43)
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.layoutWidget, ui.panelBottom, "layoutWidget").at(152, 6, 122, 45);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(0);
-    make(ui.btnPlay, ui.layoutWidget, "btnPlay").normal(":/Buttons/b_media_voiceplay.mif").pressed(":/Buttons/b_media_voiceplay_h.mif");
-    make(ui.btnPause, ui.layoutWidget, "btnPause").focusPolicy(Qt::NoFocus).normal(":/Buttons/b_media_voicepause.mif").pressed(":/Buttons/b_media_voicepause_h.mif");
-    make(ui.btnPrevMediaPoint, ui.panelBottom, "btnPrevMediaPoint").at(55, 7, 60, 43).normal(":/Buttons/b_media_Previous.mif").pressed(":/Buttons/b_media_Previous_h.mif");
-    make(ui.btnNextMediaPoint, ui.panelBottom, "btnNextMediaPoint").at(120, 7, 60, 43).normal(":/Buttons/b_media_next.mif").pressed(":/Buttons/b_media_next_h.mif");
+    make(ui.btnPlay, ui.layoutWidget, "btnPlay")
+        .normal(":/Buttons/b_media_voiceplay.mif")
+        .pressed(":/Buttons/b_media_voiceplay_h.mif");
+    make(ui.btnPause, ui.layoutWidget, "btnPause")
+        .focusPolicy(Qt::NoFocus)
+        .normal(":/Buttons/b_media_voicepause.mif")
+        .pressed(":/Buttons/b_media_voicepause_h.mif");
+    make(ui.btnPrevMediaPoint, ui.panelBottom, "btnPrevMediaPoint")
+        .at(55, 7, 60, 43)
+        .normal(":/Buttons/b_media_Previous.mif")
+        .pressed(":/Buttons/b_media_Previous_h.mif");
+    make(ui.btnNextMediaPoint, ui.panelBottom, "btnNextMediaPoint")
+        .at(120, 7, 60, 43)
+        .normal(":/Buttons/b_media_next.mif")
+        .pressed(":/Buttons/b_media_next_h.mif");
 
     addMembers(ui.horizontalLayout, {ui.btnPlay, ui.btnPause});
 }

@@ -12,7 +12,10 @@ void setupUi(Ui_RouteAreaScreenClass &ui, QWidget *root)
     Root(root, "RouteAreaScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
@@ -20,12 +23,26 @@ void setupUi(Ui_RouteAreaScreenClass &ui, QWidget *root)
     make(ui.icon_AreaHolder, root, "icon_AreaHolder").at(11, 109, 218, 227).image(":/Bkgd/bkgd_Shade_DetailFonts.mif");
     make(ui.lbl_Perimeter, ui.icon_AreaHolder, "lbl_Perimeter").at(7, 22, 90, 18).plainPanelText().pixelSize(13);
     make(ui.lbl_Area, ui.icon_AreaHolder, "lbl_Area").at(7, 4, 90, 18).plainPanelText().pixelSize(13);
-    make(ui.lbl_PerimeterVal, ui.icon_AreaHolder, "lbl_PerimeterVal").at(94, 22, 117, 18).panelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0.0").pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.lbl_AreaVal, ui.icon_AreaHolder, "lbl_AreaVal").at(94, 4, 117, 18).panelText().alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0.0").pixelSize(13).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.lbl_PerimeterVal, ui.icon_AreaHolder, "lbl_PerimeterVal")
+        .at(94, 22, 117, 18)
+        .panelText()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0.0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.lbl_AreaVal, ui.icon_AreaHolder, "lbl_AreaVal")
+        .at(94, 4, 117, 18)
+        .panelText()
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0.0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.MapWidget, ui.icon_AreaHolder, "MapWidget").at(7, 42, 204, 180);
     make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).panelButton();
     make(ui.lbl_AreaCalculation, ui.btnSubTitle, "lbl_AreaCalculation").at(35, 11, 177, 21).panelText().pixelSize(13);
-    make(ui.iconPaneLocation_6, ui.btnSubTitle, "iconPaneLocation_6").at(8, 9, 25, 22).image(":/Icons/i_PanelBtn_AreaCalculation.mif");
+    make(ui.iconPaneLocation_6, ui.btnSubTitle, "iconPaneLocation_6")
+        .at(8, 9, 25, 22)
+        .image(":/Icons/i_PanelBtn_AreaCalculation.mif");
 }
 
 void retranslateUi(Ui_RouteAreaScreenClass &ui, QWidget *)

@@ -22,18 +22,35 @@ void setupUi(Ui_RouteDDEScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_5, ui.area, "layoutWidget_5").at(0, 20, 211, 40);
     layout(ui.horizontalLayout, ui.layoutWidget_5, "horizontalLayout");
     make(ui.icon_2, ui.layoutWidget_5, "icon_2").image(":/Icons/i_DestinationIcon.mif");
-    make(ui.Distance, ui.layoutWidget_5, "Distance").maxSize(50, QWIDGETSIZE_MAX).palette(whiteTextRoleDimDisabled()).pixelSize(13);
-    make(ui.txtDistance, ui.layoutWidget_5, "txtDistance").palette(whiteTextRoleDimDisabled()).font(boldAA()).content("2.3").pixelSize(13);
+    make(ui.Distance, ui.layoutWidget_5, "Distance")
+        .maxSize(50, QWIDGETSIZE_MAX)
+        .palette(whiteTextRoleDimDisabled())
+        .pixelSize(13);
+    make(ui.txtDistance, ui.layoutWidget_5, "txtDistance")
+        .palette(whiteTextRoleDimDisabled())
+        .font(boldAA())
+        .content("2.3")
+        .pixelSize(13);
     make(ui.gridLayoutWidget, ui.area, "gridLayoutWidget").at(0, 60, 218, 51);
     layout(ui.gridLayout, ui.gridLayoutWidget, "gridLayout");
     make(ui.icon_3, ui.gridLayoutWidget, "icon_3").image(":/Icons/i_Elevation.mif");
-    make(ui.Distance_2, ui.gridLayoutWidget, "Distance_2").maxSize(100, QWIDGETSIZE_MAX).palette(whiteTextRoleDimDisabled()).pixelSize(13);
-    make(ui.txtElevationChange, ui.gridLayoutWidget, "txtElevationChange").palette(whiteTextRoleDimDisabled()).font(boldAA()).content("2.3").pixelSize(13);
+    make(ui.Distance_2, ui.gridLayoutWidget, "Distance_2")
+        .maxSize(100, QWIDGETSIZE_MAX)
+        .palette(whiteTextRoleDimDisabled())
+        .pixelSize(13);
+    make(ui.txtElevationChange, ui.gridLayoutWidget, "txtElevationChange")
+        .palette(whiteTextRoleDimDisabled())
+        .font(boldAA())
+        .content("2.3")
+        .pixelSize(13);
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
 
     addMembers(ui.horizontalLayout_6, {ui.iconFlag, ui.txtDistanceToolBar, ui.icon3DAbstract, ui.txtElevation});

@@ -13,13 +13,18 @@ void setupUi(Ui_RouteDescriptionScreenClass &ui, QWidget *root)
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
     make(ui.btnDescription, root, "btnDescription").at(7, 70, 226, 44).panelButton();
     make(ui.label_3, ui.btnDescription, "label_3").at(38, 10, 149, 22).smallCaption();
-    make(ui.iconPaneLocation_3, ui.btnDescription, "iconPaneLocation_3").at(10, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
+    make(ui.iconPaneLocation_3, ui.btnDescription, "iconPaneLocation_3")
+        .at(10, 10, 25, 22)
+        .image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.backing, root, "backing").at(5, 111, 230, 240);
     make(ui.txtDescription, ui.backing, "txtDescription").at(0, 0, 230, 240).font(menuScreenFont());
 }

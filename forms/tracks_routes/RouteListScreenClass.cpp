@@ -12,16 +12,38 @@ void setupUi(Ui_RouteListScreenClass &ui, QWidget *root)
     Root(root, "RouteListScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 10, 120, 35);
     make(ui.lvRoutes, root, "lvRoutes").at(0, 70, 240, 280);
-    make(ui.titleButton, root, "titleButton").at(5, 26, 230, 42).normal(":/Bkgd/bkgd_TitleArea.mif").pressed(":/Bkgd/bkgd_TitleArea_h.mif").focused(":/Bkgd/bkgd_TitleArea_f.mif");
+    make(ui.titleButton, root, "titleButton")
+        .at(5, 26, 230, 42)
+        .normal(":/Bkgd/bkgd_TitleArea.mif")
+        .pressed(":/Bkgd/bkgd_TitleArea_h.mif")
+        .focused(":/Bkgd/bkgd_TitleArea_f.mif");
     make(ui.backing, ui.titleButton, "backing").at(0, 0, 230, 42);
     make(ui.txtWaypoints, ui.backing, "txtWaypoints").at(38, 2, 131, 20).font(boldAA()).pixelSize(17);
-    make(ui.txtNumOfCaches, ui.backing, "txtNumOfCaches").at(188, 20, 35, 20).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(13).textBoxFlags(TextBoxFlags::FirstOnOfThree);
-    make(ui.txtFilter, ui.backing, "txtFilter").at(38, 20, 151, 20).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOnOfThree);
-    make(ui.txtCurPage, ui.backing, "txtCurPage").at(170, 2, 53, 16).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0/0").pixelSize(13).textBoxFlags(TextBoxFlags::AllOffOfThree);
+    make(ui.txtNumOfCaches, ui.backing, "txtNumOfCaches")
+        .at(188, 20, 35, 20)
+        .font(boldAA())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree);
+    make(ui.txtFilter, ui.backing, "txtFilter")
+        .at(38, 20, 151, 20)
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree);
+    make(ui.txtCurPage, ui.backing, "txtCurPage")
+        .at(170, 2, 53, 16)
+        .font(boldAA())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0/0")
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::AllOffOfThree);
     make(ui.icon, ui.backing, "icon").at(0, 2, 38, 38).image(":/Icons/i_Routes.mif");
 }
 

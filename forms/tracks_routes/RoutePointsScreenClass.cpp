@@ -15,21 +15,36 @@ void setupUi(Ui_RoutePointsScreenClass &ui, QWidget *root)
     make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).panelButton();
     make(ui.horizontalLayoutWidget, ui.btnSubTitle, "horizontalLayoutWidget").at(6, 6, 216, 30);
     layout(ui.horizontalLayout_2, ui.horizontalLayoutWidget, "horizontalLayout_2").spacing(3);
-    make(ui.iconPaneLocation_4, ui.horizontalLayoutWidget, "iconPaneLocation_4").image(":/Icons/i_PanelBtn_Route_Points.mif");
-    make(ui.txtStatus_3, ui.horizontalLayoutWidget, "txtStatus_3").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred).panelText().pixelSize(13);
+    make(ui.iconPaneLocation_4, ui.horizontalLayoutWidget, "iconPaneLocation_4")
+        .image(":/Icons/i_PanelBtn_Route_Points.mif");
+    make(ui.txtStatus_3, ui.horizontalLayoutWidget, "txtStatus_3")
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred)
+        .panelText()
+        .pixelSize(13);
     make(ui.txtCount, ui.horizontalLayoutWidget, "txtCount").minSize(50, 0).panelText().content("(%1)").pixelSize(13);
-    make(ui.iconFlag, ui.horizontalLayoutWidget, "iconFlag").sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(ui.txtDistanceToolBar, ui.horizontalLayoutWidget, "txtDistanceToolBar").sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred).font(boldAA()).content("10 Km").pixelSize(13);
+    make(ui.iconFlag, ui.horizontalLayoutWidget, "iconFlag")
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
+        .image(":/Icons/i_PaneBtn_DestinationIcon.mif");
+    make(ui.txtDistanceToolBar, ui.horizontalLayoutWidget, "txtDistanceToolBar")
+        .sizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred)
+        .font(boldAA())
+        .content("10 Km")
+        .pixelSize(13);
     spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.backing, root, "backing").at(0, 116, 240, 237);
     make(ui.lvPoints, ui.backing, "lvPoints").at(0, 1, 240, 236);
 
-    addMembers(ui.horizontalLayout_2, {ui.iconPaneLocation_4, ui.txtStatus_3, ui.txtCount, ui.iconFlag, ui.txtDistanceToolBar, ui.horizontalSpacer});
+    addMembers(
+        ui.horizontalLayout_2,
+        {ui.iconPaneLocation_4, ui.txtStatus_3, ui.txtCount, ui.iconFlag, ui.txtDistanceToolBar, ui.horizontalSpacer});
 }
 
 void retranslateUi(Ui_RoutePointsScreenClass &ui, QWidget *)

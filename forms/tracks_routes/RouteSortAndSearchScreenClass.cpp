@@ -12,9 +12,18 @@ void setupUi(Ui_RouteSortAndSearchScreenClass &ui, QWidget *root)
     Root(root, "RouteSortAndSearchScreenClass").size(240, 400);
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).font(boldAA()).alignment(Qt::AlignCenter).wordWrap().pixelSize(18);
+    make(ui.labelName, ui.icon, "labelName")
+        .at(0, 0, 240, 33)
+        .palette(whiteText())
+        .font(boldAA())
+        .alignment(Qt::AlignCenter)
+        .wordWrap()
+        .pixelSize(18);
     make(ui.btnSearch, root, "btnSearch").at(5, 309, 230, 44).toggleButton().eventPropagation();
     make(ui.dateTimeLabel_3, ui.btnSearch, "dateTimeLabel_3").at(12, 11, 201, 21).plainPanelText().pixelSize(14);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(4, 101, 241, 201);
@@ -33,7 +42,10 @@ void setupUi(Ui_RouteSortAndSearchScreenClass &ui, QWidget *root)
     make(ui.lblWptFilter, ui.btnShowAll, "lblWptFilter").at(63, 11, 131, 21).panelText().pixelSize(14);
     make(ui.pageFavorites, nullptr, "pageFavorites").hidden();
     make(ui.btnShowFavorites, ui.pageFavorites, "btnShowFavorites").at(-3, -4, 230, 44).toggleButton();
-    make(ui.lblWptFilterTitle_3, ui.btnShowFavorites, "lblWptFilterTitle_3").at(12, 11, 51, 21).plainPanelText().pixelSize(14);
+    make(ui.lblWptFilterTitle_3, ui.btnShowFavorites, "lblWptFilterTitle_3")
+        .at(12, 11, 51, 21)
+        .plainPanelText()
+        .pixelSize(14);
     make(ui.lblWptFilter_3, ui.btnShowFavorites, "lblWptFilter_3").at(63, 11, 131, 21).panelText().pixelSize(14);
 
     addMembers(ui.verticalLayout, {ui.btnNearestSort, ui.btnDateCreatedSort, ui.btnNameSort, ui.verticalSpacer});

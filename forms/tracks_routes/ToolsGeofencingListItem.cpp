@@ -9,7 +9,11 @@ namespace {
 
 void setupUi(Ui_ToolsGeofencingListItem &ui, QWidget *root)
 {
-    Root(root, "ToolsGeofencingListItem").size(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").property("eventPropagation", true);
+    Root(root, "ToolsGeofencingListItem")
+        .size(226, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_h.mif")
+        .property("eventPropagation", true);
 
     make(ui.txtName, root, "txtName").at(45, 6, 140, 20).listItemName().pixelSize(16);
     make(ui.txtState, root, "txtState").at(186, 17, 31, 21).font(aaFont()).pixelSize(16);

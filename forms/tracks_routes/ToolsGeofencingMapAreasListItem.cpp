@@ -9,7 +9,11 @@ namespace {
 
 void setupUi(Ui_ToolsGeofencingMapAreasListItem &ui, QWidget *root)
 {
-    Root(root, "ToolsGeofencingMapAreasListItem").size(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").property("eventPropagation", true);
+    Root(root, "ToolsGeofencingMapAreasListItem")
+        .size(226, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_h.mif")
+        .property("eventPropagation", true);
 
     make(ui.txtName, root, "txtName").at(45, 6, 170, 20).listItemName().pixelSize(16);
     make(ui.txtValue, root, "txtValue").at(45, 26, 170, 20).regularValue();

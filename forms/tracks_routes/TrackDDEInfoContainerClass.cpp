@@ -45,15 +45,26 @@ void setupUi(Ui_TrackDDEInfoContainerClass &ui, QWidget *root)
     make(ui.txtElevationChange, root, "txtElevationChange").at(151, 92, 80, 32).trackInfoValue().content("2.3");
     make(ui.txtTotalDescent, root, "txtTotalDescent").at(151, 131, 80, 32).trackInfoValue().content("2.3");
     make(ui.txtTotalAscent, root, "txtTotalAscent").at(151, 170, 80, 32).trackInfoValue().content("2.3");
-    make(ui.txtTotalAscentAndDescent, root, "txtTotalAscentAndDescent").at(151, 209, 80, 32).trackInfoValue().content("2.3");
+    make(ui.txtTotalAscentAndDescent, root, "txtTotalAscentAndDescent")
+        .at(151, 209, 80, 32)
+        .trackInfoValue()
+        .content("2.3");
     make(ui.txtDurationInfo, root, "txtDurationInfo").at(151, 248, 80, 32).trackInfoValue().content("2.3");
     make(ui.icon_6, root, "icon_6").at(0, 700, 25, 15).minSize(25, 0).image(":/Icons/i_HasWaypoints.mif");
     make(ui.Distance, root, "Distance").at(27, 700, 82, 21).palette(whiteTextRoleDimDisabled()).pixelSize(14);
     make(ui.txtDateStart, root, "txtDateStart").at(112, 700, 118, 20).caption().content("Feb, 10, 2009");
-    make(ui.txtStartLat, root, "txtStartLat").at(29, 719, 201, 20).palette(whiteTextRoleDimDisabled()).caption().content("34.52345 N");
+    make(ui.txtStartLat, root, "txtStartLat")
+        .at(29, 719, 201, 20)
+        .palette(whiteTextRoleDimDisabled())
+        .caption()
+        .content("34.52345 N");
     make(ui.Distance_3, root, "Distance_3").at(27, 775, 82, 21).palette(whiteTextRoleDimDisabled()).pixelSize(14);
     make(ui.txtDateEnd, root, "txtDateEnd").at(112, 775, 118, 20).caption().content("Feb, 10, 2009");
-    make(ui.txtEndLat, root, "txtEndLat").at(29, 794, 201, 20).palette(whiteTextRoleDimDisabled()).caption().content("34.52345 N");
+    make(ui.txtEndLat, root, "txtEndLat")
+        .at(29, 794, 201, 20)
+        .palette(whiteTextRoleDimDisabled())
+        .caption()
+        .content("34.52345 N");
 }
 
 void retranslateUi(Ui_TrackDDEInfoContainerClass &ui, QWidget *)

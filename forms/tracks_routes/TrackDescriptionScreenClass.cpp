@@ -13,15 +13,22 @@ void setupUi(Ui_TrackDescriptionScreenClass &ui, QWidget *root)
 
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
-    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).sizeConstraint(QLayout::SetNoConstraint);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4")
+        .spacing(0)
+        .sizeConstraint(QLayout::SetNoConstraint);
     make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
     make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
     make(ui.btnDescription, root, "btnDescription").at(7, 70, 226, 44).panelButton();
     make(ui.label_3, ui.btnDescription, "label_3").at(38, 10, 149, 22).smallCaption();
-    make(ui.iconPaneLocation_3, ui.btnDescription, "iconPaneLocation_3").at(10, 10, 25, 22).image(":/Icons/i_PaneBtn_Desciption.mif");
+    make(ui.iconPaneLocation_3, ui.btnDescription, "iconPaneLocation_3")
+        .at(10, 10, 25, 22)
+        .image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.backing_2, root, "backing_2").at(5, 111, 230, 240);
     make(ui.txtDescription, ui.backing_2, "txtDescription").at(0, 0, 230, 240).font(menuScreenFont());
 

@@ -27,16 +27,27 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     layout(ui.horizontalLayout_4, ui.layoutWidget_1, "horizontalLayout_4");
     make(ui.iconPaneLocation_3, ui.layoutWidget_1, "iconPaneLocation_3").image(":/Icons/i_PaneBtn_Desciption.mif");
     make(ui.label_3, ui.layoutWidget_1, "label_3").smallCaption().wordWrap();
-    make(ui.txtDescription, ui.layoutWidget_1, "txtDescription").content("Blah-blah-blah").pixelSize(12).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtDescription, ui.layoutWidget_1, "txtDescription")
+        .content("Blah-blah-blah")
+        .pixelSize(12)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnVerticalProfile, ui.verticalLayoutWidget, "btnVerticalProfile").panelButton();
     make(ui.layoutWidget_3, ui.btnVerticalProfile, "layoutWidget_3").at(10, 5, 206, 32);
     layout(ui.horizontalLayout, ui.layoutWidget_3, "horizontalLayout");
     make(ui.icon3DAbstract_2, ui.layoutWidget_3, "icon3DAbstract_2").image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.label_4, ui.layoutWidget_3, "label_4").smallCaption().wordWrap();
-    make(ui.txtVPElevChange, ui.layoutWidget_3, "txtVPElevChange").smallCaption().alignment(Qt::AlignCenter).content("10 Km");
+    make(ui.txtVPElevChange, ui.layoutWidget_3, "txtVPElevChange")
+        .smallCaption()
+        .alignment(Qt::AlignCenter)
+        .content("10 Km");
     make(ui.btnAreaCalculation, ui.verticalLayoutWidget, "btnAreaCalculation").panelButton();
     make(ui.icon, ui.btnAreaCalculation, "icon").at(11, 9, 25, 22).image(":/Icons/i_PanelBtn_AreaCalculation.mif");
-    make(ui.txtArea, ui.btnAreaCalculation, "txtArea").at(156, 6, 57, 31).smallCaption().alignment(Qt::AlignCenter).content("None").textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.txtArea, ui.btnAreaCalculation, "txtArea")
+        .at(156, 6, 57, 31)
+        .smallCaption()
+        .alignment(Qt::AlignCenter)
+        .content("None")
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.label_5, ui.btnAreaCalculation, "label_5").at(42, 6, 112, 28).smallCaption();
     make(ui.btnPictures, ui.verticalLayoutWidget, "btnPictures").panelButton();
     make(ui.layoutWidget_5, ui.btnPictures, "layoutWidget_5").at(10, 6, 206, 30);
@@ -54,18 +65,26 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     make(ui.label_7, ui.layoutWidget_6, "label_7").smallCaption().wordWrap();
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.layoutWidget, ui.statusBar, "layoutWidget").at(60, 7, 122, 45);
     layout(ui.horizontalLayout_7, ui.layoutWidget, "horizontalLayout_7").spacing(0);
     make(ui.btnMap, ui.layoutWidget, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
     make(ui.btnGo, ui.layoutWidget, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
 
-    addMembers(ui.horizontalLayout_3, {ui.iconFlag, ui.txtDistance, ui.icon3DAbstract, ui.txtElevation, ui.txtDuration});
+    addMembers(ui.horizontalLayout_3,
+               {ui.iconFlag, ui.txtDistance, ui.icon3DAbstract, ui.txtElevation, ui.txtDuration});
     addMembers(ui.horizontalLayout_4, {ui.iconPaneLocation_3, ui.label_3, ui.txtDescription});
     addMembers(ui.horizontalLayout, {ui.icon3DAbstract_2, ui.label_4, ui.txtVPElevChange});
-    addMembers(ui.horizontalLayout_5, {ui.iconPhoto, ui.labelPicturesCounter, ui.iconVideo, ui.labelVideoCounter, ui.iconMemo, ui.labelMemoCounter});
+    addMembers(
+        ui.horizontalLayout_5,
+        {ui.iconPhoto, ui.labelPicturesCounter, ui.iconVideo, ui.labelVideoCounter, ui.iconMemo, ui.labelMemoCounter});
     addMembers(ui.horizontalLayout_6, {ui.iconPaneLocation_2, ui.label_7});
-    addMembers(ui.verticalLayout, {ui.btnDDE, ui.btnDescription, ui.btnVerticalProfile, ui.btnAreaCalculation, ui.btnPictures, ui.btnOptions});
+    addMembers(
+        ui.verticalLayout,
+        {ui.btnDDE, ui.btnDescription, ui.btnVerticalProfile, ui.btnAreaCalculation, ui.btnPictures, ui.btnOptions});
     addMembers(ui.horizontalLayout_7, {ui.btnMap, ui.btnGo});
 }
 

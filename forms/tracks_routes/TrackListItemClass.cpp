@@ -9,10 +9,25 @@ namespace {
 
 void setupUi(Ui_TrackListItemClass &ui, QWidget *root)
 {
-    Root(root, "TrackListItemClass").size(226, 53).image("normal", ":/Buttons/b_list.mif").image("pressed", ":/Buttons/b_list_h.mif").image("focused", ":/Buttons/b_list_h.mif").property("eventPropagation", true);
+    Root(root, "TrackListItemClass")
+        .size(226, 53)
+        .image("normal", ":/Buttons/b_list.mif")
+        .image("pressed", ":/Buttons/b_list_h.mif")
+        .image("focused", ":/Buttons/b_list_h.mif")
+        .property("eventPropagation", true);
 
-    make(ui.textName, root, "textName").at(49, 5, 129, 17).minSize(59, 0).smallCaption().content("Name").textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.textStartTime, root, "textStartTime").at(114, 21, 54, 12).font(normalWeightAA()).content("Start Time").pixelSize(10).textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.textName, root, "textName")
+        .at(49, 5, 129, 17)
+        .minSize(59, 0)
+        .smallCaption()
+        .content("Name")
+        .textBoxFlags(TextBoxFlags::FirstOn);
+    make(ui.textStartTime, root, "textStartTime")
+        .at(114, 21, 54, 12)
+        .font(normalWeightAA())
+        .content("Start Time")
+        .pixelSize(10)
+        .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.textDistance, root, "textDistance").at(50, 25, 61, 20).listItemDetail().content("Distance");
     make(ui.icon, root, "icon").at(13, 5, 35, 37).image(":/Icons/i_track_icon.mif");
     make(ui.mediaIcon, ui.icon, "mediaIcon").at(13, 18, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");

@@ -14,15 +14,36 @@ void setupUi(Ui_TrackListScreenClass &ui, QWidget *root)
     make(ui.lvTracks, root, "lvTracks").at(0, 80, 240, 265);
     make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
-    make(ui.titleButton, root, "titleButton").at(5, 26, 230, 41).normal(":/Bkgd/bkgd_TitleArea.mif").pressed(":/Bkgd/bkgd_TitleArea_h.mif").focused(":/Bkgd/bkgd_TitleArea_f.mif");
+    make(ui.titleButton, root, "titleButton")
+        .at(5, 26, 230, 41)
+        .normal(":/Bkgd/bkgd_TitleArea.mif")
+        .pressed(":/Bkgd/bkgd_TitleArea_h.mif")
+        .focused(":/Bkgd/bkgd_TitleArea_f.mif");
     make(ui.backing, ui.titleButton, "backing").at(0, -1, 230, 42);
-    make(ui.txtNumOfTracks, ui.backing, "txtNumOfTracks").at(193, 21, 30, 17).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("0").pixelSize(13);
+    make(ui.txtNumOfTracks, ui.backing, "txtNumOfTracks")
+        .at(193, 21, 30, 17)
+        .font(boldAA())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("0")
+        .pixelSize(13);
     make(ui.icon, ui.backing, "icon").at(5, 5, 32, 30).image(":/Icons/i_track_icon.mif");
-    make(ui.txtCurPage, ui.backing, "txtCurPage").at(157, 3, 66, 17).font(boldAA()).alignment(Qt::AlignTrailing | Qt::AlignVCenter).content("1/1").pixelSize(13);
+    make(ui.txtCurPage, ui.backing, "txtCurPage")
+        .at(157, 3, 66, 17)
+        .font(boldAA())
+        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
+        .content("1/1")
+        .pixelSize(13);
     make(ui.txtPOIName, ui.backing, "txtPOIName").at(43, 4, 113, 17).font(boldAA()).pixelSize(17);
-    make(ui.txtFilter, ui.backing, "txtFilter").at(44, 20, 151, 19).palette(whiteText()).pixelSize(13).textBoxFlags(TextBoxFlags::FirstOnOfThree);
+    make(ui.txtFilter, ui.backing, "txtFilter")
+        .at(44, 20, 151, 19)
+        .palette(whiteText())
+        .pixelSize(13)
+        .textBoxFlags(TextBoxFlags::FirstOnOfThree);
 }
 
 void retranslateUi(Ui_TrackListScreenClass &ui, QWidget *)

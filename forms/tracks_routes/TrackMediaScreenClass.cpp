@@ -12,11 +12,19 @@ void setupUi(Ui_TrackMediaScreenClass &ui, QWidget *root)
     Root(root, "TrackMediaScreenClass").size(240, 400);
 
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).palette(blackButtonText()).image(":/Bkgd/bkgd_BottomBar.mif");
+    make(ui.statusBar, root, "statusBar")
+        .at(0, 350, 240, 50)
+        .palette(blackButtonText())
+        .image(":/Bkgd/bkgd_BottomBar.mif");
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack").at(0, 7, 60, 43).normal(":/Buttons/b_Back.mif").pressed(":/Buttons/b_Back_h.mif");
+    make(ui.btnBack, ui.statusBar, "btnBack")
+        .at(0, 7, 60, 43)
+        .normal(":/Buttons/b_Back.mif")
+        .pressed(":/Buttons/b_Back_h.mif");
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
-    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4").spacing(0).sizeConstraint(QLayout::SetNoConstraint);
+    layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4")
+        .spacing(0)
+        .sizeConstraint(QLayout::SetNoConstraint);
     make(ui.btnMap, ui.horizontalLayoutWidget_4, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();
     make(ui.btnGo, ui.horizontalLayoutWidget_4, "btnGo").minSize(60, 43).maxSize(60, 43).goButton();
 

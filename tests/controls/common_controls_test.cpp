@@ -271,11 +271,17 @@ TEST(DataFieldContainer, PreviewsItsFullestLayoutWhateverTheDeclaredEncoding)
     // second field into row 2, which only the fullest layout shows.
     const QByteArray document = "<?xml version=\"1.0\" encoding=\"UTF-16\" standalone=\"no\"?>\n"
                                 "<NAV_FIELDS_CONFIGURATION>\n"
-                                "\t<CONFIGURATION_1>\n\t\t<FIELD row = \"1\" col = \"1\" image = \"" + path + "\"></FIELD>\n"
-                                "\t</CONFIGURATION_1>\n\n"
-                                "\t<CONFIGURATION_2>\n\t\t<FIELD row = \"1\" col = \"1\" image = \"" + path + "\"></FIELD>\n"
-                                "\t\t<FIELD row = \"2\" col = \"2\" image = \"" + path + "\"></FIELD>\n"
-                                "\t</CONFIGURATION_2>\n</NAV_FIELDS_CONFIGURATION>";
+                                "\t<CONFIGURATION_1>\n\t\t<FIELD row = \"1\" col = \"1\" image = \""
+        + path
+        + "\"></FIELD>\n"
+          "\t</CONFIGURATION_1>\n\n"
+          "\t<CONFIGURATION_2>\n\t\t<FIELD row = \"1\" col = \"1\" image = \""
+        + path
+        + "\"></FIELD>\n"
+          "\t\t<FIELD row = \"2\" col = \"2\" image = \""
+        + path
+        + "\"></FIELD>\n"
+          "\t</CONFIGURATION_2>\n</NAV_FIELDS_CONFIGURATION>";
     ZelWidget container;
     container.resize(50, 30);
     EXPECT_EQ(pixelAt(container, QPoint(5, 5)).alpha(), 0);

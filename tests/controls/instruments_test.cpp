@@ -64,8 +64,8 @@ TEST(Instruments, PicturesWrittenByNameLandQuietly)
     zelCompass compass;
     zelStripCompass strip;
     zelSimpleGraphView graph;
-    for (QObject *control : {static_cast<QObject *>(&compass), static_cast<QObject *>(&strip),
-                             static_cast<QObject *>(&graph)}) {
+    for (QObject *control :
+         {static_cast<QObject *>(&compass), static_cast<QObject *>(&strip), static_cast<QObject *>(&graph)}) {
         const QMetaObject *metaObject = control->metaObject();
         for (int i = metaObject->propertyOffset(); i < metaObject->propertyCount(); ++i) {
             const QMetaProperty property = metaObject->property(i);
@@ -141,8 +141,8 @@ TEST(Instruments, StripCompassDrawsTheRoadOnlyInRoadModeAndScrollsWithTheHeading
 TEST(Instruments, SatelliteViewPicksTheImageBySignalAndKind)
 {
     zelSatelliteView view;
-    const QPixmap images[] = {solidImage(Qt::white), solidImage(Qt::red), solidImage(Qt::yellow),
-                              solidImage(Qt::green), solidImage(Qt::gray), solidImage(Qt::darkRed),
+    const QPixmap images[] = {solidImage(Qt::white),      solidImage(Qt::red),      solidImage(Qt::yellow),
+                              solidImage(Qt::green),      solidImage(Qt::gray),     solidImage(Qt::darkRed),
                               solidImage(Qt::darkYellow), solidImage(Qt::darkGreen)};
     view.setNoSat(images[0]);
     view.setWeakSat(images[1]);

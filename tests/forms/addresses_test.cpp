@@ -107,8 +107,8 @@ TEST(AddressScreens, BackspaceRepeatsWhileHeld)
     int clicks = 0;
     QObject::connect(backspace, &QAbstractButton::clicked, [&clicks] { ++clicks; });
     const QPoint centre = backspace->rect().center();
-    QMouseEvent press(QEvent::MouseButtonPress, centre, backspace->mapToGlobal(centre), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, backspace->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(backspace, &press);
     // Held well past the repeat delay; a loaded machine only makes it repeat later.
     for (QDeadlineTimer deadline(5000); clicks < 2 && !deadline.hasExpired();) {

@@ -121,8 +121,8 @@ TEST(GeofenceScreens, DetailsCombosAndToggles)
 
     if (!pictures)
         GTEST_SKIP() << "no placeholder pictures for the toggle faces";
-    for (ZelPushButton *toggle : {ui.buttonBorderAlert, ui.buttonProximityAlert,
-                                  static_cast<ZelPushButton *>(ui.chkShowOnMap)}) {
+    for (ZelPushButton *toggle :
+         {ui.buttonBorderAlert, ui.buttonProximityAlert, static_cast<ZelPushButton *>(ui.chkShowOnMap)}) {
         SCOPED_TRACE(toggle->objectName().toStdString());
         EXPECT_EQ(toggle->icon().availableSizes(QIcon::Normal, QIcon::Off).size(), 1);
         EXPECT_EQ(toggle->icon().availableSizes(QIcon::Normal, QIcon::On).size(), 1);

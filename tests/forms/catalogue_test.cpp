@@ -64,7 +64,7 @@ TEST_P(EveryForm, ObjectNamesAreTheUiRecordFieldNames)
     const FormCensus census(built);
     for (int i = 0; i < entry().fieldCount; ++i) {
         if (census.spacer(i))
-            continue;  // spacers are no Qt objects and carry no name
+            continue; // spacers are no Qt objects and carry no name
         ASSERT_NE(census.object(i), nullptr) << "field " << i;
         EXPECT_EQ(census.object(i)->objectName(), names[i]) << "field " << i;
     }

@@ -43,8 +43,8 @@ bool placedByLayout(const QWidget *parent, QWidget *widget)
 // is a window of its own or a leak for the life of the host.
 TEST_P(EveryFormTree, LeavesNoWidgetBehindWhenTheRootGoes)
 {
-    const QSet<QWidget *> before = QSet<QWidget *>(QApplication::allWidgets().cbegin(),
-                                                   QApplication::allWidgets().cend());
+    const QSet<QWidget *> before =
+        QSet<QWidget *>(QApplication::allWidgets().cbegin(), QApplication::allWidgets().cend());
     {
         BuiltForm built = buildForm(entry(), true);
         EXPECT_TRUE(QApplication::topLevelWidgets().contains(built.root()));
@@ -87,13 +87,12 @@ TEST_P(EveryFormTree, PlacedFieldsOverlapTheirParents)
         if (!inTree.contains(widget) || widget->isWindow())
             continue;
         QWidget *parent = widget->parentWidget();
-        if (!parent || underLayout(widget, built.root()) || !widget->isVisibleTo(parent)
-            || widget->size().isEmpty())
+        if (!parent || underLayout(widget, built.root()) || !widget->isVisibleTo(parent) || widget->size().isEmpty())
             continue;
         EXPECT_TRUE(parent->rect().intersects(widget->geometry()))
-            << qPrintable(widget->objectName()) << " at " << widget->x() << "," << widget->y() << " "
-            << widget->width() << "x" << widget->height() << " lies outside " << qPrintable(parent->objectName())
-            << " (" << parent->width() << "x" << parent->height() << ")";
+            << qPrintable(widget->objectName()) << " at " << widget->x() << "," << widget->y() << " " << widget->width()
+            << "x" << widget->height() << " lies outside " << qPrintable(parent->objectName()) << " ("
+            << parent->width() << "x" << parent->height() << ")";
     }
 }
 

@@ -26,7 +26,8 @@ bool isGeocacheForm(const CatalogueEntry &entry)
 {
     const QByteArray name(entry.name);
     // The geocache bubble belongs to the map's quick-info forms.
-    return (name.startsWith("Geocache") || name.startsWith("GeoCache") || name.startsWith("Gc")) && !name.endsWith("PopUpClass");
+    return (name.startsWith("Geocache") || name.startsWith("GeoCache") || name.startsWith("Gc"))
+        && !name.endsWith("PopUpClass");
 }
 
 struct GeocacheForm {
@@ -86,7 +87,8 @@ TEST(GeocacheStatusPictures, EveryIndicatorHasTheSetTheHostIndexes)
                                                "South", "SouthWest", "West", "NorthWest"};
                 ASSERT_EQ(names.size(), 8) << where(indicator).toStdString();
                 for (int index = 0; index < 8; ++index)
-                    EXPECT_TRUE(names[index].endsWith(QLatin1Char('D') + clockwise[index])) << names[index].toStdString();
+                    EXPECT_TRUE(names[index].endsWith(QLatin1Char('D') + clockwise[index]))
+                        << names[index].toStdString();
             }
             // Ratings: the host's first four indexes alternate half and one
             // star, then half-star steps up to five stars at index 11.
@@ -173,7 +175,8 @@ TEST(GeocacheColumns, ScrollDownToTheirLastRow)
         const QRect lastRow(column.lastRow->mapTo(column.area->viewport(), QPoint()), column.lastRow->size());
         EXPECT_GT(lastRow.bottom(), 0);
         EXPECT_LE(lastRow.top(), column.area->viewport()->height())
-            << column.area->window()->objectName().toStdString() << " cannot show " << column.lastRow->objectName().toStdString();
+            << column.area->window()->objectName().toStdString() << " cannot show "
+            << column.lastRow->objectName().toStdString();
     }
 }
 

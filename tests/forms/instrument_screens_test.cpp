@@ -100,7 +100,7 @@ TEST(AlmanacScreens, WideTableScreensKeepTheirChildrenOnTheScreen)
 TEST(AlmanacScreens, CalendarsCannotEditDatesAndStayFixed)
 {
     for (const char *name : {"SunMoonScreenClass", "FishHuntScreenClass", "TideCurrCalendarScreenClass",
-                              "TideTblScreenClass", "CurrTblScreenClass"}) {
+                             "TideTblScreenClass", "CurrTblScreenClass"}) {
         BuiltForm form = buildForm(catalogued(name));
         const QList<zelCalendarWidget *> calendars = form.root()->findChildren<zelCalendarWidget *>();
         ASSERT_EQ(calendars.size(), 1) << name;

@@ -29,7 +29,10 @@ struct MapScreen {
     QWidget *root() const { return built.root(); }
     void retranslate() { built.retranslate(); }
     template <typename T>
-    T *child(const char *objectName) const { return root()->findChild<T *>(QString::fromUtf8(objectName)); }
+    T *child(const char *objectName) const
+    {
+        return root()->findChild<T *>(QString::fromUtf8(objectName));
+    }
 };
 
 // Every catalogued screen named Map... that shows a map.

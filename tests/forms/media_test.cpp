@@ -69,7 +69,8 @@ TEST(MediaStackingOrder, KeepsControlsAbovePicturesAndTheMarkOnTop)
     const BuiltForm browser = buildForm(catalogued("MediaAttachmentBrowserBaseClass"));
     const QObjectList browserChildren = browser.root()->children();
     EXPECT_EQ(browserChildren.last(), child(browser, "showDetails"));
-    EXPECT_GT(browserChildren.indexOf(child(browser, "btnNext")), browserChildren.indexOf(child(browser, "icoGrabScr")));
+    EXPECT_GT(browserChildren.indexOf(child(browser, "btnNext")),
+              browserChildren.indexOf(child(browser, "icoGrabScr")));
 }
 
 TEST(MediaSettingsCaptions, AllLeadToTheModeBox)
@@ -83,7 +84,8 @@ TEST(MediaSettingsCaptions, AllLeadToTheModeBox)
 
 TEST(MediaDetailsBlock, ALanguageChangeEmptiesTheValuesAndRestoresTheCaptions)
 {
-    for (const char *name : {"MediaDetailsScreenClass", "MediaAttachmentBrowserBaseClass", "MediaVoiceMemoDetailsScreenClass"}) {
+    for (const char *name :
+         {"MediaDetailsScreenClass", "MediaAttachmentBrowserBaseClass", "MediaVoiceMemoDetailsScreenClass"}) {
         const CatalogueEntry &entry = catalogued(name);
         BuiltForm form = buildForm(entry, true);
         const QList<ZelTextBox *> boxes = child(form, "showDetails")->findChildren<ZelTextBox *>();

@@ -45,8 +45,7 @@ const std::vector<CarriedDocument> &carriedDocuments()
                 if (!document.isValid())
                     continue;
                 found.push_back({QString::fromLatin1(entry.name), widget->objectName(), document,
-                                 widget->property("minNumberOfDataFields"),
-                                 widget->property("maxNumberOfDataFields")});
+                                 widget->property("minNumberOfDataFields"), widget->property("maxNumberOfDataFields")});
             }
         }
         return found;
@@ -141,9 +140,9 @@ TEST(CarriedNavFieldsDocuments, AreFoundOnTheDashboardFormsAsByteArrays)
 
 TEST(CarriedNavFieldsDocuments, FollowTheLineLayoutOfTheFormat)
 {
-    const QRegularExpression fieldLine(QStringLiteral(
-        "^\t\t<FIELD row = \"[1-9][0-9]*\" col = \"[12]\" image = \"[^\"]+\" image_pressed = \"[^\"]+\""
-        "( colspan = \"\" fontSizeHeader=\"[0-9]+\" fontSizeData=\"[0-9]+\")?></FIELD>$"));
+    const QRegularExpression fieldLine(
+        QStringLiteral("^\t\t<FIELD row = \"[1-9][0-9]*\" col = \"[12]\" image = \"[^\"]+\" image_pressed = \"[^\"]+\""
+                       "( colspan = \"\" fontSizeHeader=\"[0-9]+\" fontSizeData=\"[0-9]+\")?></FIELD>$"));
     for (const CarriedDocument &carried : carriedDocuments()) {
         SCOPED_TRACE(carried.where().toStdString());
         const QByteArray bytes = carried.document.toByteArray();

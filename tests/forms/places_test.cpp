@@ -45,9 +45,9 @@ QString directionOf(const QString &path)
 
 TEST(PlaceScreens, DirectionIndicatorsTurnClockwiseFromNorthInOneImageFamily)
 {
-    const QStringList clockwise = {QStringLiteral("North"), QStringLiteral("NorthEast"), QStringLiteral("East"),
-                                   QStringLiteral("SouthEast"), QStringLiteral("South"), QStringLiteral("SouthWest"),
-                                   QStringLiteral("West"), QStringLiteral("NorthWest")};
+    const QStringList clockwise = {
+        QStringLiteral("North"), QStringLiteral("NorthEast"), QStringLiteral("East"), QStringLiteral("SouthEast"),
+        QStringLiteral("South"), QStringLiteral("SouthWest"), QStringLiteral("West"), QStringLiteral("NorthWest")};
     int indicators = 0;
     for (const CatalogueEntry &entry : kCatalogue) {
         if (!isPlaceScreen(entry.name))
@@ -56,7 +56,7 @@ TEST(PlaceScreens, DirectionIndicatorsTurnClockwiseFromNorthInOneImageFamily)
         for (const ZelStatusIndicator *indicator : built.root()->findChildren<ZelStatusIndicator *>()) {
             const QStringList images = indicator->images();
             if (images.isEmpty() || !images.first().contains(QStringLiteral("North")))
-                continue;  // the routing-activity indicators
+                continue; // the routing-activity indicators
             ++indicators;
             const QString where = QString::fromUtf8(entry.name) + QLatin1Char('/') + indicator->objectName();
             QStringList directions;
@@ -105,7 +105,7 @@ TEST(PlaceScreens, LanguageChangeClearsShownValuesButNotThePlaceholdersOfRows)
     struct Shown {
         const char *form;
         std::vector<const char *> cleared;
-        std::vector<const char *> kept;  // host values retranslateUi leaves alone
+        std::vector<const char *> kept; // host values retranslateUi leaves alone
     };
     const Shown screens[] = {
         {"WptDetailScreenClass", {"labelHeight", "labelLocation"}, {"labelDistance", "labelDescription"}},
@@ -137,8 +137,8 @@ TEST(PlaceScreens, LanguageChangeClearsShownValuesButNotThePlaceholdersOfRows)
     QStringList shown;
     for (const char *name : {"txtWptName", "txtDistance", "txtHeight", "txtDirection"})
         shown << child<ZelTextBox>(row, name)->content();
-    EXPECT_EQ(shown, QStringList({QStringLiteral("WPT"), QStringLiteral("0.0"), QStringLiteral("0.0"),
-                                  QStringLiteral("NW")}));
+    EXPECT_EQ(shown,
+              QStringList({QStringLiteral("WPT"), QStringLiteral("0.0"), QStringLiteral("0.0"), QStringLiteral("NW")}));
 }
 
 TEST(PlaceScreens, WaypointListSwitchesItsBottomBarBetweenMenuAndNext)
@@ -172,9 +172,12 @@ TEST(PlaceScreens, DetailMenusStackTheirPanelsTopDownInFieldOrder)
         std::vector<const char *> panels;
     };
     const Menu menus[] = {
-        {"WptDetailScreenClass", "verticalLayoutWidget",
+        {"WptDetailScreenClass",
+         "verticalLayoutWidget",
          {"buttonDDE", "buttonDescription", "buttonLocation", "buttonPictures", "buttonOption"}},
-        {"POIDetailScreenClass", "layoutWidget", {"btnDDE", "btnDescription", "btnLocation", "btnPictures", "btnOptions"}},
+        {"POIDetailScreenClass",
+         "layoutWidget",
+         {"btnDDE", "btnDescription", "btnLocation", "btnPictures", "btnOptions"}},
     };
     for (const Menu &menu : menus) {
         BuiltForm built = buildForm(catalogued(menu.form), true);

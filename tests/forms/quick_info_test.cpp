@@ -21,7 +21,10 @@ struct QuickInfoForm {
 
     bool isBar() const { return QByteArray(entry->name).startsWith("QuickInfoBar"); }
     template <typename T>
-    T *child(const char *name) const { return built.root()->findChild<T *>(QString::fromUtf8(name)); }
+    T *child(const char *name) const
+    {
+        return built.root()->findChild<T *>(QString::fromUtf8(name));
+    }
 };
 
 std::vector<QuickInfoForm> buildQuickInfoForms(bool retranslate = false)
@@ -39,7 +42,7 @@ std::vector<QuickInfoForm> buildQuickInfoForms(bool retranslate = false)
 // The compass point an arrow image stands for, in degrees clockwise from north.
 int arrowBearing(const QString &path)
 {
-    static const QMap<QString, int> bearings = {{"North", 0},   {"NorthEast", 45}, {"East", 90},  {"SouthEast", 135},
+    static const QMap<QString, int> bearings = {{"North", 0},   {"NorthEast", 45},  {"East", 90},  {"SouthEast", 135},
                                                 {"South", 180}, {"SouthWest", 225}, {"West", 270}, {"NorthWest", 315}};
     const QString prefix = QStringLiteral(":/Icons/i_PaneBtn_D");
     if (!path.startsWith(prefix) || !path.endsWith(QLatin1String(".mif")))

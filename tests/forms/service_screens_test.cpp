@@ -57,7 +57,8 @@ TEST(ServiceScreens, CommandButtonsHoldOneCaptionOverThemselves)
         const auto buttons = form.root()->findChildren<ZelPushButton *>(QString(), Qt::FindDirectChildrenOnly);
         for (ZelPushButton *button : buttons) {
             // The switches are buttons too, and the header carries the title.
-            if (qobject_cast<ZelAbstractCheckButton *>(button) || button->objectName() == QLatin1String("btnListHeader"))
+            if (qobject_cast<ZelAbstractCheckButton *>(button)
+                || button->objectName() == QLatin1String("btnListHeader"))
                 continue;
             const auto captions = button->findChildren<ZelTextBox *>();
             ASSERT_EQ(captions.size(), 1) << name << " " << qPrintable(button->objectName());

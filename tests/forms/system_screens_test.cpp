@@ -190,7 +190,8 @@ TEST(MapSelection, ListsSitInTheirPlacesAndKeepTheirSize)
         EXPECT_EQ(list->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
         EXPECT_EQ(list->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
         // The header is created after the panel below it and so lies over it.
-        QWidget *panel = screen.inBacking ? child<QWidget>(built, "backing") : child<QWidget>(built, "backingNoObjects");
+        QWidget *panel =
+            screen.inBacking ? child<QWidget>(built, "backing") : child<QWidget>(built, "backingNoObjects");
         const QObjectList stack = built.root()->children();
         EXPECT_GT(stack.indexOf(child<ZelPushButton>(built, "btnListHeader")), stack.indexOf(panel));
     }

@@ -63,8 +63,8 @@ TEST(RouteScreens, BottomBarButtonsFillTheirOwnSlots)
         auto *bar = form.root()->findChild<ZelIcon *>(QStringLiteral("statusBar"));
         ASSERT_TRUE(bar);
         for (int slot = 0; slot < 4; ++slot) {
-            auto *button = bar->findChild<ZelPushButton *>(QString::fromUtf8(buttons[slot]),
-                                                           Qt::FindDirectChildrenOnly);
+            auto *button =
+                bar->findChild<ZelPushButton *>(QString::fromUtf8(buttons[slot]), Qt::FindDirectChildrenOnly);
             ASSERT_TRUE(button) << buttons[slot];
             EXPECT_EQ(button->geometry(), QRect(slot * 60, 7, 60, 43)) << buttons[slot];
         }

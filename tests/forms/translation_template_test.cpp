@@ -121,9 +121,8 @@ TEST(TranslationTemplate, HoldsEveryTextTheFormsTranslateAndNothingElse)
         << "texts the forms translate that the template lacks (write them as "
            "QCoreApplication::translate(\"FormName\", \"text\") in retranslateUi, then "
         << kRefresh << "):" << listed(without(translated, kept));
-    EXPECT_TRUE(without(kept, translated).empty())
-        << "texts in the template that no registered form translates (" << kRefresh
-        << "):" << listed(without(kept, translated));
+    EXPECT_TRUE(without(kept, translated).empty()) << "texts in the template that no registered form translates ("
+                                                   << kRefresh << "):" << listed(without(kept, translated));
 
     // Translators see what each screen is: the TRANSLATOR comment above the
     // form's Ui record.
@@ -162,8 +161,7 @@ TEST(TranslationTemplate, IsWhatLupdateFindsInTheSourcesToday)
     EXPECT_TRUE(without(found, kept).empty())
         << "the template is out of date, " << kRefresh << "; missing:" << listed(without(found, kept));
     EXPECT_TRUE(without(kept, found).empty())
-        << "the template is out of date, " << kRefresh << "; no longer in the sources:"
-        << listed(without(kept, found));
+        << "the template is out of date, " << kRefresh << "; no longer in the sources:" << listed(without(kept, found));
     for (const auto &description : foundDescriptions) {
         EXPECT_EQ(keptDescriptions[description.first].toStdString(), description.second.toStdString())
             << "the template has an old description of " << description.first.toStdString() << ", " << kRefresh;

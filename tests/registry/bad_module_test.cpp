@@ -58,10 +58,7 @@ std::set<std::string> mappedFiles()
 struct Tables {
     std::map<std::string, LayoutList> layouts;
     std::map<std::wstring, LayoutLibrary *> libraries;
-    bool operator==(const Tables &other) const
-    {
-        return layouts == other.layouts && libraries == other.libraries;
-    }
+    bool operator==(const Tables &other) const { return layouts == other.layouts && libraries == other.libraries; }
 };
 
 Tables tablesOf(const LayoutRegistry &registry)
@@ -95,7 +92,7 @@ std::vector<std::size_t> cutPoints(const std::string &image)
 // A shared library of the system that has neither entry point.
 fs::path systemLibrary()
 {
-    Dl_info info {};
+    Dl_info info{};
     dladdr(reinterpret_cast<void *>(&std::printf), &info);
     const fs::path folder = info.dli_fname ? fs::path(info.dli_fname).parent_path() : fs::path("/usr/lib");
     for (const char *name : {"libz.so.1", "libbz2.so.1.0", "liblzma.so.5", "libexpat.so.1", "libutil.so.1"}) {

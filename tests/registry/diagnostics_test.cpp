@@ -71,7 +71,7 @@ TEST_F(RegistryDiagnostics, NullArgumentsAreWarnedAboutByDefault)
     const QList<Message> messages = registryMessages();
     ASSERT_EQ(messages.size(), 9);
     const QStringList calls = {"registerLayout", "registerLayout", "unregisterLayout", "findLayout",
-                               "loadLibrary", "loadLibrary", "unloadLibrary", "releaseLibraryIfMarked",
+                               "loadLibrary",    "loadLibrary",    "unloadLibrary",    "releaseLibraryIfMarked",
                                "forgetLibrary"};
     for (int i = 0; i < messages.size(); ++i) {
         EXPECT_EQ(messages[i].type, QtWarningMsg);

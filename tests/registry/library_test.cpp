@@ -170,7 +170,8 @@ TEST(LayoutLibrary, PathsAreKeptInDescendingOrder)
 TEST(LayoutLibrary, LoadsByNonAsciiPath)
 {
     ScratchFolder folder;
-    folder.copyModule("m\xC3\xB3" "dulo-\xE2\x82\xAC-\xF0\x9D\x84\x9E.so");
+    folder.copyModule("m\xC3\xB3"
+                      "dulo-\xE2\x82\xAC-\xF0\x9D\x84\x9E.so");
     // Built by hand: the standard library converts through the C locale.
     const std::wstring path = folder.path().wstring() + L"/m\u00F3dulo-\u20AC-\U0001D11E.so";
 

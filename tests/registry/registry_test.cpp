@@ -133,11 +133,16 @@ struct RegistryOperations {
 // a plain model after every step: the same names in descending byte order,
 // the same lists in the same order, never an empty list, and find answering
 // the last form of each list. The first disagreement, or "" if none.
-std::string firstDisagreementWithModel(LayoutRegistry &registry, const RegistryOperations &operations,
-                                       int steps)
+std::string firstDisagreementWithModel(LayoutRegistry &registry, const RegistryOperations &operations, int steps)
 {
     TestForm forms[4];
-    const std::string names[] = {"PinClass", "pinclass", "PINCLASS", "\xC3\xA9" "cranClass", "\xFF", ""};
+    const std::string names[] = {"PinClass",
+                                 "pinclass",
+                                 "PINCLASS",
+                                 "\xC3\xA9"
+                                 "cranClass",
+                                 "\xFF",
+                                 ""};
     std::map<std::string, std::vector<FormLayout *>> model;
     std::mt19937 random(20240607);
 

@@ -316,7 +316,8 @@ TEST_F(StructureDumpTest, PagesBuddiesItemsAndStackingOfEveryKind)
 
 TEST_F(StructureDumpTest, CompleteDumpReportsSettingsLeftAtTheirDefaults)
 {
-    const QJsonObject compactProbe = field(dump(FormDumper::Detail::Changes), 17)[QStringLiteral("settings")].toObject();
+    const QJsonObject compactProbe =
+        field(dump(FormDumper::Detail::Changes), 17)[QStringLiteral("settings")].toObject();
     const QJsonObject fullProbe = field(dump(FormDumper::Detail::Complete), 17)[QStringLiteral("settings")].toObject();
     const QJsonObject fullLabel = field(dump(FormDumper::Detail::Complete), 3)[QStringLiteral("settings")].toObject();
 

@@ -13,11 +13,11 @@
 
 #include <gtest/gtest.h>
 
-using quarn::layouttool::TextMisfit;
 using quarn::layouttool::misfitsAddedTo;
+using quarn::layouttool::TextMisfit;
+using quarn::layouttool::textMisfitsOf;
 using quarn::translations::isResourcePath;
 using quarn::translations::isStyleSheet;
-using quarn::layouttool::textMisfitsOf;
 
 namespace {
 
@@ -110,11 +110,10 @@ TEST(Fit, ATranslationAddsOnlyWhatItMakesOverflow)
         return made;
     };
     const QList<TextMisfit> source = {misfit(1, false, 120, 100), misfit(2, true, 40, 20)};
-    const QList<TextMisfit> translated = {
-        misfit(1, false, 110, 100), // less than before
-        misfit(2, true, 60, 20),    // more than before
-        misfit(3, false, 90, 80),   // new
-        misfit(4, false, 90, 80)};  // new
+    const QList<TextMisfit> translated = {misfit(1, false, 110, 100), // less than before
+                                          misfit(2, true, 60, 20),    // more than before
+                                          misfit(3, false, 90, 80),   // new
+                                          misfit(4, false, 90, 80)};  // new
     const QList<TextMisfit> added = misfitsAddedTo(source, translated);
     ASSERT_EQ(added.size(), 3);
     EXPECT_EQ(added.at(0).widget, 2);
@@ -141,9 +140,8 @@ TEST(Fit, ReportsTranslatedTextsThatOutgrowTheirWidgets)
     const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QStringList clock = lines.filter(QStringLiteral("QuarnTitleBar txtTime "));
     ASSERT_EQ(clock.size(), 1) << run.out.constData();
-    const QRegularExpression line(
-        QStringLiteral("^QuarnTitleBar txtTime \"Stunden und Minuten der Uhrzeit\": "
-                       "needs (\\d+) px, has 91 px of width$"));
+    const QRegularExpression line(QStringLiteral("^QuarnTitleBar txtTime \"Stunden und Minuten der Uhrzeit\": "
+                                                 "needs (\\d+) px, has 91 px of width$"));
     const QRegularExpressionMatch match = line.match(clock.first());
     ASSERT_TRUE(match.hasMatch()) << clock.first().toStdString();
     EXPECT_GT(match.captured(1).toInt(), 91);
@@ -167,9 +165,9 @@ QStringList misfitFields(const ToolRun &run)
     }
     lines.removeLast();
     EXPECT_EQ(run.exitCode == 1, !lines.isEmpty());
-    const QRegularExpression report(QStringLiteral(
-        "^(\\w+ \\w+) \".*\": needs (\\d+) px, has (-?\\d+) px of (width|height)"
-        "( \\(untranslated: needs \\d+ px\\))?$"));
+    const QRegularExpression report(
+        QStringLiteral("^(\\w+ \\w+) \".*\": needs (\\d+) px, has (-?\\d+) px of (width|height)"
+                       "( \\(untranslated: needs \\d+ px\\))?$"));
     QStringList fields;
     for (const QString &text : qAsConst(lines)) {
         const QRegularExpressionMatch match = report.match(text);

@@ -202,7 +202,8 @@ TEST_F(FormDumpTest, LayoutsTellSpacingMarginsAndMembers)
     const QJsonObject row = field(1)[QStringLiteral("settings")].toObject();
     EXPECT_EQ(row[QStringLiteral("spacing")].toInt(), 3);
     EXPECT_EQ(row[QStringLiteral("contentsMargins")].toArray(), ints({0, 0, 0, 0}));
-    EXPECT_EQ(row[QStringLiteral("members")].toArray(), (QJsonArray{QStringLiteral("label"), 3, QStringLiteral("nested")}));
+    EXPECT_EQ(row[QStringLiteral("members")].toArray(),
+              (QJsonArray{QStringLiteral("label"), 3, QStringLiteral("nested")}));
     EXPECT_EQ(field(4)[QStringLiteral("settings")][QStringLiteral("members")].toArray(),
               QJsonArray{QStringLiteral("picture")});
 }
@@ -233,7 +234,8 @@ TEST_F(FormDumpTest, FontPaletteAndDynamicPropertiesWhereSet)
     const QJsonObject palette = styled[QStringLiteral("palette")].toObject();
     EXPECT_EQ(palette.keys(), QStringList{QStringLiteral("WindowText")});
     EXPECT_EQ(palette[QStringLiteral("WindowText")][QStringLiteral("disabled")].toArray(), ints({118, 116, 108, 255}));
-    EXPECT_EQ(styled[QStringLiteral("properties")].toObject(), (QJsonObject{{QStringLiteral("eventPropagation"), true}}));
+    EXPECT_EQ(styled[QStringLiteral("properties")].toObject(),
+              (QJsonObject{{QStringLiteral("eventPropagation"), true}}));
 }
 
 TEST_F(FormDumpTest, PointersToNothingBuiltAreReportedNotFollowed)

@@ -74,7 +74,8 @@ TEST(ImageCatalogue, EachRegisteredFormSetsExactlyItsCataloguedImages)
         const QStringList catalogued = imagesOfForm(catalogue, name);
         const QSet<QString> expected(catalogued.begin(), catalogued.end());
         EXPECT_TRUE((built - expected).isEmpty())
-            << name.toStdString() << " sets images the catalogue does not list for it:" << listed((built - expected).values());
+            << name.toStdString()
+            << " sets images the catalogue does not list for it:" << listed((built - expected).values());
         EXPECT_TRUE((expected - built).isEmpty())
             << name.toStdString() << " lacks images the catalogue lists for it:" << listed((expected - built).values());
     }

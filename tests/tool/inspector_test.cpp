@@ -57,10 +57,9 @@ QJsonObject probeResult(const QString &page, const QString &profile, QString *er
         return {};
     }
     const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
-    const QRegularExpressionMatch found =
-        QRegularExpression(QStringLiteral("<pre id=\"probe\">(.*?)</pre>"),
-                           QRegularExpression::DotMatchesEverythingOption)
-            .match(dom);
+    const QRegularExpressionMatch found = QRegularExpression(QStringLiteral("<pre id=\"probe\">(.*?)</pre>"),
+                                                             QRegularExpression::DotMatchesEverythingOption)
+                                              .match(dom);
     if (!found.hasMatch()) {
         *error = QStringLiteral("the probe did not finish; browser said:\n")
             + QString::fromUtf8(browser.readAllStandardError());
@@ -163,13 +162,14 @@ TEST(InspectorPage, ShowsAFieldsDetailsWhenClickedAndFindsFieldsByNameOrText)
   for (const tr of document.querySelectorAll("#fieldTable tr"))
     out.details[tr.cells[0].textContent] = tr.cells[1].textContent;
   out.hash = location.hash;
-)js") + QString::fromLatin1(kProbeEnd) + QStringLiteral("})();");
+)js") + QString::fromLatin1(kProbeEnd)
+        + QStringLiteral("})();");
     const QString path = probePage(dir, probe);
     ASSERT_FALSE(path.isEmpty());
     QString error;
     // Linked to a form, the page opens on it.
-    const QJsonObject out = probeResult(path, dir.filePath(QStringLiteral("profile")), &error,
-                                        QStringLiteral("BarometerCalibScreenClass"));
+    const QJsonObject out =
+        probeResult(path, dir.filePath(QStringLiteral("profile")), &error, QStringLiteral("BarometerCalibScreenClass"));
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
 
     EXPECT_TRUE(out[QStringLiteral("linked")].toString().startsWith(QLatin1String("BarometerCalibScreenClass (")))
@@ -287,8 +287,8 @@ TEST(InspectorPage, AClickPicksTheFieldThatShowsThere)
         for (const LeafPoint &leaf : visibleLeafCentres(built))
             clicks.append(QJsonArray{leaf.point.x(), leaf.point.y(), leaf.field});
         points += clicks.size();
-        cases.append(QJsonObject{{QStringLiteral("form"), QLatin1String(entry.name)},
-                                 {QStringLiteral("clicks"), clicks}});
+        cases.append(
+            QJsonObject{{QStringLiteral("form"), QLatin1String(entry.name)}, {QStringLiteral("clicks"), clicks}});
     }
     ASSERT_GT(points, 1000);
 
@@ -311,7 +311,8 @@ TEST(InspectorPage, AClickPicksTheFieldThatShowsThere)
       out.cycles.push(seen);
     }
   }
-)js") + QString::fromLatin1(kProbeEnd) + QStringLiteral("})();");
+)js") + QString::fromLatin1(kProbeEnd)
+        + QStringLiteral("})();");
     const QTemporaryDir &dir = galleryDir();
     const QString path = probePage(dir, probe);
     ASSERT_FALSE(path.isEmpty());

@@ -60,7 +60,8 @@ TEST(JsonValues, GeometryAndColoursBecomeArrays)
 
 TEST(JsonValues, TextsListsAndNumbersStayPlain)
 {
-    EXPECT_EQ(plain(QByteArray("<NAV_FIELDS_CONFIGURATION/>")), QJsonValue(QStringLiteral("<NAV_FIELDS_CONFIGURATION/>")));
+    EXPECT_EQ(plain(QByteArray("<NAV_FIELDS_CONFIGURATION/>")),
+              QJsonValue(QStringLiteral("<NAV_FIELDS_CONFIGURATION/>")));
     EXPECT_EQ(plain(QString()), QJsonValue(QString()));
     EXPECT_EQ(plain(QStringList{QStringLiteral(":/a.mif"), QStringLiteral(":/b.mif")}),
               (QJsonArray{QStringLiteral(":/a.mif"), QStringLiteral(":/b.mif")}));
@@ -181,11 +182,13 @@ TEST(JsonValues, PaletteTellsOnlyTheRolesSet)
 
 TEST(JsonWriter, OrdersKeysAndStaysValidJson)
 {
-    const QJsonObject object{{QStringLiteral("zeta"), 1},
-                             {QStringLiteral("fields"), QJsonArray{QJsonObject{{QStringLiteral("b"), 2}, {QStringLiteral("a"), QString("x\"y")}}}},
-                             {QStringLiteral("form"), QStringLiteral("PinClass")},
-                             {QStringLiteral("size"), ints({78, 53})},
-                             {QStringLiteral("empty"), QJsonObject()}};
+    const QJsonObject object{
+        {QStringLiteral("zeta"), 1},
+        {QStringLiteral("fields"),
+         QJsonArray{QJsonObject{{QStringLiteral("b"), 2}, {QStringLiteral("a"), QString("x\"y")}}}},
+        {QStringLiteral("form"), QStringLiteral("PinClass")},
+        {QStringLiteral("size"), ints({78, 53})},
+        {QStringLiteral("empty"), QJsonObject()}};
     const QByteArray text = toReadableJson(object, {QStringLiteral("form"), QStringLiteral("fields")});
 
     QJsonParseError error;

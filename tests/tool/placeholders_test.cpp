@@ -16,7 +16,8 @@ TEST(ImageCatalogue, ReadsPathsWithTheirFormsOrWhyUnused)
     QString error;
     const QList<CatalogueImage> catalogue = readImageCatalogue(R"json({"images": [
         {"path": ":/Icons/i_home phone.mif", "forms": ["AbContactItem", "AbAddressScreenClass"]},
-        {"path": ":/Icons/i_spare.mif", "unused": "kept for the host's own screens"}]})json", &error);
+        {"path": ":/Icons/i_spare.mif", "unused": "kept for the host's own screens"}]})json",
+                                                               &error);
     ASSERT_EQ(catalogue.size(), 2) << error.toStdString();
     EXPECT_EQ(catalogue.at(0).path, ":/Icons/i_home phone.mif");
     EXPECT_EQ(catalogue.at(0).forms, (QStringList{"AbContactItem", "AbAddressScreenClass"}));
@@ -63,10 +64,12 @@ TEST(PlaceholderPainter, SizesFollowTheNameThenTheFolder)
 
 TEST(PlaceholderPainter, PicturesHaveTheirSizeAndAreAllDistinct)
 {
-    const QStringList paths = {":/Buttons/b_Back.mif", ":/Buttons/b_Back_h.mif", ":/Buttons/b_list_f.mif",
-                               ":/Icons/i_home phone.mif", ":/Icons/i_work phone.mif", ":/Icons/i_Man_01.mif",
-                               ":/maneuvers/Icons/i_Man_01.mif", ":/Bkgd/shadow_brush.mif", ":/Bkgd/bkgd_BottomBar.mif",
-                               ":/bkgd_Splash.mif", ":/i_SplashStopwatch01.mif", ":/i_SplashStopwatch02.mif"};
+    const QStringList paths = {":/Buttons/b_Back.mif",           ":/Buttons/b_Back_h.mif",
+                               ":/Buttons/b_list_f.mif",         ":/Icons/i_home phone.mif",
+                               ":/Icons/i_work phone.mif",       ":/Icons/i_Man_01.mif",
+                               ":/maneuvers/Icons/i_Man_01.mif", ":/Bkgd/shadow_brush.mif",
+                               ":/Bkgd/bkgd_BottomBar.mif",      ":/bkgd_Splash.mif",
+                               ":/i_SplashStopwatch01.mif",      ":/i_SplashStopwatch02.mif"};
     QSet<QByteArray> digests;
     for (const QString &path : paths) {
         const QImage image = paintPlaceholder(path);

@@ -60,7 +60,7 @@ QByteArray contentsOf(const char *path)
 TEST(PseudoTranslation, TextsGrowByAboutFortyPercentAndStayReadable)
 {
     for (const QString &source : {QStringLiteral("OK"), QStringLiteral("Waypoints"), QStringLiteral("Please Wait..."),
-                                 QStringLiteral("CURRENT STREET NAME"), QStringLiteral("Lat:")}) {
+                                  QStringLiteral("CURRENT STREET NAME"), QStringLiteral("Lat:")}) {
         const QString pseudo = pseudoTranslated(source);
         EXPECT_GE(pseudo.size(), int(source.size() * 1.4)) << pseudo.toStdString();
         EXPECT_LE(pseudo.size(), int(source.size() * 1.4) + 3) << pseudo.toStdString();

@@ -83,10 +83,12 @@ TEST(ToolDump, EveryFieldIsIdentifiedWithNameAndClass)
         const QJsonArray formFields = form[QStringLiteral("fields")].toArray();
         for (int i = 0; i < formFields.size(); ++i) {
             const QJsonObject field = formFields.at(i).toObject();
-            SCOPED_TRACE(QStringLiteral("%1 field %2").arg(form[QStringLiteral("form")].toString()).arg(i).toStdString());
+            SCOPED_TRACE(
+                QStringLiteral("%1 field %2").arg(form[QStringLiteral("form")].toString()).arg(i).toStdString());
             ++fields;
             EXPECT_EQ(field[QStringLiteral("index")].toInt(-1), i);
-            EXPECT_FALSE(field.contains(QStringLiteral("problem"))) << field[QStringLiteral("problem")].toString().toStdString();
+            EXPECT_FALSE(field.contains(QStringLiteral("problem")))
+                << field[QStringLiteral("problem")].toString().toStdString();
             const QString className = field[QStringLiteral("class")].toString();
             EXPECT_FALSE(className.isEmpty());
             if (className == QLatin1String("QSpacerItem")) {

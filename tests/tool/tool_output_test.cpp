@@ -96,8 +96,8 @@ TEST(ToolOutput, UnwritableFolderIsAnErrorAndLeavesNothing)
 {
     // /proc takes no new files, not even from root.
     OutputRun run = runInto({QStringLiteral("render"), QStringLiteral("PinClass"), QStringLiteral("-o"),
-                       QStringLiteral("/proc/quarn-pin.png")},
-                      QString());
+                             QStringLiteral("/proc/quarn-pin.png")},
+                            QString());
     expectReportedFailure(run, "render into /proc");
     EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/quarn-pin.png")));
 
@@ -122,10 +122,10 @@ TEST(ToolOutput, FileSizeLimitLeavesNoTruncatedPicture)
     ASSERT_TRUE(dir.isValid());
     const QString picture = dir.filePath(QStringLiteral("map.png"));
     // Two blocks hold no whole screen picture.
-    expectReportedFailure(runInto({QStringLiteral("render"), QStringLiteral("MapRegularScreenClass"),
-                                   QStringLiteral("-o"), picture},
-                                  QString(), 2),
-                          "render past the file-size limit");
+    expectReportedFailure(
+        runInto({QStringLiteral("render"), QStringLiteral("MapRegularScreenClass"), QStringLiteral("-o"), picture},
+                QString(), 2),
+        "render past the file-size limit");
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 
     const QString gallery = dir.filePath(QStringLiteral("gallery"));
@@ -140,8 +140,8 @@ TEST(ToolOutput, ExistingFileIsReplacedWhole)
     ASSERT_TRUE(dir.isValid());
     const QString picture = dir.filePath(QStringLiteral("pin.png"));
     ASSERT_TRUE(writeFile(picture, QByteArray(100000, 'x')));
-    const OutputRun run = runInto({QStringLiteral("render"), QStringLiteral("PinClass"), QStringLiteral("-o"), picture},
-                            QString());
+    const OutputRun run =
+        runInto({QStringLiteral("render"), QStringLiteral("PinClass"), QStringLiteral("-o"), picture}, QString());
     ASSERT_TRUE(run.finished);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(QImage(picture).size(), QSize(78, 53));
@@ -170,7 +170,8 @@ TEST(ToolCommandLineBasics, VersionExitStatusesAndPrefixedErrors)
         {QStringLiteral("dump"), QStringLiteral("NoSuchFormClass")},
         {QStringLiteral("--module"), QStringLiteral("/nonexistent/lib.so"), QStringLiteral("list")},
         {QStringLiteral("--translations"), QStringLiteral("/nonexistent/de.qm"), QStringLiteral("list")},
-        {QStringLiteral("render"), QStringLiteral("PinClass"), QStringLiteral("-o"), QStringLiteral("/nonexistent/x.png")},
+        {QStringLiteral("render"), QStringLiteral("PinClass"), QStringLiteral("-o"),
+         QStringLiteral("/nonexistent/x.png")},
     };
     for (const QStringList &arguments : failing) {
         const ToolRun run = runTool(arguments);
@@ -180,7 +181,7 @@ TEST(ToolCommandLineBasics, VersionExitStatusesAndPrefixedErrors)
             if (line.isEmpty())
                 continue;
             EXPECT_TRUE(line.startsWith("quarn-layout: ") || line.startsWith("Try 'quarn-layout --help'"))
-                <<  arguments.join(' ').toStdString() << ": " << line.toStdString();
+                << arguments.join(' ').toStdString() << ": " << line.toStdString();
         }
     }
 }
@@ -246,10 +247,12 @@ TEST(ToolOutput, FailuresSayWhy)
         QString names;
         QByteArray reason;
     } cases[] = {
-        {{QStringLiteral("ui"), QStringLiteral("PinClass"), QStringLiteral("-o"), underFile}, underFile,
+        {{QStringLiteral("ui"), QStringLiteral("PinClass"), QStringLiteral("-o"), underFile},
+         underFile,
          std::strerror(ENOTDIR)},
         {{QStringLiteral("ui"), QStringLiteral("--all"), QStringLiteral("-o"), file}, file, std::strerror(ENOTDIR)},
-        {{QStringLiteral("render"), QStringLiteral("PinClass"), QStringLiteral("-o"), underFile}, underFile,
+        {{QStringLiteral("render"), QStringLiteral("PinClass"), QStringLiteral("-o"), underFile},
+         underFile,
          std::strerror(ENOTDIR)},
         {{QStringLiteral("--translations"), missing, QStringLiteral("list")}, missing, std::strerror(ENOENT)},
         {{QStringLiteral("--translations"), file, QStringLiteral("list")}, file, "not a Qt translation file"},

@@ -129,8 +129,8 @@ QImage hostGrab(const char *name)
 
 QImage rendered(const QString &file, const QStringList &options, const char *name)
 {
-    const ToolRun run = runTool(QStringList{QStringLiteral("render"), QLatin1String(name), QStringLiteral("-o"), file}
-                                + options);
+    const ToolRun run =
+        runTool(QStringList{QStringLiteral("render"), QLatin1String(name), QStringLiteral("-o"), file} + options);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     return QImage(file).convertToFormat(QImage::Format_ARGB32);
 }
@@ -169,9 +169,10 @@ TEST(ToolBench, WithoutTheUicReferenceItSaysSoAndFails)
     ASSERT_TRUE(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 
     QProcess process;
-    process.start(tool, {QStringLiteral("--module"), QStringLiteral(QUARN_LAYOUT_MODULE),
-                         QStringLiteral("--resources"), QStringLiteral(QUARN_PLACEHOLDER_RCC), QStringLiteral("bench"),
-                         QStringLiteral("--repeat"), QStringLiteral("1")});
+    process.start(tool,
+                  {QStringLiteral("--module"), QStringLiteral(QUARN_LAYOUT_MODULE), QStringLiteral("--resources"),
+                   QStringLiteral(QUARN_PLACEHOLDER_RCC), QStringLiteral("bench"), QStringLiteral("--repeat"),
+                   QStringLiteral("1")});
     ASSERT_TRUE(process.waitForFinished(240000));
     const QByteArray err = process.readAllStandardError();
     EXPECT_EQ(process.exitCode(), 1) << err.toStdString();

@@ -107,8 +107,8 @@ TEST(ToolUiExport, SkeletonKeepsTheObjectsAndTheirGeometryOnly)
     const QString skeleton = dir.filePath(QStringLiteral("skeleton.ui"));
     const QString form = QStringLiteral("SettingsNavigationScreenClass");
     const QString ui = QStringLiteral("ui"), to = QStringLiteral("-o");
-    for (const ToolRun &run : {runTool({ui, form, to, complete}),
-                               runTool({ui, QStringLiteral("--skeleton"), form, to, skeleton})}) {
+    for (const ToolRun &run :
+         {runTool({ui, form, to, complete}), runTool({ui, QStringLiteral("--skeleton"), form, to, skeleton})}) {
         ASSERT_TRUE(run.finished);
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     }
@@ -224,8 +224,9 @@ TEST(ToolUiExport, TakesTheTemplateItIsGivenAndFailsOnABrokenOne)
     QTemporaryDir dir;
     const QString bare = dir.filePath(QStringLiteral("bare.ts"));
     const QString broken = dir.filePath(QStringLiteral("broken.ts"));
-    ASSERT_TRUE(writeFile(bare, "<?xml version=\"1.0\"?>\n<TS version=\"2.1\"><context><name>" + form.toUtf8()
-                                    + "</name></context></TS>\n"));
+    ASSERT_TRUE(writeFile(bare,
+                          "<?xml version=\"1.0\"?>\n<TS version=\"2.1\"><context><name>" + form.toUtf8()
+                              + "</name></context></TS>\n"));
     ASSERT_TRUE(writeFile(broken, "<TS><context><name>" + form.toUtf8() + "</name>\n"));
     const QString ui = QStringLiteral("ui"), option = QStringLiteral("--template");
 
@@ -257,8 +258,8 @@ TEST(ToolUiExport, RefusesIncompleteRequests)
         ASSERT_TRUE(run.finished);
         EXPECT_EQ(run.exitCode, kUsageError) << arguments.join(QLatin1Char(' ')).toStdString();
     }
-    const ToolRun unknown = runTool({QStringLiteral("ui"), QStringLiteral("NoSuchForm"), QStringLiteral("-o"),
-                                     QStringLiteral("/tmp/never.ui")});
+    const ToolRun unknown = runTool(
+        {QStringLiteral("ui"), QStringLiteral("NoSuchForm"), QStringLiteral("-o"), QStringLiteral("/tmp/never.ui")});
     EXPECT_NE(unknown.exitCode, 0);
     EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/never.ui")));
 }

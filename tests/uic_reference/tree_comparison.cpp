@@ -116,10 +116,17 @@ void differences(const QString &path, const QJsonValue &module, const QJsonValue
 // scroll area its content before the form's geometry is restored), so only
 // the places the forms set themselves are compared; a widget whose children
 // are placed so gets its children's extent from those places.
-const QStringList kPlacedByQt = {QStringLiteral("geometry"), QStringLiteral("pos"), QStringLiteral("size"),
-                                 QStringLiteral("rect"), QStringLiteral("x"), QStringLiteral("y"),
-                                 QStringLiteral("width"), QStringLiteral("height"), QStringLiteral("frameGeometry"),
-                                 QStringLiteral("frameSize"), QStringLiteral("normalGeometry"),
+const QStringList kPlacedByQt = {QStringLiteral("geometry"),
+                                 QStringLiteral("pos"),
+                                 QStringLiteral("size"),
+                                 QStringLiteral("rect"),
+                                 QStringLiteral("x"),
+                                 QStringLiteral("y"),
+                                 QStringLiteral("width"),
+                                 QStringLiteral("height"),
+                                 QStringLiteral("frameGeometry"),
+                                 QStringLiteral("frameSize"),
+                                 QStringLiteral("normalGeometry"),
                                  QStringLiteral("frameRect")};
 const QStringList kFromChildrensPlaces = {QStringLiteral("childrenRect"), QStringLiteral("childrenRegion")};
 

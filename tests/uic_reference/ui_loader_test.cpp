@@ -38,8 +38,8 @@ std::unique_ptr<QUiLoader> pluginLoader()
 // compared through the layouts' own settings.
 void dropLayoutPropertiesLeftByTheLoader(QWidget *root)
 {
-    static const char *const names[] = {"leftMargin", "topMargin", "rightMargin", "bottomMargin",
-                                        "horizontalSpacing", "verticalSpacing"};
+    static const char *const names[] = {"leftMargin",   "topMargin",         "rightMargin",
+                                        "bottomMargin", "horizontalSpacing", "verticalSpacing"};
     for (QLayout *layout : root->findChildren<QLayout *>()) {
         for (const char *name : names) {
             if (layout->dynamicPropertyNames().contains(name))

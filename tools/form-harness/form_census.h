@@ -57,9 +57,9 @@ public:
         // What a Ui record field would hold for the item: its widget, layout
         // (as a QObject) or spacer.
         const void *member = nullptr;
-        int stretch = -1;  // box layouts only
-        int row = -1;      // grid and form layouts
-        int column = -1;   // grid layouts
+        int stretch = -1; // box layouts only
+        int row = -1;     // grid and form layouts
+        int column = -1;  // grid layouts
         int rowSpan = 0;
         int columnSpan = 0;
         QFormLayout::ItemRole role = QFormLayout::LabelRole; // form layouts

@@ -70,7 +70,8 @@ int main(int argc, char *argv[])
     QString error;
     const QList<CatalogueImage> catalogue = readImageCatalogue(catalogueFile.readAll(), &error);
     if (catalogue.isEmpty()) {
-        fail(QStringLiteral("%1: %2").arg(catalogueFile.fileName(), error.isEmpty() ? QStringLiteral("no images") : error));
+        fail(QStringLiteral("%1: %2").arg(catalogueFile.fileName(),
+                                          error.isEmpty() ? QStringLiteral("no images") : error));
         return 1;
     }
     std::set<QString> paths; // sorted, so the bundle does not depend on the catalogue's order

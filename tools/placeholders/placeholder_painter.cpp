@@ -14,7 +14,7 @@ enum class State { Normal, Pressed, Focused };
 
 struct PathParts {
     QString folder; // "" for the resource root, else e.g. "Icons" or "maneuvers/Icons"
-    QString stem; // file name without ".mif"
+    QString stem;   // file name without ".mif"
 };
 
 PathParts splitPath(const QString &resourcePath)
@@ -115,12 +115,18 @@ QSize placeholderSize(const QString &resourcePath)
             return size;
     }
     switch (kindOf(parts)) {
-    case Kind::Screen: return QSize(240, 400);
-    case Kind::Background: return isStripName(parts.stem) ? QSize(240, 48) : QSize(240, 160);
-    case Kind::Brush: return QSize(16, 16);
-    case Kind::Button: return QSize(120, 44);
-    case Kind::Picture: return QSize(160, 100);
-    case Kind::Icon: break;
+    case Kind::Screen:
+        return QSize(240, 400);
+    case Kind::Background:
+        return isStripName(parts.stem) ? QSize(240, 48) : QSize(240, 160);
+    case Kind::Brush:
+        return QSize(16, 16);
+    case Kind::Button:
+        return QSize(120, 44);
+    case Kind::Picture:
+        return QSize(160, 100);
+    case Kind::Icon:
+        break;
     }
     return parts.folder.contains(QLatin1String("maneuvers"), Qt::CaseInsensitive) ? QSize(48, 48) : QSize(38, 38);
 }
@@ -149,12 +155,25 @@ QImage paintPlaceholder(const QString &resourcePath)
     QColor border = fill.lighter(150);
     const int radius = kind == Kind::Button ? 6 : kind == Kind::Icon ? 4 : 0;
     switch (kind) {
-    case Kind::Screen: fill.setAlpha(255); break;
-    case Kind::Background: fill.setAlpha(150); border.setAlpha(220); break;
-    case Kind::Brush: fill = fill.darker(300); fill.setAlpha(140); border = Qt::transparent; break;
-    case Kind::Button: fill.setAlpha(190); break;
+    case Kind::Screen:
+        fill.setAlpha(255);
+        break;
+    case Kind::Background:
+        fill.setAlpha(150);
+        border.setAlpha(220);
+        break;
+    case Kind::Brush:
+        fill = fill.darker(300);
+        fill.setAlpha(140);
+        border = Qt::transparent;
+        break;
+    case Kind::Button:
+        fill.setAlpha(190);
+        break;
     case Kind::Icon:
-    case Kind::Picture: fill.setAlpha(230); break;
+    case Kind::Picture:
+        fill.setAlpha(230);
+        break;
     }
     painter.setPen(QPen(border, 1));
     painter.setBrush(fill);

@@ -75,8 +75,8 @@ QByteArray pseudoTranslatedTs(const QByteArray &ts, QString *error)
         translation.removeAttribute(QStringLiteral("type"));
         while (translation.hasChildNodes())
             translation.removeChild(translation.firstChild());
-        translation.appendChild(
-            document.createTextNode(isStyleSheet(source) || isResourcePath(source) ? source : pseudoTranslated(source)));
+        translation.appendChild(document.createTextNode(
+            isStyleSheet(source) || isResourcePath(source) ? source : pseudoTranslated(source)));
     }
     return document.toByteArray(4);
 }

@@ -61,7 +61,9 @@ Times timeForm(const FormLayout &form, const CatalogueIndexEntry &entry, const U
     }
     if (!moduleFirstWhenCold)
         coldModule();
-    { BuiltForm warmUp(form, entry); }
+    {
+        BuiltForm warmUp(form, entry);
+    }
 
     const QVector<QString> names = floorNames(entry.fieldCount);
     std::vector<qint64> module, uic, controls, floor;
@@ -110,8 +112,7 @@ void printSize(QTextStream &out, const char *what, const QString &path, qint64 b
         return;
     }
     out << bytes << " B stripped, " << QString::number(double(bytes) / forms, 'f', 0) << " B per form, "
-        << QString::number(double(bytes) / fields, 'f', 0) << " B per field  (" << QFileInfo(path).fileName()
-        << ")\n";
+        << QString::number(double(bytes) / fields, 'f', 0) << " B per field  (" << QFileInfo(path).fileName() << ")\n";
 }
 
 } // namespace
@@ -130,9 +131,16 @@ void runBench(LayoutModule &module, const QString &referencePath, const QString 
            "widgets: as many plain QWidgets with a name and a geometry\n"
            "above ctl: (module - controls) / (uic - controls), each side's own work against the other's\n\n";
 
-    out << qSetFieldWidth(34) << Qt::left << "form" << qSetFieldWidth(7) << Qt::right << "fields"
-        << qSetFieldWidth(10) << "module us" << "uic us" << "controls" << "widgets" << "mod/uic" << "above ctl"
-        << "mod/wid" << "cold mod" << "cold uic" << qSetFieldWidth(0) << '\n';
+    out << qSetFieldWidth(34) << Qt::left << "form" << qSetFieldWidth(7) << Qt::right << "fields" << qSetFieldWidth(10)
+        << "module us"
+        << "uic us"
+        << "controls"
+        << "widgets"
+        << "mod/uic"
+        << "above ctl"
+        << "mod/wid"
+        << "cold mod"
+        << "cold uic" << qSetFieldWidth(0) << '\n';
     Times total;
     int measured = 0;
     int fields = 0;

@@ -18,13 +18,13 @@ using harness::BuiltForm;
 // Text broken into lines at <br> (text boxes) or at a rich-text label's
 // breaks is measured line by line, as the control draws it.
 struct TextMisfit {
-    QString field;     // object name
+    QString field; // object name
     QString text;
     bool wraps = false; // measured against the height rather than the width
     int needed = 0;
     int available = 0;
-    int widget = -1;        // position of the widget in the root's tree
-    int sourceNeeded = -1;  // what the untranslated text needed, when it did not fit either
+    int widget = -1;       // position of the widget in the root's tree
+    int sourceNeeded = -1; // what the untranslated text needed, when it did not fit either
 };
 
 // Every misfit among the texts of the form, in widget tree order. The form is

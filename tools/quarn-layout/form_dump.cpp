@@ -33,10 +33,35 @@ namespace {
 const QSet<QByteArray> &geometryAndState()
 {
     static const QSet<QByteArray> names = {
-        "geometry", "pos", "size", "rect", "x", "y", "width", "height", "frameGeometry", "frameSize",
-        "normalGeometry", "childrenRect", "childrenRegion", "sizeHint", "minimumSizeHint", "minimumWidth",
-        "minimumHeight", "maximumWidth", "maximumHeight", "objectName", "windowTitle", "visible",
-        "isActiveWindow", "focus", "minimized", "maximized", "fullScreen", "modal", "windowIconText",
+        "geometry",
+        "pos",
+        "size",
+        "rect",
+        "x",
+        "y",
+        "width",
+        "height",
+        "frameGeometry",
+        "frameSize",
+        "normalGeometry",
+        "childrenRect",
+        "childrenRegion",
+        "sizeHint",
+        "minimumSizeHint",
+        "minimumWidth",
+        "minimumHeight",
+        "maximumWidth",
+        "maximumHeight",
+        "objectName",
+        "windowTitle",
+        "visible",
+        "isActiveWindow",
+        "focus",
+        "minimized",
+        "maximized",
+        "fullScreen",
+        "modal",
+        "windowIconText",
         "windowIcon",
     };
     return names;
@@ -46,10 +71,11 @@ const QSet<QByteArray> &reportedForFields()
 {
     static const QSet<QByteArray> names = [] {
         QSet<QByteArray> set = geometryAndState();
-        set += {"font", "palette", "text", "content", "plainText", "html", "markdown", "title", "alignment",
-                "fontPixelSize", "displayText", "cursorPosition", "selectedText", "hasSelectedText",
-                "undoAvailable", "redoAvailable", "acceptableInput", "modified", "documentTitle", "frameRect",
-                "frameWidth", "spacing", "margin"};
+        set +=
+            {"font",          "palette",         "text",          "content",       "plainText",       "html",
+             "markdown",      "title",           "alignment",     "fontPixelSize", "displayText",     "cursorPosition",
+             "selectedText",  "hasSelectedText", "undoAvailable", "redoAvailable", "acceptableInput", "modified",
+             "documentTitle", "frameRect",       "frameWidth",    "spacing",       "margin"};
         return set;
     }();
     return names;
@@ -156,12 +182,12 @@ private:
         json.insert(QStringLiteral("images"), imagesOf(object));
         json.insert(QStringLiteral("fontPixelSize"), intProperty(object, "fontPixelSize"));
         json.insert(QStringLiteral("alignment"), intProperty(object, "alignment"));
-        json.insert(QStringLiteral("font"), widget && widget->testAttribute(Qt::WA_SetFont)
-                                                ? QJsonValue(jsonFont(widget->font()))
-                                                : QJsonValue(QJsonValue::Null));
-        json.insert(QStringLiteral("palette"), widget && widget->testAttribute(Qt::WA_SetPalette)
-                                                   ? QJsonValue(jsonPalette(widget->palette()))
-                                                   : QJsonValue(QJsonValue::Null));
+        json.insert(QStringLiteral("font"),
+                    widget && widget->testAttribute(Qt::WA_SetFont) ? QJsonValue(jsonFont(widget->font()))
+                                                                    : QJsonValue(QJsonValue::Null));
+        json.insert(QStringLiteral("palette"),
+                    widget && widget->testAttribute(Qt::WA_SetPalette) ? QJsonValue(jsonPalette(widget->palette()))
+                                                                       : QJsonValue(QJsonValue::Null));
         json.insert(QStringLiteral("properties"), dynamicProperties(object));
 
         QJsonObject settings = m_complete
@@ -215,12 +241,12 @@ private:
         QJsonArray items;
         for (const FormCensus::LayoutItem &item : FormCensus::itemsOf(layout)) {
             const int index = m_census.fieldIndexOf(item.member);
-            QJsonObject json{{QStringLiteral("index"), index < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(index)},
-                             {QStringLiteral("name"), item.item->spacerItem() ? QJsonValue(QJsonValue::Null)
-                                                                              : fieldReference(m_census, item.member)},
-                             {QStringLiteral("stretch"), kind == FormCensus::LayoutKind::Box
-                                                             ? QJsonValue(item.stretch)
-                                                             : QJsonValue(QJsonValue::Null)}};
+            QJsonObject json{
+                {QStringLiteral("index"), index < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(index)},
+                {QStringLiteral("name"),
+                 item.item->spacerItem() ? QJsonValue(QJsonValue::Null) : fieldReference(m_census, item.member)},
+                {QStringLiteral("stretch"),
+                 kind == FormCensus::LayoutKind::Box ? QJsonValue(item.stretch) : QJsonValue(QJsonValue::Null)}};
             if (kind == FormCensus::LayoutKind::Grid) {
                 json.insert(QStringLiteral("row"), item.row);
                 json.insert(QStringLiteral("column"), item.column);
@@ -248,18 +274,21 @@ private:
         json.insert(QStringLiteral("class"), QStringLiteral("QSpacerItem"));
         json.insert(QStringLiteral("parent"), QJsonValue::Null);
         json.insert(QStringLiteral("geometry"), QJsonValue::Null);
-        json.insert(QStringLiteral("settings"),
-                    QJsonObject{{QStringLiteral("sizeHint"), QJsonArray{spacer.sizeHint().width(), spacer.sizeHint().height()}},
-                                {QStringLiteral("horizontalPolicy"), QString::fromLatin1(policies.valueToKey(policy.horizontalPolicy()))},
-                                {QStringLiteral("verticalPolicy"), QString::fromLatin1(policies.valueToKey(policy.verticalPolicy()))}});
+        json.insert(
+            QStringLiteral("settings"),
+            QJsonObject{
+                {QStringLiteral("sizeHint"), QJsonArray{spacer.sizeHint().width(), spacer.sizeHint().height()}},
+                {QStringLiteral("horizontalPolicy"),
+                 QString::fromLatin1(policies.valueToKey(policy.horizontalPolicy()))},
+                {QStringLiteral("verticalPolicy"), QString::fromLatin1(policies.valueToKey(policy.verticalPolicy()))}});
     }
 
     static void writeUnidentified(const void *pointer, QJsonObject &json)
     {
         json.insert(QStringLiteral("name"), QJsonValue::Null);
         json.insert(QStringLiteral("class"), QJsonValue::Null);
-        json.insert(QStringLiteral("problem"), pointer ? QStringLiteral("points at nothing built into the root")
-                                                       : QStringLiteral("not set"));
+        json.insert(QStringLiteral("problem"),
+                    pointer ? QStringLiteral("points at nothing built into the root") : QStringLiteral("not set"));
     }
 
     // The object the form made this one a child of. A scroll area's content
@@ -448,18 +477,21 @@ FormDumper::~FormDumper() = default;
 
 QStringList FormDumper::keyOrder()
 {
-    return {QStringLiteral("index"), QStringLiteral("form"), QStringLiteral("root"), QStringLiteral("fields"),
-            QStringLiteral("name"), QStringLiteral("objectName"), QStringLiteral("class"), QStringLiteral("parent"),
-            QStringLiteral("geometry"), QStringLiteral("size"), QStringLiteral("windowTitle"), QStringLiteral("text"),
-            QStringLiteral("images"), QStringLiteral("fontPixelSize"), QStringLiteral("alignment"),
-            QStringLiteral("font"), QStringLiteral("palette"), QStringLiteral("properties"), QStringLiteral("settings"),
-            QStringLiteral("buddy"), QStringLiteral("items"), QStringLiteral("pages"), QStringLiteral("stacking"),
-            QStringLiteral("problem"), QStringLiteral("stretch"), QStringLiteral("row"), QStringLiteral("column"),
-            QStringLiteral("rowSpan"), QStringLiteral("columnSpan"), QStringLiteral("role"), QStringLiteral("names"),
-            QStringLiteral("currentIndex"), QStringLiteral("family"), QStringLiteral("pointSize"),
-            QStringLiteral("pixelSize"), QStringLiteral("bold"), QStringLiteral("weight"), QStringLiteral("italic"),
-            QStringLiteral("underline"), QStringLiteral("kerning"), QStringLiteral("antialias"),
-            QStringLiteral("active"), QStringLiteral("inactive"), QStringLiteral("disabled")};
+    return {QStringLiteral("index"),     QStringLiteral("form"),          QStringLiteral("root"),
+            QStringLiteral("fields"),    QStringLiteral("name"),          QStringLiteral("objectName"),
+            QStringLiteral("class"),     QStringLiteral("parent"),        QStringLiteral("geometry"),
+            QStringLiteral("size"),      QStringLiteral("windowTitle"),   QStringLiteral("text"),
+            QStringLiteral("images"),    QStringLiteral("fontPixelSize"), QStringLiteral("alignment"),
+            QStringLiteral("font"),      QStringLiteral("palette"),       QStringLiteral("properties"),
+            QStringLiteral("settings"),  QStringLiteral("buddy"),         QStringLiteral("items"),
+            QStringLiteral("pages"),     QStringLiteral("stacking"),      QStringLiteral("problem"),
+            QStringLiteral("stretch"),   QStringLiteral("row"),           QStringLiteral("column"),
+            QStringLiteral("rowSpan"),   QStringLiteral("columnSpan"),    QStringLiteral("role"),
+            QStringLiteral("names"),     QStringLiteral("currentIndex"),  QStringLiteral("family"),
+            QStringLiteral("pointSize"), QStringLiteral("pixelSize"),     QStringLiteral("bold"),
+            QStringLiteral("weight"),    QStringLiteral("italic"),        QStringLiteral("underline"),
+            QStringLiteral("kerning"),   QStringLiteral("antialias"),     QStringLiteral("active"),
+            QStringLiteral("inactive"),  QStringLiteral("disabled")};
 }
 
 QJsonObject FormDumper::dump(const BuiltForm &form)

@@ -210,7 +210,8 @@ public:
         if (!isIdentifier(m_className))
             return failAt(top.lineNumber(), QStringLiteral("the class name %1 is no C++ name").arg(m_className));
         if (m_root->className != QLatin1String("QWidget"))
-            return fail(m_root->element, QStringLiteral("the root is a %1; a host root is a QWidget").arg(m_root->className));
+            return fail(m_root->element,
+                        QStringLiteral("the root is a %1; a host root is a QWidget").arg(m_root->className));
         if (!writeSource() || !writeHeader())
             return false;
         sources->className = m_className;
@@ -345,8 +346,8 @@ private:
                     else if (name == QLatin1String("colspan"))
                         item.columnSpan = number;
                     else {
-                        fail(part, QStringLiteral("the item setting %1 has no form in the construction routines")
-                                       .arg(name));
+                        fail(part,
+                             QStringLiteral("the item setting %1 has no form in the construction routines").arg(name));
                         return nullptr;
                     }
                 }
@@ -491,18 +492,18 @@ private:
                 row += QStringLiteral(".size(%1, %2)").arg(parts.value(2), parts.value(3));
                 continue;
             }
-            if (!property.byName && (property.name == QLatin1String("sizePolicy")
-                                     || property.name == QLatin1String("minimumSize")
-                                     || property.name == QLatin1String("maximumSize")
-                                     || property.name == QLatin1String("windowModality"))) {
+            if (!property.byName
+                && (property.name == QLatin1String("sizePolicy") || property.name == QLatin1String("minimumSize")
+                    || property.name == QLatin1String("maximumSize")
+                    || property.name == QLatin1String("windowModality"))) {
                 if (!values::arguments(property.value, &text, m_error))
                     return false;
                 row += QStringLiteral(".%1(%2)").arg(property.name, text);
                 continue;
             }
             if (tag == QLatin1String("pixmap")) {
-                row += QStringLiteral(".image(%1, %2)").arg(values::literal(property.name),
-                                                            values::literal(property.value.text()));
+                row += QStringLiteral(".image(%1, %2)")
+                           .arg(values::literal(property.name), values::literal(property.value.text()));
             } else if (tag == QLatin1String("point") || tag == QLatin1String("size")) {
                 if (!values::arguments(property.value, &text, m_error))
                     return false;
@@ -562,7 +563,8 @@ private:
             if (property.name == QLatin1String("visible"))
                 *text = on ? QString() : QStringLiteral(".hidden()");
             else
-                *text = QStringLiteral(".%1(%2)").arg(settingFor(widget.className, property.name), on ? QString() : QStringLiteral("false"));
+                *text = QStringLiteral(".%1(%2)").arg(settingFor(widget.className, property.name),
+                                                      on ? QString() : QStringLiteral("false"));
             return true;
         }
         if ((property.name == QLatin1String("keyCode") || property.name == QLatin1String("secondKeyCode"))
@@ -629,15 +631,15 @@ private:
                 && property.value.text() == QLatin1String("true");
         };
         QString row = maker.isEmpty()
-                          ? QStringLiteral("make(%1, %2, %3)").arg(field(widget.name), parent, values::literal(widget.name))
-                          : maker;
+            ? QStringLiteral("make(%1, %2, %3)").arg(field(widget.name), parent, values::literal(widget.name))
+            : maker;
         // Settings go in the order a row applies them: place and size first,
         // then palette and font, then the class's own, then properties by name.
-        static const QStringList early = {QStringLiteral("enabled"),     QStringLiteral("geometry"),
-                                          QStringLiteral("sizePolicy"),  QStringLiteral("minimumSize"),
-                                          QStringLiteral("maximumSize"), QStringLiteral("baseSize"),
-                                          QStringLiteral("sizeIncrement"), QStringLiteral("palette"),
-                                          QStringLiteral("font"), QStringLiteral("html"), QStringLiteral("plainText")};
+        static const QStringList early = {
+            QStringLiteral("enabled"),       QStringLiteral("geometry"),    QStringLiteral("sizePolicy"),
+            QStringLiteral("minimumSize"),   QStringLiteral("maximumSize"), QStringLiteral("baseSize"),
+            QStringLiteral("sizeIncrement"), QStringLiteral("palette"),     QStringLiteral("font"),
+            QStringLiteral("html"),          QStringLiteral("plainText")};
         QVector<const Property *> ordered;
         for (const QString &name : early) {
             for (const Property &property : widget.properties) {
@@ -671,10 +673,12 @@ private:
                 continue;
             }
             if (property->name == QLatin1String("buddy") && tag == QLatin1String("cstring")) {
-                m_buddies.append(QStringLiteral("%1->setBuddy(%2);").arg(field(widget.name), field(property->value.text())));
+                m_buddies.append(
+                    QStringLiteral("%1->setBuddy(%2);").arg(field(widget.name), field(property->value.text())));
                 continue;
             }
-            if (property->name == QLatin1String("currentIndex") && widget.className == QLatin1String("QStackedWidget")) {
+            if (property->name == QLatin1String("currentIndex")
+                && widget.className == QLatin1String("QStackedWidget")) {
                 m_pages[widget.name] = property->value.text();
                 continue;
             }
@@ -750,8 +754,9 @@ private:
             if (taken.isEmpty())
                 continue;
             if (!missing.isEmpty())
-                return failProperty(widget.name, *taken.first(),
-                                    QStringLiteral("%1 is set with %2, which it lacks").arg(taken.first()->name, missing));
+                return failProperty(
+                    widget.name, *taken.first(),
+                    QStringLiteral("%1 is set with %2, which it lacks").arg(taken.first()->name, missing));
             for (const Property *property : qAsConst(taken))
                 properties->removeOne(property);
             *text += QStringLiteral(".%1(%2)").arg(QLatin1String(setting.method), arguments.join(QLatin1String(", ")));
@@ -778,14 +783,15 @@ private:
                 // Content that was a window while the form placed it is made
                 // without a parent and handed over once all rows are done;
                 // other content is handed over as it is made.
-                const bool placedAlone = std::any_of(child->properties.cbegin(), child->properties.cend(),
-                                                     [](const Property &p) {
-                                                         return !p.byName && p.name == QLatin1String("sizeIncrement");
-                                                     });
+                const bool placedAlone =
+                    std::any_of(child->properties.cbegin(), child->properties.cend(), [](const Property &p) {
+                        return !p.byName && p.name == QLatin1String("sizeIncrement");
+                    });
                 const QString content = field(child->name);
                 if (placedAlone) {
-                    if (!writeWidget(*child, QStringLiteral("nullptr"), QStringLiteral("make(%1, nullptr, %2)")
-                                                                            .arg(content, values::literal(child->name))))
+                    if (!writeWidget(
+                            *child, QStringLiteral("nullptr"),
+                            QStringLiteral("make(%1, nullptr, %2)").arg(content, values::literal(child->name))))
                         return false;
                     // Members the area's layout already placed were in their
                     // layout before the area took the content.
@@ -794,8 +800,9 @@ private:
                         m_lateScrollContents.append(handOver);
                     else
                         m_scrollContents.append(handOver);
-                } else if (!writeWidget(*child, self, QStringLiteral("scrollContent(%1, %2, %3)")
-                                                          .arg(content, self, values::literal(child->name)))) {
+                } else if (!writeWidget(*child, self,
+                                        QStringLiteral("scrollContent(%1, %2, %3)")
+                                            .arg(content, self, values::literal(child->name)))) {
                     return false;
                 }
             } else if (!writeWidget(*child, &widget == m_root.get() ? QStringLiteral("root") : self)) {
@@ -824,7 +831,8 @@ private:
         const QStringList &wanted = widget.zorder;
         for (const QString &name : wanted) {
             if (!created.contains(name))
-                return fail(widget.element, QStringLiteral("the stacking names %1, no child of %2").arg(name, widget.name));
+                return fail(widget.element,
+                            QStringLiteral("the stacking names %1, no child of %2").arg(name, widget.name));
         }
         for (int raised = 0; raised <= wanted.size(); ++raised) {
             const QStringList top = wanted.mid(wanted.size() - raised);
@@ -845,8 +853,9 @@ private:
     static bool hasPlacedMember(const Layout &layout)
     {
         for (const LayoutItem &item : layout.items) {
-            if (item.widget && std::any_of(item.widget->properties.cbegin(), item.widget->properties.cend(),
-                                           [](const Property &p) { return p.name == QLatin1String("geometry"); }))
+            if (item.widget
+                && std::any_of(item.widget->properties.cbegin(), item.widget->properties.cend(),
+                               [](const Property &p) { return p.name == QLatin1String("geometry"); }))
                 return true;
             if (item.layout && hasPlacedMember(*item.layout))
                 return true;
@@ -891,13 +900,13 @@ private:
         const QString spacing = take("spacing", defaults.spacing);
         const QString horizontal = take("horizontalSpacing", defaults.horizontalSpacing);
         const QString vertical = take("verticalSpacing", defaults.verticalSpacing);
-        const QStringList margins = {take("leftMargin", defaults.margins.value(0)),
-                                     take("topMargin", defaults.margins.value(1)),
-                                     take("rightMargin", defaults.margins.value(2)),
-                                     take("bottomMargin", defaults.margins.value(3))};
+        const QStringList margins = {
+            take("leftMargin", defaults.margins.value(0)), take("topMargin", defaults.margins.value(1)),
+            take("rightMargin", defaults.margins.value(2)), take("bottomMargin", defaults.margins.value(3))};
         if (!numbers.isEmpty())
-            return fail(layout.element, QStringLiteral("the layout setting %1 has no form in the construction routines")
-                                            .arg(numbers.firstKey()));
+            return fail(layout.element,
+                        QStringLiteral("the layout setting %1 has no form in the construction routines")
+                            .arg(numbers.firstKey()));
         QString row = QStringLiteral("layout(%1, %2, %3)").arg(field(layout.name), host, values::literal(layout.name));
         // A nested layout without its own spacing takes its parent's: say it.
         const bool nested = host == QLatin1String("nullptr");
@@ -924,29 +933,37 @@ private:
                 return false;
             const QString member = field(item.fieldName());
             if (grid) {
-                QString cell = QStringLiteral("addToGrid(%1, %2, %3, %4").arg(field(layout.name), member).arg(item.row).arg(item.column);
+                QString cell = QStringLiteral("addToGrid(%1, %2, %3, %4")
+                                   .arg(field(layout.name), member)
+                                   .arg(item.row)
+                                   .arg(item.column);
                 if (item.rowSpan != 1 || item.columnSpan != 1)
                     cell += QStringLiteral(", %1, %2").arg(item.rowSpan).arg(item.columnSpan);
                 cells.append(cell + QStringLiteral(");"));
             } else if (form) {
                 const QString role = item.columnSpan == 2 ? QStringLiteral("SpanningRole")
-                                     : item.column == 1   ? QStringLiteral("FieldRole")
+                    : item.column == 1                    ? QStringLiteral("FieldRole")
                                                           : QStringLiteral("LabelRole");
                 cells.append(QStringLiteral("addToForm(%1, %2, QFormLayout::%3, %4);")
-                                 .arg(field(layout.name)).arg(item.row).arg(role, member));
+                                 .arg(field(layout.name))
+                                 .arg(item.row)
+                                 .arg(role, member));
             } else {
                 members.append(member);
             }
         }
         if (!grid && !form)
-            cells.append(QStringLiteral("addMembers(%1, {%2});").arg(field(layout.name), members.join(QLatin1String(", "))));
+            cells.append(
+                QStringLiteral("addMembers(%1, {%2});").arg(field(layout.name), members.join(QLatin1String(", "))));
         for (auto it = layout.attributes.cbegin(); it != layout.attributes.cend(); ++it) {
             if (it.key() == QLatin1String("stretch") && !grid && !form) {
-                cells.append(QStringLiteral("setStretchFactors(%1, {%2});")
-                                 .arg(field(layout.name), it.value().split(QLatin1Char(',')).join(QLatin1String(", "))));
+                cells.append(
+                    QStringLiteral("setStretchFactors(%1, {%2});")
+                        .arg(field(layout.name), it.value().split(QLatin1Char(',')).join(QLatin1String(", "))));
             } else {
-                return fail(layout.element,
-                            QStringLiteral("the layout setting %1 has no form in the construction routines").arg(it.key()));
+                return fail(
+                    layout.element,
+                    QStringLiteral("the layout setting %1 has no form in the construction routines").arg(it.key()));
             }
         }
         m_members.append(cells);
@@ -972,9 +989,9 @@ private:
             sizeType = QStringLiteral("QSizePolicy::Expanding");
         const bool vertical = orientation == QLatin1String("Qt::Vertical");
         const QString minimum = QStringLiteral("QSizePolicy::Minimum");
-        m_setup.append(QStringLiteral("spacer(%1, %2, %3, %4, %5);")
-                           .arg(field(spacer.name), width, height, vertical ? minimum : sizeType,
-                                vertical ? sizeType : minimum));
+        m_setup.append(
+            QStringLiteral("spacer(%1, %2, %3, %4, %5);")
+                .arg(field(spacer.name), width, height, vertical ? minimum : sizeType, vertical ? sizeType : minimum));
         return true;
     }
 
@@ -1026,8 +1043,8 @@ private:
             if (!comment.isEmpty())
                 lines.append(QStringLiteral("//: ") + comment);
             const QString disambiguation = property.value.attribute(QStringLiteral("comment"));
-            QString call = QStringLiteral("QCoreApplication::translate(%1, %2").arg(values::literal(m_className),
-                                                                                 values::literal(property.value.text()));
+            QString call = QStringLiteral("QCoreApplication::translate(%1, %2")
+                               .arg(values::literal(m_className), values::literal(property.value.text()));
             if (!disambiguation.isEmpty())
                 call += QStringLiteral(", %1").arg(values::literal(disambiguation));
             call += QLatin1Char(')');

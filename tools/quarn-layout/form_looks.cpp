@@ -29,20 +29,20 @@ struct LookEntry {
 };
 
 // Through the Row setting itself, so what is recognised is what a form calls.
-#define QUARN_LOOK(Class, method)                                                                         \
-    LookEntry                                                                                             \
-    {                                                                                                     \
-        #method "()", &Class::staticMetaObject,                                                           \
+#define QUARN_LOOK(Class, method)                                                                   \
+    LookEntry                                                                                       \
+    {                                                                                               \
+#method "()", &Class::staticMetaObject,                                                           \
             [](QObject *object) { Row<Class>(static_cast<Class *>(object)).method(); },                    \
-            [] { return static_cast<QWidget *>(new Class(nullptr)); }                                      \
+            [] { return static_cast<QWidget *>(new Class(nullptr)); } \
     }
 // The looks written as routines of their own, applied with Row::with.
-#define QUARN_ROUTINE_LOOK(Class, routine)                                                                \
-    LookEntry                                                                                             \
-    {                                                                                                     \
-        "with(" #routine ")", &Class::staticMetaObject,                                                   \
-            [](QObject *object) { Row<Class>(static_cast<Class *>(object)).with(routine); },               \
-            [] { return static_cast<QWidget *>(new Class(nullptr)); }                                      \
+#define QUARN_ROUTINE_LOOK(Class, routine)                                                   \
+    LookEntry                                                                                \
+    {                                                                                        \
+        "with(" #routine ")", &Class::staticMetaObject,                                      \
+            [](QObject *object) { Row<Class>(static_cast<Class *>(object)).with(routine); }, \
+            [] { return static_cast<QWidget *>(new Class(nullptr)); }                        \
     }
 
 const LookEntry kLooks[] = {
@@ -107,8 +107,8 @@ const LookEntry kLooks[] = {
 // The properties a .ui file would give the object, as name and value signature.
 QVector<LookSetting> settingsOf(const QWidget &object, const QObject *reference)
 {
-    QVector<UiProperty> properties = UiPropertyFilter::changedProperties(
-        object, reference, object.metaObject()->propertyCount());
+    QVector<UiProperty> properties =
+        UiPropertyFilter::changedProperties(object, reference, object.metaObject()->propertyCount());
     properties += UiPropertyFilter::dynamicProperties(object);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -153,9 +153,8 @@ const QVector<NamedLook> &namedLooks()
             if (!look.settings.isEmpty())
                 found.append(look);
         }
-        std::stable_sort(found.begin(), found.end(), [](const NamedLook &a, const NamedLook &b) {
-            return a.settings.size() > b.settings.size();
-        });
+        std::stable_sort(found.begin(), found.end(),
+                         [](const NamedLook &a, const NamedLook &b) { return a.settings.size() > b.settings.size(); });
         return found;
     }();
     return looks;

@@ -112,9 +112,12 @@ QString colourText(const QDomElement &color)
     const int blue = childText(color, "blue").toInt();
     const QColor colour(red, green, blue, alpha);
     const std::pair<const char *, QColor> named[] = {
-        {"kWhite", kWhite},           {"kBlack", kBlack},
-        {"kClear", kClear},           {"kDisabledText", kDisabledText},
-        {"kDimDisabledText", kDimDisabledText}, {"kGreyText", kGreyText},
+        {"kWhite", kWhite},
+        {"kBlack", kBlack},
+        {"kClear", kClear},
+        {"kDisabledText", kDisabledText},
+        {"kDimDisabledText", kDimDisabledText},
+        {"kGreyText", kGreyText},
     };
     for (const auto &candidate : named) {
         if (candidate.second == colour)
@@ -163,12 +166,23 @@ QString literal(const QString &text)
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case '"': out += QLatin1String("\\\""); break;
-        case '\\': out += QLatin1String("\\\\"); break;
-        case '\n': out += QLatin1String("\\n"); break;
-        case '\t': out += QLatin1String("\\t"); break;
-        case '\r': out += QLatin1String("\\r"); break;
-        default: out += c;
+        case '"':
+            out += QLatin1String("\\\"");
+            break;
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        default:
+            out += c;
         }
     }
     return out + QLatin1Char('"');
@@ -268,7 +282,7 @@ bool palette(const QDomElement &value, QString *text, QString *error)
         // Qt derives the placeholder from the text colour itself.
         if (roleName == QLatin1String("PlaceholderText") && hasText
             && role.firstChildElement(QStringLiteral("brush")).attribute(QStringLiteral("brushstyle"))
-                   == QLatin1String("NoBrush")) {
+                == QLatin1String("NoBrush")) {
             inactiveRole = inactiveRole.nextSiblingElement(QStringLiteral("colorrole"));
             disabledRole = disabledRole.nextSiblingElement(QStringLiteral("colorrole"));
             continue;
@@ -276,8 +290,10 @@ bool palette(const QDomElement &value, QString *text, QString *error)
         if (inactiveRole.attribute(QStringLiteral("role")) != roleName
             || disabledRole.attribute(QStringLiteral("role")) != roleName
             || signature(role) != signature(inactiveRole)) {
-            fail(error, role, QStringLiteral("role %1 differs between the active and inactive groups, which "
-                                             "Colours keeps equal").arg(roleName));
+            fail(error, role,
+                 QStringLiteral("role %1 differs between the active and inactive groups, which "
+                                "Colours keeps equal")
+                     .arg(roleName));
             return false;
         }
         const QDomElement brush = role.firstChildElement(QStringLiteral("brush"));

@@ -40,8 +40,10 @@ QVector<ImageIndex::IconPicture> ImageIndex::picturesOf(const QIcon &icon)
     static const struct {
         QIcon::Mode mode;
         const char *name;
-    } modes[] = {{QIcon::Normal, "normal"}, {QIcon::Disabled, "disabled"},
-                 {QIcon::Active, "active"}, {QIcon::Selected, "selected"}};
+    } modes[] = {{QIcon::Normal, "normal"},
+                 {QIcon::Disabled, "disabled"},
+                 {QIcon::Active, "active"},
+                 {QIcon::Selected, "selected"}};
     QVector<IconPicture> pictures;
     for (const auto &mode : modes) {
         for (const QIcon::State state : {QIcon::Off, QIcon::On}) {

@@ -72,12 +72,10 @@ public:
             QWidget *owner = layout->parentWidget();
             if (!owner)
                 return {};
-            const QRect visible =
-                layout->geometry().translated(owner->mapTo(m_root, QPoint())) & visibleRect(owner);
+            const QRect visible = layout->geometry().translated(owner->mapTo(m_root, QPoint())) & visibleRect(owner);
             if (visible.isEmpty())
                 return {};
-            return {{QStringLiteral("outline"), rectJson(visible)},
-                    {QStringLiteral("layoutOf"), fieldAround(owner)}};
+            return {{QStringLiteral("outline"), rectJson(visible)}, {QStringLiteral("layoutOf"), fieldAround(owner)}};
         }
         return {};
     }

@@ -322,10 +322,11 @@ QJsonObject paletteRoles(const QPalette &palette, bool onlySet)
         if (onlySet && !(palette.resolve() & (1u << role)))
             continue;
         const auto colourRole = QPalette::ColorRole(role);
-        object.insert(QString::fromLatin1(roles.valueToKey(role)),
-                      QJsonObject{{QStringLiteral("active"), jsonColour(palette.color(QPalette::Active, colourRole))},
-                                  {QStringLiteral("inactive"), jsonColour(palette.color(QPalette::Inactive, colourRole))},
-                                  {QStringLiteral("disabled"), jsonColour(palette.color(QPalette::Disabled, colourRole))}});
+        object.insert(
+            QString::fromLatin1(roles.valueToKey(role)),
+            QJsonObject{{QStringLiteral("active"), jsonColour(palette.color(QPalette::Active, colourRole))},
+                        {QStringLiteral("inactive"), jsonColour(palette.color(QPalette::Inactive, colourRole))},
+                        {QStringLiteral("disabled"), jsonColour(palette.color(QPalette::Disabled, colourRole))}});
     }
     return object;
 }

@@ -75,9 +75,9 @@ void qtMessage(QtMsgType type, const QMessageLogContext &, const QString &messag
         || message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
         return;
     const char *kind = type == QtDebugMsg ? "debug"
-        : type == QtInfoMsg                ? "info"
-        : type == QtWarningMsg             ? "warning"
-                                           : "error";
+        : type == QtInfoMsg               ? "info"
+        : type == QtWarningMsg            ? "warning"
+                                          : "error";
     err() << "quarn-layout: Qt " << kind << ": " << message << '\n';
     err().flush();
 }
@@ -148,7 +148,8 @@ public:
                       QStringLiteral("Image bundle to register (default: placeholders.rcc %1).")
                           .arg(describeFolders(dataFolders())),
                       QStringLiteral("FILE"))
-        , m_translations({QStringLiteral("translations")}, QStringLiteral("Translator to install before building: a .qm file, or the name of one of the "
+        , m_translations({QStringLiteral("translations")},
+                         QStringLiteral("Translator to install before building: a .qm file, or the name of one of the "
                                         "module's translations (quarn-layout_pseudo)."),
                          QStringLiteral("FILE.qm"))
         , m_output({QStringLiteral("o"), QStringLiteral("output")},
@@ -175,33 +176,51 @@ public:
         , m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("This text."))
         , m_version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("The program's version."))
         , m_commands({
-              {"list", "list", "The catalogue: position, name, root size, fields, and the forms the module lacks.",
-               &CommandLine::list, {}},
-              {"dump", "dump [--full] NAME... | --all",
+              {"list",
+               "list",
+               "The catalogue: position, name, root size, fields, and the forms the module lacks.",
+               &CommandLine::list,
+               {}},
+              {"dump",
+               "dump [--full] NAME... | --all",
                "JSON description of the forms, in the order asked (catalogue order for --all).",
-               &CommandLine::dump, {&m_all, &m_full}},
-              {"render", "render NAME -o FILE.png", "Picture of one form.", &CommandLine::render,
+               &CommandLine::dump,
+               {&m_all, &m_full}},
+              {"render",
+               "render NAME -o FILE.png",
+               "Picture of one form.",
+               &CommandLine::render,
                {&m_output, &m_deviceBackdrop}},
-              {"gallery", "gallery DIR",
+              {"gallery",
+               "gallery DIR",
                "DIR/NAME.png of every form, DIR/index.html and DIR/inspector.html, a page to click through forms.",
-               &CommandLine::gallery, {&m_deviceBackdrop}},
-              {"fit", "fit NAME... | --all",
+               &CommandLine::gallery,
+               {&m_deviceBackdrop}},
+              {"fit",
+               "fit NAME... | --all",
                "Texts wider (or, wrapped, taller) than their widget, in the widget's font, then a summary. With "
                "--translations, only those the translation makes overflow or overflow more than the untranslated "
                "forms do. Exit status 1 if any is reported.",
-               &CommandLine::fit, {&m_all, &m_everyMisfit}},
-              {"bench", "bench [--repeat N]",
+               &CommandLine::fit,
+               {&m_all, &m_everyMisfit}},
+              {"bench",
+               "bench [--repeat N]",
                "Build times of every form against its uic reference, its controls alone and plain widgets; code "
                "sizes. The uic reference is built only in a build tree.",
-               &CommandLine::bench, {&m_repeat}},
-              {"ui", "ui [--skeleton] [--template FILE.ts] NAME [-o FILE.ui] | --all -o DIR",
+               &CommandLine::bench,
+               {&m_repeat}},
+              {"ui",
+               "ui [--skeleton] [--template FILE.ts] NAME [-o FILE.ui] | --all -o DIR",
                "The form as a Designer form; with --all, every form as DIR/NAME.ui. The translation template "
                "gives each form its comment and each text its note for translators.",
-               &CommandLine::ui, {&m_all, &m_output, &m_skeleton, &m_template}},
-              {"code", "code FILE.ui... [-o DIR]",
+               &CommandLine::ui,
+               {&m_all, &m_output, &m_skeleton, &m_template}},
+              {"code",
+               "code FILE.ui... [-o DIR]",
                "The form's source and Ui-record header from a Designer form, as DIR/NAME.cpp and DIR/NAME.h; "
                "DIR is the form's folder under forms/ (default: the current directory).",
-               &CommandLine::code, {&m_output}},
+               &CommandLine::code,
+               {&m_output}},
           })
     {
         m_parser.addOptions({m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_template,
@@ -323,8 +342,7 @@ private:
             const QString found = findTranslation(file);
             if (found.isEmpty() || !m_translator.load(found))
                 return fail(QStringLiteral("cannot load translations %1: %2")
-                                .arg(file, whyUnusable(found.isEmpty() ? file : found,
-                                                       "a Qt translation file (.qm)")));
+                                .arg(file, whyUnusable(found.isEmpty() ? file : found, "a Qt translation file (.qm)")));
             QCoreApplication::installTranslator(&m_translator);
         }
 
@@ -382,9 +400,9 @@ private:
             << Qt::right << "fields" << qSetFieldWidth(0) << '\n';
         for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
             out << qSetFieldWidth(3) << Qt::right << entry.position << qSetFieldWidth(0) << "  "
-                << qSetFieldWidth(nameWidth) << Qt::left << entry.name << qSetFieldWidth(0) << "  "
-                << qSetFieldWidth(9) << QStringLiteral("%1x%2").arg(entry.width).arg(entry.height)
-                << qSetFieldWidth(6) << Qt::right << entry.fieldCount << qSetFieldWidth(0);
+                << qSetFieldWidth(nameWidth) << Qt::left << entry.name << qSetFieldWidth(0) << "  " << qSetFieldWidth(9)
+                << QStringLiteral("%1x%2").arg(entry.width).arg(entry.height) << qSetFieldWidth(6) << Qt::right
+                << entry.fieldCount << qSetFieldWidth(0);
             if (!m_layoutModule->find(QString::fromLatin1(entry.name)))
                 out << "  (not registered by the module)";
             out << '\n';
@@ -416,8 +434,7 @@ private:
             return error;
 
         const ImageIndex images = ImageIndex::scan();
-        FormDumper dumper(images, m_parser.isSet(m_full) ? FormDumper::Detail::Complete
-                                                         : FormDumper::Detail::Changes);
+        FormDumper dumper(images, m_parser.isSet(m_full) ? FormDumper::Detail::Complete : FormDumper::Detail::Changes);
         QJsonArray array;
         for (const auto &form : qAsConst(forms)) {
             const BuiltForm built(*form.form, *form.entry);
@@ -596,8 +613,8 @@ private:
                 return fail(QStringLiteral("%1: %2").arg(file, error));
             if (!writeChangedFile(dir.filePath(sources.className + QStringLiteral(".h")), sources.header.toUtf8(),
                                   &error)
-                || !writeChangedFile(dir.filePath(sources.className + QStringLiteral(".cpp")),
-                                     sources.source.toUtf8(), &error))
+                || !writeChangedFile(dir.filePath(sources.className + QStringLiteral(".cpp")), sources.source.toUtf8(),
+                                     &error))
                 return fail(error);
         }
         return 0;
@@ -633,8 +650,8 @@ private:
     }
 
     QCommandLineParser m_parser;
-    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_template,
-        m_repeat, m_deviceBackdrop, m_everyMisfit, m_help, m_version;
+    QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_template, m_repeat,
+        m_deviceBackdrop, m_everyMisfit, m_help, m_version;
     const QList<Command> m_commands;
     // Declared before the module, so that it outlives every form built from it.
     RegisteredResource m_imageBundle;

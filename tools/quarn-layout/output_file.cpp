@@ -57,8 +57,8 @@ bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> 
     // first and check.
     const bool written = write(file) && file.flush();
     if (!written) {
-        *error = cannotWrite(path, file.error() != QFileDevice::NoError ? file.errorString()
-                                                                         : QStringLiteral("write failed"));
+        *error = cannotWrite(
+            path, file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("write failed"));
         file.cancelWriting();
         return false;
     }
@@ -71,7 +71,8 @@ bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> 
 
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
-    return writeWholeFile(path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); }, error);
+    return writeWholeFile(
+        path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); }, error);
 }
 
 // Encoded in memory first: libpng reports a failed write on standard error
@@ -105,8 +106,8 @@ bool makeDirectory(const QString &path, QString *error)
                 continue;
             reason = ENOTDIR;
         }
-        *error = QStringLiteral("cannot make directory %1: %2")
-                     .arg(path, QString::fromLocal8Bit(std::strerror(reason)));
+        *error =
+            QStringLiteral("cannot make directory %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(reason)));
         return false;
     }
     return true;

@@ -66,8 +66,8 @@ QStringList recordFolders()
     const QDir programDir(QCoreApplication::applicationDirPath());
     QStringList folders;
     // Installed headers match the installed module; a build reads its sources.
-    for (const QString &folder : {programDir.filePath(QStringLiteral(QUARN_INSTALLED_INCLUDE_DIR)),
-                                  QStringLiteral(QUARN_SOURCE_DIR)}) {
+    for (const QString &folder :
+         {programDir.filePath(QStringLiteral(QUARN_INSTALLED_INCLUDE_DIR)), QStringLiteral(QUARN_SOURCE_DIR)}) {
         if (QFileInfo(folder).isDir())
             folders.append(QDir::cleanPath(folder));
     }

@@ -40,8 +40,8 @@ QString UiCustomWidgets::headerFor(const QMetaObject *metaObject)
     QString snake;
     for (int i = 0; i < name.size(); ++i) {
         const QChar c = name.at(i);
-        const bool wordStart = c.isUpper() && i > 0
-            && (name.at(i - 1).isLower() || (i + 1 < name.size() && name.at(i + 1).isLower()));
+        const bool wordStart =
+            c.isUpper() && i > 0 && (name.at(i - 1).isLower() || (i + 1 < name.size() && name.at(i + 1).isLower()));
         if (wordStart)
             snake += QLatin1Char('_');
         snake += c.toLower();

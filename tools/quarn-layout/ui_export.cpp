@@ -85,9 +85,9 @@ QSet<QString> translatedTexts(const BuiltForm &form)
 class UiTreeWriter
 {
 public:
-    UiTreeWriter(QXmlStreamWriter &xml, const ImageIndex &images, ReferenceObjects &references,
-                 QStringList &omissions, UiExporter::Content content, const TranslationTemplate *translations,
-                 const QStringList &recordFields, const QSet<QString> &translated)
+    UiTreeWriter(QXmlStreamWriter &xml, const ImageIndex &images, ReferenceObjects &references, QStringList &omissions,
+                 UiExporter::Content content, const TranslationTemplate *translations, const QStringList &recordFields,
+                 const QSet<QString> &translated)
         : m_xml(xml)
         , m_recordFields(recordFields)
         , m_translated(translated)
@@ -148,13 +148,14 @@ private:
             m_xml.writeEndElement();
             return;
         }
-        writeProperties(root, UiPropertyFilter::changedProperties(root, m_references.freshRoot(),
-                                                                  QWidget::staticMetaObject.propertyCount()));
+        writeProperties(root,
+                        UiPropertyFilter::changedProperties(root, m_references.freshRoot(),
+                                                            QWidget::staticMetaObject.propertyCount()));
         writeFontAndPalette(root);
         if (!root.windowTitle().isEmpty())
-            m_values.writeProperty(QStringLiteral("windowTitle"), root.windowTitle(),
-                                   m_translated.contains(translationKey(root.objectName(), QStringLiteral("windowTitle"))),
-                                   false);
+            m_values.writeProperty(
+                QStringLiteral("windowTitle"), root.windowTitle(),
+                m_translated.contains(translationKey(root.objectName(), QStringLiteral("windowTitle"))), false);
         writeProperties(root, UiPropertyFilter::dynamicProperties(root));
         writeChildren(root);
         m_xml.writeEndElement();
@@ -450,8 +451,8 @@ private:
         m_xml.writeStartElement(QStringLiteral("spacer"));
         m_xml.writeAttribute(QStringLiteral("name"), spacerName(index));
         m_values.startProperty(QStringLiteral("orientation"), false);
-        m_xml.writeTextElement(QStringLiteral("enum"), vertical ? QStringLiteral("Qt::Vertical")
-                                                                : QStringLiteral("Qt::Horizontal"));
+        m_xml.writeTextElement(QStringLiteral("enum"),
+                               vertical ? QStringLiteral("Qt::Vertical") : QStringLiteral("Qt::Horizontal"));
         m_xml.writeEndElement();
         m_values.startProperty(QStringLiteral("sizeType"), false);
         const QSizePolicy::Policy along = vertical ? policy.verticalPolicy() : policy.horizontalPolicy();
@@ -520,8 +521,7 @@ QByteArray UiExporter::exportForm(const BuiltForm &form)
     xml.setAutoFormattingIndent(1);
     xml.writeStartDocument();
     const QSet<QString> translated = m_content == Content::Complete ? translatedTexts(form) : QSet<QString>();
-    UiTreeWriter writer(xml, m_images, m_references, m_omissions, m_content, m_translations, recordFields,
-                        translated);
+    UiTreeWriter writer(xml, m_images, m_references, m_omissions, m_content, m_translations, recordFields, translated);
     writer.write(form);
     xml.writeEndDocument();
     if (!writer.guessedSpacers.isEmpty())

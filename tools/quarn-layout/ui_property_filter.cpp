@@ -17,11 +17,39 @@ namespace {
 const QSet<QByteArray> &notWrittenAsProperties()
 {
     static const QSet<QByteArray> names = {
-        "objectName", "geometry", "pos", "size", "rect", "x", "y", "width", "height", "frameGeometry",
-        "frameSize", "normalGeometry", "frameRect", "minimumWidth", "minimumHeight", "maximumWidth",
-        "maximumHeight", "font", "palette", "visible", "windowTitle", "focus", "isActiveWindow", "minimized",
-        "maximized", "fullScreen", "windowIcon", "windowIconText", "windowFilePath", "windowModified",
-        "windowOpacity", "cursor", "inputMethodHints",
+        "objectName",
+        "geometry",
+        "pos",
+        "size",
+        "rect",
+        "x",
+        "y",
+        "width",
+        "height",
+        "frameGeometry",
+        "frameSize",
+        "normalGeometry",
+        "frameRect",
+        "minimumWidth",
+        "minimumHeight",
+        "maximumWidth",
+        "maximumHeight",
+        "font",
+        "palette",
+        "visible",
+        "windowTitle",
+        "focus",
+        "isActiveWindow",
+        "minimized",
+        "maximized",
+        "fullScreen",
+        "windowIcon",
+        "windowIconText",
+        "windowFilePath",
+        "windowModified",
+        "windowOpacity",
+        "cursor",
+        "inputMethodHints",
     };
     return names;
 }
@@ -80,8 +108,9 @@ QVector<UiProperty> UiPropertyFilter::changedProperties(const QObject &object, c
         const QMetaProperty property = metaObject->property(i);
         if (!property.isWritable() || notWrittenAsProperties().contains(property.name()))
             continue;
-        if (document && (property.userType() == qMetaTypeId<QTextDocument *>()
-                         || (namesDocumentText(property.name()) && documentText != property.name())))
+        if (document
+            && (property.userType() == qMetaTypeId<QTextDocument *>()
+                || (namesDocumentText(property.name()) && documentText != property.name())))
             continue;
         const QVariant value = property.read(&object);
         if (reference) {
@@ -124,9 +153,9 @@ bool UiPropertyFilter::isDocumentText(const QObject &object, const QString &name
 
 bool UiPropertyFilter::isTranslatableText(const QByteArray &name)
 {
-    static const QSet<QByteArray> names = {"text", "content", "windowTitle", "title", "toolTip", "statusTip",
-                                           "whatsThis", "placeholderText", "plainText", "html", "accessibleName",
-                                           "accessibleDescription"};
+    static const QSet<QByteArray> names = {"text",      "content",   "windowTitle",    "title",
+                                           "toolTip",   "statusTip", "whatsThis",      "placeholderText",
+                                           "plainText", "html",      "accessibleName", "accessibleDescription"};
     return names.contains(name);
 }
 

@@ -30,16 +30,26 @@ QString boolText(bool value)
 QString styleStrategyName(QFont::StyleStrategy strategy)
 {
     switch (strategy) {
-    case QFont::PreferDefault: return QStringLiteral("PreferDefault");
-    case QFont::PreferBitmap: return QStringLiteral("PreferBitmap");
-    case QFont::PreferDevice: return QStringLiteral("PreferDevice");
-    case QFont::PreferOutline: return QStringLiteral("PreferOutline");
-    case QFont::ForceOutline: return QStringLiteral("ForceOutline");
-    case QFont::NoAntialias: return QStringLiteral("NoAntialias");
-    case QFont::PreferAntialias: return QStringLiteral("PreferAntialias");
-    case QFont::OpenGLCompatible: return QStringLiteral("OpenGLCompatible");
-    case QFont::NoFontMerging: return QStringLiteral("NoFontMerging");
-    default: return QString();
+    case QFont::PreferDefault:
+        return QStringLiteral("PreferDefault");
+    case QFont::PreferBitmap:
+        return QStringLiteral("PreferBitmap");
+    case QFont::PreferDevice:
+        return QStringLiteral("PreferDevice");
+    case QFont::PreferOutline:
+        return QStringLiteral("PreferOutline");
+    case QFont::ForceOutline:
+        return QStringLiteral("ForceOutline");
+    case QFont::NoAntialias:
+        return QStringLiteral("NoAntialias");
+    case QFont::PreferAntialias:
+        return QStringLiteral("PreferAntialias");
+    case QFont::OpenGLCompatible:
+        return QStringLiteral("OpenGLCompatible");
+    case QFont::NoFontMerging:
+        return QStringLiteral("NoFontMerging");
+    default:
+        return QString();
     }
 }
 
@@ -184,10 +194,22 @@ void UiValueWriter::writeIcon(const QString &name, const QIcon &icon, bool byNam
 bool UiValueWriter::isExpressible(const QVariant &value)
 {
     switch (value.userType()) {
-    case QMetaType::Bool: case QMetaType::Int: case QMetaType::UInt: case QMetaType::Double:
-    case QMetaType::Float: case QMetaType::QString: case QMetaType::QStringList: case QMetaType::QByteArray:
-    case QMetaType::QPoint: case QMetaType::QSize: case QMetaType::QRect: case QMetaType::QColor:
-    case QMetaType::QBrush: case QMetaType::QFont: case QMetaType::QSizePolicy: case QMetaType::QPalette:
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::QString:
+    case QMetaType::QStringList:
+    case QMetaType::QByteArray:
+    case QMetaType::QPoint:
+    case QMetaType::QSize:
+    case QMetaType::QRect:
+    case QMetaType::QColor:
+    case QMetaType::QBrush:
+    case QMetaType::QFont:
+    case QMetaType::QSizePolicy:
+    case QMetaType::QPalette:
     case QMetaType::QLocale:
         return true;
     default:
@@ -275,10 +297,11 @@ void UiValueWriter::writeValue(const QVariant &value, bool translatable)
         const QLocale locale = value.toLocale();
         m_xml.writeStartElement(QStringLiteral("locale"));
         // uic spells them QLocale::Key.
-        m_xml.writeAttribute(QStringLiteral("language"), QString::fromLatin1(
-            QMetaEnum::fromType<QLocale::Language>().valueToKey(locale.language())));
-        m_xml.writeAttribute(QStringLiteral("country"), QString::fromLatin1(
-            QMetaEnum::fromType<QLocale::Country>().valueToKey(locale.country())));
+        m_xml.writeAttribute(
+            QStringLiteral("language"),
+            QString::fromLatin1(QMetaEnum::fromType<QLocale::Language>().valueToKey(locale.language())));
+        m_xml.writeAttribute(QStringLiteral("country"),
+                             QString::fromLatin1(QMetaEnum::fromType<QLocale::Country>().valueToKey(locale.country())));
         m_xml.writeEndElement();
         break;
     }

@@ -18,11 +18,13 @@
 namespace {
 
 // Forms that between them use the buttons, texts, containers, instruments and input controls.
-const QStringList kForms = {
-    QStringLiteral("QuarnTitleBar"),          QStringLiteral("DashboardCompassScrClass"),
-    QStringLiteral("SunMoonScreenClass"),     QStringLiteral("TextInputScreenClass"),
-    QStringLiteral("GeocacheFiltersScreenClass"), QStringLiteral("SettingsBrightnessVolumeScreenClass"),
-    QStringLiteral("AlarmClockDetailScreenClass")};
+const QStringList kForms = {QStringLiteral("QuarnTitleBar"),
+                            QStringLiteral("DashboardCompassScrClass"),
+                            QStringLiteral("SunMoonScreenClass"),
+                            QStringLiteral("TextInputScreenClass"),
+                            QStringLiteral("GeocacheFiltersScreenClass"),
+                            QStringLiteral("SettingsBrightnessVolumeScreenClass"),
+                            QStringLiteral("AlarmClockDetailScreenClass")};
 
 QProcessEnvironment pluginEnvironment()
 {
@@ -125,8 +127,9 @@ TEST_F(Exports, DesignerOpensThemWithoutUnknownControls)
     QFile broken(s_folder->filePath(QStringLiteral("unknown.ui")));
     ASSERT_TRUE(broken.open(QIODevice::ReadWrite));
     QByteArray text = broken.readAll();
-    text.replace("<customwidgets>", "<customwidgets><customwidget><class>NoSuchControl</class>"
-                                    "<extends>NoSuchBase</extends><header>none.h</header></customwidget>");
+    text.replace("<customwidgets>",
+                 "<customwidgets><customwidget><class>NoSuchControl</class>"
+                 "<extends>NoSuchBase</extends><header>none.h</header></customwidget>");
     broken.seek(0);
     broken.write(text);
     broken.close();
