@@ -13,6 +13,7 @@
 #include "output_file.h"
 #include "preview_root.h"
 #include "render.h"
+#include "source_format.h"
 #include "tool_files.h"
 #include "translation_template.h"
 #include "ui_export.h"
@@ -611,10 +612,12 @@ private:
             FormSources sources;
             if (!FormGenerator::generate(ui, folder, previousHeader, &sources, &error))
                 return fail(QStringLiteral("%1: %2").arg(file, error));
-            if (!writeChangedFile(dir.filePath(sources.className + QStringLiteral(".h")), sources.header.toUtf8(),
-                                  &error)
-                || !writeChangedFile(dir.filePath(sources.className + QStringLiteral(".cpp")), sources.source.toUtf8(),
-                                     &error))
+            const QString header = dir.filePath(sources.className + QStringLiteral(".h"));
+            const QString source = dir.filePath(sources.className + QStringLiteral(".cpp"));
+            if (!formatSource(&sources.header, header, &error) || !formatSource(&sources.source, source, &error))
+                warn(QStringLiteral("%1: written unformatted: %2").arg(sources.className, error));
+            if (!writeChangedFile(header, sources.header.toUtf8(), &error)
+                || !writeChangedFile(source, sources.source.toUtf8(), &error))
                 return fail(error);
         }
         return 0;
