@@ -13,11 +13,8 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
 
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
     make(ui.lblSeeLevelPress, root, "lblSeeLevelPress").at(10, 150, 222, 21).settingCaption();
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.cbPressureUnits, root, "cbPressureUnits").at(140, 170, 99, 44).smallComboBox();
     make(ui.icon_2, ui.cbPressureUnits, "icon_2").at(70, 15, 21, 13).image(":/Buttons/b_KB_AdjustDown_off.mif");
     make(ui.txtSeeLevelPress, root, "txtSeeLevelPress")
@@ -32,9 +29,9 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(14);
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName_2, ui.icon, "labelName_2").at(44, 4, 190, 38).palette(whiteText()).buttonLabel().wordWrap();
-    make(ui.icon_4, ui.icon, "icon_4").at(4, 4, 38, 38).image(":/Icons/i_Calibrate Barometer Altimeter.mif");
+    titleIcon(ui.icon_4, ui.icon, "icon_4", ":/Icons/i_Calibrate Barometer Altimeter.mif");
     make(ui.lblCurBarAlt, root, "lblCurBarAlt")
         .at(10, 292, 221, 21)
         .font(normalWeightAA())

@@ -11,11 +11,8 @@ void setupUi(Ui_CompassCalib3DScrClass &ui, QWidget *root)
 {
     Root(root, "CompassCalib3DScrClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnStart, ui.statusBar, "btnStart").at(160, 6, 76, 43).actionButton().focused(":/Buttons/b_Menu_h.mif");
     make(ui.lblStart, ui.btnStart, "lblStart")
         .at(15, 6, 51, 31)
@@ -28,13 +25,13 @@ void setupUi(Ui_CompassCalib3DScrClass &ui, QWidget *root)
         .normal(":/Icons/i_ToolBar_Compass.mif")
         .pressed(":/Icons/i_ToolBar_Compass_h.mif");
     make(ui.AnimationCtrl, root, "AnimationCtrl").at(12, 180, 216, 133).with(figureEightAnimation);
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName_2, ui.icon, "labelName_2")
         .at(50, 0, 151, 46)
         .palette(whiteTextDimDisabled())
         .buttonLabel()
         .wordWrap();
-    make(ui.icon_4, ui.icon, "icon_4").at(4, 4, 38, 38).image(":/Icons/i_Compass.mif");
+    titleIcon(ui.icon_4, ui.icon, "icon_4", ":/Icons/i_Compass.mif");
     make(ui.textBox, root, "textBox").at(0, 70, 241, 101).alignment(Qt::AlignCenter);
 }
 

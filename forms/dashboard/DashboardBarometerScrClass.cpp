@@ -11,12 +11,9 @@ void setupUi(Ui_DashboardBarometerScrClass &ui, QWidget *root)
 {
     Root(root, "DashboardBarometerScrClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnToolBar, ui.statusBar, "btnToolBar")
         .at(90, 6, 60, 43)
         .normal(":/Icons/i_ToolBar_Barometer.mif")

@@ -28,15 +28,9 @@ void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
         .image(":/Icons/i_DashMenu_DataFieldsOnly.mif");
     make(ui.btnProfiles, root, "btnProfiles").at(160, 244, 74, 74).roundButton();
     make(ui.iconProfiles, ui.btnProfiles, "iconProfiles").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Profiles.mif");
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu")
-        .at(180, 7, 60, 43)
-        .font(Font().pointSize(10).bold().aa())
-        .contextMenuButton();
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(Font().pointSize(10).bold().aa());
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4")
         .sizeConstraint(QLayout::SetFixedSize);

@@ -11,11 +11,8 @@ void setupUi(Ui_DashboardSatelliteScreenClass &ui, QWidget *root)
 {
     Root(root, "DashboardSatelliteScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnMenu, ui.statusBar, "btnMenu").at(180, 7, 60, 43).contextMenuButton();
     make(ui.btnToolBar, ui.statusBar, "btnToolBar")
         .at(90, 8, 60, 43)

@@ -38,11 +38,8 @@ void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
         .at(0, 21, 240, 379)
         .image(":/Bkgd/bkgd_Dashboard_noRoute.mif");
     make(ui.iconFrog, ui.bkgdWithoutGeocaches, "iconFrog").at(134, 0, 71, 71).image(":/Icons/i_frog.mif");
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnMenu, ui.statusBar, "btnMenu").at(180, 7, 60, 43).contextMenuButton();
     make(ui.btnToolBar, ui.statusBar, "btnToolBar")
         .at(90, 6, 60, 43)

@@ -30,14 +30,11 @@ void setupUi(Ui_FishHuntScreenClass &ui, QWidget *root)
                                .role(QPalette::ToolTipText, kBlack)));
 
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.bottomBar);
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).titleText();
     make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).smallCaption();
-    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_FishHunt.mif");
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_FishHunt.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 286);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 190, 241, 93);
     layout(ui.verticalLayout_00, ui.layoutWidget, "verticalLayout_00").spacing(3).margins(0, 0, 4, 0);

@@ -29,17 +29,14 @@ void setupUi(Ui_SunMoonScreenClass &ui, QWidget *root)
                                .role(QPalette::ToolTipBase, QColor(255, 255, 220))
                                .role(QPalette::ToolTipText, kBlack)));
 
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName")
         .at(50, 10, 140, 26)
         .titleText()
         .locale(QLocale(QLocale::English, QLocale::UnitedStates));
-    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_Sun_Moon.mif");
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Sun_Moon.mif");
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.bottomBar);
     make(ui.backing, root, "backing").at(0, 67, 240, 286);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(0, 191, 241, 91);
     layout(ui.horizontalLayout_3, ui.layoutWidget, "horizontalLayout_3").margins(5, 0, 2, 0);

@@ -11,11 +11,8 @@ void setupUi(Ui_TurnListScreenClass &ui, QWidget *root)
 {
     Root(root, "TurnListScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnSortType, ui.statusBar, "btnSortType")
         .at(60, 7, 176, 43)
         .normal(":/Buttons/b_BottomButton.mif")
@@ -28,7 +25,7 @@ void setupUi(Ui_TurnListScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .pixelSize(13);
     make(ui.list, root, "list").at(0, 80, 240, 265);
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.txtLabel, ui.btnListHeader, "txtLabel")
         .at(19, 13, 161, 20)
         .palette(Colours()

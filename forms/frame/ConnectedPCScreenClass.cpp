@@ -17,11 +17,8 @@ void setupUi(Ui_ConnectedPCScreenClass &ui, QWidget *root)
         .palette(whiteTextDimDisabled())
         .buttonLabel();
     make(ui.icon, ui.lblOffCourse_2, "icon").at(10, -10, 38, 38).image(":/Shell/barpcconnect.mif");
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.textBox, root, "textBox").at(10, 100, 241, 31).font(Font().pointSize(14).normalWeight().aa());
     make(ui.textBox_2, root, "textBox_2").at(10, 250, 201, 20).font(Font().pointSize(12).normalWeight().aa());
     make(ui.pAnimationCtrl, root, "pAnimationCtrl")

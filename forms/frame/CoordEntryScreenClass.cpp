@@ -11,16 +11,13 @@ void setupUi(Ui_CoordEntryScreenClass &ui, QWidget *root)
 {
     Root(root, "CoordEntryScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    bottomBar(ui.statusBar, root);
     make(ui.btnSettings, ui.statusBar, "btnSettings")
         .at(90, 6, 60, 43)
         .normal(":/Icons/i_ToolBar_Settings.mif")
         .pressed(":/Icons/i_ToolBar_Settings_h.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     make(ui.btnHeader, root, "btnHeader")
         .at(0, 20, 240, 46)
         .palette(transparentPalette())

@@ -14,14 +14,11 @@ void setupUi(Ui_HTMLViewerScreenClass &ui, QWidget *root)
         .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
         .property("palette", QPalette(transparentPalette()));
 
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 46).titleText().wordWrap();
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    backButton(ui.btnBack, ui.bottomBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
     make(ui.backing, root, "backing").at(5, 71, 230, 281);
     make(ui.txtHtmlArea, ui.backing, "txtHtmlArea")
         .at(0, 0, 230, 281)

@@ -12,16 +12,13 @@ void setupUi(Ui_ScreenCaptureClass &ui, QWidget *root)
     Root(root, "ScreenCaptureClass").size(240, 400);
 
     make(ui.backing, root, "backing").at(5, 72, 230, 201);
-    make(ui.iconTitleBar, root, "iconTitleBar").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.iconTitleBar, root, "iconTitleBar");
     make(ui.lblTitle, ui.iconTitleBar, "lblTitle").at(44, 4, 185, 38).titleText().wordWrap();
-    make(ui.icon, ui.iconTitleBar, "icon").at(4, 4, 38, 38).image(":/Icons/i_ScreenCapture.mif");
+    titleIcon(ui.icon, ui.iconTitleBar, "icon", ":/Icons/i_ScreenCapture.mif");
     make(ui.lblPress, root, "lblPress").at(10, 220, 221, 51).font(normalWeightAA()).wordWrap().pixelSize(14);
     make(ui.lblScreenCapture, root, "lblScreenCapture").at(10, 80, 219, 16).settingCaption();
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnOnOff, root, "btnOnOff").at(0, 100, 230, 44).flatToggleButton();
     make(ui.lblOnOff, ui.btnOnOff, "lblOnOff").at(10, 5, 210, 34).caption().wordWrap();
     make(ui.btnView, root, "btnView").at(0, 170, 230, 44).flatToggleButton();

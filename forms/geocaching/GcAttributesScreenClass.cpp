@@ -13,14 +13,11 @@ void setupUi(Ui_GcAttributesScreenClass &ui, QWidget *root)
 
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
     make(ui.listDataFields, root, "listDataFields").at(10, 114, 218, 241).horizontalScrollBar(Qt::ScrollBarAlwaysOff);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
     make(ui.iconAttributes, ui.subTitle, "iconAttributes")
         .at(6, 4, 37, 38)

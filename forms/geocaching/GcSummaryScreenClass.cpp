@@ -11,14 +11,11 @@ void setupUi(Ui_GcSummaryScreenClass &ui, QWidget *root)
 {
     Root(root, "GcSummaryScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(32, 13, 174, 20).titleText();
     make(ui.labelPage, ui.icon, "labelPage").at(206, 2, 30, 20).titlePageNumber();
     make(ui.labelNumber, ui.icon, "labelNumber").at(206, 24, 30, 20).titlePageNumber();

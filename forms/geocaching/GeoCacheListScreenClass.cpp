@@ -11,12 +11,9 @@ void setupUi(Ui_GeoCacheListScreenClass &ui, QWidget *root)
 {
     Root(root, "GeoCacheListScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(169, 7, 71, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).contextMenuButton();

@@ -19,16 +19,13 @@ void setupUi(Ui_GeocacheCreateScreenClass &ui, QWidget *root)
         .listItemName()
         .content("My First Cache")
         .pixelSize(15);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnCamera, ui.statusBar, "btnCamera")
         .at(88, 6, 60, 43)
         .normal(":/Icons/i_ToolBar_camera.mif")
         .pressed(":/Icons/i_ToolBar_camera_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     make(ui.backing, root, "backing").at(5, 26, 230, 42);
     make(ui.titleButton, ui.backing, "titleButton")
         .at(0, 0, 230, 42)

@@ -12,14 +12,11 @@ void setupUi(Ui_GeocacheDDEScreenClass &ui, QWidget *root)
     Root(root, "GeocacheDDEScreenClass").size(240, 400);
 
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.backing, root, "backing").at(3, 119, 234, 231);
     make(ui.txtTotalDescent, ui.backing, "txtTotalDescent").at(159, 104, 76, 20).panelText().content("0").pixelSize(14);
     make(ui.iconFlagBig, ui.backing, "iconFlagBig").at(0, 9, 38, 38).image(":/Icons/i_DestinationIcon.mif");

@@ -156,14 +156,11 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
                        ":/Icons/i_PaneBtn_DidntFoundIt.mif", ":/Icons/i_PaneBtn_OwnerMaintenance.mif",
                        ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_FieldNote.mif",
                        ":/Icons/i_PaneBtn_PublishListing.mif"});
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.backing, root, "backing").at(5, 72, 230, 50);
     make(ui.txtDate, ui.backing, "txtDate")
         .at(143, 16, 81, 16)

@@ -25,11 +25,8 @@ void setupUi(Ui_GeocacheFilterShowScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(18);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
 
     addMembers(ui.verticalLayout, {ui.btnShowAll, ui.btnShowFavorites});
 }

@@ -11,11 +11,8 @@ void setupUi(Ui_GeocacheFilterSortByClass &ui, QWidget *root)
 {
     Root(root, "GeocacheFilterSortByClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.verticalLayoutWidget, root, "verticalLayoutWidget").at(0, 60, 241, 246);
     layout(ui.verticalLayout, ui.verticalLayoutWidget, "verticalLayout");
     make(ui.btnIDSort, ui.verticalLayoutWidget, "btnIDSort").radioChoice();

@@ -42,12 +42,9 @@ void setupUi(Ui_GeocacheFilterTypeClass &ui, QWidget *root)
         .panelText()
         .alignment(Qt::AlignCenter)
         .pixelSize(12);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.btnHeader, root, "btnHeader").at(6, 60, 226, 38).closedPageButton().eventPropagation();
     make(ui.horizontalLayoutWidget, ui.btnHeader, "horizontalLayoutWidget").at(12, 4, 208, 29);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout");

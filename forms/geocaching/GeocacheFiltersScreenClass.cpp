@@ -19,11 +19,8 @@ void setupUi(Ui_GeocacheFiltersScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(18);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(169, 7, 71, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).contextMenuButton();
@@ -35,7 +32,7 @@ void setupUi(Ui_GeocacheFiltersScreenClass &ui, QWidget *root)
         .font(boldAA())
         .alignment(Qt::AlignCenter)
         .pixelSize(16);
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.scrollArea, root, "scrollArea").at(0, 54, 240, 300).scrollingPage();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
         .at(0, 0, 230, 361)

@@ -20,7 +20,7 @@ void setupUi(Ui_GeocacheHeaderWidgetClass &ui, QWidget *root)
         .listItemName()
         .content("My First Cache")
         .pixelSize(15);
-    make(ui.ItemIcon_Type, root, "ItemIcon_Type").at(4, 4, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
+    titleIcon(ui.ItemIcon_Type, root, "ItemIcon_Type", ":/Icons/i_GeocacheIcons.mif");
     make(ui.statGeocacheStatusMini, ui.ItemIcon_Type, "statGeocacheStatusMini")
         .at(20, 0, 14, 15)
         .statusImages({":/Icons/i_NotFound.mif", ":/Icons/i_Found.mif", ":/Icons/i_NeedsMaintenance.mif",

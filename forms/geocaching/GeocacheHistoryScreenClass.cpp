@@ -14,14 +14,11 @@ void setupUi(Ui_GeocacheHistoryScreenClass &ui, QWidget *root)
     make(ui.icon_3, root, "icon_3").at(10, 111, 218, 227).image(":/Bkgd/bkgd_Shade_DetailFonts.mif");
     make(ui.txtDescription, ui.icon_3, "txtDescription").at(0, 5, 218, 222).pixelSize(17);
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.subTitle, root, "subTitle").at(6, 72, 226, 44).panelButton().eventPropagation();
     make(ui.dateTimeLabel_4, ui.subTitle, "dateTimeLabel_4").at(38, 10, 180, 21).panelText().pixelSize(12);
     make(ui.iconAttributes_2, ui.subTitle, "iconAttributes_2")

@@ -18,14 +18,11 @@ void setupUi(Ui_GeocacheLogScreenClass &ui, QWidget *root)
                        ":/Icons/i_PaneBtn_DidntFoundIt.mif", ":/Icons/i_PaneBtn_OwnerMaintenance.mif",
                        ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_FieldNote.mif",
                        ":/Icons/i_PaneBtn_PublishListing.mif"});
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.subTitle, root, "subTitle").at(5, 72, 226, 44).panelButton().eventPropagation();
     make(ui.horizontalLayoutWidget_2, ui.subTitle, "horizontalLayoutWidget_2").at(35, 4, 181, 35);
     layout(ui.horizontalLayout_3, ui.horizontalLayoutWidget_2, "horizontalLayout_3").spacing(0);

@@ -23,7 +23,7 @@ void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
         .textFormat(Qt::RichText)
         .content("Object Name")
         .textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.iconObj, root, "iconObj").at(4, 4, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
+    titleIcon(ui.iconObj, root, "iconObj", ":/Icons/i_GeocacheIcons.mif");
     make(ui.txtDiffTerr, root, "txtDiffTerr").at(48, 20, 54, 16).popupCoordinates();
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 151, 61);
     make(ui.iconStatus, root, "iconStatus")

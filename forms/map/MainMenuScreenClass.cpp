@@ -26,19 +26,13 @@ void setupUi(Ui_MainMenuScreenClass &ui, QWidget *root)
     make(ui.iconCamera, ui.btnCamera, "iconCamera").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Media.mif");
     make(ui.btnPOI, root, "btnPOI").at(160, 244, 74, 74).roundButton();
     make(ui.iconPOI, ui.btnPOI, "iconPOI").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_POI.mif");
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnTools, ui.statusBar, "btnTools")
         .at(90, 7, 60, 43)
         .normal(":/Icons/i_ToolBar_Settings.mif")
         .pressed(":/Icons/i_ToolBar_Settings_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu")
-        .at(180, 7, 60, 43)
-        .font(Font().pointSize(10).bold().aa())
-        .contextMenuButton();
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(Font().pointSize(10).bold().aa());
     make(ui.horizontalLayoutWidget, root, "horizontalLayoutWidget").at(5, 34, 316, 80);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget, "horizontalLayout_4")
         .sizeConstraint(QLayout::SetFixedSize);

@@ -11,13 +11,10 @@ void setupUi(Ui_MapSel_FileListScreenClass &ui, QWidget *root)
 {
     Root(root, "MapSel_FileListScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.backing, root, "backing").at(0, 66, 240, 290);
     make(ui.listMapFiles, ui.backing, "listMapFiles")
         .at(0, 5, 240, 280)

@@ -11,13 +11,10 @@ void setupUi(Ui_MapSel_TypeListScreenClass &ui, QWidget *root)
 {
     Root(root, "MapSel_TypeListScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.backingNoObjects, root, "backingNoObjects").at(10, 140, 220, 32);
     make(ui.txtNoMaps, ui.backingNoObjects, "txtNoMaps").at(0, 0, 220, 32).alignment(Qt::AlignCenter).pixelSize(16);
     make(ui.btnListHeader, root, "btnListHeader").at(0, 21, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");

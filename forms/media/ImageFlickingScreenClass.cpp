@@ -23,10 +23,7 @@ void setupUi(Ui_ImageFlickingScreenClass &ui, QWidget *root)
         .pressed(":/Buttons/b_KB_MoveLeft_h.mif")
         .focused(":/Buttons/b_KB_MoveLeft_f.mif");
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.bottomBar);
     make(ui.btnOK, ui.bottomBar, "btnOK")
         .at(178, 10, 55, 41)
         .normal(":/Buttons/b_KB_OK.mif")

@@ -11,12 +11,9 @@ void setupUi(Ui_MediaCameraScreenClass &ui, QWidget *root)
 {
     Root(root, "MediaCameraScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(90, 7, 60, 43);
     make(ui.pageRec, nullptr, "pageRec").hidden();
     make(ui.btnRec, ui.pageRec, "btnRec")

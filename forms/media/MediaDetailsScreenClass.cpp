@@ -11,12 +11,9 @@ void setupUi(Ui_MediaDetailsScreenClass &ui, QWidget *root)
 {
     Root(root, "MediaDetailsScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     make(ui.icoGrabScr, root, "icoGrabScr").at(0, 22, 240, 334);
     make(ui.showDetails, ui.icoGrabScr, "showDetails").at(10, 12, 220, 307);
     make(ui.geoSecondary, ui.showDetails, "geoSecondary").at(8, 216, 201, 70);

@@ -11,7 +11,7 @@ void setupUi(Ui_MediaPhotoPadScreenClass &ui, QWidget *root)
 {
     Root(root, "MediaPhotoPadScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    bottomBar(ui.statusBar, root);
     make(ui.btnBack, ui.statusBar, "btnBack")
         .at(0, 6, 56, 43)
         .normal(":/Buttons/b_Back.mif")
@@ -20,7 +20,7 @@ void setupUi(Ui_MediaPhotoPadScreenClass &ui, QWidget *root)
         .at(89, 7, 60, 43)
         .normal(":/Buttons/b_media_rotate.mif")
         .pressed(":/Buttons/b_media_rotate_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
 }
 

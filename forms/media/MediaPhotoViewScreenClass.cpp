@@ -11,11 +11,8 @@ void setupUi(Ui_MediaPhotoViewScreenClass &ui, QWidget *root)
 {
     Root(root, "MediaPhotoViewScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidgetCenter, ui.statusBar, "stackedWidgetCenter").at(60, 7, 120, 43);
     make(ui.pageRotate, nullptr, "pageRotate").hidden();
     make(ui.btnRotate, ui.pageRotate, "btnRotate")

@@ -11,16 +11,13 @@ void setupUi(Ui_MediaPlayVideoScreenClass &ui, QWidget *root)
 {
     Root(root, "MediaPlayVideoScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnCenter, ui.statusBar, "btnCenter")
         .at(84, 6, 60, 43)
         .normal(":/Buttons/b_media_voicepause.mif")
         .pressed(":/Buttons/b_media_voicepause_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     make(ui.iconGrabScr, root, "iconGrabScr").at(0, 22, 240, 334);
 }
 

@@ -26,16 +26,13 @@ void setupUi(Ui_MediaScreenClass &ui, QWidget *root)
         .normal(":/Buttons/b_media_video.mif")
         .pressed(":/Buttons/b_media_video_h.mif")
         .shiftOnPress(2, 2);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    bottomBar(ui.statusBar, root);
     make(ui.btnSettings, ui.statusBar, "btnSettings")
         .at(190, 10, 38, 38)
         .font(aaFont())
         .normal(":/Icons/i_settings.mif")
         .pressed(":/Icons/i_settings.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnMyphotos, root, "btnMyphotos")
         .at(130, 20, 96, 96)
         .normal(":/Buttons/b_media_my_photo.mif")

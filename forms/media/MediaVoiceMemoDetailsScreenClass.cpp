@@ -11,17 +11,14 @@ void setupUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
 {
     Root(root, "MediaVoiceMemoDetailsScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnCenter, ui.statusBar, "btnCenter")
         .at(85, 6, 60, 43)
         .normal(":/Buttons/b_media_voiceplay.mif")
         .pressed(":/Buttons/b_media_voiceplay_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.iconVoiceMemo, ui.btnListHeader, "iconVoiceMemo").at(50, 3, 41, 39).image(":/Icons/i_media_voicesmall.mif");
     make(ui.txtMemo, ui.btnListHeader, "txtMemo")
         .at(97, 9, 116, 27)

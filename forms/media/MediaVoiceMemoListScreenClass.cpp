@@ -11,11 +11,8 @@ void setupUi(Ui_MediaVoiceMemoListScreenClass &ui, QWidget *root)
 {
     Root(root, "MediaVoiceMemoListScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(180, 7, 60, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(0, 0, 60, 43).contextMenuButton();
@@ -25,9 +22,9 @@ void setupUi(Ui_MediaVoiceMemoListScreenClass &ui, QWidget *root)
         .font(aaFont())
         .normal(":/Buttons/b_KB_OK.mif")
         .pressed(":/Buttons/b_KB_OK_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.listMemo, root, "listMemo").at(0, 74, 240, 265);
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.iconVoice, ui.btnListHeader, "iconVoice").at(2, 3, 38, 38).image(":/Icons/i_media_voicesmall.mif");
     make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).listHeaderCount().content("1/1");
     make(ui.txtNumOfMemo, ui.btnListHeader, "txtNumOfMemo").at(170, 23, 66, 17).listHeaderCount().content("0");

@@ -11,16 +11,13 @@ void setupUi(Ui_MediaVoiceMemoRecScreenClass &ui, QWidget *root)
 {
     Root(root, "MediaVoiceMemoRecScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnMemoFiles, ui.statusBar, "btnMemoFiles")
         .at(90, 6, 60, 43)
         .normal(":/Buttons/b_media_Memofiles.mif")
         .pressed(":/Buttons/b_media_Memofiles_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     make(ui.icoMicrophone, root, "icoMicrophone").at(60, 74, 152, 157).image(":/Icons/i_media_microphone.mif");
     make(ui.btnRecOPause, root, "btnRecOPause")
         .at(40, 270, 69, 55)
@@ -28,7 +25,7 @@ void setupUi(Ui_MediaVoiceMemoRecScreenClass &ui, QWidget *root)
         .normal(":/Buttons/b_media_record.mif")
         .pressed(":/Buttons/b_media_record_h.mif")
         .focused(":/Buttons/b_media_record_f.mif");
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.iconVoiceMemo, ui.btnListHeader, "iconVoiceMemo").at(50, 3, 41, 39).image(":/Icons/i_media_music.mif");
     make(ui.txtMemo, ui.btnListHeader, "txtMemo")
         .at(90, 10, 116, 27)

@@ -11,16 +11,13 @@ void setupUi(Ui_AbAddressListScreenClass &ui, QWidget *root)
 {
     Root(root, "AbAddressListScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnDelete, ui.statusBar, "btnDelete").at(164, 7, 76, 43).actionButton();
     make(ui.iconDelete, ui.btnDelete, "iconDelete").at(22, 7, 32, 32).image(":/Icons/i_MenuIcon_Delete.mif");
     make(ui.btnSave, ui.statusBar, "btnSave").at(164, 7, 76, 43).actionButton();
     make(ui.iconSave, ui.btnSave, "iconSave").at(22, 7, 32, 32).image(":/Icons/i_MenuIcon_Save.mif");
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.iconAddr, ui.btnListHeader, "iconAddr").at(2, 3, 38, 38).image(":/Icons/i_assigntype_Location.mif");
     make(ui.labelName, ui.btnListHeader, "labelName")
         .at(50, 10, 171, 28)

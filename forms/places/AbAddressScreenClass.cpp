@@ -11,7 +11,7 @@ void setupUi(Ui_AbAddressScreenClass &ui, QWidget *root)
 {
     Root(root, "AbAddressScreenClass").size(240, 400);
 
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.iconWpt, ui.btnListHeader, "iconWpt").at(2, 3, 38, 38).image(":/Icons/i_assignlocation_Address.mif");
     make(ui.txtAddressBook, ui.btnListHeader, "txtAddressBook")
         .at(50, 3, 181, 41)
@@ -21,11 +21,8 @@ void setupUi(Ui_AbAddressScreenClass &ui, QWidget *root)
                      .role(QPalette::ButtonText, kWhite, kDisabledText))
         .font(Font().family("MS Shell Dlg 2").bold().aa())
         .pixelSize(16);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.listAddress, root, "listAddress").at(0, 80, 240, 265);
 }
 

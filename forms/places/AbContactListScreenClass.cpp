@@ -11,7 +11,7 @@ void setupUi(Ui_AbContactListScreenClass &ui, QWidget *root)
 {
     Root(root, "AbContactListScreenClass").size(240, 400);
 
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.iconWpt, ui.btnListHeader, "iconWpt").at(2, 3, 38, 38).image(":/Icons/i_AddressBook.mif");
     make(ui.txtSortType, ui.btnListHeader, "txtSortType").at(43, 23, 131, 17).palette(whiteButtonText()).pixelSize(12);
     make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).listHeaderCount().content("1/1");
@@ -24,13 +24,10 @@ void setupUi(Ui_AbContactListScreenClass &ui, QWidget *root)
                      .role(QPalette::ButtonText, kWhite, kDisabledText))
         .font(Font().family("MS Shell Dlg 2").bold().aa())
         .pixelSize(16);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.listContacts, root, "listContacts").at(0, 80, 240, 265);
 }
 

@@ -11,7 +11,7 @@ void setupUi(Ui_AbPrevDestListScreenClass &ui, QWidget *root)
 {
     Root(root, "AbPrevDestListScreenClass").size(240, 400);
 
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.iconWpt, ui.btnListHeader, "iconWpt").at(2, 3, 38, 38).image(":/Icons/i_assignlocation_Previous.mif");
     make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(185, 4, 51, 20).listHeaderCount().content("1/1");
     make(ui.txtNumOfDests, ui.btnListHeader, "txtNumOfDests").at(185, 23, 51, 20).listHeaderCount().content("0");
@@ -24,13 +24,10 @@ void setupUi(Ui_AbPrevDestListScreenClass &ui, QWidget *root)
         .font(Font().family("MS Shell Dlg 2").bold().aa())
         .pixelSize(12);
     make(ui.listDests, root, "listDests").at(0, 80, 240, 265);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
 }
 
 void retranslateUi(Ui_AbPrevDestListScreenClass &ui, QWidget *)

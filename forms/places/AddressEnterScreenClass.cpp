@@ -12,16 +12,13 @@ void setupUi(Ui_AddressEnterScreenClass &ui, QWidget *root)
     Root(root, "AddressEnterScreenClass").size(240, 400);
 
     make(ui.KeyboardContainer, root, "KeyboardContainer").at(0, 75, 240, 286);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    bottomBar(ui.statusBar, root);
     make(ui.btnOK, ui.statusBar, "btnOK")
         .at(180, 10, 55, 41)
         .font(aaFont())
         .normal(":/Buttons/b_KB_OK.mif")
         .pressed(":/Buttons/b_KB_OK_h.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.SelectRegion, ui.statusBar, "SelectRegion")
         .at(55, 10, 107, 41)
         .normal(":/Buttons/b_KB_OK&Cancel.mif")

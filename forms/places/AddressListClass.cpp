@@ -11,7 +11,7 @@ void setupUi(Ui_AddressListClass &ui, QWidget *root)
 {
     Root(root, "AddressListClass").size(240, 400);
 
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.txtLabel, ui.btnListHeader, "txtLabel")
         .at(5, 5, 141, 31)
         .palette(Colours()
@@ -22,11 +22,8 @@ void setupUi(Ui_AddressListClass &ui, QWidget *root)
         .pixelSize(16);
     make(ui.txtCurPage, ui.btnListHeader, "txtCurPage").at(170, 4, 66, 17).listHeaderCount().content("1/1");
     make(ui.txtNumOfAddress, ui.btnListHeader, "txtNumOfAddress").at(170, 23, 66, 17).listHeaderCount().content("0");
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnSortType, ui.statusBar, "btnSortType")
         .at(60, 7, 176, 43)
         .normal(":/Buttons/b_BottomButton.mif")

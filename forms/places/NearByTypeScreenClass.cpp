@@ -11,7 +11,7 @@ void setupUi(Ui_NearByTypeScreenClass &ui, QWidget *root)
 {
     Root(root, "NearByTypeScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    bottomBar(ui.statusBar, root);
     make(ui.OKButton, ui.statusBar, "OKButton").at(163, 7, 76, 43).font(aaFont()).actionButton();
     make(ui.okText, ui.OKButton, "okText")
         .at(18, 12, 42, 20)
@@ -21,15 +21,12 @@ void setupUi(Ui_NearByTypeScreenClass &ui, QWidget *root)
                      .role(QPalette::ButtonText, kWhite, kDisabledText))
         .alignment(Qt::AlignCenter)
         .pixelSize(20);
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnViewOnMap, ui.statusBar, "btnViewOnMap")
         .at(70, 5, 60, 43)
         .normal(":/Icons/i_ToolBar_POI.mif")
         .pressed(":/Icons/i_ToolBar_POI_h.mif");
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.txtLabel, ui.btnListHeader, "txtLabel")
         .at(10, 5, 221, 35)
         .palette(Colours()

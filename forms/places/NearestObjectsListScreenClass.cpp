@@ -11,12 +11,9 @@ void setupUi(Ui_NearestObjectsListScreenClass &ui, QWidget *root)
 {
     Root(root, "NearestObjectsListScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.listObjects, root, "listObjects").at(0, 80, 240, 265);
     make(ui.icon_2, root, "icon_2").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.txtCurPage, ui.icon_2, "txtCurPage")

@@ -12,14 +12,11 @@ void setupUi(Ui_WptCreateFromProjectionScreenClass &ui, QWidget *root)
     Root(root, "WptCreateFromProjectionScreenClass").size(240, 400);
 
     make(ui.backing, root, "backing").at(5, 72, 230, 100);
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(50, 0, 191, 45).palette(whiteText()).caption().wordWrap();
-    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_WP_Projection.mif");
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_WP_Projection.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).actionButton();
     make(ui.label, ui.btnNext, "label")
         .at(10, 6, 59, 31)

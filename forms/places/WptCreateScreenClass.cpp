@@ -17,11 +17,8 @@ void setupUi(Ui_WptCreateScreenClass &ui, QWidget *root)
         .palette(whiteText())
         .smallCaption()
         .alignment(Qt::AlignCenter);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.listCreateWaypoint, root, "listCreateWaypoint").at(0, 54, 241, 297).property("itemContentXOffset", 5);
 }
 

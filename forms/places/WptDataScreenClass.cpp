@@ -12,12 +12,9 @@ void setupUi(Ui_WptDataScreenClass &ui, QWidget *root)
     Root(root, "WptDataScreenClass").size(240, 400);
 
     make(ui.backing, root, "backing").at(5, 26, 230, 42);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    bottomBar(ui.statusBar, root);
     make(ui.btnMenu, ui.statusBar, "btnMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.statusBarButtonsView, ui.statusBar, "statusBarButtonsView").at(60, 7, 120, 43);
     make(ui.btnMap, ui.statusBarButtonsView, "btnMap").at(0, 0, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBarButtonsView, "btnGo").at(60, 0, 60, 43).goButton();

@@ -11,11 +11,8 @@ void setupUi(Ui_WptListScreenClass &ui, QWidget *root)
 {
     Root(root, "WptListScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(170, 7, 70, 43);
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).contextMenuButton();
@@ -27,7 +24,7 @@ void setupUi(Ui_WptListScreenClass &ui, QWidget *root)
         .font(boldAA())
         .alignment(Qt::AlignCenter)
         .pixelSize(16);
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.listWpt, root, "listWpt").at(0, 80, 240, 265);
     make(ui.titleButton, root, "titleButton")
         .at(5, 26, 230, 42)

@@ -21,10 +21,7 @@ void setupUi(Ui_HiddenAutoTestScreenClass &ui, QWidget *root)
         .pixelSize(16);
     make(ui.labelPage, ui.icon, "labelPage").at(218, 6, 231, 21).palette(whiteText()).smallCaption();
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.bottomBar);
 }
 
 void retranslateUi(Ui_HiddenAutoTestScreenClass &ui, QWidget *)

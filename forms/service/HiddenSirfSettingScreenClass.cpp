@@ -11,12 +11,9 @@ void setupUi(Ui_HiddenSirfSettingScreenClass &ui, QWidget *root)
 {
     Root(root, "HiddenSirfSettingScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.iconWpt, ui.btnListHeader, "iconWpt").at(2, 3, 60, 43).image(":/Icons/i_ToolBar_Settings.mif");
     make(ui.txtHeader, ui.btnListHeader, "txtHeader")
         .at(80, 2, 151, 41)

@@ -23,10 +23,7 @@ void setupUi(Ui_PlayLogMenuScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .pixelSize(16);
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.bottomBar);
     make(ui.lblCurrentFile, root, "lblCurrentFile").at(4, 36, 191, 16).caption();
     make(ui.icon_CurrentFile, root, "icon_CurrentFile").at(0, 53, 240, 28).image(":/Bkgd/bkgd_TitleBar.mif");
     make(ui.labelCurrentFile, ui.icon_CurrentFile, "labelCurrentFile")

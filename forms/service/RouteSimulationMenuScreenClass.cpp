@@ -19,10 +19,7 @@ void setupUi(Ui_RouteSimulationMenuScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .pixelSize(16);
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.bottomBar);
     make(ui.btnStart, root, "btnStart")
         .at(10, 235, 55, 70)
         .normal(":/Buttons/b_KB_01.mif")

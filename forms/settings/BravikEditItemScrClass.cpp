@@ -11,12 +11,9 @@ void setupUi(Ui_BravikEditItemScrClass &ui, QWidget *root)
 {
     Root(root, "BravikEditItemScrClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     make(ui.header, root, "header").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName_4, ui.header, "labelName_4").at(0, 13, 241, 21).titleText();
     make(ui.icon, ui.header, "icon").at(2, 6, 41, 38).image(":/Icons/i_assigntype_Location.mif");

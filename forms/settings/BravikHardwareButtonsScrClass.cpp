@@ -11,7 +11,7 @@ void setupUi(Ui_BravikHardwareButtonsScrClass &ui, QWidget *root)
 {
     Root(root, "BravikHardwareButtonsScrClass").size(240, 400);
 
-    make(ui.icon_2, root, "icon_2").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon_2, root, "icon_2");
     make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2")
         .at(46, 0, 191, 46)
         .palette(whiteTextDimDisabled())
@@ -19,12 +19,9 @@ void setupUi(Ui_BravikHardwareButtonsScrClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(16);
-    make(ui.icon, ui.icon_2, "icon").at(4, 4, 38, 38).image(":/Icons/i_Assign Button Function.mif");
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    titleIcon(ui.icon, ui.icon_2, "icon", ":/Icons/i_Assign Button Function.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.backing, root, "backing").at(0, 68, 240, 287);
     make(ui.txtUpFunc, ui.backing, "txtUpFunc")
         .at(80, 55, 155, 45)

@@ -14,11 +14,8 @@ void setupUi(Ui_BravikMainScrClass &ui, QWidget *root)
         .property("font", QFont(menuScreenFont()))
         .property("palette", QPalette(menuScreenPalette()));
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.labelUserHint, ui.statusBar, "labelUserHint")
         .at(54, 14, 181, 30)
         .palette(whiteText())

@@ -11,7 +11,7 @@ void setupUi(Ui_ImportListScreenClass &ui, QWidget *root)
 {
     Root(root, "ImportListScreenClass").size(240, 400);
 
-    make(ui.btnListHeader, root, "btnListHeader").at(0, 20, 240, 46).normal(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    listHeaderButton(ui.btnListHeader, root);
     make(ui.txtPath, ui.btnListHeader, "txtPath")
         .at(43, 23, 145, 17)
         .palette(whiteButtonText())
@@ -29,13 +29,10 @@ void setupUi(Ui_ImportListScreenClass &ui, QWidget *root)
         .pixelSize(13)
         .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconImport, ui.btnListHeader, "iconImport").at(2, 3, 38, 38).image(":/Icons/i_Import.mif");
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
+    bottomBar(ui.statusBar, root);
     make(ui.btnClose, ui.statusBar, "btnClose").at(195, 10, 40, 40).closeButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.listItems, root, "listItems").at(0, 80, 240, 265);
 }
 

@@ -11,11 +11,8 @@ void setupUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
 {
     Root(root, "ProfileEditAlarmsScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll")
         .at(60, 7, 176, 43)
         .normal(":/Buttons/b_BottomButton.mif")
@@ -28,11 +25,9 @@ void setupUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(13);
-    make(ui.iconTitleBar, root, "iconTitleBar").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.iconProfile, ui.iconTitleBar, "iconProfile")
-        .at(4, 4, 38, 38)
-        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
-        .image(":/Icons/i_Geocaching.mif");
+    titleHeader(ui.iconTitleBar, root, "iconTitleBar");
+    titleIcon(ui.iconProfile, ui.iconTitleBar, "iconProfile", ":/Icons/i_Geocaching.mif")
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     make(ui.lblMapOptions_2, ui.iconTitleBar, "lblMapOptions_2")
         .at(89, 1, 148, 40)
         .palette(whiteTextDimDisabled())

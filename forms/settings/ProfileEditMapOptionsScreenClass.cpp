@@ -11,18 +11,13 @@ void setupUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *root)
 {
     Root(root, "ProfileEditMapOptionsScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
-    make(ui.iconTitle, root, "iconTitle").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.iconProfile, ui.iconTitle, "iconProfile")
-        .at(4, 4, 38, 38)
-        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
-        .image(":/Icons/i_Geocaching.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    titleHeader(ui.iconTitle, root, "iconTitle");
+    titleIcon(ui.iconProfile, ui.iconTitle, "iconProfile", ":/Icons/i_Geocaching.mif")
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     make(ui.icon, ui.iconTitle, "icon").at(41, 4, 38, 38).image(":/Icons/i_Maps.mif");
     make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2")
         .at(84, 2, 154, 43)

@@ -11,11 +11,8 @@ void setupUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
 {
     Root(root, "ProfileEditSensorsScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll")
         .at(60, 7, 176, 43)
         .normal(":/Buttons/b_BottomButton.mif")
@@ -28,13 +25,13 @@ void setupUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(13);
-    make(ui.iconTitle, root, "iconTitle").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.iconTitle, root, "iconTitle");
     make(ui.lblProfileName, ui.iconTitle, "lblProfileName")
         .at(96, 12, 141, 20)
         .palette(whiteText())
         .font(boldAA())
         .pixelSize(16);
-    make(ui.iconProfile, ui.iconTitle, "iconProfile").at(4, 4, 38, 38).image(":/Icons/i_Geocaching.mif");
+    titleIcon(ui.iconProfile, ui.iconTitle, "iconProfile", ":/Icons/i_Geocaching.mif");
     make(ui.icon, ui.iconTitle, "icon").at(46, 4, 38, 38).image(":/Icons/i_Sensors.mif");
     make(ui.backing, root, "backing").at(5, 70, 230, 281);
     make(ui.comboCompass, root, "comboCompass").at(5, 100, 230, 44).standardComboBox();

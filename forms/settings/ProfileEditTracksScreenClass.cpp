@@ -12,11 +12,8 @@ void setupUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
     Root(root, "ProfileEditTracksScreenClass").size(240, 400);
 
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll")
         .at(60, 7, 176, 43)
         .normal(":/Buttons/b_BottomButton.mif")
@@ -29,7 +26,7 @@ void setupUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(13);
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon, root, "icon");
     make(ui.lblMapOptions_2, ui.icon, "lblMapOptions_2")
         .at(88, 4, 148, 38)
         .palette(whiteTextDimDisabled())
@@ -37,10 +34,8 @@ void setupUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(16);
-    make(ui.iconProfile, ui.icon, "iconProfile")
-        .at(4, 4, 38, 38)
-        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
-        .image(":/Icons/i_Geocaching.mif");
+    titleIcon(ui.iconProfile, ui.icon, "iconProfile", ":/Icons/i_Geocaching.mif")
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     make(ui.icon_2, ui.icon, "icon_2").at(46, 4, 38, 38).image(":/Icons/i_Tracks.mif");
     make(ui.comboLogMode, root, "comboLogMode").at(5, 97, 230, 44).standardComboBox();
     make(ui.comboLogModeDetail, root, "comboLogModeDetail").at(5, 147, 230, 44).standardComboBox();

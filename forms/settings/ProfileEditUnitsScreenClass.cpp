@@ -11,11 +11,8 @@ void setupUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
 {
     Root(root, "ProfileEditUnitsScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnApplyToAll, ui.statusBar, "btnApplyToAll")
         .at(60, 7, 176, 43)
         .normal(":/Buttons/b_BottomButton.mif")
@@ -28,7 +25,7 @@ void setupUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(13);
-    make(ui.iconTitle, root, "iconTitle").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.iconTitle, root, "iconTitle");
     make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2")
         .at(86, 2, 148, 40)
         .palette(whiteTextDimDisabled())
@@ -37,10 +34,8 @@ void setupUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
         .wordWrap()
         .pixelSize(16);
     make(ui.icon, ui.iconTitle, "icon").at(46, 4, 38, 38).image(":/Icons/i_Units.mif");
-    make(ui.iconProfile, ui.iconTitle, "iconProfile")
-        .at(4, 4, 38, 38)
-        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
-        .image(":/Icons/i_Geocaching.mif");
+    titleIcon(ui.iconProfile, ui.iconTitle, "iconProfile", ":/Icons/i_Geocaching.mif")
+        .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
     make(ui.lblDistance, ui.backing, "lblDistance").at(10, 4, 191, 16).caption();
     make(ui.comboSpeed, ui.backing, "comboSpeed").at(0, 94, 230, 44).standardComboBox().eventPropagation();

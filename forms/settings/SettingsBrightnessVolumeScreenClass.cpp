@@ -21,15 +21,10 @@ void setupUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(16);
-    make(ui.iconBrightnessVolume, ui.iconTitleBar, "iconBrightnessVolume")
-        .at(4, 4, 38, 38)
-        .image(":/Icons/i_BrightnessVolume.mif");
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    titleIcon(ui.iconBrightnessVolume, ui.iconTitleBar, "iconBrightnessVolume", ":/Icons/i_BrightnessVolume.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.backing, root, "backing").at(0, 70, 240, 282);
     make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 282).scrollingPage();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")

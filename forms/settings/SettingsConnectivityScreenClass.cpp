@@ -12,19 +12,16 @@ void setupUi(Ui_SettingsConnectivityScreenClass &ui, QWidget *root)
     Root(root, "SettingsConnectivityScreenClass").size(240, 400);
 
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
-    make(ui.icon_2, root, "icon_2").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon_2, root, "icon_2");
     make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2")
         .at(43, 4, 191, 38)
         .palette(whiteTextDimDisabled())
         .font(boldAA())
         .alignment(Qt::AlignCenter)
         .pixelSize(16);
-    make(ui.icon, ui.icon_2, "icon").at(4, 4, 38, 38).image(":/Icons/i_Connectivity.mif");
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    titleIcon(ui.icon, ui.icon_2, "icon", ":/Icons/i_Connectivity.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.comboConnectMode, root, "comboConnectMode").at(0, 100, 230, 44).standardComboBox().eventPropagation();
     make(ui.lblMode, root, "lblMode").at(10, 77, 218, 20).settingCaption();
     make(ui.lblNmeaOption, root, "lblNmeaOption").at(10, 157, 218, 20).settingCaption();

@@ -12,14 +12,11 @@ void setupUi(Ui_SettingsDateTimeScreenClass &ui, QWidget *root)
     Root(root, "SettingsDateTimeScreenClass").size(240, 400);
 
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    backButton(ui.btnBack, ui.bottomBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName_4, ui.icon, "labelName_4").at(43, 4, 192, 38).palette(whiteText()).font(boldAA()).pixelSize(16);
-    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_Date & Time.mif");
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Date & Time.mif");
     make(ui.backing, root, "backing").at(0, 72, 240, 278);
     make(ui.scrollArea, ui.backing, "scrollArea")
         .at(0, 0, 240, 249)

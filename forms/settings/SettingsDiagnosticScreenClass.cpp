@@ -11,19 +11,16 @@ void setupUi(Ui_SettingsDiagnosticScreenClass &ui, QWidget *root)
 {
     Root(root, "SettingsDiagnosticScreenClass").size(240, 400);
 
-    make(ui.icon_2, root, "icon_2").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon_2, root, "icon_2");
     make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2")
         .at(44, 4, 183, 38)
         .palette(whiteTextDimDisabled())
         .font(boldAA())
         .alignment(Qt::AlignCenter)
         .pixelSize(16);
-    make(ui.icon, ui.icon_2, "icon").at(4, 4, 38, 38).image(":/Icons/i_Diagnostics.mif");
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    titleIcon(ui.icon, ui.icon_2, "icon", ":/Icons/i_Diagnostics.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnAudioTest, root, "btnAudioTest").at(5, 80, 230, 44).flatToggleButton();
     make(ui.lblAudioTest, ui.btnAudioTest, "lblAudioTest")
         .at(41, 11, 173, 23)

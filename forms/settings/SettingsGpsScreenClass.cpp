@@ -13,13 +13,10 @@ void setupUi(Ui_SettingsGpsScreenClass &ui, QWidget *root)
 
     make(ui.backing, root, "backing").at(5, 72, 230, 278);
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    backButton(ui.btnBack, ui.bottomBar);
+    titleHeader(ui.icon, root, "icon");
     make(ui.lblTitle_2, ui.icon, "lblTitle_2").at(50, 10, 140, 26).titleText();
-    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_GPS.mif");
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_GPS.mif");
     make(ui.lblGps, root, "lblGps").at(14, 71, 191, 16).caption();
     make(ui.comboGpsOnOff, root, "comboGpsOnOff").at(4, 87, 230, 44).standardComboBox().eventPropagation();
     make(ui.btnFromMap, root, "btnFromMap").at(7, 156, 230, 44).toggleButton();

@@ -12,16 +12,13 @@ void setupUi(Ui_SettingsLanguageScreenClass &ui, QWidget *root)
     Root(root, "SettingsLanguageScreenClass").size(240, 400);
 
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.bottomBar);
     make(ui.btnNext, ui.bottomBar, "btnNext")
         .at(186, 7, 60, 43)
         .normal(":/Buttons/b_Next.mif")
         .pressed(":/Buttons/b_Next_h.mif");
-    make(ui.ScrollButtonsWidget, ui.bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
+    titleHeader(ui.icon, root, "icon");
     make(ui.lblTitle, ui.icon, "lblTitle").at(45, 10, 148, 26).titleText();
     make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).palette(whiteText()).smallCaption();
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 41, 41).image(":/Icons/i_Language.mif");

@@ -11,12 +11,9 @@ void setupUi(Ui_SettingsMemoryScreenClass &ui, QWidget *root)
 {
     Root(root, "SettingsMemoryScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.backing, root, "backing").at(0, 70, 240, 282);
     make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 282).scrollingPage();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents")
@@ -86,7 +83,7 @@ void setupUi(Ui_SettingsMemoryScreenClass &ui, QWidget *root)
         .font(boldAA())
         .alignment(Qt::AlignCenter)
         .pixelSize(18);
-    make(ui.icon_10, ui.icon_9, "icon_10").at(4, 4, 38, 38).image(":/Icons/i_Memory.mif");
+    titleIcon(ui.icon_10, ui.icon_9, "icon_10", ":/Icons/i_Memory.mif");
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
     addMembers(

@@ -11,15 +11,12 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
 {
     Root(root, "SettingsNavigationScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName_5, ui.icon, "labelName_5").at(45, 4, 181, 38).titleText().wordWrap();
-    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_Navigation.mif");
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Navigation.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
     make(ui.scrollArea, ui.backing, "scrollArea").at(0, 0, 240, 288).scrollingPage();
     make(ui.scrollAreaWidgetContents, nullptr, "scrollAreaWidgetContents").at(0, 0, 233, 742);

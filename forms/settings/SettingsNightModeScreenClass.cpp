@@ -12,13 +12,10 @@ void setupUi(Ui_SettingsNightModeScreenClass &ui, QWidget *root)
     Root(root, "SettingsNightModeScreenClass").size(240, 400);
 
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    backButton(ui.btnBack, ui.bottomBar);
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName_4, ui.icon, "labelName_4").at(45, 4, 192, 38).titleText().wordWrap();
-    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_Night Mode.mif");
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Night Mode.mif");
     make(ui.button_Auto, root, "button_Auto")
         .at(5, 72, 230, 44)
         .normal(":/Buttons/b_ToggleButton.mif")

@@ -12,15 +12,12 @@ void setupUi(Ui_SettingsProductInfoScreenClass &ui, QWidget *root)
     Root(root, "SettingsProductInfoScreenClass").size(240, 400);
 
     make(ui.backing, root, "backing").at(5, 72, 230, 36);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.labelName, ui.icon, "labelName").at(43, 4, 158, 38).titleText().wordWrap();
     make(ui.labelPage, ui.icon, "labelPage").at(204, 11, 33, 26).titlePageNumber();
-    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_ProductInfo.mif");
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_ProductInfo.mif");
     make(ui.listSettings, root, "listSettings").at(0, 140, 240, 190);
     make(ui.textBoxSN, root, "textBoxSN")
         .at(10, 80, 74, 20)

@@ -12,18 +12,15 @@ void setupUi(Ui_SettingsRouteOptionsScreenClass &ui, QWidget *root)
     Root(root, "SettingsRouteOptionsScreenClass").size(240, 400);
 
     make(ui.backing, root, "backing").at(5, 72, 230, 149);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.lblRoutingMethod, root, "lblRoutingMethod").at(10, 79, 221, 20).settingCaption();
     make(ui.lblVihicleRouting, root, "lblVihicleRouting").at(10, 149, 220, 20).settingCaption();
     make(ui.comboVehicleRouting, root, "comboVehicleRouting").at(5, 170, 230, 44).standardComboBox();
     make(ui.comboRoutingMethod, root, "comboRoutingMethod").at(5, 100, 230, 44).standardComboBox();
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName_4, ui.icon, "labelName_4").at(43, 4, 192, 38).titleText();
-    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_Route Options.mif");
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Route Options.mif");
 }
 
 void retranslateUi(Ui_SettingsRouteOptionsScreenClass &ui, QWidget *)

@@ -12,11 +12,8 @@ void setupUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *root)
     Root(root, "SettingsTimeZoneScreenClass").size(240, 400);
 
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    backButton(ui.btnBack, ui.bottomBar);
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName_4, ui.icon, "labelName_4").at(0, 10, 240, 26).titleText();
     make(ui.backing, root, "backing").at(0, 72, 240, 278);
     make(ui.chkDaylightSavings, ui.backing, "chkDaylightSavings")

@@ -42,10 +42,7 @@ void setupUi(Ui_SettingsUserDatumScreenClass &ui, QWidget *root)
     make(ui.lblUserDatumParameters_8, ui.scrollAreaWidgetContents, "lblUserDatumParameters_8").datumParameterName();
     make(ui.userDatumScaleF, ui.scrollAreaWidgetContents, "userDatumScaleF").numericParameterEntry();
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.bottomBar);
 
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
     addMembers(ui.horizontalLayout, {ui.horizontalSpacer, ui.labelName, ui.horizontalSpacer_2});

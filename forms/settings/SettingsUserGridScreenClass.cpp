@@ -12,11 +12,8 @@ void setupUi(Ui_SettingsUserGridScreenClass &ui, QWidget *root)
     Root(root, "SettingsUserGridScreenClass").size(240, 400);
 
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.bottomBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.bottomBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    backButton(ui.btnBack, ui.bottomBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
     make(ui.icon, root, "icon").at(0, 0, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.layoutWidget, ui.icon, "layoutWidget").at(0, 0, 241, 31);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout");

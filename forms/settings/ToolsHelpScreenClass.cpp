@@ -11,16 +11,13 @@ void setupUi(Ui_ToolsHelpScreenClass &ui, QWidget *root)
 {
     Root(root, "ToolsHelpScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(70, 7, 100, 31).titleText();
     make(ui.labelPage, ui.icon, "labelPage").at(191, 7, 47, 31).titlePageNumber();
-    make(ui.iconTitle, ui.icon, "iconTitle").at(4, 4, 38, 38).image(":/Icons/i_Tutorial.mif");
+    titleIcon(ui.iconTitle, ui.icon, "iconTitle", ":/Icons/i_Tutorial.mif");
     make(ui.list, root, "list").at(0, 80, 240, 265);
 }
 

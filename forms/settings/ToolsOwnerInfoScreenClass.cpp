@@ -12,19 +12,16 @@ void setupUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *root)
     Root(root, "ToolsOwnerInfoScreenClass").size(240, 400);
 
     make(ui.backing, root, "backing").at(5, 72, 230, 253);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName")
         .at(46, 4, 191, 38)
         .palette(whiteText())
         .font(boldAA())
         .wordWrap()
         .pixelSize(16);
-    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_OwnerInformation.mif");
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_OwnerInformation.mif");
     make(ui.lblPhone, root, "lblPhone").at(20, 200, 211, 20).settingCaption();
     make(ui.lblAdress, root, "lblAdress").at(20, 140, 211, 20).settingCaption();
     make(ui.btnEmail, root, "btnEmail")

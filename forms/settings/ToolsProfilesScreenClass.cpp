@@ -11,18 +11,15 @@ void setupUi(Ui_ToolsProfilesScreenClass &ui, QWidget *root)
 {
     Root(root, "ToolsProfilesScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.btnToolBar, ui.statusBar, "btnToolBar")
         .at(90, 6, 60, 43)
         .normal(":/Icons/i_ToolBar_Profiles.mif")
         .pressed(":/Icons/i_ToolBar_Profiles_h.mif");
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(50, 13, 140, 20).titleText();
     make(ui.labelPage, ui.icon, "labelPage")
         .at(191, 2, 47, 20)
@@ -34,7 +31,7 @@ void setupUi(Ui_ToolsProfilesScreenClass &ui, QWidget *root)
         .palette(whiteText())
         .smallCaption()
         .alignment(Qt::AlignTrailing | Qt::AlignTop);
-    make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 38, 38).image(":/Icons/i_Profiles.mif");
+    titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Profiles.mif");
     make(ui.listProfiles, root, "listProfiles").at(0, 80, 240, 265);
 }
 

@@ -11,17 +11,14 @@ void setupUi(Ui_ToolsScreenClass &ui, QWidget *root)
 {
     Root(root, "ToolsScreenClass").size(240, 400);
 
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(60, 6, 140, 34).titleText().wordWrap();
     make(ui.labelPage, ui.icon, "labelPage").at(210, 7, 27, 31).titlePageNumber();
     make(ui.iconTitle, ui.icon, "iconTitle").at(0, 0, 60, 43).image(":/Icons/i_ToolBar_Settings.mif");
     make(ui.listTools, root, "listTools").at(0, 80, 240, 265);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
 }
 
 void retranslateUi(Ui_ToolsScreenClass &ui, QWidget *)

@@ -13,7 +13,7 @@ void setupUi(Ui_AreaCaclulateScreenClass &ui, QWidget *root)
         .size(240, 400)
         .property("windowTitle", QStringLiteral("AreaCaclulateScreen"));
 
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName")
         .at(45, 3, 189, 40)
         .palette(whiteText())
@@ -27,12 +27,9 @@ void setupUi(Ui_AreaCaclulateScreenClass &ui, QWidget *root)
     make(ui.btnSelectPoints, root, "btnSelectPoints").at(5, 132, 226, 53).listButton();
     make(ui.iconSP, ui.btnSelectPoints, "iconSP").at(10, 10, 32, 32).image(":/Icons/i_MenuIcon_Maps.mif");
     make(ui.textBoxSP, ui.btnSelectPoints, "textBoxSP").at(45, 4, 172, 43).font(boldAA()).wordWrap().pixelSize(16);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
 }
 
 void retranslateUi(Ui_AreaCaclulateScreenClass &ui, QWidget *)

@@ -26,12 +26,9 @@ void setupUi(Ui_AreaCalculationScreenClass &ui, QWidget *root)
         .locationCoordinate()
         .content("0.0");
     make(ui.MapWidget, ui.icon_2, "MapWidget").at(7, 42, 204, 180);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.layoutWidget, ui.statusBar, "layoutWidget").at(60, 7, 122, 45);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(0);
     make(ui.btnMap, ui.layoutWidget, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();

@@ -20,11 +20,8 @@ void setupUi(Ui_AreaPointsScreenClass &ui, QWidget *root)
         .pixelSize(16);
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 3, 38, 38).image(":/Icons/i_AreaCalculation.mif");
     make(ui.lvPoints, root, "lvPoints").at(0, 70, 241, 278);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 10, 60, 43).font(aaFont()).contextMenuButton();
     make(ui.btnMap, ui.statusBar, "btnMap").at(90, 7, 60, 43).mapPreviewButton();
 }

@@ -69,11 +69,7 @@ void setupUi(Ui_PlayTrackScreenClass &ui, QWidget *root)
         .pixelSize(12);
     make(ui.progressBar, ui.playMemo, "progressBar").at(0, 0, 120, 16).value(24).textVisible(false);
     make(ui.panelBottom, root, "panelBottom").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.panelBottom, "btnBack")
-        .at(0, 7, 60, 43)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    backButton(ui.btnBack, ui.panelBottom).focusPolicy(Qt::NoFocus);
     make(ui.layoutWidget, ui.panelBottom, "layoutWidget").at(152, 6, 122, 45);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(0);
     make(ui.btnPlay, ui.layoutWidget, "btnPlay")

@@ -11,14 +11,11 @@ void setupUi(Ui_RouteAreaScreenClass &ui, QWidget *root)
 {
     Root(root, "RouteAreaScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    barMapButton(ui.btnMap, ui.statusBar);
+    barGoButton(ui.btnGo, ui.statusBar);
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
     make(ui.icon_AreaHolder, root, "icon_AreaHolder").at(11, 109, 218, 227).image(":/Bkgd/bkgd_Shade_DetailFonts.mif");
     make(ui.lbl_Perimeter, ui.icon_AreaHolder, "lbl_Perimeter").at(7, 22, 90, 18).plainPanelText().pixelSize(13);

@@ -44,14 +44,11 @@ void setupUi(Ui_RouteDDEScreenClass &ui, QWidget *root)
         .content("2.3")
         .pixelSize(13);
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
+    bottomBar(ui.statusBar, root);
+    barGoButton(ui.btnGo, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    backButton(ui.btnBack, ui.statusBar);
+    barMapButton(ui.btnMap, ui.statusBar);
 
     addMembers(ui.horizontalLayout_6, {ui.iconFlag, ui.txtDistanceToolBar, ui.icon3DAbstract, ui.txtElevation});
     addMembers(ui.horizontalLayout, {ui.icon_2, ui.Distance, ui.txtDistance});

@@ -11,14 +11,11 @@ void setupUi(Ui_RouteDescriptionScreenClass &ui, QWidget *root)
 {
     Root(root, "RouteDescriptionScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnGo, ui.statusBar, "btnGo").at(120, 7, 60, 43).goButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.btnMap, ui.statusBar, "btnMap").at(60, 7, 60, 43).mapPreviewButton();
+    bottomBar(ui.statusBar, root);
+    barGoButton(ui.btnGo, ui.statusBar);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    barMapButton(ui.btnMap, ui.statusBar);
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(0, 20, 240, 47);
     make(ui.btnDescription, root, "btnDescription").at(7, 70, 226, 44).panelButton();
     make(ui.label_3, ui.btnDescription, "label_3").at(38, 10, 149, 22).smallCaption();

@@ -11,15 +11,12 @@ void setupUi(Ui_RouteOptionsScreenClass &ui, QWidget *root)
 {
     Root(root, "RouteOptionsScreenClass").size(240, 400);
 
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.statusBarButtonsView, ui.statusBar, "statusBarButtonsView").at(60, 7, 120, 43);
     make(ui.btnMap, ui.statusBarButtonsView, "btnMap").at(0, 0, 60, 43).mapPreviewButton();
     make(ui.btnGo, ui.statusBarButtonsView, "btnGo").at(60, 0, 60, 43).goButton();
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).panelButton();
     make(ui.dateTimeLabel_2, ui.btnSubTitle, "dateTimeLabel_2").at(36, 11, 91, 21).panelText().pixelSize(12);
     make(ui.iconOptions, ui.btnSubTitle, "iconOptions")

@@ -11,7 +11,7 @@ void setupUi(Ui_ToolsGeofencingMapAreasScreenClass &ui, QWidget *root)
 {
     Root(root, "ToolsGeofencingMapAreasScreenClass").size(240, 400);
 
-    make(ui.icon, root, "icon").at(0, 21, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
+    titleHeader(ui.icon, root, "icon");
     make(ui.labelName, ui.icon, "labelName").at(50, 10, 140, 26).titleText();
     make(ui.labelPage, ui.icon, "labelPage").at(191, 2, 47, 20).titlePageNumber();
     make(ui.iconTitle, ui.icon, "iconTitle").at(0, 0, 38, 38).image(":/Icons/i_GeoFencing.mif");
@@ -21,13 +21,10 @@ void setupUi(Ui_ToolsGeofencingMapAreasScreenClass &ui, QWidget *root)
         .smallCaption()
         .alignment(Qt::AlignTrailing | Qt::AlignTop);
     make(ui.listGeofences, root, "listGeofences").at(0, 80, 240, 265);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).font(aaFont()).contextMenuButton();
-    make(ui.ScrollButtonsWidget, ui.statusBar, "ScrollButtonsWidget").at(60, 7, 120, 43);
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
+    scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
 }
 
 void retranslateUi(Ui_ToolsGeofencingMapAreasScreenClass &ui, QWidget *)

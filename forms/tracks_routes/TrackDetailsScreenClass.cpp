@@ -63,12 +63,9 @@ void setupUi(Ui_TrackDetailsScreenClass &ui, QWidget *root)
     layout(ui.horizontalLayout_6, ui.layoutWidget_6, "horizontalLayout_6");
     make(ui.iconPaneLocation_2, ui.layoutWidget_6, "iconPaneLocation_2").image(":/Icons/i_PaneBtn_Options.mif");
     make(ui.label_7, ui.layoutWidget_6, "label_7").smallCaption().wordWrap();
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.layoutWidget, ui.statusBar, "layoutWidget").at(60, 7, 122, 45);
     layout(ui.horizontalLayout_7, ui.layoutWidget, "horizontalLayout_7").spacing(0);
     make(ui.btnMap, ui.layoutWidget, "btnMap").minSize(60, 43).maxSize(60, 43).mapPreviewButton();

@@ -12,15 +12,9 @@ void setupUi(Ui_TrackMediaScreenClass &ui, QWidget *root)
     Root(root, "TrackMediaScreenClass").size(240, 400);
 
     make(ui.headerControl, root, "headerControl").at(0, 22, 241, 46);
-    make(ui.statusBar, root, "statusBar")
-        .at(0, 350, 240, 50)
-        .palette(blackButtonText())
-        .image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root).palette(blackButtonText());
+    contextMenuButton(ui.btnContextMenu, ui.statusBar);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4")
         .spacing(0)

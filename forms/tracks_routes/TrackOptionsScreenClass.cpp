@@ -17,12 +17,9 @@ void setupUi(Ui_TrackOptionsScreenClass &ui, QWidget *root)
         .pressed(":/Buttons/b_list_h.mif")
         .focused(":/Buttons/b_list.mif");
     make(ui.textBox_2, ui.btnDelete, "textBox_2").at(31, 16, 161, 20).font(boldAA()).alignment(Qt::AlignCenter);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnContextMenu, ui.statusBar, "btnContextMenu").at(180, 7, 60, 43).contextMenuButton();
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    contextMenuButton(ui.btnContextMenu, ui.statusBar);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.horizontalLayoutWidget_4, ui.statusBar, "horizontalLayoutWidget_4").at(60, 7, 122, 45);
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_4, "horizontalLayout_4")
         .spacing(0)

@@ -45,11 +45,8 @@ void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
         .content("0.0")
         .pixelSize(14);
     make(ui.chartPlot, root, "chartPlot").at(10, 210, 221, 131);
-    make(ui.statusBar, root, "statusBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
-    make(ui.btnBack, ui.statusBar, "btnBack")
-        .at(0, 7, 60, 43)
-        .normal(":/Buttons/b_Back.mif")
-        .pressed(":/Buttons/b_Back_h.mif");
+    bottomBar(ui.statusBar, root);
+    backButton(ui.btnBack, ui.statusBar);
     make(ui.stackedWidget, ui.statusBar, "stackedWidget").at(60, 7, 180, 43);
     make(ui.initMode, nullptr, "initMode");
     make(ui.btnContextMenu, ui.initMode, "btnContextMenu").at(120, 0, 60, 43).contextMenuButton();

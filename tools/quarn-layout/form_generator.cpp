@@ -1,5 +1,6 @@
 #include "form_generator.h"
 
+#include "form_furniture.h"
 #include "form_looks.h"
 #include "form_values.h"
 #include "ui_record_fields.h"
@@ -655,6 +656,8 @@ private:
             if (property.byName)
                 ordered.append(&property);
         }
+        if (maker.isEmpty() && !takeFurniture(widget, parent, &ordered, &row))
+            return false;
         const QString look = takeLook(widget.className, &ordered);
         QString combined;
         if (!takeCombined(widget, &ordered, &combined))
@@ -696,6 +699,33 @@ private:
         row += combined;
         m_setup.append(row + QLatin1Char(';'));
         return writeContents(widget);
+    }
+
+    // A piece of standard furniture made by its routine, whose settings then
+    // leave the row.
+    bool takeFurniture(const Widget &widget, const QString &parent, QVector<const Property *> *properties, QString *row)
+    {
+        QVector<LookSetting> settings;
+        QString image;
+        for (const Property *property : qAsConst(*properties)) {
+            settings.append({property->name, property->byName, values::signature(property->value)});
+            if (property->name == QLatin1String("image") && property->value.tagName() == QLatin1String("pixmap"))
+                image = property->value.text();
+        }
+        const FurnitureMatch match =
+            findFurniture(widget.className, widget.name, image, settings, field(widget.name), parent);
+        if (match.call.isEmpty())
+            return true;
+        for (const LookSetting &setting : match.settings) {
+            const auto found = std::find_if(properties->begin(), properties->end(), [&](const Property *p) {
+                return p->name == setting.name && p->byName == setting.byName
+                    && values::signature(p->value) == setting.signature;
+            });
+            if (found != properties->end())
+                properties->erase(found);
+        }
+        *row = match.call;
+        return true;
     }
 
     // The named look with the most settings that the row has all of, taken out

@@ -104,6 +104,8 @@ const LookEntry kLooks[] = {
 #undef QUARN_LOOK
 #undef QUARN_ROUTINE_LOOK
 
+} // namespace
+
 // The properties a .ui file would give the object, as name and value signature.
 QVector<LookSetting> settingsOf(const QWidget &object, const QObject *reference)
 {
@@ -137,8 +139,6 @@ QVector<LookSetting> settingsOf(const QWidget &object, const QObject *reference)
     }
     return settings;
 }
-
-} // namespace
 
 const QVector<NamedLook> &namedLooks()
 {

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QVector>
 
+class QObject;
+class QWidget;
+
 namespace quarn::layouttool {
 
 struct LookSetting {
@@ -22,5 +25,8 @@ struct NamedLook {
 
 // Every look with at least one setting, most settings first.
 const QVector<NamedLook> &namedLooks();
+
+// The settings a .ui file would give object: what differs from reference.
+QVector<LookSetting> settingsOf(const QWidget &object, const QObject *reference);
 
 } // namespace quarn::layouttool

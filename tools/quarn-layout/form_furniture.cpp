@@ -1,0 +1,130 @@
+#include "form_furniture.h"
+
+#include "form_values.h"
+#include "reference_objects.h"
+
+#include "core/construction/construction.h"
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace quarn::layouttool {
+
+namespace {
+
+struct Routine {
+    const QMetaObject *metaObject;
+    // Makes the piece under parent, named as given where the routine takes
+    // a name; returns it.
+    std::function<QWidget *(QWidget *parent, const QByteArray &name, const QByteArray &image)> make;
+    // The call in a form; %1 the field, %2 the parent, %3 the name, %4 the image.
+    const char *call;
+    bool takesName = false;
+    bool takesImage = false;
+};
+
+const std::vector<Routine> &routines()
+{
+    static const std::vector<Routine> all = {
+        {&ZelIcon::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+             ZelIcon *field = nullptr;
+             return bottomBar(field, parent);
+         },
+         "bottomBar(%1, %2)"},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+             ZelPushButton *field = nullptr;
+             return backButton(field, parent);
+         },
+         "backButton(%1, %2)"},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+             ZelPushButton *field = nullptr;
+             return contextMenuButton(field, parent);
+         },
+         "contextMenuButton(%1, %2)"},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+             ZelPushButton *field = nullptr;
+             return barMapButton(field, parent);
+         },
+         "barMapButton(%1, %2)"},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+             ZelPushButton *field = nullptr;
+             return barGoButton(field, parent);
+         },
+         "barGoButton(%1, %2)"},
+        {&QWidget::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+             QWidget *field = nullptr;
+             return scrollButtonSlot(field, parent);
+         },
+         "scrollButtonSlot(%1, %2)"},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+             ZelPushButton *field = nullptr;
+             return listHeaderButton(field, parent);
+         },
+         "listHeaderButton(%1, %2)"},
+        {&ZelIcon::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &) -> QWidget * {
+             ZelIcon *field = nullptr;
+             return titleHeader(field, parent, name.constData());
+         },
+         "titleHeader(%1, %2, %3)", true},
+        {&ZelIcon::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &image) -> QWidget * {
+             ZelIcon *field = nullptr;
+             return titleIcon(field, parent, name.constData(), image.constData());
+         },
+         "titleIcon(%1, %2, %3, %4)", true, true},
+    };
+    return all;
+}
+
+} // namespace
+
+FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image,
+                             const QVector<LookSetting> &widgetSettings, const QString &field, const QString &parent)
+{
+    static ReferenceObjects references;
+    for (const Routine &routine : routines()) {
+        if (QLatin1String(routine.metaObject->className()) != className || (routine.takesImage && image.isEmpty()))
+            continue;
+        QWidget scratch;
+        QWidget *made = routine.make(&scratch, name.toUtf8(), image.toUtf8());
+        if (made->objectName() != name)
+            continue;
+        QVector<LookSetting> settings = settingsOf(*made, references.referenceFor(routine.metaObject));
+        settings.erase(std::remove_if(settings.begin(), settings.end(),
+                                      [](const LookSetting &s) { return s.name == QLatin1String("objectName"); }),
+                       settings.end());
+        // A form writes a widget's place apart from its other settings.
+        if (made->testAttribute(Qt::WA_Moved) || made->testAttribute(Qt::WA_Resized)) {
+            const QRect place = made->geometry();
+            settings.append({QStringLiteral("geometry"), false,
+                             QStringLiteral("<rect ><x >%1</><y >%2</><width >%3</><height >%4</></>")
+                                 .arg(place.x())
+                                 .arg(place.y())
+                                 .arg(place.width())
+                                 .arg(place.height())});
+        }
+        const bool all = std::all_of(settings.cbegin(), settings.cend(), [&](const LookSetting &wanted) {
+            return std::any_of(widgetSettings.cbegin(), widgetSettings.cend(), [&](const LookSetting &have) {
+                return have.name == wanted.name && have.byName == wanted.byName && have.signature == wanted.signature;
+            });
+        });
+        if (!all)
+            continue;
+        QString call = QString::fromLatin1(routine.call);
+        call.replace(QLatin1String("%1"), field).replace(QLatin1String("%2"), parent);
+        call.replace(QLatin1String("%3"), values::literal(name)).replace(QLatin1String("%4"), values::literal(image));
+        return {call, settings};
+    }
+    return {};
+}
+
+} // namespace quarn::layouttool

@@ -1,0 +1,25 @@
+#pragma once
+
+// The standard furniture of the construction routines (the bottom bar, its
+// buttons, the title band) as the form generator recognises it: each routine
+// run on a scratch parent, and the settings it gave what it made.
+
+#include "form_looks.h"
+
+#include <QString>
+#include <QVector>
+
+namespace quarn::layouttool {
+
+struct FurnitureMatch {
+    QString call;                  // "backButton(ui.btnBack, ui.statusBar)"
+    QVector<LookSetting> settings; // what the routine sets, to take off the row
+};
+
+// The routine that makes a widget of this class and name with all of these
+// settings (names and value signatures, as in a .ui file), if there is one.
+// image is the widget's image property, which some routines take.
+FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image,
+                             const QVector<LookSetting> &widgetSettings, const QString &field, const QString &parent);
+
+} // namespace quarn::layouttool
