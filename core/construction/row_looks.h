@@ -1,6 +1,19 @@
 #pragma once
 
 // Looks shared by many rows, kept out of line so every form uses one copy.
+//
+// The form generator (quarn-layout code) writes a look wherever a row has all
+// of its settings; add a look here and to its table in
+// tools/quarn-layout/form_looks.cpp together. Rows that repeat without being
+// a look, and why they stay so:
+// - a single picture (.image(":/Icons/i_Favorite.mif"), a button's normal and
+//   pressed faces): the path already says what is shown;
+// - a named font or palette alone, or with a size (.font(tableCellFont()),
+//   .panelText().pixelSize(12)): the size is the row's own, the rest is named;
+// - a look with sizing or event propagation (.minSize(60, 43).maxSize(60,
+//   43).goButton(), .panelButton().eventPropagation()): a look holds no
+//   geometry or behaviour;
+// - a lone setting (.hidden(), .alignment(Qt::AlignCenter)): nothing to name.
 
 class QObject;
 class ZelAbstractCheckButton;

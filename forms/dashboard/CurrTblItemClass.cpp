@@ -54,9 +54,46 @@ void setupUi(Ui_CurrTblItemClass &ui, QWidget *root)
     make(ui.txtCom_12, root, "txtCom_12").at(120, 204, 115, 16).font(tableCellFont());
 }
 
-void retranslateUi(Ui_CurrTblItemClass &, QWidget *root)
+void retranslateUi(Ui_CurrTblItemClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("CurrTblItemClass", "Form"));
+    ui.lblDate->setContent(QString());
+    ui.txtType_1->setContent(QString());
+    ui.txtTime_1->setContent(QString());
+    ui.txtCom_1->setContent(QString());
+    ui.txtType_2->setContent(QString());
+    ui.txtTime_2->setContent(QString());
+    ui.txtCom_2->setContent(QString());
+    ui.txtType_3->setContent(QString());
+    ui.txtTime_4->setContent(QString());
+    ui.txtCom_4->setContent(QString());
+    ui.txtTime_3->setContent(QString());
+    ui.txtCom_3->setContent(QString());
+    ui.txtType_4->setContent(QString());
+    ui.txtType_5->setContent(QString());
+    ui.txtTime_8->setContent(QString());
+    ui.txtType_7->setContent(QString());
+    ui.txtTime_6->setContent(QString());
+    ui.txtCom_6->setContent(QString());
+    ui.txtTime_5->setContent(QString());
+    ui.txtTime_7->setContent(QString());
+    ui.txtCom_7->setContent(QString());
+    ui.txtCom_5->setContent(QString());
+    ui.txtType_6->setContent(QString());
+    ui.txtType_8->setContent(QString());
+    ui.txtCom_8->setContent(QString());
+    ui.txtType_9->setContent(QString());
+    ui.txtTime_9->setContent(QString());
+    ui.txtCom_9->setContent(QString());
+    ui.txtType_10->setContent(QString());
+    ui.txtTime_10->setContent(QString());
+    ui.txtCom_10->setContent(QString());
+    ui.txtType_11->setContent(QString());
+    ui.txtTime_11->setContent(QString());
+    ui.txtCom_11->setContent(QString());
+    ui.txtType_12->setContent(QString());
+    ui.txtTime_12->setContent(QString());
+    ui.txtCom_12->setContent(QString());
 }
 
 Form<Ui_CurrTblItemClass, setupUi, retranslateUi> formCurrTblItemClass;

@@ -23,8 +23,9 @@ void setupUi(Ui_CurrTblScreenClass &ui, QWidget *root)
     make(ui.Calendar, root, "Calendar").at(0, 120, 240, 191).with(standardCalendar);
 }
 
-void retranslateUi(Ui_CurrTblScreenClass &ui, QWidget *)
+void retranslateUi(Ui_CurrTblScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("CurrTblScreenClass", ""));
     //: Sample content, replaced by the host at run time.
     ui.labelName->setContent(QCoreApplication::translate("CurrTblScreenClass", "Current station"));
     ui.labelName_2->setContent(QCoreApplication::translate("CurrTblScreenClass", "Date anchored"));

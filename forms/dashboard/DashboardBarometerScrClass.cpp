@@ -53,7 +53,9 @@ void setupUi(Ui_DashboardBarometerScrClass &ui, QWidget *root)
 void retranslateUi(Ui_DashboardBarometerScrClass &ui, QWidget *)
 {
     ui.lblCurrent->setContent(QCoreApplication::translate("DashboardBarometerScrClass", "Current:"));
+    ui.textBoxCurrent->setContent(QString());
     ui.lblChange->setContent(QCoreApplication::translate("DashboardBarometerScrClass", "Change:"));
+    ui.textBoxChange->setContent(QString());
 }
 
 Form<Ui_DashboardBarometerScrClass, setupUi, retranslateUi> formDashboardBarometerScrClass;

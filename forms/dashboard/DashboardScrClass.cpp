@@ -65,8 +65,8 @@ void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
         .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.dashboardContainer, root, "dashboardContainer")
         .at(4, 153, 233, 210)
-        .property("minNumberOfDataFields", 1)
-        .property("maxNumberOfDataFields", 8)
+        .property("minNumberOfDataFields", 1u)
+        .property("maxNumberOfDataFields", 8u)
         .property("navFieldsCfg",
                   QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\" "
                              "standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n\t<CONFIGURATION_1>\n\t\t<FIELD row = "

@@ -72,6 +72,7 @@ void setupUi(Ui_FishHuntScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_FishHuntScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("FishHuntScreenClass", "Fish and Hunt"));
+    ui.labelPage->setContent(QString());
     ui.lblExellent->setContent(QCoreApplication::translate("FishHuntScreenClass", "Excellent"));
     ui.lblGood->setContent(QCoreApplication::translate("FishHuntScreenClass", "Good"));
 }

@@ -35,12 +35,7 @@ void setupUi(Ui_NavCurrentsScreenClass &ui, QWidget *root)
         .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnDDE, root, "btnDDE").at(8, 69, 226, 44).plainPanelButton();
     make(ui.txtDirection, ui.btnDDE, "txtDirection").at(190, 10, 24, 21).distanceBarText();
-    make(ui.iconDirection, ui.btnDDE, "iconDirection")
-        .at(192, 10, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.iconDirection, ui.btnDDE, "iconDirection").at(192, 10, 25, 22).statusImages(paneDirectionImages());
     make(ui.iconFlag, ui.btnDDE, "iconFlag").at(10, 9, 25, 25).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.txtDistance, ui.btnDDE, "txtDistance")
         .at(38, 10, 150, 21)

@@ -42,9 +42,34 @@ void setupUi(Ui_TideTblItemClass &ui, QWidget *root)
     make(ui.txtCom_8, root, "txtCom_8").at(120, 142, 115, 16).font(tableCellFont());
 }
 
-void retranslateUi(Ui_TideTblItemClass &, QWidget *root)
+void retranslateUi(Ui_TideTblItemClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("TideTblItemClass", "Form"));
+    ui.lblDate->setContent(QString());
+    ui.txtType_1->setContent(QString());
+    ui.txtTime_1->setContent(QString());
+    ui.txtCom_1->setContent(QString());
+    ui.txtType_2->setContent(QString());
+    ui.txtTime_2->setContent(QString());
+    ui.txtCom_2->setContent(QString());
+    ui.txtType_3->setContent(QString());
+    ui.txtTime_4->setContent(QString());
+    ui.txtCom_4->setContent(QString());
+    ui.txtTime_3->setContent(QString());
+    ui.txtCom_3->setContent(QString());
+    ui.txtType_4->setContent(QString());
+    ui.txtType_5->setContent(QString());
+    ui.txtTime_8->setContent(QString());
+    ui.txtType_7->setContent(QString());
+    ui.txtTime_6->setContent(QString());
+    ui.txtCom_6->setContent(QString());
+    ui.txtTime_5->setContent(QString());
+    ui.txtTime_7->setContent(QString());
+    ui.txtCom_7->setContent(QString());
+    ui.txtCom_5->setContent(QString());
+    ui.txtType_6->setContent(QString());
+    ui.txtType_8->setContent(QString());
+    ui.txtCom_8->setContent(QString());
 }
 
 Form<Ui_TideTblItemClass, setupUi, retranslateUi> formTideTblItemClass;

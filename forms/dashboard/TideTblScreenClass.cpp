@@ -23,8 +23,9 @@ void setupUi(Ui_TideTblScreenClass &ui, QWidget *root)
     make(ui.Calendar, root, "Calendar").at(0, 120, 231, 191).with(standardCalendar);
 }
 
-void retranslateUi(Ui_TideTblScreenClass &ui, QWidget *)
+void retranslateUi(Ui_TideTblScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("TideTblScreenClass", ""));
     //: Sample content, replaced by the host at run time.
     ui.labelName->setContent(QCoreApplication::translate("TideTblScreenClass", "Tide station"));
     ui.labelName_2->setContent(QCoreApplication::translate("TideTblScreenClass", "Date anchored"));

@@ -46,8 +46,10 @@ void setupUi(Ui_TurnListItemClass &ui, QWidget *root)
     addToForm(ui.formLayout, 1, QFormLayout::SpanningRole, ui.txtAdd);
 }
 
-void retranslateUi(Ui_TurnListItemClass &, QWidget *)
+void retranslateUi(Ui_TurnListItemClass &ui, QWidget *)
 {
+    ui.txtName->setContent(QString());
+    ui.txtAdd->setContent(QString());
 }
 
 Form<Ui_TurnListItemClass, setupUi, retranslateUi> formTurnListItemClass;

@@ -41,6 +41,7 @@ void setupUi(Ui_TurnListScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_TurnListScreenClass &ui, QWidget *)
 {
+    ui.lblSortType->setContent(QString());
     ui.txtLabel->setContent(QCoreApplication::translate("TurnListScreenClass", "Turn List"));
 }
 

@@ -17,8 +17,9 @@ void setupUi(Ui_AnimatedHighlightClass &ui, QWidget *root)
         .point("Center", 50, 50);
 }
 
-void retranslateUi(Ui_AnimatedHighlightClass &, QWidget *)
+void retranslateUi(Ui_AnimatedHighlightClass &, QWidget *root)
 {
+    root->setWindowTitle(QString());
 }
 
 Form<Ui_AnimatedHighlightClass, setupUi, retranslateUi> formAnimatedHighlightClass;

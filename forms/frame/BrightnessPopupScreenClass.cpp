@@ -99,8 +99,9 @@ void setupUi(Ui_BrightnessPopupScreenClass &ui, QWidget *root)
     addMembers(ui.verticalLayout, {ui.btnConnectToPC, ui.btnSuspend, ui.btnSleep, ui.btnPowerOff});
 }
 
-void retranslateUi(Ui_BrightnessPopupScreenClass &ui, QWidget *)
+void retranslateUi(Ui_BrightnessPopupScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblVolume->setContent(QCoreApplication::translate("BrightnessPopupScreenClass", "Volume"));
     ui.lblBrightness->setContent(QCoreApplication::translate("BrightnessPopupScreenClass", "Brightness"));
     ui.txtTitle->setContent(QCoreApplication::translate("BrightnessPopupScreenClass", "Options"));

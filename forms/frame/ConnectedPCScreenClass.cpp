@@ -29,8 +29,9 @@ void setupUi(Ui_ConnectedPCScreenClass &ui, QWidget *root)
         .looped();
 }
 
-void retranslateUi(Ui_ConnectedPCScreenClass &ui, QWidget *)
+void retranslateUi(Ui_ConnectedPCScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblOffCourse_2->setContent(QCoreApplication::translate("ConnectedPCScreenClass", "Connected to PC"));
     ui.textBox->setContent(QCoreApplication::translate("ConnectedPCScreenClass", "Waiting to Connect..."));
     ui.textBox_2->setContent(QCoreApplication::translate("ConnectedPCScreenClass", "Press Back to Cancel"));

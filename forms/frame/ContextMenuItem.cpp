@@ -24,8 +24,9 @@ void setupUi(Ui_ContextMenuItem &ui, QWidget *root)
     make(ui.iconMenu, root, "iconMenu").at(0, 9, 32, 32);
 }
 
-void retranslateUi(Ui_ContextMenuItem &, QWidget *)
+void retranslateUi(Ui_ContextMenuItem &ui, QWidget *)
 {
+    ui.txtMenu->setContent(QString());
 }
 
 Form<Ui_ContextMenuItem, setupUi, retranslateUi> formContextMenuItem;

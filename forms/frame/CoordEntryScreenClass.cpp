@@ -68,7 +68,9 @@ void retranslateUi(Ui_CoordEntryScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("CoordEntryScreenClass", "Coordinate Entry"));
     ui.CoordSystemLabel->setContent(QCoreApplication::translate("CoordEntryScreenClass", "Primary: "));
+    ui.CoordSystem->setContent(QString());
     ui.DatumLabel->setContent(QCoreApplication::translate("CoordEntryScreenClass", "Datum: "));
+    ui.Datum->setContent(QString());
 }
 
 Form<Ui_CoordEntryScreenClass, setupUi, retranslateUi> formCoordEntryScreenClass;

@@ -29,8 +29,9 @@ void setupUi(Ui_HTMLViewerScreenClass &ui, QWidget *root)
         .font(menuScreenFont());
 }
 
-void retranslateUi(Ui_HTMLViewerScreenClass &, QWidget *)
+void retranslateUi(Ui_HTMLViewerScreenClass &ui, QWidget *)
 {
+    ui.labelName->setContent(QString());
 }
 
 Form<Ui_HTMLViewerScreenClass, setupUi, retranslateUi> formHTMLViewerScreenClass;

@@ -17,7 +17,7 @@ void setupUi(Ui_LockScreenClass &ui, QWidget *root)
         .image("imageBottom", ":/Bkgd/bkgd_ContextualMenu_Bottom.mif")
         .image("imageBkgndBrush", ":/Bkgd/shadow_brush.mif")
         .property("clientAreaHeight", 150)
-        .property("trustThreshold", 5);
+        .property("trustThreshold", 5u);
 
     make(ui.txtTitle, root, "txtTitle").at(23, 109, 194, 22).titleText();
     make(ui.txtTitle_2, root, "txtTitle_2")

@@ -20,8 +20,9 @@ void setupUi(Ui_PinClass &ui, QWidget *root)
     make(ui.picPin, root, "picPin").at(18, 0, 19, 37).image(":/Icons/i_Pin.mif");
 }
 
-void retranslateUi(Ui_PinClass &, QWidget *)
+void retranslateUi(Ui_PinClass &, QWidget *root)
 {
+    root->setWindowTitle(QString());
 }
 
 Form<Ui_PinClass, setupUi, retranslateUi> formPinClass;

@@ -96,8 +96,9 @@ void setupUi(Ui_StartupScreen &ui, QWidget *root)
         .pixelSize(18);
 }
 
-void retranslateUi(Ui_StartupScreen &, QWidget *)
+void retranslateUi(Ui_StartupScreen &, QWidget *root)
 {
+    root->setWindowTitle(QString());
 }
 
 Form<Ui_StartupScreen, setupUi, retranslateUi> formStartupScreen;

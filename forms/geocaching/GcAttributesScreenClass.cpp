@@ -42,6 +42,7 @@ void retranslateUi(Ui_GcAttributesScreenClass &ui, QWidget *)
     //: Style sheet, not prose; keep it unless the language needs another look.
     ui.listDataFields->setStyleSheet(
         QCoreApplication::translate("GcAttributesScreenClass", "background-color: rgba(223,242,250,160);"));
+    ui.iconAttributes->setContent(QString());
     ui.labelAttributes->setContent(QCoreApplication::translate("GcAttributesScreenClass", "Attributes"));
 }
 

@@ -24,8 +24,9 @@ void setupUi(Ui_GcSummaryItemClass &ui, QWidget *root)
         .pixelSize(13);
 }
 
-void retranslateUi(Ui_GcSummaryItemClass &, QWidget *)
+void retranslateUi(Ui_GcSummaryItemClass &, QWidget *root)
 {
+    root->setWindowTitle(QString());
 }
 
 Form<Ui_GcSummaryItemClass, setupUi, retranslateUi> formGcSummaryItemClass;

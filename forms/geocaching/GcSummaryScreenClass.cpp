@@ -26,6 +26,8 @@ void setupUi(Ui_GcSummaryScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_GcSummaryScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("GcSummaryScreenClass", "Geocache Summary"));
+    ui.labelPage->setContent(QString());
+    ui.labelNumber->setContent(QString());
 }
 
 Form<Ui_GcSummaryScreenClass, setupUi, retranslateUi> formGcSummaryScreenClass;

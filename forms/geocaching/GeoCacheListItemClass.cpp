@@ -40,12 +40,7 @@ void setupUi(Ui_GeoCacheListItemClass &ui, QWidget *root)
         .at(166, 25, 25, 22)
         .smallCaption()
         .alignment(Qt::AlignTrailing | Qt::AlignVCenter);
-    make(ui.statDirection, root, "statDirection")
-        .at(169, 25, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection").at(169, 25, 25, 22).statusImages(paneDirectionImages());
     make(ui.ItemIcon_Bookmark, root, "ItemIcon_Bookmark").at(36, 29, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");
 }
 

@@ -73,12 +73,7 @@ void setupUi(Ui_GeocacheDDEScreenClass &ui, QWidget *root)
     make(ui.txtTitleDirection, ui.btnTitle, "txtTitleDirection").at(190, 10, 25, 22).panelText().pixelSize(12);
     make(ui.txtTitleDistance, ui.btnTitle, "txtTitleDistance").at(33, 4, 65, 33).panelText().wordWrap().pixelSize(12);
     make(ui.icon3DAbstract, ui.btnTitle, "icon3DAbstract").at(99, 10, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
-    make(ui.iconDirection, ui.btnTitle, "iconDirection")
-        .at(190, 10, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.iconDirection, ui.btnTitle, "iconDirection").at(190, 10, 25, 22).statusImages(paneDirectionImages());
     make(ui.txtTitleElevation, ui.btnTitle, "txtTitleElevation")
         .at(126, 4, 61, 33)
         .panelText()
@@ -87,13 +82,15 @@ void setupUi(Ui_GeocacheDDEScreenClass &ui, QWidget *root)
     make(ui.iconFlag, ui.btnTitle, "iconFlag").at(8, 10, 25, 22).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
 }
 
-void retranslateUi(Ui_GeocacheDDEScreenClass &ui, QWidget *)
+void retranslateUi(Ui_GeocacheDDEScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.labelDistance->setContent(QCoreApplication::translate("GeocacheDDEScreenClass", "Distance:"));
     ui.labelTotalAscent->setContent(QCoreApplication::translate("GeocacheDDEScreenClass", "Total Ascent:"));
     ui.labelTotalDescent->setContent(QCoreApplication::translate("GeocacheDDEScreenClass", "Total Descent:"));
     ui.labelBearing->setContent(QCoreApplication::translate("GeocacheDDEScreenClass", "Bearing:"));
     ui.labelElevationChange->setContent(QCoreApplication::translate("GeocacheDDEScreenClass", "Elevation Change:"));
+    ui.txtTitleElevation->setContent(QString());
 }
 
 Form<Ui_GeocacheDDEScreenClass, setupUi, retranslateUi> formGeocacheDDEScreenClass;

@@ -24,10 +24,7 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     make(ui.icon3DAbstract, ui.buttonDDE, "icon3DAbstract").at(99, 10, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.indicatorDirection, ui.buttonDDE, "indicatorDirection")
         .at(190, 10, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+        .statusImages(paneDirectionImages());
     make(ui.labelHeight, ui.buttonDDE, "labelHeight").at(126, 4, 61, 33).panelText().wordWrap().pixelSize(12);
     make(ui.iconFlag, ui.buttonDDE, "iconFlag").at(8, 10, 25, 22).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.buttonDescription, ui.verticalLayoutWidget, "buttonDescription").panelButton().eventPropagation();
@@ -221,12 +218,16 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *)
 {
+    ui.labelHeight->setContent(QString());
     ui.dateTimeLabel_2->setContent(QCoreApplication::translate("GeocacheDetailsScreenClass", "Description"));
     ui.labelRecentLogs->setContent(QCoreApplication::translate("GeocacheDetailsScreenClass", "Recent Logs"));
     ui.txtHint->setContent(QCoreApplication::translate("GeocacheDetailsScreenClass", "Hint"));
+    ui.iconLocation->setContent(QString());
     ui.zelTextBox->setContent(QCoreApplication::translate("GeocacheDetailsScreenClass", "Location"));
+    ui.iconAttributes->setContent(QString());
     ui.labelAttributes->setContent(QCoreApplication::translate("GeocacheDetailsScreenClass", "Attributes"));
     ui.dateTimeLabel_4->setContent(QCoreApplication::translate("GeocacheDetailsScreenClass", "Stats/History"));
+    ui.iconAttributes_2->setContent(QString());
     ui.dateTimeLabel_5->setContent(QCoreApplication::translate("GeocacheDetailsScreenClass", "Options"));
     ui.txtSize->setContent(QCoreApplication::translate("GeocacheDetailsScreenClass", "Size"));
     ui.txtTerrain->setContent(QCoreApplication::translate("GeocacheDetailsScreenClass", "Terrain"));

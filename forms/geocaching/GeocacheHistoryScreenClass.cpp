@@ -31,6 +31,7 @@ void setupUi(Ui_GeocacheHistoryScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_GeocacheHistoryScreenClass &ui, QWidget *)
 {
     ui.dateTimeLabel_4->setContent(QCoreApplication::translate("GeocacheHistoryScreenClass", "Stats/History"));
+    ui.iconAttributes_2->setContent(QString());
 }
 
 Form<Ui_GeocacheHistoryScreenClass, setupUi, retranslateUi> formGeocacheHistoryScreenClass;

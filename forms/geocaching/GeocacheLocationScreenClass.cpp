@@ -101,11 +101,16 @@ void setupUi(Ui_GeocacheLocationScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_GeocacheLocationScreenClass &ui, QWidget *)
 {
+    ui.iconLocation->setContent(QString());
     ui.zelTextBox->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "Location"));
     ui.PrimaryCoordLabel->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "Primary: "));
+    ui.PrimaryCoord->setContent(QString());
     ui.PrimaryDatumLabel->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "Datum: "));
+    ui.PrimaryDatum->setContent(QString());
     ui.SecondaryCoordLabel->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "Secondary: "));
+    ui.SecondaryCoord->setContent(QString());
     ui.SecondaryDatumLabel->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "Datum:"));
+    ui.SecondaryDatum->setContent(QString());
     ui.Elevation->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "Elevation:"));
     //: Number shown until the host fills it.
     ui.labelElevation->setContent(QCoreApplication::translate("GeocacheLocationScreenClass", "0.0"));

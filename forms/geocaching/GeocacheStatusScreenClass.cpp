@@ -63,10 +63,14 @@ void setupUi(Ui_GeocacheStatusScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_GeocacheStatusScreenClass &ui, QWidget *)
 {
+    ui.iconStatus_22->setContent(QString());
     ui.txtStatus_22->setContent(QCoreApplication::translate("GeocacheStatusScreenClass", "Found"));
     ui.txtStatus_23->setContent(QCoreApplication::translate("GeocacheStatusScreenClass", "Not Found"));
+    ui.iconStatus_23->setContent(QString());
     ui.txtStatus_21->setContent(QCoreApplication::translate("GeocacheStatusScreenClass", "Needs Maintenance"));
+    ui.iconStatus_21->setContent(QString());
     ui.txtEnterFieldNote->setContent(QCoreApplication::translate("GeocacheStatusScreenClass", "Add a Field Note"));
+    ui.iconStatus->setContent(QString());
 }
 
 Form<Ui_GeocacheStatusScreenClass, setupUi, retranslateUi> formGeocacheStatusScreenClass;

@@ -33,12 +33,7 @@ void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
         .at(104, 21, 47, 14)
         .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
                        ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
-    make(ui.statDirection, root, "statDirection")
-        .at(150, 6, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection").at(150, 6, 25, 22).statusImages(paneDirectionImages());
     make(ui.iconBug, root, "iconBug").at(2, 32, 11, 16).image(":/Icons/i_HasTrackables.mif");
     make(ui.iconBookmark, root, "iconBookmark").at(32, 25, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");
     make(ui.iconPicture, root, "iconPicture").at(15, 28, 20, 20).image(":/Icons/i_MediaAttached.mif");
@@ -70,8 +65,9 @@ void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
                {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
-void retranslateUi(Ui_GeocachePopUpClass &ui, QWidget *)
+void retranslateUi(Ui_GeocachePopUpClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("GeocachePopUpClass", ""));
     //: Sample content, replaced by the host at run time.
     ui.txtDiffTerr->setContent(QCoreApplication::translate("GeocachePopUpClass", "(Dif/Terr)"));
 }

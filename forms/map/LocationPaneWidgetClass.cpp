@@ -55,6 +55,7 @@ void retranslateUi(Ui_LocationPaneWidgetClass &ui, QWidget *root)
     //: Number shown until the host fills it.
     ui.labelElevation->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "0.0"));
     ui.dateTimeLabel_2->setContent(QCoreApplication::translate("LocationPaneWidgetClass", "Location"));
+    ui.labelLocation->setContent(QString());
 }
 
 Form<Ui_LocationPaneWidgetClass, setupUi, retranslateUi> formLocationPaneWidgetClass;

@@ -37,16 +37,8 @@ void setupUi(Ui_MapAreaScreenClass &ui, QWidget *root)
         .textFormat(Qt::PlainText)
         .alignment(Qt::AlignHCenter | Qt::AlignBottom)
         .content("100 ft");
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
-        .at(182, 213, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_Out.mif")
-        .pressed(":/Buttons/b_Pan_Out_h.mif");
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
-        .at(182, 155, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_In.mif")
-        .pressed(":/Buttons/b_Pan_In_h.mif");
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
     make(ui.infoBkg, ui.zelMapControl, "infoBkg").at(0, 21, 240, 55);
     make(ui.layoutWidget, ui.infoBkg, "layoutWidget").at(2, 0, 237, 27);
     layout(ui.horizontalLayout1, ui.layoutWidget, "horizontalLayout1").spacing(4);
@@ -84,8 +76,9 @@ void setupUi(Ui_MapAreaScreenClass &ui, QWidget *root)
     addMembers(ui.horizontalLayout2, {ui.txtPerimeter, ui.txtPerimeterValue});
 }
 
-void retranslateUi(Ui_MapAreaScreenClass &ui, QWidget *)
+void retranslateUi(Ui_MapAreaScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("MapAreaScreenClass", ""));
     //: Style sheet, not prose; keep it unless the language needs another look.
     ui.infoBkg->setStyleSheet(
         QCoreApplication::translate("MapAreaScreenClass",

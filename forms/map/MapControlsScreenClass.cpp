@@ -43,16 +43,8 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
         .normal(":/Icons/i_Map_Bravik.mif")
         .pressed(":/Icons/i_Map_Bravik_h.mif");
     make(ui.panelBottom, root, "panelBottom").at(0, 346, 240, 55).image(":/Bkgd/bkgd_Map_Control_Bottom.mif");
-    make(ui.ZoomIn, root, "ZoomIn")
-        .at(182, 155, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_In.mif")
-        .pressed(":/Buttons/b_Pan_In_h.mif");
-    make(ui.ZoomOut, root, "ZoomOut")
-        .at(182, 213, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_Out.mif")
-        .pressed(":/Buttons/b_Pan_Out_h.mif");
+    zoomInButton(ui.ZoomIn, root);
+    zoomOutButton(ui.ZoomOut, root);
     make(ui.btnContextMenu, root, "btnContextMenu")
         .at(150, 349, 90, 50)
         .focusPolicy(Qt::NoFocus)
@@ -65,8 +57,9 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
         .pressed(":/Icons/i_Map_Main_h.mif");
 }
 
-void retranslateUi(Ui_MapControlsScreenClass &ui, QWidget *)
+void retranslateUi(Ui_MapControlsScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("MapControlsScreenClass", ""));
     ui.compass->setProperty("northLetter", QCoreApplication::translate("MapControlsScreenClass", "N"));
     ui.compass->setProperty("westLetter", QCoreApplication::translate("MapControlsScreenClass", "W"));
     ui.compass->setProperty("southLetter", QCoreApplication::translate("MapControlsScreenClass", "S"));

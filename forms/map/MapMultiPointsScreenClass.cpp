@@ -37,16 +37,8 @@ void setupUi(Ui_MapMultiPointsScreenClass &ui, QWidget *root)
         .textFormat(Qt::PlainText)
         .alignment(Qt::AlignHCenter | Qt::AlignBottom)
         .content("100 ft");
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
-        .at(182, 213, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_Out.mif")
-        .pressed(":/Buttons/b_Pan_Out_h.mif");
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
-        .at(182, 155, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_In.mif")
-        .pressed(":/Buttons/b_Pan_In_h.mif");
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
     make(ui.panelBottom, root, "panelBottom").at(0, 346, 240, 54).image(":/Bkgd/bkgd_Map_Control_Bottom.mif");
     make(ui.btnBack, root, "btnBack")
         .at(0, 348, 90, 52)
@@ -68,8 +60,9 @@ void setupUi(Ui_MapMultiPointsScreenClass &ui, QWidget *root)
         .pixelSize(22);
 }
 
-void retranslateUi(Ui_MapMultiPointsScreenClass &, QWidget *)
+void retranslateUi(Ui_MapMultiPointsScreenClass &, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("MapMultiPointsScreenClass", ""));
 }
 
 Form<Ui_MapMultiPointsScreenClass, setupUi, retranslateUi> formMapMultiPointsScreenClass;

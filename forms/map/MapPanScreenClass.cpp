@@ -50,18 +50,8 @@ void setupUi(Ui_MapPanScreenClass &ui, QWidget *root)
         .scaledContents()
         .alignment(Qt::AlignCenter)
         .pixelSize(20);
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
-        .at(182, 155, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .layoutDirection(Qt::RightToLeft)
-        .normal(":/Buttons/b_Pan_In.mif")
-        .pressed(":/Buttons/b_Pan_In_h.mif");
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
-        .at(182, 213, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .layoutDirection(Qt::RightToLeft)
-        .normal(":/Buttons/b_Pan_Out.mif")
-        .pressed(":/Buttons/b_Pan_Out_h.mif");
+    zoomInButton(ui.ZoomIn, ui.zelMapControl).layoutDirection(Qt::RightToLeft);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl).layoutDirection(Qt::RightToLeft);
     make(ui.panelBottom, root, "panelBottom").at(0, 346, 240, 54).image(":/Bkgd/bkgd_Map_Control_Bottom.mif");
     make(ui.btnBack, root, "btnBack")
         .at(0, 348, 90, 52)
@@ -83,8 +73,9 @@ void setupUi(Ui_MapPanScreenClass &ui, QWidget *root)
         .pixelSize(22);
 }
 
-void retranslateUi(Ui_MapPanScreenClass &ui, QWidget *)
+void retranslateUi(Ui_MapPanScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("MapPanScreenClass", ""));
     ui.textBox->setContent(QCoreApplication::translate("MapPanScreenClass", "GO"));
 }
 

@@ -56,16 +56,8 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
         .at(0, 302, 48, 48)
         .northImage(":/Icons/i_North.mif")
         .northArrowImage(":/Icons/i_NorthArrow.mif");
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
-        .at(182, 155, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_In.mif")
-        .pressed(":/Buttons/b_Pan_In_h.mif");
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
-        .at(182, 213, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_Out.mif")
-        .pressed(":/Buttons/b_Pan_Out_h.mif");
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     make(ui.addressBkg, ui.zelMapControl, "addressBkg").at(0, 50, 240, 55);
     make(ui.Name, ui.addressBkg, "Name").at(0, 0, 171, 22).palette(whiteTextOnClear()).scaledContents().pixelSize(18);
     make(ui.Description, ui.addressBkg, "Description")
@@ -96,8 +88,9 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
         .pressed(":/Icons/i_Map_Back_h.mif");
 }
 
-void retranslateUi(Ui_MapPreviewScreenClass &ui, QWidget *)
+void retranslateUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("MapPreviewScreenClass", ""));
     //: Style sheet, not prose; keep it unless the language needs another look.
     ui.addressBkg->setStyleSheet(
         QCoreApplication::translate("MapPreviewScreenClass",

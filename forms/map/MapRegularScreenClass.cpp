@@ -42,16 +42,8 @@ void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignHCenter | Qt::AlignBottom)
         .content("100 ft");
     make(ui.compass, ui.zelMapControl, "compass").at(0, 150, 240, 240).standardMapCompass();
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
-        .at(182, 213, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_Out.mif")
-        .pressed(":/Buttons/b_Pan_Out_h.mif");
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
-        .at(182, 155, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_In.mif")
-        .pressed(":/Buttons/b_Pan_In_h.mif");
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
     make(ui.dashboardBar, root, "dashboardBar")
         .at(6, 310, 230, 91)
         .property("minNumberOfDataFields", 0)
@@ -86,8 +78,9 @@ void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
                              "NAV_FIELDS_CONFIGURATION>"));
 }
 
-void retranslateUi(Ui_MapRegularScreenClass &ui, QWidget *)
+void retranslateUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("MapRegularScreenClass", ""));
     ui.compass->setProperty("northLetter", QCoreApplication::translate("MapRegularScreenClass", "N"));
     ui.compass->setProperty("westLetter", QCoreApplication::translate("MapRegularScreenClass", "W"));
     ui.compass->setProperty("southLetter", QCoreApplication::translate("MapRegularScreenClass", "S"));

@@ -29,16 +29,8 @@ void setupUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
         .scaledContents()
         .alignment(Qt::AlignCenter)
         .pixelSize(22);
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
-        .at(182, 155, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_In.mif")
-        .pressed(":/Buttons/b_Pan_In_h.mif");
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
-        .at(182, 213, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_Out.mif")
-        .pressed(":/Buttons/b_Pan_Out_h.mif");
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     make(ui.dashboardBar, root, "dashboardBar")
         .at(6, 310, 230, 91)
         .property("minNumberOfDataFields", 0)
@@ -73,8 +65,9 @@ void setupUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
                              "NAV_FIELDS_CONFIGURATION>"));
 }
 
-void retranslateUi(Ui_MapVehicleModeScreenClass &ui, QWidget *)
+void retranslateUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("MapVehicleModeScreenClass", ""));
     ui.compass->setProperty("northLetter", QCoreApplication::translate("MapVehicleModeScreenClass", "N"));
     ui.compass->setProperty("westLetter", QCoreApplication::translate("MapVehicleModeScreenClass", "W"));
     ui.compass->setProperty("southLetter", QCoreApplication::translate("MapVehicleModeScreenClass", "S"));

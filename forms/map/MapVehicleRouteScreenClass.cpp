@@ -49,16 +49,8 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
              ":/maneuvers/Icons/i_Man_16.mif", ":/maneuvers/Icons/i_Man_17.mif", ":/maneuvers/Icons/i_Man_18.mif",
              ":/Icons/i_WayPoints.mif",        ":/Icons/i_WayPoints.mif",        ":/Icons/i_DestinationIcon.mif"});
     make(ui.compass, ui.zelMapControl, "compass").at(0, 80, 240, 240).standardMapCompass();
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
-        .at(182, 213, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_Out.mif")
-        .pressed(":/Buttons/b_Pan_Out_h.mif");
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
-        .at(182, 155, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_In.mif")
-        .pressed(":/Buttons/b_Pan_In_h.mif");
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
     make(ui.dashboardBar, root, "dashboardBar")
         .at(6, 310, 230, 91)
         .property("minNumberOfDataFields", 0)
@@ -93,8 +85,9 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
                              "NAV_FIELDS_CONFIGURATION>"));
 }
 
-void retranslateUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *)
+void retranslateUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("MapVehicleRouteScreenClass", ""));
     //: Sample content, replaced by the host at run time.
     ui.curManeuver->setContent(QCoreApplication::translate("MapVehicleRouteScreenClass", "CURRENT STREET NAME"));
     //: Sample content, replaced by the host at run time.

@@ -21,16 +21,8 @@ void setupUi(Ui_MapViewScreenClass &ui, QWidget *root)
         .at(0, 302, 48, 48)
         .northImage(":/Icons/i_North.mif")
         .northArrowImage(":/Icons/i_NorthArrow.mif");
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
-        .at(182, 155, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_In.mif")
-        .pressed(":/Buttons/b_Pan_In_h.mif");
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
-        .at(182, 213, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_Out.mif")
-        .pressed(":/Buttons/b_Pan_Out_h.mif");
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 330, 71, 20);
     make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
     make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
@@ -81,8 +73,9 @@ void setupUi(Ui_MapViewScreenClass &ui, QWidget *root)
         .pixelSize(22);
 }
 
-void retranslateUi(Ui_MapViewScreenClass &ui, QWidget *)
+void retranslateUi(Ui_MapViewScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("MapViewScreenClass", ""));
     ui.textBox->setContent(QCoreApplication::translate("MapViewScreenClass", "GO"));
 }
 

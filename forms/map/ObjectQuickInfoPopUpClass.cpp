@@ -32,18 +32,14 @@ void setupUi(Ui_ObjectQuickInfoPopUpClass &ui, QWidget *root)
         .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
         .popupCoordinates()
         .content("+100 m");
-    make(ui.statDirection, ui.btnNewWpt, "statDirection")
-        .at(139, 8, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, ui.btnNewWpt, "statDirection").at(139, 8, 25, 22).statusImages(paneDirectionImages());
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtLongitude, ui.txtCoordZ, ui.txtElevation});
 }
 
-void retranslateUi(Ui_ObjectQuickInfoPopUpClass &, QWidget *)
+void retranslateUi(Ui_ObjectQuickInfoPopUpClass &, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("ObjectQuickInfoPopUpClass", ""));
 }
 
 Form<Ui_ObjectQuickInfoPopUpClass, setupUi, retranslateUi> formObjectQuickInfoPopUpClass;

@@ -18,12 +18,7 @@ void setupUi(Ui_POIPopUpClass &ui, QWidget *root)
     make(ui.txtName, root, "txtName").at(10, 10, 130, 16).smallCaption().textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnGo, root, "btnGo").at(160, 0, 57, 57).minSize(29, 30).normal(":/Icons/i_Go_Map.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 147, 58);
-    make(ui.statDirection, root, "statDirection")
-        .at(140, 10, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection").at(140, 10, 25, 22).statusImages(paneDirectionImages());
     make(ui.layoutWidget, root, "layoutWidget").at(11, 34, 167, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
     make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
@@ -52,8 +47,9 @@ void setupUi(Ui_POIPopUpClass &ui, QWidget *root)
                {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
-void retranslateUi(Ui_POIPopUpClass &, QWidget *)
+void retranslateUi(Ui_POIPopUpClass &, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("POIPopUpClass", ""));
 }
 
 Form<Ui_POIPopUpClass, setupUi, retranslateUi> formPOIPopUpClass;

@@ -21,17 +21,13 @@ void setupUi(Ui_PointOnMapPopUpClass &ui, QWidget *root)
     make(ui.txtLatitude, root, "txtLatitude").at(10, 30, 159, 16).popupCoordinates();
     make(ui.txtLongitude, root, "txtLongitude").at(100, 30, 80, 16).popupCoordinates();
     make(ui.txtCoordZ, root, "txtCoordZ").at(110, 10, 91, 16).smallCaption().content("Z");
-    make(ui.statDirection, root, "statDirection")
-        .at(140, 30, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection").at(140, 30, 25, 22).statusImages(paneDirectionImages());
     make(ui.btnSave, root, "btnSave").at(172, 16, 48, 48).normal(":/Icons/i_Save.mif");
 }
 
-void retranslateUi(Ui_PointOnMapPopUpClass &, QWidget *)
+void retranslateUi(Ui_PointOnMapPopUpClass &, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("PointOnMapPopUpClass", ""));
 }
 
 Form<Ui_PointOnMapPopUpClass, setupUi, retranslateUi> formPointOnMapPopUpClass;

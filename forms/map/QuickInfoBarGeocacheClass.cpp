@@ -33,12 +33,7 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
         .at(119, 27, 47, 14)
         .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
                        ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
-    make(ui.statDirection, root, "statDirection")
-        .at(200, 10, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages(paneDirectionImages());
     make(ui.iconBug, root, "iconBug").at(2, 46, 11, 16).image(":/Icons/i_HasTrackables.mif");
     make(ui.iconBookmark, root, "iconBookmark").at(32, 45, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");
     make(ui.iconPicture, root, "iconPicture").at(15, 42, 20, 20).image(":/Icons/i_MediaAttached.mif");
@@ -70,8 +65,9 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
                {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
-void retranslateUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *)
+void retranslateUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("QuickInfoBarGeocacheClass", ""));
     //: Sample content, replaced by the host at run time.
     ui.txtDiffTerr->setContent(QCoreApplication::translate("QuickInfoBarGeocacheClass", "(Dif/Terr)"));
 }

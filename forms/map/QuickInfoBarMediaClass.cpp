@@ -25,12 +25,7 @@ void setupUi(Ui_QuickInfoBarMediaClass &ui, QWidget *root)
         .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_function_stillCamera.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
-    make(ui.statDirection, root, "statDirection")
-        .at(200, 10, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages(paneDirectionImages());
     make(ui.layoutWidget, root, "layoutWidget").at(45, 35, 158, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
     make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
@@ -59,8 +54,9 @@ void setupUi(Ui_QuickInfoBarMediaClass &ui, QWidget *root)
                {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
-void retranslateUi(Ui_QuickInfoBarMediaClass &, QWidget *)
+void retranslateUi(Ui_QuickInfoBarMediaClass &, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("QuickInfoBarMediaClass", ""));
 }
 
 Form<Ui_QuickInfoBarMediaClass, setupUi, retranslateUi> formQuickInfoBarMediaClass;

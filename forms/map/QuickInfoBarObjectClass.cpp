@@ -54,18 +54,14 @@ void setupUi(Ui_QuickInfoBarObjectClass &ui, QWidget *root)
                      .role(QPalette::ButtonText, kWhite, kDimDisabledText))
         .popupCoordinates()
         .content("+100 m");
-    make(ui.statDirection, ui.btnNewWpt, "statDirection")
-        .at(200, 10, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, ui.btnNewWpt, "statDirection").at(200, 10, 25, 22).statusImages(paneDirectionImages());
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtLongitude, ui.txtCoordZ, ui.txtElevation});
 }
 
-void retranslateUi(Ui_QuickInfoBarObjectClass &, QWidget *)
+void retranslateUi(Ui_QuickInfoBarObjectClass &, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("QuickInfoBarObjectClass", ""));
 }
 
 Form<Ui_QuickInfoBarObjectClass, setupUi, retranslateUi> formQuickInfoBarObjectClass;

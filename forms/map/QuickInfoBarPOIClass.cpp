@@ -22,12 +22,7 @@ void setupUi(Ui_QuickInfoBarPOIClass &ui, QWidget *root)
         .content("Name")
         .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
-    make(ui.statDirection, root, "statDirection")
-        .at(200, 10, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages(paneDirectionImages());
     make(ui.layoutWidget, root, "layoutWidget").at(11, 34, 167, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
     make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
@@ -58,8 +53,9 @@ void setupUi(Ui_QuickInfoBarPOIClass &ui, QWidget *root)
                {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtElevation, ui.txtCoordZ});
 }
 
-void retranslateUi(Ui_QuickInfoBarPOIClass &, QWidget *)
+void retranslateUi(Ui_QuickInfoBarPOIClass &, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("QuickInfoBarPOIClass", ""));
 }
 
 Form<Ui_QuickInfoBarPOIClass, setupUi, retranslateUi> formQuickInfoBarPOIClass;

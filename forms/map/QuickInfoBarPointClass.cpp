@@ -37,17 +37,13 @@ void setupUi(Ui_QuickInfoBarPointClass &ui, QWidget *root)
         .palette(whiteTextDimDisabled())
         .smallCaption()
         .content("Z");
-    make(ui.statDirection, root, "statDirection")
-        .at(140, 37, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection").at(140, 37, 25, 22).statusImages(paneDirectionImages());
     make(ui.btnSave, root, "btnSave").at(199, 31, 32, 32).normal(":/Icons/i_MenuIcon_Save.mif");
 }
 
-void retranslateUi(Ui_QuickInfoBarPointClass &, QWidget *)
+void retranslateUi(Ui_QuickInfoBarPointClass &, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("QuickInfoBarPointClass", ""));
 }
 
 Form<Ui_QuickInfoBarPointClass, setupUi, retranslateUi> formQuickInfoBarPointClass;

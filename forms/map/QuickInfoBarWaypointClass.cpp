@@ -25,12 +25,7 @@ void setupUi(Ui_QuickInfoBarWaypointClass &ui, QWidget *root)
         .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_WayPoints.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
-    make(ui.statDirection, root, "statDirection")
-        .at(200, 10, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages(paneDirectionImages());
     make(ui.layoutWidget, root, "layoutWidget").at(44, 35, 158, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
     make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
@@ -61,8 +56,9 @@ void setupUi(Ui_QuickInfoBarWaypointClass &ui, QWidget *root)
                {ui.txtLatitude, ui.txtDistance, ui.txtLongitude, ui.txtBearing, ui.txtCoordZ, ui.txtElevation});
 }
 
-void retranslateUi(Ui_QuickInfoBarWaypointClass &, QWidget *)
+void retranslateUi(Ui_QuickInfoBarWaypointClass &, QWidget *root)
 {
+    root->setWindowTitle(QCoreApplication::translate("QuickInfoBarWaypointClass", ""));
 }
 
 Form<Ui_QuickInfoBarWaypointClass, setupUi, retranslateUi> formQuickInfoBarWaypointClass;

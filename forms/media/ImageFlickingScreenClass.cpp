@@ -42,6 +42,8 @@ void retranslateUi(Ui_ImageFlickingScreenClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("ImageFlickingScreenClass", "Form"));
     ui.labelName->setContent(QCoreApplication::translate("ImageFlickingScreenClass", "Default"));
+    ui.labelNumber->setContent(QString());
+    ui.labelPage->setContent(QString());
 }
 
 Form<Ui_ImageFlickingScreenClass, setupUi, retranslateUi> formImageFlickingScreenClass;

@@ -95,20 +95,31 @@ void setupUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *root)
 
 void retranslateUi(Ui_MediaAttachmentBrowserBaseClass &ui, QWidget *)
 {
+    ui.playMemo->setContent(QString());
     //: Sample content, replaced by the host at run time.
     ui.txtLat_2->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Lat"));
     //: Sample content, replaced by the host at run time.
     ui.txtLong_2->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Long"));
+    ui.txtDatum_2->setContent(QString());
+    ui.txtSecondary->setContent(QString());
     //: Sample content, replaced by the host at run time.
     ui.txtLong->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Long"));
     //: Sample content, replaced by the host at run time.
     ui.txtLat->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Lat"));
+    ui.txtDatum->setContent(QString());
+    ui.txtPrimary->setContent(QString());
     ui.fixtxtFormat->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Format:"));
     ui.fixtxtTime->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Time:"));
+    ui.txtDate->setContent(QString());
+    ui.txtFormat->setContent(QString());
     ui.fixtxtDate->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Date:"));
+    ui.txtTime->setContent(QString());
     ui.fixtxtSize->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Size:"));
+    ui.txtSize->setContent(QString());
     ui.fixtxtFile->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "File Name:"));
+    ui.txtFile->setContent(QString());
     ui.fixtxtDuration->setContent(QCoreApplication::translate("MediaAttachmentBrowserBaseClass", "Duration:"));
+    ui.txtDuration->setContent(QString());
 }
 
 Form<Ui_MediaAttachmentBrowserBaseClass, setupUi, retranslateUi> formMediaAttachmentBrowserBaseClass;

@@ -70,16 +70,26 @@ void retranslateUi(Ui_MediaDetailsScreenClass &ui, QWidget *root)
     ui.txtLat_2->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Lat"));
     //: Sample content, replaced by the host at run time.
     ui.txtLong_2->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Long"));
+    ui.txtDatum_2->setContent(QString());
+    ui.txtSecondary->setContent(QString());
     //: Sample content, replaced by the host at run time.
     ui.txtLong->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Long"));
     //: Sample content, replaced by the host at run time.
     ui.txtLat->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Lat"));
+    ui.txtDatum->setContent(QString());
+    ui.txtPrimary->setContent(QString());
     ui.fixtxtFormat->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Format:"));
     ui.fixtxtTime->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Time:"));
+    ui.txtDate->setContent(QString());
+    ui.txtFormat->setContent(QString());
     ui.fixtxtDate->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Date:"));
+    ui.txtTime->setContent(QString());
     ui.fixtxtSize->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Size:"));
+    ui.txtSize->setContent(QString());
     ui.fixtxtFile->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "File Name:"));
+    ui.txtFile->setContent(QString());
     ui.fixtxtDuration->setContent(QCoreApplication::translate("MediaDetailsScreenClass", "Duration:"));
+    ui.txtDuration->setContent(QString());
 }
 
 Form<Ui_MediaDetailsScreenClass, setupUi, retranslateUi> formMediaDetailsScreenClass;

@@ -73,15 +73,24 @@ void retranslateUi(Ui_MediaVoiceMemoDetailsScreenClass &ui, QWidget *root)
     ui.txtLat_2->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Lat"));
     //: Sample content, replaced by the host at run time.
     ui.txtLong_2->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Long"));
+    ui.txtDatum_2->setContent(QString());
+    ui.txtSecondary->setContent(QString());
     //: Sample content, replaced by the host at run time.
     ui.txtLong->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Long"));
     //: Sample content, replaced by the host at run time.
     ui.txtLat->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Lat"));
+    ui.txtDatum->setContent(QString());
+    ui.txtPrimary->setContent(QString());
     ui.fixtxtFormat->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Format:"));
+    ui.txtDate->setContent(QString());
+    ui.txtFormat->setContent(QString());
     ui.fixtxtDate->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Date:"));
     ui.fixtxtSize->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Size:"));
+    ui.txtSize->setContent(QString());
     ui.fixtxtFile->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "File Name:"));
+    ui.txtFile->setContent(QString());
     ui.fixtxtDuration->setContent(QCoreApplication::translate("MediaVoiceMemoDetailsScreenClass", "Duration:"));
+    ui.txtDuration->setContent(QString());
 }
 
 Form<Ui_MediaVoiceMemoDetailsScreenClass, setupUi, retranslateUi> formMediaVoiceMemoDetailsScreenClass;

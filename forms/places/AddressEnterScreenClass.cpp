@@ -46,9 +46,11 @@ void setupUi(Ui_AddressEnterScreenClass &ui, QWidget *root)
         .textBoxFlags(TextBoxFlags::AllOffOfThree);
 }
 
-void retranslateUi(Ui_AddressEnterScreenClass &, QWidget *root)
+void retranslateUi(Ui_AddressEnterScreenClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("AddressEnterScreenClass", "AddressEnterScreen"));
+    ui.Region->setContent(QString());
+    ui.editField->setContent(QString());
 }
 
 Form<Ui_AddressEnterScreenClass, setupUi, retranslateUi> formAddressEnterScreenClass;

@@ -42,6 +42,7 @@ void retranslateUi(Ui_AddressListClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("AddressListClass", "AddressList"));
     ui.txtLabel->setContent(QCoreApplication::translate("AddressListClass", "Select"));
+    ui.lblSortType->setContent(QString());
 }
 
 Form<Ui_AddressListClass, setupUi, retranslateUi> formAddressListClass;

@@ -43,9 +43,12 @@ void setupUi(Ui_AddressListItemClass &ui, QWidget *root)
     addMembers(ui.horizontalLayout, {ui.formLayout, ui.txtDistance});
 }
 
-void retranslateUi(Ui_AddressListItemClass &, QWidget *root)
+void retranslateUi(Ui_AddressListItemClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("AddressListItemClass", "AddressListItem"));
+    ui.txtName->setContent(QString());
+    ui.txtAdd->setContent(QString());
+    ui.txtDistance->setContent(QString());
 }
 
 Form<Ui_AddressListItemClass, setupUi, retranslateUi> formAddressListItemClass;

@@ -75,12 +75,7 @@ void setupUi(Ui_POIDDEScreenClass &ui, QWidget *root)
     make(ui.icon3DAbstract, ui.btnTitle, "icon3DAbstract").at(97, 11, 25, 20).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.txtTitleElevation, ui.btnTitle, "txtTitleElevation").at(124, 12, 61, 19).distanceBarText();
     make(ui.txtTitleDirection, ui.btnTitle, "txtTitleDirection").at(188, 12, 25, 19).distanceBarText();
-    make(ui.iconDirection, ui.btnTitle, "iconDirection")
-        .at(188, 11, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.iconDirection, ui.btnTitle, "iconDirection").at(188, 11, 25, 22).statusImages(paneDirectionImages());
 }
 
 void retranslateUi(Ui_POIDDEScreenClass &ui, QWidget *)
@@ -90,6 +85,7 @@ void retranslateUi(Ui_POIDDEScreenClass &ui, QWidget *)
     ui.labelTotalDescent->setContent(QCoreApplication::translate("POIDDEScreenClass", "Total Descent:"));
     ui.labelBearing->setContent(QCoreApplication::translate("POIDDEScreenClass", "Bearing:"));
     ui.labelElevationChange->setContent(QCoreApplication::translate("POIDDEScreenClass", "Elevation Change:"));
+    ui.txtTitleElevation->setContent(QString());
 }
 
 Form<Ui_POIDDEScreenClass, setupUi, retranslateUi> formPOIDDEScreenClass;

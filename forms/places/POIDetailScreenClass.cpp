@@ -16,12 +16,7 @@ void setupUi(Ui_POIDetailScreenClass &ui, QWidget *root)
     make(ui.btnDDE, ui.layoutWidget, "btnDDE").plainPanelButton();
     make(ui.txtDirection, ui.btnDDE, "txtDirection").at(192, 12, 25, 19).distanceBarText();
     make(ui.txtElevation, ui.btnDDE, "txtElevation").at(128, 12, 61, 19).distanceBarText();
-    make(ui.iconDirection, ui.btnDDE, "iconDirection")
-        .at(192, 11, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.iconDirection, ui.btnDDE, "iconDirection").at(192, 11, 25, 22).statusImages(paneDirectionImages());
     make(ui.iconFlag, ui.btnDDE, "iconFlag").at(10, 11, 25, 20).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.icon3DAbstract, ui.btnDDE, "icon3DAbstract").at(101, 11, 25, 20).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.txtDistance, ui.btnDDE, "txtDistance").at(35, 12, 65, 19).distanceBarText();
@@ -60,6 +55,7 @@ void setupUi(Ui_POIDetailScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_POIDetailScreenClass &ui, QWidget *)
 {
+    ui.txtElevation->setContent(QString());
     ui.label_3->setContent(QCoreApplication::translate("POIDetailScreenClass", "Description"));
     ui.label_4->setContent(QCoreApplication::translate("POIDetailScreenClass", "Location"));
     ui.label_6->setContent(QCoreApplication::translate("POIDetailScreenClass", "Pictures"));

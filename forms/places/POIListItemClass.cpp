@@ -17,12 +17,7 @@ void setupUi(Ui_POIListItemClass &ui, QWidget *root)
 
     make(ui.ItemIcon, root, "ItemIcon").at(9, 7, 38, 38).minSize(32, 32).image(":/Icons/i_WP_Coordinates.mif");
     make(ui.btnGo, root, "btnGo").at(171, 4, 60, 43).goButton();
-    make(ui.statDirection, root, "statDirection")
-        .at(158, 14, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, root, "statDirection").at(158, 14, 25, 22).statusImages(paneDirectionImages());
     make(ui.textDirection, root, "textDirection")
         .at(159, 14, 25, 22)
         .maxSize(32, QWIDGETSIZE_MAX)

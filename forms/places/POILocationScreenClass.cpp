@@ -104,10 +104,15 @@ void setupUi(Ui_POILocationScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_POILocationScreenClass &ui, QWidget *)
 {
     ui.labelLocation->setContent(QCoreApplication::translate("POILocationScreenClass", "Location"));
+    ui.iconLocation->setContent(QString());
     ui.PrimaryCoordLabel->setContent(QCoreApplication::translate("POILocationScreenClass", "Primary: "));
+    ui.PrimaryCoord->setContent(QString());
     ui.PrimaryDatumLabel->setContent(QCoreApplication::translate("POILocationScreenClass", "Datum: "));
+    ui.PrimaryDatum->setContent(QString());
     ui.SecondaryCoordLabel->setContent(QCoreApplication::translate("POILocationScreenClass", "Secondary: "));
+    ui.SecondaryCoord->setContent(QString());
     ui.SecondaryDatumLabel->setContent(QCoreApplication::translate("POILocationScreenClass", "Datum:"));
+    ui.SecondaryDatum->setContent(QString());
     ui.labelElevation->setContent(QCoreApplication::translate("POILocationScreenClass", "Elevation:"));
     //: Number shown until the host fills it.
     ui.Elevation->setContent(QCoreApplication::translate("POILocationScreenClass", "0.0"));

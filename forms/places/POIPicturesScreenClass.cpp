@@ -39,6 +39,7 @@ void setupUi(Ui_POIPicturesScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_POIPicturesScreenClass &ui, QWidget *)
 {
+    ui.iconPOI->setContent(QString());
     ui.labelPic->setContent(QCoreApplication::translate("POIPicturesScreenClass", "Pictures"));
 }
 

@@ -86,12 +86,7 @@ void setupUi(Ui_WptDDEScreenClass &ui, QWidget *root)
     make(ui.icon3DAbstract, ui.btnTitle, "icon3DAbstract").at(99, 11, 25, 20).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.txtTitleElevation, ui.btnTitle, "txtTitleElevation").at(126, 12, 61, 19).distanceBarText();
     make(ui.txtTitleDirection, ui.btnTitle, "txtTitleDirection").at(190, 12, 25, 19).distanceBarText();
-    make(ui.iconDirection, ui.btnTitle, "iconDirection")
-        .at(190, 11, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.iconDirection, ui.btnTitle, "iconDirection").at(190, 11, 25, 22).statusImages(paneDirectionImages());
 }
 
 void retranslateUi(Ui_WptDDEScreenClass &ui, QWidget *)
@@ -101,6 +96,7 @@ void retranslateUi(Ui_WptDDEScreenClass &ui, QWidget *)
     ui.labelTotalAscent->setContent(QCoreApplication::translate("WptDDEScreenClass", "Total Ascent:"));
     ui.labelTotalDescent->setContent(QCoreApplication::translate("WptDDEScreenClass", "Total Descent:"));
     ui.labelElevationChange->setContent(QCoreApplication::translate("WptDDEScreenClass", "Elevation Change:"));
+    ui.txtTitleElevation->setContent(QString());
 }
 
 Form<Ui_WptDDEScreenClass, setupUi, retranslateUi> formWptDDEScreenClass;

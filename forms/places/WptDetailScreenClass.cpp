@@ -21,10 +21,7 @@ void setupUi(Ui_WptDetailScreenClass &ui, QWidget *root)
     make(ui.labelDirection, ui.buttonDDE, "labelDirection").at(190, 11, 25, 21).panelText().pixelSize(12);
     make(ui.indicatorDirection, ui.buttonDDE, "indicatorDirection")
         .at(190, 10, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+        .statusImages(paneDirectionImages());
     make(ui.buttonDescription, ui.verticalLayoutWidget, "buttonDescription").panelButton();
     make(ui.dateTimeLabel_2, ui.buttonDescription, "dateTimeLabel_2").at(38, 11, 91, 21).panelText().pixelSize(12);
     make(ui.labelDescription, ui.buttonDescription, "labelDescription")
@@ -77,8 +74,10 @@ void setupUi(Ui_WptDetailScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_WptDetailScreenClass &ui, QWidget *)
 {
+    ui.labelHeight->setContent(QString());
     ui.dateTimeLabel_2->setContent(QCoreApplication::translate("WptDetailScreenClass", "Description"));
     ui.dateTimeLabel_3->setContent(QCoreApplication::translate("WptDetailScreenClass", "Location"));
+    ui.labelLocation->setContent(QString());
     ui.dateTimeLabel_4->setContent(QCoreApplication::translate("WptDetailScreenClass", "Options"));
 }
 

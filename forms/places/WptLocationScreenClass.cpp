@@ -103,14 +103,19 @@ void setupUi(Ui_WptLocationScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_WptLocationScreenClass &ui, QWidget *)
 {
     ui.PrimaryCoordLabel->setContent(QCoreApplication::translate("WptLocationScreenClass", "Primary: "));
+    ui.PrimaryCoord->setContent(QString());
     ui.PrimaryDatumLabel->setContent(QCoreApplication::translate("WptLocationScreenClass", "Datum: "));
+    ui.PrimaryDatum->setContent(QString());
     ui.SecondaryCoordLabel->setContent(QCoreApplication::translate("WptLocationScreenClass", "Secondary: "));
+    ui.SecondaryCoord->setContent(QString());
     ui.SecondaryDatumLabel->setContent(QCoreApplication::translate("WptLocationScreenClass", "Datum:"));
+    ui.SecondaryDatum->setContent(QString());
     ui.Elevation->setContent(QCoreApplication::translate("WptLocationScreenClass", "Elevation:"));
     //: Number shown until the host fills it.
     ui.labelElevation->setContent(QCoreApplication::translate("WptLocationScreenClass", "0.0"));
     ui.btnNextLabel->setContent(QCoreApplication::translate("WptLocationScreenClass", "Next>"));
     ui.Location->setContent(QCoreApplication::translate("WptLocationScreenClass", "Location"));
+    ui.labelLocation->setContent(QString());
 }
 
 Form<Ui_WptLocationScreenClass, setupUi, retranslateUi> formWptLocationScreenClass;

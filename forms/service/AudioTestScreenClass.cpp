@@ -29,6 +29,7 @@ void setupUi(Ui_AudioTestScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_AudioTestScreenClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("AudioTestScreenClass", "Dialog"));
+    ui.btnOk->setText(QString());
     ui.lblOk->setContent(QCoreApplication::translate("AudioTestScreenClass", "OK"));
     ui.lblProfileName_3->setContent(QCoreApplication::translate("AudioTestScreenClass", "Audio Test"));
 }

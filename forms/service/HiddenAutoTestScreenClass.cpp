@@ -27,6 +27,7 @@ void setupUi(Ui_HiddenAutoTestScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_HiddenAutoTestScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("HiddenAutoTestScreenClass", "Auto Test"));
+    ui.labelPage->setContent(QString());
 }
 
 Form<Ui_HiddenAutoTestScreenClass, setupUi, retranslateUi> formHiddenAutoTestScreenClass;

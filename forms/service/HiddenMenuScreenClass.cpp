@@ -27,6 +27,7 @@ void setupUi(Ui_HiddenMenuScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_HiddenMenuScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("HiddenMenuScreenClass", "Hidden Menu"));
+    ui.labelPage->setContent(QString());
 }
 
 Form<Ui_HiddenMenuScreenClass, setupUi, retranslateUi> formHiddenMenuScreenClass;

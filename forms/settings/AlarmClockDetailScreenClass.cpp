@@ -65,6 +65,7 @@ void setupUi(Ui_AlarmClockDetailScreenClass &ui, QWidget *root)
 
 void retranslateUi(Ui_AlarmClockDetailScreenClass &ui, QWidget *)
 {
+    ui.comboBoxChime->setToolTip(QString());
     ui.textBoxState->setContent(QCoreApplication::translate("AlarmClockDetailScreenClass", "OFF"));
 }
 

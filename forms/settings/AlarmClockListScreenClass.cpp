@@ -25,6 +25,7 @@ void setupUi(Ui_AlarmClockListScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_AlarmClockListScreenClass &ui, QWidget *)
 {
     ui.labelTitle->setContent(QCoreApplication::translate("AlarmClockListScreenClass", "Alarms"));
+    ui.labelPage->setContent(QString());
 }
 
 Form<Ui_AlarmClockListScreenClass, setupUi, retranslateUi> formAlarmClockListScreenClass;

@@ -38,8 +38,9 @@ void setupUi(Ui_BravikEditItemScrClass &ui, QWidget *root)
     make(ui.lblFullName_2, root, "lblFullName_2").at(10, 139, 211, 20).caption();
 }
 
-void retranslateUi(Ui_BravikEditItemScrClass &ui, QWidget *)
+void retranslateUi(Ui_BravikEditItemScrClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.labelName_4->setContent(QCoreApplication::translate("BravikEditItemScrClass", "Edit Bravik"));
     ui.lblFullName->setContent(QCoreApplication::translate("BravikEditItemScrClass", "Name:"));
     ui.txtUp->setContent(QCoreApplication::translate("BravikEditItemScrClass", "Location"));

@@ -48,8 +48,9 @@ void setupUi(Ui_BravikHardwareButtonsScrClass &ui, QWidget *root)
     make(ui.iconUpper, ui.btnUpper, "iconUpper").at(14, 33, 38, 38);
 }
 
-void retranslateUi(Ui_BravikHardwareButtonsScrClass &ui, QWidget *)
+void retranslateUi(Ui_BravikHardwareButtonsScrClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblOffCourse_2->setContent(
         QCoreApplication::translate("BravikHardwareButtonsScrClass", "Assign Button Function"));
 }

@@ -123,8 +123,9 @@ void setupUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
     ui.lblAnchor->setBuddy(ui.comboOffCourse);
 }
 
-void retranslateUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *)
+void retranslateUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblApplyToAll->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Apply to All Profiles"));
     ui.lblMapOptions_2->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Alarms"));
     ui.lblArrival->setContent(QCoreApplication::translate("ProfileEditAlarmsScreenClass", "Arrival"));

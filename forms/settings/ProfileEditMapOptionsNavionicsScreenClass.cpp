@@ -72,8 +72,9 @@ void setupUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *root)
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 }
 
-void retranslateUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *)
+void retranslateUi(Ui_ProfileEditMapOptionsNavionicsScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblNavionicsCharts->setContent(
         QCoreApplication::translate("ProfileEditMapOptionsNavionicsScreenClass", "Navionics Charts"));
     ui.lblContourLineSpacing->setContent(

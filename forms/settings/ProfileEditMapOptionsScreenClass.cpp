@@ -133,8 +133,9 @@ void setupUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *root)
     addMembers(ui.vOptionsLayout, {ui.btnNavionicsChartOptions, ui.otherMapOptions});
 }
 
-void retranslateUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *)
+void retranslateUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblMapOptions_2->setContent(QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Map Options"));
     ui.lblNavionicsChartOptions->setContent(
         QCoreApplication::translate("ProfileEditMapOptionsScreenClass", "Navionics Chart Options"));

@@ -20,8 +20,9 @@ void setupUi(Ui_ProfileEditScreenClass &ui, QWidget *root)
     make(ui.listSettings, root, "listSettings").at(0, 67, 234, 283);
 }
 
-void retranslateUi(Ui_ProfileEditScreenClass &, QWidget *)
+void retranslateUi(Ui_ProfileEditScreenClass &, QWidget *root)
 {
+    root->setWindowTitle(QString());
 }
 
 Form<Ui_ProfileEditScreenClass, setupUi, retranslateUi> formProfileEditScreenClass;

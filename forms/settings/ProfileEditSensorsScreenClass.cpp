@@ -46,8 +46,9 @@ void setupUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
     ui.lblSpeedThresh->setBuddy(ui.comboSpeedThresh);
 }
 
-void retranslateUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *)
+void retranslateUi(Ui_ProfileEditSensorsScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblApplyToAll->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Apply to All Profiles"));
     ui.lblProfileName->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Sensors"));
     ui.lblCompass->setContent(QCoreApplication::translate("ProfileEditSensorsScreenClass", "Electronic compass"));

@@ -44,8 +44,9 @@ void setupUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
     ui.lblLogMode->setBuddy(ui.comboLogMode);
 }
 
-void retranslateUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *)
+void retranslateUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblApplyToAll->setContent(QCoreApplication::translate("ProfileEditTracksScreenClass", "Apply to All Profiles"));
     ui.lblMapOptions_2->setContent(QCoreApplication::translate("ProfileEditTracksScreenClass", "Track Logging"));
     ui.lblLogMode->setContent(QCoreApplication::translate("ProfileEditTracksScreenClass", "Logging Mode"));

@@ -56,8 +56,9 @@ void setupUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
     ui.lblElevation->setBuddy(ui.comboDistance);
 }
 
-void retranslateUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *)
+void retranslateUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblApplyToAll->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Apply to All Profiles"));
     ui.lblMapOptions_2->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Units"));
     ui.lblDistance->setContent(QCoreApplication::translate("ProfileEditUnitsScreenClass", "Distance"));

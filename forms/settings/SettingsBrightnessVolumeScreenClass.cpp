@@ -119,8 +119,9 @@ void setupUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
     setScrollContent(ui.scrollArea, ui.scrollAreaWidgetContents);
 }
 
-void retranslateUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblProfileName_3->setContent(
         QCoreApplication::translate("SettingsBrightnessVolumeScreenClass", "Brightness & Volume"));
     ui.lblVibrate_3->setContent(QCoreApplication::translate("SettingsBrightnessVolumeScreenClass", "Vibrate"));

@@ -30,8 +30,9 @@ void setupUi(Ui_SettingsConnectivityScreenClass &ui, QWidget *root)
     make(ui.comboBaudRate, root, "comboBaudRate").at(0, 260, 230, 44).standardComboBox().eventPropagation();
 }
 
-void retranslateUi(Ui_SettingsConnectivityScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsConnectivityScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblOffCourse_2->setContent(QCoreApplication::translate("SettingsConnectivityScreenClass", "Connectivity"));
     ui.lblMode->setContent(QCoreApplication::translate("SettingsConnectivityScreenClass", "Mode"));
     ui.lblNmeaOption->setContent(QCoreApplication::translate("SettingsConnectivityScreenClass", "Nmea option"));

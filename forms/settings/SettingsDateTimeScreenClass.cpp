@@ -73,10 +73,12 @@ void setupUi(Ui_SettingsDateTimeScreenClass &ui, QWidget *root)
     addMembers(ui.horizontalLayout, {ui.lblDate, ui.lblTime, ui.lblTimeZoneShift});
 }
 
-void retranslateUi(Ui_SettingsDateTimeScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsDateTimeScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.labelName_4->setContent(QCoreApplication::translate("SettingsDateTimeScreenClass", "Date & Time"));
     ui.lblTimeFormat->setContent(QCoreApplication::translate("SettingsDateTimeScreenClass", "Time Format"));
+    ui.btnTimeZone->setText(QString());
     ui.label->setContent(QCoreApplication::translate("SettingsDateTimeScreenClass", "Set Time Zone..."));
     ui.lblDateFormat->setContent(QCoreApplication::translate("SettingsDateTimeScreenClass", "Date Format"));
     ui.textBox->setContent(QCoreApplication::translate("SettingsDateTimeScreenClass", "Calendar Format"));

@@ -40,8 +40,9 @@ void setupUi(Ui_SettingsDiagnosticScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter);
 }
 
-void retranslateUi(Ui_SettingsDiagnosticScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsDiagnosticScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblOffCourse_2->setContent(QCoreApplication::translate("SettingsDiagnosticScreenClass", "Diagnostics"));
     ui.lblAudioTest->setContent(QCoreApplication::translate("SettingsDiagnosticScreenClass", "Audio Test"));
     ui.lblVideoTest->setContent(QCoreApplication::translate("SettingsDiagnosticScreenClass", "Video Test"));

@@ -42,15 +42,18 @@ void setupUi(Ui_SettingsGpsScreenClass &ui, QWidget *root)
     make(ui.PrimaryCoord, root, "PrimaryCoord").at(75, 250, 155, 18).settingCaption();
 }
 
-void retranslateUi(Ui_SettingsGpsScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsGpsScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblTitle_2->setContent(QCoreApplication::translate("SettingsGpsScreenClass", "GPS"));
     ui.lblGps->setContent(QCoreApplication::translate("SettingsGpsScreenClass", "GPS"));
     ui.lblFromMap->setContent(QCoreApplication::translate("SettingsGpsScreenClass", "Point on Map"));
     ui.lblSetGpsPos->setContent(QCoreApplication::translate("SettingsGpsScreenClass", "Set GPS Position:"));
     ui.lblCoordinates->setContent(QCoreApplication::translate("SettingsGpsScreenClass", "Coordinates"));
+    ui.PrimaryDatum->setContent(QString());
     ui.PrimaryCoordLabel->setContent(QCoreApplication::translate("SettingsGpsScreenClass", "Primary: "));
     ui.PrimaryDatumLabel->setContent(QCoreApplication::translate("SettingsGpsScreenClass", "Datum: "));
+    ui.PrimaryCoord->setContent(QString());
 }
 
 Form<Ui_SettingsGpsScreenClass, setupUi, retranslateUi> formSettingsGpsScreenClass;

@@ -26,9 +26,11 @@ void setupUi(Ui_SettingsLanguageScreenClass &ui, QWidget *root)
     make(ui.iconTitleBar, root, "iconTitleBar").at(0, 0, 240, 28).image(":/Bkgd/bkgd_TitleBar.mif");
 }
 
-void retranslateUi(Ui_SettingsLanguageScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsLanguageScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblTitle->setContent(QCoreApplication::translate("SettingsLanguageScreenClass", "Language"));
+    ui.labelPage->setContent(QString());
 }
 
 Form<Ui_SettingsLanguageScreenClass, setupUi, retranslateUi> formSettingsLanguageScreenClass;

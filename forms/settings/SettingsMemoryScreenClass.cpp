@@ -101,8 +101,9 @@ void setupUi(Ui_SettingsMemoryScreenClass &ui, QWidget *root)
     addToGrid(ui.gridLayout, ui.textAvailableSize, 4, 1);
 }
 
-void retranslateUi(Ui_SettingsMemoryScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsMemoryScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lbluseSDCard->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "Use SD Card"));
     ui.lblExternalStorage->setContent(QCoreApplication::translate("SettingsMemoryScreenClass", "for External Storage"));
     ui.lblClearMemoryDevice->setContent(

@@ -68,8 +68,9 @@ void setupUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
     ui.lblAltimeterSrc->setBuddy(ui.comboPrimCoordSys);
 }
 
-void retranslateUi(Ui_SettingsNavigationScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsNavigationScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.labelName_5->setContent(QCoreApplication::translate("SettingsNavigationScreenClass", "Navigation"));
     ui.lblPrimCoordSys->setContent(
         QCoreApplication::translate("SettingsNavigationScreenClass", "Primary Coordinate System"));

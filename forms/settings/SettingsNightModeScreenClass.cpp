@@ -42,8 +42,9 @@ void setupUi(Ui_SettingsNightModeScreenClass &ui, QWidget *root)
     make(ui.textBox_3, ui.button_OFF, "textBox_3").at(45, 10, 173, 25).settingCaption();
 }
 
-void retranslateUi(Ui_SettingsNightModeScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsNightModeScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.labelName_4->setContent(QCoreApplication::translate("SettingsNightModeScreenClass", "Night Mode"));
     ui.textBox->setContent(QCoreApplication::translate("SettingsNightModeScreenClass", "Auto"));
     ui.textBox_2->setContent(QCoreApplication::translate("SettingsNightModeScreenClass", "ON"));

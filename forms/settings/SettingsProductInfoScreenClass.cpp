@@ -29,6 +29,7 @@ void setupUi(Ui_SettingsProductInfoScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_SettingsProductInfoScreenClass &ui, QWidget *)
 {
     ui.labelName->setContent(QCoreApplication::translate("SettingsProductInfoScreenClass", "Product Info"));
+    ui.labelPage->setContent(QString());
     ui.textBoxSN->setContent(QCoreApplication::translate("SettingsProductInfoScreenClass", "Serial #:"));
 }
 

@@ -23,8 +23,9 @@ void setupUi(Ui_SettingsRouteOptionsScreenClass &ui, QWidget *root)
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_Route Options.mif");
 }
 
-void retranslateUi(Ui_SettingsRouteOptionsScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsRouteOptionsScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.lblRoutingMethod->setContent(QCoreApplication::translate("SettingsRouteOptionsScreenClass", "Routing Method"));
     ui.lblVihicleRouting->setContent(QCoreApplication::translate("SettingsRouteOptionsScreenClass", "Vehicle Routing"));
     ui.labelName_4->setContent(QCoreApplication::translate("SettingsRouteOptionsScreenClass", "Route Options"));

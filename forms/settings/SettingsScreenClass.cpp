@@ -21,9 +21,11 @@ void setupUi(Ui_SettingsScreenClass &ui, QWidget *root)
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_settings.mif");
 }
 
-void retranslateUi(Ui_SettingsScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.labelName->setContent(QCoreApplication::translate("SettingsScreenClass", "Settings"));
+    ui.labelPage->setContent(QString());
 }
 
 Form<Ui_SettingsScreenClass, setupUi, retranslateUi> formSettingsScreenClass;

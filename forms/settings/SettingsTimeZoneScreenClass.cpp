@@ -32,8 +32,9 @@ void setupUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *root)
     addMembers(ui.horizontalLayout, {ui.lblDate, ui.lblTime, ui.lblTimeZoneShift});
 }
 
-void retranslateUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *)
+void retranslateUi(Ui_SettingsTimeZoneScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.labelName_4->setContent(QCoreApplication::translate("SettingsTimeZoneScreenClass", "Time Zone"));
     ui.lblDaylightSavings->setContent(QCoreApplication::translate("SettingsTimeZoneScreenClass", "Daylight Savings"));
 }

@@ -39,8 +39,9 @@ void setupUi(Ui_ToolsListItem &ui, QWidget *root)
     addMembers(ui.horizontalLayout, {ui.txtName, ui.txtValue});
 }
 
-void retranslateUi(Ui_ToolsListItem &, QWidget *)
+void retranslateUi(Ui_ToolsListItem &ui, QWidget *)
 {
+    ui.txtValue->setContent(QString());
 }
 
 Form<Ui_ToolsListItem, setupUi, retranslateUi> formToolsListItem;

@@ -48,12 +48,16 @@ void setupUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *root)
     make(ui.lblFullName, root, "lblFullName").at(20, 80, 211, 20).settingCaption();
 }
 
-void retranslateUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *)
+void retranslateUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.labelName->setContent(QCoreApplication::translate("ToolsOwnerInfoScreenClass", "Owner Information"));
     ui.lblPhone->setContent(QCoreApplication::translate("ToolsOwnerInfoScreenClass", "Phone #"));
     ui.lblAdress->setContent(QCoreApplication::translate("ToolsOwnerInfoScreenClass", "Address"));
+    ui.txtEmail->setContent(QString());
+    ui.txtPhone->setContent(QString());
     ui.lblEmail->setContent(QCoreApplication::translate("ToolsOwnerInfoScreenClass", "E-mail"));
+    ui.txtAddress->setContent(QString());
     ui.lblFullName->setContent(QCoreApplication::translate("ToolsOwnerInfoScreenClass", "Full Name"));
 }
 

@@ -35,9 +35,12 @@ void setupUi(Ui_ToolsProfilesScreenClass &ui, QWidget *root)
     make(ui.listProfiles, root, "listProfiles").at(0, 80, 240, 265);
 }
 
-void retranslateUi(Ui_ToolsProfilesScreenClass &ui, QWidget *)
+void retranslateUi(Ui_ToolsProfilesScreenClass &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
     ui.labelName->setContent(QCoreApplication::translate("ToolsProfilesScreenClass", "Profiles"));
+    ui.labelPage->setContent(QString());
+    ui.labelNumber->setContent(QString());
 }
 
 Form<Ui_ToolsProfilesScreenClass, setupUi, retranslateUi> formToolsProfilesScreenClass;

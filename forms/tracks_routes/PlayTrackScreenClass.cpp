@@ -21,16 +21,8 @@ void setupUi(Ui_PlayTrackScreenClass &ui, QWidget *root)
         .at(0, 304, 48, 48)
         .northImage(":/Icons/i_North.mif")
         .northArrowImage(":/Icons/i_NorthArrow.mif");
-    make(ui.ZoomIn, ui.zelMapControl, "ZoomIn")
-        .at(182, 155, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_In.mif")
-        .pressed(":/Buttons/b_Pan_In_h.mif");
-    make(ui.ZoomOut, ui.zelMapControl, "ZoomOut")
-        .at(182, 213, 58, 58)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Buttons/b_Pan_Out.mif")
-        .pressed(":/Buttons/b_Pan_Out_h.mif");
+    zoomInButton(ui.ZoomIn, ui.zelMapControl);
+    zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 332, 71, 20);
     make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
     make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
@@ -91,8 +83,9 @@ void setupUi(Ui_PlayTrackScreenClass &ui, QWidget *root)
     addMembers(ui.horizontalLayout, {ui.btnPlay, ui.btnPause});
 }
 
-void retranslateUi(Ui_PlayTrackScreenClass &, QWidget *)
+void retranslateUi(Ui_PlayTrackScreenClass &ui, QWidget *)
 {
+    ui.playMemo->setContent(QString());
 }
 
 Form<Ui_PlayTrackScreenClass, setupUi, retranslateUi> formPlayTrackScreenClass;

@@ -30,12 +30,7 @@ void setupUi(Ui_RoutePointItemClass &ui, QWidget *root)
         .pixelSize(13)
         .textBoxFlags(TextBoxFlags::AllOff);
     make(ui.ItemIcon_Type, ui.pageNormal, "ItemIcon_Type").at(0, 4, 38, 38).image(":/Icons/i_WP_PointOnMap.mif");
-    make(ui.statDirection, ui.pageNormal, "statDirection")
-        .at(154, 21, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection, ui.pageNormal, "statDirection").at(154, 21, 25, 22).statusImages(paneDirectionImages());
     make(ui.txtDirection, ui.pageNormal, "txtDirection")
         .at(151, 20, 25, 22)
         .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
@@ -73,12 +68,7 @@ void setupUi(Ui_RoutePointItemClass &ui, QWidget *root)
         .at(122, 20, 27, 22)
         .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
         .pixelSize(14);
-    make(ui.statDirection_2, ui.pageEdit, "statDirection_2")
-        .at(121, 20, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DNorth.mif", ":/Icons/i_PaneBtn_DNorthEast.mif",
-                       ":/Icons/i_PaneBtn_DEast.mif", ":/Icons/i_PaneBtn_DSouthEast.mif",
-                       ":/Icons/i_PaneBtn_DSouth.mif", ":/Icons/i_PaneBtn_DSouthWest.mif",
-                       ":/Icons/i_PaneBtn_DWest.mif", ":/Icons/i_PaneBtn_DNorthWest.mif"});
+    make(ui.statDirection_2, ui.pageEdit, "statDirection_2").at(121, 20, 25, 22).statusImages(paneDirectionImages());
     make(ui.pageAdd, nullptr, "pageAdd").hidden();
     make(ui.horizontalLayoutWidget, ui.pageAdd, "horizontalLayoutWidget").at(41, -1, 167, 51);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget, "horizontalLayout").spacing(0);
@@ -107,6 +97,7 @@ void retranslateUi(Ui_RoutePointItemClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("RoutePointItemClass", "RouteListItem"));
     ui.txtName->setContent(QCoreApplication::translate("RoutePointItemClass", "Add Point"));
+    ui.txtValue->setContent(QString());
 }
 
 Form<Ui_RoutePointItemClass, setupUi, retranslateUi> formRoutePointItemClass;

@@ -78,10 +78,14 @@ void setupUi(Ui_ToolsGeofenceDetailsScreen &ui, QWidget *root)
     make(ui.lblShowOnMap_6, ui.backing, "lblShowOnMap_6").at(5, 0, 121, 31).geofenceAlertLabel();
 }
 
-void retranslateUi(Ui_ToolsGeofenceDetailsScreen &ui, QWidget *)
+void retranslateUi(Ui_ToolsGeofenceDetailsScreen &ui, QWidget *root)
 {
+    root->setWindowTitle(QString());
+    ui.lblGeofenceAreaName->setContent(QString());
     ui.lblShowOnMap_2->setContent(QCoreApplication::translate("ToolsGeofenceDetailsScreen", "Border Alert"));
+    ui.lblBorderAlert->setContent(QString());
     ui.lblShowOnMap_3->setContent(QCoreApplication::translate("ToolsGeofenceDetailsScreen", "Proximity Alert"));
+    ui.lblProximityAlert->setContent(QString());
     ui.lblShowOnMap_7->setContent(QCoreApplication::translate("ToolsGeofenceDetailsScreen", "Show on Map"));
     ui.lblShowOnMap_6->setContent(QCoreApplication::translate("ToolsGeofenceDetailsScreen", "Distance"));
 }

@@ -21,8 +21,9 @@ void setupUi(Ui_ToolsGeofencingListItem &ui, QWidget *root)
     make(ui.icon, root, "icon").at(10, 9, 32, 32).maxSize(38, 38).image(":/Icons/i_MenuIcon_Maps.mif");
 }
 
-void retranslateUi(Ui_ToolsGeofencingListItem &, QWidget *)
+void retranslateUi(Ui_ToolsGeofencingListItem &ui, QWidget *)
 {
+    ui.txtName->setContent(QString());
 }
 
 Form<Ui_ToolsGeofencingListItem, setupUi, retranslateUi> formToolsGeofencingListItem;

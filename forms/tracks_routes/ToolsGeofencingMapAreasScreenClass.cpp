@@ -32,6 +32,7 @@ void retranslateUi(Ui_ToolsGeofencingMapAreasScreenClass &ui, QWidget *)
     ui.labelName->setContent(QCoreApplication::translate("ToolsGeofencingMapAreasScreenClass", "Add GeoFence"));
     //: Number shown until the host fills it.
     ui.labelPage->setContent(QCoreApplication::translate("ToolsGeofencingMapAreasScreenClass", "1/1"));
+    ui.labelNumber->setContent(QString());
 }
 
 Form<Ui_ToolsGeofencingMapAreasScreenClass, setupUi, retranslateUi> formToolsGeofencingMapAreasScreenClass;

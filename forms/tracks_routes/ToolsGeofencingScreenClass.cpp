@@ -32,6 +32,7 @@ void retranslateUi(Ui_ToolsGeofencingScreenClass &ui, QWidget *)
     ui.labelName->setContent(QCoreApplication::translate("ToolsGeofencingScreenClass", "GeoFencing"));
     //: Number shown until the host fills it.
     ui.labelPage->setContent(QCoreApplication::translate("ToolsGeofencingScreenClass", "1/1"));
+    ui.labelNumber->setContent(QString());
 }
 
 Form<Ui_ToolsGeofencingScreenClass, setupUi, retranslateUi> formToolsGeofencingScreenClass;

@@ -69,6 +69,18 @@ const std::vector<Routine> &routines()
              return listHeaderButton(field, parent);
          },
          "listHeaderButton(%1, %2)"},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+             ZelPushButton *field = nullptr;
+             return zoomInButton(field, parent);
+         },
+         "zoomInButton(%1, %2)"},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+             ZelPushButton *field = nullptr;
+             return zoomOutButton(field, parent);
+         },
+         "zoomOutButton(%1, %2)"},
         {&ZelIcon::staticMetaObject,
          [](QWidget *parent, const QByteArray &name, const QByteArray &) -> QWidget * {
              ZelIcon *field = nullptr;

@@ -480,7 +480,7 @@ private:
         for (const Property &property : root.properties) {
             QString text;
             const QString tag = property.value.tagName();
-            if (tag == QLatin1String("string") && !isUntranslated(property)) {
+            if (tag == QLatin1String("string") && (!isUntranslated(property) || property.value.text().isEmpty())) {
                 m_translations.append({QStringLiteral("root"), property});
                 continue;
             }
@@ -671,7 +671,9 @@ private:
             if (i == earlyCount && !look.isEmpty())
                 row += QLatin1Char('.') + look;
             const QString tag = property->value.tagName();
-            if (tag == QLatin1String("string") && !isUntranslated(*property)) {
+            // Texts set in retranslateUi: translated ones, and empty ones a
+            // language change clears.
+            if (tag == QLatin1String("string") && (!isUntranslated(*property) || property->value.text().isEmpty())) {
                 m_translations.append({field(widget.name), *property});
                 continue;
             }
@@ -1078,6 +1080,9 @@ private:
             if (!disambiguation.isEmpty())
                 call += QStringLiteral(", %1").arg(values::literal(disambiguation));
             call += QLatin1Char(')');
+            // An empty text not translated is one a language change clears.
+            if (property.value.text().isEmpty() && isUntranslated(property))
+                call = QStringLiteral("QString()");
             if (property.byName)
                 lines.append(QStringLiteral("%1->setProperty(%2, %3);")
                                  .arg(translation.first, values::literal(property.name), call));

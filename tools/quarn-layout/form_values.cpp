@@ -152,9 +152,17 @@ QDomElement findRole(const QDomElement &group, const QString &name)
 bool fromList(const QDomElement &list, QString *text)
 {
     QStringList items;
+    QStringList plain;
     for (QDomElement item = list.firstChildElement(QStringLiteral("string")); !item.isNull();
-         item = item.nextSiblingElement(QStringLiteral("string")))
+         item = item.nextSiblingElement(QStringLiteral("string"))) {
         items.append(literal(item.text()));
+        plain.append(item.text());
+    }
+    // The one picture list with a name of its own.
+    if (plain == paneDirectionImages()) {
+        *text = QStringLiteral("paneDirectionImages()");
+        return true;
+    }
     *text = QStringLiteral("{%1}").arg(items.join(QLatin1String(", ")));
     return true;
 }
@@ -326,6 +334,8 @@ bool arguments(const QDomElement &value, QString *text, QString *error)
     const QString tag = value.tagName();
     if (tag == QLatin1String("number") || tag == QLatin1String("double") || tag == QLatin1String("enum")) {
         *text = value.text();
+    } else if (tag == QLatin1String("uInt")) {
+        *text = value.text() + QLatin1Char('u');
     } else if (tag == QLatin1String("bool")) {
         *text = value.text() == QLatin1String("true") ? QStringLiteral("true") : QStringLiteral("false");
     } else if (tag == QLatin1String("string") || tag == QLatin1String("cstring") || tag == QLatin1String("pixmap")) {
@@ -403,7 +413,7 @@ bool expression(const QDomElement &value, QString *text, QString *error)
     else if (tag == QLatin1String("rect"))
         *text = QStringLiteral("QRect(%1)").arg(plain);
     else if (tag == QLatin1String("stringlist"))
-        *text = QStringLiteral("QStringList%1").arg(plain);
+        *text = plain.startsWith(QLatin1Char('{')) ? QStringLiteral("QStringList%1").arg(plain) : plain;
     else if (tag == QLatin1String("color") && !plain.startsWith(QLatin1String("QColor")))
         *text = QStringLiteral("QColor(%1)").arg(plain);
     else if (tag == QLatin1String("font"))

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMetaProperty>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QFormLayout>
@@ -28,6 +29,7 @@
 #include <QWidget>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <functional>
 
 namespace quarn::layouttool {
@@ -79,6 +81,43 @@ QSet<QString> translatedTexts(const BuiltForm &form)
     return translated;
 }
 
+// Which texts retranslateUi sets at all, translated or not: every text of a
+// built form is overwritten with a mark, and a language change tells.
+QSet<QString> retranslatedTexts(const BuiltForm &form)
+{
+    BuiltForm probe(form.form(), form.entry());
+    const QString mark = QStringLiteral("\u0002");
+    // Fields only: a control may remake its inner widgets when a text changes.
+    QList<QPointer<QObject>> objects;
+    objects.append(probe.root());
+    for (QObject *child : probe.root()->findChildren<QObject *>()) {
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
+            objects.append(child);
+    }
+    QVector<QPair<QPointer<QObject>, QMetaProperty>> texts;
+    for (const QPointer<QObject> &object : qAsConst(objects)) {
+        if (!object)
+            continue;
+        const QMetaObject *metaObject = object->metaObject();
+        for (int i = 0; i < metaObject->propertyCount(); ++i) {
+            const QMetaProperty property = metaObject->property(i);
+            if (property.userType() != QMetaType::QString || !property.isWritable()
+                || !UiPropertyFilter::isTranslatableText(property.name())
+                || UiPropertyFilter::isDocumentText(*object, QLatin1String(property.name())))
+                continue;
+            property.write(object, mark);
+            texts.append({object, property});
+        }
+    }
+    probe.retranslate();
+    QSet<QString> retranslated;
+    for (const auto &text : qAsConst(texts)) {
+        if (text.first && text.second.read(text.first).toString() != mark)
+            retranslated.insert(translationKey(text.first->objectName(), QLatin1String(text.second.name())));
+    }
+    return retranslated;
+}
+
 // Walks the built tree as a .ui file nests it: widgets, their layouts with
 // the items in them, the field widgets no layout holds. What each object
 // writes is chosen by UiPropertyFilter and spelled by UiValueWriter.
@@ -87,10 +126,11 @@ class UiTreeWriter
 public:
     UiTreeWriter(QXmlStreamWriter &xml, const ImageIndex &images, ReferenceObjects &references, QStringList &omissions,
                  UiExporter::Content content, const TranslationTemplate *translations, const QStringList &recordFields,
-                 const QSet<QString> &translated)
+                 const QSet<QString> &translated, const QSet<QString> &retranslated)
         : m_xml(xml)
         , m_recordFields(recordFields)
         , m_translated(translated)
+        , m_retranslated(retranslated)
         , m_values(xml, images, omissions)
         , m_references(references)
         , m_omissions(omissions)
@@ -152,10 +192,13 @@ private:
                         UiPropertyFilter::changedProperties(root, m_references.freshRoot(),
                                                             QWidget::staticMetaObject.propertyCount()));
         writeFontAndPalette(root);
-        if (!root.windowTitle().isEmpty())
-            m_values.writeProperty(
-                QStringLiteral("windowTitle"), root.windowTitle(),
-                m_translated.contains(translationKey(root.objectName(), QStringLiteral("windowTitle"))), false);
+        // The empty title a form still passes through the translator is written too.
+        const bool titleTranslated =
+            m_translated.contains(translationKey(root.objectName(), QStringLiteral("windowTitle")));
+        if (!root.windowTitle().isEmpty() || titleTranslated)
+            m_values.writeProperty(QStringLiteral("windowTitle"), root.windowTitle(), titleTranslated, false);
+        else
+            writeClearedTexts(root, {});
         writeProperties(root, UiPropertyFilter::dynamicProperties(root));
         writeChildren(root);
         m_xml.writeEndElement();
@@ -189,6 +232,7 @@ private:
             }
         }
         writeProperties(widget, properties);
+        writeClearedTexts(widget, properties);
         writeTopLevelData(widget, properties);
         writeFontAndPalette(widget);
         for (UiProperty &text : documentText) {
@@ -203,6 +247,22 @@ private:
             writeBuddy(*label);
         writeChildren(widget);
         m_xml.writeEndElement();
+    }
+
+    // Texts a language change empties without the translator: in a Designer
+    // form, an empty text that is not translated. (An empty text that is
+    // translated goes through the translator.)
+    void writeClearedTexts(const QWidget &widget, const QVector<UiProperty> &written)
+    {
+        const QMetaObject *metaObject = widget.metaObject();
+        for (int i = 0; i < metaObject->propertyCount(); ++i) {
+            const QString name = QLatin1String(metaObject->property(i).name());
+            if (!m_retranslated.contains(translationKey(widget.objectName(), name))
+                || m_translated.contains(translationKey(widget.objectName(), name))
+                || std::any_of(written.cbegin(), written.cend(), [&](const UiProperty &p) { return p.name == name; }))
+                continue;
+            m_values.writeProperty(name, QString(), false, false);
+        }
     }
 
     // A widget that was ever a window, or was given a window's settings, keeps
@@ -486,6 +546,7 @@ private:
     QXmlStreamWriter &m_xml;
     const QStringList &m_recordFields;
     const QSet<QString> &m_translated;
+    const QSet<QString> &m_retranslated;
     UiValueWriter m_values;
     ReferenceObjects &m_references;
     QStringList &m_omissions;
@@ -520,8 +581,11 @@ QByteArray UiExporter::exportForm(const BuiltForm &form)
     xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(1);
     xml.writeStartDocument();
-    const QSet<QString> translated = m_content == Content::Complete ? translatedTexts(form) : QSet<QString>();
-    UiTreeWriter writer(xml, m_images, m_references, m_omissions, m_content, m_translations, recordFields, translated);
+    const bool complete = m_content == Content::Complete;
+    const QSet<QString> translated = complete ? translatedTexts(form) : QSet<QString>();
+    const QSet<QString> retranslated = complete ? retranslatedTexts(form) : QSet<QString>();
+    UiTreeWriter writer(xml, m_images, m_references, m_omissions, m_content, m_translations, recordFields, translated,
+                        retranslated);
     writer.write(form);
     xml.writeEndDocument();
     if (!writer.guessedSpacers.isEmpty())

@@ -243,8 +243,11 @@ void UiValueWriter::writeValue(const QVariant &value, bool translatable)
         m_xml.writeTextElement(QStringLiteral("bool"), boolText(value.toBool()));
         break;
     case QMetaType::Int:
-    case QMetaType::UInt:
         m_xml.writeTextElement(QStringLiteral("number"), value.toString());
+        break;
+    case QMetaType::UInt:
+        // Designer's own element, so that the value stays unsigned.
+        m_xml.writeTextElement(QStringLiteral("uInt"), value.toString());
         break;
     case QMetaType::Double:
     case QMetaType::Float:
