@@ -1,0 +1,224 @@
+// quarn-layout code on what Designer may hand it: what it refuses, how it says
+// so, and a look recognised from its settings alone.
+
+#include "tool_process.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString rect(int x, int y, int width, int height)
+{
+    return QStringLiteral("<property name=\"geometry\"><rect><x>%1</x><y>%2</y><width>%3</width>"
+                          "<height>%4</height></rect></property>")
+        .arg(x)
+        .arg(y)
+        .arg(width)
+        .arg(height);
+}
+
+// A small form a line at a time, so that a test knows the line of what it adds.
+QStringList probeForm()
+{
+    return {
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"),
+        QStringLiteral("<ui version=\"4.0\">"),
+        QStringLiteral("<class>Probe</class>"),
+        QStringLiteral("<widget class=\"QWidget\" name=\"Probe\">"),
+        rect(0, 0, 240, 400),
+        QStringLiteral("<widget class=\"QWidget\" name=\"panel\">"),
+        rect(10, 20, 200, 100),
+        QStringLiteral("<layout class=\"QGridLayout\" name=\"grid\">"),
+        QStringLiteral("<item row=\"0\" column=\"0\">"),
+        QStringLiteral("<widget class=\"QWidget\" name=\"cell\"/>"),
+        QStringLiteral("</item>"),
+        QStringLiteral("</layout>"),
+        QStringLiteral("</widget>"),
+        QStringLiteral("</widget>"),
+        QStringLiteral("</ui>"),
+    };
+}
+
+int lineOf(const QStringList &lines, const QString &text)
+{
+    return lines.indexOf(text) + 1;
+}
+
+struct CodeRun {
+    ToolRun run;
+    QString source; // the written .cpp, empty when none
+};
+
+CodeRun code(const QTemporaryDir &dir, const QString &name, const QByteArray &ui)
+{
+    const QString file = dir.filePath(name + QStringLiteral(".ui"));
+    writeFile(file, ui);
+    const QString out = dir.filePath(QStringLiteral("out"));
+    CodeRun result;
+    result.run = runTool({QStringLiteral("code"), file, QStringLiteral("-o"), out});
+    result.source = QString::fromUtf8(readAll(QDir(out).filePath(name + QStringLiteral(".cpp"))));
+    return result;
+}
+
+} // namespace
+
+TEST(ToolCode, RefusesWhatAFormCannotHoldNamingTheElementAndLine)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // The untouched probe is a form; each case below breaks it in one place.
+    const CodeRun plain = code(dir, QStringLiteral("Probe"), probeForm().join(QLatin1Char('\n')).toUtf8());
+    ASSERT_EQ(plain.run.exitCode, 0) << plain.run.err.toStdString();
+    ASSERT_TRUE(plain.source.contains(QStringLiteral("ui.cell"))) << plain.source.toStdString();
+
+    struct Case {
+        const char *what;
+        QString insertBefore; // line of the probe the addition goes before
+        QStringList addition;
+        QString replace;      // else this line of the probe ...
+        QString replacement;  // ... becomes this
+        QStringList expected; // in the message, besides the file and "line N"
+    };
+    const QString cell = QStringLiteral("<item row=\"0\" column=\"0\">");
+    const Case cases[] = {
+        {"a connection",
+         QStringLiteral("</ui>"),
+         {QStringLiteral("<connections>"),
+          QStringLiteral("<connection><sender>cell</sender><signal>destroyed()</signal>"
+                         "<receiver>Probe</receiver><slot>close()</slot></connection>"),
+          QStringLiteral("</connections>")},
+         {},
+         {},
+         {QStringLiteral("<connections>")}},
+        {"a cursor property",
+         QStringLiteral("</widget>"),
+         {QStringLiteral("<property name=\"cursor\"><cursorShape>PointingHandCursor</cursorShape></property>")},
+         {},
+         {},
+         {QStringLiteral("<cursorShape>")}},
+        {"an unknown grid item attribute",
+         {},
+         {},
+         cell,
+         QStringLiteral("<item row=\"0\" column=\"0\" weight=\"2\">"),
+         {QStringLiteral("<item>"), QStringLiteral("weight")}},
+        {"a widget outside any widget",
+         QStringLiteral("</ui>"),
+         {QStringLiteral("<widget class=\"QWidget\" name=\"stray\"/>")},
+         {},
+         {},
+         {QStringLiteral("name=\"stray\"")}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringList lines = probeForm();
+        int line = 0;
+        if (!c.replace.isEmpty()) {
+            line = lineOf(lines, c.replace);
+            lines[line - 1] = c.replacement;
+        } else {
+            line = lineOf(lines, c.insertBefore);
+            for (int i = 0; i < c.addition.size(); ++i)
+                lines.insert(line - 1 + i, c.addition.at(i));
+        }
+        ASSERT_GT(line, 0);
+        QDir(dir.filePath(QStringLiteral("out"))).removeRecursively();
+        const CodeRun refused = code(dir, QStringLiteral("Probe"), lines.join(QLatin1Char('\n')).toUtf8());
+        const QString message = QString::fromUtf8(refused.run.err);
+        EXPECT_TRUE(refused.run.finished);
+        EXPECT_EQ(refused.run.exitCode, 1) << message.toStdString();
+        EXPECT_TRUE(message.contains(QStringLiteral("Probe.ui"))) << message.toStdString();
+        EXPECT_TRUE(message.contains(QStringLiteral("line %1:").arg(line))) << message.toStdString();
+        for (const QString &word : c.expected)
+            EXPECT_TRUE(message.contains(word)) << word.toStdString() << " not in " << message.toStdString();
+        // Refused means nothing written, not a half form.
+        EXPECT_TRUE(refused.source.isEmpty());
+    }
+}
+
+TEST(ToolCode, FailsOnBrokenXmlAndOnAMissingFileNamingThem)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QStringList lines = probeForm();
+    lines[lineOf(lines, QStringLiteral("</item>")) - 1] = QStringLiteral("</itme>");
+    const CodeRun broken = code(dir, QStringLiteral("Broken"), lines.join(QLatin1Char('\n')).toUtf8());
+    const QString message = QString::fromUtf8(broken.run.err);
+    EXPECT_EQ(broken.run.exitCode, 1) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("Broken.ui"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("line %1:").arg(lineOf(lines, QStringLiteral("</itme>")))))
+        << message.toStdString();
+    EXPECT_TRUE(broken.source.isEmpty());
+
+    const QString missing = dir.filePath(QStringLiteral("nowhere/Missing.ui"));
+    const ToolRun absent = runTool({QStringLiteral("code"), missing, QStringLiteral("-o"), dir.path()});
+    EXPECT_EQ(absent.exitCode, 1) << absent.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(absent.err).contains(missing)) << absent.err.toStdString();
+}
+
+// A caption with exactly the settings an exported setting caption has is
+// written as that look; one setting less, and it is not.
+TEST(ToolCode, WidgetWithALooksExactSettingsGetsTheLook)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString exportFile = dir.filePath(QStringLiteral("export.ui"));
+    const ToolRun exported =
+        runTool({QStringLiteral("ui"), QStringLiteral("BarometerCalibScreenClass"), QStringLiteral("-o"), exportFile});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    QDomDocument source;
+    ASSERT_TRUE(source.setContent(readAll(exportFile)));
+    QDomElement caption;
+    const QDomNodeList widgets = source.elementsByTagName(QStringLiteral("widget"));
+    for (int i = 0; i < widgets.size() && caption.isNull(); ++i) {
+        if (widgets.at(i).toElement().attribute(QStringLiteral("name")) == QLatin1String("lblSeeLevelPress"))
+            caption = widgets.at(i).toElement();
+    }
+    ASSERT_FALSE(caption.isNull());
+
+    QDomDocument probe;
+    ASSERT_TRUE(probe.setContent(probeForm().join(QLatin1Char('\n'))));
+    QDomElement root = probe.documentElement().firstChildElement(QStringLiteral("widget"));
+    QDomElement copy = probe.importNode(caption, true).toElement();
+    copy.setAttribute(QStringLiteral("name"), QStringLiteral("caption"));
+    root.appendChild(copy);
+    probe.documentElement().appendChild(
+        probe.importNode(source.documentElement().firstChildElement(QStringLiteral("customwidgets")), true));
+
+    const QString row = QStringLiteral("make(ui.caption, root, \"caption\")");
+    const CodeRun look = code(dir, QStringLiteral("Probe"), probe.toByteArray());
+    ASSERT_EQ(look.run.exitCode, 0) << look.run.err.toStdString();
+    const QString written = look.source.simplified();
+    ASSERT_TRUE(written.contains(row)) << look.source.toStdString();
+    EXPECT_TRUE(
+        written.mid(written.indexOf(row)).section(QLatin1Char(';'), 0, 0).contains(QStringLiteral(".settingCaption()")))
+        << look.source.toStdString();
+
+    // Without the last setting that is neither place nor text, the look's
+    // settings are no longer all there.
+    QDomElement dropped;
+    for (QDomElement property = copy.firstChildElement(QStringLiteral("property")); !property.isNull();
+         property = property.nextSiblingElement(QStringLiteral("property"))) {
+        if (property.attribute(QStringLiteral("name")) != QLatin1String("geometry")
+            && property.firstChildElement(QStringLiteral("string")).isNull())
+            dropped = property;
+    }
+    ASSERT_FALSE(dropped.isNull());
+    copy.removeChild(dropped);
+    const CodeRun plain = code(dir, QStringLiteral("Probe"), probe.toByteArray());
+    ASSERT_EQ(plain.run.exitCode, 0) << plain.run.err.toStdString();
+    EXPECT_FALSE(plain.source.contains(QStringLiteral(".settingCaption()")))
+        << dropped.attribute(QStringLiteral("name")).toStdString() << "\n"
+        << plain.source.toStdString();
+}
