@@ -204,7 +204,9 @@ TEST(ToolCommandLineBasics, ModuleCutShortIsRefusedNotCrashedOn)
     const QByteArray image = module.readAll();
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    for (const int cut : {700, 4096, image.size() / 2}) {
+    // Cut inside the loadable part: a cut in the debug information past it
+    // leaves a module that loads.
+    for (const int cut : {700, 4096, 65536}) {
         const QString copy = dir.filePath(QStringLiteral("cut-%1.so").arg(cut));
         ASSERT_TRUE(writeFile(copy, image.left(cut)));
         const ToolRun run = runTool({QStringLiteral("--module"), copy, QStringLiteral("list")});

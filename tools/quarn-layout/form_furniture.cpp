@@ -5,6 +5,9 @@
 
 #include "core/construction/construction.h"
 
+#include <QHash>
+#include <QPair>
+
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -97,33 +100,49 @@ const std::vector<Routine> &routines()
     return all;
 }
 
+// What a routine sets, as a .ui file writes it: its place apart, its name
+// as the element's own.
+QVector<LookSetting> pieceSettings(const QWidget &piece, const QObject *reference)
+{
+    QVector<LookSetting> settings = settingsOf(piece, reference);
+    settings.erase(std::remove_if(settings.begin(), settings.end(),
+                                  [](const LookSetting &s) { return s.name == QLatin1String("objectName"); }),
+                   settings.end());
+    if (piece.testAttribute(Qt::WA_Moved) || piece.testAttribute(Qt::WA_Resized)) {
+        const QRect place = piece.geometry();
+        settings.append({QStringLiteral("geometry"), false,
+                         QStringLiteral("<rect ><x >%1</><y >%2</><width >%3</><height >%4</></>")
+                             .arg(place.x())
+                             .arg(place.y())
+                             .arg(place.width())
+                             .arg(place.height())});
+    }
+    return settings;
+}
+
 } // namespace
 
 FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image,
                              const QVector<LookSetting> &widgetSettings, const QString &field, const QString &parent)
 {
     static ReferenceObjects references;
-    for (const Routine &routine : routines()) {
+    // What a routine makes depends only on the name and picture it takes.
+    static QHash<QString, QPair<QString, QVector<LookSetting>>> made;
+    for (std::size_t index = 0; index < routines().size(); ++index) {
+        const Routine &routine = routines()[index];
         if (QLatin1String(routine.metaObject->className()) != className || (routine.takesImage && image.isEmpty()))
             continue;
-        QWidget scratch;
-        QWidget *made = routine.make(&scratch, name.toUtf8(), image.toUtf8());
-        if (made->objectName() != name)
-            continue;
-        QVector<LookSetting> settings = settingsOf(*made, references.referenceFor(routine.metaObject));
-        settings.erase(std::remove_if(settings.begin(), settings.end(),
-                                      [](const LookSetting &s) { return s.name == QLatin1String("objectName"); }),
-                       settings.end());
-        // A form writes a widget's place apart from its other settings.
-        if (made->testAttribute(Qt::WA_Moved) || made->testAttribute(Qt::WA_Resized)) {
-            const QRect place = made->geometry();
-            settings.append({QStringLiteral("geometry"), false,
-                             QStringLiteral("<rect ><x >%1</><y >%2</><width >%3</><height >%4</></>")
-                                 .arg(place.x())
-                                 .arg(place.y())
-                                 .arg(place.width())
-                                 .arg(place.height())});
+        const QString key = QStringLiteral("%1/%2/%3")
+                                .arg(index)
+                                .arg(routine.takesName ? name : QString(), routine.takesImage ? image : QString());
+        if (!made.contains(key)) {
+            QWidget scratch;
+            QWidget *piece = routine.make(&scratch, name.toUtf8(), image.toUtf8());
+            made.insert(key, {piece->objectName(), pieceSettings(*piece, references.referenceFor(routine.metaObject))});
         }
+        if (made.value(key).first != name)
+            continue;
+        const QVector<LookSetting> &settings = made.value(key).second;
         const bool all = std::all_of(settings.cbegin(), settings.cend(), [&](const LookSetting &wanted) {
             return std::any_of(widgetSettings.cbegin(), widgetSettings.cend(), [&](const LookSetting &have) {
                 return have.name == wanted.name && have.byName == wanted.byName && have.signature == wanted.signature;

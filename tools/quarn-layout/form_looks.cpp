@@ -116,7 +116,7 @@ QVector<LookSetting> settingsOf(const QWidget &object, const QObject *reference)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QXmlStreamWriter xml(&buffer);
-    const ImageIndex images = ImageIndex::scan();
+    static const ImageIndex images = ImageIndex::scan();
     QStringList omissions;
     UiValueWriter writer(xml, images, omissions);
     xml.writeStartElement(QStringLiteral("look"));
