@@ -11,47 +11,45 @@ void setupUi(Ui_CurrTblItemClass &ui, QWidget *root)
 {
     Root(root, "CurrTblItemClass").size(246, 223);
 
-    make(ui.icon, root, "icon").at(0, 0, 231, 33).autoFillBackground().image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.lblDate, ui.icon, "lblDate").at(5, 0, 230, 30).palette(whiteText()).font(boldAA()).wordWrap().pixelSize(16);
-    make(ui.txtType_1, root, "txtType_1")
-        .at(0, 31, 60, 16)
-        .palette(Colours().role(QPalette::WindowText, QColor(0, 0, 255), kDimDisabledText))
-        .font(tableCellFont());
-    make(ui.txtTime_1, root, "txtTime_1").at(60, 31, 60, 16).font(tableCellFont());
-    make(ui.txtCom_1, root, "txtCom_1").at(120, 31, 115, 16).font(tableCellFont());
-    make(ui.txtType_2, root, "txtType_2").at(0, 47, 60, 16).font(tableCellFont());
-    make(ui.txtTime_2, root, "txtTime_2").at(60, 47, 60, 16).font(tableCellFont());
-    make(ui.txtCom_2, root, "txtCom_2").at(120, 47, 115, 16).font(tableCellFont());
-    make(ui.txtType_3, root, "txtType_3").at(0, 63, 60, 16).font(tableCellFont());
-    make(ui.txtTime_4, root, "txtTime_4").at(60, 79, 60, 16).font(tableCellFont());
-    make(ui.txtCom_4, root, "txtCom_4").at(120, 79, 115, 16).font(tableCellFont());
-    make(ui.txtTime_3, root, "txtTime_3").at(60, 63, 60, 16).font(tableCellFont());
-    make(ui.txtCom_3, root, "txtCom_3").at(120, 63, 115, 16).font(tableCellFont());
-    make(ui.txtType_4, root, "txtType_4").at(0, 79, 60, 16).font(tableCellFont());
-    make(ui.txtType_5, root, "txtType_5").at(0, 95, 60, 16).font(tableCellFont());
-    make(ui.txtTime_8, root, "txtTime_8").at(60, 142, 60, 16).font(tableCellFont());
-    make(ui.txtType_7, root, "txtType_7").at(0, 126, 60, 16).font(tableCellFont());
-    make(ui.txtTime_6, root, "txtTime_6").at(60, 110, 60, 16).font(tableCellFont());
-    make(ui.txtCom_6, root, "txtCom_6").at(120, 110, 115, 16).font(tableCellFont());
-    make(ui.txtTime_5, root, "txtTime_5").at(60, 95, 60, 16).font(tableCellFont());
-    make(ui.txtTime_7, root, "txtTime_7").at(60, 126, 60, 16).font(tableCellFont());
-    make(ui.txtCom_7, root, "txtCom_7").at(120, 126, 115, 16).font(tableCellFont());
-    make(ui.txtCom_5, root, "txtCom_5").at(120, 95, 115, 16).font(tableCellFont());
-    make(ui.txtType_6, root, "txtType_6").at(0, 110, 60, 16).font(tableCellFont());
-    make(ui.txtType_8, root, "txtType_8").at(0, 142, 60, 16).font(tableCellFont());
-    make(ui.txtCom_8, root, "txtCom_8").at(120, 142, 115, 16).font(tableCellFont());
-    make(ui.txtType_9, root, "txtType_9").at(0, 158, 60, 16).font(tableCellFont());
-    make(ui.txtTime_9, root, "txtTime_9").at(60, 158, 60, 16).font(tableCellFont());
-    make(ui.txtCom_9, root, "txtCom_9").at(120, 158, 115, 16).font(tableCellFont());
-    make(ui.txtType_10, root, "txtType_10").at(0, 172, 60, 16).font(tableCellFont());
-    make(ui.txtTime_10, root, "txtTime_10").at(60, 172, 60, 16).font(tableCellFont());
-    make(ui.txtCom_10, root, "txtCom_10").at(120, 172, 115, 16).font(tableCellFont());
-    make(ui.txtType_11, root, "txtType_11").at(0, 188, 60, 16).font(tableCellFont());
-    make(ui.txtTime_11, root, "txtTime_11").at(60, 188, 60, 16).font(tableCellFont());
-    make(ui.txtCom_11, root, "txtCom_11").at(120, 188, 115, 16).font(tableCellFont());
-    make(ui.txtType_12, root, "txtType_12").at(0, 204, 60, 16).font(tableCellFont());
-    make(ui.txtTime_12, root, "txtTime_12").at(60, 204, 60, 16).font(tableCellFont());
-    make(ui.txtCom_12, root, "txtCom_12").at(120, 204, 115, 16).font(tableCellFont());
+    tableDateTitle(ui.icon, root, 231);
+    tableDate(ui.lblDate, ui.icon, 230);
+    tableCell(ui.txtType_1, root, "txtType_1", 0, 31, 60, 16)
+        .palette(Colours().role(QPalette::WindowText, QColor(0, 0, 255), kDimDisabledText));
+    tableCell(ui.txtTime_1, root, "txtTime_1", 60, 31, 60, 16);
+    tableCell(ui.txtCom_1, root, "txtCom_1", 120, 31, 115, 16);
+    tableCell(ui.txtType_2, root, "txtType_2", 0, 47, 60, 16);
+    tableCell(ui.txtTime_2, root, "txtTime_2", 60, 47, 60, 16);
+    tableCell(ui.txtCom_2, root, "txtCom_2", 120, 47, 115, 16);
+    tableCell(ui.txtType_3, root, "txtType_3", 0, 63, 60, 16);
+    tableCell(ui.txtTime_4, root, "txtTime_4", 60, 79, 60, 16);
+    tableCell(ui.txtCom_4, root, "txtCom_4", 120, 79, 115, 16);
+    tableCell(ui.txtTime_3, root, "txtTime_3", 60, 63, 60, 16);
+    tableCell(ui.txtCom_3, root, "txtCom_3", 120, 63, 115, 16);
+    tableCell(ui.txtType_4, root, "txtType_4", 0, 79, 60, 16);
+    tableCell(ui.txtType_5, root, "txtType_5", 0, 95, 60, 16);
+    tableCell(ui.txtTime_8, root, "txtTime_8", 60, 142, 60, 16);
+    tableCell(ui.txtType_7, root, "txtType_7", 0, 126, 60, 16);
+    tableCell(ui.txtTime_6, root, "txtTime_6", 60, 110, 60, 16);
+    tableCell(ui.txtCom_6, root, "txtCom_6", 120, 110, 115, 16);
+    tableCell(ui.txtTime_5, root, "txtTime_5", 60, 95, 60, 16);
+    tableCell(ui.txtTime_7, root, "txtTime_7", 60, 126, 60, 16);
+    tableCell(ui.txtCom_7, root, "txtCom_7", 120, 126, 115, 16);
+    tableCell(ui.txtCom_5, root, "txtCom_5", 120, 95, 115, 16);
+    tableCell(ui.txtType_6, root, "txtType_6", 0, 110, 60, 16);
+    tableCell(ui.txtType_8, root, "txtType_8", 0, 142, 60, 16);
+    tableCell(ui.txtCom_8, root, "txtCom_8", 120, 142, 115, 16);
+    tableCell(ui.txtType_9, root, "txtType_9", 0, 158, 60, 16);
+    tableCell(ui.txtTime_9, root, "txtTime_9", 60, 158, 60, 16);
+    tableCell(ui.txtCom_9, root, "txtCom_9", 120, 158, 115, 16);
+    tableCell(ui.txtType_10, root, "txtType_10", 0, 172, 60, 16);
+    tableCell(ui.txtTime_10, root, "txtTime_10", 60, 172, 60, 16);
+    tableCell(ui.txtCom_10, root, "txtCom_10", 120, 172, 115, 16);
+    tableCell(ui.txtType_11, root, "txtType_11", 0, 188, 60, 16);
+    tableCell(ui.txtTime_11, root, "txtTime_11", 60, 188, 60, 16);
+    tableCell(ui.txtCom_11, root, "txtCom_11", 120, 188, 115, 16);
+    tableCell(ui.txtType_12, root, "txtType_12", 0, 204, 60, 16);
+    tableCell(ui.txtTime_12, root, "txtTime_12", 60, 204, 60, 16);
+    tableCell(ui.txtCom_12, root, "txtCom_12", 120, 204, 115, 16);
 }
 
 void retranslateUi(Ui_CurrTblItemClass &ui, QWidget *root)

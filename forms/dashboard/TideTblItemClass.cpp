@@ -11,35 +11,33 @@ void setupUi(Ui_TideTblItemClass &ui, QWidget *root)
 {
     Root(root, "TideTblItemClass").size(245, 158);
 
-    make(ui.icon, root, "icon").at(0, 0, 240, 33).autoFillBackground().image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.lblDate, ui.icon, "lblDate").at(5, 0, 225, 30).palette(whiteText()).font(boldAA()).wordWrap().pixelSize(16);
-    make(ui.txtType_1, root, "txtType_1")
-        .at(0, 31, 60, 16)
-        .palette(Colours().role(QPalette::WindowText, QColor(0, 0, 255), kDimDisabledText))
-        .font(tableCellFont());
-    make(ui.txtTime_1, root, "txtTime_1").at(60, 31, 60, 16).font(tableCellFont());
-    make(ui.txtCom_1, root, "txtCom_1").at(120, 31, 115, 16).font(tableCellFont());
-    make(ui.txtType_2, root, "txtType_2").at(0, 47, 60, 16).font(tableCellFont());
-    make(ui.txtTime_2, root, "txtTime_2").at(60, 43, 60, 20).font(tableCellFont());
-    make(ui.txtCom_2, root, "txtCom_2").at(120, 47, 115, 16).font(tableCellFont());
-    make(ui.txtType_3, root, "txtType_3").at(0, 63, 60, 16).font(tableCellFont());
-    make(ui.txtTime_4, root, "txtTime_4").at(60, 79, 60, 16).font(tableCellFont());
-    make(ui.txtCom_4, root, "txtCom_4").at(120, 79, 115, 16).font(tableCellFont());
-    make(ui.txtTime_3, root, "txtTime_3").at(60, 63, 60, 16).font(tableCellFont());
-    make(ui.txtCom_3, root, "txtCom_3").at(120, 63, 115, 16).font(tableCellFont());
-    make(ui.txtType_4, root, "txtType_4").at(0, 79, 60, 16).font(tableCellFont());
-    make(ui.txtType_5, root, "txtType_5").at(0, 95, 60, 16).font(tableCellFont());
-    make(ui.txtTime_8, root, "txtTime_8").at(60, 142, 60, 16).font(tableCellFont());
-    make(ui.txtType_7, root, "txtType_7").at(0, 126, 60, 16).font(tableCellFont());
-    make(ui.txtTime_6, root, "txtTime_6").at(60, 110, 60, 16).font(tableCellFont());
-    make(ui.txtCom_6, root, "txtCom_6").at(120, 110, 115, 16).font(tableCellFont());
-    make(ui.txtTime_5, root, "txtTime_5").at(60, 95, 60, 16).font(tableCellFont());
-    make(ui.txtTime_7, root, "txtTime_7").at(60, 126, 60, 16).font(tableCellFont());
-    make(ui.txtCom_7, root, "txtCom_7").at(120, 126, 115, 16).font(tableCellFont());
-    make(ui.txtCom_5, root, "txtCom_5").at(120, 95, 115, 16).font(tableCellFont());
-    make(ui.txtType_6, root, "txtType_6").at(0, 110, 60, 16).font(tableCellFont());
-    make(ui.txtType_8, root, "txtType_8").at(0, 142, 60, 16).font(tableCellFont());
-    make(ui.txtCom_8, root, "txtCom_8").at(120, 142, 115, 16).font(tableCellFont());
+    tableDateTitle(ui.icon, root, 240);
+    tableDate(ui.lblDate, ui.icon, 225);
+    tableCell(ui.txtType_1, root, "txtType_1", 0, 31, 60, 16)
+        .palette(Colours().role(QPalette::WindowText, QColor(0, 0, 255), kDimDisabledText));
+    tableCell(ui.txtTime_1, root, "txtTime_1", 60, 31, 60, 16);
+    tableCell(ui.txtCom_1, root, "txtCom_1", 120, 31, 115, 16);
+    tableCell(ui.txtType_2, root, "txtType_2", 0, 47, 60, 16);
+    tableCell(ui.txtTime_2, root, "txtTime_2", 60, 43, 60, 20);
+    tableCell(ui.txtCom_2, root, "txtCom_2", 120, 47, 115, 16);
+    tableCell(ui.txtType_3, root, "txtType_3", 0, 63, 60, 16);
+    tableCell(ui.txtTime_4, root, "txtTime_4", 60, 79, 60, 16);
+    tableCell(ui.txtCom_4, root, "txtCom_4", 120, 79, 115, 16);
+    tableCell(ui.txtTime_3, root, "txtTime_3", 60, 63, 60, 16);
+    tableCell(ui.txtCom_3, root, "txtCom_3", 120, 63, 115, 16);
+    tableCell(ui.txtType_4, root, "txtType_4", 0, 79, 60, 16);
+    tableCell(ui.txtType_5, root, "txtType_5", 0, 95, 60, 16);
+    tableCell(ui.txtTime_8, root, "txtTime_8", 60, 142, 60, 16);
+    tableCell(ui.txtType_7, root, "txtType_7", 0, 126, 60, 16);
+    tableCell(ui.txtTime_6, root, "txtTime_6", 60, 110, 60, 16);
+    tableCell(ui.txtCom_6, root, "txtCom_6", 120, 110, 115, 16);
+    tableCell(ui.txtTime_5, root, "txtTime_5", 60, 95, 60, 16);
+    tableCell(ui.txtTime_7, root, "txtTime_7", 60, 126, 60, 16);
+    tableCell(ui.txtCom_7, root, "txtCom_7", 120, 126, 115, 16);
+    tableCell(ui.txtCom_5, root, "txtCom_5", 120, 95, 115, 16);
+    tableCell(ui.txtType_6, root, "txtType_6", 0, 110, 60, 16);
+    tableCell(ui.txtType_8, root, "txtType_8", 0, 142, 60, 16);
+    tableCell(ui.txtCom_8, root, "txtCom_8", 120, 142, 115, 16);
 }
 
 void retranslateUi(Ui_TideTblItemClass &ui, QWidget *root)

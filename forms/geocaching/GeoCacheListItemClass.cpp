@@ -40,7 +40,7 @@ void setupUi(Ui_GeoCacheListItemClass &ui, QWidget *root)
         .at(166, 25, 25, 22)
         .smallCaption()
         .alignment(Qt::AlignTrailing | Qt::AlignVCenter);
-    make(ui.statDirection, root, "statDirection").at(169, 25, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, root, 169, 25);
     make(ui.ItemIcon_Bookmark, root, "ItemIcon_Bookmark").at(36, 29, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");
 }
 

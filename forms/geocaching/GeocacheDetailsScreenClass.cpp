@@ -137,10 +137,7 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     layout(ui.horizontalLayout_4, ui.horizontalLayoutWidget_3, "horizontalLayout_4").spacing(2);
     make(ui.iconPaneLocation_2, ui.horizontalLayoutWidget_3, "iconPaneLocation_2")
         .image(":/Icons/i_PaneBtn_Options.mif");
-    make(ui.dateTimeLabel_5, ui.horizontalLayoutWidget_3, "dateTimeLabel_5")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .panelText()
-        .pixelSize(13);
+    coordinateReadOut(ui.dateTimeLabel_5, ui.horizontalLayoutWidget_3, "dateTimeLabel_5").panelText().pixelSize(13);
     spacer(ui.horizontalSpacer_3, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.statRoutingMethod, ui.horizontalLayoutWidget_3, "statRoutingMethod")
         .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)

@@ -21,10 +21,7 @@ void setupUi(Ui_GeocacheOptionsScreenClass &ui, QWidget *root)
     make(ui.horizontalLayoutWidget_3, ui.subTitle, "horizontalLayoutWidget_3").at(9, 4, 208, 40);
     layout(ui.horizontalLayout, ui.horizontalLayoutWidget_3, "horizontalLayout");
     make(ui.iconPaneLocation, ui.horizontalLayoutWidget_3, "iconPaneLocation").image(":/Icons/i_PaneBtn_Options.mif");
-    make(ui.dateTimeLabel, ui.horizontalLayoutWidget_3, "dateTimeLabel")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .panelText()
-        .pixelSize(14);
+    coordinateReadOut(ui.dateTimeLabel, ui.horizontalLayoutWidget_3, "dateTimeLabel").panelText().pixelSize(14);
     spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.statRoutingMethod, ui.horizontalLayoutWidget_3, "statRoutingMethod")
         .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)

@@ -33,32 +33,17 @@ void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
         .at(104, 21, 47, 14)
         .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
                        ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
-    make(ui.statDirection, root, "statDirection").at(150, 6, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, root, 150, 6);
     make(ui.iconBug, root, "iconBug").at(2, 32, 11, 16).image(":/Icons/i_HasTrackables.mif");
     make(ui.iconBookmark, root, "iconBookmark").at(32, 25, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");
     make(ui.iconPicture, root, "iconPicture").at(15, 28, 20, 20).image(":/Icons/i_MediaAttached.mif");
     make(ui.layoutWidget, root, "layoutWidget").at(33, 37, 178, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .popupCoordinates()
-        .content("lat");
-    make(ui.txtDistance, ui.layoutWidget, "txtDistance")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .popupCoordinates()
-        .content("100 mi");
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .popupCoordinates()
-        .content("lon");
-    make(ui.txtBearing, ui.layoutWidget, "txtBearing")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .popupCoordinates()
-        .content("30*");
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .popupCoordinates()
-        .content("+100 m");
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").popupCoordinates().content("lat");
+    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").popupCoordinates().content("100 mi");
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").popupCoordinates().content("lon");
+    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").popupCoordinates().content("30*");
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").popupCoordinates().content("+100 m");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").popupCoordinates();
 
     addMembers(ui.horizontalLayout,

@@ -16,13 +16,10 @@ void setupUi(Ui_MapAreaScreenClass &ui, QWidget *root)
         .point("zoomInBubble", 182, 210)
         .point("zoomOutBubble", 182, 270);
 
-    make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
-    make(ui.NorthUp, ui.zelMapControl, "NorthUp")
-        .at(0, 302, 48, 48)
-        .northImage(":/Icons/i_North.mif")
-        .northArrowImage(":/Icons/i_NorthArrow.mif");
-    make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 330, 71, 20);
-    make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
+    mapControl(ui.zelMapControl, root);
+    northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
+    scaleBar(ui.widgetScale, ui.zelMapControl, 160, 330);
+    scaleBracket(ui.iconScale, ui.widgetScale);
     make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
         .at(2, 6, 70, 14)
         .palette(greyText())
@@ -60,17 +57,9 @@ void setupUi(Ui_MapAreaScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
         .pixelSize(18)
         .textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.panelBottom, root, "panelBottom").at(0, 346, 240, 54).image(":/Bkgd/bkgd_Map_Control_Bottom.mif");
-    make(ui.btnBack, root, "btnBack")
-        .at(0, 348, 90, 52)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Icons/i_Map_Back.mif")
-        .pressed(":/Icons/i_Map_Back_h.mif");
-    make(ui.btnContextMenu, root, "btnContextMenu")
-        .at(150, 348, 90, 51)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Icons/i_Map_Menu.mif")
-        .pressed(":/Icons/i_Map_Menu_h.mif");
+    mapBottomPanel(ui.panelBottom, root, 0, 346, 240, 54);
+    mapBackButton(ui.btnBack, root, 0, 348, 90, 52);
+    mapContextMenuButton(ui.btnContextMenu, root, 150, 348, 90, 51);
 
     addMembers(ui.horizontalLayout1, {ui.txtArea, ui.txtAreaValue});
     addMembers(ui.horizontalLayout2, {ui.txtPerimeter, ui.txtPerimeterValue});

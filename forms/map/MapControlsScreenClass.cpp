@@ -11,9 +11,9 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
 {
     Root(root, "MapControlsScreenClass").size(240, 400);
 
-    make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
-    make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 330, 71, 20);
-    make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
+    mapControl(ui.zelMapControl, root);
+    scaleBar(ui.widgetScale, ui.zelMapControl, 160, 330);
+    scaleBracket(ui.iconScale, ui.widgetScale);
     make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
         .at(2, 6, 70, 14)
         .palette(greyText())
@@ -28,10 +28,7 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
         .textFormat(Qt::PlainText)
         .alignment(Qt::AlignHCenter | Qt::AlignBottom)
         .content("100 ft");
-    make(ui.NorthUp, ui.zelMapControl, "NorthUp")
-        .at(0, 302, 48, 48)
-        .northImage(":/Icons/i_North.mif")
-        .northArrowImage(":/Icons/i_NorthArrow.mif");
+    northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
     make(ui.compass, ui.zelMapControl, "compass").at(0, 150, 240, 240).standardMapCompass();
     make(ui.panelTop, root, "panelTop").at(0, 21, 240, 54).image(":/Bkgd/bkgd_Map_Control_Top.mif");
     make(ui.btnDashBoard, ui.panelTop, "btnDashBoard")
@@ -42,14 +39,10 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
         .at(150, 0, 90, 54)
         .normal(":/Icons/i_Map_Bravik.mif")
         .pressed(":/Icons/i_Map_Bravik_h.mif");
-    make(ui.panelBottom, root, "panelBottom").at(0, 346, 240, 55).image(":/Bkgd/bkgd_Map_Control_Bottom.mif");
+    mapBottomPanel(ui.panelBottom, root, 0, 346, 240, 55);
     zoomInButton(ui.ZoomIn, root);
     zoomOutButton(ui.ZoomOut, root);
-    make(ui.btnContextMenu, root, "btnContextMenu")
-        .at(150, 349, 90, 50)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Icons/i_Map_Menu.mif")
-        .pressed(":/Icons/i_Map_Menu_h.mif");
+    mapContextMenuButton(ui.btnContextMenu, root, 150, 349, 90, 50);
     make(ui.btnMain, root, "btnMain")
         .at(0, 349, 90, 50)
         .focusPolicy(Qt::NoFocus)

@@ -16,7 +16,7 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
         .point("zoomInBubble", 182, 210)
         .point("zoomOutBubble", 182, 270);
 
-    make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
+    mapControl(ui.zelMapControl, root);
     make(ui.infoBackground, ui.zelMapControl, "infoBackground")
         .at(0, 21, 240, 38)
         .image(":/Bkgd/bkgd_QuickInfoBar.mif");
@@ -36,8 +36,8 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
         .content("+1457 ft")
         .pixelSize(18);
     make(ui.destIcon, ui.infoBackground, "destIcon").at(0, 5, 25, 22).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 330, 71, 20);
-    make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
+    scaleBar(ui.widgetScale, ui.zelMapControl, 160, 330);
+    scaleBracket(ui.iconScale, ui.widgetScale);
     make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
         .at(2, 6, 70, 14)
         .palette(greyText())
@@ -52,10 +52,7 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
         .textFormat(Qt::PlainText)
         .alignment(Qt::AlignHCenter | Qt::AlignBottom)
         .content("100 ft");
-    make(ui.NorthUp, ui.zelMapControl, "NorthUp")
-        .at(0, 302, 48, 48)
-        .northImage(":/Icons/i_North.mif")
-        .northArrowImage(":/Icons/i_NorthArrow.mif");
+    northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
     zoomInButton(ui.ZoomIn, ui.zelMapControl);
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     make(ui.addressBkg, ui.zelMapControl, "addressBkg").at(0, 50, 240, 55);
@@ -65,27 +62,14 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
         .palette(whiteTextOnClear())
         .scaledContents()
         .pixelSize(18);
-    make(ui.panelBottom, root, "panelBottom").at(0, 346, 240, 54).image(":/Bkgd/bkgd_Map_Control_Bottom.mif");
+    mapBottomPanel(ui.panelBottom, root, 0, 346, 240, 54);
     make(ui.btnRouteOptions, ui.panelBottom, "btnRouteOptions")
         .at(175, 7, 67, 52)
         .focusPolicy(Qt::NoFocus)
         .normal(":/Icons/i_Route Options.mif");
-    make(ui.btnBigGo, root, "btnBigGo")
-        .at(157, 70, 83, 83)
-        .normal(":/Buttons/b_go.mif")
-        .pressed(":/Buttons/b_go_h.mif");
-    make(ui.textBox, ui.btnBigGo, "textBox")
-        .at(13, 28, 40, 30)
-        .palette(Colours().role(QPalette::ButtonText, kWhite, kDimDisabledText))
-        .font(boldAA())
-        .scaledContents()
-        .alignment(Qt::AlignCenter)
-        .pixelSize(20);
-    make(ui.btnBack, root, "btnBack")
-        .at(0, 348, 90, 52)
-        .focusPolicy(Qt::NoFocus)
-        .normal(":/Icons/i_Map_Back.mif")
-        .pressed(":/Icons/i_Map_Back_h.mif");
+    goButton(ui.btnBigGo, root);
+    goText(ui.textBox, ui.btnBigGo);
+    mapBackButton(ui.btnBack, root, 0, 348, 90, 52);
 }
 
 void retranslateUi(Ui_MapPreviewScreenClass &ui, QWidget *root)

@@ -20,13 +20,10 @@ void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
         .property("NavFieldsHorizSpacing", 5)
         .property("NavFieldsUpperSpace", 0);
 
-    make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
-    make(ui.NorthUp, ui.zelMapControl, "NorthUp")
-        .at(0, 352, 48, 48)
-        .northImage(":/Icons/i_North.mif")
-        .northArrowImage(":/Icons/i_NorthArrow.mif");
-    make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 380, 71, 20);
-    make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
+    mapControl(ui.zelMapControl, root);
+    northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 352);
+    scaleBar(ui.widgetScale, ui.zelMapControl, 160, 380);
+    scaleBracket(ui.iconScale, ui.widgetScale);
     make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
         .at(2, 6, 70, 14)
         .palette(greyText())

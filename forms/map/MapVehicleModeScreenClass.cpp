@@ -20,15 +20,10 @@ void setupUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
         .property("NavFieldsHorizSpacing", 5)
         .property("NavFieldsUpperSpace", 0);
 
-    make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
+    mapControl(ui.zelMapControl, root);
     make(ui.compass, ui.zelMapControl, "compass").at(0, 80, 240, 240).standardMapCompass();
-    make(ui.icon, ui.zelMapControl, "icon").at(0, 20, 240, 38).image(":/Bkgd/bkgd_QuickInfoBar.mif");
-    make(ui.curStreet, ui.icon, "curStreet")
-        .at(10, 5, 221, 20)
-        .palette(whiteText())
-        .scaledContents()
-        .alignment(Qt::AlignCenter)
-        .pixelSize(22);
+    mapInfoBar(ui.icon, ui.zelMapControl, "icon");
+    mapInfoLine(ui.curStreet, ui.icon, "curStreet");
     zoomInButton(ui.ZoomIn, ui.zelMapControl);
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     make(ui.dashboardBar, root, "dashboardBar")

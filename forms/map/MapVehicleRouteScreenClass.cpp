@@ -20,7 +20,7 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
         .property("NavFieldsHorizSpacing", 5)
         .property("NavFieldsUpperSpace", 0);
 
-    make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
+    mapControl(ui.zelMapControl, root);
     make(ui.icon, ui.zelMapControl, "icon")
         .at(0, 20, 240, 98)
         .palette(Colours().role(QPalette::WindowText, kWhite))

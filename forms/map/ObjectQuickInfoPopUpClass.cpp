@@ -21,18 +21,11 @@ void setupUi(Ui_ObjectQuickInfoPopUpClass &ui, QWidget *root)
     make(ui.txtDistance, ui.btnNewWpt, "txtDistance").at(9, 8, 121, 16).popupCoordinates();
     make(ui.layoutWidget, ui.btnNewWpt, "layoutWidget").at(6, 33, 163, 19);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .popupCoordinates();
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .popupCoordinates();
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").popupCoordinates();
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").popupCoordinates();
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").popupCoordinates();
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .popupCoordinates()
-        .content("+100 m");
-    make(ui.statDirection, ui.btnNewWpt, "statDirection").at(139, 8, 25, 22).statusImages(paneDirectionImages());
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").popupCoordinates().content("+100 m");
+    directionIndicator(ui.statDirection, ui.btnNewWpt, 139, 8);
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtLongitude, ui.txtCoordZ, ui.txtElevation});
 }

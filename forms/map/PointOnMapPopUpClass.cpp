@@ -21,7 +21,7 @@ void setupUi(Ui_PointOnMapPopUpClass &ui, QWidget *root)
     make(ui.txtLatitude, root, "txtLatitude").at(10, 30, 159, 16).popupCoordinates();
     make(ui.txtLongitude, root, "txtLongitude").at(100, 30, 80, 16).popupCoordinates();
     make(ui.txtCoordZ, root, "txtCoordZ").at(110, 10, 91, 16).smallCaption().content("Z");
-    make(ui.statDirection, root, "statDirection").at(140, 30, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, root, 140, 30);
     make(ui.btnSave, root, "btnSave").at(172, 16, 48, 48).normal(":/Icons/i_Save.mif");
 }
 

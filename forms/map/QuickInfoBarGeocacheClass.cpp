@@ -33,32 +33,17 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
         .at(119, 27, 47, 14)
         .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
                        ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
-    make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, root, 200, 10);
     make(ui.iconBug, root, "iconBug").at(2, 46, 11, 16).image(":/Icons/i_HasTrackables.mif");
     make(ui.iconBookmark, root, "iconBookmark").at(32, 45, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");
     make(ui.iconPicture, root, "iconPicture").at(15, 42, 20, 20).image(":/Icons/i_MediaAttached.mif");
     make(ui.layoutWidget, root, "layoutWidget").at(47, 45, 178, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("lat");
-    make(ui.txtDistance, ui.layoutWidget, "txtDistance")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("100 mi");
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("lon");
-    make(ui.txtBearing, ui.layoutWidget, "txtBearing")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("30*");
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("+100 m");
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").quickInfoText().content("lat");
+    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").quickInfoText().content("100 mi");
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").quickInfoText().content("lon");
+    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").quickInfoText().content("30*");
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").quickInfoText().content("+100 m");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText();
 
     addMembers(ui.horizontalLayout,

@@ -25,29 +25,14 @@ void setupUi(Ui_QuickInfoBarMediaClass &ui, QWidget *root)
         .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_function_stillCamera.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
-    make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, root, 200, 10);
     make(ui.layoutWidget, root, "layoutWidget").at(45, 35, 158, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("lat");
-    make(ui.txtDistance, ui.layoutWidget, "txtDistance")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("100 mi");
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("lon");
-    make(ui.txtBearing, ui.layoutWidget, "txtBearing")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("30*");
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("+100 m");
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").quickInfoText().content("lat");
+    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").quickInfoText().content("100 mi");
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").quickInfoText().content("lon");
+    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").quickInfoText().content("30*");
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").quickInfoText().content("+100 m");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText();
 
     addMembers(ui.horizontalLayout,

@@ -30,14 +30,12 @@ void setupUi(Ui_QuickInfoBarObjectClass &ui, QWidget *root)
         .popupCoordinates();
     make(ui.layoutWidget, ui.btnNewWpt, "layoutWidget").at(6, 33, 163, 19);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
         .palette(Colours()
                      .role(QPalette::WindowText, kWhite, kDimDisabledText)
                      .role(QPalette::ButtonText, kWhite, kDimDisabledText))
         .popupCoordinates();
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
         .palette(Colours()
                      .role(QPalette::WindowText, kWhite, kDimDisabledText)
                      .role(QPalette::ButtonText, kWhite, kDimDisabledText))
@@ -47,14 +45,13 @@ void setupUi(Ui_QuickInfoBarObjectClass &ui, QWidget *root)
                      .role(QPalette::WindowText, kWhite, kDimDisabledText)
                      .role(QPalette::ButtonText, kWhite, kDimDisabledText))
         .popupCoordinates();
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation")
         .palette(Colours()
                      .role(QPalette::WindowText, kWhite, kDimDisabledText)
                      .role(QPalette::ButtonText, kWhite, kDimDisabledText))
         .popupCoordinates()
         .content("+100 m");
-    make(ui.statDirection, ui.btnNewWpt, "statDirection").at(200, 10, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, ui.btnNewWpt, 200, 10);
 
     addMembers(ui.horizontalLayout, {ui.txtLatitude, ui.txtLongitude, ui.txtCoordZ, ui.txtElevation});
 }

@@ -22,31 +22,18 @@ void setupUi(Ui_QuickInfoBarPOIClass &ui, QWidget *root)
         .content("Name")
         .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
-    make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, root, 200, 10);
     make(ui.layoutWidget, root, "layoutWidget").at(11, 34, 167, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("lat");
-    make(ui.txtDistance, ui.layoutWidget, "txtDistance")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("100 mi");
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").quickInfoText().content("lat");
+    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").quickInfoText().content("100 mi");
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
         .quickInfoText()
         .content("lon")
         .textBoxNumber(TextBoxNumber::FunctionCaption)
         .textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.txtBearing, ui.layoutWidget, "txtBearing")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("30*");
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("+100 m");
+    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").quickInfoText().content("30*");
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").quickInfoText().content("+100 m");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText();
 
     addMembers(ui.horizontalLayout,

@@ -37,7 +37,7 @@ void setupUi(Ui_QuickInfoBarPointClass &ui, QWidget *root)
         .palette(whiteTextDimDisabled())
         .smallCaption()
         .content("Z");
-    make(ui.statDirection, root, "statDirection").at(140, 37, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, root, 140, 37);
     make(ui.btnSave, root, "btnSave").at(199, 31, 32, 32).normal(":/Icons/i_MenuIcon_Save.mif");
 }
 

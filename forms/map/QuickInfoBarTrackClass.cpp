@@ -25,30 +25,15 @@ void setupUi(Ui_QuickInfoBarTrackClass &ui, QWidget *root)
         .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_track_icon.mif");
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 240, 65);
-    make(ui.statDirection, root, "statDirection").at(200, 10, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, root, 200, 10);
     make(ui.layoutWidget, root, "layoutWidget").at(47, 43, 158, 18);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout").spacing(4);
-    make(ui.txtLatitude, ui.layoutWidget, "txtLatitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("lat");
-    make(ui.txtDistance, ui.layoutWidget, "txtDistance")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("100 mi");
-    make(ui.txtLongitude, ui.layoutWidget, "txtLongitude")
-        .sizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("lon");
-    make(ui.txtBearing, ui.layoutWidget, "txtBearing")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("30*");
+    coordinateReadOut(ui.txtLatitude, ui.layoutWidget, "txtLatitude").quickInfoText().content("lat");
+    valueReadOut(ui.txtDistance, ui.layoutWidget, "txtDistance").quickInfoText().content("100 mi");
+    coordinateReadOut(ui.txtLongitude, ui.layoutWidget, "txtLongitude").quickInfoText().content("lon");
+    valueReadOut(ui.txtBearing, ui.layoutWidget, "txtBearing").quickInfoText().content("30*");
     make(ui.txtCoordZ, ui.layoutWidget, "txtCoordZ").quickInfoText();
-    make(ui.txtElevation, ui.layoutWidget, "txtElevation")
-        .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .quickInfoText()
-        .content("+100 m");
+    valueReadOut(ui.txtElevation, ui.layoutWidget, "txtElevation").quickInfoText().content("+100 m");
     make(ui.favoriteIcon, root, "favoriteIcon").at(27, 4, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
     make(ui.mediaIcon, root, "mediaIcon").at(20, 42, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
     make(ui.txtLength, root, "txtLength")

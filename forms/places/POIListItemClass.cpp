@@ -17,7 +17,7 @@ void setupUi(Ui_POIListItemClass &ui, QWidget *root)
 
     make(ui.ItemIcon, root, "ItemIcon").at(9, 7, 38, 38).minSize(32, 32).image(":/Icons/i_WP_Coordinates.mif");
     make(ui.btnGo, root, "btnGo").at(171, 4, 60, 43).goButton();
-    make(ui.statDirection, root, "statDirection").at(158, 14, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, root, 158, 14);
     make(ui.textDirection, root, "textDirection")
         .at(159, 14, 25, 22)
         .maxSize(32, QWIDGETSIZE_MAX)

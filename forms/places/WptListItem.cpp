@@ -30,7 +30,7 @@ void setupUi(Ui_WptListItem &ui, QWidget *root)
         .content("NW");
     make(ui.favoriteIcon, root, "favoriteIcon").at(29, 4, 20, 20).maxSize(38, 38).image(":/Icons/i_Favorite.mif");
     make(ui.btnGo, root, "btnGo").at(181, 8, 38, 38).normal(":/Icons/i_Go_List.mif");
-    make(ui.statDirection, root, "statDirection").at(156, 22, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, root, 156, 22);
     make(ui.mediaIcon, root, "mediaIcon").at(30, 24, 20, 20).maxSize(38, 38).image(":/Icons/i_MediaAttached.mif");
 }
 

@@ -16,15 +16,12 @@ void setupUi(Ui_PlayTrackScreenClass &ui, QWidget *root)
         .point("zoomInBubble", 182, 210)
         .point("zoomOutBubble", 182, 270);
 
-    make(ui.zelMapControl, root, "zelMapControl").at(0, 0, 240, 400);
-    make(ui.NorthUp, ui.zelMapControl, "NorthUp")
-        .at(0, 304, 48, 48)
-        .northImage(":/Icons/i_North.mif")
-        .northArrowImage(":/Icons/i_NorthArrow.mif");
+    mapControl(ui.zelMapControl, root);
+    northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 304);
     zoomInButton(ui.ZoomIn, ui.zelMapControl);
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
-    make(ui.widgetScale, ui.zelMapControl, "widgetScale").at(160, 332, 71, 20);
-    make(ui.iconScale, ui.widgetScale, "iconScale").at(0, 0, 71, 12).image(":/Icons/i_ScaleBracket.mif");
+    scaleBar(ui.widgetScale, ui.zelMapControl, 160, 332);
+    scaleBracket(ui.iconScale, ui.widgetScale);
     make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
         .at(2, 6, 70, 14)
         .palette(greyText())

@@ -30,7 +30,7 @@ void setupUi(Ui_RoutePointItemClass &ui, QWidget *root)
         .pixelSize(13)
         .textBoxFlags(TextBoxFlags::AllOff);
     make(ui.ItemIcon_Type, ui.pageNormal, "ItemIcon_Type").at(0, 4, 38, 38).image(":/Icons/i_WP_PointOnMap.mif");
-    make(ui.statDirection, ui.pageNormal, "statDirection").at(154, 21, 25, 22).statusImages(paneDirectionImages());
+    directionIndicator(ui.statDirection, ui.pageNormal, 154, 21);
     make(ui.txtDirection, ui.pageNormal, "txtDirection")
         .at(151, 20, 25, 22)
         .alignment(Qt::AlignTrailing | Qt::AlignVCenter)

@@ -20,82 +20,198 @@ struct Routine {
     const QMetaObject *metaObject;
     // Makes the piece under parent, named as given where the routine takes
     // a name; returns it.
-    std::function<QWidget *(QWidget *parent, const QByteArray &name, const QByteArray &image)> make;
-    // The call in a form; %1 the field, %2 the parent, %3 the name, %4 the image.
+    std::function<QWidget *(QWidget *parent, const QByteArray &name, const QByteArray &image, const QRect &place)> make;
+    // The call in a form; %1 the field, %2 the parent, %3 the name, %4 the
+    // image, %5 the place's x, y, %6 its x, y, width, height, %7 its width.
     const char *call;
     bool takesName = false;
     bool takesImage = false;
+    bool takesPlace = false;
 };
 
 const std::vector<Routine> &routines()
 {
     static const std::vector<Routine> all = {
         {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
              ZelIcon *field = nullptr;
              return bottomBar(field, parent);
          },
          "bottomBar(%1, %2)"},
         {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
              ZelPushButton *field = nullptr;
              return backButton(field, parent);
          },
          "backButton(%1, %2)"},
         {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
              ZelPushButton *field = nullptr;
              return contextMenuButton(field, parent);
          },
          "contextMenuButton(%1, %2)"},
         {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
              ZelPushButton *field = nullptr;
              return barMapButton(field, parent);
          },
          "barMapButton(%1, %2)"},
         {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
              ZelPushButton *field = nullptr;
              return barGoButton(field, parent);
          },
          "barGoButton(%1, %2)"},
         {&QWidget::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
              QWidget *field = nullptr;
              return scrollButtonSlot(field, parent);
          },
          "scrollButtonSlot(%1, %2)"},
         {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
              ZelPushButton *field = nullptr;
              return listHeaderButton(field, parent);
          },
          "listHeaderButton(%1, %2)"},
         {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
              ZelPushButton *field = nullptr;
              return zoomInButton(field, parent);
          },
          "zoomInButton(%1, %2)"},
         {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &) -> QWidget * {
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
              ZelPushButton *field = nullptr;
              return zoomOutButton(field, parent);
          },
          "zoomOutButton(%1, %2)"},
         {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &) -> QWidget * {
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &) -> QWidget * {
              ZelIcon *field = nullptr;
              return titleHeader(field, parent, name.constData());
          },
          "titleHeader(%1, %2, %3)", true},
         {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &image) -> QWidget * {
+         [](QWidget *parent, const QByteArray &name, const QByteArray &image, const QRect &) -> QWidget * {
              ZelIcon *field = nullptr;
              return titleIcon(field, parent, name.constData(), image.constData());
          },
          "titleIcon(%1, %2, %3, %4)", true, true},
+        {&ZelTextBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             ZelTextBox *field = nullptr;
+             return tableCell(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height());
+         },
+         "tableCell(%1, %2, %3, %6)", true, false, true},
+        {&ZelIcon::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
+             ZelIcon *field = nullptr;
+             return tableDateTitle(field, parent, place.width());
+         },
+         "tableDateTitle(%1, %2, %7)", false, false, true},
+        {&ZelTextBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
+             ZelTextBox *field = nullptr;
+             return tableDate(field, parent, place.width());
+         },
+         "tableDate(%1, %2, %7)", false, false, true},
+        {&ZelMapControl::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
+             ZelMapControl *field = nullptr;
+             return mapControl(field, parent);
+         },
+         "mapControl(%1, %2)"},
+        {&ZelNorthUpWidget::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
+             ZelNorthUpWidget *field = nullptr;
+             return northUpIndicator(field, parent, place.x(), place.y());
+         },
+         "northUpIndicator(%1, %2, %5)", false, false, true},
+        {&QWidget::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
+             QWidget *field = nullptr;
+             return scaleBar(field, parent, place.x(), place.y());
+         },
+         "scaleBar(%1, %2, %5)", false, false, true},
+        {&ZelIcon::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
+             ZelIcon *field = nullptr;
+             return scaleBracket(field, parent);
+         },
+         "scaleBracket(%1, %2)"},
+        {&ZelTextBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
+             ZelTextBox *field = nullptr;
+             return scaleText(field, parent);
+         },
+         "scaleText(%1, %2)"},
+        {&ZelTextBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
+             ZelTextBox *field = nullptr;
+             return scaleTextShadow(field, parent);
+         },
+         "scaleTextShadow(%1, %2)"},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
+             ZelPushButton *field = nullptr;
+             return goButton(field, parent);
+         },
+         "goButton(%1, %2)"},
+        {&ZelTextBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
+             ZelTextBox *field = nullptr;
+             return goText(field, parent);
+         },
+         "goText(%1, %2)"},
+        {&ZelIcon::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
+             ZelIcon *field = nullptr;
+             return mapBottomPanel(field, parent, place.x(), place.y(), place.width(), place.height());
+         },
+         "mapBottomPanel(%1, %2, %6)", false, false, true},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
+             ZelPushButton *field = nullptr;
+             return mapBackButton(field, parent, place.x(), place.y(), place.width(), place.height());
+         },
+         "mapBackButton(%1, %2, %6)", false, false, true},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
+             ZelPushButton *field = nullptr;
+             return mapContextMenuButton(field, parent, place.x(), place.y(), place.width(), place.height());
+         },
+         "mapContextMenuButton(%1, %2, %6)", false, false, true},
+        {&ZelIcon::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &) -> QWidget * {
+             ZelIcon *field = nullptr;
+             return mapInfoBar(field, parent, name.constData());
+         },
+         "mapInfoBar(%1, %2, %3)", true},
+        {&ZelTextBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &) -> QWidget * {
+             ZelTextBox *field = nullptr;
+             return mapInfoLine(field, parent, name.constData());
+         },
+         "mapInfoLine(%1, %2, %3)", true},
+        {&ZelStatusIndicator::staticMetaObject,
+         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
+             ZelStatusIndicator *field = nullptr;
+             return directionIndicator(field, parent, place.x(), place.y());
+         },
+         "directionIndicator(%1, %2, %5)", false, false, true},
+        {&ZelTextBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &) -> QWidget * {
+             ZelTextBox *field = nullptr;
+             return coordinateReadOut(field, parent, name.constData());
+         },
+         "coordinateReadOut(%1, %2, %3)", true},
+        {&ZelTextBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &) -> QWidget * {
+             ZelTextBox *field = nullptr;
+             return valueReadOut(field, parent, name.constData());
+         },
+         "valueReadOut(%1, %2, %3)", true},
     };
     return all;
 }
@@ -122,7 +238,7 @@ QVector<LookSetting> pieceSettings(const QWidget &piece, const QObject *referenc
 
 } // namespace
 
-FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image,
+FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image, const QRect &place,
                              const QVector<LookSetting> &widgetSettings, const QString &field, const QString &parent)
 {
     static ReferenceObjects references;
@@ -130,14 +246,20 @@ FurnitureMatch findFurniture(const QString &className, const QString &name, cons
     static QHash<QString, QPair<QString, QVector<LookSetting>>> made;
     for (std::size_t index = 0; index < routines().size(); ++index) {
         const Routine &routine = routines()[index];
-        if (QLatin1String(routine.metaObject->className()) != className || (routine.takesImage && image.isEmpty()))
+        if (QLatin1String(routine.metaObject->className()) != className || (routine.takesImage && image.isEmpty())
+            || (routine.takesPlace && !place.isValid()))
             continue;
-        const QString key = QStringLiteral("%1/%2/%3")
+        const QRect given = routine.takesPlace ? place : QRect();
+        const QString key = QStringLiteral("%1/%2/%3/%4,%5,%6,%7")
                                 .arg(index)
-                                .arg(routine.takesName ? name : QString(), routine.takesImage ? image : QString());
+                                .arg(routine.takesName ? name : QString(), routine.takesImage ? image : QString())
+                                .arg(given.x())
+                                .arg(given.y())
+                                .arg(given.width())
+                                .arg(given.height());
         if (!made.contains(key)) {
             QWidget scratch;
-            QWidget *piece = routine.make(&scratch, name.toUtf8(), image.toUtf8());
+            QWidget *piece = routine.make(&scratch, name.toUtf8(), image.toUtf8(), given);
             made.insert(key, {piece->objectName(), pieceSettings(*piece, references.referenceFor(routine.metaObject))});
         }
         if (made.value(key).first != name)
@@ -153,6 +275,11 @@ FurnitureMatch findFurniture(const QString &className, const QString &name, cons
         QString call = QString::fromLatin1(routine.call);
         call.replace(QLatin1String("%1"), field).replace(QLatin1String("%2"), parent);
         call.replace(QLatin1String("%3"), values::literal(name)).replace(QLatin1String("%4"), values::literal(image));
+        call.replace(QLatin1String("%5"), QStringLiteral("%1, %2").arg(place.x()).arg(place.y()));
+        call.replace(
+            QLatin1String("%6"),
+            QStringLiteral("%1, %2, %3, %4").arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height()));
+        call.replace(QLatin1String("%7"), QString::number(place.width()));
         return {call, settings};
     }
     return {};

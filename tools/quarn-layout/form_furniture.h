@@ -6,6 +6,7 @@
 
 #include "form_looks.h"
 
+#include <QRect>
 #include <QString>
 #include <QVector>
 
@@ -19,7 +20,8 @@ struct FurnitureMatch {
 // The routine that makes a widget of this class and name with all of these
 // settings (names and value signatures, as in a .ui file), if there is one.
 // image is the widget's image property, which some routines take.
-FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image,
+// place is the widget's geometry, which some routines take.
+FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image, const QRect &place,
                              const QVector<LookSetting> &widgetSettings, const QString &field, const QString &parent);
 
 } // namespace quarn::layouttool

@@ -709,13 +709,20 @@ private:
     {
         QVector<LookSetting> settings;
         QString image;
+        QRect place;
         for (const Property *property : qAsConst(*properties)) {
             settings.append({property->name, property->byName, values::signature(property->value)});
             if (property->name == QLatin1String("image") && property->value.tagName() == QLatin1String("pixmap"))
                 image = property->value.text();
+            if (property->name == QLatin1String("geometry") && property->value.tagName() == QLatin1String("rect")) {
+                const auto number = [&](const char *name) {
+                    return property->value.firstChildElement(QLatin1String(name)).text().toInt();
+                };
+                place = QRect(number("x"), number("y"), number("width"), number("height"));
+            }
         }
         const FurnitureMatch match =
-            findFurniture(widget.className, widget.name, image, settings, field(widget.name), parent);
+            findFurniture(widget.className, widget.name, image, place, settings, field(widget.name), parent);
         if (match.call.isEmpty())
             return true;
         for (const LookSetting &setting : match.settings) {
