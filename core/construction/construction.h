@@ -15,5 +15,6 @@
 #include "core/construction/root.h"
 #include "core/construction/row.h"
 #include "core/construction/scroll_content.h"
+#include "core/construction/service_looks.h"
 #include "core/form_layout.h"
 #include "controls/zel_controls.h"

@@ -16,7 +16,7 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.cbPressureUnits, root, "cbPressureUnits").at(140, 170, 99, 44).smallComboBox();
-    make(ui.icon_2, ui.cbPressureUnits, "icon_2").at(70, 15, 21, 13).image(":/Buttons/b_KB_AdjustDown_off.mif");
+    comboDropMark(ui.icon_2, ui.cbPressureUnits, "icon_2");
     make(ui.txtSeeLevelPress, root, "txtSeeLevelPress")
         .at(10, 171, 121, 41)
         .caption()
@@ -44,7 +44,7 @@ void setupUi(Ui_BarometerCalibScreenClass &ui, QWidget *root)
         .clickable()
         .textBoxFlags(TextBoxFlags::AllOffOfThree);
     make(ui.cbCurrentElev, root, "cbCurrentElev").at(140, 240, 99, 44).smallComboBox();
-    make(ui.icon_3, ui.cbCurrentElev, "icon_3").at(70, 15, 21, 13).image(":/Buttons/b_KB_AdjustDown_off.mif");
+    comboDropMark(ui.icon_3, ui.cbCurrentElev, "icon_3");
     make(ui.txtCurBarAlt, root, "txtCurBarAlt").at(60, 320, 121, 21).buttonLabel();
     make(ui.lblCurrentElev, root, "lblCurrentElev").at(10, 220, 222, 21).settingCaption();
 }

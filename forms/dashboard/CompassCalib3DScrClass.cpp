@@ -13,13 +13,8 @@ void setupUi(Ui_CompassCalib3DScrClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnStart, ui.statusBar, "btnStart").at(160, 6, 76, 43).actionButton().focused(":/Buttons/b_Menu_h.mif");
-    make(ui.lblStart, ui.btnStart, "lblStart")
-        .at(15, 6, 51, 31)
-        .palette(whiteButtonText())
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .pixelSize(13);
+    calibrationStartButton(ui.btnStart, ui.statusBar);
+    calibrationStartCaption(ui.lblStart, ui.btnStart);
     make(ui.btnToolBar, ui.statusBar, "btnToolBar")
         .at(90, 6, 60, 43)
         .normal(":/Icons/i_ToolBar_Compass.mif")

@@ -17,13 +17,8 @@ void setupUi(Ui_CompassCalibTraditionalScrClass &ui, QWidget *root)
         .at(90, 6, 60, 43)
         .normal(":/Icons/i_ToolBar_Compass.mif")
         .pressed(":/Icons/i_ToolBar_Compass_h.mif");
-    make(ui.btnStart, ui.statusBar, "btnStart").at(160, 6, 76, 43).actionButton().focused(":/Buttons/b_Menu_h.mif");
-    make(ui.lblStart, ui.btnStart, "lblStart")
-        .at(15, 6, 51, 31)
-        .palette(whiteButtonText())
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .pixelSize(13);
+    calibrationStartButton(ui.btnStart, ui.statusBar);
+    calibrationStartCaption(ui.lblStart, ui.btnStart);
     make(ui.textInstruct, root, "textInstruct").at(0, 70, 241, 131).alignment(Qt::AlignCenter).pixelSize(17);
     make(ui.iconTitleBar, root, "iconTitleBar").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
     make(ui.textHeader, ui.iconTitleBar, "textHeader")

@@ -16,7 +16,7 @@ void setupUi(Ui_CurrTblScreenClass &ui, QWidget *root)
     contextMenuButton(ui.btnContextMenu, ui.statusBar);
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
-    make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 20);
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).titleText().wordWrap();
     make(ui.icon_2, root, "icon_2").at(0, 50, 240, 33).autoFillBackground().image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName_2, ui.icon_2, "labelName_2").at(0, 0, 240, 33).titleText().wordWrap();

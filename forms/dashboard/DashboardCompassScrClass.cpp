@@ -18,9 +18,7 @@ void setupUi(Ui_DashboardCompassScrClass &ui, QWidget *root)
         .at(90, 6, 60, 43)
         .normal(":/Icons/i_ToolBar_Compass.mif")
         .pressed(":/Icons/i_ToolBar_Compass_h.mif");
-    make(ui.compass, root, "compass")
-        .at(0, 114, 240, 240)
-        .standardMapCompass()
+    mapCompass(ui.compass, root, 0, 114)
         .needles(":/Icons/i_Dashboard_Compass_Arrow_Green_small.mif",
                  ":/Icons/i_Dashboard_Compass_Arrow_Yellow_small.mif",
                  ":/Icons/i_Dashboard_Compass_Arrow_Red_small.mif", ":/Icons/i_Dashboard_Compass_Arrow_Blue_small.mif");

@@ -14,7 +14,7 @@ void setupUi(Ui_DashboardFieldsListScrClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
-    make(ui.icon, root, "icon").at(0, 22, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 22);
     make(ui.labelName, ui.icon, "labelName")
         .at(41, 4, 157, 23)
         .palette(whiteText())

@@ -11,7 +11,7 @@ void setupUi(Ui_EULAScreenClass &ui, QWidget *root)
 {
     Root(root, "EULAScreenClass").size(240, 402).sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
-    make(ui.icon, root, "icon").at(0, 0, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 0);
     make(ui.labelName, ui.icon, "labelName")
         .at(0, 0, 240, 33)
         .palette(whiteText())

@@ -17,7 +17,7 @@ void setupUi(Ui_GeocacheFilterShowScreenClass &ui, QWidget *root)
     make(ui.Reserved, ui.btnShowAll, "Reserved").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.btnShowFavorites, ui.verticalLayoutWidget, "btnShowFavorites").radioChoice();
     make(ui.dateTimeLabel_4, ui.btnShowFavorites, "dateTimeLabel_4").at(45, 11, 131, 21).panelText().pixelSize(14);
-    make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 20);
     make(ui.labelName, ui.icon, "labelName")
         .at(0, 0, 240, 33)
         .palette(whiteText())

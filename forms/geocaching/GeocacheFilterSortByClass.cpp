@@ -25,7 +25,7 @@ void setupUi(Ui_GeocacheFilterSortByClass &ui, QWidget *root)
     make(ui.dateTimeLabel_6, ui.btnTypeSort, "dateTimeLabel_6").at(45, 11, 131, 21).panelText().pixelSize(14);
     make(ui.btnNameSort, ui.verticalLayoutWidget, "btnNameSort").radioChoice();
     make(ui.dateTimeLabel_7, ui.btnNameSort, "dateTimeLabel_7").at(45, 11, 131, 21).panelText().pixelSize(14);
-    make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 20);
     make(ui.labelName, ui.icon, "labelName")
         .at(0, 0, 240, 33)
         .palette(whiteText())

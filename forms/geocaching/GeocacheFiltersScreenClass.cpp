@@ -11,7 +11,7 @@ void setupUi(Ui_GeocacheFiltersScreenClass &ui, QWidget *root)
 {
     Root(root, "GeocacheFiltersScreenClass").size(240, 400);
 
-    make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 20);
     make(ui.labelName, ui.icon, "labelName")
         .at(0, 0, 240, 33)
         .palette(whiteText())

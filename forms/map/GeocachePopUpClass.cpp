@@ -26,13 +26,8 @@ void setupUi(Ui_GeocachePopUpClass &ui, QWidget *root)
     titleIcon(ui.iconObj, root, "iconObj", ":/Icons/i_GeocacheIcons.mif");
     make(ui.txtDiffTerr, root, "txtDiffTerr").at(48, 20, 54, 16).popupCoordinates();
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 151, 61);
-    make(ui.iconStatus, root, "iconStatus")
-        .at(26, 6, 14, 15)
-        .statusImages({":/Icons/i_Found.mif", ":/Icons/i_NotFound.mif", ":/Icons/i_NeedsMaintenance.mif"});
-    make(ui.iconSize, root, "iconSize")
-        .at(104, 21, 47, 14)
-        .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
-                       ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
+    geocacheStatusIndicator(ui.iconStatus, root, 26, 6);
+    geocacheSizeIndicator(ui.iconSize, root, 104, 21);
     directionIndicator(ui.statDirection, root, 150, 6);
     make(ui.iconBug, root, "iconBug").at(2, 32, 11, 16).image(":/Icons/i_HasTrackables.mif");
     make(ui.iconBookmark, root, "iconBookmark").at(32, 25, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");

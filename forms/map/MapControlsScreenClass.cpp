@@ -14,22 +14,10 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
     mapControl(ui.zelMapControl, root);
     scaleBar(ui.widgetScale, ui.zelMapControl, 160, 330);
     scaleBracket(ui.iconScale, ui.widgetScale);
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
-        .at(2, 6, 70, 14)
-        .palette(greyText())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
-    make(ui.txtScale, ui.widgetScale, "txtScale")
-        .at(1, 5, 70, 14)
-        .palette(whiteTextDimDisabled())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
+    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
+    scaleText(ui.txtScale, ui.widgetScale);
     northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
-    make(ui.compass, ui.zelMapControl, "compass").at(0, 150, 240, 240).standardMapCompass();
+    mapCompass(ui.compass, ui.zelMapControl, 0, 150);
     make(ui.panelTop, root, "panelTop").at(0, 21, 240, 54).image(":/Bkgd/bkgd_Map_Control_Top.mif");
     make(ui.btnDashBoard, ui.panelTop, "btnDashBoard")
         .at(0, 0, 90, 54)

@@ -20,20 +20,8 @@ void setupUi(Ui_MapPanScreenClass &ui, QWidget *root)
     northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
     scaleBar(ui.widgetScale, ui.zelMapControl, 160, 330);
     scaleBracket(ui.iconScale, ui.widgetScale);
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
-        .at(2, 6, 70, 14)
-        .palette(greyText())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
-    make(ui.txtScale, ui.widgetScale, "txtScale")
-        .at(1, 5, 70, 14)
-        .palette(whiteTextDimDisabled())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
+    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
+    scaleText(ui.txtScale, ui.widgetScale);
     goButton(ui.btnBigGo, ui.zelMapControl).layoutDirection(Qt::RightToLeft);
     goText(ui.textBox, ui.btnBigGo).layoutDirection(Qt::RightToLeft);
     zoomInButton(ui.ZoomIn, ui.zelMapControl).layoutDirection(Qt::RightToLeft);

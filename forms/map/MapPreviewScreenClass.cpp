@@ -38,20 +38,8 @@ void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
     make(ui.destIcon, ui.infoBackground, "destIcon").at(0, 5, 25, 22).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     scaleBar(ui.widgetScale, ui.zelMapControl, 160, 330);
     scaleBracket(ui.iconScale, ui.widgetScale);
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
-        .at(2, 6, 70, 14)
-        .palette(greyText())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
-    make(ui.txtScale, ui.widgetScale, "txtScale")
-        .at(1, 5, 70, 14)
-        .palette(whiteTextDimDisabled())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
+    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
+    scaleText(ui.txtScale, ui.widgetScale);
     northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 302);
     zoomInButton(ui.ZoomIn, ui.zelMapControl);
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);

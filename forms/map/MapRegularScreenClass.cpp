@@ -24,21 +24,9 @@ void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
     northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 352);
     scaleBar(ui.widgetScale, ui.zelMapControl, 160, 380);
     scaleBracket(ui.iconScale, ui.widgetScale);
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
-        .at(2, 6, 70, 14)
-        .palette(greyText())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
-    make(ui.txtScale, ui.widgetScale, "txtScale")
-        .at(1, 5, 70, 14)
-        .palette(whiteTextDimDisabled())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
-    make(ui.compass, ui.zelMapControl, "compass").at(0, 150, 240, 240).standardMapCompass();
+    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
+    scaleText(ui.txtScale, ui.widgetScale);
+    mapCompass(ui.compass, ui.zelMapControl, 0, 150);
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     zoomInButton(ui.ZoomIn, ui.zelMapControl);
     make(ui.dashboardBar, root, "dashboardBar")

@@ -21,7 +21,7 @@ void setupUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
         .property("NavFieldsUpperSpace", 0);
 
     mapControl(ui.zelMapControl, root);
-    make(ui.compass, ui.zelMapControl, "compass").at(0, 80, 240, 240).standardMapCompass();
+    mapCompass(ui.compass, ui.zelMapControl, 0, 80);
     mapInfoBar(ui.icon, ui.zelMapControl, "icon");
     mapInfoLine(ui.curStreet, ui.icon, "curStreet");
     zoomInButton(ui.ZoomIn, ui.zelMapControl);

@@ -48,7 +48,7 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
              ":/maneuvers/Icons/i_Man_13.mif", ":/maneuvers/Icons/i_Man_14.mif", ":/maneuvers/Icons/i_Man_15.mif",
              ":/maneuvers/Icons/i_Man_16.mif", ":/maneuvers/Icons/i_Man_17.mif", ":/maneuvers/Icons/i_Man_18.mif",
              ":/Icons/i_WayPoints.mif",        ":/Icons/i_WayPoints.mif",        ":/Icons/i_DestinationIcon.mif"});
-    make(ui.compass, ui.zelMapControl, "compass").at(0, 80, 240, 240).standardMapCompass();
+    mapCompass(ui.compass, ui.zelMapControl, 0, 80);
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     zoomInButton(ui.ZoomIn, ui.zelMapControl);
     make(ui.dashboardBar, root, "dashboardBar")

@@ -22,20 +22,8 @@ void setupUi(Ui_MapViewScreenClass &ui, QWidget *root)
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     scaleBar(ui.widgetScale, ui.zelMapControl, 160, 330);
     scaleBracket(ui.iconScale, ui.widgetScale);
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
-        .at(2, 6, 70, 14)
-        .palette(greyText())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
-    make(ui.txtScale, ui.widgetScale, "txtScale")
-        .at(1, 5, 70, 14)
-        .palette(whiteTextDimDisabled())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
+    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
+    scaleText(ui.txtScale, ui.widgetScale);
     goButton(ui.btnBigGo, ui.zelMapControl).layoutDirection(Qt::RightToLeft);
     goText(ui.textBox, ui.btnBigGo).layoutDirection(Qt::RightToLeft);
     mapBottomPanel(ui.panelBottom, root, 0, 346, 240, 54);

@@ -26,13 +26,8 @@ void setupUi(Ui_QuickInfoBarGeocacheClass &ui, QWidget *root)
     make(ui.iconObj, root, "iconObj").at(3, 10, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.txtDiffTerr, root, "txtDiffTerr").at(63, 26, 54, 16).quickInfoText();
     make(ui.btnDetails, root, "btnDetails").at(0, 0, 200, 65);
-    make(ui.iconStatus, root, "iconStatus")
-        .at(34, 6, 14, 15)
-        .statusImages({":/Icons/i_Found.mif", ":/Icons/i_NotFound.mif", ":/Icons/i_NeedsMaintenance.mif"});
-    make(ui.iconSize, root, "iconSize")
-        .at(119, 27, 47, 14)
-        .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
-                       ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
+    geocacheStatusIndicator(ui.iconStatus, root, 34, 6);
+    geocacheSizeIndicator(ui.iconSize, root, 119, 27);
     directionIndicator(ui.statDirection, root, 200, 10);
     make(ui.iconBug, root, "iconBug").at(2, 46, 11, 16).image(":/Icons/i_HasTrackables.mif");
     make(ui.iconBookmark, root, "iconBookmark").at(32, 45, 16, 16).image(":/Icons/i_Geocache_Favorites.mif");

@@ -14,7 +14,7 @@ void setupUi(Ui_MediaSettingsScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
-    make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 21);
     make(ui.lblSettings, ui.icon, "lblSettings").at(0, 7, 240, 20).titleText();
     make(ui.backing, root, "backing").at(0, 56, 240, 295);
     make(ui.scrollArea, ui.backing, "scrollArea").at(0, 1, 240, 292).maxSize(QWIDGETSIZE_MAX, 294).scrollingPage();

@@ -28,10 +28,7 @@ void setupUi(Ui_MediaVoiceMemoListItemClass &ui, QWidget *root)
         .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
         .content("0:00")
         .pixelSize(12);
-    make(ui.chkIsSelected, root, "chkIsSelected")
-        .at(22, 12, 28, 29)
-        .checkedImage(":/Icons/i_Checkbox_sel.mif")
-        .uncheckedImage(":/Icons/i_Checkbox.mif");
+    serviceCheckBox(ui.chkIsSelected, root, "chkIsSelected", 22, 12);
 }
 
 void retranslateUi(Ui_MediaVoiceMemoListItemClass &, QWidget *)

@@ -11,7 +11,7 @@ void setupUi(Ui_WptCreateScreenClass &ui, QWidget *root)
 {
     Root(root, "WptCreateScreenClass").size(240, 400);
 
-    make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 21);
     make(ui.labelName, ui.icon, "labelName")
         .at(0, 5, 240, 21)
         .palette(whiteText())

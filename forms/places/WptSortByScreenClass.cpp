@@ -20,7 +20,7 @@ void setupUi(Ui_WptSortByScreenClass &ui, QWidget *root)
         .font(boldAA())
         .alignment(Qt::AlignCenter)
         .pixelSize(16);
-    make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 21);
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).buttonLabel().wordWrap();
     make(ui.btnFilter, root, "btnFilter").at(5, 53, 230, 44).toggleButton();
     make(ui.lblWptFilterTitle, ui.btnFilter, "lblWptFilterTitle").at(12, 15, 71, 21).plainPanelText().pixelSize(14);

@@ -12,7 +12,7 @@ void setupUi(Ui_HiddenAutoTestScreenClass &ui, QWidget *root)
     Root(root, "HiddenAutoTestScreenClass").size(240, 400);
 
     make(ui.listSettings, root, "listSettings").at(0, 33, 240, 317);
-    make(ui.icon, root, "icon").at(0, 0, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 0);
     make(ui.labelName, ui.icon, "labelName")
         .at(0, 5, 218, 23)
         .palette(whiteText())

@@ -12,7 +12,7 @@ void setupUi(Ui_HiddenMenuScreenClass &ui, QWidget *root)
     Root(root, "HiddenMenuScreenClass").size(240, 400);
 
     make(ui.listSettings, root, "listSettings").at(0, 53, 240, 300);
-    make(ui.icon, root, "icon").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 20);
     make(ui.labelName, ui.icon, "labelName")
         .at(0, 5, 218, 23)
         .palette(whiteText())

@@ -47,10 +47,7 @@ void setupUi(Ui_HiddenSirfSettingScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
         .clickable()
         .textBoxFlags(TextBoxFlags::AllOffOfThree);
-    make(ui.chkStaticMode, root, "chkStaticMode")
-        .at(170, 150, 28, 29)
-        .checkedImage(":/Icons/i_Checkbox_sel.mif")
-        .uncheckedImage(":/Icons/i_Checkbox.mif");
+    serviceCheckBox(ui.chkStaticMode, root, "chkStaticMode", 170, 150);
     make(ui.txtValDOP, root, "txtValDOP")
         .at(170, 120, 61, 21)
         .palette(Colours()
@@ -64,10 +61,7 @@ void setupUi(Ui_HiddenSirfSettingScreenClass &ui, QWidget *root)
         .textBoxFlags(TextBoxFlags::AllOffOfThree);
     make(ui.lblDOP, root, "lblDOP").at(20, 120, 131, 21).smallCaption();
     make(ui.lblStaticMode, root, "lblStaticMode").at(20, 150, 131, 31).smallCaption();
-    make(ui.chkTrackSmoothing, root, "chkTrackSmoothing")
-        .at(170, 180, 28, 29)
-        .checkedImage(":/Icons/i_Checkbox_sel.mif")
-        .uncheckedImage(":/Icons/i_Checkbox.mif");
+    serviceCheckBox(ui.chkTrackSmoothing, root, "chkTrackSmoothing", 170, 180);
     make(ui.lblTrackSmoothing, root, "lblTrackSmoothing").at(20, 180, 131, 31).smallCaption();
     make(ui.lblStatus, root, "lblStatus").at(20, 215, 211, 31).smallCaption().alignment(Qt::AlignCenter);
     make(ui.btnAccept, root, "btnAccept")
@@ -77,33 +71,13 @@ void setupUi(Ui_HiddenSirfSettingScreenClass &ui, QWidget *root)
         .focused(":/Buttons/b_KB_03_h.mif")
         .eventPropagation();
     make(ui.lblAccept, ui.btnAccept, "lblAccept").at(2, 2, 101, 21).buttonLabel();
-    make(ui.btnColdRst, root, "btnColdRst")
-        .at(10, 320, 109, 28)
-        .normal(":/Buttons/b_KB_03.mif")
-        .pressed(":/Buttons/b_KB_03_h.mif")
-        .focused(":/Buttons/b_KB_03.mif")
-        .eventPropagation();
+    keyButton(ui.btnColdRst, root, "btnColdRst", 10, 320, 109, 28, KeyFace::Wide);
     make(ui.lblColdRst, ui.btnColdRst, "lblColdRst").at(10, 2, 91, 20).buttonLabel();
-    make(ui.btnFactoryRst, root, "btnFactoryRst")
-        .at(130, 320, 109, 28)
-        .normal(":/Buttons/b_KB_03.mif")
-        .pressed(":/Buttons/b_KB_03_h.mif")
-        .focused(":/Buttons/b_KB_03.mif")
-        .eventPropagation();
+    keyButton(ui.btnFactoryRst, root, "btnFactoryRst", 130, 320, 109, 28, KeyFace::Wide);
     make(ui.lblFactoryRst, ui.btnFactoryRst, "lblFactoryRst").at(2, 2, 101, 20).buttonLabel();
-    make(ui.btnVehicleOn, root, "btnVehicleOn")
-        .at(10, 285, 109, 28)
-        .normal(":/Buttons/b_KB_03.mif")
-        .pressed(":/Buttons/b_KB_03_h.mif")
-        .focused(":/Buttons/b_KB_03.mif")
-        .eventPropagation();
+    keyButton(ui.btnVehicleOn, root, "btnVehicleOn", 10, 285, 109, 28, KeyFace::Wide);
     make(ui.lblVehicleOn, ui.btnVehicleOn, "lblVehicleOn").at(5, 2, 97, 20).buttonLabel();
-    make(ui.btnVehicleOff, root, "btnVehicleOff")
-        .at(130, 285, 109, 28)
-        .normal(":/Buttons/b_KB_03.mif")
-        .pressed(":/Buttons/b_KB_03_h.mif")
-        .focused(":/Buttons/b_KB_03.mif")
-        .eventPropagation();
+    keyButton(ui.btnVehicleOff, root, "btnVehicleOff", 130, 285, 109, 28, KeyFace::Wide);
     make(ui.lblVehicleOff, ui.btnVehicleOff, "lblVehicleOff").at(2, 2, 101, 20).buttonLabel();
     make(ui.btnGet, root, "btnGet")
         .at(130, 250, 109, 28)

@@ -15,51 +15,21 @@ void setupUi(Ui_PlayLogMenuScreenClass &ui, QWidget *root)
         .at(2, 107, 237, 153)
         .frameShape(QFrame::Box)
         .horizontalScrollBar(Qt::ScrollBarAlwaysOff);
-    make(ui.icon, root, "icon").at(0, 0, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName")
-        .at(0, 5, 241, 23)
-        .palette(whiteText())
-        .font(normalWeightAA())
-        .alignment(Qt::AlignCenter)
-        .pixelSize(16);
+    serviceTitleStrip(ui.icon, root, 0);
+    serviceTitle(ui.labelName, ui.icon);
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     backButton(ui.btnBack, ui.bottomBar);
     make(ui.lblCurrentFile, root, "lblCurrentFile").at(4, 36, 191, 16).caption();
-    make(ui.icon_CurrentFile, root, "icon_CurrentFile").at(0, 53, 240, 28).image(":/Bkgd/bkgd_TitleBar.mif");
-    make(ui.labelCurrentFile, ui.icon_CurrentFile, "labelCurrentFile")
-        .at(0, 0, 241, 21)
-        .palette(whiteText())
-        .font(normalWeightAA())
-        .alignment(Qt::AlignCenter)
-        .pixelSize(16);
+    serviceStatusBand(ui.icon_CurrentFile, root, "icon_CurrentFile", 53);
+    serviceStatusText(ui.labelCurrentFile, ui.icon_CurrentFile, "labelCurrentFile");
     make(ui.lblSelectFile, root, "lblSelectFile").at(4, 87, 81, 16).caption();
-    make(ui.btnPlay, root, "btnPlay")
-        .at(7, 264, 109, 28)
-        .normal(":/Buttons/b_KB_03.mif")
-        .pressed(":/Buttons/b_KB_03_h.mif")
-        .focused(":/Buttons/b_KB_03.mif")
-        .eventPropagation();
+    keyButton(ui.btnPlay, root, "btnPlay", 7, 264, 109, 28, KeyFace::Wide);
     make(ui.lblName_2, ui.btnPlay, "lblName_2").at(24, 3, 61, 20).buttonLabel();
-    make(ui.btnStop, root, "btnStop")
-        .at(124, 264, 109, 28)
-        .normal(":/Buttons/b_KB_03.mif")
-        .pressed(":/Buttons/b_KB_03_h.mif")
-        .focused(":/Buttons/b_KB_03.mif")
-        .eventPropagation();
+    keyButton(ui.btnStop, root, "btnStop", 124, 264, 109, 28, KeyFace::Wide);
     make(ui.lblName, ui.btnStop, "lblName").at(24, 3, 61, 20).buttonLabel();
-    make(ui.btnRestart, root, "btnRestart")
-        .at(85, 287, 74, 74)
-        .normal(":/Buttons/b_RoundButton.mif")
-        .pressed(":/Buttons/b_RoundButton_h.mif")
-        .focused(":/Buttons/b_RoundButton.mif")
-        .eventPropagation();
+    keyButton(ui.btnRestart, root, "btnRestart", 85, 287, 74, 74, KeyFace::Round);
     make(ui.lblName_3, ui.btnRestart, "lblName_3").at(9, 28, 51, 18).caption();
-    make(ui.btnGoForvard, root, "btnGoForvard")
-        .at(162, 287, 74, 74)
-        .normal(":/Buttons/b_RoundButton.mif")
-        .pressed(":/Buttons/b_RoundButton_h.mif")
-        .focused(":/Buttons/b_RoundButton.mif")
-        .eventPropagation();
+    keyButton(ui.btnGoForvard, root, "btnGoForvard", 162, 287, 74, 74, KeyFace::Round);
     make(ui.lblName_4, ui.btnGoForvard, "lblName_4").at(26, 43, 20, 20).caption();
     make(ui.ItemIcon_3, ui.btnGoForvard, "ItemIcon_3")
         .at(20, 22, 17, 27)
@@ -69,12 +39,7 @@ void setupUi(Ui_PlayLogMenuScreenClass &ui, QWidget *root)
         .at(37, 24, 17, 27)
         .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
         .image(":/Icons/i_StripCompassEast.mif");
-    make(ui.btnGoBack, root, "btnGoBack")
-        .at(7, 287, 74, 74)
-        .normal(":/Buttons/b_RoundButton.mif")
-        .pressed(":/Buttons/b_RoundButton_h.mif")
-        .focused(":/Buttons/b_RoundButton.mif")
-        .eventPropagation();
+    keyButton(ui.btnGoBack, root, "btnGoBack", 7, 287, 74, 74, KeyFace::Round);
     make(ui.lblName_5, ui.btnGoBack, "lblName_5").at(26, 43, 20, 20).caption();
     make(ui.ItemIcon_1, ui.btnGoBack, "ItemIcon_1")
         .at(17, 22, 17, 27)
@@ -84,17 +49,11 @@ void setupUi(Ui_PlayLogMenuScreenClass &ui, QWidget *root)
         .at(34, 22, 17, 27)
         .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed)
         .image(":/Icons/i_StripcompassWest.mif");
-    make(ui.chkAutoPlay, root, "chkAutoPlay")
-        .at(166, 78, 28, 29)
-        .checkedImage(":/Icons/i_Checkbox_sel.mif")
-        .uncheckedImage(":/Icons/i_Checkbox.mif");
+    serviceCheckBox(ui.chkAutoPlay, root, "chkAutoPlay", 166, 78);
     make(ui.lblAuto, root, "lblAuto").at(196, 74, 41, 20).buttonLabel();
     make(ui.lblPlay, root, "lblPlay").at(196, 88, 41, 20).buttonLabel();
     make(ui.lblNoPlaying, root, "lblNoPlaying").at(26, 316, 191, 16).buttonLabel();
-    make(ui.chkRePlay, root, "chkRePlay")
-        .at(93, 78, 28, 29)
-        .checkedImage(":/Icons/i_Checkbox_sel.mif")
-        .uncheckedImage(":/Icons/i_Checkbox.mif");
+    serviceCheckBox(ui.chkRePlay, root, "chkRePlay", 93, 78);
     make(ui.lblRe, root, "lblRe").at(121, 74, 41, 20).buttonLabel();
     make(ui.lblPlay_2, root, "lblPlay_2").at(121, 88, 41, 20).buttonLabel();
 }

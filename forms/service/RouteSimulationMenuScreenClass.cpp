@@ -11,62 +11,28 @@ void setupUi(Ui_RouteSimulationMenuScreenClass &ui, QWidget *root)
 {
     Root(root, "RouteSimulationMenuScreenClass").size(240, 400);
 
-    make(ui.icon, root, "icon").at(0, 0, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
-    make(ui.labelName, ui.icon, "labelName")
-        .at(0, 5, 241, 23)
-        .palette(whiteText())
-        .font(normalWeightAA())
-        .alignment(Qt::AlignCenter)
-        .pixelSize(16);
+    serviceTitleStrip(ui.icon, root, 0);
+    serviceTitle(ui.labelName, ui.icon);
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     backButton(ui.btnBack, ui.bottomBar);
-    make(ui.btnStart, root, "btnStart")
-        .at(10, 235, 55, 70)
-        .normal(":/Buttons/b_KB_01.mif")
-        .pressed(":/Buttons/b_KB_01_h.mif")
-        .focused(":/Buttons/b_KB_01.mif")
-        .eventPropagation();
+    keyButton(ui.btnStart, root, "btnStart", 10, 235, 55, 70, KeyFace::Tall);
     make(ui.lblName_2, ui.btnStart, "lblName_2").at(-3, 12, 61, 20).buttonLabel();
     make(ui.ItemIcon, ui.btnStart, "ItemIcon").at(17, 39, 21, 22).image(":/Icons/i_Go.mif");
-    make(ui.btnStop, root, "btnStop")
-        .at(174, 235, 55, 70)
-        .normal(":/Buttons/b_KB_01.mif")
-        .pressed(":/Buttons/b_KB_01_h.mif")
-        .focused(":/Buttons/b_KB_01.mif")
-        .eventPropagation();
+    keyButton(ui.btnStop, root, "btnStop", 174, 235, 55, 70, KeyFace::Tall);
     make(ui.lblName, ui.btnStop, "lblName").at(-2, 12, 61, 20).buttonLabel();
     make(ui.ItemIcon_2, ui.btnStop, "ItemIcon_2").at(13, 32, 30, 28).image(":/Buttons/b_ContextualMenu_Close.mif");
-    make(ui.chkSpeed_10, root, "chkSpeed_10")
-        .at(36, 72, 28, 29)
-        .checkedImage(":/Icons/i_RadioButton_sel.mif")
-        .uncheckedImage(":/Icons/i_RadioButton.mif");
+    serviceRadioButton(ui.chkSpeed_10, root, "chkSpeed_10", 36, 72);
     make(ui.lblSpeed_10, root, "lblSpeed_10").at(33, 106, 34, 20).buttonLabel();
-    make(ui.icon_CurrentStatus, root, "icon_CurrentStatus").at(0, 171, 240, 28).image(":/Bkgd/bkgd_TitleBar.mif");
-    make(ui.labelCurrentStatus, ui.icon_CurrentStatus, "labelCurrentStatus")
-        .at(0, 0, 241, 21)
-        .palette(whiteText())
-        .font(normalWeightAA())
-        .alignment(Qt::AlignCenter)
-        .pixelSize(16);
+    serviceStatusBand(ui.icon_CurrentStatus, root, "icon_CurrentStatus", 171);
+    serviceStatusText(ui.labelCurrentStatus, ui.icon_CurrentStatus, "labelCurrentStatus");
     make(ui.lblCurrentStatus, root, "lblCurrentStatus").at(4, 150, 191, 16).caption();
-    make(ui.btnRestart, root, "btnRestart")
-        .at(84, 235, 73, 45)
-        .normal(":/Buttons/b_KB_02.mif")
-        .pressed(":/Buttons/b_KB_02_h.mif")
-        .focused(":/Buttons/b_KB_02.mif")
-        .eventPropagation();
+    keyButton(ui.btnRestart, root, "btnRestart", 84, 235, 73, 45, KeyFace::Medium);
     make(ui.lblName_3, ui.btnRestart, "lblName_3").at(5, 12, 61, 20).buttonLabel();
     make(ui.lblSpeedFactor, root, "lblSpeedFactor").at(4, 42, 191, 16).caption();
     make(ui.lblSpeed_15, root, "lblSpeed_15").at(102, 106, 39, 20).buttonLabel();
-    make(ui.chkSpeed_15, root, "chkSpeed_15")
-        .at(107, 72, 28, 29)
-        .checkedImage(":/Icons/i_RadioButton_sel.mif")
-        .uncheckedImage(":/Icons/i_RadioButton.mif");
+    serviceRadioButton(ui.chkSpeed_15, root, "chkSpeed_15", 107, 72);
     make(ui.lblSpeed_20, root, "lblSpeed_20").at(176, 106, 30, 20).buttonLabel();
-    make(ui.chkSpeed_20, root, "chkSpeed_20")
-        .at(176, 72, 28, 29)
-        .checkedImage(":/Icons/i_RadioButton_sel.mif")
-        .uncheckedImage(":/Icons/i_RadioButton.mif");
+    serviceRadioButton(ui.chkSpeed_20, root, "chkSpeed_20", 176, 72);
 }
 
 void retranslateUi(Ui_RouteSimulationMenuScreenClass &ui, QWidget *)

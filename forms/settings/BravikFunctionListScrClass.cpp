@@ -14,7 +14,7 @@ void setupUi(Ui_BravikFunctionListScrClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
-    make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 21);
     make(ui.labelName, ui.icon, "labelName").at(0, 5, 240, 23).titleText();
     make(ui.listDataFields, root, "listDataFields").at(0, 80, 240, 265);
 }

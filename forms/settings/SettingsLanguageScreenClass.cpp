@@ -23,7 +23,7 @@ void setupUi(Ui_SettingsLanguageScreenClass &ui, QWidget *root)
     make(ui.labelPage, ui.icon, "labelPage").at(191, 10, 47, 26).palette(whiteText()).smallCaption();
     make(ui.icon_2, ui.icon, "icon_2").at(4, 4, 41, 41).image(":/Icons/i_Language.mif");
     make(ui.listLanguages, root, "listLanguages").at(0, 80, 240, 265);
-    make(ui.iconTitleBar, root, "iconTitleBar").at(0, 0, 240, 28).image(":/Bkgd/bkgd_TitleBar.mif");
+    serviceStatusBand(ui.iconTitleBar, root, "iconTitleBar", 0);
 }
 
 void retranslateUi(Ui_SettingsLanguageScreenClass &ui, QWidget *root)

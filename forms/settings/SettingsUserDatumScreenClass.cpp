@@ -11,7 +11,7 @@ void setupUi(Ui_SettingsUserDatumScreenClass &ui, QWidget *root)
 {
     Root(root, "SettingsUserDatumScreenClass").size(240, 400);
 
-    make(ui.icon, root, "icon").at(0, 0, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 0);
     make(ui.layoutWidget, ui.icon, "layoutWidget").at(0, 0, 241, 31);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout");
     spacer(ui.horizontalSpacer, 18, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);

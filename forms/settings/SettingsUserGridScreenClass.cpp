@@ -14,7 +14,7 @@ void setupUi(Ui_SettingsUserGridScreenClass &ui, QWidget *root)
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     backButton(ui.btnBack, ui.bottomBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.bottomBar);
-    make(ui.icon, root, "icon").at(0, 0, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 0);
     make(ui.layoutWidget, ui.icon, "layoutWidget").at(0, 0, 241, 31);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout");
     spacer(ui.horizontalSpacer, 18, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);

@@ -22,20 +22,8 @@ void setupUi(Ui_PlayTrackScreenClass &ui, QWidget *root)
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     scaleBar(ui.widgetScale, ui.zelMapControl, 160, 332);
     scaleBracket(ui.iconScale, ui.widgetScale);
-    make(ui.txtScaleShadow, ui.widgetScale, "txtScaleShadow")
-        .at(2, 6, 70, 14)
-        .palette(greyText())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
-    make(ui.txtScale, ui.widgetScale, "txtScale")
-        .at(1, 5, 70, 14)
-        .palette(whiteTextDimDisabled())
-        .caption()
-        .textFormat(Qt::PlainText)
-        .alignment(Qt::AlignHCenter | Qt::AlignBottom)
-        .content("100 ft");
+    scaleTextShadow(ui.txtScaleShadow, ui.widgetScale);
+    scaleText(ui.txtScale, ui.widgetScale);
     make(ui.btnHideMedia, ui.zelMapControl, "btnHideMedia")
         .at(0, 20, 120, 35)
         .normal(":/Buttons/b_Media_windows_Close.mif")

@@ -13,7 +13,7 @@ void setupUi(Ui_RouteSortAndSearchScreenClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.icon, root, "icon").at(0, 21, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
+    serviceTitleStrip(ui.icon, root, 21);
     make(ui.labelName, ui.icon, "labelName")
         .at(0, 0, 240, 33)
         .palette(whiteText())

@@ -22,7 +22,8 @@ struct Routine {
     // a name; returns it.
     std::function<QWidget *(QWidget *parent, const QByteArray &name, const QByteArray &image, const QRect &place)> make;
     // The call in a form; %1 the field, %2 the parent, %3 the name, %4 the
-    // image, %5 the place's x, y, %6 its x, y, width, height, %7 its width.
+    // image, %5 the place's x, y, %6 its x, y, width, height, %7 its width,
+    // %8 its y.
     const char *call;
     bool takesName = false;
     bool takesImage = false;
@@ -212,6 +213,138 @@ const std::vector<Routine> &routines()
              return valueReadOut(field, parent, name.constData());
          },
          "valueReadOut(%1, %2, %3)", true},
+        {&ZelIcon::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelIcon *field = nullptr;
+             return serviceTitleStrip(field, parent, place.y());
+         },
+         "serviceTitleStrip(%1, %2, %8)", false, false, true},
+        {&ZelTextBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelTextBox *field = nullptr;
+             return serviceTitle(field, parent);
+         },
+         "serviceTitle(%1, %2)", false, false, false},
+        {&ZelIcon::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelIcon *field = nullptr;
+             return serviceStatusBand(field, parent, name.constData(), place.y());
+         },
+         "serviceStatusBand(%1, %2, %3, %8)", true, false, true},
+        {&ZelTextBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelTextBox *field = nullptr;
+             return serviceStatusText(field, parent, name.constData());
+         },
+         "serviceStatusText(%1, %2, %3)", true, false, false},
+        {&ZelCheckBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelCheckBox *field = nullptr;
+             return serviceCheckBox(field, parent, name.constData(), place.x(), place.y());
+         },
+         "serviceCheckBox(%1, %2, %3, %5)", true, false, true},
+        {&ZelCheckBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelCheckBox *field = nullptr;
+             return serviceRadioButton(field, parent, name.constData(), place.x(), place.y());
+         },
+         "serviceRadioButton(%1, %2, %3, %5)", true, false, true},
+        {&zelCompass::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             zelCompass *field = nullptr;
+             return mapCompass(field, parent, place.x(), place.y());
+         },
+         "mapCompass(%1, %2, %5)", false, false, true},
+        {&ZelStatusIndicator::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelStatusIndicator *field = nullptr;
+             return geocacheStatusIndicator(field, parent, place.x(), place.y());
+         },
+         "geocacheStatusIndicator(%1, %2, %5)", false, false, true},
+        {&ZelStatusIndicator::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelStatusIndicator *field = nullptr;
+             return geocacheSizeIndicator(field, parent, place.x(), place.y());
+         },
+         "geocacheSizeIndicator(%1, %2, %5)", false, false, true},
+        {&ZelIcon::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelIcon *field = nullptr;
+             return comboDropMark(field, parent, name.constData());
+         },
+         "comboDropMark(%1, %2, %3)", true, false, false},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelPushButton *field = nullptr;
+             return calibrationStartButton(field, parent);
+         },
+         "calibrationStartButton(%1, %2)", false, false, false},
+        {&ZelTextBox::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelTextBox *field = nullptr;
+             return calibrationStartCaption(field, parent);
+         },
+         "calibrationStartCaption(%1, %2)", false, false, false},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelPushButton *field = nullptr;
+             return keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
+                              KeyFace::Tall);
+         },
+         "keyButton(%1, %2, %3, %6, KeyFace::Tall)", true, false, true},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelPushButton *field = nullptr;
+             return keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
+                              KeyFace::Medium);
+         },
+         "keyButton(%1, %2, %3, %6, KeyFace::Medium)", true, false, true},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelPushButton *field = nullptr;
+             return keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
+                              KeyFace::Wide);
+         },
+         "keyButton(%1, %2, %3, %6, KeyFace::Wide)", true, false, true},
+        {&ZelPushButton::staticMetaObject,
+         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
+             Q_UNUSED(name);
+             Q_UNUSED(place);
+             ZelPushButton *field = nullptr;
+             return keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
+                              KeyFace::Round);
+         },
+         "keyButton(%1, %2, %3, %6, KeyFace::Round)", true, false, true},
     };
     return all;
 }
@@ -280,6 +413,7 @@ FurnitureMatch findFurniture(const QString &className, const QString &name, cons
             QLatin1String("%6"),
             QStringLiteral("%1, %2, %3, %4").arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height()));
         call.replace(QLatin1String("%7"), QString::number(place.width()));
+        call.replace(QLatin1String("%8"), QString::number(place.y()));
         return {call, settings};
     }
     return {};

@@ -112,6 +112,9 @@ QVector<LookSetting> settingsOf(const QWidget &object, const QObject *reference)
     QVector<UiProperty> properties =
         UiPropertyFilter::changedProperties(object, reference, object.metaObject()->propertyCount());
     properties += UiPropertyFilter::dynamicProperties(object);
+    // What a routine sets in setupUi is not translated.
+    for (UiProperty &property : properties)
+        property.translatable = false;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
