@@ -85,7 +85,7 @@ TEST(PseudoTranslation, TranslatesEveryMessageOfATemplate)
 {
     const QByteArray ts = R"(<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" sourcelanguage="en_GB">
 <context>
     <name>MapAreaScreenClass</name>
     <message>
@@ -104,8 +104,12 @@ TEST(PseudoTranslation, TranslatesEveryMessageOfATemplate)
 </TS>
 )";
     QString error;
-    const Translations pseudo = translationsOf(pseudoTranslatedTs(ts, &error));
+    const QByteArray translated = pseudoTranslatedTs(ts, &error);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    // The same order every run, so the file in the tree only changes with its texts.
+    EXPECT_TRUE(translated.contains(R"(<TS version="2.1" language="en" sourcelanguage="en_GB">)"))
+        << translated.constData();
+    const Translations pseudo = translationsOf(translated);
     ASSERT_EQ(pseudo.size(), 3u);
     EXPECT_EQ(pseudo.at({"MapAreaScreenClass", ":/Icons/i_Area.mif"}), QStringLiteral(":/Icons/i_Area.mif"));
     EXPECT_EQ(pseudo.at({"MapAreaScreenClass", "Area"}), pseudoTranslated(QStringLiteral("Area")));

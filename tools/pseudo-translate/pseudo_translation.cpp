@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quarn::translations {
@@ -49,6 +50,31 @@ bool isResourcePath(const QString &source)
     return source.startsWith(QLatin1String(":/"));
 }
 
+// QDomDocument writes attributes in hash order, which changes from run to
+// run; the file in the tree should change only with its texts.
+QByteArray withStableRootTag(const QByteArray &ts, const QDomNamedNodeMap &attributes)
+{
+    static const QStringList first = {QStringLiteral("version"), QStringLiteral("language"),
+                                      QStringLiteral("sourcelanguage")};
+    QStringList names;
+    for (int i = 0; i < attributes.size(); ++i)
+        names.append(attributes.item(i).nodeName());
+    std::sort(names.begin(), names.end(), [&](const QString &a, const QString &b) {
+        const auto rank = [&](const QString &name) { return first.contains(name) ? first.indexOf(name) : 3; };
+        return rank(a) != rank(b) ? rank(a) < rank(b) : a < b;
+    });
+    QString tag = QStringLiteral("<TS");
+    for (const QString &name : qAsConst(names))
+        tag += QStringLiteral(" %1=\"%2\"").arg(name, attributes.namedItem(name).nodeValue().toHtmlEscaped());
+    tag += QLatin1Char('>');
+    QString text = QString::fromUtf8(ts);
+    static const QRegularExpression rootTag(QStringLiteral("<TS(\\s[^>]*)?>"));
+    const QRegularExpressionMatch match = rootTag.match(text);
+    if (match.hasMatch())
+        text.replace(match.capturedStart(), match.capturedLength(), tag);
+    return text.toUtf8();
+}
+
 QByteArray pseudoTranslatedTs(const QByteArray &ts, QString *error)
 {
     QDomDocument document;
@@ -78,7 +104,7 @@ QByteArray pseudoTranslatedTs(const QByteArray &ts, QString *error)
         translation.appendChild(document.createTextNode(
             isStyleSheet(source) || isResourcePath(source) ? source : pseudoTranslated(source)));
     }
-    return document.toByteArray(4);
+    return withStableRootTag(document.toByteArray(4), root.attributes());
 }
 
 } // namespace quarn::translations
