@@ -57,43 +57,15 @@ void setupUi(Ui_SunMoonScreenClass &ui, QWidget *root)
     spacer(ui.obj14, 12, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.iconSun, ui.layoutWidget, "iconSun").image(":/Icons/i_Sun.mif");
     spacer(ui.obj16, 13, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
-    make(ui.txtSunRise, ui.layoutWidget, "txtSunRise")
-        .html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
-              "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" "
-              "/><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" "
-              "font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
-              "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; "
-              "font-family:'MS Shell Dlg 2';\"><br /></p></body></html>")
-        .with(sunMoonReadout);
-    make(ui.txtSunSet, ui.layoutWidget, "txtSunSet")
-        .html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
-              "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" "
-              "/><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" "
-              "font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
-              "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; "
-              "font-family:'MS Shell Dlg 2';\"><br /></p></body></html>")
-        .with(sunMoonReadout);
+    make(ui.txtSunRise, ui.layoutWidget, "txtSunRise").with(sunMoonReadout);
+    make(ui.txtSunSet, ui.layoutWidget, "txtSunSet").with(sunMoonReadout);
     layout(ui.verticalLayout_2, nullptr, "verticalLayout_2").spacing(3);
     layout(ui.horizontalLayout_2, nullptr, "horizontalLayout_2").spacing(6);
     spacer(ui.obj21, 13, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.iconMoon, ui.layoutWidget, "iconMoon").image(":/Icons/i_Moon.mif");
     spacer(ui.obj23, 17, 17, QSizePolicy::Expanding, QSizePolicy::Minimum);
-    make(ui.txtMoonRise, ui.layoutWidget, "txtMoonRise")
-        .html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
-              "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" "
-              "/><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" "
-              "font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
-              "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; "
-              "font-family:'MS Shell Dlg 2';\"><br /></p></body></html>")
-        .with(sunMoonReadout);
-    make(ui.txtMoonSet, ui.layoutWidget, "txtMoonSet")
-        .html("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
-              "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" "
-              "/><style type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" "
-              "font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
-              "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; "
-              "font-family:'MS Shell Dlg 2';\"><br /></p></body></html>")
-        .with(sunMoonReadout);
+    make(ui.txtMoonRise, ui.layoutWidget, "txtMoonRise").with(sunMoonReadout);
+    make(ui.txtMoonSet, ui.layoutWidget, "txtMoonSet").with(sunMoonReadout);
     make(ui.calendarWidget, ui.backing, "calendarWidget").at(0, 0, 240, 191).with(standardCalendar);
 
     addMembers(ui.verticalLayout_3, {ui.obj9, ui.txtRises, ui.txtSets});
@@ -110,6 +82,42 @@ void retranslateUi(Ui_SunMoonScreenClass &ui, QWidget *)
     ui.labelName->setContent(QCoreApplication::translate("SunMoonScreenClass", "Sun and Moon"));
     ui.txtRises->setContent(QCoreApplication::translate("SunMoonScreenClass", "Rises"));
     ui.txtSets->setContent(QCoreApplication::translate("SunMoonScreenClass", "Sets"));
+    //: Empty rich-text document, not prose; keep it unless the language needs another font.
+    ui.txtSunRise->setHtml(QCoreApplication::translate(
+        "SunMoonScreenClass",
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
+        "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" /><style "
+        "type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" font-family:'Arial'; "
+        "font-size:10pt; font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
+        "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:'MS "
+        "Shell Dlg 2';\"><br /></p></body></html>"));
+    //: Empty rich-text document, not prose; keep it unless the language needs another font.
+    ui.txtSunSet->setHtml(QCoreApplication::translate(
+        "SunMoonScreenClass",
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
+        "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" /><style "
+        "type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" font-family:'Arial'; "
+        "font-size:10pt; font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
+        "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:'MS "
+        "Shell Dlg 2';\"><br /></p></body></html>"));
+    //: Empty rich-text document, not prose; keep it unless the language needs another font.
+    ui.txtMoonRise->setHtml(QCoreApplication::translate(
+        "SunMoonScreenClass",
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
+        "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" /><style "
+        "type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" font-family:'Arial'; "
+        "font-size:10pt; font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
+        "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:'MS "
+        "Shell Dlg 2';\"><br /></p></body></html>"));
+    //: Empty rich-text document, not prose; keep it unless the language needs another font.
+    ui.txtMoonSet->setHtml(QCoreApplication::translate(
+        "SunMoonScreenClass",
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
+        "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n<html><head><meta name=\"qrichtext\" content=\"1\" /><style "
+        "type=\"text/css\">\np, li { white-space: pre-wrap; }\n</style></head><body style=\" font-family:'Arial'; "
+        "font-size:10pt; font-weight:600; font-style:normal;\">\n<p style=\"-qt-paragraph-type:empty; margin-top:0px; "
+        "margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:'MS "
+        "Shell Dlg 2';\"><br /></p></body></html>"));
 }
 
 Form<Ui_SunMoonScreenClass, setupUi, retranslateUi> formSunMoonScreenClass;

@@ -6,6 +6,7 @@
 #include "image_index.h"
 #include "ui_export.h"
 
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
@@ -45,6 +46,30 @@ public:
     void retranslateUi(UiRecord *, QWidget *) const override {}
 };
 
+// Documents set through the translator: one to an empty rich text, which
+// leaves no text in the built document, one to plain text.
+const char kEmptyDocument[] = "<html><body style=\" font-weight:600;\"><p><br /></p></body></html>";
+
+class TranslatedTextForm final : public FormLayout
+{
+public:
+    void setupUi(UiRecord *record, QWidget *root) const override
+    {
+        auto &ui = *static_cast<TwoFields *>(record);
+        ui.first = new QTextEdit(root);
+        ui.first->setObjectName(QStringLiteral("rich"));
+        ui.second = new QTextEdit(root);
+        ui.second->setObjectName(QStringLiteral("plain"));
+        retranslateUi(record, root);
+    }
+    void retranslateUi(UiRecord *record, QWidget *) const override
+    {
+        auto &ui = *static_cast<TwoFields *>(record);
+        static_cast<QTextEdit *>(ui.first)->setHtml(QCoreApplication::translate("HandMadeForm", kEmptyDocument));
+        static_cast<QTextEdit *>(ui.second)->setPlainText(QCoreApplication::translate("HandMadeForm", "Ahead"));
+    }
+};
+
 // A setting a .ui file has no spelling for.
 class UrlForm final : public FormLayout
 {
@@ -77,6 +102,23 @@ QStringList propertiesOf(const QDomDocument &ui, const QString &name)
     return names;
 }
 
+// The <string> of the property called property of the widget called name.
+QDomElement stringOf(const QDomDocument &ui, const QString &name, const QString &property)
+{
+    const QDomNodeList widgets = ui.elementsByTagName(QStringLiteral("widget"));
+    for (int i = 0; i < widgets.size(); ++i) {
+        const QDomElement widget = widgets.at(i).toElement();
+        if (widget.attribute(QStringLiteral("name")) != name)
+            continue;
+        for (QDomElement p = widget.firstChildElement(QStringLiteral("property")); !p.isNull();
+             p = p.nextSiblingElement(QStringLiteral("property"))) {
+            if (p.attribute(QStringLiteral("name")) == property)
+                return p.firstChildElement(QStringLiteral("string"));
+        }
+    }
+    return QDomElement();
+}
+
 } // namespace
 
 TEST(UiExport, WritesATextDocumentAsTheOneTextThatKeepsIt)
@@ -98,6 +140,28 @@ TEST(UiExport, WritesATextDocumentAsTheOneTextThatKeepsIt)
     EXPECT_TRUE(plain.contains(QStringLiteral("plainText"))) << plain.join(QLatin1Char(' ')).toStdString();
     EXPECT_FALSE(plain.contains(QStringLiteral("html")));
     EXPECT_FALSE(plain.contains(QStringLiteral("markdown")));
+}
+
+TEST(UiExport, WritesATranslatedDocumentAsTheTextItWasSetFrom)
+{
+    const ImageIndex images = ImageIndex::scan();
+    UiExporter exporter(images);
+    const TranslatedTextForm form;
+    const BuiltForm built(form, kEntry);
+    QDomDocument ui;
+    ASSERT_TRUE(ui.setContent(exporter.exportForm(built)));
+
+    const QDomElement rich = stringOf(ui, QStringLiteral("rich"), QStringLiteral("html"));
+    ASSERT_FALSE(rich.isNull()) << "the empty document's text is lost";
+    EXPECT_EQ(rich.text(), QString::fromLatin1(kEmptyDocument));
+    EXPECT_FALSE(rich.hasAttribute(QStringLiteral("notr")));
+    EXPECT_FALSE(propertiesOf(ui, QStringLiteral("rich")).contains(QStringLiteral("plainText")));
+
+    const QDomElement plain = stringOf(ui, QStringLiteral("plain"), QStringLiteral("plainText"));
+    ASSERT_FALSE(plain.isNull());
+    EXPECT_EQ(plain.text(), QStringLiteral("Ahead"));
+    EXPECT_FALSE(plain.hasAttribute(QStringLiteral("notr")));
+    EXPECT_FALSE(propertiesOf(ui, QStringLiteral("plain")).contains(QStringLiteral("html")));
 }
 
 TEST(UiExport, FailsNamingWhatItCannotWriteAndWritesNothing)

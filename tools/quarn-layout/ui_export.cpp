@@ -10,9 +10,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QMetaProperty>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTextDocument>
 #include <QTranslator>
 #include <QFormLayout>
 #include <QBoxLayout>
@@ -43,39 +45,78 @@ QString translationKey(const QString &objectName, const QString &property)
     return objectName + QLatin1Char('/') + property;
 }
 
-// Every text it is asked for comes back marked.
+// Every text it is asked for comes back marked, and numbered after the
+// source texts it keeps: a document set from a text shows only the number.
 class MarkingTranslator : public QTranslator
 {
 public:
     static QString mark() { return QStringLiteral("\u0001"); }
     QString translate(const char *, const char *source, const char *, int) const override
     {
-        return mark() + QString::fromUtf8(source);
+        m_sources.append(QString::fromUtf8(source));
+        return mark() + QString::number(m_sources.size() - 1) + mark() + m_sources.constLast();
     }
     bool isEmpty() const override { return false; }
+
+    // The source text a document was set from, and whether as plain text.
+    bool documentSource(const QTextDocument &document, QString *source, bool *plain) const
+    {
+        static const QRegularExpression marked(QStringLiteral("^\u0001(\\d+)\u0001"));
+        const QString text = document.toPlainText();
+        const QRegularExpressionMatch match = marked.match(text);
+        const int index = match.hasMatch() ? match.captured(1).toInt() : -1;
+        if (index < 0 || index >= m_sources.size())
+            return false;
+        *source = m_sources.at(index);
+        *plain = text.midRef(match.capturedLength()) == *source;
+        return true;
+    }
+
+private:
+    mutable QStringList m_sources;
 };
 
-// Which texts of a form go through the translator: object name / property.
-QSet<QString> translatedTexts(const BuiltForm &form)
+// Which texts of a form go through the translator.
+struct TranslatedTexts {
+    QSet<QString> keys; // object name / property
+    // Object name to the document text it was set from, which the document
+    // does not give back as it was: an empty document has no text at all.
+    QHash<QString, UiProperty> documents;
+};
+
+TranslatedTexts translatedTexts(const BuiltForm &form)
 {
     MarkingTranslator marker;
     QCoreApplication::installTranslator(&marker);
     const BuiltForm probe(form.form(), form.entry());
     QCoreApplication::removeTranslator(&marker);
-    QSet<QString> translated;
+    TranslatedTexts translated;
     QList<QObject *> objects = probe.root()->findChildren<QObject *>();
     objects.prepend(probe.root());
     for (const QObject *object : qAsConst(objects)) {
+        if (const auto *document = object->property("document").value<QTextDocument *>()) {
+            UiProperty text;
+            QString source;
+            bool plain = false;
+            if (marker.documentSource(*document, &source, &plain)) {
+                text.value = source;
+                text.name = plain ? QStringLiteral("plainText") : QStringLiteral("html");
+                text.translatable = true;
+                translated.documents.insert(object->objectName(), text);
+                translated.keys.insert(translationKey(object->objectName(), text.name));
+            }
+        }
         const QMetaObject *metaObject = object->metaObject();
         for (int i = 0; i < metaObject->propertyCount(); ++i) {
             const QMetaProperty property = metaObject->property(i);
             if (property.userType() == QMetaType::QString
+                && !UiPropertyFilter::isDocumentText(*object, QLatin1String(property.name()))
                 && property.read(object).toString().startsWith(MarkingTranslator::mark()))
-                translated.insert(translationKey(object->objectName(), QLatin1String(property.name())));
+                translated.keys.insert(translationKey(object->objectName(), QLatin1String(property.name())));
         }
         for (const QByteArray &name : object->dynamicPropertyNames()) {
             if (object->property(name).toString().startsWith(MarkingTranslator::mark()))
-                translated.insert(translationKey(object->objectName(), QString::fromLatin1(name)));
+                translated.keys.insert(translationKey(object->objectName(), QString::fromLatin1(name)));
         }
     }
     return translated;
@@ -126,7 +167,7 @@ class UiTreeWriter
 public:
     UiTreeWriter(QXmlStreamWriter &xml, const ImageIndex &images, ReferenceObjects &references, QStringList &omissions,
                  UiExporter::Content content, const TranslationTemplate *translations, const QStringList &recordFields,
-                 const QSet<QString> &translated, const QSet<QString> &retranslated)
+                 const TranslatedTexts &translated, const QSet<QString> &retranslated)
         : m_xml(xml)
         , m_recordFields(recordFields)
         , m_translated(translated)
@@ -172,7 +213,7 @@ private:
     {
         for (UiProperty &property : properties) {
             if (property.value.userType() == QMetaType::QString)
-                property.translatable = m_translated.contains(translationKey(owner.objectName(), property.name));
+                property.translatable = m_translated.keys.contains(translationKey(owner.objectName(), property.name));
             m_values.writeProperty(property);
         }
     }
@@ -194,7 +235,7 @@ private:
         writeFontAndPalette(root);
         // The empty title a form still passes through the translator is written too.
         const bool titleTranslated =
-            m_translated.contains(translationKey(root.objectName(), QStringLiteral("windowTitle")));
+            m_translated.keys.contains(translationKey(root.objectName(), QStringLiteral("windowTitle")));
         if (!root.windowTitle().isEmpty() || titleTranslated)
             m_values.writeProperty(QStringLiteral("windowTitle"), root.windowTitle(), titleTranslated, false);
         else
@@ -235,9 +276,14 @@ private:
         writeClearedTexts(widget, properties);
         writeTopLevelData(widget, properties);
         writeFontAndPalette(widget);
-        for (UiProperty &text : documentText) {
-            if (text.name == QLatin1String("html"))
-                text.value = withoutWidgetFont(text.value.toString());
+        const auto translatedDocument = m_translated.documents.constFind(widget.objectName());
+        if (translatedDocument != m_translated.documents.cend()) {
+            documentText = {*translatedDocument};
+        } else {
+            for (UiProperty &text : documentText) {
+                if (text.name == QLatin1String("html"))
+                    text.value = withoutWidgetFont(text.value.toString());
+            }
         }
         writeProperties(widget, documentText);
         if (widget.isHidden() && widget.testAttribute(Qt::WA_WState_ExplicitShowHide))
@@ -258,7 +304,7 @@ private:
         for (int i = 0; i < metaObject->propertyCount(); ++i) {
             const QString name = QLatin1String(metaObject->property(i).name());
             if (!m_retranslated.contains(translationKey(widget.objectName(), name))
-                || m_translated.contains(translationKey(widget.objectName(), name))
+                || m_translated.keys.contains(translationKey(widget.objectName(), name))
                 || std::any_of(written.cbegin(), written.cend(), [&](const UiProperty &p) { return p.name == name; }))
                 continue;
             m_values.writeProperty(name, QString(), false, false);
@@ -545,7 +591,7 @@ private:
 
     QXmlStreamWriter &m_xml;
     const QStringList &m_recordFields;
-    const QSet<QString> &m_translated;
+    const TranslatedTexts &m_translated;
     const QSet<QString> &m_retranslated;
     UiValueWriter m_values;
     ReferenceObjects &m_references;
@@ -582,7 +628,7 @@ QByteArray UiExporter::exportForm(const BuiltForm &form)
     xml.setAutoFormattingIndent(1);
     xml.writeStartDocument();
     const bool complete = m_content == Content::Complete;
-    const QSet<QString> translated = complete ? translatedTexts(form) : QSet<QString>();
+    const TranslatedTexts translated = complete ? translatedTexts(form) : TranslatedTexts();
     const QSet<QString> retranslated = complete ? retranslatedTexts(form) : QSet<QString>();
     UiTreeWriter writer(xml, m_images, m_references, m_omissions, m_content, m_translations, recordFields, translated,
                         retranslated);
