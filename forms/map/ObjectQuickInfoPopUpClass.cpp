@@ -9,11 +9,7 @@ namespace {
 
 void setupUi(Ui_ObjectQuickInfoPopUpClass &ui, QWidget *root)
 {
-    Root(root, "ObjectQuickInfoPopUpClass")
-        .size(222, 75)
-        .minimumSize(222, 75)
-        .image("image", ":/Bkgd/bkgd_map_Bubble.mif")
-        .point("Offset", 114, 96);
+    mapBubbleRoot(root, "ObjectQuickInfoPopUpClass", 114, 96);
 
     make(ui.btnGo, root, "btnGo").at(170, 0, 47, 56).normal(":/Icons/i_Go_Map.mif");
     make(ui.btnNewWpt, root, "btnNewWpt").at(0, 0, 170, 55);

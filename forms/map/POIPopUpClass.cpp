@@ -9,11 +9,7 @@ namespace {
 
 void setupUi(Ui_POIPopUpClass &ui, QWidget *root)
 {
-    Root(root, "POIPopUpClass")
-        .size(222, 75)
-        .minimumSize(222, 75)
-        .image("image", ":/Bkgd/bkgd_map_Bubble.mif")
-        .point("Offset", 114, 67);
+    mapBubbleRoot(root, "POIPopUpClass", 114, 67);
 
     make(ui.txtName, root, "txtName").at(10, 10, 130, 16).smallCaption().textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnGo, root, "btnGo").at(160, 0, 57, 57).minSize(29, 30).normal(":/Icons/i_Go_Map.mif");

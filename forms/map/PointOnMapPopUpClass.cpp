@@ -9,11 +9,7 @@ namespace {
 
 void setupUi(Ui_PointOnMapPopUpClass &ui, QWidget *root)
 {
-    Root(root, "PointOnMapPopUpClass")
-        .size(222, 75)
-        .minimumSize(222, 75)
-        .image("image", ":/Bkgd/bkgd_map_Bubble.mif")
-        .point("Offset", 114, 96);
+    mapBubbleRoot(root, "PointOnMapPopUpClass", 114, 96);
 
     make(ui.txtDistance, root, "txtDistance").at(10, 30, 91, 16).smallCaption().content("Distance");
     make(ui.txtElevation, root, "txtElevation").at(10, 10, 91, 16).smallCaption().content("Elevation");

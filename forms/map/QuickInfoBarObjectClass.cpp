@@ -9,11 +9,7 @@ namespace {
 
 void setupUi(Ui_QuickInfoBarObjectClass &ui, QWidget *root)
 {
-    Root(root, "QuickInfoBarObjectClass")
-        .size(240, 76)
-        .minimumSize(222, 75)
-        .image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif")
-        .point("Offset", 0, 20);
+    quickInfoBarRoot(root, "QuickInfoBarObjectClass");
 
     make(ui.btnNewWpt, root, "btnNewWpt").at(0, 0, 240, 65);
     make(ui.txtBearing, ui.btnNewWpt, "txtBearing")

@@ -9,11 +9,7 @@ namespace {
 
 void setupUi(Ui_QuickInfoBarPOIClass &ui, QWidget *root)
 {
-    Root(root, "QuickInfoBarPOIClass")
-        .size(240, 76)
-        .minimumSize(222, 75)
-        .image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif")
-        .point("Offset", 0, 20);
+    quickInfoBarRoot(root, "QuickInfoBarPOIClass");
 
     make(ui.txtName, root, "txtName")
         .at(10, 10, 181, 16)

@@ -9,11 +9,7 @@ namespace {
 
 void setupUi(Ui_QuickInfoBarPointClass &ui, QWidget *root)
 {
-    Root(root, "QuickInfoBarPointClass")
-        .size(240, 76)
-        .minimumSize(222, 75)
-        .image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif")
-        .point("Offset", 0, 20);
+    quickInfoBarRoot(root, "QuickInfoBarPointClass");
 
     make(ui.txtDistance, root, "txtDistance")
         .at(10, 37, 91, 16)

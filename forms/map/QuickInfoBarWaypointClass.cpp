@@ -9,12 +9,7 @@ namespace {
 
 void setupUi(Ui_QuickInfoBarWaypointClass &ui, QWidget *root)
 {
-    Root(root, "QuickInfoBarWaypointClass")
-        .size(240, 76)
-        .minimumSize(222, 75)
-        .image("image", ":/Bkgd/bkgd_QuickInfoBar_3.mif")
-        .point("Offset", 0, 20)
-        .sizeValue("IconSize", 38, 38);
+    quickInfoBarRoot(root, "QuickInfoBarWaypointClass").sizeValue("IconSize", 38, 38);
 
     make(ui.txtName, root, "txtName")
         .at(50, 10, 141, 16)

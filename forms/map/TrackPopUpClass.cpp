@@ -9,12 +9,7 @@ namespace {
 
 void setupUi(Ui_TrackPopUpClass &ui, QWidget *root)
 {
-    Root(root, "TrackPopUpClass")
-        .size(222, 75)
-        .minimumSize(222, 75)
-        .image("image", ":/Bkgd/bkgd_map_Bubble.mif")
-        .point("Offset", 114, 67)
-        .sizeValue("IconSize", 38, 38);
+    mapBubbleRoot(root, "TrackPopUpClass", 114, 67).sizeValue("IconSize", 38, 38);
 
     make(ui.btnGo, root, "btnGo").at(170, 0, 47, 56).normal(":/Icons/i_Go_Map.mif");
     make(ui.txtName, root, "txtName")

@@ -369,7 +369,50 @@ QVector<LookSetting> pieceSettings(const QWidget &piece, const QObject *referenc
     return settings;
 }
 
+bool containsAll(const QVector<LookSetting> &have, const QVector<LookSetting> &wanted)
+{
+    return std::all_of(wanted.cbegin(), wanted.cend(), [&](const LookSetting &setting) {
+        return std::any_of(have.cbegin(), have.cend(), [&](const LookSetting &given) {
+            return given.name == setting.name && given.byName == setting.byName && given.signature == setting.signature;
+        });
+    });
+}
+
+struct RootRoutine {
+    std::function<void(QWidget *root, const QPoint &offset)> run;
+    // The call in a form; %1 the registration name, %2 the offset's x, y.
+    const char *call;
+};
+
+const std::vector<RootRoutine> &rootRoutines()
+{
+    static const std::vector<RootRoutine> all = {
+        {[](QWidget *root, const QPoint &) { quickInfoBarRoot(root, "root"); }, "quickInfoBarRoot(root, %1)"},
+        {[](QWidget *root, const QPoint &offset) { mapBubbleRoot(root, "root", offset.x(), offset.y()); },
+         "mapBubbleRoot(root, %1, %2)"},
+    };
+    return all;
+}
+
 } // namespace
+
+FurnitureMatch findRootFurniture(const QString &className, const QPoint &offset,
+                                 const QVector<LookSetting> &rootSettings)
+{
+    static ReferenceObjects references;
+    for (const RootRoutine &routine : rootRoutines()) {
+        QWidget scratch;
+        routine.run(&scratch, offset);
+        const QVector<LookSetting> settings = pieceSettings(scratch, references.freshRoot());
+        if (!containsAll(rootSettings, settings))
+            continue;
+        QString call = QString::fromLatin1(routine.call);
+        call.replace(QLatin1String("%1"), values::literal(className))
+            .replace(QLatin1String("%2"), QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y()));
+        return {call, settings};
+    }
+    return {};
+}
 
 FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image, const QRect &place,
                              const QVector<LookSetting> &widgetSettings, const QString &field, const QString &parent)
@@ -398,12 +441,7 @@ FurnitureMatch findFurniture(const QString &className, const QString &name, cons
         if (made.value(key).first != name)
             continue;
         const QVector<LookSetting> &settings = made.value(key).second;
-        const bool all = std::all_of(settings.cbegin(), settings.cend(), [&](const LookSetting &wanted) {
-            return std::any_of(widgetSettings.cbegin(), widgetSettings.cend(), [&](const LookSetting &have) {
-                return have.name == wanted.name && have.byName == wanted.byName && have.signature == wanted.signature;
-            });
-        });
-        if (!all)
+        if (!containsAll(widgetSettings, settings))
             continue;
         QString call = QString::fromLatin1(routine.call);
         call.replace(QLatin1String("%1"), field).replace(QLatin1String("%2"), parent);

@@ -6,6 +6,7 @@
 
 #include "form_looks.h"
 
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QVector>
@@ -23,5 +24,10 @@ struct FurnitureMatch {
 // place is the widget's geometry, which some routines take.
 FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image, const QRect &place,
                              const QVector<LookSetting> &widgetSettings, const QString &field, const QString &parent);
+
+// The routine that gives a form's root all of these settings, if there is
+// one; offset is the root's "Offset", which a bubble's routine takes.
+FurnitureMatch findRootFurniture(const QString &className, const QPoint &offset,
+                                 const QVector<LookSetting> &rootSettings);
 
 } // namespace quarn::layouttool

@@ -477,7 +477,14 @@ private:
     {
         const Widget &root = *m_root;
         QString row = QStringLiteral("Root(root, %1)").arg(values::literal(m_className));
+        const FurnitureMatch routine = rootFurniture(root);
+        if (!routine.call.isEmpty())
+            row = routine.call;
         for (const Property &property : root.properties) {
+            if (std::any_of(routine.settings.cbegin(), routine.settings.cend(), [&](const LookSetting &setting) {
+                    return setting.name == property.name && setting.byName == property.byName;
+                }))
+                continue;
             QString text;
             const QString tag = property.value.tagName();
             if (tag == QLatin1String("string") && (!isUntranslated(property) || property.value.text().isEmpty())) {
@@ -524,6 +531,22 @@ private:
         m_setup.append(row + QLatin1Char(';'));
         m_setup.append(QString());
         return true;
+    }
+
+    // The quick-info bars and map bubbles give their roots the same settings
+    // through one routine.
+    FurnitureMatch rootFurniture(const Widget &root) const
+    {
+        QVector<LookSetting> settings;
+        QPoint offset;
+        for (const Property &property : root.properties) {
+            settings.append({property.name, property.byName, values::signature(property.value)});
+            if (property.byName && property.name == QLatin1String("Offset")
+                && property.value.tagName() == QLatin1String("point"))
+                offset = QPoint(property.value.firstChildElement(QStringLiteral("x")).text().toInt(),
+                                property.value.firstChildElement(QStringLiteral("y")).text().toInt());
+        }
+        return findRootFurniture(m_className, offset, settings);
     }
 
     static bool isUntranslated(const Property &property)
