@@ -66,6 +66,14 @@ public:
         }
     }
 
+    // For tables read back at run time.
+    constexpr void append(const T &item)
+    {
+        if (m_count == Capacity)
+            tableTooLarge("navigation-field table: more rows or fields than a screen holds");
+        m_items[m_count++] = item;
+    }
+
     constexpr const T *begin() const { return m_items; }
     constexpr const T *end() const { return m_items + m_count; }
     constexpr int size() const { return m_count; }

@@ -7,6 +7,16 @@
 namespace quarn::forms {
 namespace {
 
+const std::vector<navfields::Configuration> kDashboardCompassPublicDataFields = [] {
+    using namespace navfields;
+    return std::vector<Configuration>{
+        {{full(91, 16, 24)}},
+        {{full(50, 16, 24)}, {full(50, 16, 24)}},
+        {{full(50, 16, 24)}, {half(45), half(45)}},
+        {{half(45), half(45)}, {half(45), half(45)}},
+    };
+}();
+
 void setupUi(Ui_DashboardCompassPublicScrClass &ui, QWidget *root)
 {
     Root(root, "DashboardCompassPublicScrClass").size(239, 400);
@@ -15,35 +25,7 @@ void setupUi(Ui_DashboardCompassPublicScrClass &ui, QWidget *root)
         .at(6, 25, 231, 105)
         .property("minNumberOfDataFields", 0)
         .property("maxNumberOfDataFields", 4)
-        .property("navFieldsCfg",
-                  QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\" "
-                             "standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n\t<CONFIGURATION_1>\n\t\t<FIELD row = "
-                             "\"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t</CONFIGURATION_1>\n\n\t<CONFIGURATION_2>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t</CONFIGURATION_2>\n\n\t<CONFIGURATION_3>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_3>\n\n\t<CONFIGURATION_4>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_4>\n</"
-                             "NAV_FIELDS_CONFIGURATION>"));
+        .property("navFieldsCfg", navfields::document(kDashboardCompassPublicDataFields));
     make(ui.navFieldsSpinBox, root, "navFieldsSpinBox")
         .at(90, 25, 55, 115)
         .spinBackground(":/Buttons/b_page.mif")

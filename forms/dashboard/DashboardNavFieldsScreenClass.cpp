@@ -7,6 +7,79 @@
 namespace quarn::forms {
 namespace {
 
+const std::vector<navfields::Configuration> kDashboardNavFieldsDataFields = [] {
+    using namespace navfields;
+    return std::vector<Configuration>{
+        {{full(183, 16, 32)}},
+        {{full(91, 16, 28)}, {full(91, 16, 28)}},
+        {{full(91, 16, 26)}, {full(91, 16, 26)}, {full(91, 16, 26)}},
+        {{full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}},
+        {{full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}, {full(45, 16, 24)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {half(45), half(45)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
+        {{full(45, 16, 24)},
+         {full(45, 16, 24)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
+        {{full(45, 16, 24)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
+        {{half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)},
+         {half(45), half(45)}},
+    };
+}();
+
 void setupUi(Ui_DashboardNavFieldsScreenClass &ui, QWidget *root)
 {
     Root(root, "DashboardNavFieldsScreenClass").size(240, 400);
@@ -22,275 +95,7 @@ void setupUi(Ui_DashboardNavFieldsScreenClass &ui, QWidget *root)
         .at(5, 25, 235, 333)
         .property("minNumberOfDataFields", 1)
         .property("maxNumberOfDataFields", 14)
-        .property("navFieldsCfg",
-                  QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\" "
-                             "standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n\t<CONFIGURATION_1>\n\t\t<FIELD row = "
-                             "\"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x183.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x183_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"32\"></FIELD>\n\t</CONFIGURATION_1>\n\n\t<CONFIGURATION_2>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"28\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"28\"></FIELD>\n\t</CONFIGURATION_2>\n\n\t<CONFIGURATION_3>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"26\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"26\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"26\"></FIELD>\n\t</CONFIGURATION_3>\n\n\t<CONFIGURATION_4>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t</CONFIGURATION_4>\n\n\t<CONFIGURATION_5>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"5\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t</CONFIGURATION_5>\n\n\t<CONFIGURATION_6>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"5\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"6\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t</CONFIGURATION_6>\n\n\t<CONFIGURATION_7>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"5\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"6\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"7\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t</CONFIGURATION_7>\n\n\t<CONFIGURATION_8>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"5\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"6\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"7\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_8>\n\n\t<CONFIGURATION_9>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"5\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"6\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"6\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_9>\n\n\t<CONFIGURATION_10>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"5\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"5\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"6\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"6\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_10>\n\n\t<CONFIGURATION_11>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"4\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"5\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"5\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"6\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"6\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_11>\n\n\t<CONFIGURATION_12>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"5\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"5\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"6\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"6\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_12>\n\n\t<CONFIGURATION_13>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x45_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"5\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"5\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"6\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"6\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_13>\n\n\t<CONFIGURATION_14>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"5\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"5\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"6\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"6\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"7\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_14>\n</"
-                             "NAV_FIELDS_CONFIGURATION>"));
+        .property("navFieldsCfg", navfields::document(kDashboardNavFieldsDataFields));
 }
 
 void retranslateUi(Ui_DashboardNavFieldsScreenClass &, QWidget *)

@@ -7,6 +7,14 @@
 namespace quarn::forms {
 namespace {
 
+const std::vector<navfields::Configuration> kDashboardSatelliteDataFields = [] {
+    using namespace navfields;
+    return std::vector<Configuration>{
+        {{satellite()}},
+        {{half(60), half(60)}},
+    };
+}();
+
 void setupUi(Ui_DashboardSatelliteScreenClass &ui, QWidget *root)
 {
     Root(root, "DashboardSatelliteScreenClass").size(240, 400);
@@ -28,17 +36,7 @@ void setupUi(Ui_DashboardSatelliteScreenClass &ui, QWidget *root)
         .at(5, 290, 240, 70)
         .property("minNumberOfDataFields", 2)
         .property("maxNumberOfDataFields", 2)
-        .property("navFieldsCfg",
-                  QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\" "
-                             "standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n\t<CONFIGURATION_1>\n\t\t<FIELD row = "
-                             "\"1\" col = \"1\" image = \":/Bkgd/bkgd_Satellite_Field_148x67.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Satellite_Field_148x67.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_1>\n\n\t<CONFIGURATION_2>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t</CONFIGURATION_2>\n</"
-                             "NAV_FIELDS_CONFIGURATION>"));
+        .property("navFieldsCfg", navfields::document(kDashboardSatelliteDataFields));
 }
 
 void retranslateUi(Ui_DashboardSatelliteScreenClass &, QWidget *)

@@ -7,6 +7,20 @@
 namespace quarn::forms {
 namespace {
 
+const std::vector<navfields::Configuration> kDashboardDataFields = [] {
+    using namespace navfields;
+    return std::vector<Configuration>{
+        {{full(183, 16, 32)}},
+        {{full(91, 16, 28)}, {full(91, 16, 28)}},
+        {{full(60, 16, 24)}, {full(60, 16, 24)}, {full(60, 16, 24)}},
+        {{full(60, 16, 24)}, {full(60, 16, 24)}, {half(60), half(60)}},
+        {{full(60, 16, 24)}, {half(60), half(60)}, {half(60), half(60)}},
+        {{half(60), half(60)}, {half(60), half(60)}, {half(60), half(60)}},
+        {{full(50, 16, 24)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}},
+        {{half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}, {half(45), half(45)}},
+    };
+}();
+
 void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
 {
     Root(root, "DashboardScrClass")
@@ -67,96 +81,7 @@ void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
         .at(4, 153, 233, 210)
         .property("minNumberOfDataFields", 1u)
         .property("maxNumberOfDataFields", 8u)
-        .property("navFieldsCfg",
-                  QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\" "
-                             "standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n\t<CONFIGURATION_1>\n\t\t<FIELD row = "
-                             "\"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x183.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x183_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"32\"></FIELD>\n\t</CONFIGURATION_1>\n\n\t<CONFIGURATION_2>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"28\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x91.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x91_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"28\"></FIELD>\n\t</CONFIGURATION_2>\n\n\t<CONFIGURATION_3>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t</CONFIGURATION_3>\n\n\t<CONFIGURATION_4>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"3\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_4>\n\n\t<CONFIGURATION_5>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x60_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_5>\n\n\t<CONFIGURATION_6>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x60.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x60_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_6>\n\n\t<CONFIGURATION_7>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"16\" "
-                             "fontSizeData=\"24\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_7>\n\n\t<CONFIGURATION_8>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"3\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"4\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_8>\n</"
-                             "NAV_FIELDS_CONFIGURATION>"));
+        .property("navFieldsCfg", navfields::document(kDashboardDataFields));
     make(ui.compass, root, "compass")
         .at(-11, 8, 151, 151)
         .compassRing(":/Bkgd/bkgd_Compass_130.mif")

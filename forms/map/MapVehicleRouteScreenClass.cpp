@@ -9,16 +9,7 @@ namespace {
 
 void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
 {
-    Root(root, "MapVehicleRouteScreenClass")
-        .size(240, 400)
-        .point("NavFieldCountEditPosition", 93, 270)
-        .property("NavFieldHeight", 50)
-        .property("BaseNavFieldsY", 300)
-        .property("NavFieldsHorizMargins", 0)
-        .property("NavFieldsVertMargins", 0)
-        .property("NavFieldsVertSpacing", 3)
-        .property("NavFieldsHorizSpacing", 5)
-        .property("NavFieldsUpperSpace", 0);
+    Root(root, "MapVehicleRouteScreenClass").size(240, 400).navigationFieldBarPlacement();
 
     mapControl(ui.zelMapControl, root);
     make(ui.icon, ui.zelMapControl, "icon")
@@ -51,38 +42,7 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
     mapCompass(ui.compass, ui.zelMapControl, 0, 80);
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     zoomInButton(ui.ZoomIn, ui.zelMapControl);
-    make(ui.dashboardBar, root, "dashboardBar")
-        .at(6, 310, 230, 91)
-        .property("minNumberOfDataFields", 0)
-        .property("maxNumberOfDataFields", 4)
-        .property("navFieldsCfg",
-                  QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\" "
-                             "standalone=\"no\"?>\n<NAV_FIELDS_CONFIGURATION>\n\t<CONFIGURATION_1>\n\t\t<FIELD row = "
-                             "\"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"12\" "
-                             "fontSizeData=\"20\"></FIELD>\n\t</CONFIGURATION_1>\n\n\t<CONFIGURATION_2>\n\t\t<FIELD "
-                             "row = \"1\" col = \"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed "
-                             "= \":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_2>\n\n\t<CONFIGURATION_3>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x50.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_230x50_h.mif\" colspan = \"\" fontSizeHeader=\"12\" "
-                             "fontSizeData=\"20\"></FIELD>\n\t\t<FIELD row = \"2\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</"
-                             "CONFIGURATION_3>\n\n\t<CONFIGURATION_4>\n\t\t<FIELD row = \"1\" col = \"1\" image = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"1\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"1\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t\t<FIELD row = \"2\" col = "
-                             "\"2\" image = \":/Bkgd/bkgd_Dashboard_Field_113x45.mif\" image_pressed = "
-                             "\":/Bkgd/bkgd_Dashboard_Field_113x45_h.mif\"></FIELD>\n\t</CONFIGURATION_4>\n</"
-                             "NAV_FIELDS_CONFIGURATION>"));
+    navigationFieldBar(ui.dashboardBar, root, vehicleModeDataFields());
 }
 
 void retranslateUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)

@@ -414,6 +414,41 @@ FurnitureMatch findRootFurniture(const QString &className, const QPoint &offset,
     return {};
 }
 
+QVector<FurnitureMatch> findRootLooks(const QVector<LookSetting> &rootSettings)
+{
+    static ReferenceObjects references;
+    static const QVector<QPair<QString, std::function<void(Root &)>>> looks = {
+        {QStringLiteral(".navigationFieldBarPlacement()"), [](Root &root) { root.navigationFieldBarPlacement(); }},
+    };
+    QVector<FurnitureMatch> found;
+    for (const auto &look : looks) {
+        QWidget scratch;
+        Root root(&scratch, "root");
+        look.second(root);
+        const QVector<LookSetting> settings = pieceSettings(scratch, references.freshRoot());
+        if (containsAll(rootSettings, settings))
+            found.append({look.first, settings});
+    }
+    return found;
+}
+
+FurnitureMatch findNavigationFieldBar(const QString &className, const QString &name,
+                                      const std::vector<navfields::Configuration> &configurations,
+                                      const QVector<LookSetting> &widgetSettings, const QString &field,
+                                      const QString &parent, const QString &table)
+{
+    static ReferenceObjects references;
+    if (className != QLatin1String(ZelWidget::staticMetaObject.className()))
+        return {};
+    QWidget scratch;
+    ZelWidget *bar = nullptr;
+    navigationFieldBar(bar, &scratch, configurations);
+    const QVector<LookSetting> settings = pieceSettings(*bar, references.referenceFor(&ZelWidget::staticMetaObject));
+    if (bar->objectName() != name || !containsAll(widgetSettings, settings))
+        return {};
+    return {QStringLiteral("navigationFieldBar(%1, %2, %3)").arg(field, parent, table), settings};
+}
+
 FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image, const QRect &place,
                              const QVector<LookSetting> &widgetSettings, const QString &field, const QString &parent)
 {

@@ -6,10 +6,14 @@
 
 #include "form_looks.h"
 
+#include "core/construction/nav_fields.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QVector>
+
+#include <vector>
 
 namespace quarn::layouttool {
 
@@ -25,9 +29,20 @@ struct FurnitureMatch {
 FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image, const QRect &place,
                              const QVector<LookSetting> &widgetSettings, const QString &field, const QString &parent);
 
+// The navigation-field bar along the bottom of the map screens, made with
+// these configurations, if the widget is one; table is how the call names them.
+FurnitureMatch findNavigationFieldBar(const QString &className, const QString &name,
+                                      const std::vector<navfields::Configuration> &configurations,
+                                      const QVector<LookSetting> &widgetSettings, const QString &field,
+                                      const QString &parent, const QString &table);
+
 // The routine that gives a form's root all of these settings, if there is
 // one; offset is the root's "Offset", which a bubble's routine takes.
 FurnitureMatch findRootFurniture(const QString &className, const QPoint &offset,
                                  const QVector<LookSetting> &rootSettings);
+
+// The Root methods that give a root several of these settings together, e.g.
+// ".navigationFieldBarPlacement()".
+QVector<FurnitureMatch> findRootLooks(const QVector<LookSetting> &rootSettings);
 
 } // namespace quarn::layouttool

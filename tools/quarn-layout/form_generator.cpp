@@ -1,6 +1,7 @@
 #include "form_generator.h"
 
 #include "form_furniture.h"
+#include "form_nav_fields.h"
 #include "form_looks.h"
 #include "form_values.h"
 #include "ui_record_fields.h"
@@ -8,6 +9,7 @@
 #include "core/construction/layouts.h"
 
 #include <QDomDocument>
+#include <QRegularExpression>
 #include <QHash>
 #include <QMap>
 #include <QMetaEnum>
@@ -480,11 +482,24 @@ private:
         const FurnitureMatch routine = rootFurniture(root);
         if (!routine.call.isEmpty())
             row = routine.call;
+        const auto sets = [](const FurnitureMatch &match, const Property &property) {
+            return std::any_of(match.settings.cbegin(), match.settings.cend(), [&](const LookSetting &setting) {
+                return setting.name == property.name && setting.byName == property.byName;
+            });
+        };
+        // A look goes where its first setting was.
+        QVector<FurnitureMatch> looks = findRootLooks(settingsOfRow(root));
         for (const Property &property : root.properties) {
-            if (std::any_of(routine.settings.cbegin(), routine.settings.cend(), [&](const LookSetting &setting) {
-                    return setting.name == property.name && setting.byName == property.byName;
-                }))
+            if (sets(routine, property))
                 continue;
+            const auto look = std::find_if(looks.begin(), looks.end(),
+                                           [&](const FurnitureMatch &match) { return sets(match, property); });
+            if (look != looks.end()) {
+                if (!look->call.isEmpty())
+                    row += look->call;
+                look->call.clear();
+                continue;
+            }
             QString text;
             const QString tag = property.value.tagName();
             if (tag == QLatin1String("string") && (!isUntranslated(property) || property.value.text().isEmpty())) {
@@ -535,18 +550,24 @@ private:
 
     // The quick-info bars and map bubbles give their roots the same settings
     // through one routine.
-    FurnitureMatch rootFurniture(const Widget &root) const
+    static QVector<LookSetting> settingsOfRow(const Widget &widget)
     {
         QVector<LookSetting> settings;
+        for (const Property &property : widget.properties)
+            settings.append({property.name, property.byName, values::signature(property.value)});
+        return settings;
+    }
+
+    FurnitureMatch rootFurniture(const Widget &root) const
+    {
         QPoint offset;
         for (const Property &property : root.properties) {
-            settings.append({property.name, property.byName, values::signature(property.value)});
             if (property.byName && property.name == QLatin1String("Offset")
                 && property.value.tagName() == QLatin1String("point"))
                 offset = QPoint(property.value.firstChildElement(QStringLiteral("x")).text().toInt(),
                                 property.value.firstChildElement(QStringLiteral("y")).text().toInt());
         }
-        return findRootFurniture(m_className, offset, settings);
+        return findRootFurniture(m_className, offset, settingsOfRow(root));
     }
 
     static bool isUntranslated(const Property &property)
@@ -567,6 +588,12 @@ private:
                 return true;
             }
             const QString name = values::literal(property.name);
+            NavFieldTable fields;
+            if (property.name == QLatin1String("navFieldsCfg") && navFieldTableOf(widget, &fields)) {
+                *text = QStringLiteral(".property(%1, navfields::document(%2))")
+                            .arg(name, navFieldTableName(widget, fields));
+                return true;
+            }
             if (tag == QLatin1String("pixmap")) {
                 *text = QStringLiteral(".imageProperty(%1, %2)").arg(name, values::literal(property.value.text()));
                 return true;
@@ -728,6 +755,40 @@ private:
 
     // A piece of standard furniture made by its routine, whose settings then
     // leave the row.
+    // A data-field bar's document, where a table of fields writes it.
+    static bool navFieldTableOf(const Widget &widget, NavFieldTable *table)
+    {
+        for (const Property &property : widget.properties) {
+            if (property.byName && property.name == QLatin1String("navFieldsCfg")
+                && property.value.tagName() == QLatin1String("cstring"))
+                return navFieldTable(property.value.text().toUtf8(), table);
+        }
+        return false;
+    }
+
+    // How the form names a table of fields: a shared one by its routine, its
+    // own as a constant named for the bar.
+    QString navFieldTableName(const Widget &widget, const NavFieldTable &table)
+    {
+        if (!table.shared.isEmpty())
+            return table.shared;
+        // Named for the form: forms are compiled in batches that share one
+        // anonymous namespace.
+        static const QRegularExpression suffix(QStringLiteral("(ScreenClass|ScrClass|Class)$"));
+        const QString stem = QString(m_className).remove(suffix);
+        QString name = QStringLiteral("k%1DataFields").arg(stem);
+        for (const auto &known : qAsConst(m_tables)) {
+            if (known.first == name && known.second != navFieldTableDefinition(name, table)) {
+                name = QStringLiteral("k%1%2%3Fields").arg(stem, widget.name.left(1).toUpper(), widget.name.mid(1));
+                break;
+            }
+        }
+        const QPair<QString, QString> definition(name, navFieldTableDefinition(name, table));
+        if (!m_tables.contains(definition))
+            m_tables.append(definition);
+        return name;
+    }
+
     bool takeFurniture(const Widget &widget, const QString &parent, QVector<const Property *> *properties, QString *row)
     {
         QVector<LookSetting> settings;
@@ -744,8 +805,13 @@ private:
                 place = QRect(number("x"), number("y"), number("width"), number("height"));
             }
         }
-        const FurnitureMatch match =
-            findFurniture(widget.className, widget.name, image, place, settings, field(widget.name), parent);
+        FurnitureMatch match;
+        NavFieldTable fields;
+        if (navFieldTableOf(widget, &fields))
+            match = findNavigationFieldBar(widget.className, widget.name, fields.configurations, settings,
+                                           field(widget.name), parent, navFieldTableName(widget, fields));
+        if (match.call.isEmpty())
+            match = findFurniture(widget.className, widget.name, image, place, settings, field(widget.name), parent);
         if (match.call.isEmpty())
             return true;
         for (const LookSetting &setting : match.settings) {
@@ -1156,6 +1222,8 @@ private:
                                       "#include <QCoreApplication>\n\n"
                                       "namespace quarn::forms {\nnamespace {\n\n")
                            .arg(m_folder, m_className);
+        for (const auto &table : qAsConst(m_tables))
+            text += table.second + QLatin1Char('\n');
         text += QStringLiteral("void setupUi(%1 &ui, QWidget *root)\n{\n").arg(ui);
         for (const QString &line : qAsConst(setup))
             text += line.isEmpty() ? QStringLiteral("\n") : QStringLiteral("    ") + line + QLatin1Char('\n');
@@ -1178,6 +1246,7 @@ private:
     std::unique_ptr<Widget> m_root;
     QSet<QString> m_names;
     QVector<QPair<QString, QString>> m_fields;
+    QVector<QPair<QString, QString>> m_tables; // namespace-scope constants the rows name, and their definitions
     QStringList m_setup, m_scrollContents, m_lateScrollContents, m_members, m_pageStatements, m_raises, m_buddies;
     QHash<QString, QString> m_pages;
     QHash<QString, QString> m_customHeaders;
