@@ -54,15 +54,7 @@ void setupUi(Ui_NavCurrentsScreenClass &ui, QWidget *root)
         .property("drawGrid", false);
     make(ui.titleInfo, root, "titleInfo").at(6, 152, 230, 51).image(":/Bkgd/bkgd_TitleDivided.mif");
     make(ui.txtSpeed, ui.titleInfo, "txtSpeed").at(15, 7, 44, 33).font(boldAA()).wordWrap().pixelSize(18);
-    make(ui.siDirection, ui.titleInfo, "siDirection")
-        .at(66, 6, 33, 33)
-        .statusImages(
-            {":/Icons/i_currents_arrow1.mif", ":/Icons/i_currents_arrow2.mif", ":/Icons/i_currents_arrow3.mif",
-             ":/Icons/i_currents_arrow4.mif", ":/Icons/i_currents_arrow5.mif", ":/Icons/i_currents_arrow6.mif",
-             ":/Icons/i_currents_arrow7.mif", ":/Icons/i_currents_arrow8.mif", ":/Icons/i_currents_arrow9.mif",
-             ":/Icons/i_currents_arrow10.mif", ":/Icons/i_currents_arrow11.mif", ":/Icons/i_currents_arrow12.mif",
-             ":/Icons/i_currents_arrow13.mif", ":/Icons/i_currents_arrow14.mif", ":/Icons/i_currents_arrow15.mif",
-             ":/Icons/i_currents_arrow16.mif"});
+    make(ui.siDirection, ui.titleInfo, "siDirection").at(66, 6, 33, 33).statusImages(currentArrowImages());
     make(ui.txtDate, ui.titleInfo, "txtDate").at(121, 26, 98, 16).font(aaFont()).wordWrap().pixelSize(16);
     make(ui.txtTime, ui.titleInfo, "txtTime").at(121, 6, 98, 20).font(boldAA()).wordWrap().pixelSize(18);
 }

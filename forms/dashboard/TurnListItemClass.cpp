@@ -31,16 +31,7 @@ void setupUi(Ui_TurnListItemClass &ui, QWidget *root)
         .textInteraction(Qt::NoTextInteraction)
         .pixelSize(16);
     make(ui.txtAdd, ui.formLayoutWidget, "txtAdd").settingCaption().textInteraction(Qt::NoTextInteraction);
-    make(ui.manIndicator, root, "manIndicator")
-        .at(10, 3, 43, 46)
-        .statusImages(
-            {":/maneuvers/Icons/i_Man_01.mif", ":/maneuvers/Icons/i_Man_02.mif", ":/maneuvers/Icons/i_Man_03.mif",
-             ":/maneuvers/Icons/i_Man_04.mif", ":/maneuvers/Icons/i_Man_05.mif", ":/maneuvers/Icons/i_Man_06.mif",
-             ":/maneuvers/Icons/i_Man_07.mif", ":/maneuvers/Icons/i_Man_08.mif", ":/maneuvers/Icons/i_Man_09.mif",
-             ":/maneuvers/Icons/i_Man_10.mif", ":/maneuvers/Icons/i_Man_11.mif", ":/maneuvers/Icons/i_Man_12.mif",
-             ":/maneuvers/Icons/i_Man_13.mif", ":/maneuvers/Icons/i_Man_14.mif", ":/maneuvers/Icons/i_Man_15.mif",
-             ":/maneuvers/Icons/i_Man_16.mif", ":/maneuvers/Icons/i_Man_17.mif", ":/maneuvers/Icons/i_Man_18.mif",
-             ":/Icons/i_WayPoints.mif",        ":/Icons/i_WayPoints.mif",        ":/Icons/i_DestinationIcon.mif"});
+    make(ui.manIndicator, root, "manIndicator").at(10, 3, 43, 46).statusImages(manoeuvreImages());
 
     addToForm(ui.formLayout, 0, QFormLayout::SpanningRole, ui.txtName);
     addToForm(ui.formLayout, 1, QFormLayout::SpanningRole, ui.txtAdd);

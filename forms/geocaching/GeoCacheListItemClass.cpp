@@ -18,14 +18,10 @@ void setupUi(Ui_GeoCacheListItemClass &ui, QWidget *root)
     make(ui.ItemIcon_Type, root, "ItemIcon_Type").at(9, 7, 38, 38).image(":/Icons/i_GeocacheIcons.mif");
     make(ui.statGeocacheStatusMini, ui.ItemIcon_Type, "statGeocacheStatusMini")
         .at(20, 0, 14, 15)
-        .statusImages({":/Icons/i_NotFound.mif", ":/Icons/i_Found.mif", ":/Icons/i_NeedsMaintenance.mif",
-                       ":/Icons/i_NotAttempted.mif"});
+        .statusImages(geocache::foundStatusSmallImages());
     make(ui.textRating, root, "textRating").at(54, 28, 58, 18).smallCaption().content("(1.0/3.0)");
     make(ui.btnGo, root, "btnGo").at(192, 25, 21, 22).normal(":/Icons/i_Go.mif").pressed(":/Icons/i_Go.mif");
-    make(ui.CacheSize, root, "CacheSize")
-        .at(115, 32, 47, 14)
-        .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
-                       ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
+    make(ui.CacheSize, root, "CacheSize").at(115, 32, 47, 14).statusImages(geocache::cacheSizeImages());
     make(ui.textName, root, "textName").at(54, 9, 101, 17).listItemName().content("My First Cache").pixelSize(13);
     make(ui.textDistance, root, "textDistance")
         .at(155, 9, 62, 17)

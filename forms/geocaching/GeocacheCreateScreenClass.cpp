@@ -40,12 +40,7 @@ void setupUi(Ui_GeocacheCreateScreenClass &ui, QWidget *root)
             Colours().role(QPalette::Text, kWhite, kDisabledText).role(QPalette::ButtonText, kWhite, kDisabledText))
         .listItemName()
         .pixelSize(15);
-    make(ui.Terrain, ui.backing_2, "Terrain")
-        .at(79, 63, 117, 24)
-        .statusImages({":/Icons/i_stars_big_00.mif", ":/Icons/i_stars_big_05.mif", ":/Icons/i_stars_big_10.mif",
-                       ":/Icons/i_stars_big_15.mif", ":/Icons/i_stars_big_20.mif", ":/Icons/i_stars_big_25.mif",
-                       ":/Icons/i_stars_big_30.mif", ":/Icons/i_stars_big_35.mif", ":/Icons/i_stars_big_40.mif",
-                       ":/Icons/i_stars_big_45.mif", ":/Icons/i_stars_big_50.mif"});
+    make(ui.Terrain, ui.backing_2, "Terrain").at(79, 63, 117, 24).statusImages(geocache::largeStarImages());
     make(ui.txtDiffValue, ui.backing_2, "txtDiffValue")
         .at(197, 36, 37, 21)
         .font(normalWeightAA())
@@ -71,17 +66,8 @@ void setupUi(Ui_GeocacheCreateScreenClass &ui, QWidget *root)
         .listItemDetail()
         .alignment(Qt::AlignCenter)
         .content("Medium");
-    make(ui.CacheSize, ui.backing_2, "CacheSize")
-        .at(79, 96, 117, 24)
-        .statusImages({":/Icons/i_Size_Micro_big.mif", ":/Icons/i_Size_Small_big.mif", ":/Icons/i_Size_Regular_big.mif",
-                       ":/Icons/i_Size_Large_big.mif", ":/Icons/i_Size_Other_big.mif",
-                       ":/Icons/i_Size_Not_Chosen_big.mif"});
-    make(ui.Difficulty, ui.backing_2, "Difficulty")
-        .at(80, 33, 117, 24)
-        .statusImages({":/Icons/i_stars_big_00.mif", ":/Icons/i_stars_big_05.mif", ":/Icons/i_stars_big_10.mif",
-                       ":/Icons/i_stars_big_15.mif", ":/Icons/i_stars_big_20.mif", ":/Icons/i_stars_big_25.mif",
-                       ":/Icons/i_stars_big_30.mif", ":/Icons/i_stars_big_35.mif", ":/Icons/i_stars_big_40.mif",
-                       ":/Icons/i_stars_big_45.mif", ":/Icons/i_stars_big_50.mif"});
+    make(ui.CacheSize, ui.backing_2, "CacheSize").at(79, 96, 117, 24).statusImages(geocache::cacheSizeLargeImages());
+    make(ui.Difficulty, ui.backing_2, "Difficulty").at(80, 33, 117, 24).statusImages(geocache::largeStarImages());
     make(ui.txtWPName, ui.backing_2, "txtWPName")
         .at(5, 126, 161, 21)
         .palette(

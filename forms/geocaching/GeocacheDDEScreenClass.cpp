@@ -35,9 +35,7 @@ void setupUi(Ui_GeocacheDDEScreenClass &ui, QWidget *root)
     make(ui.icon3DAbstractBig, ui.backing, "icon3DAbstractBig").at(0, 61, 38, 38).image(":/Icons/i_Elevation.mif");
     make(ui.iconDirectionBig, ui.backing, "iconDirectionBig")
         .at(0, 182, 33, 33)
-        .statusImages({":/Icons/i_DNorth.mif", ":/Icons/i_DNorthEast.mif", ":/Icons/i_DEast.mif",
-                       ":/Icons/i_DSouthEast.mif", ":/Icons/i_DSouth.mif", ":/Icons/i_DSouthWest.mif",
-                       ":/Icons/i_DWest.mif", ":/Icons/i_DNorthWest.mif"});
+        .statusImages(geocache::largeDirectionImages());
     make(ui.txtDistance, ui.backing, "txtDistance")
         .at(159, 19, 76, 21)
         .panelText()

@@ -70,8 +70,7 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_3, ui.buttonStatus, "layoutWidget_3").at(9, 4, 210, 35);
     layout(ui.horizontalLayout_2, ui.layoutWidget_3, "horizontalLayout_2").spacing(2);
     make(ui.statGeocacheStatus, ui.layoutWidget_3, "statGeocacheStatus")
-        .statusImages({":/Icons/i_PaneBtn_DidntFoundIt.mif", ":/Icons/i_PaneBtn_FoundIt.mif",
-                       ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_NotAttempted.mif"});
+        .statusImages(geocache::foundStatusPaneImages());
     make(ui.txtStatus, ui.layoutWidget_3, "txtStatus").panelText().wordWrap().content("Not found").pixelSize(13);
     make(ui.txtLastLogDate, ui.layoutWidget_3, "txtLastLogDate")
         .plainPanelText()
@@ -141,15 +140,11 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
     spacer(ui.horizontalSpacer_3, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.statRoutingMethod, ui.horizontalLayoutWidget_3, "statRoutingMethod")
         .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_PaneBtn_Pedestrian.mif", ":/Icons/i_PaneBtn_Bike.mif",
-                       ":/Icons/i_PaneBtn_Car.mif"});
+        .statusImages(geocache::routingMethodImages());
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
     make(ui.statGeocacheLogStatus, root, "statGeocacheLogStatus")
         .at(10, 0, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_FieldNote.mif", ":/Icons/i_PaneBtn_FoundIt.mif",
-                       ":/Icons/i_PaneBtn_DidntFoundIt.mif", ":/Icons/i_PaneBtn_OwnerMaintenance.mif",
-                       ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_FieldNote.mif",
-                       ":/Icons/i_PaneBtn_PublishListing.mif"});
+        .statusImages(geocache::logTypeImages());
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     backButton(ui.btnBack, ui.statusBar);
@@ -175,26 +170,9 @@ void setupUi(Ui_GeocacheDetailsScreenClass &ui, QWidget *root)
         .content("ID here")
         .pixelSize(11)
         .textBoxFlags(TextBoxFlags::AllOff);
-    make(ui.Terrain, ui.backing, "Terrain")
-        .at(63, 2, 71, 12)
-        .statusImages({":/Icons/i_Rating_HalfStarRating.mif", ":/Icons/i_Rating_1StarRating.mif",
-                       ":/Icons/i_Rating_HalfStarRating.mif", ":/Icons/i_Rating_1StarRating.mif",
-                       ":/Icons/i_Rating_1_5StarRating.mif", ":/Icons/i_Rating_2StarRating.mif",
-                       ":/Icons/i_Rating_2_5StarRating.mif", ":/Icons/i_Rating_3StarRating.mif",
-                       ":/Icons/i_Rating_3_5StarRating.mif", ":/Icons/i_Rating_4StarRating.mif",
-                       ":/Icons/i_Rating_4_5StarRating.mif", ":/Icons/i_Rating_5StarRating.mif"});
-    make(ui.CacheSize, ui.backing, "CacheSize")
-        .at(63, 32, 47, 14)
-        .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
-                       ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
-    make(ui.Difficulty, ui.backing, "Difficulty")
-        .at(63, 17, 71, 12)
-        .statusImages({":/Icons/i_Rating_HalfStarRating.mif", ":/Icons/i_Rating_1StarRating.mif",
-                       ":/Icons/i_Rating_HalfStarRating.mif", ":/Icons/i_Rating_1StarRating.mif",
-                       ":/Icons/i_Rating_1_5StarRating.mif", ":/Icons/i_Rating_2StarRating.mif",
-                       ":/Icons/i_Rating_2_5StarRating.mif", ":/Icons/i_Rating_3StarRating.mif",
-                       ":/Icons/i_Rating_3_5StarRating.mif", ":/Icons/i_Rating_4StarRating.mif",
-                       ":/Icons/i_Rating_4_5StarRating.mif", ":/Icons/i_Rating_5StarRating.mif"});
+    make(ui.Terrain, ui.backing, "Terrain").at(63, 2, 71, 12).statusImages(geocache::ratingImages());
+    make(ui.CacheSize, ui.backing, "CacheSize").at(63, 32, 47, 14).statusImages(geocache::cacheSizeImages());
+    make(ui.Difficulty, ui.backing, "Difficulty").at(63, 17, 71, 12).statusImages(geocache::ratingImages());
     make(ui.txtTerrain, ui.backing, "txtTerrain").at(3, 2, 61, 16).font(boldAA()).pixelSize(11);
     make(ui.txtDiff, ui.backing, "txtDiff").at(3, 16, 61, 16).font(boldAA()).pixelSize(11);
 

@@ -20,22 +20,13 @@ void setupUi(Ui_GeocacheFilterTypeClass &ui, QWidget *root)
         .wordWrap()
         .pixelSize(18);
     make(ui.listTypes, root, "listTypes").at(0, 140, 241, 211);
-    make(ui.statCacheSize, ui.listTypes, "statCacheSize")
-        .at(10, 190, 47, 14)
-        .statusImages({":/Icons/i_Size_Micro.mif", ":/Icons/i_Size_Small.mif", ":/Icons/i_Size_Regular.mif",
-                       ":/Icons/i_Size_Large.mif", ":/Icons/i_Size_Other.mif", ":/Icons/i_Size_Not_Chosen.mif"});
+    make(ui.statCacheSize, ui.listTypes, "statCacheSize").at(10, 190, 47, 14).statusImages(geocache::cacheSizeImages());
     make(ui.statDiffAndTerrain, ui.listTypes, "statDiffAndTerrain")
         .at(70, 190, 71, 191)
-        .statusImages({":/Icons/i_Rating_HalfStarRating.mif", ":/Icons/i_Rating_1StarRating.mif",
-                       ":/Icons/i_Rating_HalfStarRating.mif", ":/Icons/i_Rating_1StarRating.mif",
-                       ":/Icons/i_Rating_1_5StarRating.mif", ":/Icons/i_Rating_2StarRating.mif",
-                       ":/Icons/i_Rating_2_5StarRating.mif", ":/Icons/i_Rating_3StarRating.mif",
-                       ":/Icons/i_Rating_3_5StarRating.mif", ":/Icons/i_Rating_4StarRating.mif",
-                       ":/Icons/i_Rating_4_5StarRating.mif", ":/Icons/i_Rating_5StarRating.mif"});
+        .statusImages(geocache::ratingImages());
     make(ui.statGeocacheStatus, ui.listTypes, "statGeocacheStatus")
         .at(160, 180, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_DidntFoundIt.mif", ":/Icons/i_PaneBtn_FoundIt.mif",
-                       ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_NotAttempted.mif"});
+        .statusImages(geocache::foundStatusPaneImages());
     make(ui.btnListType, root, "btnListType").at(6, 100, 226, 38).closedPageButton();
     make(ui.txtButtonLabel, ui.btnListType, "txtButtonLabel")
         .at(12, 8, 201, 21)

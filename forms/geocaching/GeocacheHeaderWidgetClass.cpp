@@ -23,8 +23,7 @@ void setupUi(Ui_GeocacheHeaderWidgetClass &ui, QWidget *root)
     titleIcon(ui.ItemIcon_Type, root, "ItemIcon_Type", ":/Icons/i_GeocacheIcons.mif");
     make(ui.statGeocacheStatusMini, ui.ItemIcon_Type, "statGeocacheStatusMini")
         .at(20, 0, 14, 15)
-        .statusImages({":/Icons/i_NotFound.mif", ":/Icons/i_Found.mif", ":/Icons/i_NeedsMaintenance.mif",
-                       ":/Icons/i_NotAttempted.mif"});
+        .statusImages(geocache::foundStatusSmallImages());
     make(ui.textAuthor, root, "textAuthor")
         .at(70, 23, 167, 20)
         .palette(Colours()

@@ -14,10 +14,7 @@ void setupUi(Ui_GeocacheLogScreenClass &ui, QWidget *root)
     make(ui.GeocacheHeaderWidget, root, "GeocacheHeaderWidget").at(0, 20, 240, 46);
     make(ui.statGeocacheLogStatus, root, "statGeocacheLogStatus")
         .at(20, 0, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_FieldNote.mif", ":/Icons/i_PaneBtn_FoundIt.mif",
-                       ":/Icons/i_PaneBtn_DidntFoundIt.mif", ":/Icons/i_PaneBtn_OwnerMaintenance.mif",
-                       ":/Icons/i_PaneBtn_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_FieldNote.mif",
-                       ":/Icons/i_PaneBtn_PublishListing.mif"});
+        .statusImages(geocache::logTypeImages());
     bottomBar(ui.statusBar, root);
     contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
     backButton(ui.btnBack, ui.statusBar);

@@ -25,8 +25,7 @@ void setupUi(Ui_GeocacheOptionsScreenClass &ui, QWidget *root)
     spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.statRoutingMethod, ui.horizontalLayoutWidget_3, "statRoutingMethod")
         .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_PaneBtn_Pedestrian.mif", ":/Icons/i_PaneBtn_Bike.mif",
-                       ":/Icons/i_PaneBtn_Car.mif"});
+        .statusImages(geocache::routingMethodImages());
     make(ui.backing, root, "backing").at(0, 120, 239, 233);
     make(ui.layoutWidget, ui.backing, "layoutWidget").at(2, 2, 233, 139);
     layout(ui.verticalLayout, ui.layoutWidget, "verticalLayout").spacing(0).sizeConstraint(QLayout::SetMinimumSize);

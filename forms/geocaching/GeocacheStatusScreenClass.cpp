@@ -21,8 +21,7 @@ void setupUi(Ui_GeocacheStatusScreenClass &ui, QWidget *root)
     make(ui.layoutWidget_3, ui.subTitle, "layoutWidget_3").at(11, 4, 204, 34);
     layout(ui.horizontalLayout_2, ui.layoutWidget_3, "horizontalLayout_2").spacing(9);
     make(ui.statGeocacheStatus, ui.layoutWidget_3, "statGeocacheStatus")
-        .statusImages({":/Icons/i_MenuIcon_NotFound.mif", ":/Icons/i_MenuIcon_Found.mif",
-                       ":/Icons/i_MenuIcon_NeedsMaintenance.mif", ":/Icons/i_PaneBtn_NotAttempted.mif"});
+        .statusImages(geocache::foundStatusMenuImages());
     make(ui.txtStatus, ui.layoutWidget_3, "txtStatus").panelText().content("Not found").pixelSize(13);
     spacer(ui.horizontalSpacer, 40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
     make(ui.backing, root, "backing").at(5, 114, 230, 236);

@@ -29,16 +29,7 @@ void setupUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
         .alignment(Qt::AlignCenter)
         .pixelSize(22);
     make(ui.button, ui.icon, "button").at(2, 25, 43, 61);
-    make(ui.manIndicator, ui.button, "manIndicator")
-        .at(0, 10, 43, 46)
-        .statusImages(
-            {":/maneuvers/Icons/i_Man_01.mif", ":/maneuvers/Icons/i_Man_02.mif", ":/maneuvers/Icons/i_Man_03.mif",
-             ":/maneuvers/Icons/i_Man_04.mif", ":/maneuvers/Icons/i_Man_05.mif", ":/maneuvers/Icons/i_Man_06.mif",
-             ":/maneuvers/Icons/i_Man_07.mif", ":/maneuvers/Icons/i_Man_08.mif", ":/maneuvers/Icons/i_Man_09.mif",
-             ":/maneuvers/Icons/i_Man_10.mif", ":/maneuvers/Icons/i_Man_11.mif", ":/maneuvers/Icons/i_Man_12.mif",
-             ":/maneuvers/Icons/i_Man_13.mif", ":/maneuvers/Icons/i_Man_14.mif", ":/maneuvers/Icons/i_Man_15.mif",
-             ":/maneuvers/Icons/i_Man_16.mif", ":/maneuvers/Icons/i_Man_17.mif", ":/maneuvers/Icons/i_Man_18.mif",
-             ":/Icons/i_WayPoints.mif",        ":/Icons/i_WayPoints.mif",        ":/Icons/i_DestinationIcon.mif"});
+    make(ui.manIndicator, ui.button, "manIndicator").at(0, 10, 43, 46).statusImages(manoeuvreImages());
     mapCompass(ui.compass, ui.zelMapControl, 0, 80);
     zoomOutButton(ui.ZoomOut, ui.zelMapControl);
     zoomInButton(ui.ZoomIn, ui.zelMapControl);

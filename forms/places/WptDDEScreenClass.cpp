@@ -20,9 +20,7 @@ void setupUi(Ui_WptDDEScreenClass &ui, QWidget *root)
         .pixelSize(14);
     make(ui.iconDirectionBig, ui.backing, "iconDirectionBig")
         .at(0, 182, 33, 33)
-        .statusImages({":/Icons/i_DNorth.mif", ":/Icons/i_DNorthEast.mif", ":/Icons/i_DEast.mif",
-                       ":/Icons/i_DSouthEast.mif", ":/Icons/i_DSouth.mif", ":/Icons/i_DSouthWest.mif",
-                       ":/Icons/i_DWest.mif", ":/Icons/i_DNorthWest.mif"});
+        .statusImages(geocache::largeDirectionImages());
     make(ui.txtElevationChange, ui.backing, "txtElevationChange")
         .at(159, 68, 76, 21)
         .panelText()

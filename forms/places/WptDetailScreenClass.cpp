@@ -62,8 +62,7 @@ void setupUi(Ui_WptDetailScreenClass &ui, QWidget *root)
         .pixelSize(12);
     make(ui.iconOptions, ui.buttonOption, "iconOptions")
         .at(190, 10, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_PaneBtn_Pedestrian.mif", ":/Icons/i_PaneBtn_Bike.mif",
-                       ":/Icons/i_PaneBtn_Car.mif"});
+        .statusImages(geocache::routingMethodImages());
     make(ui.iconPaneLocation_2, ui.buttonOption, "iconPaneLocation_2")
         .at(10, 12, 25, 20)
         .image(":/Icons/i_PaneBtn_Options.mif");

@@ -13,10 +13,7 @@ void setupUi(Ui_WptOptionsScreenClass &ui, QWidget *root)
 
     make(ui.btnTitle, root, "btnTitle").at(7, 90, 226, 44).panelButton();
     make(ui.dateTimeLabel_4, ui.btnTitle, "dateTimeLabel_4").at(38, 3, 148, 35).panelText().wordWrap().pixelSize(14);
-    make(ui.iconOptions, ui.btnTitle, "iconOptions")
-        .at(190, 9, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_PaneBtn_Pedestrian.mif", ":/Icons/i_PaneBtn_Bike.mif",
-                       ":/Icons/i_PaneBtn_Car.mif"});
+    make(ui.iconOptions, ui.btnTitle, "iconOptions").at(190, 9, 25, 22).statusImages(geocache::routingMethodImages());
     make(ui.iconPaneLocation_2, ui.btnTitle, "iconPaneLocation_2")
         .at(10, 11, 25, 20)
         .image(":/Icons/i_PaneBtn_Options.mif");

@@ -82,8 +82,7 @@ void setupUi(Ui_RouteDetailsScreenClass &ui, QWidget *root)
     spacer(ui.horizontalSpacer, 30, 20, QSizePolicy::Maximum, QSizePolicy::Minimum);
     make(ui.statRoutingMethod, ui.horizontalLayoutWidget_3, "statRoutingMethod")
         .sizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed)
-        .statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_PaneBtn_Pedestrian.mif", ":/Icons/i_PaneBtn_Bike.mif",
-                       ":/Icons/i_PaneBtn_Car.mif"});
+        .statusImages(geocache::routingMethodImages());
     make(ui.routeHeaderItem, root, "routeHeaderItem").at(1, 20, 240, 47);
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);

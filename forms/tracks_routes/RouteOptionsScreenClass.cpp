@@ -21,8 +21,7 @@ void setupUi(Ui_RouteOptionsScreenClass &ui, QWidget *root)
     make(ui.dateTimeLabel_2, ui.btnSubTitle, "dateTimeLabel_2").at(36, 11, 91, 21).panelText().pixelSize(12);
     make(ui.iconOptions, ui.btnSubTitle, "iconOptions")
         .at(180, 7, 25, 22)
-        .statusImages({":/Icons/i_PaneBtn_Hike.mif", ":/Icons/i_PaneBtn_Pedestrian.mif", ":/Icons/i_PaneBtn_Bike.mif",
-                       ":/Icons/i_PaneBtn_Car.mif"});
+        .statusImages(geocache::routingMethodImages());
     make(ui.iconPaneLocation_2, ui.btnSubTitle, "iconPaneLocation_2")
         .at(10, 11, 25, 22)
         .image(":/Icons/i_PaneBtn_Options.mif");

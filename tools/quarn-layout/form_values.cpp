@@ -3,6 +3,7 @@
 #include "image_index.h"
 #include "ui_value_writer.h"
 
+#include "core/construction/geocache.h"
 #include "core/construction/instrument_looks.h"
 #include "core/construction/look.h"
 #include "core/construction/menu_look.h"
@@ -14,6 +15,7 @@
 #include <QXmlStreamWriter>
 
 #include <functional>
+#include <utility>
 
 namespace quarn::layouttool::values {
 
@@ -158,10 +160,28 @@ bool fromList(const QDomElement &list, QString *text)
         items.append(literal(item.text()));
         plain.append(item.text());
     }
-    // The one picture list with a name of its own.
-    if (plain == paneDirectionImages()) {
-        *text = QStringLiteral("paneDirectionImages()");
-        return true;
+    // Picture lists the host indexes have names of their own.
+    using Images = QStringList (*)();
+    static const std::pair<const char *, Images> named[] = {
+        {"paneDirectionImages()", paneDirectionImages},
+        {"geocache::largeDirectionImages()", geocache::largeDirectionImages},
+        {"currentArrowImages()", currentArrowImages},
+        {"manoeuvreImages()", manoeuvreImages},
+        {"geocache::foundStatusSmallImages()", geocache::foundStatusSmallImages},
+        {"geocache::foundStatusPaneImages()", geocache::foundStatusPaneImages},
+        {"geocache::foundStatusMenuImages()", geocache::foundStatusMenuImages},
+        {"geocache::cacheSizeImages()", geocache::cacheSizeImages},
+        {"geocache::cacheSizeLargeImages()", geocache::cacheSizeLargeImages},
+        {"geocache::ratingImages()", geocache::ratingImages},
+        {"geocache::largeStarImages()", geocache::largeStarImages},
+        {"geocache::routingMethodImages()", geocache::routingMethodImages},
+        {"geocache::logTypeImages()", geocache::logTypeImages},
+    };
+    for (const auto &list : named) {
+        if (plain == list.second()) {
+            *text = QString::fromLatin1(list.first);
+            return true;
+        }
     }
     *text = QStringLiteral("{%1}").arg(items.join(QLatin1String(", ")));
     return true;
