@@ -12,7 +12,7 @@ void setupUi(Ui_DashboardMenuScreenClass &ui, QWidget *root)
     Root(root, "DashboardMenuScreenClass")
         .size(240, 400)
         .property("font", QFont(menuScreenFont()))
-        .property("palette", QPalette(menuScreenPalette()));
+        .property("palette", menuScreenPalette());
 
     make(ui.btnSatellite, root, "btnSatellite").at(6, 141, 74, 74).roundButton();
     make(ui.iconSatellite, ui.btnSatellite, "iconSatellite").at(0, 0, 74, 74).image(":/Icons/i_DashMenu_Satellite.mif");

@@ -9,25 +9,7 @@ namespace {
 
 void setupUi(Ui_FishHuntScreenClass &ui, QWidget *root)
 {
-    Root(root, "FishHuntScreenClass")
-        .size(240, 400)
-        .property("palette",
-                  QPalette(Colours()
-                               .role(QPalette::WindowText, kWhite, kClear)
-                               .role(QPalette::Button, kClear)
-                               .role(QPalette::Light, kClear)
-                               .role(QPalette::Midlight, kClear)
-                               .role(QPalette::Dark, kClear)
-                               .role(QPalette::Mid, kClear)
-                               .role(QPalette::Text, kWhite, kClear)
-                               .role(QPalette::BrightText, kWhite)
-                               .role(QPalette::ButtonText, kWhite, kClear)
-                               .role(QPalette::Base, kBlack, kClear)
-                               .role(QPalette::Window, kClear)
-                               .role(QPalette::Shadow, kBlack)
-                               .role(QPalette::AlternateBase, QColor(0, 0, 0, 127), kClear)
-                               .role(QPalette::ToolTipBase, QColor(255, 255, 220))
-                               .role(QPalette::ToolTipText, kBlack)));
+    Root(root, "FishHuntScreenClass").size(240, 400).property("palette", darkPanelPalette());
 
     make(ui.bottomBar, root, "bottomBar").at(0, 350, 240, 50).image(":/Bkgd/bkgd_BottomBar.mif");
     backButton(ui.btnBack, ui.bottomBar);

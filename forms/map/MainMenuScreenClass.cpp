@@ -12,7 +12,7 @@ void setupUi(Ui_MainMenuScreenClass &ui, QWidget *root)
     Root(root, "MainMenuScreenClass")
         .size(240, 400)
         .property("font", QFont(menuScreenFont()))
-        .property("palette", QPalette(menuScreenPalette()));
+        .property("palette", menuScreenPalette());
 
     make(ui.btnMaps, root, "btnMaps").at(6, 141, 74, 74).roundButton();
     make(ui.iconMaps, ui.btnMaps, "iconMaps").at(0, 0, 74, 74).image(":/Icons/i_MainMenu_Maps.mif");

@@ -9,12 +9,7 @@ namespace {
 
 void setupUi(Ui_MapPreviewScreenClass &ui, QWidget *root)
 {
-    Root(root, "MapPreviewScreenClass")
-        .size(240, 400)
-        .point("zoomInStd", 182, 110)
-        .point("zoomOutStd", 182, 170)
-        .point("zoomInBubble", 182, 210)
-        .point("zoomOutBubble", 182, 270);
+    Root(root, "MapPreviewScreenClass").size(240, 400).zoomPositions(110, 170);
 
     mapControl(ui.zelMapControl, root);
     make(ui.infoBackground, ui.zelMapControl, "infoBackground")

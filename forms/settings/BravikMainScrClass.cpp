@@ -12,7 +12,7 @@ void setupUi(Ui_BravikMainScrClass &ui, QWidget *root)
     Root(root, "BravikMainScrClass")
         .size(240, 400)
         .property("font", QFont(menuScreenFont()))
-        .property("palette", QPalette(menuScreenPalette()));
+        .property("palette", menuScreenPalette());
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);

@@ -9,12 +9,7 @@ namespace {
 
 void setupUi(Ui_PlayTrackScreenClass &ui, QWidget *root)
 {
-    Root(root, "PlayTrackScreenClass")
-        .size(240, 400)
-        .point("zoomInStd", 182, 64)
-        .point("zoomOutStd", 182, 124)
-        .point("zoomInBubble", 182, 210)
-        .point("zoomOutBubble", 182, 270);
+    Root(root, "PlayTrackScreenClass").size(240, 400).zoomPositions(64, 124);
 
     mapControl(ui.zelMapControl, root);
     northUpIndicator(ui.NorthUp, ui.zelMapControl, 0, 304);

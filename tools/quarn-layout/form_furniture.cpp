@@ -414,20 +414,30 @@ FurnitureMatch findRootFurniture(const QString &className, const QPoint &offset,
     return {};
 }
 
-QVector<FurnitureMatch> findRootLooks(const QVector<LookSetting> &rootSettings)
+QVector<FurnitureMatch> findRootLooks(const QVector<LookSetting> &rootSettings, const QHash<QString, QPoint> &points)
 {
     static ReferenceObjects references;
-    static const QVector<QPair<QString, std::function<void(Root &)>>> looks = {
-        {QStringLiteral(".navigationFieldBarPlacement()"), [](Root &root) { root.navigationFieldBarPlacement(); }},
+    // Each gives the scratch root its settings and returns its call.
+    static const QVector<std::function<QString(Root &, const QHash<QString, QPoint> &)>> looks = {
+        [](Root &root, const QHash<QString, QPoint> &) {
+            root.navigationFieldBarPlacement();
+            return QStringLiteral(".navigationFieldBarPlacement()");
+        },
+        [](Root &root, const QHash<QString, QPoint> &points) {
+            const int in = points.value(QStringLiteral("zoomInStd")).y();
+            const int out = points.value(QStringLiteral("zoomOutStd")).y();
+            root.zoomPositions(in, out);
+            return QStringLiteral(".zoomPositions(%1, %2)").arg(in).arg(out);
+        },
     };
     QVector<FurnitureMatch> found;
     for (const auto &look : looks) {
         QWidget scratch;
         Root root(&scratch, "root");
-        look.second(root);
+        const QString call = look(root, points);
         const QVector<LookSetting> settings = pieceSettings(scratch, references.freshRoot());
         if (containsAll(rootSettings, settings))
-            found.append({look.first, settings});
+            found.append({call, settings});
     }
     return found;
 }

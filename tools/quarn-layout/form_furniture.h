@@ -8,6 +8,7 @@
 
 #include "core/construction/nav_fields.h"
 
+#include <QHash>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -43,6 +44,7 @@ FurnitureMatch findRootFurniture(const QString &className, const QPoint &offset,
 
 // The Root methods that give a root several of these settings together, e.g.
 // ".navigationFieldBarPlacement()".
-QVector<FurnitureMatch> findRootLooks(const QVector<LookSetting> &rootSettings);
+// points are the root's point properties by name, which some methods take.
+QVector<FurnitureMatch> findRootLooks(const QVector<LookSetting> &rootSettings, const QHash<QString, QPoint> &points);
 
 } // namespace quarn::layouttool

@@ -488,7 +488,7 @@ private:
             });
         };
         // A look goes where its first setting was.
-        QVector<FurnitureMatch> looks = findRootLooks(settingsOfRow(root));
+        QVector<FurnitureMatch> looks = findRootLooks(settingsOfRow(root), pointsOf(root));
         for (const Property &property : root.properties) {
             if (sets(routine, property))
                 continue;
@@ -558,16 +558,22 @@ private:
         return settings;
     }
 
+    // The point properties set by name, which some root routines take.
+    static QHash<QString, QPoint> pointsOf(const Widget &widget)
+    {
+        QHash<QString, QPoint> points;
+        for (const Property &property : widget.properties) {
+            if (property.byName && property.value.tagName() == QLatin1String("point"))
+                points.insert(property.name,
+                              QPoint(property.value.firstChildElement(QStringLiteral("x")).text().toInt(),
+                                     property.value.firstChildElement(QStringLiteral("y")).text().toInt()));
+        }
+        return points;
+    }
+
     FurnitureMatch rootFurniture(const Widget &root) const
     {
-        QPoint offset;
-        for (const Property &property : root.properties) {
-            if (property.byName && property.name == QLatin1String("Offset")
-                && property.value.tagName() == QLatin1String("point"))
-                offset = QPoint(property.value.firstChildElement(QStringLiteral("x")).text().toInt(),
-                                property.value.firstChildElement(QStringLiteral("y")).text().toInt());
-        }
-        return findRootFurniture(m_className, offset, settingsOfRow(root));
+        return findRootFurniture(m_className, pointsOf(root).value(QStringLiteral("Offset")), settingsOfRow(root));
     }
 
     static bool isUntranslated(const Property &property)

@@ -68,6 +68,7 @@ QVector<Named> namedPalettes()
         {"transparentPalette()", transparentPalette()},
         {"readoutColours()", readoutColours()},
         {"menuScreenPalette()", menuScreenPalette()},
+        {"darkPanelPalette()", darkPanelPalette()},
     };
     QVector<Named> named;
     for (const auto &palette : palettes) {
@@ -94,6 +95,12 @@ QVector<Named> namedFonts()
                       signature(written([&](UiValueWriter &w) { w.writeFontProperty(font.second); }, document))});
     }
     return named;
+}
+
+// Named palettes that are QPalettes already rather than Colours.
+bool isQPalette(const QString &name)
+{
+    return name == QLatin1String("menuScreenPalette()") || name == QLatin1String("darkPanelPalette()");
 }
 
 QString findNamed(const QVector<Named> &named, const QDomElement &value)
@@ -439,7 +446,7 @@ bool expression(const QDomElement &value, QString *text, QString *error)
     else if (tag == QLatin1String("font"))
         *text = QStringLiteral("QFont(%1)").arg(plain);
     else if (tag == QLatin1String("palette"))
-        *text = QStringLiteral("QPalette(%1)").arg(plain);
+        *text = isQPalette(plain) ? plain : QStringLiteral("QPalette(%1)").arg(plain);
     else if (tag == QLatin1String("double"))
         *text = QStringLiteral("double(%1)").arg(plain);
     else
