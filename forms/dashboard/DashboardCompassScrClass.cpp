@@ -27,10 +27,11 @@ void setupUi(Ui_DashboardCompassScrClass &ui, QWidget *root)
 void retranslateUi(Ui_DashboardCompassScrClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("DashboardCompassScrClass", "DashboardCompassScr"));
-    ui.compass->setProperty("northLetter", QCoreApplication::translate("DashboardCompassScrClass", "N"));
-    ui.compass->setProperty("westLetter", QCoreApplication::translate("DashboardCompassScrClass", "W"));
-    ui.compass->setProperty("southLetter", QCoreApplication::translate("DashboardCompassScrClass", "S"));
-    ui.compass->setProperty("eastLetter", QCoreApplication::translate("DashboardCompassScrClass", "E"));
+    retranslateCompassLetters(ui.compass,
+                              {QCoreApplication::translate("DashboardCompassScrClass", "N"),
+                               QCoreApplication::translate("DashboardCompassScrClass", "W"),
+                               QCoreApplication::translate("DashboardCompassScrClass", "S"),
+                               QCoreApplication::translate("DashboardCompassScrClass", "E")});
 }
 
 Form<Ui_DashboardCompassScrClass, setupUi, retranslateUi> formDashboardCompassScrClass;

@@ -101,10 +101,10 @@ void setupUi(Ui_DashboardScrClass &ui, QWidget *root)
 
 void retranslateUi(Ui_DashboardScrClass &ui, QWidget *)
 {
-    ui.compass->setProperty("northLetter", QCoreApplication::translate("DashboardScrClass", "N"));
-    ui.compass->setProperty("westLetter", QCoreApplication::translate("DashboardScrClass", "W"));
-    ui.compass->setProperty("southLetter", QCoreApplication::translate("DashboardScrClass", "S"));
-    ui.compass->setProperty("eastLetter", QCoreApplication::translate("DashboardScrClass", "E"));
+    retranslateCompassLetters(
+        ui.compass,
+        {QCoreApplication::translate("DashboardScrClass", "N"), QCoreApplication::translate("DashboardScrClass", "W"),
+         QCoreApplication::translate("DashboardScrClass", "S"), QCoreApplication::translate("DashboardScrClass", "E")});
 }
 
 Form<Ui_DashboardScrClass, setupUi, retranslateUi> formDashboardScrClass;

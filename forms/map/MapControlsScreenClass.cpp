@@ -41,10 +41,11 @@ void setupUi(Ui_MapControlsScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapControlsScreenClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("MapControlsScreenClass", ""));
-    ui.compass->setProperty("northLetter", QCoreApplication::translate("MapControlsScreenClass", "N"));
-    ui.compass->setProperty("westLetter", QCoreApplication::translate("MapControlsScreenClass", "W"));
-    ui.compass->setProperty("southLetter", QCoreApplication::translate("MapControlsScreenClass", "S"));
-    ui.compass->setProperty("eastLetter", QCoreApplication::translate("MapControlsScreenClass", "E"));
+    retranslateCompassLetters(ui.compass,
+                              {QCoreApplication::translate("MapControlsScreenClass", "N"),
+                               QCoreApplication::translate("MapControlsScreenClass", "W"),
+                               QCoreApplication::translate("MapControlsScreenClass", "S"),
+                               QCoreApplication::translate("MapControlsScreenClass", "E")});
 }
 
 Form<Ui_MapControlsScreenClass, setupUi, retranslateUi> formMapControlsScreenClass;

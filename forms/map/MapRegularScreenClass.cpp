@@ -36,10 +36,11 @@ void setupUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapRegularScreenClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("MapRegularScreenClass", ""));
-    ui.compass->setProperty("northLetter", QCoreApplication::translate("MapRegularScreenClass", "N"));
-    ui.compass->setProperty("westLetter", QCoreApplication::translate("MapRegularScreenClass", "W"));
-    ui.compass->setProperty("southLetter", QCoreApplication::translate("MapRegularScreenClass", "S"));
-    ui.compass->setProperty("eastLetter", QCoreApplication::translate("MapRegularScreenClass", "E"));
+    retranslateCompassLetters(ui.compass,
+                              {QCoreApplication::translate("MapRegularScreenClass", "N"),
+                               QCoreApplication::translate("MapRegularScreenClass", "W"),
+                               QCoreApplication::translate("MapRegularScreenClass", "S"),
+                               QCoreApplication::translate("MapRegularScreenClass", "E")});
 }
 
 Form<Ui_MapRegularScreenClass, setupUi, retranslateUi> formMapRegularScreenClass;

@@ -23,10 +23,11 @@ void setupUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
 void retranslateUi(Ui_MapVehicleModeScreenClass &ui, QWidget *root)
 {
     root->setWindowTitle(QCoreApplication::translate("MapVehicleModeScreenClass", ""));
-    ui.compass->setProperty("northLetter", QCoreApplication::translate("MapVehicleModeScreenClass", "N"));
-    ui.compass->setProperty("westLetter", QCoreApplication::translate("MapVehicleModeScreenClass", "W"));
-    ui.compass->setProperty("southLetter", QCoreApplication::translate("MapVehicleModeScreenClass", "S"));
-    ui.compass->setProperty("eastLetter", QCoreApplication::translate("MapVehicleModeScreenClass", "E"));
+    retranslateCompassLetters(ui.compass,
+                              {QCoreApplication::translate("MapVehicleModeScreenClass", "N"),
+                               QCoreApplication::translate("MapVehicleModeScreenClass", "W"),
+                               QCoreApplication::translate("MapVehicleModeScreenClass", "S"),
+                               QCoreApplication::translate("MapVehicleModeScreenClass", "E")});
     //: Sample content, replaced by the host at run time.
     ui.curStreet->setContent(QCoreApplication::translate("MapVehicleModeScreenClass", "CURRENT STREET NAME"));
 }

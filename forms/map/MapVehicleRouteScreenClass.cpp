@@ -43,10 +43,11 @@ void retranslateUi(Ui_MapVehicleRouteScreenClass &ui, QWidget *root)
     ui.curManeuver->setContent(QCoreApplication::translate("MapVehicleRouteScreenClass", "CURRENT STREET NAME"));
     //: Sample content, replaced by the host at run time.
     ui.distance->setContent(QCoreApplication::translate("MapVehicleRouteScreenClass", "#DIST"));
-    ui.compass->setProperty("northLetter", QCoreApplication::translate("MapVehicleRouteScreenClass", "N"));
-    ui.compass->setProperty("westLetter", QCoreApplication::translate("MapVehicleRouteScreenClass", "W"));
-    ui.compass->setProperty("southLetter", QCoreApplication::translate("MapVehicleRouteScreenClass", "S"));
-    ui.compass->setProperty("eastLetter", QCoreApplication::translate("MapVehicleRouteScreenClass", "E"));
+    retranslateCompassLetters(ui.compass,
+                              {QCoreApplication::translate("MapVehicleRouteScreenClass", "N"),
+                               QCoreApplication::translate("MapVehicleRouteScreenClass", "W"),
+                               QCoreApplication::translate("MapVehicleRouteScreenClass", "S"),
+                               QCoreApplication::translate("MapVehicleRouteScreenClass", "E")});
 }
 
 Form<Ui_MapVehicleRouteScreenClass, setupUi, retranslateUi> formMapVehicleRouteScreenClass;

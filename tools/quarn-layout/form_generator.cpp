@@ -1168,23 +1168,56 @@ private:
 
     // --- retranslateUi ------------------------------------------------------------
 
+    QString translateCall(const Property &property) const
+    {
+        // An empty text not translated is one a language change clears.
+        if (property.value.text().isEmpty() && isUntranslated(property))
+            return QStringLiteral("QString()");
+        const QString disambiguation = property.value.attribute(QStringLiteral("comment"));
+        QString call = QStringLiteral("QCoreApplication::translate(%1, %2")
+                           .arg(values::literal(m_className), values::literal(property.value.text()));
+        if (!disambiguation.isEmpty())
+            call += QStringLiteral(", %1").arg(values::literal(disambiguation));
+        return call + QLatin1Char(')');
+    }
+
+    // A compass's four letters, translated one after the other without notes,
+    // go through the routine that sets them together.
+    QString compassLetters(int first) const
+    {
+        static const QStringList names = {QStringLiteral("northLetter"), QStringLiteral("westLetter"),
+                                          QStringLiteral("southLetter"), QStringLiteral("eastLetter")};
+        if (first + names.size() > m_translations.size())
+            return QString();
+        QStringList calls;
+        for (int i = 0; i < names.size(); ++i) {
+            const auto &translation = m_translations.at(first + i);
+            const Property &property = translation.second;
+            if (translation.first != m_translations.at(first).first || !property.byName || property.name != names.at(i)
+                || isUntranslated(property) || property.value.hasAttribute(QStringLiteral("extracomment")))
+                return QString();
+            calls.append(translateCall(property));
+        }
+        return QStringLiteral("retranslateCompassLetters(%1, {%2});")
+            .arg(m_translations.at(first).first, calls.join(QLatin1String(", ")));
+    }
+
     QStringList retranslateLines() const
     {
         QStringList lines;
-        for (const auto &translation : m_translations) {
+        for (int i = 0; i < m_translations.size(); ++i) {
+            const auto &translation = m_translations.at(i);
             const Property &property = translation.second;
+            const QString letters = compassLetters(i);
+            if (!letters.isEmpty()) {
+                lines.append(letters);
+                i += 3;
+                continue;
+            }
             const QString comment = property.value.attribute(QStringLiteral("extracomment"));
             if (!comment.isEmpty())
                 lines.append(QStringLiteral("//: ") + comment);
-            const QString disambiguation = property.value.attribute(QStringLiteral("comment"));
-            QString call = QStringLiteral("QCoreApplication::translate(%1, %2")
-                               .arg(values::literal(m_className), values::literal(property.value.text()));
-            if (!disambiguation.isEmpty())
-                call += QStringLiteral(", %1").arg(values::literal(disambiguation));
-            call += QLatin1Char(')');
-            // An empty text not translated is one a language change clears.
-            if (property.value.text().isEmpty() && isUntranslated(property))
-                call = QStringLiteral("QString()");
+            const QString call = translateCall(property);
             if (property.byName)
                 lines.append(QStringLiteral("%1->setProperty(%2, %3);")
                                  .arg(translation.first, values::literal(property.name), call));
