@@ -11,37 +11,7 @@ void setupUi(Ui_TideCurrentScreenClass &ui, QWidget *root)
 {
     Root(root, "TideCurrentScreenClass").size(240, 400);
 
-    bottomBar(ui.statusBar, root);
-    backButton(ui.btnBack, ui.statusBar);
-    contextMenuButton(ui.btnContextMenu, ui.statusBar).font(aaFont());
-    barMapButton(ui.btnMap, ui.statusBar);
-    barGoButton(ui.btnGo, ui.statusBar);
-    make(ui.headerControl, root, "headerControl").at(0, 22, 241, 48);
-    make(ui.btnLocation, root, "btnLocation").at(8, 111, 226, 44).plainPanelButton();
-    make(ui.iconPaneLocation, ui.btnLocation, "iconPaneLocation")
-        .at(10, 10, 25, 25)
-        .image(":/Icons/i_PaneBtn_Location.mif");
-    make(ui.dateTimeLabel_3, ui.btnLocation, "dateTimeLabel_3")
-        .at(38, 5, 176, 16)
-        .panelText()
-        .pixelSize(12)
-        .textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.labelLocation, ui.btnLocation, "labelLocation")
-        .at(38, 20, 176, 16)
-        .sizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred)
-        .plainPanelText()
-        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
-        .pixelSize(10)
-        .textBoxFlags(TextBoxFlags::FirstOn);
-    make(ui.btnDDE, root, "btnDDE").at(8, 69, 226, 44).plainPanelButton();
-    make(ui.txtDirection, ui.btnDDE, "txtDirection").at(190, 10, 24, 21).distanceBarText();
-    make(ui.iconDirection, ui.btnDDE, "iconDirection").at(192, 10, 25, 22).statusImages(paneDirectionImages());
-    make(ui.iconFlag, ui.btnDDE, "iconFlag").at(10, 9, 25, 25).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
-    make(ui.txtDistance, ui.btnDDE, "txtDistance")
-        .at(38, 10, 150, 21)
-        .distanceBarText()
-        .content("N/I")
-        .textBoxFlags(TextBoxFlags::FirstOn);
+    navigationPanels(ui, root);
     make(ui.gvCurrents, root, "gvCurrents")
         .at(4, 203, 230, 144)
         .font(Font().bold())

@@ -7,7 +7,7 @@
 namespace quarn::forms {
 namespace {
 
-void setupUi(Ui_AnimatedHighlightClass &ui, QWidget *root)
+void setupUi(Ui_AnimatedHighlightClass &, QWidget *root)
 {
     Root(root, "AnimatedHighlightClass")
         .size(100, 100)

@@ -7,7 +7,7 @@
 namespace quarn::forms {
 namespace {
 
-void setupUi(Ui_QuarnMainFrameClass &ui, QWidget *root)
+void setupUi(Ui_QuarnMainFrameClass &, QWidget *root)
 {
     Root(root, "QuarnMainFrameClass")
         .size(240, 400)

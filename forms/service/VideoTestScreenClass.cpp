@@ -7,7 +7,7 @@
 namespace quarn::forms {
 namespace {
 
-void setupUi(Ui_VideoTestScreenClass &ui, QWidget *root)
+void setupUi(Ui_VideoTestScreenClass &, QWidget *root)
 {
     Root(root, "VideoTestScreenClass").size(240, 400);
 }

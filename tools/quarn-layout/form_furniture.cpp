@@ -414,6 +414,52 @@ FurnitureMatch findRootFurniture(const QString &className, const QPoint &offset,
     return {};
 }
 
+namespace {
+
+// The fields navigationPanels fills, as the currents and tide screens name them.
+struct NavigationPanelsRecord {
+    ZelIcon *statusBar;
+    ZelPushButton *btnBack, *btnContextMenu, *btnMap, *btnGo;
+    QWidget *headerControl;
+    ZelPushButton *btnLocation;
+    ZelIcon *iconPaneLocation;
+    ZelTextBox *dateTimeLabel_3, *labelLocation;
+    ZelPushButton *btnDDE;
+    ZelTextBox *txtDirection;
+    ZelStatusIndicator *iconDirection;
+    ZelIcon *iconFlag;
+    ZelTextBox *txtDistance;
+};
+
+GroupRoutine groupMadeBy(const QString &call, const std::function<void(QWidget *root)> &make)
+{
+    static ReferenceObjects references;
+    QWidget scratch;
+    make(&scratch);
+    GroupRoutine group{call, {}};
+    for (const QWidget *piece : scratch.findChildren<QWidget *>()) {
+        const QWidget *parent = piece->parentWidget();
+        group.pieces.append({QLatin1String(piece->metaObject()->className()), piece->objectName(),
+                             parent == &scratch ? QStringLiteral("root") : parent->objectName(),
+                             pieceSettings(*piece, references.referenceFor(piece->metaObject()))});
+    }
+    return group;
+}
+
+} // namespace
+
+const QVector<GroupRoutine> &groupRoutines()
+{
+    static const QVector<GroupRoutine> all = {
+        groupMadeBy(QStringLiteral("navigationPanels(ui, root)"),
+                    [](QWidget *root) {
+                        NavigationPanelsRecord ui;
+                        navigationPanels(ui, root);
+                    }),
+    };
+    return all;
+}
+
 QVector<FurnitureMatch> findRootLooks(const QVector<LookSetting> &rootSettings, const QHash<QString, QPoint> &points)
 {
     static ReferenceObjects references;

@@ -30,6 +30,21 @@ struct FurnitureMatch {
 FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image, const QRect &place,
                              const QVector<LookSetting> &widgetSettings, const QString &field, const QString &parent);
 
+// A routine that makes several fields at once, as what it made: each
+// widget's class, name, parent's name ("root" for the form's root) and
+// settings, in the order it made them.
+struct GroupPiece {
+    QString className;
+    QString name;
+    QString parent;
+    QVector<LookSetting> settings;
+};
+struct GroupRoutine {
+    QString call; // "navigationPanels(ui, root)"
+    QVector<GroupPiece> pieces;
+};
+const QVector<GroupRoutine> &groupRoutines();
+
 // The navigation-field bar along the bottom of the map screens, made with
 // these configurations, if the widget is one; table is how the call names them.
 FurnitureMatch findNavigationFieldBar(const QString &className, const QString &name,

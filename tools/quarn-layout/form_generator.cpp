@@ -502,7 +502,7 @@ private:
             }
             QString text;
             const QString tag = property.value.tagName();
-            if (tag == QLatin1String("string") && (!isUntranslated(property) || property.value.text().isEmpty())) {
+            if (isRetranslated(property)) {
                 m_translations.append({QStringLiteral("root"), property});
                 continue;
             }
@@ -579,6 +579,14 @@ private:
     static bool isUntranslated(const Property &property)
     {
         return property.value.attribute(QStringLiteral("notr")) == QLatin1String("true");
+    }
+
+    // Texts set in retranslateUi: translated ones, and empty ones a language
+    // change clears.
+    static bool isRetranslated(const Property &property)
+    {
+        return property.value.tagName() == QLatin1String("string")
+            && (!isUntranslated(property) || property.value.text().isEmpty());
     }
 
     bool settingText(const Widget &widget, const Property &property, QString *text)
@@ -727,9 +735,7 @@ private:
             if (i == earlyCount && !look.isEmpty())
                 row += QLatin1Char('.') + look;
             const QString tag = property->value.tagName();
-            // Texts set in retranslateUi: translated ones, and empty ones a
-            // language change clears.
-            if (tag == QLatin1String("string") && (!isUntranslated(*property) || property->value.text().isEmpty())) {
+            if (isRetranslated(*property)) {
                 m_translations.append({field(widget.name), *property});
                 continue;
             }
@@ -755,6 +761,7 @@ private:
         if (earlyCount == ordered.size() && !look.isEmpty())
             row += QLatin1Char('.') + look;
         row += combined;
+        m_rowOf.insert(&widget, m_setup.size());
         m_setup.append(row + QLatin1Char(';'));
         return writeContents(widget);
     }
@@ -1239,6 +1246,7 @@ private:
         }
         if (!writeStacking(*m_root))
             return false;
+        takeGroups();
         QStringList setup = m_setup;
         const QList<QStringList> groups = {m_scrollContents + m_members + m_lateScrollContents + m_pageStatements,
                                            m_raises, m_buddies};
@@ -1263,7 +1271,11 @@ private:
                            .arg(m_folder, m_className);
         for (const auto &table : qAsConst(m_tables))
             text += table.second + QLatin1Char('\n');
-        text += QStringLiteral("void setupUi(%1 &ui, QWidget *root)\n{\n").arg(ui);
+        // A form with no fields leaves its record unnamed, as unused.
+        static const QRegularExpression record(QStringLiteral("\\bui\\b"));
+        const bool setupUsesUi = setup.join(QLatin1Char('\n')).contains(record);
+        text += QStringLiteral("void setupUi(%1 &%2, QWidget *root)\n{\n")
+                    .arg(ui, setupUsesUi ? QStringLiteral("ui") : QString());
         for (const QString &line : qAsConst(setup))
             text += line.isEmpty() ? QStringLiteral("\n") : QStringLiteral("    ") + line + QLatin1Char('\n');
         text += QStringLiteral("}\n\nvoid retranslateUi(%1 &%2, QWidget *%3)\n{\n")
@@ -1277,12 +1289,62 @@ private:
         return true;
     }
 
+    // Rows that a routine making several fields makes exactly, one after the
+    // other, become its call.
+    void takeGroups()
+    {
+        QHash<QString, const Widget *> placed; // made as a row, not in a layout
+        const std::function<void(const Widget &)> collect = [&](const Widget &widget) {
+            for (const auto &child : widget.children) {
+                placed.insert(child->name, child.get());
+                collect(*child);
+            }
+        };
+        collect(*m_root);
+        const auto key = [](const LookSetting &s) { return s.name + QLatin1Char(s.byName ? '*' : '=') + s.signature; };
+        for (const GroupRoutine &group : groupRoutines()) {
+            int first = -1;
+            bool all = !group.pieces.isEmpty();
+            for (int i = 0; all && i < group.pieces.size(); ++i) {
+                const GroupPiece &piece = group.pieces.at(i);
+                const Widget *widget = placed.value(piece.name);
+                if (!widget || widget->className != piece.className || !m_rowOf.contains(widget)
+                    || (widget->parent == m_root.get() ? QStringLiteral("root") : widget->parent->name)
+                        != piece.parent) {
+                    all = false;
+                    break;
+                }
+                QStringList have, made;
+                for (const Property &property : widget->properties) {
+                    if (!isRetranslated(property))
+                        have.append(key({property.name, property.byName, values::signature(property.value)}));
+                }
+                for (const LookSetting &setting : piece.settings)
+                    made.append(key(setting));
+                have.sort();
+                made.sort();
+                if (i == 0)
+                    first = m_rowOf.value(widget);
+                all = have == made && m_rowOf.value(widget) == first + i;
+            }
+            if (!all)
+                continue;
+            m_setup[first] = group.call + QLatin1Char(';');
+            m_setup.erase(m_setup.begin() + first + 1, m_setup.begin() + first + group.pieces.size());
+            for (auto it = m_rowOf.begin(); it != m_rowOf.end(); ++it) {
+                if (it.value() >= first + group.pieces.size())
+                    it.value() -= group.pieces.size() - 1;
+            }
+        }
+    }
+
     QString m_folder;
     QString m_previousHeader;
     QString *m_error = nullptr;
     QString m_className;
     QString m_description;
     std::unique_ptr<Widget> m_root;
+    QHash<const Widget *, int> m_rowOf; // a widget's row in m_setup
     QSet<QString> m_names;
     QVector<QPair<QString, QString>> m_fields;
     QVector<QPair<QString, QString>> m_tables; // namespace-scope constants the rows name, and their definitions
