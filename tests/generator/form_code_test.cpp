@@ -208,3 +208,38 @@ TEST(FormCode, AnEditedExportChangesOnlyTheEditedLines)
     EXPECT_TRUE(added.contains(rowAfter)) << added.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(added.contains(textAfter)) << added.join(QLatin1Char('\n')).toStdString();
 }
+
+// navigationPanels makes fifteen fields: one of them moved in Designer, the
+// routine would put it back, so the form spells its rows out instead.
+TEST(FormCode, AFieldEditedAwayFromARoutineThatMakesSeveralComesBackAsRows)
+{
+    const QString form = QStringLiteral("NavCurrentsScreenClass");
+    const QString area = QStringLiteral("dashboard");
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const QString uiFile = scratch.filePath(form + QStringLiteral(".ui"));
+    const ToolRun exported = runTool({QStringLiteral("ui"), form, QStringLiteral("-o"), uiFile});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+
+    QByteArray ui = readAll(uiFile);
+    const QByteArray flag = "name=\"iconFlag\"";
+    const int at = ui.indexOf(flag);
+    ASSERT_GE(at, 0);
+    const int x = ui.indexOf("<x>10</x>", at);
+    ASSERT_GT(x, at);
+    ASSERT_LT(x, ui.indexOf("</widget>", at)) << "iconFlag's geometry is not where it was";
+    ui.replace(x, 9, "<x>12</x>");
+    ASSERT_TRUE(writeFile(uiFile, ui));
+
+    const QString out = scratch.filePath(area);
+    ASSERT_TRUE(copyHeaders(area, out));
+    expectClean(runTool({QStringLiteral("code"), uiFile, QStringLiteral("-o"), out}));
+    if (HasFatalFailure())
+        return;
+    const QByteArray before = readAll(kFormsDir + QLatin1Char('/') + area + QLatin1Char('/') + form + ".cpp");
+    const QByteArray after = readAll(out + QLatin1Char('/') + form + QStringLiteral(".cpp"));
+    ASSERT_TRUE(before.contains("navigationPanels(ui, root);"));
+    EXPECT_FALSE(after.contains("navigationPanels(")) << after.constData();
+    EXPECT_TRUE(after.contains("make(ui.iconFlag, ui.btnDDE, \"iconFlag\").at(12, 9, 25, 25)")) << after.constData();
+    EXPECT_TRUE(after.contains("backButton(ui.btnBack, ui.statusBar);")) << after.constData();
+}
