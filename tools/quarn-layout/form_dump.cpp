@@ -1,5 +1,7 @@
 #include "form_dump.h"
 
+#include "widget_state_properties.h"
+
 #include "form_census.h"
 #include "form_host.h"
 #include "image_index.h"
@@ -28,42 +30,12 @@ namespace quarn::layouttool {
 
 namespace {
 
-// Properties that are derived from others, follow from the geometry, or are
-// reported under their own key.
+// Besides the geometry and window state, what a description of the tree
+// shows under keys of its own or finds out from the rest.
 const QSet<QByteArray> &geometryAndState()
 {
-    static const QSet<QByteArray> names = {
-        "geometry",
-        "pos",
-        "size",
-        "rect",
-        "x",
-        "y",
-        "width",
-        "height",
-        "frameGeometry",
-        "frameSize",
-        "normalGeometry",
-        "childrenRect",
-        "childrenRegion",
-        "sizeHint",
-        "minimumSizeHint",
-        "minimumWidth",
-        "minimumHeight",
-        "maximumWidth",
-        "maximumHeight",
-        "objectName",
-        "windowTitle",
-        "visible",
-        "isActiveWindow",
-        "focus",
-        "minimized",
-        "maximized",
-        "fullScreen",
-        "modal",
-        "windowIconText",
-        "windowIcon",
-    };
+    static const QSet<QByteArray> names = geometryAndWindowState()
+        + QSet<QByteArray>{"childrenRect", "childrenRegion", "sizeHint", "minimumSizeHint", "modal"};
     return names;
 }
 

@@ -1,5 +1,7 @@
 #include "ui_property_filter.h"
 
+#include "widget_state_properties.h"
+
 #include <QIcon>
 #include <QList>
 #include <QMetaProperty>
@@ -12,45 +14,13 @@ namespace quarn::layouttool {
 
 namespace {
 
-// Written under their own elements, derived from others, or state a form does
-// not set.
+// Besides the geometry and window state: written under their own elements,
+// derived from others, or state a form does not set.
 const QSet<QByteArray> &notWrittenAsProperties()
 {
-    static const QSet<QByteArray> names = {
-        "objectName",
-        "geometry",
-        "pos",
-        "size",
-        "rect",
-        "x",
-        "y",
-        "width",
-        "height",
-        "frameGeometry",
-        "frameSize",
-        "normalGeometry",
-        "frameRect",
-        "minimumWidth",
-        "minimumHeight",
-        "maximumWidth",
-        "maximumHeight",
-        "font",
-        "palette",
-        "visible",
-        "windowTitle",
-        "focus",
-        "isActiveWindow",
-        "minimized",
-        "maximized",
-        "fullScreen",
-        "windowIcon",
-        "windowIconText",
-        "windowFilePath",
-        "windowModified",
-        "windowOpacity",
-        "cursor",
-        "inputMethodHints",
-    };
+    static const QSet<QByteArray> names =
+        geometryAndWindowState() + QSet<QByteArray>{"frameRect",      "font",          "palette", "windowFilePath",
+                                                    "windowModified", "windowOpacity", "cursor",  "inputMethodHints"};
     return names;
 }
 
