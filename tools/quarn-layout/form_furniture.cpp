@@ -25,329 +25,110 @@ struct Routine {
     // image, %5 the place's x, y, %6 its x, y, width, height, %7 its width,
     // %8 its y.
     const char *call;
-    bool takesName = false;
-    bool takesImage = false;
-    bool takesPlace = false;
+    int takes = 0; // what of the widget the routine takes, of the flags below
 };
+constexpr int kName = 1;
+constexpr int kImage = 2;
+constexpr int kPlace = 4;
+
+// One routine: the class it makes; how it is called on a scratch parent,
+// with the widget's name, image and place at hand; the call as a form writes
+// it; and which of the three the routine takes.
+#define QUARN_FURNITURE(Class, making, call, ...)                                                                  \
+    Routine                                                                                                        \
+    {                                                                                                              \
+        &Class::staticMetaObject,                                                                                  \
+            [](QWidget *parent, [[maybe_unused]] const QByteArray &name, [[maybe_unused]] const QByteArray &image, \
+               [[maybe_unused]] const QRect &place) -> QWidget * {                                                 \
+                Class *field = nullptr;                                                                            \
+                return making;                                                                                     \
+            },                                                                                                     \
+            call, __VA_ARGS__                                                                                      \
+    }
 
 const std::vector<Routine> &routines()
 {
     static const std::vector<Routine> all = {
-        {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelIcon *field = nullptr;
-             return bottomBar(field, parent);
-         },
-         "bottomBar(%1, %2)"},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelPushButton *field = nullptr;
-             return backButton(field, parent);
-         },
-         "backButton(%1, %2)"},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelPushButton *field = nullptr;
-             return contextMenuButton(field, parent);
-         },
-         "contextMenuButton(%1, %2)"},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelPushButton *field = nullptr;
-             return barMapButton(field, parent);
-         },
-         "barMapButton(%1, %2)"},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelPushButton *field = nullptr;
-             return barGoButton(field, parent);
-         },
-         "barGoButton(%1, %2)"},
-        {&QWidget::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             QWidget *field = nullptr;
-             return scrollButtonSlot(field, parent);
-         },
-         "scrollButtonSlot(%1, %2)"},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelPushButton *field = nullptr;
-             return listHeaderButton(field, parent);
-         },
-         "listHeaderButton(%1, %2)"},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelPushButton *field = nullptr;
-             return zoomInButton(field, parent);
-         },
-         "zoomInButton(%1, %2)"},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelPushButton *field = nullptr;
-             return zoomOutButton(field, parent);
-         },
-         "zoomOutButton(%1, %2)"},
-        {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &) -> QWidget * {
-             ZelIcon *field = nullptr;
-             return titleHeader(field, parent, name.constData());
-         },
-         "titleHeader(%1, %2, %3)", true},
-        {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &image, const QRect &) -> QWidget * {
-             ZelIcon *field = nullptr;
-             return titleIcon(field, parent, name.constData(), image.constData());
-         },
-         "titleIcon(%1, %2, %3, %4)", true, true},
-        {&ZelTextBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             ZelTextBox *field = nullptr;
-             return tableCell(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height());
-         },
-         "tableCell(%1, %2, %3, %6)", true, false, true},
-        {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
-             ZelIcon *field = nullptr;
-             return tableDateTitle(field, parent, place.width());
-         },
-         "tableDateTitle(%1, %2, %7)", false, false, true},
-        {&ZelTextBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
-             ZelTextBox *field = nullptr;
-             return tableDate(field, parent, place.width());
-         },
-         "tableDate(%1, %2, %7)", false, false, true},
-        {&ZelMapControl::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelMapControl *field = nullptr;
-             return mapControl(field, parent);
-         },
-         "mapControl(%1, %2)"},
-        {&ZelNorthUpWidget::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
-             ZelNorthUpWidget *field = nullptr;
-             return northUpIndicator(field, parent, place.x(), place.y());
-         },
-         "northUpIndicator(%1, %2, %5)", false, false, true},
-        {&QWidget::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
-             QWidget *field = nullptr;
-             return scaleBar(field, parent, place.x(), place.y());
-         },
-         "scaleBar(%1, %2, %5)", false, false, true},
-        {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelIcon *field = nullptr;
-             return scaleBracket(field, parent);
-         },
-         "scaleBracket(%1, %2)"},
-        {&ZelTextBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelTextBox *field = nullptr;
-             return scaleText(field, parent);
-         },
-         "scaleText(%1, %2)"},
-        {&ZelTextBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelTextBox *field = nullptr;
-             return scaleTextShadow(field, parent);
-         },
-         "scaleTextShadow(%1, %2)"},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelPushButton *field = nullptr;
-             return goButton(field, parent);
-         },
-         "goButton(%1, %2)"},
-        {&ZelTextBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &) -> QWidget * {
-             ZelTextBox *field = nullptr;
-             return goText(field, parent);
-         },
-         "goText(%1, %2)"},
-        {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
-             ZelIcon *field = nullptr;
-             return mapBottomPanel(field, parent, place.x(), place.y(), place.width(), place.height());
-         },
-         "mapBottomPanel(%1, %2, %6)", false, false, true},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
-             ZelPushButton *field = nullptr;
-             return mapBackButton(field, parent, place.x(), place.y(), place.width(), place.height());
-         },
-         "mapBackButton(%1, %2, %6)", false, false, true},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
-             ZelPushButton *field = nullptr;
-             return mapContextMenuButton(field, parent, place.x(), place.y(), place.width(), place.height());
-         },
-         "mapContextMenuButton(%1, %2, %6)", false, false, true},
-        {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &) -> QWidget * {
-             ZelIcon *field = nullptr;
-             return mapInfoBar(field, parent, name.constData());
-         },
-         "mapInfoBar(%1, %2, %3)", true},
-        {&ZelTextBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &) -> QWidget * {
-             ZelTextBox *field = nullptr;
-             return mapInfoLine(field, parent, name.constData());
-         },
-         "mapInfoLine(%1, %2, %3)", true},
-        {&ZelStatusIndicator::staticMetaObject,
-         [](QWidget *parent, const QByteArray &, const QByteArray &, const QRect &place) -> QWidget * {
-             ZelStatusIndicator *field = nullptr;
-             return directionIndicator(field, parent, place.x(), place.y());
-         },
-         "directionIndicator(%1, %2, %5)", false, false, true},
-        {&ZelTextBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &) -> QWidget * {
-             ZelTextBox *field = nullptr;
-             return coordinateReadOut(field, parent, name.constData());
-         },
-         "coordinateReadOut(%1, %2, %3)", true},
-        {&ZelTextBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &) -> QWidget * {
-             ZelTextBox *field = nullptr;
-             return valueReadOut(field, parent, name.constData());
-         },
-         "valueReadOut(%1, %2, %3)", true},
-        {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelIcon *field = nullptr;
-             return serviceTitleStrip(field, parent, place.y());
-         },
-         "serviceTitleStrip(%1, %2, %8)", false, false, true},
-        {&ZelTextBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelTextBox *field = nullptr;
-             return serviceTitle(field, parent);
-         },
-         "serviceTitle(%1, %2)", false, false, false},
-        {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelIcon *field = nullptr;
-             return serviceStatusBand(field, parent, name.constData(), place.y());
-         },
-         "serviceStatusBand(%1, %2, %3, %8)", true, false, true},
-        {&ZelTextBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelTextBox *field = nullptr;
-             return serviceStatusText(field, parent, name.constData());
-         },
-         "serviceStatusText(%1, %2, %3)", true, false, false},
-        {&ZelCheckBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelCheckBox *field = nullptr;
-             return serviceCheckBox(field, parent, name.constData(), place.x(), place.y());
-         },
-         "serviceCheckBox(%1, %2, %3, %5)", true, false, true},
-        {&ZelCheckBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelCheckBox *field = nullptr;
-             return serviceRadioButton(field, parent, name.constData(), place.x(), place.y());
-         },
-         "serviceRadioButton(%1, %2, %3, %5)", true, false, true},
-        {&zelCompass::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             zelCompass *field = nullptr;
-             return mapCompass(field, parent, place.x(), place.y());
-         },
-         "mapCompass(%1, %2, %5)", false, false, true},
-        {&ZelStatusIndicator::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelStatusIndicator *field = nullptr;
-             return geocacheStatusIndicator(field, parent, place.x(), place.y());
-         },
-         "geocacheStatusIndicator(%1, %2, %5)", false, false, true},
-        {&ZelStatusIndicator::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelStatusIndicator *field = nullptr;
-             return geocacheSizeIndicator(field, parent, place.x(), place.y());
-         },
-         "geocacheSizeIndicator(%1, %2, %5)", false, false, true},
-        {&ZelIcon::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelIcon *field = nullptr;
-             return comboDropMark(field, parent, name.constData());
-         },
-         "comboDropMark(%1, %2, %3)", true, false, false},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelPushButton *field = nullptr;
-             return calibrationStartButton(field, parent);
-         },
-         "calibrationStartButton(%1, %2)", false, false, false},
-        {&ZelTextBox::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelTextBox *field = nullptr;
-             return calibrationStartCaption(field, parent);
-         },
-         "calibrationStartCaption(%1, %2)", false, false, false},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelPushButton *field = nullptr;
-             return keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
-                              KeyFace::Tall);
-         },
-         "keyButton(%1, %2, %3, %6, KeyFace::Tall)", true, false, true},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelPushButton *field = nullptr;
-             return keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
-                              KeyFace::Medium);
-         },
-         "keyButton(%1, %2, %3, %6, KeyFace::Medium)", true, false, true},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelPushButton *field = nullptr;
-             return keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
-                              KeyFace::Wide);
-         },
-         "keyButton(%1, %2, %3, %6, KeyFace::Wide)", true, false, true},
-        {&ZelPushButton::staticMetaObject,
-         [](QWidget *parent, const QByteArray &name, const QByteArray &, const QRect &place) -> QWidget * {
-             Q_UNUSED(name);
-             Q_UNUSED(place);
-             ZelPushButton *field = nullptr;
-             return keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
-                              KeyFace::Round);
-         },
-         "keyButton(%1, %2, %3, %6, KeyFace::Round)", true, false, true},
+        QUARN_FURNITURE(ZelIcon, bottomBar(field, parent), "bottomBar(%1, %2)"),
+        QUARN_FURNITURE(ZelPushButton, backButton(field, parent), "backButton(%1, %2)"),
+        QUARN_FURNITURE(ZelPushButton, contextMenuButton(field, parent), "contextMenuButton(%1, %2)"),
+        QUARN_FURNITURE(ZelPushButton, barMapButton(field, parent), "barMapButton(%1, %2)"),
+        QUARN_FURNITURE(ZelPushButton, barGoButton(field, parent), "barGoButton(%1, %2)"),
+        QUARN_FURNITURE(QWidget, scrollButtonSlot(field, parent), "scrollButtonSlot(%1, %2)"),
+        QUARN_FURNITURE(ZelPushButton, listHeaderButton(field, parent), "listHeaderButton(%1, %2)"),
+        QUARN_FURNITURE(ZelPushButton, zoomInButton(field, parent), "zoomInButton(%1, %2)"),
+        QUARN_FURNITURE(ZelPushButton, zoomOutButton(field, parent), "zoomOutButton(%1, %2)"),
+        QUARN_FURNITURE(ZelIcon, titleHeader(field, parent, name.constData()), "titleHeader(%1, %2, %3)", kName),
+        QUARN_FURNITURE(ZelIcon, titleIcon(field, parent, name.constData(), image.constData()),
+                        "titleIcon(%1, %2, %3, %4)", kName | kImage),
+        QUARN_FURNITURE(ZelTextBox,
+                        tableCell(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height()),
+                        "tableCell(%1, %2, %3, %6)", kName | kPlace),
+        QUARN_FURNITURE(ZelIcon, tableDateTitle(field, parent, place.width()), "tableDateTitle(%1, %2, %7)", kPlace),
+        QUARN_FURNITURE(ZelTextBox, tableDate(field, parent, place.width()), "tableDate(%1, %2, %7)", kPlace),
+        QUARN_FURNITURE(ZelMapControl, mapControl(field, parent), "mapControl(%1, %2)"),
+        QUARN_FURNITURE(ZelNorthUpWidget, northUpIndicator(field, parent, place.x(), place.y()),
+                        "northUpIndicator(%1, %2, %5)", kPlace),
+        QUARN_FURNITURE(QWidget, scaleBar(field, parent, place.x(), place.y()), "scaleBar(%1, %2, %5)", kPlace),
+        QUARN_FURNITURE(ZelIcon, scaleBracket(field, parent), "scaleBracket(%1, %2)"),
+        QUARN_FURNITURE(ZelTextBox, scaleText(field, parent), "scaleText(%1, %2)"),
+        QUARN_FURNITURE(ZelTextBox, scaleTextShadow(field, parent), "scaleTextShadow(%1, %2)"),
+        QUARN_FURNITURE(ZelPushButton, goButton(field, parent), "goButton(%1, %2)"),
+        QUARN_FURNITURE(ZelTextBox, goText(field, parent), "goText(%1, %2)"),
+        QUARN_FURNITURE(ZelIcon, mapBottomPanel(field, parent, place.x(), place.y(), place.width(), place.height()),
+                        "mapBottomPanel(%1, %2, %6)", kPlace),
+        QUARN_FURNITURE(ZelPushButton,
+                        mapBackButton(field, parent, place.x(), place.y(), place.width(), place.height()),
+                        "mapBackButton(%1, %2, %6)", kPlace),
+        QUARN_FURNITURE(ZelPushButton,
+                        mapContextMenuButton(field, parent, place.x(), place.y(), place.width(), place.height()),
+                        "mapContextMenuButton(%1, %2, %6)", kPlace),
+        QUARN_FURNITURE(ZelIcon, mapInfoBar(field, parent, name.constData()), "mapInfoBar(%1, %2, %3)", kName),
+        QUARN_FURNITURE(ZelTextBox, mapInfoLine(field, parent, name.constData()), "mapInfoLine(%1, %2, %3)", kName),
+        QUARN_FURNITURE(ZelStatusIndicator, directionIndicator(field, parent, place.x(), place.y()),
+                        "directionIndicator(%1, %2, %5)", kPlace),
+        QUARN_FURNITURE(ZelTextBox, coordinateReadOut(field, parent, name.constData()), "coordinateReadOut(%1, %2, %3)",
+                        kName),
+        QUARN_FURNITURE(ZelTextBox, valueReadOut(field, parent, name.constData()), "valueReadOut(%1, %2, %3)", kName),
+        QUARN_FURNITURE(ZelIcon, serviceTitleStrip(field, parent, place.y()), "serviceTitleStrip(%1, %2, %8)", kPlace),
+        QUARN_FURNITURE(ZelTextBox, serviceTitle(field, parent), "serviceTitle(%1, %2)"),
+        QUARN_FURNITURE(ZelIcon, serviceStatusBand(field, parent, name.constData(), place.y()),
+                        "serviceStatusBand(%1, %2, %3, %8)", kName | kPlace),
+        QUARN_FURNITURE(ZelTextBox, serviceStatusText(field, parent, name.constData()), "serviceStatusText(%1, %2, %3)",
+                        kName),
+        QUARN_FURNITURE(ZelCheckBox, serviceCheckBox(field, parent, name.constData(), place.x(), place.y()),
+                        "serviceCheckBox(%1, %2, %3, %5)", kName | kPlace),
+        QUARN_FURNITURE(ZelCheckBox, serviceRadioButton(field, parent, name.constData(), place.x(), place.y()),
+                        "serviceRadioButton(%1, %2, %3, %5)", kName | kPlace),
+        QUARN_FURNITURE(zelCompass, mapCompass(field, parent, place.x(), place.y()), "mapCompass(%1, %2, %5)", kPlace),
+        QUARN_FURNITURE(ZelStatusIndicator, geocacheStatusIndicator(field, parent, place.x(), place.y()),
+                        "geocacheStatusIndicator(%1, %2, %5)", kPlace),
+        QUARN_FURNITURE(ZelStatusIndicator, geocacheSizeIndicator(field, parent, place.x(), place.y()),
+                        "geocacheSizeIndicator(%1, %2, %5)", kPlace),
+        QUARN_FURNITURE(ZelIcon, comboDropMark(field, parent, name.constData()), "comboDropMark(%1, %2, %3)", kName),
+        QUARN_FURNITURE(ZelPushButton, calibrationStartButton(field, parent), "calibrationStartButton(%1, %2)"),
+        QUARN_FURNITURE(ZelTextBox, calibrationStartCaption(field, parent), "calibrationStartCaption(%1, %2)"),
+        QUARN_FURNITURE(ZelPushButton,
+                        keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
+                                  KeyFace::Tall),
+                        "keyButton(%1, %2, %3, %6, KeyFace::Tall)", kName | kPlace),
+        QUARN_FURNITURE(ZelPushButton,
+                        keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
+                                  KeyFace::Medium),
+                        "keyButton(%1, %2, %3, %6, KeyFace::Medium)", kName | kPlace),
+        QUARN_FURNITURE(ZelPushButton,
+                        keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
+                                  KeyFace::Wide),
+                        "keyButton(%1, %2, %3, %6, KeyFace::Wide)", kName | kPlace),
+        QUARN_FURNITURE(ZelPushButton,
+                        keyButton(field, parent, name.constData(), place.x(), place.y(), place.width(), place.height(),
+                                  KeyFace::Round),
+                        "keyButton(%1, %2, %3, %6, KeyFace::Round)", kName | kPlace),
     };
     return all;
 }
+
+#undef QUARN_FURNITURE
 
 // What a routine sets, as a .ui file writes it: its place apart, its name
 // as the element's own.
@@ -513,17 +294,18 @@ FurnitureMatch findFurniture(const QString &className, const QString &name, cons
     static QHash<QString, QPair<QString, QVector<LookSetting>>> made;
     for (std::size_t index = 0; index < routines().size(); ++index) {
         const Routine &routine = routines()[index];
-        if (QLatin1String(routine.metaObject->className()) != className || (routine.takesImage && image.isEmpty())
-            || (routine.takesPlace && !place.isValid()))
+        if (QLatin1String(routine.metaObject->className()) != className || ((routine.takes & kImage) && image.isEmpty())
+            || ((routine.takes & kPlace) && !place.isValid()))
             continue;
-        const QRect given = routine.takesPlace ? place : QRect();
-        const QString key = QStringLiteral("%1/%2/%3/%4,%5,%6,%7")
-                                .arg(index)
-                                .arg(routine.takesName ? name : QString(), routine.takesImage ? image : QString())
-                                .arg(given.x())
-                                .arg(given.y())
-                                .arg(given.width())
-                                .arg(given.height());
+        const QRect given = (routine.takes & kPlace) ? place : QRect();
+        const QString key =
+            QStringLiteral("%1/%2/%3/%4,%5,%6,%7")
+                .arg(index)
+                .arg((routine.takes & kName) ? name : QString(), (routine.takes & kImage) ? image : QString())
+                .arg(given.x())
+                .arg(given.y())
+                .arg(given.width())
+                .arg(given.height());
         if (!made.contains(key)) {
             QWidget scratch;
             QWidget *piece = routine.make(&scratch, name.toUtf8(), image.toUtf8(), given);
