@@ -150,6 +150,13 @@ QVector<LookSetting> pieceSettings(const QWidget &piece, const QObject *referenc
     return settings;
 }
 
+// Fresh controls of every class, to tell what a routine changed.
+ReferenceObjects &references()
+{
+    static ReferenceObjects objects;
+    return objects;
+}
+
 bool containsAll(const QVector<LookSetting> &have, const QVector<LookSetting> &wanted)
 {
     return std::all_of(wanted.cbegin(), wanted.cend(), [&](const LookSetting &setting) {
@@ -180,11 +187,10 @@ const std::vector<RootRoutine> &rootRoutines()
 FurnitureMatch findRootFurniture(const QString &className, const QPoint &offset,
                                  const QVector<LookSetting> &rootSettings)
 {
-    static ReferenceObjects references;
     for (const RootRoutine &routine : rootRoutines()) {
         QWidget scratch;
         routine.run(&scratch, offset);
-        const QVector<LookSetting> settings = pieceSettings(scratch, references.freshRoot());
+        const QVector<LookSetting> settings = pieceSettings(scratch, references().freshRoot());
         if (!containsAll(rootSettings, settings))
             continue;
         QString call = QString::fromLatin1(routine.call);
@@ -214,7 +220,6 @@ struct NavigationPanelsRecord {
 
 GroupRoutine groupMadeBy(const QString &call, const std::function<void(QWidget *root)> &make)
 {
-    static ReferenceObjects references;
     QWidget scratch;
     make(&scratch);
     GroupRoutine group{call, {}};
@@ -222,7 +227,7 @@ GroupRoutine groupMadeBy(const QString &call, const std::function<void(QWidget *
         const QWidget *parent = piece->parentWidget();
         group.pieces.append({QLatin1String(piece->metaObject()->className()), piece->objectName(),
                              parent == &scratch ? QStringLiteral("root") : parent->objectName(),
-                             pieceSettings(*piece, references.referenceFor(piece->metaObject()))});
+                             pieceSettings(*piece, references().referenceFor(piece->metaObject()))});
     }
     return group;
 }
@@ -243,7 +248,6 @@ const QVector<GroupRoutine> &groupRoutines()
 
 QVector<FurnitureMatch> findRootLooks(const QVector<LookSetting> &rootSettings, const QHash<QString, QPoint> &points)
 {
-    static ReferenceObjects references;
     // Each gives the scratch root its settings and returns its call.
     static const QVector<std::function<QString(Root &, const QHash<QString, QPoint> &)>> looks = {
         [](Root &root, const QHash<QString, QPoint> &) {
@@ -262,7 +266,7 @@ QVector<FurnitureMatch> findRootLooks(const QVector<LookSetting> &rootSettings, 
         QWidget scratch;
         Root root(&scratch, "root");
         const QString call = look(root, points);
-        const QVector<LookSetting> settings = pieceSettings(scratch, references.freshRoot());
+        const QVector<LookSetting> settings = pieceSettings(scratch, references().freshRoot());
         if (containsAll(rootSettings, settings))
             found.append({call, settings});
     }
@@ -274,13 +278,12 @@ FurnitureMatch findNavigationFieldBar(const QString &className, const QString &n
                                       const QVector<LookSetting> &widgetSettings, const QString &field,
                                       const QString &parent, const QString &table)
 {
-    static ReferenceObjects references;
     if (className != QLatin1String(ZelWidget::staticMetaObject.className()))
         return {};
     QWidget scratch;
     ZelWidget *bar = nullptr;
     navigationFieldBar(bar, &scratch, configurations);
-    const QVector<LookSetting> settings = pieceSettings(*bar, references.referenceFor(&ZelWidget::staticMetaObject));
+    const QVector<LookSetting> settings = pieceSettings(*bar, references().referenceFor(&ZelWidget::staticMetaObject));
     if (bar->objectName() != name || !containsAll(widgetSettings, settings))
         return {};
     return {QStringLiteral("navigationFieldBar(%1, %2, %3)").arg(field, parent, table), settings};
@@ -289,7 +292,6 @@ FurnitureMatch findNavigationFieldBar(const QString &className, const QString &n
 FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image, const QRect &place,
                              const QVector<LookSetting> &widgetSettings, const QString &field, const QString &parent)
 {
-    static ReferenceObjects references;
     // What a routine makes depends only on the name and picture it takes.
     static QHash<QString, QPair<QString, QVector<LookSetting>>> made;
     for (std::size_t index = 0; index < routines().size(); ++index) {
@@ -309,7 +311,8 @@ FurnitureMatch findFurniture(const QString &className, const QString &name, cons
         if (!made.contains(key)) {
             QWidget scratch;
             QWidget *piece = routine.make(&scratch, name.toUtf8(), image.toUtf8(), given);
-            made.insert(key, {piece->objectName(), pieceSettings(*piece, references.referenceFor(routine.metaObject))});
+            made.insert(key,
+                        {piece->objectName(), pieceSettings(*piece, references().referenceFor(routine.metaObject))});
         }
         if (made.value(key).first != name)
             continue;

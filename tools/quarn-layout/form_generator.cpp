@@ -1,18 +1,18 @@
 #include "form_generator.h"
 
 #include "form_furniture.h"
-#include "form_nav_fields.h"
 #include "form_looks.h"
+#include "form_nav_fields.h"
 #include "form_values.h"
 #include "ui_record_fields.h"
 
 #include "core/construction/layouts.h"
 
 #include <QDomDocument>
-#include <QRegularExpression>
 #include <QHash>
 #include <QMap>
 #include <QMetaEnum>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <QVector>
@@ -548,8 +548,6 @@ private:
         return true;
     }
 
-    // The quick-info bars and map bubbles give their roots the same settings
-    // through one routine.
     static QVector<LookSetting> settingsOfRow(const Widget &widget)
     {
         QVector<LookSetting> settings;
@@ -571,6 +569,8 @@ private:
         return points;
     }
 
+    // The quick-info bars and map bubbles give their roots the same settings
+    // through one routine.
     FurnitureMatch rootFurniture(const Widget &root) const
     {
         return findRootFurniture(m_className, pointsOf(root).value(QStringLiteral("Offset")), settingsOfRow(root));
@@ -766,8 +766,6 @@ private:
         return writeContents(widget);
     }
 
-    // A piece of standard furniture made by its routine, whose settings then
-    // leave the row.
     // A data-field bar's document, where a table of fields writes it.
     static bool navFieldTableOf(const Widget &widget, NavFieldTable *table)
     {
@@ -802,6 +800,8 @@ private:
         return name;
     }
 
+    // A piece of standard furniture made by its routine, whose settings then
+    // leave the row.
     bool takeFurniture(const Widget &widget, const QString &parent, QVector<const Property *> *properties, QString *row)
     {
         QVector<LookSetting> settings;
