@@ -62,6 +62,15 @@ void expectClean(const ToolRun &run)
     ASSERT_TRUE(run.err.isEmpty()) << run.err.toStdString();
 }
 
+// The form exported into scratch as FORM.ui: the file's path, or empty.
+QString exportedInto(const QTemporaryDir &scratch, const QString &form)
+{
+    const QString uiFile = scratch.filePath(form + QStringLiteral(".ui"));
+    const ToolRun exported = runTool({QStringLiteral("ui"), form, QStringLiteral("-o"), uiFile});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    return exported.exitCode == 0 ? uiFile : QString();
+}
+
 // Lines of one text absent from the other, each as often as it is missing.
 QStringList linesMissingFrom(const QByteArray &text, const QByteArray &other)
 {
@@ -138,9 +147,8 @@ TEST(FormCode, AnEditedExportChangesOnlyTheEditedLines)
 
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
-    const QString uiFile = scratch.filePath(form + QStringLiteral(".ui"));
-    const ToolRun exported = runTool({QStringLiteral("ui"), form, QStringLiteral("-o"), uiFile});
-    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    const QString uiFile = exportedInto(scratch, form);
+    ASSERT_FALSE(uiFile.isEmpty());
 
     QDomDocument ui;
     {
@@ -217,9 +225,8 @@ TEST(FormCode, AFieldEditedAwayFromARoutineThatMakesSeveralComesBackAsRows)
     const QString area = QStringLiteral("dashboard");
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
-    const QString uiFile = scratch.filePath(form + QStringLiteral(".ui"));
-    const ToolRun exported = runTool({QStringLiteral("ui"), form, QStringLiteral("-o"), uiFile});
-    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    const QString uiFile = exportedInto(scratch, form);
+    ASSERT_FALSE(uiFile.isEmpty());
 
     QByteArray ui = readAll(uiFile);
     const QByteArray flag = "name=\"iconFlag\"";

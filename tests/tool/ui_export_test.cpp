@@ -86,10 +86,10 @@ public:
     void retranslateUi(UiRecord *, QWidget *) const override {}
 };
 
-// The names of the properties the export gives the widget called name.
-QStringList propertiesOf(const QDomDocument &ui, const QString &name)
+// The <property> elements the export gives the widget called name.
+QList<QDomElement> propertyElementsOf(const QDomDocument &ui, const QString &name)
 {
-    QStringList names;
+    QList<QDomElement> properties;
     const QDomNodeList widgets = ui.elementsByTagName(QStringLiteral("widget"));
     for (int i = 0; i < widgets.size(); ++i) {
         const QDomElement widget = widgets.at(i).toElement();
@@ -97,24 +97,25 @@ QStringList propertiesOf(const QDomDocument &ui, const QString &name)
             continue;
         for (QDomElement p = widget.firstChildElement(QStringLiteral("property")); !p.isNull();
              p = p.nextSiblingElement(QStringLiteral("property")))
-            names.append(p.attribute(QStringLiteral("name")));
+            properties.append(p);
     }
+    return properties;
+}
+
+QStringList propertiesOf(const QDomDocument &ui, const QString &name)
+{
+    QStringList names;
+    for (const QDomElement &property : propertyElementsOf(ui, name))
+        names.append(property.attribute(QStringLiteral("name")));
     return names;
 }
 
 // The <string> of the property called property of the widget called name.
 QDomElement stringOf(const QDomDocument &ui, const QString &name, const QString &property)
 {
-    const QDomNodeList widgets = ui.elementsByTagName(QStringLiteral("widget"));
-    for (int i = 0; i < widgets.size(); ++i) {
-        const QDomElement widget = widgets.at(i).toElement();
-        if (widget.attribute(QStringLiteral("name")) != name)
-            continue;
-        for (QDomElement p = widget.firstChildElement(QStringLiteral("property")); !p.isNull();
-             p = p.nextSiblingElement(QStringLiteral("property"))) {
-            if (p.attribute(QStringLiteral("name")) == property)
-                return p.firstChildElement(QStringLiteral("string"));
-        }
+    for (const QDomElement &element : propertyElementsOf(ui, name)) {
+        if (element.attribute(QStringLiteral("name")) == property)
+            return element.firstChildElement(QStringLiteral("string"));
     }
     return QDomElement();
 }
