@@ -39,10 +39,11 @@ TEST(ServiceScreens, SwitchesDoNotOverlap)
         for (int i = 0; i < boxes.size(); ++i) {
             ++switches;
             for (int j = i + 1; j < boxes.size(); ++j) {
-                if (boxes[i]->parentWidget() == boxes[j]->parentWidget())
+                if (boxes[i]->parentWidget() == boxes[j]->parentWidget()) {
                     EXPECT_FALSE(boxes[i]->geometry().intersects(boxes[j]->geometry()))
                         << name << " " << qPrintable(boxes[i]->objectName()) << " "
                         << qPrintable(boxes[j]->objectName());
+                }
             }
         }
     }

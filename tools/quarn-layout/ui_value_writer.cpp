@@ -44,7 +44,11 @@ QString styleStrategyName(QFont::StyleStrategy strategy)
         return QStringLiteral("NoAntialias");
     case QFont::PreferAntialias:
         return QStringLiteral("PreferAntialias");
+        // Deprecated, and without effect, but still a spelling a .ui file may have.
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
     case QFont::OpenGLCompatible:
+        QT_WARNING_POP
         return QStringLiteral("OpenGLCompatible");
     case QFont::NoFontMerging:
         return QStringLiteral("NoFontMerging");
