@@ -182,27 +182,6 @@ const std::vector<RootRoutine> &rootRoutines()
     return all;
 }
 
-} // namespace
-
-FurnitureMatch findRootFurniture(const QString &className, const QPoint &offset,
-                                 const QVector<LookSetting> &rootSettings)
-{
-    for (const RootRoutine &routine : rootRoutines()) {
-        QWidget scratch;
-        routine.run(&scratch, offset);
-        const QVector<LookSetting> settings = pieceSettings(scratch, references().freshRoot());
-        if (!containsAll(rootSettings, settings))
-            continue;
-        QString call = QString::fromLatin1(routine.call);
-        call.replace(QLatin1String("%1"), values::literal(className))
-            .replace(QLatin1String("%2"), QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y()));
-        return {call, settings};
-    }
-    return {};
-}
-
-namespace {
-
 // The fields navigationPanels fills, as the currents and tide screens name them.
 struct NavigationPanelsRecord {
     ZelIcon *statusBar;
@@ -233,6 +212,23 @@ GroupRoutine groupMadeBy(const QString &call, const std::function<void(QWidget *
 }
 
 } // namespace
+
+FurnitureMatch findRootFurniture(const QString &className, const QPoint &offset,
+                                 const QVector<LookSetting> &rootSettings)
+{
+    for (const RootRoutine &routine : rootRoutines()) {
+        QWidget scratch;
+        routine.run(&scratch, offset);
+        const QVector<LookSetting> settings = pieceSettings(scratch, references().freshRoot());
+        if (!containsAll(rootSettings, settings))
+            continue;
+        QString call = QString::fromLatin1(routine.call);
+        call.replace(QLatin1String("%1"), values::literal(className))
+            .replace(QLatin1String("%2"), QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y()));
+        return {call, settings};
+    }
+    return {};
+}
 
 const QVector<GroupRoutine> &groupRoutines()
 {
