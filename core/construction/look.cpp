@@ -178,6 +178,12 @@ const Font &aaFont()
     return font;
 }
 
+const Font &brightnessScreenFont()
+{
+    static const Font font = Font().pointSize(1).bold().aa();
+    return font;
+}
+
 Font &Font::italic(bool on)
 {
     m_font.setItalic(on);

@@ -97,6 +97,9 @@ private:
 const Font &boldAA();
 const Font &normalWeightAA();
 const Font &aaFont();
+// The power, brightness and volume screens' bold antialiased font; its point
+// size of 1 is theirs, the boxes give the pixel size.
+const Font &brightnessScreenFont();
 
 namespace align {
 inline constexpr Qt::Alignment LeftVCentre = Qt::AlignLeft | Qt::AlignVCenter;     // 129

@@ -152,6 +152,22 @@ public:
     Row &flatToggleButton();
     // A coordinate shown, not edited.
     Row &coordinateDisplay();
+    // The words on a wide action button (accept, decline, next): white, bold.
+    Row &actionButtonLabel();
+    // The action button face under a font of its own, for a button with a
+    // label or icon laid on it.
+    Row &labelledActionButton();
+    // The names and the values of the distance, direction and elevation page.
+    Row &distancePageName();
+    Row &distancePageValue();
+    // A value at the right of an information pane: a coordinate, a length.
+    Row &paneValue();
+    // A caption in large bold type that wraps.
+    Row &largeCaption();
+    // A caption of the brightness and volume settings.
+    Row &levelCaption();
+    // A caption on a geocache filter's button, black.
+    Row &filterButtonCaption();
 
     // Applies a look routine of core/construction to the object at this point
     // of its row.

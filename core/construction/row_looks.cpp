@@ -433,4 +433,67 @@ void applyCoordinateDisplay(zelCoordEntryWidget *entry)
     entry->setModifiable(false);
 }
 
+// White bold antialiased 16 px, centred.
+void applyActionButtonLabel(ZelTextBox *label)
+{
+    label->setPalette(whiteButtonText());
+    label->setFont(boldAA());
+    label->setAlignment(Qt::AlignCenter);
+    label->setFontPixelSize(16);
+}
+
+void applyLabelledActionButton(ZelPushButton *button)
+{
+    button->setFont(aaFont());
+    applyActionButton(button);
+}
+
+// Normal weight 13 px, at the top left, wrapped.
+void applyDistancePageName(ZelTextBox *name)
+{
+    applyPlainPanelText(name);
+    name->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    name->setWordWrap(true);
+    name->setFontPixelSize(13);
+}
+
+// Bold 14 px, at the top left.
+void applyDistancePageValue(ZelTextBox *value)
+{
+    applyPanelText(value);
+    value->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    value->setFontPixelSize(14);
+}
+
+// Bold 14 px, right and vertically centred.
+void applyPaneValue(ZelTextBox *value)
+{
+    applyPanelText(value);
+    value->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
+    value->setFontPixelSize(14);
+}
+
+// Bold antialiased 16 px, wrapped.
+void applyLargeCaption(ZelTextBox *caption)
+{
+    caption->setFont(boldAA());
+    caption->setWordWrap(true);
+    caption->setFontPixelSize(16);
+}
+
+// The brightness screens' font at 14 px, scaled to the box.
+void applyLevelCaption(ZelTextBox *caption)
+{
+    caption->setFont(brightnessScreenFont());
+    caption->setScaledContents(true);
+    caption->setFontPixelSize(14);
+}
+
+// The setting caption in black.
+void applyFilterButtonCaption(ZelTextBox *caption)
+{
+    caption->setPalette(blackText());
+    applySettingCaption(caption);
+}
+
 } // namespace quarn

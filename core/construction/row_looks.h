@@ -10,9 +10,13 @@
 //   pressed faces): the path already says what is shown;
 // - a named font or palette alone, or with a size (.font(tableCellFont()),
 //   .panelText().pixelSize(12)): the size is the row's own, the rest is named;
-// - a look with sizing or event propagation (.minSize(60, 43).maxSize(60,
-//   43).goButton(), .panelButton().eventPropagation()): a look holds no
-//   geometry or behaviour;
+// - a look or picture with sizing or event propagation (.minSize(60,
+//   43).maxSize(60, 43).goButton(), .panelButton().eventPropagation()): a look
+//   holds no geometry or behaviour;
+// - a look with one alignment, wrap or text-box flag of the row's own
+//   (.smallCaption().textBoxFlags(TextBoxFlags::FirstOn),
+//   .panelText().wordWrap().pixelSize(12)): the look is named, the one setting
+//   says itself, and what the flags select is the widget library's;
 // - a lone setting (.hidden(), .alignment(Qt::AlignCenter)): nothing to name.
 
 class QObject;
@@ -81,6 +85,14 @@ void applyScrollingPage(ZelScrollArea *scrollArea);
 void applyCloseButton(ZelPushButton *button);
 void applyFlatToggleButton(ZelPushButton *button);
 void applyCoordinateDisplay(zelCoordEntryWidget *entry);
+void applyActionButtonLabel(ZelTextBox *label);
+void applyLabelledActionButton(ZelPushButton *button);
+void applyDistancePageName(ZelTextBox *name);
+void applyDistancePageValue(ZelTextBox *value);
+void applyPaneValue(ZelTextBox *value);
+void applyLargeCaption(ZelTextBox *caption);
+void applyLevelCaption(ZelTextBox *caption);
+void applyFilterButtonCaption(ZelTextBox *caption);
 
 template <typename W>
 Row<W> &Row<W>::standardComboBox()
@@ -422,6 +434,62 @@ template <typename W>
 Row<W> &Row<W>::coordinateDisplay()
 {
     applyCoordinateDisplay(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::actionButtonLabel()
+{
+    applyActionButtonLabel(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::labelledActionButton()
+{
+    applyLabelledActionButton(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::distancePageName()
+{
+    applyDistancePageName(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::distancePageValue()
+{
+    applyDistancePageValue(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::paneValue()
+{
+    applyPaneValue(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::largeCaption()
+{
+    applyLargeCaption(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::levelCaption()
+{
+    applyLevelCaption(m_object);
+    return *this;
+}
+
+template <typename W>
+Row<W> &Row<W>::filterButtonCaption()
+{
+    applyFilterButtonCaption(m_object);
     return *this;
 }
 

@@ -32,17 +32,14 @@ void setupUi(Ui_BrightnessPopupScreenClass &ui, QWidget *root)
         .sliderPosition(100)
         .sliderImages(":/Bkgd/Sliderbarbox.mif", ":/Bkgd/SliderbarBkgd_small_h.mif", ":/Icons/ShortSliderbarBkgd.mif",
                       ":/Icons/i_Plus_L.mif", ":/Icons/i_Minus_L.mif");
-    make(ui.lblVolume, root, "lblVolume").at(64, 231, 150, 22).font(Font().pointSize(1).bold().aa()).pixelSize(14);
-    make(ui.lblBrightness, root, "lblBrightness")
-        .at(64, 303, 150, 22)
-        .font(Font().pointSize(1).bold().aa())
-        .pixelSize(14);
+    make(ui.lblVolume, root, "lblVolume").at(64, 231, 150, 22).font(brightnessScreenFont()).pixelSize(14);
+    make(ui.lblBrightness, root, "lblBrightness").at(64, 303, 150, 22).font(brightnessScreenFont()).pixelSize(14);
     make(ui.iconBrightness, root, "iconBrightness").at(20, 295, 38, 36).image(":/Icons/i_Brightness.mif");
     make(ui.iconVolume, root, "iconVolume").at(20, 222, 38, 38).image(":/Icons/i_Volume.mif");
     make(ui.txtTitle, root, "txtTitle")
         .at(25, 46, 166, 32)
         .palette(whiteText())
-        .font(Font().pointSize(1).bold().aa())
+        .font(brightnessScreenFont())
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(16);
@@ -57,7 +54,7 @@ void setupUi(Ui_BrightnessPopupScreenClass &ui, QWidget *root)
         .focused(":/Buttons/b_PopUp_Dialog_Button_f.mif");
     make(ui.lblConnectToPC, ui.btnConnectToPC, "lblConnectToPC")
         .at(47, 5, 119, 32)
-        .font(Font().pointSize(1).bold().aa())
+        .font(brightnessScreenFont())
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(14);
@@ -68,7 +65,7 @@ void setupUi(Ui_BrightnessPopupScreenClass &ui, QWidget *root)
         .focused(":/Buttons/b_PopUp_Dialog_Button_f.mif");
     make(ui.lblSuspend, ui.btnSuspend, "lblSuspend")
         .at(47, 5, 119, 32)
-        .font(Font().pointSize(1).bold().aa())
+        .font(brightnessScreenFont())
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(14);
@@ -79,7 +76,7 @@ void setupUi(Ui_BrightnessPopupScreenClass &ui, QWidget *root)
         .focused(":/Buttons/b_PopUp_Dialog_Button_f.mif");
     make(ui.lblSleep, ui.btnSleep, "lblSleep")
         .at(47, 5, 119, 32)
-        .font(Font().pointSize(1).bold().aa())
+        .font(brightnessScreenFont())
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(14);
@@ -90,7 +87,7 @@ void setupUi(Ui_BrightnessPopupScreenClass &ui, QWidget *root)
         .focused(":/Buttons/b_PopUp_Dialog_Button_f.mif");
     make(ui.lblPowerOff, ui.btnPowerOff, "lblPowerOff")
         .at(47, 5, 119, 32)
-        .font(Font().pointSize(1).bold().aa())
+        .font(brightnessScreenFont())
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(14);

@@ -15,12 +15,7 @@ void setupUi(Ui_ContextMenuItem &ui, QWidget *root)
         .image("pressed", ":/Buttons/b_ContextualMenu_h.mif")
         .property("eventPropagation", true);
 
-    make(ui.txtMenu, root, "txtMenu")
-        .at(33, 2, 160, 48)
-        .font(boldAA())
-        .wordWrap()
-        .textInteraction(Qt::NoTextInteraction)
-        .pixelSize(16);
+    make(ui.txtMenu, root, "txtMenu").at(33, 2, 160, 48).largeCaption().textInteraction(Qt::NoTextInteraction);
     make(ui.iconMenu, root, "iconMenu").at(0, 9, 32, 32);
 }
 

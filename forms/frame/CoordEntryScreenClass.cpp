@@ -44,14 +44,10 @@ void setupUi(Ui_CoordEntryScreenClass &ui, QWidget *root)
     layout(ui.verticalLayout, ui.scrollAreaWidgetContents, "verticalLayout").margins(9, 11, 11, 11);
     layout(ui.horizontalLayout, nullptr, "horizontalLayout").spacing(6);
     make(ui.CoordSystemLabel, ui.scrollAreaWidgetContents, "CoordSystemLabel").at(9, 11, 68, 36).pixelSize(16);
-    make(ui.CoordSystem, ui.scrollAreaWidgetContents, "CoordSystem")
-        .at(83, 11, 136, 36)
-        .font(boldAA())
-        .wordWrap()
-        .pixelSize(16);
+    make(ui.CoordSystem, ui.scrollAreaWidgetContents, "CoordSystem").at(83, 11, 136, 36).largeCaption();
     layout(ui.horizontalLayout_2, nullptr, "horizontalLayout_2").spacing(6);
     make(ui.DatumLabel, ui.scrollAreaWidgetContents, "DatumLabel").at(9, 53, 68, 36).pixelSize(16);
-    make(ui.Datum, ui.scrollAreaWidgetContents, "Datum").at(83, 53, 136, 36).font(boldAA()).wordWrap().pixelSize(16);
+    make(ui.Datum, ui.scrollAreaWidgetContents, "Datum").at(83, 53, 136, 36).largeCaption();
 
     addMembers(ui.horizontalLayout, {ui.CoordSystemLabel, ui.CoordSystem});
     setStretchFactors(ui.horizontalLayout, {1, 2});

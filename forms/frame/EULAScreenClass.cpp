@@ -24,22 +24,12 @@ void setupUi(Ui_EULAScreenClass &ui, QWidget *root)
         .at(5, 6, 108, 43)
         .normal(":/Buttons/b_btnWide.mif")
         .pressed(":/Buttons/b_btnWide_h.mif");
-    make(ui.label, ui.btnAccept, "label")
-        .at(10, 6, 91, 31)
-        .palette(whiteButtonText())
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .pixelSize(16);
+    make(ui.label, ui.btnAccept, "label").at(10, 6, 91, 31).actionButtonLabel();
     make(ui.btnDecline, ui.bottomBar, "btnDecline")
         .at(125, 6, 108, 43)
         .normal(":/Buttons/b_btnWide.mif")
         .pressed(":/Buttons/b_btnWide_h.mif");
-    make(ui.label_2, ui.btnDecline, "label_2")
-        .at(10, 6, 91, 31)
-        .palette(whiteButtonText())
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .pixelSize(16);
+    make(ui.label_2, ui.btnDecline, "label_2").at(10, 6, 91, 31).actionButtonLabel();
     make(ui.backing, root, "backing").at(5, 37, 230, 316);
     make(ui.txt, ui.backing, "txt")
         .at(0, 0, 230, 316)

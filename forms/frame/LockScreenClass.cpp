@@ -22,16 +22,14 @@ void setupUi(Ui_LockScreenClass &ui, QWidget *root)
     make(ui.txtTitle, root, "txtTitle").at(23, 109, 194, 22).titleText();
     make(ui.txtTitle_2, root, "txtTitle_2")
         .at(22, 149, 197, 45)
-        .panelText()
-        .alignment(Qt::AlignHCenter | Qt::AlignTop)
-        .wordWrap()
-        .pixelSize(16);
+        .palette(blackText())
+        .largeCaption()
+        .alignment(Qt::AlignHCenter | Qt::AlignTop);
     make(ui.txtTitle_3, root, "txtTitle_3")
         .at(22, 194, 197, 40)
-        .panelText()
-        .alignment(Qt::AlignHCenter | Qt::AlignTop)
-        .wordWrap()
-        .pixelSize(16);
+        .palette(blackText())
+        .largeCaption()
+        .alignment(Qt::AlignHCenter | Qt::AlignTop);
     make(ui.iconUnlock, root, "iconUnlock").at(27, 240, 189, 53).image(":/Bkgd/bkgd_screenlock.mif");
     make(ui.btnUnlock, ui.iconUnlock, "btnUnlock").at(0, 0, 53, 53).normal(":/Buttons/b_screenlock_btn.mif");
 }

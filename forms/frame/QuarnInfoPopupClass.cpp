@@ -21,11 +21,7 @@ void setupUi(Ui_QuarnInfoPopupClass &ui, QWidget *root)
     make(ui.layoutWidget, root, "layoutWidget").at(22, 160, 197, 81);
     layout(ui.horizontalLayout, ui.layoutWidget, "horizontalLayout");
     make(ui.icon, ui.layoutWidget, "icon");
-    make(ui.txtMessage, ui.layoutWidget, "txtMessage")
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .wordWrap()
-        .pixelSize(16);
+    make(ui.txtMessage, ui.layoutWidget, "txtMessage").largeCaption().alignment(Qt::AlignCenter);
 
     addMembers(ui.horizontalLayout, {ui.icon, ui.txtMessage});
 }

@@ -36,37 +36,12 @@ void setupUi(Ui_GeocacheDDEScreenClass &ui, QWidget *root)
     make(ui.iconDirectionBig, ui.backing, "iconDirectionBig")
         .at(0, 182, 33, 33)
         .statusImages(geocache::largeDirectionImages());
-    make(ui.txtDistance, ui.backing, "txtDistance")
-        .at(159, 19, 76, 21)
-        .panelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .content("0")
-        .pixelSize(14);
-    make(ui.labelTotalAscent, ui.backing, "labelTotalAscent")
-        .at(38, 140, 120, 36)
-        .plainPanelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .wordWrap()
-        .pixelSize(13);
-    make(ui.labelTotalDescent, ui.backing, "labelTotalDescent")
-        .at(38, 104, 120, 36)
-        .plainPanelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .wordWrap()
-        .pixelSize(13);
-    make(ui.labelBearing, ui.backing, "labelBearing")
-        .at(38, 188, 120, 36)
-        .plainPanelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .wordWrap()
-        .pixelSize(13);
+    make(ui.txtDistance, ui.backing, "txtDistance").at(159, 19, 76, 21).distancePageValue().content("0");
+    make(ui.labelTotalAscent, ui.backing, "labelTotalAscent").at(38, 140, 120, 36).distancePageName();
+    make(ui.labelTotalDescent, ui.backing, "labelTotalDescent").at(38, 104, 120, 36).distancePageName();
+    make(ui.labelBearing, ui.backing, "labelBearing").at(38, 188, 120, 36).distancePageName();
     make(ui.txtTotalAscent, ui.backing, "txtTotalAscent").at(159, 140, 76, 21).panelText().content("0").pixelSize(14);
-    make(ui.labelElevationChange, ui.backing, "labelElevationChange")
-        .at(38, 68, 120, 36)
-        .plainPanelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .wordWrap()
-        .pixelSize(13);
+    make(ui.labelElevationChange, ui.backing, "labelElevationChange").at(38, 68, 120, 36).distancePageName();
     make(ui.btnTitle, root, "btnTitle").at(7, 72, 226, 44).panelButton().eventPropagation();
     make(ui.txtTitleDirection, ui.btnTitle, "txtTitleDirection").at(190, 10, 25, 22).panelText().pixelSize(12);
     make(ui.txtTitleDistance, ui.btnTitle, "txtTitleDistance").at(33, 4, 65, 33).panelText().wordWrap().pixelSize(12);

@@ -17,21 +17,9 @@ void setupUi(Ui_LocationPaneWidgetClass &ui, QWidget *root)
     make(ui.dateTimeLabel_3, ui.icon_6, "dateTimeLabel_3").at(50, 21, 51, 21).plainPanelText().pixelSize(12);
     make(ui.icon_2, ui.icon_6, "icon_2").at(10, 17, 38, 38).image(":/Icons/i_WP_Coordinates.mif");
     make(ui.dateTimeLabel_4, ui.icon_6, "dateTimeLabel_4").at(50, 45, 51, 21).plainPanelText().pixelSize(12);
-    make(ui.labelLongitude, ui.icon_6, "labelLongitude")
-        .at(109, 46, 106, 21)
-        .panelText()
-        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
-        .pixelSize(14);
-    make(ui.labelLatitude, ui.icon_6, "labelLatitude")
-        .at(109, 22, 106, 21)
-        .panelText()
-        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
-        .pixelSize(14);
-    make(ui.labelElevation, ui.icon_6, "labelElevation")
-        .at(111, 119, 101, 21)
-        .panelText()
-        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
-        .pixelSize(14);
+    make(ui.labelLongitude, ui.icon_6, "labelLongitude").at(109, 46, 106, 21).paneValue();
+    make(ui.labelLatitude, ui.icon_6, "labelLatitude").at(109, 22, 106, 21).paneValue();
+    make(ui.labelElevation, ui.icon_6, "labelElevation").at(111, 119, 101, 21).paneValue();
     make(ui.icon, root, "icon").at(0, 0, 230, 38).minSize(230, 0).image(":/Buttons/b_Geocache_Details_PageOpen.mif");
     make(ui.dateTimeLabel_2, ui.icon, "dateTimeLabel_2").at(12, 7, 81, 21).panelText().pixelSize(12);
     make(ui.labelLocation, ui.icon, "labelLocation")

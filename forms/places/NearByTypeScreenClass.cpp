@@ -12,7 +12,7 @@ void setupUi(Ui_NearByTypeScreenClass &ui, QWidget *root)
     Root(root, "NearByTypeScreenClass").size(240, 400);
 
     bottomBar(ui.statusBar, root);
-    make(ui.OKButton, ui.statusBar, "OKButton").at(163, 7, 76, 43).font(aaFont()).actionButton();
+    make(ui.OKButton, ui.statusBar, "OKButton").at(163, 7, 76, 43).labelledActionButton();
     make(ui.okText, ui.OKButton, "okText")
         .at(18, 12, 42, 20)
         .palette(Colours()

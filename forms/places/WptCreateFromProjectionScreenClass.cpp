@@ -18,13 +18,7 @@ void setupUi(Ui_WptCreateFromProjectionScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).actionButton();
-    make(ui.label, ui.btnNext, "label")
-        .at(10, 6, 59, 31)
-        .palette(whiteButtonText())
-        .font(boldAA())
-        .scaledContents()
-        .alignment(Qt::AlignCenter)
-        .pixelSize(16);
+    make(ui.label, ui.btnNext, "label").at(10, 6, 59, 31).actionButtonLabel().scaledContents();
     make(ui.labelBearing, root, "labelBearing").at(5, 88, 81, 21).palette(blackText()).popupCoordinates();
     make(ui.labelDistance, root, "labelDistance").at(5, 133, 81, 21).palette(blackText()).popupCoordinates();
     make(ui.labelDegrees, root, "labelDegrees").at(151, 88, 80, 21).palette(blackText()).popupCoordinates();

@@ -12,72 +12,26 @@ void setupUi(Ui_WptDDEScreenClass &ui, QWidget *root)
     Root(root, "WptDDEScreenClass").size(240, 400);
 
     make(ui.backing, root, "backing").at(3, 119, 234, 231);
-    make(ui.txtDistance, ui.backing, "txtDistance")
-        .at(159, 19, 76, 21)
-        .panelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .content("0")
-        .pixelSize(14);
+    make(ui.txtDistance, ui.backing, "txtDistance").at(159, 19, 76, 21).distancePageValue().content("0");
     make(ui.iconDirectionBig, ui.backing, "iconDirectionBig")
         .at(0, 182, 33, 33)
         .statusImages(geocache::largeDirectionImages());
-    make(ui.txtElevationChange, ui.backing, "txtElevationChange")
-        .at(159, 68, 76, 21)
-        .panelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .content("0")
-        .pixelSize(14);
+    make(ui.txtElevationChange, ui.backing, "txtElevationChange").at(159, 68, 76, 21).distancePageValue().content("0");
     make(ui.labelDistance, ui.backing, "labelDistance")
         .at(38, 19, 120, 21)
         .plainPanelText()
         .scaledContents()
         .alignment(Qt::AlignLeading | Qt::AlignTop)
         .pixelSize(13);
-    make(ui.labelBearing, ui.backing, "labelBearing")
-        .at(38, 188, 120, 36)
-        .plainPanelText()
-        .scaledContents()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .wordWrap()
-        .pixelSize(13);
+    make(ui.labelBearing, ui.backing, "labelBearing").at(38, 188, 120, 36).distancePageName().scaledContents();
     make(ui.iconFlagBig, ui.backing, "iconFlagBig").at(0, 9, 38, 38).image(":/Icons/i_DestinationIcon.mif");
     make(ui.icon3DAbstractBig, ui.backing, "icon3DAbstractBig").at(0, 61, 38, 38).image(":/Icons/i_Elevation.mif");
-    make(ui.labelTotalAscent, ui.backing, "labelTotalAscent")
-        .at(38, 140, 120, 36)
-        .plainPanelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .wordWrap()
-        .pixelSize(13);
-    make(ui.txtTotalDescent, ui.backing, "txtTotalDescent")
-        .at(159, 104, 76, 20)
-        .panelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .content("0")
-        .pixelSize(14);
-    make(ui.labelTotalDescent, ui.backing, "labelTotalDescent")
-        .at(38, 104, 120, 36)
-        .plainPanelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .wordWrap()
-        .pixelSize(13);
-    make(ui.labelElevationChange, ui.backing, "labelElevationChange")
-        .at(38, 68, 120, 36)
-        .plainPanelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .wordWrap()
-        .pixelSize(13);
-    make(ui.txtBearing, ui.backing, "txtBearing")
-        .at(159, 188, 76, 21)
-        .panelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .content("0")
-        .pixelSize(14);
-    make(ui.txtTotalAscent, ui.backing, "txtTotalAscent")
-        .at(159, 140, 76, 21)
-        .panelText()
-        .alignment(Qt::AlignLeading | Qt::AlignTop)
-        .content("0")
-        .pixelSize(14);
+    make(ui.labelTotalAscent, ui.backing, "labelTotalAscent").at(38, 140, 120, 36).distancePageName();
+    make(ui.txtTotalDescent, ui.backing, "txtTotalDescent").at(159, 104, 76, 20).distancePageValue().content("0");
+    make(ui.labelTotalDescent, ui.backing, "labelTotalDescent").at(38, 104, 120, 36).distancePageName();
+    make(ui.labelElevationChange, ui.backing, "labelElevationChange").at(38, 68, 120, 36).distancePageName();
+    make(ui.txtBearing, ui.backing, "txtBearing").at(159, 188, 76, 21).distancePageValue().content("0");
+    make(ui.txtTotalAscent, ui.backing, "txtTotalAscent").at(159, 140, 76, 21).distancePageValue().content("0");
     make(ui.btnTitle, root, "btnTitle").at(11, 72, 218, 44).panelButton();
     make(ui.iconFlag, ui.btnTitle, "iconFlag").at(8, 11, 25, 20).image(":/Icons/i_PaneBtn_DestinationIcon.mif");
     make(ui.txtTitleDistance, ui.btnTitle, "txtTitleDistance").at(33, 12, 65, 19).distanceBarText();

@@ -17,13 +17,8 @@ void setupUi(Ui_WptListScreenClass &ui, QWidget *root)
     make(ui.pageMenu, nullptr, "pageMenu");
     make(ui.btnContextMenu, ui.pageMenu, "btnContextMenu").at(10, 0, 60, 43).contextMenuButton();
     make(ui.pageNext, nullptr, "pageNext").hidden();
-    make(ui.btnNext, ui.pageNext, "btnNext").at(-5, -1, 76, 43).font(aaFont()).actionButton();
-    make(ui.label, ui.btnNext, "label")
-        .at(8, 6, 62, 31)
-        .palette(whiteButtonText())
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .pixelSize(16);
+    make(ui.btnNext, ui.pageNext, "btnNext").at(-5, -1, 76, 43).labelledActionButton();
+    make(ui.label, ui.btnNext, "label").at(8, 6, 62, 31).actionButtonLabel();
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);
     make(ui.listWpt, root, "listWpt").at(0, 80, 240, 265);
     make(ui.titleButton, root, "titleButton")

@@ -67,12 +67,7 @@ void setupUi(Ui_WptLocationScreenClass &ui, QWidget *root)
         .clickable()
         .textBoxFlags(TextBoxFlags::FirstOn);
     make(ui.btnNext, root, "btnNext").at(161, 357, 76, 43).actionButton();
-    make(ui.btnNextLabel, ui.btnNext, "btnNextLabel")
-        .at(8, 6, 62, 31)
-        .palette(whiteButtonText())
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .pixelSize(16);
+    make(ui.btnNextLabel, ui.btnNext, "btnNextLabel").at(8, 6, 62, 31).actionButtonLabel();
     make(ui.btnTitle, root, "btnTitle").at(5, 70, 230, 44).panelButton();
     make(ui.iconPaneLocation, ui.btnTitle, "iconPaneLocation")
         .at(13, 10, 25, 22)

@@ -13,13 +13,8 @@ void setupUi(Ui_WptSortByScreenClass &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).font(aaFont()).actionButton();
-    make(ui.label, ui.btnNext, "label")
-        .at(8, 6, 62, 31)
-        .palette(whiteButtonText())
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .pixelSize(16);
+    make(ui.btnNext, ui.statusBar, "btnNext").at(164, 7, 76, 43).labelledActionButton();
+    make(ui.label, ui.btnNext, "label").at(8, 6, 62, 31).actionButtonLabel();
     serviceTitleStrip(ui.icon, root, 21);
     make(ui.labelName, ui.icon, "labelName").at(0, 0, 240, 33).palette(whiteText()).buttonLabel().wordWrap();
     make(ui.btnFilter, root, "btnFilter").at(5, 53, 230, 44).toggleButton();

@@ -21,7 +21,7 @@ void setupUi(Ui_AlarmClockDetailScreenClass &ui, QWidget *root)
     make(ui.iconTitle, root, "iconTitle").at(0, 20, 240, 33).image(":/Bkgd/bkgd_TitleAreaIndicator.mif");
     make(ui.labelName, ui.iconTitle, "labelName").at(0, 6, 240, 21).titleText();
     make(ui.comboBoxChime, root, "comboBoxChime").at(5, 110, 230, 44).standardComboBox().eventPropagation();
-    make(ui.btnState, root, "btnState").at(0, 160, 76, 43).font(aaFont()).actionButton();
+    make(ui.btnState, root, "btnState").at(0, 160, 76, 43).labelledActionButton();
     make(ui.textBoxState, ui.btnState, "textBoxState")
         .at(34, 6, 36, 31)
         .settingCaption()

@@ -15,26 +15,14 @@ void setupUi(Ui_BravikHardwareButtonsScrClass &ui, QWidget *root)
     make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2")
         .at(46, 0, 191, 46)
         .palette(whiteTextDimDisabled())
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .wordWrap()
-        .pixelSize(16);
+        .largeCaption()
+        .alignment(Qt::AlignCenter);
     titleIcon(ui.icon, ui.icon_2, "icon", ":/Icons/i_Assign Button Function.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     make(ui.backing, root, "backing").at(0, 68, 240, 287);
-    make(ui.txtUpFunc, ui.backing, "txtUpFunc")
-        .at(80, 55, 155, 45)
-        .font(boldAA())
-        .wordWrap()
-        .content("Up Function")
-        .pixelSize(16);
-    make(ui.txtDownFunc, ui.backing, "txtDownFunc")
-        .at(80, 178, 155, 45)
-        .font(boldAA())
-        .wordWrap()
-        .content("Down Function")
-        .pixelSize(16);
+    make(ui.txtUpFunc, ui.backing, "txtUpFunc").at(80, 55, 155, 45).largeCaption().content("Up Function");
+    make(ui.txtDownFunc, ui.backing, "txtDownFunc").at(80, 178, 155, 45).largeCaption().content("Down Function");
     make(ui.icon_3, ui.backing, "icon_3").at(5, 18, 68, 252).image(":/Bkgd/bkgd_assignFunctionScreen_btnbg.mif");
     make(ui.btnLower, ui.icon_3, "btnLower")
         .at(0, 113, 68, 132)

@@ -31,9 +31,7 @@ void setupUi(Ui_ProfileEditAlarmsScreenClass &ui, QWidget *root)
     make(ui.lblMapOptions_2, ui.iconTitleBar, "lblMapOptions_2")
         .at(89, 1, 148, 40)
         .palette(whiteTextDimDisabled())
-        .font(boldAA())
-        .wordWrap()
-        .pixelSize(16);
+        .largeCaption();
     make(ui.icon, ui.iconTitleBar, "icon").at(46, 4, 38, 38).image(":/Icons/i_Alarms.mif");
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
     make(ui.scrollArea, ui.backing, "scrollArea")

@@ -22,9 +22,7 @@ void setupUi(Ui_ProfileEditMapOptionsScreenClass &ui, QWidget *root)
     make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2")
         .at(84, 2, 154, 43)
         .palette(whiteTextDimDisabled())
-        .font(boldAA())
-        .wordWrap()
-        .pixelSize(16);
+        .largeCaption();
     make(ui.backing, root, "backing").at(0, 67, 240, 288);
     make(ui.scrollArea, ui.backing, "scrollArea")
         .at(0, 0, 240, 288)

@@ -30,10 +30,8 @@ void setupUi(Ui_ProfileEditTracksScreenClass &ui, QWidget *root)
     make(ui.lblMapOptions_2, ui.icon, "lblMapOptions_2")
         .at(88, 4, 148, 38)
         .palette(whiteTextDimDisabled())
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .wordWrap()
-        .pixelSize(16);
+        .largeCaption()
+        .alignment(Qt::AlignCenter);
     titleIcon(ui.iconProfile, ui.icon, "iconProfile", ":/Icons/i_Geocaching.mif")
         .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     make(ui.icon_2, ui.icon, "icon_2").at(46, 4, 38, 38).image(":/Icons/i_Tracks.mif");

@@ -29,10 +29,8 @@ void setupUi(Ui_ProfileEditUnitsScreenClass &ui, QWidget *root)
     make(ui.lblMapOptions_2, ui.iconTitle, "lblMapOptions_2")
         .at(86, 2, 148, 40)
         .palette(whiteTextDimDisabled())
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .wordWrap()
-        .pixelSize(16);
+        .largeCaption()
+        .alignment(Qt::AlignCenter);
     make(ui.icon, ui.iconTitle, "icon").at(46, 4, 38, 38).image(":/Icons/i_Units.mif");
     titleIcon(ui.iconProfile, ui.iconTitle, "iconProfile", ":/Icons/i_Geocaching.mif")
         .sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

@@ -17,7 +17,7 @@ void setupUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
     make(ui.lblProfileName_3, ui.iconTitleBar, "lblProfileName_3")
         .at(43, 4, 191, 38)
         .palette(whiteText())
-        .font(Font().pointSize(1).bold().aa())
+        .font(brightnessScreenFont())
         .alignment(Qt::AlignCenter)
         .wordWrap()
         .pixelSize(16);
@@ -40,21 +40,9 @@ void setupUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
         .uncheckedImage(":/Icons/i_Checkbox.mif")
         .markPosition(20, 8)
         .checkBoxFlag();
-    make(ui.lblVibrate_3, ui.cbVibrate, "lblVibrate_3")
-        .at(58, 12, 157, 20)
-        .font(Font().pointSize(1).bold().aa())
-        .scaledContents()
-        .pixelSize(14);
-    make(ui.lblBackLight, ui.scrollAreaWidgetContents, "lblBackLight")
-        .at(11, 65, 211, 20)
-        .font(Font().pointSize(1).bold().aa())
-        .scaledContents()
-        .pixelSize(14);
-    make(ui.lblBrightness, ui.scrollAreaWidgetContents, "lblBrightness")
-        .at(42, 11, 182, 20)
-        .font(Font().pointSize(1).bold().aa())
-        .scaledContents()
-        .pixelSize(14);
+    make(ui.lblVibrate_3, ui.cbVibrate, "lblVibrate_3").at(58, 12, 157, 20).levelCaption();
+    make(ui.lblBackLight, ui.scrollAreaWidgetContents, "lblBackLight").at(11, 65, 211, 20).levelCaption();
+    make(ui.lblBrightness, ui.scrollAreaWidgetContents, "lblBrightness").at(42, 11, 182, 20).levelCaption();
     make(ui.iconVolume, ui.scrollAreaWidgetContents, "iconVolume").at(0, 130, 38, 38).image(":/Icons/i_Volume.mif");
     make(ui.sliderVolume, ui.scrollAreaWidgetContents, "sliderVolume")
         .at(0, 163, 240, 32)
@@ -72,16 +60,8 @@ void setupUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
         .uncheckedImage(":/Icons/i_Checkbox.mif")
         .markPosition(20, 8)
         .checkBoxFlag();
-    make(ui.lblMute_2, ui.cbMute, "lblMute_2")
-        .at(58, 12, 157, 20)
-        .font(Font().pointSize(1).bold().aa())
-        .scaledContents()
-        .pixelSize(14);
-    make(ui.lblVolume, ui.scrollAreaWidgetContents, "lblVolume")
-        .at(42, 140, 181, 20)
-        .font(Font().pointSize(1).bold().aa())
-        .scaledContents()
-        .pixelSize(14);
+    make(ui.lblMute_2, ui.cbMute, "lblMute_2").at(58, 12, 157, 20).levelCaption();
+    make(ui.lblVolume, ui.scrollAreaWidgetContents, "lblVolume").at(42, 140, 181, 20).levelCaption();
     make(ui.cbButtonSounds, ui.scrollAreaWidgetContents, "cbButtonSounds")
         .at(2, 292, 230, 44)
         .checkable()
@@ -91,11 +71,7 @@ void setupUi(Ui_SettingsBrightnessVolumeScreenClass &ui, QWidget *root)
         .uncheckedImage(":/Icons/i_Checkbox.mif")
         .markPosition(20, 8)
         .checkBoxFlag();
-    make(ui.lblVibrate_4, ui.cbButtonSounds, "lblVibrate_4")
-        .at(58, 12, 157, 20)
-        .font(Font().pointSize(1).bold().aa())
-        .scaledContents()
-        .pixelSize(14);
+    make(ui.lblVibrate_4, ui.cbButtonSounds, "lblVibrate_4").at(58, 12, 157, 20).levelCaption();
     make(ui.comboBacklight, ui.scrollAreaWidgetContents, "comboBacklight")
         .at(2, 85, 230, 44)
         .font(Font().pointSize(1).bold())

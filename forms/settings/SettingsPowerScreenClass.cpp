@@ -15,10 +15,8 @@ void setupUi(Ui_SettingsPowerScreenClass &ui, QWidget *root)
     make(ui.lblOffCourse_2, ui.icon_2, "lblOffCourse_2")
         .at(47, 4, 183, 38)
         .palette(whiteTextDimDisabled())
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .wordWrap()
-        .pixelSize(16);
+        .largeCaption()
+        .alignment(Qt::AlignCenter);
     titleIcon(ui.icon, ui.icon_2, "icon", ":/Icons/i_Power.mif");
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);

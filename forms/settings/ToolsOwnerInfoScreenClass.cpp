@@ -15,12 +15,7 @@ void setupUi(Ui_ToolsOwnerInfoScreenClass &ui, QWidget *root)
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     titleHeader(ui.icon, root, "icon");
-    make(ui.labelName, ui.icon, "labelName")
-        .at(46, 4, 191, 38)
-        .palette(whiteText())
-        .font(boldAA())
-        .wordWrap()
-        .pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName").at(46, 4, 191, 38).palette(whiteText()).largeCaption();
     titleIcon(ui.icon_2, ui.icon, "icon_2", ":/Icons/i_OwnerInformation.mif");
     make(ui.lblPhone, root, "lblPhone").at(20, 200, 211, 20).settingCaption();
     make(ui.lblAdress, root, "lblAdress").at(20, 140, 211, 20).settingCaption();

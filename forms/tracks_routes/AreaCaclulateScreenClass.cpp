@@ -14,19 +14,14 @@ void setupUi(Ui_AreaCaclulateScreenClass &ui, QWidget *root)
         .property("windowTitle", QStringLiteral("AreaCaclulateScreen"));
 
     titleHeader(ui.icon, root, "icon");
-    make(ui.labelName, ui.icon, "labelName")
-        .at(45, 3, 189, 40)
-        .palette(whiteText())
-        .font(boldAA())
-        .wordWrap()
-        .pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName").at(45, 3, 189, 40).palette(whiteText()).largeCaption();
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 3, 38, 38).image(":/Icons/i_AreaCalculation.mif");
     make(ui.btnWalkAround, root, "btnWalkAround").at(5, 75, 226, 53).listButton();
     make(ui.iconWA, ui.btnWalkAround, "iconWA").at(10, 10, 32, 32).image(":/Icons/i_MenuIcon_Start_Trip2.mif");
-    make(ui.textBoxWA, ui.btnWalkAround, "textBoxWA").at(45, 4, 172, 43).font(boldAA()).wordWrap().pixelSize(16);
+    make(ui.textBoxWA, ui.btnWalkAround, "textBoxWA").at(45, 4, 172, 43).largeCaption();
     make(ui.btnSelectPoints, root, "btnSelectPoints").at(5, 132, 226, 53).listButton();
     make(ui.iconSP, ui.btnSelectPoints, "iconSP").at(10, 10, 32, 32).image(":/Icons/i_MenuIcon_Maps.mif");
-    make(ui.textBoxSP, ui.btnSelectPoints, "textBoxSP").at(45, 4, 172, 43).font(boldAA()).wordWrap().pixelSize(16);
+    make(ui.textBoxSP, ui.btnSelectPoints, "textBoxSP").at(45, 4, 172, 43).largeCaption();
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
     scrollButtonSlot(ui.ScrollButtonsWidget, ui.statusBar);

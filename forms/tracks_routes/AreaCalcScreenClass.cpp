@@ -29,21 +29,14 @@ void setupUi(Ui_AreaCalcScreenClass &ui, QWidget *root)
     make(ui.textButton, ui.btnStartTracking, "textButton")
         .at(3, 3, 73, 40)
         .palette(Colours().role(QPalette::ButtonText, kWhite, QColor(120, 120, 120)))
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .wordWrap()
-        .pixelSize(16);
+        .largeCaption()
+        .alignment(Qt::AlignCenter);
     make(ui.btnCancel, root, "btnCancel")
         .at(129, 256, 76, 46)
         .minSize(76, 43)
         .palette(Colours().role(QPalette::ButtonText, kWhite, QColor(120, 120, 120)))
         .actionButton();
-    make(ui.textButton_2, ui.btnCancel, "textButton_2")
-        .at(3, 3, 73, 40)
-        .font(boldAA())
-        .alignment(Qt::AlignCenter)
-        .wordWrap()
-        .pixelSize(16);
+    make(ui.textButton_2, ui.btnCancel, "textButton_2").at(3, 3, 73, 40).largeCaption().alignment(Qt::AlignCenter);
 }
 
 void retranslateUi(Ui_AreaCalcScreenClass &ui, QWidget *root)

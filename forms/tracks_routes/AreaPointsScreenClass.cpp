@@ -12,12 +12,7 @@ void setupUi(Ui_AreaPointsScreenClass &ui, QWidget *root)
     Root(root, "AreaPointsScreenClass").size(240, 400);
 
     make(ui.icon, root, "icon").at(0, 20, 240, 46).image(":/Bkgd/bkgd_TitleAreaIndicator_big.mif");
-    make(ui.labelName, ui.icon, "labelName")
-        .at(47, 1, 188, 43)
-        .palette(whiteText())
-        .font(boldAA())
-        .wordWrap()
-        .pixelSize(16);
+    make(ui.labelName, ui.icon, "labelName").at(47, 1, 188, 43).palette(whiteText()).largeCaption();
     make(ui.iconTitle, ui.icon, "iconTitle").at(4, 3, 38, 38).image(":/Icons/i_AreaCalculation.mif");
     make(ui.lvPoints, root, "lvPoints").at(0, 70, 241, 278);
     bottomBar(ui.statusBar, root);

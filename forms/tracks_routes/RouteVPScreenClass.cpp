@@ -52,18 +52,8 @@ void setupUi(Ui_RouteVPScreenClass &ui, QWidget *root)
     make(ui.icon_6, root, "icon_6").at(5, 117, 230, 60).image(":/Bkgd/bkgd_Dashboard_Field_230x60.mif");
     make(ui.lbl_NetChange, ui.icon_6, "lbl_NetChange").at(45, 6, 71, 18).plainPanelText().pixelSize(12);
     make(ui.lbl_Length, ui.icon_6, "lbl_Length").at(45, 25, 71, 18).plainPanelText().pixelSize(12);
-    make(ui.lbl_LengthVal, ui.icon_6, "lbl_LengthVal")
-        .at(119, 25, 91, 18)
-        .panelText()
-        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
-        .content("0.0")
-        .pixelSize(14);
-    make(ui.lbl_NetChangeVal, ui.icon_6, "lbl_NetChangeVal")
-        .at(119, 6, 91, 18)
-        .panelText()
-        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
-        .content("0.0")
-        .pixelSize(14);
+    make(ui.lbl_LengthVal, ui.icon_6, "lbl_LengthVal").at(119, 25, 91, 18).paneValue().content("0.0");
+    make(ui.lbl_NetChangeVal, ui.icon_6, "lbl_NetChangeVal").at(119, 6, 91, 18).paneValue().content("0.0");
     make(ui.icon_VProfile_2, ui.icon_6, "icon_VProfile_2").at(10, 7, 25, 22).image(":/Icons/i_PaneBtn_Elevation.mif");
     make(ui.btnSubTitle, root, "btnSubTitle").at(7, 70, 226, 44).panelButton();
     make(ui.zelTextBox, ui.btnSubTitle, "zelTextBox").at(33, 11, 111, 21).panelText().pixelSize(13);

@@ -13,7 +13,7 @@ void setupUi(Ui_ToolsGeofenceDetailsScreen &ui, QWidget *root)
 
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);
-    make(ui.btnSave, ui.statusBar, "btnSave").at(164, 7, 76, 43).font(aaFont()).actionButton();
+    make(ui.btnSave, ui.statusBar, "btnSave").at(164, 7, 76, 43).labelledActionButton();
     make(ui.iconSave, ui.btnSave, "iconSave").at(22, 7, 32, 32).image(":/Icons/i_MenuIcon_Save.mif");
     make(ui.btnDelete, ui.statusBar, "btnDelete").at(164, 7, 76, 43).actionButton();
     make(ui.iconDelete, ui.btnDelete, "iconDelete").at(22, 7, 32, 32).image(":/Icons/i_MenuIcon_Delete.mif");

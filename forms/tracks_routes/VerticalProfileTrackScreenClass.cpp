@@ -18,32 +18,12 @@ void setupUi(Ui_VerticalProfileTrackScreenClass &ui, QWidget *root)
         .scaledContents()
         .pixelSize(15);
     make(ui.lbl_Length, ui.icon_6, "lbl_Length").at(5, 25, 122, 18).plainPanelText().scaledContents().pixelSize(15);
-    make(ui.lbl_LengthVal, ui.icon_6, "lbl_LengthVal")
-        .at(130, 25, 91, 18)
-        .panelText()
-        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
-        .content("0.0")
-        .pixelSize(14);
-    make(ui.lbl_NetChangeVal, ui.icon_6, "lbl_NetChangeVal")
-        .at(130, 6, 91, 18)
-        .panelText()
-        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
-        .content("0.0")
-        .pixelSize(14);
+    make(ui.lbl_LengthVal, ui.icon_6, "lbl_LengthVal").at(130, 25, 91, 18).paneValue().content("0.0");
+    make(ui.lbl_NetChangeVal, ui.icon_6, "lbl_NetChangeVal").at(130, 6, 91, 18).paneValue().content("0.0");
     make(ui.lbl_Time, ui.icon_6, "lbl_Time").at(5, 44, 122, 18).plainPanelText().scaledContents().pixelSize(15);
     make(ui.lbl_Speed, ui.icon_6, "lbl_Speed").at(5, 63, 122, 18).plainPanelText().scaledContents().pixelSize(15);
-    make(ui.lbl_SpeedVal, ui.icon_6, "lbl_SpeedVal")
-        .at(130, 63, 91, 18)
-        .panelText()
-        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
-        .content("0.0")
-        .pixelSize(14);
-    make(ui.lbl_TimeVal, ui.icon_6, "lbl_TimeVal")
-        .at(130, 44, 91, 18)
-        .panelText()
-        .alignment(Qt::AlignTrailing | Qt::AlignVCenter)
-        .content("0.0")
-        .pixelSize(14);
+    make(ui.lbl_SpeedVal, ui.icon_6, "lbl_SpeedVal").at(130, 63, 91, 18).paneValue().content("0.0");
+    make(ui.lbl_TimeVal, ui.icon_6, "lbl_TimeVal").at(130, 44, 91, 18).paneValue().content("0.0");
     make(ui.chartPlot, root, "chartPlot").at(10, 210, 221, 131);
     bottomBar(ui.statusBar, root);
     backButton(ui.btnBack, ui.statusBar);

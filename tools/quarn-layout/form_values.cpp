@@ -87,6 +87,7 @@ QVector<Named> namedFonts()
         {"aaFont()", aaFont()},
         {"tableCellFont()", tableCellFont()},
         {"menuScreenFont()", menuScreenFont()},
+        {"brightnessScreenFont()", brightnessScreenFont()},
     };
     QVector<Named> named;
     for (const auto &font : fonts) {
