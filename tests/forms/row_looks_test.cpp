@@ -110,6 +110,7 @@ TEST(RowLooks, ApplyFixedSettingsThatRepeatingLeavesAlone)
         {"listButton", [](auto &row) { row.listButton(); }},
         {"closeButton", [](auto &row) { row.closeButton(); }},
         {"flatToggleButton", [](auto &row) { row.flatToggleButton(); }},
+        {"labelledActionButton", [](auto &row) { row.labelledActionButton(); }},
     });
     expectFixed<ZelPushRadioButton>({{"radioChoice", [](auto &row) { row.radioChoice(); }}});
     expectFixed<ZelPushCheckBox>({{"listCheckBox", [](auto &row) { row.listCheckBox(); }}});
@@ -147,6 +148,13 @@ TEST(RowLooks, ApplyFixedSettingsThatRepeatingLeavesAlone)
         {"memoryFigureName", [](auto &row) { row.memoryFigureName(); }},
         {"geofenceAlertLabel", [](auto &row) { row.geofenceAlertLabel(); }},
         {"mediaMenuCaption", [](auto &row) { row.mediaMenuCaption(); }},
+        {"actionButtonLabel", [](auto &row) { row.actionButtonLabel(); }},
+        {"distancePageName", [](auto &row) { row.distancePageName(); }},
+        {"distancePageValue", [](auto &row) { row.distancePageValue(); }},
+        {"paneValue", [](auto &row) { row.paneValue(); }},
+        {"largeCaption", [](auto &row) { row.largeCaption(); }},
+        {"levelCaption", [](auto &row) { row.levelCaption(); }},
+        {"filterButtonCaption", [](auto &row) { row.filterButtonCaption(); }},
     });
     expectFixed<ZelTextArea>({{"smallCaption", [](auto &row) { row.smallCaption(); }}});
     expectFixed<ZelScrollArea>({{"scrollingPage", [](auto &row) { row.scrollingPage(); }}});
