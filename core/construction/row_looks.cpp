@@ -438,7 +438,7 @@ void applyActionButtonLabel(ZelTextBox *label)
 {
     label->setPalette(whiteButtonText());
     label->setFont(boldAA());
-    label->setAlignment(Qt::AlignCenter);
+    label->setAlignment(align::Centre);
     label->setFontPixelSize(16);
 }
 
@@ -452,7 +452,7 @@ void applyLabelledActionButton(ZelPushButton *button)
 void applyDistancePageName(ZelTextBox *name)
 {
     applyPlainPanelText(name);
-    name->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    name->setAlignment(align::LeftTop);
     name->setWordWrap(true);
     name->setFontPixelSize(13);
 }
@@ -461,7 +461,7 @@ void applyDistancePageName(ZelTextBox *name)
 void applyDistancePageValue(ZelTextBox *value)
 {
     applyPanelText(value);
-    value->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    value->setAlignment(align::LeftTop);
     value->setFontPixelSize(14);
 }
 
@@ -469,7 +469,7 @@ void applyDistancePageValue(ZelTextBox *value)
 void applyPaneValue(ZelTextBox *value)
 {
     applyPanelText(value);
-    value->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
+    value->setAlignment(align::RightVCentre);
     value->setFontPixelSize(14);
 }
 
