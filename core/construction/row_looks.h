@@ -4,7 +4,7 @@
 //
 // The form generator (quarn-layout code) writes a look wherever a row has all
 // of its settings; add a look here and to its table in
-// tools/quarn-layout/form_looks.cpp together. Rows that repeat without being
+// tools/quarn-layout/generator/looks.cpp together. Rows that repeat without being
 // a look, and why they stay so:
 // - a single picture (.image(":/Icons/i_Favorite.mif"), a button's normal and
 //   pressed faces): the path already says what is shown;

@@ -2,9 +2,9 @@
 // buddies, stacking order) checked against the built widget tree itself, and
 // the complete dump's report of settings left at their defaults.
 
-#include "form_dump.h"
-#include "form_host.h"
-#include "image_index.h"
+#include "dump/form_dumper.h"
+#include "common/form_host.h"
+#include "common/image_index.h"
 #include "json_printers.h"
 
 #include "core/form_layout.h"

@@ -1,7 +1,7 @@
 // quarn-layout fit: texts measured against their widgets, alone and as the
 // tool reports them for translated forms.
 
-#include "fit.h"
+#include "checks/fit.h"
 #include "pseudo_translation.h"
 #include "tool_process.h"
 

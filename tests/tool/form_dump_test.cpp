@@ -2,9 +2,9 @@
 // apart is present whatever the module's forms happen to use.
 
 #include "json_printers.h"
-#include "form_dump.h"
-#include "form_host.h"
-#include "image_index.h"
+#include "dump/form_dumper.h"
+#include "common/form_host.h"
+#include "common/image_index.h"
 
 #include "core/form_layout.h"
 

@@ -2,7 +2,7 @@
 // the placeholder bundle made from it.
 
 #include "image_catalogue.h"
-#include "image_index.h"
+#include "common/image_index.h"
 #include "tool_process.h"
 
 #include "catalogue/catalogue_index.h"

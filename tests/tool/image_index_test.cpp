@@ -1,6 +1,6 @@
 // Mapping pixmaps back to the resource paths they were loaded from.
 
-#include "image_index.h"
+#include "common/image_index.h"
 #include "tool_process.h"
 
 #include "image_digest.h"

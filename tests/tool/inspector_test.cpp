@@ -4,8 +4,8 @@
 // The page's picking script is also loaded on its own and tried on made-up
 // forms.
 
-#include "form_host.h"
-#include "render.h"
+#include "common/form_host.h"
+#include "pictures/render.h"
 #include "tool_process.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 // Turning the values forms set into plain JSON, and writing it for reading.
 
 #include "json_printers.h"
-#include "image_index.h"
-#include "json_values.h"
-#include "json_writer.h"
+#include "common/image_index.h"
+#include "dump/json_values.h"
+#include "dump/json_writer.h"
 
 #include <QBrush>
 #include <QFont>

@@ -1,7 +1,7 @@
 // The generator reads a data-field bar's document back into the table that
 // writes it, and leaves any other document as text.
 
-#include "form_nav_fields.h"
+#include "generator/nav_field_table.h"
 
 #include "core/construction/map_furniture.h"
 

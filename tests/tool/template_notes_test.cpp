@@ -1,7 +1,7 @@
 // The translation template as the Designer export reads it: descriptions and
 // notes where lupdate puts them, nothing where a text is ambiguous.
 
-#include "translation_template.h"
+#include "uiform/translation_template.h"
 
 #include <gtest/gtest.h>
 

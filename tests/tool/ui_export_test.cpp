@@ -2,9 +2,9 @@
 // and what a .ui file cannot spell makes the export fail, naming it.
 
 #include "core/form_layout.h"
-#include "form_host.h"
-#include "image_index.h"
-#include "ui_export.h"
+#include "common/form_host.h"
+#include "common/image_index.h"
+#include "export/ui_export.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>

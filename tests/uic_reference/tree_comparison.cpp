@@ -1,7 +1,7 @@
 #include "tree_comparison.h"
 
 #include "form_census.h"
-#include "form_dump.h"
+#include "dump/form_dumper.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

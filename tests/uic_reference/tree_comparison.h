@@ -5,7 +5,7 @@
 // save the few values Qt derives differently in two trees.
 
 #include "built_form.h"
-#include "image_index.h"
+#include "common/image_index.h"
 
 #include <QStringList>
 

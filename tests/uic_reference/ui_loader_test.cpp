@@ -5,7 +5,7 @@
 #include "built_form.h"
 #include "catalogue/catalogue.h"
 #include "tree_comparison.h"
-#include "ui_export.h"
+#include "export/ui_export.h"
 
 #include <QBuffer>
 #include <QLayout>

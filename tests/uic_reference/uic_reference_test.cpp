@@ -7,8 +7,8 @@
 #include "built_form.h"
 #include "catalogue/catalogue.h"
 #include "form_census.h"
-#include "form_dump.h"
-#include "image_index.h"
+#include "dump/form_dumper.h"
+#include "common/image_index.h"
 #include "tree_comparison.h"
 
 #include <QCoreApplication>

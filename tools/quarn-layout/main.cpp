@@ -2,21 +2,21 @@
 // by path through the layout registry, builds forms into roots of its own and
 // describes, renders or times them.
 
-#include "bench.h"
-#include "form_dump.h"
-#include "form_generator.h"
-#include "fit.h"
-#include "form_host.h"
-#include "image_index.h"
-#include "inspector.h"
-#include "json_writer.h"
-#include "output_file.h"
-#include "preview_root.h"
-#include "render.h"
+#include "checks/bench.h"
+#include "dump/form_dumper.h"
+#include "generator/form_generator.h"
+#include "checks/fit.h"
+#include "common/form_host.h"
+#include "common/image_index.h"
+#include "pictures/inspector.h"
+#include "dump/json_writer.h"
+#include "common/output_file.h"
+#include "pictures/preview_root.h"
+#include "pictures/render.h"
 #include "source_format.h"
 #include "tool_files.h"
-#include "translation_template.h"
-#include "ui_export.h"
+#include "uiform/translation_template.h"
+#include "export/ui_export.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

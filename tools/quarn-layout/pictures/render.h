@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview_root.h"
+#include "pictures/preview_root.h"
 
 #include <QImage>
 #include <QString>

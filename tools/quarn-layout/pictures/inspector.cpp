@@ -1,11 +1,11 @@
-#include "inspector.h"
+#include "pictures/inspector.h"
 
-#include "form_dump.h"
+#include "dump/form_dumper.h"
 #include "form_census.h"
-#include "form_host.h"
-#include "output_file.h"
-#include "preview_root.h"
-#include "render.h"
+#include "common/form_host.h"
+#include "common/output_file.h"
+#include "pictures/preview_root.h"
+#include "pictures/render.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "widget_state_properties.h"
+#include "common/widget_state_properties.h"
 
 namespace quarn::layouttool {
 

@@ -1,4 +1,4 @@
-#include "output_file.h"
+#include "common/output_file.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "json_writer.h"
+#include "dump/json_writer.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "translation_template.h"
+#include "uiform/translation_template.h"
 
 #include <QFile>
 #include <QXmlStreamReader>

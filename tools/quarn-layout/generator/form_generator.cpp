@@ -1,10 +1,10 @@
-#include "form_generator.h"
+#include "generator/form_generator.h"
 
-#include "form_furniture.h"
-#include "form_looks.h"
-#include "form_nav_fields.h"
-#include "form_values.h"
-#include "ui_record_fields.h"
+#include "generator/furniture.h"
+#include "generator/looks.h"
+#include "generator/nav_field_table.h"
+#include "generator/values.h"
+#include "uiform/record_fields.h"
 
 #include "core/construction/layouts.h"
 

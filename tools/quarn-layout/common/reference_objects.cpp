@@ -1,4 +1,4 @@
-#include "reference_objects.h"
+#include "common/reference_objects.h"
 
 #include <QCheckBox>
 #include <QComboBox>

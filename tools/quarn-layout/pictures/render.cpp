@@ -1,8 +1,8 @@
-#include "render.h"
+#include "pictures/render.h"
 
-#include "form_host.h"
-#include "output_file.h"
-#include "preview_root.h"
+#include "common/form_host.h"
+#include "common/output_file.h"
+#include "pictures/preview_root.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "ui_value_writer.h"
+#include "uiform/value_writer.h"
 
-#include "image_index.h"
-#include "translation_template.h"
-#include "ui_property_filter.h"
+#include "common/image_index.h"
+#include "uiform/translation_template.h"
+#include "uiform/property_filter.h"
 
 #include <QBrush>
 #include <QFont>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference_objects.h"
+#include "common/reference_objects.h"
 
 #include <QByteArray>
 #include <QStringList>

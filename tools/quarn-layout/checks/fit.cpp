@@ -1,8 +1,8 @@
-#include "fit.h"
+#include "checks/fit.h"
 
 #include "form_census.h"
-#include "form_host.h"
-#include "render.h"
+#include "common/form_host.h"
+#include "pictures/render.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>

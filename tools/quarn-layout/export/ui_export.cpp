@@ -1,12 +1,12 @@
-#include "ui_export.h"
+#include "export/ui_export.h"
 
 #include "form_census.h"
-#include "form_host.h"
-#include "translation_template.h"
-#include "ui_custom_widgets.h"
-#include "ui_property_filter.h"
-#include "ui_record_fields.h"
-#include "ui_value_writer.h"
+#include "common/form_host.h"
+#include "uiform/translation_template.h"
+#include "uiform/custom_widgets.h"
+#include "uiform/property_filter.h"
+#include "uiform/record_fields.h"
+#include "uiform/value_writer.h"
 
 #include <QCoreApplication>
 #include <QFile>

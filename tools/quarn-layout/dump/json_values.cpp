@@ -1,6 +1,6 @@
-#include "json_values.h"
+#include "dump/json_values.h"
 
-#include "image_index.h"
+#include "common/image_index.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "form_nav_fields.h"
+#include "generator/nav_field_table.h"
 
 #include "core/construction/map_furniture.h"
 

@@ -1,7 +1,7 @@
-#include "bench.h"
+#include "checks/bench.h"
 
 #include "bench_support.h"
-#include "form_host.h"
+#include "common/form_host.h"
 
 #include <QFileInfo>
 #include <QPixmapCache>

@@ -1,4 +1,4 @@
-#include "ui_custom_widgets.h"
+#include "uiform/custom_widgets.h"
 
 #include "qt_class.h"
 

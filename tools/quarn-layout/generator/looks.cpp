@@ -1,10 +1,10 @@
-#include "form_looks.h"
+#include "generator/looks.h"
 
-#include "form_values.h"
-#include "image_index.h"
-#include "reference_objects.h"
-#include "ui_property_filter.h"
-#include "ui_value_writer.h"
+#include "generator/values.h"
+#include "common/image_index.h"
+#include "common/reference_objects.h"
+#include "uiform/property_filter.h"
+#include "uiform/value_writer.h"
 
 #include "core/construction/construction.h"
 

@@ -1,4 +1,4 @@
-#include "ui_record_fields.h"
+#include "uiform/record_fields.h"
 
 #include <QDir>
 #include <QDirIterator>

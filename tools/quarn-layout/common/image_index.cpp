@@ -1,4 +1,4 @@
-#include "image_index.h"
+#include "common/image_index.h"
 
 #include "image_digest.h"
 

@@ -1,4 +1,4 @@
-#include "preview_root.h"
+#include "pictures/preview_root.h"
 
 #include <QPainter>
 #include <QVariant>

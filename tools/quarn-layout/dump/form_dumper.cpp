@@ -1,11 +1,11 @@
-#include "form_dump.h"
+#include "dump/form_dumper.h"
 
-#include "widget_state_properties.h"
+#include "common/widget_state_properties.h"
 
 #include "form_census.h"
-#include "form_host.h"
-#include "image_index.h"
-#include "json_values.h"
+#include "common/form_host.h"
+#include "common/image_index.h"
+#include "dump/json_values.h"
 
 #include <QBoxLayout>
 #include <QFormLayout>

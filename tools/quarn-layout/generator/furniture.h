@@ -4,7 +4,7 @@
 // buttons, the title band) as the form generator recognises it: each routine
 // run on a scratch parent, and the settings it gave what it made.
 
-#include "form_looks.h"
+#include "generator/looks.h"
 
 #include "core/construction/nav_fields.h"
 

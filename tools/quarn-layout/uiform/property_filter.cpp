@@ -1,6 +1,6 @@
-#include "ui_property_filter.h"
+#include "uiform/property_filter.h"
 
-#include "widget_state_properties.h"
+#include "common/widget_state_properties.h"
 
 #include <QIcon>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "form_values.h"
+#include "generator/values.h"
 
-#include "image_index.h"
-#include "ui_value_writer.h"
+#include "common/image_index.h"
+#include "uiform/value_writer.h"
 
 #include "core/construction/geocache.h"
 #include "core/construction/instrument_looks.h"

@@ -1,7 +1,7 @@
-#include "form_furniture.h"
+#include "generator/furniture.h"
 
-#include "form_values.h"
-#include "reference_objects.h"
+#include "generator/values.h"
+#include "common/reference_objects.h"
 
 #include "core/construction/construction.h"
 
