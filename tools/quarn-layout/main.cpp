@@ -3,6 +3,7 @@
 // describes, renders or times them.
 
 #include "checks/bench.h"
+#include "cli.h"
 #include "dump/form_dumper.h"
 #include "generator/form_generator.h"
 #include "checks/fit.h"
@@ -25,103 +26,20 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QLibrary>
-#include <QResource>
 #include <QTextStream>
 #include <QTranslator>
 
-#include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <memory>
 
 namespace {
 
 using namespace quarn::layouttool;
-
-constexpr int kFailure = 1;
-constexpr int kUsageError = 2;
+using namespace quarn::layouttool::cli;
 
 struct RequestedForm {
     const FormLayout *form;
     const CatalogueIndexEntry *entry;
-};
-
-QTextStream &err()
-{
-    static QTextStream stream(stderr);
-    return stream;
-}
-
-int fail(const QString &message, int code = kFailure)
-{
-    err() << "quarn-layout: " << message << '\n';
-    if (code == kUsageError)
-        err() << "Try 'quarn-layout --help'.\n";
-    err().flush();
-    return code;
-}
-
-void warn(const QString &message)
-{
-    err() << "quarn-layout: warning: " << message << '\n';
-    err().flush();
-}
-
-// Qt's own messages are shown as Qt's. Two are dropped: the offscreen
-// platform's note that it cannot resize windows to their hints, and the
-// notice that the session has no runtime folder; neither is about the forms.
-void qtMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (message.contains(QLatin1String("does not support propagateSizeHints()"))
-        || message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-        return;
-    const char *kind = type == QtDebugMsg ? "debug"
-        : type == QtInfoMsg               ? "info"
-        : type == QtWarningMsg            ? "warning"
-                                          : "error";
-    err() << "quarn-layout: Qt " << kind << ": " << message << '\n';
-    err().flush();
-}
-
-int writeOut(const QByteArray &bytes)
-{
-    QString error;
-    return writeStandardOutput(bytes, &error) ? 0 : fail(error);
-}
-
-// Why a file given to Qt, which only says that it failed, could not be used.
-QString whyUnusable(const QString &file, const char *expected)
-{
-    const QFileInfo info(file);
-    if (!info.exists())
-        return QString::fromLocal8Bit(std::strerror(ENOENT));
-    if (info.isDir())
-        return QString::fromLocal8Bit(std::strerror(EISDIR));
-    QFile probe(file);
-    if (!probe.open(QIODevice::ReadOnly))
-        return probe.errorString();
-    return QStringLiteral("not %1").arg(QLatin1String(expected));
-}
-
-// The placeholder bundle, registered for as long as the tool runs.
-class RegisteredResource
-{
-public:
-    bool registerFile(const QString &file)
-    {
-        if (!QResource::registerResource(file))
-            return false;
-        m_file = file;
-        return true;
-    }
-    ~RegisteredResource()
-    {
-        if (!m_file.isEmpty())
-            QResource::unregisterResource(m_file);
-    }
-
-private:
-    QString m_file;
 };
 
 class CommandLine;
@@ -287,22 +205,6 @@ private:
                                      "used or written, or fit listed texts; 2 for a command line that cannot be "
                                      "understood."),
                       0, 79);
-    }
-
-    static QString wrapped(const QString &text, int indent, int width)
-    {
-        QString out;
-        QString line;
-        for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (!line.isEmpty() && indent + line.size() + 1 + word.size() > width) {
-                out += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
-                line.clear();
-            }
-            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
-        }
-        if (!line.isEmpty())
-            out += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
-        return out;
     }
 
     // Options that belong to some commands are refused with the others.
@@ -641,15 +543,6 @@ private:
             return fail(QStringLiteral("cannot read translation template %1: %2").arg(file, error));
         *found = true;
         return 0;
-    }
-
-    // Unchanged text keeps the file's time, so nothing built from it reruns.
-    static bool writeChangedFile(const QString &file, const QByteArray &bytes, QString *error)
-    {
-        QFile existing(file);
-        if (QFileInfo(file).isFile() && existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
-            return true;
-        return writeWholeFile(file, bytes, error);
     }
 
     QCommandLineParser m_parser;

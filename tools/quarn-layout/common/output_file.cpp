@@ -135,4 +135,12 @@ bool finishStandardOutput(QString *error)
     return true;
 }
 
+bool writeChangedFile(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QFile existing(path);
+    if (QFileInfo(path).isFile() && existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+        return true;
+    return writeWholeFile(path, bytes, error);
+}
+
 } // namespace quarn::layouttool

@@ -18,6 +18,9 @@ namespace quarn::layouttool {
 bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> &write, QString *error);
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error);
 bool writePngFile(const QString &path, const QImage &image, QString *error);
+// As writeWholeFile, but a file that already holds these bytes is left as it
+// is, keeping its time, so nothing built from it reruns.
+bool writeChangedFile(const QString &path, const QByteArray &bytes, QString *error);
 
 // Makes the directory and any missing parents; false with the system's
 // reason, naming the directory, when it cannot.
