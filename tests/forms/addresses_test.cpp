@@ -22,14 +22,6 @@
 
 namespace {
 
-template <typename T>
-T *child(const BuiltForm &built, const char *objectName)
-{
-    T *found = built.root()->findChild<T *>(QString::fromUtf8(objectName));
-    EXPECT_NE(found, nullptr) << objectName;
-    return found;
-}
-
 BuiltForm shown(const char *formName)
 {
     BuiltForm built = buildForm(catalogued(formName), true);

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QRegularExpression>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 
 const CatalogueEntry &catalogued(const char *name)
@@ -91,4 +92,16 @@ QStringList uiFieldNamesFromHeader(const char *formName)
     for (auto fields = field.globalMatch(match.captured(1)); fields.hasNext();)
         names << fields.next().captured(1);
     return names;
+}
+
+QString MarkingTranslator::translate(const char *context, const char *source, const char *, int) const
+{
+    if (!context || !quarn::harness::findCatalogued(context))
+        return QString();
+    contexts.append(QString::fromUtf8(context));
+    const QString text = QString::fromUtf8(source);
+    if (text.startsWith(QLatin1String("<!DOCTYPE HTML")))
+        return QStringLiteral("&lt;&lt;") + QTextDocumentFragment::fromHtml(text).toPlainText().toHtmlEscaped()
+            + QStringLiteral("&gt;&gt;");
+    return QStringLiteral("<<") + text + QStringLiteral(">>");
 }

@@ -9,9 +9,12 @@
 #include "catalogue_lookup.h"
 #include "form_census.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 using quarn::harness::BuiltForm;
 using quarn::harness::FormCensus;
@@ -29,3 +32,39 @@ QStringList textsOf(QWidget *root);
 
 // The field names of a form's Ui record, read from its header in the source tree.
 QStringList uiFieldNamesFromHeader(const char *formName);
+
+// The root's descendant of class T with that object name, which the test
+// expects the form to have: a test failure, and null, when it has none.
+// Forms that may lack it are asked through findChild itself.
+template <typename T = QWidget>
+T *child(const BuiltForm &built, const QString &name)
+{
+    T *found = built.find<T>(name);
+    EXPECT_NE(found, nullptr) << qPrintable(name);
+    return found;
+}
+
+// Answers every text of a catalogued form with its source marked "<<...>>",
+// a rich-text document with one whose plain text is so marked, so that a
+// translated text tells itself from a placeholder; records the contexts it
+// was asked in. Qt's own contexts stay untranslated.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override;
+    bool isEmpty() const override { return false; }
+
+    mutable QStringList contexts;
+};
+
+// A MarkingTranslator installed for as long as this lives.
+class InstalledTranslator
+{
+public:
+    InstalledTranslator() { QCoreApplication::installTranslator(&translator); }
+    ~InstalledTranslator() { QCoreApplication::removeTranslator(&translator); }
+    InstalledTranslator(const InstalledTranslator &) = delete;
+    InstalledTranslator &operator=(const InstalledTranslator &) = delete;
+
+    MarkingTranslator translator;
+};

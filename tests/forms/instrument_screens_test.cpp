@@ -14,14 +14,6 @@
 
 namespace {
 
-template <typename T>
-T *child(const BuiltForm &form, const QString &name)
-{
-    T *widget = form.root()->findChild<T *>(name);
-    EXPECT_NE(widget, nullptr) << qPrintable(name);
-    return widget;
-}
-
 QWidget *lowestChildWidget(QWidget *root)
 {
     for (QObject *object : root->children()) {

@@ -16,11 +16,6 @@ FormLayout &MediaSettingsScreenClass();
 
 namespace {
 
-QWidget *child(const BuiltForm &form, const char *name)
-{
-    return form.root()->findChild<QWidget *>(QString::fromUtf8(name));
-}
-
 TEST(MediaBarStacks, StartOnThePageTheHostExpects)
 {
     struct Start {

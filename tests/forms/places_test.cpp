@@ -23,14 +23,6 @@ bool isPlaceScreen(const char *name)
     return std::strncmp(name, "Wpt", 3) == 0 || std::strncmp(name, "POI", 3) == 0;
 }
 
-template <typename T>
-T *child(const BuiltForm &built, const char *objectName)
-{
-    T *found = built.root()->findChild<T *>(QString::fromUtf8(objectName));
-    EXPECT_NE(found, nullptr) << objectName;
-    return found;
-}
-
 void retranslate(const char *formName, BuiltForm &built)
 {
     catalogued(formName).form().retranslateUi(built.record(), built.root());

@@ -20,11 +20,6 @@ struct QuickInfoForm {
     BuiltForm built;
 
     bool isBar() const { return QByteArray(entry->name).startsWith("QuickInfoBar"); }
-    template <typename T>
-    T *child(const char *name) const
-    {
-        return built.root()->findChild<T *>(QString::fromUtf8(name));
-    }
 };
 
 std::vector<QuickInfoForm> buildQuickInfoForms(bool retranslate = false)
@@ -77,7 +72,7 @@ TEST(QuickInfoForms, DirectionArrowsTurnClockwiseFromNorthInEighths)
 {
     for (const QuickInfoForm &form : buildQuickInfoForms()) {
         SCOPED_TRACE(form.entry->name);
-        auto *direction = form.child<ZelStatusIndicator>("statDirection");
+        auto *direction = form.built.find<ZelStatusIndicator>("statDirection");
         ASSERT_NE(direction, nullptr);
         EXPECT_EQ(direction->size(), QSize(25, 22));
         const QStringList images = direction->images();
@@ -92,8 +87,8 @@ TEST(QuickInfoForms, ReadOutLinesHoldEveryReadOutInOrderWithoutOverlap)
     int lines = 0;
     for (const QuickInfoForm &form : buildQuickInfoForms()) {
         SCOPED_TRACE(form.entry->name);
-        auto *line = form.child<QWidget>("layoutWidget");
-        auto *layout = form.child<QHBoxLayout>("horizontalLayout");
+        auto *line = form.built.find<QWidget>("layoutWidget");
+        auto *layout = form.built.find<QHBoxLayout>("horizontalLayout");
         ASSERT_EQ(line == nullptr, layout == nullptr);
         if (!line)
             continue;
@@ -131,15 +126,15 @@ TEST(QuickInfoForms, TapsOnObjectReadOutsPressTheNewWaypointButton)
 {
     int objectForms = 0;
     for (const QuickInfoForm &form : buildQuickInfoForms()) {
-        auto *newWaypoint = form.child<ZelPushButton>("btnNewWpt");
+        auto *newWaypoint = form.built.find<ZelPushButton>("btnNewWpt");
         if (!newWaypoint)
             continue;
         SCOPED_TRACE(form.entry->name);
         ++objectForms;
-        EXPECT_EQ(form.child<ZelTextBox>("txtName"), nullptr);
+        EXPECT_EQ(form.built.find<ZelTextBox>("txtName"), nullptr);
         for (ZelTextBox *readOut : form.built.root()->findChildren<ZelTextBox *>())
             EXPECT_TRUE(newWaypoint->isAncestorOf(readOut)) << readOut->objectName().toStdString();
-        EXPECT_TRUE(newWaypoint->isAncestorOf(form.child<ZelStatusIndicator>("statDirection")));
+        EXPECT_TRUE(newWaypoint->isAncestorOf(form.built.find<ZelStatusIndicator>("statDirection")));
     }
     EXPECT_EQ(objectForms, 2);
 }
@@ -148,7 +143,7 @@ TEST(QuickInfoForms, DetailsButtonLiesAboveTheNameAndIconItCovers)
 {
     int detailed = 0;
     for (const QuickInfoForm &form : buildQuickInfoForms()) {
-        auto *details = form.child<ZelPushButton>("btnDetails");
+        auto *details = form.built.find<ZelPushButton>("btnDetails");
         if (!details)
             continue;
         SCOPED_TRACE(form.entry->name);
@@ -156,24 +151,13 @@ TEST(QuickInfoForms, DetailsButtonLiesAboveTheNameAndIconItCovers)
         EXPECT_TRUE(details->normal().isNull()) << "the details target is an invisible button";
         const QObjectList siblings = form.built.root()->children();
         for (const char *covered : {"txtName", "iconObj"}) {
-            if (QWidget *widget = form.child<QWidget>(covered)) {
+            if (QWidget *widget = form.built.find<QWidget>(covered)) {
                 EXPECT_LT(siblings.indexOf(widget), siblings.indexOf(details)) << covered;
             }
         }
     }
     EXPECT_EQ(detailed, 10);
 }
-
-// Marks what it translates, to tell translated texts from placeholders.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char *, const char *source, const char *, int) const override
-    {
-        return QStringLiteral("<<") + QString::fromUtf8(source) + QStringLiteral(">>");
-    }
-    bool isEmpty() const override { return false; }
-};
 
 TEST(QuickInfoForms, OnlyTheTitleAndTheGeocacheRatingCaptionAreTranslated)
 {

@@ -17,23 +17,6 @@
 
 namespace {
 
-// Marks what it translates, to tell translated texts from placeholders.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char *, const char *source, const char *, int) const override
-    {
-        return QStringLiteral("<<") + QString::fromUtf8(source) + QStringLiteral(">>");
-    }
-    bool isEmpty() const override { return false; }
-};
-
-template <typename T>
-T *child(const BuiltForm &built, const char *name)
-{
-    return built.root()->findChild<T *>(QString::fromUtf8(name));
-}
-
 // --- keyboard and coordinate entry ---------------------------------------------
 
 TEST(TextEntry, TextInputRowsStayInOrderAndOnlyKeyboardAndReviewStretch)

@@ -21,36 +21,6 @@ bool isFormContext(const char *context)
     return false;
 }
 
-// Answers every form text with the source wrapped in markers and records the
-// contexts it was asked in.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        if (!isFormContext(context))
-            return QString();
-        contexts.append(QString::fromUtf8(context));
-        const QString text = QString::fromUtf8(source);
-        // A whole rich-text document is answered with one whose text is marked.
-        if (text.startsWith(QLatin1String("<!DOCTYPE HTML")))
-            return QStringLiteral("&lt;&lt;") + QTextDocumentFragment::fromHtml(text).toPlainText().toHtmlEscaped()
-                + QStringLiteral("&gt;&gt;");
-        return QStringLiteral("<<") + text + QStringLiteral(">>");
-    }
-    bool isEmpty() const override { return false; }
-
-    mutable QStringList contexts;
-};
-
-class InstalledTranslator
-{
-public:
-    InstalledTranslator() { QCoreApplication::installTranslator(&translator); }
-    ~InstalledTranslator() { QCoreApplication::removeTranslator(&translator); }
-    MarkingTranslator translator;
-};
-
 class FormTexts : public ::testing::TestWithParam<std::size_t>
 {
 protected:

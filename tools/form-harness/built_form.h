@@ -30,6 +30,12 @@ public:
     BuiltForm &operator=(BuiltForm &&) noexcept;
 
     QWidget *root() const { return m_root.get(); }
+    // The root's descendant of class T with that object name, or null.
+    template <typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        return m_root->findChild<T *>(name);
+    }
     const FormLayout &form() const { return *m_form; }
     const CatalogueIndexEntry &entry() const { return *m_entry; }
     UiRecord *record();
