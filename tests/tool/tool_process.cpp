@@ -5,10 +5,11 @@
 #include <QProcess>
 #include <QResource>
 
-ToolRun runTool(const QStringList &arguments, const QProcessEnvironment &environment)
+ToolRun runTool(const QStringList &arguments, const QProcessEnvironment &environment, const QString &workingDirectory)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(workingDirectory);
     process.start(QStringLiteral(QUARN_LAYOUT_TOOL), arguments);
     ToolRun run;
     run.finished = process.waitForFinished(240000) && process.exitStatus() == QProcess::NormalExit;

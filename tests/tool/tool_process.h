@@ -14,7 +14,8 @@ struct ToolRun {
 };
 
 ToolRun runTool(const QStringList &arguments,
-                const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
+                const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                const QString &workingDirectory = QString());
 
 // `dump --all`, run once per test program and parsed; empty when that failed.
 const QJsonArray &dumpOfAllForms();

@@ -4,8 +4,8 @@
 
 #include "checks/bench.h"
 #include "cli.h"
+#include "code_command.h"
 #include "dump/form_dumper.h"
-#include "generator/form_generator.h"
 #include "checks/fit.h"
 #include "common/form_host.h"
 #include "common/image_index.h"
@@ -14,7 +14,6 @@
 #include "common/output_file.h"
 #include "pictures/preview_root.h"
 #include "pictures/render.h"
-#include "source_format.h"
 #include "tool_files.h"
 #include "uiform/translation_template.h"
 #include "export/ui_export.h"
@@ -92,6 +91,13 @@ public:
         , m_everyMisfit({QStringLiteral("every-misfit")},
                         QStringLiteral("fit with --translations: every text that does not fit, not only those the "
                                        "translation makes overflow."))
+        , m_newForm({QStringLiteral("new-form")},
+                    QStringLiteral("code: a form the catalogue lacks is added to it, so that the module registers it."))
+        , m_moveForm({QStringLiteral("move-form")},
+                     QStringLiteral("code: a form that lives in another area moves to DIR; its old files go."))
+        , m_recordChange({QStringLiteral("record-change")},
+                         QStringLiteral("code: the Ui record may lose or rename fields. Every host built against the "
+                                        "old header must then be rebuilt."))
         , m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("This text."))
         , m_version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("The program's version."))
         , m_commands({
@@ -135,15 +141,19 @@ public:
                &CommandLine::ui,
                {&m_all, &m_output, &m_skeleton, &m_template}},
               {"code",
-               "code FILE.ui... [-o DIR]",
-               "The form's source and Ui-record header from a Designer form, as DIR/NAME.cpp and DIR/NAME.h; "
-               "DIR is the form's folder under forms/ (default: the current directory).",
+               "code FILE.ui... [-o DIR] [--new-form] [--move-form] [--record-change]",
+               "The form's source and Ui-record header from a Designer form, as DIR/NAME.cpp and DIR/NAME.h, "
+               "NAME the form's class. Without -o, where the form lives in the project around the current folder. "
+               "Into a project's forms/<area>, the record keeps its fields in their order, new ones last, and "
+               "the catalogue follows its size; a form the catalogue lacks, one from another area and a record "
+               "that loses fields are refused unless an option allows them.",
                &CommandLine::code,
-               {&m_output}},
+               {&m_output, &m_newForm, &m_moveForm, &m_recordChange}},
           })
     {
         m_parser.addOptions({m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_template,
-                             m_repeat, m_deviceBackdrop, m_everyMisfit, m_help, m_version});
+                             m_repeat, m_deviceBackdrop, m_everyMisfit, m_newForm, m_moveForm, m_recordChange, m_help,
+                             m_version});
         m_parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
                                        QStringLiteral("<command> [arguments]"));
         m_parser.setApplicationDescription(description());
@@ -494,35 +504,8 @@ private:
 
     int code(const QStringList &files)
     {
-        if (files.isEmpty())
-            return fail(QStringLiteral("code takes one or more .ui files"), kUsageError);
-        const QString output = m_parser.isSet(m_output) ? m_parser.value(m_output) : QStringLiteral(".");
-        QString error;
-        if (!makeDirectory(output, &error))
-            return fail(error);
-        const QString folder = QFileInfo(QDir(output).absolutePath()).fileName();
-        for (const QString &file : files) {
-            QFile in(file);
-            if (!in.open(QIODevice::ReadOnly))
-                return fail(QStringLiteral("cannot read %1: %2").arg(file, in.errorString()));
-            const QByteArray ui = in.readAll();
-            const QDir dir(output);
-            // The record's field order is the hosts'; a header that is there keeps it.
-            QFile previous(dir.filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".h")));
-            const QString previousHeader =
-                previous.open(QIODevice::ReadOnly) ? QString::fromUtf8(previous.readAll()) : QString();
-            FormSources sources;
-            if (!FormGenerator::generate(ui, folder, previousHeader, &sources, &error))
-                return fail(QStringLiteral("%1: %2").arg(file, error));
-            const QString header = dir.filePath(sources.className + QStringLiteral(".h"));
-            const QString source = dir.filePath(sources.className + QStringLiteral(".cpp"));
-            if (!formatSource(&sources.header, header, &error) || !formatSource(&sources.source, source, &error))
-                warn(QStringLiteral("%1: written unformatted: %2").arg(sources.className, error));
-            if (!writeChangedFile(header, sources.header.toUtf8(), &error)
-                || !writeChangedFile(source, sources.source.toUtf8(), &error))
-                return fail(error);
-        }
-        return 0;
+        return runCode({files, m_parser.value(m_output), m_parser.isSet(m_newForm), m_parser.isSet(m_moveForm),
+                        m_parser.isSet(m_recordChange)});
     }
 
     // The sources' words the built forms lack. Without a template the export
@@ -547,7 +530,7 @@ private:
 
     QCommandLineParser m_parser;
     QCommandLineOption m_module, m_resources, m_translations, m_output, m_all, m_full, m_skeleton, m_template, m_repeat,
-        m_deviceBackdrop, m_everyMisfit, m_help, m_version;
+        m_deviceBackdrop, m_everyMisfit, m_newForm, m_moveForm, m_recordChange, m_help, m_version;
     const QList<Command> m_commands;
     // Declared before the module, so that it outlives every form built from it.
     RegisteredResource m_imageBundle;
