@@ -4,22 +4,9 @@
 #include "form_harness.h"
 
 #include <QCoreApplication>
-#include <QTextDocumentFragment>
-#include <QTranslator>
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
-
-bool isFormContext(const char *context)
-{
-    for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
-        if (std::strcmp(entry.name, context) == 0)
-            return true;
-    }
-    return false;
-}
 
 class FormTexts : public ::testing::TestWithParam<std::size_t>
 {
