@@ -5,6 +5,8 @@
 #include <QMap>
 #include <QSet>
 
+#include <algorithm>
+
 namespace quarn::layouttool {
 
 namespace {
@@ -25,6 +27,37 @@ void flatten(const QJsonObject &object, const QString &prefix, QMap<QString, QJs
     }
 }
 
+// What a full dump says twice: a widget's settings repeat what it reports on
+// its own (geometry, palette, font), and its position and size in several
+// spellings. Listed once, a moved field is one line.
+bool repeats(const QString &path, const QMap<QString, QJsonValue> &old, const QMap<QString, QJsonValue> &now)
+{
+    static const QStringList nested{QStringLiteral("settings."), QStringLiteral("properties.")};
+    static const QStringList placing{QStringLiteral("frameGeometry"),
+                                     QStringLiteral("frameSize"),
+                                     QStringLiteral("normalGeometry"),
+                                     QStringLiteral("pos"),
+                                     QStringLiteral("rect"),
+                                     QStringLiteral("size"),
+                                     QStringLiteral("x"),
+                                     QStringLiteral("y"),
+                                     QStringLiteral("width"),
+                                     QStringLiteral("height")};
+    for (const QString &prefix : nested) {
+        if (!path.startsWith(prefix))
+            continue;
+        const QString own = path.mid(prefix.size());
+        const QJsonValue undefined(QJsonValue::Undefined);
+        if ((old.contains(own) || now.contains(own)) && old.value(own, undefined) == old.value(path, undefined)
+            && now.value(own, undefined) == now.value(path, undefined))
+            return true;
+        const QString geometry = prefix + QStringLiteral("geometry");
+        if (placing.contains(own) && old.value(geometry, undefined) != now.value(geometry, undefined))
+            return true;
+    }
+    return false;
+}
+
 void compareObjects(const QString &field, const QJsonObject &before, const QJsonObject &after,
                     QList<SettingChange> *changes)
 {
@@ -37,7 +70,7 @@ void compareObjects(const QString &field, const QJsonObject &before, const QJson
     for (const QString &path : qAsConst(paths)) {
         const QJsonValue was = old.value(path, QJsonValue::Undefined);
         const QJsonValue is = now.value(path, QJsonValue::Undefined);
-        if (was != is)
+        if (was != is && !repeats(path, old, now))
             changes->append({field, path, was, is});
     }
 }
@@ -151,6 +184,8 @@ QList<SettingChange> settingChanges(const QJsonObject &before, const QJsonObject
             now.matched.insert(i);
         }
     }
+    // In the order of the fields now.
+    std::sort(pairs.begin(), pairs.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
     for (const auto &pair : qAsConst(pairs))
         compareObjects(fieldLabel(now.list.at(pair.second)), old.list.at(pair.first), now.list.at(pair.second),
                        &changes);

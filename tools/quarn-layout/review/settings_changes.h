@@ -21,8 +21,9 @@ struct SettingChange {
 // field. Fields are matched by name and parent, then by name alone (the
 // change is then also in "parent"), unnamed ones by parent, class and order
 // among those. Nested settings are compared leaf by leaf; lists (geometry,
-// layout members, stacking order) as a whole. Record slots left empty are
-// not fields.
+// layout members, stacking order) as a whole; what the dump repeats (a
+// widget's palette again among its settings, its place as pos, x, y, ...)
+// once. Record slots left empty are not fields.
 QList<SettingChange> settingChanges(const QJsonObject &before, const QJsonObject &after);
 
 // A setting's value as one short line of JSON; "-" for none.

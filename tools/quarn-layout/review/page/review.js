@@ -111,7 +111,7 @@ function formSection(form) {
   return section;
 }
 
-$("summary").textContent = review.summary.replace(/^review: /, "");
+$("summary").textContent = review.changed.length + " of " + review.forms + " forms changed";
 $("baseline").textContent = "Against the gallery in " + review.baseline + "; the new one is in " + review.gallery +
   "/, the next baseline.";
 review.changed.forEach(form => {
