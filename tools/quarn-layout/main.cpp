@@ -14,6 +14,7 @@
 #include "common/output_file.h"
 #include "pictures/preview_root.h"
 #include "pictures/render.h"
+#include "review/review.h"
 #include "tool_files.h"
 #include "uiform/translation_template.h"
 #include "export/ui_export.h"
@@ -72,7 +73,7 @@ public:
                          QStringLiteral("FILE.qm"))
         , m_output({QStringLiteral("o"), QStringLiteral("output")},
                    QStringLiteral("Where render writes its picture, ui its form (a directory with --all; "
-                                  "standard output without -o)."),
+                                  "standard output without -o), review its page."),
                    QStringLiteral("FILE"))
         , m_all({QStringLiteral("all")}, QStringLiteral("Every catalogued form, in catalogue order."))
         , m_full({QStringLiteral("full")}, QStringLiteral("dump: every property, defaults included."))
@@ -86,7 +87,7 @@ public:
         , m_repeat({QStringLiteral("repeat")}, QStringLiteral("bench: builds per form (default 100)."),
                    QStringLiteral("N"))
         , m_deviceBackdrop({QStringLiteral("device-backdrop")},
-                           QStringLiteral("render, gallery: paint the root as the device's screens do (dark backdrop, "
+                           QStringLiteral("render, gallery, review: paint the root as the device does (dark backdrop, "
                                           "item faces, popup frames), not as a host's plain root shows."))
         , m_everyMisfit({QStringLiteral("every-misfit")},
                         QStringLiteral("fit with --translations: every text that does not fit, not only those the "
@@ -121,6 +122,11 @@ public:
                "DIR/NAME.png of every form, DIR/index.html and DIR/inspector.html, a page to click through forms.",
                &CommandLine::gallery,
                {&m_deviceBackdrop}},
+              {"review",
+               "review BASELINE -o DIR",
+               "Forms changed since an earlier gallery, pictures and settings: DIR/index.html. Exit status 1 if any.",
+               &CommandLine::review,
+               {&m_output, &m_deviceBackdrop}},
               {"fit",
                "fit NAME... | --all",
                "Texts wider (or, wrapped, taller) than their widget, in the widget's font, then a summary. With "
@@ -385,6 +391,18 @@ private:
                                 QDir(words.first()).filePath(QStringLiteral("inspector.html")), backdrop(), &error))
             return fail(error);
         return result == GalleryResult::Complete ? 0 : kFailure;
+    }
+
+    int review(const QStringList &words)
+    {
+        if (words.size() != 1 || !m_parser.isSet(m_output))
+            return fail(QStringLiteral("review takes one baseline gallery and -o DIR"), kUsageError);
+        const ReviewResult result = reviewChange(*m_layoutModule, words.first(), m_parser.value(m_output),
+                                                 {backdrop(), m_parser.isSet(m_translations) ? &m_translator : nullptr},
+                                                 [](const QString &problem) { fail(problem); });
+        if (result.status == ReviewResult::Status::Failed || writeOut(result.report))
+            return kFailure;
+        return result.status == ReviewResult::Status::Changed ? kFailure : 0;
     }
 
     int fit(const QStringList &words)

@@ -128,8 +128,10 @@ QList<TextMisfit> textMisfits(BuiltForm &form)
     for (const QObject *object : census.objects()) {
         if (object == census.root() || !object->isWidgetType())
             continue;
-        for (TextMisfit misfit : textMisfitsOf(*static_cast<const QWidget *>(object))) {
+        const auto &shown = *static_cast<const QWidget *>(object);
+        for (TextMisfit misfit : textMisfitsOf(shown)) {
             misfit.widget = widget;
+            misfit.outline = QRect(shown.mapTo(census.root(), QPoint()), shown.size());
             misfits.append(misfit);
         }
         ++widget;

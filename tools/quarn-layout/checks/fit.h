@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -25,6 +26,7 @@ struct TextMisfit {
     int available = 0;
     int widget = -1;       // position of the widget in the root's tree
     int sourceNeeded = -1; // what the untranslated text needed, when it did not fit either
+    QRect outline;         // the widget on the root, set by textMisfits
 };
 
 // Every misfit among the texts of the form, in widget tree order. The form is

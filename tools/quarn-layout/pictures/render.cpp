@@ -1,11 +1,15 @@
 #include "pictures/render.h"
 
 #include "common/form_host.h"
+#include "common/image_index.h"
 #include "common/output_file.h"
+#include "dump/form_dumper.h"
+#include "dump/json_writer.h"
 #include "pictures/preview_root.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonArray>
 #include <QPixmap>
 #include <QTextStream>
 #include <QWidget>
@@ -65,6 +69,12 @@ GalleryResult writeGallery(LayoutModule &module, const QString &directory, Previ
     }
     bool complete = true;
     QString figures;
+    // The full dump beside the pictures makes every gallery a baseline that a
+    // later review compares with; read from a build of its own, as dump reads
+    // it, since showing the root lets its layouts move the fields.
+    const ImageIndex images = ImageIndex::scan();
+    FormDumper dumper(images, FormDumper::Detail::Complete);
+    QJsonArray dumps;
     for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
         const QString name = QString::fromLatin1(entry.name);
         const FormLayout *form = module.find(name);
@@ -74,6 +84,7 @@ GalleryResult writeGallery(LayoutModule &module, const QString &directory, Previ
             complete = false;
             continue;
         }
+        dumps.append(dumper.dump(BuiltForm(*form, entry)));
         const QString picture = name + QStringLiteral(".png");
         BuiltForm built(*form, entry, std::make_unique<PreviewRoot>());
         if (!writePngFile(dir.filePath(picture), renderForm(built, backdrop), &error)) {
@@ -91,10 +102,14 @@ GalleryResult writeGallery(LayoutModule &module, const QString &directory, Previ
            "figure{display:inline-block;vertical-align:top;margin:8px;padding:6px;background:#fff}"
            "img,.missing{display:block;border:1px solid #999}.missing{background:#fcc}"
            "figcaption{margin-top:4px}</style></head>\n<body>\n<h1>Quarn layouts: "
-        << kCatalogueSize << " forms</h1>\n<p><a href=\"inspector.html\">Inspect the forms field by field</a></p>\n"
+        << kCatalogueSize
+        << " forms</h1>\n<p><a href=\"inspector.html\">Inspect the forms field by field</a>; "
+           "<a href=\"forms.json\">every setting of every form</a></p>\n"
         << figures << "</body></html>\n";
     out.flush();
-    if (!writeWholeFile(dir.filePath(QStringLiteral("index.html")), html, &error)) {
+    if (!writeWholeFile(dir.filePath(QLatin1String(kGalleryDumpFile)), toReadableJson(dumps, FormDumper::keyOrder()),
+                        &error)
+        || !writeWholeFile(dir.filePath(QStringLiteral("index.html")), html, &error)) {
         report(error);
         return GalleryResult::Failed;
     }

@@ -27,7 +27,11 @@ enum class GalleryResult {
     Failed,       // a file or the directory could not be written
 };
 
-// NAME.png of every catalogued form in directory (made if missing), and
+// The gallery's full dump of its forms, as `dump --full` writes them.
+inline constexpr char kGalleryDumpFile[] = "forms.json";
+
+// NAME.png of every catalogued form in directory (made if missing),
+// directory/forms.json with the full dump of every form registered, and
 // directory/index.html showing them in catalogue order with their names and
 // sizes. Forms the module does not register are listed as missing and
 // reported. A directory or file that cannot be written is reported and ends
