@@ -1,5 +1,6 @@
 #include "dump/form_dumper.h"
 
+#include "common/changed_properties.h"
 #include "common/widget_state_properties.h"
 
 #include "form_census.h"
@@ -10,6 +11,7 @@
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHash>
 #include <QIcon>
 #include <QJsonArray>
 #include <QLabel>
@@ -356,30 +358,34 @@ private:
     }
 
     // Every readable property whose value differs from the reference object's,
-    // all of them where the reference's class lacks the property.
+    // all of them where the reference's class lacks the property. Equal here
+    // is spelled the same in the dump, so that a value shows where it reads
+    // differently.
     QJsonObject changedProperties(const QObject &object, const QObject *reference, const QSet<QByteArray> &skip,
                                   bool imagesElsewhere) const
     {
-        QJsonObject changed;
-        const QMetaObject *metaObject = object.metaObject();
-        for (int i = 0; i < metaObject->propertyCount(); ++i) {
-            const QMetaProperty property = metaObject->property(i);
-            if (!property.isReadable() || skip.contains(property.name())
-                || (QMetaType::typeFlags(property.userType()) & QMetaType::PointerToQObject))
-                continue;
-            const QVariant value = property.read(&object);
-            if (imagesElsewhere && (property.userType() == QMetaType::QPixmap || isImageValue(value)))
-                continue;
+        ChangeRules rules;
+        rules.properties = ChangeRules::Properties::Readable;
+        rules.skipped = &skip;
+        rules.skipObjectPointers = true;
+        rules.leaveOut = [&](const QMetaProperty &property, const QVariant &value) {
+            return imagesElsewhere && (property.userType() == QMetaType::QPixmap || isImageValue(value));
+        };
+        QHash<QByteArray, QJsonValue> spelled;
+        rules.same = [&](const QVariant &value, const QMetaProperty &referenceProperty,
+                         const QVariant &referenceValue) {
+            const QMetaProperty property =
+                object.metaObject()->property(object.metaObject()->indexOfProperty(referenceProperty.name()));
             const QJsonValue json = jsonPropertyValue(property, value, m_images);
-            if (reference) {
-                const int referenceIndex = reference->metaObject()->indexOfProperty(property.name());
-                if (referenceIndex >= 0) {
-                    const QMetaProperty referenceProperty = reference->metaObject()->property(referenceIndex);
-                    if (jsonPropertyValue(referenceProperty, referenceProperty.read(reference), m_images) == json)
-                        continue;
-                }
-            }
-            changed.insert(QString::fromLatin1(property.name()), json);
+            spelled.insert(referenceProperty.name(), json);
+            return jsonPropertyValue(referenceProperty, referenceValue, m_images) == json;
+        };
+        QJsonObject changed;
+        for (const ChangedProperty &property : layouttool::changedProperties(object, reference, rules)) {
+            const QByteArray name = property.property.name();
+            changed.insert(QString::fromLatin1(name),
+                           spelled.contains(name) ? spelled.value(name)
+                                                  : jsonPropertyValue(property.property, property.value, m_images));
         }
         return changed;
     }

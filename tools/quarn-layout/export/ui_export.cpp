@@ -2,34 +2,28 @@
 
 #include "form_census.h"
 #include "common/form_host.h"
-#include "uiform/translation_template.h"
+#include "export/translated_texts.h"
 #include "uiform/custom_widgets.h"
 #include "uiform/property_filter.h"
 #include "uiform/record_fields.h"
-#include "uiform/value_writer.h"
+#include "uiform/translation_template.h"
+#include "uiform/ui_model.h"
+#include "uiform/ui_values.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QHash>
-#include <QMetaProperty>
-#include <QPointer>
-#include <QRegularExpression>
-#include <QTextDocument>
-#include <QTranslator>
-#include <QFormLayout>
 #include <QBoxLayout>
+#include <QFile>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMetaEnum>
+#include <QRegularExpression>
 #include <QSaveFile>
-#include <QSet>
 #include <QSizePolicy>
 #include <QSpacerItem>
 #include <QStackedWidget>
 #include <QTextStream>
 #include <QWidget>
-#include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <functional>
@@ -39,140 +33,22 @@ namespace quarn::layouttool {
 namespace {
 
 using harness::FormCensus;
+using Kind = UiValue::Kind;
 
-QString translationKey(const QString &objectName, const QString &property)
-{
-    return objectName + QLatin1Char('/') + property;
-}
-
-// Every text it is asked for comes back marked, and numbered after the
-// source texts it keeps: a document set from a text shows only the number.
-class MarkingTranslator : public QTranslator
+// Fills the model from the built tree as a .ui file nests it: widgets, their
+// layouts with the items in them, the field widgets no layout holds. What
+// each object holds is chosen by UiPropertyFilter and converted by
+// UiValueConverter.
+class UiTreeReader
 {
 public:
-    static QString mark() { return QStringLiteral("\u0001"); }
-    QString translate(const char *, const char *source, const char *, int) const override
-    {
-        m_sources.append(QString::fromUtf8(source));
-        return mark() + QString::number(m_sources.size() - 1) + mark() + m_sources.constLast();
-    }
-    bool isEmpty() const override { return false; }
-
-    // The source text a document was set from, and whether as plain text.
-    bool documentSource(const QTextDocument &document, QString *source, bool *plain) const
-    {
-        static const QRegularExpression marked(QStringLiteral("^\u0001(\\d+)\u0001"));
-        const QString text = document.toPlainText();
-        const QRegularExpressionMatch match = marked.match(text);
-        const int index = match.hasMatch() ? match.captured(1).toInt() : -1;
-        if (index < 0 || index >= m_sources.size())
-            return false;
-        *source = m_sources.at(index);
-        *plain = text.midRef(match.capturedLength()) == *source;
-        return true;
-    }
-
-private:
-    mutable QStringList m_sources;
-};
-
-// Which texts of a form go through the translator.
-struct TranslatedTexts {
-    QSet<QString> keys; // object name / property
-    // Object name to the document text it was set from, which the document
-    // does not give back as it was: an empty document has no text at all.
-    QHash<QString, UiProperty> documents;
-};
-
-TranslatedTexts translatedTexts(const BuiltForm &form)
-{
-    MarkingTranslator marker;
-    QCoreApplication::installTranslator(&marker);
-    const BuiltForm probe(form.form(), form.entry());
-    QCoreApplication::removeTranslator(&marker);
-    TranslatedTexts translated;
-    QList<QObject *> objects = probe.root()->findChildren<QObject *>();
-    objects.prepend(probe.root());
-    for (const QObject *object : qAsConst(objects)) {
-        if (const auto *document = object->property("document").value<QTextDocument *>()) {
-            UiProperty text;
-            QString source;
-            bool plain = false;
-            if (marker.documentSource(*document, &source, &plain)) {
-                text.value = source;
-                text.name = plain ? QStringLiteral("plainText") : QStringLiteral("html");
-                text.translatable = true;
-                translated.documents.insert(object->objectName(), text);
-                translated.keys.insert(translationKey(object->objectName(), text.name));
-            }
-        }
-        const QMetaObject *metaObject = object->metaObject();
-        for (int i = 0; i < metaObject->propertyCount(); ++i) {
-            const QMetaProperty property = metaObject->property(i);
-            if (property.userType() == QMetaType::QString
-                && !UiPropertyFilter::isDocumentText(*object, QLatin1String(property.name()))
-                && property.read(object).toString().startsWith(MarkingTranslator::mark()))
-                translated.keys.insert(translationKey(object->objectName(), QLatin1String(property.name())));
-        }
-        for (const QByteArray &name : object->dynamicPropertyNames()) {
-            if (object->property(name).toString().startsWith(MarkingTranslator::mark()))
-                translated.keys.insert(translationKey(object->objectName(), QString::fromLatin1(name)));
-        }
-    }
-    return translated;
-}
-
-// Which texts retranslateUi sets at all, translated or not: every text of a
-// built form is overwritten with a mark, and a language change tells.
-QSet<QString> retranslatedTexts(const BuiltForm &form)
-{
-    BuiltForm probe(form.form(), form.entry());
-    const QString mark = QStringLiteral("\u0002");
-    // Fields only: a control may remake its inner widgets when a text changes.
-    QList<QPointer<QObject>> objects;
-    objects.append(probe.root());
-    for (QObject *child : probe.root()->findChildren<QObject *>()) {
-        if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
-            objects.append(child);
-    }
-    QVector<QPair<QPointer<QObject>, QMetaProperty>> texts;
-    for (const QPointer<QObject> &object : qAsConst(objects)) {
-        if (!object)
-            continue;
-        const QMetaObject *metaObject = object->metaObject();
-        for (int i = 0; i < metaObject->propertyCount(); ++i) {
-            const QMetaProperty property = metaObject->property(i);
-            if (property.userType() != QMetaType::QString || !property.isWritable()
-                || !UiPropertyFilter::isTranslatableText(property.name())
-                || UiPropertyFilter::isDocumentText(*object, QLatin1String(property.name())))
-                continue;
-            property.write(object, mark);
-            texts.append({object, property});
-        }
-    }
-    probe.retranslate();
-    QSet<QString> retranslated;
-    for (const auto &text : qAsConst(texts)) {
-        if (text.first && text.second.read(text.first).toString() != mark)
-            retranslated.insert(translationKey(text.first->objectName(), QLatin1String(text.second.name())));
-    }
-    return retranslated;
-}
-
-// Walks the built tree as a .ui file nests it: widgets, their layouts with
-// the items in them, the field widgets no layout holds. What each object
-// writes is chosen by UiPropertyFilter and spelled by UiValueWriter.
-class UiTreeWriter
-{
-public:
-    UiTreeWriter(QXmlStreamWriter &xml, const ImageIndex &images, ReferenceObjects &references, QStringList &omissions,
+    UiTreeReader(const ImageIndex &images, ReferenceObjects &references, QStringList &omissions,
                  UiExporter::Content content, const TranslationTemplate *translations, const QStringList &recordFields,
                  const TranslatedTexts &translated, const QSet<QString> &retranslated)
-        : m_xml(xml)
-        , m_recordFields(recordFields)
+        : m_recordFields(recordFields)
         , m_translated(translated)
         , m_retranslated(retranslated)
-        , m_values(xml, images, omissions)
+        , m_values(images, omissions)
         , m_references(references)
         , m_omissions(omissions)
         , m_skeleton(content == UiExporter::Content::Skeleton)
@@ -180,28 +56,22 @@ public:
     {
     }
 
-    void write(const BuiltForm &form)
+    void read(const BuiltForm &form, UiForm &model)
     {
         const FormCensus census(form);
         m_census = &census;
-        const QString className = QString::fromLatin1(form.entry().name);
-        m_xml.writeStartElement(QStringLiteral("ui"));
-        m_xml.writeAttribute(QStringLiteral("version"), QStringLiteral("4.0"));
+        model.className = QString::fromLatin1(form.entry().name);
         if (m_translations) {
             // Designer shows it as the form's comment.
-            const QString description = m_translations->formDescription(className);
-            if (!description.isEmpty())
-                m_xml.writeTextElement(QStringLiteral("comment"), description);
-            m_values.setTranslationTemplate(m_translations, className);
+            model.comment = m_translations->formDescription(model.className);
+            m_values.setTranslationTemplate(m_translations, model.className);
         }
-        m_xml.writeTextElement(QStringLiteral("class"), className);
-        writeRoot(*form.root());
-        m_customWidgets.write(m_xml);
-        m_xml.writeEmptyElement(QStringLiteral("resources"));
-        m_xml.writeEmptyElement(QStringLiteral("connections"));
-        m_xml.writeEndElement();
+        model.root = readRoot(*form.root());
+        model.customWidgets = m_customWidgets.declarations();
         m_census = nullptr;
     }
+
+    QStringList guessedSpacers;
 
 private:
     // The root is no field, though it is in the census.
@@ -209,61 +79,59 @@ private:
 
     // A text is translated where the form set it through the translator,
     // which a build under a marking translator shows.
-    void writeProperties(const QObject &owner, QVector<UiProperty> properties)
+    void add(UiWidget &widget, QVector<ObjectProperty> properties)
     {
-        for (UiProperty &property : properties) {
+        for (ObjectProperty &property : properties) {
             if (property.value.userType() == QMetaType::QString)
-                property.translatable = m_translated.keys.contains(translationKey(owner.objectName(), property.name));
-            m_values.writeProperty(property);
+                property.translatable = m_translated.keys.contains(translationKey(widget.name, property.name));
+            m_values.add(widget.properties, property);
         }
     }
 
-    void writeRoot(QWidget &root)
+    std::unique_ptr<UiWidget> readRoot(QWidget &root)
     {
-        m_xml.writeStartElement(QStringLiteral("widget"));
-        m_xml.writeAttribute(QStringLiteral("class"), QStringLiteral("QWidget"));
-        m_xml.writeAttribute(QStringLiteral("name"), root.objectName());
-        m_values.writeRectProperty(QStringLiteral("geometry"), QRect(0, 0, root.width(), root.height()));
+        auto model = std::make_unique<UiWidget>();
+        model->className = QStringLiteral("QWidget");
+        model->name = root.objectName();
+        model->properties.append({QStringLiteral("geometry"), false, UiValue::ofRect(root.rect()), 0});
         if (m_skeleton) {
-            writeChildren(root);
-            m_xml.writeEndElement();
-            return;
+            readChildren(root, *model);
+            return model;
         }
-        writeProperties(root,
-                        UiPropertyFilter::changedProperties(root, m_references.freshRoot(),
-                                                            QWidget::staticMetaObject.propertyCount()));
-        writeFontAndPalette(root);
+        add(*model,
+            UiPropertyFilter::changedProperties(root, m_references.freshRoot(),
+                                                QWidget::staticMetaObject.propertyCount()));
+        addFontAndPalette(root, *model);
         // The empty title a form still passes through the translator is written too.
         const bool titleTranslated =
-            m_translated.keys.contains(translationKey(root.objectName(), QStringLiteral("windowTitle")));
+            m_translated.keys.contains(translationKey(model->name, QStringLiteral("windowTitle")));
         if (!root.windowTitle().isEmpty() || titleTranslated)
-            m_values.writeProperty(QStringLiteral("windowTitle"), root.windowTitle(), titleTranslated, false);
+            m_values.add(model->properties, QStringLiteral("windowTitle"), root.windowTitle(), titleTranslated, false);
         else
-            writeClearedTexts(root, {});
-        writeProperties(root, UiPropertyFilter::dynamicProperties(root));
-        writeChildren(root);
-        m_xml.writeEndElement();
+            addClearedTexts(root, *model, {});
+        add(*model, UiPropertyFilter::dynamicProperties(root));
+        readChildren(root, *model);
+        return model;
     }
 
-    void writeWidget(QWidget &widget)
+    std::unique_ptr<UiWidget> readWidget(QWidget &widget)
     {
         const QMetaObject *metaObject = widget.metaObject();
         m_customWidgets.note(metaObject);
-        m_xml.writeStartElement(QStringLiteral("widget"));
-        m_xml.writeAttribute(QStringLiteral("class"), QString::fromLatin1(metaObject->className()));
-        m_xml.writeAttribute(QStringLiteral("name"), widget.objectName());
+        auto model = std::make_unique<UiWidget>();
+        model->className = QString::fromLatin1(metaObject->className());
+        model->name = widget.objectName();
         if (widget.testAttribute(Qt::WA_Moved) || widget.testAttribute(Qt::WA_Resized))
-            m_values.writeRectProperty(QStringLiteral("geometry"), widget.geometry());
+            model->properties.append({QStringLiteral("geometry"), false, UiValue::ofRect(widget.geometry()), 0});
         if (m_skeleton) {
-            writeChildren(widget);
-            m_xml.writeEndElement();
-            return;
+            readChildren(widget, *model);
+            return model;
         }
         // A document's text comes after the font, as the form sets it: the
         // font changes how the document spells its formats.
-        QVector<UiProperty> properties = UiPropertyFilter::changedProperties(
+        QVector<ObjectProperty> properties = UiPropertyFilter::changedProperties(
             widget, m_references.referenceFor(metaObject), metaObject->propertyCount());
-        QVector<UiProperty> documentText;
+        QVector<ObjectProperty> documentText;
         for (auto it = properties.begin(); it != properties.end();) {
             if (UiPropertyFilter::isDocumentText(widget, it->name)) {
                 documentText.append(*it);
@@ -272,42 +140,47 @@ private:
                 ++it;
             }
         }
-        writeProperties(widget, properties);
-        writeClearedTexts(widget, properties);
-        writeTopLevelData(widget, properties);
-        writeFontAndPalette(widget);
+        add(*model, properties);
+        addClearedTexts(widget, *model, properties);
+        addTopLevelData(widget, *model, properties);
+        addFontAndPalette(widget, *model);
         const auto translatedDocument = m_translated.documents.constFind(widget.objectName());
         if (translatedDocument != m_translated.documents.cend()) {
-            documentText = {*translatedDocument};
+            ObjectProperty text;
+            text.name = translatedDocument->property;
+            text.value = translatedDocument->source;
+            text.translatable = true;
+            documentText = {text};
         } else {
-            for (UiProperty &text : documentText) {
+            for (ObjectProperty &text : documentText) {
                 if (text.name == QLatin1String("html"))
                     text.value = withoutWidgetFont(text.value.toString());
             }
         }
-        writeProperties(widget, documentText);
+        add(*model, documentText);
         if (widget.isHidden() && widget.testAttribute(Qt::WA_WState_ExplicitShowHide))
-            m_values.writeProperty(QStringLiteral("visible"), false, false, false);
-        writeProperties(widget, UiPropertyFilter::dynamicProperties(widget));
+            m_values.add(model->properties, QStringLiteral("visible"), false, false, false);
+        add(*model, UiPropertyFilter::dynamicProperties(widget));
         if (auto *label = qobject_cast<QLabel *>(&widget))
-            writeBuddy(*label);
-        writeChildren(widget);
-        m_xml.writeEndElement();
+            addBuddy(*label, *model);
+        readChildren(widget, *model);
+        return model;
     }
 
     // Texts a language change empties without the translator: in a Designer
     // form, an empty text that is not translated. (An empty text that is
     // translated goes through the translator.)
-    void writeClearedTexts(const QWidget &widget, const QVector<UiProperty> &written)
+    void addClearedTexts(const QWidget &widget, UiWidget &model, const QVector<ObjectProperty> &written)
     {
         const QMetaObject *metaObject = widget.metaObject();
         for (int i = 0; i < metaObject->propertyCount(); ++i) {
             const QString name = QLatin1String(metaObject->property(i).name());
             if (!m_retranslated.contains(translationKey(widget.objectName(), name))
                 || m_translated.keys.contains(translationKey(widget.objectName(), name))
-                || std::any_of(written.cbegin(), written.cend(), [&](const UiProperty &p) { return p.name == name; }))
+                || std::any_of(written.cbegin(), written.cend(),
+                               [&](const ObjectProperty &p) { return p.name == name; }))
                 continue;
-            m_values.writeProperty(name, QString(), false, false);
+            m_values.add(model.properties, name, QString(), false, false);
         }
     }
 
@@ -315,15 +188,15 @@ private:
     // window data that shows in its normal geometry. A size increment, even the
     // default one, makes it; a form that makes the widget without a parent has
     // it anyway.
-    void writeTopLevelData(const QWidget &widget, const QVector<UiProperty> &written)
+    void addTopLevelData(const QWidget &widget, UiWidget &model, const QVector<ObjectProperty> &written)
     {
         if (widget.isWindow() || widget.normalGeometry().isNull())
             return;
-        for (const UiProperty &property : written) {
+        for (const ObjectProperty &property : written) {
             if (property.name == QLatin1String("sizeIncrement") || property.name == QLatin1String("baseSize"))
                 return;
         }
-        m_values.writeProperty(QStringLiteral("sizeIncrement"), widget.sizeIncrement(), false, false);
+        m_values.add(model.properties, QStringLiteral("sizeIncrement"), widget.sizeIncrement(), false, false);
     }
 
     // Qt writes the document's default font, which is the widget's, into the
@@ -342,15 +215,15 @@ private:
         return html;
     }
 
-    void writeFontAndPalette(const QWidget &widget)
+    void addFontAndPalette(const QWidget &widget, UiWidget &model)
     {
         if (widget.testAttribute(Qt::WA_SetFont))
-            m_values.writeFontProperty(widget.font());
+            m_values.addFont(model.properties, widget.font());
         if (widget.testAttribute(Qt::WA_SetPalette))
-            m_values.writePaletteProperty(widget.palette());
+            m_values.addPalette(model.properties, widget.palette());
     }
 
-    void writeBuddy(const QLabel &label)
+    void addBuddy(const QLabel &label, UiWidget &model)
     {
         QWidget *buddy = label.buddy();
         if (!buddy)
@@ -360,14 +233,13 @@ private:
                 QStringLiteral("%1: a buddy that is none of the form's objects").arg(label.objectName()));
             return;
         }
-        m_values.startProperty(QStringLiteral("buddy"), false);
-        m_xml.writeTextElement(QStringLiteral("cstring"), buddy->objectName());
-        m_xml.writeEndElement();
+        model.properties.append(
+            {QStringLiteral("buddy"), false, UiValue::ofText(Kind::CString, buddy->objectName()), 0});
     }
 
     // uic stacks children in the order it creates them; where the form raised
     // some, <zorder> (raise() in uic's code) restores the form's order.
-    void writeStacking(const QWidget &parent, const QList<QWidget *> &created)
+    void addStacking(const QWidget &parent, const QList<QWidget *> &created, UiWidget &model)
     {
         QList<QWidget *> createdHere;
         for (QWidget *child : created) {
@@ -378,29 +250,30 @@ private:
         if (stacked == createdHere)
             return;
         for (const QWidget *child : stacked)
-            m_xml.writeTextElement(QStringLiteral("zorder"), child->objectName());
+            model.zorder.append(child->objectName());
     }
 
     // The widget's own layout with everything in it, then the field widgets
     // under it that no layout holds. A scroll area's content sits in the
     // area's viewport, which no field holds.
-    void writeChildren(QWidget &widget)
+    void readChildren(QWidget &widget, UiWidget &model)
     {
         QList<QWidget *> created;
         QLayout *layout = widget.layout();
         if (layout && isField(static_cast<QObject *>(layout))) {
             collectLaidOut(*layout, created);
-            writeLayout(*layout);
+            model.layout = readLayout(*layout);
         }
         const int laidOut = created.size();
         for (QWidget *child : fieldChildren(widget)) {
             if (!created.mid(0, laidOut).contains(child)) {
                 created.append(child);
-                writeWidget(*child);
+                model.children.push_back(readWidget(*child));
+                model.children.back()->parent = &model;
             }
         }
         if (!m_skeleton)
-            writeStacking(widget, created);
+            addStacking(widget, created, model);
     }
 
     QList<QWidget *> fieldChildren(QWidget &widget) const
@@ -440,28 +313,37 @@ private:
         }
     }
 
-    void writeLayout(QLayout &layout)
+    std::unique_ptr<UiLayout> readLayout(QLayout &layout)
     {
-        m_xml.writeStartElement(QStringLiteral("layout"));
-        m_xml.writeAttribute(QStringLiteral("class"), QString::fromLatin1(layout.metaObject()->className()));
-        m_xml.writeAttribute(QStringLiteral("name"), layout.objectName());
+        auto model = std::make_unique<UiLayout>();
+        model->className = QString::fromLatin1(layout.metaObject()->className());
+        model->name = layout.objectName();
         const FormCensus::LayoutKind kind = FormCensus::kindOf(layout);
         if (!m_skeleton) {
-            writeStretchAttributes(layout);
-            writeLayoutProperties(layout);
+            addStretchAttributes(layout, *model);
+            addLayoutProperties(layout, *model);
         }
         for (const FormCensus::LayoutItem &item : FormCensus::itemsOf(layout)) {
-            m_xml.writeStartElement(QStringLiteral("item"));
+            UiLayoutItem cell;
             if (kind == FormCensus::LayoutKind::Grid) {
-                writeCell(item.row, item.column, item.rowSpan, item.columnSpan);
+                cell.row = item.row;
+                cell.column = item.column;
+                cell.rowSpan = item.rowSpan;
+                cell.columnSpan = item.columnSpan;
             } else if (kind == FormCensus::LayoutKind::Form) {
-                writeCell(item.row, item.role == QFormLayout::FieldRole ? 1 : 0, 1,
-                          item.role == QFormLayout::SpanningRole ? 2 : 1);
+                cell.row = item.row;
+                cell.column = item.role == QFormLayout::FieldRole ? 1 : 0;
+                cell.columnSpan = item.role == QFormLayout::SpanningRole ? 2 : 1;
             }
-            writeItem(*item.item);
-            m_xml.writeEndElement();
+            if (QWidget *widget = item.item->widget())
+                cell.widget = readWidget(*widget);
+            else if (QLayout *inner = item.item->layout())
+                cell.layout = readLayout(*inner);
+            else if (QSpacerItem *spacer = item.item->spacerItem())
+                cell.spacer = readSpacer(*spacer);
+            model->items.push_back(std::move(cell));
         }
-        m_xml.writeEndElement();
+        return model;
     }
 
     // Written from the layout itself, whatever the reference has.
@@ -473,9 +355,9 @@ private:
     }
 
     // Stretch factors and minimum sizes, as comma-separated lists where any is set.
-    void writeStretchAttributes(QLayout &layout)
+    static void addStretchAttributes(QLayout &layout, UiLayout &model)
     {
-        const auto list = [this](const char *attribute, int count, const std::function<int(int)> &value) {
+        const auto list = [&model](const char *attribute, int count, const std::function<int(int)> &value) {
             QStringList values;
             bool any = false;
             for (int i = 0; i < count; ++i) {
@@ -483,7 +365,7 @@ private:
                 any = any || value(i) != 0;
             }
             if (any)
-                m_xml.writeAttribute(QString::fromLatin1(attribute), values.join(QLatin1Char(',')));
+                model.attributes.append({QString::fromLatin1(attribute), values.join(QLatin1Char(','))});
         };
         if (auto *box = qobject_cast<QBoxLayout *>(&layout)) {
             list("stretch", box->count(), [box](int i) { return box->stretch(i); });
@@ -495,90 +377,62 @@ private:
         }
     }
 
-    void writeLayoutProperties(QLayout &layout)
+    void addLayoutProperties(QLayout &layout, UiLayout &model)
     {
+        QVector<UiProperty> &properties = model.properties;
+        const auto number = [&](const char *name, int value) {
+            properties.append({QLatin1String(name), false, UiValue::ofNumber(value), 0});
+        };
         auto *grid = qobject_cast<QGridLayout *>(&layout);
         auto *form = qobject_cast<QFormLayout *>(&layout);
         if (grid || form) {
-            m_values.writeProperty(QStringLiteral("horizontalSpacing"),
-                                   grid ? grid->horizontalSpacing() : form->horizontalSpacing(), false, false);
-            m_values.writeProperty(QStringLiteral("verticalSpacing"),
-                                   grid ? grid->verticalSpacing() : form->verticalSpacing(), false, false);
+            number("horizontalSpacing", grid ? grid->horizontalSpacing() : form->horizontalSpacing());
+            number("verticalSpacing", grid ? grid->verticalSpacing() : form->verticalSpacing());
         } else {
-            m_values.writeProperty(QStringLiteral("spacing"), layout.spacing(), false, false);
+            number("spacing", layout.spacing());
         }
-        for (const UiProperty &property : UiPropertyFilter::changedProperties(
+        for (const ObjectProperty &property : UiPropertyFilter::changedProperties(
                  layout, m_references.referenceFor(layout.metaObject()), layout.metaObject()->propertyCount())) {
             if (!isLayoutSpacing(property.name))
-                m_values.writeProperty(property);
+                m_values.add(properties, property);
         }
         const QMargins margins = layout.contentsMargins();
-        m_values.writeProperty(QStringLiteral("leftMargin"), margins.left(), false, false);
-        m_values.writeProperty(QStringLiteral("topMargin"), margins.top(), false, false);
-        m_values.writeProperty(QStringLiteral("rightMargin"), margins.right(), false, false);
-        m_values.writeProperty(QStringLiteral("bottomMargin"), margins.bottom(), false, false);
-        if (layout.sizeConstraint() != QLayout::SetDefaultConstraint) {
-            m_values.startProperty(QStringLiteral("sizeConstraint"), false);
-            const QMetaEnum constraints = QMetaEnum::fromType<QLayout::SizeConstraint>();
-            m_xml.writeTextElement(QStringLiteral("enum"),
-                                   UiValueWriter::enumText(constraints, layout.sizeConstraint()));
-            m_xml.writeEndElement();
-        }
-    }
-
-    void writeCell(int row, int column, int rowSpan, int columnSpan)
-    {
-        m_xml.writeAttribute(QStringLiteral("row"), QString::number(row));
-        m_xml.writeAttribute(QStringLiteral("column"), QString::number(column));
-        if (rowSpan != 1)
-            m_xml.writeAttribute(QStringLiteral("rowspan"), QString::number(rowSpan));
-        if (columnSpan != 1)
-            m_xml.writeAttribute(QStringLiteral("colspan"), QString::number(columnSpan));
-    }
-
-    void writeItem(QLayoutItem &item)
-    {
-        if (QWidget *widget = item.widget())
-            writeWidget(*widget);
-        else if (QLayout *layout = item.layout())
-            writeLayout(*layout);
-        else if (QSpacerItem *spacer = item.spacerItem())
-            writeSpacer(*spacer);
+        number("leftMargin", margins.left());
+        number("topMargin", margins.top());
+        number("rightMargin", margins.right());
+        number("bottomMargin", margins.bottom());
+        if (layout.sizeConstraint() != QLayout::SetDefaultConstraint)
+            m_values.addEnum(properties, QStringLiteral("sizeConstraint"),
+                             QMetaEnum::fromType<QLayout::SizeConstraint>(), layout.sizeConstraint(), false);
     }
 
     // Designer spacers stretch along one direction and keep Minimum across it.
-    void writeSpacer(QSpacerItem &spacer)
+    std::unique_ptr<UiSpacer> readSpacer(QSpacerItem &spacer)
     {
         const QSizePolicy policy = spacer.sizePolicy();
         const bool vertical =
             policy.horizontalPolicy() == QSizePolicy::Minimum && policy.verticalPolicy() != QSizePolicy::Minimum;
         const QMetaEnum policies = QMetaEnum::fromType<QSizePolicy::Policy>();
         const int index = m_census->fieldIndexOf(&spacer);
-        m_xml.writeStartElement(QStringLiteral("spacer"));
-        m_xml.writeAttribute(QStringLiteral("name"), spacerName(index));
-        m_values.startProperty(QStringLiteral("orientation"), false);
-        m_xml.writeTextElement(QStringLiteral("enum"),
-                               vertical ? QStringLiteral("Qt::Vertical") : QStringLiteral("Qt::Horizontal"));
-        m_xml.writeEndElement();
-        m_values.startProperty(QStringLiteral("sizeType"), false);
+        auto model = std::make_unique<UiSpacer>();
+        model->name = spacerName(index);
+        model->properties.append(
+            {QStringLiteral("orientation"), false,
+             UiValue::ofText(Kind::Enum, vertical ? QStringLiteral("Qt::Vertical") : QStringLiteral("Qt::Horizontal")),
+             0});
         const QSizePolicy::Policy along = vertical ? policy.verticalPolicy() : policy.horizontalPolicy();
-        m_xml.writeTextElement(QStringLiteral("enum"), UiValueWriter::enumText(policies, along));
-        m_xml.writeEndElement();
-        m_values.startProperty(QStringLiteral("sizeHint"), true);
-        m_values.writeSize(spacer.sizeHint());
-        m_xml.writeEndElement();
-        m_xml.writeEndElement();
+        model->properties.append({QStringLiteral("sizeType"), false,
+                                  UiValue::ofText(Kind::Enum, UiValueConverter::enumText(policies, along)), 0});
+        model->properties.append({QStringLiteral("sizeHint"), true,
+                                  UiValue::ofSize(spacer.sizeHint().width(), spacer.sizeHint().height()), 0});
         const QSizePolicy::Policy across = vertical ? policy.horizontalPolicy() : policy.verticalPolicy();
         if (across != QSizePolicy::Minimum)
             m_omissions.append(QStringLiteral("spacer %1: size policy %2 across its direction")
                                    .arg(index)
                                    .arg(QString::fromLatin1(policies.valueToKey(across))));
+        return model;
     }
 
-public:
-    QStringList guessedSpacers;
-
-private:
     QString spacerName(int index)
     {
         const QString field = m_recordFields.value(index);
@@ -589,11 +443,10 @@ private:
         return numbered;
     }
 
-    QXmlStreamWriter &m_xml;
     const QStringList &m_recordFields;
     const TranslatedTexts &m_translated;
     const QSet<QString> &m_retranslated;
-    UiValueWriter m_values;
+    UiValueConverter m_values;
     ReferenceObjects &m_references;
     QStringList &m_omissions;
     const bool m_skeleton;
@@ -612,7 +465,7 @@ UiExporter::UiExporter(const ImageIndex &images, Content content)
 
 UiExporter::~UiExporter() = default;
 
-QByteArray UiExporter::exportForm(const BuiltForm &form)
+UiForm UiExporter::modelOf(const BuiltForm &form)
 {
     m_omissions.clear();
     m_notes.clear();
@@ -622,27 +475,23 @@ QByteArray UiExporter::exportForm(const BuiltForm &form)
     QFile headerFile(header);
     if (!header.isEmpty() && headerFile.open(QIODevice::ReadOnly))
         recordFields = uiRecordFields(QString::fromUtf8(headerFile.readAll()), className);
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(1);
-    xml.writeStartDocument();
     const bool complete = m_content == Content::Complete;
     const TranslatedTexts translated = complete ? translatedTexts(form) : TranslatedTexts();
     const QSet<QString> retranslated = complete ? retranslatedTexts(form) : QSet<QString>();
-    UiTreeWriter writer(xml, m_images, m_references, m_omissions, m_content, m_translations, recordFields, translated,
+    UiTreeReader reader(m_images, m_references, m_omissions, m_content, m_translations, recordFields, translated,
                         retranslated);
-    writer.write(form);
-    xml.writeEndDocument();
-    if (!writer.guessedSpacers.isEmpty())
+    UiForm model;
+    reader.read(form, model);
+    if (!reader.guessedSpacers.isEmpty())
         m_notes.append(QStringLiteral("no Ui-record header names its spacers; they are called %1")
-                           .arg(writer.guessedSpacers.join(QLatin1String(", "))));
-    return bytes;
+                           .arg(reader.guessedSpacers.join(QLatin1String(", "))));
+    return model;
 }
 
-} // namespace quarn::layouttool
-
-namespace quarn::layouttool {
+QByteArray UiExporter::exportForm(const BuiltForm &form)
+{
+    return modelOf(form).write();
+}
 
 bool writeUiFile(UiExporter &exporter, const BuiltForm &form, const QString &file, QTextStream &errors)
 {

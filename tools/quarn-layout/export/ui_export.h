@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/reference_objects.h"
+#include "uiform/ui_model.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -45,6 +46,9 @@ public:
     // exports.
     void setTranslationTemplate(const TranslationTemplate *translations) { m_translations = translations; }
 
+    // The form as a Designer form holds it.
+    UiForm modelOf(const BuiltForm &form);
+    // The model written.
     QByteArray exportForm(const BuiltForm &form);
     // What the last export could not express (property values of types .ui
     // files lack, pixmaps from outside the index), one line each.

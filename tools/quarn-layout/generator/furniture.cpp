@@ -139,13 +139,7 @@ QVector<LookSetting> pieceSettings(const QWidget &piece, const QObject *referenc
                                   [](const LookSetting &s) { return s.name == QLatin1String("objectName"); }),
                    settings.end());
     if (piece.testAttribute(Qt::WA_Moved) || piece.testAttribute(Qt::WA_Resized)) {
-        const QRect place = piece.geometry();
-        settings.append({QStringLiteral("geometry"), false,
-                         QStringLiteral("<rect ><x >%1</><y >%2</><width >%3</><height >%4</></>")
-                             .arg(place.x())
-                             .arg(place.y())
-                             .arg(place.width())
-                             .arg(place.height())});
+        settings.append({QStringLiteral("geometry"), false, UiValue::ofRect(piece.geometry())});
     }
     return settings;
 }
@@ -160,9 +154,7 @@ ReferenceObjects &references()
 bool containsAll(const QVector<LookSetting> &have, const QVector<LookSetting> &wanted)
 {
     return std::all_of(wanted.cbegin(), wanted.cend(), [&](const LookSetting &setting) {
-        return std::any_of(have.cbegin(), have.cend(), [&](const LookSetting &given) {
-            return given.name == setting.name && given.byName == setting.byName && given.signature == setting.signature;
-        });
+        return std::any_of(have.cbegin(), have.cend(), [&](const LookSetting &given) { return given == setting; });
     });
 }
 

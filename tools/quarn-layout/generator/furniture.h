@@ -24,7 +24,7 @@ struct FurnitureMatch {
 };
 
 // The routine that makes a widget of this class and name with all of these
-// settings (names and value signatures, as in a .ui file), if there is one.
+// settings (names and values, as a .ui file holds them), if there is one.
 // image is the widget's image property, which some routines take.
 // place is the widget's geometry, which some routines take.
 FurnitureMatch findFurniture(const QString &className, const QString &name, const QString &image, const QRect &place,

@@ -1,17 +1,13 @@
 #include "generator/looks.h"
 
-#include "generator/values.h"
 #include "common/image_index.h"
 #include "common/reference_objects.h"
 #include "uiform/property_filter.h"
-#include "uiform/value_writer.h"
+#include "uiform/ui_values.h"
 
 #include "core/construction/construction.h"
 
-#include <QBuffer>
 #include <QTextEdit>
-#include <QDomDocument>
-#include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <functional>
@@ -114,40 +110,28 @@ const LookEntry kLooks[] = {
 
 } // namespace
 
-// The properties a .ui file would give the object, as name and value signature.
+// The properties a .ui file would give the object, as the form's values.
 QVector<LookSetting> settingsOf(const QWidget &object, const QObject *reference)
 {
-    QVector<UiProperty> properties =
+    QVector<ObjectProperty> properties =
         UiPropertyFilter::changedProperties(object, reference, object.metaObject()->propertyCount());
     properties += UiPropertyFilter::dynamicProperties(object);
-    // What a routine sets in setupUi is not translated.
-    for (UiProperty &property : properties)
-        property.translatable = false;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QXmlStreamWriter xml(&buffer);
     static const ImageIndex images = ImageIndex::scan();
     QStringList omissions;
-    UiValueWriter writer(xml, images, omissions);
-    xml.writeStartElement(QStringLiteral("look"));
-    for (const UiProperty &property : qAsConst(properties))
-        writer.writeProperty(property);
-    if (object.testAttribute(Qt::WA_SetFont))
-        writer.writeFontProperty(object.font());
-    if (object.testAttribute(Qt::WA_SetPalette))
-        writer.writePaletteProperty(object.palette());
-    xml.writeEndElement();
-    buffer.close();
-    QDomDocument document;
-    document.setContent(bytes);
-    QVector<LookSetting> settings;
-    for (QDomElement property = document.documentElement().firstChildElement(); !property.isNull();
-         property = property.nextSiblingElement()) {
-        settings.append({property.attribute(QStringLiteral("name")),
-                         property.attribute(QStringLiteral("stdset")) == QLatin1String("0"),
-                         values::signature(property.firstChildElement())});
+    UiValueConverter converter(images, omissions);
+    QVector<UiProperty> converted;
+    for (ObjectProperty &property : properties) {
+        // What a routine sets in setupUi is not translated.
+        property.translatable = false;
+        converter.add(converted, property);
     }
+    if (object.testAttribute(Qt::WA_SetFont))
+        converter.addFont(converted, object.font());
+    if (object.testAttribute(Qt::WA_SetPalette))
+        converter.addPalette(converted, object.palette());
+    QVector<LookSetting> settings;
+    for (const UiProperty &property : qAsConst(converted))
+        settings.append({property.name, property.byName, property.value});
     return settings;
 }
 

@@ -3,6 +3,8 @@
 // The construction routines' named looks as the form generator recognises
 // them: each look applied to a fresh control, and what that changed.
 
+#include "uiform/ui_model.h"
+
 #include <QString>
 #include <QVector>
 
@@ -11,10 +13,17 @@ class QWidget;
 
 namespace quarn::layouttool {
 
+// One property a look or routine sets, as a Designer form holds it.
 struct LookSetting {
     QString name;
     bool byName = false;
-    QString signature; // of the value, as values::signature gives it
+    UiValue value;
+    // The same property with the same value, wherever it was read from.
+    bool sets(const UiProperty &property) const
+    {
+        return property.name == name && property.byName == byName && property.value == value;
+    }
+    bool operator==(const LookSetting &o) const { return name == o.name && byName == o.byName && value == o.value; }
 };
 
 struct NamedLook {

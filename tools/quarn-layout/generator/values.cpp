@@ -1,57 +1,40 @@
 #include "generator/values.h"
 
 #include "common/image_index.h"
-#include "uiform/value_writer.h"
+#include "uiform/ui_values.h"
 
 #include "core/construction/geocache.h"
 #include "core/construction/instrument_looks.h"
 #include "core/construction/look.h"
 #include "core/construction/menu_look.h"
 
-#include <QBuffer>
 #include <QColor>
-#include <QDomDocument>
 #include <QVector>
-#include <QXmlStreamWriter>
 
-#include <functional>
 #include <utility>
 
 namespace quarn::layouttool::values {
 
 namespace {
 
-QString childText(const QDomElement &element, const char *name)
-{
-    return element.firstChildElement(QLatin1String(name)).text();
-}
+using Kind = UiValue::Kind;
 
-QString fail(QString *error, const QDomElement &element, const QString &why)
+bool fail(QString *error, int line, const QString &element, const QString &why)
 {
     if (error)
-        *error = QStringLiteral("line %1: <%2>: %3").arg(element.lineNumber()).arg(element.tagName(), why);
-    return QString();
+        *error = QStringLiteral("line %1: <%2>: %3").arg(line).arg(element, why);
+    return false;
 }
 
-// The element a property writer makes for a value, for comparing with a form's.
-QDomElement written(const std::function<void(UiValueWriter &)> &write, QDomDocument &document)
+bool fail(QString *error, const UiValue &value, const QString &why)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QXmlStreamWriter xml(&buffer);
-    const ImageIndex images;
-    QStringList omissions;
-    UiValueWriter writer(xml, images, omissions);
-    write(writer);
-    buffer.close();
-    document.setContent(bytes);
-    return document.documentElement().firstChildElement();
+    return fail(error, value.line, value.element(), why);
 }
 
+// A value of the construction routines under the name a form calls it by.
 struct Named {
     QString name;
-    QString signature;
+    UiValue value;
 };
 
 QVector<Named> namedPalettes()
@@ -71,11 +54,8 @@ QVector<Named> namedPalettes()
         {"darkPanelPalette()", darkPanelPalette()},
     };
     QVector<Named> named;
-    for (const auto &palette : palettes) {
-        QDomDocument document;
-        named.append({QLatin1String(palette.first),
-                      signature(written([&](UiValueWriter &w) { w.writePaletteProperty(palette.second); }, document))});
-    }
+    for (const auto &palette : palettes)
+        named.append({QLatin1String(palette.first), UiValueConverter::paletteValue(palette.second)});
     return named;
 }
 
@@ -89,12 +69,12 @@ QVector<Named> namedFonts()
         {"menuScreenFont()", menuScreenFont()},
         {"brightnessScreenFont()", brightnessScreenFont()},
     };
+    const ImageIndex noImages;
+    QStringList omissions;
+    UiValueConverter converter(noImages, omissions);
     QVector<Named> named;
-    for (const auto &font : fonts) {
-        QDomDocument document;
-        named.append({QLatin1String(font.first),
-                      signature(written([&](UiValueWriter &w) { w.writeFontProperty(font.second); }, document))});
-    }
+    for (const auto &font : fonts)
+        named.append({QLatin1String(font.first), converter.fontValue(font.second)});
     return named;
 }
 
@@ -104,23 +84,17 @@ bool isQPalette(const QString &name)
     return name == QLatin1String("menuScreenPalette()") || name == QLatin1String("darkPanelPalette()");
 }
 
-QString findNamed(const QVector<Named> &named, const QDomElement &value)
+QString findNamed(const QVector<Named> &named, const UiValue &value)
 {
-    const QString wanted = signature(value);
     for (const Named &candidate : named) {
-        if (candidate.signature == wanted)
+        if (candidate.value == value)
             return candidate.name;
     }
     return QString();
 }
 
-QString colourText(const QDomElement &color)
+QString colourText(const QColor &colour)
 {
-    const int alpha = color.attribute(QStringLiteral("alpha"), QStringLiteral("255")).toInt();
-    const int red = childText(color, "red").toInt();
-    const int green = childText(color, "green").toInt();
-    const int blue = childText(color, "blue").toInt();
-    const QColor colour(red, green, blue, alpha);
     const std::pair<const char *, QColor> named[] = {
         {"kWhite", kWhite},
         {"kBlack", kBlack},
@@ -133,41 +107,30 @@ QString colourText(const QDomElement &color)
         if (candidate.second == colour)
             return QLatin1String(candidate.first);
     }
-    if (alpha == 255)
-        return QStringLiteral("QColor(%1, %2, %3)").arg(red).arg(green).arg(blue);
-    return QStringLiteral("QColor(%1, %2, %3, %4)").arg(red).arg(green).arg(blue).arg(alpha);
+    if (colour.alpha() == 255)
+        return QStringLiteral("QColor(%1, %2, %3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+    return QStringLiteral("QColor(%1, %2, %3, %4)")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue())
+        .arg(colour.alpha());
 }
 
-QString brushText(const QDomElement &brush, QString *error)
+bool brushText(const UiBrush &brush, int line, QString *text, QString *error)
 {
-    const QString style = brush.attribute(QStringLiteral("brushstyle"), QStringLiteral("SolidPattern"));
-    const QString colour = colourText(brush.firstChildElement(QStringLiteral("color")));
-    if (style == QLatin1String("SolidPattern"))
-        return QStringLiteral("QBrush(%1)").arg(colour);
-    if (style == QLatin1String("NoBrush"))
-        return QStringLiteral("QBrush(%1, Qt::NoBrush)").arg(colour);
-    return fail(error, brush, QStringLiteral("brush style %1 has no form in the construction routines").arg(style));
+    const QString colour = colourText(brush.colour);
+    if (brush.style == QLatin1String("SolidPattern"))
+        *text = QStringLiteral("QBrush(%1)").arg(colour);
+    else if (brush.style == QLatin1String("NoBrush"))
+        *text = QStringLiteral("QBrush(%1, Qt::NoBrush)").arg(colour);
+    else
+        return fail(error, line, QStringLiteral("brush"),
+                    QStringLiteral("brush style %1 has no form in the construction routines").arg(brush.style));
+    return true;
 }
 
-QDomElement findRole(const QDomElement &group, const QString &name)
+QString fromList(const QStringList &list)
 {
-    for (QDomElement role = group.firstChildElement(QStringLiteral("colorrole")); !role.isNull();
-         role = role.nextSiblingElement(QStringLiteral("colorrole"))) {
-        if (role.attribute(QStringLiteral("role")) == name)
-            return role;
-    }
-    return QDomElement();
-}
-
-bool fromList(const QDomElement &list, QString *text)
-{
-    QStringList items;
-    QStringList plain;
-    for (QDomElement item = list.firstChildElement(QStringLiteral("string")); !item.isNull();
-         item = item.nextSiblingElement(QStringLiteral("string"))) {
-        items.append(literal(item.text()));
-        plain.append(item.text());
-    }
     // Picture lists the host indexes have names of their own.
     using Images = QStringList (*)();
     static const std::pair<const char *, Images> named[] = {
@@ -185,14 +148,19 @@ bool fromList(const QDomElement &list, QString *text)
         {"geocache::routingMethodImages()", geocache::routingMethodImages},
         {"geocache::logTypeImages()", geocache::logTypeImages},
     };
-    for (const auto &list : named) {
-        if (plain == list.second()) {
-            *text = QString::fromLatin1(list.first);
-            return true;
-        }
+    for (const auto &candidate : named) {
+        if (list == candidate.second())
+            return QString::fromLatin1(candidate.first);
     }
-    *text = QStringLiteral("{%1}").arg(items.join(QLatin1String(", ")));
-    return true;
+    QStringList items;
+    for (const QString &item : list)
+        items.append(literal(item));
+    return QStringLiteral("{%1}").arg(items.join(QLatin1String(", ")));
+}
+
+QString dimension(int number)
+{
+    return number == 16777215 ? QStringLiteral("QWIDGETSIZE_MAX") : QString::number(number);
 }
 
 } // namespace
@@ -224,33 +192,7 @@ QString literal(const QString &text)
     return out + QLatin1Char('"');
 }
 
-QDomElement valueOf(const QDomElement &property)
-{
-    return property.firstChildElement();
-}
-
-QString signature(const QDomElement &element)
-{
-    QString text = QLatin1Char('<') + element.tagName();
-    const QDomNamedNodeMap attributes = element.attributes();
-    QStringList pairs;
-    for (int i = 0; i < attributes.count(); ++i) {
-        const QDomAttr attribute = attributes.item(i).toAttr();
-        pairs.append(attribute.name() + QLatin1Char('=') + attribute.value());
-    }
-    pairs.sort();
-    text += QLatin1Char(' ') + pairs.join(QLatin1Char(' ')) + QLatin1Char('>');
-    const QDomElement first = element.firstChildElement();
-    if (first.isNull()) {
-        text += element.text();
-    } else {
-        for (QDomElement child = first; !child.isNull(); child = child.nextSiblingElement())
-            text += signature(child);
-    }
-    return text + QLatin1String("</>");
-}
-
-bool font(const QDomElement &value, QString *text, QString *error)
+bool font(const UiValue &value, QString *text, QString *error)
 {
     static const QVector<Named> named = namedFonts();
     const QString name = findNamed(named, value);
@@ -258,46 +200,46 @@ bool font(const QDomElement &value, QString *text, QString *error)
         *text = name;
         return true;
     }
+    const UiFont &font = value.font;
+    const auto refuse = [&](const char *part, const QString &why) {
+        return fail(error, value.line, QLatin1String(part), why);
+    };
     QString chain = QStringLiteral("Font()");
-    for (QDomElement part = value.firstChildElement(); !part.isNull(); part = part.nextSiblingElement()) {
-        const QString tag = part.tagName();
-        const QString content = part.text();
-        const bool on = content == QLatin1String("true");
-        if (tag == QLatin1String("family")) {
-            chain += QStringLiteral(".family(%1)").arg(literal(content));
-        } else if (tag == QLatin1String("pointsize")) {
-            chain += QStringLiteral(".pointSize(%1)").arg(content);
-        } else if (tag == QLatin1String("weight")) {
-            const bool bold = childText(value, "bold") == QLatin1String("true");
-            if (content == QLatin1String(bold ? "75" : "50")) {
-                chain += bold ? QStringLiteral(".bold()") : QStringLiteral(".normalWeight()");
-            } else {
-                fail(error, part, QStringLiteral("weight %1 with bold %2 has no form in Font").arg(content).arg(bold));
-                return false;
-            }
-        } else if (tag == QLatin1String("bold")) {
-            if (value.firstChildElement(QStringLiteral("weight")).isNull()) {
-                fail(error, part, QStringLiteral("bold without a weight has no form in Font"));
-                return false;
-            }
-        } else if (tag == QLatin1String("italic")) {
-            chain += on ? QStringLiteral(".italic()") : QStringLiteral(".notItalic()");
-        } else if (tag == QLatin1String("underline") && on) {
-            chain += QStringLiteral(".underline()");
-        } else if (tag == QLatin1String("kerning")) {
-            chain += on ? QStringLiteral(".kerning()") : QStringLiteral(".kerning(false)");
-        } else if (tag == QLatin1String("stylestrategy") && content == QLatin1String("PreferAntialias")) {
-            chain += QStringLiteral(".aa()");
-        } else {
-            fail(error, part, QStringLiteral("%1 %2 has no form in Font").arg(tag, content));
-            return false;
-        }
+    if (font.family)
+        chain += QStringLiteral(".family(%1)").arg(literal(*font.family));
+    if (font.pointSize)
+        chain += QStringLiteral(".pointSize(%1)").arg(*font.pointSize);
+    // Font has bold and normal weight only, each with the weight Qt gives it.
+    if (font.weight) {
+        const bool bold = font.bold.value_or(false);
+        if (*font.weight != (bold ? 75 : 50))
+            return refuse("weight",
+                          QStringLiteral("weight %1 with bold %2 has no form in Font").arg(*font.weight).arg(bold));
+        chain += bold ? QStringLiteral(".bold()") : QStringLiteral(".normalWeight()");
+    } else if (font.bold) {
+        return refuse("bold", QStringLiteral("bold without a weight has no form in Font"));
     }
+    if (font.italic)
+        chain += *font.italic ? QStringLiteral(".italic()") : QStringLiteral(".notItalic()");
+    if (font.underline && !*font.underline)
+        return refuse("underline", QStringLiteral("underline false has no form in Font"));
+    if (font.underline)
+        chain += QStringLiteral(".underline()");
+    if (font.strikeOut)
+        return refuse("strikeout", QStringLiteral("strikeout %1 has no form in Font").arg(*font.strikeOut));
+    if (font.styleStrategy && *font.styleStrategy != QLatin1String("PreferAntialias"))
+        return refuse("stylestrategy", QStringLiteral("stylestrategy %1 has no form in Font").arg(*font.styleStrategy));
+    if (font.styleStrategy)
+        chain += QStringLiteral(".aa()");
+    if (font.kerning)
+        chain += *font.kerning ? QStringLiteral(".kerning()") : QStringLiteral(".kerning(false)");
     *text = chain;
     return true;
 }
 
-bool palette(const QDomElement &value, QString *text, QString *error)
+// Colours keeps the active and inactive groups equal and states the disabled
+// colour only where it differs; Qt derives the placeholder text itself.
+bool palette(const UiValue &value, QString *text, QString *error)
 {
     static const QVector<Named> named = namedPalettes();
     const QString name = findNamed(named, value);
@@ -305,153 +247,164 @@ bool palette(const QDomElement &value, QString *text, QString *error)
         *text = name;
         return true;
     }
-    const QDomElement active = value.firstChildElement(QStringLiteral("active"));
-    const QDomElement inactive = value.firstChildElement(QStringLiteral("inactive"));
-    const QDomElement disabled = value.firstChildElement(QStringLiteral("disabled"));
+    const UiPalette &groups = value.palette;
+    const bool hasText = std::any_of(groups.active.cbegin(), groups.active.cend(),
+                                     [](const UiColourRole &role) { return role.role == QLatin1String("Text"); });
     QString chain = QStringLiteral("Colours()");
-    QDomElement inactiveRole = inactive.firstChildElement(QStringLiteral("colorrole"));
-    QDomElement disabledRole = disabled.firstChildElement(QStringLiteral("colorrole"));
-    const bool hasText = !findRole(active, QStringLiteral("Text")).isNull();
-    for (QDomElement role = active.firstChildElement(QStringLiteral("colorrole")); !role.isNull();
-         role = role.nextSiblingElement(QStringLiteral("colorrole"))) {
-        const QString roleName = role.attribute(QStringLiteral("role"));
-        // Qt derives the placeholder from the text colour itself.
-        if (roleName == QLatin1String("PlaceholderText") && hasText
-            && role.firstChildElement(QStringLiteral("brush")).attribute(QStringLiteral("brushstyle"))
-                == QLatin1String("NoBrush")) {
-            inactiveRole = inactiveRole.nextSiblingElement(QStringLiteral("colorrole"));
-            disabledRole = disabledRole.nextSiblingElement(QStringLiteral("colorrole"));
+    int i = 0;
+    for (const UiColourRole &role : groups.active) {
+        const UiColourRole *inactive = i < groups.inactive.size() ? &groups.inactive.at(i) : nullptr;
+        const UiColourRole *disabled = i < groups.disabled.size() ? &groups.disabled.at(i) : nullptr;
+        ++i;
+        if (role.role == QLatin1String("PlaceholderText") && hasText && role.brush.style == QLatin1String("NoBrush"))
             continue;
-        }
-        if (inactiveRole.attribute(QStringLiteral("role")) != roleName
-            || disabledRole.attribute(QStringLiteral("role")) != roleName
-            || signature(role) != signature(inactiveRole)) {
-            fail(error, role,
-                 QStringLiteral("role %1 differs between the active and inactive groups, which "
-                                "Colours keeps equal")
-                     .arg(roleName));
-            return false;
-        }
-        const QDomElement brush = role.firstChildElement(QStringLiteral("brush"));
-        const QDomElement disabledBrush = disabledRole.firstChildElement(QStringLiteral("brush"));
+        if (!inactive || !disabled || disabled->role != role.role || !(*inactive == role))
+            return fail(error, role.line, QStringLiteral("colorrole"),
+                        QStringLiteral("role %1 differs between the active and inactive groups, which "
+                                       "Colours keeps equal")
+                            .arg(role.role));
         const QString solid = QStringLiteral("SolidPattern");
-        if (brush.attribute(QStringLiteral("brushstyle"), solid) != solid
-            || disabledBrush.attribute(QStringLiteral("brushstyle"), solid) != solid) {
-            fail(error, role, QStringLiteral("role %1 is not a plain colour").arg(roleName));
-            return false;
-        }
-        const QString colour = colourText(brush.firstChildElement(QStringLiteral("color")));
-        const QString disabledColour = colourText(disabledBrush.firstChildElement(QStringLiteral("color")));
+        if (role.brush.style != solid || disabled->brush.style != solid)
+            return fail(error, role.line, QStringLiteral("colorrole"),
+                        QStringLiteral("role %1 is not a plain colour").arg(role.role));
+        const QString colour = colourText(role.brush.colour);
+        const QString disabledColour = colourText(disabled->brush.colour);
         if (colour == disabledColour)
-            chain += QStringLiteral(".role(QPalette::%1, %2)").arg(roleName, colour);
+            chain += QStringLiteral(".role(QPalette::%1, %2)").arg(role.role, colour);
         else
-            chain += QStringLiteral(".role(QPalette::%1, %2, %3)").arg(roleName, colour, disabledColour);
-        inactiveRole = inactiveRole.nextSiblingElement(QStringLiteral("colorrole"));
-        disabledRole = disabledRole.nextSiblingElement(QStringLiteral("colorrole"));
+            chain += QStringLiteral(".role(QPalette::%1, %2, %3)").arg(role.role, colour, disabledColour);
     }
-    if (!inactiveRole.isNull() || !disabledRole.isNull()) {
-        fail(error, value, QStringLiteral("the groups fill different roles, which Colours keeps equal"));
-        return false;
-    }
+    if (groups.inactive.size() != i || groups.disabled.size() != i)
+        return fail(error, value, QStringLiteral("the groups fill different roles, which Colours keeps equal"));
     *text = chain;
     return true;
 }
 
-bool arguments(const QDomElement &value, QString *text, QString *error)
+bool arguments(const UiValue &value, QString *text, QString *error)
 {
-    const QString tag = value.tagName();
-    if (tag == QLatin1String("number") || tag == QLatin1String("double") || tag == QLatin1String("enum")) {
-        *text = value.text();
-    } else if (tag == QLatin1String("uInt")) {
-        *text = value.text() + QLatin1Char('u');
-    } else if (tag == QLatin1String("bool")) {
-        *text = value.text() == QLatin1String("true") ? QStringLiteral("true") : QStringLiteral("false");
-    } else if (tag == QLatin1String("string") || tag == QLatin1String("cstring") || tag == QLatin1String("pixmap")) {
-        *text = literal(value.text());
-    } else if (tag == QLatin1String("set")) {
-        QStringList keys = value.text().split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    const QRect &r = value.rect;
+    switch (value.kind) {
+    case Kind::Number:
+        *text = QString::number(value.integer);
+        return true;
+    case Kind::Double:
+        *text = QString::number(value.real, 'g', 17);
+        return true;
+    case Kind::Enum:
+        *text = value.text;
+        return true;
+    case Kind::UInt:
+        *text = QString::number(value.integer) + QLatin1Char('u');
+        return true;
+    case Kind::Bool:
+        *text = value.boolean ? QStringLiteral("true") : QStringLiteral("false");
+        return true;
+    case Kind::String:
+    case Kind::CString:
+    case Kind::Pixmap:
+        *text = literal(value.text);
+        return true;
+    case Kind::Set: {
+        QStringList keys = value.text.split(QLatin1Char('|'), Qt::SkipEmptyParts);
         for (QString &key : keys)
             key = key.trimmed();
         if (keys == QStringList{QStringLiteral("0")})
             keys.clear();
         *text = keys.isEmpty() ? QStringLiteral("{}") : keys.join(QLatin1String(" | "));
-    } else if (tag == QLatin1String("color")) {
-        *text = colourText(value);
-    } else if (tag == QLatin1String("brush")) {
-        *text = brushText(value, error);
-        return !text->isEmpty();
-    } else if (tag == QLatin1String("point")) {
-        *text = QStringLiteral("%1, %2").arg(childText(value, "x"), childText(value, "y"));
-    } else if (tag == QLatin1String("size")) {
-        const auto dimension = [&](const char *name) {
-            const QString number = childText(value, name);
-            return number == QLatin1String("16777215") ? QStringLiteral("QWIDGETSIZE_MAX") : number;
-        };
-        *text = QStringLiteral("%1, %2").arg(dimension("width"), dimension("height"));
-    } else if (tag == QLatin1String("rect")) {
-        *text = QStringLiteral("%1, %2, %3, %4")
-                    .arg(childText(value, "x"), childText(value, "y"), childText(value, "width"),
-                         childText(value, "height"));
-    } else if (tag == QLatin1String("stringlist")) {
-        return fromList(value, text);
-    } else if (tag == QLatin1String("locale")) {
-        *text = QStringLiteral("QLocale(QLocale::%1, QLocale::%2)")
-                    .arg(value.attribute(QStringLiteral("language")), value.attribute(QStringLiteral("country")));
-    } else if (tag == QLatin1String("font")) {
-        return font(value, text, error);
-    } else if (tag == QLatin1String("palette")) {
-        return palette(value, text, error);
-    } else if (tag == QLatin1String("iconset")) {
-        // A two-state icon: the picture off and the picture on.
-        const QDomElement off = value.firstChildElement(QStringLiteral("normaloff"));
-        const QDomElement on = value.firstChildElement(QStringLiteral("normalon"));
-        if (off.isNull() || on.isNull() || value.childNodes().count() != 2) {
-            fail(error, value, QStringLiteral("only an icon of normal off and on pictures has a form (toggleIcon)"));
-            return false;
-        }
-        *text = QStringLiteral("%1, %2").arg(literal(off.text()), literal(on.text()));
-    } else if (tag == QLatin1String("sizepolicy")) {
-        *text = QStringLiteral("QSizePolicy::%1, QSizePolicy::%2")
-                    .arg(value.attribute(QStringLiteral("hsizetype")), value.attribute(QStringLiteral("vsizetype")));
-        const QString horizontal = childText(value, "horstretch");
-        const QString vertical = childText(value, "verstretch");
-        if (horizontal != QLatin1String("0") || vertical != QLatin1String("0"))
-            *text += QStringLiteral(", %1, %2").arg(horizontal, vertical);
-    } else {
-        fail(error, value, QStringLiteral("a value the construction routines have no form for"));
-        return false;
+        return true;
     }
-    return true;
+    case Kind::Color:
+        *text = colourText(value.colour);
+        return true;
+    case Kind::Brush:
+        return brushText(value.brush, value.line, text, error);
+    case Kind::Point:
+        *text = QStringLiteral("%1, %2").arg(r.x()).arg(r.y());
+        return true;
+    case Kind::Size:
+        *text = QStringLiteral("%1, %2").arg(dimension(r.width()), dimension(r.height()));
+        return true;
+    case Kind::Rect:
+        *text = QStringLiteral("%1, %2, %3, %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        return true;
+    case Kind::StringList:
+        *text = fromList(value.list);
+        return true;
+    case Kind::Locale:
+        *text = QStringLiteral("QLocale(QLocale::%1, QLocale::%2)").arg(value.language, value.country);
+        return true;
+    case Kind::Font:
+        return font(value, text, error);
+    case Kind::Palette:
+        return palette(value, text, error);
+    case Kind::IconSet: {
+        // A two-state icon: the picture off and the picture on.
+        QString off, on;
+        for (const auto &picture : value.icon) {
+            if (picture.first == QLatin1String("normaloff"))
+                off = picture.second;
+            else if (picture.first == QLatin1String("normalon"))
+                on = picture.second;
+        }
+        if (value.icon.size() != 2 || off.isNull() || on.isNull())
+            return fail(error, value,
+                        QStringLiteral("only an icon of normal off and on pictures has a form (toggleIcon)"));
+        *text = QStringLiteral("%1, %2").arg(literal(off), literal(on));
+        return true;
+    }
+    case Kind::SizePolicy: {
+        const UiSizePolicy &policy = value.sizePolicy;
+        *text = QStringLiteral("QSizePolicy::%1, QSizePolicy::%2").arg(policy.horizontal, policy.vertical);
+        if (policy.horizontalStretch != 0 || policy.verticalStretch != 0)
+            *text += QStringLiteral(", %1, %2").arg(policy.horizontalStretch).arg(policy.verticalStretch);
+        return true;
+    }
+    case Kind::Unknown:
+        break;
+    }
+    return fail(error, value, QStringLiteral("a value the construction routines have no form for"));
 }
 
-bool expression(const QDomElement &value, QString *text, QString *error)
+bool expression(const UiValue &value, QString *text, QString *error)
 {
-    const QString tag = value.tagName();
     QString plain;
     if (!arguments(value, &plain, error))
         return false;
-    if (tag == QLatin1String("string"))
+    switch (value.kind) {
+    case Kind::String:
         *text = QStringLiteral("QStringLiteral(%1)").arg(plain);
-    else if (tag == QLatin1String("cstring"))
+        break;
+    case Kind::CString:
         *text = QStringLiteral("QByteArray(%1)").arg(plain);
-    else if (tag == QLatin1String("point"))
+        break;
+    case Kind::Point:
         *text = QStringLiteral("QPoint(%1)").arg(plain);
-    else if (tag == QLatin1String("size"))
+        break;
+    case Kind::Size:
         *text = QStringLiteral("QSize(%1)").arg(plain);
-    else if (tag == QLatin1String("rect"))
+        break;
+    case Kind::Rect:
         *text = QStringLiteral("QRect(%1)").arg(plain);
-    else if (tag == QLatin1String("stringlist"))
+        break;
+    case Kind::StringList:
         *text = plain.startsWith(QLatin1Char('{')) ? QStringLiteral("QStringList%1").arg(plain) : plain;
-    else if (tag == QLatin1String("color") && !plain.startsWith(QLatin1String("QColor")))
-        *text = QStringLiteral("QColor(%1)").arg(plain);
-    else if (tag == QLatin1String("font"))
+        break;
+    case Kind::Color:
+        *text = plain.startsWith(QLatin1String("QColor")) ? plain : QStringLiteral("QColor(%1)").arg(plain);
+        break;
+    case Kind::Font:
         *text = QStringLiteral("QFont(%1)").arg(plain);
-    else if (tag == QLatin1String("palette"))
+        break;
+    case Kind::Palette:
         *text = isQPalette(plain) ? plain : QStringLiteral("QPalette(%1)").arg(plain);
-    else if (tag == QLatin1String("double"))
+        break;
+    case Kind::Double:
         *text = QStringLiteral("double(%1)").arg(plain);
-    else
+        break;
+    default:
         *text = plain;
+        break;
+    }
     return true;
 }
 

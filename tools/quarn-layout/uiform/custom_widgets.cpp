@@ -3,7 +3,6 @@
 #include "qt_class.h"
 
 #include <QMetaObject>
-#include <QXmlStreamWriter>
 
 namespace quarn::layouttool {
 
@@ -15,19 +14,13 @@ void UiCustomWidgets::note(const QMetaObject *metaObject)
     }
 }
 
-void UiCustomWidgets::write(QXmlStreamWriter &xml) const
+QVector<UiCustomWidget> UiCustomWidgets::declarations() const
 {
-    if (m_classes.isEmpty())
-        return;
-    xml.writeStartElement(QStringLiteral("customwidgets"));
-    for (const QMetaObject *metaObject : m_classes) {
-        xml.writeStartElement(QStringLiteral("customwidget"));
-        xml.writeTextElement(QStringLiteral("class"), QString::fromLatin1(metaObject->className()));
-        xml.writeTextElement(QStringLiteral("extends"), QString::fromLatin1(metaObject->superClass()->className()));
-        xml.writeTextElement(QStringLiteral("header"), headerFor(metaObject));
-        xml.writeEndElement();
-    }
-    xml.writeEndElement();
+    QVector<UiCustomWidget> declared;
+    for (const QMetaObject *metaObject : m_classes)
+        declared.append({QString::fromLatin1(metaObject->className()),
+                         QString::fromLatin1(metaObject->superClass()->className()), headerFor(metaObject), 0});
+    return declared;
 }
 
 QString UiCustomWidgets::headerFor(const QMetaObject *metaObject)

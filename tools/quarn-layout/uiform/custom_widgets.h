@@ -1,9 +1,10 @@
 #pragma once
 
+#include "uiform/ui_model.h"
+
 #include <QList>
 #include <QString>
 
-class QXmlStreamWriter;
 struct QMetaObject;
 
 namespace quarn::layouttool {
@@ -15,7 +16,8 @@ class UiCustomWidgets
 public:
     // Notes the class and its library base classes, unless they come with Qt.
     void note(const QMetaObject *metaObject);
-    void write(QXmlStreamWriter &xml) const;
+    // What <customwidgets> declares, in the order the classes were noted.
+    QVector<UiCustomWidget> declarations() const;
 
     // The header a uic-generated file includes for a library class.
     static QString headerFor(const QMetaObject *metaObject);

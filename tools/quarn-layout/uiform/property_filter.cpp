@@ -1,12 +1,11 @@
 #include "uiform/property_filter.h"
 
+#include "common/changed_properties.h"
 #include "common/widget_state_properties.h"
 
-#include <QIcon>
 #include <QList>
 #include <QMetaProperty>
 #include <QObject>
-#include <QPixmap>
 #include <QSet>
 #include <QTextDocument>
 
@@ -35,18 +34,6 @@ QList<QByteArray> setByNameOf(const QMetaObject *metaObject)
     return names;
 }
 
-// Pictures compare by what they hold, not by their (cached) objects.
-bool sameValue(const QVariant &a, const QVariant &b)
-{
-    if (a.userType() == QMetaType::QIcon && b.userType() == QMetaType::QIcon)
-        return a.value<QIcon>().cacheKey() == b.value<QIcon>().cacheKey()
-            || (a.value<QIcon>().isNull() && b.value<QIcon>().isNull());
-    if (a.userType() == QMetaType::QPixmap && b.userType() == QMetaType::QPixmap)
-        return a.value<QPixmap>().cacheKey() == b.value<QPixmap>().cacheKey()
-            || (a.value<QPixmap>().isNull() && b.value<QPixmap>().isNull());
-    return a == b;
-}
-
 // A text document is written as its text: plainText when that says it all,
 // html otherwise. One of them only, as each setter replaces the whole
 // document.
@@ -66,48 +53,42 @@ bool namesDocumentText(const QByteArray &name)
 
 } // namespace
 
-QVector<UiProperty> UiPropertyFilter::changedProperties(const QObject &object, const QObject *reference,
-                                                        int standardCount)
+QVector<ObjectProperty> UiPropertyFilter::changedProperties(const QObject &object, const QObject *reference,
+                                                            int standardCount)
 {
-    QVector<UiProperty> properties;
     const QMetaObject *metaObject = object.metaObject();
     const QList<QByteArray> setByName = setByNameOf(metaObject);
     const auto *document = object.property("document").value<QTextDocument *>();
     const QByteArray documentText = document ? documentTextProperty(*document) : QByteArray();
-    for (int i = 0; i < metaObject->propertyCount(); ++i) {
-        const QMetaProperty property = metaObject->property(i);
-        if (!property.isWritable() || notWrittenAsProperties().contains(property.name()))
-            continue;
-        if (document
+    ChangeRules rules;
+    rules.skipped = &notWrittenAsProperties();
+    rules.leaveOut = [&](const QMetaProperty &property, const QVariant &) {
+        return document
             && (property.userType() == qMetaTypeId<QTextDocument *>()
-                || (namesDocumentText(property.name()) && documentText != property.name())))
-            continue;
-        const QVariant value = property.read(&object);
-        if (reference) {
-            const int referenceIndex = reference->metaObject()->indexOfProperty(property.name());
-            if (referenceIndex >= 0
-                && sameValue(reference->metaObject()->property(referenceIndex).read(reference), value))
-                continue;
-        }
-        UiProperty written;
-        written.name = QString::fromLatin1(property.name());
-        written.value = value;
-        if (property.isEnumType())
-            written.enumerator = property.enumerator();
-        written.translatable = isTranslatableText(property.name());
-        written.byName = i >= standardCount || setByName.contains(property.name());
+                || (namesDocumentText(property.name()) && documentText != property.name()));
+    };
+    QVector<ObjectProperty> properties;
+    for (const ChangedProperty &changed : layouttool::changedProperties(object, reference, rules)) {
+        ObjectProperty written;
+        written.name = QString::fromLatin1(changed.property.name());
+        written.value = changed.value;
+        if (changed.property.isEnumType())
+            written.enumerator = changed.property.enumerator();
+        written.translatable = isTranslatableText(changed.property.name());
+        written.byName =
+            changed.property.propertyIndex() >= standardCount || setByName.contains(changed.property.name());
         properties.append(written);
     }
     return properties;
 }
 
-QVector<UiProperty> UiPropertyFilter::dynamicProperties(const QObject &object)
+QVector<ObjectProperty> UiPropertyFilter::dynamicProperties(const QObject &object)
 {
-    QVector<UiProperty> properties;
+    QVector<ObjectProperty> properties;
     for (const QByteArray &name : object.dynamicPropertyNames()) {
         if (name.startsWith("_q_"))
             continue; // Qt's own bookkeeping
-        UiProperty written;
+        ObjectProperty written;
         written.name = QString::fromLatin1(name);
         written.value = object.property(name);
         written.byName = true;

@@ -10,8 +10,8 @@ class QObject;
 
 namespace quarn::layouttool {
 
-// One property as a .ui file carries it.
-struct UiProperty {
+// One property of a live object, as a .ui file would carry it.
+struct ObjectProperty {
     QString name;
     QVariant value;
     QMetaEnum enumerator; // valid for enum and flag properties
@@ -30,9 +30,10 @@ public:
     // them where the reference lacks it). Properties from standardCount on,
     // and library properties listed in the class info "setByName", are set
     // by name.
-    static QVector<UiProperty> changedProperties(const QObject &object, const QObject *reference, int standardCount);
+    static QVector<ObjectProperty> changedProperties(const QObject &object, const QObject *reference,
+                                                     int standardCount);
     // The dynamic properties the form set, all by name.
-    static QVector<UiProperty> dynamicProperties(const QObject &object);
+    static QVector<ObjectProperty> dynamicProperties(const QObject &object);
     // Whether name is one of the properties that set the whole text document
     // of object (plainText, html, markdown).
     static bool isDocumentText(const QObject &object, const QString &name);
