@@ -264,7 +264,8 @@ TEST(MainMenu, RetranslatingReplacesTheTenCaptionsAndNothingElse)
     for (const QString &key : captions) {
         const QString source = before.value(key).toString();
         EXPECT_FALSE(source.isEmpty()) << key.toStdString();
-        EXPECT_EQ(after.value(key).toString(), QLatin1Char('[') + source + QLatin1Char(']')) << key.toStdString();
+        EXPECT_EQ(after.value(key).toString(), QStringLiteral("<<") + source + QStringLiteral(">>"))
+            << key.toStdString();
     }
     EXPECT_EQ(joined(installed.translator.contexts), "MainMenuScreenClass");
 }
