@@ -3,10 +3,7 @@
 #include "common/image_index.h"
 #include "uiform/value_writer.h"
 
-#include "core/construction/geocache.h"
-#include "core/construction/instrument_looks.h"
-#include "core/construction/look.h"
-#include "core/construction/menu_look.h"
+#include "core/construction/named_values.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -56,44 +53,24 @@ struct Named {
 
 QVector<Named> namedPalettes()
 {
-    const std::pair<const char *, QPalette> palettes[] = {
-        {"whiteText()", whiteText()},
-        {"whiteTextDimDisabled()", whiteTextDimDisabled()},
-        {"blackText()", blackText()},
-        {"greyText()", greyText()},
-        {"whiteButtonText()", whiteButtonText()},
-        {"blackButtonText()", blackButtonText()},
-        {"whiteTextRoleDimDisabled()", whiteTextRoleDimDisabled()},
-        {"whiteTextOnClear()", whiteTextOnClear()},
-        {"transparentPalette()", transparentPalette()},
-        {"readoutColours()", readoutColours()},
-        {"menuScreenPalette()", menuScreenPalette()},
-        {"darkPanelPalette()", darkPanelPalette()},
-    };
     QVector<Named> named;
-    for (const auto &palette : palettes) {
+    for (const NamedPalette &palette : kNamedPalettes) {
         QDomDocument document;
-        named.append({QLatin1String(palette.first),
-                      signature(written([&](UiValueWriter &w) { w.writePaletteProperty(palette.second); }, document))});
+        const QPalette value = palette.value();
+        named.append({QLatin1String(palette.name),
+                      signature(written([&](UiValueWriter &w) { w.writePaletteProperty(value); }, document))});
     }
     return named;
 }
 
 QVector<Named> namedFonts()
 {
-    const std::pair<const char *, QFont> fonts[] = {
-        {"boldAA()", boldAA()},
-        {"normalWeightAA()", normalWeightAA()},
-        {"aaFont()", aaFont()},
-        {"tableCellFont()", tableCellFont()},
-        {"menuScreenFont()", menuScreenFont()},
-        {"brightnessScreenFont()", brightnessScreenFont()},
-    };
     QVector<Named> named;
-    for (const auto &font : fonts) {
+    for (const NamedFont &font : kNamedFonts) {
         QDomDocument document;
-        named.append({QLatin1String(font.first),
-                      signature(written([&](UiValueWriter &w) { w.writeFontProperty(font.second); }, document))});
+        const QFont value = font.value();
+        named.append({QLatin1String(font.name),
+                      signature(written([&](UiValueWriter &w) { w.writeFontProperty(value); }, document))});
     }
     return named;
 }
@@ -101,7 +78,11 @@ QVector<Named> namedFonts()
 // Named palettes that are QPalettes already rather than Colours.
 bool isQPalette(const QString &name)
 {
-    return name == QLatin1String("menuScreenPalette()") || name == QLatin1String("darkPanelPalette()");
+    for (const NamedPalette &palette : kNamedPalettes) {
+        if (palette.isQPalette && name == QLatin1String(palette.name))
+            return true;
+    }
+    return false;
 }
 
 QString findNamed(const QVector<Named> &named, const QDomElement &value)
@@ -121,17 +102,9 @@ QString colourText(const QDomElement &color)
     const int green = childText(color, "green").toInt();
     const int blue = childText(color, "blue").toInt();
     const QColor colour(red, green, blue, alpha);
-    const std::pair<const char *, QColor> named[] = {
-        {"kWhite", kWhite},
-        {"kBlack", kBlack},
-        {"kClear", kClear},
-        {"kDisabledText", kDisabledText},
-        {"kDimDisabledText", kDimDisabledText},
-        {"kGreyText", kGreyText},
-    };
-    for (const auto &candidate : named) {
-        if (candidate.second == colour)
-            return QLatin1String(candidate.first);
+    for (const NamedColour &candidate : kNamedColours) {
+        if (candidate.value() == colour)
+            return QLatin1String(candidate.name);
     }
     if (alpha == 255)
         return QStringLiteral("QColor(%1, %2, %3)").arg(red).arg(green).arg(blue);
@@ -169,25 +142,9 @@ bool fromList(const QDomElement &list, QString *text)
         plain.append(item.text());
     }
     // Picture lists the host indexes have names of their own.
-    using Images = QStringList (*)();
-    static const std::pair<const char *, Images> named[] = {
-        {"paneDirectionImages()", paneDirectionImages},
-        {"geocache::largeDirectionImages()", geocache::largeDirectionImages},
-        {"currentArrowImages()", currentArrowImages},
-        {"manoeuvreImages()", manoeuvreImages},
-        {"geocache::foundStatusSmallImages()", geocache::foundStatusSmallImages},
-        {"geocache::foundStatusPaneImages()", geocache::foundStatusPaneImages},
-        {"geocache::foundStatusMenuImages()", geocache::foundStatusMenuImages},
-        {"geocache::cacheSizeImages()", geocache::cacheSizeImages},
-        {"geocache::cacheSizeLargeImages()", geocache::cacheSizeLargeImages},
-        {"geocache::ratingImages()", geocache::ratingImages},
-        {"geocache::largeStarImages()", geocache::largeStarImages},
-        {"geocache::routingMethodImages()", geocache::routingMethodImages},
-        {"geocache::logTypeImages()", geocache::logTypeImages},
-    };
-    for (const auto &list : named) {
-        if (plain == list.second()) {
-            *text = QString::fromLatin1(list.first);
+    for (const NamedPictures &named : kNamedPictures) {
+        if (plain == named.value()) {
+            *text = QString::fromLatin1(named.name);
             return true;
         }
     }
