@@ -7,6 +7,8 @@
 #include "uiform/record_fields.h"
 
 #include "core/construction/layouts.h"
+#include "core/construction/row_enums.h"
+#include "controls/zel_simple_graph_view.h"
 
 #include <QDomDocument>
 #include <QHash>
@@ -92,30 +94,14 @@ QString capitalised(const QString &name)
     return name.left(1).toUpper() + name.mid(1);
 }
 
-// Where a Row setting's name is not the property's own: "Class.property"
-// for one class, "property" for all.
+// The Row setting that writes a property: its own name unless
+// row_settings.def renames it, in the class ("Class.property") or in all.
 QString settingFor(const QString &className, const QString &property)
 {
     static const QHash<QString, QString> renamed = {
-        {QStringLiteral("minimumSize"), QStringLiteral("minSize")},
-        {QStringLiteral("maximumSize"), QStringLiteral("maxSize")},
-        {QStringLiteral("fontPixelSize"), QStringLiteral("pixelSize")},
-        {QStringLiteral("uncheckedImg"), QStringLiteral("uncheckedImage")},
-        {QStringLiteral("checkedImg"), QStringLiteral("checkedImage")},
-        {QStringLiteral("isClickable"), QStringLiteral("clickable")},
-        {QStringLiteral("horizontalScrollBarPolicy"), QStringLiteral("horizontalScrollBar")},
-        {QStringLiteral("verticalScrollBarPolicy"), QStringLiteral("verticalScrollBar")},
-        {QStringLiteral("textInteractionFlags"), QStringLiteral("textInteraction")},
-        {QStringLiteral("tabStopDistance"), QStringLiteral("tabStopWidth")},
-        {QStringLiteral("ZelStatusIndicator.images"), QStringLiteral("statusImages")},
-        {QStringLiteral("ZelAnimationCtrl.imageList"), QStringLiteral("animationImages")},
-        {QStringLiteral("ZelNorthUpWidget.north"), QStringLiteral("northImage")},
-        {QStringLiteral("ZelNorthUpWidget.arrow"), QStringLiteral("northArrowImage")},
-        {QStringLiteral("background"), QStringLiteral("spinBackground")},
-        {QStringLiteral("stripBkgd"), QStringLiteral("stripBackground")},
-        {QStringLiteral("roadBkgd"), QStringLiteral("roadBackground")},
-        {QStringLiteral("destArrow"), QStringLiteral("destinationArrow")},
-        {QStringLiteral("isLooped"), QStringLiteral("looped")},
+#define QUARN_RENAMED(property, setting) {QStringLiteral(#property), QStringLiteral(#setting)},
+#define QUARN_RENAMED_IN(Class, property, setting) {QStringLiteral(#Class "." #property), QStringLiteral(#setting)},
+#include "core/construction/row_settings.def"
     };
     const QString own = renamed.value(className + QLatin1Char('.') + property);
     return own.isEmpty() ? renamed.value(property, property) : own;
@@ -142,22 +128,22 @@ const QVector<CombinedSetting> &combinedSettings()
     return combined;
 }
 
-// The text boxes' flags as the construction routines name them.
+// The text boxes' flags by their name in TextBoxFlags.
 QString textBoxFlagsName(const QDomElement &list)
 {
     QStringList flags;
     for (QDomElement item = list.firstChildElement(QStringLiteral("string")); !item.isNull();
          item = item.nextSiblingElement(QStringLiteral("string")))
         flags.append(item.text());
-    const QString joined = flags.join(QLatin1Char(','));
-    if (joined == QLatin1String("true,false"))
-        return QStringLiteral("TextBoxFlags::FirstOn");
-    if (joined == QLatin1String("false,false"))
-        return QStringLiteral("TextBoxFlags::AllOff");
-    if (joined == QLatin1String("true,false,false"))
-        return QStringLiteral("TextBoxFlags::FirstOnOfThree");
-    if (joined == QLatin1String("false,false,false"))
-        return QStringLiteral("TextBoxFlags::AllOffOfThree");
+    const QMetaEnum names = QMetaEnum::fromType<TextBoxFlags>();
+    for (int i = 0; i < names.keyCount(); ++i) {
+        const auto value = TextBoxFlags(names.value(i));
+        QStringList named;
+        for (int flag = 0; flag < textBoxFlagCount(value); ++flag)
+            named.append(flag == 0 && textBoxFirstFlag(value) ? QStringLiteral("true") : QStringLiteral("false"));
+        if (named == flags)
+            return QStringLiteral("%1::%2").arg(QLatin1String(names.name()), QLatin1String(names.key(i)));
+    }
     return QString();
 }
 
@@ -641,32 +627,29 @@ private:
             }
         }
         if (property.name == QLatin1String("drawCursorFlags") && tag == QLatin1String("number")) {
+            const QMetaEnum cursor = QMetaEnum::fromType<zelSimpleGraphView::CursorFlags>();
             const int flags = property.value.text().toInt();
             QStringList names;
-            if (flags & 1)
-                names.append(QStringLiteral("zelSimpleGraphView::CursorImage"));
-            if (flags & 2)
-                names.append(QStringLiteral("zelSimpleGraphView::CursorLine"));
-            if (flags & ~3 || names.isEmpty())
+            for (int i = 0; i < cursor.keyCount(); ++i) {
+                if (flags & cursor.value(i))
+                    names.append(
+                        QStringLiteral("%1::%2").arg(QLatin1String(cursor.scope()), QLatin1String(cursor.key(i))));
+            }
+            if (flags != cursor.keysToValue(cursor.valueToKeys(flags)) || names.isEmpty())
                 return failProperty(widget.name, property, QStringLiteral("cursor flags with no name"));
             *text = QStringLiteral(".drawCursorFlags(%1)").arg(names.join(QLatin1String(" | ")));
             return true;
         }
-        if (property.name == QLatin1String("textBoxNumber") || property.name == QLatin1String("coordType")
-            || property.name == QLatin1String("coordSubType")) {
-            static const QHash<QString, QString> named = {
-                {QStringLiteral("textBoxNumber:12"), QStringLiteral("TextBoxNumber::MediaInfo")},
-                {QStringLiteral("textBoxNumber:14"), QStringLiteral("TextBoxNumber::FunctionCaption")},
-                {QStringLiteral("textBoxNumber:70"), QStringLiteral("TextBoxNumber::ProgressText")},
-                {QStringLiteral("coordType:3"), QStringLiteral("CoordType::Position")},
-                {QStringLiteral("coordType:5"), QStringLiteral("CoordType::NumericParameter")},
-                {QStringLiteral("coordSubType:0"), QStringLiteral("CoordSubType::Standard")},
-            };
-            const QString key = property.name + QLatin1Char(':') + property.value.text();
-            if (!named.contains(key))
+        // A number the construction names: the enum of rowenums named like
+        // the property (textBoxNumber, TextBoxNumber).
+        const int named = rowenums::staticMetaObject.indexOfEnumerator(qPrintable(capitalised(property.name)));
+        if (named >= 0 && tag == QLatin1String("number")) {
+            const QMetaEnum names = rowenums::staticMetaObject.enumerator(named);
+            const char *key = names.valueToKey(property.value.text().toInt());
+            if (!key)
                 return failProperty(widget.name, property,
                                     QStringLiteral("the number %1 has no name").arg(property.value.text()));
-            *text = QStringLiteral(".%1(%2)").arg(property.name, named.value(key));
+            *text = QStringLiteral(".%1(%2::%3)").arg(property.name, QLatin1String(names.name()), QLatin1String(key));
             return true;
         }
         if (!values::arguments(property.value, &arguments, m_error))
