@@ -17,7 +17,8 @@ public:
     void note(const QMetaObject *metaObject);
     void write(QXmlStreamWriter &xml) const;
 
-    // The header a uic-generated file includes for a library class.
+    // The header a uic-generated file includes for a library class (from
+    // controls/zel_control_table.def), empty for a class it does not hold.
     static QString headerFor(const QMetaObject *metaObject);
 
 private:
