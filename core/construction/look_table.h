@@ -29,15 +29,16 @@ struct LookTableEntry {
     const QMetaObject *metaObject; // the control it is recognised on
     QWidget *(*create)();          // a fresh control of that class, without a parent
     void (*apply)(QObject *);      // through the Row, so what is applied is what a form calls
+    bool routine;                  // a routine of its own (Row::with), not a Row setting
 };
 
 #define QUARN_LOOK(Control, look)                                                                \
     {#look "()", &Control::staticMetaObject, []() -> QWidget * { return new Control(nullptr); }, \
-     [](QObject *object) { Row<Control>(static_cast<Control *>(object)).look(); }},
+     [](QObject *object) { Row<Control>(static_cast<Control *>(object)).look(); }, false},
 #define QUARN_LOOK_ALSO(Control, look) QUARN_LOOK(Control, look)
 #define QUARN_ROUTINE_LOOK(Control, routine)                                                               \
     {"with(" #routine ")", &Control::staticMetaObject, []() -> QWidget * { return new Control(nullptr); }, \
-     [](QObject *object) { Row<Control>(static_cast<Control *>(object)).with(routine); }},
+     [](QObject *object) { Row<Control>(static_cast<Control *>(object)).with(routine); }, true},
 
 inline const LookTableEntry kLookTable[] = {
 #include "core/construction/looks.def"

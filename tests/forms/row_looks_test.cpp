@@ -61,9 +61,9 @@ QVariantMap looked(const LookTableEntry &look, int times = 1)
 const char *const kRowOwned[] = {"geometry", "enabled", "visible", "content", "text", "eventPropagation"};
 
 // Every look of the table: each changes something, the same on every fresh
-// control and only once, leaves the row's own settings alone, and no two looks
-// of a class give the same settings, so that a look can be told from the
-// others by its values.
+// control and only once; a Row setting leaves the row's own settings alone;
+// no two looks of a class give the same settings, so that a look can be told
+// from the others by its values.
 TEST(RowLooks, ApplyFixedSettingsThatRepeatingLeavesAlone)
 {
     placeholderImagesRegistered();
@@ -77,8 +77,13 @@ TEST(RowLooks, ApplyFixedSettingsThatRepeatingLeavesAlone)
         EXPECT_NE(once, plain) << name << " changes nothing";
         EXPECT_EQ(once, looked(look)) << name << " differs between fresh controls";
         EXPECT_EQ(once, looked(look, 2)) << name << " changes again when applied again";
-        for (const char *owned : kRowOwned)
+        // A routine of its own may size its control (the calendar, the
+        // read-out); a Row setting leaves that to the row.
+        for (const char *owned : kRowOwned) {
+            if (look.routine)
+                continue;
             EXPECT_EQ(once.value(owned), plain.value(owned)) << name << " sets " << owned;
+        }
         auto &ofClass = seen[look.metaObject];
         for (const auto &[other, settings] : ofClass)
             EXPECT_NE(once, settings) << name << " looks the same as " << other;
