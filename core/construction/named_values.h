@@ -13,14 +13,12 @@
 #include <QPalette>
 #include <QStringList>
 
-#include <type_traits>
-
 namespace quarn {
 
 struct NamedPalette {
     const char *name; // as a form writes it: "whiteText()"
     QPalette (*value)();
-    bool isQPalette; // a QPalette already, not Colours
+    bool bare; // written as it is, not wrapped in QPalette(...)
 };
 
 struct NamedFont {
@@ -38,8 +36,8 @@ struct NamedPictures {
     QStringList (*value)();
 };
 
-#define QUARN_NAMED_PALETTE(name) \
-    {#name "()", []() -> QPalette { return name(); }, std::is_same_v<std::decay_t<decltype(name())>, QPalette>},
+#define QUARN_NAMED_PALETTE(name) {#name "()", []() -> QPalette { return name(); }, false},
+#define QUARN_NAMED_QPALETTE(name) {#name "()", []() -> QPalette { return name(); }, true},
 inline const NamedPalette kNamedPalettes[] = {
 #include "core/construction/named_values.def"
 };

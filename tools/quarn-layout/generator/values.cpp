@@ -75,11 +75,11 @@ QVector<Named> namedFonts()
     return named;
 }
 
-// Named palettes that are QPalettes already rather than Colours.
-bool isQPalette(const QString &name)
+// Named palettes a form writes as they are, not wrapped in QPalette(...).
+bool writtenBare(const QString &name)
 {
     for (const NamedPalette &palette : kNamedPalettes) {
-        if (palette.isQPalette && name == QLatin1String(palette.name))
+        if (palette.bare && name == QLatin1String(palette.name))
             return true;
     }
     return false;
@@ -404,7 +404,7 @@ bool expression(const QDomElement &value, QString *text, QString *error)
     else if (tag == QLatin1String("font"))
         *text = QStringLiteral("QFont(%1)").arg(plain);
     else if (tag == QLatin1String("palette"))
-        *text = isQPalette(plain) ? plain : QStringLiteral("QPalette(%1)").arg(plain);
+        *text = writtenBare(plain) ? plain : QStringLiteral("QPalette(%1)").arg(plain);
     else if (tag == QLatin1String("double"))
         *text = QStringLiteral("double(%1)").arg(plain);
     else
