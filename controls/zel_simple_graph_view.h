@@ -30,6 +30,10 @@ class ZEL_EXPORT zelSimpleGraphView : public QWidget
 public:
     // Which parts of the cursor are drawn.
     enum CursorFlag { CursorImage = 0x1, CursorLine = 0x2 };
+    // Named for the meta-object, so a form's generator spells them by key;
+    // the property stays an int, as the forms and exports write it.
+    Q_DECLARE_FLAGS(CursorFlags, CursorFlag)
+    Q_FLAG(CursorFlags)
 
     Q_INVOKABLE explicit zelSimpleGraphView(QWidget *parent = nullptr);
 

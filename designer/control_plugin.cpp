@@ -43,6 +43,17 @@ QString ControlPlugin::domXml() const
     const ControlDescription &d = m_description;
     QString objectName = d.className;
     objectName[0] = objectName.at(0).toLower();
+    QString declared;
+    for (const ControlDescription::Declared &c : d.classes) {
+        declared +=
+            QStringLiteral("  <customwidget>\n"
+                           "   <class>%1</class>\n"
+                           "   <extends>%2</extends>\n"
+                           "   <header>%3</header>\n"
+                           "   <container>%4</container>\n"
+                           "  </customwidget>\n")
+                .arg(c.className, c.baseClassName, c.header, c.container ? QStringLiteral("1") : QStringLiteral("0"));
+    }
     return QStringLiteral("<ui language=\"c++\" displayname=\"%1\">\n"
                           " <widget class=\"%1\" name=\"%2\">\n"
                           "  <property name=\"geometry\"><rect><x>0</x><y>0</y><width>%3</width>"
@@ -50,16 +61,11 @@ QString ControlPlugin::domXml() const
                           "%5"
                           " </widget>\n"
                           " <customwidgets>\n"
-                          "  <customwidget>\n"
-                          "   <class>%1</class>\n"
-                          "   <extends>%6</extends>\n"
-                          "   <header>%7</header>\n"
-                          "   <container>%8</container>\n"
-                          "  </customwidget>\n"
+                          "%6"
                           " </customwidgets>\n"
                           "</ui>\n")
         .arg(d.className, objectName)
         .arg(d.defaultSize.width())
         .arg(d.defaultSize.height())
-        .arg(d.initialContent, d.baseClassName, d.header, d.container ? QStringLiteral("1") : QStringLiteral("0"));
+        .arg(d.initialContent, declared);
 }

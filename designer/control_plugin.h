@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -10,13 +11,20 @@
 // What Designer needs to know about one control: how to make it and how it
 // first looks when dragged out of the widget box.
 struct ControlDescription {
+    // A class as <customwidgets> declares it for uic and QUiLoader.
+    struct Declared {
+        QString className;
+        QString baseClassName; // its direct base, the library's or Qt's
+        QString header;
+        bool container = false;
+    };
     QString className;
-    QString baseClassName; // the Qt class it extends, for uic and QUiLoader
-    QString header;        // controls/zel_<name>.h
+    QString header; // controls/zel_<name>.h
     QString toolTip;
     QSize defaultSize;
-    bool container = false; // forms give it children
-    QString initialContent; // extra <property>/<widget> elements of its first instance
+    bool container = false;  // forms give it children
+    QString initialContent;  // extra <property>/<widget> elements of its first instance
+    QList<Declared> classes; // the class, then its library bases up to Qt's
     std::function<QWidget *(QWidget *parent)> create;
 };
 

@@ -5,7 +5,7 @@ namespace quarn {
 
 // The map screens' compass, drawn over the map: large ring and badges, the sun
 // and moon shown, turning with the heading about the middle of its 240 px box.
-void applyStandardMapCompass(zelCompass *compass)
+void looks::standardMapCompass(zelCompass *compass)
 {
     Row<zelCompass>(compass)
         .compassRing(":/Bkgd/bkgd_Compass_1.mif")

@@ -22,7 +22,7 @@ const QFont &menuScreenFont()
     return font;
 }
 
-void applyMenuCaption(ZelTextBox *caption)
+void looks::menuCaption(ZelTextBox *caption)
 {
     QSizePolicy policy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     policy.setHeightForWidth(caption->sizePolicy().hasHeightForWidth());

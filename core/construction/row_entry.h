@@ -5,6 +5,7 @@
 // A part of Row (row.h): Self is the Row, so that a row's settings chain.
 
 #include "core/construction/images.h"
+#include "core/construction/row_enums.h"
 #include "core/construction/row_setters.h"
 
 #include <QLocale>
@@ -12,19 +13,6 @@
 #include <initializer_list>
 
 namespace quarn {
-
-// The coordinate system of a coordinate entry, named by what the entries of
-// that type hold; type 0, the control's default, is left unset.
-enum class CoordType {
-    Position = 3,         // the position of the coordinate editor
-    NumericParameter = 5, // one number of a user datum or grid
-};
-
-// The form of a coordinate within its system; the entries that set it ask for
-// the system's standard form, which is also the control's default.
-enum class CoordSubType {
-    Standard = 0,
-};
 
 template <typename W, typename Self>
 class EntrySettings

@@ -42,7 +42,7 @@ void applyComboBoxFaces(ZelComboBox *comboBox, const ComboBoxFaces &faces)
 
 } // namespace
 
-void applyStandardComboBox(ZelComboBox *comboBox)
+void looks::standardComboBox(ZelComboBox *comboBox)
 {
     applyComboBoxFaces(comboBox,
                        {":/Buttons/b_ToggleButton.mif", ":/Buttons/b_ToggleButtons_f.mif",
@@ -51,7 +51,7 @@ void applyStandardComboBox(ZelComboBox *comboBox)
     comboBox->setTextMargin(16);
 }
 
-void applySmallComboBox(ZelComboBox *comboBox)
+void looks::smallComboBox(ZelComboBox *comboBox)
 {
     applyComboBoxFaces(comboBox,
                        {":/Buttons/b_ToggleButton_small.mif", ":/Buttons/b_ToggleButtons_small_f.mif",
@@ -61,20 +61,20 @@ void applySmallComboBox(ZelComboBox *comboBox)
     comboBox->setPopupItemSpacing(5);
 }
 
-void applyRoundButton(ZelPushButton *button)
+void looks::roundButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Buttons/b_RoundButton.mif"));
     button->setPressed(image(":/Buttons/b_RoundButton_h.mif"));
     button->setShiftOnPress(QPoint(1, 1));
 }
 
-void applyPanelText(ZelTextBox *text)
+void looks::panelText(ZelTextBox *text)
 {
     text->setPalette(blackText());
     text->setFont(boldAA());
 }
 
-void applyTitleText(ZelTextBox *textBox)
+void looks::titleText(ZelTextBox *textBox)
 {
     textBox->setPalette(whiteText());
     textBox->setFont(boldAA());
@@ -82,46 +82,46 @@ void applyTitleText(ZelTextBox *textBox)
     textBox->setFontPixelSize(16);
 }
 
-void applyPanelButton(ZelPushButton *button)
+void looks::panelButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Buttons/b_Panel_01.mif"));
     button->setPressed(image(":/Buttons/b_Panel_01_h.mif"));
     button->setFocused(image(":/Buttons/b_Panel_01_f.mif"));
 }
 
-void applyPlainPanelButton(ZelPushButton *button)
+void looks::plainPanelButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Buttons/b_Panel_01.mif"));
     button->setPressed(image(":/Buttons/b_Panel_01_h.mif"));
 }
 
-void applyActionButton(ZelPushButton *button)
+void looks::actionButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Buttons/b_Menu.mif"));
     button->setPressed(image(":/Buttons/b_Menu_h.mif"));
 }
 
-void applyContextMenuButton(ZelPushButton *button)
+void looks::contextMenuButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Icons/i_ToolBar_Menu.mif"));
     button->setPressed(image(":/Icons/i_ToolBar_Menu_h.mif"));
 }
 
-void applyClosedPageButton(QObject *button)
+void looks::closedPageButton(QObject *button)
 {
     button->setProperty("normal", image(":/Buttons/b_Geocache_Details_PageClosed.mif"));
     button->setProperty("pressed", image(":/Buttons/b_Geocache_Details_PageClosed_h.mif"));
     button->setProperty("focused", image(":/Buttons/b_Geocache_Details_PageClosed_f.mif"));
 }
 
-void applyListButton(ZelPushButton *button)
+void looks::listButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Buttons/b_list.mif"));
     button->setPressed(image(":/Buttons/b_list_h.mif"));
     button->setFocused(image(":/Buttons/b_list_f.mif"));
 }
 
-void applyListCheckBox(ZelAbstractCheckButton *button)
+void looks::listCheckBox(ZelAbstractCheckButton *button)
 {
     button->setCheckedImg(image(":/Icons/i_Checkbox_sel.mif"));
     button->setUncheckedImg(image(":/Icons/i_Checkbox.mif"));
@@ -130,34 +130,34 @@ void applyListCheckBox(ZelAbstractCheckButton *button)
     button->setPressed(image(":/Buttons/b_list_h.mif"));
 }
 
-void applyToggleButton(ZelPushButton *button)
+void looks::toggleButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Buttons/b_ToggleButton.mif"));
     button->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
     button->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
 }
 
-void applyGoButton(ZelPushButton *button)
+void looks::goButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Icons/i_ToolBar_Go.mif"));
     button->setPressed(image(":/Icons/i_ToolBar_Go_h.mif"));
 }
 
-void applyMapPreviewButton(ZelPushButton *button)
+void looks::mapPreviewButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Icons/i_ToolBar_PreviewRouteOnMap.mif"));
     button->setPressed(image(":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif"));
 }
 
-void applyRadioChoice(ZelAbstractCheckButton *button)
+void looks::radioChoice(ZelAbstractCheckButton *button)
 {
     button->setCheckedImg(image(":/Icons/i_RadioButton_sel.mif"));
     button->setUncheckedImg(image(":/Icons/i_RadioButton.mif"));
     button->setMarkPosition(QPoint(10, 8));
-    applyToggleButton(button);
+    looks::toggleButton(button);
 }
 
-void applyRouteComboBox(ZelComboBox *comboBox)
+void looks::routeComboBox(ZelComboBox *comboBox)
 {
     comboBox->setNormal(image(":/Buttons/b_ToggleButton.mif"));
     comboBox->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
@@ -170,14 +170,14 @@ void applyRouteComboBox(ZelComboBox *comboBox)
     comboBox->setItemPressed(image(":/Buttons/b_DropDown_Item_h.mif"));
 }
 
-void applySettingCaption(ZelTextBox *caption)
+void looks::settingCaption(ZelTextBox *caption)
 {
     caption->setFont(boldAA());
     caption->setScaledContents(true);
     caption->setFontPixelSize(14);
 }
 
-void applyQuickInfoText(ZelTextBox *text)
+void looks::quickInfoText(ZelTextBox *text)
 {
     text->setPalette(whiteTextDimDisabled());
     text->setFont(boldAA());
@@ -198,26 +198,26 @@ void applyMediaInfoText(ZelTextBox *text, const QFont &font, Qt::Alignment align
 
 } // namespace
 
-void applyMediaInfoName(ZelTextBox *name)
+void looks::mediaInfoName(ZelTextBox *name)
 {
     applyMediaInfoText(name, boldAA(), align::LeftVCentre, 13);
     name->setTextBoxFlags(true, false);
     name->setTextBoxNumber(int(TextBoxNumber::MediaInfo));
 }
 
-void applyMediaInfoValue(ZelTextBox *value)
+void looks::mediaInfoValue(ZelTextBox *value)
 {
     applyMediaInfoText(value, boldAA(), align::RightVCentre, 13);
     value->setTextBoxNumber(int(TextBoxNumber::MediaInfo));
 }
 
-void applyMediaInfoSmallPrint(ZelTextBox *text)
+void looks::mediaInfoSmallPrint(ZelTextBox *text)
 {
     applyMediaInfoText(text, aaFont(), align::RightVCentre, 12);
     text->setTextBoxNumber(int(TextBoxNumber::MediaInfo));
 }
 
-void applyTrackInfoName(ZelTextBox *name)
+void looks::trackInfoName(ZelTextBox *name)
 {
     name->setPalette(whiteTextRoleDimDisabled());
     name->setFontPixelSize(14);
@@ -225,7 +225,7 @@ void applyTrackInfoName(ZelTextBox *name)
     name->setWordWrap(true);
 }
 
-void applyTrackInfoValue(ZelTextBox *value)
+void looks::trackInfoValue(ZelTextBox *value)
 {
     value->setPalette(whiteTextRoleDimDisabled());
     value->setFont(boldAA());
@@ -233,21 +233,21 @@ void applyTrackInfoValue(ZelTextBox *value)
     value->setAlignment(align::LeftTop);
 }
 
-void applyNumericParameterEntry(zelCoordEntryWidget *entry)
+void looks::numericParameterEntry(zelCoordEntryWidget *entry)
 {
     entry->setFont(Font().pointSize(16));
     entry->setCoordType(int(CoordType::NumericParameter));
 }
 
 // Black, grey when disabled, in the antialiased normal weight.
-void applyPlainPanelText(ZelTextBox *text)
+void looks::plainPanelText(ZelTextBox *text)
 {
     text->setPalette(blackText());
     text->setFont(normalWeightAA());
 }
 
 // Bold antialiased 14 px.
-void applyCaption(ZelTextBox *caption)
+void looks::caption(ZelTextBox *caption)
 {
     caption->setFont(boldAA());
     caption->setFontPixelSize(14);
@@ -265,18 +265,18 @@ void applySmallBoldText(Text *text)
 } // namespace
 
 // Bold antialiased 12 px.
-void applySmallCaption(ZelTextBox *caption)
+void looks::smallCaption(ZelTextBox *caption)
 {
     applySmallBoldText(caption);
 }
 
-void applySmallCaption(ZelTextArea *caption)
+void looks::smallCaption(ZelTextArea *caption)
 {
     applySmallBoldText(caption);
 }
 
 // Bold antialiased 14 px, centred.
-void applyButtonLabel(ZelTextBox *label)
+void looks::buttonLabel(ZelTextBox *label)
 {
     label->setFont(boldAA());
     label->setAlignment(align::Centre);
@@ -284,14 +284,14 @@ void applyButtonLabel(ZelTextBox *label)
 }
 
 // Bold antialiased, the first display flag on.
-void applyListItemName(ZelTextBox *name)
+void looks::listItemName(ZelTextBox *name)
 {
     name->setFont(boldAA());
     name->setTextBoxFlags(true, false);
 }
 
 // Normal-weight antialiased 11 px, the first display flag on.
-void applyListItemDetail(ZelTextBox *detail)
+void looks::listItemDetail(ZelTextBox *detail)
 {
     detail->setFont(normalWeightAA());
     detail->setFontPixelSize(11);
@@ -299,7 +299,7 @@ void applyListItemDetail(ZelTextBox *detail)
 }
 
 // Black text and button text, grey when disabled, bold antialiased 12 px.
-void applyDistanceBarText(ZelTextBox *text)
+void looks::distanceBarText(ZelTextBox *text)
 {
     text->setPalette(blackText().role(QPalette::ButtonText, kBlack, kDisabledText));
     text->setFont(boldAA());
@@ -307,7 +307,7 @@ void applyDistanceBarText(ZelTextBox *text)
 }
 
 // Bold antialiased 14 px, the two display flags off.
-void applyDatumParameterName(ZelTextBox *name)
+void looks::datumParameterName(ZelTextBox *name)
 {
     name->setFont(boldAA());
     name->setFontPixelSize(14);
@@ -315,7 +315,7 @@ void applyDatumParameterName(ZelTextBox *name)
 }
 
 // Bold antialiased 14 px, wrapped, the three display flags off.
-void applyGridParameterName(ZelTextBox *name)
+void looks::gridParameterName(ZelTextBox *name)
 {
     name->setFont(boldAA());
     name->setWordWrap(true);
@@ -324,7 +324,7 @@ void applyGridParameterName(ZelTextBox *name)
 }
 
 // Bold antialiased 12 px, scaled, left and vertically centred.
-void applyPopupCoordinates(ZelTextBox *text)
+void looks::popupCoordinates(ZelTextBox *text)
 {
     text->setFont(boldAA());
     text->setScaledContents(true);
@@ -334,7 +334,7 @@ void applyPopupCoordinates(ZelTextBox *text)
 
 // Bold antialiased 14 px on one line, right and vertically centred, the first
 // display flag on.
-void applyLocationCoordinate(ZelTextBox *text)
+void looks::locationCoordinate(ZelTextBox *text)
 {
     text->setFont(boldAA());
     text->setFontPixelSize(14);
@@ -344,7 +344,7 @@ void applyLocationCoordinate(ZelTextBox *text)
 }
 
 // White, bold antialiased 12 px, right and vertically centred.
-void applyTitlePageNumber(ZelTextBox *text)
+void looks::titlePageNumber(ZelTextBox *text)
 {
     text->setPalette(whiteText());
     text->setFont(boldAA());
@@ -353,7 +353,7 @@ void applyTitlePageNumber(ZelTextBox *text)
 }
 
 // White button text, grey when disabled, 12 px, right and vertically centred.
-void applyListHeaderCount(ZelTextBox *text)
+void looks::listHeaderCount(ZelTextBox *text)
 {
     text->setPalette(Colours().role(QPalette::ButtonText, kWhite, kDisabledText));
     text->setFontPixelSize(12);
@@ -361,7 +361,7 @@ void applyListHeaderCount(ZelTextBox *text)
 }
 
 // Normal-weight antialiased 14 px, cut short with an ellipsis.
-void applyFilterChoice(ZelTextBox *text)
+void looks::filterChoice(ZelTextBox *text)
 {
     text->setFont(normalWeightAA());
     detail::setProperty(text, "fontPixelSize", 14);
@@ -369,14 +369,14 @@ void applyFilterChoice(ZelTextBox *text)
 }
 
 // Antialiased 14 px in the default weight.
-void applyRegularValue(ZelTextBox *value)
+void looks::regularValue(ZelTextBox *value)
 {
     value->setFont(aaFont());
     value->setFontPixelSize(14);
 }
 
 // Antialiased 14 px in the default weight, scaled.
-void applyMemoryFigureName(ZelTextBox *name)
+void looks::memoryFigureName(ZelTextBox *name)
 {
     name->setFont(aaFont());
     name->setScaledContents(true);
@@ -384,7 +384,7 @@ void applyMemoryFigureName(ZelTextBox *name)
 }
 
 // Normal-weight antialiased 18 px, left and vertically centred.
-void applyGeofenceAlertLabel(ZelTextBox *label)
+void looks::geofenceAlertLabel(ZelTextBox *label)
 {
     label->setFont(normalWeightAA());
     label->setFontPixelSize(18);
@@ -392,7 +392,7 @@ void applyGeofenceAlertLabel(ZelTextBox *label)
 }
 
 // Bold antialiased 14 px plain text, centred and wrapped.
-void applyMediaMenuCaption(ZelTextBox *caption)
+void looks::mediaMenuCaption(ZelTextBox *caption)
 {
     caption->setFont(boldAA());
     caption->setTextFormat(Qt::PlainText);
@@ -402,7 +402,7 @@ void applyMediaMenuCaption(ZelTextBox *caption)
 }
 
 // Vertical bar always on, horizontal never, the page sized to the area.
-void applyScrollingPage(ZelScrollArea *scrollArea)
+void looks::scrollingPage(ZelScrollArea *scrollArea)
 {
     scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -410,14 +410,14 @@ void applyScrollingPage(ZelScrollArea *scrollArea)
 }
 
 // The contextual menu's cross: normal, pressed.
-void applyCloseButton(ZelPushButton *button)
+void looks::closeButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Buttons/b_ContextualMenu_Close.mif"));
     button->setPressed(image(":/Buttons/b_ContextualMenu_Close_h.mif"));
 }
 
 // The toggle-button face in every state, not shifting when pressed.
-void applyFlatToggleButton(ZelPushButton *button)
+void looks::flatToggleButton(ZelPushButton *button)
 {
     button->setNormal(image(":/Buttons/b_ToggleButton.mif"));
     button->setPressed(image(":/Buttons/b_ToggleButton.mif"));
@@ -426,7 +426,7 @@ void applyFlatToggleButton(ZelPushButton *button)
 }
 
 // A 13 pt font, read-only and not modifiable.
-void applyCoordinateDisplay(zelCoordEntryWidget *entry)
+void looks::coordinateDisplay(zelCoordEntryWidget *entry)
 {
     entry->setFont(Font().pointSize(13));
     entry->setReadOnly(true);
@@ -434,7 +434,7 @@ void applyCoordinateDisplay(zelCoordEntryWidget *entry)
 }
 
 // White bold antialiased 16 px, centred.
-void applyActionButtonLabel(ZelTextBox *label)
+void looks::actionButtonLabel(ZelTextBox *label)
 {
     label->setPalette(whiteButtonText());
     label->setFont(boldAA());
@@ -442,39 +442,39 @@ void applyActionButtonLabel(ZelTextBox *label)
     label->setFontPixelSize(16);
 }
 
-void applyLabelledActionButton(ZelPushButton *button)
+void looks::labelledActionButton(ZelPushButton *button)
 {
     button->setFont(aaFont());
-    applyActionButton(button);
+    looks::actionButton(button);
 }
 
 // Normal weight 13 px, at the top left, wrapped.
-void applyDistancePageName(ZelTextBox *name)
+void looks::distancePageName(ZelTextBox *name)
 {
-    applyPlainPanelText(name);
+    looks::plainPanelText(name);
     name->setAlignment(align::LeftTop);
     name->setWordWrap(true);
     name->setFontPixelSize(13);
 }
 
 // Bold 14 px, at the top left.
-void applyDistancePageValue(ZelTextBox *value)
+void looks::distancePageValue(ZelTextBox *value)
 {
-    applyPanelText(value);
+    looks::panelText(value);
     value->setAlignment(align::LeftTop);
     value->setFontPixelSize(14);
 }
 
 // Bold 14 px, right and vertically centred.
-void applyPaneValue(ZelTextBox *value)
+void looks::paneValue(ZelTextBox *value)
 {
-    applyPanelText(value);
+    looks::panelText(value);
     value->setAlignment(align::RightVCentre);
     value->setFontPixelSize(14);
 }
 
 // Bold antialiased 16 px, wrapped.
-void applyLargeCaption(ZelTextBox *caption)
+void looks::largeCaption(ZelTextBox *caption)
 {
     caption->setFont(boldAA());
     caption->setWordWrap(true);
@@ -482,7 +482,7 @@ void applyLargeCaption(ZelTextBox *caption)
 }
 
 // The brightness screens' font at 14 px, scaled to the box.
-void applyLevelCaption(ZelTextBox *caption)
+void looks::levelCaption(ZelTextBox *caption)
 {
     caption->setFont(brightnessScreenFont());
     caption->setScaledContents(true);
@@ -490,10 +490,10 @@ void applyLevelCaption(ZelTextBox *caption)
 }
 
 // The setting caption in black.
-void applyFilterButtonCaption(ZelTextBox *caption)
+void looks::filterButtonCaption(ZelTextBox *caption)
 {
     caption->setPalette(blackText());
-    applySettingCaption(caption);
+    looks::settingCaption(caption);
 }
 
 } // namespace quarn

@@ -6,29 +6,13 @@
 // A part of Row (row.h): Self is the Row, so that a row's settings chain.
 
 #include "core/construction/images.h"
+#include "core/construction/row_enums.h"
 #include "core/construction/row_setters.h"
 
 #include <QFrame>
 #include <QWidget>
 
 namespace quarn {
-
-// A text box's display flags as the widget library takes them: two or three,
-// of which the second is never on. The box keeps them as given and re-lays out
-// its text; what they select is the library's.
-enum class TextBoxFlags {
-    FirstOn,        // true, false
-    AllOff,         // false, false
-    FirstOnOfThree, // true, false, false
-    AllOffOfThree,  // false, false, false
-};
-
-// A text box's number, named by the boxes that carry it; the box only keeps it.
-enum class TextBoxNumber {
-    MediaInfo = 12,       // the fields of the media file details
-    FunctionCaption = 14, // the caption of a key's function
-    ProgressText = 70,    // the text of the progress screen
-};
 
 template <typename W, typename Self>
 class TextSettings
@@ -119,20 +103,10 @@ public:
     }
     Self &textBoxFlags(TextBoxFlags flags)
     {
-        switch (flags) {
-        case TextBoxFlags::FirstOn:
-            target()->setTextBoxFlags(true, false);
-            break;
-        case TextBoxFlags::AllOff:
-            target()->setTextBoxFlags(false, false);
-            break;
-        case TextBoxFlags::FirstOnOfThree:
-            target()->setTextBoxFlags(true, false, false);
-            break;
-        case TextBoxFlags::AllOffOfThree:
-            target()->setTextBoxFlags(false, false, false);
-            break;
-        }
+        if (textBoxFlagCount(flags) == 3)
+            target()->setTextBoxFlags(textBoxFirstFlag(flags), false, false);
+        else
+            target()->setTextBoxFlags(textBoxFirstFlag(flags), false);
         return self();
     }
     Self &textBoxNumber(TextBoxNumber number)

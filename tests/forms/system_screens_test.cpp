@@ -9,10 +9,12 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -88,13 +90,31 @@ TEST(TextEntry, CoordinateLabelsHaveTheirValuesAsBuddiesAndTheValuesStayEmpty)
 
 // --- start-up and system popups --------------------------------------------------
 
-TEST(SystemPopups, SlidersStartAtTheirValues)
+// The popup blocks its window; its sliders start inside their range and a
+// press on either end moves them a page, as a user moves them.
+TEST(SystemPopups, SlidersStepFromTheirStartWithinTheirRange)
 {
     BuiltForm built = buildForm(catalogued("BrightnessPopupScreenClass"));
-    EXPECT_EQ(child<ZelHorizontalSlider>(built, "sliderBrightness")->value(), 20);
-    EXPECT_EQ(child<ZelHorizontalSlider>(built, "sliderVolume")->value(), 100);
-    EXPECT_EQ(built.root()->property("windowModality").toInt(), 1);
-    EXPECT_EQ(child<QVBoxLayout>(built, "verticalLayout")->count(), 4);
+    EXPECT_TRUE(built.root()->isModal());
+    const auto press = [](QWidget *widget, QPoint at) {
+        QMouseEvent event(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &event);
+    };
+    for (const char *name : {"sliderBrightness", "sliderVolume"}) {
+        SCOPED_TRACE(name);
+        auto *slider = child<ZelHorizontalSlider>(built, name);
+        ASSERT_NE(slider, nullptr);
+        ASSERT_TRUE(slider->isEnabled());
+        const int start = slider->value();
+        EXPECT_GE(start, slider->minimum());
+        EXPECT_LE(start, slider->maximum());
+        EXPECT_LT(slider->minimum(), slider->maximum());
+        press(slider, QPoint(1, slider->height() / 2));
+        const int lowered = std::max(slider->minimum(), start - slider->pageStep());
+        EXPECT_EQ(slider->value(), lowered);
+        press(slider, QPoint(slider->width() - 2, slider->height() / 2));
+        EXPECT_EQ(slider->value(), std::min(slider->maximum(), lowered + slider->pageStep()));
+    }
 }
 
 TEST(SystemPopups, LockThresholdIsUnsigned)
@@ -141,15 +161,24 @@ TEST(SystemPopups, IconChooserStartsWithOneCellWhoseCaptionIsNotTranslated)
     EXPECT_EQ(child<ZelTextBox>(built, "txtTitle")->content(), QStringLiteral("<<Select Icon>>"));
 }
 
-TEST(SystemPopups, ColourChooserOffersTwelveValidColoursInOrder)
+// Every colour the chooser offers is a colour, offered once, in a swatch of its
+// own inside the control, so that a press picks one colour.
+TEST(SystemPopups, ColourChooserShowsEachColourOnceInASwatchOfItsOwn)
 {
     BuiltForm built = buildForm(catalogued("ColorSelectionScreenClass"));
-    const QVector<QColor> colours = child<zelColorPaletteCtrl>(built, "paletteCtrl")->colors();
-    ASSERT_EQ(colours.size(), 12);
-    for (const QColor &colour : colours)
-        EXPECT_TRUE(colour.isValid());
-    EXPECT_EQ(colours.first(), QColor(0, 0, 255));
-    EXPECT_EQ(colours.last(), QColor(255, 134, 0));
+    auto *chooser = child<zelColorPaletteCtrl>(built, "paletteCtrl");
+    const QVector<QColor> colours = chooser->colors();
+    ASSERT_FALSE(colours.isEmpty());
+    for (int i = 0; i < colours.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(colours[i].isValid());
+        EXPECT_EQ(colours.indexOf(colours[i]), i) << "offered twice";
+        const QRect swatch = chooser->swatchRect(i);
+        EXPECT_FALSE(swatch.isEmpty());
+        EXPECT_TRUE(chooser->rect().contains(swatch));
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(swatch.intersects(chooser->swatchRect(j))) << "overlaps swatch " << j;
+    }
 }
 
 // --- map selection -----------------------------------------------------------------

@@ -5,12 +5,15 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QHash>
 #include <QMetaProperty>
 #include <QPixmap>
+#include <QPluginLoader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QUiLoader>
 #include <QWidget>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -114,6 +117,61 @@ TEST_F(Exports, QUiLoaderBuildsTheRealControlsWithTheirTextsAndPictures)
         }
         EXPECT_GT(pictures, 0) << "the form sets no pictures to check";
     }
+}
+
+// The plugin declares each control and its library bases as their
+// meta-objects say, and the exports declare every class they use the same way.
+TEST_F(Exports, PluginAndExportsDeclareTheControlsAsTheirMetaObjects)
+{
+    QPluginLoader plugin(QStringLiteral(QUARN_PLUGIN_PATH) + QStringLiteral("/designer/libzelDesignerPlugin.so"));
+    auto *collection = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(plugin.instance());
+    ASSERT_NE(collection, nullptr) << plugin.errorString().toStdString();
+    struct Declared {
+        QString extends;
+        QString header;
+    };
+    QHash<QString, Declared> declared;
+    for (QDesignerCustomWidgetInterface *control : collection->customWidgets()) {
+        SCOPED_TRACE(control->name().toStdString());
+        const std::unique_ptr<QWidget> widget(control->createWidget(nullptr));
+        ASSERT_NE(widget, nullptr);
+        const QMetaObject *meta = widget->metaObject();
+        EXPECT_EQ(control->name(), QLatin1String(meta->className()));
+        QDomDocument dom;
+        ASSERT_TRUE(dom.setContent(control->domXml()));
+        const QDomNodeList classes = dom.elementsByTagName(QStringLiteral("customwidget"));
+        ASSERT_GT(classes.size(), 0);
+        for (int i = 0; i < classes.size(); ++i, meta = meta->superClass()) {
+            const QDomElement entry = classes.at(i).toElement();
+            const QString className = entry.firstChildElement(QStringLiteral("class")).text();
+            const Declared as{entry.firstChildElement(QStringLiteral("extends")).text(),
+                              entry.firstChildElement(QStringLiteral("header")).text()};
+            EXPECT_EQ(className, QLatin1String(meta->className()));
+            EXPECT_EQ(as.extends, QLatin1String(meta->superClass()->className())) << className.toStdString();
+            EXPECT_TRUE(as.header.startsWith(QLatin1String("controls/"))) << as.header.toStdString();
+            if (i == 0) {
+                EXPECT_EQ(as.header, control->includeFile());
+            }
+            declared.insert(className, as);
+        }
+        // The chain ends at the Qt class the library builds on.
+        EXPECT_TRUE(QByteArray(meta->className()).startsWith('Q')) << meta->className();
+    }
+
+    ASSERT_EQ(s_files.size(), kForms.size());
+    int checked = 0;
+    for (const QString &file : qAsConst(s_files)) {
+        const QDomNodeList classes = readUi(file).elementsByTagName(QStringLiteral("customwidget"));
+        for (int i = 0; i < classes.size(); ++i, ++checked) {
+            const QDomElement entry = classes.at(i).toElement();
+            const QString className = entry.firstChildElement(QStringLiteral("class")).text();
+            SCOPED_TRACE((file + QLatin1Char(' ') + className).toStdString());
+            ASSERT_TRUE(declared.contains(className)) << "the plugin does not declare it";
+            EXPECT_EQ(entry.firstChildElement(QStringLiteral("extends")).text(), declared.value(className).extends);
+            EXPECT_EQ(entry.firstChildElement(QStringLiteral("header")).text(), declared.value(className).header);
+        }
+    }
+    EXPECT_GT(checked, 0);
 }
 
 // Designer itself, offscreen: it names any control it cannot place. A form

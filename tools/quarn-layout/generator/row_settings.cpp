@@ -4,6 +4,9 @@
 #include "generator/passes.h"
 #include "generator/values.h"
 
+#include "core/construction/row_enums.h"
+#include "controls/zel_simple_graph_view.h"
+
 #include <QMetaEnum>
 
 namespace quarn::layouttool::generator {
@@ -18,47 +21,31 @@ bool failProperty(const QString &owner, const UiProperty &property, const QStrin
     return false;
 }
 
-// Where a Row setting's name is not the property's own: "Class.property"
-// for one class, "property" for all.
+// The Row setting that writes a property: its own name unless
+// row_settings.def renames it, in the class ("Class.property") or in all.
 QString settingFor(const QString &className, const QString &property)
 {
     static const QHash<QString, QString> renamed = {
-        {QStringLiteral("minimumSize"), QStringLiteral("minSize")},
-        {QStringLiteral("maximumSize"), QStringLiteral("maxSize")},
-        {QStringLiteral("fontPixelSize"), QStringLiteral("pixelSize")},
-        {QStringLiteral("uncheckedImg"), QStringLiteral("uncheckedImage")},
-        {QStringLiteral("checkedImg"), QStringLiteral("checkedImage")},
-        {QStringLiteral("isClickable"), QStringLiteral("clickable")},
-        {QStringLiteral("horizontalScrollBarPolicy"), QStringLiteral("horizontalScrollBar")},
-        {QStringLiteral("verticalScrollBarPolicy"), QStringLiteral("verticalScrollBar")},
-        {QStringLiteral("textInteractionFlags"), QStringLiteral("textInteraction")},
-        {QStringLiteral("tabStopDistance"), QStringLiteral("tabStopWidth")},
-        {QStringLiteral("ZelStatusIndicator.images"), QStringLiteral("statusImages")},
-        {QStringLiteral("ZelAnimationCtrl.imageList"), QStringLiteral("animationImages")},
-        {QStringLiteral("ZelNorthUpWidget.north"), QStringLiteral("northImage")},
-        {QStringLiteral("ZelNorthUpWidget.arrow"), QStringLiteral("northArrowImage")},
-        {QStringLiteral("background"), QStringLiteral("spinBackground")},
-        {QStringLiteral("stripBkgd"), QStringLiteral("stripBackground")},
-        {QStringLiteral("roadBkgd"), QStringLiteral("roadBackground")},
-        {QStringLiteral("destArrow"), QStringLiteral("destinationArrow")},
-        {QStringLiteral("isLooped"), QStringLiteral("looped")},
+#define QUARN_RENAMED(property, setting) {QStringLiteral(#property), QStringLiteral(#setting)},
+#define QUARN_RENAMED_IN(Class, property, setting) {QStringLiteral(#Class "." #property), QStringLiteral(#setting)},
+#include "core/construction/row_settings.def"
     };
     const QString own = renamed.value(className + QLatin1Char('.') + property);
     return own.isEmpty() ? renamed.value(property, property) : own;
 }
 
-// The text boxes' flags as the construction routines name them.
+// The text boxes' flags by their name in TextBoxFlags.
 QString textBoxFlagsName(const QStringList &flags)
 {
-    const QString joined = flags.join(QLatin1Char(','));
-    if (joined == QLatin1String("true,false"))
-        return QStringLiteral("TextBoxFlags::FirstOn");
-    if (joined == QLatin1String("false,false"))
-        return QStringLiteral("TextBoxFlags::AllOff");
-    if (joined == QLatin1String("true,false,false"))
-        return QStringLiteral("TextBoxFlags::FirstOnOfThree");
-    if (joined == QLatin1String("false,false,false"))
-        return QStringLiteral("TextBoxFlags::AllOffOfThree");
+    const QMetaEnum names = QMetaEnum::fromType<TextBoxFlags>();
+    for (int i = 0; i < names.keyCount(); ++i) {
+        const auto value = TextBoxFlags(names.value(i));
+        QStringList named;
+        for (int flag = 0; flag < textBoxFlagCount(value); ++flag)
+            named.append(flag == 0 && textBoxFirstFlag(value) ? QStringLiteral("true") : QStringLiteral("false"));
+        if (named == flags)
+            return QStringLiteral("%1::%2").arg(QLatin1String(names.name()), QLatin1String(names.key(i)));
+    }
     return QString();
 }
 
@@ -113,34 +100,29 @@ bool rowSetting(const UiWidget &widget, const UiProperty &property, const QStrin
         }
     }
     if (property.name == QLatin1String("drawCursorFlags") && value.kind == Kind::Number) {
-        const qint64 flags = value.integer;
+        const QMetaEnum cursor = QMetaEnum::fromType<zelSimpleGraphView::CursorFlags>();
+        const int flags = int(value.integer);
         QStringList names;
-        if (flags & 1)
-            names.append(QStringLiteral("zelSimpleGraphView::CursorImage"));
-        if (flags & 2)
-            names.append(QStringLiteral("zelSimpleGraphView::CursorLine"));
-        if (flags & ~3 || names.isEmpty())
+        for (int i = 0; i < cursor.keyCount(); ++i) {
+            if (flags & cursor.value(i))
+                names.append(QStringLiteral("%1::%2").arg(QLatin1String(cursor.scope()), QLatin1String(cursor.key(i))));
+        }
+        if (qint64(flags) != value.integer || flags != cursor.keysToValue(cursor.valueToKeys(flags)) || names.isEmpty())
             return failProperty(widget.name, property, QStringLiteral("cursor flags with no name"), error);
         *text = QStringLiteral(".drawCursorFlags(%1)").arg(names.join(QLatin1String(" | ")));
         return true;
     }
-    if (property.name == QLatin1String("textBoxNumber") || property.name == QLatin1String("coordType")
-        || property.name == QLatin1String("coordSubType")) {
-        static const QHash<QString, QString> named = {
-            {QStringLiteral("textBoxNumber:12"), QStringLiteral("TextBoxNumber::MediaInfo")},
-            {QStringLiteral("textBoxNumber:14"), QStringLiteral("TextBoxNumber::FunctionCaption")},
-            {QStringLiteral("textBoxNumber:70"), QStringLiteral("TextBoxNumber::ProgressText")},
-            {QStringLiteral("coordType:3"), QStringLiteral("CoordType::Position")},
-            {QStringLiteral("coordType:5"), QStringLiteral("CoordType::NumericParameter")},
-            {QStringLiteral("coordSubType:0"), QStringLiteral("CoordSubType::Standard")},
-        };
-        QString number;
-        if (!values::arguments(value, &number, error))
-            return false;
-        const QString key = property.name + QLatin1Char(':') + number;
-        if (!named.contains(key))
-            return failProperty(widget.name, property, QStringLiteral("the number %1 has no name").arg(number), error);
-        *text = QStringLiteral(".%1(%2)").arg(property.name, named.value(key));
+    // A number the construction names: the enum of rowenums named like the
+    // property (textBoxNumber, TextBoxNumber).
+    const QString enumName = property.name.left(1).toUpper() + property.name.mid(1);
+    const int named = rowenums::staticMetaObject.indexOfEnumerator(qPrintable(enumName));
+    if (named >= 0 && value.kind == Kind::Number) {
+        const QMetaEnum names = rowenums::staticMetaObject.enumerator(named);
+        const char *key = qint64(int(value.integer)) == value.integer ? names.valueToKey(int(value.integer)) : nullptr;
+        if (!key)
+            return failProperty(widget.name, property, QStringLiteral("the number %1 has no name").arg(value.integer),
+                                error);
+        *text = QStringLiteral(".%1(%2::%3)").arg(property.name, QLatin1String(names.name()), QLatin1String(key));
         return true;
     }
     if (!values::arguments(value, &arguments, error))

@@ -3,10 +3,7 @@
 #include "common/image_index.h"
 #include "uiform/ui_values.h"
 
-#include "core/construction/geocache.h"
-#include "core/construction/instrument_looks.h"
-#include "core/construction/look.h"
-#include "core/construction/menu_look.h"
+#include "core/construction/named_values.h"
 
 #include <QColor>
 #include <QVector>
@@ -39,49 +36,31 @@ struct Named {
 
 QVector<Named> namedPalettes()
 {
-    const std::pair<const char *, QPalette> palettes[] = {
-        {"whiteText()", whiteText()},
-        {"whiteTextDimDisabled()", whiteTextDimDisabled()},
-        {"blackText()", blackText()},
-        {"greyText()", greyText()},
-        {"whiteButtonText()", whiteButtonText()},
-        {"blackButtonText()", blackButtonText()},
-        {"whiteTextRoleDimDisabled()", whiteTextRoleDimDisabled()},
-        {"whiteTextOnClear()", whiteTextOnClear()},
-        {"transparentPalette()", transparentPalette()},
-        {"readoutColours()", readoutColours()},
-        {"menuScreenPalette()", menuScreenPalette()},
-        {"darkPanelPalette()", darkPanelPalette()},
-    };
     QVector<Named> named;
-    for (const auto &palette : palettes)
-        named.append({QLatin1String(palette.first), UiValueConverter::paletteValue(palette.second)});
+    for (const NamedPalette &palette : kNamedPalettes)
+        named.append({QLatin1String(palette.name), UiValueConverter::paletteValue(palette.value())});
     return named;
 }
 
 QVector<Named> namedFonts()
 {
-    const std::pair<const char *, QFont> fonts[] = {
-        {"boldAA()", boldAA()},
-        {"normalWeightAA()", normalWeightAA()},
-        {"aaFont()", aaFont()},
-        {"tableCellFont()", tableCellFont()},
-        {"menuScreenFont()", menuScreenFont()},
-        {"brightnessScreenFont()", brightnessScreenFont()},
-    };
     const ImageIndex noImages;
     QStringList omissions;
     UiValueConverter converter(noImages, omissions);
     QVector<Named> named;
-    for (const auto &font : fonts)
-        named.append({QLatin1String(font.first), converter.fontValue(font.second)});
+    for (const NamedFont &font : kNamedFonts)
+        named.append({QLatin1String(font.name), converter.fontValue(font.value())});
     return named;
 }
 
-// Named palettes that are QPalettes already rather than Colours.
-bool isQPalette(const QString &name)
+// Named palettes a form writes as they are, not wrapped in QPalette(...).
+bool writtenBare(const QString &name)
 {
-    return name == QLatin1String("menuScreenPalette()") || name == QLatin1String("darkPanelPalette()");
+    for (const NamedPalette &palette : kNamedPalettes) {
+        if (palette.bare && name == QLatin1String(palette.name))
+            return true;
+    }
+    return false;
 }
 
 QString findNamed(const QVector<Named> &named, const UiValue &value)
@@ -95,17 +74,9 @@ QString findNamed(const QVector<Named> &named, const UiValue &value)
 
 QString colourText(const QColor &colour)
 {
-    const std::pair<const char *, QColor> named[] = {
-        {"kWhite", kWhite},
-        {"kBlack", kBlack},
-        {"kClear", kClear},
-        {"kDisabledText", kDisabledText},
-        {"kDimDisabledText", kDimDisabledText},
-        {"kGreyText", kGreyText},
-    };
-    for (const auto &candidate : named) {
-        if (candidate.second == colour)
-            return QLatin1String(candidate.first);
+    for (const NamedColour &candidate : kNamedColours) {
+        if (candidate.value() == colour)
+            return QLatin1String(candidate.name);
     }
     if (colour.alpha() == 255)
         return QStringLiteral("QColor(%1, %2, %3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
@@ -132,25 +103,9 @@ bool brushText(const UiBrush &brush, int line, QString *text, QString *error)
 QString fromList(const QStringList &list)
 {
     // Picture lists the host indexes have names of their own.
-    using Images = QStringList (*)();
-    static const std::pair<const char *, Images> named[] = {
-        {"paneDirectionImages()", paneDirectionImages},
-        {"geocache::largeDirectionImages()", geocache::largeDirectionImages},
-        {"currentArrowImages()", currentArrowImages},
-        {"manoeuvreImages()", manoeuvreImages},
-        {"geocache::foundStatusSmallImages()", geocache::foundStatusSmallImages},
-        {"geocache::foundStatusPaneImages()", geocache::foundStatusPaneImages},
-        {"geocache::foundStatusMenuImages()", geocache::foundStatusMenuImages},
-        {"geocache::cacheSizeImages()", geocache::cacheSizeImages},
-        {"geocache::cacheSizeLargeImages()", geocache::cacheSizeLargeImages},
-        {"geocache::ratingImages()", geocache::ratingImages},
-        {"geocache::largeStarImages()", geocache::largeStarImages},
-        {"geocache::routingMethodImages()", geocache::routingMethodImages},
-        {"geocache::logTypeImages()", geocache::logTypeImages},
-    };
-    for (const auto &candidate : named) {
-        if (list == candidate.second())
-            return QString::fromLatin1(candidate.first);
+    for (const NamedPictures &named : kNamedPictures) {
+        if (list == named.value())
+            return QString::fromLatin1(named.name);
     }
     QStringList items;
     for (const QString &item : list)
@@ -396,7 +351,7 @@ bool expression(const UiValue &value, QString *text, QString *error)
         *text = QStringLiteral("QFont(%1)").arg(plain);
         break;
     case Kind::Palette:
-        *text = isQPalette(plain) ? plain : QStringLiteral("QPalette(%1)").arg(plain);
+        *text = writtenBare(plain) ? plain : QStringLiteral("QPalette(%1)").arg(plain);
         break;
     case Kind::Double:
         *text = QStringLiteral("double(%1)").arg(plain);

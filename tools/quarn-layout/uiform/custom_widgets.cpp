@@ -25,21 +25,22 @@ QVector<UiCustomWidget> UiCustomWidgets::declarations() const
 
 QString UiCustomWidgets::headerFor(const QMetaObject *metaObject)
 {
-    // One header per control, named after the class in lower case with
-    // underscores between its words: ZelPushButton, controls/zel_push_button.h;
-    // zelKBContainer, controls/zel_kb_container.h. The Designer plugin names
-    // the same headers.
-    const QString name = QString::fromLatin1(metaObject->className()).mid(3);
-    QString snake;
-    for (int i = 0; i < name.size(); ++i) {
-        const QChar c = name.at(i);
-        const bool wordStart =
-            c.isUpper() && i > 0 && (name.at(i - 1).isLower() || (i + 1 < name.size() && name.at(i + 1).isLower()));
-        if (wordStart)
-            snake += QLatin1Char('_');
-        snake += c.toLower();
+    // From the library's control table, which the Designer plugin reads too;
+    // by class name, as the host does not link the library.
+    struct Declared {
+        const char *className;
+        const char *header;
+    };
+#define QUARN_CONTROL(Class, header, container, toolTip, width, height) {#Class, "controls/" header},
+#define QUARN_CONTROL_BASE(Class, header) {#Class, "controls/" header},
+    static const Declared declared[] = {
+#include "controls/zel_control_table.def"
+    };
+    for (const Declared &control : declared) {
+        if (qstrcmp(control.className, metaObject->className()) == 0)
+            return QString::fromLatin1(control.header);
     }
-    return QStringLiteral("controls/zel_%1.h").arg(snake);
+    return QString();
 }
 
 } // namespace quarn::layouttool

@@ -19,7 +19,8 @@ public:
     // What <customwidgets> declares, in the order the classes were noted.
     QVector<UiCustomWidget> declarations() const;
 
-    // The header a uic-generated file includes for a library class.
+    // The header a uic-generated file includes for a library class (from
+    // controls/zel_control_table.def), empty for a class it does not hold.
     static QString headerFor(const QMetaObject *metaObject);
 
 private:
