@@ -2,7 +2,8 @@
 // uic code of its Designer export, by uic's code of the form's skeleton (the
 // same controls with names, geometry and layouts only), and against the floor
 // of constructing the same number of plain widgets with an object name and a
-// geometry.
+// geometry. The first frame (build + grab() of the root), warm and with the
+// picture cache emptied, against uic's.
 
 #include "bench_support.h"
 #include "built_form.h"
@@ -10,10 +11,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QPixmapCache>
 #include <QResource>
+#include <QWidget>
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +36,22 @@ QString besideProgram(const char *fileName)
 void buildOnce(std::size_t index)
 {
     BuiltForm built(kCatalogue[index].form(), kCatalogueIndex[index]);
+}
+
+void frameOnce(std::size_t index)
+{
+    BuiltForm built(kCatalogue[index].form(), kCatalogueIndex[index]);
+    paintFirstFrame(*built.root());
+}
+
+// Seconds one run takes after the picture cache is emptied, which is not timed.
+double coldSeconds(const std::function<void()> &run)
+{
+    QPixmapCache::clear();
+    QElapsedTimer timer;
+    timer.start();
+    run();
+    return double(timer.nsecsElapsed()) / 1e9;
 }
 
 // Stripped size of a library beside this program, per field of all forms.
@@ -64,6 +85,71 @@ void BuildFloor(benchmark::State &state, int fieldCount)
     for (auto _ : state)
         buildFloor(names);
     state.counters["fields"] = fieldCount;
+}
+
+void FrameForm(benchmark::State &state, std::size_t index)
+{
+    for (auto _ : state)
+        frameOnce(index);
+}
+
+void FrameUic(benchmark::State &state, const UicReferenceForm *form)
+{
+    for (auto _ : state)
+        frameUicForm(*form);
+}
+
+void ColdFrameForm(benchmark::State &state, std::size_t index)
+{
+    for (auto _ : state)
+        state.SetIterationTime(coldSeconds([index] { frameOnce(index); }));
+}
+
+void ColdFrameUic(benchmark::State &state, const UicReferenceForm *form)
+{
+    for (auto _ : state)
+        state.SetIterationTime(coldSeconds([form] { frameUicForm(*form); }));
+}
+
+// Every form's first frame in turn, as a host visiting every screen: the
+// pictures stay in the cache as far as it holds them and are evicted beyond.
+void FrameAllForms(benchmark::State &state)
+{
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < kCatalogueSize; ++i)
+            frameOnce(i);
+    }
+    state.counters["forms"] = double(kCatalogueSize);
+}
+
+void FrameAllUic(benchmark::State &state, const UicFormsLibrary *forms)
+{
+    for (auto _ : state) {
+        for (int i = 0; i < forms->count(); ++i)
+            frameUicForm(forms->at(i));
+    }
+    state.counters["forms"] = double(forms->count());
+}
+
+// The sum of every form's cold first frame.
+void ColdFrameAllForms(benchmark::State &state)
+{
+    for (auto _ : state) {
+        double seconds = 0;
+        for (std::size_t i = 0; i < kCatalogueSize; ++i)
+            seconds += coldSeconds([i] { frameOnce(i); });
+        state.SetIterationTime(seconds);
+    }
+}
+
+void ColdFrameAllUic(benchmark::State &state, const UicFormsLibrary *forms)
+{
+    for (auto _ : state) {
+        double seconds = 0;
+        for (int i = 0; i < forms->count(); ++i)
+            seconds += coldSeconds([&, i] { frameUicForm(forms->at(i)); });
+        state.SetIterationTime(seconds);
+    }
 }
 
 void BuildAllForms(benchmark::State &state)
@@ -133,6 +219,14 @@ int main(int argc, char **argv)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("all/controls", BuildAllUic, &skeletons, nullptr)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("all/floor", BuildAllFloors)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("all/frame/forms", FrameAllForms)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("all/frame/uic", FrameAllUic, &references)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("all/cold_frame/forms", ColdFrameAllForms)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("all/cold_frame/uic", ColdFrameAllUic, &references)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
     for (std::size_t i = 0; i < kCatalogueSize; ++i) {
         const std::string name = kCatalogue[i].name;
         benchmark::RegisterBenchmark(("form/" + name).c_str(), BuildForm, i)->Unit(benchmark::kMicrosecond);
@@ -141,6 +235,15 @@ int main(int argc, char **argv)
         benchmark::RegisterBenchmark(("controls/" + name).c_str(), BuildUic, &skeletons.at(int(i)))
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("floor/" + name).c_str(), BuildFloor, kCatalogueIndex[i].fieldCount)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("frame/" + name).c_str(), FrameForm, i)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("frame_uic/" + name).c_str(), FrameUic, &references.at(int(i)))
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("cold_frame/" + name).c_str(), ColdFrameForm, i)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("cold_frame_uic/" + name).c_str(), ColdFrameUic, &references.at(int(i)))
+            ->UseManualTime()
             ->Unit(benchmark::kMicrosecond);
     }
     benchmark::RunSpecifiedBenchmarks();

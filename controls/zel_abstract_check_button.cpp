@@ -9,13 +9,13 @@ ZelAbstractCheckButton::ZelAbstractCheckButton(QWidget *parent)
 {
 }
 
-void ZelAbstractCheckButton::setCheckedImg(const QPixmap &image)
+void ZelAbstractCheckButton::setCheckedImg(const ZelPicture &image)
 {
     m_checkedImg = image;
     update();
 }
 
-void ZelAbstractCheckButton::setUncheckedImg(const QPixmap &image)
+void ZelAbstractCheckButton::setUncheckedImg(const ZelPicture &image)
 {
     m_uncheckedImg = image;
     update();
@@ -30,7 +30,7 @@ void ZelAbstractCheckButton::setMarkPosition(const QPoint &position)
 void ZelAbstractCheckButton::paintEvent(QPaintEvent *event)
 {
     ZelPushButton::paintEvent(event);
-    const QPixmap mark = isChecked() ? m_checkedImg : m_uncheckedImg;
+    const QPixmap &mark = (isChecked() ? m_checkedImg : m_uncheckedImg).pixmap();
     if (mark.isNull())
         return;
     QPainter painter(this);

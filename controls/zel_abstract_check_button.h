@@ -16,10 +16,10 @@ class ZEL_EXPORT ZelAbstractCheckButton : public ZelPushButton
 public:
     explicit ZelAbstractCheckButton(QWidget *parent = nullptr);
 
-    QPixmap checkedImg() const { return m_checkedImg; }
-    void setCheckedImg(const QPixmap &image);
-    QPixmap uncheckedImg() const { return m_uncheckedImg; }
-    void setUncheckedImg(const QPixmap &image);
+    QPixmap checkedImg() const { return m_checkedImg.pixmap(); }
+    void setCheckedImg(const ZelPicture &image);
+    QPixmap uncheckedImg() const { return m_uncheckedImg.pixmap(); }
+    void setUncheckedImg(const ZelPicture &image);
     QPoint markPosition() const { return m_markPosition; }
     void setMarkPosition(const QPoint &position);
 
@@ -27,7 +27,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_checkedImg;
-    QPixmap m_uncheckedImg;
+    ZelPicture m_checkedImg;
+    ZelPicture m_uncheckedImg;
     QPoint m_markPosition;
 };

@@ -10,31 +10,31 @@ ZelAbstractSpinBox::ZelAbstractSpinBox(QWidget *parent)
 {
 }
 
-void ZelAbstractSpinBox::setBackground(const QPixmap &image)
+void ZelAbstractSpinBox::setBackground(const ZelPicture &image)
 {
     m_background = image;
     update();
 }
 
-void ZelAbstractSpinBox::setUpArrowNormal(const QPixmap &image)
+void ZelAbstractSpinBox::setUpArrowNormal(const ZelPicture &image)
 {
     m_upArrowNormal = image;
     update();
 }
 
-void ZelAbstractSpinBox::setUpArrowPressed(const QPixmap &image)
+void ZelAbstractSpinBox::setUpArrowPressed(const ZelPicture &image)
 {
     m_upArrowPressed = image;
     update();
 }
 
-void ZelAbstractSpinBox::setDownArrowNormal(const QPixmap &image)
+void ZelAbstractSpinBox::setDownArrowNormal(const ZelPicture &image)
 {
     m_downArrowNormal = image;
     update();
 }
 
-void ZelAbstractSpinBox::setDownArrowPressed(const QPixmap &image)
+void ZelAbstractSpinBox::setDownArrowPressed(const ZelPicture &image)
 {
     m_downArrowPressed = image;
     update();

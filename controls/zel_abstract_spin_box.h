@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QPixmap>
 #include <QRect>
@@ -25,16 +26,16 @@ class ZEL_EXPORT ZelAbstractSpinBox : public QWidget
 public:
     explicit ZelAbstractSpinBox(QWidget *parent = nullptr);
 
-    QPixmap background() const { return m_background; }
-    void setBackground(const QPixmap &image);
-    QPixmap upArrowNormal() const { return m_upArrowNormal; }
-    void setUpArrowNormal(const QPixmap &image);
-    QPixmap upArrowPressed() const { return m_upArrowPressed; }
-    void setUpArrowPressed(const QPixmap &image);
-    QPixmap downArrowNormal() const { return m_downArrowNormal; }
-    void setDownArrowNormal(const QPixmap &image);
-    QPixmap downArrowPressed() const { return m_downArrowPressed; }
-    void setDownArrowPressed(const QPixmap &image);
+    QPixmap background() const { return m_background.pixmap(); }
+    void setBackground(const ZelPicture &image);
+    QPixmap upArrowNormal() const { return m_upArrowNormal.pixmap(); }
+    void setUpArrowNormal(const ZelPicture &image);
+    QPixmap upArrowPressed() const { return m_upArrowPressed.pixmap(); }
+    void setUpArrowPressed(const ZelPicture &image);
+    QPixmap downArrowNormal() const { return m_downArrowNormal.pixmap(); }
+    void setDownArrowNormal(const ZelPicture &image);
+    QPixmap downArrowPressed() const { return m_downArrowPressed.pixmap(); }
+    void setDownArrowPressed(const ZelPicture &image);
 
     bool isCyclic() const { return m_cyclic; }
     void setCyclic(bool cyclic);
@@ -64,11 +65,11 @@ protected:
 private:
     enum class Arrow { None, Up, Down };
 
-    QPixmap m_background;
-    QPixmap m_upArrowNormal;
-    QPixmap m_upArrowPressed;
-    QPixmap m_downArrowNormal;
-    QPixmap m_downArrowPressed;
+    ZelPicture m_background;
+    ZelPicture m_upArrowNormal;
+    ZelPicture m_upArrowPressed;
+    ZelPicture m_downArrowNormal;
+    ZelPicture m_downArrowPressed;
     bool m_cyclic = false;
     bool m_blocking = false;
     int m_fontSize = 0;

@@ -12,29 +12,29 @@ ZelComboBox::ZelComboBox(QWidget *parent)
 {
 }
 
-void ZelComboBox::setNormal(const QPixmap &image)
+void ZelComboBox::setNormal(const ZelPicture &image)
 {
     m_normal = image;
     update();
 }
 
-void ZelComboBox::setFocused(const QPixmap &image)
+void ZelComboBox::setFocused(const ZelPicture &image)
 {
     m_focused = image;
 }
 
-void ZelComboBox::setPressed(const QPixmap &image)
+void ZelComboBox::setPressed(const ZelPicture &image)
 {
     m_pressed = image;
 }
 
-void ZelComboBox::setArrowNormal(const QPixmap &image)
+void ZelComboBox::setArrowNormal(const ZelPicture &image)
 {
     m_arrowNormal = image;
     update();
 }
 
-void ZelComboBox::setArrowPressed(const QPixmap &image)
+void ZelComboBox::setArrowPressed(const ZelPicture &image)
 {
     m_arrowPressed = image;
 }
@@ -45,17 +45,17 @@ void ZelComboBox::setArrowOrigin(const QPoint &origin)
     update();
 }
 
-void ZelComboBox::setItemNormal(const QPixmap &image)
+void ZelComboBox::setItemNormal(const ZelPicture &image)
 {
     m_itemNormal = image;
 }
 
-void ZelComboBox::setItemFocused(const QPixmap &image)
+void ZelComboBox::setItemFocused(const ZelPicture &image)
 {
     m_itemFocused = image;
 }
 
-void ZelComboBox::setItemPressed(const QPixmap &image)
+void ZelComboBox::setItemPressed(const ZelPicture &image)
 {
     m_itemPressed = image;
 }

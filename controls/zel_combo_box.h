@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QComboBox>
 #include <QPixmap>
@@ -28,24 +29,24 @@ class ZEL_EXPORT ZelComboBox : public QComboBox
 public:
     Q_INVOKABLE explicit ZelComboBox(QWidget *parent = nullptr);
 
-    QPixmap normal() const { return m_normal; }
-    void setNormal(const QPixmap &image);
-    QPixmap focused() const { return m_focused; }
-    void setFocused(const QPixmap &image);
-    QPixmap pressed() const { return m_pressed; }
-    void setPressed(const QPixmap &image);
-    QPixmap arrowNormal() const { return m_arrowNormal; }
-    void setArrowNormal(const QPixmap &image);
-    QPixmap arrowPressed() const { return m_arrowPressed; }
-    void setArrowPressed(const QPixmap &image);
+    QPixmap normal() const { return m_normal.pixmap(); }
+    void setNormal(const ZelPicture &image);
+    QPixmap focused() const { return m_focused.pixmap(); }
+    void setFocused(const ZelPicture &image);
+    QPixmap pressed() const { return m_pressed.pixmap(); }
+    void setPressed(const ZelPicture &image);
+    QPixmap arrowNormal() const { return m_arrowNormal.pixmap(); }
+    void setArrowNormal(const ZelPicture &image);
+    QPixmap arrowPressed() const { return m_arrowPressed.pixmap(); }
+    void setArrowPressed(const ZelPicture &image);
     QPoint arrowOrigin() const { return m_arrowOrigin; }
     void setArrowOrigin(const QPoint &origin);
-    QPixmap itemNormal() const { return m_itemNormal; }
-    void setItemNormal(const QPixmap &image);
-    QPixmap itemFocused() const { return m_itemFocused; }
-    void setItemFocused(const QPixmap &image);
-    QPixmap itemPressed() const { return m_itemPressed; }
-    void setItemPressed(const QPixmap &image);
+    QPixmap itemNormal() const { return m_itemNormal.pixmap(); }
+    void setItemNormal(const ZelPicture &image);
+    QPixmap itemFocused() const { return m_itemFocused.pixmap(); }
+    void setItemFocused(const ZelPicture &image);
+    QPixmap itemPressed() const { return m_itemPressed.pixmap(); }
+    void setItemPressed(const ZelPicture &image);
     int textMargin() const { return m_textMargin; }
     void setTextMargin(int margin);
     bool eventPropagation() const { return m_eventPropagation; }
@@ -67,15 +68,15 @@ protected:
 private:
     bool hasPopupList() const;
 
-    QPixmap m_normal;
-    QPixmap m_focused;
-    QPixmap m_pressed;
-    QPixmap m_arrowNormal;
-    QPixmap m_arrowPressed;
+    ZelPicture m_normal;
+    ZelPicture m_focused;
+    ZelPicture m_pressed;
+    ZelPicture m_arrowNormal;
+    ZelPicture m_arrowPressed;
     QPoint m_arrowOrigin;
-    QPixmap m_itemNormal;
-    QPixmap m_itemFocused;
-    QPixmap m_itemPressed;
+    ZelPicture m_itemNormal;
+    ZelPicture m_itemFocused;
+    ZelPicture m_itemPressed;
     int m_textMargin = 0;
     bool m_eventPropagation = false;
     int m_fontPixelSize = 0;

@@ -20,6 +20,7 @@
 #include "controls/zel_list.h"
 #include "controls/zel_map_control.h"
 #include "controls/zel_north_up_widget.h"
+#include "controls/zel_picture.h"
 #include "controls/zel_progress_bar.h"
 #include "controls/zel_push_button.h"
 #include "controls/zel_push_check_box.h"

@@ -15,31 +15,31 @@ ZelHorizontalSlider::ZelHorizontalSlider(QWidget *parent)
     setPageStep(10);
 }
 
-void ZelHorizontalSlider::setFrameImage(const QPixmap &image)
+void ZelHorizontalSlider::setFrameImage(const ZelPicture &image)
 {
     m_frame = image;
     update();
 }
 
-void ZelHorizontalSlider::setFilledBarImage(const QPixmap &image)
+void ZelHorizontalSlider::setFilledBarImage(const ZelPicture &image)
 {
     m_filledBar = image;
     update();
 }
 
-void ZelHorizontalSlider::setEmptyBarImage(const QPixmap &image)
+void ZelHorizontalSlider::setEmptyBarImage(const ZelPicture &image)
 {
     m_emptyBar = image;
     update();
 }
 
-void ZelHorizontalSlider::setPlusImage(const QPixmap &image)
+void ZelHorizontalSlider::setPlusImage(const ZelPicture &image)
 {
     m_plus = image;
     update();
 }
 
-void ZelHorizontalSlider::setMinusImage(const QPixmap &image)
+void ZelHorizontalSlider::setMinusImage(const ZelPicture &image)
 {
     m_minus = image;
     update();
@@ -57,13 +57,13 @@ QSize buttonSize(const QPixmap &image, const QWidget &slider)
 
 QRect ZelHorizontalSlider::minusRect() const
 {
-    const QSize size = buttonSize(m_minus, *this);
+    const QSize size = buttonSize(m_minus.pixmap(), *this);
     return QRect(QPoint(0, (height() - size.height()) / 2), size);
 }
 
 QRect ZelHorizontalSlider::plusRect() const
 {
-    const QSize size = buttonSize(m_plus, *this);
+    const QSize size = buttonSize(m_plus.pixmap(), *this);
     return QRect(QPoint(width() - size.width(), (height() - size.height()) / 2), size);
 }
 
@@ -72,7 +72,7 @@ QRect ZelHorizontalSlider::barRect() const
     constexpr int gap = 4;
     const int left = minusRect().right() + 1 + gap;
     const int right = plusRect().left() - gap;
-    const int barHeight = m_emptyBar.isNull() ? height() / 3 : std::min(m_emptyBar.height(), height());
+    const int barHeight = m_emptyBar.isNull() ? height() / 3 : std::min(m_emptyBar.size().height(), height());
     return QRect(left, (height() - barHeight) / 2, std::max(0, right - left), barHeight);
 }
 

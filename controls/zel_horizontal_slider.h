@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QAbstractSlider>
 #include <QPixmap>
@@ -20,16 +21,16 @@ class ZEL_EXPORT ZelHorizontalSlider : public QAbstractSlider
 public:
     Q_INVOKABLE explicit ZelHorizontalSlider(QWidget *parent = nullptr);
 
-    QPixmap frameImage() const { return m_frame; }
-    void setFrameImage(const QPixmap &image);
-    QPixmap filledBarImage() const { return m_filledBar; }
-    void setFilledBarImage(const QPixmap &image);
-    QPixmap emptyBarImage() const { return m_emptyBar; }
-    void setEmptyBarImage(const QPixmap &image);
-    QPixmap plusImage() const { return m_plus; }
-    void setPlusImage(const QPixmap &image);
-    QPixmap minusImage() const { return m_minus; }
-    void setMinusImage(const QPixmap &image);
+    QPixmap frameImage() const { return m_frame.pixmap(); }
+    void setFrameImage(const ZelPicture &image);
+    QPixmap filledBarImage() const { return m_filledBar.pixmap(); }
+    void setFilledBarImage(const ZelPicture &image);
+    QPixmap emptyBarImage() const { return m_emptyBar.pixmap(); }
+    void setEmptyBarImage(const ZelPicture &image);
+    QPixmap plusImage() const { return m_plus.pixmap(); }
+    void setPlusImage(const ZelPicture &image);
+    QPixmap minusImage() const { return m_minus.pixmap(); }
+    void setMinusImage(const ZelPicture &image);
 
     QRect minusRect() const;
     QRect plusRect() const;
@@ -40,9 +41,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap m_frame;
-    QPixmap m_filledBar;
-    QPixmap m_emptyBar;
-    QPixmap m_plus;
-    QPixmap m_minus;
+    ZelPicture m_frame;
+    ZelPicture m_filledBar;
+    ZelPicture m_emptyBar;
+    ZelPicture m_plus;
+    ZelPicture m_minus;
 };

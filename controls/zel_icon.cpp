@@ -9,7 +9,7 @@ ZelIcon::ZelIcon(QWidget *parent)
 {
 }
 
-void ZelIcon::setImage(const QPixmap &image)
+void ZelIcon::setImage(const ZelPicture &image)
 {
     m_image = image;
     update();

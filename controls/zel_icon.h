@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -14,12 +15,12 @@ class ZEL_EXPORT ZelIcon : public QWidget
 public:
     Q_INVOKABLE explicit ZelIcon(QWidget *parent = nullptr);
 
-    QPixmap image() const { return m_image; }
-    void setImage(const QPixmap &image);
+    QPixmap image() const { return m_image.pixmap(); }
+    void setImage(const ZelPicture &image);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_image;
+    ZelPicture m_image;
 };

@@ -9,25 +9,25 @@ zelKeyButton::zelKeyButton(QWidget *parent)
 {
 }
 
-void zelKeyButton::setKeyNormal(const QPixmap &image)
+void zelKeyButton::setKeyNormal(const ZelPicture &image)
 {
     m_normal = image;
     update();
 }
 
-void zelKeyButton::setKeyFocused(const QPixmap &image)
+void zelKeyButton::setKeyFocused(const ZelPicture &image)
 {
     m_focused = image;
     update();
 }
 
-void zelKeyButton::setKeyPressed(const QPixmap &image)
+void zelKeyButton::setKeyPressed(const ZelPicture &image)
 {
     m_pressed = image;
     update();
 }
 
-void zelKeyButton::setKeyDisabled(const QPixmap &image)
+void zelKeyButton::setKeyDisabled(const ZelPicture &image)
 {
     m_disabled = image;
     update();
@@ -46,12 +46,12 @@ void zelKeyButton::setSecondKeyCode(int key)
 QPixmap zelKeyButton::currentFace() const
 {
     if (!isEnabled() && !m_disabled.isNull())
-        return m_disabled;
+        return m_disabled.pixmap();
     if (isDown() && !m_pressed.isNull())
-        return m_pressed;
+        return m_pressed.pixmap();
     if (hasFocus() && !m_focused.isNull())
-        return m_focused;
-    return m_normal;
+        return m_focused.pixmap();
+    return m_normal.pixmap();
 }
 
 void zelKeyButton::paintEvent(QPaintEvent *)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QAbstractButton>
 #include <QPixmap>
@@ -19,14 +20,14 @@ class ZEL_EXPORT zelKeyButton : public QAbstractButton
 public:
     Q_INVOKABLE explicit zelKeyButton(QWidget *parent = nullptr);
 
-    QPixmap keyNormal() const { return m_normal; }
-    void setKeyNormal(const QPixmap &image);
-    QPixmap keyFocused() const { return m_focused; }
-    void setKeyFocused(const QPixmap &image);
-    QPixmap keyPressed() const { return m_pressed; }
-    void setKeyPressed(const QPixmap &image);
-    QPixmap keyDisabled() const { return m_disabled; }
-    void setKeyDisabled(const QPixmap &image);
+    QPixmap keyNormal() const { return m_normal.pixmap(); }
+    void setKeyNormal(const ZelPicture &image);
+    QPixmap keyFocused() const { return m_focused.pixmap(); }
+    void setKeyFocused(const ZelPicture &image);
+    QPixmap keyPressed() const { return m_pressed.pixmap(); }
+    void setKeyPressed(const ZelPicture &image);
+    QPixmap keyDisabled() const { return m_disabled.pixmap(); }
+    void setKeyDisabled(const ZelPicture &image);
 
     int keyCode() const { return m_keyCode; }
     void setKeyCode(int key);
@@ -41,10 +42,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_normal;
-    QPixmap m_focused;
-    QPixmap m_pressed;
-    QPixmap m_disabled;
+    ZelPicture m_normal;
+    ZelPicture m_focused;
+    ZelPicture m_pressed;
+    ZelPicture m_disabled;
     int m_keyCode = 0;
     int m_secondKeyCode = 0;
 };

@@ -9,13 +9,13 @@ ZelNorthUpWidget::ZelNorthUpWidget(QWidget *parent)
 {
 }
 
-void ZelNorthUpWidget::setNorth(const QPixmap &image)
+void ZelNorthUpWidget::setNorth(const ZelPicture &image)
 {
     m_north = image;
     update();
 }
 
-void ZelNorthUpWidget::setArrow(const QPixmap &image)
+void ZelNorthUpWidget::setArrow(const ZelPicture &image)
 {
     m_arrow = image;
     update();

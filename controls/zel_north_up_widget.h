@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -15,15 +16,15 @@ class ZEL_EXPORT ZelNorthUpWidget : public QWidget
 public:
     Q_INVOKABLE explicit ZelNorthUpWidget(QWidget *parent = nullptr);
 
-    QPixmap north() const { return m_north; }
-    void setNorth(const QPixmap &image);
-    QPixmap arrow() const { return m_arrow; }
-    void setArrow(const QPixmap &image);
+    QPixmap north() const { return m_north.pixmap(); }
+    void setNorth(const ZelPicture &image);
+    QPixmap arrow() const { return m_arrow.pixmap(); }
+    void setArrow(const ZelPicture &image);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_north;
-    QPixmap m_arrow;
+    ZelPicture m_north;
+    ZelPicture m_arrow;
 };

@@ -2,6 +2,8 @@
 
 // Drawing shared by the stand-in controls; not part of the library's interface.
 
+#include "controls/zel_picture.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
@@ -18,6 +20,11 @@ namespace zel {
 
 // Image scaled into the rectangle; a null image draws nothing, as on the device.
 void drawImage(QPainter &painter, const QRect &rect, const QPixmap &image);
+// A control's picture, decoded now if this is its first paint.
+inline void drawImage(QPainter &painter, const QRect &rect, const ZelPicture &picture)
+{
+    drawImage(painter, rect, picture.pixmap());
+}
 // The image centred on a point, at its own size.
 void drawCentred(QPainter &painter, const QPoint &centre, const QPixmap &image);
 QRect centredOn(const QPoint &centre, const QSize &size);

@@ -9,19 +9,19 @@ ZelPushButton::ZelPushButton(QWidget *parent)
 {
 }
 
-void ZelPushButton::setNormal(const QPixmap &image)
+void ZelPushButton::setNormal(const ZelPicture &image)
 {
     m_normal = image;
     update();
 }
 
-void ZelPushButton::setPressed(const QPixmap &image)
+void ZelPushButton::setPressed(const ZelPicture &image)
 {
     m_pressed = image;
     update();
 }
 
-void ZelPushButton::setFocused(const QPixmap &image)
+void ZelPushButton::setFocused(const ZelPicture &image)
 {
     m_focused = image;
     update();
@@ -48,10 +48,10 @@ QSize ZelPushButton::sizeHint() const
 QPixmap ZelPushButton::currentFace() const
 {
     if (isDown() && !m_pressed.isNull())
-        return m_pressed;
+        return m_pressed.pixmap();
     if (hasFocus() && !m_focused.isNull())
-        return m_focused;
-    return m_normal;
+        return m_focused.pixmap();
+    return m_normal.pixmap();
 }
 
 QPoint ZelPushButton::currentShift() const
@@ -71,7 +71,7 @@ void ZelPushButton::paintEvent(QPaintEvent *)
     zel::drawText(painter, face, text(), style);
 }
 
-void ZelPushButton::setStateImage(const QPixmap &image)
+void ZelPushButton::setStateImage(const ZelPicture &image)
 {
     m_stateImage = image;
 }

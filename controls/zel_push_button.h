@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QAbstractButton>
 #include <QPixmap>
@@ -20,15 +21,15 @@ class ZEL_EXPORT ZelPushButton : public QAbstractButton
 public:
     Q_INVOKABLE explicit ZelPushButton(QWidget *parent = nullptr);
 
-    QPixmap normal() const { return m_normal; }
-    void setNormal(const QPixmap &image);
-    QPixmap pressed() const { return m_pressed; }
-    void setPressed(const QPixmap &image);
-    QPixmap focused() const { return m_focused; }
-    void setFocused(const QPixmap &image);
+    QPixmap normal() const { return m_normal.pixmap(); }
+    void setNormal(const ZelPicture &image);
+    QPixmap pressed() const { return m_pressed.pixmap(); }
+    void setPressed(const ZelPicture &image);
+    QPixmap focused() const { return m_focused.pixmap(); }
+    void setFocused(const ZelPicture &image);
     // One more face the library keeps besides normal, pressed and focused.
-    QPixmap stateImage() const { return m_stateImage; }
-    void setStateImage(const QPixmap &image);
+    QPixmap stateImage() const { return m_stateImage.pixmap(); }
+    void setStateImage(const ZelPicture &image);
 
     // How far the face and text move while the button is held down.
     QPoint shiftOnPress() const { return m_shiftOnPress; }
@@ -47,10 +48,10 @@ protected:
     QPoint currentShift() const;
 
 private:
-    QPixmap m_normal;
-    QPixmap m_pressed;
-    QPixmap m_focused;
-    QPixmap m_stateImage;
+    ZelPicture m_normal;
+    ZelPicture m_pressed;
+    ZelPicture m_focused;
+    ZelPicture m_stateImage;
     QPoint m_shiftOnPress;
     bool m_eventPropagation = false;
 };

@@ -71,38 +71,62 @@ QPixmap image(const char *resourcePath)
     // same picture in the cache under its own key and so halve what fits.
     QImageReader reader(fileName);
     pixmap = QPixmap::fromImage(reader.read());
-    if (pixmap.isNull())
+    if (pixmap.isNull()) {
         reportMissing(path, reader.errorString());
-    else if (guiThread)
+        return pixmap;
+    }
+    // Debug, so off unless asked for: which pictures a screen decodes, and when.
+    qCDebug(lcLayout, "Decoded %s", path.constData());
+    if (guiThread)
         loaded.insert(QByteArray(resourcePath), QPixmapCache::insert(pixmap));
     return pixmap;
 }
 
+ZelPicture picture(const char *resourcePath)
+{
+    return ZelPicture(resourcePath, &image);
+}
+
+namespace {
+
+// A path that gives no picture still goes to addFile, which adds nothing but
+// leaves the icon non-null, as it always did (addPixmap would leave it null).
+void addPicture(QIcon &icon, const QPixmap &pixmap, const char *path, QIcon::State state)
+{
+    if (pixmap.isNull())
+        icon.addFile(QString::fromUtf8(path), QSize(), QIcon::Normal, state);
+    else
+        icon.addPixmap(pixmap, QIcon::Normal, state);
+}
+
+} // namespace
+
 QIcon toggleIcon(const char *offPath, const char *onPath)
 {
-    // Built from the two files, as the table says, but once: addFile decodes
-    // both pictures. The icon is built again when the pictures were loaded
-    // again (the host cleared the cache), so another bundle shows in it too.
+    // Made from image()'s pixmaps, so the pictures are decoded once for both.
+    // The icon is built again when the pictures were loaded again (the host
+    // cleared the cache), so another bundle shows in it too.
     struct Kept {
         QIcon icon;
         qint64 offKey = 0;
         qint64 onKey = 0;
     };
     static QHash<QByteArray, Kept> kept;
-    const qint64 offKey = image(offPath).cacheKey();
-    const qint64 onKey = image(onPath).cacheKey();
+    const QPixmap off = image(offPath);
+    const QPixmap on = image(onPath);
     const bool guiThread = inGuiThread();
     const QByteArray key = QByteArray(offPath) + '\n' + onPath;
     if (guiThread) {
         const auto it = kept.constFind(key);
-        if (it != kept.constEnd() && offKey && onKey && it->offKey == offKey && it->onKey == onKey)
+        if (it != kept.constEnd() && !off.isNull() && !on.isNull() && it->offKey == off.cacheKey()
+            && it->onKey == on.cacheKey())
             return it->icon;
     }
     QIcon icon;
-    icon.addFile(QString::fromUtf8(offPath), QSize(), QIcon::Normal, QIcon::Off);
-    icon.addFile(QString::fromUtf8(onPath), QSize(), QIcon::Normal, QIcon::On);
+    addPicture(icon, off, offPath, QIcon::Off);
+    addPicture(icon, on, onPath, QIcon::On);
     if (guiThread)
-        kept.insert(key, {icon, offKey, onKey});
+        kept.insert(key, {icon, off.cacheKey(), on.cacheKey()});
     return icon;
 }
 

@@ -12,8 +12,8 @@ Row<ZelMapControl> mapControl(ZelMapControl *&field, QWidget *root)
 Row<ZelNorthUpWidget> northUpIndicator(ZelNorthUpWidget *&field, QWidget *mapControl, int x, int y)
 {
     Row<ZelNorthUpWidget> row = make(field, mapControl, "NorthUp").at(x, y, 48, 48);
-    field->setNorth(image(":/Icons/i_North.mif"));
-    field->setArrow(image(":/Icons/i_NorthArrow.mif"));
+    field->setNorth(picture(":/Icons/i_North.mif"));
+    field->setArrow(picture(":/Icons/i_NorthArrow.mif"));
     return row;
 }
 

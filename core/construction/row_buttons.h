@@ -65,12 +65,12 @@ public:
     }
     Self &checkedImage(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setCheckedImg), path);
+        detail::setImage(target(), detail::setter(&W::setCheckedImg), path);
         return self();
     }
     Self &uncheckedImage(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setUncheckedImg), path);
+        detail::setImage(target(), detail::setter(&W::setUncheckedImg), path);
         return self();
     }
     Self &markPosition(int x, int y)
@@ -94,11 +94,11 @@ public:
     Self &keyImages(const char *normalPath, const char *focusedPath, const char *pressedPath,
                     const char *disabledPath = nullptr)
     {
-        target()->setKeyNormal(quarn::image(normalPath));
-        target()->setKeyFocused(quarn::image(focusedPath));
-        target()->setKeyPressed(quarn::image(pressedPath));
+        target()->setKeyNormal(quarn::picture(normalPath));
+        target()->setKeyFocused(quarn::picture(focusedPath));
+        target()->setKeyPressed(quarn::picture(pressedPath));
         if (disabledPath)
-            target()->setKeyDisabled(quarn::image(disabledPath));
+            target()->setKeyDisabled(quarn::picture(disabledPath));
         return self();
     }
     Self &keyCode(int key)

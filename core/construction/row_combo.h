@@ -25,12 +25,12 @@ public:
     // Combo boxes that spell their look out instead of the standard one.
     Self &arrowNormal(const char *path)
     {
-        target()->setArrowNormal(quarn::image(path));
+        target()->setArrowNormal(quarn::picture(path));
         return self();
     }
     Self &arrowPressed(const char *path)
     {
-        target()->setArrowPressed(quarn::image(path));
+        target()->setArrowPressed(quarn::picture(path));
         return self();
     }
     Self &arrowOrigin(int x, int y)
@@ -40,30 +40,30 @@ public:
     }
     Self &itemNormal(const char *path)
     {
-        target()->setItemNormal(quarn::image(path));
+        target()->setItemNormal(quarn::picture(path));
         return self();
     }
     Self &itemFocused(const char *path)
     {
-        target()->setItemFocused(quarn::image(path));
+        target()->setItemFocused(quarn::picture(path));
         return self();
     }
     Self &itemPressed(const char *path)
     {
-        target()->setItemPressed(quarn::image(path));
+        target()->setItemPressed(quarn::picture(path));
         return self();
     }
     Self &arrowImages(const char *normalPath, const char *pressedPath)
     {
-        target()->setArrowNormal(quarn::image(normalPath));
-        target()->setArrowPressed(quarn::image(pressedPath));
+        target()->setArrowNormal(quarn::picture(normalPath));
+        target()->setArrowPressed(quarn::picture(pressedPath));
         return self();
     }
     Self &itemImages(const char *normalPath, const char *focusedPath, const char *pressedPath)
     {
-        target()->setItemNormal(quarn::image(normalPath));
-        target()->setItemFocused(quarn::image(focusedPath));
-        target()->setItemPressed(quarn::image(pressedPath));
+        target()->setItemNormal(quarn::picture(normalPath));
+        target()->setItemFocused(quarn::picture(focusedPath));
+        target()->setItemPressed(quarn::picture(pressedPath));
         return self();
     }
     Self &sizeAdjustPolicy(QComboBox::SizeAdjustPolicy policy)
@@ -73,15 +73,15 @@ public:
     }
     Self &spinArrows(const char *upNormal, const char *upPressed, const char *downNormal, const char *downPressed)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setUpArrowNormal), upNormal);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setUpArrowPressed), upPressed);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setDownArrowNormal), downNormal);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setDownArrowPressed), downPressed);
+        detail::setImage(target(), detail::setter(&W::setUpArrowNormal), upNormal);
+        detail::setImage(target(), detail::setter(&W::setUpArrowPressed), upPressed);
+        detail::setImage(target(), detail::setter(&W::setDownArrowNormal), downNormal);
+        detail::setImage(target(), detail::setter(&W::setDownArrowPressed), downPressed);
         return self();
     }
     Self &spinBackground(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setBackground), path);
+        detail::setImage(target(), detail::setter(&W::setBackground), path);
         return self();
     }
     Self &blocking(bool on = true)

@@ -32,11 +32,11 @@ public:
     Self &sliderImages(const char *frame, const char *filledBar, const char *emptyBar, const char *plus,
                        const char *minus)
     {
-        target()->setFrameImage(quarn::image(frame));
-        target()->setFilledBarImage(quarn::image(filledBar));
-        target()->setEmptyBarImage(quarn::image(emptyBar));
-        target()->setPlusImage(quarn::image(plus));
-        target()->setMinusImage(quarn::image(minus));
+        target()->setFrameImage(quarn::picture(frame));
+        target()->setFilledBarImage(quarn::picture(filledBar));
+        target()->setEmptyBarImage(quarn::picture(emptyBar));
+        target()->setPlusImage(quarn::picture(plus));
+        target()->setMinusImage(quarn::picture(minus));
         return self();
     }
     Self &coordType(CoordType type)

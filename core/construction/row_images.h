@@ -20,27 +20,27 @@ class ImageSettings
 public:
     Self &image(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setImage), path);
+        detail::setImage(target(), detail::setter(&W::setImage), path);
         return self();
     }
     Self &normal(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setNormal), path);
+        detail::setImage(target(), detail::setter(&W::setNormal), path);
         return self();
     }
     Self &pressed(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setPressed), path);
+        detail::setImage(target(), detail::setter(&W::setPressed), path);
         return self();
     }
     Self &focused(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setFocused), path);
+        detail::setImage(target(), detail::setter(&W::setFocused), path);
         return self();
     }
     Self &stateImage(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setStateImage), path);
+        detail::setImage(target(), detail::setter(&W::setStateImage), path);
         return self();
     }
     // normal / pressed in one go, the pair most buttons have.

@@ -36,12 +36,12 @@ public:
     }
     Self &northImage(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setNorth), path);
+        detail::setImage(target(), detail::setter(&W::setNorth), path);
         return self();
     }
     Self &northArrowImage(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setArrow), path);
+        detail::setImage(target(), detail::setter(&W::setArrow), path);
         return self();
     }
     // The dial's pictures and placement are plain members, assigned directly.

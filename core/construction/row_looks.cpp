@@ -29,15 +29,15 @@ void applyComboBoxFaces(ZelComboBox *comboBox, const ComboBoxFaces &faces)
 {
     comboBox->QWidget::setFont(Font().bold());
     comboBox->setFontPixelSize(14);
-    comboBox->setNormal(image(faces.normal));
-    comboBox->setFocused(image(faces.focused));
-    comboBox->setPressed(image(faces.pressed));
-    comboBox->setArrowNormal(image(":/Icons/i_DropDown_Arrow.mif"));
-    comboBox->setArrowPressed(image(":/Icons/i_DropDown_Arrow_h.mif"));
+    comboBox->setNormal(picture(faces.normal));
+    comboBox->setFocused(picture(faces.focused));
+    comboBox->setPressed(picture(faces.pressed));
+    comboBox->setArrowNormal(picture(":/Icons/i_DropDown_Arrow.mif"));
+    comboBox->setArrowPressed(picture(":/Icons/i_DropDown_Arrow_h.mif"));
     comboBox->setArrowOrigin(QPoint(180, faces.arrowTop));
-    comboBox->setItemNormal(image(faces.itemNormal));
-    comboBox->setItemFocused(image(faces.itemFocused));
-    comboBox->setItemPressed(image(faces.itemPressed));
+    comboBox->setItemNormal(picture(faces.itemNormal));
+    comboBox->setItemFocused(picture(faces.itemFocused));
+    comboBox->setItemPressed(picture(faces.itemPressed));
 }
 
 } // namespace
@@ -63,8 +63,8 @@ void looks::smallComboBox(ZelComboBox *comboBox)
 
 void looks::roundButton(ZelPushButton *button)
 {
-    button->setNormal(image(":/Buttons/b_RoundButton.mif"));
-    button->setPressed(image(":/Buttons/b_RoundButton_h.mif"));
+    button->setNormal(picture(":/Buttons/b_RoundButton.mif"));
+    button->setPressed(picture(":/Buttons/b_RoundButton_h.mif"));
     button->setShiftOnPress(QPoint(1, 1));
 }
 
@@ -84,27 +84,27 @@ void looks::titleText(ZelTextBox *textBox)
 
 void looks::panelButton(ZelPushButton *button)
 {
-    button->setNormal(image(":/Buttons/b_Panel_01.mif"));
-    button->setPressed(image(":/Buttons/b_Panel_01_h.mif"));
-    button->setFocused(image(":/Buttons/b_Panel_01_f.mif"));
+    button->setNormal(picture(":/Buttons/b_Panel_01.mif"));
+    button->setPressed(picture(":/Buttons/b_Panel_01_h.mif"));
+    button->setFocused(picture(":/Buttons/b_Panel_01_f.mif"));
 }
 
 void looks::plainPanelButton(ZelPushButton *button)
 {
-    button->setNormal(image(":/Buttons/b_Panel_01.mif"));
-    button->setPressed(image(":/Buttons/b_Panel_01_h.mif"));
+    button->setNormal(picture(":/Buttons/b_Panel_01.mif"));
+    button->setPressed(picture(":/Buttons/b_Panel_01_h.mif"));
 }
 
 void looks::actionButton(ZelPushButton *button)
 {
-    button->setNormal(image(":/Buttons/b_Menu.mif"));
-    button->setPressed(image(":/Buttons/b_Menu_h.mif"));
+    button->setNormal(picture(":/Buttons/b_Menu.mif"));
+    button->setPressed(picture(":/Buttons/b_Menu_h.mif"));
 }
 
 void looks::contextMenuButton(ZelPushButton *button)
 {
-    button->setNormal(image(":/Icons/i_ToolBar_Menu.mif"));
-    button->setPressed(image(":/Icons/i_ToolBar_Menu_h.mif"));
+    button->setNormal(picture(":/Icons/i_ToolBar_Menu.mif"));
+    button->setPressed(picture(":/Icons/i_ToolBar_Menu_h.mif"));
 }
 
 void looks::closedPageButton(QObject *button)
@@ -116,58 +116,58 @@ void looks::closedPageButton(QObject *button)
 
 void looks::listButton(ZelPushButton *button)
 {
-    button->setNormal(image(":/Buttons/b_list.mif"));
-    button->setPressed(image(":/Buttons/b_list_h.mif"));
-    button->setFocused(image(":/Buttons/b_list_f.mif"));
+    button->setNormal(picture(":/Buttons/b_list.mif"));
+    button->setPressed(picture(":/Buttons/b_list_h.mif"));
+    button->setFocused(picture(":/Buttons/b_list_f.mif"));
 }
 
 void looks::listCheckBox(ZelAbstractCheckButton *button)
 {
-    button->setCheckedImg(image(":/Icons/i_Checkbox_sel.mif"));
-    button->setUncheckedImg(image(":/Icons/i_Checkbox.mif"));
+    button->setCheckedImg(picture(":/Icons/i_Checkbox_sel.mif"));
+    button->setUncheckedImg(picture(":/Icons/i_Checkbox.mif"));
     button->setMarkPosition(QPoint(12, 12));
-    button->setNormal(image(":/Buttons/b_list.mif"));
-    button->setPressed(image(":/Buttons/b_list_h.mif"));
+    button->setNormal(picture(":/Buttons/b_list.mif"));
+    button->setPressed(picture(":/Buttons/b_list_h.mif"));
 }
 
 void looks::toggleButton(ZelPushButton *button)
 {
-    button->setNormal(image(":/Buttons/b_ToggleButton.mif"));
-    button->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
-    button->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
+    button->setNormal(picture(":/Buttons/b_ToggleButton.mif"));
+    button->setPressed(picture(":/Buttons/b_ToggleButton_h.mif"));
+    button->setFocused(picture(":/Buttons/b_ToggleButtons_f.mif"));
 }
 
 void looks::goButton(ZelPushButton *button)
 {
-    button->setNormal(image(":/Icons/i_ToolBar_Go.mif"));
-    button->setPressed(image(":/Icons/i_ToolBar_Go_h.mif"));
+    button->setNormal(picture(":/Icons/i_ToolBar_Go.mif"));
+    button->setPressed(picture(":/Icons/i_ToolBar_Go_h.mif"));
 }
 
 void looks::mapPreviewButton(ZelPushButton *button)
 {
-    button->setNormal(image(":/Icons/i_ToolBar_PreviewRouteOnMap.mif"));
-    button->setPressed(image(":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif"));
+    button->setNormal(picture(":/Icons/i_ToolBar_PreviewRouteOnMap.mif"));
+    button->setPressed(picture(":/Icons/i_ToolBar_PreviewRouteOnMap_h.mif"));
 }
 
 void looks::radioChoice(ZelAbstractCheckButton *button)
 {
-    button->setCheckedImg(image(":/Icons/i_RadioButton_sel.mif"));
-    button->setUncheckedImg(image(":/Icons/i_RadioButton.mif"));
+    button->setCheckedImg(picture(":/Icons/i_RadioButton_sel.mif"));
+    button->setUncheckedImg(picture(":/Icons/i_RadioButton.mif"));
     button->setMarkPosition(QPoint(10, 8));
     looks::toggleButton(button);
 }
 
 void looks::routeComboBox(ZelComboBox *comboBox)
 {
-    comboBox->setNormal(image(":/Buttons/b_ToggleButton.mif"));
-    comboBox->setFocused(image(":/Buttons/b_ToggleButtons_f.mif"));
-    comboBox->setPressed(image(":/Buttons/b_ToggleButton_h.mif"));
-    comboBox->setArrowNormal(image(":/Buttons/b_KB_AdjustDown_off.mif"));
-    comboBox->setArrowPressed(image(":/Buttons/b_KB_AdjustDown_on.mif"));
+    comboBox->setNormal(picture(":/Buttons/b_ToggleButton.mif"));
+    comboBox->setFocused(picture(":/Buttons/b_ToggleButtons_f.mif"));
+    comboBox->setPressed(picture(":/Buttons/b_ToggleButton_h.mif"));
+    comboBox->setArrowNormal(picture(":/Buttons/b_KB_AdjustDown_off.mif"));
+    comboBox->setArrowPressed(picture(":/Buttons/b_KB_AdjustDown_on.mif"));
     comboBox->setArrowOrigin(QPoint(195, 15));
-    comboBox->setItemNormal(image(":/Buttons/b_DropDown_Item.mif"));
-    comboBox->setItemFocused(image(":/Buttons/b_DropDown_Item_f.mif"));
-    comboBox->setItemPressed(image(":/Buttons/b_DropDown_Item_h.mif"));
+    comboBox->setItemNormal(picture(":/Buttons/b_DropDown_Item.mif"));
+    comboBox->setItemFocused(picture(":/Buttons/b_DropDown_Item_f.mif"));
+    comboBox->setItemPressed(picture(":/Buttons/b_DropDown_Item_h.mif"));
 }
 
 void looks::settingCaption(ZelTextBox *caption)
@@ -412,16 +412,16 @@ void looks::scrollingPage(ZelScrollArea *scrollArea)
 // The contextual menu's cross: normal, pressed.
 void looks::closeButton(ZelPushButton *button)
 {
-    button->setNormal(image(":/Buttons/b_ContextualMenu_Close.mif"));
-    button->setPressed(image(":/Buttons/b_ContextualMenu_Close_h.mif"));
+    button->setNormal(picture(":/Buttons/b_ContextualMenu_Close.mif"));
+    button->setPressed(picture(":/Buttons/b_ContextualMenu_Close_h.mif"));
 }
 
 // The toggle-button face in every state, not shifting when pressed.
 void looks::flatToggleButton(ZelPushButton *button)
 {
-    button->setNormal(image(":/Buttons/b_ToggleButton.mif"));
-    button->setPressed(image(":/Buttons/b_ToggleButton.mif"));
-    button->setFocused(image(":/Buttons/b_ToggleButton.mif"));
+    button->setNormal(picture(":/Buttons/b_ToggleButton.mif"));
+    button->setPressed(picture(":/Buttons/b_ToggleButton.mif"));
+    button->setFocused(picture(":/Buttons/b_ToggleButton.mif"));
     button->setShiftOnPress(QPoint(0, 0));
 }
 

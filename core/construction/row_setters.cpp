@@ -47,6 +47,11 @@ void setImage(QObject *object, Setter<const QPixmap &> setter, const char *path)
     (object->*setter)(image(path));
 }
 
+void setImage(QObject *object, Setter<const ZelPicture &> setter, const char *path)
+{
+    (object->*setter)(picture(path));
+}
+
 void assignImage(QObject *object, Member<QPixmap> field, const char *path)
 {
     object->*field = image(path);

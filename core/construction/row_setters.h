@@ -16,6 +16,7 @@ class QString;
 class QStringList;
 class QVariant;
 class QWidget;
+class ZelPicture;
 
 namespace quarn::detail {
 
@@ -58,6 +59,8 @@ void setSizePolicy(QWidget *widget, QSizePolicy::Policy horizontal, QSizePolicy:
                    int verticalStretch);
 
 void setImage(QObject *object, Setter<const QPixmap &> setter, const char *path);
+// Decoded by the control when first painted or asked for.
+void setImage(QObject *object, Setter<const ZelPicture &> setter, const char *path);
 void assignImage(QObject *object, Member<QPixmap> field, const char *path);
 void setImageList(QObject *object, Setter<const QStringList &> setter, std::initializer_list<const char *> paths);
 void setText(QObject *object, Setter<const QString &> setter, const char *utf8);

@@ -1,6 +1,7 @@
 #include "bench_support.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -8,6 +9,8 @@
 
 #include <algorithm>
 #include <memory>
+
+#include <unistd.h>
 
 namespace quarn::harness {
 
@@ -49,6 +52,29 @@ void buildUicForm(const UicReferenceForm &form)
 {
     auto root = std::make_unique<QWidget>();
     form.build(root.get());
+}
+
+void paintFirstFrame(QWidget &root)
+{
+    root.grab();
+}
+
+void frameUicForm(const UicReferenceForm &form)
+{
+    auto root = std::make_unique<QWidget>();
+    form.build(root.get());
+    paintFirstFrame(*root);
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> pages = statm.readAll().split(' ');
+    bool ok = false;
+    const qint64 resident = pages.size() > 1 ? pages.at(1).toLongLong(&ok) : 0;
+    return ok ? resident * sysconf(_SC_PAGESIZE) : -1;
 }
 
 qint64 strippedSize(const QString &path)

@@ -26,6 +26,13 @@ QVector<QString> floorNames(int fieldCount);
 void buildFloor(const QVector<QString> &names);
 // One form of a uic library built into a fresh root that is destroyed again.
 void buildUicForm(const UicReferenceForm &form);
+// The first frame a user waits for: the form built, its root painted once as a
+// host's grab() of it paints it, and destroyed again.
+void paintFirstFrame(QWidget &root);
+void frameUicForm(const UicReferenceForm &form);
+
+// What the process holds resident, in bytes; -1 where the system does not say.
+qint64 residentBytes();
 
 // The size of the file once stripped, as a device would carry it; -1 when
 // strip is missing or fails.

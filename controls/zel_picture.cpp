@@ -1,0 +1,35 @@
+#include "controls/zel_picture.h"
+
+#include <atomic>
+
+namespace {
+
+std::atomic<bool> g_deferred{true};
+
+} // namespace
+
+ZelPicture::ZelPicture(const char *path, Loader loader)
+    : m_path(path)
+    , m_loader(loader)
+{
+    if (!g_deferred.load(std::memory_order_relaxed))
+        decode();
+}
+
+void ZelPicture::decode() const
+{
+    const Loader loader = m_loader;
+    m_loader = nullptr;
+    if (loader && m_path)
+        m_pixmap = loader(m_path);
+}
+
+void ZelPicture::setDeferredDecoding(bool on)
+{
+    g_deferred.store(on, std::memory_order_relaxed);
+}
+
+bool ZelPicture::deferredDecoding()
+{
+    return g_deferred.load(std::memory_order_relaxed);
+}

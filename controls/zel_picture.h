@@ -1,0 +1,52 @@
+#pragma once
+
+#include "controls/zel_global.h"
+
+#include <QPixmap>
+
+// A control's picture. Given decoded, it is that picture; given as a resource
+// path and a loader, it is decoded the first time it is painted or asked for,
+// so a screen decodes the faces it shows and not the pressed, focused or
+// disabled ones it may never show. The path is not copied: it must outlive
+// the picture (a form's paths are literals of its layout module, whose screens
+// go before it).
+class ZEL_EXPORT ZelPicture
+{
+public:
+    using Loader = QPixmap (*)(const char *path);
+
+    ZelPicture() = default;
+    // Implicit, so that the controls' setters take a QPixmap as before.
+    ZelPicture(const QPixmap &pixmap)
+        : m_pixmap(pixmap)
+    {
+    }
+    // Decoded at once while deferred decoding is off.
+    ZelPicture(const char *path, Loader loader);
+
+    // The picture, decoded now if it was not yet; null when the path gives none.
+    const QPixmap &pixmap() const
+    {
+        if (m_loader)
+            decode();
+        return m_pixmap;
+    }
+    bool isNull() const { return pixmap().isNull(); }
+    QSize size() const { return pixmap().size(); }
+    // The path it came from, or null for a picture given decoded.
+    const char *path() const { return m_path; }
+    bool isDecoded() const { return !m_loader; }
+
+    // On by default. A host that wants every picture decoded while its screens
+    // are built (all decoding cost up front, none at first paint) turns it off
+    // once, before building them.
+    static void setDeferredDecoding(bool on);
+    static bool deferredDecoding();
+
+private:
+    void decode() const;
+
+    mutable QPixmap m_pixmap;
+    const char *m_path = nullptr;
+    mutable Loader m_loader = nullptr;
+};
