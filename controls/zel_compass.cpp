@@ -57,11 +57,13 @@ void zelCompass::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    zel::drawImage(painter, rect(), m_compassRing);
+    const QRect area = zel::localRect(*this);
+    zel::drawImage(painter, area, m_compassRing);
 
-    const QPoint centre = dialCentre.isNull() ? rect().center() : dialCentre;
-    const int radius = dialRadius > 0 ? dialRadius : std::min(width(), height()) * 3 / 8;
-    const int turn = northUp ? 0 : -heading;
+    const QPoint centre = zel::clamped(dialCentre.isNull() ? area.center() : dialCentre);
+    const qreal radius = dialRadius > 0 ? dialRadius : std::min(area.width(), area.height()) * 3 / 8;
+    // In floating point: a heading of INT_MIN has no int negation.
+    const qreal turn = northUp ? 0 : -qreal(heading);
 
     struct Cardinal {
         int degrees;
@@ -93,7 +95,7 @@ void zelCompass::paintEvent(QPaintEvent *)
         }
     }
 
-    zel::drawCentred(painter, zel::polar(centre, bearing + turn, radius), targetIcon);
+    zel::drawCentred(painter, zel::polar(centre, qreal(bearing) + turn, radius), targetIcon);
     for (const QPixmap *needle : {&m_greenNeedle, &m_yellowNeedle, &m_redNeedle, &m_blueNeedle})
         zel::drawCentred(painter, centre, *needle);
 }

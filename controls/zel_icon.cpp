@@ -18,5 +18,5 @@ void ZelIcon::setImage(const ZelPicture &image)
 void ZelIcon::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    zel::drawImage(painter, rect(), m_image);
+    zel::drawImage(painter, zel::localRect(*this), m_image);
 }

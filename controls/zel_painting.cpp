@@ -15,17 +15,47 @@ void drawImage(QPainter &painter, const QRect &rect, const QPixmap &image)
     painter.drawPixmap(rect, image);
 }
 
+namespace {
+
+constexpr qreal kFar = 1 << 26;
+
+} // namespace
+
 QRect centredOn(const QPoint &centre, const QSize &size)
 {
-    QRect rect(QPoint(), size);
-    rect.moveCenter(centre);
+    QRect rect(QPoint(), size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
+    rect.moveCenter(clamped(centre));
     return rect;
+}
+
+QPoint clamped(const QPointF &point)
+{
+    return QPoint(qRound(qBound(-kFar, point.x(), kFar)), qRound(qBound(-kFar, point.y(), kFar)));
+}
+
+int bounded(int value)
+{
+    return qBound(-(1 << 26), value, 1 << 26);
 }
 
 QPoint polar(const QPoint &centre, qreal degrees, qreal distance)
 {
     const qreal radians = qDegreesToRadians(degrees);
-    return centre + QPointF(distance * qSin(radians), -distance * qCos(radians)).toPoint();
+    return clamped(QPointF(centre) + QPointF(distance * qSin(radians), -distance * qCos(radians)));
+}
+
+QSize areaOf(const QWidget &widget)
+{
+    // The difference of the edges as Qt stores them, in unsigned arithmetic,
+    // is the size Qt was given: at most QWIDGETSIZE_MAX.
+    const QRect &geometry = widget.geometry();
+    const auto extent = [](int first, int last) { return int(quint32(last) - quint32(first) + 1u); };
+    return QSize(extent(geometry.left(), geometry.right()), extent(geometry.top(), geometry.bottom()));
+}
+
+QRect localRect(const QWidget &widget)
+{
+    return QRect(QPoint(0, 0), areaOf(widget));
 }
 
 void drawCentred(QPainter &painter, const QPoint &centre, const QPixmap &image)

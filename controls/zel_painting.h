@@ -28,8 +28,18 @@ inline void drawImage(QPainter &painter, const QRect &rect, const ZelPicture &pi
 // The image centred on a point, at its own size.
 void drawCentred(QPainter &painter, const QPoint &centre, const QPixmap &image);
 QRect centredOn(const QPoint &centre, const QSize &size);
-// The point at a compass direction (degrees clockwise from north) and distance.
+// The point at a compass direction (degrees clockwise from north) and distance,
+// kept within reach of int arithmetic like clamped().
 QPoint polar(const QPoint &centre, qreal degrees, qreal distance);
+// A point moved into +-2^26: beyond any widget, so nothing drawn there shows,
+// yet far from the ends of int, so that placing a picture there cannot overflow.
+QPoint clamped(const QPointF &point);
+// A length or offset a host set, within the same +-2^26.
+int bounded(int value);
+// The widget's own rectangle and size. A host may place a widget where
+// QWidget::width() overflows (x + width past INT_MAX): these do not.
+QSize areaOf(const QWidget &widget);
+QRect localRect(const QWidget &widget);
 // White on a dark badge, black on a light one.
 QColor contrastingColour(const QPixmap &badge);
 // The image at index of a list of resource paths (status indicators, animations).

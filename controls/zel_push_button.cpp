@@ -40,8 +40,11 @@ void ZelPushButton::setEventPropagation(bool on)
 QSize ZelPushButton::sizeHint() const
 {
     const QRect children = childrenRect();
-    if (!children.isEmpty())
-        return QSize(children.right() + 1, children.bottom() + 1);
+    if (!children.isEmpty()) {
+        // Children may sit anywhere a host puts them; a hint is no larger than a widget can be.
+        const auto edge = [](int last) { return int(qBound<qint64>(0, qint64(last) + 1, QWIDGETSIZE_MAX)); };
+        return QSize(edge(children.right()), edge(children.bottom()));
+    }
     return m_normal.size();
 }
 
@@ -62,7 +65,7 @@ QPoint ZelPushButton::currentShift() const
 void ZelPushButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QRect face = rect().translated(currentShift());
+    const QRect face = zel::localRect(*this).translated(zel::clamped(currentShift()));
     zel::drawImage(painter, face, currentFace());
     zel::TextStyle style;
     style.font = font();

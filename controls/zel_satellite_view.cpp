@@ -86,9 +86,10 @@ void zelSatelliteView::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
 
     // The sky as seen from above: horizon, 45 degrees elevation, zenith in the middle.
-    const int side = std::max(0, std::min(width(), height()) - 20);
+    const QSize area = zel::areaOf(*this);
+    const int side = std::max(0, std::min(area.width(), area.height()) - 20);
     QRect sky(0, 0, side, side);
-    sky.moveCenter(QPoint(width() / 2, 10 + side / 2));
+    sky.moveCenter(QPoint(area.width() / 2, 10 + side / 2));
     painter.setPen(zel::textColour(*this));
     painter.drawEllipse(sky);
     painter.drawEllipse(zel::centredOn(sky.center(), sky.size() / 2));

@@ -24,5 +24,5 @@ void ZelStatusIndicator::setStatus(int index)
 void ZelStatusIndicator::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    zel::drawImage(painter, rect(), zel::imageAt(m_images, m_status));
+    zel::drawImage(painter, zel::localRect(*this), zel::imageAt(m_images, m_status));
 }

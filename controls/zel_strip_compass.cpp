@@ -98,34 +98,40 @@ int zelStripCompass::stripX(float degrees) const
         offset -= 360.0f;
     if (std::abs(offset) > stripViewAngle / 2)
         return -1;
-    return qRound(width() / 2.0 + offset / stripViewAngle * width());
+    const int width = zel::areaOf(*this).width();
+    return qRound(width / 2.0 + offset / stripViewAngle * width);
 }
 
 void zelStripCompass::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // The settings as far as painting takes them: any int a host sets stays
+    // clear of overflow in the sums below.
+    const QSize area = zel::areaOf(*this);
+    const int top = zel::bounded(stripTop);
+    const int tick = zel::bounded(tickLength);
     if (m_roadCompassMode)
-        zel::drawImage(painter, rect(), m_roadBkgd);
+        zel::drawImage(painter, zel::localRect(*this), m_roadBkgd);
 
     const int stripHeight = m_stripBkgd.isNull() ? 30 : m_stripBkgd.height();
-    const QRect strip(0, stripTop, width(), stripHeight);
+    const QRect strip(0, top, area.width(), stripHeight);
     zel::drawImage(painter, strip, m_stripBkgd);
 
     // A tick every ten degrees.
     if (fullCircle > 0) {
         painter.setPen(QPen(zel::textColour(*this), tickWidth));
-        for (int step = 0; step < fullCircle; step += std::max(1, fullCircle / 36)) {
+        for (qint64 step = 0; step < fullCircle; step += std::max(1, fullCircle / 36)) {
             const int x = stripX(step * 360.0f / fullCircle);
             if (x >= 0)
-                painter.drawLine(x, strip.bottom() - tickLength, x, strip.bottom());
+                painter.drawLine(x, strip.bottom() - tick, x, strip.bottom());
         }
     }
     if (headingLineWidth > 0) {
         painter.setPen(QPen(zel::textColour(*this), headingLineWidth));
-        painter.drawLine(width() / 2, strip.top(), width() / 2, strip.bottom());
+        painter.drawLine(area.width() / 2, strip.top(), area.width() / 2, strip.bottom());
     }
 
-    const int letterY = strip.center().y() + letterOffset;
+    const int letterY = strip.center().y() + zel::bounded(letterOffset);
     const std::pair<float, const QPixmap *> letters[] = {
         {270.0f, &westLetterImage},
         {0.0f, &northLetterImage},
@@ -139,8 +145,8 @@ void zelStripCompass::paintEvent(QPaintEvent *)
     }
 
     if (m_roadCompassMode) {
-        const int y = roadTop > 0 ? roadTop : height() * 2 / 3;
-        zel::drawCentred(painter, QPoint(width() / 2, y), m_destArrow);
+        const int y = roadTop > 0 ? zel::bounded(roadTop) : area.height() * 2 / 3;
+        zel::drawCentred(painter, QPoint(area.width() / 2, y), m_destArrow);
     } else {
         const int destinationX = stripX(bearing);
         if (destinationX >= 0) {
@@ -149,13 +155,14 @@ void zelStripCompass::paintEvent(QPaintEvent *)
             // Out of view: point to the nearer side.
             const bool toLeft = normalizeDegree(bearing - m_heading) > 180.0f;
             const QPixmap &arrow = toLeft ? m_leftArrow : m_rightArrow;
-            const int x = toLeft ? arrowMargin + arrow.width() / 2 : width() - arrowMargin - arrow.width() / 2;
+            const int margin = zel::bounded(arrowMargin);
+            const int x = toLeft ? margin + arrow.width() / 2 : area.width() - margin - arrow.width() / 2;
             zel::drawCentred(painter, QPoint(x, strip.center().y()), arrow);
         }
     }
 
     for (const QPixmap *needle : {&m_greenNeedle, &m_yellowNeedle, &m_redNeedle, &m_blueNeedle}) {
-        const int y = strip.bottom() + needleOffset + needle->height() / 2;
-        zel::drawCentred(painter, QPoint(width() / 2, y), *needle);
+        const int y = strip.bottom() + zel::bounded(needleOffset) + needle->height() / 2;
+        zel::drawCentred(painter, QPoint(area.width() / 2, y), *needle);
     }
 }
