@@ -37,5 +37,5 @@ void ZelAbstractCheckButton::paintEvent(QPaintEvent *event)
     QSize markSize = iconSize().boundedTo(mark.size());
     if (markSize.isEmpty())
         markSize = mark.size();
-    zel::drawImage(painter, QRect(m_markPosition + currentShift(), markSize), mark);
+    zel::drawImage(painter, QRect(zel::clamped(QPointF(m_markPosition) + QPointF(currentShift())), markSize), mark);
 }

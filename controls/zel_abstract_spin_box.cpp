@@ -58,14 +58,17 @@ void ZelAbstractSpinBox::setFontSize(int pointSize)
 
 QRect ZelAbstractSpinBox::upArrowRect() const
 {
-    const QSize size = m_upArrowNormal.isNull() ? QSize(width(), height() / 4) : m_upArrowNormal.size();
-    return QRect(QPoint((width() - size.width()) / 2, 0), size);
+    const QSize size = m_upArrowNormal.isNull() ? QSize(zel::areaOf(*this).width(), zel::areaOf(*this).height() / 4)
+                                                : m_upArrowNormal.size();
+    return QRect(QPoint((zel::areaOf(*this).width() - size.width()) / 2, 0), size);
 }
 
 QRect ZelAbstractSpinBox::downArrowRect() const
 {
-    const QSize size = m_downArrowNormal.isNull() ? QSize(width(), height() / 4) : m_downArrowNormal.size();
-    return QRect(QPoint((width() - size.width()) / 2, height() - size.height()), size);
+    const QSize size = m_downArrowNormal.isNull() ? QSize(zel::areaOf(*this).width(), zel::areaOf(*this).height() / 4)
+                                                  : m_downArrowNormal.size();
+    return QRect(QPoint((zel::areaOf(*this).width() - size.width()) / 2, zel::areaOf(*this).height() - size.height()),
+                 size);
 }
 
 int ZelAbstractSpinBox::steppedPosition(int current, int steps, int first, int last) const
@@ -86,7 +89,7 @@ int ZelAbstractSpinBox::steppedPosition(int current, int steps, int first, int l
 void ZelAbstractSpinBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    zel::drawImage(painter, rect(), m_background);
+    zel::drawImage(painter, zel::localRect(*this), m_background);
 
     const bool upDown = m_pressedArrow == Arrow::Up && !m_upArrowPressed.isNull();
     const bool downDown = m_pressedArrow == Arrow::Down && !m_downArrowPressed.isNull();
@@ -102,7 +105,8 @@ void ZelAbstractSpinBox::paintEvent(QPaintEvent *)
     style.font = valueFont;
     style.colour = zel::textColour(*this);
     style.alignment = Qt::AlignCenter;
-    zel::drawText(painter, QRect(0, up.bottom() + 1, width(), down.top() - up.bottom() - 1), text(), style);
+    zel::drawText(painter, QRect(0, up.bottom() + 1, zel::areaOf(*this).width(), down.top() - up.bottom() - 1), text(),
+                  style);
 }
 
 void ZelAbstractSpinBox::mousePressEvent(QMouseEvent *event)

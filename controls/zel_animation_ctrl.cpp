@@ -28,5 +28,5 @@ void ZelAnimationCtrl::setIsLooped(bool looped)
 void ZelAnimationCtrl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    zel::drawImage(painter, rect(), zel::imageAt(m_imageList, 0));
+    zel::drawImage(painter, zel::localRect(*this), zel::imageAt(m_imageList, 0));
 }

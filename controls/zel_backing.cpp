@@ -1,5 +1,7 @@
 #include "controls/zel_backing.h"
 
+#include "controls/zel_painting.h"
+
 #include <QPainter>
 
 ZelBacking::ZelBacking(QWidget *parent)
@@ -10,5 +12,5 @@ ZelBacking::ZelBacking(QWidget *parent)
 void ZelBacking::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(0, 0, 0, 90));
+    painter.fillRect(zel::localRect(*this), QColor(0, 0, 0, 90));
 }

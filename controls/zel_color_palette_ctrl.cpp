@@ -1,5 +1,7 @@
 #include "controls/zel_color_palette_ctrl.h"
 
+#include "controls/zel_painting.h"
+
 #include <QPainter>
 
 zelColorPaletteCtrl::zelColorPaletteCtrl(QWidget *parent)
@@ -32,8 +34,8 @@ QRect zelColorPaletteCtrl::swatchRect(int index) const
     if (index < 0 || index >= m_values.size())
         return QRect();
     const int rows = (m_values.size() + columns - 1) / columns;
-    const int cellWidth = width() / columns;
-    const int cellHeight = height() / rows;
+    const int cellWidth = zel::areaOf(*this).width() / columns;
+    const int cellHeight = zel::areaOf(*this).height() / rows;
     const QRect cell((index % columns) * cellWidth, (index / columns) * cellHeight, cellWidth, cellHeight);
     return cell.adjusted(gap, gap, -gap, -gap);
 }

@@ -117,12 +117,12 @@ bool ZelComboBox::hasPopupList() const
 void ZelComboBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    zel::drawImage(painter, rect(), hasFocus() && !m_focused.isNull() ? m_focused : m_normal);
+    zel::drawImage(painter, zel::localRect(*this), hasFocus() && !m_focused.isNull() ? m_focused : m_normal);
     if (!m_arrowNormal.isNull())
-        zel::drawImage(painter, QRect(m_arrowOrigin, m_arrowNormal.size()), m_arrowNormal);
+        zel::drawImage(painter, QRect(zel::clamped(m_arrowOrigin), m_arrowNormal.size()), m_arrowNormal);
     zel::TextStyle style;
     style.font = zel::fontWithPixelSize(font(), m_fontPixelSize);
     style.colour = palette().color(QPalette::ButtonText);
-    const QRect textRect = rect().adjusted(m_textMargin, 0, 0, 0);
+    const QRect textRect = zel::localRect(*this).adjusted(zel::bounded(m_textMargin), 0, 0, 0);
     zel::drawText(painter, textRect, currentText(), style);
 }

@@ -57,7 +57,7 @@ void zelCoordEntryWidget::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     const bool focused = hasFocus() && !m_focusedPrompt.isNull();
-    zel::drawImage(painter, rect(), focused ? m_focusedPrompt : m_normalPrompt);
+    zel::drawImage(painter, zel::localRect(*this), focused ? m_focusedPrompt : m_normalPrompt);
 }
 
 void zelCoordEntryWidget::focusInEvent(QFocusEvent *event)

@@ -58,13 +58,14 @@ QSize buttonSize(const QPixmap &image, const QWidget &slider)
 QRect ZelHorizontalSlider::minusRect() const
 {
     const QSize size = buttonSize(m_minus.pixmap(), *this);
-    return QRect(QPoint(0, (height() - size.height()) / 2), size);
+    return QRect(QPoint(0, (zel::areaOf(*this).height() - size.height()) / 2), size);
 }
 
 QRect ZelHorizontalSlider::plusRect() const
 {
     const QSize size = buttonSize(m_plus.pixmap(), *this);
-    return QRect(QPoint(width() - size.width(), (height() - size.height()) / 2), size);
+    return QRect(QPoint(zel::areaOf(*this).width() - size.width(), (zel::areaOf(*this).height() - size.height()) / 2),
+                 size);
 }
 
 QRect ZelHorizontalSlider::barRect() const
@@ -72,21 +73,23 @@ QRect ZelHorizontalSlider::barRect() const
     constexpr int gap = 4;
     const int left = minusRect().right() + 1 + gap;
     const int right = plusRect().left() - gap;
-    const int barHeight = m_emptyBar.isNull() ? height() / 3 : std::min(m_emptyBar.size().height(), height());
-    return QRect(left, (height() - barHeight) / 2, std::max(0, right - left), barHeight);
+    const int barHeight = m_emptyBar.isNull() ? zel::areaOf(*this).height() / 3
+                                              : std::min(m_emptyBar.size().height(), zel::areaOf(*this).height());
+    return QRect(left, (zel::areaOf(*this).height() - barHeight) / 2, std::max(0, right - left), barHeight);
 }
 
 void ZelHorizontalSlider::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    zel::drawImage(painter, rect(), m_frame);
+    zel::drawImage(painter, zel::localRect(*this), m_frame);
     zel::drawImage(painter, minusRect(), m_minus);
     zel::drawImage(painter, plusRect(), m_plus);
 
     const QRect bar = barRect();
     zel::drawImage(painter, bar, m_emptyBar);
-    const int span = maximum() - minimum();
-    const qreal share = span > 0 ? qreal(value() - minimum()) / span : 1.0;
+    // A range from INT_MIN to INT_MAX has no int span.
+    const qint64 span = qint64(maximum()) - minimum();
+    const qreal share = span > 0 ? qreal(qint64(value()) - minimum()) / span : 1.0;
     painter.setClipRect(QRect(bar.topLeft(), QSize(qRound(bar.width() * share), bar.height())));
     zel::drawImage(painter, bar, m_filledBar);
 }

@@ -33,7 +33,7 @@ void zelInputWidget::paintEvent(QPaintEvent *event)
     {
         QPainter painter(this);
         const bool focused = hasFocus() && !m_focusedPrompt.isNull();
-        zel::drawImage(painter, rect(), focused ? m_focusedPrompt : m_normalPrompt);
+        zel::drawImage(painter, zel::localRect(*this), focused ? m_focusedPrompt : m_normalPrompt);
     }
     // The forms' style sheet makes the line itself transparent over the prompt.
     QLineEdit::paintEvent(event);

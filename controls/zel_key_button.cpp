@@ -57,10 +57,10 @@ QPixmap zelKeyButton::currentFace() const
 void zelKeyButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    zel::drawImage(painter, rect(), currentFace());
+    zel::drawImage(painter, zel::localRect(*this), currentFace());
     zel::TextStyle style;
     style.font = font();
     style.colour = palette().color(QPalette::ButtonText);
     style.alignment = Qt::AlignCenter;
-    zel::drawText(painter, rect(), text(), style);
+    zel::drawText(painter, zel::localRect(*this), text(), style);
 }

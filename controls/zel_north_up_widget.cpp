@@ -24,6 +24,6 @@ void ZelNorthUpWidget::setArrow(const ZelPicture &image)
 void ZelNorthUpWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    zel::drawImage(painter, rect(), m_north);
-    zel::drawImage(painter, rect(), m_arrow);
+    zel::drawImage(painter, zel::localRect(*this), m_north);
+    zel::drawImage(painter, zel::localRect(*this), m_arrow);
 }

@@ -32,7 +32,7 @@ void zelSimpleGraphView::setSamples(const QVector<QPointF> &samples)
 
 QRect zelSimpleGraphView::plotRect() const
 {
-    return m_drawingArea.isEmpty() ? rect() : m_drawingArea;
+    return m_drawingArea.isEmpty() ? zel::localRect(*this) : m_drawingArea;
 }
 
 void zelSimpleGraphView::paintEvent(QPaintEvent *)
@@ -40,7 +40,7 @@ void zelSimpleGraphView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     // Only a backdrop the form asked for; otherwise the screen shows through.
     if (palette().resolve() & (1u << QPalette::Base))
-        painter.fillRect(rect(), palette().brush(QPalette::Base));
+        painter.fillRect(zel::localRect(*this), palette().brush(QPalette::Base));
 
     const QRect plot = plotRect();
     if (drawGrid) {

@@ -60,7 +60,7 @@ void ZelWidget::paintEvent(QPaintEvent *)
             rowHeight = 0;
         }
         const QPixmap image(field.image);
-        const int left = field.column > 1 ? width() - image.width() : 0;
+        const int left = field.column > 1 ? zel::areaOf(*this).width() - image.width() : 0;
         zel::drawImage(painter, QRect(QPoint(left, top), image.size()), image);
         rowHeight = qMax(rowHeight, image.height());
     }

@@ -95,7 +95,11 @@ void exercise(QWidget &widget)
 
 TEST(ExtremeValues, ControlsPaintAndSizeAtAnyGeometry)
 {
-    const QRect places[] = {
+    // Not QRects: a QRect at these places overflows in its own constructor.
+    struct Place {
+        int x, y, width, height;
+    };
+    const Place places[] = {
         {INT_MIN, INT_MIN, 0, 0},  {INT_MIN, 0, 40, 30}, {INT_MAX - 5, INT_MAX - 5, 0, 0},
         {INT_MAX - 10, 0, 40, 30}, {0, 0, 0, 0},         {0, 0, 1, 1},
         {-20, -20, 40, 30},
@@ -104,9 +108,9 @@ TEST(ExtremeValues, ControlsPaintAndSizeAtAnyGeometry)
         SCOPED_TRACE(control.first);
         std::unique_ptr<QWidget> widget(control.second());
         furnish(*widget);
-        for (const QRect &place : places) {
-            widget->move(place.topLeft());
-            widget->resize(place.size());
+        for (const Place &place : places) {
+            widget->move(place.x, place.y);
+            widget->resize(place.width, place.height);
             exercise(*widget);
         }
         widget->resize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
