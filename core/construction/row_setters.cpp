@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <limits>
+
 namespace quarn::detail {
 
 QObject *makeObject(QObject *(*construct)(QWidget *), QWidget *parent, const char *objectName)
@@ -26,9 +28,22 @@ QLayout *makeLayout(QLayout *(*construct)(QWidget *), QWidget *host, const char 
     return layout;
 }
 
+namespace {
+
+// An extent whose far edge (origin + extent - 1) is an int too: QRect keeps
+// edges, and an edge past the ends of int overflows in every use of it.
+int fitting(int origin, int extent)
+{
+    const qint64 last =
+        qBound<qint64>(std::numeric_limits<int>::min(), qint64(origin) + extent - 1, std::numeric_limits<int>::max());
+    return int(last - origin + 1);
+}
+
+} // namespace
+
 void place(QWidget *widget, int x, int y, int width, int height)
 {
-    widget->setGeometry(x, y, width, height);
+    widget->setGeometry(QRect(QPoint(x, y), QSize(fitting(x, width), fitting(y, height))));
 }
 
 // Height-for-width is kept from the current policy.
