@@ -20,8 +20,8 @@ void ZelPicture::decode() const
 {
     const Loader loader = m_loader;
     m_loader = nullptr;
-    if (loader && m_path)
-        m_pixmap = loader(m_path);
+    if (loader && !m_path.isNull())
+        m_pixmap = loader(m_path.constData());
 }
 
 void ZelPicture::setDeferredDecoding(bool on)

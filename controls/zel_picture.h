@@ -2,14 +2,14 @@
 
 #include "controls/zel_global.h"
 
+#include <QByteArray>
 #include <QPixmap>
 
 // A control's picture. Given decoded, it is that picture; given as a resource
 // path and a loader, it is decoded the first time it is painted or asked for,
 // so a screen decodes the faces it shows and not the pressed, focused or
-// disabled ones it may never show. The path is not copied: it must outlive
-// the picture (a form's paths are literals of its layout module, whose screens
-// go before it).
+// disabled ones it may never show. The path is copied, so a caller's
+// temporary text may go at once.
 class ZEL_EXPORT ZelPicture
 {
 public:
@@ -34,7 +34,7 @@ public:
     bool isNull() const { return pixmap().isNull(); }
     QSize size() const { return pixmap().size(); }
     // The path it came from, or null for a picture given decoded.
-    const char *path() const { return m_path; }
+    const char *path() const { return m_path.isNull() ? nullptr : m_path.constData(); }
     bool isDecoded() const { return !m_loader; }
 
     // On by default. A host that wants every picture decoded while its screens
@@ -47,6 +47,6 @@ private:
     void decode() const;
 
     mutable QPixmap m_pixmap;
-    const char *m_path = nullptr;
+    QByteArray m_path;
     mutable Loader m_loader = nullptr;
 };
