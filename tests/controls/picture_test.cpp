@@ -103,3 +103,16 @@ TEST_F(Pictures, APictureGivenDecodedOrDecodedUpFrontIsThePictureGiven)
 }
 
 } // namespace
+
+TEST_F(Pictures, APathFromTextThatGoesIsDecodedAsItWas)
+{
+    // The form generator hands controls paths out of a form's text, which is
+    // gone or reused by the time the picture is painted.
+    QByteArray text(":/Icons/i_Transient.mif");
+    ZelIcon icon;
+    icon.setImage(counted(text.constData()));
+    text.fill('x');
+    EXPECT_EQ(icon.image().size(), QSize(4, 4));
+    EXPECT_EQ(g_decodes.value(":/Icons/i_Transient.mif"), 1);
+    EXPECT_EQ(g_decodes.value(text), 0);
+}
