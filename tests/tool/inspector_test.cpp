@@ -4,6 +4,7 @@
 // The page's picking script is also loaded on its own and tried on made-up
 // forms.
 
+#include "browser_probe.h"
 #include "common/form_host.h"
 #include "pictures/render.h"
 #include "tool_process.h"
@@ -14,7 +15,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -30,63 +30,6 @@ using quarn::layouttool::BuiltForm;
 using quarn::layouttool::LayoutModule;
 
 namespace {
-
-QString htmlUnescaped(QString text)
-{
-    return text.replace(QLatin1String("&lt;"), QLatin1String("<"))
-        .replace(QLatin1String("&gt;"), QLatin1String(">"))
-        .replace(QLatin1String("&quot;"), QLatin1String("\""))
-        .replace(QLatin1String("&amp;"), QLatin1String("&"));
-}
-
-// Opens the page in headless chromium and returns the JSON its probe left in
-// <pre id="probe">; empty with the reason in *error when there is none.
-QJsonObject probeResult(const QString &page, const QString &profile, QString *error,
-                        const QString &fragment = QString())
-{
-    QUrl url = QUrl::fromLocalFile(page);
-    if (!fragment.isEmpty())
-        url.setFragment(fragment);
-    QProcess browser;
-    browser.start(QStringLiteral(QUARN_CHROMIUM),
-                  {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
-                   QStringLiteral("--user-data-dir=") + profile, QStringLiteral("--window-size=1600,1200"),
-                   QStringLiteral("--dump-dom"), url.toString()});
-    if (!browser.waitForFinished(180000)) {
-        *error = QStringLiteral("the browser did not finish: ") + browser.errorString();
-        return {};
-    }
-    const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
-    const QRegularExpressionMatch found = QRegularExpression(QStringLiteral("<pre id=\"probe\">(.*?)</pre>"),
-                                                             QRegularExpression::DotMatchesEverythingOption)
-                                              .match(dom);
-    if (!found.hasMatch()) {
-        *error = QStringLiteral("the probe did not finish; browser said:\n")
-            + QString::fromUtf8(browser.readAllStandardError());
-        return {};
-    }
-    QJsonParseError parse;
-    const QJsonObject out = QJsonDocument::fromJson(htmlUnescaped(found.captured(1)).toUtf8(), &parse).object();
-    if (parse.error != QJsonParseError::NoError)
-        *error = QStringLiteral("the probe's result is no JSON: ") + found.captured(1);
-    return out;
-}
-
-// The gallery's inspector page with the probe script inserted before </body>
-// (probe sees `cases`), written to probe.html in dir.
-QString probePage(const QTemporaryDir &dir, const QString &probe)
-{
-    QFile page(QDir(dir.path()).filePath(QStringLiteral("gallery/inspector.html")));
-    if (!page.open(QIODevice::ReadOnly))
-        return QString();
-    QString html = QString::fromUtf8(page.readAll());
-    const int end = html.lastIndexOf(QLatin1String("</body>"));
-    if (end < 0)
-        return QString();
-    html.insert(end, QStringLiteral("<script>\n") + probe + QStringLiteral("\n</script>\n"));
-    const QString path = dir.filePath(QStringLiteral("probe.html"));
-    return writeFile(path, html.toUtf8()) ? path : QString();
-}
 
 // One gallery for every test here: it renders every form.
 const QTemporaryDir &galleryDir()
@@ -164,12 +107,11 @@ TEST(InspectorPage, ShowsAFieldsDetailsWhenClickedAndFindsFieldsByNameOrText)
   out.hash = location.hash;
 )js") + QString::fromLatin1(kProbeEnd)
         + QStringLiteral("})();");
-    const QString path = probePage(dir, probe);
+    const QString path = pageWithProbe(dir.filePath(QStringLiteral("gallery/inspector.html")), probe);
     ASSERT_FALSE(path.isEmpty());
     QString error;
     // Linked to a form, the page opens on it.
-    const QJsonObject out =
-        probeResult(path, dir.filePath(QStringLiteral("profile")), &error, QStringLiteral("BarometerCalibScreenClass"));
+    const QJsonObject out = browserProbe(path, &error, QStringLiteral("BarometerCalibScreenClass"));
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
 
     EXPECT_TRUE(out[QStringLiteral("linked")].toString().startsWith(QLatin1String("BarometerCalibScreenClass (")))
@@ -314,9 +256,9 @@ TEST(InspectorPage, AClickPicksTheFieldThatShowsThere)
 )js") + QString::fromLatin1(kProbeEnd)
         + QStringLiteral("})();");
     const QTemporaryDir &dir = galleryDir();
-    const QString path = probePage(dir, probe);
+    const QString path = pageWithProbe(dir.filePath(QStringLiteral("gallery/inspector.html")), probe);
     ASSERT_FALSE(path.isEmpty());
-    const QJsonObject out = probeResult(path, dir.filePath(QStringLiteral("profile")), &error);
+    const QJsonObject out = browserProbe(path, &error);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
 
     const QJsonArray wrong = out[QStringLiteral("wrong")].toArray();
@@ -380,7 +322,7 @@ document.body.appendChild(pre);
                    .toUtf8());
     file.close();
     QString error;
-    const QJsonObject out = probeResult(page, dir.filePath(QStringLiteral("profile")), &error);
+    const QJsonObject out = browserProbe(page, &error);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
 
     const auto names = [&out](const char *key) {

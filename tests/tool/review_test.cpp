@@ -3,6 +3,7 @@
 // comparison of dumps is also tried on its own on cases the modules do not
 // reach, and the page is opened in headless chromium.
 
+#include "browser_probe.h"
 #include "review/picture_changes.h"
 #include "review/settings_changes.h"
 #include "tool_process.h"
@@ -14,7 +15,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -97,54 +97,19 @@ QStringList changeLines(const QJsonObject &form)
 
 // Opens page (with #fragment) in headless chromium, a copy of it with probe
 // run once everything, pictures too, has loaded; returns the object probe
-// leaves in `out`. The copy sits beside the page, so relative links hold.
+// leaves in `out`.
 QJsonObject probePage(const QString &page, const QString &probe, QString *error, const QString &fragment = QString())
 {
-    QString html = readText(page);
-    const int end = html.lastIndexOf(QLatin1String("</body>"));
-    if (end < 0) {
-        *error = QStringLiteral("no page at ") + page;
+    const QString copy = pageWithProbe(
+        page,
+        QStringLiteral("window.addEventListener(\"load\", () => {\nconst out = {};\n") + probe
+            + QStringLiteral("\nconst pre = document.createElement(\"pre\");\npre.id = \"probe\";\n"
+                             "pre.textContent = JSON.stringify(out);\ndocument.body.appendChild(pre);\n});"));
+    if (copy.isEmpty()) {
+        *error = QStringLiteral("cannot write a copy of ") + page;
         return {};
     }
-    html.insert(end,
-                QStringLiteral("<script>window.addEventListener(\"load\", () => {\nconst out = {};\n") + probe
-                    + QStringLiteral("\nconst pre = document.createElement(\"pre\");\npre.id = \"probe\";\n"
-                                     "pre.textContent = JSON.stringify(out);\ndocument.body.appendChild(pre);\n"
-                                     "});</script>\n"));
-    const QString copy = QFileInfo(page).dir().filePath(QStringLiteral("probe-") + QFileInfo(page).fileName());
-    QTemporaryDir profile;
-    if (!writeFile(copy, html.toUtf8()) || !profile.isValid()) {
-        *error = QStringLiteral("cannot write ") + copy;
-        return {};
-    }
-    QUrl url = QUrl::fromLocalFile(copy);
-    if (!fragment.isEmpty())
-        url.setFragment(fragment);
-    QProcess browser;
-    browser.start(QStringLiteral(QUARN_CHROMIUM),
-                  {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
-                   QStringLiteral("--disable-quic"), QStringLiteral("--no-first-run"),
-                   QStringLiteral("--disable-background-networking"), QStringLiteral("--disable-component-update"),
-                   QStringLiteral("--disable-sync"), QStringLiteral("--user-data-dir=") + profile.path(),
-                   QStringLiteral("--dump-dom"), url.toString()});
-    if (!browser.waitForFinished(180000)) {
-        *error = QStringLiteral("the browser did not finish: ") + browser.errorString();
-        return {};
-    }
-    const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
-    const QRegularExpressionMatch found = QRegularExpression(QStringLiteral("<pre id=\"probe\">(.*?)</pre>"),
-                                                             QRegularExpression::DotMatchesEverythingOption)
-                                              .match(dom);
-    if (!found.hasMatch()) {
-        *error = QStringLiteral("the probe did not finish; browser said:\n")
-            + QString::fromUtf8(browser.readAllStandardError());
-        return {};
-    }
-    QString json = found.captured(1);
-    json.replace(QLatin1String("&lt;"), QLatin1String("<"))
-        .replace(QLatin1String("&gt;"), QLatin1String(">"))
-        .replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return QJsonDocument::fromJson(json.toUtf8()).object();
+    return browserProbe(copy, error, fragment);
 }
 
 QRect rectOf(const QJsonValue &value)
