@@ -10,6 +10,8 @@
 #include <QMetaEnum>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -89,9 +91,9 @@ TEST(RowSettings, NamedNumbersReachTheControls)
     EXPECT_EQ(entry.coordSubType(), zelCoordEntryWidget().coordSubType());
 }
 
-// A renamed setting's property is a property of the controls it is named for,
-// so the table cannot keep a name the controls dropped.
-TEST(RowSettings, RenamedSettingsNameRealProperties)
+// A renamed or combined setting's properties are properties of the controls
+// it is named for, so the table cannot keep a name the controls dropped.
+TEST(RowSettings, RenamedAndCombinedSettingsNameRealProperties)
 {
     const auto anyControlHas = [](const char *property) {
         for (const ZelControlInfo &control : kZelControls) {
@@ -118,8 +120,21 @@ TEST(RowSettings, RenamedSettingsNameRealProperties)
         ++renamed;                                                          \
         EXPECT_TRUE(controlHas(#Class, #property)) << #Class "." #property; \
     }
+    int combined = 0;
+    // A set's pictures are properties of one control.
+#define QUARN_COMBINED(setting, properties)                                                                      \
+    {                                                                                                            \
+        ++combined;                                                                                              \
+        const QStringList names = QStringLiteral(properties).remove(QLatin1Char('?')).split(QLatin1Char(' '));   \
+        EXPECT_TRUE(std::any_of(std::begin(kZelControls), std::end(kZelControls), [&](const ZelControlInfo &c) { \
+            return std::all_of(names.begin(), names.end(), [&](const QString &name) {                            \
+                return c.metaObject->indexOfProperty(name.toLatin1().constData()) >= 0;                          \
+            });                                                                                                  \
+        })) << #setting;                                                                                         \
+    }
 #include "core/construction/row_settings.def"
     EXPECT_GT(renamed, 0);
+    EXPECT_GT(combined, 0);
 }
 
 } // namespace

@@ -32,7 +32,7 @@ namespace quarn::layouttool::generator {
 namespace {
 
 // Pictures a control takes together, through one Row setting with the
-// properties as its arguments in this order (a trailing "?" may be absent).
+// properties as its arguments (row_settings.def).
 struct CombinedSetting {
     const char *method;
     QStringList properties;
@@ -41,13 +41,8 @@ struct CombinedSetting {
 const QVector<CombinedSetting> &combinedSettings()
 {
     static const QVector<CombinedSetting> combined = {
-        {"needles", {"greenNeedle", "yellowNeedle", "redNeedle", "blueNeedle"}},
-        {"sliderImages", {"frameImage", "filledBarImage", "emptyBarImage", "plusImage", "minusImage"}},
-        {"promptImages", {"normalPromptImage", "focusedPromptImage"}},
-        {"keyImages", {"keyNormal", "keyFocused", "keyPressed", "keyDisabled?"}},
-        {"satelliteImages", {"weakSat", "medSat", "strongSat", "noSat"}},
-        {"sbasSatelliteImages", {"sBASWeakSat", "sBASMedSat", "sBASStrongSat", "sBASNoSat"}},
-        {"spinArrows", {"upArrowNormal", "upArrowPressed", "downArrowNormal", "downArrowPressed"}},
+#define QUARN_COMBINED(setting, properties) {#setting, QStringLiteral(properties).split(QLatin1Char(' '))},
+#include "core/construction/row_settings.def"
     };
     return combined;
 }
