@@ -136,3 +136,34 @@ TEST(UiModel, ValuesEqualWhateverTheirSpelling)
     changed.colour.setAlpha(254);
     EXPECT_NE(spelled.root->properties.at(0).value, changed);
 }
+
+// Designer saves some values in its own words: the same value must come back,
+// or a row no longer matches its look.
+TEST(UiModel, ReadsDesignersSpellingAsTheExportsValue)
+{
+    UiForm exported, saved;
+    QString error;
+    ASSERT_TRUE(exported.read(form("<property name=\"a\"><set>Qt::AlignTrailing|Qt::AlignVCenter</set></property>\n"
+                                   "<property name=\"b\"><set>Qt::AlignLeading|Qt::AlignTop</set></property>\n"
+                                   "<property name=\"t\" stdset=\"0\"><uInt>5</uInt></property>\n"),
+                              &error))
+        << error.toStdString();
+    ASSERT_TRUE(saved.read(form("<property name=\"a\"><set>Qt::AlignRight|Qt::AlignTrailing|Qt::AlignVCenter</set>"
+                                "</property>\n<property name=\"b\"><set> Qt::AlignTop | Qt::AlignLeading|Qt::AlignLeft"
+                                "</set></property>\n<property name=\"t\" stdset=\"0\"><UInt>5</UInt></property>\n"),
+                           &error))
+        << error.toStdString();
+    ASSERT_EQ(saved.root->properties.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(saved.root->properties.at(i).value, exported.root->properties.at(i).value) << i;
+    EXPECT_EQ(saved.root->properties.at(0).value.text, QLatin1String("Qt::AlignTrailing|Qt::AlignVCenter"));
+
+    // What names no flags of Qt's is left as written, for validation to judge.
+    UiForm other;
+    ASSERT_TRUE(other.read(form("<property name=\"a\"><set>Qt::AlignNowhere|Qt::AlignTop</set></property>\n"
+                                "<property name=\"b\"><set>QFrame::Plain</set></property>\n"),
+                           &error))
+        << error.toStdString();
+    EXPECT_EQ(other.root->properties.at(0).value.text, QLatin1String("Qt::AlignNowhere|Qt::AlignTop"));
+    EXPECT_EQ(other.root->properties.at(1).value.text, QLatin1String("QFrame::Plain"));
+}

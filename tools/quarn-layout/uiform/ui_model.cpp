@@ -33,10 +33,12 @@ const QPair<Kind, const char *> kElements[] = {
 
 } // namespace
 
+// In any case, as uic reads them: Designer writes <UInt> where Qt's own
+// forms have <uInt>.
 UiValue::Kind uimodel::kindOfElement(const QStringRef &element)
 {
     for (const auto &known : kElements) {
-        if (element == QLatin1String(known.second))
+        if (element.compare(QLatin1String(known.second), Qt::CaseInsensitive) == 0)
             return known.first;
     }
     return Kind::Unknown;

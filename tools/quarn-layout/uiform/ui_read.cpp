@@ -1,4 +1,5 @@
 #include "uiform/ui_model_io.h"
+#include "uiform/ui_values.h"
 
 #include <QXmlStreamReader>
 
@@ -301,9 +302,11 @@ private:
             break;
         case Kind::CString:
         case Kind::Enum:
-        case Kind::Set:
         case Kind::Pixmap:
             value.text = text();
+            break;
+        case Kind::Set:
+            value.text = canonicalQtFlags(text());
             break;
         case Kind::Point:
             child({{"x", &x}, {"y", &y}});

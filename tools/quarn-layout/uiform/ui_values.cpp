@@ -156,6 +156,28 @@ QString UiValueConverter::enumText(const QMetaEnum &enumerator, int value)
     return key ? QString::fromLatin1(scope + "::" + key) : QString();
 }
 
+QString canonicalQtFlags(const QString &text)
+{
+    static const QLatin1String scope("Qt::");
+    QByteArray keys;
+    for (QString key : text.split(QLatin1Char('|'))) {
+        key = key.trimmed();
+        if (!key.startsWith(scope))
+            return text;
+        keys += (keys.isEmpty() ? "" : "|") + key.mid(scope.size()).toLatin1();
+    }
+    // Qt 5 and 6 name the namespace's meta-object differently; its enums lead there in both.
+    const QMetaObject &qt = *QMetaEnum::fromType<Qt::Alignment>().enclosingMetaObject();
+    for (int i = 0; i < qt.enumeratorCount(); ++i) {
+        const QMetaEnum flags = qt.enumerator(i);
+        bool known = false;
+        const int value = flags.isFlag() ? flags.keysToValue(keys.constData(), &known) : 0;
+        if (known)
+            return UiValueConverter::enumText(flags, value);
+    }
+    return text;
+}
+
 bool UiValueConverter::convert(const QString &name, const QVariant &value, bool translatable, UiValue *out)
 {
     switch (value.userType()) {

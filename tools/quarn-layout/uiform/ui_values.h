@@ -56,4 +56,10 @@ private:
     QString m_context;
 };
 
+// Qt's flags as UiValueConverter::enumText spells their value, whatever order
+// or synonyms the text lists (Designer writes AlignRight|AlignTrailing for
+// what is AlignTrailing alone); the text itself when it is no set of one of
+// Qt's flags.
+QString canonicalQtFlags(const QString &text);
+
 } // namespace quarn::layouttool
