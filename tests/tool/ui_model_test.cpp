@@ -145,16 +145,19 @@ TEST(UiModel, ReadsDesignersSpellingAsTheExportsValue)
     QString error;
     ASSERT_TRUE(exported.read(form("<property name=\"a\"><set>Qt::AlignTrailing|Qt::AlignVCenter</set></property>\n"
                                    "<property name=\"b\"><set>Qt::AlignLeading|Qt::AlignTop</set></property>\n"
-                                   "<property name=\"t\" stdset=\"0\"><uInt>5</uInt></property>\n"),
+                                   "<property name=\"t\" stdset=\"0\"><uInt>5</uInt></property>\n"
+                                   "<property name=\"font\"><font><bold>true</bold></font></property>\n"),
                               &error))
         << error.toStdString();
     ASSERT_TRUE(saved.read(form("<property name=\"a\"><set>Qt::AlignRight|Qt::AlignTrailing|Qt::AlignVCenter</set>"
                                 "</property>\n<property name=\"b\"><set> Qt::AlignTop | Qt::AlignLeading|Qt::AlignLeft"
-                                "</set></property>\n<property name=\"t\" stdset=\"0\"><UInt>5</UInt></property>\n"),
+                                "</set></property>\n<property name=\"t\" stdset=\"0\"><UInt>5</UInt></property>\n"
+                                "<property name=\"font\"><font><pointsize>-1</pointsize><bold>true</bold></font>"
+                                "</property>\n"),
                            &error))
         << error.toStdString();
-    ASSERT_EQ(saved.root->properties.size(), 3);
-    for (int i = 0; i < 3; ++i)
+    ASSERT_EQ(saved.root->properties.size(), 4);
+    for (int i = 0; i < 4; ++i)
         EXPECT_EQ(saved.root->properties.at(i).value, exported.root->properties.at(i).value) << i;
     EXPECT_EQ(saved.root->properties.at(0).value.text, QLatin1String("Qt::AlignTrailing|Qt::AlignVCenter"));
 

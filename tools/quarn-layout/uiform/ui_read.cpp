@@ -415,9 +415,11 @@ private:
             const bool on = content.trimmed() == QLatin1String("true");
             if (part == QLatin1String("family"))
                 font.family = content;
-            else if (part == QLatin1String("pointsize"))
-                font.pointSize = int(number(content));
-            else if (part == QLatin1String("weight"))
+            else if (part == QLatin1String("pointsize")) {
+                // -1 is Designer's word for a font sized in pixels: no point size.
+                if (const int size = int(number(content)); size != -1)
+                    font.pointSize = size;
+            } else if (part == QLatin1String("weight"))
                 font.weight = int(number(content));
             else if (part == QLatin1String("bold"))
                 font.bold = on;
