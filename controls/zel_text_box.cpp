@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 ZelTextBox::ZelTextBox(QWidget *parent)
     : QLabel(parent)
 {
@@ -58,6 +60,29 @@ void ZelTextBox::setTextBoxFlagList(const QVariantList &flags)
     for (const QVariant &flag : flags)
         m_flags.append(flag.toBool());
     update();
+}
+
+ZelTextBox::DisplayFlags ZelTextBox::displayFlags() const
+{
+    if (m_flags.isEmpty())
+        return {};
+    DisplayFlags flags = m_flags.size() > 2 ? ThreeFlags : TwoFlags;
+    const DisplayFlag each[] = {FirstFlag, SecondFlag, ThirdFlag};
+    for (int i = 0; i < std::min(int(m_flags.size()), 3); ++i)
+        flags.setFlag(each[i], m_flags.at(i).toBool());
+    return flags;
+}
+
+void ZelTextBox::setDisplayFlags(DisplayFlags flags)
+{
+    if (!(flags & (TwoFlags | ThreeFlags))) {
+        setTextBoxFlagList({});
+        return;
+    }
+    QVariantList list = {bool(flags & FirstFlag), bool(flags & SecondFlag)};
+    if (flags & ThreeFlags)
+        list.append(bool(flags & ThirdFlag));
+    setTextBoxFlagList(list);
 }
 
 void ZelTextBox::setTextBoxNumber(int number)

@@ -11,15 +11,27 @@
 class ZEL_EXPORT ZelTextBox : public QLabel
 {
     Q_OBJECT
-    Q_CLASSINFO("setByName", "textBoxFlags")
     Q_PROPERTY(QString content READ content WRITE setContent)
     Q_PROPERTY(int fontPixelSize READ fontPixelSize WRITE setFontPixelSize)
     Q_PROPERTY(bool ellipsis READ ellipsis WRITE setEllipsis)
     Q_PROPERTY(bool isClickable READ isClickable WRITE setIsClickable)
-    Q_PROPERTY(QVariantList textBoxFlags READ textBoxFlags WRITE setTextBoxFlagList)
+    // Designer cannot edit a list: it edits the same flags as displayFlags.
+    Q_PROPERTY(QVariantList textBoxFlags READ textBoxFlags WRITE setTextBoxFlagList DESIGNABLE false STORED false)
+    Q_PROPERTY(DisplayFlags displayFlags READ displayFlags WRITE setDisplayFlags)
     Q_PROPERTY(int textBoxNumber READ textBoxNumber WRITE setTextBoxNumber)
 
 public:
+    // The display flags as one value: how many are given, and which are on.
+    enum DisplayFlag {
+        FirstFlag = 0x1,
+        SecondFlag = 0x2,
+        ThirdFlag = 0x4,
+        TwoFlags = 0x10,
+        ThreeFlags = 0x20,
+    };
+    Q_DECLARE_FLAGS(DisplayFlags, DisplayFlag)
+    Q_FLAG(DisplayFlags)
+
     Q_INVOKABLE explicit ZelTextBox(QWidget *parent = nullptr);
 
     QString content() const { return m_content; }
@@ -42,6 +54,9 @@ public:
     void setTextBoxFlags(bool a, bool b, bool c);
     // The same as a list, each item read as a bool: how a form file sets them.
     void setTextBoxFlagList(const QVariantList &flags);
+    // None when no flags were given; three when both counts are.
+    DisplayFlags displayFlags() const;
+    void setDisplayFlags(DisplayFlags flags);
     int textBoxNumber() const { return m_number; }
     void setTextBoxNumber(int number);
 
@@ -62,3 +77,5 @@ private:
     QVariantList m_flags;
     int m_number = 0;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(ZelTextBox::DisplayFlags)

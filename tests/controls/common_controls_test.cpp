@@ -56,6 +56,28 @@ TEST(TextBox, KeepsItsPixelSizeWhicheverWayItsFontIsSet)
     EXPECT_LT(box.sizeHint().height(), sized.height());
 }
 
+// Designer edits the flags as one value; the library keeps the list it is given.
+TEST(TextBox, ItsFlagsAreTheSameListAsOneValue)
+{
+    ZelTextBox box;
+    EXPECT_EQ(box.displayFlags(), ZelTextBox::DisplayFlags());
+    box.setTextBoxFlags(true, false);
+    EXPECT_EQ(box.displayFlags(), ZelTextBox::FirstFlag | ZelTextBox::TwoFlags);
+    box.setTextBoxFlags(false, true, true);
+    EXPECT_EQ(box.displayFlags(), ZelTextBox::SecondFlag | ZelTextBox::ThirdFlag | ZelTextBox::ThreeFlags);
+
+    box.setDisplayFlags(ZelTextBox::ThreeFlags | ZelTextBox::FirstFlag);
+    EXPECT_EQ(box.textBoxFlags(), (QVariantList{true, false, false}));
+    box.setDisplayFlags(ZelTextBox::TwoFlags | ZelTextBox::ThirdFlag);
+    EXPECT_EQ(box.textBoxFlags(), (QVariantList{false, false}));
+    box.setDisplayFlags(ZelTextBox::FirstFlag);
+    EXPECT_TRUE(box.textBoxFlags().isEmpty());
+
+    // As a form file sets it: by the keys' names.
+    EXPECT_TRUE(box.setProperty("displayFlags", QStringLiteral("TwoFlags|FirstFlag")));
+    EXPECT_EQ(box.textBoxFlags(), (QVariantList{true, false}));
+}
+
 TEST(TextBox, DrawsItsContentInItsColourAndIsSizedByIt)
 {
     ZelTextBox box;

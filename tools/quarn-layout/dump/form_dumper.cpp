@@ -41,10 +41,18 @@ const QSet<QByteArray> &geometryAndState()
     return names;
 }
 
+// Another property's value spelled for Designer: the dump shows that one
+// (a text box's displayFlags are its textBoxFlags).
+const QSet<QByteArray> &derivedForDesigner()
+{
+    static const QSet<QByteArray> names = {"displayFlags"};
+    return names;
+}
+
 const QSet<QByteArray> &reportedForFields()
 {
     static const QSet<QByteArray> names = [] {
-        QSet<QByteArray> set = geometryAndState();
+        QSet<QByteArray> set = geometryAndState() + derivedForDesigner();
         set +=
             {"font",          "palette",         "text",          "content",       "plainText",       "html",
              "markdown",      "title",           "alignment",     "fontPixelSize", "displayText",     "cursorPosition",
@@ -165,7 +173,7 @@ private:
         json.insert(QStringLiteral("properties"), dynamicProperties(object));
 
         QJsonObject settings = m_complete
-            ? allProperties(object, {})
+            ? allProperties(object, derivedForDesigner())
             : changedProperties(object, m_references.referenceFor(metaObject), reportedForFields(),
                                 /*imagesElsewhere=*/true);
         if (auto *layout = qobject_cast<const QLayout *>(&object)) {

@@ -6,6 +6,7 @@
 
 #include "core/construction/row_enums.h"
 #include "controls/zel_simple_graph_view.h"
+#include "controls/zel_text_box.h"
 
 #include <QMetaEnum>
 
@@ -34,7 +35,29 @@ QString settingFor(const QString &className, const QString &property)
     return own.isEmpty() ? renamed.value(property, property) : own;
 }
 
-// The text boxes' flags by their name in TextBoxFlags.
+// The text boxes' flags by their name in TextBoxFlags, from the list older
+// exports wrote or from the displayFlags Designer edits; empty when they
+// have no name there.
+QString textBoxFlagsName(const QStringList &flags);
+
+QString textBoxFlagsName(const UiValue &displayFlags)
+{
+    const QMetaEnum names = QMetaEnum::fromType<ZelTextBox::DisplayFlags>();
+    bool known = false;
+    const ZelTextBox::DisplayFlags value(names.keysToValue(displayFlags.text.toLatin1().constData(), &known));
+    const bool three = value & ZelTextBox::ThreeFlags;
+    if (!known || !(value & (ZelTextBox::TwoFlags | ZelTextBox::ThreeFlags)))
+        return QString();
+    QStringList flags;
+    for (const ZelTextBox::DisplayFlag flag : {ZelTextBox::FirstFlag, ZelTextBox::SecondFlag, ZelTextBox::ThirdFlag}) {
+        if (flag != ZelTextBox::ThirdFlag || three)
+            flags.append(value & flag ? QStringLiteral("true") : QStringLiteral("false"));
+    }
+    if (!three && (value & ZelTextBox::ThirdFlag))
+        return QString();
+    return textBoxFlagsName(flags);
+}
+
 QString textBoxFlagsName(const QStringList &flags)
 {
     const QMetaEnum names = QMetaEnum::fromType<TextBoxFlags>();
@@ -55,14 +78,15 @@ bool rowSetting(const UiWidget &widget, const UiProperty &property, const QStrin
 {
     const UiValue &value = property.value;
     QString arguments;
+    const bool flagList = property.name == QLatin1String("textBoxFlags") && value.kind == Kind::StringList;
+    if (flagList || (property.name == QLatin1String("displayFlags") && value.kind == Kind::Set)) {
+        const QString flags = flagList ? textBoxFlagsName(value.list) : textBoxFlagsName(value);
+        if (flags.isEmpty())
+            return failProperty(widget.name, property, QStringLiteral("flags with no name in TextBoxFlags"), error);
+        *text = QStringLiteral(".textBoxFlags(%1)").arg(flags);
+        return true;
+    }
     if (property.byName) {
-        if (property.name == QLatin1String("textBoxFlags") && value.kind == Kind::StringList) {
-            const QString flags = textBoxFlagsName(value.list);
-            if (flags.isEmpty())
-                return failProperty(widget.name, property, QStringLiteral("flags with no name in TextBoxFlags"), error);
-            *text = QStringLiteral(".textBoxFlags(%1)").arg(flags);
-            return true;
-        }
         const QString name = values::literal(property.name);
         if (property.name == QLatin1String("navFieldsCfg") && !table.isEmpty()) {
             *text = QStringLiteral(".property(%1, navfields::document(%2))").arg(name, table);

@@ -14,12 +14,13 @@ namespace quarn::layouttool {
 namespace {
 
 // Besides the geometry and window state: written under their own elements,
-// derived from others, or state a form does not set.
+// derived from others, or state a form does not set. A text box's flags are
+// written as its displayFlags, which Designer can edit.
 const QSet<QByteArray> &notWrittenAsProperties()
 {
-    static const QSet<QByteArray> names =
-        geometryAndWindowState() + QSet<QByteArray>{"frameRect",      "font",          "palette", "windowFilePath",
-                                                    "windowModified", "windowOpacity", "cursor",  "inputMethodHints"};
+    static const QSet<QByteArray> names = geometryAndWindowState()
+        + QSet<QByteArray>{"frameRect",     "font",   "palette",          "windowFilePath", "windowModified",
+                           "windowOpacity", "cursor", "inputMethodHints", "textBoxFlags"};
     return names;
 }
 
