@@ -277,6 +277,39 @@ TEST(ToolCode, AwkwardTextsBecomeLiterals)
         << accepted.source.toStdString();
 }
 
+// Whole or nothing: a formatter that gives back less than it was given, or a
+// later form refused, leaves no file written, not even of the forms before.
+TEST(ToolCode, WritesNothingUnlessEveryFormIsWhole)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString good = dir.filePath(QStringLiteral("Probe.ui"));
+    ASSERT_TRUE(writeFile(good, probeForm().join(QLatin1Char('\n')).toUtf8()));
+    QStringList lines = probeForm();
+    lines[lineOf(lines, QStringLiteral("<class>Probe</class>")) - 1] = QStringLiteral("<class>Other</class>");
+    lines[lineOf(lines, QStringLiteral("<widget class=\"QWidget\" name=\"cell\"/>")) - 1] =
+        QStringLiteral("<widget class=\"QWidget\" name=\"class\"/>");
+    const QString bad = dir.filePath(QStringLiteral("Other.ui"));
+    ASSERT_TRUE(writeFile(bad, lines.join(QLatin1Char('\n')).toUtf8()));
+    const QString out = dir.filePath(QStringLiteral("out"));
+    const ToolRun refused = runTool({QStringLiteral("code"), good, bad, QStringLiteral("-o"), out});
+    EXPECT_EQ(refused.exitCode, 1) << refused.err.toStdString();
+    EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty()) << QDir(out).entryList(QDir::Files).join(' ').toStdString();
+
+    // A clang-format that stops half way, as one does at a NUL.
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    const QString fake = QDir(bin).filePath(QStringLiteral("clang-format-14"));
+    ASSERT_TRUE(writeFile(fake, "#!/bin/sh\nhead -c 200\n"));
+    QFile(fake).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), bin + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+    const ToolRun cut = runTool({QStringLiteral("code"), good, QStringLiteral("-o"), out}, environment);
+    EXPECT_EQ(cut.exitCode, 1) << cut.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(cut.err).contains(QStringLiteral("other code"))) << cut.err.toStdString();
+    EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty());
+}
+
 TEST(ToolCode, FailsOnBrokenXmlAndOnAMissingFileNamingThem)
 {
     QTemporaryDir dir;
