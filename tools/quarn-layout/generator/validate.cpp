@@ -247,8 +247,9 @@ private:
         case Kind::Font:
             if (value.font.family)
                 check(checked::textFault(*value.font.family));
-            if (value.font.pointSize && (*value.font.pointSize < 1 || *value.font.pointSize > 1000))
-                refuse(element, QStringLiteral("a point size outside 1..1000"));
+            // Designer says -1 for a font sized in pixels.
+            if (value.font.pointSize && (*value.font.pointSize < -1 || *value.font.pointSize > 1000))
+                refuse(element, QStringLiteral("a point size outside -1..1000"));
             break;
         case Kind::IconSet:
             for (const auto &picture : value.icon)

@@ -59,7 +59,8 @@ private:
     // "line N: <tag>: why", of the element the reader is at.
     void failHere(const QString &why)
     {
-        if (m_error.isEmpty())
+        // Text the parser stopped in is its to name.
+        if (m_error.isEmpty() && !m_xml.hasError())
             m_error = QStringLiteral("line %1: <%2>: %3").arg(std::max(1, line())).arg(m_xml.name(), why);
     }
     QString attribute(const char *name) const { return m_xml.attributes().value(QLatin1String(name)).toString(); }
