@@ -71,6 +71,44 @@ CodeRun code(const QTemporaryDir &dir, const QString &name, const QByteArray &ui
     return result;
 }
 
+// The probe broken in one place, and what the refusal must say.
+struct RefusalCase {
+    const char *what;
+    QString insertBefore; // line of the probe the addition goes before
+    QStringList addition;
+    QString replace;      // else this line of the probe ...
+    QString replacement;  // ... becomes this
+    QStringList expected; // in the message, besides the file and "line N"
+};
+
+void expectRefused(const QTemporaryDir &dir, const RefusalCase &c)
+{
+    SCOPED_TRACE(c.what);
+    QStringList lines = probeForm();
+    int line = 0;
+    if (!c.replace.isEmpty()) {
+        line = lineOf(lines, c.replace);
+        lines[line - 1] = c.replacement;
+    } else {
+        line = lineOf(lines, c.insertBefore);
+        for (int i = 0; i < c.addition.size(); ++i)
+            lines.insert(line - 1 + i, c.addition.at(i));
+    }
+    ASSERT_GT(line, 0);
+    QDir(dir.filePath(QStringLiteral("out"))).removeRecursively();
+    const CodeRun refused = code(dir, QStringLiteral("Probe"), lines.join(QLatin1Char('\n')).toUtf8());
+    const QString message = QString::fromUtf8(refused.run.err);
+    EXPECT_TRUE(refused.run.finished);
+    EXPECT_EQ(refused.run.exitCode, 1) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("Probe.ui"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("line %1:").arg(line))) << message.toStdString();
+    EXPECT_EQ(message.trimmed().count(QLatin1Char('\n')), 0) << message.toStdString();
+    for (const QString &word : c.expected)
+        EXPECT_TRUE(message.contains(word)) << word.toStdString() << " not in " << message.toStdString();
+    // Refused means nothing written, not a half form.
+    EXPECT_TRUE(refused.source.isEmpty());
+}
+
 } // namespace
 
 TEST(ToolCode, RefusesWhatAFormCannotHoldNamingTheElementAndLine)
@@ -82,16 +120,8 @@ TEST(ToolCode, RefusesWhatAFormCannotHoldNamingTheElementAndLine)
     ASSERT_EQ(plain.run.exitCode, 0) << plain.run.err.toStdString();
     ASSERT_TRUE(plain.source.contains(QStringLiteral("ui.cell"))) << plain.source.toStdString();
 
-    struct Case {
-        const char *what;
-        QString insertBefore; // line of the probe the addition goes before
-        QStringList addition;
-        QString replace;      // else this line of the probe ...
-        QString replacement;  // ... becomes this
-        QStringList expected; // in the message, besides the file and "line N"
-    };
     const QString cell = QStringLiteral("<item row=\"0\" column=\"0\">");
-    const Case cases[] = {
+    const RefusalCase cases[] = {
         {"a connection",
          QStringLiteral("</ui>"),
          {QStringLiteral("<connections>"),
@@ -120,31 +150,164 @@ TEST(ToolCode, RefusesWhatAFormCannotHoldNamingTheElementAndLine)
          {},
          {QStringLiteral("name=\"stray\"")}},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        QStringList lines = probeForm();
-        int line = 0;
-        if (!c.replace.isEmpty()) {
-            line = lineOf(lines, c.replace);
-            lines[line - 1] = c.replacement;
-        } else {
-            line = lineOf(lines, c.insertBefore);
-            for (int i = 0; i < c.addition.size(); ++i)
-                lines.insert(line - 1 + i, c.addition.at(i));
-        }
-        ASSERT_GT(line, 0);
-        QDir(dir.filePath(QStringLiteral("out"))).removeRecursively();
-        const CodeRun refused = code(dir, QStringLiteral("Probe"), lines.join(QLatin1Char('\n')).toUtf8());
-        const QString message = QString::fromUtf8(refused.run.err);
-        EXPECT_TRUE(refused.run.finished);
-        EXPECT_EQ(refused.run.exitCode, 1) << message.toStdString();
-        EXPECT_TRUE(message.contains(QStringLiteral("Probe.ui"))) << message.toStdString();
-        EXPECT_TRUE(message.contains(QStringLiteral("line %1:").arg(line))) << message.toStdString();
-        for (const QString &word : c.expected)
-            EXPECT_TRUE(message.contains(word)) << word.toStdString() << " not in " << message.toStdString();
-        // Refused means nothing written, not a half form.
-        EXPECT_TRUE(refused.source.isEmpty());
-    }
+    for (const RefusalCase &c : cases)
+        expectRefused(dir, c);
+}
+
+// What would put the form's text into the source as code, fail to compile or
+// overflow is refused at its element, before anything is written.
+TEST(ToolCode, RefusesValuesThatWouldBeCodeOrOverflowNamingTheElementAndLine)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString cellWidget = QStringLiteral("<widget class=\"QWidget\" name=\"cell\"/>");
+    const QString panelRect = rect(10, 20, 200, 100);
+    const QString panel = QStringLiteral("<widget class=\"QWidget\" name=\"panel\">");
+    const QString cellWith = QStringLiteral("<widget class=\"QWidget\" name=\"cell\">%1</widget>");
+    QString deep;
+    for (int i = 0; i < 300; ++i)
+        deep += QStringLiteral("<widget class=\"QWidget\" name=\"w%1\">").arg(i);
+    for (int i = 0; i < 300; ++i)
+        deep += QStringLiteral("</widget>");
+    const RefusalCase cases[] = {
+        {"code for a number",
+         {},
+         {},
+         panelRect,
+         QStringLiteral("<property name=\"geometry\"><rect><x>(std::abort(), 0)</x><y>0</y><width>1</width>"
+                        "<height>1</height></rect></property>"),
+         {QStringLiteral("<x>"), QStringLiteral("no number")}},
+        {"a place past the ends of int", {}, {}, panelRect, rect(-2147483647, 0, 0, 10), {QStringLiteral("<rect>")}},
+        {"a comment that closes itself",
+         QStringLiteral("<widget class=\"QWidget\" name=\"Probe\">"),
+         {QStringLiteral("<comment>ends */ struct Injected {}; /*</comment>")},
+         {},
+         {},
+         {QStringLiteral("<comment>"), QStringLiteral("*/")}},
+        {"a keyword as the class name",
+         {},
+         {},
+         QStringLiteral("<class>Probe</class>"),
+         QStringLiteral("<class>struct</class>"),
+         {QStringLiteral("<class>"), QStringLiteral("struct")}},
+        {"a keyword as a name",
+         {},
+         {},
+         cellWidget,
+         QStringLiteral("<widget class=\"QWidget\" name=\"virtual\"/>"),
+         {QStringLiteral("name=\"virtual\"")}},
+        {"a name across two lines",
+         {},
+         {},
+         cellWidget,
+         QStringLiteral("<widget class=\"QWidget\" name=\"a&#10;b\"/>"),
+         {QStringLiteral("no C++ name")}},
+        {"a class no routine makes",
+         {},
+         {},
+         cellWidget,
+         QStringLiteral("<widget class=\"QFoo\" name=\"cell\"/>"),
+         {QStringLiteral("QFoo"), QStringLiteral("no widget class")}},
+        {"a value no enum has",
+         {},
+         {},
+         cellWidget,
+         cellWith.arg(QStringLiteral("<property name=\"focusPolicy\"><enum>Qt::NoFocus);abort(</enum></property>")),
+         {QStringLiteral("<enum>")}},
+        {"a key of another scope",
+         {},
+         {},
+         cellWidget,
+         cellWith.arg(QStringLiteral("<property name=\"focusPolicy\"><enum>QSizePolicy::Fixed</enum></property>")),
+         {QStringLiteral("<enum>"), QStringLiteral("Qt::FocusPolicy")}},
+        {"a setting the class lacks",
+         {},
+         {},
+         cellWidget,
+         cellWith.arg(QStringLiteral("<property name=\"buddy\"><cstring>panel</cstring></property>")),
+         {QStringLiteral("name=\"buddy\""), QStringLiteral("label")}},
+        {"a value of the wrong type",
+         {},
+         {},
+         cellWidget,
+         cellWith.arg(QStringLiteral("<property name=\"enabled\"><string>yes</string></property>")),
+         {QStringLiteral("<string>"), QStringLiteral("bool")}},
+        {"a NUL in a text",
+         {},
+         {},
+         cellWidget,
+         cellWith.arg(QStringLiteral("<property name=\"toolTip\"><string>cut") + QChar(0)
+                      + QStringLiteral("here</string></property>")),
+         {QStringLiteral("not well-formed")}},
+        {"stretch factors that are code",
+         {},
+         {},
+         QStringLiteral("<layout class=\"QGridLayout\" name=\"grid\">"),
+         QStringLiteral("<layout class=\"QHBoxLayout\" name=\"grid\" stretch=\"1});abort({\">"),
+         {QStringLiteral("<layout name=\"grid\">"), QStringLiteral("stretch")}},
+        {"nesting deeper than any form", {}, {}, cellWidget, deep, {QStringLiteral("nested deeper than 256")}},
+    };
+    for (const RefusalCase &c : cases)
+        expectRefused(dir, c);
+
+    // A class name that would make a file name too long is refused at <class>.
+    QStringList lines = probeForm();
+    lines[lineOf(lines, QStringLiteral("<class>Probe</class>")) - 1] =
+        QStringLiteral("<class>%1</class>").arg(QString(300, QLatin1Char('a')));
+    const CodeRun tooLong = code(dir, QStringLiteral("Long"), lines.join(QLatin1Char('\n')).toUtf8());
+    EXPECT_EQ(tooLong.run.exitCode, 1);
+    EXPECT_TRUE(QString::fromUtf8(tooLong.run.err).contains(QStringLiteral("line 3: <class>: a class name of 300")))
+        << tooLong.run.err.toStdString();
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("out"))).entryList(QDir::Files).isEmpty());
+}
+
+// Texts a source must take care with are written as literals that compile
+// to the same text, and a translator's note that would close a comment stays text.
+TEST(ToolCode, AwkwardTextsBecomeLiterals)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QStringList lines = probeForm();
+    lines.insert(lineOf(lines, QStringLiteral("<widget class=\"QWidget\" name=\"cell\"/>")) - 1,
+                 QStringLiteral("<widget class=\"QWidget\" name=\"tip\"><property name=\"toolTip\"><string "
+                                "notr=\"true\">say \"*/\" C:\\ \t\u00e9</string></property></widget>"));
+    const CodeRun accepted = code(dir, QStringLiteral("Probe"), lines.join(QLatin1Char('\n')).toUtf8());
+    ASSERT_EQ(accepted.run.exitCode, 0) << accepted.run.err.toStdString();
+    EXPECT_TRUE(accepted.source.contains(QString::fromUtf8("\"say \\\"*/\\\" C:\\\\ \\t\u00e9\"")))
+        << accepted.source.toStdString();
+}
+
+// Whole or nothing: a formatter that gives back less than it was given, or a
+// later form refused, leaves no file written, not even of the forms before.
+TEST(ToolCode, WritesNothingUnlessEveryFormIsWhole)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString good = dir.filePath(QStringLiteral("Probe.ui"));
+    ASSERT_TRUE(writeFile(good, probeForm().join(QLatin1Char('\n')).toUtf8()));
+    QStringList lines = probeForm();
+    lines[lineOf(lines, QStringLiteral("<class>Probe</class>")) - 1] = QStringLiteral("<class>Other</class>");
+    lines[lineOf(lines, QStringLiteral("<widget class=\"QWidget\" name=\"cell\"/>")) - 1] =
+        QStringLiteral("<widget class=\"QWidget\" name=\"class\"/>");
+    const QString bad = dir.filePath(QStringLiteral("Other.ui"));
+    ASSERT_TRUE(writeFile(bad, lines.join(QLatin1Char('\n')).toUtf8()));
+    const QString out = dir.filePath(QStringLiteral("out"));
+    const ToolRun refused = runTool({QStringLiteral("code"), good, bad, QStringLiteral("-o"), out});
+    EXPECT_EQ(refused.exitCode, 1) << refused.err.toStdString();
+    EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty()) << QDir(out).entryList(QDir::Files).join(' ').toStdString();
+
+    // A clang-format that stops half way, as one does at a NUL.
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    const QString fake = QDir(bin).filePath(QStringLiteral("clang-format-14"));
+    ASSERT_TRUE(writeFile(fake, "#!/bin/sh\nhead -c 200\n"));
+    QFile(fake).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), bin + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+    const ToolRun cut = runTool({QStringLiteral("code"), good, QStringLiteral("-o"), out}, environment);
+    EXPECT_EQ(cut.exitCode, 1) << cut.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(cut.err).contains(QStringLiteral("other code"))) << cut.err.toStdString();
+    EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty());
 }
 
 TEST(ToolCode, FailsOnBrokenXmlAndOnAMissingFileNamingThem)

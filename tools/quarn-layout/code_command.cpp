@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSize>
 #include <QXmlStreamReader>
@@ -176,6 +177,8 @@ public:
         const QDir dir(folder);
         output->header = dir.filePath(className + QStringLiteral(".h"));
         output->source = dir.filePath(className + QStringLiteral(".cpp"));
+        if (!outputNameFits(output->source, error))
+            return prefixed(file, error);
         if (!lives.isEmpty() && QFileInfo(lives).absolutePath() != QFileInfo(output->header).absolutePath()) {
             if (!m_request.moveForm) {
                 *error = QStringLiteral("%1: %2 lives in %3; a second copy in %4 would define it twice (--move-form "
@@ -197,9 +200,13 @@ public:
         if (!project.isEmpty() && !catalogue(project, className, ui, after.size(), output, error))
             return prefixed(file, error);
 
+        // Whole or nothing: what the formatter gives back is checked, and a
+        // failure writes nothing.
         if (!formatSource(&sources.header, output->header, error)
-            || !formatSource(&sources.source, output->source, error))
-            warn(QStringLiteral("%1: written unformatted: %2").arg(className, *error));
+            || !formatSource(&sources.source, output->source, error)) {
+            *error = QStringLiteral("%1: nothing written: %2").arg(className, *error);
+            return prefixed(file, error);
+        }
         output->headerText = sources.header.toUtf8();
         output->sourceText = sources.source.toUtf8();
         return true;
@@ -237,10 +244,11 @@ private:
 
     // The catalogue registers the form and knows its record's size.
     bool catalogue(const QString &project, const QString &className, const QByteArray &ui, int fields, Output *output,
-                   QString *error) const
+                   QString *error)
     {
         const QString path = QDir(project).filePath(QLatin1String(kCatalogueFile));
-        const QString text = readText(path);
+        // Forms before this one may have changed it already: nothing is written yet.
+        const QString text = m_catalogues.contains(path) ? QString::fromUtf8(m_catalogues.value(path)) : readText(path);
         QStringList lines = text.split(QLatin1Char('\n'));
         int lastPosition = 0;
         const CatalogueLine entry = findInCatalogue(lines, className, &lastPosition);
@@ -271,10 +279,12 @@ private:
         }
         output->catalogue = path;
         output->catalogueText = lines.join(QLatin1Char('\n')).toUtf8();
+        m_catalogues.insert(path, output->catalogueText);
         return true;
     }
 
     const CodeRequest &m_request;
+    QHash<QString, QByteArray> m_catalogues; // as the forms so far leave them
 };
 
 } // namespace
@@ -287,10 +297,14 @@ int runCode(const CodeRequest &request)
     if (!request.output.isEmpty() && !makeDirectory(request.output, &error))
         return fail(error);
     FormWriter writer(request);
+    // Every form is generated and formatted before a file is written.
+    QVector<Output> outputs;
     for (const QString &file : request.files) {
-        Output output;
-        if (!writer.prepare(file, &output, &error))
+        outputs.append(Output());
+        if (!writer.prepare(file, &outputs.last(), &error))
             return fail(error);
+    }
+    for (const Output &output : qAsConst(outputs)) {
         if (!writeChangedFile(output.header, output.headerText, &error)
             || !writeChangedFile(output.source, output.sourceText, &error)
             || (!output.catalogue.isEmpty() && !writeWholeFile(output.catalogue, output.catalogueText, &error)))

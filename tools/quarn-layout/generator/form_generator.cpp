@@ -1,16 +1,17 @@
 #include "generator/form_generator.h"
 
+#include "generator/checked_values.h"
 #include "generator/passes.h"
 
 namespace quarn::layouttool {
 
-// read → validate → match → write (see generator/passes.h); the first pass
-// that refuses the form stops it, and nothing is written.
+// scan → read → validate → match → write (see generator/passes.h); the first
+// pass that refuses the form stops it, and nothing is written.
 bool FormGenerator::generate(const QByteArray &ui, const QString &folder, const QString &previousHeader,
                              FormSources *sources, QString *error)
 {
     UiForm form;
-    if (!form.read(ui, error) || !generator::validate(form, error))
+    if (!generator::checked::scan(ui, error) || !form.read(ui, error) || !generator::validate(form, error))
         return false;
     generator::FormMatches matches;
     if (!generator::match(form, &matches, error))

@@ -1,10 +1,13 @@
 #pragma once
 
 // The generator's passes over a Designer form, each in a file of its own:
+//   scan      checked_values.cpp: nesting depth and characters, before
+//             anything recurses through the text
 //   read      UiForm::read (uiform/ui_model.cpp): the typed model, with lines
-//   validate  validate.cpp: names, classes, and the structure the
-//             construction routines can express; refusals name the element
-//             and its line
+//   validate  validate.cpp: names, classes, every value's type, range and
+//             keys, and the structure the construction routines can
+//             express; refusals name the element and its line. What reaches
+//             the write pass is checked: it writes parsed values back
 //   match     match.cpp: what of the form the routines' own vocabulary says
 //             (furniture, looks, pictures set together, group routines,
 //             tables of navigation fields)

@@ -141,7 +141,11 @@ QString literal(const QString &text)
             out += QLatin1String("\\r");
             break;
         default:
-            out += c;
+            // Octal escapes take at most three digits: what follows cannot join them.
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                out += QStringLiteral("\\%1").arg(c.unicode(), 3, 8, QLatin1Char('0'));
+            else
+                out += c;
         }
     }
     return out + QLatin1Char('"');
@@ -246,7 +250,7 @@ bool arguments(const UiValue &value, QString *text, QString *error)
         *text = QString::number(value.real, 'g', 17);
         return true;
     case Kind::Enum:
-        *text = value.text;
+        *text = value.text.trimmed();
         return true;
     case Kind::UInt:
         *text = QString::number(value.integer) + QLatin1Char('u');

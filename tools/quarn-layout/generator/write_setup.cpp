@@ -393,11 +393,14 @@ private:
         if (!grid && !form)
             cells.append(
                 QStringLiteral("addMembers(%1, {%2});").arg(field(layout.name), members.join(QLatin1String(", "))));
-        // The validate pass lets stretch factors through for boxes only.
-        for (const auto &attribute : layout.attributes)
-            cells.append(
-                QStringLiteral("setStretchFactors(%1, {%2});")
-                    .arg(field(layout.name), attribute.second.split(QLatin1Char(',')).join(QLatin1String(", "))));
+        // The validate pass lets stretch factors through for boxes only, as numbers.
+        for (const auto &attribute : layout.attributes) {
+            QStringList factors;
+            for (const QString &factor : attribute.second.split(QLatin1Char(',')))
+                factors.append(QString::number(factor.trimmed().toInt()));
+            cells.append(QStringLiteral("setStretchFactors(%1, {%2});")
+                             .arg(field(layout.name), factors.join(QLatin1String(", "))));
+        }
         m_members.append(cells);
         return true;
     }

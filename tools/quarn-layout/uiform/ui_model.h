@@ -203,6 +203,7 @@ struct UiConnection {
 struct UiForm {
     QString comment; // the form's description
     QString className;
+    int commentLine = 0, classLine = 0;
     std::unique_ptr<UiWidget> root;
     QVector<UiCustomWidget> customWidgets;
     QVector<UiConnection> connections;

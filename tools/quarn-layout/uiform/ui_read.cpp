@@ -3,13 +3,24 @@
 
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <functional>
+#include <limits>
 
 namespace quarn::layouttool::uimodel {
 
 namespace {
 
 using Kind = UiValue::Kind;
+
+// The parser quotes what it stopped at, a NUL or a line break too: a message is one line.
+QString printable(const QString &text)
+{
+    QString plain;
+    for (const QChar c : text)
+        plain += c.isPrint() ? c : QChar(QChar::ReplacementCharacter);
+    return plain;
+}
 
 // A recursive reader over QXmlStreamReader; the first error stops it.
 class Reader
@@ -25,7 +36,7 @@ public:
         if (m_xml.readNextStartElement()) {
             form.line = line();
             if (m_xml.name() != QLatin1String("ui"))
-                failHere(QStringLiteral("not a Designer form: <%1>").arg(m_xml.name()));
+                failHere(QStringLiteral("not a Designer form"));
             else
                 readForm(form);
         }
@@ -34,9 +45,10 @@ public:
             return false;
         }
         if (m_xml.hasError() || !form.line) {
-            *error = QStringLiteral("line %1: not a Designer form: %2")
-                         .arg(line())
-                         .arg(m_xml.hasError() ? m_xml.errorString() : QStringLiteral("no element"));
+            *error = QStringLiteral("line %1: not well-formed XML (column %2): %3")
+                         .arg(std::max<qint64>(1, m_xml.lineNumber()))
+                         .arg(m_xml.columnNumber())
+                         .arg(m_xml.hasError() ? printable(m_xml.errorString()) : QStringLiteral("no element"));
             return false;
         }
         return true;
@@ -45,10 +57,12 @@ public:
 private:
     int line() const { return int(m_xml.lineNumber()); }
     bool ok() const { return m_error.isEmpty() && !m_xml.hasError(); }
+    // "line N: <tag>: why", of the element the reader is at.
     void failHere(const QString &why)
     {
-        if (m_error.isEmpty())
-            m_error = QStringLiteral("line %1: %2").arg(line()).arg(why);
+        // Text the parser stopped in is its to name.
+        if (m_error.isEmpty() && !m_xml.hasError())
+            m_error = QStringLiteral("line %1: <%2>: %3").arg(std::max(1, line())).arg(m_xml.name(), why);
     }
     QString attribute(const char *name) const { return m_xml.attributes().value(QLatin1String(name)).toString(); }
     UiElement here() const { return {m_xml.name().toString(), attribute("name"), line()}; }
@@ -72,8 +86,19 @@ private:
         const qint64 value =
             isUnsigned ? qint64(text.trimmed().toUInt(&isNumber)) : text.trimmed().toLongLong(&isNumber);
         if (!isNumber)
-            failHere(QStringLiteral("\"%1\" is no number").arg(text));
+            failHere(QStringLiteral("\"%1\" is no number").arg(text.left(40).simplified()));
         return value;
+    }
+    // A number a model int holds, as coordinates, cells and channels are.
+    int intNumber(const QString &text, int minimum = std::numeric_limits<int>::min(),
+                  int maximum = std::numeric_limits<int>::max())
+    {
+        const qint64 value = number(text);
+        if (ok() && (value < minimum || value > maximum)) {
+            failHere(QStringLiteral("%1 is outside %2..%3").arg(value).arg(minimum).arg(maximum));
+            return 0;
+        }
+        return int(value);
     }
 
     void readForm(UiForm &form)
@@ -81,8 +106,10 @@ private:
         children([&] {
             const QStringRef tag = m_xml.name();
             if (tag == QLatin1String("class")) {
+                form.classLine = line();
                 form.className = text();
             } else if (tag == QLatin1String("comment")) {
+                form.commentLine = line();
                 form.comment = text();
             } else if (tag == QLatin1String("widget") && !form.root) {
                 form.root = std::make_unique<UiWidget>();
@@ -197,7 +224,7 @@ private:
                 : name == QLatin1String("colspan")   ? &item.columnSpan
                                                      : nullptr;
             if (cell)
-                *cell = int(number(attribute.value().toString()));
+                *cell = intNumber(attribute.value().toString());
             else
                 item.otherAttributes.append({name.toString(), attribute.value().toString()});
         }
@@ -255,7 +282,7 @@ private:
             children([&] {
                 for (const auto &part : parts) {
                     if (m_xml.name() == QLatin1String(part.first)) {
-                        *part.second = int(number(text()));
+                        *part.second = intNumber(text());
                         return;
                     }
                 }
@@ -282,7 +309,7 @@ private:
             bool isNumber = false;
             value.real = digits.trimmed().toDouble(&isNumber);
             if (!isNumber)
-                failHere(QStringLiteral("\"%1\" is no number").arg(digits));
+                failHere(QStringLiteral("\"%1\" is no number").arg(digits.left(40).simplified()));
             break;
         }
         case Kind::String:
@@ -385,11 +412,12 @@ private:
                 : part == QLatin1String("blue")         ? &blue
                                                         : nullptr;
             if (channel)
-                *channel = int(number(text()));
+                *channel = intNumber(text(), 0, 255);
             else
                 m_xml.skipCurrentElement();
         });
-        return QColor(red, green, blue, alpha.isEmpty() ? 255 : int(number(alpha)));
+        const int opacity = alpha.isEmpty() ? 255 : intNumber(alpha, 0, 255);
+        return ok() ? QColor(red, green, blue, opacity) : QColor();
     }
 
     UiBrush readBrush()
@@ -417,10 +445,10 @@ private:
                 font.family = content;
             else if (part == QLatin1String("pointsize")) {
                 // -1 is Designer's word for a font sized in pixels: no point size.
-                if (const int size = int(number(content)); size != -1)
+                if (const int size = intNumber(content); size != -1)
                     font.pointSize = size;
             } else if (part == QLatin1String("weight"))
-                font.weight = int(number(content));
+                font.weight = intNumber(content);
             else if (part == QLatin1String("bold"))
                 font.bold = on;
             else if (part == QLatin1String("italic"))
@@ -434,7 +462,7 @@ private:
             else if (part == QLatin1String("kerning"))
                 font.kerning = on;
             else
-                failHere(QStringLiteral("<%1>: no part of a font").arg(part));
+                failHere(QStringLiteral("no part of a font"));
         });
     }
 

@@ -1,0 +1,11 @@
+# Exports every form with the tool, then runs the QUiLoader fuzz test over them.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${TOOL} ui --all -o ${WORK} RESULT_VARIABLE exported ERROR_QUIET)
+if(NOT exported EQUAL 0)
+  message(FATAL_ERROR "quarn-layout ui --all failed: ${exported}")
+endif()
+execute_process(COMMAND ${FUZZ} --plugins ${PLUGINS} --exports ${WORK} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "fuzz_uiloader failed: ${status}")
+endif()
