@@ -17,8 +17,9 @@ class ZEL_EXPORT ZelTextBox : public QLabel
     Q_PROPERTY(bool isClickable READ isClickable WRITE setIsClickable)
     // Designer cannot edit a list: it edits the same flags as displayFlags.
     Q_PROPERTY(QVariantList textBoxFlags READ textBoxFlags WRITE setTextBoxFlagList DESIGNABLE false STORED false)
-    Q_PROPERTY(DisplayFlags displayFlags READ displayFlags WRITE setDisplayFlags)
     Q_PROPERTY(int textBoxNumber READ textBoxNumber WRITE setTextBoxNumber)
+    // Last, where the flags were written when they were a list set by name.
+    Q_PROPERTY(DisplayFlags displayFlags READ displayFlags WRITE setDisplayFlags)
 
 public:
     // The display flags as one value: how many are given, and which are on.
