@@ -57,7 +57,7 @@ endif()
 file(WRITE ${host_dir}/CMakeLists.txt "${lists}"
      "add_subdirectory(${SOURCE_DIR}/tests/package/host package-test)\n")
 
-set(host_args -S ${host_dir} -B ${WORK_DIR}/build -G ${GENERATOR})
+set(host_args -S ${host_dir} -B ${WORK_DIR}/build -G ${GENERATOR} -DQT_DIR=${QT_DIR})
 if(LAUNCHER)
   list(APPEND host_args -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
 endif()
@@ -68,6 +68,16 @@ if(MODE STREQUAL "install")
   run(${CMAKE_COMMAND} ${host_args} -DCMAKE_PREFIX_PATH=${prefix})
   run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
   run_host(${WORK_DIR}/title-bar.png)
+  # A host of the other Qt: its find_package(QuarnLayout) turns this copy down
+  # and says why.
+  if(OTHER_QT_DIR)
+    execute_process(COMMAND ${CMAKE_COMMAND} -S ${host_dir} -B ${WORK_DIR}/other-qt -G ${GENERATOR}
+                            -DQT_DIR=${OTHER_QT_DIR} -DCMAKE_PREFIX_PATH=${prefix}
+                    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(result EQUAL 0 OR NOT output MATCHES "built with Qt ${QT_MAJOR}, not the Qt [56] of this project")
+      message(FATAL_ERROR "a host of the other Qt was not refused this copy with the reason:\n${output}")
+    endif()
+  endif()
 elseif(MODE STREQUAL "subdirectory")
   run(${CMAKE_COMMAND} ${host_args})
   # The host alone: nothing but quarn_layout_host makes the module.
