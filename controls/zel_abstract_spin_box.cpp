@@ -83,7 +83,7 @@ int ZelAbstractSpinBox::steppedPosition(int current, int steps, int first, int l
             offset += count;
         return int(first + offset);
     }
-    return int(qBound<qint64>(first, target, last));
+    return int(qBound(qint64(first), target, qint64(last)));
 }
 
 void ZelAbstractSpinBox::paintEvent(QPaintEvent *)

@@ -1,5 +1,7 @@
 #include "controls/zel_painting.h"
 
+#include "core/qt_compat.h"
+
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -104,9 +106,8 @@ QFont fontWithPixelSize(const QFont &font, int pixelSize)
 QColor textColour(const QWidget &widget)
 {
     const QPalette &palette = widget.palette();
-    const uint setRoles = palette.resolve();
-    const bool windowTextSet = setRoles & (1u << QPalette::WindowText);
-    const bool buttonTextSet = setRoles & (1u << QPalette::ButtonText);
+    const bool windowTextSet = quarn::qt::paletteRoleSet(palette, QPalette::WindowText);
+    const bool buttonTextSet = quarn::qt::paletteRoleSet(palette, QPalette::ButtonText);
     const QPalette::ColorRole role = (buttonTextSet && !windowTextSet) ? QPalette::ButtonText : QPalette::WindowText;
     return palette.color(widget.isEnabled() ? QPalette::Active : QPalette::Disabled, role);
 }

@@ -42,7 +42,7 @@ QSize ZelPushButton::sizeHint() const
     const QRect children = childrenRect();
     if (!children.isEmpty()) {
         // Children may sit anywhere a host puts them; a hint is no larger than a widget can be.
-        const auto edge = [](int last) { return int(qBound<qint64>(0, qint64(last) + 1, QWIDGETSIZE_MAX)); };
+        const auto edge = [](int last) { return int(qBound(qint64(0), qint64(last) + 1, qint64(QWIDGETSIZE_MAX))); };
         return QSize(edge(children.right()), edge(children.bottom()));
     }
     return m_normal.size();

@@ -1,6 +1,7 @@
 #include "controls/zel_simple_graph_view.h"
 
 #include "controls/zel_painting.h"
+#include "core/qt_compat.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -39,7 +40,7 @@ void zelSimpleGraphView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     // Only a backdrop the form asked for; otherwise the screen shows through.
-    if (palette().resolve() & (1u << QPalette::Base))
+    if (quarn::qt::paletteRoleSet(palette(), QPalette::Base))
         painter.fillRect(zel::localRect(*this), palette().brush(QPalette::Base));
 
     const QRect plot = plotRect();

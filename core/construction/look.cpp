@@ -143,14 +143,14 @@ Font &Font::pointSize(int points)
 Font &Font::bold()
 {
     m_font.setBold(true);
-    m_font.setWeight(75);
+    m_font.setWeight(QFont::Bold);
     return *this;
 }
 
 Font &Font::normalWeight()
 {
     m_font.setBold(false);
-    m_font.setWeight(50);
+    m_font.setWeight(QFont::Normal);
     return *this;
 }
 

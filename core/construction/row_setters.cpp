@@ -34,8 +34,8 @@ namespace {
 // edges, and an edge past the ends of int overflows in every use of it.
 int fitting(int origin, int extent)
 {
-    const qint64 last =
-        qBound<qint64>(std::numeric_limits<int>::min(), qint64(origin) + extent - 1, std::numeric_limits<int>::max());
+    const qint64 last = qBound(qint64(std::numeric_limits<int>::min()), qint64(origin) + extent - 1,
+                               qint64(std::numeric_limits<int>::max()));
     return int(last - origin + 1);
 }
 

@@ -6,6 +6,7 @@
 // instead of at each of the thousands of rows.
 
 #include <QSizePolicy>
+#include <QStringList> // a class in Qt 5, an alias in Qt 6: no declaration fits both
 #include <initializer_list>
 
 class QLayout;
@@ -13,7 +14,6 @@ class QObject;
 class QPixmap;
 class QSpacerItem;
 class QString;
-class QStringList;
 class QVariant;
 class QWidget;
 class ZelPicture;

@@ -5,6 +5,7 @@
 #include "core/construction/images.h"
 #include "core/construction/look.h"
 #include "core/construction/nav_fields.h"
+#include "core/qt_compat.h"
 
 #include <QIcon>
 #include <QImage>
@@ -112,8 +113,8 @@ TEST(SharedLooks, EqualColoursGiveOnePaletteAndChangedCopiesLeaveTheSharedOnesAl
     EXPECT_EQ(first.palette().color(QPalette::Disabled, QPalette::WindowText), QColor(4, 5, 6));
 
     const QPalette onClear = whiteText().role(QPalette::Base, kClear);
-    EXPECT_TRUE(onClear.resolve() & (1u << QPalette::Base));
-    EXPECT_FALSE(whiteText().palette().resolve() & (1u << QPalette::Base));
+    EXPECT_TRUE(quarn::qt::paletteRoleSet(onClear, QPalette::Base));
+    EXPECT_FALSE(quarn::qt::paletteRoleSet(whiteText().palette(), QPalette::Base));
     EXPECT_EQ(&whiteText(), &whiteText());
 
     const QFont larger = boldAA().pointSize(31);

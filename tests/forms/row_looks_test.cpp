@@ -41,7 +41,7 @@ QVariantMap settingsOf(const QObject &object)
         QVariant value = property.read(&object);
         if (value.userType() == QMetaType::QPixmap)
             value = value.value<QPixmap>().toImage();
-        if (value == value && !(QMetaType::typeFlags(value.userType()) & QMetaType::PointerToQObject))
+        if (value == value && !(QMetaType(value.userType()).flags() & QMetaType::PointerToQObject))
             settings.insert(QLatin1String(property.name()), value);
     }
     return settings;

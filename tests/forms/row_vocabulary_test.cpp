@@ -5,6 +5,7 @@
 
 #include "core/construction/named_values.h"
 #include "core/construction/row.h"
+#include "core/qt_compat.h"
 #include "controls/zel_control_table.h"
 
 #include <QMetaEnum>
@@ -25,7 +26,8 @@ TEST(NamedValues, NoTwoNamesShareAValue)
         const QPalette palette = kNamedPalettes[i].value();
         for (std::size_t j = 0; j < i; ++j) {
             const QPalette other = kNamedPalettes[j].value();
-            EXPECT_FALSE(palette == other && palette.resolve() == other.resolve())
+            EXPECT_FALSE(palette == other
+                         && quarn::qt::paletteResolveMask(palette) == quarn::qt::paletteResolveMask(other))
                 << kNamedPalettes[i].name << " equals " << kNamedPalettes[j].name;
         }
     }
@@ -33,7 +35,7 @@ TEST(NamedValues, NoTwoNamesShareAValue)
         for (std::size_t j = 0; j < i; ++j) {
             const QFont font = kNamedFonts[i].value();
             const QFont other = kNamedFonts[j].value();
-            EXPECT_FALSE(font == other && font.resolve() == other.resolve())
+            EXPECT_FALSE(font == other && quarn::qt::fontResolveMask(font) == quarn::qt::fontResolveMask(other))
                 << kNamedFonts[i].name << " equals " << kNamedFonts[j].name;
         }
     }

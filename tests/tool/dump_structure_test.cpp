@@ -31,7 +31,9 @@ class DefaultsProbe : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(QColor tint MEMBER tint)
-    Q_PROPERTY(QPixmap picture MEMBER picture)
+    // Not MEMBER: Qt 6's moc compares a member's old and new values, and
+    // pixmaps cannot be compared.
+    Q_PROPERTY(QPixmap picture READ getPicture WRITE setPicture)
     Q_PROPERTY(QSize cell MEMBER cell)
 
 public:
@@ -40,6 +42,9 @@ public:
         : QWidget(parent)
     {
     }
+
+    QPixmap getPicture() const { return picture; }
+    void setPicture(const QPixmap &value) { picture = value; }
 
     QColor tint = QColor(12, 34, 56);
     QPixmap picture;

@@ -7,6 +7,7 @@
 #include "common/image_index.h"
 
 #include "core/form_layout.h"
+#include "core/qt_compat.h"
 
 #include <QHBoxLayout>
 #include <QJsonArray>
@@ -80,7 +81,7 @@ public:
         font.setPixelSize(14);
         ui.styled->setFont(font);
         QPalette palette;
-        palette.resolve(0u);
+        quarn::qt::clearPaletteResolveMask(palette);
         palette.setColor(QPalette::Active, QPalette::WindowText, Qt::white);
         palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::white);
         palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(118, 116, 108));

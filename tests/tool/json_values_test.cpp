@@ -4,6 +4,7 @@
 #include "common/image_index.h"
 #include "dump/json_values.h"
 #include "dump/json_writer.h"
+#include "core/qt_compat.h"
 
 #include <QBrush>
 #include <QFont>
@@ -166,7 +167,7 @@ TEST(JsonValues, FontTellsOnlyWhatWasSet)
 TEST(JsonValues, PaletteTellsOnlyTheRolesSet)
 {
     QPalette palette;
-    palette.resolve(0u);
+    quarn::qt::clearPaletteResolveMask(palette);
     EXPECT_TRUE(jsonPalette(palette).isEmpty());
 
     palette.setBrush(QPalette::Active, QPalette::WindowText, QColor(255, 255, 255));

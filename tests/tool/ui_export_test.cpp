@@ -5,6 +5,7 @@
 #include "common/form_host.h"
 #include "common/image_index.h"
 #include "export/ui_export.h"
+#include "uiform/ui_values.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>
@@ -13,6 +14,8 @@
 #include <QTextEdit>
 #include <QTextStream>
 #include <QUrl>
+
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -180,4 +183,22 @@ TEST(UiExport, FailsNamingWhatItCannotWriteAndWritesNothing)
     EXPECT_TRUE(errors.contains(QLatin1String("HandMadeForm"))) << errors.toStdString();
     EXPECT_TRUE(errors.contains(QLatin1String("where"))) << errors.toStdString();
     EXPECT_FALSE(QFile::exists(file));
+}
+
+// Designer forms carry font weights on Qt 5's 0–99 scale, so the export is the
+// same from either Qt's build.
+TEST(UiExport, WritesFontWeightsOnTheFormsScale)
+{
+    const std::pair<QFont::Weight, int> weights[] = {
+        {QFont::Light, 25}, {QFont::Normal, 50}, {QFont::DemiBold, 63}, {QFont::Bold, 75}};
+    ImageIndex images;
+    QStringList omissions;
+    UiValueConverter converter(images, omissions);
+    for (const auto &[weight, expected] : weights) {
+        QFont font;
+        font.setWeight(weight);
+        const UiValue value = converter.fontValue(font);
+        EXPECT_EQ(value.font.weight, std::optional<int>(expected)) << expected;
+        EXPECT_EQ(value.font.bold, std::optional<bool>(expected > 50)) << expected;
+    }
 }

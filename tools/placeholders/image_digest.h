@@ -15,10 +15,10 @@ inline QByteArray imageDigest(const QImage &image)
     const QImage canonical = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QCryptographicHash hash(QCryptographicHash::Sha1);
     const qint32 size[2] = {canonical.width(), canonical.height()};
-    hash.addData(reinterpret_cast<const char *>(size), sizeof size);
+    hash.addData(QByteArray::fromRawData(reinterpret_cast<const char *>(size), sizeof size));
     const int rowBytes = canonical.width() * 4;
     for (int y = 0; y < canonical.height(); ++y)
-        hash.addData(reinterpret_cast<const char *>(canonical.constScanLine(y)), rowBytes);
+        hash.addData(QByteArray::fromRawData(reinterpret_cast<const char *>(canonical.constScanLine(y)), rowBytes));
     return hash.result();
 }
 

@@ -31,7 +31,7 @@ QVector<ChangedProperty> changedProperties(const QObject &object, const QObject 
         const QMetaProperty property = metaObject->property(i);
         if (!(writable ? property.isWritable() : property.isReadable())
             || (rules.skipped && rules.skipped->contains(property.name()))
-            || (rules.skipObjectPointers && (QMetaType::typeFlags(property.userType()) & QMetaType::PointerToQObject)))
+            || (rules.skipObjectPointers && (QMetaType(property.userType()).flags() & QMetaType::PointerToQObject)))
             continue;
         const QVariant value = property.read(&object);
         if (rules.leaveOut && rules.leaveOut(property, value))

@@ -1,6 +1,7 @@
 #include "dump/json_values.h"
 
 #include "common/image_index.h"
+#include "core/qt_compat.h"
 
 #include <QBrush>
 #include <QColor>
@@ -132,8 +133,8 @@ int enumValue(const QVariant &value, bool *ok)
     bool converted = false;
     int result = value.toInt(&converted);
     // Registered flag types do not always convert; their storage is an int.
-    if (!converted && value.isValid() && QMetaType::sizeOf(value.userType()) == int(sizeof(int))
-        && (QMetaType::typeFlags(value.userType()) & QMetaType::IsEnumeration)) {
+    if (!converted && value.isValid() && QMetaType(value.userType()).sizeOf() == int(sizeof(int))
+        && (QMetaType(value.userType()).flags() & QMetaType::IsEnumeration)) {
         result = *static_cast<const int *>(value.constData());
         converted = true;
     }
@@ -249,13 +250,13 @@ QJsonValue jsonValue(const QVariant &value, const ImageIndex &images)
     default:
         break;
     }
-    if (QMetaType::typeFlags(value.userType()) & QMetaType::IsEnumeration) {
+    if (QMetaType(value.userType()).flags() & QMetaType::IsEnumeration) {
         bool ok = false;
         const int number = enumValue(value, &ok);
         if (ok)
             return number;
     }
-    if (QMetaType::typeFlags(value.userType()) & QMetaType::PointerToQObject) {
+    if (QMetaType(value.userType()).flags() & QMetaType::PointerToQObject) {
         const QObject *object = value.value<QObject *>();
         return object ? QJsonValue(object->objectName()) : QJsonValue(QJsonValue::Null);
     }
@@ -275,7 +276,7 @@ QJsonValue jsonPropertyValue(const QMetaProperty &property, const QVariant &valu
 
 QJsonObject jsonFont(const QFont &font)
 {
-    const uint set = font.resolve();
+    const uint set = quarn::qt::fontResolveMask(font);
     QJsonObject object;
     if (set & QFont::FamilyResolved)
         object.insert(QStringLiteral("family"), font.family());
@@ -319,7 +320,7 @@ QJsonObject paletteRoles(const QPalette &palette, bool onlySet)
     const QMetaEnum roles = QMetaEnum::fromType<QPalette::ColorRole>();
     QJsonObject object;
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        if (onlySet && !(palette.resolve() & (1u << role)))
+        if (onlySet && !quarn::qt::paletteRoleSet(palette, QPalette::ColorRole(role)))
             continue;
         const auto colourRole = QPalette::ColorRole(role);
         object.insert(

@@ -45,7 +45,7 @@ public:
         if (index < 0 || index >= m_sources.size())
             return false;
         *source = m_sources.at(index);
-        *plain = text.midRef(match.capturedLength()) == *source;
+        *plain = QStringView(text).mid(match.capturedLength()) == *source;
         return true;
     }
 

@@ -3,6 +3,7 @@
 #include "common/form_host.h"
 #include "common/image_index.h"
 #include "common/output_file.h"
+#include "core/qt_compat.h"
 #include "dump/form_dumper.h"
 #include "dump/json_writer.h"
 #include "pictures/preview_root.h"
@@ -96,7 +97,7 @@ GalleryResult writeGallery(LayoutModule &module, const QString &directory, Previ
 
     QByteArray html;
     QTextStream out(&html);
-    out.setCodec("UTF-8");
+    quarn::qt::streamUtf8(out);
     out << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Quarn layouts</title>\n"
            "<style>body{background:#eee;font:13px sans-serif}"
            "figure{display:inline-block;vertical-align:top;margin:8px;padding:6px;background:#fff}"

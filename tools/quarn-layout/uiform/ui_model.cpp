@@ -35,7 +35,7 @@ const QPair<Kind, const char *> kElements[] = {
 
 // In any case, as uic reads them: Designer writes <UInt> where Qt's own
 // forms have <uInt>.
-UiValue::Kind uimodel::kindOfElement(const QStringRef &element)
+UiValue::Kind uimodel::kindOfElement(QStringView element)
 {
     for (const auto &known : kElements) {
         if (element.compare(QLatin1String(known.second), Qt::CaseInsensitive) == 0)

@@ -7,7 +7,7 @@
 namespace quarn::layouttool::uimodel {
 
 // The kind of value an element spells, Unknown for none.
-UiValue::Kind kindOfElement(const QStringRef &element);
+UiValue::Kind kindOfElement(QStringView element);
 bool read(const QByteArray &ui, UiForm &form, QString *error);
 QByteArray write(const UiForm &form);
 

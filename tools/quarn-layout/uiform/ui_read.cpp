@@ -104,7 +104,7 @@ private:
     void readForm(UiForm &form)
     {
         children([&] {
-            const QStringRef tag = m_xml.name();
+            const auto tag = m_xml.name();
             if (tag == QLatin1String("class")) {
                 form.classLine = line();
                 form.className = text();
@@ -121,7 +121,7 @@ private:
                     UiCustomWidget custom;
                     custom.line = line();
                     children([&] {
-                        const QStringRef part = m_xml.name();
+                        const auto part = m_xml.name();
                         if (part == QLatin1String("class"))
                             custom.className = text();
                         else if (part == QLatin1String("extends"))
@@ -139,7 +139,7 @@ private:
                     UiConnection connection;
                     connection.line = line();
                     children([&] {
-                        const QStringRef part = m_xml.name();
+                        const auto part = m_xml.name();
                         QString *slot = part == QLatin1String("sender") ? &connection.sender
                             : part == QLatin1String("signal")           ? &connection.signal
                             : part == QLatin1String("receiver")         ? &connection.receiver
@@ -172,7 +172,7 @@ private:
         widget.line = line();
         widget.parent = parent;
         children([&] {
-            const QStringRef tag = m_xml.name();
+            const auto tag = m_xml.name();
             if (tag == QLatin1String("property")) {
                 readProperty(widget.properties);
             } else if (tag == QLatin1String("widget")) {
@@ -201,7 +201,7 @@ private:
                 layout.attributes.append({attribute.name().toString(), attribute.value().toString()});
         }
         children([&] {
-            const QStringRef tag = m_xml.name();
+            const auto tag = m_xml.name();
             if (tag == QLatin1String("property")) {
                 readProperty(layout.properties);
             } else if (tag == QLatin1String("item")) {
@@ -217,7 +217,7 @@ private:
     {
         item.line = line();
         for (const QXmlStreamAttribute &attribute : m_xml.attributes()) {
-            const QStringRef name = attribute.name();
+            const auto name = attribute.name();
             int *cell = name == QLatin1String("row") ? &item.row
                 : name == QLatin1String("column")    ? &item.column
                 : name == QLatin1String("rowspan")   ? &item.rowSpan
@@ -230,7 +230,7 @@ private:
         }
         bool filled = false;
         children([&] {
-            const QStringRef tag = m_xml.name();
+            const auto tag = m_xml.name();
             if (filled) {
                 m_xml.skipCurrentElement(); // an item holds one thing; uic takes the first too
             } else if (tag == QLatin1String("widget")) {
@@ -276,7 +276,7 @@ private:
     void readValue(UiValue &value)
     {
         value.line = line();
-        const QStringRef tag = m_xml.name();
+        const auto tag = m_xml.name();
         value.kind = kindOfElement(tag);
         const auto child = [&](std::initializer_list<std::pair<const char *, int *>> parts) {
             children([&] {
@@ -358,7 +358,7 @@ private:
             break;
         case Kind::Palette:
             children([&] {
-                const QStringRef group = m_xml.name();
+                const auto group = m_xml.name();
                 QVector<UiColourRole> *roles = group == QLatin1String("active") ? &value.palette.active
                     : group == QLatin1String("inactive")                        ? &value.palette.inactive
                     : group == QLatin1String("disabled")                        ? &value.palette.disabled
@@ -406,7 +406,7 @@ private:
         const QString alpha = attribute("alpha");
         int red = 0, green = 0, blue = 0;
         children([&] {
-            const QStringRef part = m_xml.name();
+            const auto part = m_xml.name();
             int *channel = part == QLatin1String("red") ? &red
                 : part == QLatin1String("green")        ? &green
                 : part == QLatin1String("blue")         ? &blue
@@ -438,7 +438,7 @@ private:
     void readFont(UiFont &font)
     {
         children([&] {
-            const QStringRef part = m_xml.name();
+            const auto part = m_xml.name();
             const QString content = text();
             const bool on = content.trimmed() == QLatin1String("true");
             if (part == QLatin1String("family"))

@@ -1,6 +1,7 @@
 #include "uiform/ui_values.h"
 
 #include "common/image_index.h"
+#include "core/qt_compat.h"
 #include "uiform/property_filter.h"
 #include "uiform/translation_template.h"
 
@@ -23,6 +24,10 @@ using Kind = UiValue::Kind;
 // The strategies uic spells by name.
 QString styleStrategyName(QFont::StyleStrategy strategy)
 {
+    // Qt 5's OpenGLCompatible: deprecated, without effect and gone in Qt 6, but
+    // still a spelling a .ui file may have.
+    if (int(strategy) == 0x0200)
+        return QStringLiteral("OpenGLCompatible");
     switch (strategy) {
     case QFont::PreferDefault:
         return QStringLiteral("PreferDefault");
@@ -38,12 +43,6 @@ QString styleStrategyName(QFont::StyleStrategy strategy)
         return QStringLiteral("NoAntialias");
     case QFont::PreferAntialias:
         return QStringLiteral("PreferAntialias");
-        // Deprecated, and without effect, but still a spelling a .ui file may have.
-        QT_WARNING_PUSH
-        QT_WARNING_DISABLE_DEPRECATED
-    case QFont::OpenGLCompatible:
-        QT_WARNING_POP
-        return QStringLiteral("OpenGLCompatible");
     case QFont::NoFontMerging:
         return QStringLiteral("NoFontMerging");
     default:
@@ -310,7 +309,7 @@ bool UiValueConverter::convert(const QString &name, const QVariant &value, bool 
 
 UiValue UiValueConverter::fontValue(const QFont &font)
 {
-    const uint resolved = font.resolve();
+    const uint resolved = quarn::qt::fontResolveMask(font);
     UiValue value = valueOfKind(Kind::Font);
     UiFont &out = value.font;
     if (resolved & QFont::FamilyResolved)
@@ -318,7 +317,7 @@ UiValue UiValueConverter::fontValue(const QFont &font)
     if ((resolved & QFont::SizeResolved) && font.pointSize() > 0)
         out.pointSize = font.pointSize();
     if (resolved & QFont::WeightResolved) {
-        out.weight = font.weight();
+        out.weight = quarn::qt::legacyWeight(font);
         out.bold = font.bold();
     }
     if (resolved & QFont::StyleResolved)
@@ -341,7 +340,6 @@ UiValue UiValueConverter::fontValue(const QFont &font)
 
 UiValue UiValueConverter::paletteValue(const QPalette &palette)
 {
-    const uint resolved = palette.resolve();
     const QMetaEnum roles = QMetaEnum::fromType<QPalette::ColorRole>();
     UiValue value = valueOfKind(Kind::Palette);
     const std::pair<QVector<UiColourRole> *, QPalette::ColorGroup> groups[] = {
@@ -350,7 +348,7 @@ UiValue UiValueConverter::paletteValue(const QPalette &palette)
         {&value.palette.disabled, QPalette::Disabled}};
     for (const auto &group : groups) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            if (role == QPalette::NoRole || !(resolved & (1u << role)))
+            if (role == QPalette::NoRole || !quarn::qt::paletteRoleSet(palette, QPalette::ColorRole(role)))
                 continue;
             group.first->append({QString::fromLatin1(roles.valueToKey(role)),
                                  brushOf(palette.brush(group.second, QPalette::ColorRole(role))), 0});
