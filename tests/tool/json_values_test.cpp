@@ -19,6 +19,8 @@
 #include <QSizePolicy>
 #include <QTemporaryDir>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 using namespace quarn::layouttool;
@@ -137,6 +139,22 @@ TEST(JsonValues, SizePolicyNamesItsParts)
     EXPECT_EQ(json[QStringLiteral("verticalStretch")], QJsonValue(0));
 }
 
+// Weights on Qt 6's 100–900 scale whichever Qt built the font: Qt 5 counts
+// them from 0 to 99.
+TEST(JsonValues, FontWeightsOnOneScale)
+{
+    const std::pair<QFont::Weight, int> weights[] = {
+        {QFont::Thin, 100},   {QFont::ExtraLight, 200}, {QFont::Light, 300},
+        {QFont::Normal, 400}, {QFont::Medium, 500},     {QFont::DemiBold, 600},
+        {QFont::Bold, 700},   {QFont::ExtraBold, 800},  {QFont::Black, 900}};
+    for (const auto &[weight, expected] : weights) {
+        QFont font;
+        font.setWeight(weight);
+        EXPECT_EQ(jsonFont(font)[QStringLiteral("weight")], QJsonValue(expected));
+        EXPECT_EQ(jsonCompleteFont(font)[QStringLiteral("weight")], QJsonValue(expected));
+    }
+}
+
 TEST(JsonValues, FontTellsOnlyWhatWasSet)
 {
     QFont font;
@@ -147,7 +165,7 @@ TEST(JsonValues, FontTellsOnlyWhatWasSet)
     EXPECT_FALSE(json.contains(QStringLiteral("pointSize")));
     EXPECT_FALSE(json.contains(QStringLiteral("pixelSize")));
     EXPECT_EQ(json[QStringLiteral("bold")], QJsonValue(true));
-    EXPECT_EQ(json[QStringLiteral("weight")], QJsonValue(75));
+    EXPECT_EQ(json[QStringLiteral("weight")], QJsonValue(700));
     EXPECT_EQ(json[QStringLiteral("antialias")], QJsonValue(true));
 
     font.setFamily(QStringLiteral("MS Shell Dlg 2"));

@@ -287,7 +287,7 @@ QJsonObject jsonFont(const QFont &font)
             object.insert(QStringLiteral("pixelSize"), font.pixelSize());
     }
     object.insert(QStringLiteral("bold"), font.bold());
-    object.insert(QStringLiteral("weight"), font.weight());
+    object.insert(QStringLiteral("weight"), quarn::qt::openTypeWeight(font));
     object.insert(QStringLiteral("antialias"), bool(font.styleStrategy() & QFont::PreferAntialias));
     object.insert(QStringLiteral("kerning"), font.kerning());
     if ((set & QFont::StyleResolved) && font.italic())
@@ -301,7 +301,7 @@ QJsonObject jsonCompleteFont(const QFont &font)
 {
     QJsonObject object{{QStringLiteral("family"), font.family()},
                        {QStringLiteral("bold"), font.bold()},
-                       {QStringLiteral("weight"), font.weight()},
+                       {QStringLiteral("weight"), quarn::qt::openTypeWeight(font)},
                        {QStringLiteral("italic"), font.italic()},
                        {QStringLiteral("underline"), font.underline()},
                        {QStringLiteral("kerning"), font.kerning()},
