@@ -97,7 +97,8 @@ TEST(SystemPopups, SlidersStepFromTheirStartWithinTheirRange)
     BuiltForm built = buildForm(catalogued("BrightnessPopupScreenClass"));
     EXPECT_TRUE(built.root()->isModal());
     const auto press = [](QWidget *widget, QPoint at) {
-        QMouseEvent event(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent event(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &event);
     };
     for (const char *name : {"sliderBrightness", "sliderVolume"}) {
