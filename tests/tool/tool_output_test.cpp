@@ -294,5 +294,7 @@ TEST(ToolOutput, QtMessagesAreMarkedAsQtsAndNoiseIsDropped)
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.err.startsWith("quarn-layout: Qt debug: ")) << run.err.left(300).toStdString();
-    EXPECT_TRUE(run.err.contains("\nquarn-layout: Qt debug: QFactoryLoader")) << run.err.left(300).toStdString();
+    // Each of its messages marked; Qt 5 names the loader in them, Qt 6 does not.
+    EXPECT_GT(run.err.count("\nquarn-layout: Qt debug: "), 1) << run.err.left(300).toStdString();
+    EXPECT_TRUE(run.err.contains("checking directory path")) << run.err.left(300).toStdString();
 }
