@@ -145,10 +145,10 @@ QString outsideLiteralsAndComments(const QString &source)
                     ++i;
             }
             code += QLatin1String("\"\"");
-        } else if (source.midRef(i, 2) == QLatin1String("//")) {
+        } else if (QStringView(source).mid(i, 2) == QLatin1String("//")) {
             while (i < source.size() && source.at(i) != QLatin1Char('\n'))
                 ++i;
-        } else if (source.midRef(i, 2) == QLatin1String("/*")) {
+        } else if (QStringView(source).mid(i, 2) == QLatin1String("/*")) {
             const int end = source.indexOf(QLatin1String("*/"), i + 2);
             i = end < 0 ? source.size() : end + 1;
         } else {
