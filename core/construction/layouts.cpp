@@ -1,5 +1,7 @@
 #include "core/construction/layouts.h"
 
+#include "core/construction/window_data.h"
+
 #include <QScrollArea>
 #include <QStackedWidget>
 
@@ -58,11 +60,17 @@ void addToForm(QFormLayout *layout, int row, QFormLayout::ItemRole role, LayoutM
     member.addTo(layout, row, role);
 }
 
+void markWindowData(QWidget *widget)
+{
+    widget->setProperty(kWindowDataProperty, true);
+}
+
 void setScrollContent(QScrollArea *area, QWidget *content)
 {
     // The area moves and sizes its content when it takes it; the geometry the
     // form gave stands until the area is first laid out on screen.
     const QRect geometry = content->geometry();
+    markWindowData(content);
     area->setWidget(content);
     content->setGeometry(geometry);
 }
@@ -84,8 +92,10 @@ QWidget *stackPage(QWidget *&field, QStackedWidget *stack, const char *objectNam
 
 void addPages(QStackedWidget *stack, std::initializer_list<QWidget *> pages, int currentIndex)
 {
-    for (QWidget *page : pages)
+    for (QWidget *page : pages) {
+        markWindowData(page);
         stack->addWidget(page);
+    }
     stack->setCurrentIndex(currentIndex);
 }
 

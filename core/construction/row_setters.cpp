@@ -1,6 +1,7 @@
 #include "core/construction/row_setters.h"
 
 #include "core/construction/images.h"
+#include "core/construction/window_data.h"
 
 #include <QLayout>
 #include <QVariant>
@@ -44,6 +45,18 @@ int fitting(int origin, int extent)
 void place(QWidget *widget, int x, int y, int width, int height)
 {
     widget->setGeometry(QRect(QPoint(x, y), QSize(fitting(x, width), fitting(y, height))));
+}
+
+void setBaseSize(QWidget *widget, int width, int height)
+{
+    widget->setBaseSize(QSize(width, height));
+    markWindowData(widget);
+}
+
+void setSizeIncrement(QWidget *widget, int width, int height)
+{
+    widget->setSizeIncrement(QSize(width, height));
+    markWindowData(widget);
 }
 
 // Height-for-width is kept from the current policy.

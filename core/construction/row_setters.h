@@ -55,6 +55,9 @@ QObject *makeObject(QObject *(*construct)(QWidget *), QWidget *parent, const cha
 QLayout *makeLayout(QLayout *(*construct)(QWidget *), QWidget *host, const char *objectName);
 
 void place(QWidget *widget, int x, int y, int width, int height);
+// A window's settings, which leave window data on any widget (window_data.h).
+void setBaseSize(QWidget *widget, int width, int height);
+void setSizeIncrement(QWidget *widget, int width, int height);
 void setSizePolicy(QWidget *widget, QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical, int horizontalStretch,
                    int verticalStretch);
 

@@ -50,12 +50,12 @@ public:
     }
     Self &baseSize(int width, int height)
     {
-        target()->setBaseSize(QSize(width, height));
+        detail::setBaseSize(target(), width, height);
         return self();
     }
     Self &sizeIncrement(int width, int height)
     {
-        target()->setSizeIncrement(QSize(width, height));
+        detail::setSizeIncrement(target(), width, height);
         return self();
     }
     Self &palette(const QPalette &palette)

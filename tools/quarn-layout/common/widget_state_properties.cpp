@@ -1,5 +1,7 @@
 #include "common/widget_state_properties.h"
 
+#include "core/construction/window_data.h"
+
 namespace quarn::layouttool {
 
 const QSet<QByteArray> &geometryAndWindowState()
@@ -32,6 +34,11 @@ const QSet<QByteArray> &geometryAndWindowState()
         "windowIconText",
     };
     return names;
+}
+
+bool isBookkeepingProperty(const QByteArray &name)
+{
+    return name.startsWith("_q_") || name == kWindowDataProperty;
 }
 
 } // namespace quarn::layouttool

@@ -88,11 +88,6 @@ bool isImageValue(const QVariant &value)
     }
 }
 
-bool isInternalDynamicProperty(const QByteArray &name)
-{
-    return name.startsWith("_q_");
-}
-
 using harness::FormCensus;
 
 // How other fields refer to the object at pointer: its name, a spacer by its
@@ -359,7 +354,7 @@ private:
     {
         QJsonObject properties;
         for (const QByteArray &name : object.dynamicPropertyNames()) {
-            if (!isInternalDynamicProperty(name))
+            if (!isBookkeepingProperty(name))
                 properties.insert(QString::fromLatin1(name), jsonValue(object.property(name), m_images));
         }
         return properties;

@@ -10,6 +10,8 @@
 #include "uiform/ui_model.h"
 #include "uiform/ui_values.h"
 
+#include "core/construction/window_data.h"
+
 #include <QBoxLayout>
 #include <QFile>
 #include <QFormLayout>
@@ -22,6 +24,7 @@
 #include <QSizePolicy>
 #include <QSpacerItem>
 #include <QStackedWidget>
+#include <QTextDocument>
 #include <QTextStream>
 #include <QWidget>
 
@@ -154,7 +157,7 @@ private:
         } else {
             for (ObjectProperty &text : documentText) {
                 if (text.name == QLatin1String("html"))
-                    text.value = withoutWidgetFont(text.value.toString());
+                    text.value = withoutBrowserHints(withoutWidgetFont(text.value.toString()), widget.font());
             }
         }
         add(*model, documentText);
@@ -185,12 +188,13 @@ private:
     }
 
     // A widget that was ever a window, or was given a window's settings, keeps
-    // window data that shows in its normal geometry. A size increment, even the
-    // default one, makes it; a form that makes the widget without a parent has
-    // it anyway.
+    // window data: Qt 5 shows it in the normal geometry, and the forms mark it
+    // (window_data.h) for Qt 6, which shows it for windows only. A size
+    // increment, even the default one, makes that data.
     void addTopLevelData(const QWidget &widget, UiWidget &model, const QVector<ObjectProperty> &written)
     {
-        if (widget.isWindow() || widget.normalGeometry().isNull())
+        const bool marked = widget.property(kWindowDataProperty).toBool() && !widget.geometry().isNull();
+        if (widget.isWindow() || (widget.normalGeometry().isNull() && !marked))
             return;
         for (const ObjectProperty &property : written) {
             if (property.name == QLatin1String("sizeIncrement") || property.name == QLatin1String("baseSize"))
@@ -213,6 +217,35 @@ private:
             html.replace(match.capturedStart(1), match.capturedLength(1), style);
         }
         return html;
+    }
+
+    // Qt 6's rich-text writer adds a charset and style rules for browsers that
+    // Qt reads past; without them both Qts write the same html. They go only
+    // where the document read back stays the same.
+    static QString withoutBrowserHints(const QString &html, const QFont &font)
+    {
+        static const QString hints[] = {
+            QStringLiteral("<meta charset=\"utf-8\" />"),
+            QStringLiteral("hr { height: 1px; border-width: 0; }\n"),
+            QStringLiteral("li.unchecked::marker { content: \"\\2610\"; }\n"),
+            QStringLiteral("li.checked::marker { content: \"\\2612\"; }\n"),
+        };
+        const int head = html.indexOf(QLatin1String("</head>"));
+        if (head < 0)
+            return html;
+        QString stripped = html.left(head);
+        for (const QString &hint : hints)
+            stripped.remove(hint);
+        stripped += html.mid(head);
+        if (stripped.size() == html.size())
+            return html;
+        const auto documentHtml = [&font](const QString &text) {
+            QTextDocument document;
+            document.setDefaultFont(font);
+            document.setHtml(text);
+            return document.toHtml();
+        };
+        return documentHtml(stripped) == documentHtml(html) ? stripped : html;
     }
 
     void addFontAndPalette(const QWidget &widget, UiWidget &model)

@@ -87,8 +87,8 @@ QVector<ObjectProperty> UiPropertyFilter::dynamicProperties(const QObject &objec
 {
     QVector<ObjectProperty> properties;
     for (const QByteArray &name : object.dynamicPropertyNames()) {
-        if (name.startsWith("_q_"))
-            continue; // Qt's own bookkeeping
+        if (isBookkeepingProperty(name))
+            continue;
         ObjectProperty written;
         written.name = QString::fromLatin1(name);
         written.value = object.property(name);
