@@ -385,3 +385,34 @@ TEST(ToolCode, WidgetWithALooksExactSettingsGetsTheLook)
         << dropped.attribute(QStringLiteral("name")).toStdString() << "\n"
         << plain.source.toStdString();
 }
+
+// Designer 6 writes a normal or bold weight as the bold flag alone, Designer 5
+// the flag with the weight: both are the same font and the same source, and a
+// weight Font has no form for stays refused.
+TEST(ToolCode, AFontsBoldFlagWithoutAWeightIsTheWeightItNames)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString cell = QStringLiteral("<widget class=\"QWidget\" name=\"cell\"/>");
+    const auto withFont = [&](const QString &font) {
+        QStringList lines = probeForm();
+        lines[lineOf(lines, cell) - 1] = QStringLiteral("<widget class=\"QWidget\" name=\"cell\">"
+                                                        "<property name=\"font\"><font>%1</font></property></widget>")
+                                             .arg(font);
+        return code(dir, QStringLiteral("Probe"), lines.join(QLatin1Char('\n')).toUtf8());
+    };
+    for (const bool bold : {true, false}) {
+        const QString flag = QStringLiteral("<bold>%1</bold>").arg(bold ? "true" : "false");
+        const CodeRun flagAlone = withFont(QStringLiteral("<pointsize>9</pointsize>") + flag);
+        const CodeRun withWeight =
+            withFont(QStringLiteral("<pointsize>9</pointsize><weight>%1</weight>").arg(bold ? 75 : 50) + flag);
+        ASSERT_EQ(flagAlone.run.exitCode, 0) << flagAlone.run.err.toStdString();
+        ASSERT_EQ(withWeight.run.exitCode, 0) << withWeight.run.err.toStdString();
+        EXPECT_EQ(flagAlone.source, withWeight.source);
+        EXPECT_TRUE(flagAlone.source.contains(bold ? QStringLiteral(".bold()") : QStringLiteral(".normalWeight()")))
+            << flagAlone.source.toStdString();
+    }
+    const CodeRun semiBold = withFont(QStringLiteral("<weight>63</weight><bold>false</bold>"));
+    EXPECT_EQ(semiBold.run.exitCode, 1);
+    EXPECT_TRUE(semiBold.run.err.contains("weight 63")) << semiBold.run.err.toStdString();
+}

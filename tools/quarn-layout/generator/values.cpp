@@ -151,8 +151,13 @@ QString literal(const QString &text)
     return out + QLatin1Char('"');
 }
 
-bool font(const UiValue &value, QString *text, QString *error)
+bool font(const UiValue &given, QString *text, QString *error)
 {
+    // Designer 6 writes a normal or bold weight as the bold flag alone; it is
+    // the same font as the weight Qt 5 writes beside the flag.
+    UiValue value = given;
+    if (value.font.bold && !value.font.weight)
+        value.font.weight = *value.font.bold ? 75 : 50;
     static const QVector<Named> named = namedFonts();
     const QString name = findNamed(named, value);
     if (!name.isEmpty()) {
@@ -175,8 +180,6 @@ bool font(const UiValue &value, QString *text, QString *error)
             return refuse("weight",
                           QStringLiteral("weight %1 with bold %2 has no form in Font").arg(*font.weight).arg(bold));
         chain += bold ? QStringLiteral(".bold()") : QStringLiteral(".normalWeight()");
-    } else if (font.bold) {
-        return refuse("bold", QStringLiteral("bold without a weight has no form in Font"));
     }
     if (font.italic)
         chain += *font.italic ? QStringLiteral(".italic()") : QStringLiteral(".notItalic()");
