@@ -151,13 +151,8 @@ QString literal(const QString &text)
     return out + QLatin1Char('"');
 }
 
-bool font(const UiValue &given, QString *text, QString *error)
+bool font(const UiValue &value, QString *text, QString *error)
 {
-    // Designer 6 writes a normal or bold weight as the bold flag alone; it is
-    // the same font as the weight Qt 5 writes beside the flag.
-    UiValue value = given;
-    if (value.font.bold && !value.font.weight)
-        value.font.weight = *value.font.bold ? 75 : 50;
     static const QVector<Named> named = namedFonts();
     const QString name = findNamed(named, value);
     if (!name.isEmpty()) {

@@ -464,6 +464,10 @@ private:
             else
                 failHere(QStringLiteral("no part of a font"));
         });
+        // Designer 6 writes a normal or bold weight as the bold flag alone; it
+        // is the same font as Designer 5's weight beside the flag.
+        if (font.bold && !font.weight)
+            font.weight = *font.bold ? 75 : 50;
     }
 
     QXmlStreamReader m_xml;
