@@ -54,9 +54,14 @@ QStringList pendingForms()
 {
     QStringList pending;
     const QString text = QString::fromUtf8(readAll(QStringLiteral(QUARN_DESIGNER_SAVE_PENDING)));
+    const QString thisQt = QStringLiteral("qt%1").arg(QT_VERSION_MAJOR);
     for (const QString &line : text.split(QLatin1Char('\n'))) {
-        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
-            pending.append(line.trimmed());
+        const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.isEmpty() || words.first().startsWith(QLatin1Char('#')))
+            continue;
+        // "Name qt5": only the Designer of that Qt does not give it back yet.
+        if (words.size() == 1 || words.mid(1).contains(thisQt))
+            pending.append(words.first());
     }
     return pending;
 }
