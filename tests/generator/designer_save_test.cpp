@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -129,6 +130,14 @@ TEST_P(DesignerSave, ComesBackAsTheTreesSource)
     for (const auto &entry : treeForms()) {
         if (entry.first == form)
             area = entry.second;
+    }
+    // Designer found each picture in the resource file the export includes:
+    // it names that file on the picture, as for one picked in its Resource Browser.
+    const QString saved = QString::fromUtf8(readAll(s_scratch->filePath(QStringLiteral("saved/%1.ui").arg(form))));
+    static const QRegularExpression picture(QStringLiteral("<(pixmap|iconset)( resource=\"([^\"]*)\")?>"));
+    for (QRegularExpressionMatchIterator it = picture.globalMatch(saved); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        EXPECT_EQ(match.captured(3), QStringLiteral("quarn-images.qrc")) << match.captured(0).toStdString();
     }
     QStringList differences;
     if (s_refusals.contains(form))

@@ -17,6 +17,7 @@
 #include "review/review.h"
 #include "tool_files.h"
 #include "uiform/translation_template.h"
+#include "export/picture_resources.h"
 #include "export/ui_export.h"
 
 #include <QApplication>
@@ -499,6 +500,13 @@ private:
         if (haveTranslations)
             exporter.setTranslationTemplate(&translations);
         exporter.setRecordFolders(recordFolders());
+        // Written to files, the forms get the pictures as a resource file beside them.
+        if (!output.isEmpty() && images.size() > 0) {
+            const QString folder = all ? output : QFileInfo(output).absolutePath();
+            if (!writePictureResources(images, folder, &error))
+                return fail(error);
+            exporter.setResourceFiles({pictureResourceFile()});
+        }
         for (const auto &form : qAsConst(forms)) {
             const BuiltForm built(*form.form, *form.entry);
             warnIfOverrun(built);

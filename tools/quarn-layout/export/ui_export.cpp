@@ -482,6 +482,7 @@ UiForm UiExporter::modelOf(const BuiltForm &form)
                         retranslated);
     UiForm model;
     reader.read(form, model);
+    model.resources = m_resourceFiles;
     if (!reader.guessedSpacers.isEmpty())
         m_notes.append(QStringLiteral("no Ui-record header names its spacers; they are called %1")
                            .arg(reader.guessedSpacers.join(QLatin1String(", "))));

@@ -208,8 +208,11 @@ struct UiForm {
     QVector<UiCustomWidget> customWidgets;
     QVector<UiConnection> connections;
     int connectionsLine = 0;
-    // What a form does not hold: a second top-level widget, resources,
-    // tab stops, layout defaults, unknown elements.
+    // The resource files (.qrc) the form includes, for Designer's Resource
+    // Browser; as written, relative to the form's file.
+    QStringList resources;
+    // What a form does not hold: a second top-level widget, other resource
+    // entries, tab stops, layout defaults, unknown elements.
     QVector<UiElement> foreign;
     int line = 0; // of <ui>
 

@@ -44,7 +44,16 @@ public:
             }
             m_xml.writeEndElement();
         }
-        m_xml.writeEmptyElement(QStringLiteral("resources"));
+        if (form.resources.isEmpty()) {
+            m_xml.writeEmptyElement(QStringLiteral("resources"));
+        } else {
+            m_xml.writeStartElement(QStringLiteral("resources"));
+            for (const QString &location : form.resources) {
+                m_xml.writeEmptyElement(QStringLiteral("include"));
+                m_xml.writeAttribute(QStringLiteral("location"), location);
+            }
+            m_xml.writeEndElement();
+        }
         if (form.connections.isEmpty()) {
             m_xml.writeEmptyElement(QStringLiteral("connections"));
         } else {
