@@ -87,8 +87,10 @@ protected:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         designer.setProcessEnvironment(environment);
         designer.start(QStringLiteral(QUARN_DESIGNER_SAVE), files << QStringLiteral("-o") << saved);
-        if (!designer.waitForFinished(600000) || designer.exitCode() != 0) {
-            s_problem = QStringLiteral("Designer's save failed: ") + QString::fromUtf8(designer.readAllStandardError());
+        const bool finished = designer.waitForFinished(600000) && designer.exitCode() == 0;
+        s_designerSaid = QString::fromUtf8(designer.readAllStandardError());
+        if (!finished) {
+            s_problem = QStringLiteral("Designer's save failed: ") + s_designerSaid;
             return;
         }
         for (const auto &form : treeForms()) {
@@ -113,11 +115,13 @@ protected:
 
     static QTemporaryDir *s_scratch;
     static QString s_problem;
+    static QString s_designerSaid; // its warnings, each after the file it was about
     static QHash<QString, QString> s_refusals;
 };
 
 QTemporaryDir *DesignerSave::s_scratch = nullptr;
 QString DesignerSave::s_problem;
+QString DesignerSave::s_designerSaid;
 QHash<QString, QString> DesignerSave::s_refusals;
 
 } // namespace
@@ -130,6 +134,12 @@ TEST_P(DesignerSave, ComesBackAsTheTreesSource)
     for (const auto &entry : treeForms()) {
         if (entry.first == form)
             area = entry.second;
+    }
+    // Nothing in the export Designer would warn a designer about.
+    const QString exported = s_scratch->filePath(QStringLiteral("exported/%1.ui: ").arg(form));
+    for (const QString &line : s_designerSaid.split(QLatin1Char('\n'))) {
+        if (line.startsWith(exported))
+            ADD_FAILURE() << line.mid(exported.size()).toStdString();
     }
     // Designer found each picture in the resource file the export includes:
     // it names that file on the picture, as for one picked in its Resource Browser.
