@@ -120,7 +120,8 @@ TEST_F(Exports, QUiLoaderBuildsTheRealControlsWithTheirTextsAndPictures)
 }
 
 // The plugin declares each control and its library bases as their
-// meta-objects say (so Designer gives no warning of another base), and the exports declare every class they use the same way.
+// meta-objects say (so Designer gives no warning of another base), and the
+// exports declare every class they use the same way.
 TEST_F(Exports, PluginAndExportsDeclareTheControlsAsTheirMetaObjects)
 {
     QPluginLoader plugin(QStringLiteral(QUARN_PLUGIN_PATH) + QStringLiteral("/designer/libzelDesignerPlugin.so"));
