@@ -185,6 +185,9 @@ struct UiWidget {
     QStringList zorder;
     QVector<UiElement> foreign; // what a widget does not hold, a second layout too
     UiWidget *parent = nullptr; // the widget this one is made in, laid out or not
+    // Designer's mark of a plain widget where it would see the container of
+    // a layout (which it sizes itself); nothing to the module.
+    bool native = false;
     int line = 0;
 
     const UiProperty *property(const QString &name) const;

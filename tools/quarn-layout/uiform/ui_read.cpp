@@ -188,6 +188,7 @@ private:
     {
         widget.className = attribute("class");
         widget.name = attribute("name");
+        widget.native = attribute("native") == QLatin1String("true");
         widget.line = line();
         widget.parent = parent;
         children([&] {

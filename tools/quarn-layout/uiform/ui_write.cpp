@@ -90,6 +90,8 @@ private:
         m_xml.writeStartElement(QStringLiteral("widget"));
         m_xml.writeAttribute(QStringLiteral("class"), widget.className);
         m_xml.writeAttribute(QStringLiteral("name"), widget.name);
+        if (widget.native)
+            m_xml.writeAttribute(QStringLiteral("native"), QStringLiteral("true"));
         writeProperties(widget.properties);
         if (widget.layout)
             writeLayout(*widget.layout);
