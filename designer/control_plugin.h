@@ -24,7 +24,7 @@ struct ControlDescription {
     QSize defaultSize;
     bool container = false;  // forms give it children
     QString initialContent;  // extra <property>/<widget> elements of its first instance
-    QList<Declared> classes; // the class, then its library bases up to Qt's
+    QList<Declared> classes; // the library bases from Qt's down, then the class
     std::function<QWidget *(QWidget *parent)> create;
 };
 

@@ -37,8 +37,10 @@ QList<ControlDescription> descriptions()
             const ZelControlInfo *info = zelControlInfo(m);
             if (!info)
                 break;
-            d.classes.append({QString::fromLatin1(m->className()), QString::fromLatin1(m->superClass()->className()),
-                              QString::fromLatin1(info->header), info->container});
+            // Bases first: Designer's widget database takes the extends of the last
+            // class declared as the control's, which must be its direct base, as in the exports.
+            d.classes.prepend({QString::fromLatin1(m->className()), QString::fromLatin1(m->superClass()->className()),
+                               QString::fromLatin1(info->header), info->container});
         }
         d.create = control.create;
         described.append(d);

@@ -6,7 +6,9 @@
 //
 //   fuzz_code --tool quarn-layout --compile-commands compile_commands.json
 //             [--exports DIR] [--work DIR] [--seed N] [--cases N] [--compile N]
-//             [--valid 0|1] [--mutated 0|1]
+//             [--valid 0|1] [--mutated 0|1] [--emit FILE]
+// --emit writes a source that includes every valid edit's generated form and
+// lists them, for a test program to build and compare with Qt's own loader.
 // QUARN_FUZZ_CASES and QUARN_FUZZ_SEED override the defaults.
 
 #include "form_mutator.h"
@@ -15,11 +17,13 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -33,7 +37,7 @@ namespace {
 QTextStream out(stdout);
 
 struct Options {
-    QString tool, compileCommands, exports, work;
+    QString tool, compileCommands, exports, work, table;
     quint32 seed = 38;
     int cases = 300;
     int compile = 4;
@@ -90,6 +94,8 @@ bool parseOptions(const QStringList &arguments, Options *options)
             options->valid = value != QLatin1String("0");
         else if (key == QLatin1String("--mutated"))
             options->mutated = value != QLatin1String("0");
+        else if (key == QLatin1String("--emit"))
+            options->table = value;
         else
             return false;
     }
@@ -226,6 +232,48 @@ QByteArray withAwkwardTexts(const QByteArray &form)
     return document.toByteArray(1);
 }
 
+struct ValidEdit {
+    QString form;    // the form's class, and its generated source's name
+    QString ui;      // the edited Designer form
+    QString refusal; // what the tool said, when it refused the edit
+};
+
+// A C++ string literal of any text: octal escapes cannot run on into the
+// characters after them.
+QByteArray literal(const QString &text)
+{
+    QByteArray escaped = "\"";
+    for (const char c : text.toUtf8()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7f && c != '"' && c != '\\' && c != '?')
+            escaped += c;
+        else
+            escaped += '\\' + QByteArray::number(byte, 8).rightJustified(3, '0');
+    }
+    return escaped + '"';
+}
+
+// The generated sources included into one, as the module's unity build
+// includes its forms, and a table of them.
+bool emitEdits(const QString &path, const QVector<ValidEdit> &edits)
+{
+    QByteArray text = "// Written by fuzz_code: the valid edits' generated forms and where they came from.\n"
+                      "#include \"valid_edits.h\"\n\n";
+    for (const ValidEdit &edit : edits) {
+        if (edit.refusal.isEmpty())
+            text += "#include \"forms/fuzz/" + edit.form.toUtf8() + ".cpp\"\n";
+    }
+    text += "\nconst ValidEdit kValidEdits[] = {\n";
+    for (const ValidEdit &edit : edits) {
+        text += "    {" + literal(edit.form) + ", " + literal(edit.ui) + ", ";
+        text += edit.refusal.isEmpty() ? "&quarn::forms::" + edit.form.toUtf8() + ", nullptr},\n"
+                                       : "nullptr, " + literal(edit.refusal) + "},\n";
+    }
+    text += "};\nconst int kValidEditCount = " + QByteArray::number(edits.size()) + ";\n";
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -256,7 +304,7 @@ int main(int argc, char *argv[])
         out << "no forms in " << exports << Qt::endl;
         return 1;
     }
-    const QStringList compiler = compilerCommand(options.compileCommands);
+    const QStringList compiler = options.compile > 0 ? compilerCommand(options.compileCommands) : QStringList();
     if (options.compile > 0 && compiler.isEmpty()) {
         out << "no form's compile command in " << options.compileCommands << Qt::endl;
         return 1;
@@ -264,8 +312,9 @@ int main(int argc, char *argv[])
     out << "seed " << options.seed << ", " << options.cases << " cases over " << forms.size() << " forms" << Qt::endl;
 
     // A generated source compiles as the module's own do.
-    const auto compiles = [&](const QString &output, QString *why) {
-        for (const QString &source : QDir(output).entryList({QStringLiteral("*.cpp")}, QDir::Files)) {
+    const auto compiles = [&](const QString &output, QString *why, const QString &only = QString()) {
+        const QString pattern = only.isEmpty() ? QStringLiteral("*.cpp") : only + QStringLiteral(".cpp");
+        for (const QString &source : QDir(output).entryList({pattern}, QDir::Files)) {
             QStringList arguments = compiler.mid(1);
             arguments << QStringLiteral("-I") + QDir(output).filePath(QStringLiteral("../.."))
                       << QStringLiteral("-fsyntax-only") << QDir(output).filePath(source);
@@ -282,26 +331,39 @@ int main(int argc, char *argv[])
     // Valid edits first: every widget class and kind of value, with texts a
     // source must take care with. Each must be accepted and compile.
     const QStringList covering = options.valid ? coveringForms(exports, forms) : QStringList();
+    const QString validOutput = work.filePath(QStringLiteral("valid/forms/fuzz"));
+    QDir(validOutput).removeRecursively();
+    QDir().mkpath(validOutput);
+    QVector<ValidEdit> edits;
     for (const QString &form : covering) {
         QFile original(QDir(exports).filePath(form));
         original.open(QIODevice::ReadOnly);
-        const QString output = work.filePath(QStringLiteral("valid/forms/fuzz"));
-        QDir(output).removeRecursively();
-        QDir().mkpath(output);
         const QString input = work.filePath(QStringLiteral("valid/") + form);
         QFile file(input);
         file.open(QIODevice::WriteOnly);
         file.write(withAwkwardTexts(original.readAll()));
         file.close();
-        const Run result = run(options.tool, {QStringLiteral("code"), input, QStringLiteral("-o"), output}, 120);
+        const Run result = run(options.tool, {QStringLiteral("code"), input, QStringLiteral("-o"), validOutput}, 120);
+        ValidEdit edit{QFileInfo(form).completeBaseName(), QFileInfo(input).absoluteFilePath(), QString()};
         QString why;
         if (!result.finished || result.crashed || result.status != 0) {
             ++failures;
-            out << "FAIL valid edit of " << form << " not accepted: " << result.output.left(2000) << Qt::endl;
-        } else if (options.compile > 0 && !compiles(output, &why)) {
+            edit.refusal = result.output.left(2000);
+            out << "FAIL valid edit of " << form << " not accepted: " << edit.refusal << Qt::endl;
+        } else if (options.compile > 0 && !compiles(validOutput, &why, edit.form)) {
             ++failures;
             out << "FAIL valid edit of " << form << " does not compile:\n" << why << Qt::endl;
         }
+        edits.append(edit);
+    }
+    if (!options.table.isEmpty()) {
+        if (!emitEdits(options.table, edits)) {
+            out << "cannot write " << options.table << Qt::endl;
+            return 1;
+        }
+        // The test program built from the table reports the refusals.
+        if (!options.mutated)
+            return 0;
     }
     out << covering.size() << " forms with every class and kind of value, edited, " << failures << " failures"
         << Qt::endl;

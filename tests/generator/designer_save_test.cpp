@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -91,8 +92,10 @@ protected:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         designer.setProcessEnvironment(environment);
         designer.start(QStringLiteral(QUARN_DESIGNER_SAVE), files << QStringLiteral("-o") << saved);
-        if (!designer.waitForFinished(600000) || designer.exitCode() != 0) {
-            s_problem = QStringLiteral("Designer's save failed: ") + QString::fromUtf8(designer.readAllStandardError());
+        const bool finished = designer.waitForFinished(600000) && designer.exitCode() == 0;
+        s_designerSaid = QString::fromUtf8(designer.readAllStandardError());
+        if (!finished) {
+            s_problem = QStringLiteral("Designer's save failed: ") + s_designerSaid;
             return;
         }
         for (const auto &form : treeForms()) {
@@ -117,11 +120,13 @@ protected:
 
     static QTemporaryDir *s_scratch;
     static QString s_problem;
+    static QString s_designerSaid; // its warnings, each after the file it was about
     static QHash<QString, QString> s_refusals;
 };
 
 QTemporaryDir *DesignerSave::s_scratch = nullptr;
 QString DesignerSave::s_problem;
+QString DesignerSave::s_designerSaid;
 QHash<QString, QString> DesignerSave::s_refusals;
 
 } // namespace
@@ -134,6 +139,20 @@ TEST_P(DesignerSave, ComesBackAsTheTreesSource)
     for (const auto &entry : treeForms()) {
         if (entry.first == form)
             area = entry.second;
+    }
+    // Nothing in the export Designer would warn a designer about.
+    const QString exported = s_scratch->filePath(QStringLiteral("exported/%1.ui: ").arg(form));
+    for (const QString &line : s_designerSaid.split(QLatin1Char('\n'))) {
+        if (line.startsWith(exported))
+            ADD_FAILURE() << line.mid(exported.size()).toStdString();
+    }
+    // Designer found each picture in the resource file the export includes:
+    // it names that file on the picture, as for one picked in its Resource Browser.
+    const QString saved = QString::fromUtf8(readAll(s_scratch->filePath(QStringLiteral("saved/%1.ui").arg(form))));
+    static const QRegularExpression picture(QStringLiteral("<(pixmap|iconset)( resource=\"([^\"]*)\")?>"));
+    for (QRegularExpressionMatchIterator it = picture.globalMatch(saved); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        EXPECT_EQ(match.captured(3), QStringLiteral("quarn-images.qrc")) << match.captured(0).toStdString();
     }
     QStringList differences;
     if (s_refusals.contains(form))

@@ -1,5 +1,8 @@
 // The dump of a form built by hand here, so every case the describer tells
-// apart is present whatever the module's forms happen to use.
+// apart is present whatever the module's forms happen to use: settings,
+// pictures, fonts and palettes, and the parts that are no properties (layout
+// items, stacked pages, buddies, stacking order), the latter checked against
+// the built widget tree itself.
 
 #include "json_printers.h"
 #include "dump/form_dumper.h"
@@ -9,17 +12,50 @@
 #include "core/form_layout.h"
 #include "core/qt_compat.h"
 
+#include <QColor>
+#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QJsonArray>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
 #include <QScrollArea>
 #include <QSpacerItem>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace quarn::layouttool;
+
+// A widget with one property of each kind a form sets, none of them touched.
+class DefaultsProbe : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QColor tint MEMBER tint)
+    // Not MEMBER: Qt 6's moc compares a member's old and new values, and
+    // pixmaps cannot be compared.
+    Q_PROPERTY(QPixmap picture READ getPicture WRITE setPicture)
+    Q_PROPERTY(QSize cell MEMBER cell)
+
+public:
+    // Invokable, so that the compact dump can make a default one to compare with.
+    Q_INVOKABLE explicit DefaultsProbe(QWidget *parent = nullptr)
+        : QWidget(parent)
+    {
+    }
+
+    QPixmap getPicture() const { return picture; }
+    void setPicture(const QPixmap &value) { picture = value; }
+
+    QColor tint = QColor(12, 34, 56);
+    QPixmap picture;
+    QSize cell = QSize(7, 9);
+};
 
 namespace {
 
@@ -33,10 +69,32 @@ struct TestUi : UiRecord {
     QScrollArea *area;
     QWidget *content;
     QLabel *styled;
+    QStackedWidget *stack;
+    QWidget *page;
+    QWidget *page_2;
+    QLabel *caption;
+    QWidget *gridWidget;
+    QGridLayout *grid;
+    QLabel *cellLabel;
+    QLineEdit *cellEdit;
+    QWidget *formWidget;
+    QFormLayout *form;
+    QLabel *formLabel;
+    QLineEdit *formField;
+    QSpacerItem *formSpacer;
+    QWidget *boxWidget;
+    QVBoxLayout *box;
+    QLabel *top;
+    QSpacerItem *boxSpacer;
+    DefaultsProbe *probe;
     QObject *stray;
     QWidget *unset;
 };
-constexpr int kTestFields = 11;
+constexpr int kTestFields = 29;
+constexpr int kSpacer = 3;
+constexpr int kFormSpacer = 21;
+constexpr int kStray = 27;
+constexpr int kUnset = 28;
 
 // Anything the dump reads through this would be a fault: it is no object.
 int notAnObject = 0;
@@ -87,6 +145,34 @@ public:
         palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(118, 116, 108));
         ui.styled->setPalette(palette);
         ui.styled->setProperty("eventPropagation", true);
+
+        ui.stack = named(new QStackedWidget(root), "stack");
+        ui.stack->setGeometry(0, 0, 240, 40);
+        ui.page = named(new QWidget(), "page");
+        ui.page_2 = named(new QWidget(), "page_2");
+        ui.caption = named(new QLabel(root), "caption");
+        ui.caption->setGeometry(0, 30, 100, 20);
+        ui.gridWidget = named(new QWidget(root), "gridWidget");
+        ui.gridWidget->setGeometry(0, 50, 240, 60);
+        ui.grid = named(new QGridLayout(ui.gridWidget), "grid");
+        ui.grid->setHorizontalSpacing(4);
+        ui.grid->setVerticalSpacing(2);
+        ui.cellLabel = named(new QLabel(ui.gridWidget), "cellLabel");
+        ui.cellEdit = named(new QLineEdit(ui.gridWidget), "cellEdit");
+        ui.formWidget = named(new QWidget(root), "formWidget");
+        ui.formWidget->setGeometry(0, 120, 240, 60);
+        ui.form = named(new QFormLayout(ui.formWidget), "form");
+        ui.formLabel = named(new QLabel(ui.formWidget), "formLabel");
+        ui.formField = named(new QLineEdit(ui.formWidget), "formField");
+        ui.formSpacer = new QSpacerItem(20, 10, QSizePolicy::Minimum, QSizePolicy::Expanding);
+        ui.boxWidget = named(new QWidget(root), "boxWidget");
+        ui.boxWidget->setGeometry(0, 200, 240, 100);
+        ui.box = named(new QVBoxLayout(ui.boxWidget), "box");
+        ui.top = named(new QLabel(ui.boxWidget), "top");
+        ui.boxSpacer = new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
+        ui.probe = named(new DefaultsProbe(root), "probe");
+        ui.probe->setGeometry(0, 300, 20, 20);
+
         ui.stray = reinterpret_cast<QObject *>(&notAnObject);
         ui.unset = nullptr;
 
@@ -95,6 +181,21 @@ public:
         ui.row->addLayout(ui.nested);
         ui.nested->addWidget(ui.picture);
         ui.area->setWidget(ui.content);
+        ui.stack->addWidget(ui.page);
+        ui.stack->addWidget(ui.page_2);
+        ui.stack->setCurrentIndex(1);
+        ui.caption->setBuddy(ui.cellEdit);
+        ui.cellLabel->setBuddy(ui.cellEdit);
+        ui.grid->addWidget(ui.cellLabel, 0, 1);
+        ui.grid->addWidget(ui.cellEdit, 1, 0, 1, 2);
+        ui.form->setWidget(0, QFormLayout::LabelRole, ui.formLabel);
+        ui.form->setWidget(0, QFormLayout::FieldRole, ui.formField);
+        ui.form->setItem(1, QFormLayout::SpanningRole, ui.formSpacer);
+        ui.box->addWidget(ui.top);
+        ui.box->addItem(ui.boxSpacer);
+        ui.box->setStretch(1, 3);
+        ui.caption->raise();
+        ui.stack->raise();
     }
 
     void retranslateUi(UiRecord *record, QWidget *) const override
@@ -113,6 +214,127 @@ private:
     QString m_picturePath;
 };
 
+// ---------------------------------------------------------------------------
+// Independent walk of a built tree: what the dump's structural keys must say.
+
+QJsonValue nameOfField(const BuiltForm &built, const void *pointer)
+{
+    if (!pointer)
+        return QJsonValue::Null; // a field left unset is no name for nothing
+    for (int i = 0; i < built.fieldCount(); ++i) {
+        if (built.field(i) == pointer)
+            return static_cast<QObject *>(built.field(i))->objectName();
+    }
+    return QJsonValue::Null;
+}
+
+int indexOfField(const BuiltForm &built, const void *pointer)
+{
+    for (int i = 0; i < built.fieldCount(); ++i) {
+        if (built.field(i) == pointer)
+            return i;
+    }
+    return -1;
+}
+
+// The object each field holds, found among the root's objects (never by
+// following a field pointer that is not among them).
+QObject *objectOfField(const BuiltForm &built, int index)
+{
+    QList<QObject *> objects = built.root()->findChildren<QObject *>();
+    for (QObject *object : qAsConst(objects)) {
+        if (object == built.field(index))
+            return object;
+    }
+    return nullptr;
+}
+
+void expectStructureAgrees(const BuiltForm &built, const QJsonObject &dump)
+{
+    const QString form = QString::fromLatin1(built.entry().name);
+    const QJsonArray fields = dump[QStringLiteral("fields")].toArray();
+    ASSERT_EQ(fields.size(), built.fieldCount()) << form.toStdString();
+
+    QJsonObject stacking;
+    auto addStacking = [&](const QWidget *parent, const QString &parentName) {
+        QJsonArray children;
+        for (const QObject *child : parent->children()) {
+            const QJsonValue name = nameOfField(built, child);
+            if (child->isWidgetType() && name.isString())
+                children.append(name);
+        }
+        if (!children.isEmpty())
+            stacking.insert(parentName, children);
+    };
+    addStacking(built.root(), QStringLiteral("Root"));
+
+    for (int i = 0; i < built.fieldCount(); ++i) {
+        const QJsonObject field = fields.at(i).toObject();
+        QObject *object = objectOfField(built, i);
+        if (!object)
+            continue; // spacers, and pointers to nothing built
+        SCOPED_TRACE((form + QLatin1Char('.') + object->objectName()).toStdString());
+
+        if (auto *widget = qobject_cast<QWidget *>(object))
+            addStacking(widget, object->objectName());
+
+        if (auto *label = qobject_cast<QLabel *>(object))
+            EXPECT_EQ(field[QStringLiteral("buddy")], nameOfField(built, label->buddy()));
+        else
+            EXPECT_FALSE(field.contains(QStringLiteral("buddy")));
+
+        if (auto *stack = qobject_cast<QStackedWidget *>(object)) {
+            const QJsonObject pages = field[QStringLiteral("pages")].toObject();
+            QJsonArray names;
+            for (int page = 0; page < stack->count(); ++page)
+                names.append(nameOfField(built, stack->widget(page)));
+            EXPECT_EQ(pages[QStringLiteral("names")], QJsonValue(names));
+            EXPECT_EQ(pages[QStringLiteral("currentIndex")], QJsonValue(stack->currentIndex()));
+        } else {
+            EXPECT_FALSE(field.contains(QStringLiteral("pages")));
+        }
+
+        auto *layout = qobject_cast<QLayout *>(object);
+        if (!layout) {
+            EXPECT_FALSE(field.contains(QStringLiteral("items")));
+            continue;
+        }
+        const QJsonArray items = field[QStringLiteral("items")].toArray();
+        ASSERT_EQ(items.size(), layout->count());
+        for (int item = 0; item < layout->count(); ++item) {
+            QLayoutItem *member = layout->itemAt(item);
+            const QJsonObject json = items.at(item).toObject();
+            const void *pointer = member->widget() ? static_cast<const void *>(member->widget())
+                : member->layout()                 ? static_cast<const void *>(static_cast<QObject *>(member->layout()))
+                                                   : static_cast<const void *>(member->spacerItem());
+            EXPECT_EQ(json[QStringLiteral("index")].toInt(-1), indexOfField(built, pointer)) << item;
+            EXPECT_EQ(json[QStringLiteral("name")],
+                      member->spacerItem() ? QJsonValue(QJsonValue::Null) : nameOfField(built, pointer))
+                << item;
+            if (auto *box = qobject_cast<QBoxLayout *>(layout)) {
+                EXPECT_EQ(json[QStringLiteral("stretch")], QJsonValue(box->stretch(item))) << item;
+            }
+            if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+                int row = -1, column = -1, rowSpan = -1, columnSpan = -1;
+                grid->getItemPosition(item, &row, &column, &rowSpan, &columnSpan);
+                EXPECT_EQ(json[QStringLiteral("row")], QJsonValue(row)) << item;
+                EXPECT_EQ(json[QStringLiteral("column")], QJsonValue(column)) << item;
+                EXPECT_EQ(json[QStringLiteral("rowSpan")], QJsonValue(rowSpan)) << item;
+                EXPECT_EQ(json[QStringLiteral("columnSpan")], QJsonValue(columnSpan)) << item;
+            }
+            if (auto *formLayout = qobject_cast<QFormLayout *>(layout)) {
+                int row = -1;
+                QFormLayout::ItemRole role = QFormLayout::LabelRole;
+                formLayout->getItemPosition(item, &row, &role);
+                EXPECT_EQ(json[QStringLiteral("row")], QJsonValue(row)) << item;
+                static const char *const roleNames[] = {"LabelRole", "FieldRole", "SpanningRole"};
+                EXPECT_EQ(json[QStringLiteral("role")], QJsonValue(QLatin1String(roleNames[role]))) << item;
+            }
+        }
+    }
+    EXPECT_EQ(dump[QStringLiteral("stacking")].toObject(), stacking) << form.toStdString();
+}
+
 class FormDumpTest : public ::testing::Test
 {
 protected:
@@ -125,20 +347,40 @@ protected:
         ASSERT_TRUE(picture.save(m_picturePath, "PNG"));
         m_index = ImageIndex::scan(m_images.path());
 
-        const TestForm form(m_picturePath);
-        const BuiltForm built(form, m_entry);
-        FormDumper dumper(m_index);
-        m_dump = dumper.dump(built);
+        m_form = std::make_unique<TestForm>(m_picturePath);
+        m_built = std::make_unique<BuiltForm>(*m_form, m_entry);
+        m_dump = dump(FormDumper::Detail::Changes);
         m_fields = m_dump[QStringLiteral("fields")].toArray();
         ASSERT_EQ(m_fields.size(), kTestFields);
     }
 
+    QJsonObject dump(FormDumper::Detail detail) const
+    {
+        FormDumper dumper(m_index, detail);
+        return dumper.dump(*m_built);
+    }
+
     const QJsonObject field(int index) const { return m_fields.at(index).toObject(); }
+
+    // Fields by name, so the cases do not hang on the record's order.
+    static const QJsonObject field(const QJsonObject &dump, const char *name)
+    {
+        const QJsonArray fields = dump[QStringLiteral("fields")].toArray();
+        for (const QJsonValue &field : fields) {
+            if (field.toObject()[QStringLiteral("name")] == QJsonValue(QLatin1String(name)))
+                return field.toObject();
+        }
+        ADD_FAILURE() << "no field " << name;
+        return {};
+    }
+    const QJsonObject field(const char *name) const { return field(m_dump, name); }
 
     QTemporaryDir m_images;
     QString m_picturePath;
     ImageIndex m_index;
     const CatalogueIndexEntry m_entry{1, "TestFormClass", 240, 400, kTestFields};
+    std::unique_ptr<TestForm> m_form;
+    std::unique_ptr<BuiltForm> m_built;
     QJsonObject m_dump;
     QJsonArray m_fields;
 };
@@ -169,26 +411,26 @@ TEST_F(FormDumpTest, RootTellsNameSizeAndWhatWasSetByName)
 
 TEST_F(FormDumpTest, ParentsAreTheObjectsTheFormGave)
 {
-    EXPECT_EQ(field(0)[QStringLiteral("parent")].toString(), QLatin1String("Root"));
-    EXPECT_EQ(field(1)[QStringLiteral("parent")].toString(), QLatin1String("layoutWidget")) << "a layout's host";
-    EXPECT_EQ(field(4)[QStringLiteral("parent")].toString(), QLatin1String("row")) << "a nested layout's layout";
-    EXPECT_EQ(field(5)[QStringLiteral("parent")].toString(), QLatin1String("layoutWidget"));
-    EXPECT_TRUE(field(7)[QStringLiteral("parent")].isNull()) << "scroll-area content is made without a parent";
-    EXPECT_EQ(field(8)[QStringLiteral("parent")].toString(), QLatin1String("content"));
+    EXPECT_EQ(field("layoutWidget")[QStringLiteral("parent")].toString(), QLatin1String("Root"));
+    EXPECT_EQ(field("row")[QStringLiteral("parent")].toString(), QLatin1String("layoutWidget")) << "a layout's host";
+    EXPECT_EQ(field("nested")[QStringLiteral("parent")].toString(), QLatin1String("row")) << "a nested layout's layout";
+    EXPECT_EQ(field("picture")[QStringLiteral("parent")].toString(), QLatin1String("layoutWidget"));
+    EXPECT_TRUE(field("content")[QStringLiteral("parent")].isNull()) << "scroll-area content is made without a parent";
+    EXPECT_EQ(field("styled")[QStringLiteral("parent")].toString(), QLatin1String("content"));
 }
 
 TEST_F(FormDumpTest, GeometryOnlyWhereTheFormSetOne)
 {
-    EXPECT_EQ(field(0)[QStringLiteral("geometry")].toArray(), ints({10, 20, 200, 50}));
-    EXPECT_TRUE(field(1)[QStringLiteral("geometry")].isNull());
-    EXPECT_TRUE(field(2)[QStringLiteral("geometry")].isNull()) << "placed by a layout";
-    EXPECT_EQ(field(7)[QStringLiteral("geometry")].toArray(), ints({0, 0, 220, 400}));
-    EXPECT_EQ(field(8)[QStringLiteral("geometry")].toArray(), ints({5, 6, 100, 20}));
+    EXPECT_EQ(field("layoutWidget")[QStringLiteral("geometry")].toArray(), ints({10, 20, 200, 50}));
+    EXPECT_TRUE(field("row")[QStringLiteral("geometry")].isNull());
+    EXPECT_TRUE(field("label")[QStringLiteral("geometry")].isNull()) << "placed by a layout";
+    EXPECT_EQ(field("content")[QStringLiteral("geometry")].toArray(), ints({0, 0, 220, 400}));
+    EXPECT_EQ(field("styled")[QStringLiteral("geometry")].toArray(), ints({5, 6, 100, 20}));
 }
 
 TEST_F(FormDumpTest, SpacersAreFoundAmongTheLayoutItems)
 {
-    const QJsonObject spacer = field(3);
+    const QJsonObject spacer = field(kSpacer);
     EXPECT_EQ(spacer[QStringLiteral("class")].toString(), QLatin1String("QSpacerItem"));
     EXPECT_TRUE(spacer[QStringLiteral("name")].isNull());
     EXPECT_TRUE(spacer[QStringLiteral("parent")].isNull());
@@ -200,18 +442,21 @@ TEST_F(FormDumpTest, SpacersAreFoundAmongTheLayoutItems)
 
 TEST_F(FormDumpTest, LayoutsTellSpacingMarginsAndMembers)
 {
-    const QJsonObject row = field(1)[QStringLiteral("settings")].toObject();
+    const QJsonObject row = field("row")[QStringLiteral("settings")].toObject();
     EXPECT_EQ(row[QStringLiteral("spacing")].toInt(), 3);
     EXPECT_EQ(row[QStringLiteral("contentsMargins")].toArray(), ints({0, 0, 0, 0}));
     EXPECT_EQ(row[QStringLiteral("members")].toArray(),
-              (QJsonArray{QStringLiteral("label"), 3, QStringLiteral("nested")}));
-    EXPECT_EQ(field(4)[QStringLiteral("settings")][QStringLiteral("members")].toArray(),
+              (QJsonArray{QStringLiteral("label"), kSpacer, QStringLiteral("nested")}));
+    EXPECT_EQ(field("nested")[QStringLiteral("settings")][QStringLiteral("members")].toArray(),
               QJsonArray{QStringLiteral("picture")});
+    const QJsonObject grid = field("grid")[QStringLiteral("settings")].toObject();
+    EXPECT_EQ(grid[QStringLiteral("horizontalSpacing")].toInt(), 4);
+    EXPECT_EQ(grid[QStringLiteral("verticalSpacing")].toInt(), 2);
 }
 
 TEST_F(FormDumpTest, SettingsHoldOnlyWhatDiffersFromADefaultObject)
 {
-    const QJsonObject label = field(2);
+    const QJsonObject label = field("label");
     EXPECT_EQ(label[QStringLiteral("text")].toString(), QLatin1String("Hello"));
     EXPECT_EQ(label[QStringLiteral("settings")].toObject(), (QJsonObject{{QStringLiteral("indent"), 4}}));
     EXPECT_TRUE(label[QStringLiteral("font")].isNull());
@@ -221,13 +466,14 @@ TEST_F(FormDumpTest, SettingsHoldOnlyWhatDiffersFromADefaultObject)
 
 TEST_F(FormDumpTest, ImagesAreNamedByTheirPath)
 {
-    EXPECT_EQ(field(5)[QStringLiteral("images")].toObject(), (QJsonObject{{QStringLiteral("pixmap"), m_picturePath}}));
-    EXPECT_TRUE(field(2)[QStringLiteral("images")].toObject().isEmpty());
+    EXPECT_EQ(field("picture")[QStringLiteral("images")].toObject(),
+              (QJsonObject{{QStringLiteral("pixmap"), m_picturePath}}));
+    EXPECT_TRUE(field("label")[QStringLiteral("images")].toObject().isEmpty());
 }
 
 TEST_F(FormDumpTest, FontPaletteAndDynamicPropertiesWhereSet)
 {
-    const QJsonObject styled = field(8);
+    const QJsonObject styled = field("styled");
     const QJsonObject font = styled[QStringLiteral("font")].toObject();
     EXPECT_EQ(font[QStringLiteral("bold")], QJsonValue(true));
     EXPECT_EQ(font[QStringLiteral("pixelSize")], QJsonValue(14));
@@ -241,10 +487,102 @@ TEST_F(FormDumpTest, FontPaletteAndDynamicPropertiesWhereSet)
 
 TEST_F(FormDumpTest, PointersToNothingBuiltAreReportedNotFollowed)
 {
-    EXPECT_TRUE(field(9)[QStringLiteral("class")].isNull());
-    EXPECT_TRUE(field(9)[QStringLiteral("problem")].isString());
-    EXPECT_TRUE(field(10)[QStringLiteral("class")].isNull());
-    EXPECT_TRUE(field(10)[QStringLiteral("problem")].isString());
-    for (int i = 0; i < 9; ++i)
+    for (int pointer : {kStray, kUnset}) {
+        EXPECT_TRUE(field(pointer)[QStringLiteral("class")].isNull()) << pointer;
+        EXPECT_TRUE(field(pointer)[QStringLiteral("problem")].isString()) << pointer;
+    }
+    for (int i = 0; i < kStray; ++i)
         EXPECT_FALSE(field(i).contains(QStringLiteral("problem"))) << i;
 }
+
+TEST_F(FormDumpTest, PagesBuddiesItemsAndStackingOfEveryKind)
+{
+    expectStructureAgrees(*m_built, m_dump);
+    expectStructureAgrees(*m_built, dump(FormDumper::Detail::Complete));
+
+    // The walk above agrees with the dump; these pin the walk to what the
+    // form did, so that the two cannot agree on nothing.
+    EXPECT_EQ(field("stack")[QStringLiteral("pages")].toObject(),
+              (QJsonObject{{QStringLiteral("names"), QJsonArray{QStringLiteral("page"), QStringLiteral("page_2")}},
+                           {QStringLiteral("currentIndex"), 1}}));
+    EXPECT_EQ(field("caption")[QStringLiteral("buddy")].toString(), QLatin1String("cellEdit"));
+    EXPECT_TRUE(field("formLabel")[QStringLiteral("buddy")].isNull());
+    const QJsonArray gridItems = field("grid")[QStringLiteral("items")].toArray();
+    ASSERT_EQ(gridItems.size(), 2);
+    EXPECT_EQ(gridItems[1].toObject()[QStringLiteral("columnSpan")].toInt(), 2);
+    EXPECT_TRUE(gridItems[1].toObject()[QStringLiteral("stretch")].isNull());
+    const QJsonArray formItems = field("form")[QStringLiteral("items")].toArray();
+    ASSERT_EQ(formItems.size(), 3);
+    EXPECT_EQ(formItems[2].toObject()[QStringLiteral("role")].toString(), QLatin1String("SpanningRole"));
+    EXPECT_TRUE(formItems[2].toObject()[QStringLiteral("name")].isNull()) << "a spacer has no name";
+    EXPECT_EQ(formItems[2].toObject()[QStringLiteral("index")].toInt(), kFormSpacer);
+    const QJsonArray boxItems = field("box")[QStringLiteral("items")].toArray();
+    ASSERT_EQ(boxItems.size(), 2);
+    EXPECT_EQ(boxItems[1].toObject()[QStringLiteral("stretch")].toInt(), 3);
+    const QJsonObject stacking = m_dump[QStringLiteral("stacking")].toObject();
+    EXPECT_EQ(stacking[QStringLiteral("Root")].toArray(),
+              (QJsonArray{QStringLiteral("layoutWidget"), QStringLiteral("area"), QStringLiteral("gridWidget"),
+                          QStringLiteral("formWidget"), QStringLiteral("boxWidget"), QStringLiteral("probe"),
+                          QStringLiteral("caption"), QStringLiteral("stack")}));
+    EXPECT_EQ(stacking[QStringLiteral("stack")].toArray(),
+              (QJsonArray{QStringLiteral("page"), QStringLiteral("page_2")}))
+        << "pages sit in the stacked widget itself";
+}
+
+TEST_F(FormDumpTest, CompleteDumpReportsSettingsLeftAtTheirDefaults)
+{
+    const QJsonObject complete = dump(FormDumper::Detail::Complete);
+    const QJsonObject compactProbe = field("probe")[QStringLiteral("settings")].toObject();
+    const QJsonObject fullProbe = field(complete, "probe")[QStringLiteral("settings")].toObject();
+    const QJsonObject fullLabel = field(complete, "caption")[QStringLiteral("settings")].toObject();
+
+    struct Case {
+        const char *kind;
+        const QJsonObject &settings;
+        const char *name;
+        QJsonValue value;
+    };
+    const Case cases[] = {
+        {"bool", fullLabel, "wordWrap", false},
+        {"int", fullLabel, "indent", -1},
+        {"enum", fullProbe, "focusPolicy", QStringLiteral("NoFocus")},
+        {"size", fullProbe, "cell", QJsonArray{7, 9}},
+        {"colour", fullProbe, "tint", QJsonArray{12, 34, 56, 255}},
+        {"pixmap path", fullProbe, "picture", QJsonValue::Null},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(c.settings[QLatin1String(c.name)], c.value) << c.kind << " " << c.name;
+        EXPECT_FALSE(compactProbe.contains(QLatin1String(c.name))) << c.kind << " is left out of the compact dump";
+    }
+
+    // The font in full, though the form never set one.
+    const QJsonObject font = fullProbe[QStringLiteral("font")].toObject();
+    for (const char *attribute : {"family", "bold", "weight", "italic", "kerning", "antialias"})
+        EXPECT_TRUE(font.contains(QLatin1String(attribute))) << attribute;
+    EXPECT_TRUE(font.contains(QStringLiteral("pointSize")) || font.contains(QStringLiteral("pixelSize")));
+    EXPECT_EQ(font[QStringLiteral("kerning")], QJsonValue(true));
+    EXPECT_FALSE(compactProbe.contains(QStringLiteral("font")));
+    EXPECT_TRUE(field(complete, "probe")[QStringLiteral("font")].isNull())
+        << "the field's own font key still tells that none was set";
+}
+
+TEST(ModuleStructureDump, EveryRegisteredFormAgreesWithItsTree)
+{
+    QString error;
+    const std::unique_ptr<LayoutModule> module = LayoutModule::load(QStringLiteral(QUARN_LAYOUT_MODULE), &error);
+    ASSERT_TRUE(module) << error.toStdString();
+    const ImageIndex images;
+    FormDumper dumper(images);
+    int checked = 0;
+    for (const CatalogueIndexEntry &entry : kCatalogueIndex) {
+        const FormLayout *form = module->find(QString::fromLatin1(entry.name));
+        if (!form)
+            continue;
+        const BuiltForm built(*form, entry);
+        expectStructureAgrees(built, dumper.dump(built));
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
+
+#include "form_dump_test.moc"

@@ -5,10 +5,13 @@
 #include "catalogue/catalogue_index.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QDomDocument>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QResource>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -96,6 +99,59 @@ TEST(ToolUiExport, WritesOneFormWithItsClassWidgetsAndCustomWidgets)
     EXPECT_GT(ui.elementsByTagName(QStringLiteral("pixmap")).size(), 0);
     for (int i = 0; i < ui.elementsByTagName(QStringLiteral("pixmap")).size(); ++i)
         EXPECT_TRUE(ui.elementsByTagName(QStringLiteral("pixmap")).at(i).toElement().text().startsWith(":/"));
+}
+
+// Written to a folder, a form includes the pictures as a resource file beside
+// it, which Qt's own rcc reads: every picture of the bundle, each file
+// holding the bundle's bytes under the path forms use. On standard output
+// there is no folder to put one in.
+TEST(ToolUiExport, GivesDesignerThePicturesAsAResourceFileBesideTheForm)
+{
+    ASSERT_TRUE(QResource::registerResource(QStringLiteral(QUARN_PLACEHOLDER_RCC)));
+    QStringList bundle;
+    for (QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.mif")}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();)
+        bundle.append(it.next().mid(2));
+    bundle.sort();
+    ASSERT_GT(bundle.size(), 100);
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("design/title.ui"));
+    const ToolRun run = runTool({QStringLiteral("ui"), QStringLiteral("QuarnTitleBar"), QStringLiteral("-o"), file});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QDomElement resources = readUi(file).documentElement().firstChildElement(QStringLiteral("resources"));
+    const QString location =
+        resources.firstChildElement(QStringLiteral("include")).attribute(QStringLiteral("location"));
+    ASSERT_EQ(location, QStringLiteral("quarn-images.qrc"));
+    const QDir design(dir.filePath(QStringLiteral("design")));
+
+    QProcess rcc;
+    rcc.start(QStringLiteral(QUARN_RCC), {QStringLiteral("--list"), design.filePath(location)});
+    ASSERT_TRUE(rcc.waitForFinished(60000));
+    ASSERT_EQ(rcc.exitCode(), 0) << rcc.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(rcc.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(),
+              bundle.size());
+
+    const QDomDocument qrc = readUi(design.filePath(location));
+    const QDomNodeList entries = qrc.elementsByTagName(QStringLiteral("file"));
+    QStringList aliases;
+    for (int i = 0; i < entries.size(); ++i) {
+        const QDomElement entry = entries.at(i).toElement();
+        const QString alias = entry.attribute(QStringLiteral("alias"));
+        aliases.append(alias);
+        QFile written(design.filePath(entry.text()));
+        QFile original(QStringLiteral(":/") + alias);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << written.fileName().toStdString();
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly)) << alias.toStdString();
+        EXPECT_EQ(written.readAll(), original.readAll()) << alias.toStdString();
+    }
+    aliases.sort();
+    EXPECT_EQ(aliases, bundle);
+
+    const ToolRun printed = runTool({QStringLiteral("ui"), QStringLiteral("QuarnTitleBar")});
+    ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+    EXPECT_FALSE(printed.out.contains("<include")) << "names a resource file it did not write";
+    QResource::unregisterResource(QStringLiteral(QUARN_PLACEHOLDER_RCC));
 }
 
 // A skeleton has the same objects as the complete export, placed alike,

@@ -92,6 +92,41 @@ TEST(UiModel, KeepsWhatAFormMayNotHoldWithItsLine)
     EXPECT_EQ(model.connections.at(0).slot, QStringLiteral("t()"));
 }
 
+// Resource files are included by location only; anything else under
+// <resources> is kept as foreign, where it is.
+TEST(UiModel, ReadsResourceIncludesAndKeepsAnythingElseThereWithItsLine)
+{
+    UiForm model;
+    QString error;
+    const QByteArray included = form("",
+                                     "<resources>\n"
+                                     "<include location=\"quarn-images.qrc\"/>\n"
+                                     "<include location=\"../other/more.qrc\"/>\n"
+                                     "</resources>\n");
+    ASSERT_TRUE(model.read(included, &error)) << error.toStdString();
+    EXPECT_EQ(model.resources, (QStringList{QStringLiteral("quarn-images.qrc"), QStringLiteral("../other/more.qrc")}));
+    EXPECT_TRUE(model.foreign.isEmpty());
+    UiForm again;
+    ASSERT_TRUE(again.read(model.write(), &error)) << error.toStdString();
+    EXPECT_EQ(again.resources, model.resources);
+
+    UiForm odd;
+    ASSERT_TRUE(odd.read(form("",
+                              "<resources>\n"
+                              "<include location=\"a.qrc\" prefix=\"x\"/>\n"
+                              "<include/>\n"
+                              "<include location=\"b.qrc\">text</include>\n"
+                              "<file>c.png</file>\n"
+                              "</resources>\n"),
+                         &error))
+        << error.toStdString();
+    EXPECT_TRUE(odd.resources.isEmpty());
+    QVector<int> lines;
+    for (const UiElement &element : odd.foreign)
+        lines.append(element.line);
+    EXPECT_EQ(lines, (QVector<int>{7, 8, 9, 10}));
+}
+
 TEST(UiModel, RefusesBrokenTextAndValuesNotWhatTheirElementSaysNamingTheLine)
 {
     struct Case {

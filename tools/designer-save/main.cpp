@@ -3,7 +3,8 @@
 // among them through QT_PLUGIN_PATH), shown as Designer shows it, in a
 // sub-window of an MDI area, so that its layouts settle; then written back as
 // Designer's File > Save writes it. It lets a test, or a person, see what a
-// designer's save of an unedited export does to it.
+// designer's save of an unedited export does to it. What Designer warns of
+// while a form is open is written to standard error after the form's file.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -29,6 +30,17 @@ QTextStream &err()
 {
     static QTextStream stream(stderr);
     return stream;
+}
+
+// The form being opened or saved, so that what Designer says about it names it.
+QString currentForm;
+
+void namingTheForm(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtDebugMsg)
+        return;
+    err() << (currentForm.isEmpty() ? QString() : currentForm + QStringLiteral(": ")) << message << '\n';
+    err().flush();
 }
 
 int fail(const QString &message, int status = 1)
@@ -145,10 +157,14 @@ int main(int argc, char *argv[])
 
     DesignerEditor editor;
     int status = 0;
+    qInstallMessageHandler(namingTheForm);
     for (const QString &file : files) {
         QByteArray saved;
         QString error;
-        if (!editor.save(file, &saved, &error)) {
+        currentForm = file;
+        const bool opened = editor.save(file, &saved, &error);
+        currentForm.clear();
+        if (!opened) {
             status = fail(error);
             continue;
         }

@@ -17,6 +17,7 @@
 #include "review/review.h"
 #include "tool_files.h"
 #include "uiform/translation_template.h"
+#include "export/picture_resources.h"
 #include "export/ui_export.h"
 
 #include <QApplication>
@@ -494,11 +495,21 @@ private:
         QString error;
         if (all && !makeDirectory(output, &error))
             return fail(error);
+        // A form's folder is made as --all's is (what stands in its way is
+        // named when the form is written).
+        const QString folder = all ? output : QFileInfo(output).absolutePath();
+        if (!all && !output.isEmpty() && !QFileInfo::exists(folder) && !makeDirectory(folder, &error))
+            return fail(error);
         const ImageIndex images = ImageIndex::scan();
         UiExporter exporter(images, skeleton ? UiExporter::Content::Skeleton : UiExporter::Content::Complete);
         if (haveTranslations)
             exporter.setTranslationTemplate(&translations);
         exporter.setRecordFolders(recordFolders());
+        // Written to files, the forms get the pictures as a resource file
+        // beside them, written once the forms could be.
+        const bool withPictures = !output.isEmpty() && images.size() > 0;
+        if (withPictures)
+            exporter.setResourceFiles({pictureResourceFile()});
         for (const auto &form : qAsConst(forms)) {
             const BuiltForm built(*form.form, *form.entry);
             warnIfOverrun(built);
@@ -517,6 +528,8 @@ private:
             if (!writeChangedFile(file, bytes, &error))
                 return fail(error);
         }
+        if (withPictures && !writePictureResources(images, folder, &error))
+            return fail(error);
         return 0;
     }
 

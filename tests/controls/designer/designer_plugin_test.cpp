@@ -120,7 +120,8 @@ TEST_F(Exports, QUiLoaderBuildsTheRealControlsWithTheirTextsAndPictures)
 }
 
 // The plugin declares each control and its library bases as their
-// meta-objects say, and the exports declare every class they use the same way.
+// meta-objects say (so Designer gives no warning of another base), and the
+// exports declare every class they use the same way.
 TEST_F(Exports, PluginAndExportsDeclareTheControlsAsTheirMetaObjects)
 {
     QPluginLoader plugin(QStringLiteral(QUARN_PLUGIN_PATH) + QStringLiteral("/designer/libzelDesignerPlugin.so"));
@@ -141,7 +142,8 @@ TEST_F(Exports, PluginAndExportsDeclareTheControlsAsTheirMetaObjects)
         ASSERT_TRUE(dom.setContent(control->domXml()));
         const QDomNodeList classes = dom.elementsByTagName(QStringLiteral("customwidget"));
         ASSERT_GT(classes.size(), 0);
-        for (int i = 0; i < classes.size(); ++i, meta = meta->superClass()) {
+        // The control last: Designer's widget database takes its base from there.
+        for (int i = classes.size() - 1; i >= 0; --i, meta = meta->superClass()) {
             const QDomElement entry = classes.at(i).toElement();
             const QString className = entry.firstChildElement(QStringLiteral("class")).text();
             const Declared as{entry.firstChildElement(QStringLiteral("extends")).text(),
@@ -149,7 +151,7 @@ TEST_F(Exports, PluginAndExportsDeclareTheControlsAsTheirMetaObjects)
             EXPECT_EQ(className, QLatin1String(meta->className()));
             EXPECT_EQ(as.extends, QLatin1String(meta->superClass()->className())) << className.toStdString();
             EXPECT_TRUE(as.header.startsWith(QLatin1String("controls/"))) << as.header.toStdString();
-            if (i == 0) {
+            if (i == classes.size() - 1) {
                 EXPECT_EQ(as.header, control->includeFile());
             }
             declared.insert(className, as);

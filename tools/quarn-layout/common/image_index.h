@@ -35,6 +35,8 @@ public:
     };
     static QVector<IconPicture> picturesOf(const QIcon &icon);
     bool contains(const QString &path) const { return m_paths.contains(path); }
+    // Every indexed path, sorted.
+    QStringList paths() const { return m_paths; }
     int size() const { return m_paths.size(); }
     // Paths whose image is identical to that of another path; pathOf cannot
     // tell them apart and answers with the first in path order.

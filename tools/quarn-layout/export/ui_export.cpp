@@ -117,6 +117,17 @@ private:
         return model;
     }
 
+    // Designer takes a plain widget with a layout, placed freely, for the
+    // layout's container and widens it to the layout's minimum size as soon
+    // as it lays it out; a form's containers are often narrower. Marked as a
+    // plain widget of its own (native), it keeps the form's size there.
+    static bool isLayoutContainer(const QWidget &widget)
+    {
+        const QWidget *parent = widget.parentWidget();
+        return widget.metaObject() == &QWidget::staticMetaObject && widget.layout() && parent
+            && !(parent->layout() && parent->layout()->indexOf(const_cast<QWidget *>(&widget)) >= 0);
+    }
+
     std::unique_ptr<UiWidget> readWidget(QWidget &widget)
     {
         const QMetaObject *metaObject = widget.metaObject();
@@ -130,6 +141,7 @@ private:
             readChildren(widget, *model);
             return model;
         }
+        model->native = isLayoutContainer(widget);
         // A document's text comes after the font, as the form sets it: the
         // font changes how the document spells its formats.
         QVector<ObjectProperty> properties = UiPropertyFilter::changedProperties(
@@ -515,6 +527,7 @@ UiForm UiExporter::modelOf(const BuiltForm &form)
                         retranslated);
     UiForm model;
     reader.read(form, model);
+    model.resources = m_resourceFiles;
     if (!reader.guessedSpacers.isEmpty())
         m_notes.append(QStringLiteral("no Ui-record header names its spacers; they are called %1")
                            .arg(reader.guessedSpacers.join(QLatin1String(", "))));

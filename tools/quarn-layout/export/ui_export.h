@@ -56,6 +56,9 @@ public:
     // Where the forms' Ui-record headers are (forms/<area>/<Name>.h beneath),
     // for the names of spacer fields; without them spacers are numbered.
     void setRecordFolders(const QStringList &folders) { m_recordFolders = folders; }
+    // Resource files (.qrc) the exports include, relative to where they are
+    // written, for Designer's Resource Browser.
+    void setResourceFiles(const QStringList &files) { m_resourceFiles = files; }
     // What the last export had to guess, one line each.
     QStringList notes() const { return m_notes; }
 
@@ -68,6 +71,7 @@ private:
     ReferenceObjects m_references;
     QStringList m_omissions;
     QStringList m_recordFolders;
+    QStringList m_resourceFiles;
     QStringList m_notes;
     const TranslationTemplate *m_translations = nullptr;
 };

@@ -140,6 +140,10 @@ QString literal(const QString &text)
         case '\r':
             out += QLatin1String("\\r");
             break;
+        case '?':
+            // "??/" and its kin are trigraphs to a compiler that keeps them.
+            out += out.endsWith(QLatin1Char('?')) ? QLatin1String("\\?") : QLatin1String("?");
+            break;
         default:
             // Octal escapes take at most three digits: what follows cannot join them.
             if (c.unicode() < 0x20 || c.unicode() == 0x7f)

@@ -123,7 +123,25 @@ private:
         };
         // A look goes where its first setting was.
         QVector<FurnitureMatch> looks = m_matches.rootLooks;
-        for (const UiProperty &property : root.properties) {
+        // In the export's order, wherever the file has them: the size, the
+        // class's settings, font, palette, then those set by name. Designer
+        // writes them in its class's order (window modality before the
+        // size, the palette before the font).
+        const auto rank = [](const UiProperty *property) {
+            if (property->byName)
+                return 4;
+            return property->name == QLatin1String("geometry") ? 0
+                : property->name == QLatin1String("font")      ? 2
+                : property->name == QLatin1String("palette")   ? 3
+                                                               : 1;
+        };
+        QVector<const UiProperty *> settings;
+        for (const UiProperty &property : root.properties)
+            settings.append(&property);
+        std::stable_sort(settings.begin(), settings.end(),
+                         [&](const UiProperty *a, const UiProperty *b) { return rank(a) < rank(b); });
+        for (const UiProperty *setting : qAsConst(settings)) {
+            const UiProperty &property = *setting;
             if (sets(routine, property))
                 continue;
             const auto look = std::find_if(looks.begin(), looks.end(),

@@ -185,6 +185,9 @@ struct UiWidget {
     QStringList zorder;
     QVector<UiElement> foreign; // what a widget does not hold, a second layout too
     UiWidget *parent = nullptr; // the widget this one is made in, laid out or not
+    // Designer's mark of a plain widget where it would see the container of
+    // a layout (which it sizes itself); nothing to the module.
+    bool native = false;
     int line = 0;
 
     const UiProperty *property(const QString &name) const;
@@ -208,8 +211,11 @@ struct UiForm {
     QVector<UiCustomWidget> customWidgets;
     QVector<UiConnection> connections;
     int connectionsLine = 0;
-    // What a form does not hold: a second top-level widget, resources,
-    // tab stops, layout defaults, unknown elements.
+    // The resource files (.qrc) the form includes, for Designer's Resource
+    // Browser; as written, relative to the form's file.
+    QStringList resources;
+    // What a form does not hold: a second top-level widget, other resource
+    // entries, tab stops, layout defaults, unknown elements.
     QVector<UiElement> foreign;
     int line = 0; // of <ui>
 

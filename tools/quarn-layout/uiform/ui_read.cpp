@@ -101,6 +101,24 @@ private:
         return int(value);
     }
 
+    // The resource files Designer's Resource Browser shows: only includes,
+    // each naming its file.
+    void readResources(UiForm &form)
+    {
+        if (!m_xml.attributes().isEmpty())
+            form.foreign.append(here());
+        children([&] {
+            const QString location = attribute("location");
+            if (m_xml.name() != QLatin1String("include") || m_xml.attributes().size() != 1 || location.isEmpty())
+                return keepForeign(form.foreign);
+            const UiElement element = here();
+            if (!text().isEmpty())
+                form.foreign.append(element);
+            else
+                form.resources.append(location);
+        });
+    }
+
     void readForm(UiForm &form)
     {
         children([&] {
@@ -152,8 +170,9 @@ private:
                     });
                     form.connections.append(connection);
                 });
-            } else if (tag == QLatin1String("resources") || tag == QLatin1String("layoutdefault")
-                       || tag == QLatin1String("tabstops")) {
+            } else if (tag == QLatin1String("resources")) {
+                readResources(form);
+            } else if (tag == QLatin1String("layoutdefault") || tag == QLatin1String("tabstops")) {
                 // Empty, they say nothing; with content, something a form does not hold.
                 const UiElement element = here();
                 const bool empty = m_xml.attributes().isEmpty() && text().trimmed().isEmpty();
@@ -169,6 +188,7 @@ private:
     {
         widget.className = attribute("class");
         widget.name = attribute("name");
+        widget.native = attribute("native") == QLatin1String("true");
         widget.line = line();
         widget.parent = parent;
         children([&] {

@@ -44,7 +44,16 @@ public:
             }
             m_xml.writeEndElement();
         }
-        m_xml.writeEmptyElement(QStringLiteral("resources"));
+        if (form.resources.isEmpty()) {
+            m_xml.writeEmptyElement(QStringLiteral("resources"));
+        } else {
+            m_xml.writeStartElement(QStringLiteral("resources"));
+            for (const QString &location : form.resources) {
+                m_xml.writeEmptyElement(QStringLiteral("include"));
+                m_xml.writeAttribute(QStringLiteral("location"), location);
+            }
+            m_xml.writeEndElement();
+        }
         if (form.connections.isEmpty()) {
             m_xml.writeEmptyElement(QStringLiteral("connections"));
         } else {
@@ -81,6 +90,8 @@ private:
         m_xml.writeStartElement(QStringLiteral("widget"));
         m_xml.writeAttribute(QStringLiteral("class"), widget.className);
         m_xml.writeAttribute(QStringLiteral("name"), widget.name);
+        if (widget.native)
+            m_xml.writeAttribute(QStringLiteral("native"), QStringLiteral("true"));
         writeProperties(widget.properties);
         if (widget.layout)
             writeLayout(*widget.layout);
