@@ -138,6 +138,14 @@ TEST(UiModel, RefusesBrokenTextAndValuesNotWhatTheirElementSaysNamingTheLine)
         {"an unclosed element", form("<property name=\"x\"><number>1</number>\n</propery>\n"), 6},
         {"a number of letters", form("<property name=\"x\">\n<number>twelve</number></property>\n"), 6},
         {"a rect of letters", form("<property name=\"geometry\"><rect>\n<x>a</x><y>0</y></rect></property>\n"), 6},
+        {"a rect whose right edge is beyond int",
+         form("<property name=\"geometry\">\n<rect><x>2147483647</x><y>0</y><width>121</width><height>1</height>"
+              "</rect></property>\n"),
+         6},
+        {"a point at the least int",
+         form("<property name=\"p\">\n<point><x>-2147483648</x><y>0</y></point></property>\n"), 6},
+        {"a size of the least int",
+         form("<property name=\"s\">\n<size><width>0</width><height>-2147483648</height></size></property>\n"), 6},
         {"no form at all", QByteArray("<?xml version=\"1.0\"?>\n<html/>\n"), 2},
     };
     for (const Case &c : cases) {

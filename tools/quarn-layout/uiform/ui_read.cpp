@@ -357,15 +357,15 @@ private:
             break;
         case Kind::Point:
             child({{"x", &x}, {"y", &y}});
-            value.rect = QRect(x, y, 0, 0);
+            value.rect = rect(x, y, 0, 0);
             break;
         case Kind::Size:
             child({{"width", &width}, {"height", &height}});
-            value.rect = QRect(0, 0, width, height);
+            value.rect = rect(0, 0, width, height);
             break;
         case Kind::Rect:
             child({{"x", &x}, {"y", &y}, {"width", &width}, {"height", &height}});
-            value.rect = QRect(x, y, width, height);
+            value.rect = rect(x, y, width, height);
             break;
         case Kind::Color:
             value.colour = readColour();
@@ -419,6 +419,23 @@ private:
             m_xml.skipCurrentElement();
             break;
         }
+    }
+
+    // QRect keeps its right and bottom edges, which must be ints too.
+    QRect rect(int x, int y, int width, int height)
+    {
+        const auto fits = [](qint64 edge) {
+            return edge >= std::numeric_limits<int>::min() && edge <= std::numeric_limits<int>::max();
+        };
+        if (!fits(qint64(x) + width - 1) || !fits(qint64(y) + height - 1)) {
+            failHere(QStringLiteral("%1, %2, %3 x %4 reaches beyond what a rectangle holds")
+                         .arg(x)
+                         .arg(y)
+                         .arg(width)
+                         .arg(height));
+            return QRect();
+        }
+        return QRect(x, y, width, height);
     }
 
     QColor readColour()
