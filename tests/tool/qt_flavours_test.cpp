@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <map>
@@ -59,14 +58,7 @@ bool otherToolGiven()
 
 ToolRun runOtherTool(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(QUARN_OTHER_QT_TOOL), arguments);
-    ToolRun run;
-    run.finished = process.waitForFinished(240000) && process.exitStatus() == QProcess::NormalExit;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runProgram(QStringLiteral(QUARN_OTHER_QT_TOOL), arguments);
 }
 
 QString shown(const QJsonValue &value)

@@ -7,10 +7,16 @@
 
 ToolRun runTool(const QStringList &arguments, const QProcessEnvironment &environment, const QString &workingDirectory)
 {
+    return runProgram(QStringLiteral(QUARN_LAYOUT_TOOL), arguments, environment, workingDirectory);
+}
+
+ToolRun runProgram(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment,
+                   const QString &workingDirectory)
+{
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(workingDirectory);
-    process.start(QStringLiteral(QUARN_LAYOUT_TOOL), arguments);
+    process.start(program, arguments);
     ToolRun run;
     run.finished = process.waitForFinished(240000) && process.exitStatus() == QProcess::NormalExit;
     run.exitCode = process.exitCode();

@@ -17,6 +17,11 @@ ToolRun runTool(const QStringList &arguments,
                 const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
                 const QString &workingDirectory = QString());
 
+// Another program (another build's quarn-layout, Qt's tools), run the same way.
+ToolRun runProgram(const QString &program, const QStringList &arguments,
+                   const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                   const QString &workingDirectory = QString());
+
 // `dump --all`, run once per test program and parsed; empty when that failed.
 const QJsonArray &dumpOfAllForms();
 

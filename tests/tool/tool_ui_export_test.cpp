@@ -10,8 +10,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QResource>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -107,7 +105,7 @@ TEST(ToolUiExport, WritesOneFormWithItsClassWidgetsAndCustomWidgets)
 // there is no folder to put one in.
 TEST(ToolUiExport, GivesDesignerThePicturesAsAResourceFileBesideTheForm)
 {
-    ASSERT_TRUE(QResource::registerResource(QStringLiteral(QUARN_PLACEHOLDER_RCC)));
+    ASSERT_TRUE(registerPlaceholderBundle());
     QStringList bundle;
     for (QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.mif")}, QDir::Files, QDirIterator::Subdirectories);
          it.hasNext();)
@@ -125,12 +123,9 @@ TEST(ToolUiExport, GivesDesignerThePicturesAsAResourceFileBesideTheForm)
     ASSERT_EQ(location, QStringLiteral("quarn-images.qrc"));
     const QDir design(dir.filePath(QStringLiteral("design")));
 
-    QProcess rcc;
-    rcc.start(QStringLiteral(QUARN_RCC), {QStringLiteral("--list"), design.filePath(location)});
-    ASSERT_TRUE(rcc.waitForFinished(60000));
-    ASSERT_EQ(rcc.exitCode(), 0) << rcc.readAllStandardError().toStdString();
-    EXPECT_EQ(QString::fromUtf8(rcc.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(),
-              bundle.size());
+    const ToolRun rcc = runProgram(QStringLiteral(QUARN_RCC), {QStringLiteral("--list"), design.filePath(location)});
+    ASSERT_EQ(rcc.exitCode, 0) << rcc.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(rcc.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), bundle.size());
 
     const QDomDocument qrc = readUi(design.filePath(location));
     const QDomNodeList entries = qrc.elementsByTagName(QStringLiteral("file"));
@@ -151,7 +146,6 @@ TEST(ToolUiExport, GivesDesignerThePicturesAsAResourceFileBesideTheForm)
     const ToolRun printed = runTool({QStringLiteral("ui"), QStringLiteral("QuarnTitleBar")});
     ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
     EXPECT_FALSE(printed.out.contains("<include")) << "names a resource file it did not write";
-    QResource::unregisterResource(QStringLiteral(QUARN_PLACEHOLDER_RCC));
 }
 
 // A skeleton has the same objects as the complete export, placed alike,
