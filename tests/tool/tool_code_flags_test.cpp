@@ -4,10 +4,6 @@
 
 #include "tool_process.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,24 +25,6 @@ QByteArray textBoxForm(const QString &flagsProperty)
         .toUtf8();
 }
 
-struct Written {
-    ToolRun run;
-    QString source;
-};
-
-Written code(const QByteArray &ui)
-{
-    QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("Probe.ui")), ui);
-    Written written;
-    written.run = runTool({QStringLiteral("code"), dir.filePath(QStringLiteral("Probe.ui")), QStringLiteral("-o"),
-                           dir.filePath(QStringLiteral("out"))});
-    QFile source(dir.filePath(QStringLiteral("out/Probe.cpp")));
-    if (source.open(QIODevice::ReadOnly))
-        written.source = QString::fromUtf8(source.readAll());
-    return written;
-}
-
 } // namespace
 
 TEST(ToolCodeFlags, DesignersFlagsAndTheOlderListGiveTheSameSetting)
@@ -65,10 +43,10 @@ TEST(ToolCodeFlags, DesignersFlagsAndTheOlderListGiveTheSameSetting)
         QString list;
         for (const QString &flag : QString::fromLatin1(c.list).split(QLatin1Char(' ')))
             list += QStringLiteral("<string>%1</string>").arg(flag);
-        const Written designer =
-            code(textBoxForm(QStringLiteral("<property name=\"displayFlags\"><set>%1</set></property>")
-                                 .arg(QLatin1String(c.displayFlags))));
-        const Written older = code(textBoxForm(
+        const ProbeCode designer =
+            codeOfProbe(textBoxForm(QStringLiteral("<property name=\"displayFlags\"><set>%1</set></property>")
+                                        .arg(QLatin1String(c.displayFlags))));
+        const ProbeCode older = codeOfProbe(textBoxForm(
             QStringLiteral("<property name=\"textBoxFlags\" stdset=\"0\"><stringlist notr=\"true\">%1</stringlist>"
                            "</property>")
                 .arg(list)));
@@ -83,7 +61,7 @@ TEST(ToolCodeFlags, FlagsWithNoNameAreRefusedAtTheirProperty)
 {
     for (const char *flags : {"ZelTextBox::SecondFlag|ZelTextBox::TwoFlags", "ZelTextBox::FirstFlag",
                               "ZelTextBox::ThirdFlag|ZelTextBox::TwoFlags", "ZelTextBox::NoSuchFlag"}) {
-        const Written written = code(textBoxForm(
+        const ProbeCode written = codeOfProbe(textBoxForm(
             QStringLiteral("<property name=\"displayFlags\"><set>%1</set></property>").arg(QLatin1String(flags))));
         EXPECT_NE(written.run.exitCode, 0) << flags;
         EXPECT_TRUE(written.source.isEmpty()) << flags;

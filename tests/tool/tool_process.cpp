@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QResource>
+#include <QTemporaryDir>
 
 ToolRun runTool(const QStringList &arguments, const QProcessEnvironment &environment, const QString &workingDirectory)
 {
@@ -40,6 +41,19 @@ bool writeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+ProbeCode codeOfProbe(const QByteArray &ui)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("Probe.ui")), ui);
+    ProbeCode written;
+    written.run = runTool({QStringLiteral("code"), dir.filePath(QStringLiteral("Probe.ui")), QStringLiteral("-o"),
+                           dir.filePath(QStringLiteral("out"))});
+    QFile source(dir.filePath(QStringLiteral("out/Probe.cpp")));
+    if (source.open(QIODevice::ReadOnly))
+        written.source = QString::fromUtf8(source.readAll());
+    return written;
 }
 
 bool registerPlaceholderBundle()

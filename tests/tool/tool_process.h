@@ -30,3 +30,11 @@ bool registerPlaceholderBundle();
 
 // Writes content as the whole of the file at path; false when it cannot.
 bool writeFile(const QString &path, const QByteArray &content);
+
+// `code` of a form named Probe, written to a scratch folder: the run and the
+// source it wrote (empty when it wrote none).
+struct ProbeCode {
+    ToolRun run;
+    QString source;
+};
+ProbeCode codeOfProbe(const QByteArray &ui);
