@@ -94,6 +94,17 @@ inline int legacyWeight(const QFont &font)
 #endif
 }
 
+// A weight as Qt's rich-text writer spells it in a style ("font-weight:600"):
+// Qt 5 writes its own weight times eight, Qt 6 the weight itself.
+inline void setStyleSheetWeight(QFont &font, int written)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    font.setWeight(QFont::Weight(written));
+#else
+    font.setWeight(written / 8);
+#endif
+}
+
 // Qt 6 streams text as UTF-8 always, Qt 5 in the locale's encoding by default.
 inline void streamUtf8(QTextStream &stream)
 {

@@ -1,6 +1,7 @@
 #include "common/widget_state_properties.h"
 
 #include "core/construction/window_data.h"
+#include "uiform/kept_settings.h"
 
 namespace quarn::layouttool {
 
@@ -38,7 +39,7 @@ const QSet<QByteArray> &geometryAndWindowState()
 
 bool isBookkeepingProperty(const QByteArray &name)
 {
-    return name.startsWith("_q_") || name == kWindowDataProperty;
+    return name.startsWith("_q_") || name == kWindowDataProperty || name == kKeptGeometry || name == kKeptHtml;
 }
 
 } // namespace quarn::layouttool

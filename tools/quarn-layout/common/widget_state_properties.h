@@ -10,8 +10,9 @@ namespace quarn::layouttool {
 // them out of a widget's properties.
 const QSet<QByteArray> &geometryAndWindowState();
 
-// Dynamic properties that are bookkeeping, Qt's or the forms', rather than a
-// form's values: the dump and the export leave them out too.
+// Dynamic properties that are bookkeeping, Qt's, the forms' or an export's
+// copies for Designer, rather than a form's values: the dump and the export
+// leave them out too.
 bool isBookkeepingProperty(const QByteArray &name);
 
 } // namespace quarn::layouttool

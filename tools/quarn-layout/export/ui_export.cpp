@@ -4,6 +4,7 @@
 #include "common/form_host.h"
 #include "export/translated_texts.h"
 #include "uiform/custom_widgets.h"
+#include "uiform/kept_settings.h"
 #include "uiform/property_filter.h"
 #include "uiform/record_fields.h"
 #include "uiform/translation_template.h"
@@ -21,6 +22,7 @@
 #include <QMetaEnum>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QScrollArea>
 #include <QSizePolicy>
 #include <QSpacerItem>
 #include <QStackedWidget>
@@ -176,10 +178,50 @@ private:
         if (widget.isHidden() && widget.testAttribute(Qt::WA_WState_ExplicitShowHide))
             m_values.add(model->properties, QStringLiteral("visible"), false, false, false);
         add(*model, UiPropertyFilter::dynamicProperties(widget));
+        addKeptSettings(widget, *model, documentText);
         if (auto *label = qobject_cast<QLabel *>(&widget))
             addBuddy(*label, *model);
         readChildren(widget, *model);
         return model;
+    }
+
+    // What Designer would not keep as the form has it, a second time (kept_settings.h).
+    static void addKeptSettings(const QWidget &widget, UiWidget &model, const QVector<ObjectProperty> &documentText)
+    {
+        if (const UiProperty *geometry = model.property(QStringLiteral("geometry"));
+            geometry && (isLaidOut(widget) || isResizedContent(widget))) {
+            const UiValue rect = geometry->value;
+            model.properties.append({QLatin1String(kKeptGeometry), true, rect, 0});
+        }
+        for (const ObjectProperty &text : documentText) {
+            if (text.name == QLatin1String("html"))
+                model.properties.append(
+                    {QLatin1String(kKeptHtml), true, UiValue::ofString(text.value.toString(), true), 0});
+        }
+    }
+
+    static bool holds(const QLayout &layout, const QWidget &widget)
+    {
+        for (int i = 0; i < layout.count(); ++i) {
+            QLayoutItem *item = layout.itemAt(i);
+            if (item->widget() == &widget || (item->layout() && holds(*item->layout(), widget)))
+                return true;
+        }
+        return false;
+    }
+
+    static bool isLaidOut(const QWidget &widget)
+    {
+        const QWidget *parent = widget.parentWidget();
+        return parent && parent->layout() && holds(*parent->layout(), widget);
+    }
+
+    // The contents of a scroll area that sizes them to its viewport.
+    static bool isResizedContent(const QWidget &widget)
+    {
+        const QWidget *viewport = widget.parentWidget();
+        const auto *area = viewport ? qobject_cast<const QScrollArea *>(viewport->parentWidget()) : nullptr;
+        return area && area->widget() == &widget && area->widgetResizable();
     }
 
     // Texts a language change empties without the translator: in a Designer

@@ -5,13 +5,14 @@
 
 namespace quarn::layouttool {
 
-// scan → read → validate → match → write (see generator/passes.h); the first
+// scan → read → kept → validate → match → write (see generator/passes.h); the first
 // pass that refuses the form stops it, and nothing is written.
 bool FormGenerator::generate(const QByteArray &ui, const QString &folder, const QString &previousHeader,
                              FormSources *sources, QString *error)
 {
     UiForm form;
-    if (!generator::checked::scan(ui, error) || !form.read(ui, error) || !generator::validate(form, error))
+    if (!generator::checked::scan(ui, error) || !form.read(ui, error) || !generator::restoreKeptSettings(form, error)
+        || !generator::validate(form, error))
         return false;
     generator::FormMatches matches;
     if (!generator::match(form, &matches, error))

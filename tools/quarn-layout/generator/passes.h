@@ -4,6 +4,9 @@
 //   scan      checked_values.cpp: nesting depth and characters, before
 //             anything recurses through the text
 //   read      UiForm::read (uiform/ui_model.cpp): the typed model, with lines
+//   kept      kept_settings.cpp: the values Designer does not keep as the
+//             form has them, taken back from the export's second copy
+//             (uiform/kept_settings.h)
 //   validate  validate.cpp: names, classes, every value's type, range and
 //             keys, and the structure the construction routines can
 //             express; refusals name the element and its line. What reaches
@@ -59,6 +62,10 @@ inline bool isRetranslated(const UiProperty &property)
 // maker of its own instead (see write_setup.cpp).
 QString parentOf(const UiWidget &widget);
 bool isScrollContent(const UiWidget &widget);
+
+// --- kept ---------------------------------------------------------------------------
+
+bool restoreKeptSettings(UiForm &form, QString *error);
 
 // --- validate -------------------------------------------------------------------
 
