@@ -29,7 +29,7 @@ QString kept(const char *name, const QString &value)
     return property(name, value, true);
 }
 
-// A text box in a layout, one placed freely, a scroll area's contents and a
+// A text box in a layout and one added there, one placed freely, a scroll area's contents and a
 // text editor, each with what Designer wrote and what the export kept.
 QByteArray probe(const QString &laidOut, const QString &free, bool resizable, const QString &contents,
                  const QString &notes = QString())
@@ -41,6 +41,7 @@ QByteArray probe(const QString &laidOut, const QString &free, bool resizable, co
             + property("geometry", rect(0, 0, 100, 50))
             + QStringLiteral("<layout class=\"QVBoxLayout\" name=\"column\">\n"
                              "<item><widget class=\"ZelTextBox\" name=\"laidOut\">\n%1</widget></item>\n"
+                             "<item><widget class=\"ZelTextBox\" name=\"added\"/></item>\n"
                              "</layout>\n</widget>\n"
                              "<widget class=\"ZelTextBox\" name=\"free\">\n%2</widget>\n"
                              "<widget class=\"ZelScrollArea\" name=\"area\">\n")
@@ -95,6 +96,8 @@ TEST(ToolCodeKept, TheFormsGeometryStandsWhereDesignerSizesTheWidget)
     ASSERT_EQ(resizable.run.exitCode, 0) << resizable.run.err.toStdString();
     EXPECT_TRUE(resizable.source.contains(QLatin1String("\"laidOut\").at(1, 2, 30, 40)")))
         << resizable.source.toStdString();
+    // One a designer adds to the layout has none: the layout places it.
+    EXPECT_TRUE(resizable.source.contains(QLatin1String("make(ui.added, ui.box, \"added\");")));
     EXPECT_TRUE(resizable.source.contains(QLatin1String("\"free\").at(10, 60, 50, 20)")));
     EXPECT_TRUE(resizable.source.contains(QLatin1String("\"contents\").at(0, -78, 194, 312)")));
     EXPECT_FALSE(resizable.source.contains(QLatin1String("quarnGeometry")));
