@@ -22,49 +22,49 @@ void zelCalendarWidget::setFontPixelSize(int pixelSize)
     QWidget::setFont(zel::fontWithPixelSize(QWidget::font(), pixelSize));
 }
 
-void zelCalendarWidget::setPrevMonthNormal(const QPixmap &image)
+void zelCalendarWidget::setPrevMonthNormal(const ZelPicture &image)
 {
     m_prevMonth[Normal] = image;
     applyMonthImages();
 }
 
-void zelCalendarWidget::setPrevMonthPressed(const QPixmap &image)
+void zelCalendarWidget::setPrevMonthPressed(const ZelPicture &image)
 {
     m_prevMonth[Pressed] = image;
     applyMonthImages();
 }
 
-void zelCalendarWidget::setPrevMonthFocused(const QPixmap &image)
+void zelCalendarWidget::setPrevMonthFocused(const ZelPicture &image)
 {
     m_prevMonth[Focused] = image;
     applyMonthImages();
 }
 
-void zelCalendarWidget::setPrevMonthDisabled(const QPixmap &image)
+void zelCalendarWidget::setPrevMonthDisabled(const ZelPicture &image)
 {
     m_prevMonth[Disabled] = image;
     applyMonthImages();
 }
 
-void zelCalendarWidget::setNextMonthNormal(const QPixmap &image)
+void zelCalendarWidget::setNextMonthNormal(const ZelPicture &image)
 {
     m_nextMonth[Normal] = image;
     applyMonthImages();
 }
 
-void zelCalendarWidget::setNextMonthPressed(const QPixmap &image)
+void zelCalendarWidget::setNextMonthPressed(const ZelPicture &image)
 {
     m_nextMonth[Pressed] = image;
     applyMonthImages();
 }
 
-void zelCalendarWidget::setNextMonthFocused(const QPixmap &image)
+void zelCalendarWidget::setNextMonthFocused(const ZelPicture &image)
 {
     m_nextMonth[Focused] = image;
     applyMonthImages();
 }
 
-void zelCalendarWidget::setNextMonthDisabled(const QPixmap &image)
+void zelCalendarWidget::setNextMonthDisabled(const ZelPicture &image)
 {
     m_nextMonth[Disabled] = image;
     applyMonthImages();
@@ -73,7 +73,8 @@ void zelCalendarWidget::setNextMonthDisabled(const QPixmap &image)
 bool zelCalendarWidget::event(QEvent *event)
 {
     const bool handled = QCalendarWidget::event(event);
-    if (event->type() == QEvent::StyleChange || event->type() == QEvent::LayoutDirectionChange)
+    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange
+        || event->type() == QEvent::LayoutDirectionChange)
         applyMonthImages();
     // Sets the font again only when it lost the size, so this ends at the next FontChange.
     if (event->type() == QEvent::FontChange && m_fontPixelSize > 0 && font().pixelSize() != m_fontPixelSize)
@@ -84,15 +85,17 @@ bool zelCalendarWidget::event(QEvent *event)
 void zelCalendarWidget::applyMonthImages()
 {
     // A tool button shows no pressed icon state, so the pressed images are only kept.
-    const auto apply = [this](const char *buttonName, const QPixmap *images) {
+    if (!testAttribute(Qt::WA_WState_Polished))
+        return;
+    const auto apply = [this](const char *buttonName, const ZelPicture *images) {
         auto *button = findChild<QToolButton *>(QLatin1String(buttonName));
         if (!button || images[Normal].isNull())
             return;
-        QIcon icon(images[Normal]);
+        QIcon icon(images[Normal].pixmap());
         if (!images[Focused].isNull())
-            icon.addPixmap(images[Focused], QIcon::Active);
+            icon.addPixmap(images[Focused].pixmap(), QIcon::Active);
         if (!images[Disabled].isNull())
-            icon.addPixmap(images[Disabled], QIcon::Disabled);
+            icon.addPixmap(images[Disabled].pixmap(), QIcon::Disabled);
         button->setIcon(icon);
         button->setIconSize(images[Normal].size());
     };

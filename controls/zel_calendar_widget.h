@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QCalendarWidget>
 #include <QPixmap>
@@ -29,22 +30,22 @@ public:
     int fontPixelSize() const { return m_fontPixelSize; }
     void setFontPixelSize(int pixelSize);
 
-    QPixmap prevMonthNormal() const { return m_prevMonth[Normal]; }
-    void setPrevMonthNormal(const QPixmap &image);
-    QPixmap prevMonthPressed() const { return m_prevMonth[Pressed]; }
-    void setPrevMonthPressed(const QPixmap &image);
-    QPixmap prevMonthFocused() const { return m_prevMonth[Focused]; }
-    void setPrevMonthFocused(const QPixmap &image);
-    QPixmap prevMonthDisabled() const { return m_prevMonth[Disabled]; }
-    void setPrevMonthDisabled(const QPixmap &image);
-    QPixmap nextMonthNormal() const { return m_nextMonth[Normal]; }
-    void setNextMonthNormal(const QPixmap &image);
-    QPixmap nextMonthPressed() const { return m_nextMonth[Pressed]; }
-    void setNextMonthPressed(const QPixmap &image);
-    QPixmap nextMonthFocused() const { return m_nextMonth[Focused]; }
-    void setNextMonthFocused(const QPixmap &image);
-    QPixmap nextMonthDisabled() const { return m_nextMonth[Disabled]; }
-    void setNextMonthDisabled(const QPixmap &image);
+    QPixmap prevMonthNormal() const { return m_prevMonth[Normal].pixmap(); }
+    void setPrevMonthNormal(const ZelPicture &image);
+    QPixmap prevMonthPressed() const { return m_prevMonth[Pressed].pixmap(); }
+    void setPrevMonthPressed(const ZelPicture &image);
+    QPixmap prevMonthFocused() const { return m_prevMonth[Focused].pixmap(); }
+    void setPrevMonthFocused(const ZelPicture &image);
+    QPixmap prevMonthDisabled() const { return m_prevMonth[Disabled].pixmap(); }
+    void setPrevMonthDisabled(const ZelPicture &image);
+    QPixmap nextMonthNormal() const { return m_nextMonth[Normal].pixmap(); }
+    void setNextMonthNormal(const ZelPicture &image);
+    QPixmap nextMonthPressed() const { return m_nextMonth[Pressed].pixmap(); }
+    void setNextMonthPressed(const ZelPicture &image);
+    QPixmap nextMonthFocused() const { return m_nextMonth[Focused].pixmap(); }
+    void setNextMonthFocused(const ZelPicture &image);
+    QPixmap nextMonthDisabled() const { return m_nextMonth[Disabled].pixmap(); }
+    void setNextMonthDisabled(const ZelPicture &image);
 
 protected:
     bool event(QEvent *event) override;
@@ -53,10 +54,12 @@ private:
     enum ButtonState { Normal, Pressed, Focused, Disabled, StateCount };
 
     // The calendar resets its button icons on style and direction changes,
-    // so the images go back on after each.
+    // so the images go back on after each. They first go on when the calendar
+    // is polished, before it is shown, measured or rendered, so a screen that
+    // is built and not shown decodes none of them.
     void applyMonthImages();
 
     int m_fontPixelSize = 0;
-    QPixmap m_prevMonth[StateCount];
-    QPixmap m_nextMonth[StateCount];
+    ZelPicture m_prevMonth[StateCount];
+    ZelPicture m_nextMonth[StateCount];
 };

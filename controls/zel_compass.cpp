@@ -11,31 +11,31 @@ zelCompass::zelCompass(QWidget *parent)
 {
 }
 
-void zelCompass::setCompassRing(const QPixmap &image)
+void zelCompass::setCompassRing(const ZelPicture &image)
 {
     m_compassRing = image;
     update();
 }
 
-void zelCompass::setGreenNeedle(const QPixmap &image)
+void zelCompass::setGreenNeedle(const ZelPicture &image)
 {
     m_greenNeedle = image;
     update();
 }
 
-void zelCompass::setYellowNeedle(const QPixmap &image)
+void zelCompass::setYellowNeedle(const ZelPicture &image)
 {
     m_yellowNeedle = image;
     update();
 }
 
-void zelCompass::setRedNeedle(const QPixmap &image)
+void zelCompass::setRedNeedle(const ZelPicture &image)
 {
     m_redNeedle = image;
     update();
 }
 
-void zelCompass::setBlueNeedle(const QPixmap &image)
+void zelCompass::setBlueNeedle(const ZelPicture &image)
 {
     m_blueNeedle = image;
     update();
@@ -58,7 +58,7 @@ void zelCompass::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect area = zel::localRect(*this);
-    zel::drawImage(painter, area, m_compassRing);
+    zel::drawImage(painter, area, m_compassRing.pixmap());
 
     const QPoint centre = zel::clamped(dialCentre.isNull() ? area.center() : dialCentre);
     const qreal radius = dialRadius > 0 ? dialRadius : std::min(area.width(), area.height()) * 3 / 8;
@@ -96,6 +96,6 @@ void zelCompass::paintEvent(QPaintEvent *)
     }
 
     zel::drawCentred(painter, zel::polar(centre, qreal(bearing) + turn, radius), targetIcon);
-    for (const QPixmap *needle : {&m_greenNeedle, &m_yellowNeedle, &m_redNeedle, &m_blueNeedle})
-        zel::drawCentred(painter, centre, *needle);
+    for (const ZelPicture *needle : {&m_greenNeedle, &m_yellowNeedle, &m_redNeedle, &m_blueNeedle})
+        zel::drawCentred(painter, centre, needle->pixmap());
 }

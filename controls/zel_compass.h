@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QPixmap>
 #include <QPoint>
@@ -44,16 +45,16 @@ class ZEL_EXPORT zelCompass : public QWidget
 public:
     Q_INVOKABLE explicit zelCompass(QWidget *parent = nullptr);
 
-    QPixmap compassRing() const { return m_compassRing; }
-    void setCompassRing(const QPixmap &image);
-    QPixmap greenNeedle() const { return m_greenNeedle; }
-    void setGreenNeedle(const QPixmap &image);
-    QPixmap yellowNeedle() const { return m_yellowNeedle; }
-    void setYellowNeedle(const QPixmap &image);
-    QPixmap redNeedle() const { return m_redNeedle; }
-    void setRedNeedle(const QPixmap &image);
-    QPixmap blueNeedle() const { return m_blueNeedle; }
-    void setBlueNeedle(const QPixmap &image);
+    QPixmap compassRing() const { return m_compassRing.pixmap(); }
+    void setCompassRing(const ZelPicture &image);
+    QPixmap greenNeedle() const { return m_greenNeedle.pixmap(); }
+    void setGreenNeedle(const ZelPicture &image);
+    QPixmap yellowNeedle() const { return m_yellowNeedle.pixmap(); }
+    void setYellowNeedle(const ZelPicture &image);
+    QPixmap redNeedle() const { return m_redNeedle.pixmap(); }
+    void setRedNeedle(const ZelPicture &image);
+    QPixmap blueNeedle() const { return m_blueNeedle.pixmap(); }
+    void setBlueNeedle(const ZelPicture &image);
 
     // Cardinal letters over the badges, and the badges themselves.
     bool drawLabels() const { return m_drawLabels; }
@@ -102,11 +103,11 @@ private:
     QPixmap readEastBadge() const { return eastBadge; }
     void writeEastBadge(const QPixmap &image) { eastBadge = image; }
 
-    QPixmap m_compassRing;
-    QPixmap m_greenNeedle;
-    QPixmap m_yellowNeedle;
-    QPixmap m_redNeedle;
-    QPixmap m_blueNeedle;
+    ZelPicture m_compassRing;
+    ZelPicture m_greenNeedle;
+    ZelPicture m_yellowNeedle;
+    ZelPicture m_redNeedle;
+    ZelPicture m_blueNeedle;
     bool m_drawLabels = true;
     bool m_drawCardinal = true;
 };

@@ -39,14 +39,14 @@ void zelCoordEntryWidget::setModifiable(bool modifiable)
 void zelCoordEntryWidget::setNormalPromptImage(const QString &path)
 {
     m_normalPromptPath = path;
-    m_normalPrompt = QPixmap(path);
+    m_normalPrompt = ZelPicture(path.toUtf8().constData(), &ZelPicture::fromFile);
     update();
 }
 
 void zelCoordEntryWidget::setFocusedPromptImage(const QString &path)
 {
     m_focusedPromptPath = path;
-    m_focusedPrompt = QPixmap(path);
+    m_focusedPrompt = ZelPicture(path.toUtf8().constData(), &ZelPicture::fromFile);
     update();
 }
 
@@ -57,7 +57,7 @@ void zelCoordEntryWidget::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     const bool focused = hasFocus() && !m_focusedPrompt.isNull();
-    zel::drawImage(painter, zel::localRect(*this), focused ? m_focusedPrompt : m_normalPrompt);
+    zel::drawImage(painter, zel::localRect(*this), (focused ? m_focusedPrompt : m_normalPrompt).pixmap());
 }
 
 void zelCoordEntryWidget::focusInEvent(QFocusEvent *event)

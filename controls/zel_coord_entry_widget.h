@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QPixmap>
 #include <QString>
@@ -52,6 +53,6 @@ private:
     bool m_modifiable = true;
     QString m_normalPromptPath;
     QString m_focusedPromptPath;
-    QPixmap m_normalPrompt;
-    QPixmap m_focusedPrompt;
+    ZelPicture m_normalPrompt;
+    ZelPicture m_focusedPrompt;
 };

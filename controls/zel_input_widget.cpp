@@ -12,14 +12,14 @@ zelInputWidget::zelInputWidget(QWidget *parent)
 void zelInputWidget::setNormalPromptImage(const QString &path)
 {
     m_normalPromptPath = path;
-    m_normalPrompt = QPixmap(path);
+    m_normalPrompt = ZelPicture(path.toUtf8().constData(), &ZelPicture::fromFile);
     update();
 }
 
 void zelInputWidget::setFocusedPromptImage(const QString &path)
 {
     m_focusedPromptPath = path;
-    m_focusedPrompt = QPixmap(path);
+    m_focusedPrompt = ZelPicture(path.toUtf8().constData(), &ZelPicture::fromFile);
     update();
 }
 
@@ -33,7 +33,7 @@ void zelInputWidget::paintEvent(QPaintEvent *event)
     {
         QPainter painter(this);
         const bool focused = hasFocus() && !m_focusedPrompt.isNull();
-        zel::drawImage(painter, zel::localRect(*this), focused ? m_focusedPrompt : m_normalPrompt);
+        zel::drawImage(painter, zel::localRect(*this), (focused ? m_focusedPrompt : m_normalPrompt).pixmap());
     }
     // The forms' style sheet makes the line itself transparent over the prompt.
     QLineEdit::paintEvent(event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QLineEdit>
 #include <QPixmap>
@@ -32,7 +33,7 @@ protected:
 private:
     QString m_normalPromptPath;
     QString m_focusedPromptPath;
-    QPixmap m_normalPrompt;
-    QPixmap m_focusedPrompt;
+    ZelPicture m_normalPrompt;
+    ZelPicture m_focusedPrompt;
     bool m_autoCompletion = true;
 };

@@ -1,5 +1,7 @@
 #include "controls/zel_picture.h"
 
+#include <QString>
+
 #include <atomic>
 
 namespace {
@@ -22,6 +24,11 @@ void ZelPicture::decode() const
     m_loader = nullptr;
     if (loader && !m_path.isNull())
         m_pixmap = loader(m_path.constData());
+}
+
+QPixmap ZelPicture::fromFile(const char *path)
+{
+    return QPixmap(QString::fromUtf8(path));
 }
 
 void ZelPicture::setDeferredDecoding(bool on)

@@ -43,6 +43,10 @@ public:
     static void setDeferredDecoding(bool on);
     static bool deferredDecoding();
 
+    // A loader for a path a host gives as text: QPixmap's own loading, so a
+    // file path or a resource path, in any format Qt reads.
+    static QPixmap fromFile(const char *path);
+
 private:
     void decode() const;
 

@@ -11,49 +11,49 @@ zelSatelliteView::zelSatelliteView(QWidget *parent)
 {
 }
 
-void zelSatelliteView::setWeakSat(const QPixmap &image)
+void zelSatelliteView::setWeakSat(const ZelPicture &image)
 {
     m_weakSat = image;
     update();
 }
 
-void zelSatelliteView::setMedSat(const QPixmap &image)
+void zelSatelliteView::setMedSat(const ZelPicture &image)
 {
     m_medSat = image;
     update();
 }
 
-void zelSatelliteView::setStrongSat(const QPixmap &image)
+void zelSatelliteView::setStrongSat(const ZelPicture &image)
 {
     m_strongSat = image;
     update();
 }
 
-void zelSatelliteView::setNoSat(const QPixmap &image)
+void zelSatelliteView::setNoSat(const ZelPicture &image)
 {
     m_noSat = image;
     update();
 }
 
-void zelSatelliteView::setSBASWeakSat(const QPixmap &image)
+void zelSatelliteView::setSBASWeakSat(const ZelPicture &image)
 {
     m_sbasWeakSat = image;
     update();
 }
 
-void zelSatelliteView::setSBASMedSat(const QPixmap &image)
+void zelSatelliteView::setSBASMedSat(const ZelPicture &image)
 {
     m_sbasMedSat = image;
     update();
 }
 
-void zelSatelliteView::setSBASStrongSat(const QPixmap &image)
+void zelSatelliteView::setSBASStrongSat(const ZelPicture &image)
 {
     m_sbasStrongSat = image;
     update();
 }
 
-void zelSatelliteView::setSBASNoSat(const QPixmap &image)
+void zelSatelliteView::setSBASNoSat(const ZelPicture &image)
 {
     m_sbasNoSat = image;
     update();
@@ -69,15 +69,15 @@ QPixmap zelSatelliteView::imageFor(const Satellite &satellite) const
 {
     switch (satellite.signal) {
     case Signal::Weak:
-        return satellite.sbas ? m_sbasWeakSat : m_weakSat;
+        return (satellite.sbas ? m_sbasWeakSat : m_weakSat).pixmap();
     case Signal::Medium:
-        return satellite.sbas ? m_sbasMedSat : m_medSat;
+        return (satellite.sbas ? m_sbasMedSat : m_medSat).pixmap();
     case Signal::Strong:
-        return satellite.sbas ? m_sbasStrongSat : m_strongSat;
+        return (satellite.sbas ? m_sbasStrongSat : m_strongSat).pixmap();
     case Signal::None:
         break;
     }
-    return satellite.sbas ? m_sbasNoSat : m_noSat;
+    return (satellite.sbas ? m_sbasNoSat : m_noSat).pixmap();
 }
 
 void zelSatelliteView::paintEvent(QPaintEvent *)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QPixmap>
 #include <QVector>
@@ -33,22 +34,22 @@ public:
 
     Q_INVOKABLE explicit zelSatelliteView(QWidget *parent = nullptr);
 
-    QPixmap weakSat() const { return m_weakSat; }
-    void setWeakSat(const QPixmap &image);
-    QPixmap medSat() const { return m_medSat; }
-    void setMedSat(const QPixmap &image);
-    QPixmap strongSat() const { return m_strongSat; }
-    void setStrongSat(const QPixmap &image);
-    QPixmap noSat() const { return m_noSat; }
-    void setNoSat(const QPixmap &image);
-    QPixmap sbasWeakSat() const { return m_sbasWeakSat; }
-    void setSBASWeakSat(const QPixmap &image);
-    QPixmap sbasMedSat() const { return m_sbasMedSat; }
-    void setSBASMedSat(const QPixmap &image);
-    QPixmap sbasStrongSat() const { return m_sbasStrongSat; }
-    void setSBASStrongSat(const QPixmap &image);
-    QPixmap sbasNoSat() const { return m_sbasNoSat; }
-    void setSBASNoSat(const QPixmap &image);
+    QPixmap weakSat() const { return m_weakSat.pixmap(); }
+    void setWeakSat(const ZelPicture &image);
+    QPixmap medSat() const { return m_medSat.pixmap(); }
+    void setMedSat(const ZelPicture &image);
+    QPixmap strongSat() const { return m_strongSat.pixmap(); }
+    void setStrongSat(const ZelPicture &image);
+    QPixmap noSat() const { return m_noSat.pixmap(); }
+    void setNoSat(const ZelPicture &image);
+    QPixmap sbasWeakSat() const { return m_sbasWeakSat.pixmap(); }
+    void setSBASWeakSat(const ZelPicture &image);
+    QPixmap sbasMedSat() const { return m_sbasMedSat.pixmap(); }
+    void setSBASMedSat(const ZelPicture &image);
+    QPixmap sbasStrongSat() const { return m_sbasStrongSat.pixmap(); }
+    void setSBASStrongSat(const ZelPicture &image);
+    QPixmap sbasNoSat() const { return m_sbasNoSat.pixmap(); }
+    void setSBASNoSat(const ZelPicture &image);
 
     // Filled by the host from the receiver.
     QVector<Satellite> satellites() const { return m_satellites; }
@@ -60,13 +61,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_weakSat;
-    QPixmap m_medSat;
-    QPixmap m_strongSat;
-    QPixmap m_noSat;
-    QPixmap m_sbasWeakSat;
-    QPixmap m_sbasMedSat;
-    QPixmap m_sbasStrongSat;
-    QPixmap m_sbasNoSat;
+    ZelPicture m_weakSat;
+    ZelPicture m_medSat;
+    ZelPicture m_strongSat;
+    ZelPicture m_noSat;
+    ZelPicture m_sbasWeakSat;
+    ZelPicture m_sbasMedSat;
+    ZelPicture m_sbasStrongSat;
+    ZelPicture m_sbasNoSat;
     QVector<Satellite> m_satellites;
 };

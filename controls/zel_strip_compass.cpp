@@ -12,55 +12,55 @@ zelStripCompass::zelStripCompass(QWidget *parent)
 {
 }
 
-void zelStripCompass::setGreenNeedle(const QPixmap &image)
+void zelStripCompass::setGreenNeedle(const ZelPicture &image)
 {
     m_greenNeedle = image;
     update();
 }
 
-void zelStripCompass::setYellowNeedle(const QPixmap &image)
+void zelStripCompass::setYellowNeedle(const ZelPicture &image)
 {
     m_yellowNeedle = image;
     update();
 }
 
-void zelStripCompass::setRedNeedle(const QPixmap &image)
+void zelStripCompass::setRedNeedle(const ZelPicture &image)
 {
     m_redNeedle = image;
     update();
 }
 
-void zelStripCompass::setBlueNeedle(const QPixmap &image)
+void zelStripCompass::setBlueNeedle(const ZelPicture &image)
 {
     m_blueNeedle = image;
     update();
 }
 
-void zelStripCompass::setStripBkgd(const QPixmap &image)
+void zelStripCompass::setStripBkgd(const ZelPicture &image)
 {
     m_stripBkgd = image;
     update();
 }
 
-void zelStripCompass::setRoadBkgd(const QPixmap &image)
+void zelStripCompass::setRoadBkgd(const ZelPicture &image)
 {
     m_roadBkgd = image;
     update();
 }
 
-void zelStripCompass::setLeftArrow(const QPixmap &image)
+void zelStripCompass::setLeftArrow(const ZelPicture &image)
 {
     m_leftArrow = image;
     update();
 }
 
-void zelStripCompass::setRightArrow(const QPixmap &image)
+void zelStripCompass::setRightArrow(const ZelPicture &image)
 {
     m_rightArrow = image;
     update();
 }
 
-void zelStripCompass::setDestArrow(const QPixmap &image)
+void zelStripCompass::setDestArrow(const ZelPicture &image)
 {
     m_destArrow = image;
     update();
@@ -111,11 +111,12 @@ void zelStripCompass::paintEvent(QPaintEvent *)
     const int top = zel::bounded(stripTop);
     const int tick = zel::bounded(tickLength);
     if (m_roadCompassMode)
-        zel::drawImage(painter, zel::localRect(*this), m_roadBkgd);
+        zel::drawImage(painter, zel::localRect(*this), m_roadBkgd.pixmap());
 
-    const int stripHeight = m_stripBkgd.isNull() ? 30 : m_stripBkgd.height();
+    const QPixmap &stripBkgd = m_stripBkgd.pixmap();
+    const int stripHeight = stripBkgd.isNull() ? 30 : stripBkgd.height();
     const QRect strip(0, top, area.width(), stripHeight);
-    zel::drawImage(painter, strip, m_stripBkgd);
+    zel::drawImage(painter, strip, stripBkgd);
 
     // A tick every ten degrees.
     if (fullCircle > 0) {
@@ -146,23 +147,24 @@ void zelStripCompass::paintEvent(QPaintEvent *)
 
     if (m_roadCompassMode) {
         const int y = roadTop > 0 ? zel::bounded(roadTop) : area.height() * 2 / 3;
-        zel::drawCentred(painter, QPoint(area.width() / 2, y), m_destArrow);
+        zel::drawCentred(painter, QPoint(area.width() / 2, y), m_destArrow.pixmap());
     } else {
         const int destinationX = stripX(bearing);
         if (destinationX >= 0) {
-            zel::drawCentred(painter, QPoint(destinationX, strip.bottom()), m_destArrow);
+            zel::drawCentred(painter, QPoint(destinationX, strip.bottom()), m_destArrow.pixmap());
         } else {
             // Out of view: point to the nearer side.
             const bool toLeft = normalizeDegree(bearing - m_heading) > 180.0f;
-            const QPixmap &arrow = toLeft ? m_leftArrow : m_rightArrow;
+            const QPixmap &arrow = (toLeft ? m_leftArrow : m_rightArrow).pixmap();
             const int margin = zel::bounded(arrowMargin);
             const int x = toLeft ? margin + arrow.width() / 2 : area.width() - margin - arrow.width() / 2;
             zel::drawCentred(painter, QPoint(x, strip.center().y()), arrow);
         }
     }
 
-    for (const QPixmap *needle : {&m_greenNeedle, &m_yellowNeedle, &m_redNeedle, &m_blueNeedle}) {
-        const int y = strip.bottom() + zel::bounded(needleOffset) + needle->height() / 2;
-        zel::drawCentred(painter, QPoint(area.width() / 2, y), *needle);
+    for (const ZelPicture *picture : {&m_greenNeedle, &m_yellowNeedle, &m_redNeedle, &m_blueNeedle}) {
+        const QPixmap &needle = picture->pixmap();
+        const int y = strip.bottom() + zel::bounded(needleOffset) + needle.height() / 2;
+        zel::drawCentred(painter, QPoint(area.width() / 2, y), needle);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/zel_global.h"
+#include "controls/zel_picture.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -51,24 +52,24 @@ class ZEL_EXPORT zelStripCompass : public QWidget
 public:
     Q_INVOKABLE explicit zelStripCompass(QWidget *parent = nullptr);
 
-    QPixmap greenNeedle() const { return m_greenNeedle; }
-    void setGreenNeedle(const QPixmap &image);
-    QPixmap yellowNeedle() const { return m_yellowNeedle; }
-    void setYellowNeedle(const QPixmap &image);
-    QPixmap redNeedle() const { return m_redNeedle; }
-    void setRedNeedle(const QPixmap &image);
-    QPixmap blueNeedle() const { return m_blueNeedle; }
-    void setBlueNeedle(const QPixmap &image);
-    QPixmap stripBkgd() const { return m_stripBkgd; }
-    void setStripBkgd(const QPixmap &image);
-    QPixmap roadBkgd() const { return m_roadBkgd; }
-    void setRoadBkgd(const QPixmap &image);
-    QPixmap leftArrow() const { return m_leftArrow; }
-    void setLeftArrow(const QPixmap &image);
-    QPixmap rightArrow() const { return m_rightArrow; }
-    void setRightArrow(const QPixmap &image);
-    QPixmap destArrow() const { return m_destArrow; }
-    void setDestArrow(const QPixmap &image);
+    QPixmap greenNeedle() const { return m_greenNeedle.pixmap(); }
+    void setGreenNeedle(const ZelPicture &image);
+    QPixmap yellowNeedle() const { return m_yellowNeedle.pixmap(); }
+    void setYellowNeedle(const ZelPicture &image);
+    QPixmap redNeedle() const { return m_redNeedle.pixmap(); }
+    void setRedNeedle(const ZelPicture &image);
+    QPixmap blueNeedle() const { return m_blueNeedle.pixmap(); }
+    void setBlueNeedle(const ZelPicture &image);
+    QPixmap stripBkgd() const { return m_stripBkgd.pixmap(); }
+    void setStripBkgd(const ZelPicture &image);
+    QPixmap roadBkgd() const { return m_roadBkgd.pixmap(); }
+    void setRoadBkgd(const ZelPicture &image);
+    QPixmap leftArrow() const { return m_leftArrow.pixmap(); }
+    void setLeftArrow(const ZelPicture &image);
+    QPixmap rightArrow() const { return m_rightArrow.pixmap(); }
+    void setRightArrow(const ZelPicture &image);
+    QPixmap destArrow() const { return m_destArrow.pixmap(); }
+    void setDestArrow(const ZelPicture &image);
 
     float heading() const { return m_heading; }
     // Stored normalised to [0, 360).
@@ -130,15 +131,15 @@ private:
     // Horizontal position of a direction on the strip, or -1 when out of view.
     int stripX(float degrees) const;
 
-    QPixmap m_greenNeedle;
-    QPixmap m_yellowNeedle;
-    QPixmap m_redNeedle;
-    QPixmap m_blueNeedle;
-    QPixmap m_stripBkgd;
-    QPixmap m_roadBkgd;
-    QPixmap m_leftArrow;
-    QPixmap m_rightArrow;
-    QPixmap m_destArrow;
+    ZelPicture m_greenNeedle;
+    ZelPicture m_yellowNeedle;
+    ZelPicture m_redNeedle;
+    ZelPicture m_blueNeedle;
+    ZelPicture m_stripBkgd;
+    ZelPicture m_roadBkgd;
+    ZelPicture m_leftArrow;
+    ZelPicture m_rightArrow;
+    ZelPicture m_destArrow;
     float m_heading = 0.0f;
     bool m_roadCompassMode = false;
 };

@@ -74,14 +74,14 @@ void standardCalendar(zelCalendarWidget *calendar)
     calendar->setFont(boldAA());
     calendar->setDateEditEnabled(false);
     // The disabled month buttons look like the normal ones.
-    calendar->setPrevMonthNormal(image(":/Buttons/b_KB_MoveLeft.mif"));
-    calendar->setPrevMonthPressed(image(":/Buttons/b_KB_MoveLeft_h.mif"));
-    calendar->setPrevMonthFocused(image(":/Buttons/b_KB_MoveLeft_f.mif"));
-    calendar->setPrevMonthDisabled(image(":/Buttons/b_KB_MoveLeft.mif"));
-    calendar->setNextMonthNormal(image(":/Buttons/b_KB_MoveRight.mif"));
-    calendar->setNextMonthPressed(image(":/Buttons/b_KB_MoveRight_h.mif"));
-    calendar->setNextMonthFocused(image(":/Buttons/b_KB_MoveRight_f.mif"));
-    calendar->setNextMonthDisabled(image(":/Buttons/b_KB_MoveRight.mif"));
+    calendar->setPrevMonthNormal(picture(":/Buttons/b_KB_MoveLeft.mif"));
+    calendar->setPrevMonthPressed(picture(":/Buttons/b_KB_MoveLeft_h.mif"));
+    calendar->setPrevMonthFocused(picture(":/Buttons/b_KB_MoveLeft_f.mif"));
+    calendar->setPrevMonthDisabled(picture(":/Buttons/b_KB_MoveLeft.mif"));
+    calendar->setNextMonthNormal(picture(":/Buttons/b_KB_MoveRight.mif"));
+    calendar->setNextMonthPressed(picture(":/Buttons/b_KB_MoveRight_h.mif"));
+    calendar->setNextMonthFocused(picture(":/Buttons/b_KB_MoveRight_f.mif"));
+    calendar->setNextMonthDisabled(picture(":/Buttons/b_KB_MoveRight.mif"));
     calendar->setFontPixelSize(11);
 }
 

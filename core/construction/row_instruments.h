@@ -23,15 +23,15 @@ public:
     // Needles of the dial and of the strip compass, set green, yellow, red, blue.
     Self &needles(const char *green, const char *yellow, const char *red, const char *blue)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setGreenNeedle), green);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setYellowNeedle), yellow);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setRedNeedle), red);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setBlueNeedle), blue);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setGreenNeedle), green);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setYellowNeedle), yellow);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setRedNeedle), red);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setBlueNeedle), blue);
         return self();
     }
     Self &compassRing(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setCompassRing), path);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setCompassRing), path);
         return self();
     }
     Self &northImage(const char *path)
@@ -93,27 +93,27 @@ public:
     }
     Self &stripBackground(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setStripBkgd), path);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setStripBkgd), path);
         return self();
     }
     Self &roadBackground(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setRoadBkgd), path);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setRoadBkgd), path);
         return self();
     }
     Self &leftArrow(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setLeftArrow), path);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setLeftArrow), path);
         return self();
     }
     Self &rightArrow(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setRightArrow), path);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setRightArrow), path);
         return self();
     }
     Self &destinationArrow(const char *path)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setDestArrow), path);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setDestArrow), path);
         return self();
     }
     Self &objectImage(const char *path)
@@ -206,18 +206,18 @@ public:
     // Satellite pictures by signal: weak, medium, strong, none.
     Self &satelliteImages(const char *weak, const char *medium, const char *strong, const char *none)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setWeakSat), weak);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setMedSat), medium);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setStrongSat), strong);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setNoSat), none);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setWeakSat), weak);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setMedSat), medium);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setStrongSat), strong);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setNoSat), none);
         return self();
     }
     Self &sbasSatelliteImages(const char *weak, const char *medium, const char *strong, const char *none)
     {
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setSBASWeakSat), weak);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setSBASMedSat), medium);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setSBASStrongSat), strong);
-        detail::setImage(target(), detail::setter<W, const QPixmap &>(&W::setSBASNoSat), none);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setSBASWeakSat), weak);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setSBASMedSat), medium);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setSBASStrongSat), strong);
+        detail::setImage(target(), detail::setter<W, const ZelPicture &>(&W::setSBASNoSat), none);
         return self();
     }
     Self &drawingArea(int x, int y, int width, int height)

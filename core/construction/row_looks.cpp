@@ -107,11 +107,11 @@ void looks::contextMenuButton(ZelPushButton *button)
     button->setPressed(picture(":/Icons/i_ToolBar_Menu_h.mif"));
 }
 
-void looks::closedPageButton(QObject *button)
+void looks::closedPageButton(ZelPushButton *button)
 {
-    button->setProperty("normal", image(":/Buttons/b_Geocache_Details_PageClosed.mif"));
-    button->setProperty("pressed", image(":/Buttons/b_Geocache_Details_PageClosed_h.mif"));
-    button->setProperty("focused", image(":/Buttons/b_Geocache_Details_PageClosed_f.mif"));
+    button->setNormal(picture(":/Buttons/b_Geocache_Details_PageClosed.mif"));
+    button->setPressed(picture(":/Buttons/b_Geocache_Details_PageClosed_h.mif"));
+    button->setFocused(picture(":/Buttons/b_Geocache_Details_PageClosed_f.mif"));
 }
 
 void looks::listButton(ZelPushButton *button)
