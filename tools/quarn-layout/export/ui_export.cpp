@@ -200,20 +200,14 @@ private:
         }
     }
 
-    static bool holds(const QLayout &layout, const QWidget &widget)
-    {
-        for (int i = 0; i < layout.count(); ++i) {
-            QLayoutItem *item = layout.itemAt(i);
-            if (item->widget() == &widget || (item->layout() && holds(*item->layout(), widget)))
-                return true;
-        }
-        return false;
-    }
-
     static bool isLaidOut(const QWidget &widget)
     {
-        const QWidget *parent = widget.parentWidget();
-        return parent && parent->layout() && holds(*parent->layout(), widget);
+        QWidget *parent = widget.parentWidget();
+        if (!parent || !parent->layout())
+            return false;
+        QList<QWidget *> laidOut;
+        collectLaidOut(*parent->layout(), laidOut);
+        return laidOut.contains(const_cast<QWidget *>(&widget));
     }
 
     // The contents of a scroll area that sizes them to its viewport.

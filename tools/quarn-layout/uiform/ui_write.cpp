@@ -44,35 +44,37 @@ public:
             }
             m_xml.writeEndElement();
         }
-        if (form.resources.isEmpty()) {
-            m_xml.writeEmptyElement(QStringLiteral("resources"));
-        } else {
-            m_xml.writeStartElement(QStringLiteral("resources"));
-            for (const QString &location : form.resources) {
-                m_xml.writeEmptyElement(QStringLiteral("include"));
-                m_xml.writeAttribute(QStringLiteral("location"), location);
-            }
+        writeList(QStringLiteral("resources"), form.resources, [this](const QString &location) {
+            m_xml.writeEmptyElement(QStringLiteral("include"));
+            m_xml.writeAttribute(QStringLiteral("location"), location);
+        });
+        writeList(QStringLiteral("connections"), form.connections, [this](const UiConnection &connection) {
+            m_xml.writeStartElement(QStringLiteral("connection"));
+            m_xml.writeTextElement(QStringLiteral("sender"), connection.sender);
+            m_xml.writeTextElement(QStringLiteral("signal"), connection.signal);
+            m_xml.writeTextElement(QStringLiteral("receiver"), connection.receiver);
+            m_xml.writeTextElement(QStringLiteral("slot"), connection.slot);
             m_xml.writeEndElement();
-        }
-        if (form.connections.isEmpty()) {
-            m_xml.writeEmptyElement(QStringLiteral("connections"));
-        } else {
-            m_xml.writeStartElement(QStringLiteral("connections"));
-            for (const UiConnection &connection : form.connections) {
-                m_xml.writeStartElement(QStringLiteral("connection"));
-                m_xml.writeTextElement(QStringLiteral("sender"), connection.sender);
-                m_xml.writeTextElement(QStringLiteral("signal"), connection.signal);
-                m_xml.writeTextElement(QStringLiteral("receiver"), connection.receiver);
-                m_xml.writeTextElement(QStringLiteral("slot"), connection.slot);
-                m_xml.writeEndElement();
-            }
-            m_xml.writeEndElement();
-        }
+        });
         m_xml.writeEndElement();
         m_xml.writeEndDocument();
     }
 
 private:
+    // An element of one child per item, written empty without items, as Designer does.
+    template <typename List, typename WriteItem>
+    void writeList(const QString &name, const List &items, WriteItem writeItem)
+    {
+        if (items.isEmpty()) {
+            m_xml.writeEmptyElement(name);
+            return;
+        }
+        m_xml.writeStartElement(name);
+        for (const auto &item : items)
+            writeItem(item);
+        m_xml.writeEndElement();
+    }
+
     void writeProperties(const QVector<UiProperty> &properties)
     {
         for (const UiProperty &property : properties) {
