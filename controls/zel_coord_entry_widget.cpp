@@ -39,14 +39,14 @@ void zelCoordEntryWidget::setModifiable(bool modifiable)
 void zelCoordEntryWidget::setNormalPromptImage(const QString &path)
 {
     m_normalPromptPath = path;
-    m_normalPrompt = ZelPicture(path.toUtf8().constData(), &ZelPicture::fromFile);
+    m_normalPrompt = ZelPicture::fromPath(path);
     update();
 }
 
 void zelCoordEntryWidget::setFocusedPromptImage(const QString &path)
 {
     m_focusedPromptPath = path;
-    m_focusedPrompt = ZelPicture(path.toUtf8().constData(), &ZelPicture::fromFile);
+    m_focusedPrompt = ZelPicture::fromPath(path);
     update();
 }
 

@@ -12,14 +12,14 @@ zelInputWidget::zelInputWidget(QWidget *parent)
 void zelInputWidget::setNormalPromptImage(const QString &path)
 {
     m_normalPromptPath = path;
-    m_normalPrompt = ZelPicture(path.toUtf8().constData(), &ZelPicture::fromFile);
+    m_normalPrompt = ZelPicture::fromPath(path);
     update();
 }
 
 void zelInputWidget::setFocusedPromptImage(const QString &path)
 {
     m_focusedPromptPath = path;
-    m_focusedPrompt = ZelPicture(path.toUtf8().constData(), &ZelPicture::fromFile);
+    m_focusedPrompt = ZelPicture::fromPath(path);
     update();
 }
 

@@ -8,6 +8,11 @@ namespace {
 
 std::atomic<bool> g_deferred{true};
 
+QPixmap loadFile(const char *path)
+{
+    return QPixmap(QString::fromUtf8(path));
+}
+
 } // namespace
 
 ZelPicture::ZelPicture(const char *path, Loader loader)
@@ -26,9 +31,9 @@ void ZelPicture::decode() const
         m_pixmap = loader(m_path.constData());
 }
 
-QPixmap ZelPicture::fromFile(const char *path)
+ZelPicture ZelPicture::fromPath(const QString &path)
 {
-    return QPixmap(QString::fromUtf8(path));
+    return ZelPicture(path.toUtf8().constData(), &loadFile);
 }
 
 void ZelPicture::setDeferredDecoding(bool on)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QPixmap>
+#include <QString>
 
 // A control's picture. Given decoded, it is that picture; given as a resource
 // path and a loader, it is decoded the first time it is painted or asked for,
@@ -43,9 +44,9 @@ public:
     static void setDeferredDecoding(bool on);
     static bool deferredDecoding();
 
-    // A loader for a path a host gives as text: QPixmap's own loading, so a
-    // file path or a resource path, in any format Qt reads.
-    static QPixmap fromFile(const char *path);
+    // A path a host gives as text, read by QPixmap's own loading: a file
+    // path or a resource path, in any format Qt reads.
+    static ZelPicture fromPath(const QString &path);
 
 private:
     void decode() const;
